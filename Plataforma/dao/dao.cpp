@@ -1,0 +1,274 @@
+#include "dao/dao.h"
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace dao {
+namespace {
+
+const char* const kOrigen = "DAO.Database";
+constexpr int kEsperaOcupada = 5000;  // ms another copy of the program may hold a write lock
+
+std::string Mayusculas(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool MismoNombre(const std::string& a, const std::string& b) { return Mayusculas(a) == Mayusculas(b); }
+
+// Reads a column with the type its declaration gives, so a SMALLINT comes back as an Integer
+// and a FLOAT as a Single; expressions take the type of their stored value.
+vb::Variant LeerColumna(sqlite3_stmt* st, int i) {
+    int clase = sqlite3_column_type(st, i);
+    if (clase == SQLITE_NULL) return vb::Null;
+    const char* d = sqlite3_column_decltype(st, i);
+    std::string decl = d ? Mayusculas(d) : "";
+    if (clase == SQLITE_TEXT || clase == SQLITE_BLOB)
+        return std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
+                           static_cast<size_t>(sqlite3_column_bytes(st, i)));
+    if (decl.find("TINYINT") != std::string::npos) return static_cast<vb::Byte>(sqlite3_column_int(st, i));
+    if (decl.find("SMALLINT") != std::string::npos) return static_cast<vb::Integer>(sqlite3_column_int(st, i));
+    if (decl.find("BIT") != std::string::npos || decl.find("BOOL") != std::string::npos)
+        return sqlite3_column_int(st, i) != 0;
+    if (decl.find("FLOAT") != std::string::npos) return static_cast<vb::Single>(sqlite3_column_double(st, i));
+    if (decl.find("DOUBLE") != std::string::npos || decl.find("REAL") != std::string::npos)
+        return sqlite3_column_double(st, i);
+    if (clase == SQLITE_INTEGER) {
+        sqlite3_int64 n = sqlite3_column_int64(st, i);
+        if (n >= INT32_MIN && n <= INT32_MAX) return static_cast<vb::Long>(n);
+        return static_cast<double>(n);
+    }
+    return sqlite3_column_double(st, i);
+}
+
+void Enlazar(sqlite3_stmt* st, int i, const vb::Variant& v) {
+    switch (v.tipo()) {
+        case vb::Tipo::Empty:
+        case vb::Tipo::Null: sqlite3_bind_null(st, i); break;
+        case vb::Tipo::Boolean: sqlite3_bind_int(st, i, *v.Si<bool>() ? -1 : 0); break;
+        case vb::Tipo::Byte:
+        case vb::Tipo::Integer:
+        case vb::Tipo::Long: sqlite3_bind_int64(st, i, v.CLng()); break;
+        // A Single is stored as the decimal number it shows, not its binary expansion.
+        case vb::Tipo::Single:
+            sqlite3_bind_double(st, i, std::strtod(vb::TextoNumero(*v.Si<vb::Single>(), 7).c_str(), nullptr));
+            break;
+        case vb::Tipo::Double: sqlite3_bind_double(st, i, *v.Si<double>()); break;
+        case vb::Tipo::String: {
+            const std::string& s = *v.Si<std::string>();
+            sqlite3_bind_text(st, i, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case vb::Tipo::Array: vb::Lanzar(vb::errTipos, kOrigen);
+    }
+}
+
+struct Sentencia {
+    sqlite3_stmt* st = nullptr;
+    ~Sentencia() { sqlite3_finalize(st); }
+};
+
+}  // namespace
+
+// ---- Recordset ----
+
+Recordset::Recordset(std::vector<std::string> nombres, std::vector<std::vector<vb::Variant>> filas)
+    : nombres_(std::move(nombres)), filas_(std::move(filas)) {}
+
+void Recordset::MoveFirst() {
+    if (filas_.empty()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    actual_ = 0;
+}
+
+void Recordset::MoveLast() {
+    if (filas_.empty()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    actual_ = filas_.size() - 1;
+}
+
+void Recordset::MoveNext() {
+    if (Eof()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    ++actual_;
+}
+
+const std::string& Recordset::FieldName(int i) const {
+    if (i < 0 || i >= FieldCount()) vb::Lanzar(vb::errElementoNoEncontrado, kOrigen);
+    return nombres_[static_cast<size_t>(i)];
+}
+
+const std::vector<vb::Variant>& Recordset::FilaActual() const {
+    if (cerrado_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
+    if (Eof()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    return filas_[actual_];
+}
+
+const vb::Variant& Recordset::Fields(int i) const {
+    const auto& fila = FilaActual();
+    if (i < 0 || i >= FieldCount()) vb::Lanzar(vb::errElementoNoEncontrado, kOrigen);
+    return fila[static_cast<size_t>(i)];
+}
+
+const vb::Variant& Recordset::Fields(const std::string& nombre) const {
+    const auto& fila = FilaActual();
+    for (size_t i = 0; i < nombres_.size(); ++i)
+        if (MismoNombre(nombres_[i], nombre)) return fila[i];
+    vb::Lanzar(vb::errElementoNoEncontrado, kOrigen);
+}
+
+// ---- Database ----
+
+Database::Database(sqlite3* db, std::string ruta) : db_(db), ruta_(std::move(ruta)) {}
+
+Database::~Database() { Close(); }
+
+void Database::LanzarError(int codigo) const {
+    std::string mensaje = db_ ? sqlite3_errmsg(db_) : "Database is not open";
+    throw vb::Error(vb::errBaseDatos + (codigo & 0xFF), kOrigen, mensaje);
+}
+
+void Database::Execute(const std::string& sql, int, const Parametros& parametros) {
+    if (!db_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
+    Sentencia s;
+    int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &s.st, nullptr);
+    if (rc != SQLITE_OK) LanzarError(rc);
+    for (size_t i = 0; i < parametros.size(); ++i) Enlazar(s.st, static_cast<int>(i + 1), parametros[i]);
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) LanzarError(rc);
+    afectadas_ = sqlite3_changes(db_);
+}
+
+vb::Long Database::UltimaClave() const {
+    return db_ ? static_cast<vb::Long>(sqlite3_last_insert_rowid(db_)) : 0;
+}
+
+std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const Parametros& parametros) {
+    ultimoError_.clear();
+    if (!db_) {
+        ultimoError_ = "Database is not open";
+        return nullptr;
+    }
+    Sentencia s;
+    int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &s.st, nullptr);
+    if (rc != SQLITE_OK || !s.st) {
+        ultimoError_ = sqlite3_errmsg(db_);
+        return nullptr;
+    }
+    try {
+        for (size_t i = 0; i < parametros.size(); ++i) Enlazar(s.st, static_cast<int>(i + 1), parametros[i]);
+    } catch (const vb::Error& e) {
+        ultimoError_ = e.Description();
+        return nullptr;
+    }
+    int columnas = sqlite3_column_count(s.st);
+    std::vector<std::string> nombres;
+    for (int i = 0; i < columnas; ++i) nombres.emplace_back(sqlite3_column_name(s.st, i));
+    std::vector<std::vector<vb::Variant>> filas;
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+        std::vector<vb::Variant> fila;
+        fila.reserve(static_cast<size_t>(columnas));
+        for (int i = 0; i < columnas; ++i) fila.push_back(LeerColumna(s.st, i));
+        filas.push_back(std::move(fila));
+    }
+    if (rc != SQLITE_DONE) {
+        ultimoError_ = sqlite3_errmsg(db_);
+        return nullptr;
+    }
+    auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(filas));
+    abiertos_.push_back(rs);
+    return rs;
+}
+
+void Database::BeginTrans() { Execute("BEGIN IMMEDIATE"); }
+void Database::CommitTrans() { Execute("COMMIT"); }
+
+void Database::Rollback() {
+    if (db_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Database::Close() {
+    for (auto& w : abiertos_)
+        if (auto rs = w.lock()) rs->Close();
+    abiertos_.clear();
+    if (db_) {
+        Rollback();
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+// ---- Workspace and engine ----
+
+std::shared_ptr<Database> Workspace::OpenDatabase(const std::string& ruta, bool, bool soloLectura,
+                                                  const std::string&) {
+    std::error_code ec;
+    if (ruta.empty() || !std::filesystem::is_regular_file(ruta, ec))
+        throw vb::Error(vb::errArchivoNoEncontrado, kOrigen, "Could not find file '" + ruta + "'.");
+    sqlite3* db = nullptr;
+    int flags = soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    int rc = sqlite3_open_v2(ruta.c_str(), &db, flags, nullptr);
+    auto base = std::make_shared<Database>(db, ruta);
+    if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
+    sqlite3_busy_timeout(db, kEsperaOcupada);
+    sqlite3_extended_result_codes(db, 0);
+    // Reading the schema here makes a file that is not a database fail at once.
+    rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;",
+                      nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
+    return base;
+}
+
+DBEngine& DBEngine::Instancia() {
+    static DBEngine motor;
+    return motor;
+}
+
+std::shared_ptr<Workspace> DBEngine::CreateWorkspace(const std::string& nombre, const std::string&,
+                                                     const std::string&, int) {
+    return std::make_shared<Workspace>(nombre);
+}
+
+std::shared_ptr<Database> DBEngine::OpenDatabase(const std::string& ruta, bool exclusivo, bool soloLectura,
+                                                 const std::string& conexion) {
+    static Workspace porDefecto("#Default Workspace#");
+    return porDefecto.OpenDatabase(ruta, exclusivo, soloLectura, conexion);
+}
+
+// ---- building files from SQL ----
+
+void EjecutarGuion(Database& db, const std::string& sql) {
+    Transaccion t(db);
+    char* error = nullptr;
+    int rc = sqlite3_exec(db.Handle(), sql.c_str(), nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
+        std::string mensaje = error ? error : "SQL error";
+        sqlite3_free(error);
+        throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, mensaje);
+    }
+    t.Confirmar();
+}
+
+void CrearBaseDesdeSql(const std::string& ruta, const std::string& sql) {
+    namespace fs = std::filesystem;
+    std::string temporal = ruta + ".nuevo";
+    fs::remove(temporal);
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(temporal.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    {
+        Database base(db, temporal);
+        if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
+        sqlite3_exec(db, "PRAGMA journal_mode=DELETE;", nullptr, nullptr, nullptr);
+        try {
+            EjecutarGuion(base, sql);
+        } catch (...) {
+            base.Close();
+            fs::remove(temporal);
+            throw;
+        }
+    }
+    fs::rename(temporal, ruta);
+}
+
+}  // namespace dao

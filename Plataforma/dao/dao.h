@@ -1,0 +1,132 @@
+#pragma once
+// A small data-access layer shaped like the engine objects the library was written against
+// (engine, workspace, database, result set, fields), over SQLite 3.
+// - Opening a missing file is an error and creates nothing.
+// - A result set is read whole when it opens, so no read lock outlives the call that opened it.
+// - Each file is one database file (rollback journal, synchronous writes) with a busy timeout,
+//   so a second copy of the program can work on it safely.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vb/variant.h"
+
+struct sqlite3;
+
+namespace dao {
+
+using Parametros = std::vector<vb::Variant>;
+
+class Recordset {
+public:
+    Recordset(std::vector<std::string> nombres, std::vector<std::vector<vb::Variant>> filas);
+
+    bool Eof() const { return actual_ >= filas_.size(); }
+    vb::Long RecordCount() const { return static_cast<vb::Long>(filas_.size()); }
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+
+    int FieldCount() const { return static_cast<int>(nombres_.size()); }
+    const std::string& FieldName(int i) const;
+    // The value of a column of the current row; no current row raises 3021, an unknown
+    // column 3265. Column names compare without regard to case.
+    const vb::Variant& Fields(int i) const;
+    const vb::Variant& Fields(const std::string& nombre) const;
+
+    void Close() { cerrado_ = true; }
+    bool Cerrado() const { return cerrado_; }
+
+private:
+    std::vector<std::string> nombres_;
+    std::vector<std::vector<vb::Variant>> filas_;
+    size_t actual_ = 0;
+    bool cerrado_ = false;
+    const std::vector<vb::Variant>& FilaActual() const;
+};
+
+class Database {
+public:
+    Database(sqlite3* db, std::string ruta);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const std::string& Name() const { return ruta_; }
+    bool Abierta() const { return db_ != nullptr; }
+
+    // Runs one statement with its values bound to the "?" placeholders; raises the engine's
+    // error (number 3000 + the engine's code, the engine's message).
+    void Execute(const std::string& sql, int opciones = 0, const Parametros& parametros = {});
+    vb::Long RecordsAffected() const { return afectadas_; }
+    vb::Long UltimaClave() const;  // key of the last insert on this connection
+
+    // Never raises: on failure gives no result set and keeps the engine's message.
+    std::shared_ptr<Recordset> OpenRecordset(const std::string& sql, const Parametros& parametros = {});
+    const std::string& UltimoError() const { return ultimoError_; }
+
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();  // never raises
+
+    // Closes the result sets still open, then the file; never raises and may be repeated.
+    void Close();
+
+    sqlite3* Handle() const { return db_; }
+
+private:
+    sqlite3* db_;
+    std::string ruta_;
+    std::string ultimoError_;
+    vb::Long afectadas_ = 0;
+    std::vector<std::weak_ptr<Recordset>> abiertos_;
+    [[noreturn]] void LanzarError(int codigo) const;
+};
+
+class Workspace {
+public:
+    explicit Workspace(std::string nombre) : nombre_(std::move(nombre)) {}
+    // Raises 3024 for a missing file and the engine's error for one that is not a database.
+    std::shared_ptr<Database> OpenDatabase(const std::string& ruta, bool exclusivo = false,
+                                           bool soloLectura = false, const std::string& conexion = "");
+    void Close() {}
+
+private:
+    std::string nombre_;
+};
+
+class DBEngine {
+public:
+    static DBEngine& Instancia();
+    std::shared_ptr<Workspace> CreateWorkspace(const std::string& nombre, const std::string& usuario,
+                                               const std::string& clave, int tipo);
+    // On the engine's default workspace.
+    std::shared_ptr<Database> OpenDatabase(const std::string& ruta, bool exclusivo = false,
+                                           bool soloLectura = false, const std::string& conexion = "");
+};
+
+// Runs every statement of the text inside one transaction; raises the engine's error.
+void EjecutarGuion(Database& db, const std::string& sql);
+
+// Builds a new database file from SQL text. It is written beside the target and moved into
+// place at the end, so a failure never leaves a half-built file under the target's name.
+void CrearBaseDesdeSql(const std::string& ruta, const std::string& sql);
+
+// Keeps a transaction open until Confirmar(); undoes it if the scope is left without it.
+class Transaccion {
+public:
+    explicit Transaccion(Database& db) : db_(db) { db_.BeginTrans(); }
+    ~Transaccion() {
+        if (!confirmada_) db_.Rollback();
+    }
+    void Confirmar() {
+        db_.CommitTrans();
+        confirmada_ = true;
+    }
+
+private:
+    Database& db_;
+    bool confirmada_ = false;
+};
+
+}  // namespace dao

@@ -1,0 +1,46 @@
+#pragma once
+// The error that every call raises and every caller may catch and raise again:
+// a number, the source that raised it and a description, as the program shows them.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace vb {
+
+// Error numbers the system relies on.
+enum NumeroError : int32_t {
+    errDesbordamiento = 6,        // overflow
+    errSubindice = 9,             // subscript out of range
+    errTipos = 13,                // type mismatch
+    errObjetoNoEstablecido = 91,  // object variable not set
+    errUsoNull = 94,              // invalid use of Null
+    errCrearObjeto = 429,         // cannot create object
+    errBaseDatos = 3000,          // database engine errors: 3000 + SQLite's primary code
+    errArchivoNoEncontrado = 3024,
+    errSinRegistroActual = 3021,
+    errElementoNoEncontrado = 3265,
+};
+
+class Error : public std::runtime_error {
+public:
+    Error(int32_t numero, std::string origen, std::string descripcion);
+
+    int32_t Number() const { return numero_; }
+    const std::string& Source() const { return origen_; }
+    const std::string& Description() const { return descripcion_; }
+
+    // The same error with a new description: "catch and raise again" keeps number and source.
+    Error ConDescripcion(std::string descripcion) const;
+
+private:
+    int32_t numero_;
+    std::string origen_;
+    std::string descripcion_;
+};
+
+// The standard texts for the runtime's own errors.
+[[noreturn]] void Lanzar(int32_t numero, const std::string& origen = "Oxalde");
+[[noreturn]] void Lanzar(int32_t numero, const std::string& origen, const std::string& descripcion);
+std::string TextoError(int32_t numero);
+
+}  // namespace vb

@@ -1,0 +1,49 @@
+#pragma once
+// The library's one connection: a workspace, the main database and an auxiliary one.
+// Every public operation opens the database it needs at its start and closes it at its end.
+#include <memory>
+#include <string>
+
+#include "dao/dao.h"
+
+namespace brunsel {
+
+class cConexionDAO {
+public:
+    ~cConexionDAO();
+
+    void CrearWorkSpace();
+    // A new workspace, then the main database. Raises when the file cannot be opened; the
+    // database of an earlier call is closed first, so nothing runs on it afterwards.
+    void InicializaBD(const std::string& ruta);
+    void AbrirBD(const std::string& ruta);
+    void AbrirBDAux(const std::string& ruta);
+    // Close the open result sets and the database; never raise.
+    void Cerrar();
+    void CerrarAux();
+
+    // Raise the engine's error.
+    void execute(const std::string& sql, int opciones = 0, const dao::Parametros& parametros = {});
+    void executeAux(const std::string& sql, int opciones = 0, const dao::Parametros& parametros = {});
+    // Never raise: no result set on failure (see Requerir).
+    std::shared_ptr<dao::Recordset> openRecordset(const std::string& sql, int tipo = 0,
+                                                  const dao::Parametros& parametros = {});
+    std::shared_ptr<dao::Recordset> openRecordsetAux(const std::string& sql, int tipo = 0,
+                                                     const dao::Parametros& parametros = {});
+
+    // The open main database (raises "object not set" when there is none).
+    dao::Database& BD();
+    // The engine's message of the last result set that could not be opened.
+    const std::string& UltimoError() const { return ultimoError_; }
+
+private:
+    std::shared_ptr<dao::Workspace> espacio_;
+    std::shared_ptr<dao::Database> principal_;
+    std::shared_ptr<dao::Database> auxiliar_;
+    std::string ultimoError_;
+    std::shared_ptr<dao::Database> Abrir(const std::string& ruta);
+    std::shared_ptr<dao::Recordset> Consultar(dao::Database* db, const std::string& sql,
+                                              const dao::Parametros& parametros);
+};
+
+}  // namespace brunsel

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The Debian 12 packages the build, the program and the tests need.
+set -euo pipefail
+paquetes=(cmake ninja-build g++ libsqlite3-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev libxkbcommon-dev
+  fonts-liberation xvfb xauth poppler-utils python3)
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+done
+if [ ${#faltan[@]} -gt 0 ]; then
+  sudo_=""
+  [ "$(id -u)" -eq 0 ] || sudo_="sudo"
+  $sudo_ apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y --no-install-recommends "${faltan[@]}"
+fi
