@@ -12,7 +12,7 @@ bool MismoCodigo(const vb::Variant& elemento, const std::string& codigo) {
     if (const auto* texto = elemento.Si<std::string>()) return vb::Trim(*texto) == codigo;
     if (elemento.IsNull() || elemento.IsEmpty() || elemento.IsArray() || !elemento.IsNumeric())
         return false;
-    return elemento.CDbl() == std::stod(codigo);
+    return elemento.CDbl() == vb::Val(codigo);
 }
 
 bool EntidadEnLista(const vb::Variant& bancos, const std::string& entidad) {

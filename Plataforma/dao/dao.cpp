@@ -19,25 +19,46 @@ std::string Mayusculas(std::string s) {
 
 bool MismoNombre(const std::string& a, const std::string& b) { return Mayusculas(a) == Mayusculas(b); }
 
-// Reads a column with the type its declaration gives, so a SMALLINT comes back as an Integer
-// and a FLOAT as a Single; expressions take the type of their stored value.
-vb::Variant LeerColumna(sqlite3_stmt* st, int i) {
-    int clase = sqlite3_column_type(st, i);
-    if (clase == SQLITE_NULL) return vb::Null;
+// The declared type of a result column, classified once per statement.
+enum class Declarado { Ninguno, Byte, Integer, Booleano, Single, Double };
+
+Declarado Clasificar(sqlite3_stmt* st, int i) {
     const char* d = sqlite3_column_decltype(st, i);
     std::string decl = d ? Mayusculas(d) : "";
+    auto tiene = [&decl](const char* t) { return decl.find(t) != std::string::npos; };
+    if (tiene("TINYINT")) return Declarado::Byte;
+    if (tiene("SMALLINT")) return Declarado::Integer;
+    if (tiene("BIT") || tiene("BOOL")) return Declarado::Booleano;
+    if (tiene("FLOAT")) return Declarado::Single;
+    if (tiene("DOUBLE") || tiene("REAL")) return Declarado::Double;
+    return Declarado::Ninguno;
+}
+
+// Reads a column with the type its declaration gives, so a SMALLINT comes back as an Integer
+// and a FLOAT as a Single; expressions take the type of their stored value.
+vb::Variant LeerColumna(sqlite3_stmt* st, int i, Declarado decl) {
+    int clase = sqlite3_column_type(st, i);
+    if (clase == SQLITE_NULL) return vb::Null;
     if (clase == SQLITE_TEXT || clase == SQLITE_BLOB)
         return std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
                            static_cast<size_t>(sqlite3_column_bytes(st, i)));
-    if (decl.find("TINYINT") != std::string::npos) return static_cast<vb::Byte>(sqlite3_column_int(st, i));
-    if (decl.find("SMALLINT") != std::string::npos) return static_cast<vb::Integer>(sqlite3_column_int(st, i));
-    if (decl.find("BIT") != std::string::npos || decl.find("BOOL") != std::string::npos)
-        return sqlite3_column_int(st, i) != 0;
-    if (decl.find("FLOAT") != std::string::npos) return static_cast<vb::Single>(sqlite3_column_double(st, i));
-    if (decl.find("DOUBLE") != std::string::npos || decl.find("REAL") != std::string::npos)
-        return sqlite3_column_double(st, i);
-    if (clase == SQLITE_INTEGER) {
-        sqlite3_int64 n = sqlite3_column_int64(st, i);
+    // A value the declared type cannot hold (the file does not enforce it) is read whole below
+    // rather than wrapped around.
+    sqlite3_int64 n = sqlite3_column_int64(st, i);
+    bool entero = clase == SQLITE_INTEGER;
+    switch (decl) {
+        case Declarado::Byte:
+            if (entero && n >= 0 && n <= UINT8_MAX) return static_cast<vb::Byte>(n);
+            break;
+        case Declarado::Integer:
+            if (entero && n >= INT16_MIN && n <= INT16_MAX) return static_cast<vb::Integer>(n);
+            break;
+        case Declarado::Booleano: return n != 0;
+        case Declarado::Single: return static_cast<vb::Single>(sqlite3_column_double(st, i));
+        case Declarado::Double: return sqlite3_column_double(st, i);
+        case Declarado::Ninguno: break;
+    }
+    if (entero) {
         if (n >= INT32_MIN && n <= INT32_MAX) return static_cast<vb::Long>(n);
         return static_cast<double>(n);
     }
@@ -54,7 +75,7 @@ void Enlazar(sqlite3_stmt* st, int i, const vb::Variant& v) {
         case vb::Tipo::Long: sqlite3_bind_int64(st, i, v.CLng()); break;
         // A Single is stored as the decimal number it shows, not its binary expansion.
         case vb::Tipo::Single:
-            sqlite3_bind_double(st, i, std::strtod(vb::TextoNumero(*v.Si<vb::Single>(), 7).c_str(), nullptr));
+            sqlite3_bind_double(st, i, vb::Val(vb::TextoNumero(*v.Si<vb::Single>(), 7)));
             break;
         case vb::Tipo::Double: sqlite3_bind_double(st, i, *v.Si<double>()); break;
         case vb::Tipo::String: {
@@ -70,6 +91,25 @@ struct Sentencia {
     sqlite3_stmt* st = nullptr;
     ~Sentencia() { sqlite3_finalize(st); }
 };
+
+// Prepares exactly one statement. Text after it other than blanks and comments is refused, so
+// no part of a call is silently left undone. On failure gives the engine's code and message.
+int Preparar(sqlite3* db, const std::string& sql, Sentencia& s, std::string& mensaje) {
+    const char* resto = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &s.st, &resto);
+    if (rc != SQLITE_OK) {
+        mensaje = sqlite3_errmsg(db);
+        return rc;
+    }
+    Sentencia otra;
+    if (!s.st)
+        mensaje = "Invalid SQL statement.";
+    else if (sqlite3_prepare_v2(db, resto, -1, &otra.st, nullptr) != SQLITE_OK || otra.st)
+        mensaje = "Characters found after end of SQL statement.";
+    else
+        return SQLITE_OK;
+    return SQLITE_ERROR;
+}
 
 }  // namespace
 
@@ -131,8 +171,9 @@ void Database::LanzarError(int codigo) const {
 void Database::Execute(const std::string& sql, int, const Parametros& parametros) {
     if (!db_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
     Sentencia s;
-    int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &s.st, nullptr);
-    if (rc != SQLITE_OK) LanzarError(rc);
+    std::string mensaje;
+    int rc = Preparar(db_, sql, s, mensaje);
+    if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, mensaje);
     for (size_t i = 0; i < parametros.size(); ++i) Enlazar(s.st, static_cast<int>(i + 1), parametros[i]);
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
     }
@@ -151,11 +192,8 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         return nullptr;
     }
     Sentencia s;
-    int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &s.st, nullptr);
-    if (rc != SQLITE_OK || !s.st) {
-        ultimoError_ = sqlite3_errmsg(db_);
-        return nullptr;
-    }
+    int rc = Preparar(db_, sql, s, ultimoError_);
+    if (rc != SQLITE_OK) return nullptr;
     try {
         for (size_t i = 0; i < parametros.size(); ++i) Enlazar(s.st, static_cast<int>(i + 1), parametros[i]);
     } catch (const vb::Error& e) {
@@ -164,12 +202,16 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
     }
     int columnas = sqlite3_column_count(s.st);
     std::vector<std::string> nombres;
-    for (int i = 0; i < columnas; ++i) nombres.emplace_back(sqlite3_column_name(s.st, i));
+    std::vector<Declarado> tipos;
+    for (int i = 0; i < columnas; ++i) {
+        nombres.emplace_back(sqlite3_column_name(s.st, i));
+        tipos.push_back(Clasificar(s.st, i));
+    }
     std::vector<std::vector<vb::Variant>> filas;
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
         std::vector<vb::Variant> fila;
         fila.reserve(static_cast<size_t>(columnas));
-        for (int i = 0; i < columnas; ++i) fila.push_back(LeerColumna(s.st, i));
+        for (int i = 0; i < columnas; ++i) fila.push_back(LeerColumna(s.st, i, tipos[static_cast<size_t>(i)]));
         filas.push_back(std::move(fila));
     }
     if (rc != SQLITE_DONE) {

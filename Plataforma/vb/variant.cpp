@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <string_view>
 
 namespace vb {
 
@@ -33,15 +33,24 @@ size_t Tamano(const std::vector<std::pair<Long, Long>>& limites) {
 
 Variant::Variant(const Variant& o) { *this = o; }
 
+// The new value is built before the old one goes: o may be an element of this very array.
 Variant& Variant::operator=(const Variant& o) {
     if (this == &o) return *this;
+    Valor nuevo;
     if (auto m = std::get_if<std::unique_ptr<Matriz>>(&o.v_))
-        v_ = std::make_unique<Matriz>(**m);
+        nuevo = std::make_unique<Matriz>(**m);
     else
-        std::visit([this](const auto& x) {
+        std::visit([&nuevo](const auto& x) {
             using T = std::decay_t<decltype(x)>;
-            if constexpr (!std::is_same_v<T, std::unique_ptr<Matriz>>) v_ = x;
+            if constexpr (!std::is_same_v<T, std::unique_ptr<Matriz>>) nuevo = x;
         }, o.v_);
+    v_ = std::move(nuevo);
+    return *this;
+}
+
+Variant& Variant::operator=(Variant&& o) noexcept {
+    Valor nuevo = std::move(o.v_);
+    v_ = std::move(nuevo);
     return *this;
 }
 
@@ -104,16 +113,19 @@ void Variant::RedimPreserve(Long nuevoLimiteSuperior) {
 
 namespace {
 
-// A whole text as a number: blanks around it allowed, nothing else.
-bool LeerNumero(const std::string& s, double& d) {
-    std::string t = Trim(s);
-    if (t.empty()) return false;
-    const char* inicio = t.c_str();
-    char* fin = nullptr;
-    d = std::strtod(inicio, &fin);
-    if (fin == inicio || *fin != '\0') return false;
-    return std::isfinite(d);
+// A whole text as a decimal number with "." as the decimal point, whatever locale the program
+// runs under (a windowed program takes the user's); no hexadecimal, infinity or NaN forms.
+bool LeerDecimal(std::string_view t, double& d) {
+    if (!t.empty() && t[0] == '+') {
+        t.remove_prefix(1);
+        if (!t.empty() && t[0] == '-') return false;
+    }
+    auto [fin, ec] = std::from_chars(t.data(), t.data() + t.size(), d);
+    return ec == std::errc() && fin == t.data() + t.size() && std::isfinite(d);
 }
+
+// A whole text as a number: blanks around it allowed, nothing else.
+bool LeerNumero(const std::string& s, double& d) { return LeerDecimal(Trim(s), d); }
 
 double ComoDouble(const Variant& v) {
     switch (v.tipo()) {
@@ -155,8 +167,9 @@ double RedondeoBancario(double d) { return std::nearbyint(d); }
 std::string TextoNumero(double d, int digitos) {
     if (d == 0) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", digitos, d);
-    std::string s = buf;
+    auto fin = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::general, digitos).ptr;
+    std::string s(buf, fin);
+    std::replace(s.begin(), s.end(), 'e', 'E');
     auto e = s.find('E');
     std::string mantisa = s.substr(0, e), exponente = e == std::string::npos ? "" : s.substr(e);
     if (mantisa.find('.') != std::string::npos) {
@@ -340,7 +353,9 @@ double Val(const std::string& s) {
         while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j]))) exp += t[j++];
         if (j > k) num += exp;
     }
-    return std::strtod(num.c_str(), nullptr);
+    double d = 0;
+    if (!LeerDecimal(num, d)) Lanzar(errDesbordamiento);  // well formed, so only out of range
+    return d;
 }
 
 }  // namespace vb

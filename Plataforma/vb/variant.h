@@ -52,7 +52,7 @@ public:
     Variant(const Variant& o);
     Variant(Variant&&) noexcept = default;
     Variant& operator=(const Variant& o);
-    Variant& operator=(Variant&&) noexcept = default;
+    Variant& operator=(Variant&& o) noexcept;
 
     // Arrays with every element Empty.
     static Variant Array1(Long lo, Long hi);

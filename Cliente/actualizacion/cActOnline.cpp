@@ -1,0 +1,38 @@
+#include "actualizacion/cActOnline.h"
+
+#include "com/com.h"
+#include "servicios/cDatosGeneral.h"
+#include "shell/general.h"
+#include "shell/reloj.h"
+
+namespace oxalde {
+namespace {
+
+std::shared_ptr<brunsel::cDatosGeneral> DatosGeneral(const QString& baseDatos) {
+    auto datos = com::CreateObject<brunsel::cDatosGeneral>("Brunsel.cDatosGeneral");
+    datos->mdbname(baseDatos.toStdString());
+    return datos;
+}
+
+}  // namespace
+
+cActOnline& cActOnline::Instancia() {
+    static cActOnline instancia;
+    return instancia;
+}
+
+QString cActOnline::ObtenerURLAct() {
+    urlAct_ = QString::fromStdString(DatosGeneral(RutaBDLectura)->URLAct());
+    return urlAct_;
+}
+
+void cActOnline::LeerActOnline() { actOnline_ = DatosGeneral(RutaBDModificable)->ObtenerActOnline(); }
+
+void cActOnline::GuardarActOnline() {
+    vb::Integer valor = actOnline_;
+    DatosGeneral(RutaBDModificable)->GuardarActOnline(valor);
+}
+
+void ComprobarActualizacion() { EsperarProcesandoEventos(1000); }
+
+}  // namespace oxalde

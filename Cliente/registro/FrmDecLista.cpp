@@ -1,0 +1,23 @@
+#include "registro/FrmDecLista.h"
+
+#include "registro/cDecLista.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
+#include "shell/menu_principal.h"
+
+namespace oxalde {
+
+FrmDecLista::FrmDecLista(QWidget* parent) : VentanaHija(QStringLiteral("FrmDecLista"), parent) {
+    resize(480, 320);
+}
+
+void FrmDecLista::Form_Load() {
+    const int id = cDecLista::Instancia().MODO() == QStringLiteral("E") ? 115 : 114;
+    setWindowTitle(LoadResString(id + DesplIdioma));
+}
+
+void FrmDecLista::Form_Activate() { DeshabilitarMenus(); }
+
+void FrmDecLista::Form_Unload() { RefrescarMenuPrincipal(); }
+
+}  // namespace oxalde

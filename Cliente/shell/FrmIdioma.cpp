@@ -1,0 +1,120 @@
+#include "shell/FrmIdioma.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "actualizacion/cActOnline.h"
+#include "shell/CEntrada.h"
+#include "shell/MDI7312.h"
+#include "shell/cadenas.h"
+#include "shell/controles.h"
+#include "shell/general.h"
+#include "shell/menu_principal.h"
+
+namespace oxalde {
+namespace {
+
+constexpr int kDesplazamientoIzquierda = 3150;  // twips
+constexpr int kDesplazamientoArriba = 2655;
+
+QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
+
+QFrame* Linea(QWidget* padre) {
+    auto* linea = new QFrame(padre);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+    return linea;
+}
+
+}  // namespace
+
+FrmIdioma::FrmIdioma(QWidget* parent)
+    : QDialog(parent),
+      Frame1_(new QGroupBox(this)),
+      cmdcastellano_(new QPushButton(Frame1_)),
+      cmdeuskera_(new QPushButton(Frame1_)),
+      chkActOnline_(new QCheckBox(this)) {
+    setObjectName(QStringLiteral("FrmIdioma"));
+    Frame1_->setObjectName(QStringLiteral("Frame1"));
+    cmdcastellano_->setObjectName(QStringLiteral("cmdcastellano"));
+    cmdeuskera_->setObjectName(QStringLiteral("cmdeuskera"));
+    chkActOnline_->setObjectName(QStringLiteral("chkActOnline"));
+    chkActOnline_->setText(QStringLiteral(
+        "¿desea que se le informe sobre la existencia de actualizaciones cada vez que se inicie el programa?"));
+    for (QPushButton* boton : {cmdcastellano_, cmdeuskera_}) boton->setMinimumSize(150, 70);
+
+    auto* botones = new QHBoxLayout(Frame1_);
+    botones->addWidget(cmdcastellano_);
+    botones->addWidget(cmdeuskera_);
+    auto* capas = new QVBoxLayout(this);
+    capas->addWidget(Frame1_);
+    capas->addWidget(Linea(this));
+    capas->addWidget(chkActOnline_);
+    capas->addWidget(Linea(this));
+    setFixedWidth(420);
+
+    // The window sees key presses before its controls.
+    for (QWidget* control : {static_cast<QWidget*>(cmdcastellano_), static_cast<QWidget*>(cmdeuskera_),
+                             static_cast<QWidget*>(chkActOnline_)})
+        control->installEventFilter(this);
+    connect(chkActOnline_, &QCheckBox::clicked, this, &FrmIdioma::chkActOnline_Click);
+    connect(cmdcastellano_, &QPushButton::clicked, this, [this] { Elegir(QStringLiteral("C")); });
+    connect(cmdeuskera_, &QPushButton::clicked, this, [this] { Elegir(QStringLiteral("E")); });
+    Form_Load();
+}
+
+void FrmIdioma::Anadir_captions() {
+    setWindowTitle(QStringLiteral("Hautatu Hizkuntza/Selección de idioma"));
+    Frame1_->setTitle(QStringLiteral("Hizkuntza/Idioma"));
+    cmdcastellano_->setText(Cadena(229) + QStringLiteral("\n\n") + Cadena(231));
+    cmdeuskera_->setText(Cadena(228) + QStringLiteral("\n\n") + Cadena(230));
+}
+
+void FrmIdioma::Form_Load() {
+    Anadir_captions();
+    DeshabilitarMenus();
+    const vb::Integer actOnline = cActOnline::Instancia().ActOnline();
+    EstablecerCasilla(chkActOnline_, actOnline == -1 || actOnline > 0);
+    if (MDI7312* principal = MDI7312::Actual())
+        move(principal->pos() + QPoint(TwipsAPixeles(this, kDesplazamientoIzquierda),
+                                       TwipsAPixeles(this, kDesplazamientoArriba)));
+}
+
+void FrmIdioma::Form_Activate() {
+    (CEntrada::Instancia().IDI() == QStringLiteral("C") ? cmdcastellano_ : cmdeuskera_)->setFocus();
+}
+
+bool FrmIdioma::event(QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate) Form_Activate();
+    return QDialog::event(evento);
+}
+
+bool FrmIdioma::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        // Enter moves on to the next control, like a Tab typed after it; the key goes on too.
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)
+            QCoreApplication::postEvent(objeto, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void FrmIdioma::chkActOnline_Click() {
+    auto& act = cActOnline::Instancia();
+    act.ActOnline(chkActOnline_->isChecked() ? 1 : 0);
+    act.GuardarActOnline();
+}
+
+void FrmIdioma::Elegir(const QString& letra) {
+    CEntrada::Instancia().IDI(letra);
+    if (MDI7312* principal = MDI7312::Actual()) principal->Anadir_captions();
+    accept();
+}
+
+}  // namespace oxalde

@@ -1,0 +1,24 @@
+#include "shell/VentanaHija.h"
+
+#include <QCloseEvent>
+
+namespace oxalde {
+
+VentanaHija::VentanaHija(const QString& nombre, QWidget* parent) : QWidget(parent) {
+    setObjectName(nombre);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void VentanaHija::Cargar() { Form_Load(); }
+
+void VentanaHija::Activar() { Form_Activate(); }
+
+void VentanaHija::closeEvent(QCloseEvent* evento) {
+    evento->accept();
+    if (descargada_) return;
+    descargada_ = true;
+    Form_Unload();
+    emit descargada();
+}
+
+}  // namespace oxalde

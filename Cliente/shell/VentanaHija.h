@@ -1,0 +1,33 @@
+#pragma once
+// A child window of the main window's frame. The main window runs its load steps before it
+// shows it and its activation steps each time it becomes the active child; closing it runs its
+// unload steps once. The registry and exchange windows keep the main menu's protocol through
+// these steps: DeshabilitarMenus on load or activation, RefrescarMenuPrincipal on unload.
+#include <QWidget>
+
+namespace oxalde {
+
+class VentanaHija : public QWidget {
+    Q_OBJECT
+public:
+    // `nombre` is the window's name: one window of a name is open at a time.
+    explicit VentanaHija(const QString& nombre, QWidget* parent = nullptr);
+
+    void Cargar();
+    void Activar();
+
+signals:
+    // After the unload steps.
+    void descargada();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    bool descargada_ = false;
+};
+
+}  // namespace oxalde

@@ -1,0 +1,59 @@
+#pragma once
+// Our backup component, created by ProgID "GarobelLib.cSaveAsRestore": it copies the user's
+// database to a backup file and back, with its own questions and messages. The caller sets the
+// ten properties, then calls CrearBackup or CrearRestore once.
+#include <QString>
+#include <QtGlobal>
+
+#include "com/com.h"
+#include "vb/variant.h"
+
+namespace oxalde {
+
+class cSaveAsRestore : public com::Object {
+public:
+    // File names and folders (folders end in "/"): the copy goes from RutaOrigen + ArchivoOrigen
+    // to RutaDestino + ArchivoDestino.
+    void ArchivoOrigen(const QString& v) { archivoOrigen_ = v; }
+    void ArchivoDestino(const QString& v) { archivoDestino_ = v; }
+    void RutaDestino(const QString& v) { rutaDestino_ = v; }
+    void RutaOrigen(const QString& v) { rutaOrigen_ = v; }
+    // Accepted for a file dialog; the files are always the ones named above.
+    void Filtro(const QString& v) { filtro_ = v; }
+    // 0 Spanish, anything else Basque.
+    void Idioma(vb::Integer v) { idioma_ = v; }
+    // Handle of the window that owns the component's boxes.
+    void Parent(quintptr v) { parent_ = v; }
+    // A value of the reference database (database, table, column) for the component's own use;
+    // accepted and not needed by this component.
+    void BDLectura(const QString& v) { bdLectura_ = v; }
+    void BDTabla(const QString& v) { bdTabla_ = v; }
+    void BDCampo(const QString& v) { bdCampo_ = v; }
+
+    // Copies the database into the backup file, creating the folder, after asking before it
+    // replaces an earlier copy. A failure is reported in a box.
+    void CrearBackup();
+
+    // After the user confirms, replaces the database by the backup copy: only a copy that passes
+    // the engine's integrity check and holds every table of the user's database; the replaced
+    // database is kept beside it as "<name>_Anterior.mdb". True only when it was replaced; on any
+    // refusal or failure the database stays as it was and a box says why.
+    bool CrearRestore();
+
+private:
+    QString archivoOrigen_, archivoDestino_, rutaDestino_, rutaOrigen_, filtro_;
+    QString bdLectura_, bdTabla_, bdCampo_;
+    vb::Integer idioma_ = 0;
+    quintptr parent_ = 0;
+
+    QString Cadena(int id) const;
+    QString Texto(const char* castellano, const char* euskera) const;
+    QString Origen() const { return rutaOrigen_ + archivoOrigen_; }
+    QString Destino() const { return rutaDestino_ + archivoDestino_; }
+    bool CopiaValida();
+};
+
+// The name under which a replaced database is kept: "<base>_Anterior.mdb" beside it.
+QString NombreBaseAnterior(const QString& ruta);
+
+}  // namespace oxalde

@@ -1,0 +1,34 @@
+#pragma once
+// What the windows need of their controls beyond Qt's: a check box or an option set from code
+// runs the same handler as the user's click (handlers are connected to `clicked`), a label that
+// acts as a link, and design measures in twips.
+#include <QLabel>
+
+class QCheckBox;
+class QRadioButton;
+class QWidget;
+
+namespace oxalde {
+
+// Sets the box; a change of its state runs its click handler, as a user's click would.
+void EstablecerCasilla(QCheckBox* casilla, bool marcada);
+// Turns the option on and runs its click handler, also when it was on already.
+void EstablecerOpcion(QRadioButton* opcion);
+
+// Twips (1/1440 inch) to the widget's pixels.
+int TwipsAPixeles(const QWidget* widget, int twips);
+
+// A label in blue with a pointing hand that reports a click.
+class EtiquetaEnlace : public QLabel {
+    Q_OBJECT
+public:
+    explicit EtiquetaEnlace(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+};
+
+}  // namespace oxalde

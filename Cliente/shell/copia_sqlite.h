@@ -1,0 +1,28 @@
+#pragma once
+// Copies of a database file made by the engine itself, never by copying the file: the engine's
+// online backup reads the source under its own locks, so a file in use is copied consistently,
+// and it writes the destination in one transaction, so a failed copy leaves the destination as
+// it was.
+#include <QString>
+#include <QStringList>
+
+namespace oxalde {
+
+// Copies the database `origen` into `destino` (created when missing, replaced whole otherwise).
+// Raises vb::Error with the engine's message; a missing source creates nothing.
+void CopiarBaseEnLinea(const QString& origen, const QString& destino);
+
+// The same into a new file: written under a temporary name beside it and moved into place at
+// the end, so an earlier file of that name stays whole until the copy is complete.
+void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino);
+
+// Why a file cannot stand for a database that holds these tables.
+enum class DefectoCopia { Ninguno, NoExiste, NoEsBase, Danada, FaltanTablas };
+struct ResultadoComprobacion {
+    DefectoCopia defecto = DefectoCopia::Ninguno;
+    QString detalle;  // the engine's finding, or the missing tables joined by ", "
+};
+// Opens the file read-only, runs the engine's integrity check and looks for every table.
+ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas);
+
+}  // namespace oxalde

@@ -1,0 +1,213 @@
+#include "tablas/cT01.h"
+
+#include <array>
+#include <span>
+
+#include "general.h"
+#include "tablas/columnas.h"
+
+namespace brunsel {
+namespace {
+
+const char* const kTabla = "T01_DECLARANTES";
+
+// The columns in table order; the taxpayer export relies on this order.
+enum Col : size_t {
+    CSCO, DNI, NOMBRE, VIA, DOMICILIO, NUMERO, LETRA, ESCALERA, PISO, MANO,
+    CODPROV, CODPOS, CODMUN, NOMMUN, TELEFONO, NUM731, NUM732,
+};
+
+constexpr std::array<Columna, 17> kColumnas{{
+    {"T01_CSCO", TipoCampo::Long},
+    {"T01_DNI", TipoCampo::Texto},
+    {"T01_NOMBRE", TipoCampo::Texto},
+    {"T01_VIA", TipoCampo::Texto},
+    {"T01_DOMICILIO", TipoCampo::Texto},
+    {"T01_NUMERO", TipoCampo::Long},
+    {"T01_LETRA", TipoCampo::Texto},
+    {"T01_ESCALERA", TipoCampo::Texto},
+    {"T01_PISO", TipoCampo::Texto},
+    {"T01_MANO", TipoCampo::Texto},
+    {"T01_CODPROV", TipoCampo::CodigoTexto},
+    {"T01_CODPOS", TipoCampo::CodigoTexto},
+    {"T01_CODMUN", TipoCampo::CodigoTexto},
+    {"T01_NOMMUN", TipoCampo::Texto},
+    {"T01_TELEFONO", TipoCampo::CodigoTexto},
+    {"T01_NUM731", TipoCampo::Double},
+    {"T01_NUM732", TipoCampo::Double},
+}};
+
+// Every column but the key: what an insert or an update writes.
+constexpr std::span<const Columna> kDatos = std::span(kColumnas).subspan(1);
+
+// Closes the query an operation opened, however the operation ends.
+struct Cierre {
+    std::shared_ptr<dao::Recordset>& rs;
+    ~Cierre() {
+        if (rs) rs->Close();
+    }
+};
+
+}  // namespace
+
+cT01::cT01() : valores_(FilaInicial(kColumnas)) {}
+
+std::string cT01::Texto(size_t columna) const { return valores_[columna].CStr(); }
+void cT01::Asignar(size_t columna, vb::Variant v) { valores_[columna] = std::move(v); }
+
+void cT01::KeyT01_CSCO(vb::Long v) { Asignar(CSCO, v); }
+vb::Long cT01::KeyT01_CSCO() const { return valores_[CSCO].CLng(); }
+void cT01::datT01_DOMICILIO(std::string v) { Asignar(DOMICILIO, std::move(v)); }
+std::string cT01::datT01_DOMICILIO() const { return Texto(DOMICILIO); }
+void cT01::datT01_DNI(std::string v) { Asignar(DNI, std::move(v)); }
+std::string cT01::datT01_DNI() const { return Texto(DNI); }
+void cT01::datT01_NOMBRE(std::string v) { Asignar(NOMBRE, std::move(v)); }
+std::string cT01::datT01_NOMBRE() const { return Texto(NOMBRE); }
+void cT01::datT01_VIA(std::string v) { Asignar(VIA, std::move(v)); }
+std::string cT01::datT01_VIA() const { return Texto(VIA); }
+void cT01::datT01_NUMERO(vb::Long v) { Asignar(NUMERO, v); }
+vb::Long cT01::datT01_NUMERO() const { return valores_[NUMERO].CLng(); }
+void cT01::datT01_LETRA(std::string v) { Asignar(LETRA, std::move(v)); }
+std::string cT01::datT01_LETRA() const { return Texto(LETRA); }
+void cT01::datT01_ESCALERA(std::string v) { Asignar(ESCALERA, std::move(v)); }
+std::string cT01::datT01_ESCALERA() const { return Texto(ESCALERA); }
+void cT01::datT01_PISO(std::string v) { Asignar(PISO, std::move(v)); }
+std::string cT01::datT01_PISO() const { return Texto(PISO); }
+void cT01::datT01_MANO(std::string v) { Asignar(MANO, std::move(v)); }
+std::string cT01::datT01_MANO() const { return Texto(MANO); }
+void cT01::datT01_CODPROV(std::string v) { Asignar(CODPROV, std::move(v)); }
+std::string cT01::datT01_CODPROV() const { return Texto(CODPROV); }
+void cT01::datT01_CODPOS(std::string v) { Asignar(CODPOS, std::move(v)); }
+std::string cT01::datT01_CODPOS() const { return Texto(CODPOS); }
+void cT01::datT01_CODMUN(std::string v) { Asignar(CODMUN, std::move(v)); }
+std::string cT01::datT01_CODMUN() const { return Texto(CODMUN); }
+std::string cT01::datT01_NOMMUN() const { return Texto(NOMMUN); }
+void cT01::datT01_NOMMUN(std::string v) { Asignar(NOMMUN, std::move(v)); }
+
+std::string cT01::datT01_TELEFONO() const {
+    std::string t = Texto(TELEFONO);
+    return t == "0" ? std::string() : t;
+}
+
+void cT01::datT01_TELEFONO(std::string v) { Asignar(TELEFONO, std::move(v)); }
+void cT01::datT01_NUM731(double v) { Asignar(NUM731, v); }
+double cT01::datT01_NUM731() const { return valores_[NUM731].CDbl(); }
+void cT01::datT01_NUM732(double v) { Asignar(NUM732, v); }
+double cT01::datT01_NUM732() const { return valores_[NUM732].CDbl(); }
+
+// ---- statements ----
+
+dao::Recordset& cT01::Consultar(std::string sql, const dao::Parametros& parametros) {
+    sql_ = std::move(sql);
+    rs_ = ConexionDAO().openRecordset(sql_, 0, parametros);
+    return Requerir(rs_);
+}
+
+void cT01::Ejecutar(std::string sql, const dao::Parametros& parametros) {
+    sql_ = std::move(sql);
+    ConexionDAO().execute(sql_, 0, parametros);
+}
+
+bool cT01::Existe() {
+    if (KeyT01_CSCO() < 1) return false;
+    Cierre c{rs_};
+    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO=? And T01_DNI=?",
+                         {KeyT01_CSCO(), datT01_DNI()});
+    return !rs.Eof() && rs.Fields(0).CDbl() > 0;
+}
+
+bool cT01::DniDuplicado() {
+    if (datT01_DNI().empty()) return false;
+    Cierre c{rs_};
+    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO<>? And T01_DNI=?",
+                         {KeyT01_CSCO(), datT01_DNI()});
+    return !rs.Eof() && rs.Fields(0).CDbl() > 0;
+}
+
+bool cT01::Insertar() {
+    if (datT01_DNI().empty()) return false;
+    std::vector<vb::Variant> datos(valores_.begin() + 1, valores_.end());
+    Ejecutar(SqlInsertar(kTabla, kDatos), ValoresAlmacenados(kDatos, datos));
+    return true;
+}
+
+bool cT01::Modificar() {
+    if (KeyT01_CSCO() < 1) return false;
+    std::vector<vb::Variant> datos(valores_.begin() + 1, valores_.end());
+    dao::Parametros parametros = ValoresAlmacenados(kDatos, datos);
+    parametros.emplace_back(KeyT01_CSCO());
+    Ejecutar(SqlModificar(kTabla, kDatos, "T01_CSCO"), parametros);
+    return true;
+}
+
+bool cT01::Seleccionar() {
+    Cierre c{rs_};
+    auto& rs = Consultar("Select * From T01_DECLARANTES WHERE T01_CSCO=?", {KeyT01_CSCO()});
+    if (rs.Eof()) {
+        valores_ = FilaInicial(kColumnas);
+        return false;
+    }
+    valores_ = LeerFila(rs, kColumnas);
+    return true;
+}
+
+bool cT01::Borrar() {
+    if (KeyT01_CSCO() < 1) return false;
+    Ejecutar("Delete From T01_DECLARANTES Where T01_CSCO=?", {KeyT01_CSCO()});
+    return true;
+}
+
+vb::Integer cT01::ValidarDatosDeclarante() {
+    // The component is asked even for the two zero texts; it stays referenced when it refuses.
+    std::string nif = datT01_DNI();
+    const bool nifValido = NuevoComponente().ValidaNifCif(nif);
+    if (datT01_DNI() == "000000" || datT01_DNI() == "0000000" || !nifValido) return 1;
+    SoltarComponente();
+
+    const std::string provincia = datT01_CODPROV();
+    const std::string postal = datT01_CODPOS();
+    const std::string telefono = datT01_TELEFONO();
+    const double numProvincia = vb::Val(provincia);
+    if (datT01_NOMBRE().empty()) return 2;
+    if (datT01_DOMICILIO().empty()) return 3;
+    if (numProvincia == 0) return 4;
+    if (vb::Val(postal) == 0) return 8;
+    if (vb::Left(postal, 2) != provincia) return 5;
+    if (vb::Len(postal) != 5) return 6;
+    if (vb::Right(postal, 3) == "000") return 7;
+    // The home province needs a municipality code; any other province a municipality name.
+    if (numProvincia == 20 && vb::Val(datT01_CODMUN()) == 0) return 9;
+    if (numProvincia != 20 && datT01_NOMMUN().empty()) return 10;
+    if (!telefono.empty() && vb::Len(telefono) != 9) return 11;
+    if (!telefono.empty() && vb::Val(telefono) == 0) return 12;
+    return 0;
+}
+
+std::optional<vb::Long> cT01::PrimeraClavePorNif() {
+    Cierre c{rs_};
+    auto& rs = Consultar("Select T01_CSCO From T01_DECLARANTES Where T01_DNI=?", {datT01_DNI()});
+    if (rs.Eof()) return std::nullopt;
+    return rs.Fields(0).CLng();
+}
+
+bool cT01::ExisteDeclaranteAlta() {
+    if (datT01_DNI().empty()) return false;
+    return PrimeraClavePorNif().has_value();
+}
+
+vb::Long cT01::ExisteDeclaranteAltaCSCO() {
+    if (datT01_DNI().empty()) return 0;
+    return PrimeraClavePorNif().value_or(0);
+}
+
+vb::Long cT01::ObtenerCodigoDeclarante() { return ExisteDeclaranteAltaCSCO(); }
+
+std::string cT01::SQLBusqueda(vb::Integer orden, bool exportar) const {
+    std::string sql = exportar ? "Select * From T01_DECLARANTES Where T01_CSCO >= 1 "
+                               : "Select T01_CSCO,T01_DNI,T01_NOMBRE,T01_CODPROV,T01_CODMUN,T01_NOMMUN,"
+                                 "T01_NUM731,T01_NUM732 From T01_DECLARANTES Where T01_CSCO >= 1 ";
+    // Any order but the name's sorts by NIF, so the text is always a statement the engine runs.
+    return sql + " Order by " + (orden == 2 ? "T01_NOMBRE" : "T01_DNI");
+}
+
+}  // namespace brunsel

@@ -1,0 +1,88 @@
+#pragma once
+// One row of T01_DECLARANTES (the taxpayers) and the statements on that table. The caller opens
+// the modifiable database on the shared connection before running any operation.
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dao/dao.h"
+#include "vb/variant.h"
+
+namespace brunsel {
+
+class cT01 {
+public:
+    cT01();
+
+    void KeyT01_CSCO(vb::Long v);
+    vb::Long KeyT01_CSCO() const;
+    void datT01_DOMICILIO(std::string v);
+    std::string datT01_DOMICILIO() const;
+    void datT01_DNI(std::string v);
+    std::string datT01_DNI() const;
+    void datT01_NOMBRE(std::string v);
+    std::string datT01_NOMBRE() const;
+    void datT01_VIA(std::string v);
+    std::string datT01_VIA() const;
+    void datT01_NUMERO(vb::Long v);
+    vb::Long datT01_NUMERO() const;
+    void datT01_LETRA(std::string v);
+    std::string datT01_LETRA() const;
+    void datT01_ESCALERA(std::string v);
+    std::string datT01_ESCALERA() const;
+    void datT01_PISO(std::string v);
+    std::string datT01_PISO() const;
+    void datT01_MANO(std::string v);
+    std::string datT01_MANO() const;
+    // The four codes are held as text and stored as the number they begin with.
+    void datT01_CODPROV(std::string v);
+    std::string datT01_CODPROV() const;
+    void datT01_CODPOS(std::string v);
+    std::string datT01_CODPOS() const;
+    void datT01_CODMUN(std::string v);
+    std::string datT01_CODMUN() const;
+    std::string datT01_NOMMUN() const;
+    void datT01_NOMMUN(std::string v);
+    // "" when the held text is "0" (no telephone).
+    std::string datT01_TELEFONO() const;
+    void datT01_TELEFONO(std::string v);
+    void datT01_NUM731(double v);
+    double datT01_NUM731() const;
+    void datT01_NUM732(double v);
+    double datT01_NUM732() const;
+
+    // A row with this key and this NIF (key below 1: False without asking).
+    bool Existe();
+    // Another taxpayer holds this NIF (empty NIF: False).
+    bool DniDuplicado();
+    // Writes a new row (empty NIF: False, nothing written); the new key is not read back.
+    bool Insertar();
+    // Rewrites every column of the row of the key (key below 1: False).
+    bool Modificar();
+    // Loads the row of the key; with no such row every property is reset, the key included.
+    bool Seleccionar();
+    bool Borrar();
+    // 0 when the data are acceptable, else the code of the first rule that fails (1 to 12).
+    vb::Integer ValidarDatosDeclarante();
+    // Look-ups by NIF (empty NIF: False / 0).
+    bool ExisteDeclaranteAlta();
+    vb::Long ExisteDeclaranteAltaCSCO();
+    vb::Long ObtenerCodigoDeclarante();
+    // The text of the taxpayer list query, ordered by NIF (1) or name (2); runs nothing.
+    std::string SQLBusqueda(vb::Integer orden, bool exportar) const;
+
+private:
+    std::vector<vb::Variant> valores_;  // one per column of the table, the key first
+    std::string sql_;                   // the last statement run
+    std::shared_ptr<dao::Recordset> rs_;
+
+    std::string Texto(size_t columna) const;
+    void Asignar(size_t columna, vb::Variant v);
+    // Opens a query as the last statement; the caller closes it (Cierre) before returning.
+    dao::Recordset& Consultar(std::string sql, const dao::Parametros& parametros);
+    void Ejecutar(std::string sql, const dao::Parametros& parametros);
+    std::optional<vb::Long> PrimeraClavePorNif();  // key of the first row with this NIF
+};
+
+}  // namespace brunsel

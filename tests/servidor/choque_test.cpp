@@ -1,0 +1,188 @@
+// A process that saves and deletes declarations is killed at random moments; after each kill the
+// database must be whole and consistent: every declaration complete, every counter right.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "comun/bd_prueba.h"
+#include "servidor/declaracion_prueba.h"
+
+namespace {
+
+// What the child tells the parent: one byte after each finished step; a delete announces its
+// key first, because the delete is two calls and a kill may fall between them.
+constexpr char kGuardada = 'g';
+constexpr char kBorrando = 'B';  // followed by the 4 bytes of the key
+constexpr char kBorrada = 'b';
+constexpr char kFallo = 'E';
+
+void Escribir(int fd, const void* datos, size_t n) {
+    const char* p = static_cast<const char*>(datos);
+    while (n > 0) {
+        ssize_t w = write(fd, p, n);
+        if (w <= 0) _exit(2);
+        p += w, n -= static_cast<size_t>(w);
+    }
+}
+
+vb::Long Guardar(brunsel::cDeclaracion& s, vb::Variant b) {
+    return b(2).CStr() == "731" ? s.Guardar731(b) : s.Guardar732(b);
+}
+
+// Saves new declarations, rewrites and deletes stored ones of two taxpayers, for ever.
+[[noreturn]] void Trabajar(const std::string& ruta, int fd, unsigned semilla) {
+    try {
+        std::mt19937 azar(semilla);
+        auto s = prueba::Servicio(ruta);
+        for (int paso = 1;; ++paso) {
+            vb::Long csco = 1 + static_cast<vb::Long>(azar() % 2);
+            vb::Variant lista;
+            const vb::Long n = s->dameResultado(lista, csco);
+            const unsigned accion = azar() % 10;
+            const vb::Long fila = n > 0 ? static_cast<vb::Long>(azar() % n) : 0;
+            if (n > 0 && (accion < 3 || n > 12)) {
+                vb::Long k = lista(0, fila).CLng();
+                std::string modelo = lista(4, fila).CStr();
+                char aviso[5] = {kBorrando};
+                std::memcpy(aviso + 1, &k, sizeof k);
+                Escribir(fd, aviso, sizeof aviso);
+                s->BorrarDatosNoComunes(k, modelo);
+                s->BorrarDeclaracion(k);
+                Escribir(fd, &kBorrada, 1);
+                continue;
+            }
+            if (n > 0 && accion < 5)
+                Guardar(*s, prueba::BufferGuardar(lista(4, fila).CStr(), lista(0, fila).CLng(), csco, paso));
+            else
+                Guardar(*s, prueba::BufferGuardar(accion % 2 ? "731" : "732", 0, csco, paso));
+            Escribir(fd, &kGuardada, 1);
+        }
+    } catch (...) {
+        Escribir(fd, &kFallo, 1);
+    }
+    _exit(1);
+}
+
+struct Progreso {
+    int pasos = 0;
+    std::optional<vb::Long> borrando;  // a delete announced and not finished
+    bool fallo = false;
+};
+
+// One message of the child; false once the pipe is closed and empty.
+bool Leer(int fd, Progreso& p) {
+    char c;
+    if (read(fd, &c, 1) != 1) return false;
+    if (c == kBorrando) {
+        vb::Long k = 0;
+        if (read(fd, &k, sizeof k) != sizeof k) return false;
+        p.borrando = k;
+    } else if (c == kBorrada) {
+        p.borrando.reset();
+        ++p.pasos;
+    } else if (c == kGuardada) {
+        ++p.pasos;
+    } else {
+        p.fallo = true;
+    }
+    return true;
+}
+
+// The child, killed and reaped however the test ends.
+struct Hijo {
+    pid_t pid;
+    ~Hijo() {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+};
+
+void Comprobar(const std::string& ruta, std::optional<vb::Long> borrando) {
+    {
+        prueba::Lectura l(ruta);
+        ASSERT_EQ(l.Valor("PRAGMA integrity_check").CStr(), "ok");
+        // A delete cut between its two calls leaves the header without its detail; the
+        // program's next delete of it finishes the job.
+        if (borrando && l.Contar("SELECT count(*) FROM T02_COMUNDECLA WHERE T02_CSDE=? AND T02_CSDE NOT IN "
+                                 "(SELECT T03_CSDE FROM T03_731DECLA UNION SELECT T04_CSDE FROM T04_732DECLA)",
+                                 {*borrando}) == 1) {
+            l.BD().Close();
+            prueba::Servicio(ruta)->BorrarDeclaracion(*borrando);
+        }
+    }
+    prueba::Lectura l(ruta);
+    EXPECT_EQ(l.Contar("SELECT count(*) FROM T02_COMUNDECLA h WHERE "
+                       "(SELECT count(*) FROM T03_731DECLA WHERE T03_CSDE = h.T02_CSDE) <> (h.T02_MODELO = '731') "
+                       "OR (SELECT count(*) FROM T04_732DECLA WHERE T04_CSDE = h.T02_CSDE) <> (h.T02_MODELO = '732')"),
+              0)
+        << "a header without its one detail row";
+    EXPECT_EQ(l.Contar("SELECT (SELECT count(*) FROM T03_731DECLA WHERE T03_CSDE NOT IN "
+                       "(SELECT T02_CSDE FROM T02_COMUNDECLA)) + (SELECT count(*) FROM T04_732DECLA WHERE "
+                       "T04_CSDE NOT IN (SELECT T02_CSDE FROM T02_COMUNDECLA))"),
+              0)
+        << "a detail row without its header";
+    EXPECT_EQ(l.Contar("SELECT count(*) FROM T01_DECLARANTES t WHERE "
+                       "T01_NUM731 <> (SELECT count(*) FROM T02_COMUNDECLA WHERE T02_CSCO = t.T01_CSCO "
+                       "AND T02_MODELO = '731') OR T01_NUM732 <> (SELECT count(*) FROM T02_COMUNDECLA "
+                       "WHERE T02_CSCO = t.T01_CSCO AND T02_MODELO = '732')"),
+              0)
+        << "a counter out of step";
+}
+
+TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
+    BdPrueba bd;
+    BdPrueba::Ejecutar(bd.Mod(),
+                       "INSERT INTO T01_DECLARANTES (T01_CSCO,T01_DNI,T01_NOMBRE) VALUES "
+                       "(1,'11111111H','UNO'),(2,'22222222J','DOS')");
+    const unsigned semilla = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(semilla));
+    std::mt19937 azar(semilla);
+    int pasos = 0, conDiario = 0;
+
+    for (int ronda = 0; ronda < 30; ++ronda) {
+        int tubo[2];
+        ASSERT_EQ(pipe(tubo), 0);
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            close(tubo[0]);
+            Trabajar(bd.Mod(), tubo[1], semilla + static_cast<unsigned>(ronda));
+        }
+        close(tubo[1]);
+        Progreso p;
+        {
+            Hijo hijo{pid};
+            // The kill falls after a random number of steps, at a random moment of the next one
+            // (as long as the last step took).
+            const int objetivo = 1 + static_cast<int>(azar() % 8);
+            auto anterior = std::chrono::steady_clock::now(), ultimo = anterior;
+            while (p.pasos < objetivo && !p.fallo && Leer(tubo[0], p)) {
+                anterior = ultimo;
+                ultimo = std::chrono::steady_clock::now();
+            }
+            const auto paso = std::chrono::duration_cast<std::chrono::microseconds>(ultimo - anterior).count();
+            usleep(static_cast<useconds_t>(azar() % (paso + 1)));
+        }
+        while (Leer(tubo[0], p)) {
+        }
+        close(tubo[0]);
+        ASSERT_FALSE(p.fallo) << "round " << ronda << ": the child's operation failed";
+        pasos += p.pasos;
+        if (std::filesystem::exists(bd.Mod() + "-journal")) ++conDiario;
+        Comprobar(bd.Mod(), p.borrando);
+        if (HasFailure()) FAIL() << "round " << ronda;
+    }
+    std::cout << "[ choque ] " << pasos << " steps, " << conDiario << " of 30 kills inside a write\n";
+}
+
+}  // namespace

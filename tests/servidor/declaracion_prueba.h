@@ -1,0 +1,117 @@
+#pragma once
+// Helpers of the declaration service tests: record buffers with a distinct value in every slot,
+// and direct reads of the test database that do not go through the library.
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+#include "com/com.h"
+#include "dao/dao.h"
+#include "servicios/cDeclaracion.h"
+#include "tablas/cT03.h"
+#include "tablas/cT04.h"
+#include "vb/variant.h"
+
+namespace prueba {
+
+inline std::shared_ptr<brunsel::cDeclaracion> Servicio(const std::string& ruta) {
+    auto s = com::CreateObject<brunsel::cDeclaracion>("Brunsel.cDeclaracion");
+    s->mdbname(ruta);
+    return s;
+}
+
+// Type and value, so a failed comparison shows both.
+inline std::string Describir(const vb::Variant& v) {
+    switch (v.tipo()) {
+        case vb::Tipo::Empty: return "Empty";
+        case vb::Tipo::Null: return "Null";
+        case vb::Tipo::Boolean: return "Boolean:" + v.CStr();
+        case vb::Tipo::Byte: return "Byte:" + v.CStr();
+        case vb::Tipo::Integer: return "Integer:" + v.CStr();
+        case vb::Tipo::Long: return "Long:" + v.CStr();
+        case vb::Tipo::Single: return "Single:" + v.CStr();
+        case vb::Tipo::Double: return "Double:" + v.CStr();
+        case vb::Tipo::String: return "String:\"" + v.CStr() + "\"";
+        case vb::Tipo::Array: return "Array";
+    }
+    return "?";
+}
+
+// The value a detail column gets in test buffers: distinct per column (n = place in the load
+// buffer) and short enough for every text column.
+inline vb::Variant ValorDetalle(brunsel::TipoCampo tipo, int n, int variante = 0) {
+    static const std::string letras = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    switch (tipo) {
+        case brunsel::TipoCampo::Texto:
+        case brunsel::TipoCampo::CodigoTexto: return std::string(1, letras[(n + variante) % letras.size()]);
+        case brunsel::TipoCampo::Integer: return static_cast<vb::Integer>(n + 1 + variante);
+        case brunsel::TipoCampo::Long: return static_cast<vb::Long>(1000 + n + variante);
+        case brunsel::TipoCampo::Byte: return static_cast<vb::Byte>(n + variante);
+        case brunsel::TipoCampo::Single: return static_cast<vb::Single>(n + variante + 0.5f);
+        case brunsel::TipoCampo::Double: return 100.0 * (n + 1 + variante);
+    }
+    return {};
+}
+
+// The detail columns of each form, in load-buffer order.
+inline std::span<const brunsel::Columna> Detalle731() { return std::span(brunsel::kColumnasT03).subspan(1); }
+inline std::span<const brunsel::Columna> Detalle732() { return std::span(brunsel::kColumnasT04).subspan(1); }
+
+// A save buffer: a quarterly declaration of `csco` with key `csde` (0 = new) and a distinct
+// value in every detail slot; `variante` changes every detail value.
+inline vb::Variant BufferGuardar(const std::string& modelo, vb::Long csde, vb::Long csco, int variante = 0,
+                                 vb::Long fecha = 20120930) {
+    const bool es731 = modelo == "731";
+    const auto columnas = es731 ? Detalle731() : Detalle732();
+    const vb::Long primera = es731 ? 10 : 9;
+    auto b = vb::Variant::Array1(0, primera + static_cast<vb::Long>(columnas.size()) - 1);
+    b(0) = csde;
+    b(1) = csco;
+    b(2) = modelo;
+    b(3) = "1";
+    b(4) = "P";
+    b(5) = fecha;
+    b(6) = static_cast<vb::Integer>(fecha / 10000);
+    b(7) = "3T";
+    b(8) = static_cast<vb::Byte>(es731 ? 1 : 2);
+    for (size_t i = 0; i < columnas.size(); ++i)
+        b(primera + static_cast<vb::Long>(i)) = ValorDetalle(columnas[i].tipo, static_cast<int>(i), variante);
+    return b;
+}
+
+// Direct reads of a database file, on a connection of their own.
+class Lectura {
+public:
+    explicit Lectura(const std::string& ruta) : db_(dao::DBEngine::Instancia().OpenDatabase(ruta)) {}
+    ~Lectura() { db_->Close(); }
+
+    // The first column of the first row (Empty when there is no row).
+    vb::Variant Valor(const std::string& sql, const dao::Parametros& p = {}) {
+        auto rs = db_->OpenRecordset(sql, p);
+        if (!rs) throw std::runtime_error(db_->UltimoError() + " in " + sql);
+        return rs->Eof() ? vb::Variant() : rs->Fields(0);
+    }
+    vb::Long Contar(const std::string& sql, const dao::Parametros& p = {}) { return Valor(sql, p).CLng(); }
+
+    // Every row of the four declaration tables as text: two equal pictures mean nothing changed.
+    std::string Foto() {
+        std::string foto;
+        for (const char* tabla : {"T01_DECLARANTES", "T02_COMUNDECLA", "T03_731DECLA", "T04_732DECLA"}) {
+            auto rs = db_->OpenRecordset(std::string("SELECT * FROM ") + tabla + " ORDER BY 1");
+            foto += std::string(tabla) + "\n";
+            for (; !rs->Eof(); rs->MoveNext()) {
+                for (int i = 0; i < rs->FieldCount(); ++i) foto += Describir(rs->Fields(i)) + "|";
+                foto += "\n";
+            }
+        }
+        return foto;
+    }
+
+    dao::Database& BD() { return *db_; }
+
+private:
+    std::shared_ptr<dao::Database> db_;
+};
+
+}  // namespace prueba
