@@ -6,9 +6,7 @@
 
 namespace oxalde {
 
-FrmExportar::FrmExportar(QWidget* parent) : VentanaHija(QStringLiteral("FrmExportar"), parent) {
-    resize(480, 320);
-}
+FrmExportar::FrmExportar(QWidget* parent) : VentanaHija(QStringLiteral("FrmExportar"), parent) {}
 
 void FrmExportar::Form_Load() { setWindowTitle(LoadResString(107 + DesplIdioma).remove(u'&')); }
 

@@ -15,10 +15,9 @@ frmimport::frmimport(QWidget* parent)
     auto* capas = new QVBoxLayout(this);
     capas->addStretch();
     capas->addWidget(cmdCancelar_, 0, Qt::AlignRight);
-    resize(480, 320);
     connect(cmdCancelar_, &QPushButton::clicked, this, [this] {
         RefrescarMenuPrincipal();
-        close();
+        Descargar();
     });
 }
 

@@ -7,9 +7,7 @@
 
 namespace oxalde {
 
-FrmDecLista::FrmDecLista(QWidget* parent) : VentanaHija(QStringLiteral("FrmDecLista"), parent) {
-    resize(480, 320);
-}
+FrmDecLista::FrmDecLista(QWidget* parent) : VentanaHija(QStringLiteral("FrmDecLista"), parent) {}
 
 void FrmDecLista::Form_Load() {
     const int id = cDecLista::Instancia().MODO() == QStringLiteral("E") ? 115 : 114;

@@ -14,7 +14,6 @@ FrmDecResumen::FrmDecResumen(QWidget* parent)
     lblDeclarante_->setAlignment(Qt::AlignCenter);
     auto* capas = new QVBoxLayout(this);
     capas->addWidget(lblDeclarante_);
-    resize(480, 320);
 }
 
 void FrmDecResumen::Form_Load() {

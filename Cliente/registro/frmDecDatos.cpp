@@ -6,9 +6,7 @@
 
 namespace oxalde {
 
-frmDecDatos::frmDecDatos(QWidget* parent) : VentanaHija(QStringLiteral("frmDecDatos"), parent) {
-    resize(480, 320);
-}
+frmDecDatos::frmDecDatos(QWidget* parent) : VentanaHija(QStringLiteral("frmDecDatos"), parent) {}
 
 void frmDecDatos::Form_Load() {
     setWindowTitle(LoadResString(113 + DesplIdioma));

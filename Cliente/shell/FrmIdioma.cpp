@@ -57,7 +57,7 @@ FrmIdioma::FrmIdioma(QWidget* parent)
     capas->addWidget(Linea(this));
     capas->addWidget(chkActOnline_);
     capas->addWidget(Linea(this));
-    setFixedWidth(420);
+    capas->setSizeConstraint(QLayout::SetFixedSize);
 
     // The window sees key presses before its controls.
     for (QWidget* control : {static_cast<QWidget*>(cmdcastellano_), static_cast<QWidget*>(cmdeuskera_),
@@ -93,6 +93,16 @@ void FrmIdioma::Form_Activate() {
 bool FrmIdioma::event(QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate) Form_Activate();
     return QDialog::event(evento);
+}
+
+// The window has no default button: Enter clicks a button only when that button has the focus,
+// and on any other control it does nothing beyond moving on.
+void FrmIdioma::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        evento->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 bool FrmIdioma::eventFilter(QObject* objeto, QEvent* evento) {

@@ -22,6 +22,7 @@ public:
 
 protected:
     bool event(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:

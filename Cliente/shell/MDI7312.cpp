@@ -294,6 +294,13 @@ void MDI7312::changeEvent(QEvent* evento) {
     if (evento->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
 }
 
+// Showing the window activates it, whether or not the desktop hands it the focus (a display
+// without a window manager never does): the first activation runs once the window is up.
+void MDI7312::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    if (primeraActivacion_) QMetaObject::invokeMethod(this, &MDI7312::Form_Activate, Qt::QueuedConnection);
+}
+
 void MDI7312::Form_Activate() {
     if (!primeraActivacion_) return;
     primeraActivacion_ = false;

@@ -62,6 +62,7 @@ public:
 
 protected:
     void changeEvent(QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
 private:

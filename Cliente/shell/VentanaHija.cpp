@@ -1,6 +1,7 @@
 #include "shell/VentanaHija.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 
 namespace oxalde {
 
@@ -12,6 +13,13 @@ VentanaHija::VentanaHija(const QString& nombre, QWidget* parent) : QWidget(paren
 void VentanaHija::Cargar() { Form_Load(); }
 
 void VentanaHija::Activar() { Form_Activate(); }
+
+void VentanaHija::Descargar() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
 
 void VentanaHija::closeEvent(QCloseEvent* evento) {
     evento->accept();

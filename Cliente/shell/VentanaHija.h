@@ -13,8 +13,12 @@ public:
     // `nombre` is the window's name: one window of a name is open at a time.
     explicit VentanaHija(const QString& nombre, QWidget* parent = nullptr);
 
+    QSize sizeHint() const override { return {480, 320}; }
+
     void Cargar();
     void Activar();
+    // Closes the window (with its place in the frame), running its unload steps.
+    void Descargar();
 
 signals:
     // After the unload steps.

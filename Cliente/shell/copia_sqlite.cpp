@@ -41,8 +41,10 @@ private:
 int Consultar(sqlite3* db, const char* sql, QStringList& filas) {
     sqlite3_stmt* st = nullptr;
     int rc = sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
-    while (rc == SQLITE_OK && (rc = sqlite3_step(st)) == SQLITE_ROW)
-        filas << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+            filas << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    }
     sqlite3_finalize(st);
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }

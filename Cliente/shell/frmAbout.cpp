@@ -53,7 +53,8 @@ frmAbout::frmAbout(QWidget* parent)
     capas->addWidget(fijo, 4, 0, 1, 2);
     capas->addWidget(Linea(this), 5, 0, 1, 2);
     capas->addWidget(cmdOK_, 6, 1, Qt::AlignRight);
-    setFixedWidth(480);
+    for (QLabel* texto : {lblTitle_, lblDescription_}) texto->setFixedWidth(380);
+    capas->setSizeConstraint(QLayout::SetFixedSize);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
     // Load.

@@ -1,26 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
 
+#include "comun/bd_prueba.h"
 #include "dao/dao.h"
 
 namespace fs = std::filesystem;
 using vb::Variant;
 
 namespace {
-
-const char* const kEsquema = R"(
-CREATE TABLE T (
-  ID INTEGER PRIMARY KEY AUTOINCREMENT,
-  NOMBRE VARCHAR(40) DEFAULT '' COLLATE NOCASE,
-  ENTERO SMALLINT, OCTETO TINYINT, SIMPLE FLOAT, DOBLE DOUBLE, LARGO INTEGER);
-INSERT INTO T (NOMBRE, ENTERO, OCTETO, SIMPLE, DOBLE, LARGO) VALUES ('Pérez', 7, 200, 1.5, 2.25, 70000);
-)";
 
 // The error a call raises (number 0 when none).
 vb::Error ErrorDe(const std::function<void()>& llamada) {
@@ -35,17 +27,14 @@ vb::Error ErrorDe(const std::function<void()>& llamada) {
 class Dao : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "oxalde-dao-XXXXXX").string();
-        ASSERT_TRUE(mkdtemp(plantilla.data()));
-        dir_ = plantilla;
-        ruta_ = dir_ + "/prueba.mdb";
-        dao::CrearBaseDesdeSql(ruta_, kEsquema);
+        dao::CrearBaseDesdeSql(ruta_, R"(
+            CREATE TABLE T (ID INTEGER PRIMARY KEY AUTOINCREMENT, NOMBRE VARCHAR(40) DEFAULT '' COLLATE NOCASE,
+                            ENTERO SMALLINT, OCTETO TINYINT, SIMPLE FLOAT, DOBLE DOUBLE, LARGO INTEGER);
+            INSERT INTO T (NOMBRE, ENTERO, OCTETO, SIMPLE, DOBLE, LARGO)
+                VALUES ('Pérez', 7, 200, 1.5, 2.25, 70000);)");
         db_ = dao::DBEngine::Instancia().OpenDatabase(ruta_);
     }
-    void TearDown() override {
-        if (db_) db_->Close();
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { db_->Close(); }
 
     vb::Long Contar() { return db_->OpenRecordset("SELECT count(*) FROM T")->Fields(0).CLng(); }
     void Insertar(const Variant& nombre) { db_->Execute("INSERT INTO T (NOMBRE) VALUES (?)", 0, {nombre}); }
@@ -53,11 +42,10 @@ protected:
         return db_->OpenRecordset(sql, p)->RecordCount();
     }
 
-    std::string dir_, ruta_;
+    BdPrueba bd_;  // a throw-away folder
+    std::string dir_ = bd_.Dir(), ruta_ = dir_ + "/prueba.mdb";
     std::shared_ptr<dao::Database> db_;
 };
-
-}  // namespace
 
 TEST_F(Dao, AbrirFallaSinCrearNadaSiFaltaOSiNoEsUnaBase) {
     auto& motor = dao::DBEngine::Instancia();
@@ -65,15 +53,11 @@ TEST_F(Dao, AbrirFallaSinCrearNadaSiFaltaOSiNoEsUnaBase) {
     EXPECT_EQ(ErrorDe([&] { motor.OpenDatabase(falta); }).Number(), vb::errArchivoNoEncontrado);
     EXPECT_FALSE(fs::exists(falta));
     EXPECT_NE(ErrorDe([&] { motor.OpenDatabase(dir_); }).Number(), 0);  // a folder
-
-    std::string texto = dir_ + "/texto.mdb";
-    std::ofstream(texto) << std::string(2000, 'x');
-    vb::Error e = ErrorDe([&] { motor.OpenDatabase(texto); });
-    EXPECT_GT(e.Number(), vb::errBaseDatos);
-    EXPECT_FALSE(e.Description().empty());
+    std::ofstream(dir_ + "/texto.mdb") << std::string(2000, 'x');
+    EXPECT_GT(ErrorDe([&] { motor.OpenDatabase(dir_ + "/texto.mdb"); }).Number(), vb::errBaseDatos);
 }
 
-TEST_F(Dao, ErroresDelMotor) {
+TEST_F(Dao, ErroresDelMotorYUnaSolaSentencia) {
     vb::Error e = ErrorDe([&] { db_->Execute("INSERT INTO NO_EXISTE VALUES (1)"); });
     EXPECT_NE(e.Description().find("no such table: NO_EXISTE"), std::string::npos) << e.Description();
     EXPECT_NE(ErrorDe([&] { db_->Execute("INSERT INTO T (ID) VALUES (1)"); }).Number(), 0);  // duplicate key
@@ -83,25 +67,19 @@ TEST_F(Dao, ErroresDelMotor) {
     ASSERT_NE(db_->OpenRecordset("SELECT 1"), nullptr);
     EXPECT_EQ(db_->UltimoError(), "");
 
-    // One statement per call: a second one is refused, not silently left undone.
+    // A second statement is refused, not silently left undone.
     EXPECT_NE(ErrorDe([&] { db_->Execute("DELETE FROM T WHERE ID = 1; DROP TABLE T"); }).Number(), 0);
-    EXPECT_NE(ErrorDe([&] { db_->Execute(""); }).Number(), 0);
     EXPECT_EQ(db_->OpenRecordset("SELECT 1; DELETE FROM T"), nullptr);
-    EXPECT_FALSE(db_->UltimoError().empty());
     EXPECT_EQ(Contar(), 1);
     EXPECT_NO_THROW(db_->Execute("UPDATE T SET LARGO = 1; -- done"));
 }
 
 TEST_F(Dao, TiposSegunLaDeclaracionDeLaColumnaYNull) {
-    auto rs = db_->OpenRecordset("SELECT ENTERO, OCTETO, SIMPLE, DOBLE, LARGO, NOMBRE, ID FROM T");
-    ASSERT_NE(rs, nullptr);
-    EXPECT_EQ(rs->Fields("ENTERO").tipo(), vb::Tipo::Integer);
-    EXPECT_EQ(rs->Fields("OCTETO").tipo(), vb::Tipo::Byte);
-    EXPECT_EQ(rs->Fields("SIMPLE").tipo(), vb::Tipo::Single);
-    EXPECT_EQ(rs->Fields("DOBLE").tipo(), vb::Tipo::Double);
-    EXPECT_EQ(rs->Fields("LARGO").tipo(), vb::Tipo::Long);
+    auto rs = db_->OpenRecordset("SELECT ENTERO, OCTETO, SIMPLE, DOBLE, LARGO, count(*) FROM T");
+    const vb::Tipo tipos[] = {vb::Tipo::Integer, vb::Tipo::Byte, vb::Tipo::Single,
+                              vb::Tipo::Double,  vb::Tipo::Long, vb::Tipo::Long};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(rs->Fields(i).tipo(), tipos[i]) << rs->FieldName(i);
     EXPECT_EQ(rs->Fields("LARGO").CLng(), 70000);
-    EXPECT_EQ(db_->OpenRecordset("SELECT count(*) FROM T")->Fields(0).tipo(), vb::Tipo::Long);
 
     // A value the declared type cannot hold comes back whole rather than wrapped around.
     db_->Execute("UPDATE T SET ENTERO = 40000, OCTETO = 300");
@@ -111,31 +89,22 @@ TEST_F(Dao, TiposSegunLaDeclaracionDeLaColumnaYNull) {
 
     db_->Execute("INSERT INTO T (NOMBRE, ENTERO, DOBLE) VALUES (?, ?, ?)", 0, {vb::Null, Variant(), vb::Null});
     rs = db_->OpenRecordset("SELECT NOMBRE, ENTERO, DOBLE, SIMPLE FROM T WHERE ID = ?", {db_->UltimaClave()});
-    ASSERT_EQ(rs->RecordCount(), 1);
     for (int i = 0; i < rs->FieldCount(); ++i) EXPECT_TRUE(rs->Fields(i).IsNull()) << rs->FieldName(i);
 }
 
-TEST_F(Dao, CamposYTextoSinDistinguirMayusculas) {
-    auto rs = db_->OpenRecordset("SELECT Nombre FROM T");
+TEST_F(Dao, RecorridoCamposYTextoSinDistinguirMayusculas) {
+    Insertar("Garcia");
+    EXPECT_EQ(Filas("SELECT ID FROM T WHERE NOMBRE = ?", {"gArCiA"}), 1);
+    auto rs = db_->OpenRecordset("SELECT Nombre FROM T ORDER BY ID");
     EXPECT_EQ(rs->Fields("nombre").CStr(), "Pérez");
     EXPECT_EQ(ErrorDe([&] { rs->Fields("APELLIDO"); }).Number(), vb::errElementoNoEncontrado);
-    Insertar("Garcia");
-    EXPECT_EQ(Filas("SELECT ID FROM T WHERE NOMBRE = ?", {"GARCIA"}), 1);
-    EXPECT_EQ(Filas("SELECT ID FROM T WHERE NOMBRE = ?", {"gArCiA"}), 1);
-}
-
-TEST_F(Dao, RecorridoYCierre) {
-    Insertar("C");
-    auto rs = db_->OpenRecordset("SELECT NOMBRE FROM T ORDER BY ID");
     EXPECT_EQ(rs->RecordCount(), 2);
     rs->MoveLast();
-    EXPECT_EQ(rs->Fields(0).CStr(), "C");
+    EXPECT_EQ(rs->Fields(0).CStr(), "Garcia");
     rs->MoveNext();
     EXPECT_TRUE(rs->Eof());
     EXPECT_EQ(ErrorDe([&] { rs->Fields(0); }).Number(), vb::errSinRegistroActual);
-
-    auto vacio = db_->OpenRecordset("SELECT NOMBRE FROM T WHERE 0");
-    EXPECT_EQ(ErrorDe([&] { vacio->MoveFirst(); }).Number(), vb::errSinRegistroActual);
+    EXPECT_EQ(ErrorDe([&] { db_->OpenRecordset("SELECT 1 WHERE 0")->MoveFirst(); }).Number(), vb::errSinRegistroActual);
 
     db_->Close();
     EXPECT_TRUE(rs->Cerrado());
@@ -159,21 +128,17 @@ TEST_F(Dao, ValoresEnlazadosSeGuardanTalCual) {
         EXPECT_EQ(Filas("SELECT ID FROM T WHERE NOMBRE = ?", {nombre}), 1);
     }
     // A Single goes in as the decimal number it shows, so it reads back equal in a Double column.
-    for (auto [f, d] : {std::pair{12.5f, 12.5}, {0.1f, 0.1}}) {
-        db_->Execute("UPDATE T SET DOBLE = ?, SIMPLE = ? WHERE ID = 1", 0, {vb::Single(f), vb::Single(f)});
-        auto rs = db_->OpenRecordset("SELECT DOBLE, SIMPLE FROM T WHERE ID = 1");
-        EXPECT_EQ(rs->Fields(0).CDbl(), d);
-        EXPECT_EQ(rs->Fields(1), Variant(f));
-    }
+    db_->Execute("UPDATE T SET DOBLE = ?, SIMPLE = ? WHERE ID = 1", 0, {vb::Single(0.1f), vb::Single(0.1f)});
+    auto rs = db_->OpenRecordset("SELECT DOBLE, SIMPLE FROM T WHERE ID = 1");
+    EXPECT_EQ(rs->Fields(0).CDbl(), 0.1);
+    EXPECT_EQ(rs->Fields(1), Variant(0.1f));
     EXPECT_EQ(Filas("SELECT ID FROM T WHERE DOBLE = 0.1"), 1);
 }
 
 TEST_F(Dao, TransaccionSinConfirmarSeDeshace) {
-    try {
+    {
         dao::Transaccion t(*db_);
         Insertar("a");
-        vb::Lanzar(vb::errTipos);
-    } catch (const vb::Error&) {
     }
     EXPECT_EQ(Contar(), 1);
     {
@@ -184,25 +149,19 @@ TEST_F(Dao, TransaccionSinConfirmarSeDeshace) {
     EXPECT_EQ(Contar(), 2);
 }
 
-TEST_F(Dao, UnResultadoAbiertoNoBloqueaAOtraConexion) {
-    auto rs = db_->OpenRecordset("SELECT NOMBRE FROM T");
+TEST_F(Dao, OtraConexionNoQuedaBloqueadaYEsperaSuTurno) {
+    auto rs = db_->OpenRecordset("SELECT NOMBRE FROM T");  // read whole: holds no lock
     auto otra = dao::DBEngine::Instancia().OpenDatabase(ruta_);
     auto inicio = std::chrono::steady_clock::now();
     otra->Execute("INSERT INTO T (NOMBRE) VALUES ('otra')");
     EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(1));
     EXPECT_EQ(rs->Fields(0).CStr(), "Pérez");
-    EXPECT_EQ(Contar(), 2);
-}
 
-TEST_F(Dao, DosConexionesAlMismoArchivoEsperanSuTurno) {
-    auto otra = dao::DBEngine::Instancia().OpenDatabase(ruta_);
     auto t = std::make_unique<dao::Transaccion>(*db_);
     Insertar("en curso");
-    // The reader sees the data as it was before the open transaction.
-    auto rs = otra->OpenRecordset("SELECT count(*) FROM T");
-    ASSERT_NE(rs, nullptr) << otra->UltimoError();
-    EXPECT_EQ(rs->Fields(0).CLng(), 1);
-
+    auto cuenta = otra->OpenRecordset("SELECT count(*) FROM T");  // the data as before the transaction
+    ASSERT_NE(cuenta, nullptr) << otra->UltimoError();
+    EXPECT_EQ(cuenta->Fields(0).CLng(), 2);
     // A second writer waits for the first one to finish instead of failing at once.
     std::thread primero([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -211,5 +170,7 @@ TEST_F(Dao, DosConexionesAlMismoArchivoEsperanSuTurno) {
     EXPECT_NO_THROW(otra->Execute("INSERT INTO T (NOMBRE) VALUES ('despues')"));
     primero.join();
     t.reset();
-    EXPECT_EQ(Contar(), 3);
+    EXPECT_EQ(Contar(), 4);
 }
+
+}  // namespace

@@ -4,12 +4,11 @@
 #include <memory>
 #include <string>
 #include <type_traits>
-#include <vector>
+#include <utility>
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "com/com.h"
 #include "comun/bd_prueba.h"
-#include "dao/dao.h"
 #include "general.h"
 #include "tablas/cT03.h"
 
@@ -18,340 +17,191 @@ using brunsel::ConexionDAO;
 
 namespace {
 
-int NumeroDeError(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const vb::Error& e) {
-        return e.Number();
+// Applies each change in turn and expects the code the check answers after it.
+void Recorrer(const std::function<int()>& codigo,
+              std::initializer_list<std::pair<std::function<void()>, int>> pasos) {
+    int n = 0;
+    for (const auto& [cambio, esperado] : pasos) {
+        cambio();
+        EXPECT_EQ(codigo(), esperado) << "step " << n++;
     }
-    return 0;
 }
 
-bool BaseAbierta() { return NumeroDeError([] { ConexionDAO().BD(); }) == 0; }
-
 // The account check of the outside component, answering as the test says and noting what it got.
-struct Cuentas {
+struct CuentaFalsa : GarobelLib::cMiscelaneos {
     bool respuesta = true;
     int llamadas = 0;
     std::string cuenta;
     vb::Variant bancos;
-    bool opciones = true;
-};
-
-struct CuentaFalsa : GarobelLib::cMiscelaneos {
-    Cuentas* c;
-    explicit CuentaFalsa(Cuentas* cuentas) : c(cuentas) {}
-    bool validarIbanYCta(const vb::Variant& bancos, std::string& cuenta, bool o1, bool o2) override {
-        ++c->llamadas;
-        c->bancos = bancos;
-        c->cuenta = cuenta;
-        c->opciones = o1 || o2;
-        return c->respuesta;
+    bool validarIbanYCta(const vb::Variant& b, std::string& c, bool o1, bool o2) override {
+        ++llamadas;
+        bancos = b;
+        cuenta = c;
+        EXPECT_FALSE(o1 || o2);
+        return respuesta;
     }
 };
 
 class ChequeoT03 : public ::testing::Test {
 protected:
     BdPrueba bd;
-    Cuentas cuentas;
-    std::weak_ptr<CuentaFalsa> ultimo;
-    com::RegistroTemporal registro{"GarobelLib.cMiscelaneos", [this] {
-                                       auto c = std::make_shared<CuentaFalsa>(&cuentas);
-                                       ultimo = c;
-                                       return c;
-                                   }};
+    std::shared_ptr<CuentaFalsa> cuentas = std::make_shared<CuentaFalsa>();
+    com::RegistroTemporal registro{"GarobelLib.cMiscelaneos", [this] { return cuentas; }};
+    cT03 t;
 
-    void SetUp() override { ConexionDAO().InicializaBD(bd.Lec()); }
     void TearDown() override { ConexionDAO().Cerrar(); }
-
-    // A transport declaration that every rule accepts, asking a refund.
-    static void Transporte(cT03& t) {
-        t.MODOP("T");
-        t.datT03_ADQNIF("X1234567L");
-        t.datT03_ADQNOM("JEAN DUPONT");
-        t.datT03_ADQPAIS("FRANCIA");
-        t.datT03_TMEDIO("V");
-        t.datT03_MARCAV("M");
-        t.datT03_TIPOV("T");
-        t.datT03_MODELOV("MV");
-        t.datT03_NBASTIDOR("NB");
-        t.datT03_PREADQ(2000000);
-        t.datT03_IVASOP(360000);
-        t.datT03_CC("ES5812345678010123456789");
+    // Checks on a freshly opened reference database (an accepted account check closes it).
+    int Codigo(const std::string& fecha, bool abrir = true) {
+        if (abrir) ConexionDAO().InicializaBD(bd.Lec());
+        return t.ValidarDatos731(false, fecha);
     }
+    static bool BaseAbierta() { return ConexionDAO().openRecordset("Select 1") != nullptr; }
 };
 
 TEST_F(ChequeoT03, TransporteEnSuOrden) {
-    cT03 t;
     t.MODOP(" T ");
-    auto codigo = [&] { return t.ValidarDatos731(false, "20100630"); };
-    EXPECT_EQ(codigo(), 1);
-    t.datT03_ADQNIF("   ");  // only blanks is blank
-    EXPECT_EQ(codigo(), 1);
-    t.datT03_ADQNIF("X1234567L");
-    EXPECT_EQ(codigo(), 2);
-    t.datT03_ADQNOM("JEAN DUPONT");
-    EXPECT_EQ(codigo(), 3);
-    t.datT03_ADQPAIS("FRANCIA");
-    EXPECT_EQ(codigo(), 14);  // no means of transport: its rules are skipped
-    for (const char* otro : {"v", " V", "X"}) {
-        t.datT03_TMEDIO(otro);
-        EXPECT_EQ(codigo(), 14) << otro;
-    }
-
-    t.datT03_TMEDIO("V");
-    EXPECT_EQ(codigo(), 4);
-    t.datT03_MARCAV("M");
-    EXPECT_EQ(codigo(), 5);
-    t.datT03_TIPOV("T");
-    EXPECT_EQ(codigo(), 6);
-    t.datT03_MODELOV("MV");
-    EXPECT_EQ(codigo(), 7);
-    t.datT03_NBASTIDOR("NB");
-    EXPECT_EQ(codigo(), 14);
-
-    t.datT03_TMEDIO("B");
-    EXPECT_EQ(codigo(), 9);
-    t.datT03_FABRICB("F");
-    EXPECT_EQ(codigo(), 10);
-    t.datT03_NCONSTRUC("NC");
-    EXPECT_EQ(codigo(), 14);
-
-    t.datT03_TMEDIO("A");
-    EXPECT_EQ(codigo(), 11);
-    t.datT03_FABRICA("F");
-    EXPECT_EQ(codigo(), 12);
-    t.datT03_NSERIE("NS");
-    EXPECT_EQ(codigo(), 13);
-    t.datT03_ANOFAB(2009);
-    EXPECT_EQ(codigo(), 14);
-
-    t.datT03_PREADQ(1);
-    EXPECT_EQ(codigo(), 15);
-    t.datT03_IVASOP(1);
-    EXPECT_EQ(codigo(), 0);
-    EXPECT_EQ(cuentas.llamadas, 0);
+    Recorrer([&] { return Codigo("20100630"); },
+             {{[] {}, 1}, {[&] { t.datT03_ADQNIF("   "); }, 1},  // only blanks is blank
+              {[&] { t.datT03_ADQNIF("X1234567L"); }, 2}, {[&] { t.datT03_ADQNOM("JEAN DUPONT"); }, 3},
+              {[&] { t.datT03_ADQPAIS("FRANCIA"); }, 14},  // no means of transport: its rules are skipped
+              {[&] { t.datT03_TMEDIO("v"); }, 14}, {[&] { t.datT03_TMEDIO(" V"); }, 14},  // compared exactly
+              {[&] { t.datT03_TMEDIO("V"); }, 4}, {[&] { t.datT03_MARCAV("M"); }, 5},
+              {[&] { t.datT03_TIPOV("T"); }, 6}, {[&] { t.datT03_MODELOV("MV"); }, 7},
+              {[&] { t.datT03_NBASTIDOR("NB"); }, 14}, {[&] { t.datT03_TMEDIO("B"); }, 9},
+              {[&] { t.datT03_FABRICB("F"); }, 10}, {[&] { t.datT03_NCONSTRUC("NC"); }, 14},
+              {[&] { t.datT03_TMEDIO("A"); }, 11}, {[&] { t.datT03_FABRICA("F"); }, 12},
+              {[&] { t.datT03_NSERIE("NS"); }, 13}, {[&] { t.datT03_ANOFAB(2009); }, 14},
+              {[&] { t.datT03_PREADQ(1); }, 15},
+              {[&] { t.datT03_IVASOP(1); }, 0}});  // a refund, but no account asked up to 20100630
+    EXPECT_EQ(cuentas->llamadas, 0);
 }
 
 TEST_F(ChequeoT03, TrimestralYVentanaDe2012) {
-    cT03 t;
     t.MODOP("t");  // lower case: the quarterly kind
     t.datT03_TMEDIO("V");  // transport data play no part
-    EXPECT_EQ(t.ValidarDatos731(false, "no es fecha"), 18);  // before any date is read
+    EXPECT_EQ(Codigo("no es fecha"), 18);  // before any date is read
 
-    // A refund is asked from here on, and each accepted check closes the reference database.
-    auto codigo = [&](const char* fecha) {
-        ConexionDAO().InicializaBD(bd.Lec());
-        return t.ValidarDatos731(false, fecha);
-    };
     t.datT03_IVADEV2(500);
     t.datT03_BASE16(10000);
     t.datT03_CUOTA16(1799);
     t.datT03_BASE7(10000);
     t.datT03_CUOTA7(799);
-    for (const char* fuera : {"20120630", "20121001"}) EXPECT_EQ(codigo(fuera), 0) << fuera;
-    for (const char* dentro : {"20120701", "20120930"}) EXPECT_EQ(codigo(dentro), 19) << dentro;
+    for (const char* fuera : {"20120630", "20121001"}) EXPECT_EQ(Codigo(fuera), 0) << fuera;
+    for (const char* dentro : {"20120701", "20120930"}) EXPECT_EQ(Codigo(dentro), 19) << dentro;
     t.datT03_CUOTA16(1800);
-    EXPECT_EQ(codigo("20120930"), 20);
+    EXPECT_EQ(Codigo("20120930"), 20);
     t.datT03_CUOTA7(800);
-    EXPECT_EQ(codigo("20120930"), 0);
-    EXPECT_EQ(cuentas.llamadas, 3);
-    EXPECT_EQ(NumeroDeError([&] { codigo("2012-09-30"); }), vb::errTipos);
+    EXPECT_EQ(Codigo("20120930"), 0);
+    EXPECT_EQ(cuentas->llamadas, 3);
+    EXPECT_THROW(Codigo("2012-09-30"), vb::Error);
 }
 
 TEST_F(ChequeoT03, CuentaDeLaDevolucionDesdeJulioDe2010) {
-    cT03 t;
-    Transporte(t);
-    EXPECT_EQ(t.ValidarDatos731(true, "20100630"), 0);
-    EXPECT_EQ(cuentas.llamadas, 0);
+    t.MODOP("T");
+    t.datT03_ADQNIF("X1234567L");
+    t.datT03_ADQNOM("JEAN DUPONT");
+    t.datT03_ADQPAIS("FRANCIA");
+    t.datT03_PREADQ(2000000);
+    t.datT03_IVASOP(-5);  // no refund: no account, but the date is still read
+    t.datT03_CC("ES5812345678010123456789");
+    EXPECT_EQ(Codigo("20120930"), 0);
+    EXPECT_THROW(Codigo("mañana", false), vb::Error);
+    t.datT03_IVASOP(360000);
+    EXPECT_EQ(Codigo("20100630", false), 0);
+    EXPECT_EQ(cuentas->llamadas, 0);
     EXPECT_TRUE(BaseAbierta());  // no bank list read
 
-    EXPECT_EQ(t.ValidarDatos731(true, "20100701"), 0);
-    EXPECT_EQ(cuentas.llamadas, 1);
-    EXPECT_EQ(cuentas.cuenta, "ES5812345678010123456789");
-    EXPECT_FALSE(cuentas.opciones);
-    ASSERT_TRUE(cuentas.bancos.IsArray());
-    EXPECT_EQ(cuentas.bancos(0, 1).CStr(), "0019");  // the reference database's first bank
+    EXPECT_EQ(Codigo("20100701", false), 0);
+    EXPECT_EQ(cuentas->llamadas, 1);
+    EXPECT_EQ(cuentas->cuenta, "ES5812345678010123456789");
+    ASSERT_TRUE(cuentas->bancos.IsArray());
+    EXPECT_EQ(cuentas->bancos(0, 1).CStr(), "0019");  // the reference database's first bank
     EXPECT_FALSE(BaseAbierta());                      // the bank list read closes it
-    EXPECT_FALSE(ultimo.expired());
+    cuentas->respuesta = false;
+    EXPECT_EQ(Codigo("20100701"), 21);
 
-    ConexionDAO().InicializaBD(bd.Lec());
-    cuentas.respuesta = false;
-    EXPECT_EQ(t.ValidarDatos731(true, "20100701"), 21);
-    EXPECT_TRUE(ultimo.expired());  // a rejected account lets the component go
+    t.MODOP("P");  // a quarterly refund goes through the same check
+    t.datT03_IVADEV2(100);
+    EXPECT_EQ(Codigo("20121001"), 21);
+    EXPECT_EQ(cuentas->llamadas, 3);
 
-    // A quarterly refund goes through the same check.
-    cT03 q;
-    q.MODOP("P");
-    q.datT03_IVADEV2(100);
-    ConexionDAO().InicializaBD(bd.Lec());
-    EXPECT_EQ(q.ValidarDatos731(true, "20121001"), 21);
-    EXPECT_EQ(cuentas.llamadas, 3);
-    EXPECT_EQ(cuentas.cuenta, "");
-}
-
-TEST_F(ChequeoT03, SinDevolucionNoHayCuentaPeroLaFechaSeLee) {
-    cT03 t;
-    Transporte(t);
-    t.datT03_IVASOP(-5);
-    EXPECT_EQ(t.ValidarDatos731(false, "20120930"), 0);
-    EXPECT_EQ(cuentas.llamadas, 0);
-    EXPECT_TRUE(BaseAbierta());
-    EXPECT_EQ(NumeroDeError([&] { t.ValidarDatos731(false, "mañana"); }), vb::errTipos);
-}
-
-TEST_F(ChequeoT03, SinComponenteNingunChequeo) {
+    // Without the component no check runs at all.
     com::RegistroTemporal sinComponente("GarobelLib.cMiscelaneos", [] { return nullptr; });
-    cT03 t;  // every field blank would answer 1
-    t.MODOP("T");
-    EXPECT_EQ(NumeroDeError([&] { t.ValidarDatos731(false, "20100630"); }), vb::errCrearObjeto);
+    EXPECT_THROW(cT03().ValidarDatos731(false, "20100630"), vb::Error);
 }
 
-class TablaT03 : public ::testing::Test {
-protected:
-    BdPrueba bd;
-    void SetUp() override { ConexionDAO().InicializaBD(bd.Mod()); }
-    void TearDown() override { ConexionDAO().Cerrar(); }
-};
+using TablaT03 = ChequeoT03;  // the table tests open the modifiable database themselves
 
-// Amounts beyond the range of a Long, so each must be held and stored as a Double.
-constexpr double kGrande = 5e9;
-
-// One column's let and get with two values of its own (sets 1 and 2).
-struct CampoPrueba {
+// One column's let and get with a value for each of two writes.
+struct Campo {
     std::function<void(cT03&, int)> fijar;
     std::function<void(const cT03&, int)> comprobar;
 };
 
 template <class T>
-CampoPrueba Campo(void (cT03::*let)(std::type_identity_t<T>), std::type_identity_t<T> (cT03::*get)() const, T a,
-                  T b) {
+Campo Par(void (cT03::*let)(T), T (cT03::*get)() const, std::type_identity_t<T> a, std::type_identity_t<T> b) {
     return {[=](cT03& t, int n) { (t.*let)(n == 1 ? a : b); },
             [=](const cT03& t, int n) { EXPECT_EQ((t.*get)(), n == 1 ? a : b); }};
 }
+#define CAMPO(n, a, b) Par(&cT03::datT03_##n, &cT03::datT03_##n, a, b)
 
-using namespace std::string_literals;
-const std::vector<CampoPrueba>& Campos() {
-    static const std::vector<CampoPrueba> campos = {
-        Campo(&cT03::datT03_ADQNIF, &cT03::datT03_ADQNIF, "X'1"s, "Y'2"s),
-        Campo(&cT03::datT03_ADQNOM, &cT03::datT03_ADQNOM, "Ñúñez O'Neil"s, "Àlex"s),
-        Campo(&cT03::datT03_ADQPAIS, &cT03::datT03_ADQPAIS, "ÉIRE"s, "FRANCIA"s),
-        Campo(&cT03::datT03_TMEDIO, &cT03::datT03_TMEDIO, "V"s, "B"s),
-        Campo(&cT03::datT03_MARCAV, &cT03::datT03_MARCAV, "MARCAV1"s, "MARCAV2"s),
-        Campo(&cT03::datT03_TIPOV, &cT03::datT03_TIPOV, "TIPOV1"s, "TIPOV2"s),
-        Campo(&cT03::datT03_MODELOV, &cT03::datT03_MODELOV, "MODELOV1"s, "MODELOV2"s),
-        Campo(&cT03::datT03_NBASTIDOR, &cT03::datT03_NBASTIDOR, "NBASTIDOR1"s, "NBASTIDOR2"s),
-        Campo(&cT03::datT03_CLASIF, &cT03::datT03_CLASIF, vb::Integer{-1001}, vb::Integer{32767}),
-        Campo(&cT03::datT03_FABRICB, &cT03::datT03_FABRICB, "FABRICB1"s, "FABRICB2"s),
-        Campo(&cT03::datT03_ESLORAMAX, &cT03::datT03_ESLORAMAX, 13.75f, 14.75f),
-        Campo(&cT03::datT03_NCONSTRUC, &cT03::datT03_NCONSTRUC, "NCONSTRUC1"s, "NCONSTRUC2"s),
-        Campo(&cT03::datT03_MARCAB, &cT03::datT03_MARCAB, "MARCAB1"s, "MARCAB2"s),
-        Campo(&cT03::datT03_TIPOB, &cT03::datT03_TIPOB, "TIPOB1"s, "TIPOB2"s),
-        Campo(&cT03::datT03_MODELOB, &cT03::datT03_MODELOB, "MODELOB1"s, "MODELOB2"s),
-        Campo(&cT03::datT03_FABRICA, &cT03::datT03_FABRICA, "FABRICA1"s, "FABRICA2"s),
-        Campo(&cT03::datT03_PESOMAX, &cT03::datT03_PESOMAX, vb::Long{2000000001}, vb::Long{-7}),
-        Campo(&cT03::datT03_NSERIE, &cT03::datT03_NSERIE, "NSERIE1"s, "NSERIE2"s),
-        Campo(&cT03::datT03_ANOFAB, &cT03::datT03_ANOFAB, vb::Integer{1991}, vb::Integer{1992}),
-        Campo(&cT03::datT03_MARCAA, &cT03::datT03_MARCAA, "MARCAA1"s, "MARCAA2"s),
-        Campo(&cT03::datT03_TIPOA, &cT03::datT03_TIPOA, "TIPOA1"s, "TIPOA2"s),
-        Campo(&cT03::datT03_MODELOA, &cT03::datT03_MODELOA, "MODELOA1"s, "MODELOA2"s),
-        Campo(&cT03::datT03_PREADQ, &cT03::datT03_PREADQ, 1e12 + 1, 1e12 + 2),
-        Campo(&cT03::datT03_TIPOADQ, &cT03::datT03_TIPOADQ, 22.5f, 23.5f),
-        Campo(&cT03::datT03_IVASOP, &cT03::datT03_IVASOP, -kGrande - 3, -kGrande - 4),
-        Campo(&cT03::datT03_PREVEN, &cT03::datT03_PREVEN, kGrande + 5, kGrande + 6),
-        Campo(&cT03::datT03_TIPOVEN, &cT03::datT03_TIPOVEN, 5.2f, 6.2f),
-        Campo(&cT03::datT03_MAXDEV, &cT03::datT03_MAXDEV, kGrande + 7, kGrande + 8),
-        Campo(&cT03::datT03_IVADEV1, &cT03::datT03_IVADEV1, kGrande + 9, kGrande + 10),
-        Campo(&cT03::datT03_BASE16, &cT03::datT03_BASE16, kGrande + 11, kGrande + 12),
-        Campo(&cT03::datT03_CUOTA16, &cT03::datT03_CUOTA16, kGrande + 13, kGrande + 14),
-        Campo(&cT03::datT03_BASE7, &cT03::datT03_BASE7, kGrande + 15, kGrande + 16),
-        Campo(&cT03::datT03_CUOTA7, &cT03::datT03_CUOTA7, kGrande + 17, kGrande + 18),
-        Campo(&cT03::datT03_BASE4, &cT03::datT03_BASE4, kGrande + 19, kGrande + 20),
-        Campo(&cT03::datT03_CUOTA4, &cT03::datT03_CUOTA4, kGrande + 21, kGrande + 22),
-        Campo(&cT03::datT03_IVADEV2, &cT03::datT03_IVADEV2, kGrande + 23, kGrande + 24),
-        Campo(&cT03::datT03_RESUL, &cT03::datT03_RESUL, -kGrande - 25, -kGrande - 26),
-        Campo(&cT03::datT03_CC, &cT03::datT03_CC, "ES001'"s, "ES5812345678010123456789"s),
+// Amounts beyond the range of a Long, so each must be held and stored as a Double.
+constexpr double G = 5e9;
+
+TEST_F(TablaT03, IdaYVueltaDeCadaColumnaYNulosAntiguos) {
+    const Campo campos[] = {
+        CAMPO(ADQNIF, "X'1", "Y'2"),      CAMPO(ADQNOM, "Ñúñez O'Neil", "Àlex"), CAMPO(ADQPAIS, "ÉIRE", "FRANCIA"),
+        CAMPO(TMEDIO, "V", "B"),          CAMPO(MARCAV, "MV1", "MV2"),           CAMPO(TIPOV, "TV1", "TV2"),
+        CAMPO(MODELOV, "OV1", "OV2"),     CAMPO(NBASTIDOR, "NB1", "NB2"),        CAMPO(CLASIF, -1001, 32767),
+        CAMPO(FABRICB, "FB1", "FB2"),     CAMPO(ESLORAMAX, 13.75f, 14.75f),      CAMPO(NCONSTRUC, "NC1", "NC2"),
+        CAMPO(MARCAB, "MB1", "MB2"),      CAMPO(TIPOB, "TB1", "TB2"),            CAMPO(MODELOB, "OB1", "OB2"),
+        CAMPO(FABRICA, "FA1", "FA2"),     CAMPO(PESOMAX, 2000000001, -7),        CAMPO(NSERIE, "NS1", "NS2"),
+        CAMPO(ANOFAB, 1991, 1992),        CAMPO(MARCAA, "MA1", "MA2"),           CAMPO(TIPOA, "TA1", "TA2"),
+        CAMPO(MODELOA, "OA1", "OA2"),     CAMPO(PREADQ, 1e12 + 1, 1e12 + 2),     CAMPO(TIPOADQ, 22.5f, 23.5f),
+        CAMPO(IVASOP, -G - 3, -G - 4),    CAMPO(PREVEN, G + 5, G + 6),           CAMPO(TIPOVEN, 5.2f, 6.2f),
+        CAMPO(MAXDEV, G + 7, G + 8),      CAMPO(IVADEV1, G + 9, G + 10),         CAMPO(BASE16, G + 11, G + 12),
+        CAMPO(CUOTA16, G + 13, G + 14),   CAMPO(BASE7, G + 15, G + 16),          CAMPO(CUOTA7, G + 17, G + 18),
+        CAMPO(BASE4, G + 19, G + 20),     CAMPO(CUOTA4, G + 21, G + 22),         CAMPO(IVADEV2, G + 23, G + 24),
+        CAMPO(RESUL, -G - 25, -G - 26),   CAMPO(CC, "ES001'", "ES5812345678010123456789"),
     };
-    return campos;
-}
-
-void Rellenar(cT03& t, int n) {
-    for (const auto& c : Campos()) c.fijar(t, n);
-}
-
-void ComprobarRelleno(const cT03& t, int n) {
-    for (const auto& c : Campos()) c.comprobar(t, n);
-}
-
-cT03 Leer(vb::Long clave) {
-    cT03 t;
-    t.KeyT03_CSDE(clave);
-    EXPECT_TRUE(t.Seleccionar());
-    return t;
-}
-
-TEST_F(TablaT03, IdaYVueltaDeCadaColumna) {
-    ASSERT_EQ(Campos().size(), std::size(brunsel::kColumnasT03) - 1);  // every column but the key
-    cT03 t;
+    ASSERT_EQ(std::size(campos), std::size(brunsel::kColumnasT03) - 1);  // every column but the key
+    auto comprobar = [&](vb::Long clave, int n) {
+        cT03 leido;
+        leido.KeyT03_CSDE(clave);
+        ASSERT_TRUE(leido.Seleccionar());
+        for (const auto& c : campos) c.comprobar(leido, n);
+    };
+    ConexionDAO().InicializaBD(bd.Mod());
     t.KeyT03_CSDE(41);
-    Rellenar(t, 1);
+    for (const auto& c : campos) c.fijar(t, 1);
     ASSERT_TRUE(t.Insertar());
-    EXPECT_TRUE(t.Existe());
-    ComprobarRelleno(Leer(41), 1);
-
-    Rellenar(t, 2);
+    comprobar(41, 1);
+    for (const auto& c : campos) c.fijar(t, 2);
     EXPECT_TRUE(t.Modificar());
-    ComprobarRelleno(Leer(41), 2);
+    comprobar(41, 2);
 
-    // Rates are stored as the numbers they show.
-    auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
-    auto rs = db->OpenRecordset(
+    // Rates are stored as the numbers they show, whatever the locale.
+    auto rs = ConexionDAO().openRecordset(
         "SELECT typeof(T03_TIPOADQ), T03_TIPOADQ = 23.5, T03_TIPOVEN = 6.2, T03_ESLORAMAX = 14.75 FROM T03_731DECLA");
-    ASSERT_TRUE(rs);
-    EXPECT_EQ(rs->Fields(0).CStr(), "real");
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(rs->Fields(i).CLng(), 1) << i;
+    auto& fila = brunsel::Requerir(rs);
+    EXPECT_EQ(fila.Fields(0).CStr(), "real");
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(fila.Fields(i).CLng(), 1) << i;
 
     EXPECT_TRUE(t.Borrar());
     EXPECT_FALSE(t.Existe());
-    EXPECT_TRUE(t.Borrar());
-}
+    EXPECT_FALSE(t.Seleccionar());  // no row: every column but the key is reset
+    EXPECT_EQ(t.KeyT03_CSDE(), 41);
+    EXPECT_EQ(t.datT03_CC() + t.datT03_ADQNIF(), "");
+    EXPECT_EQ(t.datT03_TIPOVEN(), 0);
 
-TEST_F(TablaT03, NuloDeUnaFilaAntiguaSeLeeVacioOCero) {
-    BdPrueba::Ejecutar(bd.Mod(),
-                       "INSERT INTO T03_731DECLA (T03_CSDE, T03_ADQNIF, T03_RESUL, T03_CC, T03_TIPOADQ) "
-                       "VALUES (8, 'A', 1234, NULL, NULL)");
-    cT03 t = Leer(8);
+    // A Null in an old row reads as "" or 0.
+    BdPrueba::Ejecutar(bd.Mod(), "INSERT INTO T03_731DECLA (T03_CSDE, T03_ADQNIF, T03_RESUL, T03_CC, T03_TIPOADQ) "
+                                 "VALUES (8, 'A', 1234, NULL, NULL)");
+    t.KeyT03_CSDE(8);
+    ASSERT_TRUE(t.Seleccionar());
     EXPECT_EQ(t.datT03_CC(), "");
     EXPECT_EQ(t.datT03_TIPOADQ(), 0);
     EXPECT_EQ(t.datT03_RESUL(), 1234);
-    EXPECT_EQ(t.datT03_ADQNIF(), "A");
-}
-
-TEST_F(TablaT03, SeleccionarSinFilaYClaveNoPositiva) {
-    cT03 t;
-    Rellenar(t, 1);
-    t.MODOP("T");
-    t.KeyT03_CSDE(77);
-    EXPECT_FALSE(t.Seleccionar());
-    EXPECT_EQ(t.KeyT03_CSDE(), 77);
-    EXPECT_EQ(t.MODOP(), "T");
-    EXPECT_EQ(t.datT03_ADQNIF(), "");
-    EXPECT_EQ(t.datT03_CC(), "");
-    EXPECT_EQ(t.datT03_PESOMAX(), 0);
-    EXPECT_EQ(t.datT03_TIPOVEN(), 0);
-    EXPECT_EQ(t.datT03_RESUL(), 0);
-
-    ConexionDAO().Cerrar();  // a statement would fail now
-    Rellenar(t, 1);
-    for (vb::Long clave : {0, -1}) {
-        t.KeyT03_CSDE(clave);
-        EXPECT_FALSE(t.Existe());
-        EXPECT_FALSE(t.Insertar());
-        EXPECT_FALSE(t.Modificar());
-        EXPECT_FALSE(t.Borrar());
-        EXPECT_FALSE(t.Seleccionar());
-        ComprobarRelleno(t, 1);
-    }
 }
 
 }  // namespace

@@ -1,42 +1,32 @@
 // A process that saves and deletes declarations is killed at random moments; after each kill the
 // database must be whole and consistent: every declaration complete, every counter right.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "comun/bd_prueba.h"
 #include "servidor/declaracion_prueba.h"
 
 namespace {
 
-// What the child tells the parent: one byte after each finished step; a delete announces its
-// key first, because the delete is two calls and a kill may fall between them.
-constexpr char kGuardada = 'g';
-constexpr char kBorrando = 'B';  // followed by the 4 bytes of the key
-constexpr char kBorrada = 'b';
-constexpr char kFallo = 'E';
+// What the child tells the parent after each finished step, and before a delete (two calls a
+// kill may fall between) with the key it is deleting.
+struct Aviso {
+    char tipo;  // 'g' saved, 'B' deleting, 'b' deleted, 'E' failed
+    vb::Long clave;
+};
 
-void Escribir(int fd, const void* datos, size_t n) {
-    const char* p = static_cast<const char*>(datos);
-    while (n > 0) {
-        ssize_t w = write(fd, p, n);
-        if (w <= 0) _exit(2);
-        p += w, n -= static_cast<size_t>(w);
-    }
-}
-
-vb::Long Guardar(brunsel::cDeclaracion& s, vb::Variant b) {
-    return b(2).CStr() == "731" ? s.Guardar731(b) : s.Guardar732(b);
+void Avisar(int fd, char tipo, vb::Long clave = 0) {
+    const Aviso a{tipo, clave};
+    if (write(fd, &a, sizeof a) != sizeof a) _exit(2);
 }
 
 // Saves new declarations, rewrites and deletes stored ones of two taxpayers, for ever.
@@ -50,64 +40,44 @@ vb::Long Guardar(brunsel::cDeclaracion& s, vb::Variant b) {
             const vb::Long n = s->dameResultado(lista, csco);
             const unsigned accion = azar() % 10;
             const vb::Long fila = n > 0 ? static_cast<vb::Long>(azar() % n) : 0;
+            std::string modelo = n > 0 ? lista(4, fila).CStr() : (accion % 2 ? "731" : "732");
+            vb::Long k = n > 0 ? lista(0, fila).CLng() : 0;
             if (n > 0 && (accion < 3 || n > 12)) {
-                vb::Long k = lista(0, fila).CLng();
-                std::string modelo = lista(4, fila).CStr();
-                char aviso[5] = {kBorrando};
-                std::memcpy(aviso + 1, &k, sizeof k);
-                Escribir(fd, aviso, sizeof aviso);
+                Avisar(fd, 'B', k);
                 s->BorrarDatosNoComunes(k, modelo);
                 s->BorrarDeclaracion(k);
-                Escribir(fd, &kBorrada, 1);
+                Avisar(fd, 'b');
                 continue;
             }
-            if (n > 0 && accion < 5)
-                Guardar(*s, prueba::BufferGuardar(lista(4, fila).CStr(), lista(0, fila).CLng(), csco, paso));
-            else
-                Guardar(*s, prueba::BufferGuardar(accion % 2 ? "731" : "732", 0, csco, paso));
-            Escribir(fd, &kGuardada, 1);
+            if (n == 0 || accion >= 5) modelo = accion % 2 ? "731" : "732", k = 0;  // a new one
+            vb::Variant b = prueba::BufferGuardar(modelo, k, csco, paso);
+            modelo == "731" ? s->Guardar731(b) : s->Guardar732(b);
+            Avisar(fd, 'g');
         }
     } catch (...) {
-        Escribir(fd, &kFallo, 1);
+        Avisar(fd, 'E');
     }
     _exit(1);
 }
 
 struct Progreso {
     int pasos = 0;
-    std::optional<vb::Long> borrando;  // a delete announced and not finished
+    vb::Long borrando = 0;  // a delete announced and not finished
     bool fallo = false;
-};
 
-// One message of the child; false once the pipe is closed and empty.
-bool Leer(int fd, Progreso& p) {
-    char c;
-    if (read(fd, &c, 1) != 1) return false;
-    if (c == kBorrando) {
-        vb::Long k = 0;
-        if (read(fd, &k, sizeof k) != sizeof k) return false;
-        p.borrando = k;
-    } else if (c == kBorrada) {
-        p.borrando.reset();
-        ++p.pasos;
-    } else if (c == kGuardada) {
-        ++p.pasos;
-    } else {
-        p.fallo = true;
-    }
-    return true;
-}
-
-// The child, killed and reaped however the test ends.
-struct Hijo {
-    pid_t pid;
-    ~Hijo() {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
+    // One message of the child; false once the pipe is closed and empty.
+    bool Leer(int fd) {
+        Aviso a;
+        if (read(fd, &a, sizeof a) != sizeof a) return false;
+        if (a.tipo == 'B') borrando = a.clave;
+        if (a.tipo == 'b') borrando = 0;
+        pasos += a.tipo == 'g' || a.tipo == 'b';
+        fallo |= a.tipo == 'E';
+        return true;
     }
 };
 
-void Comprobar(const std::string& ruta, std::optional<vb::Long> borrando) {
+void Comprobar(const std::string& ruta, vb::Long borrando) {
     {
         prueba::Lectura l(ruta);
         ASSERT_EQ(l.Valor("PRAGMA integrity_check").CStr(), "ok");
@@ -115,9 +85,9 @@ void Comprobar(const std::string& ruta, std::optional<vb::Long> borrando) {
         // program's next delete of it finishes the job.
         if (borrando && l.Contar("SELECT count(*) FROM T02_COMUNDECLA WHERE T02_CSDE=? AND T02_CSDE NOT IN "
                                  "(SELECT T03_CSDE FROM T03_731DECLA UNION SELECT T04_CSDE FROM T04_732DECLA)",
-                                 {*borrando}) == 1) {
+                                 {borrando}) == 1) {
             l.BD().Close();
-            prueba::Servicio(ruta)->BorrarDeclaracion(*borrando);
+            prueba::Servicio(ruta)->BorrarDeclaracion(borrando);
         }
     }
     prueba::Lectura l(ruta);
@@ -159,21 +129,18 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
             Trabajar(bd.Mod(), tubo[1], semilla + static_cast<unsigned>(ronda));
         }
         close(tubo[1]);
+        // The kill falls after a random number of steps, at a random moment of the next one
+        // (as long as the last step took).
         Progreso p;
-        {
-            Hijo hijo{pid};
-            // The kill falls after a random number of steps, at a random moment of the next one
-            // (as long as the last step took).
-            const int objetivo = 1 + static_cast<int>(azar() % 8);
-            auto anterior = std::chrono::steady_clock::now(), ultimo = anterior;
-            while (p.pasos < objetivo && !p.fallo && Leer(tubo[0], p)) {
-                anterior = ultimo;
-                ultimo = std::chrono::steady_clock::now();
-            }
-            const auto paso = std::chrono::duration_cast<std::chrono::microseconds>(ultimo - anterior).count();
-            usleep(static_cast<useconds_t>(azar() % (paso + 1)));
-        }
-        while (Leer(tubo[0], p)) {
+        const int objetivo = 1 + static_cast<int>(azar() % 8);
+        auto anterior = std::chrono::steady_clock::now(), ultimo = anterior;
+        while (p.pasos < objetivo && !p.fallo && p.Leer(tubo[0]))
+            anterior = std::exchange(ultimo, std::chrono::steady_clock::now());
+        const auto paso = std::chrono::duration_cast<std::chrono::microseconds>(ultimo - anterior).count();
+        usleep(static_cast<useconds_t>(azar() % (paso + 1)));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        while (p.Leer(tubo[0])) {
         }
         close(tubo[0]);
         ASSERT_FALSE(p.fallo) << "round " << ronda << ": the child's operation failed";

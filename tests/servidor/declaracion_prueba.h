@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the declaration service tests: record buffers with a distinct value in every slot,
-// and direct reads of the test database that do not go through the library.
+// Helpers of the service tests: save buffers with a distinct value in every slot, and direct reads
+// of a database file that do not go through the library.
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -8,12 +9,26 @@
 
 #include "com/com.h"
 #include "dao/dao.h"
+#include "general.h"
 #include "servicios/cDeclaracion.h"
 #include "tablas/cT03.h"
 #include "tablas/cT04.h"
 #include "vb/variant.h"
 
 namespace prueba {
+
+// The number of the error f raises, 0 when none.
+inline int NumeroDeError(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const vb::Error& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+// Every service member closes the shared connection when it ends, also on failure.
+inline bool BaseAbierta() { return NumeroDeError([] { brunsel::ConexionDAO().BD(); }) == 0; }
 
 inline std::shared_ptr<brunsel::cDeclaracion> Servicio(const std::string& ruta) {
     auto s = com::CreateObject<brunsel::cDeclaracion>("Brunsel.cDeclaracion");
@@ -23,23 +38,14 @@ inline std::shared_ptr<brunsel::cDeclaracion> Servicio(const std::string& ruta) 
 
 // Type and value, so a failed comparison shows both.
 inline std::string Describir(const vb::Variant& v) {
-    switch (v.tipo()) {
-        case vb::Tipo::Empty: return "Empty";
-        case vb::Tipo::Null: return "Null";
-        case vb::Tipo::Boolean: return "Boolean:" + v.CStr();
-        case vb::Tipo::Byte: return "Byte:" + v.CStr();
-        case vb::Tipo::Integer: return "Integer:" + v.CStr();
-        case vb::Tipo::Long: return "Long:" + v.CStr();
-        case vb::Tipo::Single: return "Single:" + v.CStr();
-        case vb::Tipo::Double: return "Double:" + v.CStr();
-        case vb::Tipo::String: return "String:\"" + v.CStr() + "\"";
-        case vb::Tipo::Array: return "Array";
-    }
-    return "?";
+    static const char* const kTipos[] = {"Empty", "Null",   "Boolean", "Byte",   "Integer",
+                                         "Long",  "Single", "Double",  "String", "Array"};
+    const std::string tipo = kTipos[static_cast<int>(v.tipo())];
+    if (v.IsEmpty() || v.IsNull() || v.IsArray()) return tipo;
+    return v.tipo() == vb::Tipo::String ? "String:\"" + v.CStr() + "\"" : tipo + ":" + v.CStr();
 }
 
-// The value a detail column gets in test buffers: distinct per column (n = place in the load
-// buffer) and short enough for every text column.
+// A test value for a detail column: distinct per place n, short enough for every text column.
 inline vb::Variant ValorDetalle(brunsel::TipoCampo tipo, int n, int variante = 0) {
     static const std::string letras = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     switch (tipo) {
@@ -54,27 +60,20 @@ inline vb::Variant ValorDetalle(brunsel::TipoCampo tipo, int n, int variante = 0
     return {};
 }
 
-// The detail columns of each form, in load-buffer order.
-inline std::span<const brunsel::Columna> Detalle731() { return std::span(brunsel::kColumnasT03).subspan(1); }
-inline std::span<const brunsel::Columna> Detalle732() { return std::span(brunsel::kColumnasT04).subspan(1); }
+// The detail columns of a form, in load-buffer order.
+inline std::span<const brunsel::Columna> Detalle(const std::string& modelo) {
+    return modelo == "731" ? std::span(brunsel::kColumnasT03).subspan(1) : std::span(brunsel::kColumnasT04).subspan(1);
+}
 
-// A save buffer: a quarterly declaration of `csco` with key `csde` (0 = new) and a distinct
-// value in every detail slot; `variante` changes every detail value.
+// A quarterly declaration of `csco` with key `csde` (0 = new); `variante` changes every detail value.
 inline vb::Variant BufferGuardar(const std::string& modelo, vb::Long csde, vb::Long csco, int variante = 0,
                                  vb::Long fecha = 20120930) {
     const bool es731 = modelo == "731";
-    const auto columnas = es731 ? Detalle731() : Detalle732();
+    const auto columnas = Detalle(modelo);
     const vb::Long primera = es731 ? 10 : 9;
     auto b = vb::Variant::Array1(0, primera + static_cast<vb::Long>(columnas.size()) - 1);
-    b(0) = csde;
-    b(1) = csco;
-    b(2) = modelo;
-    b(3) = "1";
-    b(4) = "P";
-    b(5) = fecha;
-    b(6) = static_cast<vb::Integer>(fecha / 10000);
-    b(7) = "3T";
-    b(8) = static_cast<vb::Byte>(es731 ? 1 : 2);
+    b(0) = csde, b(1) = csco, b(2) = modelo, b(3) = "1", b(4) = "P", b(5) = fecha;
+    b(6) = static_cast<vb::Integer>(fecha / 10000), b(7) = "3T", b(8) = static_cast<vb::Byte>(es731 ? 1 : 2);
     for (size_t i = 0; i < columnas.size(); ++i)
         b(primera + static_cast<vb::Long>(i)) = ValorDetalle(columnas[i].tipo, static_cast<int>(i), variante);
     return b;
@@ -98,9 +97,9 @@ public:
     std::string Foto() {
         std::string foto;
         for (const char* tabla : {"T01_DECLARANTES", "T02_COMUNDECLA", "T03_731DECLA", "T04_732DECLA"}) {
-            auto rs = db_->OpenRecordset(std::string("SELECT * FROM ") + tabla + " ORDER BY 1");
             foto += std::string(tabla) + "\n";
-            for (; !rs->Eof(); rs->MoveNext()) {
+            for (auto rs = db_->OpenRecordset(std::string("SELECT * FROM ") + tabla + " ORDER BY 1"); !rs->Eof();
+                 rs->MoveNext()) {
                 for (int i = 0; i < rs->FieldCount(); ++i) foto += Describir(rs->Fields(i)) + "|";
                 foto += "\n";
             }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,8 +10,6 @@
 #include "comun/bd_prueba.h"
 #include "general.h"
 #include "servicios/cDeclarante.h"
-
-using brunsel::cDeclarante;
 
 namespace {
 
@@ -28,6 +25,8 @@ struct NifFalso : GarobelLib::cMiscelaneos {
 };
 
 enum Campo { NIF, NOMBRE, DOMICILIO, PROVINCIA, POSTAL, NOMMUN, CODMUN, NUMERO, NUM731, NUM732, VIA, TELEFONO };
+using Linea = std::map<Campo, std::string>;
+using Codigos = std::vector<int>;
 
 class Importar : public ::testing::Test {
 protected:
@@ -38,121 +37,85 @@ protected:
                                      [this] { return std::make_shared<NifFalso>(nifValido, &llamadas); }};
 
     // A line every rule accepts: a taxpayer of the home province.
-    std::map<Campo, std::string> linea = {
+    const Linea valida = {
         {NIF, "11111111H"}, {NOMBRE, "ZUBIRI ETXEA    "}, {DOMICILIO, "NAGUSIA"}, {PROVINCIA, "20"},
         {POSTAL, "20001"},  {NOMMUN, "          "},       {CODMUN, "079"},       {NUMERO, "12"},
         {NUM731, "3"},      {NUM732, "0"},                {VIA, "CL"},           {TELEFONO, "943000000"},
     };
 
-    // The codes returned, checking the shape: (0, 0..n) with the last cell Empty.
-    std::vector<int> Validar(vb::Integer idioma = 0) {
+    // The codes returned for the valid line with `cambios`, checking the shape: (0, 0..n), last cell Empty.
+    Codigos Validar(const Linea& cambios, vb::Integer idioma = 0) {
         auto b = vb::Variant::Array1(0, 11);
-        for (auto& [campo, texto] : linea) b(campo) = texto;
-        auto s = com::CreateObject<cDeclarante>("Brunsel.cDeclarante");
+        for (auto& [campo, texto] : valida) b(campo) = cambios.contains(campo) ? cambios.at(campo) : texto;
+        auto s = com::CreateObject<brunsel::cDeclarante>("Brunsel.cDeclarante");
         s->mdbnameL(bd.Lec());
         vb::Variant r = s->ValidarDatosImportar(b, idioma);
-        std::vector<int> codigos;
         EXPECT_EQ(r.Dimensiones(), 2);
         EXPECT_EQ(r.UBound(1), 0);
+        EXPECT_TRUE(r(0, r.UBound(2)).IsEmpty());
+        Codigos codigos;
         for (vb::Long i = 0; i < r.UBound(2); ++i) {
             EXPECT_EQ(r(0, i).tipo(), vb::Tipo::Integer);
             codigos.push_back(r(0, i).CInt());
         }
-        EXPECT_TRUE(r(0, r.UBound(2)).IsEmpty());
         return codigos;
     }
-    using Codigos = std::vector<int>;
 };
 
-TEST_F(Importar, UnaLineaValidaNoDaNingunCodigo) {
-    EXPECT_EQ(Validar(), Codigos{});
-    EXPECT_EQ(Validar(10000), Codigos{});
-    EXPECT_EQ(llamadas, 2);
-}
-
 TEST_F(Importar, TodasLasReglasFallidasEnSuOrden) {
-    linea = {{NIF, "X"},     {NOMBRE, "   "}, {DOMICILIO, ""},  {PROVINCIA, "AB"}, {POSTAL, ""},  {NOMMUN, ""},
-             {CODMUN, ""},   {NUMERO, "1A"},  {NUM731, " "},    {NUM732, "-"},     {VIA, "ZZ"},  {TELEFONO, "ABC"}};
+    EXPECT_EQ(Validar({}), Codigos{});
     nifValido = false;
+    const Linea mala = {{NIF, "X"},   {NOMBRE, "   "}, {DOMICILIO, ""}, {PROVINCIA, "AB"}, {POSTAL, ""}, {NOMMUN, ""},
+                        {CODMUN, ""}, {NUMERO, "1A"},  {NUM731, " "},   {NUM732, "-"},     {VIA, "ZZ"},  {TELEFONO, "ABC"}};
     // Letters in the province skip every municipality rule (8, 10, 17, 20).
-    EXPECT_EQ(Validar(), (Codigos{11, 12, 13, 14, 15, 16, 18, 1, 2, 3, 19, 7, 21, 22}));
+    EXPECT_EQ(Validar(mala), (Codigos{11, 12, 13, 14, 15, 16, 18, 1, 2, 3, 19, 7, 21, 22}));
 }
 
-TEST_F(Importar, ReglasDeNombreDomicilioYNif) {
-    linea[NOMBRE] = "    ";
-    linea[DOMICILIO] = " ";
-    EXPECT_EQ(Validar(), (Codigos{2, 3}));
-
-    linea[NOMBRE] = linea[DOMICILIO] = "X";
-    for (const char* ceros : {"000000", "0000000"}) {
-        linea[NIF] = ceros;
+TEST_F(Importar, CadaReglaConSusCasos) {
+    const std::pair<Linea, Codigos> casos[] = {
+        {{{NOMBRE, "    "}, {DOMICILIO, " "}}, {2, 3}},
+        {{{NIF, "000000"}}, {1}},  // whatever the component answers
+        {{{NIF, "0000000"}}, {1}},
+        {{{VIA, "Q"}}, {18}},
+        {{{POSTAL, "00000"}}, {7}},
+        {{{POSTAL, ""}}, {13, 7}},
+        {{{POSTAL, "20000"}}, {6}},
+        {{{POSTAL, "2001"}}, {5}},
+        {{{POSTAL, "48001"}}, {4}},
+        {{{POSTAL, "48000"}}, {4, 6}},
+        {{{PROVINCIA, "00"}, {POSTAL, "00001"}, {CODMUN, "000"}, {NOMMUN, "X"}}, {19, 9}},  // no province 0
+        {{{CODMUN, "000"}, {NOMMUN, ""}}, {10, 20}},                                       // no municipality 0
+        {{{CODMUN, "998"}}, {20}},  // a code the reference data lacks
+        {{{CODMUN, "007"}}, {}},
+        {{{PROVINCIA, "48"}, {POSTAL, "48001"}, {NOMMUN, "   "}}, {8, 17}},  // another province: a name, code 000
+        {{{PROVINCIA, "48"}, {POSTAL, "48001"}, {CODMUN, "000"}, {NOMMUN, "BILBO"}}, {}},
+        {{{PROVINCIA, "99"}, {POSTAL, "99001"}, {CODMUN, "000"}, {NOMMUN, "X"}}, {19}},
+        {{{TELEFONO, "         "}}, {}},
+        {{{TELEFONO, ""}}, {}},
+        {{{TELEFONO, "012345678"}}, {21}},
+        {{{TELEFONO, "000000000"}}, {21, 22}},
+        {{{TELEFONO, "94300000"}}, {21}},
+        {{{TELEFONO, "A94300000"}}, {22}},
+    };
+    for (const auto& [cambios, esperado] : casos) {
+        std::string caso;
+        for (auto& [campo, texto] : cambios) caso += std::to_string(campo) + "='" + texto + "' ";
         llamadas = 0;
-        EXPECT_EQ(Validar(), Codigos{1}) << ceros;  // whatever the component answers
-        EXPECT_EQ(llamadas, 1);                     // it is asked all the same
-    }
-    linea[NIF] = "11111111H";
-    linea[VIA] = "Q";
-    EXPECT_EQ(Validar(), Codigos{18});
-}
-
-TEST_F(Importar, ReglasDelCodigoPostal) {
-    const std::vector<std::pair<std::string, Codigos>> casos = {
-        {"00000", {7}}, {"", {13, 7}}, {"20000", {6}}, {"2001", {5}}, {"48001", {4}}, {"48000", {4, 6}},
-    };
-    for (auto& [postal, esperado] : casos) {
-        linea[POSTAL] = postal;
-        EXPECT_EQ(Validar(), esperado) << "'" << postal << "'";
-    }
-}
-
-TEST_F(Importar, ReglasDeProvinciaYMunicipio) {
-    struct Caso {
-        std::string provincia, postal, codmun, nommun;
-        Codigos esperado;
-    };
-    const std::vector<Caso> casos = {
-        {"00", "00001", "000", "X", {19, 9}},           // no province 0 in the reference data
-        {"20", "20001", "000", "", {10, 20}},           // no municipality 0 either
-        {"20", "20001", "998", "", {20}},               // a code the reference data lacks
-        {"20", "20001", "007", "", {}},
-        {"48", "48001", "079", "   ", {8, 17}},         // another province: a name, code 000
-        {"48", "48001", "000", "BILBO", {}},
-        {"99", "99001", "000", "X", {19}},
-    };
-    for (const auto& c : casos) {
-        linea[PROVINCIA] = c.provincia;
-        linea[POSTAL] = c.postal;
-        linea[CODMUN] = c.codmun;
-        linea[NOMMUN] = c.nommun;
-        EXPECT_EQ(Validar(), c.esperado) << c.provincia << " " << c.codmun << " '" << c.nommun << "'";
-        EXPECT_EQ(Validar(10000), c.esperado) << "in Basque";
-    }
-}
-
-TEST_F(Importar, ReglasDelTelefono) {
-    const std::vector<std::pair<std::string, Codigos>> casos = {
-        {"         ", {}}, {"", {}},         {"943000000", {}},     {"012345678", {21}},
-        {"000000000", {21, 22}}, {"94300000", {21}}, {"A94300000", {22}},
-    };
-    for (auto& [telefono, esperado] : casos) {
-        linea[TELEFONO] = telefono;
-        EXPECT_EQ(Validar(), esperado) << "'" << telefono << "'";
+        EXPECT_EQ(Validar(cambios), esperado) << caso;
+        EXPECT_EQ(Validar(cambios, 10000), esperado) << caso << "in Basque";
+        EXPECT_EQ(llamadas, 2) << caso << ": the component is always asked";
     }
 }
 
 TEST_F(Importar, SinComponenteNoHayListaDeCodigos) {
     com::RegistroTemporal sinComponente("GarobelLib.cMiscelaneos", [] { return nullptr; });
-    auto b = vb::Variant::Array1(0, 11);
-    for (auto& [campo, texto] : linea) b(campo) = texto;
-    auto s = com::CreateObject<cDeclarante>("Brunsel.cDeclarante");
-    s->mdbnameL(bd.Lec());
-    vb::Integer idioma = 0;
+    int numero = 0;
     try {
-        s->ValidarDatosImportar(b, idioma);
-        ADD_FAILURE() << "no error";
+        Validar({});
     } catch (const vb::Error& e) {
-        EXPECT_EQ(e.Number(), vb::errCrearObjeto);
+        numero = e.Number();
     }
+    EXPECT_EQ(numero, vb::errCrearObjeto);
     EXPECT_THROW(brunsel::ConexionDAO().BD(), vb::Error);  // the reference database is closed
 }
 
