@@ -1,20 +1,11 @@
 #include "actualizacion/cActOnline.h"
 
 #include "com/com.h"
-#include "servicios/cDatosGeneral.h"
+#include "shell/biblioteca.h"
 #include "shell/general.h"
 #include "shell/reloj.h"
 
 namespace oxalde {
-namespace {
-
-std::shared_ptr<brunsel::cDatosGeneral> DatosGeneral(const QString& baseDatos) {
-    auto datos = com::CreateObject<brunsel::cDatosGeneral>("Brunsel.cDatosGeneral");
-    datos->mdbname(baseDatos.toStdString());
-    return datos;
-}
-
-}  // namespace
 
 cActOnline& cActOnline::Instancia() {
     static cActOnline instancia;

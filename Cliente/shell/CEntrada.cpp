@@ -1,20 +1,11 @@
 #include "shell/CEntrada.h"
 
 #include "com/com.h"
-#include "servicios/cDatosGeneral.h"
+#include "shell/biblioteca.h"
 #include "shell/cFecha.h"
 #include "shell/general.h"
 
 namespace oxalde {
-namespace {
-
-std::shared_ptr<brunsel::cDatosGeneral> DatosGeneral(const QString& baseDatos) {
-    auto datos = com::CreateObject<brunsel::cDatosGeneral>("Brunsel.cDatosGeneral");
-    datos->mdbname(baseDatos.toStdString());
-    return datos;
-}
-
-}  // namespace
 
 QString NormalizarIdioma(const QString& almacenada) {
     return almacenada == QStringLiteral("E") ? QStringLiteral("E") : QStringLiteral("C");

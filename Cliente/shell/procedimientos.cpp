@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "com/com.h"
-#include "servicios/cDatosGeneral.h"
+#include "shell/biblioteca.h"
 #include "servicios/cDeclaracion.h"
 #include "shell/cUtilidadesGrid.h"
 #include "shell/general.h"
@@ -68,8 +68,7 @@ int PrimeraFila(const QTableWidget& grid, int columna, vb::Long valor) {
 using Carga = void (brunsel::cDatosGeneral::*)(std::string&, vb::Variant&);
 
 void CargarCodigos(Carga carga, const QString& sql, vb::Variant& buffer) {
-    auto datos = com::CreateObject<brunsel::cDatosGeneral>("Brunsel.cDatosGeneral");
-    datos->mdbname(RutaBDLectura.toStdString());
+    auto datos = DatosGeneral(RutaBDLectura);
     std::string consulta = sql.toStdString();
     ((*datos).*carga)(consulta, buffer);
 }

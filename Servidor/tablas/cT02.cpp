@@ -1,16 +1,12 @@
 #include "tablas/cT02.h"
 
-#include <algorithm>
-#include <span>
-
 #include "general.h"
+#include "tablas/tabla_clave.h"
 
 namespace brunsel {
 namespace {
 
-const char* const kTabla = "T02_COMUNDECLA";
-// Every column but the key, which the database assigns.
-const std::span<const Columna> kDatos = std::span(kColumnasT02).subspan(1);
+const TablaClave kTabla{"T02_COMUNDECLA", kColumnasT02};
 
 // A text placed in an SQL text that is handed back, not run here.
 std::string Comillas(const std::string& texto) {
@@ -23,15 +19,7 @@ std::string Comillas(const std::string& texto) {
 
 cT02::cT02() : valores_(FilaInicial(kColumnasT02)) {}
 
-bool cT02::Existe() {
-    if (KeyT02_CSDE() <= 0) return false;
-    auto rs = ConexionDAO().openRecordset("Select count(*) From T02_COMUNDECLA Where T02_CSDE = ?", 0,
-                                          {KeyT02_CSDE()});
-    auto& r = Requerir(rs);
-    bool existe = !r.Eof() && r.Fields(0).CLng() > 0;
-    r.Close();
-    return existe;
-}
+bool cT02::Existe() { return KeyT02_CSDE() > 0 && kTabla.Existe(KeyT02_CSDE()); }
 
 bool cT02::ExisteDeclaracionAlta() {
     if (datT02_MODO() == "T" || datT02_MODELO().empty()) return false;
@@ -46,39 +34,25 @@ bool cT02::ExisteDeclaracionAlta() {
 }
 
 vb::Long cT02::Insertar() {
-    auto valores = ValoresAlmacenados(kColumnasT02, valores_);
-    valores.erase(valores.begin());
-    auto& cn = ConexionDAO();
-    cn.execute(SqlInsertar(kTabla, kDatos), 0, valores);
+    kTabla.Insertar(valores_, false);
     // The key of this insert on this connection: another copy of the program may have added a
     // higher one in the meantime.
-    return cn.BD().UltimaClave();
+    return ConexionDAO().BD().UltimaClave();
 }
 
 bool cT02::Borrar() {
     if (KeyT02_CSDE() <= 0) return false;
-    ConexionDAO().execute("DELETE FROM T02_COMUNDECLA WHERE T02_CSDE = ?", 0, {KeyT02_CSDE()});
+    kTabla.Borrar(KeyT02_CSDE());
     return true;
 }
 
 bool cT02::Modificar() {
     if (KeyT02_CSDE() <= 0) return false;
-    auto valores = ValoresAlmacenados(kColumnasT02, valores_);
-    std::rotate(valores.begin(), valores.begin() + 1, valores.end());  // the key goes last, to WHERE
-    ConexionDAO().execute(SqlModificar(kTabla, kDatos, "T02_CSDE"), 0, valores);
+    kTabla.Modificar(valores_);
     return true;
 }
 
-bool cT02::Seleccionar() {
-    if (KeyT02_CSDE() <= 0) return false;
-    auto rs = ConexionDAO().openRecordset("SELECT * FROM T02_COMUNDECLA WHERE T02_CSDE = ?", 0, {KeyT02_CSDE()});
-    auto& r = Requerir(rs);
-    bool hay = !r.Eof();
-    auto fila = hay ? LeerFila(r, kDatos) : FilaInicial(kDatos);
-    r.Close();
-    std::move(fila.begin(), fila.end(), valores_.begin() + 1);
-    return hay;
-}
+bool cT02::Seleccionar() { return KeyT02_CSDE() > 0 && kTabla.Seleccionar(valores_); }
 
 vb::Long cT02::UltimoCSDE() {
     auto rs = ConexionDAO().openRecordset("SELECT MAX(T02_CSDE) FROM T02_COMUNDECLA");

@@ -1,15 +1,12 @@
 #include "tablas/cT03.h"
 
-#include <algorithm>
-#include <span>
-
 #include "general.h"
+#include "tablas/tabla_clave.h"
 
 namespace brunsel {
 namespace {
 
-const char* const kTabla = "T03_731DECLA";
-const std::span<const Columna> kDatos = std::span(kColumnasT03).subspan(1);  // all but the key
+const TablaClave kTabla{"T03_731DECLA", kColumnasT03};
 
 bool EnBlanco(const std::string& s) { return vb::Trim(s).empty(); }
 
@@ -23,47 +20,27 @@ constexpr double kUltimaFechaSinCuenta = 20100630;
 
 cT03::cT03() : valores_(FilaInicial(kColumnasT03)) {}
 
-bool cT03::Existe() {
-    if (KeyT03_CSDE() <= 0) return false;
-    auto rs = ConexionDAO().openRecordset("Select count(*) From T03_731DECLA Where T03_CSDE = ?", 0,
-                                          {KeyT03_CSDE()});
-    auto& r = Requerir(rs);
-    bool existe = !r.Eof() && r.Fields(0).CLng() > 0;
-    r.Close();
-    return existe;
-}
+bool cT03::Existe() { return KeyT03_CSDE() > 0 && kTabla.Existe(KeyT03_CSDE()); }
 
 bool cT03::Insertar() {
     if (KeyT03_CSDE() <= 0) return false;
-    ConexionDAO().execute(SqlInsertar(kTabla, kColumnasT03), 0, ValoresAlmacenados(kColumnasT03, valores_));
+    kTabla.Insertar(valores_, true);
     return true;
 }
 
 bool cT03::Borrar() {
     if (KeyT03_CSDE() <= 0) return false;
-    ConexionDAO().execute("DELETE FROM T03_731DECLA WHERE T03_CSDE = ?", 0, {KeyT03_CSDE()});
+    kTabla.Borrar(KeyT03_CSDE());
     return true;
 }
 
 bool cT03::Modificar() {
     if (KeyT03_CSDE() <= 0) return false;
-    auto valores = ValoresAlmacenados(kColumnasT03, valores_);
-    std::rotate(valores.begin(), valores.begin() + 1, valores.end());  // the key goes last, to WHERE
-    ConexionDAO().execute(SqlModificar(kTabla, kDatos, "T03_CSDE"), 0, valores);
+    kTabla.Modificar(valores_);
     return true;
 }
 
-bool cT03::Seleccionar() {
-    if (KeyT03_CSDE() <= 0) return false;
-    auto rs = ConexionDAO().openRecordset("SELECT * FROM T03_731DECLA WHERE T03_CSDE = ?", 0, {KeyT03_CSDE()});
-    auto& r = Requerir(rs);
-    bool hay = !r.Eof();
-    // A Null (T03_CC in rows older than the column, above all) reads as "" or 0.
-    auto fila = hay ? LeerFila(r, kDatos) : FilaInicial(kDatos);
-    r.Close();
-    std::move(fila.begin(), fila.end(), valores_.begin() + 1);
-    return hay;
-}
+bool cT03::Seleccionar() { return KeyT03_CSDE() > 0 && kTabla.Seleccionar(valores_); }
 
 vb::Integer cT03::ValidarDatos731(bool /*blnValPreven*/, const std::string& strFecha) {
     // Created before any rule, so a missing component fails every check alike.

@@ -1,15 +1,13 @@
 #include "tablas/cT04.h"
-
 #include <algorithm>
-#include <span>
 
 #include "general.h"
+#include "tablas/tabla_clave.h"
 
 namespace brunsel {
 namespace {
 
-const char* const kTabla = "T04_732DECLA";
-const std::span<const Columna> kDatos = std::span(kColumnasT04).subspan(1);  // all but the key
+const TablaClave kTabla{"T04_732DECLA", kColumnasT04};
 
 bool EnBlanco(const std::string& s) { return vb::Trim(s).empty(); }
 bool Marcado(const std::string& s) { return vb::Trim(s) == "X"; }
@@ -30,46 +28,27 @@ bool CuotaBaja(const std::string& strFecha, double tipo, double base, double cuo
 
 cT04::cT04() : valores_(FilaInicial(kColumnasT04)) {}
 
-bool cT04::Existe() {
-    if (keyT04_CSDE() <= 0) return false;
-    auto rs = ConexionDAO().openRecordset("Select count(*) From T04_732DECLA Where T04_CSDE = ?", 0,
-                                          {keyT04_CSDE()});
-    auto& r = Requerir(rs);
-    bool existe = !r.Eof() && r.Fields(0).CLng() > 0;
-    r.Close();
-    return existe;
-}
+bool cT04::Existe() { return keyT04_CSDE() > 0 && kTabla.Existe(keyT04_CSDE()); }
 
 bool cT04::Insertar() {
     if (keyT04_CSDE() <= 0) return false;
-    ConexionDAO().execute(SqlInsertar(kTabla, kColumnasT04), 0, ValoresAlmacenados(kColumnasT04, valores_));
+    kTabla.Insertar(valores_, true);
     return true;
 }
 
 bool cT04::Borrar() {
     if (keyT04_CSDE() <= 0) return false;
-    ConexionDAO().execute("DELETE FROM T04_732DECLA WHERE T04_CSDE = ?", 0, {keyT04_CSDE()});
+    kTabla.Borrar(keyT04_CSDE());
     return true;
 }
 
 bool cT04::Modificar() {
     if (keyT04_CSDE() <= 0) return false;
-    auto valores = ValoresAlmacenados(kColumnasT04, valores_);
-    std::rotate(valores.begin(), valores.begin() + 1, valores.end());  // the key goes last, to WHERE
-    ConexionDAO().execute(SqlModificar(kTabla, kDatos, "T04_CSDE"), 0, valores);
+    kTabla.Modificar(valores_);
     return true;
 }
 
-bool cT04::Seleccionar() {
-    if (keyT04_CSDE() <= 0) return false;
-    auto rs = ConexionDAO().openRecordset("SELECT * FROM T04_732DECLA WHERE T04_CSDE = ?", 0, {keyT04_CSDE()});
-    auto& r = Requerir(rs);
-    bool hay = !r.Eof();
-    auto fila = hay ? LeerFila(r, kDatos) : FilaInicial(kDatos);  // a Null reads as "" or 0
-    r.Close();
-    std::move(fila.begin(), fila.end(), valores_.begin() + 1);
-    return hay;
-}
+bool cT04::Seleccionar() { return keyT04_CSDE() > 0 && kTabla.Seleccionar(valores_); }
 
 vb::Integer cT04::ValidarDatos732(std::string& strFecha) const {
     if (vb::Trim(modop_) == "T")
