@@ -1,226 +1,172 @@
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QGuiApplication>
-#include <QTemporaryDir>
-#include <QWidget>
 
-#include "comun/bd_prueba.h"
-#include "cliente/arranque_prueba.h"
-#include "registro.h"
-#include "shell/MDI7312.h"
+#include "cliente/prueba.h"
 #include "shell/aplicacion.h"
-#include "shell/cFecha.h"
+#include "shell/frmInicio.h"
 
 using namespace oxalde;
+using prueba::Principal;
 using prueba::Programa;
 
 namespace {
 
-TEST(RutasBD, CarpetaClienteDelCaminoYSuPadre) {
-    EXPECT_EQ(RutaTablasDe("/Prog/cliente"), "/Prog/Tablas/");
-    EXPECT_EQ(RutaTablasDe("/PROG/CLIENTE/BIN"), "/PROG/Tablas/");
-    EXPECT_EQ(RutaTablasDe("/a/Cliente/b/cliente"), "/a/Tablas/");
-    EXPECT_EQ(RutaTablasDe("/build/bin/Cliente/"), "/build/bin/Tablas/");
-    EXPECT_EQ(RutaTablasDe("/cliente"), "/Tablas/");
-    // Only a whole folder name counts.
-    EXPECT_EQ(RutaTablasDe("/Clientes/X"), "/Clientes/X/Tablas/");
-    EXPECT_EQ(RutaTablasDe("/opt/micliente/bin"), "/opt/micliente/bin/Tablas/");
-    EXPECT_EQ(RutaTablasDe("/opt/oxalde"), "/opt/oxalde/Tablas/");
-}
-
-TEST_F(Programa, RutasDeAmbasBases) {
+TEST_F(Programa, RutasDesdeLaCarpetaClienteDelCamino) {
+    for (auto [programa, tablas] : {std::pair{"/Prog/cliente", "/Prog/Tablas/"}, {"/PROG/CLIENTE/BIN", "/PROG/Tablas/"},
+                                    {"/a/Cliente/b/cliente", "/a/Tablas/"}, {"/build/bin/Cliente/", "/build/bin/Tablas/"},
+                                    {"/cliente", "/Tablas/"}, {"/Clientes/X", "/Clientes/X/Tablas/"},
+                                    {"/opt/micliente/bin", "/opt/micliente/bin/Tablas/"}})
+        EXPECT_EQ(RutaTablasDe(programa), tablas) << programa;
     EstablecerCarpetaPrograma("/srv/Oxalde/Cliente");
     EstablecerRutasBD();
-    EXPECT_EQ(RutaTablas, "/srv/Oxalde/Tablas/");
-    EXPECT_EQ(RutaBDLectura, "/srv/Oxalde/Tablas/731_2Lec.mdb");
-    EXPECT_EQ(RutaBDModificable, "/srv/Oxalde/Tablas/731_2Mod.mdb");
+    EXPECT_EQ(RutaTablas + "|" + RutaBDLectura + "|" + RutaBDModificable,
+              "/srv/Oxalde/Tablas/|/srv/Oxalde/Tablas/731_2Lec.mdb|/srv/Oxalde/Tablas/731_2Mod.mdb");
 }
 
-TEST_F(Programa, VersionDelArchivoDelPrograma) {
+TEST_F(Programa, VersionDelArchivoDelProgramaSinLaTerceraCifra) {
     EstablecerCarpetaPrograma("/srv/Oxalde/Cliente");
     LeerVersionPrograma();
     EXPECT_EQ(VersionPrograma,
               QString("%1.%2.%3").arg(OXALDE_VERSION_MAYOR).arg(OXALDE_VERSION_MENOR).arg(OXALDE_VERSION_REVISION));
     EXPECT_EQ(cActOnline::Instancia().ActFile(), "/srv/Oxalde/Cliente/Oxalde");
-    EXPECT_TRUE(mensajes.empty());
-
-    // Of the four numbers of a file version the third is not shown.
     EstablecerLectorVersion([](const QString&) { return VersionArchivo{2, 15, 7, 300}; });
     LeerVersionPrograma();
-    EXPECT_EQ(VersionPrograma, "2.15.300");
     auto& act = cActOnline::Instancia();
-    EXPECT_EQ(act.ProgVer1() + "|" + act.ProgVer2() + "|" + act.ProgVer3(), "2|15|300");
-}
+    EXPECT_EQ(VersionPrograma + " " + act.ProgVer1() + "|" + act.ProgVer2() + "|" + act.ProgVer3(), "2.15.300 2|15|300");
+    EXPECT_TRUE(mensajes.empty());
 
-TEST_F(Programa, SinVersionAvisa331YSigueSinVersion) {
-    VersionPrograma = "9.9.9";
     EstablecerLectorVersion([](const QString&) { return std::optional<VersionArchivo>(); });
     LeerVersionPrograma();
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_EQ(mensajes[0].texto, "No hay disponible información sobre la versión");
-    EXPECT_EQ(mensajes[0].estilo, vbOKOnly);
     EXPECT_TRUE(VersionPrograma.isEmpty());
-    EXPECT_TRUE(cActOnline::Instancia().ProgVer1().isEmpty());
-    EXPECT_TRUE(cActOnline::Instancia().ProgVer3().isEmpty());
+    EXPECT_TRUE(act.ProgVer1().isEmpty());
 }
 
-class Configuracion : public Programa {
-protected:
-    BdPrueba bd;
-    void SetUp() override {
-        Programa::SetUp();
-        brunsel::RegistrarClases();
-        RutaTablas = QString::fromStdString(bd.Dir()) + "/";
-        RutaBDLectura = QString::fromStdString(bd.Lec());
-        RutaBDModificable = QString::fromStdString(bd.Mod());
-    }
-    void IdiomaAlmacenado(const char* letra) {
-        BdPrueba::Ejecutar(bd.Mod(), std::string("UPDATE T00_GENERAL SET T00_Idioma = '") + letra + "'");
-    }
-};
-
-TEST_F(Configuracion, LeeLosAjustesDeAmbasBases) {
-    BdPrueba::Ejecutar(bd.Mod(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('11111111H'), ('22222222J')");
+TEST_F(Principal, LeerConfiguracionYLaLetraAlmacenadaDecideIdiomaDesplazamientoYFechas) {
+    Sql("INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('11111111H'), ('22222222J');"
+        "UPDATE T00_GENERAL SET T00_ActOnline = -1");
     LeerConfiguracion();
     auto& entrada = CEntrada::Instancia();
     EXPECT_EQ(entrada.NUMDECLA(), 2);
-    EXPECT_EQ(entrada.FECHAMIN(), 20080101);
-    EXPECT_EQ(entrada.FECHAMAX(), 20261231);
+    EXPECT_EQ(std::pair(entrada.FECHAMIN(), entrada.FECHAMAX()), std::pair(20080101, 20261231));
     EXPECT_EQ(cActOnline::Instancia().URLAct(), "http://actualizaciones.oxalde.invalid/version");
     EXPECT_EQ(cActOnline::Instancia().ActOnline(), -1);
-    EXPECT_EQ(entrada.IDI(), "C");
-
-    BdPrueba::Ejecutar(bd.Lec(), "DELETE FROM T08_GENERAL");
-    LeerConfiguracion();
-    EXPECT_EQ(entrada.FECHAMIN(), 0);
-    EXPECT_EQ(entrada.FECHAMAX(), 0);
-}
-
-TEST_F(Configuracion, LaLetraAlmacenadaDecideIdiomaDesplazamientoYFechas) {
-    struct Caso {
-        const char* almacenada;
-        const char* idi;
-        int despl;
-    };
-    for (const Caso& c : {Caso{"E", "E", 10000}, Caso{"C", "C", 0}, Caso{"e", "C", 0}, Caso{"X", "C", 0},
-                          Caso{"", "C", 0}}) {
-        IdiomaAlmacenado(c.almacenada);
+    for (auto [almacenada, idi] : {std::pair{"E", "E"}, {"C", "C"}, {"e", "C"}, {"X", "C"}, {"", "C"}}) {
+        Sql(std::string("UPDATE T00_GENERAL SET T00_Idioma = '") + almacenada + "'");
         LeerConfiguracion();
-        EXPECT_EQ(CEntrada::Instancia().IDI(), c.idi) << c.almacenada;
-        EXPECT_EQ(DesplIdioma, c.despl) << c.almacenada;
-        EXPECT_EQ(cFecha::Instancia().fecidioma(), c.idi) << c.almacenada;
+        EXPECT_EQ(CEntrada::Instancia().IDI(), idi) << almacenada;
+        EXPECT_EQ(DesplIdioma, idi[0] == 'E' ? 10000 : 0) << almacenada;
+        EXPECT_EQ(cFecha::Instancia().fecidioma(), idi) << almacenada;
     }
-}
-
-TEST_F(Configuracion, CambiarIdiomaLoGuardaYCambiaDesplazamientoYFechas) {
     CEntrada::Instancia().IDI("E");
     EXPECT_EQ(DesplIdioma, 10000);
-    EXPECT_EQ(cFecha::Instancia().fecidioma(), "E");
-    LeerConfiguracion();
-    EXPECT_EQ(CEntrada::Instancia().IDI(), "E");
-
-    CEntrada::Instancia().IDI("C");
-    EXPECT_EQ(DesplIdioma, 0);
-    LeerConfiguracion();
-    EXPECT_EQ(CEntrada::Instancia().IDI(), "C");
+    EXPECT_EQ(Valor("SELECT T00_Idioma FROM T00_GENERAL").CStr(), "E");
 }
 
-TEST_F(Configuracion, ElTraspasoFallidoLlevaSuPrefijoYDevuelveElCursor) {
-    EXPECT_FALSE(Traspaso());
-    RutaBDModificable = RutaTablas + "no_existe.mdb";
-    try {
-        Traspaso();
-        FAIL() << "no error";
-    } catch (const vb::Error& e) {
-        EXPECT_TRUE(e.Description().starts_with("MDI7312.Traspaso")) << e.Description();
-        EXPECT_TRUE(e.Description().ends_with("\r\n"));
-        EXPECT_NE(e.Description(), "MDI7312.Traspaso\r\n");
-    }
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(QFile::exists(RutaBDModificable));
-}
-
-// A program folder "<raiz>/Cliente" and, when asked, "<raiz>/Tablas" with the given files.
-class Inicio : public Programa {
+// Start-up from a program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas".
+class Inicio : public Principal {
 protected:
-    QTemporaryDir raiz;
-    BdPrueba bd;
-    QString Tablas() const { return raiz.path() + "/Tablas/"; }
-    void Preparar(bool lectura, bool modificable) {
-        QDir(raiz.path()).mkpath("Cliente");
-        EstablecerCarpetaPrograma(raiz.path() + "/Cliente");
-        if (!lectura && !modificable) return;
-        QDir(raiz.path()).mkpath("Tablas");
-        if (lectura) QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
-        if (modificable) QFile::copy(QString::fromStdString(bd.Mod()), Tablas() + "731_2Mod.mdb");
+    QString Tablas() const { return carpeta.path() + "/Tablas/"; }
+    void Preparar(bool lectura, const char* modificable) {
+        QDir(carpeta.path()).mkpath("Cliente");
+        EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
+        if (!lectura) return;
+        QDir(carpeta.path()).mkpath("Tablas");
+        QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
+        if (modificable && !*modificable) QFile::copy(QString::fromStdString(bd.Mod()), Tablas() + "731_2Mod.mdb");
+        QFile f(Tablas() + "731_2Mod.mdb");
+        if (modificable && *modificable && f.open(QIODevice::WriteOnly)) f.write(modificable);
     }
     QStringList Archivos() const {
         QStringList archivos;
-        QDirIterator it(raiz.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) archivos << it.next().mid(raiz.path().size());
+        for (QDirIterator it(carpeta.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            archivos << it.next().mid(carpeta.path().size());
         archivos.sort();
         return archivos;
     }
-    void CerrarVentanas() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<MDI7312*>(w)) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
-TEST_F(Inicio, SinCarpetaTablasAvisaTerminaConFalloYNoCreaNada) {
-    Preparar(false, false);
-    EXPECT_EQ(Arrancar(), Arranque::Fallo);
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].estilo & vbCritical, vbCritical);
-    EXPECT_TRUE(mensajes[0].texto.contains("731_2Lec.mdb")) << mensajes[0].texto.toStdString();
-    EXPECT_TRUE(Archivos().isEmpty()) << Archivos().join(",").toStdString();
-}
-
-TEST_F(Inicio, SinLaBaseModificableAvisaYNoLaCrea) {
-    Preparar(true, false);
-    EXPECT_EQ(Arrancar(), Arranque::Fallo);
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_TRUE(mensajes[0].texto.contains("731_2Mod.mdb"));
-    EXPECT_EQ(Archivos(), QStringList{"/Tablas/731_2Lec.mdb"});
-}
-
-TEST_F(Inicio, BaseDanadaMuestraElErrorDelTraspaso) {
-    Preparar(true, false);
-    QFile danada(Tablas() + "731_2Mod.mdb");
-    ASSERT_TRUE(danada.open(QIODevice::WriteOnly));
-    danada.write("esto no es una base de datos");
-    danada.close();
-    EXPECT_EQ(Arrancar(), Arranque::Fallo);
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_TRUE(mensajes[0].texto.contains("MDI7312.Traspaso")) << mensajes[0].texto.toStdString();
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+TEST_F(Inicio, SinBasesUtilesAvisaTerminaConFalloYNoCreaNada) {
+    const struct {
+        bool lectura;
+        const char* modificable;  // nullptr: missing; "": a sound copy; else its bytes
+        const char* aviso;
+        QStringList archivos;
+    } casos[] = {
+        {false, nullptr, "731_2Lec.mdb", {}},
+        {true, nullptr, "731_2Mod.mdb", {"/Tablas/731_2Lec.mdb"}},
+        {true, "esto no es una base de datos", "MDI7312.Traspaso", {"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.aviso);
+        QDir(Tablas()).removeRecursively();
+        mensajes.clear();
+        Preparar(caso.lectura, caso.modificable);
+        EXPECT_EQ(Arrancar(), Arranque::Fallo);
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].estilo & vbCritical, vbCritical);
+        EXPECT_TRUE(mensajes[0].texto.contains(caso.aviso)) << mensajes[0].texto.toStdString();
+        EXPECT_EQ(Archivos(), caso.archivos);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
-    Preparar(true, true);
+    Preparar(true, "");
     BdPrueba::Ejecutar((Tablas() + "731_2Mod.mdb").toStdString(), "UPDATE T00_GENERAL SET T00_Idioma = 'E'");
-    bool presentacionVisible = false;
+    QString presentacion;
     reloj.alProcesar = [&](prueba::RelojFalso&) {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "frmInicio" && w->isVisible()) presentacionVisible = true;
+            if (auto* inicio = qobject_cast<frmInicio*>(w); inicio && w->isVisible())
+                presentacion = inicio->lblVersion()->text();
     };
     const qint64 inicio = reloj.ahora;
     ASSERT_EQ(Arrancar(), Arranque::Continuar);
     EXPECT_TRUE(mensajes.empty());
-    EXPECT_TRUE(presentacionVisible);
+    EXPECT_EQ(presentacion, "Bertsioa/Versión" + VersionPrograma);
+    EXPECT_FALSE(VersionPrograma.isEmpty());
     EXPECT_EQ(reloj.ahora - inicio, 3000);
     EXPECT_EQ(RutaTablas, Tablas());
     EXPECT_EQ(DesplIdioma, 10000);
-    EXPECT_FALSE(VersionPrograma.isEmpty());
     int principales = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<MDI7312*>(w) && w->isVisible()) ++principales;
+        if (qobject_cast<MDI7312*>(w) && w->isVisible()) ++principales, w->close();
         EXPECT_FALSE(w->objectName() == "frmInicio" && w->isVisible());
     }
     EXPECT_EQ(principales, 1);
-    CerrarVentanas();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(Programa, PresentacionDeTresSegundosOCuatroConLaComprobacionAlInicio) {
+    auto Duracion = [this] {
+        frmInicio inicio;
+        const qint64 desde = reloj.ahora;
+        inicio.Cargar();
+        return reloj.ahora - desde;
+    };
+    for (vb::Integer eleccion : {0, -1}) {
+        cActOnline::Instancia().ActOnline(eleccion);
+        EXPECT_EQ(Duracion(), 3000) << eleccion;
+    }
+    cActOnline::Instancia().ActOnline(1);
+    bool avisoDuranteLaPausa = false, avisoDespues = false;
+    const qint64 desde = reloj.ahora;
+    reloj.alProcesar = [&](prueba::RelojFalso& r) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* inicio = qobject_cast<frmInicio*>(w); inicio && inicio->LblAct()->isVisibleTo(inicio))
+                (r.ahora - desde <= 1000 ? avisoDuranteLaPausa : avisoDespues) = true;
+    };
+    EXPECT_EQ(Duracion(), 4000);
+    EXPECT_TRUE(avisoDuranteLaPausa);
+    EXPECT_FALSE(avisoDespues);
+
+    // A check longer than the pause ends the splash at once.
+    int pasos = 0;
+    reloj.alProcesar = [&](prueba::RelojFalso& r) {
+        if (++pasos == 1) r.ahora += 5000;
+    };
+    EXPECT_EQ(Duracion(), 5010);
+    EXPECT_EQ(pasos, 1);
 }
 
 }  // namespace

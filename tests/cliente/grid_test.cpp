@@ -10,7 +10,7 @@ using oxalde::cUtilidadesGrid;
 
 namespace {
 
-// A list grid: a header row and one data row per key, in three columns.
+// A list grid: one row per key, in three columns.
 void Llenar(QTableWidget& g, const QStringList& claves) {
     g.clear();
     g.setColumnCount(3);
@@ -24,58 +24,42 @@ TEST(BuscarFilaGrid, FilaDelValorONada) {
     EXPECT_EQ(oxalde::BuscarFilaGrid(&g, 0, 12), 2);  // the cell's leading number counts
     EXPECT_EQ(oxalde::BuscarFilaGrid(&g, 0, 99), 1);
     EXPECT_EQ(oxalde::BuscarFilaGridFinal(&g, 0, 99), 5);
-    // 0 is never found, although a row holds it and empty cells read as 0.
-    EXPECT_EQ(oxalde::BuscarFilaGrid(&g, 0, 0), 1);
+    EXPECT_EQ(oxalde::BuscarFilaGrid(&g, 0, 0), 1);  // 0 is never found
     Llenar(g, {});
-    EXPECT_EQ(oxalde::BuscarFilaGrid(&g, 0, 5), 1);
     EXPECT_EQ(oxalde::BuscarFilaGridFinal(&g, 0, 5), 0);
 }
 
-class Seleccion : public ::testing::Test {
-protected:
+TEST(UtilidadesGrid, SeleccionPintaLaFilaYDevuelveLaAnterior) {
     QTableWidget g;
     cUtilidadesGrid u;
     const QColor fondo{0xFF, 0xC0, 0x80}, texto{Qt::white};
-
-    void SetUp() override {
-        Llenar(g, {"1", "2", "3", "4", "5"});
-        u.Flex(&g);
-    }
-    // Every column of the row in the selection colours; or none coloured by the utility.
-    bool Pintada(int fila) const {
+    auto pintada = [&](int fila) {
         for (int c = 0; c < g.columnCount(); ++c)
-            if (g.item(fila - 1, c)->background() != QBrush(fondo) ||
-                g.item(fila - 1, c)->foreground() != QBrush(texto))
+            if (g.item(fila - 1, c)->background() != QBrush(fondo) || g.item(fila - 1, c)->foreground() != QBrush(texto))
                 return false;
         return true;
-    }
-    bool Normal(int fila) const {
+    };
+    auto normal = [&](int fila) {
         for (int c = 0; c < g.columnCount(); ++c)
             if (g.item(fila - 1, c) && g.item(fila - 1, c)->data(Qt::BackgroundRole).isValid()) return false;
         return true;
-    }
-};
-
-TEST_F(Seleccion, PintaLaFilaYDevuelveLaAnterior) {
+    };
+    Llenar(g, {"1", "2", "3", "4", "5"});
+    u.Flex(&g);
     g.setCurrentCell(0, 2);
     u.SeleccionarGrid(fondo, texto, 3);
     u.SeleccionarGrid(fondo, texto, 5);
-    EXPECT_TRUE(Normal(3));
-    EXPECT_TRUE(Pintada(5));
+    EXPECT_TRUE(normal(3) && pintada(5));
     EXPECT_EQ(cUtilidadesGrid::Row(g), 5);
     EXPECT_EQ(cUtilidadesGrid::Col(g), 2);
     g.setCurrentCell(1, 2);
     u.SeleccionarGrid(fondo, texto, 0);  // 0: the current row
-    EXPECT_TRUE(Normal(5));
-    EXPECT_TRUE(Pintada(2));
-}
+    EXPECT_TRUE(normal(5) && pintada(2));
 
-TEST_F(Seleccion, RejillaRellenadaConMenosFilas) {
-    u.SeleccionarGrid(fondo, texto, 5);
+    // Refilled with fewer rows.
     Llenar(g, {"1", "2"});
     u.SeleccionarGrid(fondo, texto, 2);
-    EXPECT_EQ(g.rowCount(), 2);
-    EXPECT_TRUE(Pintada(2));
+    EXPECT_TRUE(pintada(2));
     EXPECT_THROW(u.SeleccionarGrid(fondo, texto, 3), vb::Error);
 }
 
@@ -92,20 +76,18 @@ TEST(UtilidadesGrid, CajaDeBusquedaSobreLaCelda) {
     u.txtBusqueda(&caja);
     g.setCurrentCell(1, 1);
     u.PosicionarTxtBusqueda();
-    QRect celda = g.visualRect(g.model()->index(1, 1));
+    const QRect celda = g.visualRect(g.model()->index(1, 1));
     EXPECT_EQ(caja.text(), "RIVAS");
     EXPECT_EQ(caja.pos(), g.viewport()->mapTo(&ventana, celda.topLeft()));
     EXPECT_EQ(caja.width(), celda.width());
     u.OcultarTxtBusqueda();
     EXPECT_FALSE(caja.isVisible());
-}
 
-TEST(UtilidadesGrid, HayAlgunaCondicionSinElUltimo) {
-    vb::Variant v = vb::Variant::Array1(0, 2);
-    v(2) = "solo el último";
-    EXPECT_FALSE(cUtilidadesGrid().hayAlgunaCondicion(v));
-    v(1) = vb::Long{0};
-    EXPECT_TRUE(cUtilidadesGrid().hayAlgunaCondicion(v));
+    vb::Variant condiciones = vb::Variant::Array1(0, 2);
+    condiciones(2) = "solo el último";
+    EXPECT_FALSE(u.hayAlgunaCondicion(condiciones));
+    condiciones(1) = vb::Long{0};
+    EXPECT_TRUE(u.hayAlgunaCondicion(condiciones));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "comun/bd_prueba.h"
 #include "dao/dao.h"
 #include "shell/cFecha.h"
+#include "shell/cadenas.h"
 #include "shell/general.h"
 #include "shell/procedimientos.h"
 
@@ -14,25 +15,13 @@ using namespace oxalde;
 
 namespace {
 
-// Runs a case in one language and puts the previous one back.
-struct Idioma {
-    explicit Idioma(int desplazamiento) : antes(DesplIdioma) { DesplIdioma = desplazamiento; }
-    ~Idioma() { DesplIdioma = antes; }
-    int antes;
-};
-
-TEST(Teclas, FiltrarTecla) {
-    EXPECT_EQ(FiltrarTecla(U'a'), U'A');
-    EXPECT_EQ(FiltrarTecla(U'ñ'), U'Ñ');
-    EXPECT_EQ(FiltrarTecla(U'ç'), U'Ç');
-    EXPECT_EQ(FiltrarTecla(8), 8u);
+TEST(Teclas, FiltrarTeclaYSoloNumeros) {
+    for (auto [tecla, filtrada] : {std::pair{U'a', U'A'}, {U'ñ', U'Ñ'}, {U'ç', U'Ç'}, {char32_t{8}, char32_t{8}}})
+        EXPECT_EQ(FiltrarTecla(tecla), filtrada);
     for (char32_t igual : {U'Ñ', U'7', U' ', U'?', U'*', U'\\', U'_', U'º', U'ª', U'¿', U'¡'})
         EXPECT_EQ(FiltrarTecla(igual), igual) << static_cast<int>(igual);
     for (char32_t fuera : {U'@', U'#', U'"', U'\'', U'~', U'[', U'|', U'á', U'É', U'€', char32_t{13}})
         EXPECT_EQ(FiltrarTecla(fuera), 0u) << static_cast<int>(fuera);
-}
-
-TEST(Teclas, SoloNumeros) {
     for (char32_t tecla : {U'0', U'9', char32_t{8}, U'a', U'-', U',', char32_t{13}}) {
         char32_t c = tecla;
         SoloNumeros(c);
@@ -41,33 +30,29 @@ TEST(Teclas, SoloNumeros) {
 }
 
 TEST(RedondearDecimales, MitadesLejosDelCeroSobreElDouble) {
-    EXPECT_EQ(RedondearDecimales(2.5, 0), 3);
-    EXPECT_EQ(RedondearDecimales(-2.5, 0), -3);
-    EXPECT_EQ(RedondearDecimales(-0.5, 0), -1);
-    EXPECT_EQ(RedondearDecimales(0.49999, 0), 0);
-    EXPECT_DOUBLE_EQ(RedondearDecimales(1.125, 2), 1.13);
-    EXPECT_DOUBLE_EQ(RedondearDecimales(-1.125, 2), -1.13);
-    EXPECT_DOUBLE_EQ(RedondearDecimales(1.005, 2), 1.00);  // the double lies below the half
-    EXPECT_DOUBLE_EQ(RedondearDecimales(2.675, 2), 2.67);
-    EXPECT_EQ(RedondearDecimales(1.123456789, 7), 1.123456789);  // more than 6: unchanged
-    EXPECT_DOUBLE_EQ(RedondearDecimales(1.1234565, 6), 1.123457);
+    // 1.005 and 2.675 lie below the half as doubles; more than 6 decimals leaves the value as it is.
+    for (auto [valor, decimales, esperado] :
+         {std::tuple{2.5, 0, 3.0}, {-2.5, 0, -3.0}, {-0.5, 0, -1.0}, {0.49999, 0, 0.0}, {1.125, 2, 1.13},
+          {-1.125, 2, -1.13}, {1.005, 2, 1.00}, {2.675, 2, 2.67}, {1.123456789, 7, 1.123456789}, {1.1234565, 6, 1.123457}})
+        EXPECT_DOUBLE_EQ(RedondearDecimales(valor, decimales), esperado) << valor;
 }
 
-TEST(Valores, ComaYVacios) {
+TEST(Valores, ComaVaciosYRutas) {
     EXPECT_EQ(ComaAPunto("1,2,3"), vb::Variant("1.2,3"));
-    EXPECT_EQ(ComaAPunto("12"), vb::Variant("12"));
     EXPECT_EQ(VacioACero(vb::Variant()), vb::Variant(vb::Integer{0}));
     EXPECT_EQ(VacioACero(" "), vb::Variant(" "));
-    // Amounts as printing formats them: Spanish decimal comma and thousands dots.
     EXPECT_EQ(CeroAVacio(" -0,00 "), vb::Variant(""));
     EXPECT_EQ(CeroAVacio("1.234,56"), vb::Variant("1.234,56"));
     EXPECT_EQ(CeroAVacio("0,01"), vb::Variant("0,01"));
     EXPECT_THROW(CeroAVacio(""), vb::Error);
+    EXPECT_EQ(ObtenerRuta("/datos/Contri.txt") + ObtenerNombreFichero("/datos/Contri.txt"), "/datos/Contri.txt");
+    EXPECT_EQ(ObtenerRuta("Contri.txt"), "");
+    EXPECT_EQ(ObtenerNombreFichero("/datos/"), "");
 }
 
 TEST(Idiomas, TrimestresYMascaras) {
     for (int desplazamiento : {0, 10000}) {
-        Idioma idioma(desplazamiento);
+        DesplIdioma = desplazamiento;
         EXPECT_EQ(NombreTrimestre("2T"), desplazamiento ? "2.HIRUHILEKOA" : "2ºTRIMESTRE");
         EXPECT_EQ(NombreTrimestre("2t"), "");
         // An untouched date box reads as the empty date of the same language.
@@ -79,67 +64,33 @@ TEST(Idiomas, TrimestresYMascaras) {
         caja.setText(desplazamiento ? "20120930" : "30092012");
         EXPECT_EQ(f.StringToLong(caja.displayText()), 20120930);
     }
-    EXPECT_EQ(FechaFinTrimestre(2012, "1T"), 20120331);
-    EXPECT_EQ(FechaFinTrimestre(2010, "2T"), 20100630);
-    EXPECT_EQ(FechaFinTrimestre(2012, "3T"), 20120930);
-    EXPECT_EQ(FechaFinTrimestre(2012, "4T"), 20121231);
-    EXPECT_EQ(FechaFinTrimestre(2012, "OA"), 0);
+    DesplIdioma = 0;
+    for (auto [anio, trimestre, fin] : {std::tuple{2012, "1T", 20120331}, {2010, "2T", 20100630},
+                                        {2012, "3T", 20120930}, {2012, "4T", 20121231}, {2012, "OA", 0}})
+        EXPECT_EQ(FechaFinTrimestre(anio, trimestre), fin) << trimestre;
 }
 
-TEST(Rutas, UltimaBarra) {
-    EXPECT_EQ(ObtenerRuta("/datos/Contri.txt"), "/datos/");
-    EXPECT_EQ(ObtenerNombreFichero("/datos/Contri.txt"), "Contri.txt");
-    EXPECT_EQ(ObtenerRuta("Contri.txt"), "");
-    EXPECT_EQ(ObtenerNombreFichero("/datos/"), "");
-}
-
-class Combo : public ::testing::Test {
-protected:
+TEST(Combo, BuscarLiteralmenteYCargarDesbloquea) {
     QComboBox c;
-    void SetUp() override {
-        c.setEditable(true);
-        c.addItems({"1ºtrimestre", "2ºtrimestre", "3ºtrimestre", "4ºtrimestre"});
-    }
-};
-
-TEST_F(Combo, BuscarPorElPrincipio) {
+    c.setEditable(true);
+    c.addItems({"1ºtrimestre", "2ºtrimestre", "3ºtrimestre", "4ºtrimestre"});
     BuscarEnCombo("3º", &c);
     EXPECT_EQ(c.currentIndex(), 2);
-    BuscarEnCombo("X", &c);
-    EXPECT_EQ(c.currentIndex(), -1);
-    EXPECT_EQ(c.currentText(), "");
-    QComboBox vacio;
-    vacio.setEditable(true);
-    BuscarEnCombo("3", &vacio);
-    EXPECT_EQ(vacio.currentText(), "3");
-}
-
-TEST_F(Combo, CaracteresDePatronSonLiterales) {
-    for (const char* t : {"*", "?ºtrimestre", "[1-4]", "1ºtrimestre*"}) {
+    for (const char* t : {"X", "*", "?ºtrimestre", "[1-4]", "1ºtrimestre*"}) {
         c.setCurrentIndex(0);
-        EXPECT_NO_THROW(BuscarEnCombo(t, &c)) << t;
+        BuscarEnCombo(t, &c);
         EXPECT_EQ(c.currentIndex(), -1) << t;
     }
-}
 
-vb::Variant Trimestres() {
-    vb::Variant t = vb::Variant::Array2(0, 3, 0, 1);
-    for (vb::Long i = 0; i < 4; ++i) {
-        t(i, 0) = std::to_string(i + 1) + "ºTRIMESTRE";
-        t(i, 1) = std::to_string(i + 1);
-    }
-    return t;
-}
-
-TEST_F(Combo, CargaVaciaBloqueaYLaSiguienteDesbloquea) {
     const Qt::FocusPolicy foco = c.focusPolicy();
     const QColor fondo = c.palette().color(QPalette::Base);
     CargarCombo(&c, vb::Variant::Array2(0, -1, 0, 1), true);
     EXPECT_EQ(c.count(), 0);
     EXPECT_EQ(c.focusPolicy(), Qt::NoFocus);
     EXPECT_TRUE(c.lineEdit()->isReadOnly());
-    EXPECT_EQ(c.palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
-    CargarCombo(&c, Trimestres(), true);
+    vb::Variant t = vb::Variant::Array2(0, 3, 0, 1);
+    for (vb::Long i = 0; i < 4; ++i) t(i, 0) = std::to_string(i + 1) + "ºTRIMESTRE", t(i, 1) = std::to_string(i + 1);
+    CargarCombo(&c, t, true);
     EXPECT_EQ(c.itemText(0), "1ºtrimestre");
     EXPECT_EQ(c.itemData(3).toInt(), 4);
     EXPECT_EQ(c.focusPolicy(), foco);
@@ -159,22 +110,70 @@ TEST(ListaConClaves, CargarYBuscar) {
 
 TEST(Biblioteca, EliminarDeclaracionBorraDetalleYCabecera) {
     BdPrueba bd;
-    QString antes = RutaBDModificable;
     RutaBDModificable = QString::fromStdString(bd.Mod());
     BdPrueba::Ejecutar(bd.Mod(),
                        "INSERT INTO T01_DECLARANTES (T01_CSCO, T01_NUM731) VALUES (1, 2);"
                        "INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO) VALUES (5, 1, '731'), (6, 1, '731');"
                        "INSERT INTO T03_731DECLA (T03_CSDE) VALUES (5), (6);");
     EliminarDeclaracion(5, "731");
-    RutaBDModificable = antes;
+    RutaBDModificable.clear();
     auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
     auto rs = db->OpenRecordset(
-        "SELECT (SELECT group_concat(T02_CSDE) FROM T02_COMUNDECLA), "
-        "(SELECT group_concat(T03_CSDE) FROM T03_731DECLA), (SELECT T01_NUM731 FROM T01_DECLARANTES)");
-    EXPECT_EQ(rs->Fields(0).CStr(), "6");
-    EXPECT_EQ(rs->Fields(1).CStr(), "6");
-    EXPECT_EQ(rs->Fields(2).CLng(), 1);
+        "SELECT (SELECT group_concat(T02_CSDE) FROM T02_COMUNDECLA) || '|' || "
+        "(SELECT group_concat(T03_CSDE) FROM T03_731DECLA) || '|' || (SELECT CAST(T01_NUM731 AS INTEGER) FROM T01_DECLARANTES)");
+    EXPECT_EQ(rs->Fields(0).CStr(), "6|6|1");
     db->Close();
+}
+
+cFecha En(const char* idioma) {
+    cFecha f;
+    f.fecidioma(idioma);
+    return f;
+}
+
+TEST(Fecha, StringToLongEnAmbosIdiomasConElCalendarioGregoriano) {
+    auto c = En("C"), e = En("E");
+    for (auto [texto, fecha] : {std::pair{"29/02/2008", 20080229}, {"29/02/2000", 20000229}, {"30/04/2008", 20080430},
+                                {"12-05-2008", 20080512}, {"__/__/____", 0}})
+        EXPECT_EQ(c.StringToLong(texto), fecha) << texto;
+    // Not a date: -1, also when the year or day would only pass cut at a stray character.
+    for (const char* mala : {"29/02/2009", "29/02/1900", "31/04/2008", "00/01/2008", "32/01/2008", "01/13/2008",
+                             "12/__/2008", "01/01/0999", "", "____/__/__", "29/02/2008x", "01/03/12008"})
+        EXPECT_EQ(c.StringToLong(mala), -1) << mala;
+    EXPECT_FALSE(c.EsFecha("31/12/2007", 2008));
+
+    EXPECT_EQ(e.StringToLong("____/__/__"), 0);
+    EXPECT_EQ(e.StringToLong("2012/09/30"), 20120930);
+    EXPECT_EQ(e.StringToLong("2000/02/29"), 20000229);
+    for (const char* mala : {"2100/02/29", "2012/09/31", "30/09/2012", "__/__/____", "2012/09/3"})
+        EXPECT_EQ(e.StringToLong(mala), -1) << mala;
+}
+
+TEST(Fecha, LongToStringEnAmbosIdiomas) {
+    auto c = En("C"), e = En("E");
+    EXPECT_EQ(c.LongToString(20120930), "30/09/2012");
+    EXPECT_EQ(e.LongToString(20120930), "2012/09/30");
+    for (vb::Long imposible : {0, -20120930, 20121330, 20090229})
+        EXPECT_EQ(c.LongToString(imposible), "__/__/____") << imposible;
+    EXPECT_EQ(e.LongToString(0), e.FecVacia());
+    EXPECT_EQ(e.FecVacia(), "____/__/__");
+    EXPECT_EQ(c.LongToString(30092012, true), "30/09/2012");
+}
+
+TEST(Cadenas, CadaTextoTieneSuParEnElOtroIdiomaYNadaFueraDelRango) {
+    EXPECT_EQ(LoadResString(331), "No hay disponible información sobre la versión");
+    EXPECT_EQ(LoadResString(10331), "Ez dago bertsioari buruzko informaziorik eskura");
+    EXPECT_EQ(LoadResString(111), "&Contenido e índice");
+    EXPECT_EQ(LoadResString(337), "Copia de seguridad ");  // the trailing blank is part of it
+    int ids = 0;
+    for (int id = 0; id < 20000; ++id) {
+        if (LoadResString(id).isEmpty()) continue;
+        const int base = id % 10000;
+        EXPECT_TRUE(base >= 101 && base <= 368 && base != 222) << id;
+        EXPECT_FALSE(LoadResString(id < 10000 ? id + 10000 : id - 10000).isEmpty()) << id;
+        ++ids;
+    }
+    EXPECT_GT(ids, 0);
 }
 
 }  // namespace

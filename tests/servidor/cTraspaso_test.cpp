@@ -1,16 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <map>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "GarobelLib/algoritmos.h"
-#include "GarobelLib/cMiscelaneos.h"
-#include "com/com.h"
-#include "comun/bd_prueba.h"
 #include "dao/esquema.h"
 #include "servicios/cTraspaso.h"
+#include "servidor/utiles_prueba.h"
 
 namespace {
 
@@ -19,22 +13,16 @@ std::string Cuenta(const std::string& entidad, const std::string& numero) {
     return entidad + "0020" + GarobelLib::DigitosControlCuenta(entidad + "002000" + numero) + numero;
 }
 
-class Traspaso : public ::testing::Test {
+class Traspaso : public prueba::ConBase {
 protected:
-    BdPrueba bd;
-
     void Desde(const std::string& fixtura) {
         dao::CrearBaseDesdeSql(bd.Mod(), LeerTexto(std::string(OXALDE_DIR_FIXTURAS) + "/" + fixtura));
     }
-    void Sql(const std::string& sql) { BdPrueba::Ejecutar(bd.Mod(), sql); }
     bool Ejecutar() {
         auto t = com::CreateObject<brunsel::cTraspaso>("Brunsel.cTraspaso");
-        t->mdbmod(bd.Mod());
-        t->mdblec(bd.Lec());
-        t->mdbPath(bd.Dir());
+        t->mdbmod(bd.Mod()), t->mdblec(bd.Lec()), t->mdbPath(bd.Dir());
         return t->Traspaso();
     }
-
     // A declaration with a few boxes that must survive the upgrade; cuenta "NULL" stores Null.
     void Declaracion(int clave, const std::string& cuenta) {
         const std::string k = std::to_string(clave);
@@ -42,41 +30,34 @@ protected:
             "INSERT INTO T03_731DECLA (T03_CSDE, T03_ADQNOM, T03_ESLORAMAX, T03_RESUL, T03_CC) VALUES (" + k +
             ", 'O''Neill Ñ', 7.5, " + k + "000.0, " + (cuenta == "NULL" ? cuenta : "'" + cuenta + "'") + ")");
     }
-
-    // Every stored value of every table but T03_CC, and the names of every schema object.
-    std::pair<std::vector<std::string>, std::vector<std::string>> Volcado() {
-        auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
-        std::vector<std::string> filas, objetos;
-        for (auto t = db->OpenRecordset("SELECT name, type FROM sqlite_master ORDER BY name"); !t->Eof(); t->MoveNext()) {
+    // The names of every schema object and every stored value of every table but T03_CC.
+    std::string Volcado() {
+        prueba::Lectura l(bd.Mod());
+        std::string r;
+        auto t = l.BD().OpenRecordset("SELECT name, type FROM sqlite_master ORDER BY name");
+        for (; !t->Eof(); t->MoveNext()) {
             const std::string nombre = t->Fields(0).CStr();
-            objetos.push_back(nombre);
+            r += nombre + "\n";
             if (t->Fields(1).CStr() != "table") continue;
-            std::string columnas;
-            for (const auto& f : dao::Fields(*db, nombre))
-                if (f.Name != "T03_CC") columnas += (columnas.empty() ? "" : ",") + f.Name;
-            for (auto rs = db->OpenRecordset("SELECT " + columnas + " FROM " + nombre + " ORDER BY rowid"); !rs->Eof();
-                 rs->MoveNext()) {
-                std::string fila = nombre + ":";
+            auto rs = l.BD().OpenRecordset("SELECT * FROM " + nombre + " ORDER BY rowid");
+            for (; !rs->Eof(); rs->MoveNext()) {
                 for (int i = 0; i < rs->FieldCount(); ++i)
-                    fila += std::to_string(static_cast<int>(rs->Fields(i).tipo())) + ":" +
-                            (rs->Fields(i).IsNull() ? "" : rs->Fields(i).CStr()) + "|";
-                filas.push_back(fila);
+                    if (rs->FieldName(i) != "T03_CC") r += prueba::Describir(rs->Fields(i)) + "|";
+                r += "\n";
             }
         }
-        return {filas, objetos};
+        return r;
     }
-
     std::map<int, vb::Variant> Cuentas() {
-        auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
+        prueba::Lectura l(bd.Mod());
         std::map<int, vb::Variant> r;
-        for (auto rs = db->OpenRecordset("SELECT T03_CSDE, T03_CC FROM T03_731DECLA"); !rs->Eof(); rs->MoveNext())
+        for (auto rs = l.BD().OpenRecordset("SELECT T03_CSDE, T03_CC FROM T03_731DECLA"); !rs->Eof(); rs->MoveNext())
             r[rs->Fields(0).CLng()] = rs->Fields(1);
         return r;
     }
-
     dao::Field CampoCuenta() {
-        auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
-        auto campos = dao::Fields(*db, "T03_731DECLA");
+        prueba::Lectura l(bd.Mod());
+        auto campos = dao::Fields(l.BD(), "T03_731DECLA");
         EXPECT_EQ(campos.size(), 39u) << "no working column left behind";
         return campos.back();
     }
@@ -88,8 +69,7 @@ TEST_F(Traspaso, SinColumnaLaCreaYLaAmplia) {
     const auto antes = Volcado();
 
     EXPECT_FALSE(Ejecutar());
-    EXPECT_EQ(CampoCuenta().Name, "T03_CC");
-    EXPECT_EQ(CampoCuenta().Size, 24);
+    EXPECT_EQ(CampoCuenta().Name + std::to_string(CampoCuenta().Size), "T03_CC24");
     EXPECT_EQ(Volcado(), antes) << "result amounts, every other value and the schema objects kept";
     EXPECT_EQ(Cuentas(), (std::map<int, vb::Variant>{{1, ""}, {2, ""}}));
 
@@ -139,8 +119,7 @@ TEST_F(Traspaso, UnIbanDudosoDelComponenteNoSeGuarda) {
     com::RegistroTemporal falso("GarobelLib.cMiscelaneos", [] { return std::make_shared<IbanErroneo>(); });
     Desde("mod_cc20.sql");
     const std::string a = Cuenta("0019", "0000000001"), b = Cuenta("0019", "0000000002");
-    Declaracion(1, a);
-    Declaracion(2, b);
+    Declaracion(1, a), Declaracion(2, b);
     EXPECT_FALSE(Ejecutar());
     EXPECT_EQ(Cuentas(), (std::map<int, vb::Variant>{{1, a}, {2, b}}));
 }
@@ -160,12 +139,7 @@ TEST_F(Traspaso, UnFalloAlAmpliarNoPierdeNada) {
 
 TEST_F(Traspaso, SinTablaDeDetalleEsUnError) {
     Sql("DROP TABLE T03_731DECLA");
-    try {
-        Ejecutar();
-        FAIL();
-    } catch (const vb::Error& e) {
-        EXPECT_EQ(e.Number(), vb::errElementoNoEncontrado);
-    }
+    EXPECT_EQ(prueba::NumeroDeError([&] { Ejecutar(); }), vb::errElementoNoEncontrado);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // A process that saves and deletes declarations is killed at random moments; after each kill the
 // database must be whole and consistent: every declaration complete, every counter right.
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,8 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "comun/bd_prueba.h"
-#include "servidor/declaracion_prueba.h"
+#include "servidor/utiles_prueba.h"
 
 namespace {
 
@@ -90,30 +88,25 @@ void Comprobar(const std::string& ruta, vb::Long borrando) {
             prueba::Servicio(ruta)->BorrarDeclaracion(borrando);
         }
     }
+    const std::pair<const char*, const char*> reglas[] = {
+        {"a header without its one detail row",
+         "SELECT count(*) FROM T02_COMUNDECLA h WHERE (SELECT count(*) FROM T03_731DECLA WHERE T03_CSDE = "
+         "h.T02_CSDE) <> (h.T02_MODELO = '731') OR (SELECT count(*) FROM T04_732DECLA WHERE T04_CSDE = h.T02_CSDE) "
+         "<> (h.T02_MODELO = '732')"},
+        {"a detail row without its header",
+         "SELECT (SELECT count(*) FROM T03_731DECLA WHERE T03_CSDE NOT IN (SELECT T02_CSDE FROM T02_COMUNDECLA)) + "
+         "(SELECT count(*) FROM T04_732DECLA WHERE T04_CSDE NOT IN (SELECT T02_CSDE FROM T02_COMUNDECLA))"},
+        {"a counter out of step",
+         "SELECT count(*) FROM T01_DECLARANTES t WHERE T01_NUM731 <> (SELECT count(*) FROM T02_COMUNDECLA WHERE "
+         "T02_CSCO = t.T01_CSCO AND T02_MODELO = '731') OR T01_NUM732 <> (SELECT count(*) FROM T02_COMUNDECLA "
+         "WHERE T02_CSCO = t.T01_CSCO AND T02_MODELO = '732')"}};
     prueba::Lectura l(ruta);
-    EXPECT_EQ(l.Contar("SELECT count(*) FROM T02_COMUNDECLA h WHERE "
-                       "(SELECT count(*) FROM T03_731DECLA WHERE T03_CSDE = h.T02_CSDE) <> (h.T02_MODELO = '731') "
-                       "OR (SELECT count(*) FROM T04_732DECLA WHERE T04_CSDE = h.T02_CSDE) <> (h.T02_MODELO = '732')"),
-              0)
-        << "a header without its one detail row";
-    EXPECT_EQ(l.Contar("SELECT (SELECT count(*) FROM T03_731DECLA WHERE T03_CSDE NOT IN "
-                       "(SELECT T02_CSDE FROM T02_COMUNDECLA)) + (SELECT count(*) FROM T04_732DECLA WHERE "
-                       "T04_CSDE NOT IN (SELECT T02_CSDE FROM T02_COMUNDECLA))"),
-              0)
-        << "a detail row without its header";
-    EXPECT_EQ(l.Contar("SELECT count(*) FROM T01_DECLARANTES t WHERE "
-                       "T01_NUM731 <> (SELECT count(*) FROM T02_COMUNDECLA WHERE T02_CSCO = t.T01_CSCO "
-                       "AND T02_MODELO = '731') OR T01_NUM732 <> (SELECT count(*) FROM T02_COMUNDECLA "
-                       "WHERE T02_CSCO = t.T01_CSCO AND T02_MODELO = '732')"),
-              0)
-        << "a counter out of step";
+    for (auto [fallo, sql] : reglas) EXPECT_EQ(l.Contar(sql), 0) << fallo;
 }
 
 TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
     BdPrueba bd;
-    BdPrueba::Ejecutar(bd.Mod(),
-                       "INSERT INTO T01_DECLARANTES (T01_CSCO,T01_DNI,T01_NOMBRE) VALUES "
-                       "(1,'11111111H','UNO'),(2,'22222222J','DOS')");
+    prueba::DosDeclarantes(bd.Mod());
     const unsigned semilla = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(semilla));
     std::mt19937 azar(semilla);
@@ -140,8 +133,7 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
         usleep(static_cast<useconds_t>(azar() % (paso + 1)));
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
-        while (p.Leer(tubo[0])) {
-        }
+        while (p.Leer(tubo[0])) continue;
         close(tubo[0]);
         ASSERT_FALSE(p.fallo) << "round " << ronda << ": the child's operation failed";
         pasos += p.pasos;

@@ -1,40 +1,20 @@
-#include <gtest/gtest.h>
-
 #include <map>
-#include <memory>
-#include <string>
 #include <vector>
 
-#include "GarobelLib/cMiscelaneos.h"
-#include "com/com.h"
-#include "comun/bd_prueba.h"
-#include "general.h"
 #include "servicios/cDeclarante.h"
+#include "servidor/utiles_prueba.h"
 
 namespace {
-
-// Answers the NIF check as told and counts the calls.
-struct NifFalso : GarobelLib::cMiscelaneos {
-    bool respuesta;
-    int* llamadas;
-    NifFalso(bool r, int* n) : respuesta(r), llamadas(n) {}
-    bool ValidaNifCif(std::string&) override {
-        ++*llamadas;
-        return respuesta;
-    }
-};
 
 enum Campo { NIF, NOMBRE, DOMICILIO, PROVINCIA, POSTAL, NOMMUN, CODMUN, NUMERO, NUM731, NUM732, VIA, TELEFONO };
 using Linea = std::map<Campo, std::string>;
 using Codigos = std::vector<int>;
 
-class Importar : public ::testing::Test {
+class Importar : public prueba::ConBase {
 protected:
-    BdPrueba bd;
     bool nifValido = true;
     int llamadas = 0;
-    com::RegistroTemporal componente{"GarobelLib.cMiscelaneos",
-                                     [this] { return std::make_shared<NifFalso>(nifValido, &llamadas); }};
+    com::RegistroTemporal componente = prueba::ComponenteNif([this] { return nifValido; }, &llamadas);
 
     // A line every rule accepts: a taxpayer of the home province.
     const Linea valida = {
@@ -74,28 +54,17 @@ TEST_F(Importar, TodasLasReglasFallidasEnSuOrden) {
 TEST_F(Importar, CadaReglaConSusCasos) {
     const std::pair<Linea, Codigos> casos[] = {
         {{{NOMBRE, "    "}, {DOMICILIO, " "}}, {2, 3}},
-        {{{NIF, "000000"}}, {1}},  // whatever the component answers
-        {{{NIF, "0000000"}}, {1}},
-        {{{VIA, "Q"}}, {18}},
-        {{{POSTAL, "00000"}}, {7}},
-        {{{POSTAL, ""}}, {13, 7}},
-        {{{POSTAL, "20000"}}, {6}},
-        {{{POSTAL, "2001"}}, {5}},
-        {{{POSTAL, "48001"}}, {4}},
-        {{{POSTAL, "48000"}}, {4, 6}},
+        {{{NIF, "000000"}}, {1}}, {{{NIF, "0000000"}}, {1}},  // whatever the component answers
+        {{{VIA, "Q"}}, {18}}, {{{POSTAL, "00000"}}, {7}}, {{{POSTAL, ""}}, {13, 7}}, {{{POSTAL, "20000"}}, {6}},
+        {{{POSTAL, "2001"}}, {5}}, {{{POSTAL, "48001"}}, {4}}, {{{POSTAL, "48000"}}, {4, 6}},
         {{{PROVINCIA, "00"}, {POSTAL, "00001"}, {CODMUN, "000"}, {NOMMUN, "X"}}, {19, 9}},  // no province 0
         {{{CODMUN, "000"}, {NOMMUN, ""}}, {10, 20}},                                       // no municipality 0
-        {{{CODMUN, "998"}}, {20}},  // a code the reference data lacks
-        {{{CODMUN, "007"}}, {}},
+        {{{CODMUN, "998"}}, {20}}, {{{CODMUN, "007"}}, {}},  // a code the reference data lacks, one it has
         {{{PROVINCIA, "48"}, {POSTAL, "48001"}, {NOMMUN, "   "}}, {8, 17}},  // another province: a name, code 000
         {{{PROVINCIA, "48"}, {POSTAL, "48001"}, {CODMUN, "000"}, {NOMMUN, "BILBO"}}, {}},
         {{{PROVINCIA, "99"}, {POSTAL, "99001"}, {CODMUN, "000"}, {NOMMUN, "X"}}, {19}},
-        {{{TELEFONO, "         "}}, {}},
-        {{{TELEFONO, ""}}, {}},
-        {{{TELEFONO, "012345678"}}, {21}},
-        {{{TELEFONO, "000000000"}}, {21, 22}},
-        {{{TELEFONO, "94300000"}}, {21}},
-        {{{TELEFONO, "A94300000"}}, {22}},
+        {{{TELEFONO, "         "}}, {}}, {{{TELEFONO, ""}}, {}}, {{{TELEFONO, "012345678"}}, {21}},
+        {{{TELEFONO, "000000000"}}, {21, 22}}, {{{TELEFONO, "94300000"}}, {21}}, {{{TELEFONO, "A94300000"}}, {22}},
     };
     for (const auto& [cambios, esperado] : casos) {
         std::string caso;
@@ -108,14 +77,8 @@ TEST_F(Importar, CadaReglaConSusCasos) {
 }
 
 TEST_F(Importar, SinComponenteNoHayListaDeCodigos) {
-    com::RegistroTemporal sinComponente("GarobelLib.cMiscelaneos", [] { return nullptr; });
-    int numero = 0;
-    try {
-        Validar({});
-    } catch (const vb::Error& e) {
-        numero = e.Number();
-    }
-    EXPECT_EQ(numero, vb::errCrearObjeto);
+    auto sinComponente = prueba::SinComponente();
+    EXPECT_EQ(prueba::NumeroDeError([&] { Validar({}); }), vb::errCrearObjeto);
     EXPECT_THROW(brunsel::ConexionDAO().BD(), vb::Error);  // the reference database is closed
 }
 

@@ -1,13 +1,19 @@
 #pragma once
-// Helpers of the service tests: save buffers with a distinct value in every slot, and direct reads
-// of a database file that do not go through the library.
+// Helpers shared by the library's tests: fixtures, fakes of the outside component, step runners,
+// save buffers and direct reads of a database file that do not go through the library.
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <utility>
 
+#include "GarobelLib/cMiscelaneos.h"
 #include "com/com.h"
+#include "comun/bd_prueba.h"
 #include "dao/dao.h"
 #include "general.h"
 #include "servicios/cDeclaracion.h"
@@ -17,23 +23,73 @@
 
 namespace prueba {
 
-// The number of the error f raises, 0 when none.
-inline int NumeroDeError(const std::function<void()>& f) {
+// The error f raises (number 0 when none).
+inline vb::Error ErrorDe(const std::function<void()>& f) {
     try {
         f();
     } catch (const vb::Error& e) {
-        return e.Number();
+        return e;
     }
-    return 0;
+    return vb::Error(0, "", "");
 }
+inline int NumeroDeError(const std::function<void()>& f) { return ErrorDe(f).Number(); }
 
 // Every service member closes the shared connection when it ends, also on failure.
 inline bool BaseAbierta() { return NumeroDeError([] { brunsel::ConexionDAO().BD(); }) == 0; }
 
-inline std::shared_ptr<brunsel::cDeclaracion> Servicio(const std::string& ruta) {
-    auto s = com::CreateObject<brunsel::cDeclaracion>("Brunsel.cDeclaracion");
-    s->mdbname(ruta);
-    return s;
+// Fresh copies of both databases; the shared connection is closed after each test.
+class ConBase : public ::testing::Test {
+protected:
+    BdPrueba bd;
+    void TearDown() override { brunsel::ConexionDAO().Cerrar(); }
+    void Sql(const std::string& sql) { BdPrueba::Ejecutar(bd.Mod(), sql); }
+};
+// The same with the modifiable database open on the shared connection.
+class ConMod : public ConBase {
+protected:
+    void SetUp() override { brunsel::ConexionDAO().InicializaBD(bd.Mod()); }
+};
+
+// Two taxpayers: 1 "UNO" and 2 "DOS".
+inline void DosDeclarantes(const std::string& ruta) {
+    BdPrueba::Ejecutar(ruta, "INSERT INTO T01_DECLARANTES (T01_CSCO,T01_DNI,T01_NOMBRE) VALUES "
+                             "(1,'11111111H','UNO'),(2,'22222222J','DOS')");
+}
+
+// The outside component answering the NIF check as told and counting the calls.
+struct NifFalso : GarobelLib::cMiscelaneos {
+    std::function<bool()> respuesta;
+    int* llamadas;
+    NifFalso(std::function<bool()> r, int* n) : respuesta(std::move(r)), llamadas(n) {}
+    bool ValidaNifCif(std::string&) override {
+        if (llamadas) ++*llamadas;
+        return respuesta();
+    }
+};
+inline com::RegistroTemporal ComponenteNif(std::function<bool()> r, int* llamadas = nullptr) {
+    return {"GarobelLib.cMiscelaneos", [r, llamadas] { return std::make_shared<NifFalso>(r, llamadas); }};
+}
+inline com::RegistroTemporal SinComponente() { return {"GarobelLib.cMiscelaneos", [] { return nullptr; }}; }
+
+// Applies each change in turn and expects the code the check answers after it.
+using Paso = std::pair<std::function<void()>, int>;
+inline void Recorrer(const std::function<int()>& codigo, std::initializer_list<Paso> pasos) {
+    int n = 0;
+    for (const auto& [cambio, esperado] : pasos) {
+        cambio();
+        EXPECT_EQ(codigo(), esperado) << "step " << n++;
+    }
+}
+
+// One column's let and get of a row class C with its test value.
+template <class C>
+struct Campo {
+    std::function<void(C&)> fijar;
+    std::function<void(const C&)> comprobar;
+};
+template <class C, class T>
+Campo<C> Par(void (C::*let)(T), T (C::*get)() const, std::type_identity_t<T> v) {
+    return {[=](C& t) { (t.*let)(v); }, [=](const C& t) { EXPECT_EQ((t.*get)(), v); }};
 }
 
 // Type and value, so a failed comparison shows both.
@@ -43,6 +99,12 @@ inline std::string Describir(const vb::Variant& v) {
     const std::string tipo = kTipos[static_cast<int>(v.tipo())];
     if (v.IsEmpty() || v.IsNull() || v.IsArray()) return tipo;
     return v.tipo() == vb::Tipo::String ? "String:\"" + v.CStr() + "\"" : tipo + ":" + v.CStr();
+}
+
+inline std::shared_ptr<brunsel::cDeclaracion> Servicio(const std::string& ruta = "") {
+    auto s = com::CreateObject<brunsel::cDeclaracion>("Brunsel.cDeclaracion");
+    if (!ruta.empty()) s->mdbname(ruta);
+    return s;
 }
 
 // A test value for a detail column: distinct per place n, short enough for every text column.

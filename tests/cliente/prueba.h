@@ -1,0 +1,162 @@
+#pragma once
+// Shared by the program's tests: captured message boxes and modal windows, a clock that moves on
+// by itself, fresh databases, the main window on demand, and every program-wide value put back.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "actualizacion/cActOnline.h"
+#include "comun/bd_prueba.h"
+#include "dao/dao.h"
+#include "registro.h"
+#include "shell/CEntrada.h"
+#include "shell/MDI7312.h"
+#include "shell/cFecha.h"
+#include "shell/cadenas.h"
+#include "shell/fin_programa.h"
+#include "shell/general.h"
+#include "shell/menu_principal.h"
+#include "shell/mensajes.h"
+#include "shell/modal.h"
+#include "shell/reloj.h"
+
+namespace prueba {
+
+struct Mensaje {
+    QString texto;
+    int estilo;
+};
+
+// Every wait step moves the time on by `paso` ms and runs the pending events once.
+class RelojFalso : public oxalde::Reloj {
+public:
+    qint64 ahora = 100000;
+    qint64 paso = 10;
+    std::function<void(RelojFalso&)> alProcesar;
+    qint64 AhoraMs() override { return ahora; }
+    void ProcesarEventos() override {
+        QCoreApplication::processEvents();
+        ahora += paso;
+        if (alProcesar) alProcesar(*this);
+    }
+};
+
+class Programa : public ::testing::Test {
+protected:
+    std::vector<Mensaje> mensajes;
+    std::vector<QString> titulos;
+    int respuesta = oxalde::vbYes;  // what every message box answers
+    RelojFalso reloj;
+    QString fechaIdioma;
+
+    void SetUp() override {
+        fechaIdioma = oxalde::cFecha::Instancia().fecidioma();
+        oxalde::EstablecerRespondedor([this](const QString& texto, int estilo, const QString& titulo) {
+            mensajes.push_back({texto, estilo});
+            titulos.push_back(titulo);
+            return respuesta;
+        });
+        oxalde::EstablecerReloj(&reloj);
+    }
+
+    void TearDown() override {
+        oxalde::EstablecerRespondedor({});
+        oxalde::EstablecerReloj(nullptr);
+        oxalde::EstablecerLectorVersion({});
+        oxalde::EstablecerCarpetaPrograma({});
+        oxalde::DesplIdioma = 0;
+        oxalde::VersionPrograma.clear();
+        oxalde::RutaTablas.clear();
+        oxalde::RutaBDLectura.clear();
+        oxalde::RutaBDModificable.clear();
+        oxalde::cActOnline::Instancia().ActOnline(0);
+        oxalde::cFecha::Instancia().fecidioma(fechaIdioma);
+    }
+};
+
+// Fresh databases in use, the program folder in a temporary folder, and the main window.
+class Principal : public Programa {
+protected:
+    BdPrueba bd;
+    QTemporaryDir carpeta;
+    std::vector<QString> modales;          // names of the modal windows shown
+    std::function<int(QDialog&)> alModal;  // plays the user in a modal window
+    int finales = 0;                       // requests to end the program
+    oxalde::MDI7312* ventana = nullptr;
+
+    void SetUp() override {
+        Programa::SetUp();
+        oxalde::EstablecerConductorModal([this](QDialog& d) {
+            modales.push_back(d.objectName());
+            return alModal ? alModal(d) : int(QDialog::Rejected);
+        });
+        oxalde::EstablecerFinalizador([this] { ++finales; });
+        brunsel::RegistrarClases();
+        oxalde::EstablecerCarpetaPrograma(carpeta.path());
+        oxalde::RutaTablas = QString::fromStdString(bd.Dir()) + "/";
+        oxalde::RutaBDLectura = QString::fromStdString(bd.Lec());
+        oxalde::RutaBDModificable = QString::fromStdString(bd.Mod());
+        Sql("UPDATE T00_GENERAL SET T00_ActOnline = 0");
+        oxalde::LeerConfiguracion();
+    }
+
+    void TearDown() override {
+        delete ventana;
+        oxalde::EstablecerConductorModal({});
+        oxalde::EstablecerFinalizador({});
+        Programa::TearDown();
+    }
+
+    // The main window, loaded, shown and through its first activation.
+    oxalde::MDI7312& Abrir() {
+        ventana = new oxalde::MDI7312;
+        ventana->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana));
+        return *ventana;
+    }
+
+    void Sql(const std::string& sql) { BdPrueba::Ejecutar(bd.Mod(), sql); }
+
+    vb::Variant Valor(const std::string& sql) {
+        auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
+        auto rs = db->OpenRecordset(sql);
+        vb::Variant v = rs && !rs->Eof() ? rs->Fields(0) : vb::Variant();
+        db->Close();
+        return v;
+    }
+
+    // Adds n taxpayers named "DECLARANTE <key>".
+    void Declarantes(int n) {
+        for (int i = 0; i < n; ++i)
+            Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('12345678Z', 'DECLARANTE ' || "
+                "(SELECT COALESCE(MAX(T01_CSCO), 0) + 1 FROM T01_DECLARANTES))");
+    }
+
+    // The menu state in one line: taxpayer and utility menus, buttons 1 to 5 enabled, button 6
+    // visible, d1 to d4 visible.
+    static std::string Foto(const oxalde::MDI7312& v) {
+        auto b = [](bool x) { return x ? '1' : '0'; };
+        std::string s = {'m', 'n', 'u', '=', b(v.Entrada("mnuDeclarante")->isEnabled()),
+                         b(v.Entrada("mnuUtilidades")->isEnabled()), ' ', 'b', 'o', 't', '='};
+        for (int i = 1; i <= 5; ++i) s += b(v.Boton(i)->isEnabled());
+        s += std::string(" imp=") + b(v.Boton(6)->isVisible()) + " d=";
+        for (int i = 1; i <= 4; ++i) s += b(v.Reciente(i)->isVisible());
+        return s;
+    }
+};
+
+}  // namespace prueba
