@@ -6,15 +6,13 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "GarobelLib/algoritmos.h"
 #include "GarobelLib/cMiscelaneos.h"
 #include "com/com.h"
+#include "comun/bd_prueba.h"
 #include "dao/dao.h"
 #include "registro.h"
 #include "servicios/cDatosGeneral.h"
@@ -29,13 +27,6 @@ constexpr int kDeclaraciones = 100000;
 constexpr double kObjetivoMs = 50;
 double mejorMs = 0;
 
-std::string LeerTexto(const std::string& ruta) {
-    std::ifstream f(ruta);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 std::string Iban(GarobelLib::cMiscelaneos& componente, int i) {
     char numero[11];
     std::snprintf(numero, sizeof numero, "%010d", i);
@@ -44,19 +35,11 @@ std::string Iban(GarobelLib::cMiscelaneos& componente, int i) {
 }
 
 struct Bases {
-    fs::path dir, mod, lec;
+    BdPrueba bd;  // removes its folder when done
+    fs::path dir{bd.Dir()}, mod{bd.Mod()}, lec{bd.Lec()};
     Bases() {
-        std::string d = (fs::temp_directory_path() / "oxalde-bench-XXXXXX").string();
-        if (!mkdtemp(d.data())) std::abort();
-        dir = d;
-        mod = dir / "731_2Mod.mdb";
-        lec = dir / "731_2Lec.mdb";
-        const std::string sql = OXALDE_DIR_SQL;
-        dao::CrearBaseDesdeSql(lec.string(), LeerTexto(sql + "/731_2Lec.sql"));
-        dao::CrearBaseDesdeSql(mod.string(), LeerTexto(sql + "/731_2Mod.sql"));
         Llenar();
     }
-    ~Bases() { fs::remove_all(dir); }
 
     void Llenar() {
         GarobelLib::cMiscelaneos componente;

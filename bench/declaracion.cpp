@@ -8,13 +8,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "comun/bd_prueba.h"
 #include "dao/dao.h"
 #include "servicios/cDeclaracion.h"
 #include "tablas/cT03.h"
@@ -30,14 +29,6 @@ constexpr int kDeclaraciones = 1000;
 std::string carpeta;
 std::string baseServicio, baseDirecta;  // one file each, so both saves grow alike
 vb::Long claveCarga = 0;                // a form-731 declaration of the list
-
-std::string LeerTexto(const std::string& ruta) {
-    std::ifstream f(ruta);
-    if (!f) throw std::runtime_error("cannot read " + ruta);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 void Preparar() {
     std::string plantilla = (fs::temp_directory_path() / "oxalde-bench-XXXXXX").string();

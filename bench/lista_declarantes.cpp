@@ -8,11 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "comun/bd_prueba.h"
 #include "dao/dao.h"
 #include "servicios/cDeclarante.h"
 
@@ -25,26 +24,12 @@ constexpr double kObjetivoMs = 300;
 constexpr double kObjetivoRazon = 2;
 double mejorLista = 0, mejorBase = 0;
 
-std::string LeerTexto(const std::string& ruta) {
-    std::ifstream f(ruta);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 // Both databases in a temporary folder; taxpayers spread over every province, those of the home
 // province with a municipality code, the others with a typed municipality name.
 struct Archivos {
-    fs::path dir, mod, lec;
+    BdPrueba bd;  // removes its folder when done
+    fs::path dir{bd.Dir()}, mod{bd.Mod()}, lec{bd.Lec()};
     Archivos() {
-        std::string d = (fs::temp_directory_path() / "oxalde-bench-XXXXXX").string();
-        if (!mkdtemp(d.data())) std::abort();
-        dir = d;
-        mod = dir / "731_2Mod.mdb";
-        lec = dir / "731_2Lec.mdb";
-        const std::string sql = OXALDE_DIR_SQL;
-        dao::CrearBaseDesdeSql(lec.string(), LeerTexto(sql + "/731_2Lec.sql"));
-        dao::CrearBaseDesdeSql(mod.string(), LeerTexto(sql + "/731_2Mod.sql"));
         const int municipios[] = {7, 19, 31, 43, 55, 67, 79, 91, 103, 115};
         auto db = dao::DBEngine::Instancia().OpenDatabase(mod.string());
         dao::Transaccion t(*db);
@@ -63,7 +48,6 @@ struct Archivos {
         }
         t.Confirmar();
     }
-    ~Archivos() { fs::remove_all(dir); }
 };
 
 Archivos& Datos() {

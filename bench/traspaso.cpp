@@ -4,13 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "GarobelLib/algoritmos.h"
+#include "comun/bd_prueba.h"
 #include "dao/dao.h"
 #include "servicios/cTraspaso.h"
 
@@ -22,24 +20,11 @@ constexpr int kFilas = 100000;
 constexpr double kObjetivoMs = 3000;
 double mejorMs = 0;
 
-std::string LeerTexto(const std::string& ruta) {
-    std::ifstream f(ruta);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 struct Archivos {
-    fs::path dir, plantilla, mod, lec;
+    BdPrueba bd;  // removes its folder when done
+    fs::path dir{bd.Dir()}, plantilla{dir / "plantilla.mdb"}, mod{bd.Mod()}, lec{bd.Lec()};
     Archivos() {
-        std::string d = (fs::temp_directory_path() / "oxalde-bench-XXXXXX").string();
-        if (!mkdtemp(d.data())) std::abort();
-        dir = d;
-        plantilla = dir / "plantilla.mdb";
-        mod = dir / "731_2Mod.mdb";
-        lec = dir / "731_2Lec.mdb";
         const std::string sql = OXALDE_DIR_SQL;
-        dao::CrearBaseDesdeSql(lec.string(), LeerTexto(sql + "/731_2Lec.sql"));
         dao::CrearBaseDesdeSql(plantilla.string(), LeerTexto(sql + "/../tests/fixturas/mod_cc20.sql"));
         auto db = dao::DBEngine::Instancia().OpenDatabase(plantilla.string());
         dao::Transaccion t(*db);
@@ -53,7 +38,6 @@ struct Archivos {
         }
         t.Confirmar();
     }
-    ~Archivos() { fs::remove_all(dir); }
 };
 
 void BM_Traspaso(benchmark::State& state) {

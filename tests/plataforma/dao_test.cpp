@@ -7,22 +7,13 @@
 #include <thread>
 
 #include "comun/bd_prueba.h"
+#include "comun/errores.h"
 #include "dao/dao.h"
 
 namespace fs = std::filesystem;
 using vb::Variant;
 
 namespace {
-
-// The number of the error a call raises (0 when none).
-int32_t ErrorDe(const std::function<void()>& llamada) {
-    try {
-        llamada();
-    } catch (const vb::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 class Dao : public ::testing::Test {
 protected:
@@ -47,22 +38,22 @@ protected:
 TEST_F(Dao, AbrirFallaSinCrearNadaSiFaltaOSiNoEsUnaBase) {
     auto& motor = dao::DBEngine::Instancia();
     std::string falta = dir_ + "/no_existe.mdb";
-    EXPECT_EQ(ErrorDe([&] { motor.OpenDatabase(falta); }), vb::errArchivoNoEncontrado);
+    EXPECT_EQ(NumeroDeError([&] { motor.OpenDatabase(falta); }), vb::errArchivoNoEncontrado);
     EXPECT_FALSE(fs::exists(falta));
-    EXPECT_NE(ErrorDe([&] { motor.OpenDatabase(dir_); }), 0);
+    EXPECT_NE(NumeroDeError([&] { motor.OpenDatabase(dir_); }), 0);
     std::ofstream(dir_ + "/texto.mdb") << std::string(2000, 'x');
-    EXPECT_GT(ErrorDe([&] { motor.OpenDatabase(dir_ + "/texto.mdb"); }), vb::errBaseDatos);
+    EXPECT_GT(NumeroDeError([&] { motor.OpenDatabase(dir_ + "/texto.mdb"); }), vb::errBaseDatos);
 }
 
 TEST_F(Dao, ErroresDelMotorYUnaSolaSentencia) {
     EXPECT_THROW(db_->Execute("INSERT INTO NO_EXISTE VALUES (1)"), vb::Error);
-    EXPECT_NE(ErrorDe([&] { db_->Execute("INSERT INTO T (ID) VALUES (1)"); }), 0);
+    EXPECT_NE(NumeroDeError([&] { db_->Execute("INSERT INTO T (ID) VALUES (1)"); }), 0);
     EXPECT_EQ(db_->OpenRecordset("SELECT X FROM NO_EXISTE"), nullptr);
     EXPECT_NE(db_->UltimoError().find("no such table"), std::string::npos);
     ASSERT_NE(db_->OpenRecordset("SELECT 1"), nullptr);
     EXPECT_EQ(db_->UltimoError(), "");
     // A second statement is refused, not silently left undone.
-    EXPECT_NE(ErrorDe([&] { db_->Execute("DELETE FROM T WHERE ID = 1; DROP TABLE T"); }), 0);
+    EXPECT_NE(NumeroDeError([&] { db_->Execute("DELETE FROM T WHERE ID = 1; DROP TABLE T"); }), 0);
     EXPECT_EQ(db_->OpenRecordset("SELECT 1; DELETE FROM T"), nullptr);
     EXPECT_EQ(Contar(), 1);
     EXPECT_NO_THROW(db_->Execute("UPDATE T SET LARGO = 1; -- done"));
@@ -88,17 +79,17 @@ TEST_F(Dao, RecorridoCamposYTextoSinDistinguirMayusculas) {
     EXPECT_EQ(db_->OpenRecordset("SELECT ID FROM T WHERE NOMBRE = ?", {"gArCiA"})->RecordCount(), 1);
     auto rs = db_->OpenRecordset("SELECT Nombre FROM T ORDER BY ID");
     EXPECT_EQ(rs->Fields("nombre").CStr(), "Pérez");
-    EXPECT_EQ(ErrorDe([&] { rs->Fields("APELLIDO"); }), vb::errElementoNoEncontrado);
+    EXPECT_EQ(NumeroDeError([&] { rs->Fields("APELLIDO"); }), vb::errElementoNoEncontrado);
     EXPECT_EQ(rs->RecordCount(), 2);
     rs->MoveLast();
     EXPECT_EQ(rs->Fields(0).CStr(), "Garcia");
     rs->MoveNext();
     EXPECT_TRUE(rs->Eof());
-    EXPECT_EQ(ErrorDe([&] { rs->Fields(0); }), vb::errSinRegistroActual);
-    EXPECT_EQ(ErrorDe([&] { db_->OpenRecordset("SELECT 1 WHERE 0")->MoveFirst(); }), vb::errSinRegistroActual);
+    EXPECT_EQ(NumeroDeError([&] { rs->Fields(0); }), vb::errSinRegistroActual);
+    EXPECT_EQ(NumeroDeError([&] { db_->OpenRecordset("SELECT 1 WHERE 0")->MoveFirst(); }), vb::errSinRegistroActual);
     db_->Close();
     EXPECT_TRUE(rs->Cerrado());
-    EXPECT_NE(ErrorDe([&] { db_->Execute("DELETE FROM T"); }), 0);
+    EXPECT_NE(NumeroDeError([&] { db_->Execute("DELETE FROM T"); }), 0);
 }
 
 TEST_F(Dao, ContadorSinReutilizarClavesYTransaccionSinConfirmarDeshecha) {

@@ -3,20 +3,12 @@
 #include <functional>
 #include <utility>
 
+#include "comun/errores.h"
 #include "vb/variant.h"
 
 using vb::Variant;
 
 namespace {
-
-int32_t ErrorDe(const std::function<void()>& llamada) {
-    try {
-        llamada();
-    } catch (const vb::Error& e) {
-        return e.Number();
-    }
-    return 0;
-}
 
 TEST(Conversiones, TextoDeNumerosBooleanosYVacio) {
     for (auto [v, texto] : {std::pair{Variant(vb::Long(-7)), "-7"}, {Variant(12.5), "12.5"}, {Variant(0.1), "0.1"},
@@ -42,19 +34,19 @@ TEST(Conversiones, EnterosRedondeanMitadesAlParYSinSalirseDelRango) {
         [] { Variant(-32769.0).CInt(); },         [] { Variant(255.5).CByte(); },
         [] { Variant(vb::Integer(-1)).CByte(); }, [] { Variant(2147483647.5).CLng(); },
         [] { Variant("-2147483649").CLng(); },    [] { Variant(1e300).CSng(); }};
-    for (size_t i = 0; i < std::size(desbordan); ++i) EXPECT_EQ(ErrorDe(desbordan[i]), vb::errDesbordamiento) << i;
+    for (size_t i = 0; i < std::size(desbordan); ++i) EXPECT_EQ(NumeroDeError(desbordan[i]), vb::errDesbordamiento) << i;
 }
 
 TEST(Conversiones, TextoNoNumericoNullYVacio) {
     for (const char* texto : {"abc", "", "   ", "12abc", "1,5", "0x10", "1e", "--1", "+-1", "inf"}) {
-        EXPECT_EQ(ErrorDe([&] { Variant(texto).CLng(); }), vb::errTipos) << texto;
-        EXPECT_EQ(ErrorDe([&] { Variant(texto).CDbl(); }), vb::errTipos) << texto;
+        EXPECT_EQ(NumeroDeError([&] { Variant(texto).CLng(); }), vb::errTipos) << texto;
+        EXPECT_EQ(NumeroDeError([&] { Variant(texto).CDbl(); }), vb::errTipos) << texto;
         EXPECT_FALSE(Variant(texto).IsNumeric()) << texto;
     }
     EXPECT_EQ(Variant(" 42 ").CLng() + Variant("+7").CInt() + Variant("1E3").CDbl(), 1049);
     Variant nulo(vb::Null), vacio;
-    EXPECT_EQ(ErrorDe([&] { nulo.CStr(); }), vb::errUsoNull);
-    EXPECT_EQ(ErrorDe([&] { nulo.CLng(); }), vb::errUsoNull);
+    EXPECT_EQ(NumeroDeError([&] { nulo.CStr(); }), vb::errUsoNull);
+    EXPECT_EQ(NumeroDeError([&] { nulo.CLng(); }), vb::errUsoNull);
     EXPECT_EQ(vacio.CInt() + vacio.CDbl(), 0);
     EXPECT_FALSE(vacio.CBool());
 }
@@ -70,8 +62,8 @@ TEST(Matrices, LimitesPropiosRedimPreserveYSubindiceFueraDeRango) {
     EXPECT_EQ(m(1, 5).CLng(), 105);
     const std::function<void()> fuera[] = {[&] { a(0); },   [&] { a(4); },     [&] { a(1, 1); }, [&] { a.UBound(2); },
                                            [&] { m(2, 5); }, [&] { m(-1, 4); }, [&] { m(0); }};
-    for (size_t i = 0; i < std::size(fuera); ++i) EXPECT_EQ(ErrorDe(fuera[i]), vb::errSubindice) << i;
-    EXPECT_EQ(ErrorDe([] { Variant(vb::Long(1))(1); }), vb::errTipos);
+    for (size_t i = 0; i < std::size(fuera); ++i) EXPECT_EQ(NumeroDeError(fuera[i]), vb::errSubindice) << i;
+    EXPECT_EQ(NumeroDeError([] { Variant(vb::Long(1))(1); }), vb::errTipos);
 
     m.RedimPreserve(9);
     EXPECT_EQ(std::pair(m.UBound(1), m.UBound(2)), std::pair(1, 9));
@@ -79,7 +71,7 @@ TEST(Matrices, LimitesPropiosRedimPreserveYSubindiceFueraDeRango) {
     EXPECT_TRUE(m(1, 9).IsEmpty());
     m.RedimPreserve(5);
     EXPECT_EQ(m(0, 5).CLng(), 5);
-    EXPECT_EQ(ErrorDe([&] { m(0, 6); }), vb::errSubindice);
+    EXPECT_EQ(NumeroDeError([&] { m(0, 6); }), vb::errSubindice);
 }
 
 // A copy shares nothing, and an element is read before the array it lives in is replaced.

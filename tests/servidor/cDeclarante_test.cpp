@@ -162,7 +162,7 @@ TEST_F(Declarantes, GuardarNuevoOExistenteConNifPropioOAjeno) {
     EXPECT_EQ(Foto(), antes);
     // Storing nothing is an error: a new taxpayer without NIF, a key without a row.
     for (auto [csco, nif] : {std::pair<vb::Long, std::string>{0, ""}, {7, "33333333P"}, {-1, "33333333P"}}) {
-        EXPECT_EQ(prueba::NumeroDeError([&] { guardar(csco, nif, "X"); }), brunsel::errDeclaranteNoGuardado) << csco;
+        EXPECT_EQ(NumeroDeError([&] { guardar(csco, nif, "X"); }), brunsel::errDeclaranteNoGuardado) << csco;
         EXPECT_FALSE(BaseAbierta());
     }
     EXPECT_EQ(Foto(), antes);
@@ -218,7 +218,7 @@ TEST_F(BorrarDeclarante, UnFalloAMitadNoBorraNada) {
     Sql("CREATE TRIGGER bloqueo BEFORE DELETE ON T01_DECLARANTES BEGIN SELECT RAISE(ABORT, 'locked'); END");
     const std::string antes = Foto();
     vb::Long csco = 1;
-    EXPECT_NE(prueba::NumeroDeError([&] { Servicio()->BorrarDeclarante(csco); }), 0);
+    EXPECT_NE(NumeroDeError([&] { Servicio()->BorrarDeclarante(csco); }), 0);
     EXPECT_EQ(Foto(), antes);
     EXPECT_FALSE(BaseAbierta());
 }

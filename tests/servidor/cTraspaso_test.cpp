@@ -139,7 +139,7 @@ TEST_F(Traspaso, UnFalloAlAmpliarNoPierdeNada) {
 
 TEST_F(Traspaso, SinTablaDeDetalleEsUnError) {
     Sql("DROP TABLE T03_731DECLA");
-    EXPECT_EQ(prueba::NumeroDeError([&] { Ejecutar(); }), vb::errElementoNoEncontrado);
+    EXPECT_EQ(NumeroDeError([&] { Ejecutar(); }), vb::errElementoNoEncontrado);
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(Importar, CadaReglaConSusCasos) {
 
 TEST_F(Importar, SinComponenteNoHayListaDeCodigos) {
     auto sinComponente = prueba::SinComponente();
-    EXPECT_EQ(prueba::NumeroDeError([&] { Validar({}); }), vb::errCrearObjeto);
+    EXPECT_EQ(NumeroDeError([&] { Validar({}); }), vb::errCrearObjeto);
     EXPECT_THROW(brunsel::ConexionDAO().BD(), vb::Error);  // the reference database is closed
 }
 

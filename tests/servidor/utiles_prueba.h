@@ -14,6 +14,7 @@
 #include "GarobelLib/cMiscelaneos.h"
 #include "com/com.h"
 #include "comun/bd_prueba.h"
+#include "comun/errores.h"
 #include "dao/dao.h"
 #include "general.h"
 #include "servicios/cDeclaracion.h"
@@ -32,7 +33,6 @@ inline vb::Error ErrorDe(const std::function<void()>& f) {
     }
     return vb::Error(0, "", "");
 }
-inline int NumeroDeError(const std::function<void()>& f) { return ErrorDe(f).Number(); }
 
 // Every service member closes the shared connection when it ends, also on failure.
 inline bool BaseAbierta() { return NumeroDeError([] { brunsel::ConexionDAO().BD(); }) == 0; }
