@@ -13,37 +13,17 @@ namespace {
 // The message of a save that wrote nothing.
 constexpr int kIdNoGuardada = 288;
 
-void LimpiarVehiculo(Campos732& c) {
-    c.MARCAV.clear();
-    c.TIPOV.clear();
-    c.MODELOV.clear();
-    c.NBASTIDOR.clear();
-    c.CLASIF = 0;
+// Empties the texts and zeroes the numbers given.
+template <class... Numeros>
+void Vaciar(std::initializer_list<QString*> textos, Numeros&... numeros) {
+    for (QString* t : textos) t->clear();
+    ((numeros = 0), ...);
 }
 
-void LimpiarBarco(Campos732& c) {
-    c.FABRICB.clear();
-    c.NCONSTRUC.clear();
-    c.MARCAB.clear();
-    c.TIPOB.clear();
-    c.MODELOB.clear();
-    c.ESLORAMAX = 0;
-}
-
+void LimpiarVehiculo(Campos732& c) { Vaciar({&c.MARCAV, &c.TIPOV, &c.MODELOV, &c.NBASTIDOR}, c.CLASIF); }
+void LimpiarBarco(Campos732& c) { Vaciar({&c.FABRICB, &c.NCONSTRUC, &c.MARCAB, &c.TIPOB, &c.MODELOB}, c.ESLORAMAX); }
 void LimpiarAeronave(Campos732& c) {
-    c.FABRICA.clear();
-    c.NSERIE.clear();
-    c.MARCAA.clear();
-    c.TIPOA.clear();
-    c.MODELOA.clear();
-    c.PESOMAX = 0;
-    c.ANOFAB = 0;
-}
-
-void LimpiarFlags(Campos732& c) {
-    for (QString* f : {&c.SITTIB1, &c.SITTIB2, &c.SITTIB3, &c.SITTIB4, &c.SITTIB5, &c.SITTIB6, &c.HECHO1,
-                       &c.HECHO2, &c.HECHO3, &c.HECHO4, &c.HECHO5, &c.HECHO6})
-        f->clear();
+    Vaciar({&c.FABRICA, &c.NSERIE, &c.MARCAA, &c.TIPOA, &c.MODELOA}, c.PESOMAX, c.ANOFAB);
 }
 
 }  // namespace
@@ -68,19 +48,17 @@ void cDatos732::MODO(const QString& v) {
 void cDatos732::MODOP(const QString& v) {
     c_.MODOP = v;
     if (v == QLatin1String("P")) {
-        c_.SITTIB5.clear();
-        c_.HECHO2.clear();
-        c_.TMEDIO.clear();
+        Vaciar({&c_.SITTIB5, &c_.HECHO2, &c_.TMEDIO});
         LimpiarVehiculo(c_);
         LimpiarBarco(c_);
         LimpiarAeronave(c_);
     } else if (v == QLatin1String("T")) {
         if (c_.MODO == QLatin1String("A")) c_.TMEDIO = QStringLiteral("V");
-        LimpiarFlags(c_);
+        Vaciar({&c_.SITTIB1, &c_.SITTIB2, &c_.SITTIB3, &c_.SITTIB4, &c_.SITTIB5, &c_.SITTIB6, &c_.HECHO1,
+                &c_.HECHO2, &c_.HECHO3, &c_.HECHO4, &c_.HECHO5, &c_.HECHO6},
+               c_.BASE7, c_.CUOTA7, c_.BASE4, c_.CUOTA4, c_.BAEQ4, c_.CUEQ4, c_.BAEQ175, c_.CUEQ175, c_.BAEQ1,
+               c_.CUEQ1, c_.BAEQ05, c_.CUEQ05);
         c_.SITTIB5 = QStringLiteral("X");
-        for (double* a : {&c_.BASE7, &c_.CUOTA7, &c_.BASE4, &c_.CUOTA4, &c_.BAEQ4, &c_.CUEQ4, &c_.BAEQ175,
-                          &c_.CUEQ175, &c_.BAEQ1, &c_.CUEQ1, &c_.BAEQ05, &c_.CUEQ05})
-            *a = 0;
     }
 }
 
