@@ -108,6 +108,9 @@ FrmVersionCheck::FrmVersionCheck(QWidget* parent)
     // Load.
     PunteroNormal();
     PresentaDatosVersion();
+    QPushButton* principal = cmdActualizar_->isEnabled() ? cmdActualizar_ : cmdContinuar_;
+    principal->setDefault(true);
+    principal->setFocus();
 }
 
 void FrmVersionCheck::PresentaDatosVersion() {

@@ -10,8 +10,8 @@ namespace vb {
 // Every byte is one character; the five bytes 1252 leaves undefined pass as the control
 // characters of the same number.
 std::string AnsiAUtf8(std::string_view ansi);
-// A character the code page lacks, or a malformed UTF-8 sequence, becomes "?" (one byte, so
-// fixed widths hold).
+// A character the code page lacks becomes "?", and so does each byte of a malformed UTF-8
+// sequence (one byte each, so fixed widths hold).
 std::string Utf8AAnsi(std::string_view utf8);
 
 }  // namespace vb
