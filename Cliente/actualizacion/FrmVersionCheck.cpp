@@ -125,6 +125,8 @@ void FrmVersionCheck::PresentaDatosVersion() {
 
 bool FrmVersionCheck::SalidaPedida() { return salidaPedida(); }
 
+void FrmVersionCheck::SalidaPedida(bool pedida) { salidaPedida() = pedida; }
+
 bool FrmVersionCheck::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == txtUrl_ && evento->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {

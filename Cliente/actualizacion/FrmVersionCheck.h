@@ -30,6 +30,7 @@ public:
     // True once a click in the address box asked to end the program before the main window was
     // up (the check at start): start-up then ends instead of going on.
     static bool SalidaPedida();
+    static void SalidaPedida(bool pedida);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
