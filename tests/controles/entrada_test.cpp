@@ -100,11 +100,14 @@ TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
 
 TEST(ComboLista, IndiceTextoYClick) {
     oxalde::ComboLista c;
-    c.addItems({"731", "732"});
     QSignalSpy clics(&c, &oxalde::ComboLista::Click);
-    c.ListIndex(-1);
+    c.addItems({"731", "732"});
+    EXPECT_EQ(c.ListIndex(), -1);  // filling selects nothing
+    EXPECT_EQ(c.Text(), "");
     c.ListIndex(1);
     EXPECT_EQ(c.Text(), "732");
+    c.ListIndex(-1);
+    c.ListIndex(0);
     EXPECT_EQ(clics.count(), 2);
     c.ItemData(0, 4);
     EXPECT_EQ(c.ItemData(0).toInt(), 4);
