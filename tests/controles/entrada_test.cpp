@@ -64,6 +64,10 @@ TEST(EntradaVentana, PerderFocoSoloDentroDeLaVentana) {
     EXPECT_EQ(v.perdidas, 0);
     v.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.a->hide();  // a box being hidden has nothing pending
+    EXPECT_EQ(v.perdidas, 0);
+    v.a->show();
+    v.a->setFocus();
     v.entrada->Descargando();
     v.c->setFocus();
     EXPECT_EQ(v.perdidas, 0);
