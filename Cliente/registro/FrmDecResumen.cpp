@@ -150,7 +150,8 @@ void FrmDecResumen::CrearControles() {
     Label2->setFont(negrita);
     Colocar(Label2, 120, 120, 4000, 240);
     Colocar(Nuevo<QLabel>(this, "Label3"), 240, 420, 1000, 240);
-    Colocar(Nuevo<QLabel>(this, "Label4"), 240, 720, 1000, 240);
+    auto* Label4 = Nuevo<QLabel>(this, "Label4");
+    Colocar(Label4, 240, 720, 1000, 240);
     lbldni_ = Nuevo<QLabel>(this, "lbldni");
     lblnombre_ = Nuevo<QLabel>(this, "lblnombre");
     for (QLabel* l : {lbldni_, lblnombre_}) {
@@ -163,6 +164,7 @@ void FrmDecResumen::CrearControles() {
     CrearOpciones();
     CrearCabecera();
     CrearBotones();
+    Label4->setBuddy(cmdDeclarante_);  // its access key goes to the taxpayer button
     auto* ctrlP = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this, this, &FrmDecResumen::ImgPer_Click);
     auto* ctrlT = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this, this, &FrmDecResumen::ImgTra_Click);
     for (auto* atajo : {ctrlP, ctrlT}) atajo->setContext(Qt::WidgetWithChildrenShortcut);
@@ -193,7 +195,7 @@ void FrmDecResumen::CrearGrid() {
 
 void FrmDecResumen::CrearOpciones() {
     FraOpciones_ = Nuevo<QGroupBox>(this, "FraOpciones");
-    Colocar(FraOpciones_, 6960, 1080, 2400, 4380);
+    Colocar(FraOpciones_, 6960, 1080, 2460, 4380);
     ImgPer_ = Nuevo<EtiquetaEnlace>(FraOpciones_, "ImgPer");
     ImgTra_ = Nuevo<EtiquetaEnlace>(FraOpciones_, "ImgTra");
     ImgPer_->setPixmap(ImagenNueva(true));
@@ -218,7 +220,7 @@ void FrmDecResumen::CrearOpciones() {
 
 void FrmDecResumen::CrearCabecera() {
     FraNueva_ = Nuevo<QGroupBox>(this, "FraNueva");
-    Colocar(FraNueva_, 6960, 1080, 2400, 4380);
+    Colocar(FraNueva_, 6960, 1080, 2460, 4380);
     FraNueva_->hide();
     Label1_ = Nuevo<QLabel>(FraNueva_, "Label1");
     Label1_->setWordWrap(true);
@@ -500,7 +502,7 @@ void FrmDecResumen::PresentaBotones() {
         Colocar(lblejer_, 90, 1230, 870, 240);
         Colocar(txtejer_, 960, 1170, 800, 315);
         Colocar(lblper_, 90, 1740, 870, 240);
-        Colocar(cmbperiodo_, 960, 1710, 1380, 315);
+        Colocar(cmbperiodo_, 960, 1710, 1470, 315);
         Colocar(lblmod_, 90, 2280, 870, 240);
         Colocar(cmbmodelo_, 960, 2250, 800, 315);
     } else {

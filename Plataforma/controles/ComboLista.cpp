@@ -28,6 +28,10 @@ ComboLista::ComboLista(QWidget* parent) : QComboBox(parent) {
         setCurrentIndex(-1);
         setEditText(QString());
     });
+    // A text written while the user is elsewhere shows from its start.
+    connect(this, &QComboBox::editTextChanged, this, [this] {
+        if (!hasFocus()) lineEdit()->setCursorPosition(0);
+    });
     connect(this, &QComboBox::currentIndexChanged, this, [this](int indice) {
         if (indice >= 0 && !llenando_) emit Click();
     });
