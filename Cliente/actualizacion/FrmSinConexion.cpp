@@ -10,7 +10,7 @@
 #include "actualizacion/cActOnline.h"
 #include "actualizacion/ventanas_resultado.h"
 #include "shell/cadenas.h"
-#include "shell/controles.h"
+#include "controles/controles.h"
 
 namespace oxalde {
 namespace {

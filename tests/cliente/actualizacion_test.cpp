@@ -12,7 +12,7 @@
 #include "actualizacion/navegador.h"
 #include "cliente/prueba.h"
 #include "cliente/servicio_version.h"
-#include "shell/controles.h"
+#include "controles/controles.h"
 #include "shell/frmPreferencias.h"
 
 using namespace oxalde;
