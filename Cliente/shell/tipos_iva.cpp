@@ -20,11 +20,11 @@ double Cuota(double baseCentimos, int tipoCentesimas) {
     return static_cast<double>(Cuota(static_cast<std::int64_t>(std::llround(baseCentimos)), tipoCentesimas));
 }
 
-std::string EtiquetaTipo(int tipoCentesimas) {
+std::string EtiquetaTipo(int tipoCentesimas, char separadorDecimal) {
     std::string texto = std::to_string(tipoCentesimas / 100);
     int fraccion = tipoCentesimas % 100;
     if (fraccion != 0) {
-        texto += ',';
+        texto += separadorDecimal;
         texto += static_cast<char>('0' + fraccion / 10);
         if (fraccion % 10 != 0) texto += static_cast<char>('0' + fraccion % 10);
     }

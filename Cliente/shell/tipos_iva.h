@@ -21,6 +21,14 @@ struct TiposIva {
 // The rates in force on `fecha`.
 TiposIva TiposEn(long fecha);
 
+// The third quarter of 2012, when the rate change fell inside a quarter: a quarterly declaration
+// of that period carries the quotas the user typed instead of computed ones.
+constexpr long kAntesCuotasTecleadas = 20120630;
+constexpr long kDespuesCuotasTecleadas = 20121001;
+constexpr bool EnVentanaCuotasTecleadas(long fecha) {
+    return fecha > kAntesCuotasTecleadas && fecha < kDespuesCuotasTecleadas;
+}
+
 // Fixed rates, the same on every date.
 constexpr int kTipo4 = 400;     // 4 %
 constexpr int kTipo175 = 175;   // 1.75 %
@@ -33,7 +41,8 @@ std::int64_t Cuota(std::int64_t baseCentimos, int tipoCentesimas);
 // cent in the base is rounded half away from zero first.
 double Cuota(double baseCentimos, int tipoCentesimas);
 
-// The printed label of a rate: 1600 gives "16%", 520 gives "5,2%", 175 gives "1,75%".
-std::string EtiquetaTipo(int tipoCentesimas);
+// The label of a rate: 1600 gives "16%", 520 gives "5,2%", 175 gives "1,75%". The editors' own
+// rate labels write the date-dependent rates with a point ("5.2%", "1.4%").
+std::string EtiquetaTipo(int tipoCentesimas, char separadorDecimal = ',');
 
 }  // namespace oxalde::tipos

@@ -32,3 +32,10 @@ TEST(TiposIva, Etiquetas) {
     EXPECT_EQ(EtiquetaTipo(50), "0,5%");
     EXPECT_EQ(EtiquetaTipo(140), "1,4%");
 }
+
+TEST(TiposIva, EtiquetasConPuntoYVentanaDeCuotasTecleadas) {
+    EXPECT_EQ(EtiquetaTipo(140, '.'), "1.4%");
+    EXPECT_EQ(EtiquetaTipo(2100, '.'), "21%");
+    for (auto [fecha, dentro] : {std::pair{20120630L, false}, {20120701L, true}, {20120930L, true}, {20121001L, false}})
+        EXPECT_EQ(EnVentanaCuotasTecleadas(fecha), dentro) << fecha;
+}
