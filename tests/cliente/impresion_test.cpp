@@ -5,6 +5,8 @@
 #include "impresion/cabecera.h"
 #include "impresion/imagenes.h"
 #include "impresion/primitivas.h"
+#include "registro/cDecDatos.h"
+#include "registro/cDecResumen.h"
 
 using namespace oxalde;
 
@@ -151,6 +153,46 @@ TEST_F(Pagina, CabeceraTituloPorModelo) {
     // Labels: Basque italic above, Spanish upright below.
     EXPECT_TRUE(Texto("Epealdia:").cursiva);
     EXPECT_FALSE(Texto("Período:").cursiva);
+}
+
+TEST_F(Pagina, EjercicioYPeriodo) {
+    cDecResumen::Instancia().Ejercicio(2012);
+    for (auto [periodo, texto] : {std::pair{"3T", "3T"}, {"OA", "OA"}, {"", "OA"}, {"5T", "OA"}}) {
+        impresora->llamadas.clear();
+        cImOf::Instancia().PERIODO(periodo);
+        ImprimirEjercicioPeriodo();
+        ASSERT_EQ(impresora->Textos(), QStringList({"2012", texto})) << periodo;
+        const double alto = Texto("2012").y2 - Texto("2012").y1;
+        EXPECT_NEAR(Texto("2012").x1, 64, 1e-9);
+        EXPECT_NEAR(Texto(texto).x1, 125, 1e-9);
+        EXPECT_NEAR(Texto(texto).y1, 24.5 - 0.35 * alto, 1e-9);
+        EXPECT_EQ(Texto(texto).fuente, "arial");
+    }
+}
+
+TEST_F(Pagina, RecuadroDelDeclaranteYSusDatos) {
+    cDecDatos::Instancia().DNI("12345678Z");
+    // A name longer than its cell stays centred on the cell and runs over both edges.
+    const QString largo = QString("KELMORIAKO ARGITALPEN ETA BANAKETA ZERBITZUAK ").repeated(3);
+    cDecDatos::Instancia().NOMBRE(largo);
+    ImprimirMarcoDeclarante(29, "Zergaduna", 3);
+    // The band in the free strip; no label there.
+    EXPECT_TRUE(Hay("Picture", 0.5, 29.5, 9.5, 43.5));
+    for (const Llamada& l : impresora->De("Print")) EXPECT_GE(l.x1, 12) << l.texto.toStdString();
+    ImprimirDatosDeclarante(29);
+    EXPECT_TRUE(Hay("Box", 0.1, 29, 190.5, 44));
+    for (auto [x1, y1, x2, y2] : {std::tuple{0.1, 44., 190.5, 44.}, {38., 29., 38., 44.}, {165.24, 29., 165.24, 44.}})
+        EXPECT_TRUE(Hay("Line", x1, y1, x2, y2)) << x1;
+    for (const Llamada& l : impresora->De("Line")) EXPECT_EQ(l.drawWidth, 3);
+    EXPECT_TRUE(Texto("Deiturak eta izena / Enpresaren izena").cursiva);
+    EXPECT_FALSE(Texto("Apellidos y nombre / Razón social").cursiva);
+    const Llamada dni = Texto("12345678Z"), nombre = Texto(largo);
+    EXPECT_NEAR((dni.x1 + dni.x2) / 2, 24, 1e-9);
+    EXPECT_NEAR((nombre.x1 + nombre.x2) / 2, 38 + 127.24 / 2, 1e-9);
+    EXPECT_LT(nombre.x1, 38);
+    EXPECT_GT(nombre.x2, 165.24);
+    EXPECT_EQ(dni.y1, 35);
+    EXPECT_TRUE(dni.negrita);
 }
 
 TEST_F(Pagina, MembreteConElEmblemaLosDepartamentosYLaDireccion) {
