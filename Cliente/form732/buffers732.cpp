@@ -1,0 +1,126 @@
+#include "form732/buffers732.h"
+
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "shell/biblioteca.h"
+
+namespace oxalde {
+namespace {
+
+// One slot: the field behind it, whose type is the slot's type.
+using Casilla = std::variant<QString Campos732::*, vb::Integer Campos732::*, vb::Single Campos732::*,
+                             vb::Long Campos732::*, double Campos732::*>;
+using C = Campos732;
+
+// The stored fields in the detail table's column order.
+const std::vector<Casilla>& CasillasCarga() {
+    static const std::vector<Casilla> c = {
+        &C::TRANIF,  &C::TRANOM,   &C::TRADIRECC, &C::TRAPROVINCIA, &C::TRAPAIS,   &C::SITTIB1,  &C::SITTIB2,
+        &C::SITTIB3, &C::SITTIB4,  &C::SITTIB5,   &C::SITTIB6,      &C::HECHO1,    &C::HECHO2,   &C::HECHO3,
+        &C::HECHO4,  &C::HECHO5,   &C::HECHO6,    &C::TMEDIO,       &C::MARCAV,    &C::TIPOV,    &C::MODELOV,
+        &C::NBASTIDOR, &C::CLASIF, &C::FABRICB,   &C::ESLORAMAX,    &C::NCONSTRUC, &C::MODELOB,  &C::FABRICA,
+        &C::PESOMAX, &C::NSERIE,   &C::ANOFAB,    &C::MODELOA,      &C::BASE16,    &C::CUOTA16,  &C::BASE7,
+        &C::CUOTA7,  &C::BASE4,    &C::CUOTA4,    &C::BAEQ4,        &C::CUEQ4,     &C::BAEQ175,  &C::CUEQ175,
+        &C::BAEQ1,   &C::CUEQ1,    &C::BAEQ05,    &C::CUEQ05,       &C::TOTAL,
+    };
+    return c;
+}
+
+// Slots 2 to 41 of the validation buffer (slot 0 is MODOP, slot 1 the DNI's first character):
+// the stored fields up to CLASIF, then the rest of the technical data and the amounts checked.
+const std::vector<Casilla>& CasillasValidacion() {
+    static const std::vector<Casilla> c = [] {
+        const auto& carga = CasillasCarga();
+        std::vector<Casilla> v(carga.begin(), carga.begin() + 23);
+        v.insert(v.end(), {&C::FABRICB, &C::NCONSTRUC, &C::FABRICA, &C::NSERIE, &C::ANOFAB, &C::BASE16, &C::BASE7,
+                           &C::BASE4, &C::BAEQ4, &C::BAEQ175, &C::BAEQ1, &C::BAEQ05, &C::TOTAL, &C::CUOTA16,
+                           &C::CUOTA7, &C::CUEQ4, &C::CUEQ1});
+        return v;
+    }();
+    return c;
+}
+
+vb::Variant Valor(const QString& s) { return vb::Variant(s.toStdString()); }
+
+vb::Variant Tomar(const Campos732& campos, const Casilla& casilla) {
+    return std::visit(
+        [&](auto miembro) {
+            if constexpr (std::is_same_v<decltype(miembro), QString Campos732::*>)
+                return Valor(campos.*miembro);
+            else
+                return vb::Variant(campos.*miembro);
+        },
+        casilla);
+}
+
+void Poner(Campos732& campos, const Casilla& casilla, const vb::Variant& valor) {
+    std::visit(
+        [&](auto miembro) {
+            using T = std::remove_reference_t<decltype(campos.*miembro)>;
+            if constexpr (std::is_same_v<T, QString>) campos.*miembro = Texto(valor);
+            if constexpr (std::is_same_v<T, vb::Integer>) campos.*miembro = valor.CInt();
+            if constexpr (std::is_same_v<T, vb::Long>) campos.*miembro = valor.CLng();
+            if constexpr (std::is_same_v<T, vb::Single>) campos.*miembro = valor.CSng();
+            if constexpr (std::is_same_v<T, double>) campos.*miembro = valor.CDbl();
+        },
+        casilla);
+}
+
+// The slots desde, desde + 1, ... of the buffer from the fields of the table.
+void Volcar(const Campos732& campos, const std::vector<Casilla>& casillas, vb::Long desde, vb::Variant& buffer) {
+    for (const Casilla& casilla : casillas) buffer(desde++) = Tomar(campos, casilla);
+}
+
+vb::Variant PrimeraLetra(const QString& dni) { return Valor(dni.left(1)); }
+
+}  // namespace
+
+vb::Variant BufferCarga732(const Campos732& campos) {
+    vb::Variant buffer = vb::Variant::Array1(0, kCasillasCarga732 - 1);
+    Volcar(campos, CasillasCarga(), 0, buffer);
+    return buffer;
+}
+
+void LeerBufferCarga732(const vb::Variant& buffer, Campos732& campos) {
+    vb::Long slot = 0;
+    for (const Casilla& casilla : CasillasCarga()) Poner(campos, casilla, buffer(slot++));
+}
+
+vb::Variant BufferValidacion732(const cDatos732& datos, const cDecResumen& cabecera) {
+    vb::Variant buffer = vb::Variant::Array1(0, kCasillasValidacion732 - 1);
+    buffer(0) = Valor(datos.MODOP());
+    buffer(1) = PrimeraLetra(cabecera.DNI());
+    Volcar(datos.Campos(), CasillasValidacion(), 2, buffer);
+    return buffer;
+}
+
+vb::Variant BufferDeclaracion732(const cDatos732& datos, const cDecResumen& cabecera) {
+    vb::Variant buffer = vb::Variant::Array1(0, kCasillasDeclaracion732 - 1);
+    buffer(0) = datos.CSDE();
+    buffer(1) = cabecera.CSCO();
+    buffer(2) = Valor(cabecera.Modelo());
+    buffer(3) = PrimeraLetra(cabecera.DNI());
+    buffer(4) = Valor(datos.MODOP());
+    buffer(5) = cabecera.FECHA();
+    buffer(6) = cabecera.Ejercicio();
+    buffer(7) = Valor(cabecera.PERIODO());
+    buffer(8) = cabecera.TIPOLOGIA();
+    Volcar(datos.Campos(), CasillasCarga(), kCasillasDeclaracion732 - kCasillasCarga732, buffer);
+    return buffer;
+}
+
+vb::Integer ComprobarDeclaracion732() {
+    cDatos732& datos = cDatos732::Instancia();
+    vb::Variant buffer = BufferValidacion732(datos, cDecResumen::Instancia());
+    return datos.ValidarDatos732(buffer);
+}
+
+vb::Long GuardarDeclaracion732() {
+    cDatos732& datos = cDatos732::Instancia();
+    vb::Variant buffer = BufferDeclaracion732(datos, cDecResumen::Instancia());
+    return datos.GuardarDeclaracion(buffer);
+}
+
+}  // namespace oxalde

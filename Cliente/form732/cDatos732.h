@@ -1,0 +1,144 @@
+#pragma once
+// The record of the one form-732 declaration being entered, viewed or printed: one instance for
+// the whole run. The declarations window sets MODO, MODOP and CSDE (in that order), the editor
+// stores box by box through the Lets, and printing reloads it. Amounts are whole cents; flags are
+// "X" for marked and "" for not marked.
+#include <QString>
+
+#include "vb/variant.h"
+
+namespace oxalde {
+
+// The stored values, without the Lets' rules: what a buffer slot reads from or writes into.
+struct Campos732 {
+    QString MODO, MODOP;
+    vb::Byte PESTANA = 0;
+    vb::Long CSDE = 0;
+    QString TRANIF, TRANOM, TRADIRECC, TRAPAIS, TRAPROVINCIA;
+    QString SITTIB1, SITTIB2, SITTIB3, SITTIB4, SITTIB5, SITTIB6;
+    QString HECHO1, HECHO2, HECHO3, HECHO4, HECHO5, HECHO6;
+    QString TMEDIO;
+    QString MARCAV, TIPOV, MODELOV, NBASTIDOR;
+    vb::Integer CLASIF = 0;
+    QString FABRICB;
+    vb::Single ESLORAMAX = 0;
+    QString NCONSTRUC, MARCAB, TIPOB, MODELOB;
+    QString FABRICA;
+    vb::Long PESOMAX = 0;
+    QString NSERIE;
+    vb::Integer ANOFAB = 0;
+    QString MARCAA, TIPOA, MODELOA;
+    double BASE16 = 0, CUOTA16 = 0, BASE7 = 0, CUOTA7 = 0, BASE4 = 0, CUOTA4 = 0;
+    double BAEQ4 = 0, CUEQ4 = 0, BAEQ175 = 0, CUEQ175 = 0, BAEQ1 = 0, CUEQ1 = 0, BAEQ05 = 0, CUEQ05 = 0;
+    double TOTAL = 0;
+};
+
+// A field whose Let only stores.
+#define OXALDE_CAMPO_732(Tipo, Nombre)          \
+    Tipo Nombre() const { return c_.Nombre; } \
+    void Nombre(Tipo v) { c_.Nombre = v; }
+// An amount: the Let rounds to whole cents, halves away from zero.
+#define OXALDE_IMPORTE_732(Nombre)                \
+    double Nombre() const { return c_.Nombre; } \
+    void Nombre(double v) { c_.Nombre = Centimos(v); }
+
+class cDatos732 {
+public:
+    static cDatos732& Instancia();
+
+    // "A" (new) empties the whole record but MODOP and PESTANA; "C" only stores.
+    QString MODO() const { return c_.MODO; }
+    void MODO(const QString& v);
+    // "P" clears SITTIB5, HECHO2, TMEDIO and the technical data; "T" marks SITTIB5 alone, zeroes
+    // every amount but BASE16, CUOTA16 and TOTAL, and for a new record chooses a vehicle.
+    QString MODOP() const { return c_.MODOP; }
+    void MODOP(const QString& v);
+    // "V", "B" or "A" clears the technical data of the other two means; anything else only stores.
+    QString TMEDIO() const { return c_.TMEDIO; }
+    void TMEDIO(const QString& v);
+    // Metres, rounded to 2 decimals.
+    vb::Single ESLORAMAX() const { return c_.ESLORAMAX; }
+    void ESLORAMAX(vb::Single v);
+
+    OXALDE_CAMPO_732(vb::Byte, PESTANA)
+    OXALDE_CAMPO_732(vb::Long, CSDE)
+    OXALDE_CAMPO_732(QString, TRANIF)
+    OXALDE_CAMPO_732(QString, TRANOM)
+    OXALDE_CAMPO_732(QString, TRADIRECC)
+    OXALDE_CAMPO_732(QString, TRAPAIS)
+    OXALDE_CAMPO_732(QString, TRAPROVINCIA)
+    OXALDE_CAMPO_732(QString, SITTIB1)
+    OXALDE_CAMPO_732(QString, SITTIB2)
+    OXALDE_CAMPO_732(QString, SITTIB3)
+    OXALDE_CAMPO_732(QString, SITTIB4)
+    OXALDE_CAMPO_732(QString, SITTIB5)
+    OXALDE_CAMPO_732(QString, SITTIB6)
+    OXALDE_CAMPO_732(QString, HECHO1)
+    OXALDE_CAMPO_732(QString, HECHO2)
+    OXALDE_CAMPO_732(QString, HECHO3)
+    OXALDE_CAMPO_732(QString, HECHO4)
+    OXALDE_CAMPO_732(QString, HECHO5)
+    OXALDE_CAMPO_732(QString, HECHO6)
+    OXALDE_CAMPO_732(QString, MARCAV)
+    OXALDE_CAMPO_732(QString, TIPOV)
+    OXALDE_CAMPO_732(QString, MODELOV)
+    OXALDE_CAMPO_732(QString, NBASTIDOR)
+    OXALDE_CAMPO_732(vb::Integer, CLASIF)
+    OXALDE_CAMPO_732(QString, FABRICB)
+    OXALDE_CAMPO_732(QString, NCONSTRUC)
+    OXALDE_CAMPO_732(QString, MARCAB)
+    OXALDE_CAMPO_732(QString, TIPOB)
+    OXALDE_CAMPO_732(QString, MODELOB)
+    OXALDE_CAMPO_732(QString, FABRICA)
+    OXALDE_CAMPO_732(vb::Long, PESOMAX)
+    OXALDE_CAMPO_732(QString, NSERIE)
+    OXALDE_CAMPO_732(vb::Integer, ANOFAB)
+    OXALDE_CAMPO_732(QString, MARCAA)
+    OXALDE_CAMPO_732(QString, TIPOA)
+    OXALDE_CAMPO_732(QString, MODELOA)
+    OXALDE_IMPORTE_732(BASE16)
+    OXALDE_IMPORTE_732(CUOTA16)
+    OXALDE_IMPORTE_732(BASE7)
+    OXALDE_IMPORTE_732(CUOTA7)
+    OXALDE_IMPORTE_732(BASE4)
+    OXALDE_IMPORTE_732(CUOTA4)
+    OXALDE_IMPORTE_732(BAEQ4)
+    OXALDE_IMPORTE_732(CUEQ4)
+    OXALDE_IMPORTE_732(BAEQ175)
+    OXALDE_IMPORTE_732(CUEQ175)
+    OXALDE_IMPORTE_732(BAEQ1)
+    OXALDE_IMPORTE_732(CUEQ1)
+    OXALDE_IMPORTE_732(BAEQ05)
+    OXALDE_IMPORTE_732(CUEQ05)
+    OXALDE_IMPORTE_732(TOTAL)
+
+    // Loads the stored declaration of that key from the user's database, as stored (no rounding,
+    // no clearing); MODO, MODOP, PESTANA, CSDE and the makes and types of boat and aircraft stay.
+    // All or nothing: when a slot does not convert, the record is left as it was and the error
+    // reaches the caller. A key without a stored detail loads as an empty declaration.
+    void CargarDeclaracion(vb::Long csde);
+    // The library's check of the validation buffer on the declaration's date (see strFecha):
+    // 0 when every rule holds, else the number of the first failed rule.
+    vb::Integer ValidarDatos732(vb::Variant& vBufferResultado);
+    // Saves the save buffer in the user's database and answers the declaration's key. A save
+    // that wrote nothing (the declaration was deleted meanwhile) raises an error instead of
+    // answering a key, so it can never pass for a saved declaration.
+    vb::Long GuardarDeclaracion(vb::Variant& vBufferResultado);
+
+    // Every stored value, for the buffers.
+    const Campos732& Campos() const { return c_; }
+
+private:
+    cDatos732() = default;
+    static double Centimos(double v);
+    Campos732 c_;
+};
+
+#undef OXALDE_CAMPO_732
+#undef OXALDE_IMPORTE_732
+
+// The date the library checks a declaration on, as yyyymmdd text: the declaration's own date for
+// a transport declaration ("T"), otherwise the last day of its quarter.
+std::string strFecha(const QString& modop, vb::Long fecha, vb::Integer ejercicio, const QString& periodo);
+
+}  // namespace oxalde
