@@ -71,6 +71,13 @@ int BuscarFilaGridFinal(QTableWidget* grid, int columna, vb::Long valor);
 QString ObtenerRuta(const QString& ruta);
 QString ObtenerNombreFichero(const QString& ruta);
 
+// The queries of the three reference lists in the current language, sorted by name in Spanish
+// order (accented letters with their base letter, Ñ after N): the library's collation is named
+// in the query. Pass them to the three procedures below.
+QString SqlListaMunicipios();
+QString SqlListaProvincias();
+QString SqlListaVias();
+
 // Code lists of the reference database (0 key | 1 name, entry), from the query given.
 void ObtenerMunicipios(const QString& sql, vb::Variant& buffer);
 void ObtenerProvincias(const QString& sql, vb::Variant& buffer);
