@@ -62,7 +62,7 @@ QString Departamento(GarobelLib::cMiscelaneos& componente, vb::Integer idioma) {
 
 void ImprimirMembrete(double y) {
     Impresora& p = Printer();
-    p.PaintPicture(QStringLiteral("Logo"), 2, y + 0.2, std::nullopt, 16);
+    p.PaintPicture(QStringLiteral("Logo"), 2, y + 0.2, std::nullopt, kAltoEmblemaMm);
     PonerFuente(kArial, 6, true, false);
     p.FontUnderline(false);
     p.ForeColor(0);

@@ -8,6 +8,9 @@
 #include <functional>
 #include <vector>
 
+#include "impresion/cabecera.h"
+#include "shell/emblema.h"
+
 namespace oxalde {
 namespace {
 
@@ -121,7 +124,15 @@ QImage Generar(const Dibujo& d) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setPen(Qt::black);
-        if (d.clase != Clase::Emblema) EscribirGirado(p, d);
+        if (d.clase == Clase::Emblema) {
+            // The letterhead stretches the picture to its height: squeeze the emblem by as much
+            // so that it prints round.
+            const double estirado = kAltoEmblemaMm / (d.alto * 25.4 / 96);
+            p.scale(1, 1 / estirado);
+            DibujarEmblema(p, QRectF(0, 0, imagen.width(), imagen.height() * estirado));
+        } else {
+            EscribirGirado(p, d);
+        }
     }
     imagen.setDevicePixelRatio(kEscala);
     return imagen;
