@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -39,9 +40,9 @@ namespace {
 
 constexpr vb::Long kPrimeraFecha = 20020101;
 // Our own texts: a failed printout, and the form-731 printout that is not there yet.
-constexpr int kErrorImpresion = 1801;
-constexpr int kCopiasHechas = 1802;
-constexpr int kSin731 = 1803;
+constexpr int kErrorImpresion = 9181;
+constexpr int kCopiasHechas = 9182;
+constexpr int kSin731 = 9183;
 
 QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
@@ -284,12 +285,6 @@ void FrmImOf::btnAceptar_Click() {
 
 void FrmImOf::btnCancelar_Click() { reject(); }
 
-void FrmImOf::done(int resultado) {
-    RefrescarMenuPrincipal();
-    cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
-    QDialog::done(resultado);
-}
-
 void MostrarFrmImOf() {
     MDI7312* principal = MDI7312::Actual();
     // Back to the declarations window however the dialog ends, a failure to load it included.
@@ -299,9 +294,14 @@ void MostrarFrmImOf() {
         MostrarModal(dialogo);
     } catch (...) {
         fallo = std::current_exception();
-        cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
     }
-    if (principal) principal->MostrarHija(new FrmDecResumen);
+    // Its unload: the main menus back, and the declarations window told it is shown again.
+    RefrescarMenuPrincipal();
+    cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
+    // Once back in the main loop, when the declarations window that opened the dialog is gone.
+    if (principal) {
+        QTimer::singleShot(0, principal, [principal] { principal->MostrarHija(new FrmDecResumen); });
+    }
     if (fallo) std::rethrow_exception(fallo);
 }
 

@@ -36,10 +36,6 @@ public:
     QToolButton* PicAce() const { return PicAce_; }
     QToolButton* Piccan() const { return Piccan_; }
 
-    // The closing, by Accept or Cancel: the main menus back and the declarations window told
-    // that it is shown again.
-    void done(int resultado) override;
-
 private:
     QGroupBox* frameTipoImpreso_;
     QGroupBox* fraDestinatario_;
@@ -67,7 +63,8 @@ private:
 };
 
 // The declarations window's Print command, once it has put the declaration into the print
-// options: the dialog, modal, then the declarations window again.
+// options: the dialog, modal; then, however it ended, the main menus back and the declarations
+// window again with the printed declaration selected.
 void MostrarFrmImOf();
 
 }  // namespace oxalde

@@ -15,6 +15,8 @@
 #include "controles/controles.h"
 #include "controles/entrada.h"
 #include "form731/cDatos731.h"
+#include "impresion/FrmImOf.h"
+#include "impresion/cImOf.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
 #include "registro/declaraciones.h"
@@ -627,8 +629,14 @@ void FrmDecResumen::cmdImprimir_Click() {
     r.Ejercicio(vb::Integer(vb::Val(f[colEjercicio].toStdString())));
     if (r.MODOP() != P) r.PERIODO(f[colCodPeriodo].trimmed());
     r.FECHA(cFecha::Instancia().StringToLong(f[colFecha]));
+    auto& opciones = cImOf::Instancia();
+    opciones.CSCO(r.CSCO());
+    opciones.CSDE(r.CSDE());
+    opciones.Modelo(r.Modelo());
+    opciones.MODOP(r.MODOP());
+    opciones.PERIODO(f[colCodPeriodo].trimmed());
     Descargar();
-    Mostrar(QStringLiteral("FrmImOf"), Cadena(167).remove(u'&'), r.CSDE());
+    MostrarFrmImOf();
 }
 
 void FrmDecResumen::cmdCerrar_Click() { Descargar(); }

@@ -173,7 +173,6 @@ TEST_F(Dialogo, CopiasComoTrabajosEnOrden) {
         EXPECT_EQ(Sellos(), c.sellos);
         EXPECT_EQ(d.result(), QDialog::Accepted);
         EXPECT_EQ(cImOf::Instancia().FECHAPRE(), QDate::currentDate().toString("yyyyMMdd").toInt());
-        EXPECT_EQ(cDecResumen::Instancia().ENTRADA(), "P");
         EXPECT_TRUE(impresora->Textos().contains("KELMORIAKO DENDA"));
     }
     // Printing a form-732 declaration leaves the form-731 record alone.
@@ -200,7 +199,7 @@ TEST_F(Dialogo, ElModelo731AvisaSinImprimirNada) {
     FrmImOf d;
     d.btnAceptar_Click();
     ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].texto, LoadResString(1803));
+    EXPECT_EQ(mensajes[0].texto, LoadResString(9183));
     EXPECT_TRUE(impresora->llamadas.empty());
 }
 
