@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian 12 packages the build, the program and the tests need.
 set -euo pipefail
-paquetes=(cmake ninja-build g++ libsqlite3-dev libgtest-dev libbenchmark-dev
+paquetes=(cmake ninja-build g++ libsqlite3-dev libicu-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev libxkbcommon-dev
   fonts-liberation xvfb xauth poppler-utils python3)
 paquetes+=(clang)  # libFuzzer for the fuzz target in tests/fuzz

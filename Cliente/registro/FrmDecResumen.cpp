@@ -15,6 +15,9 @@
 #include "controles/controles.h"
 #include "controles/entrada.h"
 #include "form731/cDatos731.h"
+#include "impresion/FrmImOf.h"
+#include "impresion/imagenes.h"
+#include "impresion/cImOf.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
 #include "registro/declaraciones.h"
@@ -40,16 +43,8 @@ const QString L = QStringLiteral("L"), P = QStringLiteral("P"), T = QStringLiter
 // The window's design, in twips: client area, and where the new-declaration boxes go.
 constexpr int kAncho = 9480, kAlto = 6795;
 
-// Button pictures by their index in the main window's image list: 1 open, 2 delete, 3 print,
-// 4 taxpayer, 9 close; 5 to 8 and 10 the same, disabled.
-QPixmap ImagenBoton(int indice) {
-    static const QStyle::StandardPixmap kIconos[] = {
-        QStyle::SP_DialogOpenButton, QStyle::SP_TrashIcon, QStyle::SP_FileDialogContentsView,
-        QStyle::SP_FileDialogInfoView, QStyle::SP_DialogCloseButton};
-    const int base = indice >= 9 ? 4 : (indice - 1) % 4;
-    const bool apagada = indice == 10 || (indice >= 5 && indice <= 8);
-    return QApplication::style()->standardIcon(kIconos[base]).pixmap(20, 20, apagada ? QIcon::Disabled : QIcon::Normal);
-}
+// A button picture of the main window's image list, at the size of this window's buttons.
+QPixmap ImagenBoton(int indice) { return ImgBotones(indice).scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation); }
 
 // The two new-declaration pictures, drawn here: a calendar page for a quarterly declaration,
 // a car for a transport one.
@@ -627,8 +622,14 @@ void FrmDecResumen::cmdImprimir_Click() {
     r.Ejercicio(vb::Integer(vb::Val(f[colEjercicio].toStdString())));
     if (r.MODOP() != P) r.PERIODO(f[colCodPeriodo].trimmed());
     r.FECHA(cFecha::Instancia().StringToLong(f[colFecha]));
+    auto& opciones = cImOf::Instancia();
+    opciones.CSCO(r.CSCO());
+    opciones.CSDE(r.CSDE());
+    opciones.Modelo(r.Modelo());
+    opciones.MODOP(r.MODOP());
+    opciones.PERIODO(f[colCodPeriodo].trimmed());
     Descargar();
-    Mostrar(QStringLiteral("FrmImOf"), Cadena(167).remove(u'&'), r.CSDE());
+    MostrarFrmImOf();
 }
 
 void FrmDecResumen::cmdCerrar_Click() { Descargar(); }

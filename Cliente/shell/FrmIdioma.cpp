@@ -32,6 +32,12 @@ QFrame* Linea(QWidget* padre) {
     return linea;
 }
 
+bool EsIntro(const QEvent* evento) {
+    if (evento->type() != QEvent::KeyPress) return false;
+    const int tecla = static_cast<const QKeyEvent*>(evento)->key();
+    return tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+}
+
 }  // namespace
 
 FrmIdioma::FrmIdioma(QWidget* parent)
@@ -81,9 +87,21 @@ void FrmIdioma::Form_Load() {
     DeshabilitarMenus();
     const vb::Integer actOnline = cActOnline::Instancia().ActOnline();
     EstablecerCasilla(chkActOnline_, actOnline == -1 || actOnline > 0);
+}
+
+// At the main window's outer corner plus the design offset.
+void FrmIdioma::Colocar() {
     if (MDI7312* principal = MDI7312::Actual())
-        move(principal->pos() + QPoint(TwipsAPixeles(this, kDesplazamientoIzquierda),
-                                       TwipsAPixeles(this, kDesplazamientoArriba)));
+        move(principal->frameGeometry().topLeft() + QPoint(TwipsAPixeles(this, kDesplazamientoIzquierda),
+                                                           TwipsAPixeles(this, kDesplazamientoArriba)));
+}
+
+// Placed when shown, and again whenever the main window moves while it is open: on a first run
+// the desktop may place the main window only after this window has appeared.
+void FrmIdioma::showEvent(QShowEvent* evento) {
+    Colocar();
+    if (MDI7312* principal = MDI7312::Actual()) principal->installEventFilter(this);
+    QDialog::showEvent(evento);
 }
 
 void FrmIdioma::Form_Activate() {
@@ -95,24 +113,22 @@ bool FrmIdioma::event(QEvent* evento) {
     return QDialog::event(evento);
 }
 
-// The window has no default button: Enter clicks a button only when that button has the focus,
-// and on any other control it does nothing beyond moving on.
+// The window has no default button: Enter never presses one.
 void FrmIdioma::keyPressEvent(QKeyEvent* evento) {
-    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
-        evento->ignore();
-        return;
-    }
+    if (EsIntro(evento)) return;
     QDialog::keyPressEvent(evento);
 }
 
+// Enter on any control moves the focus on, like a Tab, and goes no further: on a language
+// button it would otherwise press it.
 bool FrmIdioma::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() == QEvent::KeyPress) {
-        const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        // Enter moves on to the next control, like a Tab typed after it; the key goes on too.
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)
-            QCoreApplication::postEvent(objeto, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+    if (objeto == MDI7312::Actual()) {
+        if (evento->type() == QEvent::Move && isVisible()) Colocar();
+        return QDialog::eventFilter(objeto, evento);
     }
-    return QDialog::eventFilter(objeto, evento);
+    if (!EsIntro(evento)) return QDialog::eventFilter(objeto, evento);
+    focusNextChild();
+    return true;
 }
 
 void FrmIdioma::chkActOnline_Click() {

@@ -22,6 +22,7 @@ public:
 
 protected:
     bool event(QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
@@ -32,6 +33,7 @@ private:
     QCheckBox* chkActOnline_;
 
     void Form_Load();
+    void Colocar();
     void Form_Activate();
     void chkActOnline_Click();
     void Elegir(const QString& letra);

@@ -24,6 +24,7 @@
 #include "shell/ayuda.h"
 #include "shell/cadenas.h"
 #include "shell/copia_seguridad.h"
+#include "shell/emblema.h"
 #include "shell/fin_programa.h"
 #include "shell/frmAbout.h"
 #include "shell/frmPreferencias.h"
@@ -66,6 +67,7 @@ QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 MDI7312::MDI7312(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDI7312"));
     setCentralWidget(area_);
+    setWindowIcon(IconoEmblema());
     resize(800, 600);
     RegistrarVentanasGarobel();
     CrearMenus();
@@ -204,6 +206,7 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
     }
     QMdiSubWindow* sub = area_->addSubWindow(hija);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
     hija->Cargar();
     sub->show();
     area_->setActiveSubWindow(sub);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <new>
 
+#include "shell/emblema.h"
 #include "shell/general.h"
 #include "shell/mensajes.h"
 
@@ -16,6 +17,7 @@ constexpr int32_t kSinMemoria = 7;
 
 Aplicacion::Aplicacion(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Oxalde"));
+    setWindowIcon(IconoEmblema());
 }
 
 bool Aplicacion::notify(QObject* receptor, QEvent* evento) {
@@ -55,6 +57,10 @@ void MostrarError(const vb::Error& error) {
 Arranque Arrancar() {
     try {
         return Main() ? Arranque::Continuar : Arranque::Terminar;
+    } catch (const ErrorArranque& e) {
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        MsgBox(e.Texto(), vbCritical);
+        return Arranque::Fallo;
     } catch (...) {
         MostrarError(ErrorDe(std::current_exception()));
         return Arranque::Fallo;

@@ -3,18 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "shell/base_usuario.h"
 #include "shell/cadenas.h"
 #include "shell/copia_sqlite.h"
 #include "shell/mensajes.h"
 #include "vb/error.h"
 
 namespace oxalde {
-namespace {
-
-// The tables of the user's database: a copy without them belongs to something else.
-const QStringList kTablas{"T00_GENERAL", "T01_DECLARANTES", "T02_COMUNDECLA", "T03_731DECLA", "T04_732DECLA"};
-
-}  // namespace
 
 QString NombreBaseAnterior(const QString& ruta) {
     const QFileInfo archivo(ruta);
@@ -39,7 +34,7 @@ void cSaveAsRestore::CrearBackup() {
 }
 
 bool cSaveAsRestore::CopiaValida() {
-    const ResultadoComprobacion r = ComprobarCopia(Origen(), kTablas);
+    const ResultadoComprobacion r = ComprobarCopiaCompleta(Origen(), bdLectura_);
     if (r.defecto == DefectoCopia::Ninguno) return true;
     const QString archivo = QDir::toNativeSeparators(Origen());
     QString motivo;

@@ -24,8 +24,8 @@ public:
     void Idioma(vb::Integer v) { idioma_ = v; }
     // Handle of the window that owns the component's boxes.
     void Parent(quintptr v) { parent_ = v; }
-    // A value of the reference database (database, table, column) for the component's own use;
-    // accepted and not needed by this component.
+    // A value of the reference database (database, table, column) for the component's own use:
+    // the database serves the upgrade a restored copy is checked with.
     void BDLectura(const QString& v) { bdLectura_ = v; }
     void BDTabla(const QString& v) { bdTabla_ = v; }
     void BDCampo(const QString& v) { bdCampo_ = v; }
@@ -35,9 +35,10 @@ public:
     void CrearBackup();
 
     // After the user confirms, replaces the database by the backup copy: only a copy that passes
-    // the engine's integrity check and holds every table of the user's database; the replaced
-    // database is kept beside it as "<name>_Anterior.mdb". True only when it was replaced; on any
-    // refusal or failure the database stays as it was and a box says why.
+    // the engine's integrity check and, once upgraded (on a scratch copy), holds every table and
+    // column the program reads; the replaced database is kept beside it as "<name>_Anterior.mdb".
+    // True only when it was replaced; on any refusal or failure the database stays as it was and
+    // a box says why.
     bool CrearRestore();
 
 private:

@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QHash>
 #include <QStringList>
+#include <string>
+
+#include "vb/error.h"
 
 // The resources of a static library are only linked in when something asks for them.
 static void IniciarRecursos() { Q_INIT_RESOURCE(recursos); }
@@ -11,6 +14,7 @@ namespace oxalde {
 namespace {
 
 constexpr int kDesplEuskera = 10000;
+constexpr int32_t kRecursoNoEncontrado = 326;
 
 // "\n" stands for a line break, "\t" for a tab and "\\" for a backslash.
 QString Desescapar(const QString& texto) {
@@ -50,7 +54,10 @@ QHash<int, QString> Cargar() {
 
 QString LoadResString(int id) {
     static const QHash<int, QString> tabla = Cargar();
-    return tabla.value(id);
+    const auto it = tabla.constFind(id);
+    if (it == tabla.constEnd())
+        throw vb::Error(kRecursoNoEncontrado, "Oxalde", "Resource with identifier '" + std::to_string(id) + "' not found");
+    return *it;
 }
 
 }  // namespace oxalde

@@ -5,7 +5,8 @@
 
 namespace oxalde {
 
-// The text of an id; an unknown id gives an empty text.
+// The text of an id; an unknown id raises error 326 (resource not found), so a missing caption
+// shows at once instead of leaving a blank.
 QString LoadResString(int id);
 
 }  // namespace oxalde

@@ -4,9 +4,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include "shell/cadenas.h"
+#include "shell/emblema.h"
 #include "shell/general.h"
 
 namespace oxalde {
@@ -37,7 +37,7 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     auto* picIcon = Etiqueta("picIcon", this);
-    picIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogInfoView).pixmap(48, 48));
+    picIcon->setPixmap(PixmapEmblema(48));
     QFont titulo = lblTitle_->font();
     titulo.setBold(true);
     lblTitle_->setFont(titulo);

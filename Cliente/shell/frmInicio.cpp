@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "actualizacion/ActualizacionOnline.h"
+#include "shell/emblema.h"
 #include "shell/general.h"
 #include "shell/reloj.h"
 
@@ -35,6 +36,11 @@ frmInicio::frmInicio(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     auto* capas = new QVBoxLayout(marco);
     capas->setContentsMargins(24, 24, 24, 24);
     capas->setSpacing(10);
+    auto* imagen = new QLabel(marco);
+    imagen->setObjectName(QStringLiteral("imgEmblema"));
+    imagen->setPixmap(PixmapEmblema(96));
+    imagen->setAlignment(Qt::AlignCenter);
+    capas->addWidget(imagen);
     capas->addWidget(Etiqueta(QStringLiteral("BEZ - Aldizkakoak ez diren aitorpenak"), marco, 14, true));
     capas->addWidget(Etiqueta(QStringLiteral("I.V.A. - Declaraciones no periódicas"), marco, 14, true));
     capas->addWidget(Etiqueta(QStringLiteral("731 eta 732 ereduak egiteko laguntza programa"), marco));

@@ -12,6 +12,7 @@
 #include "com/com.h"
 #include "registro.h"
 #include "servicios/cTraspaso.h"
+#include "shell/base_usuario.h"
 #include "shell/CEntrada.h"
 #include "shell/MDI7312.h"
 #include "shell/cFecha.h"
@@ -40,13 +41,19 @@ void CrearCerrojoQuelvarin() {
     cerrojo.tryLock(0);
 }
 
+// The texts of start-up are shown in both languages: the language is not known yet.
 void ComprobarArchivo(const QString& ruta) {
     const QFileInfo archivo(ruta);
-    if (archivo.isFile() && archivo.isReadable()) return;
-    const std::string r = QDir::toNativeSeparators(ruta).toStdString();
-    throw vb::Error(vb::errArchivoNoEncontrado, "Oxalde",
-                    "No se encuentra o no se puede leer la base de datos \"" + r +
-                        "\".\nEzin da \"" + r + "\" datu-basea aurkitu edo irakurri.");
+    if (!archivo.isFile() || !archivo.isReadable()) throw ErrorArranque(TextoBilingue(9101, ruta));
+}
+
+void ComprobarBaseUsuario(const QString& ruta) {
+    const QString defecto = DefectoBaseUsuario(ruta);
+    if (!defecto.isEmpty()) throw ErrorArranque(TextoBilingue(9102, ruta) + QStringLiteral("\n\n(") + defecto + u')');
+}
+
+void AvisarSoloLectura(const QString& ruta) {
+    for (const QString& sin : SinPermisoEscritura(ruta)) MsgBox(TextoBilingue(9103, sin), vbExclamation);
 }
 
 }  // namespace
@@ -103,9 +110,16 @@ void EstablecerRutasBD() {
     RutaBDModificable = RutaTablas + QStringLiteral("731_2Mod.mdb");
 }
 
+QString TextoBilingue(int id, const QString& archivo) {
+    const QString nombre = QDir::toNativeSeparators(archivo);
+    return LoadResString(id).arg(nombre) + QStringLiteral("\n\n") + LoadResString(id + 10000).arg(nombre);
+}
+
 void ComprobarBasesDatos() {
     ComprobarArchivo(RutaBDLectura);
     ComprobarArchivo(RutaBDModificable);
+    ComprobarBaseUsuario(RutaBDModificable);
+    AvisarSoloLectura(RutaBDModificable);
 }
 
 bool Traspaso() {

@@ -1,7 +1,12 @@
 #include "shell/mensajes.h"
 
+#include <QPushButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+
+#include "shell/cadenas.h"
+#include "shell/general.h"
 
 namespace oxalde {
 namespace {
@@ -21,7 +26,25 @@ QMessageBox::Icon Icono(int estilo) {
     }
 }
 
+// The string of each standard button that has one of its own.
+struct TextoBoton {
+    int boton;  // QMessageBox::StandardButton and QDialogButtonBox::StandardButton share values
+    int id;
+};
+constexpr TextoBoton kTextosBotones[] = {
+    {QMessageBox::Yes, 9111}, {QMessageBox::No, 9112}, {QMessageBox::Ok, 118}, {QMessageBox::Cancel, 119}};
+
+template <class Caja>
+void Traducir(Caja& caja) {
+    for (const TextoBoton& t : kTextosBotones)
+        if (auto* b = caja.button(static_cast<typename Caja::StandardButton>(t.boton)))
+            b->setText(LoadResString(t.id + DesplIdioma));
+}
+
 }  // namespace
+
+void TraducirBotones(QMessageBox& caja) { Traducir(caja); }
+void TraducirBotones(QDialogButtonBox& botones) { Traducir(botones); }
 
 void EstablecerRespondedor(Respondedor r) { respondedor() = std::move(r); }
 
@@ -43,6 +66,7 @@ int MsgBox(const QString& texto, int estilo, const QString& titulo) {
         default: botones = {{QMessageBox::Ok, vbOK}}; break;
     }
     for (const auto& b : botones) caja.addButton(b.boton);
+    TraducirBotones(caja);
     size_t porDefecto = (estilo & vbDefaultButton2) && botones.size() > 1 ? 1 : 0;
     caja.setDefaultButton(botones[porDefecto].boton);
     const auto pulsado = static_cast<QMessageBox::StandardButton>(caja.exec());

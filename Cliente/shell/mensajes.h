@@ -4,6 +4,9 @@
 #include <QString>
 #include <functional>
 
+class QDialogButtonBox;
+class QMessageBox;
+
 namespace oxalde {
 
 // Buttons and icons, added together as the program composes them.
@@ -24,6 +27,13 @@ enum RespuestaMsg : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 // Shows a modal message box (title: the application's name when empty) and gives the answer.
 int MsgBox(const QString& texto, int estilo = vbOKOnly, const QString& titulo = QString());
+
+// Gives every standard button of a message box or of a dialog's button box its text in the
+// program's language: "&Sí", "&No", "&Aceptar", "&Cancelar" in Spanish, "&Bai", "&Ez", "&Ados",
+// "&Utzi" in Basque (the toolkit would show English). Every box of the program goes through it;
+// call it after the buttons are added.
+void TraducirBotones(QMessageBox& caja);
+void TraducirBotones(QDialogButtonBox& botones);
 
 // Tests put a function here that answers instead of the user; an empty one restores the box.
 using Respondedor = std::function<int(const QString& texto, int estilo, const QString& titulo)>;

@@ -7,6 +7,7 @@
 #include "shell/biblioteca.h"
 #include "controles/ComboLista.h"
 #include "controles/FlexGrid.h"
+#include "tablas/cotejo.h"
 #include "shell/general.h"
 
 namespace oxalde {
@@ -229,6 +230,22 @@ int BuscarFilaGridFinal(FlexGrid* grid, int columna, vb::Long valor) {
 QString ObtenerRuta(const QString& ruta) { return ruta.left(ruta.lastIndexOf(u'/') + 1); }
 
 QString ObtenerNombreFichero(const QString& ruta) { return ruta.mid(ruta.lastIndexOf(u'/') + 1); }
+
+QString SqlListaMunicipios() {
+    return QStringLiteral("Select T06_CODMUN, T06_NOMMUN From T06_MUNICIPIOS ORDER BY T06_NOMMUN COLLATE %1")
+        .arg(QLatin1String(brunsel::kCotejo));
+}
+
+QString SqlListaProvincias() {
+    return QStringLiteral("Select T05_PRO_ID, %1 From T05_PROVINCIAS ORDER BY %1 COLLATE %2")
+        .arg(TextoIdioma(QStringLiteral("T05_PRO_CAS"), QStringLiteral("T05_PRO_EUS")),
+             QLatin1String(brunsel::kCotejo));
+}
+
+QString SqlListaVias() {
+    return QStringLiteral("Select T07_CODIGO, %1 From T07_SIGLASVIA ORDER BY %1 COLLATE %2")
+        .arg(TextoIdioma(QStringLiteral("T07_CAS"), QStringLiteral("T07_EUS")), QLatin1String(brunsel::kCotejo));
+}
 
 void ObtenerMunicipios(const QString& sql, vb::Variant& buffer) {
     CargarCodigos(&brunsel::cDatosGeneral::CargarMunicipios, sql, buffer);

@@ -74,13 +74,21 @@ int BuscarFilaGridFinal(FlexGrid* grid, int columna, vb::Long valor);
 QString ObtenerRuta(const QString& ruta);
 QString ObtenerNombreFichero(const QString& ruta);
 
+// The queries of the three reference lists in the current language, sorted by name in Spanish
+// order (accented letters with their base letter, Ñ after N): the library's collation is named
+// in the query. Pass them to the three procedures below.
+QString SqlListaMunicipios();
+QString SqlListaProvincias();
+QString SqlListaVias();
+
 // Code lists of the reference database (0 key | 1 name, entry), from the query given.
 void ObtenerMunicipios(const QString& sql, vb::Variant& buffer);
 void ObtenerProvincias(const QString& sql, vb::Variant& buffer);
 void ObtenerVias(const QString& sql, vb::Variant& buffer);
 
 // Deletes a declaration from the user's database: its form's own row, then the common one.
-// An error of the first step leaves the second undone and reaches the caller.
+// The library deletes the whole declaration in one transaction at the first call (the second
+// finds nothing left), so an error or a killed process never leaves it half deleted.
 void EliminarDeclaracion(vb::Long CSDE, const QString& Modelo);
 
 // "1T" to "4T": the quarter's name in the current language; anything else the empty text.

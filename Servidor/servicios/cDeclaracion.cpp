@@ -54,6 +54,12 @@ void CambiarContador(vb::Long csco, int paso) {
     declarante.Modificar();
 }
 
+bool ExisteDeclarante(vb::Long csco) {
+    cT01 declarante;
+    declarante.KeyT01_CSCO(csco);
+    return declarante.Seleccionar();
+}
+
 template <class Forma>
 vb::Long Guardar(const std::string& ruta, const vb::Variant& buffer) {
     cT02 cabecera;
@@ -75,6 +81,9 @@ vb::Long Guardar(const std::string& ruta, const vb::Variant& buffer) {
         else
             detalle.Insertar();
     } else {
+        // A taxpayer deleted in the meantime (by another copy of the program) gets no
+        // declaration: nothing is written and 0 tells the program so.
+        if (!ExisteDeclarante(cabecera.datT02_CSCO())) return 0;
         clave = cabecera.Insertar();
         cabecera.KeyT02_CSDE(clave);
         Forma::Clave(detalle, clave);
@@ -94,20 +103,37 @@ void Cargar(const std::string& ruta, vb::Long csde, vb::Variant& buffer) {
     VolcarCasillas(Forma::CasillasDetalle(), detalle, buffer);
 }
 
-// The owner's counter goes down only when a detail row was really deleted.
 template <class Forma>
-void BorrarDetalle(vb::Long csde) {
-    dao::Transaccion transaccion(ConexionDAO().BD());
+bool TieneDetalle(vb::Long csde) {
     typename Forma::Detalle detalle;
     Forma::Clave(detalle, csde);
-    const bool habia = detalle.Existe();
+    return detalle.Existe();
+}
+
+// Deletes one form's detail row of a declaration; when there was one, its owner's counter of
+// that form goes down.
+template <class Forma>
+void BorrarDetalle(vb::Long csde, vb::Long csco) {
+    if (!TieneDetalle<Forma>(csde)) return;
+    typename Forma::Detalle detalle;
+    Forma::Clave(detalle, csde);
     detalle.Borrar();
-    if (habia) {
-        cT02 cabecera;
-        cabecera.KeyT02_CSDE(csde);
-        cabecera.Seleccionar();  // no header: owner 0, no counter changes
-        CambiarContador<Forma>(cabecera.datT02_CSCO(), -1);
-    }
+    CambiarContador<Forma>(csco, -1);
+}
+
+// A declaration goes whole, in one transaction: both detail tables (a header whose form text is
+// wrong must not leave its boxes behind), the counters of the rows really deleted, the header.
+// A process killed at any moment leaves the declaration either whole or gone.
+void BorrarEntera(vb::Long csde) {
+    dao::Transaccion transaccion(ConexionDAO().BD());
+    cT02 cabecera;
+    cabecera.KeyT02_CSDE(csde);
+    cabecera.Seleccionar();  // no header: owner 0, no counter changes
+    const vb::Long csco = cabecera.datT02_CSCO();
+    BorrarDetalle<Forma731>(csde, csco);
+    BorrarDetalle<Forma732>(csde, csco);
+    cabecera.KeyT02_CSDE(csde);
+    cabecera.Borrar();
     transaccion.Confirmar();
 }
 
@@ -199,18 +225,16 @@ vb::Long cDeclaracion::Guardar732(vb::Variant& vBufferResultado) {
 
 void cDeclaracion::BorrarDeclaracion(vb::Long& csde) {
     BaseAbierta base(mdbname_);
-    cT02 cabecera;
-    cabecera.KeyT02_CSDE(csde);
-    cabecera.Borrar();
+    BorrarEntera(csde);
 }
 
 void cDeclaracion::BorrarDatosNoComunes(vb::Long& csde, std::string& smodelo) {
     BaseAbierta base(mdbname_);
-    // The form is compared exactly: "731 " or "" deletes nothing.
-    if (smodelo == "731")
-        BorrarDetalle<Forma731>(csde);
-    else if (smodelo == "732")
-        BorrarDetalle<Forma732>(csde);
+    // The form is compared exactly ("731 " or "" deletes nothing) and must be the one of the
+    // declaration's boxes. The program always follows with BorrarDeclaracion, which then finds
+    // nothing left.
+    if ((smodelo == "731" && TieneDetalle<Forma731>(csde)) || (smodelo == "732" && TieneDetalle<Forma732>(csde)))
+        BorrarEntera(csde);
 }
 
 vb::Integer cDeclaracion::ValidarDatos732(vb::Variant& vBufferResultado, std::string& strFecha) {

@@ -26,13 +26,16 @@ public:
     void Cargar731(vb::Long& csde, vb::Variant& vBufferResultado);
     void Cargar732(vb::Long& csde, vb::Variant& vBufferResultado);
     // Header, detail row and the owner's counter are written together or not at all. Answers the
-    // declaration's key, or 0 when the key given no longer has a header (nothing written).
+    // declaration's key, or 0 when nothing was written: the key given no longer has a header, or
+    // a new declaration's taxpayer no longer exists.
     vb::Long Guardar731(vb::Variant& vBufferResultado);
     vb::Long Guardar732(vb::Variant& vBufferResultado);
-    // Deletes the header row only; the detail row goes first with BorrarDatosNoComunes.
+    // Both delete the whole declaration in one transaction: its detail row, the owner's counter
+    // of the form when a detail row went (never below 0), and its header. The program calls
+    // BorrarDatosNoComunes first (smodelo "731" or "732" exactly, and the declaration must have
+    // boxes of that form: otherwise nothing is deleted) and BorrarDeclaracion after it, which
+    // then finds nothing left.
     void BorrarDeclaracion(vb::Long& csde);
-    // Deletes the detail row of form smodelo ("731" or "732" exactly) and, when there was one,
-    // lowers the owner's counter of that form (never below 0).
     void BorrarDatosNoComunes(vb::Long& csde, std::string& smodelo);
     // Opens no database.
     vb::Integer ValidarDatos732(vb::Variant& vBufferResultado, std::string& strFecha);

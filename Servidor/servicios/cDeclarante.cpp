@@ -82,6 +82,16 @@ vb::Variant Buffer(const cT01& d) {
     return b;
 }
 
+// The counters are the library's to keep: an update takes the stored ones, never the buffer's,
+// which the window may have loaded before another copy of the program saved a declaration.
+void ConservarContadores(cT01& declarante) {
+    cT01 guardado;
+    guardado.KeyT01_CSCO(declarante.KeyT01_CSCO());
+    if (!guardado.Seleccionar()) return;
+    declarante.datT01_NUM731(guardado.datT01_NUM731());
+    declarante.datT01_NUM732(guardado.datT01_NUM732());
+}
+
 [[noreturn]] void NoGuardado(const std::string& motivo) {
     throw vb::Error(errDeclaranteNoGuardado, kOrigen, "The taxpayer was not saved: " + motivo);
 }
@@ -207,6 +217,7 @@ vb::Integer cDeclarante::GuardarDeclarante(vb::Variant& vBufferResultado) {
         if (!declarante.Insertar()) NoGuardado("a new taxpayer needs a NIF.");
     } else {
         if (!declarante.Existe() && declarante.DniDuplicado()) return 2;
+        ConservarContadores(declarante);
         if (!declarante.Modificar() || bd.RecordsAffected() == 0)
             NoGuardado("there is no taxpayer with the key " + std::to_string(declarante.KeyT01_CSCO()) + ".");
     }

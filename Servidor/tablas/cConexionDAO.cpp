@@ -1,5 +1,7 @@
 #include "tablas/cConexionDAO.h"
 
+#include "tablas/cotejo.h"
+
 namespace brunsel {
 
 cConexionDAO::~cConexionDAO() {
@@ -19,7 +21,9 @@ void cConexionDAO::InicializaBD(const std::string& ruta) {
 
 std::shared_ptr<dao::Database> cConexionDAO::Abrir(const std::string& ruta) {
     if (!espacio_) CrearWorkSpace();
-    return espacio_->OpenDatabase(ruta, false, false, "");
+    auto base = espacio_->OpenDatabase(ruta, false, false, "");
+    RegistrarCotejo(base->Handle());
+    return base;
 }
 
 void cConexionDAO::AbrirBD(const std::string& ruta) {

@@ -1,41 +1,31 @@
 #include "tablas/cT01.h"
 
-#include <array>
+#include <algorithm>
 #include <span>
 
 #include "general.h"
 #include "tablas/columnas.h"
+#include "tablas/cotejo.h"
 
 namespace brunsel {
 namespace {
 
 const char* const kTabla = "T01_DECLARANTES";
 
-// The columns in table order; the taxpayer export relies on this order.
 enum Col : size_t {
     CSCO, DNI, NOMBRE, VIA, DOMICILIO, NUMERO, LETRA, ESCALERA, PISO, MANO,
     CODPROV, CODPOS, CODMUN, NOMMUN, TELEFONO, NUM731, NUM732,
 };
 
-constexpr std::array<Columna, 17> kColumnas{{
-    {"T01_CSCO", TipoCampo::Long},
-    {"T01_DNI", TipoCampo::Texto},
-    {"T01_NOMBRE", TipoCampo::Texto},
-    {"T01_VIA", TipoCampo::Texto},
-    {"T01_DOMICILIO", TipoCampo::Texto},
-    {"T01_NUMERO", TipoCampo::Long},
-    {"T01_LETRA", TipoCampo::Texto},
-    {"T01_ESCALERA", TipoCampo::Texto},
-    {"T01_PISO", TipoCampo::Texto},
-    {"T01_MANO", TipoCampo::Texto},
-    {"T01_CODPROV", TipoCampo::CodigoTexto},
-    {"T01_CODPOS", TipoCampo::CodigoTexto},
-    {"T01_CODMUN", TipoCampo::CodigoTexto},
-    {"T01_NOMMUN", TipoCampo::Texto},
-    {"T01_TELEFONO", TipoCampo::CodigoTexto},
-    {"T01_NUM731", TipoCampo::Double},
-    {"T01_NUM732", TipoCampo::Double},
-}};
+constexpr const auto& kColumnas = kColumnasT01;
+
+// NIFs compare in Spanish order: "ñ1234567A" and "Ñ1234567A" are one taxpayer. For a NIF of
+// plain ASCII the column's own comparison (ASCII case ignored) gives the same answer and uses
+// the NIF index; only a NIF with other letters needs the collation, which reads every row.
+std::string MismoNif(const std::string& nif) {
+    const bool ascii = std::all_of(nif.begin(), nif.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? "T01_DNI=?" : std::string("T01_DNI=? COLLATE ") + kCotejo;
+}
 
 // Every column but the key: what an insert or an update writes.
 constexpr std::span<const Columna> kDatos = std::span(kColumnas).subspan(1);
@@ -111,7 +101,7 @@ void cT01::Ejecutar(std::string sql, const dao::Parametros& parametros) {
 bool cT01::Existe() {
     if (KeyT01_CSCO() < 1) return false;
     Cierre c{rs_};
-    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO=? And T01_DNI=?",
+    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO=? And " + MismoNif(datT01_DNI()),
                          {KeyT01_CSCO(), datT01_DNI()});
     return !rs.Eof() && rs.Fields(0).CDbl() > 0;
 }
@@ -119,7 +109,7 @@ bool cT01::Existe() {
 bool cT01::DniDuplicado() {
     if (datT01_DNI().empty()) return false;
     Cierre c{rs_};
-    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO<>? And T01_DNI=?",
+    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO<>? And " + MismoNif(datT01_DNI()),
                          {KeyT01_CSCO(), datT01_DNI()});
     return !rs.Eof() && rs.Fields(0).CDbl() > 0;
 }
@@ -185,7 +175,7 @@ vb::Integer cT01::ValidarDatosDeclarante() {
 
 std::optional<vb::Long> cT01::PrimeraClavePorNif() {
     Cierre c{rs_};
-    auto& rs = Consultar("Select T01_CSCO From T01_DECLARANTES Where T01_DNI=?", {datT01_DNI()});
+    auto& rs = Consultar("Select T01_CSCO From T01_DECLARANTES Where " + MismoNif(datT01_DNI()), {datT01_DNI()});
     if (rs.Eof()) return std::nullopt;
     return rs.Fields(0).CLng();
 }
@@ -207,7 +197,7 @@ std::string cT01::SQLBusqueda(vb::Integer orden, bool exportar) const {
                                : "Select T01_CSCO,T01_DNI,T01_NOMBRE,T01_CODPROV,T01_CODMUN,T01_NOMMUN,"
                                  "T01_NUM731,T01_NUM732 From T01_DECLARANTES Where T01_CSCO >= 1 ";
     // Any order but the name's sorts by NIF, so the text is always a statement the engine runs.
-    return sql + " Order by " + (orden == 2 ? "T01_NOMBRE" : "T01_DNI");
+    return sql + " Order by " + (orden == 2 ? "T01_NOMBRE" : "T01_DNI") + " COLLATE " + kCotejo;
 }
 
 }  // namespace brunsel

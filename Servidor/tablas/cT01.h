@@ -7,9 +7,31 @@
 #include <vector>
 
 #include "dao/dao.h"
+#include "tablas/columnas.h"
 #include "vb/variant.h"
 
 namespace brunsel {
+
+// The columns in table order, the key first; the taxpayer export relies on this order.
+inline constexpr Columna kColumnasT01[] = {
+    {"T01_CSCO", TipoCampo::Long},
+    {"T01_DNI", TipoCampo::Texto},
+    {"T01_NOMBRE", TipoCampo::Texto},
+    {"T01_VIA", TipoCampo::Texto},
+    {"T01_DOMICILIO", TipoCampo::Texto},
+    {"T01_NUMERO", TipoCampo::Long},
+    {"T01_LETRA", TipoCampo::Texto},
+    {"T01_ESCALERA", TipoCampo::Texto},
+    {"T01_PISO", TipoCampo::Texto},
+    {"T01_MANO", TipoCampo::Texto},
+    {"T01_CODPROV", TipoCampo::CodigoTexto},
+    {"T01_CODPOS", TipoCampo::CodigoTexto},
+    {"T01_CODMUN", TipoCampo::CodigoTexto},
+    {"T01_NOMMUN", TipoCampo::Texto},
+    {"T01_TELEFONO", TipoCampo::CodigoTexto},
+    {"T01_NUM731", TipoCampo::Double},
+    {"T01_NUM732", TipoCampo::Double},
+};
 
 class cT01 {
 public:

@@ -1,3 +1,6 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDirIterator>
 #include <QLineEdit>
 
@@ -99,7 +102,8 @@ TEST_F(Inicio, SinBasesUtilesAvisaTerminaConFalloYNoCreaNada) {
     } casos[] = {
         {false, nullptr, "731_2Lec.mdb", {}},
         {true, nullptr, "731_2Mod.mdb", {"/Tablas/731_2Lec.mdb"}},
-        {true, "esto no es una base de datos", "MDI7312.Traspaso", {"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"}},
+        {true, "esto no es una base de datos", "no es una base de datos válida",
+         {"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"}},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.aviso);
@@ -113,6 +117,93 @@ TEST_F(Inicio, SinBasesUtilesAvisaTerminaConFalloYNoCreaNada) {
         EXPECT_EQ(Archivos(), caso.archivos);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
+}
+
+// A user's database that is not one of this program's: a clear message in both languages that
+// names the file, the program ends with a failure status and nothing is changed.
+TEST_F(Inicio, UnaBaseModificableNoValidaSeNombraYNoSeToca) {
+    Preparar(true, "");
+    const QString mod = Tablas() + "731_2Mod.mdb";
+    const QByteArray sana = [&] {
+        QFile f(mod);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const std::pair<const char*, std::function<void()>> casos[] = {
+        {"empty", [&] { QFile f(mod); f.open(QIODevice::WriteOnly); }},
+        {"random bytes", [&] { QFile f(mod); f.open(QIODevice::WriteOnly); f.write(QByteArray(8192, '\x37')); }},
+        {"cut copy", [&] { QFile f(mod); f.open(QIODevice::WriteOnly); f.write(sana.left(sana.size() / 2)); }},
+        {"another program's", [&] {
+             QFile::remove(mod);
+             dao::CrearBaseDesdeSql(mod.toStdString(), "CREATE TABLE CLIENTES (ID INTEGER);");
+         }},
+        {"a column missing", [&] {
+             QFile f(mod);
+             f.open(QIODevice::WriteOnly);
+             f.write(sana);
+             f.close();
+             BdPrueba::Ejecutar(mod.toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
+         }},
+    };
+    for (const auto& [caso, preparar] : casos) {
+        SCOPED_TRACE(caso);
+        preparar();
+        const QByteArray antes = [&] {
+            QFile f(mod);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        mensajes.clear();
+        EXPECT_EQ(Arrancar(), Arranque::Fallo);
+        ASSERT_EQ(mensajes.size(), 1u);
+        const QString& texto = mensajes[0].texto;
+        EXPECT_EQ(mensajes[0].estilo & vbCritical, vbCritical);
+        EXPECT_TRUE(texto.startsWith(LoadResString(9102).arg(QDir::toNativeSeparators(mod)))) << texto.toStdString();
+        EXPECT_TRUE(texto.contains(LoadResString(19102).arg(QDir::toNativeSeparators(mod))));
+        EXPECT_FALSE(texto.contains("Error:"));
+        QFile f(mod);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), antes);
+        EXPECT_EQ(Archivos(), (QStringList{"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"}));
+    }
+}
+
+// Run as a user who may not write the database or its folder (root may write anything, so the
+// check runs in a child process that gives up root first): start-up says so, naming each.
+TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancar) {
+    Preparar(true, "");
+    const QString mod = Tablas() + "731_2Mod.mdb";
+    QFile::setPermissions(mod, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(Tablas(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                        QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(carpeta.path(), QFile::permissions(Tablas()));
+    EstablecerRutasBD();
+    int tubo[2];
+    ASSERT_EQ(pipe(tubo), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        ComprobarBasesDatos();
+        QByteArray salida;
+        for (const auto& m : mensajes) salida += QByteArray::number(m.estilo) + " " + m.texto.toUtf8() + '\x1e';
+        if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(2);
+        _exit(0);
+    }
+    close(tubo[1]);
+    QByteArray salida;
+    char trozo[4096];
+    for (ssize_t n; (n = read(tubo[0], trozo, sizeof trozo)) > 0;) salida.append(trozo, n);
+    close(tubo[0]);
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    QFile::setPermissions(Tablas(), QFile::permissions(Tablas()) | QFileDevice::WriteOwner);
+    QFile::setPermissions(mod, QFile::permissions(mod) | QFileDevice::WriteOwner);
+    ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    const QStringList avisos = QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
+    ASSERT_EQ(avisos.size(), 2);
+    const QString archivo = QDir::toNativeSeparators(mod), carpetaTablas = QDir::toNativeSeparators(Tablas().chopped(1));
+    EXPECT_EQ(avisos[0], QString::number(vbExclamation) + " " + TextoBilingue(9103, mod));
+    EXPECT_TRUE(avisos[0].contains(archivo) && avisos[0].contains(LoadResString(19103).arg(archivo)));
+    EXPECT_TRUE(avisos[1].contains(carpetaTablas)) << avisos[1].toStdString();
 }
 
 TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {

@@ -83,6 +83,11 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
              QFile::remove(Copia_());
              dao::CrearBaseDesdeSql(Copia_().toStdString(), "CREATE TABLE CLIENTES (ID INTEGER);");
          }},
+        // Every table there, one column the program reads missing: every start would fail.
+        {"sin columna", [&] {
+             Escribir(Copia_(), buena);
+             BdPrueba::Ejecutar(Copia_().toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
+         }},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);

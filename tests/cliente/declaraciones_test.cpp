@@ -11,6 +11,7 @@
 #include "controles/controles.h"
 #include "form731/cDatos731.h"
 #include "prueba.h"
+#include "impresion/cImOf.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
 
@@ -246,13 +247,17 @@ TEST_F(Declaraciones, BorrarPreguntaLaFilaDeLaCabeceraYLaQuita) {
 TEST_F(Declaraciones, AbrirEImprimirLeenLaFilaDeCSDE) {
     FrmDecResumen& w = Ventana();
     Grid(w).Row(2);
+    const auto& r = cDecResumen::Instancia();
+    const auto& o = cImOf::Instancia();
+    alModal = [&](QDialog&) {
+        EXPECT_EQ(r.Modelo() + r.MODOP() + QString::number(r.Ejercicio()), "731P2012");
+        EXPECT_EQ(o.Modelo() + o.MODOP() + o.PERIODO() + QString::number(o.CSDE()), "731P1T2");
+        EXPECT_EQ(o.CSCO(), r.CSCO());
+        return int(QDialog::Rejected);
+    };
     w.cmdImprimir_Click();
     QCoreApplication::processEvents();
-    const auto& r = cDecResumen::Instancia();
-    EXPECT_EQ(Abierta(), "FrmImOf");
-    EXPECT_EQ(r.Modelo() + r.MODOP() + QString::number(r.Ejercicio()), "731P2012");
-    v->Area()->activeSubWindow()->close();
-    QCoreApplication::processEvents();
+    EXPECT_EQ(modales, std::vector<QString>{"FrmImOf"});
     // Back with the printed declaration still selected, then opened with Enter.
     FrmDecResumen& otra = *qobject_cast<FrmDecResumen*>(v->Area()->activeSubWindow()->widget());
     EXPECT_EQ(Grid(otra).Row(), 2);

@@ -239,6 +239,39 @@ TEST_F(Idioma, LaCasillaGuardaAlMomentoYElBotonCambiaElIdioma) {
     EXPECT_EQ(v.Entrada("mnuUtilidades")->text(), "&Aukerak");
 }
 
+// Enter moves the focus on and never presses a language button; the window sits at the main
+// window's outer corner plus 3150 x 2655 twips.
+TEST_F(Idioma, IntroPasaAlSiguienteYLaVentanaSeColocaJuntoALaPrincipal) {
+    MDI7312& v = Abrir();
+    v.move(140, 90);  // offscreen there is no frame: the outer corner is this point
+    QPoint posicion;
+    QStringList focos;
+    alModal = [&](QDialog& d) {
+        auto& idioma = dynamic_cast<FrmIdioma&>(d);
+        d.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        posicion = d.pos();
+        v.move(300, 200);  // the desktop placing the main window late: the window follows
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d.pos() - posicion, QPoint(160, 110));
+        QTest::qWait(20);  // the activation puts the focus on the current language's button
+        idioma.cmdcastellano()->setFocus();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), i == 1 ? Qt::Key_Enter : Qt::Key_Return);
+            focos << QApplication::focusWidget()->objectName();
+        }
+        d.hide();
+        return d.result();
+    };
+    const std::string idiomaAntes = IdiomaGuardado();
+    FrmIdioma idioma(&v);
+    MostrarModal(idioma);
+    EXPECT_EQ(focos, (QStringList{"cmdeuskera", "chkActOnline", "cmdcastellano"}));
+    EXPECT_EQ(idioma.result(), 0);  // no button was pressed
+    EXPECT_EQ(IdiomaGuardado(), idiomaAntes);
+    EXPECT_EQ(posicion, QPoint(140, 90) + QPoint(TwipsAPixeles(&idioma, 3150), TwipsAPixeles(&idioma, 2655)));
+}
+
 TEST_F(Idioma, PreferenciasConEleccionSinHacerAceptaGuardandoCero) {
     Sql("UPDATE T00_GENERAL SET T00_Idioma = 'E'");
     LeerConfiguracion();

@@ -149,12 +149,45 @@ TEST_F(Declaraciones, ElContadorNoBajaDeCeroNiSinCabecera) {
     Sql("UPDATE T01_DECLARANTES SET T01_NUM731 = 0 WHERE T01_CSCO = 2");
     BorrarPar(k, "731");
     EXPECT_EQ(Contadores(2), "0,0");
-    // The header gone first: the detail row still goes, no counter moves.
+    // A header left without its owner: the rows go, no counter moves.
     k = Guardar("732", BufferGuardar("732", 0, 1));
-    servicio->BorrarDeclaracion(k);
+    Sql("UPDATE T02_COMUNDECLA SET T02_CSCO = 99");
     BorrarPar(k, "732");
     EXPECT_EQ(Filas(), "0,0,0");
     EXPECT_EQ(Contadores(), "3,6");
+}
+
+// Either call of the pair alone deletes the whole declaration in one go, so a process killed
+// between the two leaves nothing half done; the other call then finds nothing.
+TEST_F(Declaraciones, CadaLlamadaDelParBorraLaDeclaracionEntera) {
+    const std::pair<const char*, std::function<void(vb::Long, std::string)>> llamadas[] = {
+        {"BorrarDatosNoComunes", [&](vb::Long k, std::string m) { servicio->BorrarDatosNoComunes(k, m); }},
+        {"BorrarDeclaracion", [&](vb::Long k, std::string) { servicio->BorrarDeclaracion(k); }},
+    };
+    for (const auto& [nombre, borrar] : llamadas) {
+        for (std::string modelo : {"731", "732"}) {
+            SCOPED_TRACE(std::string(nombre) + " " + modelo);
+            const vb::Long k = Guardar(modelo, BufferGuardar(modelo, 0, 1));
+            borrar(k, modelo);
+            EXPECT_EQ(Filas(), "0,0,0");
+            EXPECT_EQ(Contadores(), "3,5");
+            const std::string despues = Foto();
+            BorrarPar(k, modelo);
+            EXPECT_EQ(Foto(), despues);
+            EXPECT_FALSE(BaseAbierta());
+        }
+    }
+}
+
+// A new declaration of a taxpayer that another copy of the program deleted meanwhile.
+TEST_P(GuardarPorForma, UnaNuevaDeUnDeclaranteQueYaNoExisteNoEscribeNada) {
+    Sql("DELETE FROM T01_DECLARANTES WHERE T01_CSCO = 2");
+    const std::string antes = Foto();
+    for (vb::Long csco : {2, 0, -1}) {
+        EXPECT_EQ(Guardar(modelo, BufferGuardar(modelo, 0, csco)), 0) << csco;
+        EXPECT_EQ(Foto(), antes) << csco;
+    }
+    EXPECT_FALSE(BaseAbierta());
 }
 
 // Key 9: 731 with its result; 7: 732 with its total; 5: 731 without detail row;

@@ -90,7 +90,7 @@ TEST_F(TablaT01, ValidarCodigosEnSuOrden) {
             {prov, "20", 8}, {pos, "48001", 5}, {pos, "20", 6}, {pos, "20000", 7}, {nom, "KELMORIA", 7},
             {pos, "20001", 9}, {nom, "", 9}, {mun, "79", 0},  // the home province needs the code, not the name
             {tel, "94312345", 11}, {tel, "000000000", 12}, {tel, "0", 0}, {tel, "943123456", 0},
-            {prov, "48", 5}, {pos, "48001", 10}, {mun, "", 10}, {nom, "Bilbo", 0},  // elsewhere the name
+            {prov, "48", 5}, {pos, "48001", 10}, {mun, "", 10}, {nom, "Beldro", 0},  // elsewhere the name
             {pos, "01001", 5}, {prov, "1", 5}, {prov, "01", 0},  // compared as text: the province must be "01"
         };
         for (const auto& [fijar, valor, codigo] : pasos) {
@@ -111,10 +111,10 @@ TEST_F(TablaT01, SQLBusquedaTextosExactosQueElMotorEjecuta) {
         "From T01_DECLARANTES Where T01_CSCO >= 1 ";
     const std::string todo = "Select * From T01_DECLARANTES Where T01_CSCO >= 1 ";
     cT01 t;
-    EXPECT_EQ(t.SQLBusqueda(1, false), lista + " Order by T01_DNI");
-    EXPECT_EQ(t.SQLBusqueda(2, false), lista + " Order by T01_NOMBRE");
-    EXPECT_EQ(t.SQLBusqueda(2, true), todo + " Order by T01_NOMBRE");
-    EXPECT_EQ(t.SQLBusqueda(0, true), todo + " Order by T01_DNI");  // never a malformed statement
+    EXPECT_EQ(t.SQLBusqueda(1, false), lista + " Order by T01_DNI COLLATE ESPANOL");
+    EXPECT_EQ(t.SQLBusqueda(2, false), lista + " Order by T01_NOMBRE COLLATE ESPANOL");
+    EXPECT_EQ(t.SQLBusqueda(2, true), todo + " Order by T01_NOMBRE COLLATE ESPANOL");
+    EXPECT_EQ(t.SQLBusqueda(0, true), todo + " Order by T01_DNI COLLATE ESPANOL");  // never malformed
     Alta("B", "AITOR");
     Alta("A", "ZUBIRI");
     EXPECT_EQ(brunsel::Requerir(ConexionDAO().openRecordset(t.SQLBusqueda(2, false))).Fields("T01_DNI").CStr(), "B");

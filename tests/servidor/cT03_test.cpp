@@ -39,7 +39,7 @@ TEST_F(ChequeoT03, TransporteEnSuOrden) {
     Recorrer([&] { return Codigo("20100630"); },
              {{[] {}, 1}, {[&] { t.datT03_ADQNIF("   "); }, 1},  // only blanks is blank
               {[&] { t.datT03_ADQNIF("X1234567L"); }, 2}, {[&] { t.datT03_ADQNOM("JEAN DUPONT"); }, 3},
-              {[&] { t.datT03_ADQPAIS("FRANCIA"); }, 14},  // no means of transport: its rules are skipped
+              {[&] { t.datT03_ADQPAIS("VELDORIA"); }, 14},  // no means of transport: its rules are skipped
               {[&] { t.datT03_TMEDIO("v"); }, 14}, {[&] { t.datT03_TMEDIO(" V"); }, 14},  // compared exactly
               {[&] { t.datT03_TMEDIO("V"); }, 4}, {[&] { t.datT03_MARCAV("M"); }, 5},
               {[&] { t.datT03_TIPOV("T"); }, 6}, {[&] { t.datT03_MODELOV("MV"); }, 7},
@@ -69,7 +69,7 @@ TEST_F(ChequeoT03, TrimestralYVentanaDe2012) {
 }
 
 TEST_F(ChequeoT03, CuentaDeLaDevolucionDesdeJulioDe2010) {
-    t.MODOP("T"), t.datT03_ADQNIF("X1234567L"), t.datT03_ADQNOM("JEAN DUPONT"), t.datT03_ADQPAIS("FRANCIA");
+    t.MODOP("T"), t.datT03_ADQNIF("X1234567L"), t.datT03_ADQNOM("JEAN DUPONT"), t.datT03_ADQPAIS("VELDORIA");
     t.datT03_PREADQ(2000000), t.datT03_CC("ES5812345678010123456789");
     t.datT03_IVASOP(-5);  // no refund: no account, but the date is still read
     EXPECT_EQ(Codigo("20120930"), 0);
@@ -106,7 +106,7 @@ constexpr double G = 5e9;
 
 TEST_F(TablaT03, IdaYVueltaDeCadaColumnaYNulosAntiguos) {
     const prueba::Campo<cT03> campos[] = {
-        CAMPO(ADQNIF, "Y'2"), CAMPO(ADQNOM, "Àlex"), CAMPO(ADQPAIS, "FRANCIA"), CAMPO(TMEDIO, "B"),
+        CAMPO(ADQNIF, "Y'2"), CAMPO(ADQNOM, "Àlex"), CAMPO(ADQPAIS, "VELDORIA"), CAMPO(TMEDIO, "B"),
         CAMPO(MARCAV, "MV2"), CAMPO(TIPOV, "TV2"), CAMPO(MODELOV, "OV2"), CAMPO(NBASTIDOR, "NB2"),
         CAMPO(CLASIF, 32767), CAMPO(FABRICB, "FB2"), CAMPO(ESLORAMAX, 14.75f), CAMPO(NCONSTRUC, "NC2"),
         CAMPO(MARCAB, "MB2"), CAMPO(TIPOB, "TB2"), CAMPO(MODELOB, "OB2"), CAMPO(FABRICA, "FA2"), CAMPO(PESOMAX, -7),

@@ -23,7 +23,7 @@ TEST_F(ChequeoT04, TransporteEnSuOrden) {
     t.MODOP(" T");
     t.PrimeraLetra("A");
     Recorrer({{[&] { t.datT04_HECHO2("X"); }, 1}, {[&] { t.datT04_TRANIF("FR123"); }, 2},
-              {[&] { t.datT04_TRANOM("DUPONT"); }, 3}, {[&] { t.datT04_TRAPAIS("FRANCIA"); }, 5},
+              {[&] { t.datT04_TRANOM("DUPONT"); }, 3}, {[&] { t.datT04_TRAPAIS("VELDORIA"); }, 5},
               {[&] { t.PrimeraLetra("1"); }, 20},  // no means of transport: no technical data asked
               {[&] { t.datT04_TMEDIO("V"); }, 10}, {[&] { t.datT04_MARCAV("M"); }, 11},
               {[&] { t.datT04_TIPOV("T"); }, 12}, {[&] { t.datT04_MODELOV(" "); }, 12},
@@ -42,10 +42,10 @@ TEST_F(ChequeoT04, TransporteSegunLosHechos) {
     t.datT04_TRANIF("B1");
     t.datT04_TRANOM("N");
     Recorrer({{[&] { t.datT04_HECHO5(" X "); }, 28},
-              {[&] { t.datT04_TRAPROV("GIPUZKOA"); }, 0},  // a province is enough when only HECHO5 is marked
+              {[&] { t.datT04_TRAPROV("KELMORIA"); }, 0},  // a province is enough when only HECHO5 is marked
               // HECHO2 marked but not exactly "X": transmitter asked, technical data and base not.
               {[&] { t.datT04_HECHO5(""); t.datT04_HECHO2(" X"); }, 3},
-              {[&] { t.datT04_TRAPAIS("FRANCIA"); t.datT04_TMEDIO("V"); }, 0},
+              {[&] { t.datT04_TRAPAIS("VELDORIA"); t.datT04_TMEDIO("V"); }, 0},
               // Neither event: only the declarant's kind, then "no event".
               {[&] { t.datT04_HECHO2("x"); t.datT04_TRANIF(""); t.PrimeraLetra("A"); }, 5},
               {[&] { t.PrimeraLetra("1"); }, 0}, {[&] { t.datT04_HECHO2("  "); }, 9}});  // "x" is not blank

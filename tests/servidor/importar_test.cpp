@@ -61,7 +61,7 @@ TEST_F(Importar, CadaReglaConSusCasos) {
         {{{CODMUN, "000"}, {NOMMUN, ""}}, {10, 20}},                                       // no municipality 0
         {{{CODMUN, "998"}}, {20}}, {{{CODMUN, "007"}}, {}},  // a code the reference data lacks, one it has
         {{{PROVINCIA, "48"}, {POSTAL, "48001"}, {NOMMUN, "   "}}, {8, 17}},  // another province: a name, code 000
-        {{{PROVINCIA, "48"}, {POSTAL, "48001"}, {CODMUN, "000"}, {NOMMUN, "BILBO"}}, {}},
+        {{{PROVINCIA, "48"}, {POSTAL, "48001"}, {CODMUN, "000"}, {NOMMUN, "BELDRO"}}, {}},
         {{{PROVINCIA, "99"}, {POSTAL, "99001"}, {CODMUN, "000"}, {NOMMUN, "X"}}, {19}},
         {{{TELEFONO, "         "}}, {}}, {{{TELEFONO, ""}}, {}}, {{{TELEFONO, "012345678"}}, {21}},
         {{{TELEFONO, "000000000"}}, {21, 22}}, {{{TELEFONO, "94300000"}}, {21}}, {{{TELEFONO, "A94300000"}}, {22}},

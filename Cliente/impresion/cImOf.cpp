@@ -1,0 +1,10 @@
+#include "impresion/cImOf.h"
+
+namespace oxalde {
+
+cImOf& cImOf::Instancia() {
+    static cImOf opciones;
+    return opciones;
+}
+
+}  // namespace oxalde

@@ -1,0 +1,62 @@
+// The header's year and period and the declarant box, which read the registry's records.
+#include "impresion/Impresora.h"
+#include "impresion/cImOf.h"
+#include "impresion/cabecera.h"
+#include "impresion/primitivas.h"
+#include "registro/cDecDatos.h"
+#include "registro/cDecResumen.h"
+#include "shell/procedimientos.h"
+
+namespace oxalde {
+namespace {
+
+const QString kTimes = QStringLiteral("times new roman");
+
+struct Celda {
+    double x;
+    const char* euskera;
+    const char* castellano;
+};
+
+const Celda kCeldas[] = {
+    {12, "NA/IFK", "D.N.I./C.I.F."},
+    {39.36, "Deiturak eta izena / Enpresaren izena", "Apellidos y nombre / Razón social"},
+    {167.24, "Anagrama", "Anagrama"},
+};
+
+}  // namespace
+
+void ImprimirEjercicioPeriodo() {
+    PonerFuente(QStringLiteral("arial"), 7, true, false);
+    ImprimirTexto(64, 24.5, QString::number(cDecResumen::Instancia().Ejercicio()));
+    const QString periodo = cImOf::Instancia().PERIODO();
+    ImprimirTexto(125, 24.5, NombreTrimestre(periodo).isEmpty() ? QStringLiteral("OA") : periodo);
+}
+
+void ImprimirMarcoDeclarante(double y, const QString& banda, int ancho) {
+    Impresora& p = Printer();
+    p.DrawWidth(ancho);
+    DibujarRecuadro(0.1, y, 190.5, y + 15);
+    DibujarLinea(0.1, y + 15, 190.5, y + 15);
+    DibujarLinea(38, y, 38, y + 15);
+    // The band caption fills the free strip on the left, as the other sections' bands do.
+    p.PaintPicture(banda, 0.5, y + 0.5, 9, 14);
+
+    PonerFuente(kTimes, 7, false);
+    for (const Celda& c : kCeldas) {
+        if (c.x == kCeldas[2].x) DibujarLinea(165.24, y, 165.24, y + 15);
+        p.FontItalic(true);
+        ImprimirTexto(c.x, y + 1.3, QString::fromUtf8(c.euskera));
+        p.FontItalic(false);
+        ImprimirTexto(c.x, y + 3.8, QString::fromUtf8(c.castellano));
+    }
+}
+
+void ImprimirDatosDeclarante(double y) {
+    PonerFuente(QStringLiteral("arial"), 7, true, false);
+    const cDecDatos& declarante = cDecDatos::Instancia();
+    ImprimirCentrado(10, y + 6, 28, declarante.DNI());
+    ImprimirCentrado(38, y + 6, 127.24, declarante.NOMBRE());
+}
+
+}  // namespace oxalde

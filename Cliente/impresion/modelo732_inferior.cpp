@@ -1,0 +1,259 @@
+// The form-732 page's lower sections: technical data, liquidation, payment and signature.
+#include <algorithm>
+
+#include "form732/cDatos732.h"
+#include "impresion/Impresora.h"
+#include "impresion/cImOf.h"
+#include "impresion/cabecera.h"
+#include "impresion/modelo732.h"
+#include "impresion/primitivas.h"
+#include "registro/cDecResumen.h"
+#include "shell/procedimientos.h"
+#include "shell/tipos_iva.h"
+#include "vb/formato.h"
+
+namespace oxalde {
+namespace {
+
+const QString kTimes = QStringLiteral("times new roman");
+
+struct Regla {
+    double x1, y1, x2, y2;  // y from the section's top
+};
+
+const Regla kReglasTecnicas[] = {
+    {10, 0, 10, 54},  {35, 0, 35, 54},    {86, 0, 86, 9},     {147, 0, 147, 9},   {35, 9, 190.5, 9},
+    {120, 9, 120, 18}, {10, 18, 190.5, 18}, {120, 18, 120, 27}, {35, 27, 190.5, 27}, {150, 27, 150, 36},
+    {10, 36, 190.5, 36}, {150, 45, 150, 54}, {35, 45, 190.5, 45}, {90, 45, 90, 54},  {120, 36, 120, 45},
+};
+
+struct Categoria {
+    double yEuskera, yCastellano;
+    const char* euskera;
+    const char* castellano;
+};
+
+const Categoria kCategorias[] = {
+    {7, 10, "Ibilgailuak", "Vehículos"}, {25, 28, "Itsasuntziak", "Barcos"}, {43, 46, "Aireuntziak", "Aeronaves"}};
+
+struct Etiqueta {
+    double fila, x;  // the row's top from the section's top
+    const char* euskera;
+    const char* castellano;
+};
+
+const Etiqueta kEtiquetasTecnicas[] = {
+    {0, 37, "Marka ", "Marca "},
+    {0, 88, "Tipoa ", "Tipo"},
+    {0, 149, "Eredua ", "Modelo"},
+    {9, 37, "Identifikazio zk. (txasisarena)", "Nº Identificación (bastidor)"},
+    {9, 122, "Sailkapena", "Clasificación"},
+    {18, 37, "Fabrikatzailea", "Fabricante"},
+    {18, 122, "Tipoa - Eredua", "Tipo - Modelo"},
+    {27, 37, "Identifikazioa (eraikuntza zk.)", "Identificación (Nº construcción)"},
+    {27, 152, "Gehienezko luzera", "Eslora máxima"},
+    {36, 37, "Fabrikatzailea", "Fabricante"},
+    {36, 122, "Eredua", "Modelo"},
+    {45, 37, "Serie zk.", "Nº de serie"},
+    {45, 92, "Fabrikazio urtea", "Año de fabricación"},
+    {45, 152, "Gehienezko aireratze pisua (kg.tan)", "Peso máximo despegue (en Kg.)"},
+};
+
+// One technical value: printed for its means of transport when its condition holds.
+struct ValorTecnico {
+    char medio;
+    QString (*valor)(const cDatos732&);
+    double x, ancho, y;
+    bool (*imprimir)(const cDatos732&);  // nullptr: always
+};
+
+QString Entero(double v, const char* patron) { return QString::fromStdString(vb::Format(v, patron)); }
+
+const ValorTecnico kValoresTecnicos[] = {
+    {'V', [](const cDatos732& d) { return d.MARCAV() + QStringLiteral(" - "); }, 35, 50, 6, nullptr},
+    {'V', [](const cDatos732& d) { return d.TIPOV() + QStringLiteral(" - "); }, 86, 61, 6, nullptr},
+    {'V', [](const cDatos732& d) { return d.MODELOV(); }, 147, 45, 6, nullptr},
+    {'V', [](const cDatos732& d) { return d.NBASTIDOR(); }, 35, 85, 15, nullptr},
+    {'V', [](const cDatos732& d) { return Entero(d.CLASIF(), "####"); }, 120, 70.5, 15, nullptr},
+    {'B', [](const cDatos732& d) { return d.FABRICB(); }, 35, 85, 24, nullptr},
+    {'B', [](const cDatos732& d) { return Entero(d.ESLORAMAX(), "##0.00"); }, 147, 43.5, 33,
+     [](const cDatos732& d) { return d.ESLORAMAX() != 0; }},
+    {'B', [](const cDatos732& d) { return d.NCONSTRUC(); }, 35, 112, 33, nullptr},
+    {'B', [](const cDatos732& d) { return d.MODELOB(); }, 120, 70, 24,
+     [](const cDatos732& d) { return !d.MODELOB().trimmed().isEmpty(); }},
+    {'A', [](const cDatos732& d) { return d.FABRICA(); }, 35, 85, 42, nullptr},
+    {'A', [](const cDatos732& d) { return d.MODELOA(); }, 120, 70, 42,
+     [](const cDatos732& d) { return !d.MODELOA().trimmed().isEmpty(); }},
+    {'A', [](const cDatos732& d) { return d.NSERIE(); }, 35, 55, 51, nullptr},
+    {'A', [](const cDatos732& d) { return Entero(d.ANOFAB(), "####"); }, 90, 60, 51, nullptr},
+    {'A', [](const cDatos732& d) { return Entero(d.PESOMAX(), "#,###,###"); }, 150, 40, 51,
+     [](const cDatos732& d) { return d.PESOMAX() != 0; }},
+};
+
+struct Texto {
+    double x, y;
+    bool cursiva;
+    const char* texto;
+};
+
+const Texto kGruposLiquidacion[] = {
+    {13, 5, true, "Erregimen Orokorra"},
+    {15, 8, false, "Régimen General"},
+    {15, 21, true, "Baliokidetasun "},
+    {17, 24, true, "Gainkargua "},
+    {13, 34, true, "Ondaintzeko emaitza"},
+    {13, 27, false, "Recargo Equivalencia"},
+    {13, 37, false, "Resultado a ingresar"},
+    {41, 1.5, false, "oinarri esargarria / Base Imponible"},
+    {93, 1.5, false, "Tasa / Tipo"},
+    {109, 1.5, false, "Kuota / Cuota"},
+};
+
+const Regla kReglasLiquidacion[] = {
+    {40, 0, 40, 32}, {47, 4, 47, 32}, {92, 0, 92, 32}, {98, 4, 98, 32},
+    {108, 0, 108, 42}, {114, 4, 114, 42}, {152, 0, 152, 42}, {40, 4, 152, 4},
+};
+
+struct Importe {
+    double (*valor)(const cDatos732&);
+    double x, y;
+};
+
+const Importe kImportes[] = {
+    {[](const cDatos732& d) { return d.BASE16(); }, 90, 4.5},   {[](const cDatos732& d) { return d.BASE7(); }, 90, 8.5},
+    {[](const cDatos732& d) { return d.BASE4(); }, 90, 12.5},   {[](const cDatos732& d) { return d.CUOTA16(); }, 150, 4.5},
+    {[](const cDatos732& d) { return d.CUOTA7(); }, 150, 8.5},  {[](const cDatos732& d) { return d.CUOTA4(); }, 150, 12.5},
+    {[](const cDatos732& d) { return d.BAEQ4(); }, 90, 16.5},   {[](const cDatos732& d) { return d.BAEQ175(); }, 90, 20.5},
+    {[](const cDatos732& d) { return d.BAEQ1(); }, 90, 24.5},   {[](const cDatos732& d) { return d.BAEQ05(); }, 90, 28.5},
+    {[](const cDatos732& d) { return d.CUEQ4(); }, 150, 16.5},  {[](const cDatos732& d) { return d.CUEQ175(); }, 150, 20.5},
+    {[](const cDatos732& d) { return d.CUEQ1(); }, 150, 24.5},  {[](const cDatos732& d) { return d.CUEQ05(); }, 150, 28.5},
+    {[](const cDatos732& d) { return d.TOTAL(); }, 150, 34.5},
+};
+
+QString ConPunto(int tipo) { return QString::fromStdString(tipos::EtiquetaTipo(tipo, '.')); }
+QString Tasa(int tipo) { return QString::fromStdString(tipos::EtiquetaTipo(tipo)); }
+
+template <size_t N>
+void Reglas(double y0, const Regla (&reglas)[N]) {
+    for (const Regla& r : reglas) DibujarLinea(r.x1, y0 + r.y1, r.x2, y0 + r.y2);
+}
+
+}  // namespace
+
+Tasas732 TasasLiquidacion732() {
+    const cDecResumen& resumen = cDecResumen::Instancia();
+    const long finTrimestre = FechaFinTrimestre(resumen.Ejercicio(), cImOf::Instancia().PERIODO());
+    // The later of the two dates decides: a label changes as soon as either is past a change.
+    const tipos::TiposIva t = tipos::TiposEn(std::max<long>(finTrimestre, resumen.FECHA()));
+    return {Tasa(t.general), Tasa(t.reducido), ConPunto(t.recargo), ConPunto(t.recargoReducido)};
+}
+
+void ImprimirMarcoTecnico732(double y0, const QString& banda, int ancho) {
+    Impresora& p = Printer();
+    p.DrawWidth(ancho);
+    DibujarRecuadro(0.1, y0, 190.5, y0 + 54);
+    p.PaintPicture(banda, 0.1, y0);
+    Reglas(y0, kReglasTecnicas);
+    PonerFuente(kTimes, 8, false);
+    for (const Categoria& c : kCategorias) {
+        p.FontItalic(true);
+        ImprimirCentrado(10, y0 + c.yEuskera, 25, QString::fromUtf8(c.euskera));
+        p.FontItalic(false);
+        ImprimirCentrado(10, y0 + c.yCastellano, 25, QString::fromUtf8(c.castellano));
+    }
+    p.FontSize(7);
+    for (const Etiqueta& e : kEtiquetasTecnicas) {
+        p.FontItalic(true);
+        ImprimirTexto(e.x, y0 + e.fila + 1.3, QString::fromUtf8(e.euskera));
+        p.FontItalic(false);
+        ImprimirTexto(e.x, y0 + e.fila + 3.88, QString::fromUtf8(e.castellano));
+    }
+}
+
+void ImprimirDatosTecnicos732(double y0) {
+    PonerFuente(QStringLiteral("arial"), 7, true, false);
+    const cDatos732& datos = cDatos732::Instancia();
+    const QString medio = datos.TMEDIO();
+    for (const ValorTecnico& v : kValoresTecnicos) {
+        if (medio != QChar(QLatin1Char(v.medio)) || (v.imprimir && !v.imprimir(datos))) continue;
+        ImprimirCentrado(v.x, y0 + v.y, v.ancho, v.valor(datos));
+    }
+}
+
+void ImprimirMarcoLiquidacion732(double y0, const QString& banda, int ancho) {
+    Impresora& p = Printer();
+    p.DrawWidth(ancho);
+    DibujarRecuadro(0.1, y0, 190.5, y0 + 42);
+    p.PaintPicture(banda, 0.1, y0);
+    DibujarLinea(10, y0, 10, y0 + 42);
+
+    PonerFuente(kTimes, 8, false);
+    for (const Texto& t : kGruposLiquidacion) {
+        p.FontItalic(t.cursiva);
+        ImprimirTexto(t.x, y0 + t.y, QString::fromUtf8(t.texto));
+    }
+    Reglas(y0, kReglasLiquidacion);
+
+    const Tasas732 tasas = TasasLiquidacion732();
+    const QString etiquetas[] = {tasas.general,      tasas.reducido,          Tasa(tipos::kTipo4), tasas.recargo,
+                                 Tasa(tipos::kTipo175), tasas.recargoReducido, Tasa(tipos::kTipo05)};
+    for (int k = 1; k <= 7; ++k) {
+        const double arriba = y0 + 4 * k;
+        for (int c = 0; c < 3; ++c) {
+            const double x[] = {42, 94, 110};
+            ImprimirTexto(x[c], arriba + 2, QStringLiteral("%1").arg(3 * (k - 1) + c + 1, 2, 10, QLatin1Char('0')));
+        }
+        ImprimirTexto(100, arriba + 2, etiquetas[k - 1]);
+        // The thick rule under row 3 parts the general regime from the surcharge.
+        if (k == 3) p.DrawWidth(6);
+        DibujarLinea(40, arriba + 4, 152, arriba + 4);
+        if (k == 3) p.DrawWidth(ancho);
+    }
+
+    for (int k = 0; k <= 6; ++k) {
+        DibujarRecuadro(41 + 7.5 * k, y0 + 35, 45.5 + 7.5 * k, y0 + 39.5);
+        ImprimirTexto(42 + 7.5 * k, y0 + 37, QStringLiteral("%1").arg(3 * k + 3, 2, 10, QLatin1Char('0')));
+    }
+    for (int k = 0; k <= 5; ++k) ImprimirTexto(46.5 + 7.5 * k, y0 + 37, QStringLiteral("+"));
+    ImprimirTexto(91.5, y0 + 37, QStringLiteral("................."));
+    ImprimirTexto(110, y0 + 37, QStringLiteral("22"));
+}
+
+void ImprimirDatosLiquidacion732(double y0) {
+    Impresora& p = Printer();
+    p.FontBold(true);
+    const cDatos732& datos = cDatos732::Instancia();
+    for (const Importe& i : kImportes) {
+        const double centimos = i.valor(datos);
+        // A zero amount is left blank by its value, never by reading the formatted text back.
+        if (centimos != 0)
+            ImprimirDerecha(i.x, y0 + i.y, QString::fromStdString(vb::Format(centimos / 100, "###,###,###,##0.00")));
+    }
+    p.FontBold(false);
+}
+
+void ImprimirMarcoJustificante(double y0, const QString& banda, int ancho) {
+    Impresora& p = Printer();
+    p.DrawWidth(ancho);
+    DibujarRecuadro(0.1, y0, 190.5, y0 + 29);
+    PonerFuente(kTimes, 8, false, true);
+    ImprimirTexto(0.1, y0 + 1.5, LineaFechaPresentacion(QStringLiteral("Data eta sinadura   ")));
+    p.FontItalic(false);
+    ImprimirTexto(0.1, y0 + 4, QStringLiteral("Fecha y firma"));
+    DibujarLinea(70, y0, 70, y0 + 12);
+    p.FontItalic(true);
+    ImprimirTexto(72, y0 + 1.5, QStringLiteral("Zergapekoaren edo ondezkariaren sinadura"));
+    p.FontItalic(false);
+    ImprimirTexto(72, y0 + 4, QStringLiteral("Firma de Obligado tributario o representante"));
+
+    DibujarRecuadro(0.1, y0 + 13, 190.5, y0 + 30);
+    DibujarLinea(15, y0 + 17, 190.5, y0 + 17);
+    p.PaintPicture(banda, 0.5, y0 + 14);
+    DibujarLinea(15, y0 + 13, 15, y0 + 30);
+    p.FontItalic(true);
+    ImprimirTexto(42, y0 + 14.5, QStringLiteral("Ordainketa Banku edota Aurrezki Kutxan egingo da "));
+    p.FontItalic(false);
+    ImprimirTexto(106, y0 + 14.5, QStringLiteral(" / El ingreso se efectuará en Bancos y/o Cajas de Ahorro"));
+}
+
+}  // namespace oxalde

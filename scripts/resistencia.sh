@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Soak run of the crash test, outside CI: a process saving, rewriting and deleting taxpayers and
+# declarations is killed at random moments (300 times, or the number given), and the database is
+# checked after each kill. Prints the kills and the violations; fails on any violation.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/instalar.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j4 --target pruebas_cliente
+OXALDE_CHOQUES="${1:-300}" QT_QPA_PLATFORM=offscreen build/pruebas/pruebas_cliente --gtest_filter='Choque.*'

@@ -1,0 +1,355 @@
+// The print dialog: its options, the presentation-date check, one job per copy in the right
+// order, a failure mid-print, and the PDF files themselves.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <iostream>
+
+#include "GarobelLib/cMiscelaneos.h"
+#include "GarobelLib/registro.h"
+#include "cliente/pdf_prueba.h"
+#include "cliente/prueba.h"
+#include "com/com.h"
+#include "controles/CajaFecha.h"
+#include "controles/controles.h"
+#include "form731/cDatos731.h"
+#include "form732/cDatos732.h"
+#include "impresion/FrmImOf.h"
+#include "impresion/ImpresoraGrabadora.h"
+#include "impresion/ImpresoraQt.h"
+#include "impresion/cImOf.h"
+#include "impresion/imagenes.h"
+#include "registro/cDecResumen.h"
+#include "shell/MDI7312.h"
+
+using namespace oxalde;
+
+namespace {
+
+class Dialogo : public prueba::Principal {
+protected:
+    std::shared_ptr<ImpresoraGrabadora> impresora = std::make_shared<ImpresoraGrabadora>();
+    vb::Long csde = 0;
+
+    void SetUp() override {
+        Principal::SetUp();
+        GarobelLib_Registrar();
+        EstablecerImpresora(impresora);
+        Sql("INSERT INTO T01_DECLARANTES (T01_CSCO, T01_DNI, T01_NOMBRE) VALUES (7, '12345678Z', 'KELMORIAKO DENDA')");
+        Sql("INSERT INTO T02_COMUNDECLA (T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, "
+            "T02_TIPOLOGIA) VALUES (7, '732', 'P', 20120930, 2012, '3T', 2)");
+        csde = Valor("SELECT max(T02_CSDE) FROM T02_COMUNDECLA").CLng();
+        Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_TRANIF, T04_TRAPAIS, T04_SITTIB1, T04_HECHO1, T04_BASE16, "
+            "T04_CUOTA16, T04_BAEQ4, T04_TOTAL) VALUES (" +
+            std::to_string(csde) + ", 'B1234567', 'FRANTZIA', 'X', 'X', 123456, 25926, 0, 25926)");
+        Preparar("732");
+    }
+
+    void TearDown() override {
+        EstablecerImpresora(nullptr);
+        Principal::TearDown();
+    }
+
+    // What the declarations window's Print command puts in before it opens the dialog.
+    void Preparar(const QString& modelo) {
+        auto& o = cImOf::Instancia();
+        o.CSCO(7);
+        o.CSDE(csde);
+        o.Modelo(modelo);
+        o.MODOP("P");
+        o.PERIODO("3T");
+        auto& r = cDecResumen::Instancia();
+        r.Modelo(modelo);
+        r.MODOP("P");
+        r.Ejercicio(2012);
+        r.PERIODO("3T");
+        r.FECHA(20120930);
+    }
+
+    void Idioma(bool euskera) {
+        DesplIdioma = euskera ? 10000 : 0;
+        cFecha::Instancia().fecidioma(euskera ? "E" : "C");
+    }
+
+    // The stamps of the pages sent, in order.
+    QStringList Sellos() const {
+        QStringList r;
+        QString ultimo;
+        for (const Llamada& l : impresora->llamadas) {
+            if (l.op == "Picture") ultimo = l.texto;
+            if (l.op == "EndDoc") r << ultimo;
+        }
+        return r;
+    }
+};
+
+TEST_F(Dialogo, OpcionesBorradorYCopias) {
+    FrmImOf d;
+    EXPECT_TRUE(d.optTipoImpreso(0)->isChecked());
+    EXPECT_TRUE(d.chkCopiaAdministracion()->isChecked());
+    EXPECT_TRUE(d.chkCopiaInformatica()->isChecked());
+    EXPECT_EQ(d.txtFechaPresentacion()->Text(), QDate::currentDate().toString("dd/MM/yyyy"));
+    EXPECT_EQ(d.btnAceptar()->text(), "   &Aceptar");
+    EXPECT_EQ(d.btnCancelar()->text(), "    &Cancelar");
+    EXPECT_EQ(cDatos732::Instancia().TRANIF(), "B1234567");
+
+    EstablecerOpcion(d.optTipoImpreso(1));
+    EXPECT_EQ(cImOf::Instancia().TIPOIMP(), "B");
+    EXPECT_FALSE(d.chkCopiaAdministracion()->isChecked() || d.chkCopiaInformatica()->isChecked());
+    EXPECT_FALSE(d.chkCopiaAdministracion()->isEnabled());
+    EXPECT_TRUE(d.btnAceptar()->isEnabled());
+
+    EstablecerOpcion(d.optTipoImpreso(0));
+    EXPECT_TRUE(d.chkCopiaAdministracion()->isChecked() && d.chkCopiaInformatica()->isChecked());
+    EstablecerCasilla(d.chkCopiaAdministracion(), false);
+    EXPECT_TRUE(d.btnAceptar()->isEnabled());
+    EstablecerCasilla(d.chkCopiaInformatica(), false);
+    EXPECT_EQ(cImOf::Instancia().COPIAINF() + cImOf::Instancia().COPIAADM(), "");
+    EXPECT_FALSE(d.btnAceptar()->isEnabled());
+    EXPECT_FALSE(d.PicAce()->isEnabled());
+    EXPECT_EQ(d.PicAce()->icon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+              ImgBotones(12).toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(Dialogo, FechaDePresentacion) {
+    struct Caso {
+        bool euskera;
+        QString texto;
+        bool rechazada;
+        QString mensaje;
+    };
+    const Caso casos[] = {
+        {false, "01/01/2002", false, ""},
+        {false, "31/12/2001", true, "La Fecha de presentación no puede ser anterior al 01/01/2002"},
+        {false, "", true, "La Fecha de presentación no puede ser anterior al 01/01/2002"},
+        {false, "31/02/2010", true, "La Fecha de presentación introducida no es correcta"},
+        {true, "2002/01/01", false, ""},
+        {true, "2001/12/31", true, "Aurkezpen data ezin da 2002/01/01 baino lehenagokoa izan"},
+        {true, "2010/02/31", true, "Aurkezpen data okerra da"},
+    };
+    for (const Caso& c : casos) {
+        Idioma(c.euskera);
+        FrmImOf d;
+        mensajes.clear();
+        titulos.clear();
+        cImOf::Instancia().FECHAPRE(1);
+        d.txtFechaPresentacion()->Text(c.texto);
+        EXPECT_EQ(d.ValidarFechaPresentacion(), c.rechazada) << c.texto.toStdString();
+        if (!c.rechazada) {
+            EXPECT_EQ(cImOf::Instancia().FECHAPRE(), 20020101);
+            EXPECT_TRUE(mensajes.empty());
+            continue;
+        }
+        ASSERT_EQ(mensajes.size(), 1u) << c.texto.toStdString();
+        EXPECT_EQ(mensajes[0].texto, c.mensaje);
+        EXPECT_EQ(mensajes[0].estilo, vbExclamation);
+        EXPECT_EQ(titulos[0], c.euskera ? "Akatsa egon da datuak sartzen" : "Error en la Introducción de Datos");
+        EXPECT_EQ(cImOf::Instancia().FECHAPRE(), 1);
+    }
+}
+
+TEST_F(Dialogo, CopiasComoTrabajosEnOrden) {
+    struct Caso {
+        std::function<void(FrmImOf&)> elegir;
+        QStringList sellos;
+    };
+    const Caso casos[] = {
+        {[](FrmImOf&) {}, {"Administracion", "Informatica"}},
+        {[](FrmImOf& d) { EstablecerOpcion(d.optTipoImpreso(1)); }, {"Borrador"}},
+        {[](FrmImOf& d) { EstablecerCasilla(d.chkCopiaAdministracion(), false); }, {"Informatica"}},
+        {[](FrmImOf& d) { EstablecerCasilla(d.chkCopiaInformatica(), false); }, {"Administracion"}},
+    };
+    cDatos731::Instancia().CSDE(999);
+    for (const Caso& c : casos) {
+        impresora->llamadas.clear();
+        FrmImOf d;
+        c.elegir(d);
+        d.btnAceptar_Click();
+        EXPECT_EQ(Sellos(), c.sellos);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(cImOf::Instancia().FECHAPRE(), QDate::currentDate().toString("yyyyMMdd").toInt());
+        EXPECT_TRUE(impresora->Textos().contains("KELMORIAKO DENDA"));
+    }
+    // Printing a form-732 declaration leaves the form-731 record alone.
+    EXPECT_EQ(cDatos731::Instancia().CSDE(), 999);
+    EXPECT_TRUE(mensajes.empty());
+}
+
+TEST_F(Dialogo, SinImpresorasNiSeMiraLaFecha) {
+    impresora->impresoras = false;
+    FrmImOf d;
+    d.setWindowTitle("Imprimir");
+    d.txtFechaPresentacion()->Text("31/02/2010");
+    d.btnAceptar_Click();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto, "No es posible imprimir. No hay impresoras instaladas.");
+    EXPECT_EQ(mensajes[0].estilo, vbInformation);
+    EXPECT_EQ(titulos[0], "Imprimir");
+    EXPECT_TRUE(impresora->llamadas.empty());
+    EXPECT_EQ(d.result(), 0);
+}
+
+TEST_F(Dialogo, ElModelo731AvisaSinImprimirNada) {
+    Preparar("731");
+    FrmImOf d;
+    d.btnAceptar_Click();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto, LoadResString(9183));
+    EXPECT_TRUE(impresora->llamadas.empty());
+}
+
+// The outside component fails from its n-th creation on: the letterhead of that copy fails.
+class ComponenteQueFalla : public GarobelLib::cMiscelaneos {
+public:
+    std::string ErarioTributos() override { throw vb::Error(429, "GarobelLib", "component gone"); }
+};
+
+TEST_F(Dialogo, UnFalloAMitadSeAvisaYElDialogoSigueAbierto) {
+    int creados = 0;
+    com::RegistroTemporal falla("GarobelLib.cMiscelaneos", [&creados]() -> std::shared_ptr<com::Object> {
+        if (++creados >= 2) return std::make_shared<ComponenteQueFalla>();
+        return std::make_shared<GarobelLib::cMiscelaneos>();
+    });
+    FrmImOf d;
+    d.btnAceptar_Click();
+    EXPECT_EQ(Sellos(), QStringList{"Administracion"});
+    EXPECT_EQ(impresora->llamadas.back().op, "KillDoc");
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_TRUE(mensajes[0].texto.contains("component gone"));
+    EXPECT_TRUE(mensajes[0].texto.contains("Copias ya impresas: 1 de 2"));
+    EXPECT_EQ(mensajes[0].estilo, vbExclamation);
+    EXPECT_EQ(titulos[0], d.windowTitle());
+    EXPECT_EQ(d.result(), 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Dialogo, UnFalloAlCargarAlDeclaranteNoImprimeNada) {
+    FrmImOf d;
+    RutaBDModificable = carpeta.filePath("no-existe.mdb");
+    d.btnAceptar_Click();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_TRUE(mensajes[0].texto.contains("Copias ya impresas: 0 de 2"));
+    EXPECT_TRUE(impresora->llamadas.empty());
+    EXPECT_EQ(d.result(), 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Dialogo, BotonDeLaBarraMientrasEstaAbiertoYVueltaALasDeclaraciones) {
+    MDI7312& principal = Abrir();
+    alModal = [&](QDialog&) {
+        EXPECT_TRUE(principal.Boton(6)->isVisible());
+        EXPECT_EQ(principal.Boton(6)->toolTip(), "Opciones Impresora");
+        EXPECT_FALSE(principal.Entrada("mnuDeclarante")->isEnabled());
+        return int(QDialog::Rejected);
+    };
+    MostrarFrmImOf();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(modales, std::vector<QString>{"FrmImOf"});
+    EXPECT_FALSE(principal.Boton(6)->isVisible());
+    EXPECT_EQ(cDecResumen::Instancia().ENTRADA(), "P");
+    QMdiSubWindow* activa = principal.Area()->activeSubWindow();
+    ASSERT_NE(activa, nullptr);
+    EXPECT_EQ(activa->widget()->objectName(), "FrmDecResumen");
+}
+
+TEST_F(Dialogo, ArchivosPdf) {
+    QTemporaryDir carpeta;
+    carpeta.setAutoRemove(!qEnvironmentVariableIsSet("OXALDE_CONSERVAR_PDF"));
+    if (!carpeta.autoRemove()) std::cout << "PDF: " << carpeta.path().toStdString() << std::endl;
+    EstablecerImpresora(std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta.path()));
+    const auto archivos = [&] { return QDir(carpeta.path()).entryList(QDir::Files, QDir::Name); };
+    const auto sello = [&](const QString& archivo) {
+        for (QSize s : prueba::ImagenesPdf(carpeta.filePath(archivo)))
+            for (auto [nombre, tamano] : {std::pair{"Borrador", QSize(17, 295)}, {"Administracion", QSize(16, 344)},
+                                          {"Informatica", QSize(18, 280)}})
+                if (s == tamano * 4) return QString(nombre);
+        return QString();
+    };
+    {
+        FrmImOf d;
+        EstablecerOpcion(d.optTipoImpreso(1));
+        d.btnAceptar_Click();
+    }
+    ASSERT_EQ(archivos(), QStringList{"trabajo-001.pdf"});
+    EXPECT_EQ(sello("trabajo-001.pdf"), "Borrador");
+    {
+        FrmImOf d;
+        d.txtFechaPresentacion()->Text("15/03/2012");
+        d.btnAceptar_Click();
+    }
+    ASSERT_EQ(archivos().size(), 3);
+    EXPECT_EQ(sello("trabajo-002.pdf"), "Administracion");
+    EXPECT_EQ(sello("trabajo-003.pdf"), "Informatica");
+    {
+        FrmImOf d;
+        EstablecerCasilla(d.chkCopiaAdministracion(), false);
+        d.btnAceptar_Click();
+    }
+    ASSERT_EQ(archivos().size(), 4);
+    EXPECT_EQ(sello("trabajo-004.pdf"), "Informatica");
+    {
+        // An early presentation date: its message, and no file.
+        FrmImOf d;
+        d.txtFechaPresentacion()->Text("31/12/2001");
+        d.btnAceptar_Click();
+    }
+    EXPECT_EQ(archivos().size(), 4);
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto, "La Fecha de presentación no puede ser anterior al 01/01/2002");
+
+    const QString pagina = carpeta.filePath("trabajo-002.pdf");
+    EXPECT_EQ(prueba::Paginas(pagina), 1);
+    for (const QString& f : prueba::FuentesPdf(pagina)) EXPECT_TRUE(f.startsWith("Liberation")) << f.toStdString();
+    const auto palabras = prueba::Palabras(pagina);
+    auto buscar = [&](const QString& texto) {
+        for (const prueba::Palabra& p : palabras)
+            if (p.texto == texto) return p;
+        ADD_FAILURE() << "not in the PDF: " << texto.toStdString();
+        return prueba::Palabra{};
+    };
+    constexpr double kTol = 0.8;
+    EXPECT_NEAR(buscar("2012").x1, 64, kTol);
+    EXPECT_NEAR(buscar("3T").x1, 125, kTol);
+    EXPECT_NEAR(buscar("1.234,56").x2, 90, kTol);
+    EXPECT_NEAR(buscar("1.234,56").y1, 198.5, kTol);
+    EXPECT_NEAR(buscar("21%").x1, 100, kTol);
+    EXPECT_NEAR(buscar("5.2%").x1, 100, kTol);
+    EXPECT_NEAR(buscar("2012/03/15ean").y1, buscar("sinadura").y1, 0.2);
+    const prueba::Palabra dni = buscar("12345678Z");
+    EXPECT_NEAR((dni.x1 + dni.x2) / 2, 24, kTol);
+    // Zero amounts print nothing; the total is printed once.
+    int total = 0;
+    for (const prueba::Palabra& p : palabras) {
+        EXPECT_NE(p.texto, "0,00");
+        total += p.texto == "259,26";
+    }
+    EXPECT_EQ(total, 2);  // the quota and the total
+}
+
+TEST_F(Dialogo, AspectoEnAmbosIdiomas) {
+    for (bool euskera : {false, true}) {
+        Idioma(euskera);
+        FrmImOf d;
+        d.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_EQ(d.windowTitle(), euskera ? "Imprimatu" : "Imprimir");
+        EXPECT_EQ(d.chkCopiaInformatica()->text(), euskera ? " Interesatuaren alea" : "Copia para el interesado");
+        EXPECT_EQ(d.txtFechaPresentacion()->Text(),
+                  QDate::currentDate().toString(euskera ? "yyyy/MM/dd" : "dd/MM/yyyy"));
+        // Every caption fits its control.
+        for (QWidget* w : {static_cast<QWidget*>(d.chkCopiaAdministracion()), static_cast<QWidget*>(d.btnAceptar())})
+            EXPECT_GE(w->width(), w->sizeHint().width());
+        if (qEnvironmentVariableIsSet("OXALDE_FOTOS"))
+            d.grab().save(QString("/tmp/FrmImOf_%1.png").arg(euskera ? "eu" : "es"));
+    }
+}
+
+}  // namespace

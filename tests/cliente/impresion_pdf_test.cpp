@@ -1,0 +1,120 @@
+// The printer object on Qt's print support, writing PDF files: positions, fonts and pictures
+// read back with poppler's tools against what the recorder saw of the same drawing.
+#include <QDir>
+#include <QTemporaryDir>
+#include <iostream>
+
+#include "cliente/impresion_prueba.h"
+#include "cliente/pdf_prueba.h"
+#include "impresion/ImpresoraQt.h"
+#include "impresion/cabecera.h"
+#include "impresion/primitivas.h"
+
+using namespace oxalde;
+
+namespace {
+
+constexpr double kTolerancia = 0.8;
+
+class PaginaPdf : public prueba::Impresion {
+protected:
+    QTemporaryDir carpeta;
+    std::shared_ptr<ImpresoraQt> pdf;
+
+    void SetUp() override {
+        Impresion::SetUp();
+        // OXALDE_CONSERVAR_PDF=1 keeps the files for a look (the folder is named in the output).
+        if (qEnvironmentVariableIsSet("OXALDE_CONSERVAR_PDF")) {
+            carpeta.setAutoRemove(false);
+            std::cout << "PDF: " << carpeta.path().toStdString() << std::endl;
+        }
+        pdf = std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta.path());
+    }
+
+    QStringList Archivos() const { return QDir(carpeta.path()).entryList(QDir::Files, QDir::Name); }
+    QString Ruta(const QString& archivo) const { return carpeta.filePath(archivo); }
+
+    // Draws the same thing on the recorder and as one PDF job.
+    void Dibujar(const std::function<void()>& dibujo) {
+        EstablecerImpresora(impresora);
+        dibujo();
+        EstablecerImpresora(pdf);
+        TrabajoImpresion trabajo;
+        dibujo();
+        trabajo.Terminar();
+    }
+};
+
+TEST_F(PaginaPdf, CabeceraYSelloDondeLosGraboLaGrabadora) {
+    Dibujar([] {
+        ImprimirCabecera(28, 0, 5, "732");
+        ImprimirEjemplar("AD");
+    });
+    ASSERT_EQ(Archivos(), QStringList{"trabajo-001.pdf"});
+    const QString archivo = Ruta("trabajo-001.pdf");
+    EXPECT_EQ(prueba::Paginas(archivo), 1);
+
+    // Each recorded text's first word stands where the recorder put the text.
+    const auto palabras = prueba::Palabras(archivo);
+    int comprobadas = 0;
+    for (const Llamada& l : impresora->De("Print")) {
+        const QString primera = l.texto.simplified().section(' ', 0, 0);
+        if (primera.isEmpty()) continue;
+        bool hallada = false;
+        for (const prueba::Palabra& p : palabras) {
+            if (p.texto != primera || std::abs(p.x1 - l.x1) > kTolerancia) continue;
+            EXPECT_NEAR(p.y1, l.y1, kTolerancia) << l.Describir().toStdString();
+            hallada = true;
+            break;
+        }
+        EXPECT_TRUE(hallada) << l.Describir().toStdString();
+        ++comprobadas;
+    }
+    EXPECT_GE(comprobadas, 12);
+
+    const QStringList fuentes = prueba::FuentesPdf(archivo);
+    for (const char* fuente : {"LiberationSans-Bold", "LiberationSerif-Italic", "LiberationSerif"})
+        EXPECT_TRUE(fuentes.contains(fuente)) << fuente << " in " << fuentes.join(' ').toStdString();
+    for (const QString& f : fuentes) EXPECT_TRUE(f.startsWith("Liberation")) << f.toStdString();
+
+    // The emblem and the administration's stamp, known by their sizes.
+    const auto imagenes = prueba::ImagenesPdf(archivo);
+    EXPECT_NE(std::find(imagenes.begin(), imagenes.end(), QSize(16 * 4, 344 * 4)), imagenes.end());
+    EXPECT_NE(std::find(imagenes.begin(), imagenes.end(), QSize(64 * 4, 54 * 4)), imagenes.end());
+}
+
+TEST_F(PaginaPdf, UnFalloAMitadDePaginaNoDejaArchivoYElSiguienteEsCompleto) {
+    EstablecerImpresora(pdf);
+    {
+        TrabajoImpresion trabajo;
+        ImprimirCabecera(28, 0, 5, "732");
+        EXPECT_THROW(vb::Lanzar(13), vb::Error);
+        // The error leaves the scope without Terminar.
+    }
+    EXPECT_TRUE(Archivos().isEmpty());
+    {
+        TrabajoImpresion trabajo;
+        DibujarRecuadro(0, 0, 10, 10);
+        trabajo.Terminar();
+    }
+    {
+        TrabajoImpresion trabajo;
+        DibujarRecuadro(0, 0, 10, 10);
+        trabajo.Terminar();
+    }
+    EXPECT_EQ(Archivos(), (QStringList{"trabajo-001.pdf", "trabajo-002.pdf"}));
+}
+
+TEST(Impresoras, SinImpresorasYEleccionPorEntorno) {
+    EXPECT_FALSE(ImpresoraQt(ImpresoraQt::Ninguna).HayImpresoras());
+    EXPECT_TRUE(ImpresoraQt(ImpresoraQt::Pdf, "/tmp").HayImpresoras());
+    ImpresoraQt ninguna(ImpresoraQt::Ninguna);
+    EXPECT_THROW(ninguna.Line(0, 0, 1, 1), vb::Error);
+    qputenv("OXALDE_IMPRESORA", "ninguna");
+    EXPECT_FALSE(ImpresoraPorEntorno()->HayImpresoras());
+    qputenv("OXALDE_IMPRESORA", "pdf:/tmp/oxalde");
+    EXPECT_TRUE(ImpresoraPorEntorno()->HayImpresoras());
+    qunsetenv("OXALDE_IMPRESORA");
+}
+
+}  // namespace
