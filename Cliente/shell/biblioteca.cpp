@@ -10,4 +10,16 @@ std::shared_ptr<brunsel::cDatosGeneral> DatosGeneral(const QString& baseDatos) {
     return datos;
 }
 
+std::shared_ptr<brunsel::cDeclaracion> Declaracion(const QString& baseDatos) {
+    auto declaracion = com::CreateObject<brunsel::cDeclaracion>("Brunsel.cDeclaracion");
+    declaracion->mdbname(baseDatos.toStdString());
+    return declaracion;
+}
+
+std::shared_ptr<brunsel::cDeclarante> Declarante() {
+    return com::CreateObject<brunsel::cDeclarante>("Brunsel.cDeclarante");
+}
+
+QString Texto(const vb::Variant& valor) { return QString::fromStdString(valor.CStr()); }
+
 }  // namespace oxalde

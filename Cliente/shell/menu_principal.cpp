@@ -2,10 +2,9 @@
 
 #include <QAction>
 
-#include "com/com.h"
-#include "servicios/cDeclarante.h"
 #include "shell/CEntrada.h"
 #include "shell/MDI7312.h"
+#include "shell/biblioteca.h"
 #include "shell/general.h"
 #include "shell/recientes.h"
 
@@ -65,7 +64,7 @@ void RefrescarMenuPrincipal() {
 }
 
 void LeerUltimosDeclarantes(vb::Variant& buffer) {
-    auto declarante = com::CreateObject<brunsel::cDeclarante>("Brunsel.cDeclarante");
+    auto declarante = Declarante();
     declarante->mdbnameM(RutaBDModificable.toStdString());
     declarante->ObtenerUltimosDeclarantes(buffer);
 }

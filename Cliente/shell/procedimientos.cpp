@@ -4,9 +4,7 @@
 #include <QSet>
 #include <cmath>
 
-#include "com/com.h"
 #include "shell/biblioteca.h"
-#include "servicios/cDeclaracion.h"
 #include "shell/cUtilidadesGrid.h"
 #include "shell/general.h"
 
@@ -22,8 +20,6 @@ constexpr char kFocoPrevio[] = "oxalde_focoPrevio";
 constexpr char kPaletaPrevia[] = "oxalde_paletaPrevia";
 
 const QStringList kTrimestres{"1T", "2T", "3T", "4T"};
-
-QString Texto(const vb::Variant& v) { return QString::fromStdString(v.CStr()); }
 
 // A combo with nothing to choose: read-only, light grey, skipped by Tab.
 void Bloquear(QComboBox* combo) {
@@ -240,8 +236,7 @@ void ObtenerVias(const QString& sql, vb::Variant& buffer) {
 }
 
 void EliminarDeclaracion(vb::Long CSDE, const QString& Modelo) {
-    auto declaracion = com::CreateObject<brunsel::cDeclaracion>("Brunsel.cDeclaracion");
-    declaracion->mdbname(RutaBDModificable.toStdString());
+    auto declaracion = Declaracion(RutaBDModificable);
     std::string modelo = Modelo.toStdString();
     declaracion->BorrarDatosNoComunes(CSDE, modelo);
     declaracion->BorrarDeclaracion(CSDE);
