@@ -6,14 +6,14 @@
 #include <QStringList>
 #include <exception>
 
-#include "com/com.h"
 #include "intercambio/errores_importacion.h"
 #include "intercambio/escritura.h"
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
 #include "intercambio/windows1252.h"
-#include "servicios/cDeclarante.h"
+#include "registro/cDecDatos.h"
 #include "shell/aplicacion.h"
+#include "shell/biblioteca.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
 #include "shell/mensajes.h"
@@ -28,18 +28,11 @@ enum Pieza { DNI, NOMBRE, VIA, DOMICILIO, NUMERO, LETRA, ESCALERA, PISO, MANO, C
 // The pieces in the check's slot order.
 constexpr Pieza kOrdenComprobacion[12] = {DNI, NOMBRE, DOMICILIO, CODPROV, CODPOS, NOMMUN, CODMUN, NUMERO, NUM731, NUM732, VIA, TELEFONO};
 
-std::shared_ptr<brunsel::cDeclarante> Declarante() {
-    auto declarante = com::CreateObject<brunsel::cDeclarante>("Brunsel.cDeclarante");
+// The taxpayer service on the user's database.
+std::shared_ptr<brunsel::cDeclarante> Registro() {
+    auto declarante = Declarante();
     declarante->mdbnameM(RutaBDModificable.toStdString());
     return declarante;
-}
-
-// The failed rules of a line's pieces, as the library reports them.
-vb::Variant ComprobarLinea(vb::Variant& buffer) {
-    auto declarante = com::CreateObject<brunsel::cDeclarante>("Brunsel.cDeclarante");
-    declarante->mdbnameL(RutaBDLectura.toStdString());
-    auto idioma = static_cast<vb::Integer>(DesplIdioma);
-    return declarante->ValidarDatosImportar(buffer, idioma);
 }
 
 QString SinBlancosFinales(const QString& s) {
@@ -86,7 +79,7 @@ private:
         // Trailing blanks go before the look-up and the save, so that the register holds the
         // values and a NIF matches however it was padded; the check sees the pieces as cut.
         std::string dni = SinBlancosFinales(p[DNI]).toStdString();
-        const vb::Long csco = Declarante()->ExisteContribuyente(dni);
+        const vb::Long csco = Registro()->ExisteContribuyente(dni);
         if (!automatico_ && csco != 0 && !pregunta_.Sustituir(p[DNI])) {
             ++c.ignorados;
             return true;
@@ -102,7 +95,7 @@ private:
     bool Comprobar(qint32 n, const QStringList& p) {
         auto buffer = vb::Variant::Array1(0, 11);
         for (vb::Long i = 0; i < 12; ++i) buffer(i) = p[kOrdenComprobacion[i]].toStdString();
-        const vb::Variant errores = ComprobarLinea(buffer);
+        const vb::Variant errores = cDecDatos::Instancia().ValidarDatosImportar(buffer);
         const vb::Long fallos = errores.UBound(2);
         for (vb::Long i = 0; i < fallos; ++i) Escribir(LineaErrorRegla(n, errores(0, i).CInt()));
         return fallos == 0;
@@ -112,13 +105,13 @@ private:
         // A replaced taxpayer keeps its own declaration counters; the file's are never stored.
         vb::Long num731 = 0, num732 = 0;
         vb::Long clave = csco;
-        if (csco != 0) Declarante()->ObtenerContadores(clave, num731, num732);
+        if (csco != 0) Registro()->ObtenerContadores(clave, num731, num732);
         auto buffer = vb::Variant::Array1(0, 16);
         buffer(0) = csco;
         for (int i = DNI; i <= TELEFONO; ++i) buffer(i + 1) = SinBlancosFinales(p[i]).toStdString();
         buffer(15) = num731;
         buffer(16) = num732;
-        if (Declarante()->GuardarDeclarante(buffer) != 0) {
+        if (Registro()->GuardarDeclarante(buffer) != 0) {
             Escribir(LineaErrorRegistrado(n));
             return false;
         }
