@@ -87,8 +87,11 @@ FrmExportar::FrmExportar(QWidget* parent)
     letra.setFamily(QStringLiteral("Verdana"));
     letra.setPointSizeF(8.25);
     setFont(letra);
-    flxDeclaraciones_->Cols(3);
-    FlxSeleccionados_->Cols(3);
+    // The chosen grid shows the texts at their full fixed widths: blanks, not an ellipsis.
+    for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_}) {
+        grid->Cols(3);
+        grid->setTextElideMode(Qt::ElideNone);
+    }
     fraFichero_->setFrameShape(QFrame::StyledPanel);
     Label1_->setWordWrap(true);
     lblfichero_->setTextFormat(Qt::PlainText);
@@ -108,7 +111,7 @@ FrmExportar::FrmExportar(QWidget* parent)
     Colocar(lblResultado1_, 120, 4620, 4800, 285);
     Colocar(lblresultado2_, 5040, 4620, 4800, 255);
     Colocar(fraFichero_, 120, 4950, 5895, 675);
-    Colocar(Label2_, 120, 30, 2025, 225);
+    Colocar(Label2_, 120, 30, 5200, 225);
     Colocar(imgmodi_, 5460, 300, 300, 300);
     Colocar(lblfichero_, 390, 360, 4815, 225);
     Colocar(fraBotones_, 6180, 5100, 2895, 465);

@@ -49,6 +49,7 @@ public:
     QLabel* lblresultado2() const { return lblresultado2_; }
     QLabel* lblfichero() const { return lblfichero_; }
     QLabel* picasc() const { return picasc_; }
+    QToolButton* imgmodi() const { return imgmodi_; }
 
 protected:
     void Form_Load() override;
