@@ -38,14 +38,15 @@ QString TextoFallo(const vb::Error& e) {
            QString::fromStdString(e.Description());
 }
 
-// The replace-or-keep question in a message box, No by default.
+// The replace-or-keep question in a message box, No by default; the question proper on a line
+// of its own (the toolkit's boxes break lines at LF, not at a lone CR).
 class PreguntaVentana : public PreguntaSustitucion {
 public:
     explicit PreguntaVentana(QString titulo) : titulo_(std::move(titulo)) {}
     bool Sustituir(const QString& dni) override {
         const QString texto =
-            TextoIdioma(QStringLiteral("El declarante con dni-cif ") + dni + QStringLiteral(" ya existe \r¿Está seguro que desea sustituirlo?"),
-                        dni + QStringLiteral(" zk.ko NA/IFK duen aitortzailea lehenagotik dago \rZiur al zaude ordeztu nahi duzula?"));
+            TextoIdioma(QStringLiteral("El declarante con dni-cif ") + dni + QStringLiteral(" ya existe \n¿Está seguro que desea sustituirlo?"),
+                        dni + QStringLiteral(" zk.ko NA/IFK duen aitortzailea lehenagotik dago \nZiur al zaude ordeztu nahi duzula?"));
         return MsgBox(texto, vbYesNo | vbQuestion | vbDefaultButton2, titulo_) == vbYes;
     }
 

@@ -62,7 +62,7 @@ TEST_F(VentanaImportar, ImportaPreguntaYTermina) {
     v->cmdace()->click();
     EXPECT_EQ(Valores(), "3 1 1 0 1");
     ASSERT_EQ(mensajes.size(), 2u);
-    EXPECT_EQ(mensajes[0].texto, "El declarante con dni-cif 11111111H ya existe \r¿Está seguro que desea sustituirlo?");
+    EXPECT_EQ(mensajes[0].texto, "El declarante con dni-cif 11111111H ya existe \n¿Está seguro que desea sustituirlo?");
     EXPECT_EQ(mensajes[0].estilo, oxalde::vbYesNo | oxalde::vbQuestion | oxalde::vbDefaultButton2);
     EXPECT_EQ(titulos[0], "Importación de declarantes");
     EXPECT_EQ(mensajes[1].texto, "Hay 1 declarante erroneo");
