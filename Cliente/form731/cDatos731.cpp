@@ -22,6 +22,9 @@ template <class... F>
 struct Visitante : F... {
     using F::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14, the fuzz build).
+template <class... F>
+Visitante(F...) -> Visitante<F...>;
 
 }  // namespace
 

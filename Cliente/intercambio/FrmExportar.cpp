@@ -1,17 +1,472 @@
 #include "intercambio/FrmExportar.h"
 
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include "controles/FlexGrid.h"
+#include "controles/controles.h"
+#include "intercambio/dialogo_fichero.h"
+#include "intercambio/fichero_contri.h"
+#include "intercambio/lista_exportar.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
+#include "shell/imagenes.h"
+#include "shell/mensajes.h"
 #include "shell/menu_principal.h"
+#include "shell/procedimientos.h"
 
 namespace oxalde {
+namespace {
 
-FrmExportar::FrmExportar(QWidget* parent) : VentanaHija(QStringLiteral("FrmExportar"), parent) {}
+const QColor kResaltado{0xFF, 0xC0, 0x80};  // &H80C0FF
 
-void FrmExportar::Form_Load() { setWindowTitle(LoadResString(107 + DesplIdioma).remove(u'&')); }
+QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
+
+// The grids' columns: the hidden code, the NIF and the name.
+struct Columna {
+    const char* castellano;
+    const char* euskera;
+    int ancho;
+};
+constexpr Columna kColumnas[3] = {{"NºCon.", "NºCon.", 0}, {"DNI", "NA", 1100}, {"Razón social", "Sozietatearen izena", 2500}};
+
+// The taxpayer code in column 0 of a grid row, or nothing when the cell holds no number.
+std::optional<qint32> Codigo(const FlexGrid* grid, int fila) {
+    if (fila < 1 || fila >= grid->Rows()) return std::nullopt;
+    const vb::Variant celda(grid->TextMatrix(fila, 0).toStdString());
+    if (!celda.IsNumeric()) return std::nullopt;
+    return celda.CLng();
+}
+
+qint32 CodigoActual(const FlexGrid* grid) { return Codigo(grid, grid->Row()).value_or(0); }
+
+QColor TextoGrid(const FlexGrid* grid) { return grid->palette().color(QPalette::Text); }
+
+// Lays a control out at design measures in twips.
+void Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto) {
+    control->setGeometry(TwipsAPixeles(control, izquierda), TwipsAPixeles(control, arriba), TwipsAPixeles(control, ancho),
+                         TwipsAPixeles(control, alto));
+}
+
+QPushButton* BotonFlecha(QWidget* padre, QStyle::StandardPixmap dibujo) {
+    auto* boton = new QPushButton(padre);
+    boton->setIcon(padre->style()->standardIcon(dibujo));
+    return boton;
+}
+
+}  // namespace
+
+FrmExportar::FrmExportar(QWidget* parent)
+    : VentanaHija(QStringLiteral("FrmExportar"), parent),
+      lblTitulo_(new QLabel(this)),
+      Label1_(new QLabel(this)),
+      picasc_(new QLabel(this)),
+      lblResultado1_(new QLabel(this)),
+      lblresultado2_(new QLabel(this)),
+      flxDeclaraciones_(new FlexGrid(this)),
+      FlxSeleccionados_(new FlexGrid(this)),
+      CmdSelTodos_(BotonFlecha(this, QStyle::SP_MediaSeekForward)),
+      CmdSelUno_(BotonFlecha(this, QStyle::SP_MediaPlay)),
+      CmdDeselUno_(BotonFlecha(this, QStyle::SP_MediaPlay)),
+      CmdDeselTodos_(BotonFlecha(this, QStyle::SP_MediaSeekBackward)),
+      fraFichero_(new QFrame(this)),
+      fraBotones_(new QFrame(this)),
+      imgmodi_(new QToolButton(fraFichero_)) {
+    Label2_ = new QLabel(fraFichero_);
+    lblfichero_ = new QLabel(fraFichero_);
+    cmdAceptar_ = new QPushButton(fraBotones_);
+    cmdCancelar_ = new QPushButton(fraBotones_);
+    // The remove button points back to the offered list.
+    CmdDeselUno_->setIcon(QIcon(style()->standardIcon(QStyle::SP_MediaPlay).pixmap(16, 16).transformed(QTransform().scale(-1, 1))));
+    QFont letra = font();
+    letra.setFamily(QStringLiteral("Verdana"));
+    letra.setPointSizeF(8.25);
+    setFont(letra);
+    // The chosen grid shows the texts at their full fixed widths: blanks, not an ellipsis.
+    for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_}) {
+        grid->Cols(3);
+        grid->setTextElideMode(Qt::ElideNone);
+    }
+    fraFichero_->setFrameShape(QFrame::StyledPanel);
+    Label1_->setWordWrap(true);
+    lblfichero_->setTextFormat(Qt::PlainText);
+    imgmodi_->setAutoRaise(true);
+    imgmodi_->setCursor(Qt::PointingHandCursor);
+    picasc_->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(12, 12));
+
+    Colocar(lblTitulo_, 120, 120, 8800, 195);
+    Colocar(Label1_, 120, 465, 3990, 630);
+    Colocar(flxDeclaraciones_, 120, 1140, 3870, 3450);
+    Colocar(picasc_, 0, 0, 210, 180);
+    Colocar(CmdSelTodos_, 4300, 1500, 540, 480);
+    Colocar(CmdSelUno_, 4300, 2100, 540, 480);
+    Colocar(CmdDeselUno_, 4320, 2940, 540, 480);
+    Colocar(CmdDeselTodos_, 4320, 3540, 540, 480);
+    Colocar(FlxSeleccionados_, 5040, 1140, 3870, 3450);
+    Colocar(lblResultado1_, 120, 4620, 4800, 285);
+    Colocar(lblresultado2_, 5040, 4620, 4800, 255);
+    Colocar(fraFichero_, 120, 4950, 5895, 675);
+    Colocar(Label2_, 120, 30, 5200, 225);
+    Colocar(imgmodi_, 5460, 300, 300, 300);
+    Colocar(lblfichero_, 390, 360, 4815, 225);
+    Colocar(fraBotones_, 6180, 5100, 2895, 465);
+    Colocar(cmdAceptar_, 30, 60, 1275, 345);
+    Colocar(cmdCancelar_, 1530, 60, 1275, 345);
+    setMinimumSize(TwipsAPixeles(this, 9200), TwipsAPixeles(this, 5800));
+
+    setTabOrder(flxDeclaraciones_, CmdSelTodos_);
+    setTabOrder(CmdSelTodos_, CmdSelUno_);
+    setTabOrder(CmdSelUno_, CmdDeselUno_);
+    setTabOrder(CmdDeselUno_, CmdDeselTodos_);
+    setTabOrder(CmdDeselTodos_, FlxSeleccionados_);
+    setTabOrder(FlxSeleccionados_, cmdAceptar_);
+    setTabOrder(cmdAceptar_, cmdCancelar_);
+    setFocusProxy(flxDeclaraciones_);
+    Conectar();
+}
+
+void FrmExportar::Conectar() {
+    connect(CmdSelUno_, &QPushButton::clicked, this, &FrmExportar::CmdSelUno_Click);
+    connect(CmdSelTodos_, &QPushButton::clicked, this, &FrmExportar::CmdSelTodos_Click);
+    connect(CmdDeselUno_, &QPushButton::clicked, this, &FrmExportar::CmdDeselUno_Click);
+    connect(CmdDeselTodos_, &QPushButton::clicked, this, &FrmExportar::CmdDeselTodos_Click);
+    connect(cmdAceptar_, &QPushButton::clicked, this, &FrmExportar::cmdAceptar_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &FrmExportar::cmdCancelar_Click);
+    connect(imgmodi_, &QToolButton::clicked, this, &FrmExportar::imgmodi_Click);
+
+    FlexGrid* o = flxDeclaraciones_;
+    connect(o->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int c) { columnaPulsada_ = c; });
+    connect(o, &FlexGrid::MouseDown, this, [this, o] { cabeceraOfrecidos_ = o->MouseRow() == 0; });
+    connect(o, &FlexGrid::Click, this, [this] {
+        auto& e = cExportar::Instancia();
+        if (cabeceraOfrecidos_) {
+            if (columnaPulsada_ < 1) return;
+            e.CSCO(0);
+            e.ORDEN(static_cast<quint8>(columnaPulsada_));
+            PresentaDatos();
+            PresentaBotones();
+        } else if (e.NUMCONTRISEL() > 0) {
+            MarcarOfrecido();
+        }
+    });
+    connect(o, &FlexGrid::EnterCell, this, [this] {
+        if (cExportar::Instancia().NUMCONTRISEL() > 0 && presentando_) MarcarOfrecido();
+    });
+    connect(o, &FlexGrid::DblClick, this, [this] {
+        if (!cabeceraOfrecidos_) CmdSelUno_Click();
+    });
+    connect(o, &FlexGrid::KeyPress, this, [this](char32_t& codigo) {
+        if (codigo == 13 && CmdSelUno_->isEnabled()) CmdSelUno_Click();
+    });
+
+    FlexGrid* s = FlxSeleccionados_;
+    connect(s, &FlexGrid::MouseDown, this, [this, s] { cabeceraElegidos_ = s->MouseRow() == 0; });
+    connect(s, &FlexGrid::Click, this, [this, s] {
+        auto& e = cExportar::Instancia();
+        if (e.NUMCONTRIEXP() <= 0) return;
+        if (cabeceraElegidos_) {
+            e.CSCOEXP(Codigo(s, 1).value_or(0));
+            return;
+        }
+        presentando_ = false;
+        utilElegidos_.SeleccionarGrid(kResaltado, s->ForeColorSel(), 0);
+        presentando_ = true;
+        e.CSCOEXP(CodigoActual(s));
+    });
+    connect(s, &FlexGrid::EnterCell, this, [this, s] {
+        if (cExportar::Instancia().NUMCONTRIEXP() > 0 && presentando_) MarcarElegido(TextoGrid(s));
+    });
+    connect(s, &FlexGrid::DblClick, this, [this] {
+        if (!cabeceraElegidos_ && CmdDeselUno_->isEnabled()) CmdDeselUno_Click();
+        PresentaDatos();
+        PresentaBotones();
+    });
+    connect(s, &FlexGrid::KeyPress, this, [this](char32_t& codigo) {
+        if (codigo == 13 && CmdDeselUno_->isEnabled()) CmdDeselUno_Click();
+        PresentaDatos();
+        PresentaBotones();
+    });
+}
+
+void FrmExportar::MarcarOfrecido() {
+    presentando_ = false;
+    utilOfrecidos_.SeleccionarGrid(kResaltado, TextoGrid(flxDeclaraciones_), 0);
+    presentando_ = true;
+    cExportar::Instancia().CSCO(CodigoActual(flxDeclaraciones_));
+    PresentaBotones();
+}
+
+void FrmExportar::MarcarElegido(const QColor& texto) {
+    presentando_ = false;
+    utilElegidos_.SeleccionarGrid(kResaltado, texto, 0);
+    presentando_ = true;
+    cExportar::Instancia().CSCOEXP(CodigoActual(FlxSeleccionados_));
+    PresentaBotones();
+}
+
+// Opening.
+
+void FrmExportar::Form_Load() {
+    Anadir_captions();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowState(Qt::WindowMaximized);
+    FormatearGrids();
+    MostrarEtiqueta(lblTitulo_, Cadena(138));
+    utilOfrecidos_.Flex(flxDeclaraciones_);
+    utilElegidos_.Flex(FlxSeleccionados_);
+    InicializarExportacion();
+    PresentaDatos();
+    PresentaBotones();
+    presentando_ = true;
+}
 
 void FrmExportar::Form_Activate() { DeshabilitarMenus(); }
 
 void FrmExportar::Form_Unload() { RefrescarMenuPrincipal(); }
+
+void FrmExportar::Anadir_captions() {
+    setWindowTitle(Cadena(223));
+    Label1_->setText(Cadena(120));
+    Label2_->setText(Cadena(140));
+    cmdAceptar_->setText(QStringLiteral("   ") + Cadena(118));
+    cmdAceptar_->setToolTip(Cadena(239));
+    cmdCancelar_->setText(QStringLiteral("     ") + Cadena(119));
+    cmdCancelar_->setToolTip(Cadena(137));
+    imgmodi_->setToolTip(QStringLiteral("Seleccionar fichero"));
+    for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_})
+        for (int c = 0; c < 3; ++c)
+            grid->TextMatrix(0, c, TextoIdioma(QString::fromUtf8(kColumnas[c].castellano), QString::fromUtf8(kColumnas[c].euskera)));
+}
+
+void FrmExportar::FormatearGrids() {
+    for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_}) {
+        grid->Rows(2);
+        grid->Cols(3);
+        int ancho = 0;
+        for (int c = 0; c < 3; ++c) {
+            grid->TextMatrix(0, c, TextoIdioma(QString::fromUtf8(kColumnas[c].castellano), QString::fromUtf8(kColumnas[c].euskera)));
+            grid->ColWidth(c, kColumnas[c].ancho);
+            if (c > 0) grid->ColAlignment(c, FlexGrid::flexAlignLeftCenter);
+            ancho += kColumnas[c].ancho;
+        }
+        grid->resize(TwipsAPixeles(grid, ancho + 270), grid->height());
+    }
+}
+
+void FrmExportar::InicializarExportacion() {
+    auto& e = cExportar::Instancia();
+    e.ORDEN(1);
+    e.CSCO(0);
+    e.CSCOEXP(0);
+    e.FICHEROAEXPORTAR(CarpetaPrograma() + QStringLiteral("/Contri.txt"));
+    e.TablaContriExpCLEAR();
+    lblfichero_->setText(e.FICHEROAEXPORTAR());
+    lblfichero_->setToolTip(e.FICHEROAEXPORTAR());
+    e.NUMCONTRISEL(0);
+    e.NUMCONTRIEXP(0);
+    imgmodi_->setIcon(ImgBotones(13));
+    LimpiarGrids();
+}
+
+void FrmExportar::LimpiarGrids() {
+    for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_}) {
+        grid->HighLight(false);
+        grid->Rows(1);
+        grid->Rows(2);
+    }
+}
+
+// The offered list.
+
+void FrmExportar::CargarFlxDeclaraciones() {
+    vb::Variant lista;
+    const vb::Long n = CargarContribuyentes(cExportar::Instancia(), lista);
+    if (n == 0) return;
+    CargarTablaContribuyentes(lista, n);
+}
+
+void FrmExportar::CargarTablaContribuyentes(const vb::Variant& lista, vb::Long filas) {
+    FlexGrid* g = flxDeclaraciones_;
+    g->Redraw(false);
+    g->Rows(1);
+    g->Rows(filas + 1);
+    for (vb::Long f = 0; f < filas; ++f)
+        for (int c = 0; c < 3; ++c)
+            g->TextMatrix(f + 1, c, lista(c, f).IsNull() ? QString() : QString::fromStdString(lista(c, f).CStr()));
+    g->Redraw(true);
+    MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(139));
+}
+
+void FrmExportar::PresentaDatos() {
+    auto& e = cExportar::Instancia();
+    presentando_ = false;
+    CargarFlxDeclaraciones();
+
+    FlexGrid* o = flxDeclaraciones_;
+    int fila = BuscarFilaGrid(o, 0, e.CSCO());
+    o->TopRow(fila);
+    utilOfrecidos_.SeleccionarGrid(kResaltado, TextoGrid(o), fila);
+    e.CSCO(CodigoActual(o));
+    picasc_->show();
+    ColocarIndicadorOrden();
+
+    FlexGrid* s = FlxSeleccionados_;
+    s->Redraw(false);
+    s->Rows(1);
+    s->Rows(e.TablaContriExpCOUNT() + 1);
+    e.NUMCONTRIEXP(e.TablaContriExpCOUNT());
+    for (qint32 i = 1; i <= e.TablaContriExpCOUNT(); ++i) {
+        const RegistroContribuyente& r = e.TablaContriExpELEMENTO(i);
+        s->TextMatrix(i, 0, QString::number(r.CSCO));
+        s->TextMatrix(i, 1, r.DNI);
+        s->TextMatrix(i, 2, r.NOMBRE);
+    }
+    s->Redraw(true);
+    if (e.NUMCONTRIEXP() != 0) {
+        fila = BuscarFilaGrid(s, 0, e.CSCOEXP());
+        s->TopRow(fila);
+        utilElegidos_.SeleccionarGrid(kResaltado, s->ForeColorSel(), fila);
+        e.CSCOEXP(CodigoActual(s));
+        // Number and text always one blank apart: the Spanish text brings its own.
+        const QString texto = Cadena(225);
+        MostrarEtiqueta(lblresultado2_, QString::number(e.NUMCONTRIEXP()) + (texto.startsWith(u' ') ? texto : u' ' + texto));
+    } else {
+        s->HighLight(false);
+        s->Rows(1);
+        s->Rows(2);
+        MostrarEtiqueta(lblresultado2_, QString());
+    }
+    presentando_ = true;
+}
+
+void FrmExportar::ColocarIndicadorOrden() {
+    const int orden = cExportar::Instancia().ORDEN();
+    FlexGrid* g = flxDeclaraciones_;
+    if (orden == 1 || orden == 2) {
+        const int x = g->x() + TwipsAPixeles(g, g->ColPos(orden) + g->ColWidth(orden) - 250);
+        picasc_->move(x, g->y() + TwipsAPixeles(g, 65));
+    }
+    picasc_->raise();
+}
+
+void FrmExportar::PresentaBotones() {
+    const auto& e = cExportar::Instancia();
+    const bool ofrecidos = e.NUMCONTRISEL() >= 1, elegidos = e.NUMCONTRIEXP() >= 1;
+    CmdSelTodos_->setEnabled(ofrecidos);
+    CmdSelUno_->setEnabled(ofrecidos && e.CSCO() != 0);
+    CmdDeselTodos_->setEnabled(elegidos);
+    cmdAceptar_->setEnabled(elegidos);
+    CmdDeselUno_->setEnabled(elegidos && e.CSCOEXP() != 0);
+    imgmodi_->setEnabled(true);
+    cmdCancelar_->setEnabled(true);
+    cmdAceptar_->setIcon(ImgBotones(elegidos ? 11 : 12));
+    cmdCancelar_->setIcon(ImgBotones(9));
+}
+
+// Commands.
+
+void FrmExportar::CmdSelUno_Click() {
+    auto& e = cExportar::Instancia();
+    const qint32 posicion = e.TablaContriPERTENECE(e.CSCO());
+    if (e.TablaContriExpPERTENECE(e.CSCO()) != 0 || posicion == 0) return;
+    e.COPIARELEMENTOENTRETABLAS(posicion);
+    e.CSCOEXP(e.CSCO());
+    // The highlight moves one row down, ready for the next choice.
+    FlexGrid* o = flxDeclaraciones_;
+    int fila = BuscarFilaGrid(o, 0, e.CSCO());
+    if (fila < o->Rows() - 1) ++fila;
+    presentando_ = false;
+    o->TopRow(fila);
+    utilOfrecidos_.SeleccionarGrid(kResaltado, TextoGrid(o), fila);
+    e.CSCO(Codigo(o, fila).value_or(0));
+    PresentaDatos();
+    PresentaBotones();
+}
+
+void FrmExportar::CmdSelTodos_Click() {
+    auto& e = cExportar::Instancia();
+    e.CSCO(0);
+    for (int fila = 1; fila < flxDeclaraciones_->Rows(); ++fila) {
+        const auto codigo = Codigo(flxDeclaraciones_, fila);
+        if (!codigo || e.TablaContriExpPERTENECE(*codigo) != 0) continue;
+        if (const qint32 posicion = e.TablaContriPERTENECE(*codigo)) e.COPIARELEMENTOENTRETABLAS(posicion);
+    }
+    e.CSCOEXP(0);
+    PresentaDatos();
+    PresentaBotones();
+}
+
+void FrmExportar::CmdDeselUno_Click() {
+    auto& e = cExportar::Instancia();
+    e.TablaContriExpBORRAR(BuscarFilaGrid(FlxSeleccionados_, 0, e.CSCOEXP()));
+    // The grid still shows the list before the removal; its first taxpayer becomes current.
+    const auto primero = Codigo(FlxSeleccionados_, 1);
+    if (!primero) return;
+    e.CSCOEXP(*primero);
+    PresentaDatos();
+    PresentaBotones();
+}
+
+void FrmExportar::CmdDeselTodos_Click() {
+    auto& e = cExportar::Instancia();
+    e.TablaContriExpCLEAR();
+    e.CSCOEXP(0);
+    PresentaDatos();
+    PresentaBotones();
+}
+
+void FrmExportar::cmdAceptar_Click() { ExportarFichero(lblfichero_->text()); }
+
+void FrmExportar::cmdCancelar_Click() { Descargar(); }
+
+void FrmExportar::imgmodi_Click() {
+    auto& e = cExportar::Instancia();
+    const QString ruta = e.FICHEROAEXPORTAR();
+    const QString elegido = ElegirFichero(
+        this, {QStringLiteral("Exportar a..."), ObtenerRuta(ruta), ObtenerNombreFichero(ruta), true});
+    if (ObtenerRuta(elegido).isEmpty()) return;
+    e.FICHEROAEXPORTAR(elegido);
+    lblfichero_->setText(elegido);
+    lblfichero_->setToolTip(elegido);
+}
+
+// Writing the file: every number must fit its field, an existing file is replaced only at the
+// user's word and only once the new one is written whole; a failure keeps the window open.
+void FrmExportar::ExportarFichero(const QString& ruta) {
+    const cExportar& e = cExportar::Instancia();
+    if (const auto excedido = BuscarExcedido(e)) {
+        const QString campo = QString::fromLatin1(excedido->campo->etiqueta);
+        MsgBox(TextoIdioma(QStringLiteral("El declarante con dni-cif %1 tiene en el campo %2 un valor demasiado largo "
+                                          "para el fichero. No se ha exportado nada.").arg(excedido->dni, campo),
+                           QStringLiteral("%1 zk.ko NA/IFK duen aitortzailearen %2 eremuko balioa luzeegia da "
+                                          "fitxategirako. Ez da ezer esportatu.").arg(excedido->dni, campo)),
+               vbOKOnly | vbExclamation, windowTitle());
+        return;
+    }
+    if (ExisteFichero(ruta)) {
+        const QString pregunta =
+            TextoIdioma(QStringLiteral("El archivo ya existe. ¿Desea sobreescribirlo?"),
+                        QStringLiteral("Hautatutako fitxategia lehenagotik dago. Gainean idatzi nahi al duzu?"));
+        if (MsgBox(pregunta, vbYesNo | vbQuestion, QStringLiteral("Confirmación...")) == vbNo) return;
+    }
+    const ResultadoEscritura r = EscribirFicheroContri(ruta, e);
+    if (r.estado == ResultadoEscritura::Inalcanzable) {
+        MsgBox(QString(30, u' ') + Cadena(316), vbOKOnly, windowTitle());
+        return;
+    }
+    if (r.estado == ResultadoEscritura::Fallido) {
+        MsgBox(TextoIdioma(QStringLiteral("No se ha podido escribir el fichero %1 (%2). Su contenido anterior no ha cambiado."),
+                           QStringLiteral("Ezin izan da %1 fitxategia idatzi (%2). Aurreko edukia ez da aldatu."))
+                   .arg(ruta, r.detalle),
+               vbOKOnly | vbCritical, windowTitle());
+        return;
+    }
+    Descargar();
+    RefrescarMenuPrincipal();
+}
 
 }  // namespace oxalde

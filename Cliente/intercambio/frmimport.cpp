@@ -1,32 +1,198 @@
 #include "intercambio/frmimport.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "intercambio/dialogo_fichero.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
+#include "shell/imagenes.h"
+#include "shell/mensajes.h"
 #include "shell/menu_principal.h"
+#include "shell/procedimientos.h"
 
 namespace oxalde {
+namespace {
+
+QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
+
+// The counters in the order of the value labels, with their captions.
+constexpr int kTitulosValores[5] = {132, 133, 134, 135, 136};
+constexpr qint32 ContadoresImportacion::*kValores[5] = {
+    &ContadoresImportacion::total, &ContadoresImportacion::importados, &ContadoresImportacion::incorrectos,
+    &ContadoresImportacion::sustituidos, &ContadoresImportacion::ignorados};
+
+// Messages for the failures before the first line.
+QString TextoFallo(const vb::Error& e) {
+    if (e.Number() == 53) return Cadena(253);
+    if (e.Number() == 55) return Cadena(254);
+    return QStringLiteral("ERROR Nº: ") + QString::number(e.Number()) + QStringLiteral(": ") +
+           QString::fromStdString(e.Description());
+}
+
+// The replace-or-keep question in a message box, No by default; the question proper on a line
+// of its own (the toolkit's boxes break lines at LF, not at a lone CR).
+class PreguntaVentana : public PreguntaSustitucion {
+public:
+    explicit PreguntaVentana(QString titulo) : titulo_(std::move(titulo)) {}
+    bool Sustituir(const QString& dni) override {
+        const QString texto =
+            TextoIdioma(QStringLiteral("El declarante con dni-cif ") + dni + QStringLiteral(" ya existe \n¿Está seguro que desea sustituirlo?"),
+                        dni + QStringLiteral(" zk.ko NA/IFK duen aitortzailea lehenagotik dago \nZiur al zaude ordeztu nahi duzula?"));
+        return MsgBox(texto, vbYesNo | vbQuestion | vbDefaultButton2, titulo_) == vbYes;
+    }
+
+private:
+    QString titulo_;
+};
+
+}  // namespace
 
 frmimport::frmimport(QWidget* parent)
-    : VentanaHija(QStringLiteral("frmimport"), parent), cmdCancelar_(new QPushButton(this)) {
-    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+    : VentanaHija(QStringLiteral("frmimport"), parent),
+      FraImportar_(new QGroupBox(this)),
+      Frame2_(new QGroupBox(this)),
+      FraErrores_(new QGroupBox(this)),
+      Label5_(new QLabel(FraImportar_)),
+      txtruta_(new QLineEdit(FraImportar_)),
+      imgmodi_(new QToolButton(FraImportar_)),
+      chkauto_(new QCheckBox(FraImportar_)),
+      cmdace_(new QPushButton(this)),
+      cmdcan_(new QPushButton(this)),
+      imgerror_(new QLabel(FraErrores_)),
+      lblError_(new QLabel(FraErrores_)),
+      lblError2_(new QLabel(FraErrores_)) {
+    // The path changes only through the dialog: the box never keeps the focus.
+    txtruta_->setReadOnly(true);
+    txtruta_->setFocusPolicy(Qt::NoFocus);
+    txtruta_->setMinimumWidth(360);
+    imgmodi_->setAutoRaise(true);
+    auto* fichero = new QGridLayout(FraImportar_);
+    fichero->addWidget(Label5_, 0, 0, 1, 2);
+    fichero->addWidget(txtruta_, 1, 0);
+    fichero->addWidget(imgmodi_, 1, 1);
+    fichero->addWidget(chkauto_, 2, 0, 1, 2);
+
+    auto* resultados = new QGridLayout(Frame2_);
+    for (int i = 0; i < 5; ++i) {
+        etiquetas_[i] = new QLabel(Frame2_);
+        valores_[i] = new QLabel(Frame2_);
+        valores_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        valores_[i]->setMinimumWidth(60);
+        resultados->addWidget(etiquetas_[i], i, 0);
+        resultados->addWidget(valores_[i], i, 1);
+    }
+    resultados->setColumnStretch(2, 1);
+
+    imgerror_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
+    lblError_->setText(QStringLiteral("Consulte el fichero para  visualizar los errores de importación :"));
+    lblError2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* errores = new QGridLayout(FraErrores_);
+    errores->addWidget(imgerror_, 0, 0, 2, 1, Qt::AlignTop);
+    errores->addWidget(lblError_, 0, 1);
+    errores->addWidget(lblError2_, 1, 1);
+    errores->setColumnStretch(1, 1);
+
+    cmdace_->setIcon(ImgBotones(11));
+    cmdcan_->setIcon(ImgBotones(9));
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(cmdace_);
+    botones->addWidget(cmdcan_);
+
     auto* capas = new QVBoxLayout(this);
+    capas->addWidget(FraImportar_);
+    capas->addWidget(Frame2_);
+    capas->addWidget(FraErrores_);
     capas->addStretch();
-    capas->addWidget(cmdCancelar_, 0, Qt::AlignRight);
-    connect(cmdCancelar_, &QPushButton::clicked, this, [this] {
-        RefrescarMenuPrincipal();
-        Descargar();
-    });
+    capas->addLayout(botones);
+
+    connect(imgmodi_, &QToolButton::clicked, this, &frmimport::imgmodi_Click);
+    connect(cmdace_, &QPushButton::clicked, this, &frmimport::cmdace_Click);
+    connect(cmdcan_, &QPushButton::clicked, this, &frmimport::cmdcan_Click);
 }
 
 void frmimport::Form_Load() {
-    setWindowTitle(LoadResString(108 + DesplIdioma).remove(u'&'));
-    cmdCancelar_->setText(LoadResString(119 + DesplIdioma));
     DeshabilitarMenus();
+    PonerRuta(CarpetaPrograma() + QStringLiteral("/Contri.txt"));
+    lblError_->hide();
+    FraErrores_->hide();
+    imgmodi_->setIcon(ImgBotones(13));
+    Anadir_captions();
 }
 
 void frmimport::Form_Unload() { RefrescarMenuPrincipal(); }
+
+void frmimport::Anadir_captions() {
+    setWindowTitle(Cadena(130));
+    Label5_->setText(Cadena(128));
+    imgmodi_->setToolTip(Cadena(128));
+    chkauto_->setText(Cadena(131));
+    Frame2_->setTitle(Cadena(129));
+    for (int i = 0; i < 5; ++i) {
+        etiquetas_[i]->setText(Cadena(kTitulosValores[i]));
+        valores_[i]->setText(QStringLiteral("0"));
+    }
+    cmdace_->setText(Cadena(118));
+    cmdace_->setToolTip(Cadena(130));
+    cmdcan_->setText(Cadena(119));
+    cmdcan_->setToolTip(Cadena(137));
+}
+
+void frmimport::PonerRuta(const QString& ruta) {
+    importar_.FICHEROAIMPORTAR(ruta);
+    txtruta_->setText(ruta);
+    txtruta_->setToolTip(ruta);
+}
+
+void frmimport::imgmodi_Click() {
+    const QString ruta = importar_.FICHEROAIMPORTAR();
+    const QString elegido = ElegirFichero(
+        this, {QStringLiteral("Archivo a importar..."), ObtenerRuta(ruta), ObtenerNombreFichero(ruta), false});
+    if (!ObtenerRuta(elegido).isEmpty()) PonerRuta(elegido);
+}
+
+void frmimport::cmdace_Click() {
+    PreguntaVentana pregunta(windowTitle());
+    ResultadoImportacion resultado;
+    try {
+        resultado = ImportarFichero(txtruta_->text(), chkauto_->isChecked(), pregunta);
+    } catch (const vb::Error& e) {
+        MsgBox(TextoFallo(e));
+        return;
+    }
+    Terminar(resultado);
+}
+
+void frmimport::Terminar(const ResultadoImportacion& r) {
+    for (int i = 0; i < 5; ++i) valores_[i]->setText(QString::number(r.contadores.*kValores[i]));
+    cmdcan_->setText(QStringLiteral("&Salir"));
+    cmdace_->hide();
+    imgmodi_->setEnabled(false);
+    imgmodi_->setIcon(ImgBotones(14));
+    if (r.contadores.incorrectos > 0) {
+        lblError_->show();
+        FraErrores_->show();
+        lblError2_->setText(r.ficheroErrores);
+        lblError2_->setToolTip(r.ficheroErrores);
+        lblError2_->show();
+    }
+    if (!r.falloErrores.isEmpty())
+        MsgBox(QStringLiteral("ERROR Nº: 75: ") + r.ficheroErrores + QStringLiteral(": ") + r.falloErrores);
+    if (const auto m = MensajeFinal(r.contadores)) MsgBox(m->texto, m->estilo, m->tituloVentana ? windowTitle() : QString());
+}
+
+void frmimport::cmdcan_Click() {
+    Descargar();
+    RefrescarMenuPrincipal();
+}
 
 }  // namespace oxalde

@@ -1,9 +1,17 @@
 #pragma once
-// The taxpayer import window, as far as the main window needs it for now: it opens in the frame,
-// keeps the main menus off while it is open, and its cancel button gives them back.
+// The taxpayer import window: the file to read, the automatic replacement choice, the five
+// counters, the error-file notice, and the commands that run the import and close the window.
+// After an import only the exit command is left; a second import needs the window opened again.
+#include "intercambio/cImportar.h"
+#include "intercambio/importacion.h"
 #include "shell/VentanaHija.h"
 
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace oxalde {
 
@@ -12,14 +20,41 @@ class frmimport : public VentanaHija {
 public:
     explicit frmimport(QWidget* parent = nullptr);
 
-    QPushButton* cmdCancelar() const { return cmdCancelar_; }
+    void Anadir_captions();
+
+    void imgmodi_Click();
+    void cmdace_Click();
+    void cmdcan_Click();
+
+    const cImportar& Importar() const { return importar_; }
+    QLineEdit* txtruta() const { return txtruta_; }
+    QToolButton* imgmodi() const { return imgmodi_; }
+    QCheckBox* chkauto() const { return chkauto_; }
+    QPushButton* cmdace() const { return cmdace_; }
+    QPushButton* cmdcan() const { return cmdcan_; }
+    QGroupBox* FraErrores() const { return FraErrores_; }
+    QLabel* lblError2() const { return lblError2_; }
+    // The value labels: total, imported, wrong, replaced, ignored.
+    QLabel* Valor(int i) const { return valores_[i]; }
 
 protected:
     void Form_Load() override;
     void Form_Unload() override;
 
 private:
-    QPushButton* cmdCancelar_;
+    cImportar importar_;
+    QGroupBox *FraImportar_, *Frame2_, *FraErrores_;
+    QLabel* Label5_;
+    QLineEdit* txtruta_;
+    QToolButton* imgmodi_;
+    QCheckBox* chkauto_;
+    QLabel* etiquetas_[5];
+    QLabel* valores_[5];
+    QPushButton *cmdace_, *cmdcan_;
+    QLabel *imgerror_, *lblError_, *lblError2_;
+
+    void Terminar(const ResultadoImportacion& resultado);
+    void PonerRuta(const QString& ruta);
 };
 
 }  // namespace oxalde

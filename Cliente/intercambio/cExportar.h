@@ -1,0 +1,72 @@
+#pragma once
+// The model of the export window: the taxpayers offered, the taxpayers chosen in the order of
+// choosing (the order of the exchange file's lines), the current taxpayer of each list, the
+// sort order and the file to write. One instance for the whole run.
+#include <QString>
+#include <QtGlobal>
+#include <vector>
+
+namespace oxalde {
+
+// One taxpayer of both lists. The texts hold exactly their widths in the exchange file once
+// stored through cExportar (cut, or padded with blanks on the right).
+struct RegistroContribuyente {
+    qint32 CSCO = 0;
+    QString DNI, NOMBRE, VIA, DOMICILIO;
+    qint32 NUMERO = 0;
+    QString LETRA, ESCALERA, PISO, MANO;
+    qint16 CODIGOPROVINCIA = 0;
+    qint32 CODIGOPOSTAL = 0;
+    qint16 CODIGOMUNICIPIO = 0;
+    QString NOMBREMUNICIPIO;
+    qint32 TELEFONO = 0, NUM731 = 0, NUM732 = 0;
+
+    bool operator==(const RegistroContribuyente&) const = default;
+};
+
+class cExportar {
+public:
+    static cExportar& Instancia();
+    cExportar() = default;
+
+    qint32 CSCO() const { return csco_; }
+    void CSCO(qint32 v) { csco_ = v; }
+    quint8 ORDEN() const { return orden_; }
+    void ORDEN(quint8 v) { orden_ = v; }
+    qint32 NUMCONTRISEL() const { return numContriSel_; }
+    void NUMCONTRISEL(qint32 v) { numContriSel_ = v; }
+    qint32 CSCOEXP() const { return cscoExp_; }
+    void CSCOEXP(qint32 v) { cscoExp_ = v; }
+    qint32 NUMCONTRIEXP() const { return numContriExp_; }
+    void NUMCONTRIEXP(qint32 v) { numContriExp_ = v; }
+    QString FICHEROAEXPORTAR() const { return fichero_; }
+    void FICHEROAEXPORTAR(const QString& v) { fichero_ = v; }
+
+    // Positions run from 1; a position outside 1..count raises "subscript out of range".
+    // Appends the offered record at `posicion` to the chosen list.
+    void COPIARELEMENTOENTRETABLAS(qint32 posicion);
+    // Empties the offered list; NUMCONTRISEL is left as it is.
+    void TablaContriCLEAR();
+    void TablaContriExpCLEAR();
+    // Appends a taxpayer to the offered list, its texts cut or padded to their widths.
+    void TablaContriAnadir(RegistroContribuyente registro);
+    void TablaContriExpBORRAR(qint32 posicion);
+    qint32 TablaContriCOUNT() const { return static_cast<qint32>(contri_.size()); }
+    qint32 TablaContriExpCOUNT() const { return static_cast<qint32>(contriExp_.size()); }
+    // The first position holding that code, 0 when none does.
+    qint32 TablaContriPERTENECE(qint32 csco) const { return Posicion(contri_, csco); }
+    qint32 TablaContriExpPERTENECE(qint32 csco) const { return Posicion(contriExp_, csco); }
+    const RegistroContribuyente& TablaContriExpELEMENTO(qint32 posicion) const;
+
+private:
+    using Tabla = std::vector<RegistroContribuyente>;
+    static qint32 Posicion(const Tabla& tabla, qint32 csco);
+    static size_t Indice(const Tabla& tabla, qint32 posicion);
+
+    Tabla contri_, contriExp_;
+    qint32 csco_ = 0, numContriSel_ = 0, cscoExp_ = 0, numContriExp_ = 0;
+    quint8 orden_ = 1;
+    QString fichero_;
+};
+
+}  // namespace oxalde

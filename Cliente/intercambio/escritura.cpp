@@ -1,0 +1,24 @@
+#include "intercambio/escritura.h"
+
+#include <QFileDevice>
+#include <cerrno>
+#include <cstring>
+
+namespace oxalde {
+
+bool EscribirTodo(QFileDevice& fichero, const QByteArray& datos, QString& detalle) {
+    qsizetype hecho = 0;
+    while (hecho < datos.size()) {
+        errno = 0;
+        const qint64 n = fichero.write(datos.constData() + hecho, datos.size() - hecho);
+        if (n <= 0) {
+            const int error = errno;
+            detalle = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : fichero.errorString();
+            return false;
+        }
+        hecho += n;
+    }
+    return true;
+}
+
+}  // namespace oxalde

@@ -1,0 +1,50 @@
+#include "intercambio/fichero_contri.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "intercambio/escritura.h"
+#include "intercambio/windows1252.h"
+
+namespace oxalde {
+namespace {
+constexpr qsizetype kBloque = 64 * 1024;
+}
+
+std::optional<Excedido> BuscarExcedido(const cExportar& exportar) {
+    for (qint32 i = 1; i <= exportar.TablaContriExpCOUNT(); ++i) {
+        const RegistroContribuyente& r = exportar.TablaContriExpELEMENTO(i);
+        if (const CampoLinea* campo = CampoExcedido(r)) return Excedido{r.DNI.trimmed(), campo};
+    }
+    return std::nullopt;
+}
+
+bool ExisteFichero(const QString& ruta) { return QFileInfo(ruta).isFile(); }
+
+ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& exportar) {
+    const QFileInfo info(ruta);
+    if (info.fileName().isEmpty() || info.isDir() || !info.absoluteDir().exists())
+        return {ResultadoEscritura::Inalcanzable, {}};
+    QSaveFile fichero(ruta);
+    if (!fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {ResultadoEscritura::Fallido, fichero.errorString()};
+    // The lines go out in blocks of about 64 KiB.
+    QByteArray bloque;
+    QString detalle;
+    const qint32 n = exportar.TablaContriExpCOUNT();
+    for (qint32 i = 1; i <= n; ++i) {
+        bloque += CodificarWindows1252(LineaContribuyente(exportar.TablaContriExpELEMENTO(i)));
+        bloque += "\r\n";
+        if (bloque.size() < kBloque && i < n) continue;
+        if (!EscribirTodo(fichero, bloque, detalle)) {
+            fichero.cancelWriting();
+            return {ResultadoEscritura::Fallido, detalle};
+        }
+        bloque.clear();
+    }
+    if (!fichero.commit()) return {ResultadoEscritura::Fallido, fichero.errorString()};
+    return {};
+}
+
+}  // namespace oxalde

@@ -1,0 +1,168 @@
+#include "intercambio/importacion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <exception>
+
+#include "intercambio/errores_importacion.h"
+#include "intercambio/escritura.h"
+#include "intercambio/formato_contri.h"
+#include "intercambio/lector_lineas.h"
+#include "intercambio/windows1252.h"
+#include "registro/cDecDatos.h"
+#include "shell/aplicacion.h"
+#include "shell/biblioteca.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
+#include "shell/mensajes.h"
+#include "shell/procedimientos.h"
+
+namespace oxalde {
+namespace {
+
+// Indexes of the pieces of a line, in the layout's order.
+enum Pieza { DNI, NOMBRE, VIA, DOMICILIO, NUMERO, LETRA, ESCALERA, PISO, MANO, CODPROV, CODPOS, CODMUN, NOMMUN, TELEFONO, NUM731, NUM732 };
+
+// The pieces in the check's slot order.
+constexpr Pieza kOrdenComprobacion[12] = {DNI, NOMBRE, DOMICILIO, CODPROV, CODPOS, NOMMUN, CODMUN, NUMERO, NUM731, NUM732, VIA, TELEFONO};
+
+// The taxpayer service on the user's database.
+std::shared_ptr<brunsel::cDeclarante> Registro() {
+    auto declarante = Declarante();
+    declarante->mdbnameM(RutaBDModificable.toStdString());
+    return declarante;
+}
+
+QString SinBlancosFinales(const QString& s) {
+    qsizetype n = s.size();
+    while (n > 0 && s[n - 1] == u' ') --n;
+    return s.left(n);
+}
+
+[[noreturn]] void FalloApertura(const QFile& fichero) {
+    throw vb::Error(75, "Oxalde", fichero.errorString().toStdString());
+}
+
+class Importador {
+public:
+    Importador(bool automatico, PreguntaSustitucion& pregunta) : automatico_(automatico), pregunta_(pregunta) {}
+
+    ContadoresImportacion c;
+
+    void Linea(const QByteArray& bytes) {
+        const qint32 n = ++c.total;
+        try {
+            if (!Procesar(n, DecodificarWindows1252(bytes))) ++c.incorrectos;
+        } catch (...) {
+            const vb::Error e = ErrorDe(std::current_exception());
+            Escribir(LineaErrorFallo(n, e.Number(), QString::fromStdString(e.Description())));
+            ++c.incorrectos;
+        }
+    }
+
+    // The error file's lines, written when the file is done.
+    QByteArray textoErrores;
+    void Escribir(const QString& linea) {
+        textoErrores += CodificarWindows1252(linea);
+        textoErrores += "\r\n";
+    }
+
+private:
+    bool automatico_;
+    PreguntaSustitucion& pregunta_;
+
+    // False when the line is wrong (its error lines written).
+    bool Procesar(qint32 n, const QString& linea) {
+        const QStringList p = CortarLinea(linea);
+        // Trailing blanks go before the look-up and the save, so that the register holds the
+        // values and a NIF matches however it was padded; the check sees the pieces as cut.
+        std::string dni = SinBlancosFinales(p[DNI]).toStdString();
+        const vb::Long csco = Registro()->ExisteContribuyente(dni);
+        if (!automatico_ && csco != 0 && !pregunta_.Sustituir(p[DNI])) {
+            ++c.ignorados;
+            return true;
+        }
+        if (linea.size() < kAnchoLinea) {
+            Escribir(LineaErrorCorta(n));
+            return false;
+        }
+        if (!Comprobar(n, p)) return false;
+        return Guardar(n, csco, p);
+    }
+
+    bool Comprobar(qint32 n, const QStringList& p) {
+        auto buffer = vb::Variant::Array1(0, 11);
+        for (vb::Long i = 0; i < 12; ++i) buffer(i) = p[kOrdenComprobacion[i]].toStdString();
+        const vb::Variant errores = cDecDatos::Instancia().ValidarDatosImportar(buffer);
+        const vb::Long fallos = errores.UBound(2);
+        for (vb::Long i = 0; i < fallos; ++i) Escribir(LineaErrorRegla(n, errores(0, i).CInt()));
+        return fallos == 0;
+    }
+
+    bool Guardar(qint32 n, vb::Long csco, const QStringList& p) {
+        // A replaced taxpayer keeps its own declaration counters; the file's are never stored.
+        vb::Long num731 = 0, num732 = 0;
+        vb::Long clave = csco;
+        if (csco != 0) Registro()->ObtenerContadores(clave, num731, num732);
+        auto buffer = vb::Variant::Array1(0, 16);
+        buffer(0) = csco;
+        for (int i = DNI; i <= TELEFONO; ++i) buffer(i + 1) = SinBlancosFinales(p[i]).toStdString();
+        buffer(15) = num731;
+        buffer(16) = num732;
+        if (Registro()->GuardarDeclarante(buffer) != 0) {
+            Escribir(LineaErrorRegistrado(n));
+            return false;
+        }
+        ++c.importados;
+        if (csco != 0) ++c.sustituidos;
+        return true;
+    }
+};
+
+}  // namespace
+
+QString RutaFicheroErrores(const QString& rutaImportar) {
+    return QFileInfo(rutaImportar).absoluteDir().filePath(QStringLiteral("Errores.txt"));
+}
+
+ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, PreguntaSustitucion& pregunta) {
+    QFile entrada(ruta);
+    if (!QFileInfo(ruta).exists()) throw vb::Error(53, "Oxalde", "File not found");
+    if (!entrada.open(QIODevice::ReadOnly)) FalloApertura(entrada);
+    ResultadoImportacion resultado;
+    resultado.ficheroErrores = RutaFicheroErrores(ruta);
+    QFile errores(resultado.ficheroErrores);
+    // Opened (and emptied) before the first line, so that a folder it cannot be written in stops
+    // the import before anything is saved.
+    if (!errores.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) FalloApertura(errores);
+
+    Importador importador(automatico, pregunta);
+    LectorLineas lector(entrada);
+    for (QByteArray linea; lector.Siguiente(linea);) importador.Linea(linea);
+    if (importador.c.incorrectos > 0)
+        for (const QString& l : LeyendaFormato()) importador.Escribir(l);
+    EscribirTodo(errores, importador.textoErrores, resultado.falloErrores);
+    errores.close();
+    resultado.contadores = importador.c;
+    return resultado;
+}
+
+std::optional<MensajeCierre> MensajeFinal(const ContadoresImportacion& c) {
+    const qint32 leidos = c.total - c.ignorados;
+    const QString k = QString::number(c.incorrectos);
+    if (c.incorrectos == leidos && leidos != 0)
+        return MensajeCierre{LoadResString(251 + DesplIdioma), vbInformation, true};
+    if (c.incorrectos == 1)
+        return MensajeCierre{TextoIdioma(QStringLiteral("Hay 1 declarante erroneo"), QStringLiteral("Aitortzaile bat okerra da")),
+                             vbInformation, true};
+    if (c.incorrectos > 1)
+        return MensajeCierre{TextoIdioma(QStringLiteral("Hay ") + k + QStringLiteral(" declarantes erroneos"),
+                                         k + QStringLiteral(" aitortzaile okerrak dira")),
+                             vbInformation, true};
+    if (c.importados >= 1) return MensajeCierre{LoadResString(252 + DesplIdioma), vbOKOnly, false};
+    return std::nullopt;
+}
+
+}  // namespace oxalde

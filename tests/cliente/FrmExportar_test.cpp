@@ -1,0 +1,188 @@
+#include <QHeaderView>
+#include <QToolButton>
+
+#include "cliente/prueba.h"
+#include "controles/FlexGrid.h"
+#include "intercambio/FrmExportar.h"
+#include "intercambio/cExportar.h"
+#include "intercambio/dialogo_fichero.h"
+
+namespace {
+
+using oxalde::cExportar;
+using oxalde::FlexGrid;
+using oxalde::FrmExportar;
+
+class VentanaExportar : public prueba::Principal {
+protected:
+    FrmExportar* v = nullptr;
+    bool cerrada = false;
+    QString eleccion;
+    std::vector<oxalde::DialogoFichero> dialogos;
+
+    void SetUp() override {
+        Principal::SetUp();
+        // A, B and C by NIF; by name B, C, A.
+        Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_CODPROV, T01_CODPOS) VALUES "
+            "('11111111H', 'ZETA', 20, 20001), ('22222222J', 'ALFA', 20, 20001), ('33333333P', 'MEDIO', 20, 20001)");
+        oxalde::EstablecerElectorFichero([this](const oxalde::DialogoFichero& d) {
+            dialogos.push_back(d);
+            return eleccion;
+        });
+    }
+    void TearDown() override {
+        delete v;
+        oxalde::EstablecerElectorFichero({});
+        Principal::TearDown();
+    }
+    void AbrirVentana() {
+        v = new FrmExportar;
+        QObject::connect(v, &oxalde::VentanaHija::descargada, [this] { cerrada = true; });
+        v->Cargar();
+        v->show();
+    }
+    static QString Columna(const FlexGrid* g, int columna) {
+        QStringList l;
+        for (int f = 1; f < g->Rows(); ++f) l << g->TextMatrix(f, columna).trimmed();
+        return l.join(',');
+    }
+    static bool Resaltada(const FlexGrid* g, int fila) { return g->CellBackColor(fila, 1) == QColor(0xFF, 0xC0, 0x80); }
+    // Enabled state of choose all, choose one, remove one, remove all and Accept.
+    std::string Botones() const {
+        std::string s;
+        for (auto* b : {v->CmdSelTodos(), v->CmdSelUno(), v->CmdDeselUno(), v->CmdDeselTodos(), v->cmdAceptar()})
+            s += b->isEnabled() ? '1' : '0';
+        return s;
+    }
+    static QByteArray Leer(const QString& ruta) {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+};
+
+TEST_F(VentanaExportar, ElegirYQuitar) {
+    AbrirVentana();
+    const FlexGrid* o = v->flxDeclaraciones();
+    const FlexGrid* s = v->FlxSeleccionados();
+    auto& e = cExportar::Instancia();
+    EXPECT_EQ(Columna(o, 1), "11111111H,22222222J,33333333P");
+    EXPECT_TRUE(Resaltada(o, 1));
+    EXPECT_EQ(Botones(), "11000");
+    EXPECT_FALSE(v->lblresultado2()->isVisible());
+    EXPECT_EQ(v->lblResultado1()->text(), "3 Declarantes seleccionados");
+    EXPECT_EQ(o->ColWidth(0), 0);
+
+    v->CmdSelUno()->click();  // A chosen, the highlight moves to B
+    EXPECT_EQ(Columna(s, 1), "11111111H");
+    EXPECT_TRUE(Resaltada(o, 2));
+    EXPECT_EQ(e.CSCO(), 2);
+    v->flxDeclaraciones()->Row(1);  // back on A: choosing it again does nothing
+    EXPECT_EQ(e.CSCO(), 1);
+    v->CmdSelUno()->click();
+    EXPECT_EQ(e.NUMCONTRIEXP(), 1);
+
+    v->CmdSelTodos()->click();  // B and C follow A
+    EXPECT_EQ(Columna(s, 1), "11111111H,22222222J,33333333P");
+    EXPECT_EQ(v->lblresultado2()->text(), "3 Declarante/s seleccionado/s para exportar");
+    EXPECT_EQ(Botones(), "11111");  // the first row of each list is current
+
+    v->FlxSeleccionados()->Row(2);  // B current in the chosen list, then removed
+    EXPECT_EQ(e.CSCOEXP(), 2);
+    v->CmdDeselUno()->click();
+    EXPECT_EQ(Columna(s, 1), "11111111H,33333333P");
+    EXPECT_EQ(e.CSCOEXP(), 1);
+    EXPECT_TRUE(Resaltada(s, 1));
+    v->CmdDeselTodos()->click();
+    EXPECT_EQ(e.NUMCONTRIEXP(), 0);
+    EXPECT_FALSE(v->lblresultado2()->isVisible());
+    EXPECT_EQ(Botones(), "11000");
+}
+
+TEST_F(VentanaExportar, CabeceraOrdenaYEnterElige) {
+    AbrirVentana();
+    QHeaderView* cabecera = v->flxDeclaraciones()->horizontalHeader();
+    const int x = cabecera->sectionViewportPosition(2) + 10;
+    QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+    EXPECT_EQ(cExportar::Instancia().ORDEN(), 2);
+    EXPECT_EQ(Columna(v->flxDeclaraciones(), 2), "ALFA,MEDIO,ZETA");
+    EXPECT_EQ(cExportar::Instancia().CSCO(), 2);
+    EXPECT_GT(v->picasc()->x(), v->flxDeclaraciones()->x() + cabecera->sectionViewportPosition(2));
+    QTest::keyClick(v->flxDeclaraciones(), Qt::Key_Return);
+    EXPECT_EQ(Columna(v->FlxSeleccionados(), 2), "ALFA");
+}
+
+TEST_F(VentanaExportar, EscribeDondeSeEligeYPreguntaAntesDeSustituir) {
+    AbrirVentana();
+    v->CmdSelTodos()->click();
+    const QString predeterminado = carpeta.filePath("Contri.txt");
+    EXPECT_EQ(v->lblfichero()->text(), predeterminado);
+    v->imgmodi()->click();  // cancelled
+    ASSERT_EQ(dialogos.size(), 1u);
+    EXPECT_EQ(dialogos[0].titulo, "Exportar a...");
+    EXPECT_TRUE(dialogos[0].guardar);
+    EXPECT_EQ(v->lblfichero()->text(), predeterminado);
+    eleccion = carpeta.filePath("x.txt");
+    v->imgmodi()->click();
+    EXPECT_EQ(v->lblfichero()->toolTip(), eleccion);
+
+    {
+        QFile f(eleccion);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("OLD");
+    }
+    respuesta = oxalde::vbNo;
+    v->cmdAceptar()->click();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto, "El archivo ya existe. ¿Desea sobreescribirlo?");
+    EXPECT_EQ(mensajes[0].estilo, oxalde::vbYesNo | oxalde::vbQuestion);
+    EXPECT_EQ(titulos[0], "Confirmación...");
+    EXPECT_EQ(Leer(eleccion), "OLD");
+    EXPECT_FALSE(cerrada);
+    EXPECT_EQ(cExportar::Instancia().NUMCONTRIEXP(), 3);
+
+    respuesta = oxalde::vbYes;
+    v->cmdAceptar()->click();
+    EXPECT_EQ(Leer(eleccion).size(), 3 * 155);
+    EXPECT_TRUE(Leer(eleccion).startsWith("11111111HZETA"));
+    EXPECT_TRUE(cerrada);
+}
+
+TEST_F(VentanaExportar, FallosDejanLaVentanaAbierta) {
+    // A postal code too wide for its field names the taxpayer and the field; nothing is written.
+    Sql("UPDATE T01_DECLARANTES SET T01_CODPOS = 123456 WHERE T01_DNI = '22222222J'");
+    AbrirVentana();
+    v->CmdSelTodos()->click();
+    v->cmdAceptar()->click();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_TRUE(mensajes[0].texto.contains("22222222J") && mensajes[0].texto.contains("CODIGO POSTAL"));
+    EXPECT_FALSE(QFile::exists(carpeta.filePath("Contri.txt")));
+    EXPECT_FALSE(cerrada);
+
+    Sql("UPDATE T01_DECLARANTES SET T01_CODPOS = 20001");
+    v->CmdDeselTodos()->click();
+    v->CmdSelTodos()->click();
+    eleccion = carpeta.filePath("no/hay/carpeta.txt");
+    v->imgmodi()->click();
+    v->cmdAceptar()->click();
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_EQ(mensajes[1].texto, QString(30, ' ') + "No hay diskete en la unidad");
+    EXPECT_EQ(titulos[1], "Exportar declarantes");
+    EXPECT_FALSE(cerrada);
+}
+
+TEST_F(VentanaExportar, EnEuskera) {
+    oxalde::DesplIdioma = 10000;
+    AbrirVentana();
+    EXPECT_EQ(v->flxDeclaraciones()->TextMatrix(0, 1), "NA");
+    EXPECT_EQ(v->FlxSeleccionados()->TextMatrix(0, 2), "Sozietatearen izena");
+    v->CmdSelUno()->click();
+    v->CmdSelUno()->click();
+    EXPECT_EQ(v->lblresultado2()->text(), "2 Esportatzeko hautatutako aitortzailea(k)");
+    ASSERT_TRUE(QFile(carpeta.filePath("Contri.txt")).open(QIODevice::WriteOnly));
+    v->cmdAceptar()->click();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto, "Hautatutako fitxategia lehenagotik dago. Gainean idatzi nahi al duzu?");
+    EXPECT_EQ(titulos[0], "Confirmación...");
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "comun/errores.h"
+#include "intercambio/cExportar.h"
+#include "intercambio/fichero_contri.h"
+#include "intercambio/formato_contri.h"
+#include "intercambio/lector_lineas.h"
+#include "intercambio/windows1252.h"
+
+using oxalde::cExportar;
+using oxalde::RegistroContribuyente;
+
+namespace {
+
+// The taxpayer of the sample line.
+RegistroContribuyente Muestra() {
+    RegistroContribuyente r;
+    r.CSCO = 5;
+    r.DNI = "12345678Z";
+    r.NOMBRE = "GARCIA LOPEZ, JUAN";
+    r.VIA = "CL";
+    r.DOMICILIO = "MAYOR";
+    r.NUMERO = 7;
+    r.LETRA = "A";
+    r.PISO = "2";
+    r.MANO = "IZQ";
+    r.CODIGOPROVINCIA = 20;
+    r.CODIGOPOSTAL = 20001;
+    r.CODIGOMUNICIPIO = 69;
+    r.NOMBREMUNICIPIO = "ARGIPROBA";
+    r.TELEFONO = 900123456;
+    r.NUM731 = 3;
+    return r;
+}
+
+QByteArray Linea(const RegistroContribuyente& r) {
+    return oxalde::CodificarWindows1252(oxalde::LineaContribuyente(r));
+}
+
+TEST(LineaContri, MuestraByteAByte) {
+    QByteArray esperada =
+        "12345678ZGARCIA·LOPEZ,·JUAN······················CLMAYOR·························00007A···2·IZQ20200010"
+        "69ARGIPROBA················90012345600000030000000";
+    esperada.replace("·", " ");
+    EXPECT_EQ(Linea(Muestra()), esperada);
+    EXPECT_EQ(esperada.size(), 153);
+}
+
+TEST(LineaContri, CadaCampoEnSuSitio) {
+    struct Caso {
+        std::function<void(RegistroContribuyente&)> cambio;
+        int inicio;  // from 1
+        QByteArray esperado;
+    };
+    const Caso casos[] = {
+        {[](auto& r) { r.NUMERO = 0; }, 82, "00000"},
+        {[](auto& r) { r.CODIGOPROVINCIA = 1; }, 96, "01"},
+        {[](auto& r) { r.CODIGOPOSTAL = 1234; }, 98, "01234"},
+        {[](auto& r) { r.CODIGOMUNICIPIO = 0; }, 103, "000"},
+        {[](auto& r) { r.TELEFONO = 0; }, 131, "         "},
+        {[](auto& r) { r.TELEFONO = 12; }, 131, "12       "},
+        {[](auto& r) { r.NUM731 = 0; r.NUM732 = 9999999; }, 140, "00000009999999"},
+        {[](auto& r) { r.NOMBRE = QString(45, 'N') + "X"; }, 10, QByteArray(40, 'N') + "CL"},
+        {[](auto& r) { r.NOMBRE = "PEÑA"; }, 10, "PE\xD1" "A" + QByteArray(36, ' ') + "CL"},
+        {[](auto& r) { r.NOMBRE = "O'HARA €"; }, 10, "O'HARA \x80" + QByteArray(32, ' ') + "CL"},
+        // Outside the character set: one "?" per character, astral ones too, and the width holds.
+        {[](auto& r) { r.NOMBRE = QString::fromUtf8("Łx中\U0001F600"); }, 10, "?x??" + QByteArray(36, ' ') + "CL"},
+        {[](auto& r) { r.NOMBRE = QString::fromUtf8("\U0001F600").repeated(41); }, 10, QByteArray(40, '?') + "CL"},
+        {[](auto& r) { r.DOMICILIO = "  DE LA PAZ"; }, 52, "  DE LA PAZ" + QByteArray(19, ' ') + "00007"},
+    };
+    for (const Caso& c : casos) {
+        RegistroContribuyente r = Muestra();
+        c.cambio(r);
+        const QByteArray linea = Linea(r);
+        EXPECT_EQ(linea.size(), 153) << c.esperado.constData();
+        EXPECT_EQ(linea.mid(c.inicio - 1, c.esperado.size()), c.esperado);
+    }
+}
+
+TEST(LineaContri, NumeroQueNoCabeSeNombra) {
+    const std::pair<std::function<void(RegistroContribuyente&)>, const char*> casos[] = {
+        {[](auto& r) { r.NUMERO = 100000; }, "NUMERO"},
+        {[](auto& r) { r.NUMERO = -1; }, "NUMERO"},
+        {[](auto& r) { r.CODIGOPROVINCIA = 100; }, "CODIGO PROVINCIA"},
+        {[](auto& r) { r.CODIGOPOSTAL = 100000; }, "CODIGO POSTAL"},
+        {[](auto& r) { r.CODIGOMUNICIPIO = 1000; }, "CODIGO MUNICIPIO"},
+        {[](auto& r) { r.TELEFONO = 1000000000; }, "TELEFONO"},
+        {[](auto& r) { r.NUM732 = 10000000; }, "NUMERO DECLARACIONES 732"},
+    };
+    EXPECT_EQ(oxalde::CampoExcedido(Muestra()), nullptr);
+    for (const auto& [cambio, campo] : casos) {
+        RegistroContribuyente r = Muestra();
+        cambio(r);
+        ASSERT_NE(oxalde::CampoExcedido(r), nullptr) << campo;
+        EXPECT_STREQ(oxalde::CampoExcedido(r)->etiqueta, campo);
+    }
+}
+
+TEST(LineaContri, CortarDevuelveLasPiezasConSuAncho) {
+    const QString linea = oxalde::DecodificarWindows1252(Linea(Muestra()));
+    const QStringList p = oxalde::CortarLinea(linea + "SOBRA");
+    ASSERT_EQ(p.size(), 16);
+    EXPECT_EQ(p[0], "12345678Z");
+    EXPECT_EQ(p[1], "GARCIA LOPEZ, JUAN" + QString(22, ' '));
+    EXPECT_EQ(p[15], "0000000");
+    const QStringList corta = oxalde::CortarLinea("123");
+    EXPECT_EQ(corta[0], "123      ");
+    EXPECT_EQ(corta[15], "       ");
+    // The undefined bytes of the set read as "?", one character each.
+    EXPECT_EQ(oxalde::DecodificarWindows1252("a\x81\xD1\x80"), QString::fromUtf8("a?Ñ€"));
+}
+
+TEST(Exportar, TablasYPosiciones) {
+    cExportar e;
+    EXPECT_EQ(e.TablaContriPERTENECE(7), 0);
+    for (qint32 csco : {7, 3, 9}) {
+        RegistroContribuyente r = Muestra();
+        r.CSCO = csco;
+        r.NOMBRE = QString(45, 'A');
+        r.VIA = "C";
+        e.TablaContriAnadir(r);
+    }
+    EXPECT_EQ(e.NUMCONTRISEL(), 3);
+    EXPECT_EQ(e.TablaContriPERTENECE(3), 2);
+    e.COPIARELEMENTOENTRETABLAS(2);
+    EXPECT_EQ(e.NUMCONTRIEXP(), 1);
+    const RegistroContribuyente& elegido = e.TablaContriExpELEMENTO(1);
+    EXPECT_EQ(elegido.CSCO, 3);
+    EXPECT_EQ(elegido.NOMBRE, QString(40, 'A'));
+    EXPECT_EQ(elegido.VIA, "C ");
+    EXPECT_EQ(elegido.ESCALERA, "  ");
+    e.COPIARELEMENTOENTRETABLAS(1);
+    e.COPIARELEMENTOENTRETABLAS(3);
+    e.COPIARELEMENTOENTRETABLAS(1);  // the same code twice: the lower position is found
+    EXPECT_EQ(e.TablaContriExpPERTENECE(7), 2);
+    e.TablaContriExpBORRAR(1);
+    EXPECT_EQ(e.TablaContriExpELEMENTO(1).CSCO, 7);
+    EXPECT_EQ(e.TablaContriExpELEMENTO(2).CSCO, 9);
+    e.TablaContriExpBORRAR(e.TablaContriExpCOUNT());
+    EXPECT_EQ(e.NUMCONTRIEXP(), 2);
+    EXPECT_EQ(NumeroDeError([&] { e.TablaContriExpBORRAR(3); }), vb::errSubindice);
+    EXPECT_EQ(NumeroDeError([&] { e.COPIARELEMENTOENTRETABLAS(0); }), vb::errSubindice);
+    e.TablaContriCLEAR();
+    EXPECT_EQ(e.TablaContriCOUNT(), 0);
+    EXPECT_EQ(e.NUMCONTRISEL(), 3);  // the window sets it from the register
+    e.TablaContriExpCLEAR();
+    EXPECT_EQ(e.NUMCONTRIEXP(), 0);
+    EXPECT_EQ(e.TablaContriExpPERTENECE(7), 0);
+}
+
+std::vector<QByteArray> Lineas(const QByteArray& datos) {
+    QBuffer b;
+    b.setData(datos);
+    b.open(QIODevice::ReadOnly);
+    oxalde::LectorLineas lector(b);
+    std::vector<QByteArray> r;
+    for (QByteArray l; lector.Siguiente(l);) r.push_back(l);
+    return r;
+}
+
+TEST(LectorLineas, TresFinesDeLinea) {
+    using L = std::vector<QByteArray>;
+    const std::pair<QByteArray, L> casos[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},
+        {"\r\n", {""}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\r\r\n\n", {"a", "", ""}},
+        {"a\n\rb", {"a", "", "b"}},
+    };
+    for (const auto& [datos, esperado] : casos) EXPECT_EQ(Lineas(datos), esperado) << datos.toStdString();
+    // A CR LF split between two read blocks is still one line end.
+    const QByteArray largo(64 * 1024 - 1, 'x');
+    EXPECT_EQ(Lineas(largo + "\r\nb"), (L{largo, "b"}));
+}
+
+class Escritura : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    cExportar e;
+    QString ruta = dir.filePath("Contri.txt");
+
+    void SetUp() override {
+        for (qint32 csco : {1, 2, 3}) {
+            RegistroContribuyente r = Muestra();
+            r.CSCO = csco;
+            e.TablaContriAnadir(r);
+        }
+        for (qint32 p : {3, 1, 2}) e.COPIARELEMENTOENTRETABLAS(p);
+    }
+
+    static QByteArray Leer(const QString& ruta) {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+    void Anterior() {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("OLD CONTENT");
+    }
+};
+
+TEST_F(Escritura, TresLineasConCRLFEnElOrdenElegido) {
+    Anterior();
+    const auto r = oxalde::EscribirFicheroContri(ruta, e);
+    EXPECT_EQ(r.estado, oxalde::ResultadoEscritura::Escrito);
+    const QByteArray todo = Leer(ruta);
+    ASSERT_EQ(todo.size(), 465);
+    EXPECT_EQ(todo, (Linea(Muestra()) + "\r\n").repeated(3));  // replaced whole, nothing appended
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});
+}
+
+TEST_F(Escritura, FalloDejaElFicheroAnterior) {
+    EXPECT_EQ(oxalde::EscribirFicheroContri(dir.filePath("no/existe.txt"), e).estado,
+              oxalde::ResultadoEscritura::Inalcanzable);
+    EXPECT_EQ(oxalde::EscribirFicheroContri(dir.path(), e).estado, oxalde::ResultadoEscritura::Inalcanzable);
+    Anterior();
+    // A full disk: the system refuses to let a file grow beyond 200 bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit limite = antes;
+    limite.rlim_cur = 200;
+    setrlimit(RLIMIT_FSIZE, &limite);
+    const auto r = oxalde::EscribirFicheroContri(ruta, e);
+    setrlimit(RLIMIT_FSIZE, &antes);
+    EXPECT_EQ(r.estado, oxalde::ResultadoEscritura::Fallido);
+    EXPECT_FALSE(r.detalle.isEmpty());
+    EXPECT_EQ(Leer(ruta), "OLD CONTENT");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});  // no temporary left
+}
+
+TEST_F(Escritura, ExcedidoNombraElDni) {
+    EXPECT_FALSE(oxalde::BuscarExcedido(e));
+    RegistroContribuyente r = Muestra();
+    r.CSCO = 9;
+    r.DNI = "99999999R";
+    r.CODIGOPOSTAL = -20001;
+    e.TablaContriAnadir(r);
+    e.COPIARELEMENTOENTRETABLAS(4);
+    const auto x = oxalde::BuscarExcedido(e);
+    ASSERT_TRUE(x);
+    EXPECT_EQ(x->dni, "99999999R");
+    EXPECT_STREQ(x->campo->etiqueta, "CODIGO POSTAL");
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+#include <QFile>
+
+#include "cliente/prueba.h"
+#include "comun/errores.h"
+#include "intercambio/cExportar.h"
+#include "intercambio/fichero_contri.h"
+#include "intercambio/importacion.h"
+#include "intercambio/lista_exportar.h"
+#include "intercambio/windows1252.h"
+
+namespace {
+
+using oxalde::ContadoresImportacion;
+
+// A line every rule accepts, built from its pieces, with `cambios` at 0-based offsets.
+QByteArray LineaValida(const QString& dni, const QString& nombre) {
+    QString l = dni.leftJustified(9) + nombre.leftJustified(40) + "CL" + QString("NAGUSIA").leftJustified(30) +
+                "00012" + "A " + "  " + "3 " + "IZQ" + "20" + "20001" + "079" + QString(25, ' ') + "943000000" +
+                "0000003" + "0000000";
+    return oxalde::CodificarWindows1252(l);
+}
+
+class Pregunta : public oxalde::PreguntaSustitucion {
+public:
+    bool respuesta = true;
+    QStringList preguntados;
+    bool Sustituir(const QString& dni) override {
+        preguntados << dni;
+        return respuesta;
+    }
+};
+
+class Importacion : public prueba::Principal {
+protected:
+    Pregunta pregunta;
+    QString ruta = carpeta.filePath("Contri.txt");
+
+    void SetUp() override {
+        Principal::SetUp();
+        Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_NUM731, T01_NUM732) VALUES ('11111111H', 'VIEJO', 4, 5)");
+    }
+
+    void Escribir(const QByteArray& datos) {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(datos);
+    }
+
+    static QByteArray Leer(const QString& ruta) {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+
+    // Good new taxpayer (an apostrophe and a statement in its name), a short line, an empty
+    // line, a line failing three rules, and a registered NIF; LF and CR LF line ends.
+    QByteArray Muestra() {
+        QByteArray tresFallos = LineaValida("22222222J", "");
+        tresFallos.replace(49, 2, "ZZ").replace(51, 30, QByteArray(30, ' '));
+        return LineaValida("12345678Z", "O'HARA');DELETE FROM T01_DECLARANTES;--") + "\n" +
+               LineaValida("33333333P", "CORTA").left(152) + "\r\n" + "\r\n" + tresFallos + "\n" +
+               LineaValida("11111111H", "NUEVO NOMBRE") + "\r\n";
+    }
+
+    std::string Fila(const std::string& dni) {
+        return Valor("SELECT T01_NOMBRE || '|' || T01_DOMICILIO || '|' || CAST(T01_NUM731 AS INTEGER) || '|' || CAST(T01_NUM732 AS INTEGER) || '|' || "
+                     "T01_CODMUN || '|' || T01_VIA || '|' FROM T01_DECLARANTES WHERE T01_DNI = '" + dni + "'")
+            .CStr();
+    }
+
+    // Every taxpayer, every column.
+    std::string Registro() {
+        auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
+        auto rs = db->OpenRecordset("SELECT * FROM T01_DECLARANTES ORDER BY T01_CSCO");
+        std::string s;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            for (int c = 0; c < 17; ++c) s += rs->Fields(c).CStr() + "|";
+            s += "\n";
+        }
+        db->Close();
+        return s;
+    }
+};
+
+QByteArray ErroresEsperados() {
+    QStringList l{"Linea 2: No se han importado todos los datos", "Linea 3: No se han importado todos los datos",
+                  "Linea 4 La Sigla del Domicilio no es una de las admisibles",
+                  "Linea 4 El Nombre debe tener algún valor", "Linea 4 El Domicilio debe tener algún valor", "",
+                  "FORMATO: "};
+    for (const char* c : {"DNI(9)", "NOMBRE(40)", "SIGLAS(2)", "DOMICILIO(30)", "NUMERO(5)", "LETRA(2)", "ESCALERA(2)",
+                          "PISO(2)", "MANO(3)", "CODIGO PROVINCIA(2)", "CODIGO POSTAL(5)", "CODIGO MUNICIPIO(3)",
+                          "NOMBRE MUNICIOPIO(25)", "TELEFONO(9)", "NUMERO DECLARACIONES 731(7)",
+                          "NUMERO DECLARACIONES 732(7)"})
+        l << QString("         ") + c;
+    return oxalde::CodificarWindows1252(l.join("\r\n") + "\r\n");
+}
+
+TEST_F(Importacion, FicheroMezcladoConSusContadoresYErrores) {
+    struct Caso {
+        bool automatico, respuesta;
+        ContadoresImportacion esperados;
+        int preguntas;
+        std::string registrado;
+    };
+    const Caso casos[] = {
+        {false, true, {5, 2, 3, 1, 0}, 1, "NUEVO NOMBRE|NAGUSIA|4|5|79|CL|"},
+        {false, false, {5, 1, 3, 0, 1}, 1, "VIEJO||4|5|0||"},
+        {true, false, {5, 2, 3, 1, 0}, 0, "NUEVO NOMBRE|NAGUSIA|4|5|79|CL|"},
+    };
+    for (const Caso& c : casos) {
+        Sql("DELETE FROM T01_DECLARANTES WHERE T01_DNI <> '11111111H'");
+        Sql("UPDATE T01_DECLARANTES SET T01_NOMBRE = 'VIEJO', T01_DOMICILIO = '', T01_CODMUN = 0, T01_VIA = ''");
+        Escribir(Muestra());
+        pregunta = {};
+        pregunta.respuesta = c.respuesta;
+        const auto r = oxalde::ImportarFichero(ruta, c.automatico, pregunta);
+        EXPECT_EQ(r.contadores, c.esperados);
+        EXPECT_EQ(pregunta.preguntados.size(), c.preguntas);
+        if (c.preguntas) EXPECT_EQ(pregunta.preguntados[0], "11111111H");
+        EXPECT_EQ(r.ficheroErrores, carpeta.filePath("Errores.txt"));
+        EXPECT_EQ(Leer(r.ficheroErrores), ErroresEsperados());
+        EXPECT_TRUE(Leer(r.ficheroErrores).contains("alg\xFAn"));  // Windows-1252, not UTF-8
+        // Stored without trailing blanks, intact, with counters 0 whatever the file says.
+        EXPECT_EQ(Fila("12345678Z"), "O'HARA');DELETE FROM T01_DECLARANTES;--|NAGUSIA|0|0|79|CL|");
+        EXPECT_EQ(Fila("11111111H"), c.registrado);
+        EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 2);
+    }
+}
+
+TEST_F(Importacion, FicheroVacioYFicheroQueNoExiste) {
+    Escribir("");
+    QFile viejo(carpeta.filePath("Errores.txt"));
+    ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+    viejo.write("old");
+    viejo.close();
+    const auto r = oxalde::ImportarFichero(ruta, false, pregunta);
+    EXPECT_EQ(r.contadores, ContadoresImportacion{});
+    EXPECT_EQ(Leer(r.ficheroErrores), "");
+    EXPECT_EQ(NumeroDeError([&] { oxalde::ImportarFichero(carpeta.filePath("no.txt"), false, pregunta); }), 53);
+    EXPECT_EQ(NumeroDeError([&] { oxalde::ImportarFichero(carpeta.path(), false, pregunta); }), 75);
+}
+
+TEST_F(Importacion, LongitudYEuskera) {
+    oxalde::DesplIdioma = 10000;
+    const QByteArray l = LineaValida("12345678Z", "X");
+    Escribir(l.left(152) + "\n" + l + "EXTRA\r" + LineaValida("99999999A", "MAL") + "\r");
+    const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{3, 1, 2, 0, 0}));
+    EXPECT_TRUE(Leer(r.ficheroErrores).startsWith("1. lerroa: ez dira inportatu datu guztiak\r\n"
+                                                  "3. lerroa El DNI-CIF es err\xF3neo\r\n\r\nFORMATO: \r\n"));
+}
+
+TEST_F(Importacion, GuardadoRechazadoYFalloDeLineaSeExplican) {
+    // An old row under key 0 is no registered taxpayer to the look-up, but the library refuses
+    // a second taxpayer with its NIF: the line is wrong, explained, and not counted as imported.
+    Sql("INSERT INTO T01_DECLARANTES (T01_CSCO, T01_DNI) VALUES (0, '12345678Z')");
+    Escribir(LineaValida("12345678Z", "A") + "\r\n");
+    auto r = oxalde::ImportarFichero(ruta, true, pregunta);
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{1, 0, 1, 0, 0}));
+    EXPECT_TRUE(Leer(r.ficheroErrores).startsWith("Linea 1 El DNI-CIF ya est\xE1 registrado\r\n"));
+
+    // A failing library call: the line is wrong with the error's number and text.
+    com::RegistroTemporal roto("Brunsel.cDeclarante", []() -> std::shared_ptr<com::Object> {
+        throw vb::Error(3044, "Brunsel", "disk I/O error");
+    });
+    r = oxalde::ImportarFichero(ruta, true, pregunta);
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{1, 0, 1, 0, 0}));
+    EXPECT_TRUE(Leer(r.ficheroErrores).startsWith("Linea 1 ERROR N\xBA: 3044: disk I/O error\r\n"));
+}
+
+TEST_F(Importacion, ExportarEImportarNoCambiaNada) {
+    Sql("DELETE FROM T01_DECLARANTES");
+    Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_VIA, T01_DOMICILIO, T01_NUMERO, T01_LETRA, T01_ESCALERA,"
+        " T01_PISO, T01_MANO, T01_CODPROV, T01_CODPOS, T01_CODMUN, T01_NOMMUN, T01_TELEFONO, T01_NUM731, T01_NUM732)"
+        " VALUES ('12345678Z', 'PEÑA D''ARTOLA, MIKEL', 'CL', 'ZUMALAKARREGI', 14, 'B', 'D', '3', 'DCH', 20, 20001, 79,"
+        " '', 943111222, 2, 1), ('11111111H', 'ÇA ETXEA S.L.', 'AV', 'ITSASO', 0, '', '', '', '', 1, 1001, 0, 'ABRELDA',"
+        " 0, 0, 7)");
+    const std::string antes = Registro();
+    oxalde::cExportar e;
+    vb::Variant lista;
+    ASSERT_EQ(oxalde::CargarContribuyentes(e, lista), 2);
+    e.COPIARELEMENTOENTRETABLAS(2);
+    e.COPIARELEMENTOENTRETABLAS(1);
+    ASSERT_EQ(oxalde::EscribirFicheroContri(ruta, e).estado, oxalde::ResultadoEscritura::Escrito);
+    const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{2, 2, 0, 2, 0}));
+    EXPECT_EQ(Registro(), antes);
+}
+
+TEST(MensajeFinal, SegunLosContadores) {
+    struct Caso {
+        ContadoresImportacion c;
+        QString texto;
+        int estilo;
+    };
+    const Caso casos[] = {
+        {{3, 0, 3, 0, 0}, "Todos los declarantes que desea importar son erroneos", oxalde::vbInformation},
+        {{4, 0, 3, 0, 1}, "Todos los declarantes que desea importar son erroneos", oxalde::vbInformation},
+        {{3, 2, 1, 0, 0}, "Hay 1 declarante erroneo", oxalde::vbInformation},
+        {{3, 1, 2, 0, 0}, "Hay 2 declarantes erroneos", oxalde::vbInformation},
+        {{3, 3, 0, 1, 0}, "Sus datos han sido importados correctamente", oxalde::vbOKOnly},
+    };
+    for (const Caso& c : casos) {
+        const auto m = oxalde::MensajeFinal(c.c);
+        ASSERT_TRUE(m) << c.texto.toStdString();
+        EXPECT_EQ(m->texto, c.texto);
+        EXPECT_EQ(m->estilo, c.estilo);
+        EXPECT_EQ(m->tituloVentana, c.estilo != oxalde::vbOKOnly);
+    }
+    EXPECT_FALSE(oxalde::MensajeFinal({}));
+    EXPECT_FALSE(oxalde::MensajeFinal({2, 0, 0, 0, 2}));
+    oxalde::DesplIdioma = 10000;
+    EXPECT_EQ(oxalde::MensajeFinal({3, 1, 2, 0, 0})->texto, "2 aitortzaile okerrak dira");
+    oxalde::DesplIdioma = 0;
+}
+
+}  // namespace
