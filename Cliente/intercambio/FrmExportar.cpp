@@ -15,7 +15,7 @@
 #include "intercambio/lista_exportar.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
-#include "shell/imagenes.h"
+#include "impresion/imagenes.h"
 #include "shell/mensajes.h"
 #include "shell/menu_principal.h"
 #include "shell/procedimientos.h"
@@ -268,7 +268,7 @@ void FrmExportar::InicializarExportacion() {
     lblfichero_->setToolTip(e.FICHEROAEXPORTAR());
     e.NUMCONTRISEL(0);
     e.NUMCONTRIEXP(0);
-    imgmodi_->setIcon(ImgBotones(13));
+    imgmodi_->setIcon(QIcon(ImgBotones(13)));
     LimpiarGrids();
 }
 
@@ -363,8 +363,8 @@ void FrmExportar::PresentaBotones() {
     CmdDeselUno_->setEnabled(elegidos && e.CSCOEXP() != 0);
     imgmodi_->setEnabled(true);
     cmdCancelar_->setEnabled(true);
-    cmdAceptar_->setIcon(ImgBotones(elegidos ? 11 : 12));
-    cmdCancelar_->setIcon(ImgBotones(9));
+    cmdAceptar_->setIcon(QIcon(ImgBotones(elegidos ? 11 : 12)));
+    cmdCancelar_->setIcon(QIcon(ImgBotones(9)));
 }
 
 // Commands.

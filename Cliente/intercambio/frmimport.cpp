@@ -14,7 +14,7 @@
 #include "intercambio/dialogo_fichero.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
-#include "shell/imagenes.h"
+#include "impresion/imagenes.h"
 #include "shell/mensajes.h"
 #include "shell/menu_principal.h"
 #include "shell/procedimientos.h"
@@ -101,8 +101,8 @@ frmimport::frmimport(QWidget* parent)
     errores->addWidget(lblError2_, 1, 1);
     errores->setColumnStretch(1, 1);
 
-    cmdace_->setIcon(ImgBotones(11));
-    cmdcan_->setIcon(ImgBotones(9));
+    cmdace_->setIcon(QIcon(ImgBotones(11)));
+    cmdcan_->setIcon(QIcon(ImgBotones(9)));
     auto* botones = new QHBoxLayout;
     botones->addStretch();
     botones->addWidget(cmdace_);
@@ -125,7 +125,7 @@ void frmimport::Form_Load() {
     PonerRuta(CarpetaPrograma() + QStringLiteral("/Contri.txt"));
     lblError_->hide();
     FraErrores_->hide();
-    imgmodi_->setIcon(ImgBotones(13));
+    imgmodi_->setIcon(QIcon(ImgBotones(13)));
     Anadir_captions();
 }
 
@@ -177,7 +177,7 @@ void frmimport::Terminar(const ResultadoImportacion& r) {
     cmdcan_->setText(QStringLiteral("&Salir"));
     cmdace_->hide();
     imgmodi_->setEnabled(false);
-    imgmodi_->setIcon(ImgBotones(14));
+    imgmodi_->setIcon(QIcon(ImgBotones(14)));
     if (r.contadores.incorrectos > 0) {
         lblError_->show();
         FraErrores_->show();
