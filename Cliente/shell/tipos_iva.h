@@ -21,6 +21,14 @@ struct TiposIva {
 // The rates in force on `fecha`.
 TiposIva TiposEn(long fecha);
 
+// The third quarter of 2012, when the rate change fell inside a quarter: a quarterly declaration
+// of that period carries the quotas the user typed instead of computed ones.
+constexpr long kAntesCuotasTecleadas = 20120630;
+constexpr long kDespuesCuotasTecleadas = 20121001;
+constexpr bool EnVentanaCuotasTecleadas(long fecha) {
+    return fecha > kAntesCuotasTecleadas && fecha < kDespuesCuotasTecleadas;
+}
+
 // Fixed rates, the same on every date.
 constexpr int kTipo4 = 400;     // 4 %
 constexpr int kTipo175 = 175;   // 1.75 %

@@ -1,0 +1,13 @@
+#include "form731/cuenta731.h"
+
+namespace oxalde {
+
+QString CuentaIban::Grupo(const QString& cc, int k) { return cc.mid((k - 1) * kLargoGrupo, kLargoGrupo); }
+
+std::array<QString, CuentaIban::kGrupos> CuentaIban::Grupos(const QString& cc) {
+    std::array<QString, kGrupos> grupos;
+    for (int k = 1; k <= kGrupos; ++k) grupos[k - 1] = Grupo(cc, k).trimmed();
+    return grupos;
+}
+
+}  // namespace oxalde
