@@ -19,6 +19,8 @@ void FiltrarTeclas(QLineEdit* caja, FiltroTecla filtro) {
 
 struct EntradaVentana::Manejadores {
     bool seleccionar = false;
+    bool pasar = false;
+    std::function<bool()> pasarCuando;
     std::function<void()> alRecibir, alPerder;
 };
 
@@ -48,6 +50,12 @@ void EntradaVentana::AlRecibirFoco(QWidget* control, std::function<void()> manej
 
 void EntradaVentana::AlPerderFoco(QWidget* control, std::function<void()> manejador) {
     De(control).alPerder = std::move(manejador);
+}
+
+void EntradaVentana::PasarAlEntrar(QWidget* control, std::function<bool()> cuando) {
+    Manejadores& m = De(control);
+    m.pasar = true;
+    m.pasarCuando = std::move(cuando);
 }
 
 namespace {
@@ -82,6 +90,11 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
     const auto razon = static_cast<QFocusEvent*>(evento)->reason();
     const bool propia = razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason;
     if (evento->type() == QEvent::FocusIn) {
+        if (m->pasar && propia && (!m->pasarCuando || m->pasarCuando())) {
+            const bool atras = razon == Qt::BacktabFocusReason;
+            QCoreApplication::postEvent(control, new QKeyEvent(QEvent::KeyPress, atras ? Qt::Key_Backtab : Qt::Key_Tab,
+                                                               atras ? Qt::ShiftModifier : Qt::NoModifier));
+        }
         if (m->seleccionar)
             if (QPointer<QLineEdit> caja = CajaDe(control))
                 QTimer::singleShot(0, caja, [caja] { caja->selectAll(); });
