@@ -147,6 +147,257 @@ TEST_F(Editor731, EjemplosTrimestralesEnPantalla) {
     }
 }
 
+TEST_F(Editor731, TercerTrimestre2012LasCuotasSeTecleanYSeConservan) {
+    Trimestral(20120930, 2012, "3T");
+    for (const char* n : {"txtcuota16", "txtcuota7"}) {
+        EXPECT_FALSE(C<Pindaro>(n)->locked()) << n;
+        EXPECT_EQ(C<Pindaro>(n)->backcolor(), QColor(Qt::white)) << n;
+    }
+    Teclear("txtbase16", "111,11");
+    Teclear("txtcuota16", "20");
+    Teclear("txtcuota7", "3");
+    Teclear("txtbase4", "10");
+    EXPECT_EQ(Texto("txtcuota16"), "20,00");
+    EXPECT_EQ(Texto("txtcuota7"), "3,00");
+    EXPECT_EQ(Texto("txtivadev2"), "23,40");
+    EXPECT_EQ(d.CUOTA16(), 2000);
+    EXPECT_EQ(C<QLabel>("lblTipo16")->text(), "21%");
+    // The quota box keeps the focus, its text not selected.
+    C("txtcuota16")->setFocus(Qt::MouseFocusReason);
+    Pausa();
+    EXPECT_EQ(QApplication::focusWidget(), C("txtcuota16"));
+    EXPECT_FALSE(C<QLineEdit>("txtcuota16")->hasSelectedText());
+    w->cmdCancelar_Click();
+    Pausa();
+
+    // Any other quarter: computed, locked, and a click passes the focus on but still marks the
+    // declaration modified when the box is left.
+    Trimestral(20120630, 2012, "2T");
+    Teclear("txtbase16", "100");
+    EXPECT_TRUE(C<Pindaro>("txtcuota16")->locked());
+    w->findChild<QWidget*>("txtbase7")->setFocus();
+    Pausa();
+    C("txtcuota16")->setFocus(Qt::MouseFocusReason);
+    Pausa();
+    EXPECT_NE(QApplication::focusWidget(), C("txtcuota16"));
+    EXPECT_EQ(Texto("txtcuota16"), "18,00");
+}
+
+TEST_F(Editor731, LasCajasCalculadasYDeCabeceraPasanElFoco) {
+    Transporte(20120901);
+    Pestana(3);
+    for (const char* n : {"txttipoadq", "txtivasop", "txttipoven", "txtmaxdev", "txtivadev1", "txtFechaBis"}) {
+        C(n)->setFocus(Qt::MouseFocusReason);
+        Pausa();
+        EXPECT_NE(QApplication::focusWidget(), C(n)) << n;
+    }
+    // Backwards, the focus goes back.
+    C("txtmaxdev")->setFocus(Qt::BacktabFocusReason);
+    Pausa();
+    EXPECT_EQ(QApplication::focusWidget(), C("txtpreven"));
+    w->cmdCancelar_Click();
+    Pausa();
+    Trimestral(20111231, 2011, "4T");
+    for (const char* n : {"txtcuota4", "txtivadev2", "txtejer0", "txtejer1", "txtper0", "txtper1"}) {
+        C(n)->setFocus(Qt::MouseFocusReason);
+        Pausa();
+        EXPECT_NE(QApplication::focusWidget(), C(n)) << n;
+    }
+    // Enter moves on like Tab.
+    C("txtbase16")->setFocus();
+    Pausa();
+    QTest::keyClick(C("txtbase16"), Qt::Key_Return);
+    Pausa();
+    EXPECT_NE(QApplication::focusWidget(), C("txtbase16"));
+}
+
+TEST_F(Editor731, TransporteTresPestanasMediosYActividad) {
+    FrmDatos731& v = Transporte(20120901);
+    EXPECT_EQ(C<QTabBar>("TabTra")->count(), 3);
+    EXPECT_TRUE(Visible("FraAdq"));
+    EXPECT_FALSE(Visible("FraTec"));
+    EXPECT_TRUE(C<QRadioButton>("optEntregas")->isChecked());
+    EXPECT_EQ(Texto("txtFechaBis"), "01/09/2012");
+
+    Pestana(2);
+    EXPECT_EQ(d.PESTAÑA(), 2);
+    EXPECT_TRUE(Visible("FraVeh"));
+    EXPECT_TRUE(C("FraTMedio")->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), C("OptTmedio0"));
+    Teclear("txtmarcav", "marca");
+    Teclear("txtclasif", "1a.2");
+    EXPECT_EQ(d.MARCAV(), "MARCA");
+    EXPECT_EQ(d.CLASIF(), 12);
+    struct Medio {
+        const char *opcion, *marco, *tmedio, *caja;
+    };
+    for (const Medio& m : {Medio{"OptTmedio1", "FraBar", "B", "txtfabricb"}, {"OptTmedio2", "FraAer", "A", "txtfabrica"}}) {
+        C<QRadioButton>(m.opcion)->click();
+        Pausa();
+        EXPECT_EQ(d.TMEDIO(), m.tmedio);
+        EXPECT_TRUE(Visible(m.marco)) << m.marco;
+        EXPECT_FALSE(Visible("FraVeh"));
+        EXPECT_EQ(d.MARCAV(), "");
+        EXPECT_EQ(d.CLASIF(), 0);
+        Teclear(m.caja, "FABRICANTE");
+    }
+    EXPECT_EQ(d.FABRICB(), "");  // the boat's fields went with the change to aircraft
+    EXPECT_EQ(d.FABRICA(), "FABRICANTE");
+    Teclear("txtanofab", "2012");
+    EXPECT_EQ(d.ANOFAB(), 2012);
+
+    Pestana(3);
+    EXPECT_EQ(QApplication::focusWidget(), C("txtpreadq"));
+    EXPECT_EQ(Texto("txttipoadq"), "21,00");
+    EXPECT_FALSE(Visible("fraTCC"));
+    Teclear("txtpreadq", "20000");
+    Teclear("txtpreven", "15000");
+    EXPECT_EQ(Texto("txtivasop"), "4.200,00");
+    EXPECT_EQ(Texto("txtmaxdev"), "3.150,00");
+    EXPECT_EQ(Texto("txtivadev1"), "3.150,00");
+    EXPECT_TRUE(Visible("fraTCC"));
+
+    // Road transport: no sale price, the refund is the VAT borne.
+    C<QRadioButton>("optActividad")->click();
+    Pausa();
+    EXPECT_EQ(d.ACTIVIDAD(), -1);
+    EXPECT_EQ(d.PREVEN(), 0);
+    EXPECT_FALSE(Visible("fraPrecioVenta"));
+    EXPECT_EQ(Texto("txtivadev1"), "4.200,00");
+    EXPECT_EQ(d.resul(), 420000);
+    C<QRadioButton>("optEntregas")->click();
+    Pausa();
+    EXPECT_TRUE(Visible("fraPrecioVenta"));
+    EXPECT_EQ(Texto("txtpreven"), "");
+    EXPECT_TRUE(v.DatosModificados());
+}
+
+TEST_F(Editor731, FiltrosDeTeclasTambienAlPegar) {
+    Transporte(20120901);
+    Teclear("txtadqnom", "ñandú");
+    EXPECT_EQ(Texto("txtadqnom"), "ÑAND");
+    EXPECT_EQ(d.ADQNOM(), "ÑAND");
+    auto* nif = C<QLineEdit>("txtadqnif");
+    nif->setFocus();
+    Pausa();
+    QApplication::clipboard()->setText("o'bri\"en@1");
+    nif->paste();
+    EXPECT_EQ(nif->text(), "OBRIEN1");
+    nif->insert("d'a");
+    EXPECT_EQ(nif->text(), "OBRIEN1DA");
+    Salir();
+    EXPECT_EQ(d.ADQNIF(), "OBRIEN1DA");
+    auto* pais = C<QLineEdit>("txtadqpais");
+    pais->setText("º ª ¿ ¡ \\");
+    EXPECT_EQ(pais->text(), "º ª ¿ ¡ \\");
+}
+
+TEST_F(Editor731, DeclaracionGuardadaSeReabreConSuActividad) {
+    struct Caso {
+        double preven;
+        bool carretera;
+    };
+    for (const Caso& c : {Caso{0, true}, Caso{1500000, false}}) {
+        Cabecera(20120901, 2012, "OA");
+        d.MODO("A");
+        d.MODOP("T");
+        d.TMEDIO("B");
+        d.FABRICB("ASTILLERO");
+        d.ESLORAMAX(12.5f);
+        d.PREADQ(2000000);
+        d.PREVEN(c.preven);
+        d.ACTIVIDAD(0);
+        const vb::Long clave = Guardar();
+        ASSERT_GT(clave, 0);
+        d.MODO("C");
+        d.MODOP("T");
+        d.CSDE(clave);
+        d.ACTIVIDAD(0);
+        ventana->MostrarHija(new FrmDatos731);
+        w = qobject_cast<FrmDatos731*>(ventana->Area()->activeSubWindow()->widget());
+        Pausa();
+        EXPECT_FALSE(w->DatosModificados());
+        EXPECT_EQ(C<QRadioButton>("optActividad")->isChecked(), c.carretera);
+        EXPECT_EQ(d.ACTIVIDAD(), c.carretera ? -1 : 0);
+        Pestana(3);
+        EXPECT_EQ(Visible("fraPrecioVenta"), !c.carretera);
+        EXPECT_EQ(Texto("txtivadev1"), c.carretera ? "4.200,00" : "3.150,00");
+        // A stored declaration keeps its means of transport.
+        Pestana(2);
+        EXPECT_FALSE(C("FraTMedio")->isEnabled());
+        EXPECT_EQ(C("OptTmedio1")->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::white));
+        EXPECT_EQ(QApplication::focusWidget(), C("txtfabricb"));
+        EXPECT_EQ(Texto("txtesloramax"), "12,50");
+        w->cmdCancelar_Click();
+        Pausa();
+        EXPECT_EQ(r.CSDE(), clave);
+    }
+}
+
+TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
+    const QLocale antes;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Transporte(20120901);
+    Pestana(2);
+    C<QRadioButton>("OptTmedio2")->click();
+    Pausa();
+    Teclear("txtanofab", "2012");
+    Teclear("txtpesomax", "1234567");
+    EXPECT_EQ(d.ANOFAB(), 2012);
+    EXPECT_EQ(d.PESOMAX(), 1234567);
+    EXPECT_EQ(Texto("txtpesomax"), "1.234.567");
+    // Left again unchanged, the numbers stay.
+    C("txtanofab")->setFocus();
+    Salir();
+    EXPECT_EQ(d.ANOFAB(), 2012);
+    QLocale::setDefault(antes);
+}
+
+TEST_F(Editor731, CabeceraCancelarYCierre) {
+    FrmDatos731& v = Trimestral(20090630, 2009, "2T");
+    EXPECT_EQ(Texto("txtejer0"), "0");
+    EXPECT_EQ(Texto("txtejer1"), "9");
+    EXPECT_EQ(Texto("txtper0"), "2");
+    EXPECT_EQ(Texto("txtper1"), "T");
+    EXPECT_EQ(C<QLabel>("lblperiodo")->text(), "2ºTRIMESTRE");
+    EXPECT_EQ(C<QLabel>("lbldni")->text(), "12345678Z");
+    EXPECT_EQ(Foto(*ventana), "mnu=00 bot=00010 imp=0 d=0000");
+    r.CSDE(77);
+    C<QLabel>("Piccan")->setFocus();
+    QTest::mouseClick(C("Piccan"), Qt::LeftButton);
+    Pausa();
+    EXPECT_EQ(r.ENTRADA(), "P");
+    EXPECT_EQ(r.CSDE(), 0);
+    EXPECT_NE(qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget()), nullptr);
+    ventana->Area()->activeSubWindow()->close();
+    Pausa();
+
+    // The close box: the window goes, the menus come back, nothing else opens.
+    Trimestral(20090630, 2009, "2T");
+    (void)v;
+    r.ENTRADA("A");
+    w->parentWidget()->close();
+    Pausa();
+    EXPECT_TRUE(ventana->Area()->subWindowList().isEmpty());
+    EXPECT_EQ(r.ENTRADA(), "A");
+    EXPECT_EQ(Foto(*ventana), "mnu=11 bot=11111 imp=0 d=1000");
+}
+
+TEST_F(Editor731, CaptionsEnEuskera) {
+    DesplIdioma = 10000;
+    Transporte(20120901);
+    EXPECT_EQ(w->windowTitle(), "731. BEZ - Itzulketa eskaera");
+    EXPECT_EQ(C<QPushButton>("cmdAceptar")->text(), "   &Ados");
+    EXPECT_EQ(C<QPushButton>("cmdCancelar")->text(), "     &Utzi");
+    EXPECT_EQ(C("cmdAceptar")->toolTip(), "Gorde aitorpenaren datuak");
+    EXPECT_EQ(C<QTabBar>("TabTra")->tabText(2), "&Likidazioa");
+    EXPECT_EQ(C<QLabel>("Label12")->text(), "Eskuratzailea");
+    EXPECT_EQ(C<QRadioButton>("optEntregas")->text(), "Entregas intracomunitarias de medios de transporte nuevos");
+    EXPECT_EQ(C<QLabel>("Label40")->text(), "Eslora máx.:");
+    EXPECT_EQ(C<QGroupBox>("fraTCC")->title(), "IBAN");
+    EXPECT_EQ(C<QLabel>("Label22")->text(), "4%");
+}
+
 }  // namespace
 
 namespace {
