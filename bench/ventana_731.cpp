@@ -8,7 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
-#include <QTest>
+#include <QtWidgets/qtestsupport_widgets.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -5,8 +5,6 @@
 #include <cmath>
 
 #include "shell/biblioteca.h"
-#include "shell/cUtilidadesGrid.h"
-#include "servicios/cDeclaracion.h"
 #include "controles/ComboLista.h"
 #include "controles/FlexGrid.h"
 #include "shell/general.h"

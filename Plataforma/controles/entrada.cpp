@@ -85,7 +85,9 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
     }
     if (evento->type() != QEvent::FocusIn && evento->type() != QEvent::FocusOut) return false;
     auto* control = qobject_cast<QWidget*>(objeto);
-    auto* m = control ? static_cast<Manejadores*>(control->property(kManejadores).value<void*>()) : nullptr;
+    // Only this window's controls: a window closed but not yet deleted still filters.
+    if (!control || !ventana_->isAncestorOf(control)) return false;
+    auto* m = static_cast<Manejadores*>(control->property(kManejadores).value<void*>());
     if (!m) return false;
     const auto razon = static_cast<QFocusEvent*>(evento)->reason();
     const bool propia = razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason;
@@ -101,9 +103,12 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
         if (propia && m->alRecibir) m->alRecibir();
         return false;
     }
-    // The focus has already gone to the next control when the old one hears of it.
+    // The focus has already gone on when the old control hears of it: to the next control, or
+    // for a moment to the frame that holds the window (a child window of the main window).
     QWidget* nuevo = QApplication::focusWidget();
-    const bool dentro = nuevo && ventana_->isAncestorOf(nuevo) && ventana_->isVisible();
+    // A control being hidden has nothing pending: its window has moved on.
+    const bool dentro = nuevo && (ventana_->isAncestorOf(nuevo) || nuevo->isAncestorOf(ventana_)) &&
+                        ventana_->isVisible() && control->isVisible();
     if (propia && dentro && !descargando_ && m->alPerder) m->alPerder();
     return false;
 }
