@@ -16,6 +16,7 @@
 #include "form731/FrmDatos731.h"
 #include "form731/buffers731.h"
 #include "form731/cDatos731.h"
+#include "form731/liquidacion731.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
 
@@ -396,6 +397,39 @@ TEST_F(Editor731, CaptionsEnEuskera) {
     EXPECT_EQ(C<QLabel>("Label40")->text(), "Eslora máx.:");
     EXPECT_EQ(C<QGroupBox>("fraTCC")->title(), "IBAN");
     EXPECT_EQ(C<QLabel>("Label22")->text(), "4%");
+}
+
+TEST_F(Editor731, AbiertoDesdeLaVentanaDeDeclaracionesYVueltaAElla) {
+    Cabecera(20121231, 2012, "4T");
+    d.MODO("A");
+    d.MODOP("P");
+    d.BASE16(123450);
+    d.BASE7(5005);
+    d.BASE4(1250);
+    CalcularLiquidacion(d, r);
+    const vb::Long clave = Guardar();
+    ASSERT_GT(clave, 0);
+    d.MODO("A");  // nothing of it left in the record
+
+    ventana->Reciente(1)->trigger();
+    Pausa();
+    auto* lista = qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget());
+    ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(r.CSDE(), clave);
+    lista->cmdDatos_Click();
+    Pausa();
+    w = qobject_cast<FrmDatos731*>(ventana->Area()->activeSubWindow()->widget());
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Texto("txtbase16"), "1.234,50");
+    EXPECT_EQ(Texto("txtcuota16"), "259,25");
+    EXPECT_EQ(Texto("txtivadev2"), "264,76");
+    EXPECT_EQ(Texto("txtper0") + Texto("txtper1"), "4T");
+    EXPECT_FALSE(w->DatosModificados());
+    w->cmdCancelar_Click();
+    Pausa();
+    EXPECT_NE(qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget()), nullptr);
+    EXPECT_EQ(r.CSDE(), clave);
+    EXPECT_EQ(r.ENTRADA(), "P");
 }
 
 }  // namespace
