@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
+#include <array>
 
 #include "form731/FrmDatos731.h"
 #include "form731/captions731.h"
@@ -48,6 +49,13 @@ void FrmDatos731::Anadir_captions() {
             case Propiedad::Pestana: static_cast<QTabBar*>(control)->setTabText(c.indice - 1, texto); break;
             case Propiedad::Texto: PonerTexto(control, texto); break;
         }
+    }
+    // The dotted leaders run from the end of their caption to the amount box.
+    for (auto [texto, puntos, caja] : {std::array{"Label14", "Label15", "txtivadev2"}, {"Label26", "Label25", "txtivadev1"}}) {
+        auto* etiqueta = findChild<QLabel*>(QString::fromLatin1(texto));
+        auto* guia = findChild<QLabel*>(QString::fromLatin1(puntos));
+        const int x = etiqueta->x() + etiqueta->fontMetrics().horizontalAdvance(etiqueta->text()) + 4;
+        guia->setGeometry(x, guia->y(), findChild<QWidget*>(QString::fromLatin1(caja))->x() - x - 4, guia->height());
     }
     const EtiquetasTipo tipos = EtiquetasTipoEn(cDecResumen::Instancia().FECHA());
     findChild<QLabel*>(QStringLiteral("lblTipo16"))->setText(tipos.general);

@@ -291,7 +291,7 @@ void FrmDatos731::DisenarLiquidacion(QFrame* f) {
     NuevaEtiqueta(venta, "Label23", 120, 450, 2100);
     Colocar(NuevaCajaNumero(venta, Numero("txtmaxdev")), 2280, 450, 1900, kAlto);
 
-    NuevaEtiqueta(f, "Label26", 120, 2070, 1300);
+    NuevaEtiqueta(f, "Label26", 120, 2070, 2100);
     NuevaEtiqueta(f, "Label25", 1380, 2070, 870, kPuntos);
     Colocar(NuevaCajaNumero(f, Numero("txtivadev1")), 2280, 2070, 1900, kAlto);
 

@@ -56,6 +56,8 @@ protected:
         ventana->MostrarHija(new FrmDatos731);
         w = qobject_cast<FrmDatos731*>(ventana->Area()->activeSubWindow()->widget());
         EXPECT_NE(w, nullptr);
+        ventana->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana));
         QCoreApplication::processEvents();
         return *w;
     }
