@@ -4,6 +4,7 @@
 // record as it is left, recomputes and repaints, and hands control back to the declarations
 // window on Accept or Cancel.
 #include <QHash>
+#include <array>
 
 #include "shell/VentanaHija.h"
 
@@ -68,6 +69,8 @@ private:
     QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = true);
     // A bank-account frame, titled "IBAN".
     QGroupBox* NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto);
+    // The six boxes of a bank account, named prefijo, prefijo1 .. prefijo5.
+    void NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba);
     void Colocar(QWidget* w, int x, int y, int ancho, int alto);
     void ConectarCajas();
 

@@ -66,6 +66,15 @@ QFrame* FrmDatos731::NuevoMarco(QWidget* padre, const char* nombre, int x, int y
     return marco;
 }
 
+void FrmDatos731::NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba) {
+    for (int k = 0; k < 6; ++k) {
+        auto* caja = new QLineEdit(marco);
+        caja->setObjectName(QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k)));
+        caja->setMaxLength(4);
+        Colocar(caja, izquierdas[k], arriba, 720, kAlto);
+    }
+}
+
 QGroupBox* FrmDatos731::NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto) {
     auto* grupo = new QGroupBox(QStringLiteral("IBAN"), padre);
     grupo->setObjectName(QString::fromLatin1(nombre));
@@ -183,14 +192,7 @@ void FrmDatos731::DisenarDatosP() {
     NuevaEtiqueta(f, "Label15", 2550, 2850, 1600, kPuntos);
     Colocar(NuevaCajaNumero(f, Numero("txtivadev2")), 4200, 2850, 2400, kAlto);
 
-    QGroupBox* cc = NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855);
-    const int izquierdas[] = {1140, 1875, 2610, 3330, 4050, 4755};
-    for (int k = 0; k < 6; ++k) {
-        auto* caja = new QLineEdit(cc);
-        caja->setObjectName(k == 0 ? QStringLiteral("txtPIban") : QStringLiteral("txtPIban%1").arg(k));
-        caja->setMaxLength(4);
-        Colocar(caja, izquierdas[k], 405, 720, kAlto);
-    }
+    NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755}, 405);
 }
 
 void FrmDatos731::DisenarDatosT() {
@@ -275,21 +277,21 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
 }
 
 void FrmDatos731::DisenarLiquidacion(QFrame* f) {
+    // A row of the liquidation: caption and amount, and the rate beside a price.
+    auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja, const char* etiquetaTipo = nullptr,
+                       const char* tipo = nullptr) {
+        NuevaEtiqueta(padre, etiqueta, 120, y, 2100);
+        Colocar(NuevaCajaNumero(padre, Numero(caja)), 2280, y, 1900, kAlto);
+        if (!tipo) return;
+        NuevaEtiqueta(padre, etiquetaTipo, 4350, y, 600);
+        Colocar(NuevaCajaNumero(padre, Numero(tipo)), 4980, y, 750, kAlto);
+    };
     Negrita(NuevaEtiqueta(f, "Label30", 120, 60, 4000));
-    NuevaEtiqueta(f, "Label27", 120, 450, 2100);
-    Colocar(NuevaCajaNumero(f, Numero("txtpreadq")), 2280, 450, 1900, kAlto);
-    NuevaEtiqueta(f, "Label28", 4350, 450, 600);
-    Colocar(NuevaCajaNumero(f, Numero("txttipoadq")), 4980, 450, 750, kAlto);
-    NuevaEtiqueta(f, "Label13", 120, 840, 2100);
-    Colocar(NuevaCajaNumero(f, Numero("txtivasop")), 2280, 840, 1900, kAlto);
-
+    fila(f, 450, "Label27", "txtpreadq", "Label28", "txttipoadq");
+    fila(f, 840, "Label13", "txtivasop");
     QFrame* venta = NuevoMarco(f, "fraPrecioVenta", 0, 1170, 6255, 780, false);
-    NuevaEtiqueta(venta, "Label24", 120, 60, 2100);
-    Colocar(NuevaCajaNumero(venta, Numero("txtpreven")), 2280, 60, 1900, kAlto);
-    NuevaEtiqueta(venta, "Label29", 4350, 60, 600);
-    Colocar(NuevaCajaNumero(venta, Numero("txttipoven")), 4980, 60, 750, kAlto);
-    NuevaEtiqueta(venta, "Label23", 120, 450, 2100);
-    Colocar(NuevaCajaNumero(venta, Numero("txtmaxdev")), 2280, 450, 1900, kAlto);
+    fila(venta, 60, "Label24", "txtpreven", "Label29", "txttipoven");
+    fila(venta, 450, "Label23", "txtmaxdev");
 
     NuevaEtiqueta(f, "Label26", 120, 2070, 2100);
     NuevaEtiqueta(f, "Label25", 1380, 2070, 870, kPuntos);
@@ -300,13 +302,7 @@ void FrmDatos731::DisenarLiquidacion(QFrame* f) {
     QPalette paleta = cc->palette();
     paleta.setColor(QPalette::Window, QColor(224, 224, 224));
     cc->setPalette(paleta);
-    const int izquierdas[] = {1110, 1830, 2565, 3285, 4020, 4740};
-    for (int k = 0; k < 6; ++k) {
-        auto* caja = new QLineEdit(cc);
-        caja->setObjectName(k == 0 ? QStringLiteral("txtTIban") : QStringLiteral("txtTIban%1").arg(k));
-        caja->setMaxLength(4);
-        Colocar(caja, izquierdas[k], 435, 720, kAlto);
-    }
+    NuevaFilaCuenta(cc, "txtTIban", {1110, 1830, 2565, 3285, 4020, 4740}, 435);
 }
 
 namespace {
