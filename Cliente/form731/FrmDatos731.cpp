@@ -8,18 +8,25 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include "GarobelLib/cMiscelaneos.h"
+#include "com/com.h"
 #include "controles/CajaFecha.h"
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
 #include "controles/entrada.h"
 #include "form731/cDatos731.h"
+#include "form731/buffers731.h"
 #include "form731/cajas731.h"
+#include "form731/codigos731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
 #include "shell/MDI7312.h"
+#include "shell/avisos.h"
 #include "shell/cFecha.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
 #include "shell/menu_principal.h"
 #include "shell/procedimientos.h"
 #include "vb/formato.h"
@@ -33,6 +40,9 @@ cDecResumen& Resumen() { return cDecResumen::Instancia(); }
 bool Transporte() { return Datos().MODOP() == QLatin1String("T"); }
 bool Nueva() { return Datos().MODO() == QLatin1String("A"); }
 bool CuotasTecleadasHoy() { return CuotasTecleadas(Resumen().FECHA()); }
+
+// The warning of a save that wrote nothing.
+constexpr int kNoGuardada = 9131;
 
 // Design size of the window, in twips.
 constexpr int kAncho = 9480, kAlto = 6120;
@@ -80,6 +90,15 @@ void FrmDatos731::ConectarCajas() {
             case Foco::FechaCuotas: entrada_->PasarAlEntrar(caja, [] { return !CuotasTecleadasHoy(); }); break;
         }
         if (c.escribir) entrada_->AlPerderFoco(caja, [this, &c] { SalirCajaNumero(c); });
+    }
+    for (const char* prefijo : {"txtPIban", "txtTIban"}) {
+        for (int k = 0; k < CuentaIban::kGrupos; ++k) {
+            QLineEdit* caja = CajaCuenta(prefijo, k);
+            connect(caja, &QLineEdit::textChanged, this, modificado);
+            entrada_->SeleccionarAlEntrar(caja);
+            FiltrarTeclas(caja, FiltrarTecla);
+            entrada_->AlPerderFoco(caja, [this, prefijo, k] { SalirCajaCuenta(prefijo, k); });
+        }
     }
     numeros_.value(QStringLiteral("txtclasif"))->KeyPress = [](char32_t& codigo) { SoloNumeros(codigo); };
     for (const char* n : {"txtper0", "txtper1", "txtfecha", "txtFechaBis"}) entrada_->PasarAlEntrar(Control(n));
@@ -228,12 +247,13 @@ void FrmDatos731::MostrarCaja(const char* nombre) {
     }
 }
 
+QLineEdit* FrmDatos731::CajaCuenta(const char* prefijo, int k) const {
+    return findChild<QLineEdit*>(QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k)));
+}
+
 void FrmDatos731::MostrarCuenta(const char* prefijo) {
     const auto grupos = CuentaIban::Grupos(Datos().CC());
-    for (int k = 0; k < CuentaIban::kGrupos; ++k) {
-        const QString nombre = QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k));
-        findChild<QLineEdit*>(nombre)->setText(grupos[k]);
-    }
+    for (int k = 0; k < CuentaIban::kGrupos; ++k) CajaCuenta(prefijo, k)->setText(grupos[k]);
 }
 
 void FrmDatos731::MostrarDatosPeriodicos() {
@@ -400,15 +420,57 @@ void FrmDatos731::SalirCajaNumero(const CajaNumero& c) {
     RefrescarDatos();
 }
 
+// A box of the account left: when it no longer holds its group of the account, the account is
+// put together again from the six boxes of its row, each filled to four characters.
+void FrmDatos731::SalirCajaCuenta(const char* prefijo, int k) {
+    auto componente = com::CreateObject<GarobelLib::cMiscelaneos>("GarobelLib.cMiscelaneos");
+    if (CajaCuenta(prefijo, k)->text() == CuentaIban::Grupo(Datos().CC(), k + 1)) return;
+    std::array<QString, CuentaIban::kGrupos> cajas;
+    for (int i = 0; i < CuentaIban::kGrupos; ++i) cajas[i] = CajaCuenta(prefijo, i)->text();
+    Datos().CC(CuentaIban::Unir(cajas, [&](const QString& texto, int ancho) {
+        return QString::fromStdString(componente->rellena(texto.toStdString(), static_cast<vb::Integer>(ancho), " "));
+    }));
+    RefrescarDatos();
+}
+
+// ---- Checks and save -----------------------------------------------------------------------
+
+bool FrmDatos731::ValidarCampos() {
+    vb::Variant buffer = BufferValidacion731(Datos());
+    bool entregas = optEntregas_->isChecked();
+    const int codigo = Datos().ValidarDatos731(buffer, entregas);
+    if (codigo == 0) return true;
+    const std::optional<Codigo731> fallo = BuscarCodigo731(codigo);
+    if (!fallo) return false;
+    Advertencia(LoadResString(fallo->id + DesplIdioma), windowTitle());
+    if (fallo->pestana > 0) TabTra_->setCurrentIndex(fallo->pestana - 1);
+    if (fallo->caja) Control(fallo->caja)->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+vb::Long FrmDatos731::GuardarDeclaracion() {
+    vb::Variant buffer = BufferDeclaracion731(Datos(), Resumen());
+    return Datos().GuardarDeclaracion(buffer);
+}
+
 // ---- Accept and Cancel ---------------------------------------------------------------------
 
 void FrmDatos731::cmdAceptar_Click() {
     // A keyboard shortcut presses the button without moving the focus: leave the box first,
     // so that what it holds reaches the record.
     cmdAceptar_->setFocus(Qt::OtherFocusReason);
-    // The checks and the save come with the filing of the declaration; until then Accept goes
-    // back like Cancel and saves nothing.
-    cmdCancelar_Click();
+    if (!ValidarCampos()) return;
+    if (datosModificados_) {
+        const vb::Long clave = GuardarDeclaracion();
+        if (clave < 1) {
+            // Nothing was written: the declaration stays on screen to be cancelled or retried.
+            Advertencia(LoadResString(kNoGuardada + DesplIdioma), windowTitle());
+            return;
+        }
+        if (Nueva()) Resumen().CSDE(clave);
+    }
+    Descargar();
+    VolverADeclaraciones(Resumen().CSDE());
 }
 
 void FrmDatos731::cmdCancelar_Click() {

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "shell/VentanaHija.h"
+#include "vb/variant.h"
 
 class QFrame;
 class QGroupBox;
@@ -44,6 +45,12 @@ public:
 
     bool DatosPresentados() const { return datosPresentados_; }
     bool DatosModificados() const { return datosModificados_; }
+
+    // The library's check of the declaration: true when it passes; otherwise the message of the
+    // first failed rule, its tab and its box.
+    bool ValidarCampos();
+    // Saves the declaration; answers its key (below 1: nothing was written).
+    vb::Long GuardarDeclaracion();
 
     void cmdAceptar_Click();
     void cmdCancelar_Click();
@@ -89,10 +96,13 @@ private:
     void MostrarLiquidacion();
     void MostrarCaja(const char* nombre);
     void MostrarCuenta(const char* prefijo);
+    // Box k (0 to 5) of an account row.
+    QLineEdit* CajaCuenta(const char* prefijo, int k) const;
 
     // Handlers.
     void SalirCajaTexto(const CajaTexto& caja);
     void SalirCajaNumero(const CajaNumero& caja);
+    void SalirCajaCuenta(const char* prefijo, int k);
     void optActividad_Click();
     void optEntregas_Click();
     void OptTmedio_Click();

@@ -10,4 +10,11 @@ std::array<QString, CuentaIban::kGrupos> CuentaIban::Grupos(const QString& cc) {
     return grupos;
 }
 
+QString CuentaIban::Unir(const std::array<QString, kGrupos>& cajas,
+                         const std::function<QString(const QString&, int)>& rellenar) {
+    QString cc;
+    for (const QString& caja : cajas) cc += rellenar(caja, kLargoGrupo);
+    return cc;
+}
+
 }  // namespace oxalde

@@ -1,8 +1,9 @@
 #pragma once
 // The refund's bank account (an IBAN of 24 characters) as the six groups of four that the
-// window's boxes show.
+// window's boxes show, and put together again from those boxes.
 #include <QString>
 #include <array>
+#include <functional>
 
 namespace oxalde {
 
@@ -17,6 +18,10 @@ public:
     static QString Grupo(const QString& cc, int k);
     // The six groups as the boxes show them, without blanks on either side.
     static std::array<QString, kGrupos> Grupos(const QString& cc);
+    // The account from the six boxes of a row, each brought to four characters by `rellenar`
+    // (text, width): an empty box gives four blanks.
+    static QString Unir(const std::array<QString, kGrupos>& cajas,
+                        const std::function<QString(const QString&, int)>& rellenar);
 };
 
 }  // namespace oxalde

@@ -11,7 +11,11 @@
 #include <QTabBar>
 #include <cstdlib>
 
+#include "GarobelLib/algoritmos.h"
+#include "GarobelLib/cMiscelaneos.h"
 #include "cliente/prueba.h"
+#include "controles/FlexGrid.h"
+#include "controles/controles.h"
 #include "controles/Pindaro.h"
 #include "form731/FrmDatos731.h"
 #include "form731/buffers731.h"
@@ -366,8 +370,9 @@ TEST_F(Editor731, CabeceraCancelarYCierre) {
     EXPECT_EQ(C<QLabel>("lbldni")->text(), "12345678Z");
     EXPECT_EQ(Foto(*ventana), "mnu=00 bot=00010 imp=0 d=0000");
     r.CSDE(77);
-    C<QLabel>("Piccan")->setFocus();
-    QTest::mouseClick(C("Piccan"), Qt::LeftButton);
+    // The picture beside Cancel acts as Cancel. (Clicked by its signal: a test has no event loop
+    // to defer the window's deletion to, and a synthetic mouse release would outlive it.)
+    emit C<EtiquetaEnlace>("Piccan")->clicked();
     Pausa();
     EXPECT_EQ(r.ENTRADA(), "P");
     EXPECT_EQ(r.CSDE(), 0);
@@ -432,6 +437,180 @@ TEST_F(Editor731, AbiertoDesdeLaVentanaDeDeclaracionesYVueltaAElla) {
     EXPECT_NE(qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget()), nullptr);
     EXPECT_EQ(r.CSDE(), clave);
     EXPECT_EQ(r.ENTRADA(), "P");
+}
+
+// ---- Filing: checks, save and the bank account -------------------------------------------
+
+// A valid account of an entity in the bank list.
+QString IbanValido() {
+    GarobelLib::cMiscelaneos componente;
+    const std::string cuenta = "0019002000" + std::string("0000012345");
+    return QString::fromStdString(
+        componente.calcularIban(cuenta.substr(0, 8) + GarobelLib::DigitosControlCuenta(cuenta) + cuenta.substr(10)));
+}
+
+TEST_F(Editor731, CadaReglaFallidaConSuMensajePestanaYCaja) {
+    struct Caso {
+        const char* modop;
+        long fecha;
+        std::function<void(cDatos731&)> llenar;
+        const char* mensaje;
+        int pestana;        // 0: the kind has no tabs
+        const char* foco;   // nullptr: the focus stays where it was
+    };
+    auto transporte = [](cDatos731& x) {
+        x.ADQNIF("B00000000"), x.ADQNOM("ADQUIRENTE"), x.ADQPAIS("PAIS"), x.PREADQ(100000);
+    };
+    const std::vector<Caso> casos = {
+        {"T", 20120901, [](cDatos731& x) { x.ADQNIF("   "); }, "La casilla NIF del adquiriente debe tener algún valor", 1,
+         "txtadqnif"},
+        {"T", 20120901, [&](cDatos731& x) { transporte(x), x.TMEDIO("B"), x.FABRICB("ASTILLERO"); },
+         "La casilla Nº de construcción del barco debe tener algún valor", 2, "txtnconstruc"},
+        {"T", 20120901, [&](cDatos731& x) { transporte(x), x.TMEDIO("A"), x.FABRICA("F"), x.NSERIE("S"); },
+         "La casilla Año de fabricación de la aeronave debe ser distinta de cero", 2, "txtanofab"},
+        {"P", 20121231, [](cDatos731&) {}, "Al menos una base imponible debe ser distinta de cero", 0, "txtbase16"},
+        // The library's rule: a typed quota below 18 % of its base (1999.98 rounds to 2000).
+        {"P", 20120930, [](cDatos731& x) { x.BASE16(11111), x.CUOTA16(1999), x.BASE4(1000); },
+         "La cuota no se corresponde al resultado de aplicar el tipo impositivo sobre la base imponible", 0,
+         "txtcuota16"},
+        {"P", 20121231, [](cDatos731& x) { x.BASE16(10000), x.CC("XX0011112222333344445555"); }, "Iban incorrecto", 0,
+         nullptr},
+    };
+    for (const Caso& c : casos) {
+        if (*c.modop == 'T')
+            Transporte(c.fecha);
+        else
+            Trimestral(c.fecha, 2012, c.fecha == 20120930 ? "3T" : "4T");
+        c.llenar(d);
+        w->CalcularLiquidacion();
+        w->RefrescarDatos();
+        QWidget* antes = C("cmdCancelar");
+        antes->setFocus();
+        Pausa();
+        mensajes.clear();
+        w->cmdAceptar_Click();
+        Pausa();
+        ASSERT_EQ(mensajes.size(), 1u) << c.mensaje;
+        EXPECT_EQ(mensajes[0].texto.toStdString(), c.mensaje);
+        EXPECT_EQ(mensajes[0].estilo, vbExclamation);
+        EXPECT_EQ(titulos.back(), w->windowTitle());
+        if (c.pestana) EXPECT_EQ(C<QTabBar>("TabTra")->currentIndex() + 1, c.pestana) << c.mensaje;
+        if (c.pestana) EXPECT_EQ(d.PESTAÑA(), c.pestana);
+        EXPECT_EQ(QApplication::focusWidget(), c.foco ? C(c.foco) : C("cmdAceptar")) << c.mensaje;
+        EXPECT_EQ(ventana->Area()->activeSubWindow()->widget(), w);  // still open
+        w->cmdCancelar_Click();
+        Pausa();
+    }
+}
+
+TEST_F(Editor731, CuentaEnSeisCajas) {
+    Trimestral(20121231, 2012, "4T");
+    Teclear("txtbase16", "100");
+    ASSERT_TRUE(Visible("fraPCC"));
+    // Tabbing through the empty boxes leaves no account.
+    for (int i = 0; i < 6; ++i) Salir();
+    EXPECT_EQ(d.CC(), "");
+    Teclear("txtPIban", "ab1é2");
+    EXPECT_EQ(Texto("txtPIban"), "AB12");
+    EXPECT_EQ(d.CC(), "AB12" + QString(20, u' '));
+    // The bank-entity box filters its keys like the others, pasted text included.
+    auto* entidad = C<QLineEdit>("txtPIban1");
+    entidad->setFocus();
+    Pausa();
+    entidad->insert("0'1a");
+    EXPECT_EQ(entidad->text(), "01A");
+    Salir();
+    EXPECT_EQ(d.CC(), "AB1201A " + QString(16, u' '));
+    // Clearing every box leaves 24 blanks.
+    for (int k = 0; k < 6; ++k) C<QLineEdit>(k ? QString("txtPIban%1").arg(k).toLatin1() : "txtPIban")->clear();
+    C("txtPIban")->setFocus();
+    Salir();
+    EXPECT_EQ(d.CC(), QString(24, u' '));
+    // An older, shorter account: the sixth box is empty, not a copy of the fifth group.
+    d.CC("10000000110123456789");
+    w->RefrescarDatos();
+    EXPECT_EQ(Texto("txtPIban4"), "6789");
+    EXPECT_EQ(Texto("txtPIban5"), "");
+}
+
+TEST_F(Editor731, TrimestralPresentadaGuardadaReabiertaYSinCambiosNoEscribe) {
+    Trimestral(20121231, 2012, "4T");
+    Teclear("txtbase16", "1234,50");
+    Teclear("txtbase7", "50,05");
+    Teclear("txtbase4", "12,50");
+    const QString iban = IbanValido();
+    for (int k = 0; k < 6; ++k) Teclear(k ? QString("txtPIban%1").arg(k).toLatin1() : "txtPIban", iban.mid(4 * k, 4));
+    EXPECT_EQ(d.CC(), iban);
+    mensajes.clear();
+    QTest::mouseClick(C("cmdAceptar"), Qt::LeftButton);
+    Pausa();
+    EXPECT_TRUE(mensajes.empty());
+    auto* lista = qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget());
+    ASSERT_NE(lista, nullptr);
+    const vb::Long clave = r.CSDE();
+    EXPECT_EQ(clave, Valor("SELECT MAX(T02_CSDE) FROM T02_COMUNDECLA").CLng());
+    EXPECT_EQ(Valor("SELECT T03_RESUL FROM T03_731DECLA").CDbl(), 26476);
+    EXPECT_EQ(Valor("SELECT T01_NUM731 FROM T01_DECLARANTES").CDbl(), 1);
+    FlexGrid* grid = lista->findChild<FlexGrid*>("flxDeclaraciones");
+    EXPECT_EQ(grid->TextMatrix(grid->Row(), 6), "264,76");
+
+    // Reopened: the same values; accepted untouched, nothing is written.
+    lista->cmdDatos_Click();
+    Pausa();
+    w = qobject_cast<FrmDatos731*>(ventana->Area()->activeSubWindow()->widget());
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Texto("txtbase7"), "50,05");
+    EXPECT_EQ(Texto("txtPIban5"), iban.right(4));
+    QFile base(QString::fromStdString(bd.Mod()));
+    ASSERT_TRUE(base.open(QIODevice::ReadOnly));
+    const QByteArray antes = base.readAll();
+    base.close();
+    w->cmdAceptar_Click();
+    Pausa();
+    ASSERT_TRUE(base.open(QIODevice::ReadOnly));
+    EXPECT_EQ(base.readAll(), antes);
+    EXPECT_EQ(r.CSDE(), clave);
+
+    // A save that writes nothing (the declaration was deleted meanwhile) keeps the window open.
+    qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget())->cmdDatos_Click();
+    Pausa();
+    w = qobject_cast<FrmDatos731*>(ventana->Area()->activeSubWindow()->widget());
+    Teclear("txtbase4", "20");
+    Sql("DELETE FROM T02_COMUNDECLA");
+    mensajes.clear();
+    w->cmdAceptar_Click();
+    Pausa();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_TRUE(mensajes[0].texto.startsWith("No se ha podido guardar la declaración"));
+    EXPECT_EQ(ventana->Area()->activeSubWindow()->widget(), w);
+    EXPECT_EQ(d.BASE4(), 2000);
+    EXPECT_EQ(Texto("txtbase4"), "20,00");
+}
+
+TEST_F(Editor731, TransportePresentadoConSusTresPestanas) {
+    Transporte(20120901);
+    Teclear("txtadqnif", "b00000000");
+    Teclear("txtadqnom", "adquirente");
+    Teclear("txtadqpais", "pais");
+    Pestana(2);
+    Teclear("txtmarcav", "marca");
+    Teclear("txttipov", "tipo");
+    Teclear("txtmodelov", "modelo");
+    Teclear("txtnbastidor", "bastidor");
+    Pestana(3);
+    Teclear("txtpreadq", "20000");
+    Teclear("txtpreven", "15000");
+    const QString iban = IbanValido();
+    for (int k = 0; k < 6; ++k) Teclear(k ? QString("txtTIban%1").arg(k).toLatin1() : "txtTIban", iban.mid(4 * k, 4));
+    mensajes.clear();
+    w->cmdAceptar_Click();
+    Pausa();
+    EXPECT_TRUE(mensajes.empty()) << (mensajes.empty() ? "" : mensajes[0].texto.toStdString());
+    EXPECT_GT(r.CSDE(), 0);
+    EXPECT_EQ(Valor("SELECT T03_ADQNOM || '|' || T03_MARCAV || '|' || CAST(T03_RESUL AS INTEGER) || '|' || T03_CC FROM T03_731DECLA")
+                  .CStr(),
+              "ADQUIRENTE|MARCA|315000|" + iban.toStdString());
+    EXPECT_EQ(Valor("SELECT T02_MODO || T02_PERIODO || T02_FECHA FROM T02_COMUNDECLA").CStr(), "TOA20120901");
 }
 
 }  // namespace
