@@ -613,6 +613,46 @@ TEST_F(Editor731, TransportePresentadoConSusTresPestanas) {
     EXPECT_EQ(Valor("SELECT T02_MODO || T02_PERIODO || T02_FECHA FROM T02_COMUNDECLA").CStr(), "TOA20120901");
 }
 
+TEST_F(Editor731, NuevaTrimestralDesdeLaVentanaPrincipalHastaLaLista) {
+    // A stored third quarter of 2012, so that the next one is proposed.
+    Cabecera(20120930, 2012, "3T");
+    d.MODO("A");
+    d.MODOP("P");
+    d.BASE4(1000);
+    CalcularLiquidacion(d, r);
+    ASSERT_GT(Guardar(), 0);
+
+    ventana->Reciente(1)->trigger();
+    Pausa();
+    auto* lista = qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget());
+    ASSERT_NE(lista, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    Pausa();
+    EXPECT_EQ(r.PERIODO() + QString::number(r.FECHA()), "4T20121231");
+    lista->ImgNueva_MouseUp(1);
+    lista->ImgNueva_Click(1);
+    Pausa();
+    w = qobject_cast<FrmDatos731*>(ventana->Area()->activeSubWindow()->widget());
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(d.MODO() + d.MODOP(), "AP");
+    EXPECT_EQ(Texto("txtper0") + Texto("txtper1"), "4T");
+    Teclear("txtbase16", "1234,50");
+    Teclear("txtbase7", "50,05");
+    Teclear("txtbase4", "12,50");
+    const QString iban = IbanValido();
+    for (int k = 0; k < 6; ++k) Teclear(k ? QString("txtPIban%1").arg(k).toLatin1() : "txtPIban", iban.mid(4 * k, 4));
+    mensajes.clear();
+    w->cmdAceptar_Click();
+    Pausa();
+    EXPECT_TRUE(mensajes.empty());
+    lista = qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget());
+    ASSERT_NE(lista, nullptr);
+    FlexGrid* grid = lista->findChild<FlexGrid*>("flxDeclaraciones");
+    EXPECT_EQ(grid->Rows(), 3);
+    EXPECT_EQ(grid->TextMatrix(grid->Row(), 6), "264,76");
+    EXPECT_EQ(grid->TextMatrix(grid->Row(), 0).toInt(), r.CSDE());
+}
+
 }  // namespace
 
 namespace {
