@@ -10,6 +10,7 @@
 #include <string>
 
 #include "comun/bd_prueba.h"
+#include "medir.h"
 #include "dao/dao.h"
 #include "registro.h"
 #include "registro/FrmDecResumen.h"
@@ -50,14 +51,6 @@ struct Archivos {
         t.Confirmar();
     }
 };
-
-double Medir(double& mejor, const auto& f) {
-    auto inicio = std::chrono::steady_clock::now();
-    f();
-    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
-    if (mejor == 0 || ms < mejor) mejor = ms;
-    return ms;
-}
 
 void BM_ListaDeLaBiblioteca(benchmark::State& state) {
     vb::Long filas = 0;

@@ -711,14 +711,16 @@ void FrmDecResumen::GuardarModelo(bool conTipologia) {
     PresentaBotones();
 }
 
+bool FrmDecResumen::ClickLista(ComboLista* lista, int mensaje) {
+    if (IgnorarClickCombo) return false;
+    if (lista->ListIndex() >= 0) return true;
+    Advertencia(Cadena(mensaje), Cadena(319));
+    lista->setFocus();
+    return false;
+}
+
 void FrmDecResumen::cmbperiodo_Click() {
-    if (IgnorarClickCombo) return;
-    if (cmbperiodo_->ListIndex() < 0) {
-        Advertencia(Cadena(320), Cadena(319));
-        cmbperiodo_->setFocus();
-        return;
-    }
-    GuardarPeriodo();
+    if (ClickLista(cmbperiodo_, 320)) GuardarPeriodo();
 }
 
 void FrmDecResumen::cmbperiodo_LostFocus() {
@@ -727,13 +729,7 @@ void FrmDecResumen::cmbperiodo_LostFocus() {
 }
 
 void FrmDecResumen::cmbmodelo_Click() {
-    if (IgnorarClickCombo) return;
-    if (cmbmodelo_->ListIndex() < 0) {
-        Advertencia(Cadena(318), Cadena(319));
-        cmbmodelo_->setFocus();
-        return;
-    }
-    GuardarModelo(false);
+    if (ClickLista(cmbmodelo_, 318)) GuardarModelo(false);
 }
 
 void FrmDecResumen::cmbmodelo_LostFocus() {

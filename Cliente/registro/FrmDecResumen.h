@@ -85,6 +85,8 @@ private:
     void cmbmodelo_LostFocus();
     void GuardarPeriodo();
     void GuardarModelo(bool conTipologia);
+    // A click on a list box: false (after the message when nothing is chosen) when it stores nothing.
+    bool ClickLista(ComboLista* lista, int mensaje);
     // Completes the list box's typed text; false (after the message) when it matches no entry.
     bool CompletarLista(ComboLista* lista, int mensaje);
 

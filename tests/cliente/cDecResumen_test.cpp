@@ -1,3 +1,4 @@
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,133 +17,95 @@ protected:
         Principal::SetUp();
         Declarantes(2);
         r.CSCO(1);
-        r.DNI("12345678Z");
     }
 
-    // A stored header of taxpayer 1.
-    void Cabecera(const std::string& modo, long fecha, int ejercicio, const std::string& periodo,
-                  const std::string& modelo, int tipologia, long csco = 1) {
-        Sql("INSERT INTO T02_COMUNDECLA (T02_CSCO, T02_MODELO, T02_LETRADNI, T02_MODO, T02_FECHA, "
-            "T02_EJERCICIO, T02_PERIODO, T02_TIPOLOGIA) VALUES (" + std::to_string(csco) + ", '" + modelo +
-            "', '1', '" + modo + "', " + std::to_string(fecha) + ", " + std::to_string(ejercicio) + ", '" +
-            periodo + "', " + std::to_string(tipologia) + ")");
+    // A stored header: "modo fecha ejercicio periodo modelo tipologia csco".
+    void Cabecera(const std::string& c) {
+        std::istringstream e(c);
+        std::string modo, fecha, ejercicio, periodo, modelo, tipologia, csco;
+        e >> modo >> fecha >> ejercicio >> periodo >> modelo >> tipologia >> csco;
+        Sql("INSERT INTO T02_COMUNDECLA (T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, T02_MODELO, T02_TIPOLOGIA, "
+            "T02_CSCO) VALUES ('" + modo + "', " + fecha + ", " + ejercicio + ", '" + periodo + "', '" + modelo +
+            "', " + tipologia + ", " + csco + ")");
     }
 
-    // The proposed header in one line, after filling it with leftovers of an earlier one.
+    // The header MODO leaves, after an earlier one left everything filled.
     std::string Propuesta(const QString& modo) {
-        r.FECHA(20990101);
-        r.Ejercicio(2099);
-        r.PERIODO("3T");
-        r.Modelo("999");
-        r.TIPOLOGIA(9);
+        r.FECHA(20990101), r.Ejercicio(2099), r.PERIODO("3T"), r.Modelo("999"), r.TIPOLOGIA(9);
         r.MODO(modo);
-        return std::to_string(r.FECHA()) + " " + std::to_string(r.Ejercicio()) + " " +
-               r.PERIODO().toStdString() + " " + r.Modelo().toStdString() + " " + std::to_string(r.TIPOLOGIA());
+        return std::to_string(r.FECHA()) + " " + std::to_string(r.Ejercicio()) + " " + r.PERIODO().toStdString() +
+               " " + r.Modelo().toStdString() + " " + std::to_string(r.TIPOLOGIA());
     }
 };
 
-TEST_F(DecResumen, SinDeclaracionesNoSeProponeNada) {
-    EXPECT_EQ(Propuesta("P"), "0 0   0");
-    EXPECT_EQ(Propuesta("T"), "0 0   0");
-    EXPECT_EQ(Propuesta("L"), "0 0   0");
-    Cabecera("T", 20120505, 2012, "OA", "732", 2);
-    EXPECT_EQ(Propuesta("P"), "0 0   0");  // only quarterly declarations count for "P"
-    vb::Variant ultima;
-    EXPECT_FALSE(r.ObtenerUltimaDeclaracion(ultima));
-}
-
-TEST_F(DecResumen, ElTrimestreSiguienteDentroDelIntervaloAceptado) {
+TEST_F(DecResumen, ProponeElTrimestreSiguienteOElModeloDelUltimoTransporte) {
     struct Caso {
+        std::vector<std::string> guardadas;
         long fechaMax;
-        std::vector<std::tuple<long, int, const char*, const char*, int>> guardadas;
+        const char* modo;
         const char* esperada;
     };
-    const std::vector<Caso> casos = {
-        {20261231, {{20121231, 2012, "4T", "731", 1}}, "20130331 2013 1T 731 1"},
-        {20261231, {{20120630, 2012, "2T", "731", 1}}, "20120930 2012 3T 731 1"},
-        // The latest by date, then by key; both forms count.
-        {20261231, {{20120930, 2012, "3T", "731", 1}, {20120331, 2012, "1T", "731", 1}}, "20121231 2012 4T 731 1"},
-        {20261231, {{20120630, 2012, "2T", "731", 1}, {20120630, 2012, "2T", "732", 2}}, "20120930 2012 3T 732 2"},
-        // The last accepted day is accepted; the quarter after it is no proposal, the form stays.
-        {20121231, {{20120930, 2012, "3T", "731", 1}}, "20121231 2012 4T 731 1"},
-        {20121231, {{20121231, 2012, "4T", "731", 1}}, "0 0  731 1"},
+    const Caso casos[] = {
+        {{}, 20261231, "P", "0 0   0"},
+        {{"T 20120505 2012 OA 732 2 1"}, 20261231, "P", "0 0   0"},  // only quarterly ones count
+        {{"P 20121231 2012 4T 731 1 1"}, 20261231, "P", "20130331 2013 1T 731 1"},
+        {{"P 20120630 2012 2T 731 1 1", "P 20251231 2025 4T 731 1 2"}, 20261231, "P", "20120930 2012 3T 731 1"},
+        // The latest date wins, then the highest key; both forms count.
+        {{"P 20120930 2012 3T 731 1 1", "P 20120331 2012 1T 731 1 1"}, 20261231, "P", "20121231 2012 4T 731 1"},
+        {{"P 20120630 2012 2T 731 1 1", "P 20120630 2012 2T 732 2 1"}, 20261231, "P", "20120930 2012 3T 732 2"},
+        // The last accepted day is accepted; past it the form stays and the quarter goes.
+        {{"P 20120930 2012 3T 731 1 1"}, 20121231, "P", "20121231 2012 4T 731 1"},
+        {{"P 20121231 2012 4T 731 1 1"}, 20121231, "P", "0 0  731 1"},
         // Past the last year a header holds: no proposal, and nothing overflows.
-        {20261231, {{327671231, 32767, "4T", "732", 2}}, "0 0  732 2"},
+        {{"P 327671231 32767 4T 732 2 1"}, 20261231, "P", "0 0  732 2"},
+        {{"T 20120505 2012 OA 731 1 1", "T 20110101 2011 OA 732 2 1"}, 20261231, "T", "0 0  731 1"},
+        {{}, 20261231, "T", "0 0   0"},
+        {{"P 20121231 2012 4T 731 1 1"}, 20261231, "L", "0 0   0"},
     };
     for (const auto& c : casos) {
         Sql("DELETE FROM T02_COMUNDECLA");
-        for (const auto& [fecha, ejercicio, periodo, modelo, tipologia] : c.guardadas)
-            Cabecera("P", fecha, ejercicio, periodo, modelo, tipologia);
-        Cabecera("P", 20251231, 2025, "4T", "731", 1, 2);  // another taxpayer's
+        for (const auto& g : c.guardadas) Cabecera(g);
         CEntrada::Instancia().FECHAMAX(c.fechaMax);
-        EXPECT_EQ(Propuesta("P"), c.esperada) << c.esperada;
-        EXPECT_EQ(r.MODO(), "P");
+        EXPECT_EQ(Propuesta(c.modo), c.esperada) << c.modo << " " << c.esperada;
+        EXPECT_EQ(r.MODO(), c.modo);
     }
 }
 
-TEST_F(DecResumen, TransporteProponeSoloElModeloYListaLoVacia) {
-    Cabecera("T", 20120505, 2012, "OA", "731", 1);
-    Cabecera("T", 20110101, 2011, "OA", "732", 2);
-    Cabecera("P", 20121231, 2012, "4T", "732", 2);
-    EXPECT_EQ(Propuesta("T"), "0 0  731 1");
-    vb::Variant ultima;
-    ASSERT_TRUE(r.ObtenerUltimaDeclaracion(ultima));
-    EXPECT_EQ(ultima.UBound(), 8);
-    EXPECT_EQ(ultima(4).CLng(), 20120505);
-    EXPECT_EQ(Propuesta("L"), "0 0   0");
-}
-
 TEST_F(DecResumen, ValidarDatosComunesEnSuOrden) {
-    Cabecera("P", 20120331, 2012, "1T", "731", 1);
-    struct Caso {
+    Cabecera("P 20120331 2012 1T 731 1 1");
+    // "ejercicio periodo fecha modelo modo letra" and the code.
+    const std::pair<std::string, int> casos[] = {
+        {"0 - 0 - T B", 1},          {"0 - 0 - P B", 2},          {"2012 - 0 - P B", 3},
+        {"2012 2T 0 - P B", 4},      {"0 OA 20300101 731 T B", 8},  // a company declares no transport
+        {"0 OA 20300101 731 T Y", 6}, {"2030 1T 0 731 P B", 5},     {"2012 1T 20120331 731 P B", 7},
+        {"2012 1T 20120331 732 P B", 0}, {"0 OA 20120331 731 T Z", 0},  // a transport date may repeat
+    };
+    for (const auto& [texto, codigo] : casos) {
+        std::istringstream e(texto);
         int ejercicio;
-        const char* periodo;
         long fecha;
-        const char* modelo;
-        const char* modo;
-        const char* letra;
-        int codigo;
-    };
-    const Caso casos[] = {
-        {0, "", 0, "", "T", "B", 1},               // transport without a date comes first
-        {0, "", 0, "", "P", "B", 2},
-        {2012, "", 0, "", "P", "B", 3},
-        {2012, "2T", 0, "", "P", "B", 4},
-        {0, "OA", 20300101, "731", "T", "B", 8},   // a company cannot declare transport, in range or not
-        {0, "OA", 20300101, "731", "T", "Y", 6},   // a NIE holder can
-        {2030, "1T", 0, "731", "P", "B", 5},
-        {2012, "1T", 20120331, "731", "P", "B", 7},
-        {2012, "1T", 20120331, "732", "P", "B", 0},
-        {0, "OA", 20120331, "731", "T", "Z", 0},   // a transport date may repeat
-        {2008, "1T", 20080331, "731", "P", "1", 0},
-    };
-    for (const auto& c : casos) {
+        std::string periodo, modelo, modo, letra;
+        e >> ejercicio >> periodo >> fecha >> modelo >> modo >> letra;
+        const std::vector<vb::Variant> v = {vb::Integer(ejercicio), periodo == "-" ? "" : periodo, vb::Long(fecha),
+                                            vb::Long(20080101), vb::Long(20261231), modelo == "-" ? "" : modelo,
+                                            vb::Long(1), modo, letra};
         vb::Variant b = vb::Variant::Array1(0, 8);
-        b(0) = vb::Integer(c.ejercicio);
-        b(1) = c.periodo;
-        b(2) = vb::Long(c.fecha);
-        b(3) = vb::Long(20080101);
-        b(4) = vb::Long(20261231);
-        b(5) = c.modelo;
-        b(6) = vb::Long(1);
-        b(7) = c.modo;
-        b(8) = c.letra;
-        EXPECT_EQ(r.ValidarDatosComunes(b), c.codigo) << c.modo << c.ejercicio << c.periodo << c.letra;
+        for (int i = 0; i < 9; ++i) b(i) = v[i];
+        EXPECT_EQ(r.ValidarDatosComunes(b), codigo) << texto;
     }
 }
 
 TEST_F(DecResumen, TipoDecComoLaComprobacionDePersonaFisica) {
-    const std::vector<std::pair<QString, QString>> casos = {
-        {"", "F"},          {"12345678Z", "F"}, {"K1234567", "F"}, {"L", "F"}, {"M", "F"},
-        {"X1234567L", "F"}, {"Y1234567X", "F"}, {"Z1234567R", "F"}, {"A", "S"}, {"B", "S"},
-        {"C", "S"},         {"D", "S"},         {"F", "S"},         {"G", "S"}, {"N", "S"},
-        {"P", "S"},         {"Q", "S"},         {"S", "S"},         {"E", "C"}, {"H", "C"},
-        {"y1234567X", "C"}, {"Ñ", "C"},         {" 1", "C"},
-    };
-    for (const auto& [dni, tipo] : casos) {
-        r.DNI(dni);
-        EXPECT_EQ(r.TipoDec(), tipo) << dni.toStdString();
+    // A NIE holder (X, Y, Z) is a natural person, as the transport check has it.
+    for (const auto& [letras, tipo] : {std::pair{"0 9 K L M X Y Z", "F"}, {"A B C D F G N P Q S", "S"},
+                                       {"E H y x Ñ _", "C"}}) {
+        for (const QString& dni : QString(letras).split(u' ')) {
+            r.DNI(dni + "1234567");
+            EXPECT_EQ(r.TipoDec(), tipo) << dni.toStdString();
+        }
     }
+    r.DNI("");
+    EXPECT_EQ(r.TipoDec(), "F");
 }
 
 }  // namespace
