@@ -9,11 +9,11 @@
 #include <QMdiSubWindow>
 #include <QTabBar>
 #include <QtWidgets/qtestsupport_widgets.h>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 #include "comun/bd_prueba.h"
+#include "medir.h"
 #include "controles/Pindaro.h"
 #include "form731/FrmDatos731.h"
 #include "form731/buffers731.h"
@@ -30,14 +30,8 @@ namespace {
 
 constexpr double kObjetivoAperturaMs = 100, kObjetivoSalidaMs = 2;
 
-struct Mejor {
-    double ms = 0;
-    void Anotar(std::chrono::steady_clock::time_point inicio) {
-        const double t = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
-        if (ms == 0 || t < ms) ms = t;
-    }
-};
-Mejor apertura, carga, salida, calculo;
+// Best times in ms.
+double apertura = 0, carga = 0, salida = 0, calculo = 0;
 
 struct Entorno {
     BdPrueba bd;
@@ -87,10 +81,11 @@ Entorno& E() {
 
 void BM_AbrirDeclaracionGuardada(benchmark::State& state) {
     for (auto _ : state) {
-        const auto inicio = std::chrono::steady_clock::now();
-        FrmDatos731* w = E().Abrir();
-        QCoreApplication::processEvents();
-        apertura.Anotar(inicio);
+        FrmDatos731* w = nullptr;
+        Medir(apertura, [&] {
+            w = E().Abrir();
+            QCoreApplication::processEvents();
+        });
         state.PauseTiming();
         Entorno::Cerrar(w);
         state.ResumeTiming();
@@ -101,10 +96,8 @@ BENCHMARK(BM_AbrirDeclaracionGuardada)->Unit(benchmark::kMillisecond)->Iteration
 // Baseline: the library's load of the same declaration.
 void BM_CargaSola(benchmark::State& state) {
     for (auto _ : state) {
-        const auto inicio = std::chrono::steady_clock::now();
         vb::Long clave = E().clave;
-        cDatos731::Instancia().CargarDeclaracion(clave);
-        carga.Anotar(inicio);
+        Medir(carga, [&] { cDatos731::Instancia().CargarDeclaracion(clave); });
     }
 }
 BENCHMARK(BM_CargaSola)->Unit(benchmark::kMillisecond)->Iterations(30)->UseRealTime();
@@ -123,10 +116,10 @@ void BM_SalirDeUnImporte(benchmark::State& state) {
         QCoreApplication::processEvents();
         precio->setText(QString::number(10000 + (++i % 1000)));
         state.ResumeTiming();
-        const auto inicio = std::chrono::steady_clock::now();
-        venta->setFocus();  // leaving the box stores, recomputes and repaints
-        w->repaint();
-        salida.Anotar(inicio);
+        Medir(salida, [&] {
+            venta->setFocus();  // leaving the box stores, recomputes and repaints
+            w->repaint();
+        });
     }
     if (cDatos731::Instancia().PREADQ() < 1000000) state.SkipWithError("the amount was not stored");
     Entorno::Cerrar(w);
@@ -136,11 +129,7 @@ BENCHMARK(BM_SalirDeUnImporte)->Unit(benchmark::kMicrosecond)->Iterations(200)->
 // Baseline: the calculation alone.
 void BM_CalculoSolo(benchmark::State& state) {
     auto& d = cDatos731::Instancia();
-    for (auto _ : state) {
-        const auto inicio = std::chrono::steady_clock::now();
-        CalcularLiquidacion(d, cDecResumen::Instancia());
-        calculo.Anotar(inicio);
-    }
+    for (auto _ : state) Medir(calculo, [&] { CalcularLiquidacion(d, cDecResumen::Instancia()); });
 }
 BENCHMARK(BM_CalculoSolo)->Unit(benchmark::kMicrosecond)->Iterations(200)->UseRealTime();
 
@@ -154,11 +143,9 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     std::printf("Opening a stored declaration, shown: %.2f ms (target under %.0f ms): %s; %.1f times the load alone "
                 "(%.3f ms)\n",
-                apertura.ms, kObjetivoAperturaMs, apertura.ms < kObjetivoAperturaMs ? "met" : "NOT met",
-                apertura.ms / carga.ms, carga.ms);
+                apertura, kObjetivoAperturaMs, apertura < kObjetivoAperturaMs ? "met" : "NOT met", apertura / carga, carga);
     std::printf("Leaving an amount box, stored, recomputed and repainted: %.3f ms (target under %.0f ms): %s; %.0f "
                 "times the calculation alone (%.4f ms)\n",
-                salida.ms, kObjetivoSalidaMs, salida.ms < kObjetivoSalidaMs ? "met" : "NOT met",
-                salida.ms / calculo.ms, calculo.ms);
+                salida, kObjetivoSalidaMs, salida < kObjetivoSalidaMs ? "met" : "NOT met", salida / calculo, calculo);
     return 0;
 }
