@@ -115,6 +115,17 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         Pausa();
     }
+    // Types an account into the six boxes of a row, then accepts; answers the messages shown.
+    std::vector<prueba::Mensaje> PresentarConCuenta(const char* prefijo, const QString& iban) {
+        for (int k = 0; k < 6; ++k)
+            Teclear(k ? (QString::fromLatin1(prefijo) + QString::number(k)).toLatin1() : QByteArray(prefijo),
+                    iban.mid(4 * k, 4));
+        EXPECT_EQ(d.CC(), iban);
+        mensajes.clear();
+        w->cmdAceptar_Click();
+        Pausa();
+        return mensajes;
+    }
     void Pestana(int n) {
         C<QTabBar>("TabTra")->setCurrentIndex(n - 1);
         Pausa();
@@ -539,12 +550,7 @@ TEST_F(Editor731, TrimestralPresentadaGuardadaReabiertaYSinCambiosNoEscribe) {
     Teclear("txtbase7", "50,05");
     Teclear("txtbase4", "12,50");
     const QString iban = IbanValido();
-    for (int k = 0; k < 6; ++k) Teclear(k ? QString("txtPIban%1").arg(k).toLatin1() : "txtPIban", iban.mid(4 * k, 4));
-    EXPECT_EQ(d.CC(), iban);
-    mensajes.clear();
-    QTest::mouseClick(C("cmdAceptar"), Qt::LeftButton);
-    Pausa();
-    EXPECT_TRUE(mensajes.empty());
+    EXPECT_TRUE(PresentarConCuenta("txtPIban", iban).empty());
     auto* lista = qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget());
     ASSERT_NE(lista, nullptr);
     const vb::Long clave = r.CSDE();
@@ -601,11 +607,7 @@ TEST_F(Editor731, TransportePresentadoConSusTresPestanas) {
     Teclear("txtpreadq", "20000");
     Teclear("txtpreven", "15000");
     const QString iban = IbanValido();
-    for (int k = 0; k < 6; ++k) Teclear(k ? QString("txtTIban%1").arg(k).toLatin1() : "txtTIban", iban.mid(4 * k, 4));
-    mensajes.clear();
-    w->cmdAceptar_Click();
-    Pausa();
-    EXPECT_TRUE(mensajes.empty()) << (mensajes.empty() ? "" : mensajes[0].texto.toStdString());
+    EXPECT_TRUE(PresentarConCuenta("txtTIban", iban).empty());
     EXPECT_GT(r.CSDE(), 0);
     EXPECT_EQ(Valor("SELECT T03_ADQNOM || '|' || T03_MARCAV || '|' || CAST(T03_RESUL AS INTEGER) || '|' || T03_CC FROM T03_731DECLA")
                   .CStr(),
@@ -639,12 +641,7 @@ TEST_F(Editor731, NuevaTrimestralDesdeLaVentanaPrincipalHastaLaLista) {
     Teclear("txtbase16", "1234,50");
     Teclear("txtbase7", "50,05");
     Teclear("txtbase4", "12,50");
-    const QString iban = IbanValido();
-    for (int k = 0; k < 6; ++k) Teclear(k ? QString("txtPIban%1").arg(k).toLatin1() : "txtPIban", iban.mid(4 * k, 4));
-    mensajes.clear();
-    w->cmdAceptar_Click();
-    Pausa();
-    EXPECT_TRUE(mensajes.empty());
+    EXPECT_TRUE(PresentarConCuenta("txtPIban", IbanValido()).empty());
     lista = qobject_cast<FrmDecResumen*>(ventana->Area()->activeSubWindow()->widget());
     ASSERT_NE(lista, nullptr);
     FlexGrid* grid = lista->findChild<FlexGrid*>("flxDeclaraciones");
