@@ -226,11 +226,13 @@ void FrmDatos731::DisenarAdquirente(QFrame* f) {
         const char *etiqueta, *caja;
         int ancho;
     };
-    const Fila filas[] = {{"Label32", "txtadqnif", 1800}, {"Label35", "txtadqnom", 3900}, {"Label31", "txtadqpais", 2400}};
+    const Fila filas[] = {{"Label32", "txtadqnif", 1800}, {"Label35", "txtadqnom", 3450}, {"Label31", "txtadqpais", 2400}};
     int y = 720;
     for (const Fila& fila : filas) {
-        NuevaEtiqueta(f, fila.etiqueta, 240, y, 2000);
-        Colocar(NuevaCajaTexto(f, Texto(fila.caja)), 2280, y, fila.ancho, kAlto);
+        QLabel* l = NuevaEtiqueta(f, fila.etiqueta, 240, y - 45, 2400);
+        l->setWordWrap(true);
+        l->resize(l->width(), TwipsAPixeles(this, 390));
+        Colocar(NuevaCajaTexto(f, Texto(fila.caja)), 2700, y, fila.ancho, kAlto);
         y += 540;
     }
 }
@@ -245,7 +247,7 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
     }
 
     // One frame per means of transport, two label-and-box pairs a row; the aircraft's long
-    // labels of its last row take two lines.
+    // labels of its last row are wider.
     struct Par {
         const char *etiqueta, *caja;
         int fila, columna;
@@ -256,11 +258,10 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
         for (const Par& par : pares) {
             const int x = par.columna * 2760, y = 45 + par.fila * 330;
             const int etiqueta = par.fila == 3 ? 1560 : 1290;
+            // A caption too long for one line takes two, centred on its box.
             QLabel* l = NuevaEtiqueta(m, par.etiqueta, x + 90, y, etiqueta, par.texto ? QString::fromUtf8(par.texto) : QString());
-            if (par.fila == 3) {
-                l->setWordWrap(true);
-                Colocar(l, x + 90, y - 30, etiqueta, 390);
-            }
+            l->setWordWrap(true);
+            Colocar(l, x + 90, y - 45, etiqueta, 390);
             QWidget* caja = BuscarNumero(par.caja) ? static_cast<QWidget*>(NuevaCajaNumero(m, Numero(par.caja)))
                                                    : NuevaCajaTexto(m, Texto(par.caja));
             Colocar(caja, x + etiqueta + 120, y, 2580 - etiqueta, kAlto);
