@@ -372,7 +372,7 @@ TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
 }
 
 TEST_F(Editor731, CabeceraCancelarYCierre) {
-    FrmDatos731& v = Trimestral(20090630, 2009, "2T");
+    Trimestral(20090630, 2009, "2T");
     EXPECT_EQ(Texto("txtejer0"), "0");
     EXPECT_EQ(Texto("txtejer1"), "9");
     EXPECT_EQ(Texto("txtper0"), "2");
@@ -393,7 +393,6 @@ TEST_F(Editor731, CabeceraCancelarYCierre) {
 
     // The close box: the window goes, the menus come back, nothing else opens.
     Trimestral(20090630, 2009, "2T");
-    (void)v;
     r.ENTRADA("A");
     w->parentWidget()->close();
     Pausa();
