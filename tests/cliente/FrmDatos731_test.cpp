@@ -504,8 +504,10 @@ TEST_F(Editor731, CadaReglaFallidaConSuMensajePestanaYCaja) {
         EXPECT_EQ(mensajes[0].texto.toStdString(), c.mensaje);
         EXPECT_EQ(mensajes[0].estilo, vbExclamation);
         EXPECT_EQ(titulos.back(), w->windowTitle());
-        if (c.pestana) EXPECT_EQ(C<QTabBar>("TabTra")->currentIndex() + 1, c.pestana) << c.mensaje;
-        if (c.pestana) EXPECT_EQ(d.PESTAÑA(), c.pestana);
+        if (c.pestana) {
+            EXPECT_EQ(C<QTabBar>("TabTra")->currentIndex() + 1, c.pestana) << c.mensaje;
+            EXPECT_EQ(d.PESTAÑA(), c.pestana);
+        }
         EXPECT_EQ(QApplication::focusWidget(), c.foco ? C(c.foco) : C("cmdAceptar")) << c.mensaje;
         EXPECT_EQ(ventana->Area()->activeSubWindow()->widget(), w);  // still open
         w->cmdCancelar_Click();
