@@ -14,6 +14,7 @@
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
 #include "controles/entrada.h"
+#include "form731/FrmDatos731.h"
 #include "form731/cDatos731.h"
 #include "impresion/FrmImOf.h"
 #include "impresion/imagenes.h"
@@ -562,6 +563,10 @@ void FrmDecResumen::flxDeclaraciones_EnterCell() {
 void FrmDecResumen::Mostrar(const QString& nombre, const QString& titulo, vb::Long csdeAlVolver) {
     MDI7312* principal = MDI7312::Actual();
     if (!principal) return;
+    if (nombre == QLatin1String("FrmDatos731")) {
+        principal->MostrarHija(new FrmDatos731);
+        return;
+    }
     principal->MostrarHija(new VentanaProvisional(nombre, titulo, [csdeAlVolver] {
         Resumen().ENTRADA(P);
         Resumen().CSDE(csdeAlVolver);

@@ -19,6 +19,8 @@ void FiltrarTeclas(QLineEdit* caja, FiltroTecla filtro) {
 
 struct EntradaVentana::Manejadores {
     bool seleccionar = false;
+    bool pasar = false;
+    std::function<bool()> pasarCuando;
     std::function<void()> alRecibir, alPerder;
 };
 
@@ -50,6 +52,12 @@ void EntradaVentana::AlPerderFoco(QWidget* control, std::function<void()> maneja
     De(control).alPerder = std::move(manejador);
 }
 
+void EntradaVentana::PasarAlEntrar(QWidget* control, std::function<bool()> cuando) {
+    Manejadores& m = De(control);
+    m.pasar = true;
+    m.pasarCuando = std::move(cuando);
+}
+
 namespace {
 
 // The box that holds the text of a control (a combo box's own edit field).
@@ -77,11 +85,18 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
     }
     if (evento->type() != QEvent::FocusIn && evento->type() != QEvent::FocusOut) return false;
     auto* control = qobject_cast<QWidget*>(objeto);
-    auto* m = control ? static_cast<Manejadores*>(control->property(kManejadores).value<void*>()) : nullptr;
+    // Only this window's controls: a window closed but not yet deleted still filters.
+    if (!control || !ventana_->isAncestorOf(control)) return false;
+    auto* m = static_cast<Manejadores*>(control->property(kManejadores).value<void*>());
     if (!m) return false;
     const auto razon = static_cast<QFocusEvent*>(evento)->reason();
     const bool propia = razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason;
     if (evento->type() == QEvent::FocusIn) {
+        if (m->pasar && propia && (!m->pasarCuando || m->pasarCuando())) {
+            const bool atras = razon == Qt::BacktabFocusReason;
+            QCoreApplication::postEvent(control, new QKeyEvent(QEvent::KeyPress, atras ? Qt::Key_Backtab : Qt::Key_Tab,
+                                                               atras ? Qt::ShiftModifier : Qt::NoModifier));
+        }
         if (m->seleccionar)
             if (QPointer<QLineEdit> caja = CajaDe(control))
                 QTimer::singleShot(0, caja, [caja] { caja->selectAll(); });

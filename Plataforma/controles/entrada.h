@@ -35,6 +35,9 @@ public:
     // Runs when the control gets the focus / loses it to another control of this window.
     void AlRecibirFoco(QWidget* control, std::function<void()> manejador);
     void AlPerderFoco(QWidget* control, std::function<void()> manejador);
+    // A display-only box: when it gets the focus (and `cuando` allows, if given) it passes it on
+    // with a queued Tab, or a Backtab when the focus came backwards, so it never keeps it.
+    void PasarAlEntrar(QWidget* control, std::function<bool()> cuando = {});
 
     // Marks the window as unloading: no lost-focus handler runs from then on.
     void Descargando() { descargando_ = true; }

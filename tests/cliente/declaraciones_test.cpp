@@ -9,6 +9,7 @@
 #include "controles/FlexGrid.h"
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
+#include "form731/FrmDatos731.h"
 #include "form731/cDatos731.h"
 #include "prueba.h"
 #include "impresion/cImOf.h"
@@ -209,8 +210,8 @@ TEST_F(Declaraciones, ListasCompletanLiteralmenteYElAceptarAbreElEditor) {
     QCoreApplication::processEvents();
     EXPECT_EQ(Abierta(), "FrmDatos731");
     EXPECT_EQ(cDatos731::Instancia().MODO() + cDatos731::Instancia().MODOP(), "AP");
-    // The placeholder hands back to the declarations window.
-    v->Area()->activeSubWindow()->close();
+    // The editor's Cancel hands back to the declarations window.
+    qobject_cast<FrmDatos731*>(v->Area()->activeSubWindow()->widget())->cmdCancelar_Click();
     QCoreApplication::processEvents();
     EXPECT_EQ(Abierta(), "FrmDecResumen");
     EXPECT_EQ(cDecResumen::Instancia().ENTRADA(), "P");

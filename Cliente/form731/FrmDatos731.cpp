@@ -1,0 +1,487 @@
+#include "form731/FrmDatos731.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "GarobelLib/cMiscelaneos.h"
+#include "com/com.h"
+#include "controles/CajaFecha.h"
+#include "controles/Pindaro.h"
+#include "controles/controles.h"
+#include "controles/entrada.h"
+#include "form731/cDatos731.h"
+#include "form731/buffers731.h"
+#include "form731/cajas731.h"
+#include "form731/codigos731.h"
+#include "form731/cuenta731.h"
+#include "form731/liquidacion731.h"
+#include "registro/FrmDecResumen.h"
+#include "registro/cDecResumen.h"
+#include "shell/MDI7312.h"
+#include "shell/avisos.h"
+#include "shell/cFecha.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
+#include "shell/menu_principal.h"
+#include "shell/procedimientos.h"
+#include "vb/formato.h"
+
+namespace oxalde {
+
+namespace {
+
+cDatos731& Datos() { return cDatos731::Instancia(); }
+cDecResumen& Resumen() { return cDecResumen::Instancia(); }
+bool Transporte() { return Datos().MODOP() == QLatin1String("T"); }
+bool Nueva() { return Datos().MODO() == QLatin1String("A"); }
+bool CuotasTecleadasHoy() { return CuotasTecleadas(Resumen().FECHA()); }
+
+// The warning of a save that wrote nothing.
+constexpr int kNoGuardada = 9131;
+
+// Design size of the window, in twips.
+constexpr int kAncho = 9480, kAlto = 6120;
+
+}  // namespace
+
+template <class T>
+T* FrmDatos731::Control(const char* nombre) const {
+    return findChild<T*>(QString::fromLatin1(nombre));
+}
+
+FrmDatos731::FrmDatos731(QWidget* parent)
+    : VentanaHija(QStringLiteral("FrmDatos731"), parent), entrada_(new EntradaVentana(this)) {
+    QFont letra = font();
+    letra.setPointSize(8);
+    setFont(letra);
+    Disenar();
+    ConectarCajas();
+    connect(optActividad_, &QRadioButton::clicked, this, &FrmDatos731::optActividad_Click);
+    connect(optEntregas_, &QRadioButton::clicked, this, &FrmDatos731::optEntregas_Click);
+    for (QRadioButton* o : OptTmedio_) connect(o, &QRadioButton::clicked, this, &FrmDatos731::OptTmedio_Click);
+    connect(TabTra_, &QTabBar::currentChanged, this, &FrmDatos731::TabTra_Click);
+    connect(cmdAceptar_, &QPushButton::clicked, this, &FrmDatos731::cmdAceptar_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &FrmDatos731::cmdCancelar_Click);
+}
+
+QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), TwipsAPixeles(this, kAlto)}; }
+
+// Every box answers with the handlers of its family.
+void FrmDatos731::ConectarCajas() {
+    auto modificado = [this] { datosModificados_ = true; };
+    for (const CajaTexto& c : CajasTexto()) {
+        QLineEdit* caja = textos_.value(QString::fromLatin1(c.nombre));
+        connect(caja, &QLineEdit::textChanged, this, modificado);
+        entrada_->SeleccionarAlEntrar(caja);
+        FiltrarTeclas(caja, FiltrarTecla);
+        entrada_->AlPerderFoco(caja, [this, &c] { SalirCajaTexto(c); });
+    }
+    for (const CajaNumero& c : CajasNumero()) {
+        Pindaro* caja = numeros_.value(QString::fromLatin1(c.nombre));
+        if (c.salida == Salida::Importe || c.salida == Salida::Numero) connect(caja, &Pindaro::cambio, this, modificado);
+        switch (c.foco) {
+            case Foco::Seleccionar: entrada_->SeleccionarAlEntrar(caja); break;
+            case Foco::Pasar: entrada_->PasarAlEntrar(caja); break;
+            case Foco::FechaCuotas: entrada_->PasarAlEntrar(caja, [] { return !CuotasTecleadasHoy(); }); break;
+        }
+        if (c.escribir) entrada_->AlPerderFoco(caja, [this, &c] { SalirCajaNumero(c); });
+    }
+    for (const char* prefijo : {"txtPIban", "txtTIban"}) {
+        for (int k = 0; k < CuentaIban::kGrupos; ++k) {
+            QLineEdit* caja = CajaCuenta(prefijo, k);
+            connect(caja, &QLineEdit::textChanged, this, modificado);
+            entrada_->SeleccionarAlEntrar(caja);
+            FiltrarTeclas(caja, FiltrarTecla);
+            entrada_->AlPerderFoco(caja, [this, prefijo, k] { SalirCajaCuenta(prefijo, k); });
+        }
+    }
+    numeros_.value(QStringLiteral("txtclasif"))->KeyPress = [](char32_t& codigo) { SoloNumeros(codigo); };
+    for (const char* n : {"txtper0", "txtper1", "txtfecha", "txtFechaBis"}) entrada_->PasarAlEntrar(Control(n));
+}
+
+// ---- Opening -------------------------------------------------------------------------------
+
+void FrmDatos731::Form_Load() {
+    Anadir_captions();
+    DeshabilitarMenus();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
+    for (Pindaro* caja : std::as_const(numeros_)) {
+        QFont f = caja->font();
+        f.setFamily(QStringLiteral("Verdana"));
+        caja->setFont(f);
+    }
+    InicializarFormulario();
+    SeleccionarActividad();
+    RefrescarDatos();
+    datosPresentados_ = true;
+    datosModificados_ = false;
+}
+
+void FrmDatos731::InicializarFormulario() {
+    Control<QLabel>("lbldni")->setText(Resumen().DNI());
+    Control<QLabel>("lblnombre")->setText(Resumen().NOMBRE());
+    FormatearMascaraFecha(Control<CajaFecha>("txtfecha"));
+    MostrarMarcoDatos();
+    MostrarCabecera();
+    if (Datos().MODO() == QLatin1String("C")) {
+        vb::Long csde = Datos().CSDE();
+        Datos().CargarDeclaracion(csde);
+    } else {
+        CalcularLiquidacion();
+    }
+    FormatearImportes();
+}
+
+void FrmDatos731::MostrarMarcoDatos() {
+    const bool t = Transporte();
+    Control("FraDatosP")->setVisible(!t);
+    Control("FraDatosT")->setVisible(t);
+    Control(t ? "FraDatosT" : "FraDatosP")->raise();
+    if (t) Datos().PESTAÑA(1);
+    Control("txtFechaBis")->hide();
+}
+
+void FrmDatos731::MostrarCabecera() {
+    const bool t = Transporte();
+    Control("FraDeclaP")->setVisible(!t);
+    Control("FraDeclaT")->setVisible(t);
+    Control(t ? "FraDeclaT" : "FraDeclaP")->raise();
+    if (t) {
+        const QString fecha = cFecha::Instancia().LongToString(Resumen().FECHA());
+        Control<CajaFecha>("txtfecha")->Text(fecha);
+        auto* bis = Control<QLineEdit>("txtFechaBis");
+        bis->setText(fecha);
+        bis->setReadOnly(true);
+        bis->show();
+        bis->raise();
+        return;
+    }
+    const QString anio = QString::number(Resumen().Ejercicio());
+    const QString periodo = Resumen().PERIODO();
+    for (int i = 0; i < 2; ++i) {
+        Pindaro* ejer = numeros_.value(QStringLiteral("txtejer%1").arg(i));
+        ejer->valor(anio.mid(2 + i, 1));
+        ejer->texto(ejer->valor());
+        Control<QLineEdit>(i == 0 ? "txtper0" : "txtper1")->setText(periodo.mid(i, 1));
+    }
+    Control<QLabel>("lblperiodo")->setText(NombreTrimestre(periodo));
+}
+
+void FrmDatos731::FormatearImportes() {
+    for (const CajaNumero& c : CajasNumero()) {
+        if (!c.importe) continue;
+        Pindaro* caja = numeros_.value(QString::fromLatin1(c.nombre));
+        caja->decimales(2);
+        caja->enteros(13);
+        caja->formato(QString::fromLatin1(kFormatoImporte));
+    }
+    if (!CuotasTecleadasHoy()) return;
+    for (const char* n : {"txtcuota16", "txtcuota7"}) {
+        Pindaro* caja = numeros_.value(QString::fromLatin1(n));
+        caja->Enabled(true);
+        caja->locked(false);
+        caja->backcolor(Qt::white);
+        caja->setFocusPolicy(Qt::StrongFocus);
+    }
+}
+
+void FrmDatos731::Form_Activate() {
+    DeshabilitarMenus();
+    if (Datos().MODOP() == QLatin1String("P")) numeros_.value(QStringLiteral("txtbase16"))->setFocus();
+}
+
+void FrmDatos731::Form_Unload() {
+    entrada_->Descargando();
+    RefrescarMenuPrincipal();
+}
+
+// ---- Calculation ---------------------------------------------------------------------------
+
+void FrmDatos731::CalcularLiquidacion() {
+    oxalde::CalcularLiquidacion(Datos(), Resumen());
+    if (!Transporte()) MostrarCuentaPeriodo();
+}
+
+void FrmDatos731::MostrarCuentaPeriodo() {
+    const long fin = FechaFinTrimestre(Resumen().Ejercicio(), Resumen().PERIODO());
+    Control("fraPCC")->setVisible(CuentaPeriodoVisible(Datos().IVADEV2(), fin));
+}
+
+// ---- Repaint -------------------------------------------------------------------------------
+
+void FrmDatos731::RefrescarDatos() {
+    datosPresentados_ = false;
+    if (Transporte()) {
+        MostrarMarcosPestana();
+        MostrarDatosPestana();
+    } else if (Datos().MODOP() == QLatin1String("P")) {
+        MostrarDatosPeriodicos();
+    }
+    datosPresentados_ = true;
+}
+
+// An amount shows the cents / 100 in the box's format and stays empty for 0; any other number
+// shows in its own format; a text as stored.
+void FrmDatos731::MostrarCaja(const char* nombre) {
+    const QString n = QString::fromLatin1(nombre);
+    if (QLineEdit* t = textos_.value(n)) {
+        for (const CajaTexto& c : CajasTexto())
+            if (n == QLatin1String(c.nombre)) t->setText((Datos().*c.leer)());
+        return;
+    }
+    for (const CajaNumero& c : CajasNumero()) {
+        if (n != QLatin1String(c.nombre)) continue;
+        Pindaro* caja = numeros_.value(n);
+        const double v = c.leer(Datos());
+        const std::string formato = caja->formato().toStdString();
+        if (c.importe)
+            caja->valor(v != 0 ? QString::fromStdString(vb::Format(v / 100, formato)) : QString());
+        else
+            caja->valor(QString::fromStdString(vb::Format(v, formato)));
+        caja->texto(caja->valor());
+    }
+}
+
+QLineEdit* FrmDatos731::CajaCuenta(const char* prefijo, int k) const {
+    return findChild<QLineEdit*>(QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k)));
+}
+
+void FrmDatos731::MostrarCuenta(const char* prefijo) {
+    const auto grupos = CuentaIban::Grupos(Datos().CC());
+    for (int k = 0; k < CuentaIban::kGrupos; ++k) CajaCuenta(prefijo, k)->setText(grupos[k]);
+}
+
+void FrmDatos731::MostrarDatosPeriodicos() {
+    for (const char* n : {"txtbase16", "txtcuota16", "txtbase7", "txtcuota7", "txtbase4", "txtcuota4", "txtivadev2"})
+        MostrarCaja(n);
+    MostrarCuenta("txtPIban");
+}
+
+void FrmDatos731::MostrarMarcosPestana() {
+    const int pestana = Datos().PESTAÑA();
+    if (pestana >= 1 && pestana <= 3) {
+        const char* marcos[] = {"FraAdq", "FraTec", "FraLiq"};
+        for (int i = 0; i < 3; ++i) Control(marcos[i])->setVisible(i + 1 == pestana);
+        Control(marcos[pestana - 1])->raise();
+    }
+    if (pestana == 3)
+        Control("fraTCC")->setVisible(CuentaTransporteVisible(Datos().IVADEV1(), Resumen().FECHA()));
+    if (pestana >= 1 && pestana <= 3) TabTra_->setCurrentIndex(pestana - 1);
+}
+
+void FrmDatos731::MostrarDatosPestana() {
+    switch (Datos().PESTAÑA()) {
+        case 1: MostrarAdquirente(); break;
+        case 2: MostrarDatosTecnicos(); break;
+        case 3: MostrarLiquidacion(); break;
+        default: break;
+    }
+}
+
+void FrmDatos731::MostrarAdquirente() {
+    for (const char* n : {"txtadqnif", "txtadqnom", "txtadqpais"}) MostrarCaja(n);
+}
+
+void FrmDatos731::MostrarDatosTecnicos() {
+    const bool libre = Nueva();
+    Control("FraTMedio")->setEnabled(libre);
+    for (QRadioButton* o : OptTmedio_) {
+        QPalette p = o->palette();
+        p.setColor(QPalette::All, QPalette::WindowText, libre ? Qt::black : Qt::white);
+        p.setColor(QPalette::Disabled, QPalette::WindowText, libre ? Qt::black : Qt::white);
+        o->setPalette(p);
+    }
+    MostrarMedioTransporte();
+    const QString medio = Datos().TMEDIO();
+    using Lista = std::initializer_list<const char*>;
+    if (medio == QLatin1String("V")) {
+        OptTmedio_[0]->setChecked(true);
+        for (const char* n : Lista{"txtmarcav", "txttipov", "txtmodelov", "txtnbastidor", "txtclasif"}) MostrarCaja(n);
+    } else if (medio == QLatin1String("B")) {
+        OptTmedio_[1]->setChecked(true);
+        for (const char* n : Lista{"txtmarcab", "txttipob", "txtmodelob", "txtfabricb", "txtnconstruc", "txtesloramax"})
+            MostrarCaja(n);
+    } else if (medio == QLatin1String("A")) {
+        OptTmedio_[2]->setChecked(true);
+        for (const char* n : Lista{"txtmarcaa", "txttipoa", "txtmodeloa", "txtfabrica", "txtnserie", "txtpesomax", "txtanofab"})
+            MostrarCaja(n);
+    }
+}
+
+void FrmDatos731::MostrarMedioTransporte() {
+    const QString medio = Datos().TMEDIO();
+    const char* medios[] = {"V", "B", "A"};
+    const char* marcos[] = {"FraVeh", "FraBar", "FraAer"};
+    if (medio != QLatin1String("V") && medio != QLatin1String("B") && medio != QLatin1String("A")) return;
+    for (int i = 0; i < 3; ++i) Control(marcos[i])->setVisible(medio == QLatin1String(medios[i]));
+}
+
+void FrmDatos731::MostrarLiquidacion() {
+    for (const char* n : {"txtpreadq", "txttipoadq", "txtivasop", "txtpreven", "txttipoven", "txtmaxdev", "txtivadev1"})
+        MostrarCaja(n);
+    MostrarCuenta("txtTIban");
+}
+
+// ---- Options and tabs ----------------------------------------------------------------------
+
+void FrmDatos731::SeleccionarActividad() {
+    // A stored declaration reopens as intra-community deliveries exactly when it has a sale
+    // price. The record's activity follows the option chosen, so that the refund is computed
+    // for the activity the window shows, and road transport has no sale price to type.
+    const bool entregas = Nueva() || Datos().PREVEN() > 0;
+    Datos().ACTIVIDAD(entregas ? 0 : -1);
+    Control("fraPrecioVenta")->setVisible(entregas);
+    EstablecerOpcion(entregas ? optEntregas_ : optActividad_);
+}
+
+void FrmDatos731::optActividad_Click() {
+    if (datosPresentados_) {
+        if (optActividad_->isChecked()) {
+            datosModificados_ = true;
+            Datos().ACTIVIDAD(-1);
+            Datos().PREVEN(0);
+            Control("fraPrecioVenta")->hide();
+        } else {
+            Control("fraPrecioVenta")->show();
+        }
+    }
+    CalcularLiquidacion();
+    RefrescarDatos();
+}
+
+void FrmDatos731::optEntregas_Click() {
+    if (datosPresentados_) {
+        if (optEntregas_->isChecked()) {
+            datosModificados_ = true;
+            Datos().ACTIVIDAD(0);
+            Control("fraPrecioVenta")->show();
+        } else {
+            Datos().PREVEN(0);
+            Control("fraPrecioVenta")->hide();
+        }
+    }
+    CalcularLiquidacion();
+    RefrescarDatos();
+}
+
+void FrmDatos731::OptTmedio_Click() {
+    if (!datosPresentados_) return;
+    Datos().TMEDIO(OptTmedio_[0]->isChecked() ? QStringLiteral("V")
+                   : OptTmedio_[1]->isChecked() ? QStringLiteral("B")
+                                                : QStringLiteral("A"));
+    datosModificados_ = true;
+    RefrescarDatos();
+}
+
+void FrmDatos731::TabTra_Click() {
+    if (!datosPresentados_) return;
+    const int pestana = TabTra_->currentIndex() + 1;
+    if (pestana >= 1 && pestana <= 3) Datos().PESTAÑA(static_cast<vb::Byte>(pestana));
+    RefrescarDatos();
+    QWidget* foco = nullptr;
+    const int medio = QStringLiteral("VBA").indexOf(Datos().TMEDIO().left(1));
+    switch (Datos().PESTAÑA()) {
+        case 1: foco = Control("txtadqnif"); break;
+        case 2:
+            if (!Datos().TMEDIO().isEmpty() && medio >= 0) {
+                const char* primeras[] = {"txtmarcav", "txtfabricb", "txtfabrica"};
+                foco = Nueva() ? static_cast<QWidget*>(OptTmedio_[medio]) : Control(primeras[medio]);
+            }
+            break;
+        case 3: foco = Control("txtpreadq"); break;
+        default: break;
+    }
+    if (foco) foco->setFocus(Qt::TabFocusReason);
+}
+
+// ---- Leaving a box -------------------------------------------------------------------------
+
+void FrmDatos731::SalirCajaTexto(const CajaTexto& c) {
+    const QString texto = textos_.value(QString::fromLatin1(c.nombre))->text();
+    if (texto == (Datos().*c.leer)()) return;
+    (Datos().*c.escribir)(texto);
+    RefrescarDatos();
+}
+
+void FrmDatos731::SalirCajaNumero(const CajaNumero& c) {
+    const QString valor = numeros_.value(QString::fromLatin1(c.nombre))->valor();
+    if (c.salida == Salida::Cuota) {
+        datosModificados_ = true;
+    } else if (!ValorCambiado(c, c.leer(Datos()), valor)) {
+        return;
+    }
+    c.escribir(Datos(), valor);
+    if (c.salida != Salida::Numero) CalcularLiquidacion();
+    RefrescarDatos();
+}
+
+// A box of the account left: when it no longer holds its group of the account, the account is
+// put together again from the six boxes of its row, each filled to four characters.
+void FrmDatos731::SalirCajaCuenta(const char* prefijo, int k) {
+    auto componente = com::CreateObject<GarobelLib::cMiscelaneos>("GarobelLib.cMiscelaneos");
+    if (CajaCuenta(prefijo, k)->text() == CuentaIban::Grupo(Datos().CC(), k + 1)) return;
+    std::array<QString, CuentaIban::kGrupos> cajas;
+    for (int i = 0; i < CuentaIban::kGrupos; ++i) cajas[i] = CajaCuenta(prefijo, i)->text();
+    Datos().CC(CuentaIban::Unir(cajas, [&](const QString& texto, int ancho) {
+        return QString::fromStdString(componente->rellena(texto.toStdString(), static_cast<vb::Integer>(ancho), " "));
+    }));
+    RefrescarDatos();
+}
+
+// ---- Checks and save -----------------------------------------------------------------------
+
+bool FrmDatos731::ValidarCampos() {
+    vb::Variant buffer = BufferValidacion731(Datos());
+    bool entregas = optEntregas_->isChecked();
+    const int codigo = Datos().ValidarDatos731(buffer, entregas);
+    if (codigo == 0) return true;
+    const std::optional<Codigo731> fallo = BuscarCodigo731(codigo);
+    if (!fallo) return false;
+    Advertencia(LoadResString(fallo->id + DesplIdioma), windowTitle());
+    if (fallo->pestana > 0) TabTra_->setCurrentIndex(fallo->pestana - 1);
+    if (fallo->caja) Control(fallo->caja)->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+vb::Long FrmDatos731::GuardarDeclaracion() {
+    vb::Variant buffer = BufferDeclaracion731(Datos(), Resumen());
+    return Datos().GuardarDeclaracion(buffer);
+}
+
+// ---- Accept and Cancel ---------------------------------------------------------------------
+
+void FrmDatos731::cmdAceptar_Click() {
+    // A keyboard shortcut presses the button without moving the focus: leave the box first,
+    // so that what it holds reaches the record.
+    cmdAceptar_->setFocus(Qt::OtherFocusReason);
+    if (!ValidarCampos()) return;
+    if (datosModificados_) {
+        const vb::Long clave = GuardarDeclaracion();
+        if (clave < 1) {
+            // Nothing was written: the declaration stays on screen to be cancelled or retried.
+            Advertencia(LoadResString(kNoGuardada + DesplIdioma), windowTitle());
+            return;
+        }
+        if (Nueva()) Resumen().CSDE(clave);
+    }
+    Descargar();
+    VolverADeclaraciones(Resumen().CSDE());
+}
+
+void FrmDatos731::cmdCancelar_Click() {
+    Descargar();
+    VolverADeclaraciones(Datos().CSDE());
+}
+
+void FrmDatos731::VolverADeclaraciones(long csde) {
+    Resumen().ENTRADA(QStringLiteral("P"));
+    Resumen().CSDE(static_cast<vb::Long>(csde));
+    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDecResumen);
+}
+
+}  // namespace oxalde

@@ -1,0 +1,129 @@
+#pragma once
+// The entry window of one form-731 declaration, quarterly or for one new means of transport.
+// It opens on the declaration that cDatos731 and cDecResumen hold, stores each box into the
+// record as it is left, recomputes and repaints, and hands control back to the declarations
+// window on Accept or Cancel.
+#include <QHash>
+#include <array>
+
+#include "shell/VentanaHija.h"
+#include "vb/variant.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+
+namespace oxalde {
+
+class EntradaVentana;
+class Pindaro;
+struct CajaNumero;
+struct CajaTexto;
+
+class FrmDatos731 : public VentanaHija {
+    Q_OBJECT
+public:
+    explicit FrmDatos731(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+    // Every caption and tooltip in the current language, and the rate labels of the date.
+    void Anadir_captions();
+
+    // Repaints every box of the current kind and tab from the record.
+    void RefrescarDatos();
+    // The frames of the current kind and tab, and the boxes of that tab.
+    void MostrarMarcoDatos();
+    void SeleccionarActividad();
+    void MostrarCuentaPeriodo();
+    // Recomputes the amounts of the record, and for the quarterly kind its bank-account row.
+    void CalcularLiquidacion();
+
+    bool DatosPresentados() const { return datosPresentados_; }
+    bool DatosModificados() const { return datosModificados_; }
+
+    // The library's check of the declaration: true when it passes; otherwise the message of the
+    // first failed rule, its tab and its box.
+    bool ValidarCampos();
+    // Saves the declaration; answers its key (below 1: nothing was written).
+    vb::Long GuardarDeclaracion();
+
+    void cmdAceptar_Click();
+    void cmdCancelar_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+private:
+    // Construction: the frames, boxes, labels and buttons as designed.
+    void Disenar();
+    void DisenarCabecera();
+    void DisenarDatosP();
+    void DisenarDatosT();
+    void DisenarAdquirente(QFrame* padre);
+    void DisenarTecnicos(QFrame* padre);
+    void DisenarLiquidacion(QFrame* padre);
+    void DisenarBotones();
+    QLineEdit* NuevaCajaTexto(QWidget* padre, const CajaTexto& caja);
+    Pindaro* NuevaCajaNumero(QWidget* padre, const CajaNumero& caja);
+    QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto = {});
+    QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = true);
+    // A bank-account frame, titled "IBAN".
+    QGroupBox* NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto);
+    // The six boxes of a bank account, named prefijo, prefijo1 .. prefijo5.
+    void NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba);
+    void Colocar(QWidget* w, int x, int y, int ancho, int alto);
+    void ConectarCajas();
+
+    // Opening.
+    void InicializarFormulario();
+    void MostrarCabecera();
+    void FormatearImportes();
+
+    // Repaint.
+    void MostrarDatosPeriodicos();
+    void MostrarMarcosPestana();
+    void MostrarDatosPestana();
+    void MostrarAdquirente();
+    void MostrarDatosTecnicos();
+    void MostrarMedioTransporte();
+    void MostrarLiquidacion();
+    void MostrarCaja(const char* nombre);
+    void MostrarCuenta(const char* prefijo);
+    // Box k (0 to 5) of an account row.
+    QLineEdit* CajaCuenta(const char* prefijo, int k) const;
+
+    // Handlers.
+    void SalirCajaTexto(const CajaTexto& caja);
+    void SalirCajaNumero(const CajaNumero& caja);
+    void SalirCajaCuenta(const char* prefijo, int k);
+    void optActividad_Click();
+    void optEntregas_Click();
+    void OptTmedio_Click();
+    void TabTra_Click();
+    // Back to the declarations window with the declaration of that key selected.
+    void VolverADeclaraciones(long csde);
+
+    template <class T = QWidget>
+    T* Control(const char* nombre) const;
+
+    EntradaVentana* entrada_;
+    QHash<QString, Pindaro*> numeros_;
+    QHash<QString, QLineEdit*> textos_;
+    QTabBar* TabTra_ = nullptr;
+    QRadioButton* optActividad_ = nullptr;
+    QRadioButton* optEntregas_ = nullptr;
+    QRadioButton* OptTmedio_[3] = {};
+    QPushButton* cmdAceptar_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+    bool datosPresentados_ = false;
+    bool datosModificados_ = false;
+};
+
+}  // namespace oxalde

@@ -1,0 +1,347 @@
+// The form-731 window as designed: frames, boxes, labels and buttons at their places in twips.
+// Texts that depend on the language are left to Anadir_captions.
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "controles/CajaFecha.h"
+#include "controles/Pindaro.h"
+#include "controles/controles.h"
+#include "form731/FrmDatos731.h"
+#include "form731/cajas731.h"
+
+namespace oxalde {
+
+namespace {
+
+// Height of a box and of a label, in twips.
+constexpr int kAlto = 300;
+// The leaders of the two refund lines.
+const QString kPuntos(21, u'.');
+
+const CajaTexto* BuscarTexto(const char* nombre) {
+    for (const CajaTexto& c : CajasTexto())
+        if (qstrcmp(c.nombre, nombre) == 0) return &c;
+    return nullptr;
+}
+
+const CajaNumero* BuscarNumero(const char* nombre) {
+    for (const CajaNumero& c : CajasNumero())
+        if (qstrcmp(c.nombre, nombre) == 0) return &c;
+    return nullptr;
+}
+
+const CajaTexto& Texto(const char* nombre) { return *BuscarTexto(nombre); }
+const CajaNumero& Numero(const char* nombre) { return *BuscarNumero(nombre); }
+
+void Negrita(QWidget* w) {
+    QFont f = w->font();
+    f.setBold(true);
+    w->setFont(f);
+}
+
+}  // namespace
+
+void FrmDatos731::Colocar(QWidget* w, int x, int y, int ancho, int alto) {
+    w->setGeometry(TwipsAPixeles(this, x), TwipsAPixeles(this, y), TwipsAPixeles(this, ancho), TwipsAPixeles(this, alto));
+}
+
+QLabel* FrmDatos731::NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(QString::fromLatin1(nombre));
+    Colocar(l, x, y, ancho, kAlto);
+    return l;
+}
+
+QFrame* FrmDatos731::NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde) {
+    auto* marco = new QFrame(padre);
+    marco->setObjectName(QString::fromLatin1(nombre));
+    if (borde) marco->setFrameShape(QFrame::StyledPanel);
+    Colocar(marco, x, y, ancho, alto);
+    return marco;
+}
+
+void FrmDatos731::NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba) {
+    for (int k = 0; k < 6; ++k) {
+        auto* caja = new QLineEdit(marco);
+        caja->setObjectName(QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k)));
+        caja->setMaxLength(4);
+        Colocar(caja, izquierdas[k], arriba, 720, kAlto);
+    }
+}
+
+QGroupBox* FrmDatos731::NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto) {
+    auto* grupo = new QGroupBox(QStringLiteral("IBAN"), padre);
+    grupo->setObjectName(QString::fromLatin1(nombre));
+    Colocar(grupo, x, y, ancho, alto);
+    return grupo;
+}
+
+QLineEdit* FrmDatos731::NuevaCajaTexto(QWidget* padre, const CajaTexto& caja) {
+    auto* t = new QLineEdit(padre);
+    t->setObjectName(QString::fromLatin1(caja.nombre));
+    t->setMaxLength(caja.maxLength);
+    textos_.insert(t->objectName(), t);
+    return t;
+}
+
+Pindaro* FrmDatos731::NuevaCajaNumero(QWidget* padre, const CajaNumero& caja) {
+    auto* p = new Pindaro(padre);
+    p->setObjectName(QString::fromLatin1(caja.nombre));
+    p->modo(caja.importe ? Pindaro::Importe : caja.decimales > 0 ? Pindaro::Decimal : Pindaro::Entero);
+    p->formato(QString::fromLatin1(caja.formato));
+    p->enteros(caja.enteros);
+    p->decimales(caja.decimales);
+    p->locked(caja.escribir == nullptr || caja.salida == Salida::Cuota);
+    if (caja.fondo.isValid()) p->backcolor(caja.fondo);
+    numeros_.insert(p->objectName(), p);
+    return p;
+}
+
+void FrmDatos731::Disenar() {
+    // Creation order is the tab order: the data of either kind, the buttons, then the header,
+    // whose boxes pass the focus on.
+    DisenarDatosP();
+    DisenarDatosT();
+    DisenarBotones();
+    DisenarCabecera();
+
+    auto* Label2 = NuevaEtiqueta(this, "Label2", 120, 90, 4000);
+    Negrita(Label2);
+    NuevaEtiqueta(this, "Label3", 240, 480, 900);
+    NuevaEtiqueta(this, "lbldni", 1140, 480, 1500);
+    NuevaEtiqueta(this, "Label4", 2760, 480, 1200);
+    NuevaEtiqueta(this, "lblnombre", 3960, 480, 5385);
+    for (const char* n : {"lbldni", "lblnombre"}) {
+        auto* l = Control<QLabel>(n);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+    }
+}
+
+void FrmDatos731::DisenarCabecera() {
+    auto* Label1 = NuevaEtiqueta(this, "Label1", 7170, 1050, 2175);
+    Negrita(Label1);
+
+    QFrame* p = NuevoMarco(this, "FraDeclaP", 7170, 1350, 2175, 2475);
+    Negrita(NuevaEtiqueta(p, "Label5", 120, 90, 1900));
+    NuevaEtiqueta(p, "Label6", 120, 540, 1100);
+    NuevaEtiqueta(p, "Label7", 120, 1050, 1100);
+    for (int i = 0; i < 2; ++i) {
+        Pindaro* ejer = NuevaCajaNumero(p, Numero(i == 0 ? "txtejer0" : "txtejer1"));
+        ejer->maxlength(1);
+        Colocar(ejer, 1260 + i * 360, 510, 330, kAlto);
+    }
+    for (int i = 0; i < 2; ++i) {
+        auto* per = new QLineEdit(p);
+        per->setObjectName(QStringLiteral("txtper%1").arg(i));
+        per->setMaxLength(1);
+        per->setReadOnly(true);
+        per->setAlignment(Qt::AlignCenter);
+        Colocar(per, 1260 + i * 360, 1020, 330, kAlto);
+    }
+    auto* lblperiodo = NuevaEtiqueta(p, "lblperiodo", 120, 1560, 1935);
+    lblperiodo->setAlignment(Qt::AlignCenter);
+    Negrita(lblperiodo);
+
+    QFrame* t = NuevoMarco(this, "FraDeclaT", 7170, 1350, 2175, 2475);
+    Negrita(NuevaEtiqueta(t, "Label21", 120, 90, 1900));
+    NuevaEtiqueta(t, "Label20", 120, 540, 1900);
+    auto* fecha = new CajaFecha(t);
+    fecha->setObjectName(QStringLiteral("txtfecha"));
+    fecha->setReadOnly(true);
+    Colocar(fecha, 120, 870, 1500, kAlto);
+    // The locked copy of the date stands over the masked box.
+    auto* bis = new QLineEdit(t);
+    bis->setObjectName(QStringLiteral("txtFechaBis"));
+    bis->setReadOnly(true);
+    Colocar(bis, 120, 870, 1500, kAlto);
+}
+
+void FrmDatos731::DisenarDatosP() {
+    QFrame* f = NuevoMarco(this, "FraDatosP", 30, 990, 6975, 4995);
+    auto* lblshape = NuevaEtiqueta(f, "lblshape", 240, 150, 6500);
+    lblshape->setFrameShape(QFrame::Box);
+    lblshape->setAlignment(Qt::AlignCenter);
+    Negrita(lblshape);
+    Colocar(lblshape, 240, 150, 6495, 420);
+
+    NuevaEtiqueta(f, "Label9", 600, 840, 2400)->setAlignment(Qt::AlignCenter);
+    NuevaEtiqueta(f, "Label10", 3150, 840, 900)->setAlignment(Qt::AlignCenter);
+    NuevaEtiqueta(f, "Label11", 4200, 840, 2400)->setAlignment(Qt::AlignCenter);
+    struct Fila {
+        const char *base, *tipo, *cuota;
+    };
+    const Fila filas[] = {{"txtbase16", "lblTipo16", "txtcuota16"},
+                          {"txtbase7", "lblTipo7", "txtcuota7"},
+                          {"txtbase4", "Label22", "txtcuota4"}};
+    int y = 1200;
+    for (const Fila& fila : filas) {
+        Colocar(NuevaCajaNumero(f, Numero(fila.base)), 600, y, 2400, kAlto);
+        NuevaEtiqueta(f, fila.tipo, 3150, y, 900)->setAlignment(Qt::AlignCenter);
+        Colocar(NuevaCajaNumero(f, Numero(fila.cuota)), 4200, y, 2400, kAlto);
+        y += 480;
+    }
+    Control<QLabel>("Label22")->setText(QStringLiteral("4%"));
+    NuevaEtiqueta(f, "Label14", 600, 2850, 1900);
+    NuevaEtiqueta(f, "Label15", 2550, 2850, 1600, kPuntos);
+    Colocar(NuevaCajaNumero(f, Numero("txtivadev2")), 4200, 2850, 2400, kAlto);
+
+    NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755}, 405);
+}
+
+void FrmDatos731::DisenarDatosT() {
+    QFrame* f = NuevoMarco(this, "FraDatosT", 30, 990, 6975, 4995);
+    optActividad_ = new QRadioButton(
+        QStringLiteral("Actividad de transporte de viajeros o de mercancias por carretera"), f);
+    optActividad_->setObjectName(QStringLiteral("optActividad"));
+    Colocar(optActividad_, 240, 90, 6500, kAlto);
+    optEntregas_ = new QRadioButton(QStringLiteral("Entregas intracomunitarias de medios de transporte nuevos"), f);
+    optEntregas_->setObjectName(QStringLiteral("optEntregas"));
+    Colocar(optEntregas_, 240, 420, 6500, kAlto);
+
+    TabTra_ = new QTabBar(f);
+    TabTra_->setObjectName(QStringLiteral("TabTra"));
+    TabTra_->setDrawBase(false);
+    TabTra_->setExpanding(false);
+    for (int i = 0; i < 3; ++i) TabTra_->addTab(QString());
+    Colocar(TabTra_, 300, 780, 6450, 360);
+    auto* pagina = new QFrame(f);
+    pagina->setFrameShape(QFrame::StyledPanel);
+    Colocar(pagina, 300, 1110, 6450, 3810);
+
+    DisenarAdquirente(NuevoMarco(f, "FraAdq", 450, 1200, 6255, 2835, false));
+    DisenarTecnicos(NuevoMarco(f, "FraTec", 450, 1200, 6255, 2835, false));
+    DisenarLiquidacion(NuevoMarco(f, "FraLiq", 450, 1200, 6255, 3650, false));
+}
+
+void FrmDatos731::DisenarAdquirente(QFrame* f) {
+    Negrita(NuevaEtiqueta(f, "Label12", 120, 120, 4000));
+    struct Fila {
+        const char *etiqueta, *caja;
+        int ancho;
+    };
+    const Fila filas[] = {{"Label32", "txtadqnif", 1800}, {"Label35", "txtadqnom", 3450}, {"Label31", "txtadqpais", 2400}};
+    int y = 720;
+    for (const Fila& fila : filas) {
+        QLabel* l = NuevaEtiqueta(f, fila.etiqueta, 240, y - 45, 2400);
+        l->setWordWrap(true);
+        l->resize(l->width(), TwipsAPixeles(this, 390));
+        Colocar(NuevaCajaTexto(f, Texto(fila.caja)), 2700, y, fila.ancho, kAlto);
+        y += 540;
+    }
+}
+
+void FrmDatos731::DisenarTecnicos(QFrame* f) {
+    Negrita(NuevaEtiqueta(f, "Label33", 120, 60, 5000));
+    QFrame* medio = NuevoMarco(f, "FraTMedio", 360, 360, 5595, 690);
+    for (int i = 0; i < 3; ++i) {
+        OptTmedio_[i] = new QRadioButton(medio);
+        OptTmedio_[i]->setObjectName(QStringLiteral("OptTmedio%1").arg(i));
+        Colocar(OptTmedio_[i], 240 + i * 1860, 195, 1700, kAlto);
+    }
+
+    // One frame per means of transport, two label-and-box pairs a row; the aircraft's long
+    // labels of its last row are wider.
+    struct Par {
+        const char *etiqueta, *caja;
+        int fila, columna;
+        const char* texto = nullptr;  // design text, for labels Anadir_captions leaves alone
+    };
+    auto marco = [&](const char* nombre, std::initializer_list<Par> pares) {
+        QFrame* m = NuevoMarco(f, nombre, 360, 1170, 5595, 1455);
+        for (const Par& par : pares) {
+            const int x = par.columna * 2760, y = 45 + par.fila * 330;
+            const int etiqueta = par.fila == 3 ? 1560 : 1290;
+            // A caption too long for one line takes two, centred on its box.
+            QLabel* l = NuevaEtiqueta(m, par.etiqueta, x + 90, y, etiqueta, par.texto ? QString::fromUtf8(par.texto) : QString());
+            l->setWordWrap(true);
+            Colocar(l, x + 90, y - 45, etiqueta, 390);
+            QWidget* caja = BuscarNumero(par.caja) ? static_cast<QWidget*>(NuevaCajaNumero(m, Numero(par.caja)))
+                                                   : NuevaCajaTexto(m, Texto(par.caja));
+            Colocar(caja, x + etiqueta + 120, y, 2580 - etiqueta, kAlto);
+        }
+    };
+    marco("FraVeh", {{"Label34", "txtmarcav", 0, 0}, {"Label37", "txttipov", 0, 1}, {"Label36", "txtmodelov", 1, 0},
+                     {"Label38", "txtnbastidor", 1, 1}, {"Label39", "txtclasif", 2, 0}});
+    marco("FraBar", {{"Label41", "txtfabricb", 0, 0}, {"Label44", "txtmarcab", 0, 1}, {"Label42", "txttipob", 1, 0},
+                     {"Label43", "txtmodelob", 1, 1}, {"Label45", "txtnconstruc", 2, 0},
+                     {"Label40", "txtesloramax", 2, 1, "Eslora máx.:"}});
+    marco("FraAer", {{"Label50", "txtfabrica", 0, 0}, {"Label47", "txtmarcaa", 0, 1}, {"Label49", "txttipoa", 1, 0},
+                     {"Label48", "txtmodeloa", 1, 1}, {"Label46", "txtnserie", 2, 0}, {"Label51", "txtpesomax", 3, 0},
+                     {"Label52", "txtanofab", 3, 1}});
+}
+
+void FrmDatos731::DisenarLiquidacion(QFrame* f) {
+    // A row of the liquidation: caption and amount, and the rate beside a price.
+    auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja, const char* etiquetaTipo = nullptr,
+                       const char* tipo = nullptr) {
+        NuevaEtiqueta(padre, etiqueta, 120, y, 2100);
+        Colocar(NuevaCajaNumero(padre, Numero(caja)), 2280, y, 1900, kAlto);
+        if (!tipo) return;
+        NuevaEtiqueta(padre, etiquetaTipo, 4350, y, 600);
+        Colocar(NuevaCajaNumero(padre, Numero(tipo)), 4980, y, 750, kAlto);
+    };
+    Negrita(NuevaEtiqueta(f, "Label30", 120, 60, 4000));
+    fila(f, 450, "Label27", "txtpreadq", "Label28", "txttipoadq");
+    fila(f, 840, "Label13", "txtivasop");
+    QFrame* venta = NuevoMarco(f, "fraPrecioVenta", 0, 1170, 6255, 780, false);
+    fila(venta, 60, "Label24", "txtpreven", "Label29", "txttipoven");
+    fila(venta, 450, "Label23", "txtmaxdev");
+
+    NuevaEtiqueta(f, "Label26", 120, 2070, 2100);
+    NuevaEtiqueta(f, "Label25", 1380, 2070, 870, kPuntos);
+    Colocar(NuevaCajaNumero(f, Numero("txtivadev1")), 2280, 2070, 1900, kAlto);
+
+    QGroupBox* cc = NuevoGrupo(f, "fraTCC", 180, 2595, 5970, 855);
+    cc->setAutoFillBackground(true);
+    QPalette paleta = cc->palette();
+    paleta.setColor(QPalette::Window, QColor(224, 224, 224));
+    cc->setPalette(paleta);
+    NuevaFilaCuenta(cc, "txtTIban", {1110, 1830, 2565, 3285, 4020, 4740}, 435);
+}
+
+namespace {
+
+// The pictures of the two buttons: a green tick and a red cross of our own drawing.
+QPixmap Dibujo(bool aceptar) {
+    QPixmap imagen(20, 20);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(aceptar ? QColor(0, 140, 60) : QColor(200, 30, 30), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (aceptar) {
+        p.drawPolyline(QPolygonF({QPointF(3, 11), QPointF(8, 16), QPointF(17, 4)}));
+    } else {
+        p.drawLine(QPointF(4, 4), QPointF(16, 16));
+        p.drawLine(QPointF(16, 4), QPointF(4, 16));
+    }
+    return imagen;
+}
+
+}  // namespace
+
+void FrmDatos731::DisenarBotones() {
+    cmdAceptar_ = new QPushButton(this);
+    cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
+    Colocar(cmdAceptar_, 7170, 4230, 2175, 480);
+    cmdCancelar_ = new QPushButton(this);
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+    Colocar(cmdCancelar_, 7170, 4830, 2175, 480);
+    for (QPushButton* b : {cmdAceptar_, cmdCancelar_}) {
+        b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 22px }"));
+        const bool aceptar = b == cmdAceptar_;
+        auto* imagen = new EtiquetaEnlace(b);
+        imagen->setObjectName(aceptar ? QStringLiteral("PicAce") : QStringLiteral("Piccan"));
+        imagen->setPixmap(Dibujo(aceptar));
+        imagen->setGeometry(8, (b->height() - 20) / 2, 20, 20);
+        connect(imagen, &EtiquetaEnlace::clicked, b, &QPushButton::click);
+    }
+}
+
+}  // namespace oxalde
