@@ -72,6 +72,19 @@ TEST(Cadenas, CadaIdQueElProgramaPideExisteEnAmbosIdiomas) {
             EXPECT_EQ(NumeroDeError([&] { LoadResString(id + idioma); }), 0) << "string " << id + idioma;
 }
 
+// Several people add lines to the table at once: a merged copy of a line, or two texts for one id,
+// would leave one of them silently unused.
+TEST(Cadenas, CadaIdEstaUnaSolaVezEnLaTabla) {
+    QFile archivo(QString(OXALDE_DIR_SQL) + "/../Cliente/recursos/cadenas.tsv");
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    std::set<int> vistos;
+    for (const QString& linea : QString::fromUtf8(archivo.readAll()).split(u'\n')) {
+        if (linea.isEmpty() || linea.startsWith(u'#')) continue;
+        const int id = linea.section(u'\t', 0, 0).toInt();
+        EXPECT_TRUE(vistos.insert(id).second) << "string " << id << " twice";
+    }
+}
+
 class Botones : public prueba::Programa {};
 
 // Every standard button of a box reads in the program's language, never the toolkit's English.
