@@ -51,7 +51,7 @@ EtiquetaEnlace* Imagen(QPushButton* boton, const char* nombre, QStyle::StandardP
     auto* pic = new EtiquetaEnlace(boton);
     pic->setObjectName(QString::fromLatin1(nombre));
     pic->setPixmap(boton->style()->standardPixmap(figura));
-    pic->move(6, 6);
+    pic->move(6, (boton->sizeHint().height() - pic->pixmap().height()) / 2);
     return pic;
 }
 
@@ -62,10 +62,14 @@ FrmDecLista::FrmDecLista(QWidget* parent)
       flx_(new FlexGrid),
       lblayuda_(new QLabel),
       lblResultado_(new QLabel(QStringLiteral("0 declarantes seleccionados"))),
-      picasc_(new QLabel(this)),
+      picasc_(new QLabel(flx_->horizontalHeader()->viewport())),
       cmdAceptar_(new QPushButton),
       cmdCancelar_(new QPushButton(QStringLiteral("    &Cancelar"))) {
     flx_->setObjectName(QStringLiteral("flxDeclarantes"));
+    // The columns' widths were made for a small font.
+    QFont letra = flx_->font();
+    letra.setPointSize(8);
+    flx_->setFont(letra);
     lblayuda_->setObjectName(QStringLiteral("lblayuda"));
     lblayuda_->setWordWrap(true);
     lblResultado_->setObjectName(QStringLiteral("lblResultado"));
@@ -195,10 +199,9 @@ void FrmDecLista::Resaltar(int fila) {
 void FrmDecLista::PosicionarFlecha() {
     const int orden = cDecLista::Instancia().ORDEN();
     if (orden != 1 && orden != 2) return;
+    // At the right end of the sort column's header cell; it lies on the header row itself.
     picasc_->show();
-    const QPoint origen = flx_->mapTo(this, QPoint(0, 0));
-    const int x = TwipsAPixeles(this, flx_->ColPos(orden) + flx_->ColWidth(orden) - 250);
-    picasc_->move(origen.x() + flx_->frameWidth() + x, origen.y() + flx_->frameWidth() + TwipsAPixeles(this, 65));
+    picasc_->move(TwipsAPixeles(this, flx_->ColPos(orden) + flx_->ColWidth(orden) - 250), TwipsAPixeles(this, 65));
     picasc_->raise();
 }
 

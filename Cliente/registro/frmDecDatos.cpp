@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -155,14 +156,17 @@ void frmDecDatos::CrearControles() {
         caja->backcolor(kSoloLectura);
         caja->setFocusPolicy(Qt::ClickFocus);
     }
-    txtvia_->setFixedWidth(40);
-    txtcodprov_->setFixedWidth(40);
-    txtcodmun_->setFixedWidth(50);
-    for (QLineEdit* c : {static_cast<QLineEdit*>(txtnumero_), txtletra_, txtescalera_, txtpiso_, txtmano_})
-        c->setFixedWidth(55);
-    cmdVia_->setFixedWidth(30);
+    // Box widths for what each holds.
+    const std::pair<QWidget*, int> anchos[] = {
+        {txtdni_, 110},     {txtvia_, 36},     {cmdVia_, 28},      {txtviaaux_, 140},   {txtnumero_, 60},
+        {txtletra_, 36},    {txtescalera_, 36}, {txtpiso_, 36},    {txtmano_, 44},      {txtcodprov_, 36},
+        {txtnomprov_, 170}, {txtcodpos_, 70},  {txtcodmun_, 50},   {txtnommun_, 190},   {txttelefono_, 100},
+        {txtnum731_, 80},   {txtnum732_, 80}};
+    for (auto [control, ancho] : anchos) control->setFixedWidth(ancho);
+    txtnombre_->setMinimumWidth(300);
+    txtdomicilio_->setMinimumWidth(200);
 
-    // The data frame: a label column and one row of boxes per line.
+    // The data frame: a label column and one line of boxes per row.
     fraDatos_ = new QFrame(this);
     fraDatos_->setObjectName(QStringLiteral("fraDatos"));
     fraDatos_->setFrameShape(QFrame::StyledPanel);
@@ -171,46 +175,28 @@ void frmDecDatos::CrearControles() {
     QFont negrita = Label2_->font();
     negrita.setBold(true);
     Label2_->setFont(negrita);
-    rejilla->addWidget(Label2_, 0, 0, 1, 4);
-    int fila = 1;
-    auto linea = [&](std::initializer_list<QWidget*> controles) {
+    rejilla->addWidget(Label2_, 0, 0, 1, 2);
+    auto linea = [&](const char* nombre, std::initializer_list<QWidget*> controles) {
+        const int fila = rejilla->rowCount();
+        rejilla->addWidget(etiqueta(nombre), fila, 0);
         auto* h = new QHBoxLayout;
         for (QWidget* w : controles) h->addWidget(w);
-        return h;
+        h->addStretch();
+        rejilla->addLayout(h, fila, 1);
     };
-    auto par = [&](const char* nombre, QWidget* caja, int columna) {
-        rejilla->addWidget(etiqueta(nombre), fila, columna);
-        rejilla->addWidget(caja, fila, columna + 1);
-    };
-    par("lbldni", txtdni_, 0);
-    par("lblnombre", txtnombre_, 2);
-    ++fila;
-    rejilla->addWidget(etiqueta("lblvia"), fila, 0);
-    rejilla->addLayout(linea({txtvia_, cmdVia_, txtviaaux_}), fila, 1);
-    par("lbldomicilio", txtdomicilio_, 2);
-    ++fila;
-    auto* portal = new QHBoxLayout;
-    for (auto [nombre, caja] : {std::pair<const char*, QWidget*>{"lblletra", txtletra_}, {"lblescalera", txtescalera_},
-                                {"lblpiso", txtpiso_}, {"lblmano", txtmano_}}) {
-        portal->addWidget(etiqueta(nombre));
-        portal->addWidget(caja);
-    }
-    portal->addStretch();
-    par("lblnumero", txtnumero_, 0);
-    rejilla->addLayout(portal, fila, 2, 1, 2);
-    ++fila;
-    rejilla->addWidget(etiqueta("lblprovincia"), fila, 0);
-    rejilla->addLayout(linea({txtcodprov_, cmdProvincia_, txtnomprov_}), fila, 1);
-    par("lblcodpos", txtcodpos_, 2);
-    ++fila;
-    rejilla->addWidget(etiqueta("lblmunicipio"), fila, 0);
-    rejilla->addLayout(linea({txtcodmun_, cmdMunicipio_, txtnommun_}), fila, 1);
-    par("lbltelefonop", txttelefono_, 2);
-    ++fila;
-    par("lblnum731", txtnum731_, 0);
-    par("lblnum732", txtnum732_, 2);
-    rejilla->setColumnStretch(1, 3);
-    rejilla->setColumnStretch(3, 2);
+    linea("lbldni", {txtdni_});
+    linea("lblnombre", {txtnombre_});
+    linea("lblvia", {txtvia_, cmdVia_, txtviaaux_});
+    linea("lbldomicilio", {txtdomicilio_});
+    linea("lblnumero", {txtnumero_, etiqueta("lblletra"), txtletra_, etiqueta("lblescalera"), txtescalera_,
+                        etiqueta("lblpiso"), txtpiso_, etiqueta("lblmano"), txtmano_});
+    linea("lblprovincia", {txtcodprov_, cmdProvincia_, txtnomprov_});
+    linea("lblcodpos", {txtcodpos_});
+    linea("lblmunicipio", {txtcodmun_, cmdMunicipio_, txtnommun_});
+    linea("lbltelefonop", {txttelefono_});
+    linea("lblnum731", {txtnum731_});
+    linea("lblnum732", {txtnum732_});
+    rejilla->setColumnStretch(1, 1);
 
     // The button frame, each button with its picture over its left part; a click on the picture
     // is a click of the button.
@@ -223,7 +209,7 @@ void frmDecDatos::CrearControles() {
         auto* pic = new EtiquetaEnlace(b);
         pic->setObjectName(QString::fromLatin1(nombre));
         pic->setPixmap(style()->standardPixmap(figura));
-        pic->move(4, 2);
+        pic->move(6, (b->sizeHint().height() - pic->pixmap().height()) / 2);
         connect(pic, &EtiquetaEnlace::clicked, this, alPulsar);
         connect(b, &QPushButton::clicked, this, alPulsar);
     };
@@ -278,6 +264,15 @@ void frmDecDatos::Form_Load() {
 }
 
 void frmDecDatos::Form_Activate() { DeshabilitarMenus(); }
+
+// Once shown, with its captions and style in place, the frame fits the window to them.
+void frmDecDatos::showEvent(QShowEvent* evento) {
+    VentanaHija::showEvent(evento);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        layout()->activate();
+        sub->resize(sub->sizeHint().expandedTo(sub->size()));
+    }
+}
 
 void frmDecDatos::CargarDatosPantalla() {
     cDecDatos& d = cDecDatos::Instancia();

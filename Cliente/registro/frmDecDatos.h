@@ -43,6 +43,7 @@ protected:
     void Form_Activate() override;
     void Form_Unload() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private:
     // One look-up list with its button and the boxes it fills.

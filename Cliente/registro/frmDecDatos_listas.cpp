@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
@@ -45,6 +46,7 @@ void frmDecDatos::CrearListas() {
         l = {new QListWidget(this), d.boton, d.nombreCaja, d.codigo, d.siguiente, d.ancho, d.alto};
         l.lista->setObjectName(QString::fromLatin1(d.nombre));
         l.lista->hide();
+        l.lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         l.lista->installEventFilter(this);
         connect(l.lista, &QListWidget::itemDoubleClicked, this, [this, &l] { Elegir(l); });
         connect(l.boton, &QPushButton::clicked, this, [this, &l] { AbrirLista(l); });
@@ -77,8 +79,10 @@ void frmDecDatos::AbrirLista(Lista& l) {
         const auto halladas = lista->findItems(l.nombre->text(), Qt::MatchStartsWith);
         if (!halladas.isEmpty()) fila = lista->row(halladas.first());
     }
-    lista->setGeometry(QRect(l.boton->mapTo(this, QPoint(0, 0)),
-                             QSize(TwipsAPixeles(this, l.ancho), TwipsAPixeles(this, l.alto))));
+    // Over its button, wide enough for its longest name.
+    const int ancho = std::max(TwipsAPixeles(this, l.ancho), lista->sizeHintForColumn(0) + 2 * lista->frameWidth() +
+                                                                 lista->verticalScrollBar()->sizeHint().width());
+    lista->setGeometry(QRect(l.boton->mapTo(this, QPoint(0, 0)), QSize(ancho, TwipsAPixeles(this, l.alto))));
     lista->raise();
     lista->show();
     lista->setCurrentRow(fila);
