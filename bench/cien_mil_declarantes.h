@@ -2,7 +2,6 @@
 // Both databases in a temporary folder with 100,000 taxpayers spread over every province: those of
 // the home province with a municipality code, the others with a typed municipality name. Shared
 // by the benchmarks of the taxpayer list.
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -41,15 +40,6 @@ struct Archivos {
 inline Archivos& Datos() {
     static Archivos a;
     return a;
-}
-
-// Runs f once and keeps the best time in ms; answers this run's time.
-inline double Medir(double& mejor, const auto& f) {
-    auto inicio = std::chrono::steady_clock::now();
-    f();
-    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
-    if (mejor == 0 || ms < mejor) mejor = ms;
-    return ms;
 }
 
 }  // namespace bench

@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "cien_mil_declarantes.h"
+#include "medir.h"
 #include "servicios/cDeclarante.h"
 
 namespace {
 
 using bench::Datos;
 using bench::kDeclarantes;
-using bench::Medir;
 constexpr double kObjetivoMs = 300;
 constexpr double kObjetivoRazon = 2;
 double mejorLista = 0, mejorBase = 0;

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "cien_mil_declarantes.h"
+#include "medir.h"
 #include "controles/FlexGrid.h"
 #include "registro.h"
 #include "registro/FrmDecLista.h"
@@ -23,7 +24,6 @@ namespace {
 
 using bench::Datos;
 using bench::kDeclarantes;
-using bench::Medir;
 constexpr double kObjetivoMs = 500;
 constexpr double kObjetivoRazon = 2;
 constexpr double kObjetivoMb = 100;
