@@ -73,6 +73,7 @@ private:
     void CerrarLista(Lista& l);
     bool TeclaLista(Lista& l, QKeyEvent* tecla);
 
+    void BuscarAlSalir(QWidget* caja, void (frmDecDatos::*buscar)());
     // Passes the focus on from a box that only shows (never consumes the event).
     bool PasarFoco(QObject* objeto, QEvent* evento);
     void txtvia_LostFocus();

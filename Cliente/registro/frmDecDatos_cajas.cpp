@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 
 #include "controles/Pindaro.h"
 #include "controles/entrada.h"
@@ -67,7 +68,7 @@ void frmDecDatos::ConectarCajas() {
     connect(txtvia_, &QLineEdit::textChanged, this, marcar);
     entrada_->SeleccionarAlEntrar(txtvia_);
     FiltrarTeclas(txtvia_, FiltrarTecla);
-    entrada_->AlPerderFoco(txtvia_, [this] { txtvia_LostFocus(); });
+    BuscarAlSalir(txtvia_, &frmDecDatos::txtvia_LostFocus);
 
     // Numeric boxes: digits only.
     for (Pindaro* caja : {txtnumero_, txtcodprov_, txtcodpos_, txtcodmun_}) {
@@ -86,13 +87,29 @@ void frmDecDatos::ConectarCajas() {
         d->CODPOS(txtcodpos_->valor());
         Repintar();
     });
-    entrada_->AlPerderFoco(txtcodprov_, [this] { txtcodprov_LostFocus(); });
-    entrada_->AlPerderFoco(txtcodmun_, [this] { txtcodmun_LostFocus(); });
+    BuscarAlSalir(txtcodprov_, &frmDecDatos::txtcodprov_LostFocus);
+    BuscarAlSalir(txtcodmun_, &frmDecDatos::txtcodmun_LostFocus);
 
     // Boxes that only show (the municipality boxes while locked) pass the focus on.
     for (QLineEdit* caja : {txtviaaux_, txtnomprov_, static_cast<QLineEdit*>(txtnum731_),
                             static_cast<QLineEdit*>(txtnum732_), static_cast<QLineEdit*>(txtcodmun_), txtnommun_})
         caja->installEventFilter(this);
+}
+
+// A press on Cancel leaves the focus with the window's frame for a moment before the press
+// itself arrives: a code box left that way looks its code up only once that press has had its
+// say, so Cancel neither stores a half-typed code nor opens a list.
+void frmDecDatos::BuscarAlSalir(QWidget* caja, void (frmDecDatos::*buscar)()) {
+    entrada_->AlPerderFoco(caja, [this, buscar] {
+        QWidget* nuevo = QApplication::focusWidget();
+        if (nuevo && isAncestorOf(nuevo)) {
+            (this->*buscar)();
+            return;
+        }
+        QTimer::singleShot(0, this, [this, buscar] {
+            if (isVisible()) (this->*buscar)();
+        });
+    });
 }
 
 bool frmDecDatos::PasarFoco(QObject* objeto, QEvent* evento) {
