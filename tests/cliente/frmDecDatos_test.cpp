@@ -351,3 +351,30 @@ TEST_F(Datos, UnExistenteSeEditaYVuelveASusDeclaraciones) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Datos, ElBotonDelDeclaranteAbreSusDatosYCancelarVuelve) {
+    Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_DOMICILIO, T01_CODPROV, T01_CODPOS, T01_CODMUN) "
+        "VALUES ('22222222J', 'ANE', 'KALEA', 20, 20001, 79)");
+    Abrir();
+    cDecResumen& r = cDecResumen::Instancia();
+    r.ENTRADA("A");
+    r.CSCO(1);
+    r.DNI("22222222J");
+    r.NOMBRE("ANE");
+    ventana->MostrarHija(new FrmDecResumen);
+    QCoreApplication::processEvents();
+    auto* boton = Hija("FrmDecResumen")->findChild<QPushButton*>("cmdDeclarante");
+    ASSERT_NE(boton, nullptr);
+    boton->click();
+    Buscar();
+    EXPECT_EQ(C("txtdni")->text(), "22222222J");
+    EXPECT_EQ(C("txtnommun")->text(), "KELMORIA");
+    QTest::mouseClick(C<QPushButton>("cmdCancelar"), Qt::LeftButton);
+    EXPECT_TRUE(Cerrada());
+    EXPECT_NE(Hija("FrmDecResumen"), nullptr);
+    EXPECT_EQ(r.ENTRADA(), "P");
+}
+
+}  // namespace
