@@ -378,3 +378,24 @@ TEST_F(Datos, ElBotonDelDeclaranteAbreSusDatosYCancelarVuelve) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Datos, IntroPasaALaSiguienteYLasCajasQueSoloMuestranPasanElFoco) {
+    Nuevo();
+    C("txtdni")->setFocus();
+    QCoreApplication::processEvents();
+    Tecla(C("txtdni"), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), C("txtnombre"));
+    // A click on the street-type name goes on to the street.
+    QTest::mouseClick(C("txtviaaux"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), C("txtdomicilio"));
+    // Tab skips the boxes that only show: from the province code to its button, then the postal code.
+    C("txtcodprov")->setFocus();
+    Tecla(C("txtcodprov"), Qt::Key_Tab);
+    Tecla(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), C("txtcodpos"));
+}
+
+}  // namespace
