@@ -223,6 +223,8 @@ void frmDecDatos::CrearControles() {
     todo->addWidget(fraDatos_);
     todo->addWidget(fraBotones_);
     todo->addStretch();
+    // A press on Cancel's picture is a press on Cancel too.
+    findChild<QWidget*>(QStringLiteral("Piccan"))->installEventFilter(this);
 }
 
 void frmDecDatos::OrdenTabulacion() {

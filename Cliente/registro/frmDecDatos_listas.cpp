@@ -144,6 +144,8 @@ bool frmDecDatos::TeclaLista(Lista& l, QKeyEvent* tecla) {
 
 bool frmDecDatos::eventFilter(QObject* objeto, QEvent* evento) {
     PasarFoco(objeto, evento);
+    if (evento->type() == QEvent::MouseButtonPress && objeto->objectName() == QStringLiteral("Piccan"))
+        cancelarPulsado_ = true;
     if (evento->type() == QEvent::KeyPress)
         for (Lista* l : {&via_, &provincia_, &municipio_})
             if (objeto == l->lista) return TeclaLista(*l, static_cast<QKeyEvent*>(evento));

@@ -306,14 +306,20 @@ TEST_F(Datos, CancelarUnNuevoVuelveAlPrincipalSeaComoSea) {
         EXPECT_EQ(Foto(*ventana), "mnu=11 bot=10011 imp=0 d=0000") << nombre;
     }
 
-    // A press on Cancel with a half-typed code neither looks it up nor stores it.
-    Nuevo();
-    C("txtcodprov")->setFocus();
-    QCoreApplication::processEvents();
-    Pulsar(C("txtcodprov"), "9");
-    QTest::mouseClick(C<QPushButton>("cmdCancelar"), Qt::LeftButton);
-    EXPECT_TRUE(Cerrada());
-    EXPECT_EQ(cDecDatos::Instancia().CODPROV(), "20");
+    // A press on Cancel or its picture with a half-typed code neither looks it up nor stores
+    // it, even when the events run in between.
+    for (const char* control : {"cmdCancelar", "Piccan"}) {
+        Nuevo();
+        C("txtcodprov")->setFocus();
+        QCoreApplication::processEvents();
+        Pulsar(C("txtcodprov"), "9");
+        QTest::mousePress(C<QWidget>(control), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(C<QListWidget>("lstcodprov")->isVisible()) << control;
+        QTest::mouseRelease(C<QWidget>(control), Qt::LeftButton);
+        EXPECT_TRUE(Cerrada()) << control;
+        EXPECT_EQ(cDecDatos::Instancia().CODPROV(), "20") << control;
+    }
 }
 
 TEST_F(Datos, UnExistenteSeEditaYVuelveASusDeclaraciones) {
