@@ -1,21 +1,283 @@
 #include "registro/FrmDecLista.h"
 
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "controles/FlexGrid.h"
+#include "controles/controles.h"
+#include "registro/FrmDecResumen.h"
+#include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
+#include "registro/cDecResumen.h"
+#include "registro/declarante_textos.h"
+#include "registro/navegacion.h"
+#include "shell/biblioteca.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
+#include "shell/mensajes.h"
 #include "shell/menu_principal.h"
+#include "shell/procedimientos.h"
 
 namespace oxalde {
+namespace {
 
-FrmDecLista::FrmDecLista(QWidget* parent) : VentanaHija(QStringLiteral("FrmDecLista"), parent) {}
+const QColor kResaltado(255, 192, 128);  // the highlighted row
+
+struct Columna {
+    const char* castellano;
+    const char* euskera;
+    int ancho;  // twips; 0 hidden
+    FlexGrid::Alineacion alineacion;
+};
+
+const Columna kColumnas[] = {
+    {"Codigo", "Codigo", 0, FlexGrid::flexAlignLeftCenter},
+    {"DNI", "NA", 1100, FlexGrid::flexAlignLeftCenter},
+    {"Razón Social", "Sozietatearen izena", 2700, FlexGrid::flexAlignLeftCenter},
+    {"Municipio", "Udalerria", 2000, FlexGrid::flexAlignLeftCenter},
+    {"Provincia", "Probintzia", 2000, FlexGrid::flexAlignLeftCenter},
+    {"731", "731", 600, FlexGrid::flexAlignRightCenter},
+    {"732", "732", 600, FlexGrid::flexAlignRightCenter},
+};
+
+bool Abrir() { return cDecLista::Instancia().MODO() == QStringLiteral("C"); }
+
+QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
+
+EtiquetaEnlace* Imagen(QPushButton* boton, const char* nombre, QStyle::StandardPixmap figura) {
+    auto* pic = new EtiquetaEnlace(boton);
+    pic->setObjectName(QString::fromLatin1(nombre));
+    pic->setPixmap(boton->style()->standardPixmap(figura));
+    pic->move(6, (boton->sizeHint().height() - pic->pixmap().height()) / 2);
+    return pic;
+}
+
+}  // namespace
+
+FrmDecLista::FrmDecLista(QWidget* parent)
+    : VentanaHija(QStringLiteral("FrmDecLista"), parent),
+      flx_(new FlexGrid),
+      lblayuda_(new QLabel),
+      lblResultado_(new QLabel(QStringLiteral("0 declarantes seleccionados"))),
+      picasc_(new QLabel(flx_->horizontalHeader()->viewport())),
+      cmdAceptar_(new QPushButton),
+      cmdCancelar_(new QPushButton(QStringLiteral("    &Cancelar"))) {
+    flx_->setObjectName(QStringLiteral("flxDeclarantes"));
+    // The columns' widths were made for a small font.
+    QFont letra = flx_->font();
+    letra.setPointSize(8);
+    flx_->setFont(letra);
+    lblayuda_->setObjectName(QStringLiteral("lblayuda"));
+    lblayuda_->setWordWrap(true);
+    lblResultado_->setObjectName(QStringLiteral("lblResultado"));
+    picasc_->setObjectName(QStringLiteral("picasc"));
+    picasc_->setPixmap(style()->standardPixmap(QStyle::SP_ArrowUp).scaled(12, 12, Qt::KeepAspectRatio));
+    picasc_->hide();
+    cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+    for (QPushButton* b : {cmdAceptar_, cmdCancelar_}) b->setMinimumWidth(130);
+    PicAce_ = Imagen(cmdAceptar_, "PicAce", QStyle::SP_DialogOpenButton);
+    PicEli_ = Imagen(cmdAceptar_, "PicEli", QStyle::SP_TrashIcon);
+    Piccan_ = Imagen(cmdCancelar_, "Piccan", QStyle::SP_DialogCancelButton);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(lblResultado_);
+    botones->addStretch();
+    botones->addWidget(cmdAceptar_);
+    botones->addWidget(cmdCancelar_);
+    auto* todo = new QVBoxLayout(this);
+    todo->addWidget(lblayuda_);
+    todo->addWidget(flx_, 1);
+    todo->addLayout(botones);
+
+    connect(flx_, &FlexGrid::MouseDown, this, &FrmDecLista::flx_MouseDown);
+    // A press on a header cell makes its column current, as in the grid this one stands for.
+    connect(flx_->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int columna) {
+        if (flx_->Row() > 0) flx_->Col(columna);
+    });
+    connect(flx_, &FlexGrid::Click, this, &FrmDecLista::flx_Click);
+    connect(flx_, &FlexGrid::EnterCell, this, &FrmDecLista::flx_EnterCell);
+    connect(flx_, &FlexGrid::DblClick, this, &FrmDecLista::flx_DblClick);
+    connect(flx_, &FlexGrid::KeyPress, this, &FrmDecLista::flx_KeyPress);
+    for (auto* aceptar : {PicAce_, PicEli_}) connect(aceptar, &EtiquetaEnlace::clicked, this, &FrmDecLista::cmdAceptar_Click);
+    connect(cmdAceptar_, &QPushButton::clicked, this, &FrmDecLista::cmdAceptar_Click);
+    connect(Piccan_, &EtiquetaEnlace::clicked, this, &FrmDecLista::cmdCancelar_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &FrmDecLista::cmdCancelar_Click);
+}
+
+QSize FrmDecLista::sizeHint() const { return {TwipsAPixeles(this, 9800), TwipsAPixeles(this, 6000)}; }
+
+void FrmDecLista::Anadir_captions() {
+    setWindowTitle(Cadena(114));
+    lblayuda_->setText(Cadena(120));
+    cmdCancelar_->setToolTip(Cadena(250));
+}
 
 void FrmDecLista::Form_Load() {
-    const int id = cDecLista::Instancia().MODO() == QStringLiteral("E") ? 115 : 114;
-    setWindowTitle(LoadResString(id + DesplIdioma));
+    Anadir_captions();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
+    FormatearflxDeclarantes();
+    utilidades_.Flex(flx_);
+    InicializarLista();
+    PresentaDatos();
+    PresentaModo();
+    seleccionActiva_ = true;
 }
 
 void FrmDecLista::Form_Activate() { DeshabilitarMenus(); }
 
 void FrmDecLista::Form_Unload() { RefrescarMenuPrincipal(); }
+
+void FrmDecLista::FormatearflxDeclarantes() {
+    flx_->Rows(2);
+    flx_->Cols(int(std::size(kColumnas)));
+    for (int c = 0; c < flx_->Cols(); ++c) {
+        const Columna& k = kColumnas[c];
+        flx_->TextMatrix(0, c, QString::fromUtf8(DesplIdioma == 0 ? k.castellano : k.euskera));
+        flx_->ColWidth(c, k.ancho);
+        if (c > 0) flx_->ColAlignment(c, k.alineacion);
+    }
+}
+
+void FrmDecLista::InicializarLista() {
+    cDecLista& l = cDecLista::Instancia();
+    l.CSCO(0);
+    l.NUMDECLASEL(0);
+    l.ORDEN(1);
+    LimpiarflxDeclarantes();
+}
+
+void FrmDecLista::LimpiarflxDeclarantes() {
+    flx_->HighLight(false);
+    flx_->Rows(1);
+    flx_->Rows(2);
+}
+
+void FrmDecLista::PresentaDatos() {
+    cDecLista& l = cDecLista::Instancia();
+    seleccionActiva_ = false;
+    CargarflxDeclarantes();
+    const int fila = l.CSCO() == 0 ? 1 : BuscarFilaGrid(flx_, 0, l.CSCO());
+    flx_->TopRow(fila);
+    Resaltar(fila);
+    PosicionarFlecha();
+    seleccionActiva_ = true;
+}
+
+void FrmDecLista::CargarflxDeclarantes() {
+    cDecLista& l = cDecLista::Instancia();
+    vb::Variant buffer;
+    vb::Long filas = 0;
+    {
+        auto declarante = Declarante();
+        declarante->mdbnameM(RutaBDModificable.toStdString());
+        declarante->mdbnameL(RutaBDLectura.toStdString());
+        vb::Integer orden = l.ORDEN(), idioma = static_cast<vb::Integer>(DesplIdioma);
+        filas = declarante->dameResultado(buffer, orden, idioma);
+    }
+    l.NUMDECLASEL(filas);
+    if (filas <= 0) return;
+    flx_->Redraw(false);
+    flx_->Rows(1);
+    flx_->Rows(int(buffer.UBound(2)) + 2);
+    const int columnas = int(std::size(kColumnas));
+    for (vb::Long i = 0; i <= buffer.UBound(2); ++i)
+        for (int j = 0; j < columnas; ++j) flx_->TextMatrix(int(i) + 1, j, Texto(buffer(j, i)));
+    flx_->Redraw(true);
+    MostrarEtiqueta(lblResultado_, QString::number(filas) + Cadena(121));
+}
+
+// The row painted in the highlight colour becomes the chosen taxpayer.
+void FrmDecLista::Resaltar(int fila) {
+    utilidades_.SeleccionarGrid(kResaltado, flx_->ForeColorSel(), fila);
+    cDecLista::Instancia().CSCO(static_cast<vb::Long>(vb::Val(flx_->TextMatrix(flx_->Row(), 0).toStdString())));
+}
+
+void FrmDecLista::PosicionarFlecha() {
+    const int orden = cDecLista::Instancia().ORDEN();
+    if (orden != 1 && orden != 2) return;
+    // At the right end of the sort column's header cell; it lies on the header row itself.
+    picasc_->show();
+    picasc_->move(TwipsAPixeles(this, flx_->ColPos(orden) + flx_->ColWidth(orden) - 250), TwipsAPixeles(this, 65));
+    picasc_->raise();
+}
+
+void FrmDecLista::PresentaModo() {
+    const bool abrir = Abrir();
+    const bool euskera = DesplIdioma != 0;
+    setWindowTitle(Cadena(abrir ? 114 : 115));
+    PicAce_->setVisible(abrir);
+    PicEli_->setVisible(!abrir);
+    if (!abrir) cmdAceptar_->setToolTip(Cadena(127));
+    const QString blancos = QString(euskera ? (abrir ? 0 : 5) : 4, u' ');
+    cmdAceptar_->setText(blancos + Cadena(abrir ? 118 : 126));
+    cmdCancelar_->setText(QString(euskera ? 0 : 4, u' ') + Cadena(119));
+    cmdAceptar_->setEnabled(cDecLista::Instancia().NUMDECLASEL() > 0);
+}
+
+void FrmDecLista::flx_MouseDown() { clickEnCabecera_ = flx_->MouseRow() == 0; }
+
+void FrmDecLista::flx_Click() {
+    if (flx_->Row() < 1) return;
+    if (clickEnCabecera_) {
+        const int columna = flx_->Col();
+        if (columna != 1 && columna != 2) return;
+        cDecLista::Instancia().CSCO(0);
+        cDecLista::Instancia().ORDEN(static_cast<vb::Byte>(columna));
+        PresentaDatos();
+        return;
+    }
+    seleccionActiva_ = false;
+    Resaltar(0);
+    seleccionActiva_ = true;
+}
+
+void FrmDecLista::flx_EnterCell() {
+    if (cDecLista::Instancia().NUMDECLASEL() <= 0 || !seleccionActiva_) return;
+    seleccionActiva_ = false;
+    Resaltar(flx_->Row());
+    seleccionActiva_ = true;
+}
+
+void FrmDecLista::flx_DblClick() {
+    if (!clickEnCabecera_ && cmdAceptar_->isEnabled()) cmdAceptar_Click();
+}
+
+void FrmDecLista::flx_KeyPress(char32_t& codigo) {
+    if (codigo == 13 && cmdAceptar_->isEnabled()) cmdAceptar_Click();
+}
+
+void FrmDecLista::cmdAceptar_Click() {
+    // Key, DNI and name all come from the one row of the chosen key, so the question names the
+    // taxpayer that is deleted or opened.
+    const vb::Long csco = cDecLista::Instancia().CSCO();
+    const int fila = BuscarFilaGrid(flx_, 0, csco);
+    if (csco == 0 || static_cast<vb::Long>(vb::Val(flx_->TextMatrix(fila, 0).toStdString())) != csco) return;
+    const QString dni = flx_->TextMatrix(fila, 1).trimmed(), nombre = flx_->TextMatrix(fila, 2).trimmed();
+    if (!Abrir()) {
+        auto val = [&](int c) { return vb::Val(flx_->TextMatrix(fila, c).toStdString()); };
+        const bool conDeclaraciones = val(5) != 0 || val(6) != 0;
+        const int respuesta = MsgBox(PreguntaBorrarDeclarante(dni, nombre, conDeclaraciones),
+                                     vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("Borrado del declarante"));
+        if (respuesta == vbYes) {
+            cDecDatos::Instancia().CSCO(csco);
+            cDecDatos::Instancia().BorrarDeclarante();
+        }
+        Descargar();
+        return;
+    }
+    cDecResumen& r = cDecResumen::Instancia();
+    r.ENTRADA(QStringLiteral("A"));
+    r.CSCO(csco);
+    r.DNI(dni);
+    r.NOMBRE(nombre);
+    Descargar();
+    MostrarSiguiente([] { return new FrmDecResumen; });
+}
+
+void FrmDecLista::cmdCancelar_Click() { Descargar(); }
 
 }  // namespace oxalde

@@ -1,18 +1,398 @@
 #include "registro/frmDecDatos.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+
+#include "controles/Pindaro.h"
+#include "controles/controles.h"
+#include "controles/entrada.h"
+#include "registro/FrmDecResumen.h"
+#include "registro/cDecDatos.h"
+#include "registro/cDecResumen.h"
+#include "registro/declarante_textos.h"
+#include "registro/navegacion.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
+#include "shell/mensajes.h"
 #include "shell/menu_principal.h"
+#include "shell/procedimientos.h"
 
 namespace oxalde {
+namespace {
 
-frmDecDatos::frmDecDatos(QWidget* parent) : VentanaHija(QStringLiteral("frmDecDatos"), parent) {}
+const QColor kSoloLectura(255, 255, 206);
+const QColor kEditable(Qt::white);
 
-void frmDecDatos::Form_Load() {
-    setWindowTitle(LoadResString(113 + DesplIdioma));
-    DeshabilitarMenus();
+// Captions: the control, the string id, and the text around it. A caption with `modelo` carries
+// the form number, after the text in Spanish and before it in Basque.
+struct Titulo {
+    const char* control;  // "" the window
+    int id;
+    const char* antes;
+    const char* despues;
+    bool tooltip;
+    int modelo;
+};
+
+constexpr Titulo kTitulos[] = {
+    {"", 141, "", "", false, 0},
+    {"Label2", 141, "", "", false, 0},
+    {"cmdCancelar", 119, "   ", "", false, 0},
+    {"cmdCancelar", 250, "", "", true, 0},
+    {"cmdAceptar", 118, "   ", "", false, 0},
+    {"cmdAceptar", 249, "", "", true, 0},
+    {"lbldni", 142, "", "", false, 0},
+    {"lblnombre", 123, "", "", false, 0},
+    {"lblvia", 143, "", "", false, 0},
+    {"lbldomicilio", 144, "", "", false, 0},
+    {"lblnumero", 145, "", "", false, 0},
+    {"lblletra", 146, "", "", false, 0},
+    {"lblescalera", 147, "", "", false, 0},
+    {"lblpiso", 148, "", "", false, 0},
+    {"lblmano", 149, "", "", false, 0},
+    {"lblprovincia", 150, "", "", false, 0},
+    {"lblcodpos", 151, "", "", false, 0},
+    {"lblmunicipio", 152, "", "", false, 0},
+    {"lbltelefonop", 153, "", "", false, 0},
+    {"lblnum731", 154, "", "", false, 731},
+    {"lblnum732", 154, "", "", false, 732},
+    {"cmdMunicipio", 124, "", " ...", false, 0},
+    {"cmdProvincia", 125, "", " ...", false, 0},
+};
+
+double Val(const QString& texto) { return vb::Val(texto.toStdString()); }
+
+// A box that shows without taking typing or a tab stop.
+void SoloLectura(QLineEdit* caja, bool solo) {
+    caja->setReadOnly(solo);
+    caja->setFocusPolicy(solo ? Qt::ClickFocus : Qt::StrongFocus);
+    QPalette p = caja->palette();
+    p.setColor(QPalette::Base, solo ? kSoloLectura : kEditable);
+    caja->setPalette(p);
 }
 
-void frmDecDatos::Form_Unload() { RefrescarMenuPrincipal(); }
+// The value written, then copied into the box's first property, as the window always does.
+void Escribir(Pindaro* caja, const QString& valor) {
+    caja->valor(valor);
+    caja->texto(caja->valor());
+}
+
+QString SiNoCero(const QString& texto) { return Val(texto) == 0 ? QString() : texto; }
+
+}  // namespace
+
+frmDecDatos::frmDecDatos(QWidget* parent) : VentanaHija(QStringLiteral("frmDecDatos"), parent) {
+    CrearControles();
+    CrearListas();
+    ConectarCajas();
+    OrdenTabulacion();
+}
+
+void frmDecDatos::CrearControles() {
+    auto texto = [](const char* nombre, int maximo) {
+        auto* caja = new QLineEdit;
+        caja->setObjectName(QString::fromLatin1(nombre));
+        if (maximo > 0) caja->setMaxLength(maximo);
+        return caja;
+    };
+    auto numero = [](const char* nombre, int enteros, const char* formato) {
+        auto* caja = new Pindaro;
+        caja->setObjectName(QString::fromLatin1(nombre));
+        caja->enteros(enteros);
+        caja->maxlength(enteros);
+        caja->formato(QString::fromLatin1(formato));
+        caja->setFont(QFont(QStringLiteral("Verdana"), caja->font().pointSize()));
+        return caja;
+    };
+    auto boton = [](const char* nombre, const QString& caption) {
+        auto* b = new QPushButton(caption);
+        b->setObjectName(QString::fromLatin1(nombre));
+        return b;
+    };
+    auto etiqueta = [](const char* nombre) {
+        auto* l = new QLabel;
+        l->setObjectName(QString::fromLatin1(nombre));
+        return l;
+    };
+
+    txtdni_ = texto("txtdni", 9);
+    txtnombre_ = texto("txtnombre", 40);
+    txtvia_ = texto("txtvia", 2);
+    cmdVia_ = boton("cmdVia", QStringLiteral("..."));
+    txtviaaux_ = texto("txtviaaux", 0);
+    txtdomicilio_ = texto("txtdomicilio", 20);
+    txtnumero_ = numero("txtnumero", 5, "#####");
+    txtletra_ = texto("txtletra", 2);
+    txtescalera_ = texto("txtescalera", 2);
+    txtpiso_ = texto("txtpiso", 2);
+    txtmano_ = texto("txtmano", 3);
+    txtcodprov_ = numero("txtcodprov", 2, "00");
+    cmdProvincia_ = boton("cmdProvincia", QString());
+    txtnomprov_ = texto("txtnomprov", 20);
+    txtcodpos_ = numero("txtcodpos", 5, "00000");
+    txtcodmun_ = numero("txtcodmun", 3, "###");
+    cmdMunicipio_ = boton("cmdMunicipio", QString());
+    txtnommun_ = texto("txtnommun", 25);
+    txttelefono_ = texto("txttelefono", 9);
+    txtnum731_ = numero("txtnum731", 7, "#,###,###");
+    txtnum732_ = numero("txtnum732", 7, "#,###,###");
+    cmdAceptar_ = boton("cmdAceptar", QString());
+    cmdCancelar_ = boton("cmdCancelar", QString());
+    // A press on Cancel leaves the focus where it is, so the box being edited is never left
+    // (nor its code looked up) on the way out.
+    cmdCancelar_->setFocusPolicy(Qt::TabFocus);
+
+    for (QLineEdit* caja : {txtviaaux_, txtnomprov_}) SoloLectura(caja, true);
+    for (Pindaro* caja : {txtnum731_, txtnum732_}) {
+        caja->locked(true);
+        caja->backcolor(kSoloLectura);
+        caja->setFocusPolicy(Qt::ClickFocus);
+    }
+    // Box widths for what each holds.
+    const std::pair<QWidget*, int> anchos[] = {
+        {txtdni_, 110},     {txtvia_, 36},     {cmdVia_, 28},      {txtviaaux_, 140},   {txtnumero_, 60},
+        {txtletra_, 36},    {txtescalera_, 36}, {txtpiso_, 36},    {txtmano_, 44},      {txtcodprov_, 36},
+        {txtnomprov_, 170}, {txtcodpos_, 70},  {txtcodmun_, 50},   {txtnommun_, 190},   {txttelefono_, 100},
+        {txtnum731_, 80},   {txtnum732_, 80}};
+    for (auto [control, ancho] : anchos) control->setFixedWidth(ancho);
+    txtnombre_->setMinimumWidth(300);
+    txtdomicilio_->setMinimumWidth(200);
+
+    // The data frame: a label column and one line of boxes per row.
+    fraDatos_ = new QFrame(this);
+    fraDatos_->setObjectName(QStringLiteral("fraDatos"));
+    fraDatos_->setFrameShape(QFrame::StyledPanel);
+    auto* rejilla = new QGridLayout(fraDatos_);
+    Label2_ = etiqueta("Label2");
+    QFont negrita = Label2_->font();
+    negrita.setBold(true);
+    Label2_->setFont(negrita);
+    rejilla->addWidget(Label2_, 0, 0, 1, 2);
+    auto linea = [&](const char* nombre, std::initializer_list<QWidget*> controles) {
+        const int fila = rejilla->rowCount();
+        rejilla->addWidget(etiqueta(nombre), fila, 0);
+        auto* h = new QHBoxLayout;
+        for (QWidget* w : controles) h->addWidget(w);
+        h->addStretch();
+        rejilla->addLayout(h, fila, 1);
+    };
+    linea("lbldni", {txtdni_});
+    linea("lblnombre", {txtnombre_});
+    linea("lblvia", {txtvia_, cmdVia_, txtviaaux_});
+    linea("lbldomicilio", {txtdomicilio_});
+    linea("lblnumero", {txtnumero_, etiqueta("lblletra"), txtletra_, etiqueta("lblescalera"), txtescalera_,
+                        etiqueta("lblpiso"), txtpiso_, etiqueta("lblmano"), txtmano_});
+    linea("lblprovincia", {txtcodprov_, cmdProvincia_, txtnomprov_});
+    linea("lblcodpos", {txtcodpos_});
+    linea("lblmunicipio", {txtcodmun_, cmdMunicipio_, txtnommun_});
+    linea("lbltelefonop", {txttelefono_});
+    linea("lblnum731", {txtnum731_});
+    linea("lblnum732", {txtnum732_});
+    rejilla->setColumnStretch(1, 1);
+
+    // The button frame, each button with its picture over its left part; a click on the picture
+    // is a click of the button.
+    fraBotones_ = new QFrame(this);
+    fraBotones_->setObjectName(QStringLiteral("fraBotones"));
+    auto* botones = new QHBoxLayout(fraBotones_);
+    botones->addStretch();
+    auto imagen = [this](QPushButton* b, const char* nombre, QStyle::StandardPixmap figura, void (frmDecDatos::*alPulsar)()) {
+        b->setMinimumWidth(110);
+        auto* pic = new EtiquetaEnlace(b);
+        pic->setObjectName(QString::fromLatin1(nombre));
+        pic->setPixmap(style()->standardPixmap(figura));
+        pic->move(6, (b->sizeHint().height() - pic->pixmap().height()) / 2);
+        connect(pic, &EtiquetaEnlace::clicked, this, alPulsar);
+        connect(b, &QPushButton::clicked, this, alPulsar);
+    };
+    imagen(cmdAceptar_, "PicAce", QStyle::SP_DialogApplyButton, &frmDecDatos::cmdAceptar_Click);
+    imagen(cmdCancelar_, "Piccan", QStyle::SP_DialogCancelButton, &frmDecDatos::cmdCancelar_Click);
+    connect(cmdCancelar_, &QPushButton::pressed, this, [this] { cancelarPulsado_ = true; });
+    botones->addWidget(cmdAceptar_);
+    botones->addWidget(cmdCancelar_);
+
+    auto* todo = new QVBoxLayout(this);
+    todo->addWidget(fraDatos_);
+    todo->addWidget(fraBotones_);
+    todo->addStretch();
+    // A press on Cancel's picture is a press on Cancel too.
+    findChild<QWidget*>(QStringLiteral("Piccan"))->installEventFilter(this);
+}
+
+void frmDecDatos::OrdenTabulacion() {
+    const QWidget* orden[] = {txtdni_,     txtnombre_,    txtvia_,      cmdVia_,     txtviaaux_,    txtdomicilio_,
+                              txtnumero_,  txtletra_,     txtescalera_, txtpiso_,    txtmano_,      txtcodprov_,
+                              cmdProvincia_, txtnomprov_, txtcodpos_,   txtcodmun_,  cmdMunicipio_, txtnommun_,
+                              txttelefono_, txtnum731_,   txtnum732_,   cmdAceptar_, cmdCancelar_};
+    for (size_t i = 1; i < std::size(orden); ++i)
+        setTabOrder(const_cast<QWidget*>(orden[i - 1]), const_cast<QWidget*>(orden[i]));
+}
+
+void frmDecDatos::Anadir_captions() {
+    for (const Titulo& t : kTitulos) {
+        QString texto = LoadResString(t.id + DesplIdioma);
+        if (t.modelo)
+            texto = DesplIdioma == 0 ? texto + u' ' + QString::number(t.modelo) : QString::number(t.modelo) + u' ' + texto;
+        texto = QString::fromLatin1(t.antes) + texto + QString::fromLatin1(t.despues);
+        QWidget* control = *t.control ? findChild<QWidget*>(QString::fromLatin1(t.control)) : this;
+        if (t.tooltip)
+            control->setToolTip(texto);
+        else if (control == this)
+            setWindowTitle(texto);
+        else if (auto* l = qobject_cast<QLabel*>(control))
+            l->setText(texto);
+        else if (auto* b = qobject_cast<QPushButton*>(control))
+            b->setText(texto);
+    }
+}
+
+void frmDecDatos::Form_Load() {
+    Anadir_captions();
+    DeshabilitarMenus();
+    CargarListas();
+    CargarDatosPantalla();
+    PresentaDeclarante();
+    HabilitarBotones();
+    cancelarPulsado_ = false;
+    datosModificados_ = false;
+}
+
+void frmDecDatos::Form_Activate() { DeshabilitarMenus(); }
+
+// Once shown, with its captions and style in place, the frame fits the window to them.
+void frmDecDatos::showEvent(QShowEvent* evento) {
+    VentanaHija::showEvent(evento);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        layout()->activate();
+        sub->resize(sub->sizeHint().expandedTo(sub->size()));
+    }
+}
+
+void frmDecDatos::CargarDatosPantalla() {
+    cDecDatos& d = cDecDatos::Instancia();
+    if (d.MODO() == QStringLiteral("C")) d.CargarDeclarante(d.CSCO());
+    MostrarNombres();
+}
+
+// The names shown beside the street-type and municipality codes come from the lists.
+void frmDecDatos::MostrarNombres() {
+    const cDecDatos& d = cDecDatos::Instancia();
+    if (Val(d.CODMUN()) != 0)
+        txtnommun_->setText(BuscarClaveLista(municipio_.lista, u'c' + d.CODMUN()));
+    else
+        txtnommun_->setText(d.NOMMUN());
+    txtviaaux_->setText(BuscarClaveLista(via_.lista, d.VIA()));
+}
+
+void frmDecDatos::PresentaDeclarante() {
+    const cDecDatos& d = cDecDatos::Instancia();
+    txtdni_->setText(d.DNI());
+    txtnombre_->setText(d.NOMBRE());
+    txtvia_->setText(d.VIA());
+    txtdomicilio_->setText(d.DOMICILIO());
+    Escribir(txtnumero_, QString::number(d.NUMERO()));
+    txtletra_->setText(d.LETRA());
+    txtescalera_->setText(d.ESCALERA());
+    txtpiso_->setText(d.PISO());
+    txtmano_->setText(d.MANO());
+    Escribir(txtcodprov_, d.CODPROV());
+    txtnomprov_->setText(d.NOMPROV());
+    Escribir(txtcodpos_, SiNoCero(d.CODPOS()));
+    if (Val(d.CODMUN()) == 0) {
+        Escribir(txtcodmun_, QString());
+        txtnommun_->setText(d.NOMMUN());
+    } else {
+        Escribir(txtcodmun_, d.CODMUN());
+    }
+    Escribir(txtnum731_, QString::number(d.NUM731()));
+    Escribir(txtnum732_, QString::number(d.NUM732()));
+    txttelefono_->setText(SiNoCero(d.TELEFONO()));
+    // The home province's municipality goes by code, any other by name.
+    const bool casa = d.CODPROV() == QStringLiteral("20");
+    SoloLectura(txtcodmun_, !casa);
+    SoloLectura(txtnommun_, casa);
+}
+
+void frmDecDatos::HabilitarBotones() {
+    cmdProvincia_->setEnabled(true);
+    cmdMunicipio_->setEnabled(cDecDatos::Instancia().CODPROV() == QStringLiteral("20"));
+}
+
+void frmDecDatos::Repintar() {
+    PresentaDeclarante();
+    HabilitarBotones();
+}
+
+bool frmDecDatos::ValidarCampos() {
+    vb::Variant buffer = BufferValidacionDeclarante(cDecDatos::Instancia());
+    const int codigo = cDecDatos::Instancia().ValidarDatosDeclarante(buffer);
+    if (codigo == 0) return true;
+    const QString caja = CajaDeRegla(codigo);
+    if (caja.isEmpty()) return false;
+    MsgBox(LoadResString(298 + codigo + DesplIdioma), vbOKOnly | vbExclamation, windowTitle());
+    if (auto* w = findChild<QWidget*>(caja)) w->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+vb::Integer frmDecDatos::GuardarDeclarante() {
+    vb::Variant buffer = BufferDeclarante(cDecDatos::Instancia());
+    const vb::Integer codigo = cDecDatos::Instancia().GuardarDeclarante(buffer);
+    if (codigo == 1 || codigo == 2)
+        MsgBox(LoadResString(310 + codigo + DesplIdioma), vbOKOnly | vbExclamation, windowTitle());
+    return codigo;
+}
+
+void frmDecDatos::cmdAceptar_Click() {
+    if (!ValidarCampos()) return;
+    cDecDatos& d = cDecDatos::Instancia();
+    cDecResumen& r = cDecResumen::Instancia();
+    if (datosModificados_) {
+        if (GuardarDeclarante() != 0) return;
+        if (d.MODO() == QStringLiteral("A")) {
+            r.CSCO(d.ObtenerCodigoDeclarante(d.DNI()));
+            r.ENTRADA(QStringLiteral("A"));
+        } else {
+            r.CSCO(d.CSCO());
+            r.ENTRADA(QStringLiteral("P"));
+            r.CSDE(0);
+        }
+        r.DNI(d.DNI());
+        r.NOMBRE(d.NOMBRE());
+    } else {
+        r.CSDE(0);
+    }
+    aceptado_ = true;
+    Descargar();
+}
+
+void frmDecDatos::cmdCancelar_Click() {
+    cancelarPulsado_ = true;
+    Descargar();
+}
+
+void frmDecDatos::Form_Unload() {
+    entrada_->Descargando();
+    RefrescarMenuPrincipal();
+    const bool existente = cDecDatos::Instancia().MODO() == QStringLiteral("C");
+    // Whatever closed the window without a save is Cancel: the button, its picture, the
+    // keyboard or the close box.
+    if (!aceptado_) {
+        cancelarPulsado_ = true;
+        if (existente) {
+            cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
+            cDecResumen::Instancia().CSDE(0);
+        }
+    }
+    if (cancelarPulsado_ && !existente) return;
+    MostrarSiguiente([] { return new FrmDecResumen; });
+}
 
 }  // namespace oxalde

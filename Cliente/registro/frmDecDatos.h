@@ -1,18 +1,101 @@
 #pragma once
-// The taxpayer entry window, as far as the main window needs it for now: it opens in the frame
-// for the mode of cDecDatos and keeps the main menus off while it is open.
+// The taxpayer entry window: a new taxpayer or an existing one (cDecDatos.MODO "A" or "C"), its
+// boxes copied into the record as they are left, look-up lists for street type, province and
+// municipality, the library's checks on Accept, the save, and the hand-over to the declarations
+// window. Every way out that is not a successful Accept counts as Cancel: a new taxpayer then
+// leaves the user at the main window, an existing one goes back to its declarations.
+#include <QPointer>
+
 #include "shell/VentanaHija.h"
+#include "vb/variant.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QKeyEvent;
+class QPushButton;
 
 namespace oxalde {
+
+class EntradaVentana;
+class Pindaro;
 
 class frmDecDatos : public VentanaHija {
     Q_OBJECT
 public:
     explicit frmDecDatos(QWidget* parent = nullptr);
 
+    QSize sizeHint() const override { return QWidget::sizeHint(); }
+
+    // Every caption in the current language.
+    void Anadir_captions();
+    // The library's check of the record: true when it passes, else its message and the focus on
+    // the box to correct.
+    bool ValidarCampos();
+    // Saves the record: 0 saved; 1 and 2 (a DNI taken) are shown and keep the window open.
+    vb::Integer GuardarDeclarante();
+
+    bool DatosModificados() const { return datosModificados_; }
+
 protected:
     void Form_Load() override;
+    void Form_Activate() override;
     void Form_Unload() override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    // One look-up list with its button and the boxes it fills.
+    struct Lista {
+        QListWidget* lista = nullptr;
+        QPushButton* boton = nullptr;
+        QLineEdit* nombre = nullptr;  // the name box
+        QWidget* codigo = nullptr;    // the code box, focused again on Esc
+        QWidget* siguiente = nullptr; // the box to fill after a choice
+        int ancho = 0, alto = 0;      // twips
+    };
+
+    void CrearControles();
+    void CrearListas();
+    void ConectarCajas();
+    void OrdenTabulacion();
+
+    void CargarListas();
+    void CargarDatosPantalla();
+    void MostrarNombres();
+    void PresentaDeclarante();
+    void HabilitarBotones();
+    void Repintar();
+
+    void AbrirLista(Lista& l);
+    void Elegir(Lista& l);
+    void CerrarLista(Lista& l);
+    bool TeclaLista(Lista& l, QKeyEvent* tecla);
+
+    void BuscarAlSalir(QWidget* caja, void (frmDecDatos::*buscar)());
+    // Passes the focus on from a box that only shows (never consumes the event).
+    bool PasarFoco(QObject* objeto, QEvent* evento);
+    void txtvia_LostFocus();
+    void txtcodprov_LostFocus();
+    void txtcodmun_LostFocus();
+
+    void cmdAceptar_Click();
+    void cmdCancelar_Click();
+
+    EntradaVentana* entrada_ = nullptr;
+    QFrame* fraDatos_ = nullptr;
+    QFrame* fraBotones_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLineEdit *txtdni_, *txtnombre_, *txtvia_, *txtviaaux_, *txtdomicilio_, *txtletra_, *txtescalera_, *txtpiso_,
+        *txtmano_, *txtnomprov_, *txtnommun_, *txttelefono_;
+    Pindaro *txtnumero_, *txtcodprov_, *txtcodpos_, *txtcodmun_, *txtnum731_, *txtnum732_;
+    QPushButton *cmdVia_, *cmdProvincia_, *cmdMunicipio_, *cmdAceptar_, *cmdCancelar_;
+    Lista via_, provincia_, municipio_;
+
+    bool datosModificados_ = false;
+    bool cancelarPulsado_ = false;
+    bool aceptado_ = false;
 };
 
 }  // namespace oxalde

@@ -20,6 +20,11 @@ std::shared_ptr<brunsel::cDeclarante> Declarante() {
     return com::CreateObject<brunsel::cDeclarante>("Brunsel.cDeclarante");
 }
 
-QString Texto(const vb::Variant& valor) { return QString::fromStdString(valor.CStr()); }
+QString Texto(const vb::Variant& valor) {
+    // Texts and keys, most of what lists hold, without the runtime's general conversion.
+    if (const auto* texto = valor.Si<std::string>()) return QString::fromStdString(*texto);
+    if (const auto* numero = valor.Si<vb::Long>()) return QString::number(*numero);
+    return QString::fromStdString(valor.CStr());
+}
 
 }  // namespace oxalde
