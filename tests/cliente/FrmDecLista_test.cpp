@@ -93,7 +93,7 @@ TEST_F(Lista, OrdenPorDNIOPorNombreDesdeLaCabecera) {
 }
 
 // Names with accents and Ñ sort in Spanish order once the library's name order is Spanish.
-TEST_F(Lista, DISABLED_OrdenAlfabeticoEspanol) {
+TEST_F(Lista, OrdenAlfabeticoEspanol) {
     Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('1', 'ÑANDU'), ('2', 'ÁLAMO'), ('3', 'NORA'), "
         "('4', 'ZUBI'), ('5', 'BEA')");
     Mostrar("C");

@@ -58,7 +58,9 @@ std::set<int> IdsDeLasFuentes() {
         for (auto m = llamada.globalMatch(texto); m.hasNext();)
             for (auto n = numero.globalMatch(Argumentos(texto, m.next().capturedEnd() - 1)); n.hasNext();)
                 if (const int id = n.next().captured(1).toInt(); id != 10000) ids.insert(id);
-        for (auto m = fila.globalMatch(texto); m.hasNext();) ids.insert(m.next().captured(1).toInt());
+        // Rows of other tables (widths, positions) share the shape; string ids start at 101.
+        for (auto m = fila.globalMatch(texto); m.hasNext();)
+            if (const int id = m.next().captured(1).toInt(); id >= 101) ids.insert(id);
     }
     return ids;
 }
