@@ -513,6 +513,7 @@ void FrmDecResumen::PresentaBotones() {
 
 bool FrmDecResumen::ValidarCampos() {
     auto& r = Resumen();
+    if (r.CSCO() < 1) return false;
     vb::Variant buffer = vb::Variant::Array1(0, 8);
     buffer(0) = r.Ejercicio();
     buffer(1) = r.PERIODO().toStdString();
@@ -652,6 +653,8 @@ void FrmDecResumen::Enfocar(QWidget* control) {
 }
 
 void FrmDecResumen::EmpezarDeclaracion(const QString& modo) {
+    // A taxpayer that was never saved has no key: a declaration for it would have no owner.
+    if (Resumen().CSCO() < 1) return;
     Resumen().MODO(modo);
     lblFormato_->setVisible(modo == T);
     CargarModelos();

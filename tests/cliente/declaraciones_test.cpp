@@ -125,6 +125,17 @@ TEST_F(Declaraciones, CtrlPProponeElTrimestreSiguienteYCtrlMayusPNada) {
     EXPECT_FALSE(C<QPushButton>(w, "cmdCerrar")->isEnabled());
 }
 
+// A window left open for a key below 1 (a taxpayer that was never saved) starts no declaration.
+TEST_F(Declaraciones, SinClaveDeDeclaranteNoHayDeclaracionNueva) {
+    FrmDecResumen& w = Ventana();
+    cDecResumen::Instancia().CSCO(0);
+    for (auto tecla : {Qt::Key_P, Qt::Key_T}) {
+        QTest::keyClick(&Grid(w), tecla, Qt::ControlModifier);
+        EXPECT_EQ(cDecResumen::Instancia().MODO(), "L");
+        EXPECT_FALSE(C<QGroupBox>(w, "FraNueva")->isVisible());
+    }
+}
+
 TEST_F(Declaraciones, FechasDeTransporteComprobadasAlSalir) {
     FrmDecResumen& w = Ventana();
     w.ImgTra_Click();
