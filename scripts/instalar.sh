@@ -4,6 +4,7 @@ set -euo pipefail
 paquetes=(cmake ninja-build g++ libsqlite3-dev libicu-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev libxkbcommon-dev
   fonts-liberation xvfb xauth poppler-utils python3)
+paquetes+=(clang)  # libFuzzer for the fuzz target in tests/fuzz
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

@@ -3,7 +3,6 @@
 #include "com/com.h"
 #include "shell/biblioteca.h"
 #include "shell/general.h"
-#include "shell/reloj.h"
 
 namespace oxalde {
 
@@ -23,7 +22,5 @@ void cActOnline::GuardarActOnline() {
     vb::Integer valor = actOnline_;
     DatosGeneral(RutaBDModificable)->GuardarActOnline(valor);
 }
-
-void ComprobarActualizacion() { EsperarProcesandoEventos(1000); }
 
 }  // namespace oxalde

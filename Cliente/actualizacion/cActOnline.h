@@ -1,6 +1,7 @@
 #pragma once
-// The state of the online version check, one instance for the whole run: the installed version,
-// the address of the update service, the check-at-start choice and the outcome of the last check.
+// The state of the online version check, one instance for the whole run: the installed and the
+// available version, the address of the update service, the check-at-start choice and the
+// outcome of the last check.
 #include <QString>
 
 #include "vb/variant.h"
@@ -40,15 +41,30 @@ public:
     vb::Integer SitAct() const { return sitAct_; }
     void SitAct(vb::Integer v) { sitAct_ = v; }
 
+    // 1 when the last comparison found the available version different from the installed one.
+    vb::Long ComVer() const { return comVer_; }
+    void ComVer(vb::Long v) { comVer_ = v; }
+
+    // The available version as read from the version file: its first three dot-separated parts,
+    // the address of its download page and its description.
+    QString ActVer1() const { return actVer1_; }
+    void ActVer1(const QString& v) { actVer1_ = v; }
+    QString ActVer2() const { return actVer2_; }
+    void ActVer2(const QString& v) { actVer2_ = v; }
+    QString ActVer3() const { return actVer3_; }
+    void ActVer3(const QString& v) { actVer3_ = v; }
+    QString ActDownloadURL() const { return actDownloadURL_; }
+    void ActDownloadURL(const QString& v) { actDownloadURL_ = v; }
+    QString ActDescripcion() const { return actDescripcion_; }
+    void ActDescripcion(const QString& v) { actDescripcion_ = v; }
+
 private:
     cActOnline() = default;
     QString actFile_, progVer1_, progVer2_, progVer3_, urlAct_;
+    QString actVer1_, actVer2_, actVer3_, actDownloadURL_, actDescripcion_;
     vb::Integer actOnline_ = 0;
     vb::Integer sitAct_ = 0;
+    vb::Long comVer_ = 0;
 };
-
-// Looks for a newer version of the program. For now it only makes its opening pause (about a
-// second, window events keep running) and returns without showing anything.
-void ComprobarActualizacion();
 
 }  // namespace oxalde

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "actualizacion/cActOnline.h"
+#include "actualizacion/ActualizacionOnline.h"
 #include "shell/emblema.h"
 #include "shell/general.h"
 #include "shell/reloj.h"

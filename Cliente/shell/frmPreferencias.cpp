@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "actualizacion/cActOnline.h"
+#include "actualizacion/ActualizacionOnline.h"
 #include "shell/CEntrada.h"
 #include "shell/MDI7312.h"
 #include "shell/cadenas.h"

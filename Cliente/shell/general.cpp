@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QStringList>
 
+#include "actualizacion/FrmVersionCheck.h"
 #include "actualizacion/cActOnline.h"
 #include "com/com.h"
 #include "registro.h"
@@ -167,6 +168,7 @@ bool Main() {
         frmInicio inicio;
         inicio.Cargar();
     }
+    if (FrmVersionCheck::SalidaPedida()) return false;
     auto* principal = new MDI7312();
     principal->setAttribute(Qt::WA_DeleteOnClose);
     principal->show();

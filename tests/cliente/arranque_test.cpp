@@ -2,8 +2,12 @@
 #include <unistd.h>
 
 #include <QDirIterator>
+#include <QLineEdit>
 
+#include "actualizacion/FrmVersionCheck.h"
+#include "actualizacion/navegador.h"
 #include "cliente/prueba.h"
+#include "cliente/servicio_version.h"
 #include "shell/aplicacion.h"
 #include "shell/frmInicio.h"
 
@@ -226,6 +230,48 @@ TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
     }
     EXPECT_EQ(principales, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The check at start: a different version offers the download; a click in the address opens it
+// and start-up ends without the main window. The same version shows nothing.
+TEST_F(Inicio, ComprobacionAlInicioYClicEnLaDireccionTerminaElArranque) {
+    prueba::Servicio servicio;
+    Preparar(true, "");
+    BdPrueba::Ejecutar((Tablas() + "731_2Mod.mdb").toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = 1");
+    std::vector<QString> navegadas;
+    EstablecerNavegador([&](const QUrl& url) {
+        navegadas.push_back(url.toString());
+        return true;
+    });
+    alModal = [](QDialog& d) {
+        if (auto* v = qobject_cast<FrmVersionCheck*>(&d)) QTest::mouseClick(v->TxtUrl(), Qt::LeftButton);
+        return int(QDialog::Accepted);
+    };
+    EstablecerLectorVersion([](const QString&) { return VersionArchivo{2, 1, 0, 0}; });
+    auto Servir = [&](const char* escenario) {
+        BdPrueba::Ejecutar((Tablas() + "731_2Lec.mdb").toStdString(),
+                           "UPDATE T08_GENERAL SET T08_URLAct = '" + servicio.Direccion(escenario).toStdString() + "'");
+    };
+    auto Principales = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<MDI7312*>(w) && w->isVisible();
+        return n;
+    };
+    Servir("mismo");
+    ASSERT_EQ(Arrancar(), Arranque::Continuar);
+    EXPECT_TRUE(modales.empty());
+    EXPECT_EQ(Principales(), 1);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<MDI7312*>(w)) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    Servir("distinta");
+    EXPECT_EQ(Arrancar(), Arranque::Terminar);
+    EXPECT_EQ(modales, std::vector<QString>{"FrmVersionCheck"});
+    EXPECT_EQ(navegadas, std::vector<QString>{servicio.Direccion("descarga/Oxalde.exe")});
+    EXPECT_EQ(Principales(), 0);
+    FrmVersionCheck::SalidaPedida(false);
+    EstablecerNavegador({});
 }
 
 TEST_F(Programa, PresentacionDeTresSegundosOCuatroConLaComprobacionAlInicio) {

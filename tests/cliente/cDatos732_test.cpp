@@ -15,44 +15,29 @@ namespace {
 
 cDatos732& D() { return cDatos732::Instancia(); }
 
-// A new declaration of kind modop for taxpayer 1 of a fresh database.
-class Registro732 : public prueba::Programa {
+// A new quarterly declaration of taxpayer 1 on fresh databases.
+class Registro732 : public prueba::Principal {
 protected:
-    BdPrueba bd;
-
     void SetUp() override {
-        Programa::SetUp();
-        brunsel::RegistrarClases();
-        oxalde::RutaBDModificable = QString::fromStdString(bd.Mod());
+        Principal::SetUp();
         Sql("INSERT INTO T01_DECLARANTES (T01_CSCO, T01_DNI, T01_NOMBRE) VALUES (1, '12345678Z', 'UNO')");
-        auto& c = cDecResumen::Instancia();
-        c.CSCO(1);
-        c.DNI("12345678Z");
-        c.Modelo("732");
-        c.TIPOLOGIA(2);
+        Cabecera(1, "12345678Z", "732", 2);
         Nueva("P", 20110630, 2011, "2T");
     }
-
     void TearDown() override {
-        auto& c = cDecResumen::Instancia();
-        c.CSCO(0);
-        c.DNI("");
-        c.Modelo("");
-        c.TIPOLOGIA(0);
-        c.FECHA(0);
-        c.Ejercicio(0);
-        c.PERIODO("");
-        Programa::TearDown();
+        Cabecera(0, "", "", 0);
+        Nueva("", 0, 0, "");
+        Principal::TearDown();
     }
 
-    void Sql(const std::string& sql) { BdPrueba::Ejecutar(bd.Mod(), sql); }
-    std::string Valor(const std::string& sql) {
-        auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
-        auto rs = db->OpenRecordset(sql);
-        std::string v = rs->Eof() ? "(none)" : rs->Fields(0).CStr();
-        db->Close();
-        return v;
+    static void Cabecera(vb::Long csco, const QString& dni, const QString& modelo, vb::Byte tipologia) {
+        auto& c = cDecResumen::Instancia();
+        c.CSCO(csco);
+        c.DNI(dni);
+        c.Modelo(modelo);
+        c.TIPOLOGIA(tipologia);
     }
+    std::string Texto(const std::string& sql) { return Valor(sql).CStr(); }
 
     // The declarations window's order: MODO, then MODOP; the header carries the date.
     static void Nueva(const QString& modop, vb::Long fecha, vb::Integer ejercicio, const QString& periodo) {
@@ -69,37 +54,26 @@ protected:
     static void Rellenar(const QString& medio) {
         auto& d = D();
         d.TMEDIO(medio);
-        d.TRANIF("X1234567L");
-        d.TRANOM("TRANSMITENTE");
-        d.TRADIRECC("CALLE MAYOR 1");
-        d.TRAPROVINCIA("KELMORIA");
-        d.TRAPAIS("PAIS");
-        d.SITTIB1("X");
-        d.SITTIB3("X");
-        d.SITTIB6("X");
-        d.HECHO1("X");
-        d.HECHO4("X");
-        d.HECHO6("X");
-        d.MARCAV("MARCA");
-        d.TIPOV("TURISMO");
-        d.MODELOV("MODELO V");
-        d.NBASTIDOR("BASTIDOR 9");
+        using LetTexto = void (cDatos732::*)(QString);
+        const std::pair<LetTexto, const char*> textos[] = {
+            {&cDatos732::TRANIF, "X1234567L"}, {&cDatos732::TRANOM, "TRANSMITENTE"}, {&cDatos732::TRADIRECC, "MAYOR 1"},
+            {&cDatos732::TRAPROVINCIA, "KELMORIA"}, {&cDatos732::TRAPAIS, "PAIS"}, {&cDatos732::SITTIB1, "X"},
+            {&cDatos732::SITTIB3, "X"}, {&cDatos732::SITTIB6, "X"}, {&cDatos732::HECHO1, "X"}, {&cDatos732::HECHO4, "X"},
+            {&cDatos732::HECHO6, "X"}, {&cDatos732::MARCAV, "MARCA"}, {&cDatos732::TIPOV, "TURISMO"},
+            {&cDatos732::MODELOV, "MODELO V"}, {&cDatos732::NBASTIDOR, "BASTIDOR 9"}, {&cDatos732::FABRICB, "ASTILLERO"},
+            {&cDatos732::NCONSTRUC, "C-77"}, {&cDatos732::MODELOB, "VELERO"}, {&cDatos732::FABRICA, "AVIONES"},
+            {&cDatos732::NSERIE, "S-1"}, {&cDatos732::MODELOA, "BIMOTOR"}};
+        for (auto [let, valor] : textos) (d.*let)(valor);
         d.CLASIF(1234);
-        d.FABRICB("ASTILLERO");
         d.ESLORAMAX(12.35f);
-        d.NCONSTRUC("C-77");
-        d.MODELOB("VELERO");
-        d.FABRICA("AVIONES");
         d.PESOMAX(123456);
-        d.NSERIE("S-1");
         d.ANOFAB(1999);
-        d.MODELOA("BIMOTOR");
         double cents = 101;
         using Let = void (cDatos732::*)(double);
-        for (Let let : std::initializer_list<Let>{&cDatos732::BASE16, &cDatos732::CUOTA16, &cDatos732::BASE7, &cDatos732::CUOTA7,
-                         &cDatos732::BASE4, &cDatos732::CUOTA4, &cDatos732::BAEQ4, &cDatos732::CUEQ4,
-                         &cDatos732::BAEQ175, &cDatos732::CUEQ175, &cDatos732::BAEQ1, &cDatos732::CUEQ1,
-                         &cDatos732::BAEQ05, &cDatos732::CUEQ05, &cDatos732::TOTAL})
+        for (Let let : std::initializer_list<Let>{
+                 &cDatos732::BASE16, &cDatos732::CUOTA16, &cDatos732::BASE7, &cDatos732::CUOTA7, &cDatos732::BASE4,
+                 &cDatos732::CUOTA4, &cDatos732::BAEQ4, &cDatos732::CUEQ4, &cDatos732::BAEQ175, &cDatos732::CUEQ175,
+                 &cDatos732::BAEQ1, &cDatos732::CUEQ1, &cDatos732::BAEQ05, &cDatos732::CUEQ05, &cDatos732::TOTAL})
             (d.*let)(cents++);
     }
 };
@@ -257,12 +231,12 @@ TEST_F(Registro732, GuardarYCargarCadaTipo) {
         const vb::Variant antes = oxalde::BufferCarga732(D().Campos());
 
         const vb::Long clave = oxalde::GuardarDeclaracion732();
-        EXPECT_EQ(std::to_string(clave), Valor("SELECT MAX(T02_CSDE) FROM T02_COMUNDECLA"));
-        EXPECT_EQ(Valor("SELECT T02_MODO || T02_FECHA || T02_PERIODO || T02_LETRADNI || T02_MODELO FROM T02_COMUNDECLA "
+        EXPECT_EQ(std::to_string(clave), Texto("SELECT MAX(T02_CSDE) FROM T02_COMUNDECLA"));
+        EXPECT_EQ(Texto("SELECT T02_MODO || T02_FECHA || T02_PERIODO || T02_LETRADNI || T02_MODELO FROM T02_COMUNDECLA "
                         "WHERE T02_CSDE = " + std::to_string(clave)),
                   modop + std::to_string(fecha) + periodo + "1732");
         for (const Columna& c : kColumnas)
-            EXPECT_EQ(Valor(std::string("SELECT ") + c.nombre + " FROM T04_732DECLA WHERE T04_CSDE = " +
+            EXPECT_EQ(Texto(std::string("SELECT ") + c.nombre + " FROM T04_732DECLA WHERE T04_CSDE = " +
                             std::to_string(clave)),
                       c.campo(D()))
                 << modop << " " << c.nombre;
@@ -274,7 +248,7 @@ TEST_F(Registro732, GuardarYCargarCadaTipo) {
         for (vb::Long i = 0; i < oxalde::kCasillasCarga732; ++i)
             EXPECT_TRUE(despues(i) == antes(i)) << modop << " slot " << i << ": " << despues(i).CStr() << " / " << antes(i).CStr();
     }
-    EXPECT_EQ(Valor("SELECT CAST(T01_NUM732 AS INT) FROM T01_DECLARANTES WHERE T01_CSCO = 1"), "2");
+    EXPECT_EQ(Texto("SELECT CAST(T01_NUM732 AS INT) FROM T01_DECLARANTES WHERE T01_CSCO = 1"), "2");
 }
 
 TEST_F(Registro732, CargaSinRedondeoYSinTocarLoQueNoSeGuarda) {
@@ -328,7 +302,7 @@ TEST_F(Registro732, GuardarUnaDeclaracionBorradaEsUnError) {
     } catch (const vb::Error& e) {
         EXPECT_EQ(QString::fromStdString(e.Description()), oxalde::LoadResString(288));
     }
-    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T02_COMUNDECLA"), "0");
+    EXPECT_EQ(Texto("SELECT COUNT(*) FROM T02_COMUNDECLA"), "0");
     EXPECT_EQ(D().CSDE(), clave);
 }
 

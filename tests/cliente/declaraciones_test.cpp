@@ -161,7 +161,8 @@ TEST_F(Declaraciones, UnTrimestreExistenteDaElMensaje263) {
     w.ImgPer_Click();
     auto* anio = C<Pindaro>(w, "txtejer");
     anio->selectAll();
-    QTest::keyClicks(anio, "2012");
+    QTest::keyClicks(anio, "2x0125");  // digits only, and no fifth one
+    EXPECT_EQ(anio->text(), "2012");
     QTest::keyClick(anio, Qt::Key_Tab);  // Enter as Tab would do the same
     auto* periodo = C<ComboLista>(w, "cmbperiodo");
     periodo->ListIndex(1);  // the second quarter, as a click on it
@@ -222,6 +223,8 @@ TEST_F(Declaraciones, BorrarPreguntaLaFilaDeLaCabeceraYLaQuita) {
     QTest::mouseClick(g.horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
     EXPECT_EQ(g.Row(), 1);
     EXPECT_EQ(g.CellBackColor(1, 2), ColorVB(0x80C0FF));
+    QTest::mouseDClick(g.horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(Abierta(), "FrmDecResumen");  // a double click on the header opens nothing
     EXPECT_FALSE(g.CellBackColor(3, 2).isValid());
     respuesta = vbNo;
     w.cmdEliminar_Click();

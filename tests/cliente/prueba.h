@@ -71,11 +71,16 @@ protected:
             return respuesta;
         });
         oxalde::EstablecerReloj(&reloj);
+        // A version check never reaches the network unless a test points it somewhere, and its
+        // outcome window never waits for a user.
+        oxalde::cActOnline::Instancia().URLAct({});
+        oxalde::EstablecerConductorModal([](QDialog&) { return int(QDialog::Rejected); });
     }
 
     void TearDown() override {
         oxalde::EstablecerRespondedor({});
         oxalde::EstablecerReloj(nullptr);
+        oxalde::EstablecerConductorModal({});
         oxalde::EstablecerLectorVersion({});
         oxalde::EstablecerCarpetaPrograma({});
         oxalde::DesplIdioma = 0;

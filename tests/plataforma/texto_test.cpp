@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "vb/ansi.h"
 #include "vb/variant.h"
 
 TEST(Val, NumeroInicialDelTexto) {
@@ -35,4 +36,14 @@ TEST(TextoNumeros, NoDependenDeLaConfiguracionRegional) {
     EXPECT_EQ(val, 12.5);
     EXPECT_EQ(texto, "12.5");
     EXPECT_EQ(leido, 12.5);
+}
+
+TEST(TextoAnsi, Windows1252IdaYVuelta) {
+    EXPECT_EQ(vb::AnsiAUtf8("a\xF1\x80\x9F\x81\xFF"), "añ€Ÿ\xC2\x81ÿ");
+    EXPECT_EQ(vb::Utf8AAnsi("añ€Ÿ\xC2\x81ÿ"), "a\xF1\x80\x9F\x81\xFF");
+    // A character the code page lacks becomes one "?", a broken sequence one "?" a byte.
+    EXPECT_EQ(vb::Utf8AAnsi("日本 ≠ \xE2\x82 x \xFF\xC0\x80"), "?? ? ?? x ???");
+    std::string todos;
+    for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);
+    EXPECT_EQ(vb::Utf8AAnsi(vb::AnsiAUtf8(todos)), todos);
 }

@@ -55,7 +55,7 @@ TEST_F(ModuloGeneral, RellenarBancosOrdenadosDesdeUnoYCierraLaBase) {
     ASSERT_EQ(lista.UBound(1), 2);
     ASSERT_EQ(lista.UBound(2), bancos);
     EXPECT_TRUE(lista(0, 0).IsEmpty());
-    EXPECT_EQ(lista(0, 1).CStr() + lista(1, 1).CStr(), "0019DEUTSCHE BANK");
+    EXPECT_EQ(lista(0, 1).CStr() + lista(1, 1).CStr(), "0019BANCO ARDENIA");
     for (vb::Long r = 1; r < bancos; ++r) EXPECT_LT(lista(0, r).CStr(), lista(0, r + 1).CStr()) << r;
     EXPECT_TRUE(Cerrada());
     // An empty list is Null and closes the base too; with none open the error names the procedure.

@@ -1,0 +1,87 @@
+#include "actualizacion/FrmSinConexion.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "actualizacion/cActOnline.h"
+#include "actualizacion/ventanas_resultado.h"
+#include "shell/cadenas.h"
+#include "controles/controles.h"
+
+namespace oxalde {
+namespace {
+
+QLabel* Explicacion(QWidget* padre, const char* nombre) {
+    auto* etiqueta = ControlNombrado(new QLabel(padre), nombre);
+    etiqueta->setWordWrap(true);
+    etiqueta->setFixedWidth(420);
+    return etiqueta;
+}
+
+}  // namespace
+
+FrmSinConexion::FrmSinConexion(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      lblTituloC_(Explicacion(this, "lblTituloC")),
+      lblTituloE_(Explicacion(this, "lblTituloE")),
+      chkNoPreg_(ControlNombrado(new QCheckBox(QStringLiteral("Berriro kontsulta ez egin / No volver a consultar"), this),
+                                 "ChkNoPreg")),
+      cmdContinuar_(ControlNombrado(new QPushButton(kTextoContinuar, this), "CmdContinuar")) {
+    setObjectName(QStringLiteral("FrmSinConexion"));
+    QFont negrita = lblTituloC_->font();
+    negrita.setBold(true);
+    lblTituloC_->setFont(negrita);
+    QFont cursiva = lblTituloE_->font();
+    cursiva.setItalic(true);
+    lblTituloE_->setFont(cursiva);
+
+    auto* capas = new QVBoxLayout(this);
+    capas->setSpacing(12);
+    capas->addWidget(lblTituloC_);
+    capas->addWidget(lblTituloE_);
+    capas->addWidget(chkNoPreg_);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(cmdContinuar_);
+    capas->addLayout(botones);
+    capas->setSizeConstraint(QLayout::SetFixedSize);
+    connect(chkNoPreg_, &QCheckBox::clicked, this, &FrmSinConexion::ChkNoPreg_Click);
+    connect(cmdContinuar_, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Load.
+    PunteroNormal();
+    PresentaMensaje();
+    Centrar();
+    EstablecerCasilla(chkNoPreg_, cActOnline::Instancia().ActOnline() == 0);
+}
+
+void FrmSinConexion::PresentaMensaje() {
+    // Both languages by their fixed ids, whatever language is chosen.
+    const bool sinDescarga = cActOnline::Instancia().SitAct() == 1;
+    const int titulo = sinDescarga ? 343 : 344;
+    const int texto = sinDescarga ? 340 : 342;
+    setWindowTitle(LoadResString(titulo) + QStringLiteral(" / ") + LoadResString(titulo + 10000));
+    lblTituloC_->setText(LoadResString(texto));
+    lblTituloE_->setText(LoadResString(texto + 10000));
+}
+
+void FrmSinConexion::Centrar() {
+    adjustSize();
+    if (const QScreen* pantalla = screen()) {
+        const QRect area = pantalla->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+// Every change of the box is stored at once, also the one made while the window loads.
+void FrmSinConexion::ChkNoPreg_Click() {
+    auto& act = cActOnline::Instancia();
+    act.ActOnline(chkNoPreg_->isChecked() ? 0 : 1);
+    act.GuardarActOnline();
+}
+
+}  // namespace oxalde
