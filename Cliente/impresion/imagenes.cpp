@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -147,15 +146,8 @@ using Trazo = std::function<void(QPainter&)>;
 void Carpeta(QPainter& p) {
     p.setPen(QPen(QColor(120, 90, 20), 1.5));
     p.setBrush(QColor(240, 200, 80));
-    QPainterPath fondo;
-    fondo.moveTo(3, 8);
-    fondo.lineTo(12, 8);
-    fondo.lineTo(14, 11);
-    fondo.lineTo(28, 11);
-    fondo.lineTo(28, 26);
-    fondo.lineTo(3, 26);
-    fondo.closeSubpath();
-    p.drawPath(fondo);
+    p.drawPolygon(QPolygonF(
+        {QPointF(3, 8), QPointF(12, 8), QPointF(14, 11), QPointF(28, 11), QPointF(28, 26), QPointF(3, 26)}));
     p.setBrush(QColor(250, 220, 120));
     p.drawPolygon(QPolygonF({QPointF(6, 15), QPointF(31, 15), QPointF(28, 26), QPointF(3, 26)}));
 }

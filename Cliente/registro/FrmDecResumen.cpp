@@ -16,6 +16,7 @@
 #include "controles/entrada.h"
 #include "form731/cDatos731.h"
 #include "impresion/FrmImOf.h"
+#include "impresion/imagenes.h"
 #include "impresion/cImOf.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
@@ -42,16 +43,8 @@ const QString L = QStringLiteral("L"), P = QStringLiteral("P"), T = QStringLiter
 // The window's design, in twips: client area, and where the new-declaration boxes go.
 constexpr int kAncho = 9480, kAlto = 6795;
 
-// Button pictures by their index in the main window's image list: 1 open, 2 delete, 3 print,
-// 4 taxpayer, 9 close; 5 to 8 and 10 the same, disabled.
-QPixmap ImagenBoton(int indice) {
-    static const QStyle::StandardPixmap kIconos[] = {
-        QStyle::SP_DialogOpenButton, QStyle::SP_TrashIcon, QStyle::SP_FileDialogContentsView,
-        QStyle::SP_FileDialogInfoView, QStyle::SP_DialogCloseButton};
-    const int base = indice >= 9 ? 4 : (indice - 1) % 4;
-    const bool apagada = indice == 10 || (indice >= 5 && indice <= 8);
-    return QApplication::style()->standardIcon(kIconos[base]).pixmap(20, 20, apagada ? QIcon::Disabled : QIcon::Normal);
-}
+// A button picture of the main window's image list, at the size of this window's buttons.
+QPixmap ImagenBoton(int indice) { return ImgBotones(indice).scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation); }
 
 // The two new-declaration pictures, drawn here: a calendar page for a quarterly declaration,
 // a car for a transport one.

@@ -87,7 +87,8 @@ void ObtenerProvincias(const QString& sql, vb::Variant& buffer);
 void ObtenerVias(const QString& sql, vb::Variant& buffer);
 
 // Deletes a declaration from the user's database: its form's own row, then the common one.
-// An error of the first step leaves the second undone and reaches the caller.
+// The library deletes the whole declaration in one transaction at the first call (the second
+// finds nothing left), so an error or a killed process never leaves it half deleted.
 void EliminarDeclaracion(vb::Long CSDE, const QString& Modelo);
 
 // "1T" to "4T": the quarter's name in the current language; anything else the empty text.

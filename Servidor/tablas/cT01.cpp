@@ -1,5 +1,6 @@
 #include "tablas/cT01.h"
 
+#include <algorithm>
 #include <span>
 
 #include "general.h"
@@ -18,8 +19,13 @@ enum Col : size_t {
 
 constexpr const auto& kColumnas = kColumnasT01;
 
-// NIFs compare in Spanish order: "ñ1234567A" and "Ñ1234567A" are one taxpayer.
-const std::string kMismoNif = std::string("T01_DNI=? COLLATE ") + kCotejo;
+// NIFs compare in Spanish order: "ñ1234567A" and "Ñ1234567A" are one taxpayer. For a NIF of
+// plain ASCII the column's own comparison (ASCII case ignored) gives the same answer and uses
+// the NIF index; only a NIF with other letters needs the collation, which reads every row.
+std::string MismoNif(const std::string& nif) {
+    const bool ascii = std::all_of(nif.begin(), nif.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? "T01_DNI=?" : std::string("T01_DNI=? COLLATE ") + kCotejo;
+}
 
 // Every column but the key: what an insert or an update writes.
 constexpr std::span<const Columna> kDatos = std::span(kColumnas).subspan(1);
@@ -95,7 +101,7 @@ void cT01::Ejecutar(std::string sql, const dao::Parametros& parametros) {
 bool cT01::Existe() {
     if (KeyT01_CSCO() < 1) return false;
     Cierre c{rs_};
-    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO=? And " + kMismoNif,
+    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO=? And " + MismoNif(datT01_DNI()),
                          {KeyT01_CSCO(), datT01_DNI()});
     return !rs.Eof() && rs.Fields(0).CDbl() > 0;
 }
@@ -103,7 +109,7 @@ bool cT01::Existe() {
 bool cT01::DniDuplicado() {
     if (datT01_DNI().empty()) return false;
     Cierre c{rs_};
-    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO<>? And " + kMismoNif,
+    auto& rs = Consultar("Select count(*) From T01_DECLARANTES Where T01_CSCO<>? And " + MismoNif(datT01_DNI()),
                          {KeyT01_CSCO(), datT01_DNI()});
     return !rs.Eof() && rs.Fields(0).CDbl() > 0;
 }
@@ -169,7 +175,7 @@ vb::Integer cT01::ValidarDatosDeclarante() {
 
 std::optional<vb::Long> cT01::PrimeraClavePorNif() {
     Cierre c{rs_};
-    auto& rs = Consultar("Select T01_CSCO From T01_DECLARANTES Where " + kMismoNif, {datT01_DNI()});
+    auto& rs = Consultar("Select T01_CSCO From T01_DECLARANTES Where " + MismoNif(datT01_DNI()), {datT01_DNI()});
     if (rs.Eof()) return std::nullopt;
     return rs.Fields(0).CLng();
 }

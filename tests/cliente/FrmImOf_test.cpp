@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -26,6 +28,7 @@
 #include "impresion/cImOf.h"
 #include "impresion/imagenes.h"
 #include "registro/cDecResumen.h"
+#include "shell/MDI7312.h"
 
 using namespace oxalde;
 
@@ -228,6 +231,35 @@ TEST_F(Dialogo, UnFalloAMitadSeAvisaYElDialogoSigueAbierto) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(Dialogo, UnFalloAlCargarAlDeclaranteNoImprimeNada) {
+    FrmImOf d;
+    RutaBDModificable = carpeta.filePath("no-existe.mdb");
+    d.btnAceptar_Click();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_TRUE(mensajes[0].texto.contains("Copias ya impresas: 0 de 2"));
+    EXPECT_TRUE(impresora->llamadas.empty());
+    EXPECT_EQ(d.result(), 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Dialogo, BotonDeLaBarraMientrasEstaAbiertoYVueltaALasDeclaraciones) {
+    MDI7312& principal = Abrir();
+    alModal = [&](QDialog&) {
+        EXPECT_TRUE(principal.Boton(6)->isVisible());
+        EXPECT_EQ(principal.Boton(6)->toolTip(), "Opciones Impresora");
+        EXPECT_FALSE(principal.Entrada("mnuDeclarante")->isEnabled());
+        return int(QDialog::Rejected);
+    };
+    MostrarFrmImOf();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(modales, std::vector<QString>{"FrmImOf"});
+    EXPECT_FALSE(principal.Boton(6)->isVisible());
+    EXPECT_EQ(cDecResumen::Instancia().ENTRADA(), "P");
+    QMdiSubWindow* activa = principal.Area()->activeSubWindow();
+    ASSERT_NE(activa, nullptr);
+    EXPECT_EQ(activa->widget()->objectName(), "FrmDecResumen");
+}
+
 TEST_F(Dialogo, ArchivosPdf) {
     QTemporaryDir carpeta;
     carpeta.setAutoRemove(!qEnvironmentVariableIsSet("OXALDE_CONSERVAR_PDF"));
@@ -263,6 +295,15 @@ TEST_F(Dialogo, ArchivosPdf) {
     }
     ASSERT_EQ(archivos().size(), 4);
     EXPECT_EQ(sello("trabajo-004.pdf"), "Informatica");
+    {
+        // An early presentation date: its message, and no file.
+        FrmImOf d;
+        d.txtFechaPresentacion()->Text("31/12/2001");
+        d.btnAceptar_Click();
+    }
+    EXPECT_EQ(archivos().size(), 4);
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto, "La Fecha de presentación no puede ser anterior al 01/01/2002");
 
     const QString pagina = carpeta.filePath("trabajo-002.pdf");
     EXPECT_EQ(prueba::Paginas(pagina), 1);
