@@ -88,22 +88,24 @@ const Regla kReglasTransporte[] = {
     {35, 45, 190.5, 45}, {90, 45, 90, 54},     {120, 45, 120, 54},
 };
 
-// A field label of row n stands at 9 (n - 1) + 1.3 (Basque) and + 3.88 (Spanish).
-constexpr double Fila(int n) { return 9 * (n - 1); }
+// A field label of row n (9 mm rows) stands 1.3 (Basque) and 3.88 (Spanish) below the row's top.
+constexpr Rotulo EnFila(int n, double x, const char* euskera, const char* castellano) {
+    return {x, 9.0 * (n - 1) + 1.3, 9.0 * (n - 1) + 3.88, euskera, castellano};
+}
 
 const Rotulo kRotulosTransporte[] = {
-    {37, Fila(1) + 1.3, Fila(1) + 3.88, "Marka - Tipoa - Eredua", "Marca - Tipo - Modelo"},
-    {37, Fila(2) + 1.3, Fila(2) + 3.88, "Identifikazio zk. (txasisarena)", "Nº Identificación (bastidor)"},
-    {122, Fila(2) + 1.3, Fila(2) + 3.88, "Sailkapena", "Clasificación"},
-    {37, Fila(3) + 1.3, Fila(3) + 3.88, "Fabrikatzailea", "Fabricante"},
-    {152, Fila(3) + 1.3, Fila(3) + 3.88, "Gehienezko luzera", "Eslora máxima"},
-    {37, Fila(4) + 1.3, Fila(4) + 3.88, "Identifikazioa (eraikuntza zk.)", "Identificación (Nº construcción)"},
-    {122, Fila(4) + 1.3, Fila(4) + 3.88, "Marka - Tipoa - Eredua", "Marca - Tipo - Modelo"},
-    {37, Fila(5) + 1.3, Fila(5) + 3.88, "Fabrikatzailea", "Fabricante"},
-    {152, Fila(5) + 1.3, Fila(5) + 3.88, "Gehienezko aireratze pisua (kg.tan)", "Peso máximo despegue (en Kg.)"},
-    {37, Fila(6) + 1.3, Fila(6) + 3.88, "Serie zk.", "Nº de serie"},
-    {92, Fila(6) + 1.3, Fila(6) + 3.88, "Fabrikazio urtea", "Año de fabricación"},
-    {122, Fila(6) + 1.3, Fila(6) + 3.88, "Marka - Tipoa - Eredua", "Marca - Tipo - Modelo"},
+    EnFila(1, 37, "Marka - Tipoa - Eredua", "Marca - Tipo - Modelo"),
+    EnFila(2, 37, "Identifikazio zk. (txasisarena)", "Nº Identificación (bastidor)"),
+    EnFila(2, 122, "Sailkapena", "Clasificación"),
+    EnFila(3, 37, "Fabrikatzailea", "Fabricante"),
+    EnFila(3, 152, "Gehienezko luzera", "Eslora máxima"),
+    EnFila(4, 37, "Identifikazioa (eraikuntza zk.)", "Identificación (Nº construcción)"),
+    EnFila(4, 122, "Marka - Tipoa - Eredua", "Marca - Tipo - Modelo"),
+    EnFila(5, 37, "Fabrikatzailea", "Fabricante"),
+    EnFila(5, 152, "Gehienezko aireratze pisua (kg.tan)", "Peso máximo despegue (en Kg.)"),
+    EnFila(6, 37, "Serie zk.", "Nº de serie"),
+    EnFila(6, 92, "Fabrikazio urtea", "Año de fabricación"),
+    EnFila(6, 122, "Marka - Tipoa - Eredua", "Marca - Tipo - Modelo"),
 };
 
 bool NoVacio(const QString& texto) { return !texto.trimmed().isEmpty(); }
@@ -200,14 +202,9 @@ void ImprimirModelo731(const QString& copia) {
 }
 
 void ImprimirApartadoTransporte(double y0, int ancho) {
-    Impresora& p = Printer();
-    p.DrawWidth(ancho);
-    DibujarSombreado(0.1, y0, 190.5, y0 + 15);
-    DibujarRecuadro(0.1, y0, 190.5, y0 + 127);
-    PonerFuente(kTimes, 8, false, true);
-    p.ForeColor(0);
+    SeccionConTitulo(y0, 127, ancho, 8);
     for (const LineaTitulo& l : kTituloTransporte) {
-        p.FontItalic(l.cursiva);
+        Printer().FontItalic(l.cursiva);
         ImprimirCentrado(0.1, y0 + l.dy, 190.5, QString::fromUtf8(l.texto));
     }
     for (const Caja& c : kCajas) {

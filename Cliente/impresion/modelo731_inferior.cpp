@@ -92,12 +92,7 @@ double XCeldaIban(int k) { return k <= 4 ? 82 + 4 * (k - 1) : 99 + kAnchoCelda *
 
 void ImprimirMarcoRecargo(double y0, const QString& banda, int ancho) {
     Impresora& p = Printer();
-    p.DrawWidth(ancho);
-    DibujarSombreado(0.1, y0, 190.5, y0 + 15);
-    DibujarRecuadro(0.1, y0, 190.5, y0 + 53);
-
-    PonerFuente(kTimes, 9, false, true);
-    p.ForeColor(0);
+    SeccionConTitulo(y0, 53, ancho, 9);
     ImprimirCentrado(0.1, y0 + 4, 190.5, QStringLiteral("BALIOKIDETASUN GAINKARGUAREN ERREGIMEN BEREZIA"));
     p.FontItalic(false);
     p.PaintPicture(banda, 0.5, y0 + 17, 9, 34);

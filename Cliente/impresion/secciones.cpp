@@ -21,6 +21,15 @@ void ImprimirRotulos(double y0, std::span<const Rotulo> rotulos) {
     }
 }
 
+void SeccionConTitulo(double y0, double alto, int ancho, double tamano) {
+    Impresora& p = Printer();
+    p.DrawWidth(ancho);
+    DibujarSombreado(0.1, y0, 190.5, y0 + 15);
+    DibujarRecuadro(0.1, y0, 190.5, y0 + alto);
+    PonerFuente(QStringLiteral("times new roman"), tamano, false, true);
+    p.ForeColor(0);
+}
+
 void Reglas(double y0, std::span<const Regla> reglas) {
     for (const Regla& r : reglas) DibujarLinea(r.x1, y0 + r.y1, r.x2, y0 + r.y2);
 }

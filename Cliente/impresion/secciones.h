@@ -19,6 +19,10 @@ struct Rotulo {
 // The pairs in the font in force, from the section's top y0 (ImprimirTexto).
 void ImprimirRotulos(double y0, std::span<const Rotulo> rotulos);
 
+// A section's grey title band (15 mm) and its outline down to y0 + alto, in width `ancho`; then
+// the title's font: Times New Roman of `tamano` points, italic, black.
+void SeccionConTitulo(double y0, double alto, int ancho, double tamano);
+
 // A rule whose y values are offsets from the section's top.
 struct Regla {
     double x1, y1, x2, y2;
