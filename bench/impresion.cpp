@@ -1,5 +1,6 @@
-// The form-732 printout: one copy written as a PDF file, and a draft plus both copies, each beside
-// the same pages drawn on the recorder alone (layout and text measuring without any output).
+// The printouts: one form-732 copy and one form-731 copy written as PDF files, and a form-732 draft
+// plus both copies, each beside the same pages drawn on the recorder alone (layout and text
+// measuring without any output).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,10 +13,12 @@
 #include <string>
 
 #include "GarobelLib/registro.h"
+#include "form731/cDatos731.h"
 #include "form732/cDatos732.h"
 #include "impresion/ImpresoraGrabadora.h"
 #include "impresion/ImpresoraQt.h"
 #include "impresion/cImOf.h"
+#include "impresion/modelo731.h"
 #include "impresion/modelo732.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
@@ -45,6 +48,26 @@ void Llenar() {
     d.BASE16(1234567);
     d.CUOTA16(259259);
     d.TOTAL(259259);
+    // Form 731: a transport declaration with every box but the liquidation, and an account.
+    cDatos731& t = cDatos731::Instancia();
+    t.MODOP("T");
+    t.TMEDIO("B");
+    t.FABRICB("ASTILLEROS KELMORIA");
+    t.ESLORAMAX(12.5f);
+    t.NCONSTRUC("C-77");
+    t.MARCAB("ITSAS");
+    t.MODELOB("V9");
+    t.ADQNIF("B12345678");
+    t.ADQNOM("GARRAIOAK S.A.");
+    t.ADQPAIS("FRANTZIA");
+    t.PREADQ(10000000);
+    t.TIPOADQ(21);
+    t.IVASOP(2100000);
+    t.MAXDEV(2100000);
+    t.IVADEV1(2100000);
+    t.resul(2100000);
+    t.CC("KE2012345678901234567890");
+    cDecResumen::Instancia().MODOP("T");
     cDecResumen::Instancia().Ejercicio(2012);
     cDecResumen::Instancia().FECHA(20121015);
     cImOf::Instancia().PERIODO("OA");
@@ -53,10 +76,11 @@ void Llenar() {
     cDecDatos::Instancia().NOMBRE("KELMORIAKO DENDA S.L.");
 }
 
-void Copias(benchmark::State& estado, std::shared_ptr<Impresora> impresora, std::initializer_list<const char*> copias) {
+void Copias(benchmark::State& estado, std::shared_ptr<Impresora> impresora, std::initializer_list<const char*> copias,
+            void (*imprimir)(const QString&) = ImprimirModelo732) {
     EstablecerImpresora(impresora);
     for (auto _ : estado) {
-        for (const char* copia : copias) ImprimirModelo732(copia);
+        for (const char* copia : copias) imprimir(copia);
         if (auto* g = dynamic_cast<ImpresoraGrabadora*>(impresora.get())) g->llamadas.clear();
     }
     EstablecerImpresora(nullptr);
@@ -70,10 +94,17 @@ void Tres732_Pdf(benchmark::State& e) {
 }
 void Tres732_Grabadora(benchmark::State& e) { Copias(e, std::make_shared<ImpresoraGrabadora>(), {"BO", "AD", "IF"}); }
 
+void Una731_Pdf(benchmark::State& e) {
+    Copias(e, std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta->path()), {"AD"}, ImprimirModelo731);
+}
+void Una731_Grabadora(benchmark::State& e) { Copias(e, std::make_shared<ImpresoraGrabadora>(), {"AD"}, ImprimirModelo731); }
+
 BENCHMARK(Una732_Pdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(Una732_Grabadora)->Unit(benchmark::kMillisecond);
 BENCHMARK(Tres732_Pdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(Tres732_Grabadora)->Unit(benchmark::kMillisecond);
+BENCHMARK(Una731_Pdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(Una731_Grabadora)->Unit(benchmark::kMillisecond);
 
 class Informe : public benchmark::ConsoleReporter {
 public:
@@ -109,6 +140,7 @@ int main(int argc, char** argv) {
     std::printf("\n");
     Razon(informe, "Una732", 100);
     Razon(informe, "Tres732", 300);
+    Razon(informe, "Una731", 100);
     benchmark::Shutdown();
     return 0;
 }

@@ -21,6 +21,7 @@
 #include "impresion/Impresora.h"
 #include "impresion/cImOf.h"
 #include "impresion/imagenes.h"
+#include "impresion/modelo731.h"
 #include "impresion/modelo732.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
@@ -39,10 +40,9 @@ namespace oxalde {
 namespace {
 
 constexpr vb::Long kPrimeraFecha = 20020101;
-// Our own texts: a failed printout, and the form-731 printout that is not there yet.
+// Our own texts: a failed printout.
 constexpr int kErrorImpresion = 9181;
 constexpr int kCopiasHechas = 9182;
-constexpr int kSin731 = 9183;
 
 QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
@@ -52,6 +52,7 @@ QString Hoy() {
 
 // One copy of the declaration's form.
 void ImprimirCopia(const QString& modelo, const QString& copia) {
+    if (modelo == QLatin1String("731")) ImprimirModelo731(copia);
     if (modelo == QLatin1String("732")) ImprimirModelo732(copia);
 }
 
@@ -257,10 +258,6 @@ void FrmImOf::btnAceptar_Click() {
     }
     if (ValidarFechaPresentacion()) return;
     const QString modelo = cImOf::Instancia().Modelo();
-    if (modelo == QLatin1String("731")) {
-        MsgBox(Cadena(kSin731), vbInformation, windowTitle());
-        return;
-    }
     const QStringList copias = Copias();
     int hechas = 0;
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -5,30 +5,13 @@
 #include "impresion/Impresora.h"
 #include "impresion/cabecera.h"
 #include "impresion/primitivas.h"
+#include "impresion/secciones.h"
 
 namespace oxalde {
 namespace {
 
 const QString kTimes = QStringLiteral("times new roman");
 using Lector = QString (*)(const cDatos732&);
-
-// A label pair: the Basque text italic, the Spanish one upright.
-struct Rotulo {
-    double x, yEuskera, yCastellano;
-    const char* euskera;
-    const char* castellano;
-};
-
-template <size_t N>
-void ImprimirRotulos(double y0, const Rotulo (&rotulos)[N]) {
-    Impresora& p = Printer();
-    for (const Rotulo& r : rotulos) {
-        p.FontItalic(true);
-        ImprimirTexto(r.x, y0 + r.yEuskera, QString::fromUtf8(r.euskera));
-        p.FontItalic(false);
-        ImprimirTexto(r.x, y0 + r.yCastellano, QString::fromUtf8(r.castellano));
-    }
-}
 
 const Rotulo kRotulosTransmitente[] = {
     {12, 1.3, 3.88, "IFZ", "N.I.F."},
@@ -38,17 +21,12 @@ const Rotulo kRotulosTransmitente[] = {
     {157, 10.3, 12.88, "Herria", "País"},
 };
 
-struct CampoCentrado {
-    Lector campo;
-    double x, ancho, y;
-};
-
-const CampoCentrado kCamposTransmitente[] = {
-    {[](const cDatos732& d) { return d.TRANIF(); }, 10, 62, 6},
-    {[](const cDatos732& d) { return d.TRAPAIS(); }, 155, 40, 15},
-    {[](const cDatos732& d) { return d.TRANOM(); }, 73, 117.5, 6},
-    {[](const cDatos732& d) { return d.TRADIRECC(); }, 10, 90, 15},
-    {[](const cDatos732& d) { return d.TRAPROVINCIA(); }, 100, 55, 15},
+const ValorCentrado<cDatos732> kCamposTransmitente[] = {
+    {0, [](const cDatos732& d) { return d.TRANIF(); }, 10, 62, 6},
+    {0, [](const cDatos732& d) { return d.TRAPAIS(); }, 155, 40, 15},
+    {0, [](const cDatos732& d) { return d.TRANOM(); }, 73, 117.5, 6},
+    {0, [](const cDatos732& d) { return d.TRADIRECC(); }, 10, 90, 15},
+    {0, [](const cDatos732& d) { return d.TRAPROVINCIA(); }, 100, 55, 15},
 };
 
 // One option of the tax situation or the taxable event: its texts, its tick box and its mark.
@@ -191,11 +169,7 @@ void ImprimirMarcoTransmitente(double y0, const QString& banda, int ancho) {
 
 void ImprimirDatosTransmitente(double y0) {
     PonerFuente(QStringLiteral("arial"), 7, true, false);
-    const cDatos732& datos = cDatos732::Instancia();
-    for (const CampoCentrado& c : kCamposTransmitente) {
-        const QString valor = c.campo(datos);
-        if (!valor.trimmed().isEmpty()) ImprimirCentrado(c.x, y0 + c.y, c.ancho, valor);
-    }
+    ImprimirTextosNoVacios(y0, cDatos732::Instancia(), kCamposTransmitente);
 }
 
 void ImprimirMarcoSituacion(double y0, const QString& banda, int ancho) {

@@ -1,40 +1,22 @@
 // The form-732 page's lower sections: technical data, liquidation, payment and signature.
-#include <algorithm>
-
 #include "form732/cDatos732.h"
 #include "impresion/Impresora.h"
-#include "impresion/cImOf.h"
 #include "impresion/cabecera.h"
 #include "impresion/modelo732.h"
 #include "impresion/primitivas.h"
-#include "registro/cDecResumen.h"
-#include "shell/procedimientos.h"
+#include "impresion/secciones.h"
 #include "shell/tipos_iva.h"
-#include "vb/formato.h"
 
 namespace oxalde {
 namespace {
 
 const QString kTimes = QStringLiteral("times new roman");
 
-struct Regla {
-    double x1, y1, x2, y2;  // y from the section's top
-};
-
 const Regla kReglasTecnicas[] = {
     {10, 0, 10, 54},  {35, 0, 35, 54},    {86, 0, 86, 9},     {147, 0, 147, 9},   {35, 9, 190.5, 9},
     {120, 9, 120, 18}, {10, 18, 190.5, 18}, {120, 18, 120, 27}, {35, 27, 190.5, 27}, {150, 27, 150, 36},
     {10, 36, 190.5, 36}, {150, 45, 150, 54}, {35, 45, 190.5, 45}, {90, 45, 90, 54},  {120, 36, 120, 45},
 };
-
-struct Categoria {
-    double yEuskera, yCastellano;
-    const char* euskera;
-    const char* castellano;
-};
-
-const Categoria kCategorias[] = {
-    {7, 10, "Ibilgailuak", "Vehículos"}, {25, 28, "Itsasuntziak", "Barcos"}, {43, 46, "Aireuntziak", "Aeronaves"}};
 
 struct Etiqueta {
     double fila, x;  // the row's top from the section's top
@@ -59,17 +41,7 @@ const Etiqueta kEtiquetasTecnicas[] = {
     {45, 152, "Gehienezko aireratze pisua (kg.tan)", "Peso máximo despegue (en Kg.)"},
 };
 
-// One technical value: printed for its means of transport when its condition holds.
-struct ValorTecnico {
-    char medio;
-    QString (*valor)(const cDatos732&);
-    double x, ancho, y;
-    bool (*imprimir)(const cDatos732&);  // nullptr: always
-};
-
-QString Entero(double v, const char* patron) { return QString::fromStdString(vb::Format(v, patron)); }
-
-const ValorTecnico kValoresTecnicos[] = {
+const ValorCentrado<cDatos732> kValoresTecnicos[] = {
     {'V', [](const cDatos732& d) { return d.MARCAV() + QStringLiteral(" - "); }, 35, 50, 6, nullptr},
     {'V', [](const cDatos732& d) { return d.TIPOV() + QStringLiteral(" - "); }, 86, 61, 6, nullptr},
     {'V', [](const cDatos732& d) { return d.MODELOV(); }, 147, 45, 6, nullptr},
@@ -114,12 +86,7 @@ const Regla kReglasLiquidacion[] = {
     {108, 0, 108, 42}, {114, 4, 114, 42}, {152, 0, 152, 42}, {40, 4, 152, 4},
 };
 
-struct Importe {
-    double (*valor)(const cDatos732&);
-    double x, y;
-};
-
-const Importe kImportes[] = {
+const ImporteEn<cDatos732> kImportes[] = {
     {[](const cDatos732& d) { return d.BASE16(); }, 90, 4.5},   {[](const cDatos732& d) { return d.BASE7(); }, 90, 8.5},
     {[](const cDatos732& d) { return d.BASE4(); }, 90, 12.5},   {[](const cDatos732& d) { return d.CUOTA16(); }, 150, 4.5},
     {[](const cDatos732& d) { return d.CUOTA7(); }, 150, 8.5},  {[](const cDatos732& d) { return d.CUOTA4(); }, 150, 12.5},
@@ -133,18 +100,10 @@ const Importe kImportes[] = {
 QString ConPunto(int tipo) { return QString::fromStdString(tipos::EtiquetaTipo(tipo, '.')); }
 QString Tasa(int tipo) { return QString::fromStdString(tipos::EtiquetaTipo(tipo)); }
 
-template <size_t N>
-void Reglas(double y0, const Regla (&reglas)[N]) {
-    for (const Regla& r : reglas) DibujarLinea(r.x1, y0 + r.y1, r.x2, y0 + r.y2);
-}
-
 }  // namespace
 
 Tasas732 TasasLiquidacion732() {
-    const cDecResumen& resumen = cDecResumen::Instancia();
-    const long finTrimestre = FechaFinTrimestre(resumen.Ejercicio(), cImOf::Instancia().PERIODO());
-    // The later of the two dates decides: a label changes as soon as either is past a change.
-    const tipos::TiposIva t = tipos::TiposEn(std::max<long>(finTrimestre, resumen.FECHA()));
+    const tipos::TiposIva t = TiposImpresos();
     return {Tasa(t.general), Tasa(t.reducido), ConPunto(t.recargo), ConPunto(t.recargoReducido)};
 }
 
@@ -155,12 +114,7 @@ void ImprimirMarcoTecnico732(double y0, const QString& banda, int ancho) {
     p.PaintPicture(banda, 0.1, y0);
     Reglas(y0, kReglasTecnicas);
     PonerFuente(kTimes, 8, false);
-    for (const Categoria& c : kCategorias) {
-        p.FontItalic(true);
-        ImprimirCentrado(10, y0 + c.yEuskera, 25, QString::fromUtf8(c.euskera));
-        p.FontItalic(false);
-        ImprimirCentrado(10, y0 + c.yCastellano, 25, QString::fromUtf8(c.castellano));
-    }
+    ImprimirGruposTransporte(y0);
     p.FontSize(7);
     for (const Etiqueta& e : kEtiquetasTecnicas) {
         p.FontItalic(true);
@@ -173,11 +127,7 @@ void ImprimirMarcoTecnico732(double y0, const QString& banda, int ancho) {
 void ImprimirDatosTecnicos732(double y0) {
     PonerFuente(QStringLiteral("arial"), 7, true, false);
     const cDatos732& datos = cDatos732::Instancia();
-    const QString medio = datos.TMEDIO();
-    for (const ValorTecnico& v : kValoresTecnicos) {
-        if (medio != QChar(QLatin1Char(v.medio)) || (v.imprimir && !v.imprimir(datos))) continue;
-        ImprimirCentrado(v.x, y0 + v.y, v.ancho, v.valor(datos));
-    }
+    ImprimirValoresMedio(y0, datos, datos.TMEDIO(), kValoresTecnicos);
 }
 
 void ImprimirMarcoLiquidacion732(double y0, const QString& banda, int ancho) {
@@ -222,13 +172,7 @@ void ImprimirMarcoLiquidacion732(double y0, const QString& banda, int ancho) {
 void ImprimirDatosLiquidacion732(double y0) {
     Impresora& p = Printer();
     p.FontBold(true);
-    const cDatos732& datos = cDatos732::Instancia();
-    for (const Importe& i : kImportes) {
-        const double centimos = i.valor(datos);
-        // A zero amount is left blank by its value, never by reading the formatted text back.
-        if (centimos != 0)
-            ImprimirDerecha(i.x, y0 + i.y, QString::fromStdString(vb::Format(centimos / 100, "###,###,###,##0.00")));
-    }
+    ImprimirImportes(y0, cDatos732::Instancia(), kImportes);
     p.FontBold(false);
 }
 

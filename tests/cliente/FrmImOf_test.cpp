@@ -197,13 +197,22 @@ TEST_F(Dialogo, SinImpresorasNiSeMiraLaFecha) {
     EXPECT_EQ(d.result(), 0);
 }
 
-TEST_F(Dialogo, ElModelo731AvisaSinImprimirNada) {
+TEST_F(Dialogo, ElModelo731SeImprimeCopiaACopiaSinTocarElOtroRegistro) {
+    Sql("INSERT INTO T02_COMUNDECLA (T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, "
+        "T02_TIPOLOGIA) VALUES (7, '731', 'P', 20120930, 2012, '3T', 1)");
+    csde = Valor("SELECT max(T02_CSDE) FROM T02_COMUNDECLA").CLng();
+    Sql("INSERT INTO T03_731DECLA (T03_CSDE, T03_BASE16, T03_RESUL, T03_CC) VALUES (" + std::to_string(csde) +
+        ", 100000, 5200, 'KE2012345678901234567890')");
     Preparar("731");
+    cDatos732::Instancia().CSDE(999);
     FrmImOf d;
     d.btnAceptar_Click();
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].texto, LoadResString(9183));
-    EXPECT_TRUE(impresora->llamadas.empty());
+    EXPECT_EQ(Sellos(), (QStringList{"Administracion", "Informatica"}));
+    EXPECT_TRUE(impresora->Textos().contains("1.000,00"));
+    EXPECT_TRUE(impresora->Textos().contains("KELMORIAKO DENDA"));
+    EXPECT_EQ(cDatos732::Instancia().CSDE(), 999);
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
 // The outside component fails from its n-th creation on: the letterhead of that copy fails.

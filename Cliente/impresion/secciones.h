@@ -1,0 +1,92 @@
+#pragma once
+// Pieces the sections of both printed forms are made of: bilingual label pairs, rules given as
+// offsets from a section's top, the group names of the means of transport, amounts and whole
+// numbers in their printed patterns, and the rates that stand beside the bases.
+#include <QString>
+#include <span>
+
+#include "impresion/primitivas.h"
+#include "shell/tipos_iva.h"
+
+namespace oxalde {
+
+// A label pair: the Basque text italic, the Spanish one upright, each at its own y offset.
+struct Rotulo {
+    double x, yEuskera, yCastellano;
+    const char* euskera;
+    const char* castellano;
+};
+// The pairs in the font in force, from the section's top y0 (ImprimirTexto).
+void ImprimirRotulos(double y0, std::span<const Rotulo> rotulos);
+
+// A section's grey title band (15 mm) and its outline down to y0 + alto, in width `ancho`; then
+// the title's font: Times New Roman of `tamano` points, italic, black.
+void SeccionConTitulo(double y0, double alto, int ancho, double tamano);
+
+// A rule whose y values are offsets from the section's top.
+struct Regla {
+    double x1, y1, x2, y2;
+};
+void Reglas(double y0, std::span<const Regla> reglas);
+
+// "Ibilgailuak / Vehículos", "Itsasuntziak / Barcos" and "Aireuntziak / Aeronaves" centred in
+// the group column x 10 to 35 of a means-of-transport box, in the font in force.
+void ImprimirGruposTransporte(double y0);
+
+// An amount in whole cents as printed: divided by 100, "###,###,###,##0.00".
+QString ImporteImpreso(double centimos);
+// A number with a display pattern ("####" writes 0 as nothing).
+QString Entero(double valor, const char* patron);
+
+// A text of a record centred in its band x .. x + ancho, at y from the section's top. In a table
+// of means-of-transport values, `medio` is the means it belongs to and `imprimir` its condition
+// (nullptr: always).
+template <class Registro>
+struct ValorCentrado {
+    char medio;
+    QString (*valor)(const Registro&);
+    double x, ancho, y;
+    bool (*imprimir)(const Registro&) = nullptr;
+};
+
+// The values of the means of transport `medio` whose condition holds; any other means prints none.
+template <class Registro, size_t N>
+void ImprimirValoresMedio(double y0, const Registro& datos, const QString& medio,
+                          const ValorCentrado<Registro> (&valores)[N]) {
+    for (const ValorCentrado<Registro>& v : valores) {
+        if (medio != QChar(QLatin1Char(v.medio)) || (v.imprimir && !v.imprimir(datos))) continue;
+        ImprimirCentrado(v.x, y0 + v.y, v.ancho, v.valor(datos));
+    }
+}
+
+// The texts that hold more than blanks, each printed as stored (leading blanks kept).
+template <class Registro, size_t N>
+void ImprimirTextosNoVacios(double y0, const Registro& datos, const ValorCentrado<Registro> (&valores)[N]) {
+    for (const ValorCentrado<Registro>& v : valores) {
+        const QString texto = v.valor(datos);
+        if (!texto.trimmed().isEmpty()) ImprimirCentrado(v.x, y0 + v.y, v.ancho, texto);
+    }
+}
+
+// An amount of a record in whole cents, printed ending at x, at y from the section's top.
+template <class Registro>
+struct ImporteEn {
+    double (*valor)(const Registro&);
+    double x, y;
+};
+
+// The amounts that are not 0; a zero amount is left blank by its value, never by reading the
+// formatted text back.
+template <class Registro, size_t N>
+void ImprimirImportes(double y0, const Registro& datos, const ImporteEn<Registro> (&importes)[N]) {
+    for (const ImporteEn<Registro>& i : importes) {
+        const double centimos = i.valor(datos);
+        if (centimos != 0) ImprimirDerecha(i.x, y0 + i.y, ImporteImpreso(centimos));
+    }
+}
+
+// The rates of the printed liquidation: those in force on the later of the quarter's last day and
+// the declaration's date, so a label changes as soon as either is past a change.
+tipos::TiposIva TiposImpresos();
+
+}  // namespace oxalde
