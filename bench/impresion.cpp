@@ -36,7 +36,7 @@ void Llenar() {
     d.TRANOM("ARGITALPENAK S.L.");
     d.TRADIRECC("KALE NAGUSIA 1");
     d.TRAPROVINCIA("KELMORIA");
-    d.TRAPAIS("FRANTZIA");
+    d.TRAPAIS("ORVANDIA");
     d.SITTIB1("X");
     d.HECHO2("X");
     d.TMEDIO("V");
@@ -59,7 +59,7 @@ void Llenar() {
     t.MODELOB("V9");
     t.ADQNIF("B12345678");
     t.ADQNOM("GARRAIOAK S.A.");
-    t.ADQPAIS("FRANTZIA");
+    t.ADQPAIS("ORVANDIA");
     t.PREADQ(10000000);
     t.TIPOADQ(21);
     t.IVASOP(2100000);

@@ -49,7 +49,7 @@ protected:
         csde = Valor("SELECT max(T02_CSDE) FROM T02_COMUNDECLA").CLng();
         Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_TRANIF, T04_TRAPAIS, T04_SITTIB1, T04_HECHO1, T04_BASE16, "
             "T04_CUOTA16, T04_BAEQ4, T04_TOTAL) VALUES (" +
-            std::to_string(csde) + ", 'B1234567', 'FRANTZIA', 'X', 'X', 123456, 25926, 0, 25926)");
+            std::to_string(csde) + ", 'B1234567', 'ORVANDIA', 'X', 'X', 123456, 25926, 0, 25926)");
         Preparar("732");
     }
 

@@ -66,7 +66,7 @@ protected:
                            "T03_ADQNIF, T03_ADQNOM, T03_ADQPAIS, T03_TMEDIO, T03_MARCAV, T03_TIPOV, T03_MODELOV, "
                            "T03_NBASTIDOR, T03_CLASIF, T03_PREADQ, T03_TIPOADQ, T03_IVASOP, T03_PREVEN, T03_TIPOVEN, "
                            "T03_MAXDEV, T03_IVADEV1, T03_RESUL",
-                           "'B12345678', 'GARRAIOAK S.A.', 'FRANTZIA', 'V', 'MARKA', 'AUTOBUSA', 'M1', 'VF1234567890', "
+                           "'B12345678', 'GARRAIOAK S.A.', 'ORVANDIA', 'V', 'MARKA', 'AUTOBUSA', 'M1', 'VF1234567890', "
                            "1234, 10000000, 18, 1800000, 12000000, 18, 1800000, 1800000, 1800000");
     }
 
@@ -185,7 +185,7 @@ TEST_F(Pdf731, TransporteConAdquirenteMedioYPreciosYLaLiquidacionVacia) {
         EXPECT_NEAR(Buscar(palabras, "OA", 20, 28).x1, 125, kTol);
         EXPECT_NEAR(Centro(Buscar(palabras, "B12345678")), 41, kTol);
         EXPECT_NEAR(Buscar(palabras, "B12345678").y1, 78, kTol);
-        EXPECT_NEAR(Centro(Buscar(palabras, "FRANTZIA")), 41, kTol);
+        EXPECT_NEAR(Centro(Buscar(palabras, "ORVANDIA")), 41, kTol);
         EXPECT_NEAR(Buscar(palabras, "GARRAIOAK").y1, 82.5, kTol);
         EXPECT_NEAR(Buscar(palabras, "AUTOBUSA", 95, 98).y1, 96, kTol);
         EXPECT_NEAR(Centro(Buscar(palabras, "VF1234567890")), 77.5, kTol);

@@ -47,7 +47,7 @@ protected:
         datos.TIPOB("VELERO");
         datos.MODELOB("V9");
         datos.ADQNIF("B12345678");
-        datos.ADQPAIS("FRANTZIA");
+        datos.ADQPAIS("ORVANDIA");
         datos.ADQNOM("GARRAIOAK S.A.");
         datos.PREADQ(10000000);
         datos.TIPOADQ(18);

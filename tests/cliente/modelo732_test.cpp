@@ -92,16 +92,16 @@ TEST_F(Modelo732, TransmitenteSoloConValorYCentradoEntero) {
     datos.TRANOM("   ");
     datos.TRADIRECC("");
     datos.TRAPROVINCIA("KELMORIA");
-    datos.TRAPAIS("FRANCIA");
+    datos.TRAPAIS("ORVANDIA");
     ImprimirModelo732("BO");
     const QStringList textos = impresora->Textos();
     EXPECT_FALSE(textos.contains("   "));
     const Llamada nif = Texto("  B1234567");
     EXPECT_NEAR((nif.x1 + nif.x2) / 2, 10 + 31, 1e-9);
     EXPECT_EQ(nif.y1, 63);
-    EXPECT_NEAR((Texto("FRANCIA").x1 + Texto("FRANCIA").x2) / 2, 175, 1e-9);
+    EXPECT_NEAR((Texto("ORVANDIA").x1 + Texto("ORVANDIA").x2) / 2, 175, 1e-9);
     EXPECT_NEAR((Texto("KELMORIA").x1 + Texto("KELMORIA").x2) / 2, 127.5, 1e-9);
-    EXPECT_TRUE(Texto("FRANCIA").negrita);
+    EXPECT_TRUE(Texto("ORVANDIA").negrita);
 }
 
 TEST_F(Modelo732, MarcasDeSituacionYHechoSinCombinar) {
