@@ -12,7 +12,7 @@
 #include "shell/CEntrada.h"
 #include "shell/MDI7312.h"
 #include "shell/cadenas.h"
-#include "shell/controles.h"
+#include "controles/controles.h"
 #include "shell/general.h"
 
 namespace oxalde {

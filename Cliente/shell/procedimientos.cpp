@@ -5,7 +5,8 @@
 #include <cmath>
 
 #include "shell/biblioteca.h"
-#include "shell/cUtilidadesGrid.h"
+#include "controles/ComboLista.h"
+#include "controles/FlexGrid.h"
 #include "shell/general.h"
 
 namespace oxalde {
@@ -52,10 +53,10 @@ void PonerTexto(QComboBox* combo, const QString& texto) {
 }
 
 // The first data row holding the value, or 0; a value of 0 is never found.
-int PrimeraFila(const QTableWidget& grid, int columna, vb::Long valor) {
-    int n = cUtilidadesGrid::Rows(grid) - 1;
+int PrimeraFila(const FlexGrid& grid, int columna, vb::Long valor) {
+    int n = grid.Rows() - 1;
     for (int i = 1; i <= n; ++i) {
-        double celda = vb::Val(cUtilidadesGrid::TextMatrix(grid, i, columna).toStdString());
+        double celda = vb::Val(grid.TextMatrix(i, columna).toStdString());
         if (celda == valor && valor != 0) return i;
     }
     return 0;
@@ -151,7 +152,12 @@ double Redondear(double valor) {
     return valor - entero >= 0.5 ? entero + 1 : entero;
 }
 
-void DesplegarCombo(QComboBox* combo) { combo->showPopup(); }
+void DesplegarCombo(QComboBox* combo) {
+    if (auto* lista = qobject_cast<ComboLista*>(combo))
+        lista->Desplegar();
+    else
+        combo->showPopup();
+}
 
 void BuscarEnCombo(const QString& texto, QComboBox* combo) {
     if (combo->count() < 1) {
@@ -168,6 +174,7 @@ void BuscarEnCombo(const QString& texto, QComboBox* combo) {
         const QString item = combo->itemText(i);
         if (item.startsWith(mayusculas) || item.startsWith(texto)) {
             combo->setCurrentIndex(i);
+            if (combo->isEditable()) combo->setEditText(item);
             return;
         }
     }
@@ -209,14 +216,14 @@ QString BuscarClaveLista(QListWidget* lista, const QString& clave) {
     return QString();
 }
 
-int BuscarFilaGrid(QTableWidget* grid, int columna, vb::Long valor) {
+int BuscarFilaGrid(FlexGrid* grid, int columna, vb::Long valor) {
     int fila = PrimeraFila(*grid, columna, valor);
     return fila > 0 ? fila : 1;
 }
 
-int BuscarFilaGridFinal(QTableWidget* grid, int columna, vb::Long valor) {
+int BuscarFilaGridFinal(FlexGrid* grid, int columna, vb::Long valor) {
     int fila = PrimeraFila(*grid, columna, valor);
-    return fila > 0 ? fila : cUtilidadesGrid::Rows(*grid) - 1;
+    return fila > 0 ? fila : grid->Rows() - 1;
 }
 
 QString ObtenerRuta(const QString& ruta) { return ruta.left(ruta.lastIndexOf(u'/') + 1); }

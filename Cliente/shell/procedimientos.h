@@ -8,10 +8,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QString>
-#include <QTableWidget>
 #include <optional>
 
 #include "vb/variant.h"
+
+namespace oxalde {
+class FlexGrid;
+}
 
 namespace oxalde {
 
@@ -46,10 +49,10 @@ double RedondearDecimales(double valor, vb::Integer decimales);
 // A non-negative value to a whole number, halves up.
 double Redondear(double valor);
 
-// Opens the combo's drop-down list.
+// Opens the combo's drop-down list (an editable list box keeps the keys in its edit field).
 void DesplegarCombo(QComboBox* combo);
-// Selects the first item that starts with the text (as typed or in capitals), else clears
-// the combo's text; on a combo without items the text is kept as its text.
+// Selects the first item that starts with the text (as typed or in capitals) and shows its
+// text, else clears the combo's text; on a combo without items the text is kept as its text.
 void BuscarEnCombo(const QString& texto, QComboBox* combo);
 // Fills a combo from a table (entry, 0 text | 1 item data) in lower case. An empty table
 // locks and greys the combo; a table with entries unlocks it again.
@@ -64,8 +67,8 @@ QString BuscarClaveLista(QListWidget* lista, const QString& clave);
 
 // The first data row whose cell in that column holds the value; 1 when none does or the value
 // is 0. BuscarFilaGridFinal gives the last row instead when none does.
-int BuscarFilaGrid(QTableWidget* grid, int columna, vb::Long valor);
-int BuscarFilaGridFinal(QTableWidget* grid, int columna, vb::Long valor);
+int BuscarFilaGrid(FlexGrid* grid, int columna, vb::Long valor);
+int BuscarFilaGridFinal(FlexGrid* grid, int columna, vb::Long valor);
 
 // The path up to and including its last "/", and the text after it.
 QString ObtenerRuta(const QString& ruta);

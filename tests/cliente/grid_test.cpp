@@ -1,25 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QTableWidget>
 
+#include "controles/FlexGrid.h"
 #include "shell/cUtilidadesGrid.h"
 #include "shell/procedimientos.h"
 
 using oxalde::cUtilidadesGrid;
+using oxalde::FlexGrid;
 
 namespace {
 
-// A list grid: one row per key, in three columns.
-void Llenar(QTableWidget& g, const QStringList& claves) {
-    g.clear();
-    g.setColumnCount(3);
-    g.setRowCount(claves.size());
-    for (int i = 0; i < claves.size(); ++i) g.setItem(i, 0, new QTableWidgetItem(claves[i]));
+// A list grid: one row per key, in three columns, under the header row.
+void Llenar(FlexGrid& g, const QStringList& claves) {
+    g.Cols(3);
+    g.Rows(1);
+    g.Rows(int(claves.size()) + 1);
+    for (int i = 0; i < claves.size(); ++i) g.TextMatrix(i + 1, 0, claves[i]);
 }
 
 TEST(BuscarFilaGrid, FilaDelValorONada) {
-    QTableWidget g;
+    FlexGrid g;
     Llenar(g, {"7", "12abc", "", "0", "12"});
     EXPECT_EQ(oxalde::BuscarFilaGrid(&g, 0, 12), 2);  // the cell's leading number counts
     EXPECT_EQ(oxalde::BuscarFilaGrid(&g, 0, 99), 1);
@@ -30,29 +31,31 @@ TEST(BuscarFilaGrid, FilaDelValorONada) {
 }
 
 TEST(UtilidadesGrid, SeleccionPintaLaFilaYDevuelveLaAnterior) {
-    QTableWidget g;
+    FlexGrid g;
     cUtilidadesGrid u;
     const QColor fondo{0xFF, 0xC0, 0x80}, texto{Qt::white};
     auto pintada = [&](int fila) {
-        for (int c = 0; c < g.columnCount(); ++c)
-            if (g.item(fila - 1, c)->background() != QBrush(fondo) || g.item(fila - 1, c)->foreground() != QBrush(texto))
-                return false;
+        for (int c = 0; c < g.Cols(); ++c)
+            if (g.CellBackColor(fila, c) != fondo || g.CellForeColor(fila, c) != texto) return false;
         return true;
     };
     auto normal = [&](int fila) {
-        for (int c = 0; c < g.columnCount(); ++c)
-            if (g.item(fila - 1, c) && g.item(fila - 1, c)->data(Qt::BackgroundRole).isValid()) return false;
+        for (int c = 0; c < g.Cols(); ++c)
+            if (g.CellBackColor(fila, c).isValid()) return false;
         return true;
     };
     Llenar(g, {"1", "2", "3", "4", "5"});
     u.Flex(&g);
-    g.setCurrentCell(0, 2);
+    // A freshly filled grid has row 1 current: selecting "the current row" paints it.
+    u.SeleccionarGrid(fondo, texto, 0);
+    EXPECT_TRUE(pintada(1));
+    g.Col(2);
     u.SeleccionarGrid(fondo, texto, 3);
     u.SeleccionarGrid(fondo, texto, 5);
-    EXPECT_TRUE(normal(3) && pintada(5));
-    EXPECT_EQ(cUtilidadesGrid::Row(g), 5);
-    EXPECT_EQ(cUtilidadesGrid::Col(g), 2);
-    g.setCurrentCell(1, 2);
+    EXPECT_TRUE(normal(1) && normal(3) && pintada(5));
+    EXPECT_EQ(g.Row(), 5);
+    EXPECT_EQ(g.Col(), 2);
+    g.Row(2);
     u.SeleccionarGrid(fondo, texto, 0);  // 0: the current row
     EXPECT_TRUE(normal(5) && pintada(2));
 
@@ -65,16 +68,17 @@ TEST(UtilidadesGrid, SeleccionPintaLaFilaYDevuelveLaAnterior) {
 
 TEST(UtilidadesGrid, CajaDeBusquedaSobreLaCelda) {
     QWidget ventana;
-    QTableWidget g(&ventana);
+    FlexGrid g(&ventana);
     g.setGeometry(10, 20, 300, 200);
     QLineEdit caja(&ventana);
     Llenar(g, {"1", "2"});
-    g.setItem(1, 1, new QTableWidgetItem("RIVAS"));
+    g.TextMatrix(2, 1, "RIVAS");
     ventana.show();
     cUtilidadesGrid u;
     u.Flex(&g);
     u.txtBusqueda(&caja);
-    g.setCurrentCell(1, 1);
+    g.Row(2);
+    g.Col(1);
     u.PosicionarTxtBusqueda();
     const QRect celda = g.visualRect(g.model()->index(1, 1));
     EXPECT_EQ(caja.text(), "RIVAS");

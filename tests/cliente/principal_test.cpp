@@ -12,7 +12,7 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
 #include "shell/FrmIdioma.h"
-#include "shell/controles.h"
+#include "controles/controles.h"
 #include "shell/frmPreferencias.h"
 #include "shell/ayuda.h"
 #include "shell/frmAbout.h"

@@ -1,4 +1,4 @@
-#include "shell/controles.h"
+#include "controles/controles.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>

@@ -1,0 +1,23 @@
+#pragma once
+// Our masked date box. What the program reads is the text as shown, blanks of the mask
+// included ("__/__/____" when empty, "15/03/____" half typed): QLineEdit::text() would drop
+// them, so the box reads only through Text().
+#include <QLineEdit>
+
+namespace oxalde {
+
+class CajaFecha : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit CajaFecha(QWidget* parent = nullptr) : QLineEdit(parent) {}
+
+    // The text with the mask's blanks as "_".
+    QString Text() const { return displayText(); }
+    // Blanks may be written as "_".
+    void Text(const QString& texto) { setText(texto); }
+
+    // Read through Text(): the bare text has lost the blanks.
+    QString text() const = delete;
+};
+
+}  // namespace oxalde

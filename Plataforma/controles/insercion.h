@@ -1,0 +1,30 @@
+#pragma once
+// A validator that sees each change of a box as the text inserted between what stayed before
+// and after it, and may replace that text: the one road by which typing, pasting, dropping and
+// writing from code all pass, so a key filter cannot be bypassed.
+#include <QValidator>
+#include <functional>
+
+class QLineEdit;
+
+namespace oxalde {
+
+class ValidadorInsercion : public QValidator {
+public:
+    // (text before, inserted text, text after) -> the text to insert instead.
+    using Regla = std::function<QString(const QString& antes, const QString& insertado, const QString& despues)>;
+
+    // Installs itself on the box.
+    ValidadorInsercion(QLineEdit* caja, Regla regla);
+
+    State validate(QString& texto, int& posicion) const override;
+
+private:
+    Regla regla_;
+    QString anterior_;
+};
+
+// Each character through the filter; those it turns into 0 are dropped.
+QString FiltrarTexto(const QString& texto, const std::function<char32_t(char32_t)>& filtro);
+
+}  // namespace oxalde

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "controles/CajaFecha.h"
+#include "controles/ComboLista.h"
+#include "controles/entrada.h"
+
+using oxalde::EntradaVentana;
+
+namespace {
+
+// A window of three boxes, the first with its lost-focus handler counted.
+struct Ventana : QWidget {
+    QLineEdit* a = new QLineEdit(this);
+    QLineEdit* b = new QLineEdit(this);
+    QLineEdit* c = new QLineEdit(this);
+    EntradaVentana* entrada = new EntradaVentana(this);
+    int perdidas = 0;
+    Ventana() {
+        auto* capas = new QVBoxLayout(this);
+        for (auto* caja : {a, b, c}) capas->addWidget(caja);
+        entrada->AlPerderFoco(a, [this] { ++perdidas; });
+        entrada->SeleccionarAlEntrar(b);
+        show();
+        activateWindow();
+    }
+};
+
+TEST(EntradaVentana, EnterPasaAlSiguienteYLlegaAlControl) {
+    Ventana v;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.a->setFocus();
+    v.b->setText("ABC");
+    QSignalSpy enter(v.a, &QLineEdit::returnPressed);
+    QTest::keyClick(v.a, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(enter.count(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), v.b);
+    EXPECT_EQ(v.perdidas, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.b->selectedText(), "ABC");  // selected on entering
+    v.entrada->EnterComoTab(false);
+    QTest::keyClick(v.b, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), v.b);
+}
+
+TEST(EntradaVentana, PerderFocoSoloDentroDeLaVentana) {
+    Ventana v;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.a->setFocus();
+    QWidget otra;  // another window taking the activation, as a message box would
+    otra.show();
+    otra.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&otra));
+    EXPECT_EQ(v.perdidas, 0);
+    v.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.entrada->Descargando();
+    v.c->setFocus();
+    EXPECT_EQ(v.perdidas, 0);
+}
+
+TEST(FiltrarTeclas, TecleadoPegadoOEscrito) {
+    QLineEdit caja;
+    oxalde::FiltrarTeclas(&caja, [](char32_t c) -> char32_t {
+        if (c == U'\'') return 0;
+        return QChar::toUpper(c);
+    });
+    QTest::keyClicks(&caja, "ab'c");
+    EXPECT_EQ(caja.text(), "ABC");
+    QApplication::clipboard()->setText("x'y");
+    caja.paste();
+    EXPECT_EQ(caja.text(), "ABCXY");
+    caja.setCursorPosition(1);
+    caja.insert("'q");
+    EXPECT_EQ(caja.text(), "AQBCXY");
+}
+
+TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
+    oxalde::CajaFecha f;
+    f.setInputMask("99/99/9999;_");
+    EXPECT_EQ(f.Text(), "__/__/____");
+    f.Text("15/03/2012");
+    EXPECT_EQ(f.Text(), "15/03/2012");
+    f.Text("__/__/____");
+    EXPECT_EQ(f.Text(), "__/__/____");
+    f.setCursorPosition(0);
+    QTest::keyClicks(&f, "1503");
+    EXPECT_EQ(f.Text(), "15/03/____");
+}
+
+TEST(ComboLista, IndiceTextoYClick) {
+    oxalde::ComboLista c;
+    c.addItems({"731", "732"});
+    QSignalSpy clics(&c, &oxalde::ComboLista::Click);
+    c.ListIndex(-1);
+    c.ListIndex(1);
+    EXPECT_EQ(c.Text(), "732");
+    EXPECT_EQ(clics.count(), 2);
+    c.ItemData(0, 4);
+    EXPECT_EQ(c.ItemData(0).toInt(), 4);
+    c.Locked(true);
+    c.TabStop(false);
+    EXPECT_TRUE(c.Locked());
+    EXPECT_FALSE(c.TabStop());
+}
+
+TEST(ComboLista, DesplegarNoQuitaLasTeclas) {
+    QWidget v;
+    auto* c = new oxalde::ComboLista(&v);
+    c->addItems({"1ºtrimestre", "2ºtrimestre", "[raro"});
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    c->setFocus();
+    c->setEditText("");
+    c->Desplegar();
+    QTest::keyClicks(c->lineEdit(), "2");
+    EXPECT_EQ(c->Text(), "2");
+    EXPECT_TRUE(c->completer()->popup()->isVisible());
+    EXPECT_EQ(c->completer()->completionCount(), 1);
+    c->setEditText("[");
+    c->Desplegar();  // literal: "[" is an ordinary character
+    EXPECT_EQ(c->completer()->completionCount(), 1);
+}
+
+}  // namespace
