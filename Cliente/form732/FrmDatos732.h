@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "controles/TiraPestanas.h"
 #include "shell/VentanaHija.h"
 #include "vb/variant.h"
 
@@ -16,13 +17,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTabBar;
 
 namespace oxalde {
 
 class CajaFecha;
 class EntradaVentana;
 class Pindaro;
+class TiraPestanas;
 struct CajaNumero732;
 struct CajaTexto732;
 
@@ -52,7 +53,7 @@ public:
 
     // A control by its name; an element of a control array by its name and index.
     QWidget* Control(const QString& nombre, int elemento = -1) const;
-    QTabBar* TabTra() const { return tabTra_; }
+    TiraPestanas* TabTra() const { return tabTra_; }
 
 protected:
     void Form_Load() override;
@@ -78,6 +79,7 @@ private:
     void InicializarFormulario();
     void PrepararPantalla();
     void PonerCaptions();
+    void AnchoPestanas(int ancho);
     void MostrarCabecera();
     void MostrarMedioTransporte();
     void FormatearImportes();
@@ -119,7 +121,7 @@ private:
     bool corregido_ = false;  // the load steps have run to their end
 
     EntradaVentana* entrada_ = nullptr;
-    QTabBar* tabTra_ = nullptr;
+    TiraPestanas* tabTra_ = nullptr;
     QFrame *FraDeclaT_ = nullptr, *FraDeclaP_ = nullptr, *FraDatosT_ = nullptr, *FraDatosP_ = nullptr;
     QFrame *FraAdq_ = nullptr, *FraSitTib_ = nullptr, *FraHecho_ = nullptr, *FraTec_ = nullptr, *FraLiq_ = nullptr;
     QFrame *FraTMedio_ = nullptr, *FraVeh_ = nullptr, *FraBar_ = nullptr, *FraAer_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "controles/CajaFecha.h"
 #include "controles/Pindaro.h"
+#include "controles/TiraPestanas.h"
 #include "controles/controles.h"
 #include "form732/FrmDatos732.h"
 #include "form732/cDatos732.h"
@@ -121,7 +122,7 @@ void FrmDatos732::CrearControles() {
         Negrita(titulo);
     }
 
-    tabTra_ = new QTabBar(FraDatosT_);
+    tabTra_ = new TiraPestanas(FraDatosT_);
     tabTra_->setObjectName(QStringLiteral("TabTra"));
     tabTra_->setExpanding(false);
     tabTra_->setDrawBase(false);
@@ -196,14 +197,14 @@ void FrmDatos732::CrearTransmitente() {
         int ancho;
     };
     const Fila filas[] = {{"Label32", "N.I.F.:", "txttranif", 1800},
-                          {"lblRazonSocial", "Nombre o Razón social:", "txttranom", 4300},
-                          {"lblDomicilio", "Domicilio Fiscal:", "txttraDomicilio", 4300},
+                          {"lblRazonSocial", "Nombre o Razón social:", "txttranom", 3800},
+                          {"lblDomicilio", "Domicilio Fiscal:", "txttraDomicilio", 3800},
                           {"lblProv", "Provincia:", "txtTraProvincia", 2400},
                           {"lblPais", "Pais:", "txttrapais", 2400}};
     int y = 600;
     for (const Fila& f : filas) {
-        NuevaEtiqueta(FraAdq_, f.etiqueta, QString::fromUtf8(f.texto), 180, y + 30, 1950);
-        NuevaCaja(FraAdq_, f.caja, 2160, y, f.ancho);
+        NuevaEtiqueta(FraAdq_, f.etiqueta, QString::fromUtf8(f.texto), 180, y + 30, 2400);
+        NuevaCaja(FraAdq_, f.caja, 2640, y, f.ancho);
         y += 450;
     }
 }
@@ -263,30 +264,30 @@ void FrmDatos732::CrearTecnicos() {
     auto crear = [this](QFrame* marco, std::initializer_list<Celda> celdas) {
         for (const Celda& c : celdas) {
             const int x = 60 + c.columna * 2820, y = 90 + c.fila * 450;
-            NuevaEtiqueta(marco, c.etiqueta, QString::fromUtf8(c.texto), x, y + 30, 1260);
+            NuevaEtiqueta(marco, c.etiqueta, QString::fromUtf8(c.texto), x, y + 30, 1440);
             if (c.numerica)
-                NuevaNumerica(marco, c.caja, x + 1290, y, c.ancho);
+                NuevaNumerica(marco, c.caja, x + 1470, y, c.ancho);
             else
-                NuevaCaja(marco, c.caja, x + 1290, y, c.ancho);
+                NuevaCaja(marco, c.caja, x + 1470, y, c.ancho);
         }
     };
     const QRect m = kMarcoMedio;
     FraVeh_ = NuevoMarco(FraTec_, "FraVeh", m.x(), m.y(), m.width(), m.height(), true);
-    crear(FraVeh_, {{"Label34", "Marca:", "txtmarcav", false, 0, 0, 1400},
-                    {"Label37", "Tipo:", "txttipov", false, 1, 0, 1400},
-                    {"Label36", "Modelo:", "txtmodelov", false, 0, 1, 1400},
-                    {"Label38", "Nºbastidor:", "txtnbastidor", false, 1, 1, 1400},
+    crear(FraVeh_, {{"Label34", "Marca:", "txtmarcav", false, 0, 0, 1200},
+                    {"Label37", "Tipo:", "txttipov", false, 1, 0, 1200},
+                    {"Label36", "Modelo:", "txtmodelov", false, 0, 1, 1200},
+                    {"Label38", "Nºbastidor:", "txtnbastidor", false, 1, 1, 1200},
                     {"Label39", "Clasificación:", "txtclasif", true, 0, 2, 700}});
     FraAer_ = NuevoMarco(FraTec_, "FraAer", m.x(), m.y(), m.width(), m.height(), true);
-    crear(FraAer_, {{"Label50", "Fabricante:", "txtfabrica", false, 0, 0, 1400},
-                    {"Label46", "Nº Serie:", "txtnserie", false, 1, 0, 1400},
+    crear(FraAer_, {{"Label50", "Fabricante:", "txtfabrica", false, 0, 0, 1200},
+                    {"Label46", "Nº Serie:", "txtnserie", false, 1, 0, 1200},
                     {"Label52", "Año fabric.:", "txtanofab", true, 0, 1, 700},
                     {"Label51", "Peso máx.:", "txtpesomax", true, 1, 1, 1000},
-                    {"Label48", "Modelo:", "txtmodeloa", false, 0, 2, 1400}});
+                    {"Label48", "Modelo:", "txtmodeloa", false, 0, 2, 1200}});
     FraBar_ = NuevoMarco(FraTec_, "FraBar", m.x(), m.y(), m.width(), m.height(), true);
-    crear(FraBar_, {{"Label41", "Fabricante:", "txtfabricb", false, 0, 0, 1400},
-                    {"Label43", "Tipo - Modelo:", "txtmodelob", false, 1, 0, 1400},
-                    {"Label45", "Identificación:", "txtnconstruc", false, 0, 1, 1400},
+    crear(FraBar_, {{"Label41", "Fabricante:", "txtfabricb", false, 0, 0, 1200},
+                    {"Label43", "Tipo - Modelo:", "txtmodelob", false, 1, 0, 1200},
+                    {"Label45", "Identificación:", "txtnconstruc", false, 0, 1, 1200},
                     {"Label40", "Eslora máx.:", "txtesloramax", true, 1, 1, 800}});
 }
 
@@ -324,9 +325,9 @@ void FrmDatos732::CrearLiquidacion() {
     lblTipo7_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo7"));
     lblTipo4_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo4"));
     lblTipo1_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo1"));
-    Negrita(NuevaEtiqueta(FraLiq_, "Label14", QStringLiteral("Total cuota devengada"), 120, 2730, 3100));
-    NuevaEtiqueta(FraLiq_, "Label15", QString(48, u'.'), 3000, 2730, 2200);
-    NuevaNumerica(FraLiq_, "txttotal", 5260, 2700, 1250);
+    Negrita(NuevaEtiqueta(FraLiq_, "Label14", QStringLiteral("Total cuota devengada"), 120, 2670, 3100));
+    NuevaEtiqueta(FraLiq_, "Label15", QString(48, u'.'), 3000, 2670, 2200);
+    NuevaNumerica(FraLiq_, "txttotal", 5260, 2640, 1250);
 }
 
 void FrmDatos732::CrearBotones() {
@@ -376,14 +377,13 @@ void FrmDatos732::PrepararPantalla() {
     QFrame* marco = transporte ? FraDatosT_ : FraDatosP_;
     (transporte ? FraDatosP_ : FraDatosT_)->hide();
     Situar(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
-    const int ancho = TwipsAPixeles(this, transporte ? kAnchoPestanaT : kAnchoPestanaP);
-    tabTra_->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; }").arg(ancho - 4));
     const auto pestanas = Pestanas732(datos.MODOP());
     if (transporte) tabTra_->insertTab(3, Texto(203));
     for (int i = 0; i < int(pestanas.size()); ++i) {
         tabTra_->setTabText(i, Texto(pestanas[i].caption));
         tabTra_->setTabToolTip(i, Texto(pestanas[i].consejo).remove(u'&'));
     }
+    AnchoPestanas(TwipsAPixeles(this, transporte ? kAnchoPestanaT : kAnchoPestanaP));
     for (QWidget* hijo : {static_cast<QWidget*>(tabTra_), static_cast<QWidget*>(FraAdq_), static_cast<QWidget*>(FraSitTib_),
                           static_cast<QWidget*>(FraHecho_), static_cast<QWidget*>(FraTec_), static_cast<QWidget*>(FraLiq_)}) {
         if (hijo == FraTec_ && !transporte) continue;
@@ -402,6 +402,20 @@ void FrmDatos732::PrepararPantalla() {
     lblTipo7_->setText(tipos.tipo7);
     lblTipo4_->setText(tipos.tipo4);
     lblTipo1_->setText(tipos.tipo1);
+}
+
+// Every tab gets the same width; a caption wider than that gets a smaller letter, not cut.
+void FrmDatos732::AnchoPestanas(int ancho) {
+    QFont letra = tabTra_->font();
+    auto cabe = [&] {
+        const QFontMetrics medidas(letra);
+        for (int i = 0; i < tabTra_->count(); ++i)
+            if (medidas.horizontalAdvance(QString(tabTra_->tabText(i)).remove(u'&')) + 24 > ancho) return false;
+        return true;
+    };
+    while (!cabe() && letra.pointSizeF() > 6) letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    tabTra_->setFont(letra);
+    tabTra_->TabFixedWidth(ancho);
 }
 
 // A caption that does not fit its check box is broken into lines at blanks.
@@ -425,7 +439,7 @@ void FrmDatos732::PonerCaptions() {
         QWidget* control = findChild<QWidget*>(QString::fromUtf8(c.control));
         const QString texto = Texto(c.id);
         if (auto* etiqueta = qobject_cast<QLabel*>(control))
-            etiqueta->setText(texto);
+            etiqueta->setText(QString(texto).remove(u'&'));  // a label's access key leads nowhere
         else if (auto* casilla = qobject_cast<QCheckBox*>(control))
             casilla->setText(Ajustar(texto, casilla, casilla->width() - 28));
         else if (auto* boton = qobject_cast<QAbstractButton*>(control))

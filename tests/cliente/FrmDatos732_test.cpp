@@ -368,3 +368,28 @@ TEST(Cajas732, ValorNumericoCanonico) {
 }
 
 }  // namespace
+
+// Pictures of every tab of both kinds in both languages, for a person to look at: run with
+// OXALDE_FOTOS set to a folder.
+TEST_F(Editor732, Fotos) {
+    const QString carpeta = qEnvironmentVariable("OXALDE_FOTOS");
+    if (carpeta.isEmpty()) GTEST_SKIP();
+    for (int despl : {0, 10000}) {
+        oxalde::DesplIdioma = despl;
+        oxalde::cFecha::Instancia().fecidioma(despl ? "E" : "C");
+        for (const char* modop : {"P", "T"}) {
+            const bool t = modop == std::string("T");
+            Abrir732("A", modop, t ? 20130115 : 20120930, "3T", 0, t ? "12345678Z" : "B1234567Z");
+            Pulsar("chkhecho", t ? 1 : 0);
+            if (!t) Pulsar("chksittib", 1);
+            for (int p = 1; p <= w->TabTra()->count(); ++p) {
+                IrA(p);
+                if (p == w->TabTra()->count()) Teclear("txtbase16", "1234,56");
+                w->grab().save(QStringLiteral("%1/%2_%3_%4.png").arg(carpeta, modop, despl ? "eu" : "es").arg(p));
+            }
+            mensajes.clear();
+            C<QPushButton>("cmdCancelar")->click();
+            ASSERT_TRUE(EditorCerrado());
+        }
+    }
+}
