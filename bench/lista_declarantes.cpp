@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "comun/bd_prueba.h"
+#include "medir.h"
 #include "dao/dao.h"
 #include "servicios/cDeclarante.h"
 
@@ -53,14 +54,6 @@ struct Archivos {
 Archivos& Datos() {
     static Archivos a;
     return a;
-}
-
-double Medir(double& mejor, const auto& f) {
-    auto inicio = std::chrono::steady_clock::now();
-    f();
-    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
-    if (mejor == 0 || ms < mejor) mejor = ms;
-    return ms;
 }
 
 void BM_dameResultado(benchmark::State& state) {

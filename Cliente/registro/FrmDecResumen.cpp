@@ -1,30 +1,801 @@
 #include "registro/FrmDecResumen.h"
 
+#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
 
+#include "controles/CajaFecha.h"
+#include "controles/ComboLista.h"
+#include "controles/FlexGrid.h"
+#include "controles/Pindaro.h"
+#include "controles/controles.h"
+#include "controles/entrada.h"
+#include "form731/cDatos731.h"
+#include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
+#include "registro/declaraciones.h"
+#include "registro/frmDecDatos.h"
+#include "shell/CEntrada.h"
+#include "shell/MDI7312.h"
+#include "shell/VentanaProvisional.h"
+#include "shell/avisos.h"
+#include "shell/biblioteca.h"
+#include "shell/cFecha.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
 #include "shell/menu_principal.h"
+#include "shell/procedimientos.h"
 
 namespace oxalde {
+namespace {
+
+QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
+cDecResumen& Resumen() { return cDecResumen::Instancia(); }
+const QString L = QStringLiteral("L"), P = QStringLiteral("P"), T = QStringLiteral("T");
+
+// The window's design, in twips: client area, and where the new-declaration boxes go.
+constexpr int kAncho = 9480, kAlto = 6795;
+
+// Button pictures by their index in the main window's image list: 1 open, 2 delete, 3 print,
+// 4 taxpayer, 9 close; 5 to 8 and 10 the same, disabled.
+QPixmap ImagenBoton(int indice) {
+    static const QStyle::StandardPixmap kIconos[] = {
+        QStyle::SP_DialogOpenButton, QStyle::SP_TrashIcon, QStyle::SP_FileDialogContentsView,
+        QStyle::SP_FileDialogInfoView, QStyle::SP_DialogCloseButton};
+    const int base = indice >= 9 ? 4 : (indice - 1) % 4;
+    const bool apagada = indice == 10 || (indice >= 5 && indice <= 8);
+    return QApplication::style()->standardIcon(kIconos[base]).pixmap(20, 20, apagada ? QIcon::Disabled : QIcon::Normal);
+}
+
+// The two new-declaration pictures, drawn here: a calendar page for a quarterly declaration,
+// a car for a transport one.
+QPixmap ImagenNueva(bool trimestral) {
+    QPixmap p(40, 40);
+    p.fill(Qt::transparent);
+    QPainter d(&p);
+    d.setRenderHint(QPainter::Antialiasing);
+    d.setPen(QPen(QColor(40, 60, 110), 2));
+    if (trimestral) {
+        d.setBrush(Qt::white);
+        d.drawRect(6, 8, 28, 26);
+        d.fillRect(7, 9, 27, 7, QColor(200, 60, 50));
+        for (int f = 0; f < 3; ++f)
+            for (int c = 0; c < 4; ++c) d.fillRect(10 + c * 6, 19 + f * 5, 3, 3, QColor(40, 60, 110));
+    } else {
+        d.setBrush(QColor(60, 130, 200));
+        d.drawRoundedRect(4, 18, 32, 10, 3, 3);
+        d.drawRoundedRect(11, 11, 17, 9, 3, 3);
+        d.setBrush(QColor(40, 40, 40));
+        d.drawEllipse(8, 25, 8, 8);
+        d.drawEllipse(24, 25, 8, 8);
+    }
+    return p;
+}
+
+// The window's own image list: 2 cancel, 3 accept.
+QPixmap ImgLista(int indice) {
+    const auto icono = indice == 2 ? QStyle::SP_DialogCancelButton : QStyle::SP_DialogOkButton;
+    return QApplication::style()->standardIcon(icono).pixmap(28, 28);
+}
+
+// Columns of the declarations grid.
+struct ColumnaGrid {
+    const char *castellano, *euskera;
+    int ancho;
+    FlexGrid::Alineacion alineacion;
+};
+const ColumnaGrid kColumnas[kColumnasDeclaracion] = {
+    {"Codigo", "Codigo", 0, FlexGrid::flexAlignLeftCenter},
+    {"Fecha", "Data", 1100, FlexGrid::flexAlignCenterCenter},
+    {"Ejercicio", "Ekitaldia", 950, FlexGrid::flexAlignCenterCenter},
+    {"Periodo", "Zergaldia", 1600, FlexGrid::flexAlignLeftCenter},
+    {"Mod", "Mod", 450, FlexGrid::flexAlignCenterCenter},
+    {"Tipologia", "Tipologia", 0, FlexGrid::flexAlignLeftCenter},
+    {"Importe", "Zenbatekoa", 1600, FlexGrid::flexAlignRightCenter},
+    {"Fecha", "Fecha", 0, FlexGrid::flexAlignLeftCenter},
+    {"Ejercicio", "Ejercicio", 0, FlexGrid::flexAlignLeftCenter},
+    {"Periodo", "Periodo", 0, FlexGrid::flexAlignLeftCenter},
+    {"Tipo", "Mota", 700, FlexGrid::flexAlignCenterCenter},
+};
+
+// A flag set for as long as the scope lasts, and cleared on every way out.
+class Bandera {
+public:
+    explicit Bandera(bool& b) : b_(b) { b_ = true; }
+    ~Bandera() { b_ = false; }
+
+private:
+    bool& b_;
+};
+
+}  // namespace
 
 FrmDecResumen::FrmDecResumen(QWidget* parent)
-    : VentanaHija(QStringLiteral("FrmDecResumen"), parent), lblDeclarante_(new QLabel(this)) {
-    lblDeclarante_->setObjectName(QStringLiteral("lblDeclarante"));
-    lblDeclarante_->setAlignment(Qt::AlignCenter);
-    auto* capas = new QVBoxLayout(this);
-    capas->addWidget(lblDeclarante_);
+    : VentanaHija(QStringLiteral("FrmDecResumen"), parent), entrada_(new EntradaVentana(this)) {
+    QFont fuente(QStringLiteral("Verdana"));
+    fuente.setPointSizeF(8.25);
+    setFont(fuente);
+    CrearControles();
+    resize(sizeHint());
 }
+
+QSize FrmDecResumen::sizeHint() const { return {TwipsAPixeles(this, kAncho), TwipsAPixeles(this, kAlto)}; }
+
+void FrmDecResumen::Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto) {
+    control->setGeometry(TwipsAPixeles(this, izquierda), TwipsAPixeles(this, arriba), TwipsAPixeles(this, ancho),
+                         TwipsAPixeles(this, alto));
+}
+
+// Controls.
+
+namespace {
+
+template <class T>
+T* Nuevo(QWidget* padre, const char* nombre) {
+    T* control = new T(padre);
+    control->setObjectName(QString::fromLatin1(nombre));
+    return control;
+}
+
+}  // namespace
+
+void FrmDecResumen::CrearControles() {
+    auto* Label2 = Nuevo<QLabel>(this, "Label2");
+    QFont negrita = font();
+    negrita.setBold(true);
+    Label2->setFont(negrita);
+    Colocar(Label2, 120, 120, 4000, 240);
+    Colocar(Nuevo<QLabel>(this, "Label3"), 240, 420, 1000, 240);
+    auto* Label4 = Nuevo<QLabel>(this, "Label4");
+    Colocar(Label4, 240, 720, 1000, 240);
+    lbldni_ = Nuevo<QLabel>(this, "lbldni");
+    lblnombre_ = Nuevo<QLabel>(this, "lblnombre");
+    for (QLabel* l : {lbldni_, lblnombre_}) {
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+    }
+    Colocar(lbldni_, 1320, 390, 1800, 285);
+    Colocar(lblnombre_, 1320, 690, 5520, 285);
+    CrearGrid();
+    CrearOpciones();
+    CrearCabecera();
+    CrearBotones();
+    Label4->setBuddy(cmdDeclarante_);  // its access key goes to the taxpayer button
+    auto* ctrlP = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this, this, &FrmDecResumen::ImgPer_Click);
+    auto* ctrlT = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this, this, &FrmDecResumen::ImgTra_Click);
+    for (auto* atajo : {ctrlP, ctrlT}) atajo->setContext(Qt::WidgetWithChildrenShortcut);
+}
+
+void FrmDecResumen::CrearGrid() {
+    flxDeclaraciones_ = Nuevo<FlexGrid>(this, "flxDeclaraciones");
+    Colocar(flxDeclaraciones_, 120, 1080, 6720, 4380);
+    flxDeclaraciones_->ForeColorSel(Qt::black);
+    picasc_ = Nuevo<QLabel>(this, "picasc");
+    picasc_->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(10, 10));
+    picasc_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picasc_->resize(10, 10);
+    picasc_->hide();
+    lblResultado_ = Nuevo<QLabel>(this, "lblResultado");
+    Colocar(lblResultado_, 120, 5550, 6720, 240);
+    connect(flxDeclaraciones_, &FlexGrid::MouseDown, this,
+            [this] { ClickEnCabecera = flxDeclaraciones_->MouseRow() == 0; });
+    connect(flxDeclaraciones_, &FlexGrid::Click, this, &FrmDecResumen::flxDeclaraciones_Click);
+    connect(flxDeclaraciones_, &FlexGrid::EnterCell, this, &FrmDecResumen::flxDeclaraciones_EnterCell);
+    connect(flxDeclaraciones_, &FlexGrid::DblClick, this, [this] {
+        if (Resumen().NUMDECLASEL() > 0 && cmdDatos_->isEnabled() && !ClickEnCabecera) cmdDatos_Click();
+    });
+    connect(flxDeclaraciones_, &FlexGrid::KeyPress, this, [this](char32_t& codigo) {
+        if (Resumen().NUMDECLASEL() > 0 && codigo == 13 && cmdDatos_->isEnabled()) cmdDatos_Click();
+    });
+}
+
+void FrmDecResumen::CrearOpciones() {
+    FraOpciones_ = Nuevo<QGroupBox>(this, "FraOpciones");
+    Colocar(FraOpciones_, 6960, 1080, 2460, 4380);
+    ImgPer_ = Nuevo<EtiquetaEnlace>(FraOpciones_, "ImgPer");
+    ImgTra_ = Nuevo<EtiquetaEnlace>(FraOpciones_, "ImgTra");
+    ImgPer_->setPixmap(ImagenNueva(true));
+    ImgTra_->setPixmap(ImagenNueva(false));
+    for (auto* img : {ImgPer_, ImgTra_}) img->setCursor(Qt::PointingHandCursor);
+    Colocar(ImgPer_, 120, 300, 600, 600);
+    Colocar(ImgTra_, 120, 2340, 600, 600);
+    auto* Label9 = Nuevo<QLabel>(FraOpciones_, "Label9");
+    auto* Label8 = Nuevo<QLabel>(FraOpciones_, "Label8");
+    Label9->setText(QStringLiteral("(Ctrl + P)"));
+    Label8->setText(QStringLiteral("(Ctrl + T)"));
+    Colocar(Label9, 840, 480, 1440, 240);
+    Colocar(Label8, 840, 2520, 1440, 240);
+    auto* Label6 = Nuevo<QLabel>(FraOpciones_, "Label6");
+    auto* Label5 = Nuevo<QLabel>(FraOpciones_, "Label5");
+    for (QLabel* l : {Label6, Label5}) l->setWordWrap(true);
+    Colocar(Label6, 120, 960, 2160, 1200);
+    Colocar(Label5, 120, 3000, 2160, 1200);
+    connect(ImgPer_, &EtiquetaEnlace::clicked, this, &FrmDecResumen::ImgPer_Click);
+    connect(ImgTra_, &EtiquetaEnlace::clicked, this, &FrmDecResumen::ImgTra_Click);
+}
+
+void FrmDecResumen::CrearCabecera() {
+    FraNueva_ = Nuevo<QGroupBox>(this, "FraNueva");
+    Colocar(FraNueva_, 6960, 1080, 2460, 4380);
+    FraNueva_->hide();
+    Label1_ = Nuevo<QLabel>(FraNueva_, "Label1");
+    Label1_->setWordWrap(true);
+    Colocar(Label1_, 90, 300, 2220, 600);
+    lblejer_ = Nuevo<QLabel>(FraNueva_, "lblejer");
+    lblejer_->setText(QStringLiteral("Ejercicio:"));
+    lblper_ = Nuevo<QLabel>(FraNueva_, "lblper");
+    lblmod_ = Nuevo<QLabel>(FraNueva_, "lblmod");
+    lblfecha_ = Nuevo<QLabel>(FraNueva_, "lblfecha");
+    lblFormato_ = Nuevo<QLabel>(FraNueva_, "lblFormato");
+    Colocar(lblFormato_, 960, 1560, 1300, 240);
+    txtejer_ = Nuevo<Pindaro>(FraNueva_, "txtejer");
+    // Four digits: a year the header can hold (a fifth digit could overflow it).
+    txtejer_->modo(Pindaro::Entero);
+    txtejer_->formato(QStringLiteral("####"));
+    txtejer_->enteros(4);
+    txtejer_->maxlength(4);
+    txtejer_->KeyPress = [](char32_t& c) { SoloNumeros(c); };
+    cmbperiodo_ = Nuevo<ComboLista>(FraNueva_, "cmbperiodo");
+    cmbmodelo_ = Nuevo<ComboLista>(FraNueva_, "cmbmodelo");
+    txtfecha_ = Nuevo<CajaFecha>(FraNueva_, "txtfecha");
+    for (int i = 0; i < 2; ++i) {
+        ImgNueva_[i] = Nuevo<EtiquetaEnlace>(FraNueva_, i == 0 ? "ImgNueva0" : "ImgNueva1");
+        ImgNueva_[i]->setFocusPolicy(Qt::NoFocus);
+        Colocar(ImgNueva_[i], i == 0 ? 480 : 1440, 3240, 480, 480);
+        connect(ImgNueva_[i], &EtiquetaEnlace::clicked, this, [this, i] {
+            // The press never takes the focus: the box being left finishes first.
+            ImgNueva_MouseUp(i);
+            ImgNueva_Click(i);
+        });
+    }
+    entrada_->SeleccionarAlEntrar(txtejer_);
+    entrada_->AlPerderFoco(txtejer_, [this] { txtejer_LostFocus(); });
+    entrada_->AlPerderFoco(txtfecha_, [this] { txtfecha_LostFocus(); });
+    entrada_->AlPerderFoco(cmbperiodo_, [this] { cmbperiodo_LostFocus(); });
+    entrada_->AlPerderFoco(cmbmodelo_, [this] { cmbmodelo_LostFocus(); });
+    connect(cmbperiodo_, &ComboLista::Click, this, &FrmDecResumen::cmbperiodo_Click);
+    connect(cmbmodelo_, &ComboLista::Click, this, &FrmDecResumen::cmbmodelo_Click);
+}
+
+void FrmDecResumen::CrearBotones() {
+    struct Boton {
+        QPushButton*& cmd;
+        EtiquetaEnlace*& pic;
+        const char *nombre, *imagen;
+        int izquierda;
+        void (FrmDecResumen::*accion)();
+    } botones[] = {
+        {cmdDatos_, PicDatos_, "cmdDatos", "PicDatos", 120, &FrmDecResumen::cmdDatos_Click},
+        {cmdEliminar_, PicEli_, "cmdEliminar", "PicEli", 1800, &FrmDecResumen::cmdEliminar_Click},
+        {cmdImprimir_, PicImprimir_, "cmdImprimir", "PicImprimir", 3480, &FrmDecResumen::cmdImprimir_Click},
+        {cmdDeclarante_, PicDeclarante_, "cmdDeclarante", "PicDeclarante", 5160, &FrmDecResumen::cmdDeclarante_Click},
+        {cmdCerrar_, PicCerrar_, "cmdCerrar", "PicCerrar", 7680, &FrmDecResumen::cmdCerrar_Click},
+    };
+    for (Boton& b : botones) {
+        b.cmd = Nuevo<QPushButton>(this, b.nombre);
+        Colocar(b.cmd, b.izquierda, 6000, 1560, 480);
+        b.pic = Nuevo<EtiquetaEnlace>(this, b.imagen);
+        Colocar(b.pic, b.izquierda + 90, 6090, 300, 300);
+        b.pic->raise();
+        connect(b.cmd, &QPushButton::clicked, this, b.accion);
+        connect(b.pic, &EtiquetaEnlace::clicked, this, b.accion);
+    }
+}
+
+// Captions.
+
+void FrmDecResumen::Anadir_captions() {
+    struct Titulo {
+        const char* control;
+        int id, blancos;
+        bool sugerencia;
+    };
+    static const Titulo kTitulos[] = {
+        {"Label1", 226, 0, false},     {"Label2", 141, 0, false},     {"Label3", 142, 0, false},
+        {"Label4", 168, 0, false},     {"Label5", 162, 0, false},     {"Label6", 163, 0, false},
+        {"lblfecha", 227, 0, false},   {"lblmod", 159, 0, false},     {"lblper", 158, 0, false},
+        {"cmdCerrar", 169, 5, false},  {"cmdCerrar", 137, 0, true},   {"cmdDatos", 166, 3, false},
+        {"cmdDatos", 170, 0, true},    {"cmdDeclarante", 168, 3, false}, {"cmdDeclarante", 141, 0, true},
+        {"cmdEliminar", 126, 3, false}, {"cmdEliminar", 171, 0, true}, {"cmdImprimir", 167, 5, false},
+        {"ImgTra", 226, 0, true},      {"ImgPer", 247, 0, true},      {"ImgNueva0", 250, 0, true},
+        {"ImgNueva1", 170, 0, true},
+    };
+    setWindowTitle(Cadena(156));
+    for (const Titulo& t : kTitulos) {
+        QWidget* control = findChild<QWidget*>(QString::fromLatin1(t.control));
+        const QString texto = QString(t.blancos, u' ') + Cadena(t.id);
+        if (t.sugerencia)
+            control->setToolTip(texto);
+        else if (auto* boton = qobject_cast<QPushButton*>(control))
+            boton->setText(texto);
+        else
+            static_cast<QLabel*>(control)->setText(texto);
+    }
+    cmdImprimir_->setToolTip(Cadena(167).mid(1));
+    lblFormato_->setText(TextoIdioma(QStringLiteral("dd/mm/yyyy"), QStringLiteral("yyyy/mm/dd")));
+}
+
+// Load, activation, unload.
 
 void FrmDecResumen::Form_Load() {
-    const auto& resumen = cDecResumen::Instancia();
-    setWindowTitle(resumen.DNI() + QStringLiteral(" - ") + resumen.NOMBRE());
-    lblDeclarante_->setText(QString::number(resumen.CSCO()) + u'\n' + resumen.DNI() + u'\n' + resumen.NOMBRE());
+    Anadir_captions();
     DeshabilitarMenus();
+    if (parentWidget()) parentWidget()->move(0, 0);
+    FormatearFlxDeclaraciones();
+    UtilidadesGrid.Flex(flxDeclaraciones_);
+    txtejer_->setFont(QFont(QStringLiteral("Verdana"), font().pointSize()));
+    InicializarDatos();
+    PresentaDatos();
+    PresentaBotones();
+    IgnorarClickCombo = false;
+    SeleccionActiva = true;
 }
 
-void FrmDecResumen::Form_Activate() { DeshabilitarMenus(); }
+void FrmDecResumen::Form_Activate() {
+    DeshabilitarMenus();
+    if (Resumen().NUMDECLASEL() < 1)
+        cmdDeclarante_->setFocus();
+    else
+        flxDeclaraciones_->setFocus();
+}
 
-void FrmDecResumen::Form_Unload() { RefrescarMenuPrincipal(); }
+void FrmDecResumen::Form_Unload() {
+    entrada_->Descargando();
+    RefrescarMenuPrincipal();
+}
+
+// The list.
+
+void FrmDecResumen::InicializarDatos() {
+    auto& r = Resumen();
+    lbldni_->setText(r.DNI());
+    lblnombre_->setText(r.NOMBRE());
+    FormatearMascaraFecha(txtfecha_);
+    r.MODO(L);
+    if (r.ENTRADA() == QStringLiteral("A")) r.CSDE(0);
+    r.NUMDECLASEL(0);
+    LimpiarFlxDeclaraciones();
+}
+
+void FrmDecResumen::FormatearFlxDeclaraciones() {
+    FlexGrid& g = *flxDeclaraciones_;
+    g.Rows(2);
+    g.Cols(kColumnasDeclaracion);
+    for (int c = 0; c < kColumnasDeclaracion; ++c) {
+        const ColumnaGrid& col = kColumnas[c];
+        g.TextMatrix(0, c, QString::fromUtf8(DesplIdioma == 0 ? col.castellano : col.euskera));
+        g.ColWidth(c, col.ancho);
+        if (col.ancho > 0) g.ColAlignment(c, col.alineacion);
+    }
+}
+
+void FrmDecResumen::LimpiarFlxDeclaraciones() {
+    flxDeclaraciones_->HighLight(false);
+    flxDeclaraciones_->Rows(1);
+    flxDeclaraciones_->Rows(2);
+    picasc_->hide();
+}
+
+void FrmDecResumen::CargarFlxDeclaraciones() {
+    vb::Variant lista;
+    vb::Long csco = Resumen().CSCO();
+    Resumen().NUMDECLASEL(Declaracion(RutaBDModificable)->dameResultado(lista, csco));
+    if (Resumen().NUMDECLASEL() > 0) RellenarFlxDeclaraciones(lista);
+}
+
+void FrmDecResumen::RellenarFlxDeclaraciones(const vb::Variant& lista) {
+    const vb::Long filas = lista.UBound(2) + 1;
+    if (filas < 1) return;
+    FlexGrid& g = *flxDeclaraciones_;
+    g.Redraw(false);
+    g.Rows(1);
+    g.Rows(filas + 1);
+    for (vb::Long i = 0; i < filas; ++i) {
+        const QStringList textos = FilaDeclaracion(lista, i);
+        for (int c = 0; c < g.Cols(); ++c) g.TextMatrix(i + 1, c, textos[c]);
+    }
+    g.Redraw(true);
+}
+
+void FrmDecResumen::PosicionarFlecha() {
+    const FlexGrid& g = *flxDeclaraciones_;
+    const int x = g.x() + TwipsAPixeles(this, g.ColPos(colFecha) + g.ColWidth(colFecha) - 250);
+    picasc_->move(x + g.frameWidth(), g.y() + TwipsAPixeles(this, 65));
+    picasc_->raise();
+}
+
+void FrmDecResumen::CargarPeriodos() {
+    vb::Variant tabla = vb::Variant::Array2(0, 3, 0, 1);
+    for (int i = 0; i < 4; ++i) {
+        tabla(i, 0) = NombreTrimestre(QString::number(i + 1) + u'T').toStdString();
+        tabla(i, 1) = vb::Long(i + 1);
+    }
+    CargarCombo(cmbperiodo_, tabla, true);
+}
+
+void FrmDecResumen::CargarModelos() {
+    vb::Variant tabla = vb::Variant::Array2(0, 1, 0, 1);
+    tabla(0, 0) = "731";
+    tabla(1, 0) = "732";
+    CargarCombo(cmbmodelo_, tabla, false);
+}
+
+void FrmDecResumen::SeleccionarFila(int fila) {
+    SeleccionActiva = false;
+    UtilidadesGrid.SeleccionarGrid(ColorSeleccion, flxDeclaraciones_->ForeColorSel(), fila);
+    SeleccionActiva = true;
+    Resumen().CSDE(vb::Variant(vb::Val(flxDeclaraciones_->TextMatrix(flxDeclaraciones_->Row(), colCSDE).toStdString())).CLng());
+}
+
+void FrmDecResumen::PresentaDatos() {
+    auto& r = Resumen();
+    SeleccionActiva = false;
+    const bool lista = r.MODO() == L;
+    ColorSeleccion = ColorVB(lista ? 0x80C0FF : 0xE0E0E0);
+    ColorFondo = ColorVB(lista ? 0xC0E0FF : 0xFFFFFF);
+    if (!lista) {
+        ImgNueva_[0]->setPixmap(ImgLista(2));
+        ImgNueva_[0]->setToolTip(Cadena(250));
+        ImgNueva_[1]->setPixmap(ImgLista(3));
+        ImgNueva_[1]->setToolTip(Cadena(170));
+    }
+    flxDeclaraciones_->setEnabled(lista);
+    flxDeclaraciones_->BackColorSel(ColorSeleccion);
+    flxDeclaraciones_->BackColor(ColorFondo);
+    CargarFlxDeclaraciones();
+    if (r.NUMDECLASEL() > 0) {
+        const int fila = BuscarFilaGridFinal(flxDeclaraciones_, colCSDE, r.CSDE());
+        flxDeclaraciones_->TopRow(fila);
+        SeleccionarFila(fila);
+        picasc_->show();
+        PosicionarFlecha();
+    } else {
+        LimpiarFlxDeclaraciones();
+    }
+    MostrarEtiqueta(lblResultado_, TextoNumeroDeclaraciones(r.NUMDECLASEL()));
+    txtejer_->valor(r.MODO() == P && r.Ejercicio() != 0 ? QString::number(r.Ejercicio()) : QString());
+    txtejer_->texto(txtejer_->valor());
+    txtfecha_->Text(r.MODO() == T && r.FECHA() != 0 ? cFecha::Instancia().LongToString(r.FECHA())
+                                                     : cFecha::Instancia().FecVacia());
+    if (!lista) {
+        Bandera ignorar(IgnorarClickCombo);
+        BuscarEnCombo(r.Modelo(), cmbmodelo_);
+        BuscarEnCombo(NombreTrimestre(r.PERIODO()).toLower(), cmbperiodo_);
+    }
+    SeleccionActiva = true;
+}
+
+void FrmDecResumen::PresentaBotones() {
+    auto& r = Resumen();
+    struct Estado {
+        QPushButton* cmd;
+        EtiquetaEnlace* pic;
+        int encendida, apagada;
+    };
+    const Estado botones[] = {{cmdDatos_, PicDatos_, 1, 5},
+                              {cmdEliminar_, PicEli_, 2, 6},
+                              {cmdImprimir_, PicImprimir_, 3, 7},
+                              {cmdDeclarante_, PicDeclarante_, 4, 8},
+                              {cmdCerrar_, PicCerrar_, 9, 10}};
+    const bool lista = r.MODO() == L;
+    for (const Estado& b : botones) {
+        const bool siempre = b.cmd == cmdDeclarante_ || b.cmd == cmdCerrar_;
+        const bool activo = lista && (siempre || r.NUMDECLASEL() > 0);
+        b.cmd->setEnabled(activo);
+        b.pic->setEnabled(activo);
+        b.pic->setPixmap(ImagenBoton(activo ? b.encendida : b.apagada));
+    }
+    FraOpciones_->setVisible(lista);
+    FraNueva_->setVisible(!lista);
+    if (lista) return;
+    const bool trimestral = r.MODO() == P;
+    Label1_->setText(Cadena(trimestral ? 247 : 226));
+    for (QWidget* w : {static_cast<QWidget*>(lblejer_), static_cast<QWidget*>(txtejer_),
+                       static_cast<QWidget*>(lblper_), static_cast<QWidget*>(cmbperiodo_)})
+        w->setVisible(trimestral);
+    for (QWidget* w : {static_cast<QWidget*>(lblfecha_), static_cast<QWidget*>(txtfecha_)}) w->setVisible(!trimestral);
+    if (trimestral) {
+        Colocar(lblejer_, 90, 1230, 870, 240);
+        Colocar(txtejer_, 960, 1170, 800, 315);
+        Colocar(lblper_, 90, 1740, 870, 240);
+        Colocar(cmbperiodo_, 960, 1710, 1470, 315);
+        Colocar(lblmod_, 90, 2280, 870, 240);
+        Colocar(cmbmodelo_, 960, 2250, 800, 315);
+    } else {
+        Colocar(lblfecha_, 90, 1230, 870, 240);
+        Colocar(txtfecha_, 960, 1200, 1300, 315);
+        Colocar(lblmod_, 90, 2040, 870, 240);
+        Colocar(cmbmodelo_, 960, 2010, 800, 315);
+    }
+}
+
+// The header check.
+
+bool FrmDecResumen::ValidarCampos() {
+    auto& r = Resumen();
+    vb::Variant buffer = vb::Variant::Array1(0, 8);
+    buffer(0) = r.Ejercicio();
+    buffer(1) = r.PERIODO().toStdString();
+    buffer(2) = r.FECHA();
+    buffer(3) = CEntrada::Instancia().FECHAMIN();
+    buffer(4) = CEntrada::Instancia().FECHAMAX();
+    buffer(5) = r.Modelo().toStdString();
+    buffer(6) = r.CSCO();
+    buffer(7) = r.MODO().toStdString();
+    buffer(8) = r.DNI().left(1).toStdString();
+    const int codigo = r.ValidarDatosComunes(buffer);
+    if (codigo == 0) return true;
+    const auto aviso = AvisoDeCodigo(codigo, CEntrada::Instancia().FECHAMIN(), CEntrada::Instancia().FECHAMAX());
+    if (!aviso) return false;
+    Advertencia(aviso->texto, windowTitle());
+    QWidget* cajas[] = {txtfecha_, txtejer_, cmbperiodo_, cmbmodelo_};
+    cajas[aviso->caja]->setFocus();
+    return false;
+}
+
+// The rows.
+
+int FrmDecResumen::FilaActual() const {
+    const vb::Long csde = Resumen().CSDE();
+    if (Resumen().NUMDECLASEL() < 1 || csde == 0) return 0;
+    const int fila = BuscarFilaGrid(flxDeclaraciones_, colCSDE, csde);
+    return vb::Val(flxDeclaraciones_->TextMatrix(fila, colCSDE).toStdString()) == csde ? fila : 0;
+}
+
+QStringList FrmDecResumen::Fila(int fila) const {
+    QStringList textos;
+    for (int c = 0; c < kColumnasDeclaracion; ++c) textos << flxDeclaraciones_->TextMatrix(fila, c);
+    return textos;
+}
+
+void FrmDecResumen::flxDeclaraciones_Click() {
+    if (Resumen().NUMDECLASEL() <= 0) return;
+    // A click on the header row makes the first row the current, highlighted one.
+    SeleccionarFila(ClickEnCabecera ? 1 : 0);
+}
+
+void FrmDecResumen::flxDeclaraciones_EnterCell() {
+    if (Resumen().NUMDECLASEL() > 0 && SeleccionActiva) SeleccionarFila(0);
+}
+
+// Commands.
+
+void FrmDecResumen::Mostrar(const QString& nombre, const QString& titulo, vb::Long csdeAlVolver) {
+    MDI7312* principal = MDI7312::Actual();
+    if (!principal) return;
+    principal->MostrarHija(new VentanaProvisional(nombre, titulo, [csdeAlVolver] {
+        Resumen().ENTRADA(P);
+        Resumen().CSDE(csdeAlVolver);
+        if (MDI7312* p = MDI7312::Actual()) p->MostrarHija(new FrmDecResumen);
+    }));
+}
+
+void FrmDecResumen::cmdDatos_Click() {
+    const int fila = FilaActual();
+    if (fila == 0) return;
+    auto& r = Resumen();
+    const QStringList f = Fila(fila);
+    r.FECHA(vb::Variant(f[colFechaLong].toStdString()).CLng());
+    r.Ejercicio(vb::Variant(f[colEjercicioBruto].toStdString()).CInt());
+    r.PERIODO(f[colCodPeriodo].trimmed());
+    r.Modelo(f[colModelo].trimmed());
+    r.TIPOLOGIA(vb::Variant(f[colTipologia].toStdString()).CByte());
+    r.MODOP(f[colTipo].trimmed());
+    Descargar();
+    if (r.TIPOLOGIA() == 1) {
+        auto& datos = cDatos731::Instancia();
+        datos.MODO(QStringLiteral("C"));
+        datos.MODOP(r.MODOP());
+        datos.CSDE(r.CSDE());
+    }
+    Mostrar(r.TIPOLOGIA() == 1 ? QStringLiteral("FrmDatos731") : QStringLiteral("FrmDatos732"),
+            Cadena(159) + u' ' + r.Modelo(), r.CSDE());
+}
+
+void FrmDecResumen::cmdDeclarante_Click() {
+    auto& datos = cDecDatos::Instancia();
+    datos.MODO(QStringLiteral("C"));
+    datos.CSCO(Resumen().CSCO());
+    Descargar();
+    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new frmDecDatos);
+}
+
+void FrmDecResumen::cmdEliminar_Click() {
+    const int fila = FilaActual();
+    if (fila == 0) return;
+    const QStringList f = Fila(fila);
+    if (!PreguntaSiNo(PreguntaBorrado(f), Cadena(266))) {
+        flxDeclaraciones_->setFocus();
+        return;
+    }
+    EliminarDeclaracion(Resumen().CSDE(), f[colModelo].trimmed());
+    PresentaDatos();
+    PresentaBotones();
+}
+
+void FrmDecResumen::cmdImprimir_Click() {
+    const int fila = FilaActual();
+    if (fila == 0) return;
+    auto& r = Resumen();
+    const QStringList f = Fila(fila);
+    r.Modelo(f[colModelo].trimmed());
+    r.MODOP(f[colTipo].trimmed());
+    r.Ejercicio(vb::Integer(vb::Val(f[colEjercicio].toStdString())));
+    if (r.MODOP() != P) r.PERIODO(f[colCodPeriodo].trimmed());
+    r.FECHA(cFecha::Instancia().StringToLong(f[colFecha]));
+    Descargar();
+    Mostrar(QStringLiteral("FrmImOf"), Cadena(167).remove(u'&'), r.CSDE());
+}
+
+void FrmDecResumen::cmdCerrar_Click() { Descargar(); }
+
+// The new-declaration header.
+
+void FrmDecResumen::ImgPer_Click() { EmpezarDeclaracion(P); }
+
+void FrmDecResumen::ImgTra_Click() { EmpezarDeclaracion(T); }
+
+void FrmDecResumen::Enfocar(QWidget* control) {
+    Bandera ignorar(IgnorarPerdidaFoco);
+    control->setFocus();
+    QCoreApplication::processEvents();
+}
+
+void FrmDecResumen::EmpezarDeclaracion(const QString& modo) {
+    Resumen().MODO(modo);
+    lblFormato_->setVisible(modo == T);
+    CargarModelos();
+    CargarPeriodos();
+    PresentaDatos();
+    PresentaBotones();
+    Enfocar(modo == P ? static_cast<QWidget*>(txtejer_) : txtfecha_);
+}
+
+void FrmDecResumen::txtejer_LostFocus() {
+    auto& r = Resumen();
+    bool ok = true;
+    const QString valor = txtejer_->valor();
+    const int anio = valor.isEmpty() ? 0 : valor.toInt(&ok);
+    if (!ok || anio > 32767) {
+        // Never a box showing a year the header does not hold.
+        txtejer_->valor(r.Ejercicio() ? QString::number(r.Ejercicio()) : QString());
+        return;
+    }
+    if (anio == r.Ejercicio()) return;
+    // Year, date and form type change together.
+    const vb::Long fecha = FechaFinTrimestre(vb::Integer(anio), r.PERIODO());
+    r.Ejercicio(vb::Integer(anio));
+    r.FECHA(fecha);
+    r.TIPOLOGIA(0);
+    PresentaDatos();
+    PresentaBotones();
+}
+
+bool FrmDecResumen::CompletarLista(ComboLista* lista, int mensaje) {
+    {
+        Bandera ignorar(IgnorarClickCombo);
+        BuscarEnCombo(lista->Text(), lista);
+    }
+    if (lista->ListIndex() >= 0) return true;
+    Advertencia(Cadena(mensaje), Cadena(319));
+    Enfocar(lista);
+    return false;
+}
+
+void FrmDecResumen::GuardarPeriodo() {
+    auto& r = Resumen();
+    const QString periodo = QString::number(cmbperiodo_->ItemData(cmbperiodo_->ListIndex()).toInt()) + u'T';
+    if (periodo == r.PERIODO()) return;
+    r.PERIODO(periodo);
+    r.FECHA(FechaFinTrimestre(r.Ejercicio(), periodo));
+    PresentaDatos();
+    PresentaBotones();
+}
+
+void FrmDecResumen::GuardarModelo(bool conTipologia) {
+    auto& r = Resumen();
+    const QString modelo = cmbmodelo_->List(cmbmodelo_->ListIndex());
+    if (modelo == r.Modelo()) return;
+    r.Modelo(modelo);
+    if (conTipologia) r.TIPOLOGIA(modelo == QStringLiteral("731") ? 1 : 2);
+    PresentaDatos();
+    PresentaBotones();
+}
+
+bool FrmDecResumen::ClickLista(ComboLista* lista, int mensaje) {
+    if (IgnorarClickCombo) return false;
+    if (lista->ListIndex() >= 0) return true;
+    Advertencia(Cadena(mensaje), Cadena(319));
+    lista->setFocus();
+    return false;
+}
+
+void FrmDecResumen::cmbperiodo_Click() {
+    if (ClickLista(cmbperiodo_, 320)) GuardarPeriodo();
+}
+
+void FrmDecResumen::cmbperiodo_LostFocus() {
+    if (IgnorarPerdidaFoco) return;
+    if (CompletarLista(cmbperiodo_, 320)) GuardarPeriodo();
+}
+
+void FrmDecResumen::cmbmodelo_Click() {
+    if (ClickLista(cmbmodelo_, 318)) GuardarModelo(false);
+}
+
+void FrmDecResumen::cmbmodelo_LostFocus() {
+    if (IgnorarPerdidaFoco) return;
+    if (CompletarLista(cmbmodelo_, 318)) GuardarModelo(true);
+}
+
+void FrmDecResumen::txtfecha_LostFocus() {
+    auto& r = Resumen();
+    if (cFecha::Instancia().StringToLong(txtfecha_->Text()) == r.FECHA()) return;
+    if (ComprobarFecha()) return;
+    txtfecha_->Text(cFecha::Instancia().LongToString(r.FECHA()));
+    Enfocar(txtfecha_);
+}
+
+bool FrmDecResumen::ComprobarFecha() {
+    const QString texto = txtfecha_->Text();
+    if (!ValidarFecha(texto)) return false;
+    auto& r = Resumen();
+    r.FECHA(cFecha::Instancia().StringToLong(texto));
+    // Only an entry of the list is a form number.
+    r.Modelo(cmbmodelo_->ListIndex() >= 0 ? cmbmodelo_->List(cmbmodelo_->ListIndex()) : QString());
+    r.Ejercicio(vb::Integer(r.FECHA() / 10000));
+    r.PERIODO(QStringLiteral("OA"));
+    r.TIPOLOGIA(0);
+    PresentaDatos();
+    PresentaBotones();
+    return true;
+}
+
+bool FrmDecResumen::ValidarFecha(const QString& texto) {
+    if (cFecha::Instancia().EsFecha(texto)) return true;
+    Advertencia(Cadena(321), Cadena(319));
+    return false;
+}
+
+void FrmDecResumen::ImgNueva_MouseUp(int indice) {
+    auto& r = Resumen();
+    // A list box still holding the focus finishes too, so the header is what the boxes show.
+    QWidget* foco = QApplication::focusWidget();
+    if (foco == cmbperiodo_ && !IgnorarPerdidaFoco) cmbperiodo_LostFocus();
+    if (foco == cmbmodelo_ && !IgnorarPerdidaFoco) cmbmodelo_LostFocus();
+    if (r.MODO() != T)
+        txtejer_LostFocus();
+    else
+        txtfecha_LostFocus();
+    r.TIPOLOGIA(r.Modelo() == QStringLiteral("731") ? 1 : 2);
+    if (indice == 0) IgnorarPerdidaFoco = true;
+}
+
+void FrmDecResumen::ImgNueva_Click(int indice) {
+    auto& r = Resumen();
+    if (indice == 0) {
+        r.MODO(L);
+        PresentaDatos();
+        PresentaBotones();
+        if (r.NUMDECLASEL() < 1)
+            cmdDeclarante_->setFocus();
+        else
+            flxDeclaraciones_->setFocus();
+        return;
+    }
+    if (!ValidarCampos()) return;
+    Descargar();
+    if (r.TIPOLOGIA() == 1) {
+        auto& datos = cDatos731::Instancia();
+        datos.MODO(QStringLiteral("A"));
+        datos.MODOP(r.MODO());
+    }
+    Mostrar(r.TIPOLOGIA() == 1 ? QStringLiteral("FrmDatos731") : QStringLiteral("FrmDatos732"),
+            Cadena(159) + u' ' + r.Modelo(), 0);
+}
 
 }  // namespace oxalde

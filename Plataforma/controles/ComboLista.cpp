@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace oxalde {
 
@@ -17,7 +18,23 @@ ComboLista::ComboLista(QWidget* parent) : QComboBox(parent) {
     setCompleter(lista);
     connect(lista, qOverload<const QString&>(&QCompleter::activated), this,
             [this](const QString& texto) { ListIndex(findText(texto, Qt::MatchFixedString)); });
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { emit Click(); });
+    // The first entry added to an empty list is not selected (the box selects it by itself).
+    connect(model(), &QAbstractItemModel::rowsAboutToBeInserted, this, [this] { llenando_ = currentIndex() < 0; });
+    connect(model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!llenando_) return;
+        llenando_ = false;
+        if (currentIndex() < 0) return;
+        const QSignalBlocker bloqueo(this);
+        setCurrentIndex(-1);
+        setEditText(QString());
+    });
+    // A text written while the user is elsewhere shows from its start.
+    connect(this, &QComboBox::editTextChanged, this, [this] {
+        if (!hasFocus()) lineEdit()->setCursorPosition(0);
+    });
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int indice) {
+        if (indice >= 0 && !llenando_) emit Click();
+    });
 }
 
 void ComboLista::ListIndex(int indice) {

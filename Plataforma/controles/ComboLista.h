@@ -1,8 +1,8 @@
 #pragma once
 // Our editable list box: the user types into its edit field and picks from its list. Typing
 // with the list open keeps the keys in the edit field and narrows the list to the entries that
-// begin with what is typed, compared literally and ignoring case. Click is raised whenever the
-// selected entry changes, by the user or by code.
+// begin with what is typed, compared literally and ignoring case. Click is raised whenever an
+// entry becomes the selected one, by the user or by code; adding entries selects none.
 #include <QComboBox>
 #include <QVariant>
 
@@ -35,6 +35,9 @@ public:
 
 signals:
     void Click();
+
+private:
+    bool llenando_ = false;
 };
 
 }  // namespace oxalde

@@ -96,6 +96,15 @@ public:
             emit dataChanged(index(fila - 1, columna), index(fila - 1, columna));
     }
 
+    // An invalid colour gives the cell back the grid's own.
+    void PonerColor(QHash<qint64, QColor>& tabla, int fila, int columna, const QColor& color) {
+        if (color.isValid())
+            tabla.insert(Clave(fila, columna), color);
+        else
+            tabla.remove(Clave(fila, columna));
+        Cambiada(fila, columna);
+    }
+
     void Todo() {
         if (filas > 0 && columnas > 0) emit dataChanged(index(0, 0), index(filas - 1, columnas - 1));
         if (columnas > 0) emit headerDataChanged(Qt::Horizontal, 0, columnas - 1);
@@ -221,11 +230,7 @@ QColor FlexGrid::CellBackColor(int fila, int columna) const {
 
 void FlexGrid::CellBackColor(int fila, int columna, const QColor& color) {
     Comprobar(fila, columna);
-    if (color.isValid())
-        modelo_->fondos.insert(ModeloFlex::Clave(fila, columna), color);
-    else
-        modelo_->fondos.remove(ModeloFlex::Clave(fila, columna));
-    modelo_->Cambiada(fila, columna);
+    modelo_->PonerColor(modelo_->fondos, fila, columna, color);
 }
 
 QColor FlexGrid::CellForeColor(int fila, int columna) const {
@@ -235,11 +240,7 @@ QColor FlexGrid::CellForeColor(int fila, int columna) const {
 
 void FlexGrid::CellForeColor(int fila, int columna, const QColor& color) {
     Comprobar(fila, columna);
-    if (color.isValid())
-        modelo_->textos.insert(ModeloFlex::Clave(fila, columna), color);
-    else
-        modelo_->textos.remove(ModeloFlex::Clave(fila, columna));
-    modelo_->Cambiada(fila, columna);
+    modelo_->PonerColor(modelo_->textos, fila, columna, color);
 }
 
 QColor FlexGrid::BackColor() const { return palette().color(QPalette::Base); }

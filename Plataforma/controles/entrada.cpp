@@ -88,9 +88,12 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
         if (propia && m->alRecibir) m->alRecibir();
         return false;
     }
-    // The focus has already gone to the next control when the old one hears of it.
+    // The focus has already gone on when the old control hears of it: to the next control, or
+    // for a moment to the frame that holds the window (a child window of the main window).
     QWidget* nuevo = QApplication::focusWidget();
-    const bool dentro = nuevo && ventana_->isAncestorOf(nuevo) && ventana_->isVisible();
+    // A control being hidden has nothing pending: its window has moved on.
+    const bool dentro = nuevo && (ventana_->isAncestorOf(nuevo) || nuevo->isAncestorOf(ventana_)) &&
+                        ventana_->isVisible() && control->isVisible();
     if (propia && dentro && !descargando_ && m->alPerder) m->alPerder();
     return false;
 }

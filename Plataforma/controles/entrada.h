@@ -3,7 +3,7 @@
 // control (and still reaches the control it was pressed in), an editable box selects its text
 // when it gets the focus, key filters also apply to text pasted or dropped into a box, and
 // lost-focus handlers run only for focus moves inside the window, never when the window loses
-// the activation, a popup opens, or the window is being unloaded.
+// the activation, a popup opens, the control is being hidden, or the window is being unloaded.
 #include <QObject>
 #include <QPointer>
 #include <functional>

@@ -72,7 +72,8 @@ TEST_F(Principal, UnSoloDeclaranteSeAbreDirectamenteYConSeisLasEntradasSonLasCla
     EXPECT_EQ(Hija(v, "FrmDecLista"), nullptr);
     auto* resumen = qobject_cast<FrmDecResumen*>(Hija(v, "FrmDecResumen"));
     ASSERT_NE(resumen, nullptr);
-    EXPECT_EQ(resumen->lblDeclarante()->text(), "1\nX123\nGARCIA-LOPEZ - HIJOS");
+    EXPECT_EQ(resumen->findChild<QLabel*>("lbldni")->text(), "X123");
+    EXPECT_EQ(resumen->findChild<QLabel*>("lblnombre")->text(), "GARCIA-LOPEZ - HIJOS");
     resumen->parentWidget()->close();
     QCoreApplication::processEvents();
 

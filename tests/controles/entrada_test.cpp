@@ -64,6 +64,10 @@ TEST(EntradaVentana, PerderFocoSoloDentroDeLaVentana) {
     EXPECT_EQ(v.perdidas, 0);
     v.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.a->hide();  // a box being hidden has nothing pending
+    EXPECT_EQ(v.perdidas, 0);
+    v.a->show();
+    v.a->setFocus();
     v.entrada->Descargando();
     v.c->setFocus();
     EXPECT_EQ(v.perdidas, 0);
@@ -100,11 +104,14 @@ TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
 
 TEST(ComboLista, IndiceTextoYClick) {
     oxalde::ComboLista c;
-    c.addItems({"731", "732"});
     QSignalSpy clics(&c, &oxalde::ComboLista::Click);
-    c.ListIndex(-1);
+    c.addItems({"731", "732"});
+    EXPECT_EQ(c.ListIndex(), -1);  // filling selects nothing
+    EXPECT_EQ(c.Text(), "");
     c.ListIndex(1);
     EXPECT_EQ(c.Text(), "732");
+    c.ListIndex(-1);
+    c.ListIndex(0);
     EXPECT_EQ(clics.count(), 2);
     c.ItemData(0, 4);
     EXPECT_EQ(c.ItemData(0).toInt(), 4);

@@ -1,0 +1,78 @@
+#include "registro/declaraciones.h"
+
+#include "shell/biblioteca.h"
+#include "shell/cFecha.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
+#include "shell/procedimientos.h"
+#include "vb/formato.h"
+
+namespace oxalde {
+namespace {
+
+// List columns of the library's declaration list.
+enum { lisFecha = 1, lisImporte = 6, lisTipo = 10, lisPeriodo = 11 };
+
+QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
+
+}  // namespace
+
+QStringList FilaDeclaracion(const vb::Variant& lista, vb::Long fila) {
+    const bool transporte = Texto(lista(lisTipo, fila)) == QStringLiteral("T");
+    QStringList textos;
+    for (int c = 0; c < kColumnasDeclaracion; ++c) {
+        switch (c) {
+            case colFecha:
+                textos << (transporte ? cFecha::Instancia().LongToString(lista(lisFecha, fila).CLng()) : QString());
+                break;
+            case colPeriodo:
+                textos << (transporte ? QString() : NombreTrimestre(Texto(lista(lisPeriodo, fila)).trimmed()));
+                break;
+            case colImporte: {
+                const double centimos = vb::Val(lista(lisImporte, fila).CStr());
+                textos << QString::fromStdString(vb::Format(centimos / 100, "#,###,###,###,##0.00"));
+                break;
+            }
+            default: textos << Texto(lista(c, fila));
+        }
+    }
+    return textos;
+}
+
+QString TextoNumeroDeclaraciones(vb::Long n) {
+    return n > 0 ? QString::number(n) + u' ' + Cadena(164) : Cadena(165);
+}
+
+QString PreguntaBorrado(const QStringList& fila) {
+    if (fila[colTipo].trimmed() == QStringLiteral("P"))
+        return Cadena(264) + fila[colEjercicio] + QStringLiteral(" - ") + fila[colPeriodo].trimmed() +
+               QStringLiteral(" ?");
+    return Cadena(265) + fila[colFecha].trimmed() + QStringLiteral(" ?");
+}
+
+std::optional<AvisoCabecera> AvisoDeCodigo(int codigo, vb::Long fechaMin, vb::Long fechaMax) {
+    const QString min = cFecha::Instancia().LongToString(fechaMin);
+    const QString max = cFecha::Instancia().LongToString(fechaMax);
+    switch (codigo) {
+        case 1: return AvisoCabecera{Cadena(255), cajaFecha};
+        case 2: return AvisoCabecera{Cadena(256), cajaEjercicio};
+        case 3: return AvisoCabecera{Cadena(257), cajaPeriodo};
+        case 4: return AvisoCabecera{Cadena(258), cajaModelo};
+        case 5:
+            return AvisoCabecera{
+                TextoIdioma("El ejercicio-periodo no puede ser anterior al " + min + " ni posterior al " + max,
+                            "Ekitaldi eta zergaldia ezin dira izan " + min + " baino lehenagokoak ez eta " + max +
+                                " baino beranduagokoa ere"),
+                cajaEjercicio};
+        case 6:
+            return AvisoCabecera{TextoIdioma("La fecha no puede ser anterior al " + min + " ni posterior al " + max,
+                                             "Data ezin da izan " + min + " baino lehenagokoa ez eta " + max +
+                                                 " baino beranduagokoa ere"),
+                                 cajaFecha};
+        case 7: return AvisoCabecera{Cadena(263), cajaEjercicio};
+        case 8: return AvisoCabecera{Cadena(271), cajaFecha};
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace oxalde
