@@ -54,6 +54,14 @@ bool AlgunoMarcado(const GetBandera (&banderas)[6]) {
 
 }  // namespace
 
+void AbrirFrmDatos732(const QString& modo, const QString& modop, vb::Long csde) {
+    auto& datos = D();
+    datos.MODO(modo);
+    datos.MODOP(modop);
+    if (modo == QLatin1String("C")) datos.CSDE(csde);
+    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDatos732);
+}
+
 FrmDatos732::FrmDatos732(QWidget* parent) : VentanaHija(QStringLiteral("FrmDatos732"), parent) {
     entrada_ = new EntradaVentana(this);
     CrearControles();

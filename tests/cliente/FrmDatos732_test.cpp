@@ -9,6 +9,7 @@
 #include <QTabBar>
 
 #include "cliente/prueba.h"
+#include "controles/ComboLista.h"
 #include "controles/Pindaro.h"
 #include "form732/FrmDatos732.h"
 #include "form732/cDatos732.h"
@@ -102,16 +103,15 @@ TEST_F(Editor732, DisposicionPorTipoYFecha) {
         const char* modop;
         vb::Long fecha;
         int pestanas;
-        const char* cuarta;
+        int cuarta;  // text of the fourth tab
         const char* tipos;  // lblTipo16 lblTipo7 lblTipo4 lblTipo1
     };
-    for (const Caso& c : {Caso{"P", 20100630, 4, "&Liquidación", "16% 7% 4% 1%"},
-                          Caso{"P", 20100930, 4, "&Liquidación", "18% 8% 4% 1%"},
-                          Caso{"T", 20120831, 5, "Datos &técn", "18% 8% 4% 1%"},
-                          Caso{"T", 20120901, 5, "Datos &técn", "21% 10% 5.2% 1.4%"}}) {
+    for (const Caso& c : {Caso{"P", 20100630, 4, 176, "16% 7% 4% 1%"}, Caso{"P", 20100930, 4, 176, "18% 8% 4% 1%"},
+                          Caso{"T", 20120831, 5, 203, "18% 8% 4% 1%"},
+                          Caso{"T", 20120901, 5, 203, "21% 10% 5.2% 1.4%"}}) {
         Abrir732("A", c.modop, c.fecha, "2T");
         EXPECT_EQ(w->TabTra()->count(), c.pestanas);
-        EXPECT_EQ(w->TabTra()->tabText(3), QString::fromUtf8(c.cuarta));
+        EXPECT_EQ(w->TabTra()->tabText(3), oxalde::LoadResString(c.cuarta));
         EXPECT_EQ(Pestana(), 3);
         EXPECT_EQ(D().PESTANA(), 3);
         QStringList tipos;
@@ -393,3 +393,48 @@ TEST_F(Editor732, Fotos) {
         }
     }
 }
+
+namespace {
+
+// The whole road: the declarations window proposes a quarterly form-732 declaration of 3T 2012,
+// the editor takes it and Accept brings the list back with the new declaration current.
+TEST_F(Editor732, DesdeLaVentanaDeDeclaraciones) {
+    auto& c = cDecResumen::Instancia();
+    c.CSCO(1);
+    c.DNI("12345678Z");
+    c.NOMBRE("UNO");
+    c.ENTRADA("A");
+    ventana->MostrarHija(new oxalde::FrmDecResumen);
+    auto* lista = ventana->Area()->findChild<oxalde::FrmDecResumen*>();
+    ASSERT_NE(lista, nullptr);
+    lista->ImgPer_Click();
+    auto* anio = lista->findChild<oxalde::Pindaro*>("txtejer");
+    anio->setFocus();
+    anio->selectAll();
+    QTest::keyClicks(anio, "2012");
+    QTest::keyClick(anio, Qt::Key_Tab);
+    lista->findChild<oxalde::ComboLista*>("cmbperiodo")->ListIndex(2);
+    lista->findChild<oxalde::ComboLista*>("cmbmodelo")->ListIndex(1);
+    lista->ImgNueva_MouseUp(1);
+    lista->ImgNueva_Click(1);
+    QCoreApplication::processEvents();
+    w = ventana->Area()->findChild<FrmDatos732*>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(c.FECHA(), 20120930);
+    EXPECT_EQ(Pestana(), 3);
+    EXPECT_EQ(D().MODO() + D().MODOP(), "AP");
+    Pulsar("chkhecho", 2);
+    IrA(4);
+    EXPECT_EQ(Textos(), std::vector<QString>{oxalde::LoadResString(270)});
+    Pulsar("chksittib", 2);
+    IrA(4);
+    Teclear("txtbase16", "100");
+    Teclear("txtcuota16", "20");
+    C<QPushButton>("cmdAceptar")->click();
+    EXPECT_TRUE(Textos().empty());
+    ASSERT_TRUE(EditorCerrado());
+    EXPECT_GT(c.CSDE(), 0);
+    EXPECT_EQ(Valor("SELECT T04_CUOTA16 FROM T04_732DECLA WHERE T04_CSDE = " + std::to_string(c.CSDE())).CDbl(), 2000);
+}
+
+}  // namespace
