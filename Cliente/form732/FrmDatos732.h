@@ -65,8 +65,10 @@ private:
     void CrearControles();
     void CrearCabecera();
     void CrearTransmitente();
-    void CrearSituacion();
-    void CrearHechos();
+    QFrame* CrearCasillas(const char* nombre, const char* etiqueta, const QString& titulo,
+                          const std::array<const char*, 6>& marcos, const char* casillas,
+                          std::array<QFrame*, 6>& interiores, std::array<QCheckBox*, 6>& cajas,
+                          void (FrmDatos732::*alPulsar)(int));
     void CrearTecnicos();
     void CrearLiquidacion();
     void CrearBotones();
@@ -94,6 +96,7 @@ private:
     void MostrarLiquidacion();
     void BloquearDatosTecnicos();
     void DesbloquearDatosTecnicos();
+    void BloquearTecnicas(bool bloqueadas);
     // A repaint rule has cleared something in the record: Accept must save it, also when the
     // rule ran while the window was loading.
     void RegistroCorregido() { datosModificados_ = corregido_ = true; }

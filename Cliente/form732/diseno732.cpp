@@ -134,8 +134,12 @@ void FrmDatos732::CrearControles() {
     });
 
     CrearTransmitente();
-    CrearSituacion();
-    CrearHechos();
+    FraSitTib_ = CrearCasillas("FraSitTib", "Label13", QString::fromUtf8("Situación Tributaria"),
+                               {"fraSitTib0", "fraSitTib1", "fraSitTib2", "frasittib3", "FraSittib4", "frasittib5"},
+                               "chksittib", fraSitTib_, chksittib_, &FrmDatos732::chksittib_Click);
+    FraHecho_ = CrearCasillas("FraHecho", "Label23", QStringLiteral("Hecho imponible"),
+                              {"FraHecho1", "FraHecho2", "FraHecho3", "FraHecho4", "fraHecho5", "fraHecho6"},
+                              "chkhecho", fraHecho_, chkhecho_, &FrmDatos732::chkhecho_Click);
     CrearTecnicos();
     CrearLiquidacion();
     for (QFrame* marco : {FraAdq_, FraSitTib_, FraHecho_, FraTec_, FraLiq_}) {
@@ -209,36 +213,24 @@ void FrmDatos732::CrearTransmitente() {
     }
 }
 
-void FrmDatos732::CrearSituacion() {
-    FraSitTib_ = NuevoMarco(FraDatosT_, "FraSitTib", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
-                            kMarcoPestana.height());
-    Negrita(NuevaEtiqueta(FraSitTib_, "Label13", QString::fromUtf8("Situación Tributaria"), 120, 120, 4000));
-    const char* marcos[] = {"fraSitTib0", "fraSitTib1", "fraSitTib2", "frasittib3", "FraSittib4", "frasittib5"};
+// A tab of six check boxes, each in its own inner frame (so that the frame can be disabled).
+QFrame* FrmDatos732::CrearCasillas(const char* nombre, const char* etiqueta, const QString& titulo,
+                                   const std::array<const char*, 6>& marcos, const char* casillas,
+                                   std::array<QFrame*, 6>& interiores, std::array<QCheckBox*, 6>& cajas,
+                                   void (FrmDatos732::*alPulsar)(int)) {
+    QFrame* pestana = NuevoMarco(FraDatosT_, nombre, kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
+                                 kMarcoPestana.height());
+    Negrita(NuevaEtiqueta(pestana, etiqueta, titulo, 120, 120, 4000));
     for (int i = 0; i < 6; ++i) {
-        fraSitTib_[i] = NuevoMarco(FraSitTib_, marcos[i], 120, 450 + i * 420, 6345, 400);
-        chksittib_[i] = new QCheckBox(fraSitTib_[i]);
-        chksittib_[i]->setObjectName(QStringLiteral("chksittib(%1)").arg(i));
-        Situar(chksittib_[i], 60, 0, 6225, 400);
-        connect(chksittib_[i], &QCheckBox::clicked, this, [this, i] {
-            if (datosPresentados_) Seguro([&] { chksittib_Click(i); });
+        interiores[i] = NuevoMarco(pestana, marcos[i], 120, 450 + i * 420, 6345, 400);
+        cajas[i] = new QCheckBox(interiores[i]);
+        cajas[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(casillas)).arg(i));
+        Situar(cajas[i], 60, 0, 6225, 400);
+        connect(cajas[i], &QCheckBox::clicked, this, [this, i, alPulsar] {
+            if (datosPresentados_) Seguro([&] { (this->*alPulsar)(i); });
         });
     }
-}
-
-void FrmDatos732::CrearHechos() {
-    FraHecho_ = NuevoMarco(FraDatosT_, "FraHecho", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
-                           kMarcoPestana.height());
-    Negrita(NuevaEtiqueta(FraHecho_, "Label23", QStringLiteral("Hecho imponible"), 120, 120, 4000));
-    const char* marcos[] = {"FraHecho1", "FraHecho2", "FraHecho3", "FraHecho4", "fraHecho5", "fraHecho6"};
-    for (int i = 0; i < 6; ++i) {
-        fraHecho_[i] = NuevoMarco(FraHecho_, marcos[i], 120, 450 + i * 420, 6345, 400);
-        chkhecho_[i] = new QCheckBox(fraHecho_[i]);
-        chkhecho_[i]->setObjectName(QStringLiteral("chkhecho(%1)").arg(i));
-        Situar(chkhecho_[i], 60, 0, 6225, 400);
-        connect(chkhecho_[i], &QCheckBox::clicked, this, [this, i] {
-            if (datosPresentados_) Seguro([&] { chkhecho_Click(i); });
-        });
-    }
+    return pestana;
 }
 
 void FrmDatos732::CrearTecnicos() {

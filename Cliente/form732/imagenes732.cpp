@@ -24,41 +24,34 @@ void Fondo(QPainter& pintor, const QRectF& r, QColor arriba, QColor abajo) {
 
 }  // namespace
 
-QPixmap ImagenCabecera732(QSize tamano) {
+// A rounded badge with the form number large, and a smaller word placed by `sitio`.
+static QPixmap Insignia(QSize tamano, QColor arriba, QColor abajo, QColor tinta, Qt::Alignment numero,
+                        const QString& palabra, Qt::Alignment sitio) {
     QPixmap p = Lienzo(tamano);
     QPainter pintor(&p);
     pintor.setRenderHint(QPainter::Antialiasing);
     const QRectF r(0.5, 0.5, tamano.width() - 1, tamano.height() - 1);
-    Fondo(pintor, r, QColor(40, 96, 140), QColor(18, 52, 86));
-    QFont letra(QStringLiteral("Arial"));
-    letra.setBold(true);
-    letra.setPixelSize(int(tamano.height() * 0.55));
-    pintor.setFont(letra);
-    pintor.setPen(Qt::white);
-    pintor.drawText(r.adjusted(0, 0, 0, -tamano.height() * 0.15), Qt::AlignCenter, QStringLiteral("732"));
-    letra.setPixelSize(std::max(8, int(tamano.height() * 0.16)));
-    pintor.setFont(letra);
-    pintor.setPen(QColor(190, 220, 240));
-    pintor.drawText(r.adjusted(0, 0, 0, -3), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("IVA · BEZ"));
-    return p;
-}
-
-QPixmap ImagenDeclaracion732(QSize tamano, const QString& palabra) {
-    QPixmap p = Lienzo(tamano);
-    QPainter pintor(&p);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(0.5, 0.5, tamano.width() - 1, tamano.height() - 1);
-    Fondo(pintor, r, QColor(226, 236, 246), QColor(190, 208, 228));
+    Fondo(pintor, r, arriba, abajo);
     QFont letra(QStringLiteral("Arial"));
     letra.setBold(true);
     letra.setPixelSize(int(tamano.height() * 0.5));
     pintor.setFont(letra);
-    pintor.setPen(QColor(18, 52, 86));
-    pintor.drawText(r.adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("732"));
-    letra.setPixelSize(int(tamano.height() * 0.28));
+    pintor.setPen(tinta);
+    pintor.drawText(r.adjusted(8, 0, -8, -tamano.height() * 0.1), numero, QStringLiteral("732"));
+    letra.setPixelSize(std::max(8, int(tamano.height() * 0.2)));
     pintor.setFont(letra);
-    pintor.drawText(r.adjusted(0, 0, -8, 0), Qt::AlignRight | Qt::AlignVCenter, palabra);
+    pintor.drawText(r.adjusted(8, 0, -8, -3), sitio, palabra);
     return p;
+}
+
+QPixmap ImagenCabecera732(QSize tamano) {
+    return Insignia(tamano, QColor(40, 96, 140), QColor(18, 52, 86), Qt::white, Qt::AlignCenter,
+                    QStringLiteral("IVA · BEZ"), Qt::AlignHCenter | Qt::AlignBottom);
+}
+
+QPixmap ImagenDeclaracion732(QSize tamano, const QString& palabra) {
+    return Insignia(tamano, QColor(226, 236, 246), QColor(190, 208, 228), QColor(18, 52, 86),
+                    Qt::AlignLeft | Qt::AlignVCenter, palabra, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 QPixmap ImagenBoton(QSize tamano, bool aceptar) {

@@ -174,21 +174,17 @@ void FrmDatos732::BloquearDatosTecnicos() {
         d.ANOFAB(0);
     });
     if (cambio) RegistroCorregido();
-    for (auto it = cajas_.cbegin(); it != cajas_.cend(); ++it)
-        if (EsTecnica(it.key())) {
-            it.value()->setReadOnly(true);
-            QPalette p = it.value()->palette();
-            p.setColor(QPalette::Base, kFondoBloqueado732);
-            it.value()->setPalette(p);
-        }
+    BloquearTecnicas(true);
 }
 
-void FrmDatos732::DesbloquearDatosTecnicos() {
+void FrmDatos732::DesbloquearDatosTecnicos() { BloquearTecnicas(false); }
+
+void FrmDatos732::BloquearTecnicas(bool bloqueadas) {
     for (auto it = cajas_.cbegin(); it != cajas_.cend(); ++it)
         if (EsTecnica(it.key())) {
-            it.value()->setReadOnly(false);
+            it.value()->setReadOnly(bloqueadas);
             QPalette p = it.value()->palette();
-            p.setColor(QPalette::Base, kFondoEditable732);
+            p.setColor(QPalette::Base, bloqueadas ? kFondoBloqueado732 : kFondoEditable732);
             it.value()->setPalette(p);
         }
 }

@@ -65,6 +65,17 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // A stored quarterly declaration of taxpayer 1: its common row, and its detail from the
+    // given columns and values.
+    void Guardada(int csde, vb::Long fecha, const std::string& periodo, const std::string& columnas,
+                  const std::string& valores) {
+        const std::string clave = std::to_string(csde), f = std::to_string(fecha);
+        Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, "
+            "T02_PERIODO, T02_TIPOLOGIA) VALUES (" + clave + ", 1, '732', 'P', " + f + ", " + f.substr(0, 4) + ", '" +
+            periodo + "', 2)");
+        Sql("INSERT INTO T04_732DECLA (T04_CSDE, " + columnas + ") VALUES (" + clave + ", " + valores + ")");
+    }
+
     template <class T = QWidget>
     T* C(const QString& nombre, int elemento = -1) {
         return qobject_cast<T*>(w->Control(nombre, elemento));
@@ -226,10 +237,8 @@ TEST_F(Editor732, CuotasTecleadasEnElTercerTrimestreDe2012) {
 }
 
 TEST_F(Editor732, UnaBaseDeRecargoCambiadaEnElTercerTrimestreSeGuarda) {
-    Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, "
-        "T02_TIPOLOGIA) VALUES (7, 1, '732', 'P', 20120930, 2012, '3T', 2)");
-    Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_SITTIB2, T04_HECHO1, T04_BASE16, T04_CUOTA16, T04_BAEQ4, T04_CUEQ4, "
-        "T04_TOTAL) VALUES (7, 'X', 'X', 100000, 19000, 10000, 1000, 20000)");
+    Guardada(7, 20120930, "3T", "T04_SITTIB2, T04_HECHO1, T04_BASE16, T04_CUOTA16, T04_BAEQ4, T04_CUEQ4, T04_TOTAL",
+             "'X', 'X', 100000, 19000, 10000, 1000, 20000");
     Abrir732("C", "P", 20120930, "3T", 7);
     IrA(4);
     Teclear("txtbaeq4", "200");
@@ -334,10 +343,8 @@ TEST_F(Editor732, CancelarVuelveSinGuardar) {
 
 TEST_F(Editor732, UnaRepintadaQueLimpiaElRegistroLoGuarda) {
     // A stored row that contradicts itself: reverse charge with the legal-person situation.
-    Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, "
-        "T02_TIPOLOGIA) VALUES (8, 1, '732', 'P', 20130331, 2013, '1T', 2)");
-    Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_SITTIB3, T04_SITTIB4, T04_HECHO3, T04_BASE16, T04_CUOTA16, T04_TOTAL) "
-        "VALUES (8, 'X', 'X', 'X', 1000, 210, 210)");
+    Guardada(8, 20130331, "1T", "T04_SITTIB3, T04_SITTIB4, T04_HECHO3, T04_BASE16, T04_CUOTA16, T04_TOTAL",
+             "'X', 'X', 'X', 1000, 210, 210");
     Abrir732("C", "P", 20130331, "1T", 8);
     EXPECT_EQ(D().SITTIB4(), "");
     C<QPushButton>("cmdAceptar")->click();
@@ -347,9 +354,7 @@ TEST_F(Editor732, UnaRepintadaQueLimpiaElRegistroLoGuarda) {
 
 TEST_F(Editor732, UnFalloAlAbrirVuelveALasDeclaraciones) {
     // A stored row whose classification is no number cannot be loaded.
-    Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, "
-        "T02_TIPOLOGIA) VALUES (3, 1, '732', 'P', 20130331, 2013, '1T', 2)");
-    Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_CLASIF) VALUES (3, 'ABC')");
+    Guardada(3, 20130331, "1T", "T04_CLASIF", "'ABC'");
     Abrir732("C", "P", 20130331, "1T", 3);
     QTest::qWait(20);
     EXPECT_EQ(mensajes.size(), 1u);
