@@ -341,6 +341,38 @@ TEST_F(Editor732, CancelarVuelveSinGuardar) {
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T04_732DECLA").CLng(), 0);
 }
 
+TEST_F(Editor732, ElCierreDeLaVentanaNoVuelveALaLista) {
+    Abrir732("A", "P", 20130331, "1T");
+    Pulsar("chkhecho", 0);
+    w->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ventana->Area()->findChild<FrmDatos732*>(), nullptr);
+    EXPECT_EQ(ventana->Area()->findChild<oxalde::FrmDecResumen*>(), nullptr);
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T04_732DECLA").CLng(), 0);
+}
+
+TEST_F(Editor732, ElFocoSoloVaAUnaCajaVisible) {
+    // A company's transport declaration with no event: the check sends the user to the
+    // transmitter (271), the tab guard sends them back to the events (275), and the box the
+    // check names is hidden, so the focus stays where the guard left it.
+    Abrir732("A", "T", 20130115, "", 0, "B1234567Z");
+    C<QPushButton>("cmdAceptar")->click();
+    EXPECT_EQ(Textos(), (std::vector<QString>{oxalde::LoadResString(271), oxalde::LoadResString(275)}));
+    EXPECT_EQ(Pestana(), 3);
+    EXPECT_FALSE(C("txttranif")->hasFocus());
+    EXPECT_FALSE(EditorCerrado());
+}
+
+TEST_F(Editor732, EnterPasaALaCajaSiguiente) {
+    Abrir732("A", "T", 20130115);
+    Pulsar("chkhecho", 1);
+    IrA(1);
+    ASSERT_TRUE(C("txttranif")->hasFocus());
+    QTest::keyClick(C("txttranif"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(C("txttranom")->hasFocus());
+}
+
 TEST_F(Editor732, UnaRepintadaQueLimpiaElRegistroLoGuarda) {
     // A stored row that contradicts itself: reverse charge with the legal-person situation.
     Guardada(8, 20130331, "1T", "T04_SITTIB3, T04_SITTIB4, T04_HECHO3, T04_BASE16, T04_CUOTA16, T04_TOTAL",
