@@ -38,7 +38,7 @@ static QPixmap Insignia(QSize tamano, QColor arriba, QColor abajo, QColor tinta,
     pintor.setFont(letra);
     pintor.setPen(tinta);
     pintor.drawText(r.adjusted(8, 0, -8, -tamano.height() * 0.1), numero, QStringLiteral("732"));
-    letra.setPixelSize(std::max(8, int(tamano.height() * 0.2)));
+    letra.setPixelSize(std::max(9, int(tamano.height() * 0.24)));
     pintor.setFont(letra);
     pintor.drawText(r.adjusted(8, 0, -8, -3), sitio, palabra);
     return p;
