@@ -31,6 +31,8 @@ struct Campos732 {
     double BASE16 = 0, CUOTA16 = 0, BASE7 = 0, CUOTA7 = 0, BASE4 = 0, CUOTA4 = 0;
     double BAEQ4 = 0, CUEQ4 = 0, BAEQ175 = 0, CUEQ175 = 0, BAEQ1 = 0, CUEQ1 = 0, BAEQ05 = 0, CUEQ05 = 0;
     double TOTAL = 0;
+
+    bool operator==(const Campos732&) const = default;
 };
 
 // A field whose Let only stores.

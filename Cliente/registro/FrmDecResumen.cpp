@@ -34,6 +34,9 @@
 #include "shell/menu_principal.h"
 #include "shell/procedimientos.h"
 
+// The editors this window opens.
+#include "form732/FrmDatos732.h"
+
 namespace oxalde {
 namespace {
 
@@ -592,6 +595,9 @@ void FrmDecResumen::cmdDatos_Click() {
         datos.MODO(QStringLiteral("C"));
         datos.MODOP(r.MODOP());
         datos.CSDE(r.CSDE());
+    } else {
+        AbrirFrmDatos732(QStringLiteral("C"), r.MODOP(), r.CSDE());
+        return;
     }
     Mostrar(r.TIPOLOGIA() == 1 ? QStringLiteral("FrmDatos731") : QStringLiteral("FrmDatos732"),
             Cadena(159) + u' ' + r.Modelo(), r.CSDE());
@@ -802,6 +808,9 @@ void FrmDecResumen::ImgNueva_Click(int indice) {
         auto& datos = cDatos731::Instancia();
         datos.MODO(QStringLiteral("A"));
         datos.MODOP(r.MODO());
+    } else {
+        AbrirFrmDatos732(QStringLiteral("A"), r.MODO(), 0);
+        return;
     }
     Mostrar(r.TIPOLOGIA() == 1 ? QStringLiteral("FrmDatos731") : QStringLiteral("FrmDatos732"),
             Cadena(159) + u' ' + r.Modelo(), 0);

@@ -1,0 +1,343 @@
+#include "form732/FrmDatos732.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTimer>
+
+#include "controles/Pindaro.h"
+#include "controles/entrada.h"
+#include "form732/avisos732.h"
+#include "form732/buffers732.h"
+#include "form732/cDatos732.h"
+#include "form732/cajas732.h"
+#include "form732/liquidacion732.h"
+#include "registro/FrmDecResumen.h"
+#include "registro/cDecResumen.h"
+#include "shell/MDI7312.h"
+#include "shell/aplicacion.h"
+#include "shell/avisos.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
+#include "shell/menu_principal.h"
+#include "shell/procedimientos.h"
+#include "shell/tipos_iva.h"
+
+namespace oxalde {
+namespace {
+
+cDatos732& D() { return cDatos732::Instancia(); }
+bool Transporte() { return D().MODOP() == QLatin1String("T"); }
+QString Bandera(bool marcada) { return marcada ? QStringLiteral("X") : QString(); }
+
+using LetBandera = void (cDatos732::*)(QString);
+using GetBandera = QString (cDatos732::*)() const;
+const LetBandera kLetSituacion[] = {&cDatos732::SITTIB1, &cDatos732::SITTIB2, &cDatos732::SITTIB3,
+                                    &cDatos732::SITTIB4, &cDatos732::SITTIB5, &cDatos732::SITTIB6};
+const GetBandera kSituacion[] = {&cDatos732::SITTIB1, &cDatos732::SITTIB2, &cDatos732::SITTIB3,
+                                 &cDatos732::SITTIB4, &cDatos732::SITTIB5, &cDatos732::SITTIB6};
+const LetBandera kLetHecho[] = {&cDatos732::HECHO1, &cDatos732::HECHO2, &cDatos732::HECHO3,
+                                &cDatos732::HECHO4, &cDatos732::HECHO5, &cDatos732::HECHO6};
+const GetBandera kHecho[] = {&cDatos732::HECHO1, &cDatos732::HECHO2, &cDatos732::HECHO3,
+                             &cDatos732::HECHO4, &cDatos732::HECHO5, &cDatos732::HECHO6};
+
+bool AlgunoMarcado(const GetBandera (&banderas)[6]) {
+    return std::any_of(std::begin(banderas), std::end(banderas),
+                       [](GetBandera get) { return !(D().*get)().isEmpty(); });
+}
+
+}  // namespace
+
+void AbrirFrmDatos732(const QString& modo, const QString& modop, vb::Long csde) {
+    auto& datos = D();
+    datos.MODO(modo);
+    datos.MODOP(modop);
+    if (modo == QLatin1String("C")) datos.CSDE(csde);
+    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDatos732);
+}
+
+FrmDatos732::FrmDatos732(QWidget* parent) : VentanaHija(QStringLiteral("FrmDatos732"), parent) {
+    entrada_ = new EntradaVentana(this);
+    CrearControles();
+    ConectarCajas();
+}
+
+QWidget* FrmDatos732::Control(const QString& nombre, int elemento) const {
+    return findChild<QWidget*>(elemento < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(elemento));
+}
+
+void FrmDatos732::Seguro(const std::function<void()>& manejador) {
+    try {
+        manejador();
+    } catch (...) {
+        // The record and the window stay as the failed step left them; the user can go on.
+        datosPresentados_ = cargado_;
+        MostrarError(ErrorDe(std::current_exception()));
+    }
+}
+
+// Lifecycle.
+
+void FrmDatos732::Form_Load() {
+    try {
+        Anadir_captions();
+        DeshabilitarMenus();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
+        for (Pindaro* caja : findChildren<Pindaro*>()) {
+            QFont letra = caja->font();
+            letra.setFamily(QStringLiteral("Verdana"));
+            caja->setFont(letra);
+        }
+        InicializarFormulario();
+        RefrescarDatos();
+        datosPresentados_ = true;
+        datosModificados_ = corregido_;
+        cargado_ = true;
+    } catch (...) {
+        // A window that could not open shows why and gives way to the declarations window.
+        datosPresentados_ = false;
+        const vb::Error error = ErrorDe(std::current_exception());
+        QTimer::singleShot(0, this, [this, error] {
+            MostrarError(error);
+            entrada_->Descargando();
+            Descargar();
+            VolverADeclaraciones();
+        });
+    }
+}
+
+void FrmDatos732::Form_Activate() { DeshabilitarMenus(); }
+
+void FrmDatos732::Form_Unload() {
+    entrada_->Descargando();
+    RefrescarMenuPrincipal();
+}
+
+void FrmDatos732::VolverADeclaraciones() {
+    cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
+    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDecResumen);
+}
+
+// Commands.
+
+void FrmDatos732::cmdAceptar_Click() {
+    // A box still being edited (Accept reached by its access key) is stored first.
+    PonerFoco(cmdAceptar_);
+    if (!ValidarCampos()) return;
+    if (datosModificados_) {
+        const vb::Long clave = GuardarDeclaracion();
+        if (clave < 1) return;
+        if (D().MODO() == QLatin1String("A")) cDecResumen::Instancia().CSDE(clave);
+    }
+    entrada_->Descargando();
+    Descargar();
+    VolverADeclaraciones();
+}
+
+void FrmDatos732::cmdCancelar_Click() {
+    entrada_->Descargando();
+    Descargar();
+    cDecResumen::Instancia().CSDE(D().CSDE());
+    VolverADeclaraciones();
+}
+
+void FrmDatos732::chksittib_Click(int i) {
+    (D().*kLetSituacion[i])(Bandera(chksittib_[i]->isChecked()));
+    datosModificados_ = true;
+    CalcularLiquidacion();
+    RefrescarDatos();
+}
+
+void FrmDatos732::chkhecho_Click(int i) {
+    auto& d = D();
+    const bool marcado = chkhecho_[i]->isChecked();
+    // In a transport declaration the new means of transport, forced execution and other cases
+    // exclude each other.
+    constexpr int kExcluyentes[] = {1, 4, 5};
+    if (marcado && Transporte() && std::find(std::begin(kExcluyentes), std::end(kExcluyentes), i) != std::end(kExcluyentes))
+        for (int otro : kExcluyentes)
+            if (otro != i) (d.*kLetHecho[otro])(QString());
+    (d.*kLetHecho[i])(Bandera(marcado));
+    if (i == 0 && !marcado) {
+        d.TRANIF(QString());
+        d.TRANOM(QString());
+        d.TRAPAIS(QString());
+    }
+    datosModificados_ = true;
+    CalcularLiquidacion();
+    RefrescarDatos();
+}
+
+void FrmDatos732::OptTmedio_Click(int) {
+    D().TMEDIO(OptTmedio_[0]->isChecked()   ? QStringLiteral("V")
+               : OptTmedio_[1]->isChecked() ? QStringLiteral("B")
+                                            : QStringLiteral("A"));
+    datosModificados_ = true;
+    RefrescarDatos();
+}
+
+// The tab guard: no tab but the taxable event until an event is marked, then no tab but the
+// tax situation until a situation is marked (a transport declaration's situation is fixed).
+void FrmDatos732::TabTra_Click(int pestana) {
+    const QString titulo = windowTitle();
+    if (pestana != 3) {
+        if (!AlgunoMarcado(kHecho)) {
+            hechosMarcados_ = false;
+            tabTra_->setCurrentIndex(2);
+            Advertencia(LoadResString(275 + DesplIdioma), titulo);
+            return;
+        }
+        hechosMarcados_ = true;
+    }
+    if (hechosMarcados_ && pestana != 2 && !Transporte() && !AlgunoMarcado(kSituacion)) {
+        tabTra_->setCurrentIndex(1);
+        Advertencia(LoadResString(270 + DesplIdioma), titulo);
+        return;
+    }
+    auto& d = D();
+    d.PESTANA(vb::Byte(pestana));
+    RefrescarDatos();
+    auto caja = [this](const char* nombre) { return cajas_.value(QString::fromUtf8(nombre)); };
+    switch (d.PESTANA()) {
+        case 1:
+            PonerFoco(!Transporte() && d.HECHO1() != QLatin1String("X") ? static_cast<QWidget*>(tabTra_)
+                                                                          : caja("txttranif"));
+            break;
+        case 2:
+        case 3:
+            if (Transporte()) PonerFoco(tabTra_);
+            break;
+        case 4:
+            if (Transporte()) {
+                const QString medio = d.TMEDIO();
+                const int opcion = medio == QLatin1String("V")   ? 0
+                                   : medio == QLatin1String("B") ? 1
+                                   : medio == QLatin1String("A") ? 2
+                                                                 : -1;
+                if (opcion < 0) break;
+                const char* primera[] = {"txtmarcav", "txtfabricb", "txtfabrica"};
+                PonerFoco(d.MODO() == QLatin1String("A") ? static_cast<QWidget*>(OptTmedio_[opcion]) : caja(primera[opcion]));
+                break;
+            }
+            [[fallthrough]];
+        case 5: PonerFoco(caja("txtbase16")); break;
+    }
+}
+
+void FrmDatos732::PonerFoco(QWidget* control) {
+    if (control && control->isVisible() && control->isEnabled()) control->setFocus(Qt::OtherFocusReason);
+}
+
+// Accept's check and save.
+
+bool FrmDatos732::ValidarCampos() {
+    const vb::Integer codigo = ComprobarDeclaracion732();
+    if (codigo == 0) return true;
+    const Aviso732* aviso = AvisoValidacion732(codigo);
+    if (!aviso) return false;
+    Advertencia(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma), windowTitle());
+    const int pestana = PestanaAviso(*aviso, D().MODOP());
+    if (pestana >= 1 && pestana <= tabTra_->count()) tabTra_->setCurrentIndex(pestana - 1);
+    if (aviso->foco) PonerFoco(Control(QString::fromUtf8(aviso->foco), aviso->elemento));
+    return false;
+}
+
+vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }
+
+// Box handlers, one family per row of the box tables.
+
+void FrmDatos732::ConectarCajas() {
+    for (const CajaTexto732& fila : CajasTexto732()) {
+        QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
+        caja->setMaxLength(fila.maxLength);
+        FiltrarTeclas(caja, FiltrarTecla);
+        connect(caja, &QLineEdit::textChanged, this, [this] { datosModificados_ = true; });
+        const auto foco = fila.almacen == Almacen732::Transmisor ? Foco732::PasarSiBloqueada : Foco732::Seleccionar;
+        entrada_->AlRecibirFoco(caja, [this, caja, foco] { AlRecibirFoco(caja, int(foco)); });
+        entrada_->AlPerderFoco(caja, [this, &fila] { Seguro([&] { AlPerderTexto(fila); }); });
+    }
+    for (const CajaNumero732& fila : CajasNumero732()) {
+        auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
+        caja->modo(fila.modo);
+        caja->formato(QString::fromUtf8(fila.formato));
+        caja->enteros(fila.enteros);
+        caja->decimales(fila.decimales);
+        if (fila.soloNumeros) caja->KeyPress = [](char32_t& codigo) { SoloNumeros(codigo); };
+        if (fila.cambio != Cambio732::Nunca)
+            connect(caja, &Pindaro::cambio, this, [this, &fila] {
+                if (fila.cambio == Cambio732::Siempre ||
+                    !tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()))
+                    datosModificados_ = true;
+            });
+        // Computed and typed-quota boxes are read-only until the repaint decides otherwise.
+        if (fila.foco == Foco732::Pasar || fila.foco == Foco732::FechaCuotas) Editable(caja, false);
+        if (QLatin1String(fila.nombre) == QLatin1String("txttotal")) caja->backcolor(kFondoTotal732);
+        entrada_->AlRecibirFoco(caja, [this, caja, &fila] { AlRecibirFoco(caja, int(fila.foco)); });
+        if (fila.almacen != Almacen732::Ninguno)
+            entrada_->AlPerderFoco(caja, [this, &fila] { Seguro([&] { AlPerderNumero(fila); }); });
+    }
+    for (QLineEdit* cabecera : findChildren<QLineEdit*>())
+        if (!cajas_.contains(cabecera->objectName()))
+            entrada_->AlRecibirFoco(cabecera, [this, cabecera] { PasarFoco(cabecera); });
+}
+
+void FrmDatos732::AlRecibirFoco(QLineEdit* caja, int foco) {
+    bool pasar = false;
+    switch (Foco732(foco)) {
+        case Foco732::Seleccionar: break;
+        case Foco732::PasarSiBloqueada: pasar = caja->isReadOnly(); break;
+        case Foco732::FechaCuotas: pasar = !tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()); break;
+        case Foco732::Pasar: pasar = true; break;
+    }
+    if (pasar)
+        PasarFoco(caja);
+    else
+        QTimer::singleShot(0, caja, [caja] { SeleccionarTexto(caja); });
+}
+
+// The focus moves on to the next control in tab order, as a Tab keystroke would move it; a box
+// the user has already left by then is not followed.
+void FrmDatos732::PasarFoco(QWidget* control) {
+    QTimer::singleShot(0, control, [control] {
+        if (!control->hasFocus()) return;
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(control, &tab);
+    });
+}
+
+void FrmDatos732::AlPerderTexto(const CajaTexto732& fila) {
+    QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
+    if (fila.almacen == Almacen732::Transmisor && caja->isReadOnly()) return;
+    auto& d = D();
+    if (caja->text() == (d.*fila.leer)()) return;
+    (d.*fila.escribir)(caja->text());
+    datosModificados_ = true;
+    RefrescarDatos();
+}
+
+void FrmDatos732::AlPerderNumero(const CajaNumero732& fila) {
+    auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
+    if (fila.almacen == Almacen732::Importe && caja->locked()) return;
+    auto& d = D();
+    const std::optional<double> valor = ValorNumerico(caja->valor());
+    if (!valor) {
+        // Not a number: the member keeps its value and the box shows it again.
+        RefrescarDatos();
+        return;
+    }
+    const double antes = fila.leer(d);
+    fila.escribir(d, *valor);
+    const bool cambiado = fila.leer(d) != antes;
+    if (fila.almacen == Almacen732::Cuota || cambiado) datosModificados_ = true;
+    if (fila.almacen != Almacen732::Cuota && !cambiado) return;
+    if (fila.almacen != Almacen732::Numero) CalcularLiquidacion();
+    RefrescarDatos();
+}
+
+}  // namespace oxalde

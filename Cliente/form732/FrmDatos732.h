@@ -1,0 +1,147 @@
+#pragma once
+// The editor of one form-732 declaration, quarterly ("P") or for one new means of transport
+// ("T"). The record cDatos732 is the one source of what it shows: every click and box handler
+// stores into the record, recomputes the liquidation where amounts are concerned and repaints
+// the current tab from the record. It opens from the declarations window and goes back to it.
+#include <QHash>
+#include <array>
+#include <functional>
+
+#include "controles/TiraPestanas.h"
+#include "shell/VentanaHija.h"
+#include "vb/variant.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace oxalde {
+
+class CajaFecha;
+class EntradaVentana;
+class Pindaro;
+class TiraPestanas;
+struct CajaNumero732;
+struct CajaTexto732;
+
+class FrmDatos732 : public VentanaHija {
+    Q_OBJECT
+public:
+    explicit FrmDatos732(QWidget* parent = nullptr);
+
+    // Captions are set at load; present as in every window.
+    void Anadir_captions() {}
+    // The library's check; on a failed rule its message, tab and box. True when valid.
+    bool ValidarCampos();
+    // Saves the declaration; its key, below 1 when nothing was stored.
+    vb::Long GuardarDeclaracion();
+
+    // Commands and clicks (tab 1 to 5, element index from 0).
+    void cmdAceptar_Click();
+    void cmdCancelar_Click();
+    void chksittib_Click(int i);
+    void chkhecho_Click(int i);
+    void OptTmedio_Click(int i);
+    void TabTra_Click(int pestana);
+
+    bool DatosPresentados() const { return datosPresentados_; }
+    bool DatosModificados() const { return datosModificados_; }
+    bool HechosMarcados() const { return hechosMarcados_; }
+
+    // A control by its name; an element of a control array by its name and index.
+    QWidget* Control(const QString& nombre, int elemento = -1) const;
+    TiraPestanas* TabTra() const { return tabTra_; }
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+private:
+    // Layout (diseno732.cpp).
+    void CrearControles();
+    void CrearCabecera();
+    void CrearTransmitente();
+    QFrame* CrearCasillas(const char* nombre, const char* etiqueta, const QString& titulo,
+                          const std::array<const char*, 6>& marcos, const char* casillas,
+                          std::array<QFrame*, 6>& interiores, std::array<QCheckBox*, 6>& cajas,
+                          void (FrmDatos732::*alPulsar)(int));
+    void CrearTecnicos();
+    void CrearLiquidacion();
+    void CrearBotones();
+    QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto, int x, int y, int ancho);
+    QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = false);
+    void Situar(QWidget* control, int x, int y, int ancho, int alto) const;
+    QLineEdit* NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho);
+    Pindaro* NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho);
+
+    void InicializarFormulario();
+    void PrepararPantalla();
+    void PonerCaptions();
+    void AnchoPestanas(int ancho);
+    void MostrarCabecera();
+    void MostrarMedioTransporte();
+    void FormatearImportes();
+
+    // Repaint (repintado732.cpp).
+    void RefrescarDatos();
+    void MostrarMarcosPestana();
+    void MostrarTransmitente();
+    void MostrarSituacionTributaria();
+    void MostrarHechos();
+    void MostrarDatosTecnicos();
+    void MostrarLiquidacion();
+    void BloquearDatosTecnicos();
+    void DesbloquearDatosTecnicos();
+    void BloquearTecnicas(bool bloqueadas);
+    // A repaint rule has cleared something in the record: Accept must save it, also when the
+    // rule ran while the window was loading.
+    void RegistroCorregido() { datosModificados_ = corregido_ = true; }
+    void Editable(QLineEdit* caja, bool editable);
+    void Usable(QFrame* marco, QCheckBox* casilla, bool usable);
+    void Rellenar(const CajaNumero732& caja);
+
+    // Box handlers (cajas732 rows; FrmDatos732_cajas.cpp).
+    void ConectarCajas();
+    void AlRecibirFoco(QLineEdit* caja, int foco);
+    void AlPerderTexto(const CajaTexto732& fila);
+    void AlPerderNumero(const CajaNumero732& fila);
+    void PasarFoco(QWidget* control);
+    // The focus to a control only while it can take it.
+    void PonerFoco(QWidget* control);
+
+    // Every handler runs through here: an error is shown and the window stays as it was.
+    void Seguro(const std::function<void()>& manejador);
+    void VolverADeclaraciones();
+
+    bool datosPresentados_ = false;
+    bool datosModificados_ = false;
+    bool hechosMarcados_ = false;
+    bool cargado_ = false;
+    bool corregido_ = false;  // the load steps have run to their end
+
+    EntradaVentana* entrada_ = nullptr;
+    TiraPestanas* tabTra_ = nullptr;
+    QFrame *FraDeclaT_ = nullptr, *FraDeclaP_ = nullptr, *FraDatosT_ = nullptr, *FraDatosP_ = nullptr;
+    QFrame *FraAdq_ = nullptr, *FraSitTib_ = nullptr, *FraHecho_ = nullptr, *FraTec_ = nullptr, *FraLiq_ = nullptr;
+    QFrame *FraTMedio_ = nullptr, *FraVeh_ = nullptr, *FraBar_ = nullptr, *FraAer_ = nullptr;
+    std::array<QFrame*, 6> fraSitTib_{}, fraHecho_{};
+    std::array<QCheckBox*, 6> chksittib_{}, chkhecho_{};
+    std::array<QRadioButton*, 3> OptTmedio_{};
+    std::array<Pindaro*, 2> txtejer_{};
+    std::array<QLineEdit*, 2> txtper_{};
+    CajaFecha* txtfecha_ = nullptr;
+    QLabel *lbldni_ = nullptr, *lblnombre_ = nullptr, *lblperiodo_ = nullptr;
+    QLabel *lblTipo16_ = nullptr, *lblTipo7_ = nullptr, *lblTipo4_ = nullptr, *lblTipo1_ = nullptr;
+    QPushButton *cmdAceptar_ = nullptr, *cmdCancelar_ = nullptr;
+    QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
+};
+
+// Opens the editor from the declarations window: the record's mode, then its kind, then for an
+// existing declaration its key (the kind's reset reads the mode), then the window.
+void AbrirFrmDatos732(const QString& modo, const QString& modop, vb::Long csde);
+
+}  // namespace oxalde

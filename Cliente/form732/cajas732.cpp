@@ -1,0 +1,85 @@
+#include "form732/cajas732.h"
+
+#include <array>
+#include <cmath>
+
+#include "form732/cDatos732.h"
+
+namespace oxalde {
+namespace {
+
+using A = Almacen732;
+using F = Foco732;
+using C = Cambio732;
+
+#define TEXTO(nombre, largo, almacen, Miembro) {nombre, largo, A::almacen, &cDatos732::Miembro, &cDatos732::Miembro}
+
+const std::array<CajaTexto732, 15> kTextos = {{
+    TEXTO("txttranif", 12, Transmisor, TRANIF),
+    TEXTO("txttranom", 40, Transmisor, TRANOM),
+    TEXTO("txttraDomicilio", 40, Transmisor, TRADIRECC),
+    TEXTO("txtTraProvincia", 15, Transmisor, TRAPROVINCIA),
+    TEXTO("txttrapais", 15, Transmisor, TRAPAIS),
+    TEXTO("txtmarcav", 20, Texto, MARCAV),
+    TEXTO("txttipov", 20, Texto, TIPOV),
+    TEXTO("txtmodelov", 20, Texto, MODELOV),
+    TEXTO("txtnbastidor", 20, Texto, NBASTIDOR),
+    TEXTO("txtfabricb", 30, Texto, FABRICB),
+    TEXTO("txtmodelob", 30, Texto, MODELOB),
+    TEXTO("txtnconstruc", 30, Texto, NCONSTRUC),
+    TEXTO("txtfabrica", 30, Texto, FABRICA),
+    TEXTO("txtmodeloa", 30, Texto, MODELOA),
+    TEXTO("txtnserie", 20, Texto, NSERIE),
+}};
+#undef TEXTO
+
+// The member as a double, and a double stored through the member's Let in the member's type.
+#define MIEMBRO(Tipo, Miembro)                                  \
+    [](const cDatos732& d) { return double(d.Miembro()); },    \
+    [](cDatos732& d, double v) { d.Miembro(Tipo(std::llround(v))); }
+#define LONGITUD(Miembro)                                       \
+    [](const cDatos732& d) { return double(d.Miembro()); },    \
+    [](cDatos732& d, double v) { d.Miembro(vb::Single(v)); }
+#define IMPORTE(nombre, foco, cambio, almacen, Miembro)                                             \
+    {nombre, Pindaro::Importe, kFormatoImporte732, 13, 2, F::foco, C::cambio, A::almacen, false,     \
+     [](const cDatos732& d) { return d.Miembro(); }, [](cDatos732& d, double v) { d.Miembro(v); }}
+
+const std::array<CajaNumero732, 19> kNumeros = {{
+    {"txtclasif", Pindaro::Entero, "####", 4, 0, F::Seleccionar, C::Siempre, A::Numero, true, MIEMBRO(vb::Integer, CLASIF)},
+    {"txtesloramax", Pindaro::Decimal, "##0.00", 3, 2, F::Seleccionar, C::Siempre, A::Numero, false, LONGITUD(ESLORAMAX)},
+    {"txtpesomax", Pindaro::Entero, "#,###,###", 7, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Long, PESOMAX)},
+    {"txtanofab", Pindaro::Entero, "#,###", 4, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Integer, ANOFAB)},
+    IMPORTE("txtbase16", Seleccionar, Siempre, Importe, BASE16),
+    IMPORTE("txtcuota16", FechaCuotas, Nunca, Cuota, CUOTA16),
+    IMPORTE("txtbase7", PasarSiBloqueada, Siempre, Importe, BASE7),
+    IMPORTE("txtcuota7", FechaCuotas, Nunca, Cuota, CUOTA7),
+    IMPORTE("txtbase4", PasarSiBloqueada, Siempre, Importe, BASE4),
+    IMPORTE("txtcuota4", Pasar, Nunca, Ninguno, CUOTA4),
+    IMPORTE("txtbaeq4", PasarSiBloqueada, FueraCuotasTecleadas, Importe, BAEQ4),
+    IMPORTE("txtcueq4", FechaCuotas, Nunca, Cuota, CUEQ4),
+    IMPORTE("txtbaeq175", PasarSiBloqueada, Siempre, Importe, BAEQ175),
+    IMPORTE("txtcueq175", Pasar, Nunca, Ninguno, CUEQ175),
+    IMPORTE("txtbaeq1", PasarSiBloqueada, FueraCuotasTecleadas, Importe, BAEQ1),
+    IMPORTE("txtcueq1", FechaCuotas, Nunca, Cuota, CUEQ1),
+    IMPORTE("txtbaeq05", PasarSiBloqueada, Siempre, Importe, BAEQ05),
+    IMPORTE("txtcueq05", Pasar, Nunca, Ninguno, CUEQ05),
+    IMPORTE("txttotal", Pasar, Nunca, Ninguno, TOTAL),
+}};
+#undef MIEMBRO
+#undef LONGITUD
+#undef IMPORTE
+
+}  // namespace
+
+std::span<const CajaTexto732> CajasTexto732() { return kTextos; }
+std::span<const CajaNumero732> CajasNumero732() { return kNumeros; }
+
+std::optional<double> ValorNumerico(const QString& valor) {
+    if (valor.trimmed().isEmpty()) return 0.0;
+    bool ok = false;
+    const double n = valor.trimmed().toDouble(&ok);  // QString::toDouble reads the C layout only
+    if (!ok || !std::isfinite(n)) return std::nullopt;
+    return n;
+}
+
+}  // namespace oxalde

@@ -1,0 +1,491 @@
+// The control tree of the form-732 window, its layout by kind and its captions. Positions and
+// sizes are in twips, as the window's measures are given.
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "controles/CajaFecha.h"
+#include "controles/Pindaro.h"
+#include "controles/TiraPestanas.h"
+#include "controles/controles.h"
+#include "form732/FrmDatos732.h"
+#include "form732/cDatos732.h"
+#include "form732/cajas732.h"
+#include "form732/captions732.h"
+#include "form732/imagenes732.h"
+#include "form732/liquidacion732.h"
+#include "registro/cDecResumen.h"
+#include "shell/cFecha.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
+#include "shell/procedimientos.h"
+
+namespace oxalde {
+namespace {
+
+// The window, the data frame of either kind, the header frames, the tab frames and the frame of
+// each means of transport (left, top, width, height).
+constexpr QRect kVentana(0, 0, 9480, 5430);
+constexpr QRect kMarcoDatos(30, 990, 6975, 4305);
+constexpr QRect kMarcoCabecera(7170, 1350, 2175, 2475);
+constexpr QRect kMarcoPestana(120, 1200, 6585, 3015);
+constexpr QRect kMarcoMedio(360, 1320, 5595, 1455);
+constexpr int kAltoCaja = 300;
+constexpr int kAnchoPestanaT = 1250, kAnchoPestanaP = 1620;
+
+const QColor kFondoPestanas(196, 212, 230);
+
+QString Texto(int id) { return LoadResString(id + DesplIdioma); }
+
+void Negrita(QWidget* control) {
+    QFont letra = control->font();
+    letra.setBold(true);
+    control->setFont(letra);
+}
+
+}  // namespace
+
+void FrmDatos732::Situar(QWidget* control, int x, int y, int ancho, int alto) const {
+    control->setGeometry(TwipsAPixeles(this, x), TwipsAPixeles(this, y), TwipsAPixeles(this, ancho),
+                         TwipsAPixeles(this, alto));
+}
+
+QLabel* FrmDatos732::NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto, int x, int y,
+                                   int ancho) {
+    auto* etiqueta = new QLabel(texto, padre);
+    etiqueta->setObjectName(QString::fromUtf8(nombre));
+    Situar(etiqueta, x, y, ancho, 240);
+    return etiqueta;
+}
+
+QFrame* FrmDatos732::NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde) {
+    auto* marco = new QFrame(padre);
+    marco->setObjectName(QString::fromUtf8(nombre));
+    if (borde) marco->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Situar(marco, x, y, ancho, alto);
+    return marco;
+}
+
+QLineEdit* FrmDatos732::NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho) {
+    auto* caja = new QLineEdit(padre);
+    caja->setObjectName(QString::fromUtf8(nombre));
+    Situar(caja, x, y, ancho, kAltoCaja);
+    cajas_.insert(caja->objectName(), caja);
+    return caja;
+}
+
+Pindaro* FrmDatos732::NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho) {
+    auto* caja = new Pindaro(padre);
+    caja->setObjectName(QString::fromUtf8(nombre));
+    Situar(caja, x, y, ancho, kAltoCaja);
+    cajas_.insert(caja->objectName(), caja);
+    return caja;
+}
+
+void FrmDatos732::CrearControles() {
+    setWindowTitle(QStringLiteral("732. IVA. Declaración-Liquidación no periódica"));
+    QFont letra(QStringLiteral("Arial"));
+    letra.setPointSize(8);
+    setFont(letra);
+    setFixedSize(TwipsAPixeles(this, kVentana.width()), TwipsAPixeles(this, kVentana.height()));
+
+    auto* ImgCabecera = new QLabel(this);
+    ImgCabecera->setObjectName(QStringLiteral("ImgCabecera"));
+    Situar(ImgCabecera, 60, 60, 1500, 870);
+    ImgCabecera->setPixmap(ImagenCabecera732(ImgCabecera->size()));
+    NuevoMarco(this, "Shape3", 1650, 60, 7695, 870, true);
+    Negrita(NuevaEtiqueta(this, "Label2", QStringLiteral("Datos del declarante"), 1770, 120, 4000));
+    NuevaEtiqueta(this, "Label3", QStringLiteral("DNI-CIF:"), 1770, 400, 1100);
+    NuevaEtiqueta(this, "Label4", QStringLiteral("Declarante:"), 1770, 650, 1100);
+    lbldni_ = NuevaEtiqueta(this, "lbldni", QString(), 2950, 400, 3000);
+    lblnombre_ = NuevaEtiqueta(this, "lblnombre", QString(), 2950, 650, 6300);
+    Negrita(NuevaEtiqueta(this, "Label1", QStringLiteral("Declaración"), 7170, 1080, 2175));
+
+    CrearCabecera();
+    FraDatosT_ = NuevoMarco(this, "FraDatosT", kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(),
+                            kMarcoDatos.height(), true);
+    FraDatosP_ = NuevoMarco(this, "FraDatosP", kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(),
+                            kMarcoDatos.height(), true);
+    for (auto [marco, nombre, texto] : {std::tuple{FraDatosT_, "lblshape1", "Adquisición intracomunitaria de medios de transporte nuevos"},
+                                        std::tuple{FraDatosP_, "lblshape", "Régimen especial de recargo de equivalencia"}}) {
+        auto* titulo = NuevaEtiqueta(marco, nombre, QString::fromUtf8(texto), 120, 150, 6735);
+        Situar(titulo, 120, 150, 6735, 450);
+        titulo->setAlignment(Qt::AlignCenter);
+        titulo->setFrameStyle(QFrame::Box | QFrame::Plain);
+        titulo->setAutoFillBackground(true);
+        QPalette p = titulo->palette();
+        p.setColor(QPalette::Window, kFondoPestanas);
+        titulo->setPalette(p);
+        Negrita(titulo);
+    }
+
+    tabTra_ = new TiraPestanas(FraDatosT_);
+    tabTra_->setObjectName(QStringLiteral("TabTra"));
+    tabTra_->setExpanding(false);
+    tabTra_->setDrawBase(false);
+    Situar(tabTra_, 120, 840, kMarcoPestana.width(), 360);
+    for (const char* texto : {"T&ransmitente", "&Situación Tributaria", "&Hecho imponible", "&Liquidación"})
+        tabTra_->addTab(QString::fromUtf8(texto));
+    connect(tabTra_, &QTabBar::currentChanged, this, [this](int indice) {
+        if (datosPresentados_) Seguro([&] { TabTra_Click(indice + 1); });
+    });
+
+    CrearTransmitente();
+    FraSitTib_ = CrearCasillas("FraSitTib", "Label13", QString::fromUtf8("Situación Tributaria"),
+                               {"fraSitTib0", "fraSitTib1", "fraSitTib2", "frasittib3", "FraSittib4", "frasittib5"},
+                               "chksittib", fraSitTib_, chksittib_, &FrmDatos732::chksittib_Click);
+    FraHecho_ = CrearCasillas("FraHecho", "Label23", QStringLiteral("Hecho imponible"),
+                              {"FraHecho1", "FraHecho2", "FraHecho3", "FraHecho4", "fraHecho5", "fraHecho6"},
+                              "chkhecho", fraHecho_, chkhecho_, &FrmDatos732::chkhecho_Click);
+    CrearTecnicos();
+    CrearLiquidacion();
+    for (QFrame* marco : {FraAdq_, FraSitTib_, FraHecho_, FraTec_, FraLiq_}) {
+        marco->setAutoFillBackground(true);
+        QPalette p = marco->palette();
+        p.setColor(QPalette::Window, kFondoPestanas);
+        marco->setPalette(p);
+        marco->setFrameStyle(QFrame::Box | QFrame::Plain);
+    }
+    CrearBotones();
+}
+
+void FrmDatos732::CrearCabecera() {
+    FraDeclaP_ = NuevoMarco(this, "FraDeclaP", kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(),
+                            kMarcoCabecera.height(), true);
+    FraDeclaT_ = NuevoMarco(this, "FraDeclaT", kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(),
+                            kMarcoCabecera.height(), true);
+    for (auto [marco, nombre] : {std::pair{FraDeclaP_, "ImgDeclaP"}, std::pair{FraDeclaT_, "ImgDeclaT"}}) {
+        auto* imagen = new QLabel(marco);
+        imagen->setObjectName(QString::fromUtf8(nombre));
+        Situar(imagen, 60, 60, 2055, 600);
+        imagen->setPixmap(ImagenDeclaracion732(imagen->size(), marco == FraDeclaP_ ? QStringLiteral("1T-4T")
+                                                                                 : QStringLiteral("OA")));
+    }
+    Negrita(NuevaEtiqueta(FraDeclaP_, "Label5", QStringLiteral("Devengo"), 120, 780, 1950));
+    NuevaEtiqueta(FraDeclaP_, "Label6", QStringLiteral("Ejercicio:"), 120, 1200, 1000);
+    NuevaEtiqueta(FraDeclaP_, "Label7", QStringLiteral("Período:"), 120, 1620, 1000);
+    for (int i = 0; i < 2; ++i) {
+        txtejer_[i] = new Pindaro(FraDeclaP_);
+        txtejer_[i]->setObjectName(QStringLiteral("txtejer(%1)").arg(i));
+        txtejer_[i]->formato(QStringLiteral("0"));
+        txtejer_[i]->enteros(1);
+        txtejer_[i]->setMaxLength(1);
+        Situar(txtejer_[i], 1200 + i * 330, 1170, 300, kAltoCaja);
+        txtper_[i] = new QLineEdit(FraDeclaP_);
+        txtper_[i]->setObjectName(QStringLiteral("txtper(%1)").arg(i));
+        txtper_[i]->setAlignment(Qt::AlignCenter);
+        Situar(txtper_[i], 1200 + i * 330, 1590, 300, kAltoCaja);
+    }
+    lblperiodo_ = NuevaEtiqueta(FraDeclaP_, "lblperiodo", QString::fromUtf8("1ºTRIMESTRE"), 120, 2040, 1950);
+    Negrita(lblperiodo_);
+
+    Negrita(NuevaEtiqueta(FraDeclaT_, "Label21", QStringLiteral("Devengo"), 120, 780, 1950));
+    NuevaEtiqueta(FraDeclaT_, "Label20", QStringLiteral("Fecha:"), 120, 1200, 1950);
+    txtfecha_ = new CajaFecha(FraDeclaT_);
+    txtfecha_->setObjectName(QStringLiteral("txtfecha"));
+    Situar(txtfecha_, 120, 1500, 1500, kAltoCaja);
+    for (QLineEdit* caja : {static_cast<QLineEdit*>(txtejer_[0]), static_cast<QLineEdit*>(txtejer_[1]), txtper_[0],
+                            txtper_[1], static_cast<QLineEdit*>(txtfecha_)})
+        caja->setReadOnly(true);
+}
+
+void FrmDatos732::CrearTransmitente() {
+    FraAdq_ = NuevoMarco(FraDatosT_, "FraAdq", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
+                         kMarcoPestana.height());
+    Negrita(NuevaEtiqueta(FraAdq_, "Label12", QStringLiteral("Transmitente"), 120, 120, 4000));
+    struct Fila {
+        const char *etiqueta, *texto, *caja;
+        int ancho;
+    };
+    const Fila filas[] = {{"Label32", "N.I.F.:", "txttranif", 1800},
+                          {"lblRazonSocial", "Nombre o Razón social:", "txttranom", 3800},
+                          {"lblDomicilio", "Domicilio Fiscal:", "txttraDomicilio", 3800},
+                          {"lblProv", "Provincia:", "txtTraProvincia", 2400},
+                          {"lblPais", "Pais:", "txttrapais", 2400}};
+    int y = 600;
+    for (const Fila& f : filas) {
+        NuevaEtiqueta(FraAdq_, f.etiqueta, QString::fromUtf8(f.texto), 180, y + 30, 2400);
+        NuevaCaja(FraAdq_, f.caja, 2640, y, f.ancho);
+        y += 450;
+    }
+}
+
+// A tab of six check boxes, each in its own inner frame (so that the frame can be disabled).
+QFrame* FrmDatos732::CrearCasillas(const char* nombre, const char* etiqueta, const QString& titulo,
+                                   const std::array<const char*, 6>& marcos, const char* casillas,
+                                   std::array<QFrame*, 6>& interiores, std::array<QCheckBox*, 6>& cajas,
+                                   void (FrmDatos732::*alPulsar)(int)) {
+    QFrame* pestana = NuevoMarco(FraDatosT_, nombre, kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
+                                 kMarcoPestana.height());
+    Negrita(NuevaEtiqueta(pestana, etiqueta, titulo, 120, 120, 4000));
+    for (int i = 0; i < 6; ++i) {
+        interiores[i] = NuevoMarco(pestana, marcos[i], 120, 450 + i * 420, 6345, 400);
+        cajas[i] = new QCheckBox(interiores[i]);
+        cajas[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(casillas)).arg(i));
+        Situar(cajas[i], 60, 0, 6225, 400);
+        connect(cajas[i], &QCheckBox::clicked, this, [this, i, alPulsar] {
+            if (datosPresentados_) Seguro([&] { (this->*alPulsar)(i); });
+        });
+    }
+    return pestana;
+}
+
+void FrmDatos732::CrearTecnicos() {
+    FraTec_ = NuevoMarco(FraDatosT_, "FraTec", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
+                         kMarcoPestana.height());
+    Negrita(NuevaEtiqueta(FraTec_, "Label33", QString::fromUtf8("Características y datos técnicos"), 120, 120, 6000));
+    FraTMedio_ = NuevoMarco(FraTec_, "FraTMedio", 360, 540, 5595, 600, true);
+    const char* medios[] = {"Vehículos", "Barcos", "Aeronaves"};
+    for (int i = 0; i < 3; ++i) {
+        OptTmedio_[i] = new QRadioButton(QString::fromUtf8(medios[i]), FraTMedio_);
+        OptTmedio_[i]->setObjectName(QStringLiteral("OptTmedio(%1)").arg(i));
+        Situar(OptTmedio_[i], 240 + i * 1860, 150, 1700, kAltoCaja);
+        connect(OptTmedio_[i], &QRadioButton::clicked, this, [this, i] {
+            if (datosPresentados_) Seguro([&] { OptTmedio_Click(i); });
+        });
+    }
+    // Two label-and-box pairs a row; the boxes in their tab order.
+    struct Celda {
+        const char *etiqueta, *texto, *caja;
+        bool numerica;
+        int columna, fila, ancho;
+    };
+    auto crear = [this](QFrame* marco, std::initializer_list<Celda> celdas) {
+        for (const Celda& c : celdas) {
+            const int x = 60 + c.columna * 2820, y = 90 + c.fila * 450;
+            NuevaEtiqueta(marco, c.etiqueta, QString::fromUtf8(c.texto), x, y + 30, 1440);
+            if (c.numerica)
+                NuevaNumerica(marco, c.caja, x + 1470, y, c.ancho);
+            else
+                NuevaCaja(marco, c.caja, x + 1470, y, c.ancho);
+        }
+    };
+    const QRect m = kMarcoMedio;
+    FraVeh_ = NuevoMarco(FraTec_, "FraVeh", m.x(), m.y(), m.width(), m.height(), true);
+    crear(FraVeh_, {{"Label34", "Marca:", "txtmarcav", false, 0, 0, 1200},
+                    {"Label37", "Tipo:", "txttipov", false, 1, 0, 1200},
+                    {"Label36", "Modelo:", "txtmodelov", false, 0, 1, 1200},
+                    {"Label38", "Nºbastidor:", "txtnbastidor", false, 1, 1, 1200},
+                    {"Label39", "Clasificación:", "txtclasif", true, 0, 2, 700}});
+    FraAer_ = NuevoMarco(FraTec_, "FraAer", m.x(), m.y(), m.width(), m.height(), true);
+    crear(FraAer_, {{"Label50", "Fabricante:", "txtfabrica", false, 0, 0, 1200},
+                    {"Label46", "Nº Serie:", "txtnserie", false, 1, 0, 1200},
+                    {"Label52", "Año fabric.:", "txtanofab", true, 0, 1, 700},
+                    {"Label51", "Peso máx.:", "txtpesomax", true, 1, 1, 1000},
+                    {"Label48", "Modelo:", "txtmodeloa", false, 0, 2, 1200}});
+    FraBar_ = NuevoMarco(FraTec_, "FraBar", m.x(), m.y(), m.width(), m.height(), true);
+    crear(FraBar_, {{"Label41", "Fabricante:", "txtfabricb", false, 0, 0, 1200},
+                    {"Label43", "Tipo - Modelo:", "txtmodelob", false, 1, 0, 1200},
+                    {"Label45", "Identificación:", "txtnconstruc", false, 0, 1, 1200},
+                    {"Label40", "Eslora máx.:", "txtesloramax", true, 1, 1, 800}});
+}
+
+void FrmDatos732::CrearLiquidacion() {
+    FraLiq_ = NuevoMarco(FraDatosT_, "FraLiq", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
+                         kMarcoPestana.height());
+    Negrita(NuevaEtiqueta(FraLiq_, "Label30", QString::fromUtf8("Liquidación"), 120, 90, 4000));
+    Negrita(NuevaEtiqueta(FraLiq_, "Label55", QString::fromUtf8("Régimen general"), 120, 420, 3100));
+    Negrita(NuevaEtiqueta(FraLiq_, "Label56", QString::fromUtf8("Recargo equivalencia"), 3400, 420, 3100));
+    NuevaEtiqueta(FraLiq_, "Label9", QStringLiteral("Base imponible"), 120, 690, 1300);
+    NuevaEtiqueta(FraLiq_, "Label10", QStringLiteral("Tipo"), 1450, 690, 500)->setAlignment(Qt::AlignCenter);
+    NuevaEtiqueta(FraLiq_, "Label11", QStringLiteral("Cuota"), 1980, 690, 1300);
+    // base box, rate label (name, design text), quota box; one row each, left block then right.
+    struct Fila {
+        const char *base, *tipo, *texto, *cuota;
+    };
+    auto crear = [this](int x, std::initializer_list<Fila> filas) {
+        int y = 960;
+        for (const Fila& f : filas) {
+            NuevaNumerica(FraLiq_, f.base, x, y, 1300);
+            NuevaEtiqueta(FraLiq_, f.tipo, QString::fromUtf8(f.texto), x + 1330, y + 30, 500)
+                ->setAlignment(Qt::AlignCenter);
+            NuevaNumerica(FraLiq_, f.cuota, x + 1860, y, 1250);
+            y += 420;
+        }
+    };
+    crear(120, {{"txtbase16", "lblTipo16", "18%", "txtcuota16"},
+                {"txtbase7", "lblTipo7", "8%", "txtcuota7"},
+                {"txtbase4", "Label18", "4%", "txtcuota4"}});
+    crear(3400, {{"txtbaeq4", "lblTipo4", "4%", "txtcueq4"},
+                 {"txtbaeq175", "Label24", "1,75%", "txtcueq175"},
+                 {"txtbaeq1", "lblTipo1", "1%", "txtcueq1"},
+                 {"txtbaeq05", "Label17", "0.5%", "txtcueq05"}});
+    lblTipo16_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo16"));
+    lblTipo7_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo7"));
+    lblTipo4_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo4"));
+    lblTipo1_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo1"));
+    Negrita(NuevaEtiqueta(FraLiq_, "Label14", QStringLiteral("Total cuota devengada"), 120, 2670, 3100));
+    NuevaEtiqueta(FraLiq_, "Label15", QString(48, u'.'), 3000, 2670, 2200);
+    NuevaNumerica(FraLiq_, "txttotal", 5260, 2640, 1250);
+}
+
+void FrmDatos732::CrearBotones() {
+    QFrame* fraBotones = NuevoMarco(this, "fraBotones", 7170, 3930, 2175, 1365);
+    struct Boton {
+        const char *nombre, *imagen, *texto;
+        int y;
+        bool aceptar;
+    };
+    for (const Boton& b : {Boton{"cmdAceptar", "PicAce", "    &Aceptar", 120, true},
+                           Boton{"cmdCancelar", "Piccan", "     &Cancelar", 720, false}}) {
+        auto* boton = new QPushButton(QString::fromUtf8(b.texto), fraBotones);
+        boton->setObjectName(QString::fromUtf8(b.nombre));
+        Situar(boton, 120, b.y, 1935, 480);
+        auto* imagen = new EtiquetaEnlace(fraBotones);
+        imagen->setObjectName(QString::fromUtf8(b.imagen));
+        Situar(imagen, 210, b.y + 90, 300, 300);
+        imagen->setPixmap(ImagenBoton(imagen->size(), b.aceptar));
+        imagen->raise();
+        (b.aceptar ? cmdAceptar_ : cmdCancelar_) = boton;
+        const auto orden = b.aceptar ? &FrmDatos732::cmdAceptar_Click : &FrmDatos732::cmdCancelar_Click;
+        connect(boton, &QPushButton::clicked, this, [this, orden] { Seguro([&] { (this->*orden)(); }); });
+        connect(imagen, &EtiquetaEnlace::clicked, this, [this, orden] { Seguro([&] { (this->*orden)(); }); });
+    }
+}
+
+// Load steps.
+
+void FrmDatos732::InicializarFormulario() {
+    const auto& resumen = cDecResumen::Instancia();
+    lbldni_->setText(resumen.DNI());
+    lblnombre_->setText(resumen.NOMBRE());
+    FormatearMascaraFecha(txtfecha_);
+    PrepararPantalla();
+    MostrarCabecera();
+    auto& datos = cDatos732::Instancia();
+    if (datos.MODO() == QLatin1String("C"))
+        datos.CargarDeclaracion(datos.CSDE());
+    else
+        CalcularLiquidacion();
+    FormatearImportes();
+}
+
+void FrmDatos732::PrepararPantalla() {
+    auto& datos = cDatos732::Instancia();
+    const bool transporte = datos.MODOP() == QLatin1String("T");
+    QFrame* marco = transporte ? FraDatosT_ : FraDatosP_;
+    (transporte ? FraDatosP_ : FraDatosT_)->hide();
+    Situar(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
+    const auto pestanas = Pestanas732(datos.MODOP());
+    if (transporte) tabTra_->insertTab(3, Texto(203));
+    for (int i = 0; i < int(pestanas.size()); ++i) {
+        tabTra_->setTabText(i, Texto(pestanas[i].caption));
+        tabTra_->setTabToolTip(i, Texto(pestanas[i].consejo).remove(u'&'));
+    }
+    AnchoPestanas(TwipsAPixeles(this, transporte ? kAnchoPestanaT : kAnchoPestanaP));
+    for (QWidget* hijo : {static_cast<QWidget*>(tabTra_), static_cast<QWidget*>(FraAdq_), static_cast<QWidget*>(FraSitTib_),
+                          static_cast<QWidget*>(FraHecho_), static_cast<QWidget*>(FraTec_), static_cast<QWidget*>(FraLiq_)}) {
+        if (hijo == FraTec_ && !transporte) continue;
+        const QPoint sitio = hijo->pos();
+        hijo->setParent(marco);
+        hijo->move(sitio);
+        hijo->show();
+    }
+    FraHecho_->raise();
+    marco->show();
+    marco->raise();
+    datos.PESTANA(3);
+    PonerCaptions();
+    const EtiquetasTipo732 tipos = EtiquetasTipo(cDecResumen::Instancia().FECHA());
+    lblTipo16_->setText(tipos.tipo16);
+    lblTipo7_->setText(tipos.tipo7);
+    lblTipo4_->setText(tipos.tipo4);
+    lblTipo1_->setText(tipos.tipo1);
+}
+
+// Every tab gets the same width; a caption wider than that gets a smaller letter, not cut.
+void FrmDatos732::AnchoPestanas(int ancho) {
+    QFont letra = tabTra_->font();
+    auto cabe = [&] {
+        const QFontMetrics medidas(letra);
+        for (int i = 0; i < tabTra_->count(); ++i)
+            if (medidas.horizontalAdvance(QString(tabTra_->tabText(i)).remove(u'&')) + 24 > ancho) return false;
+        return true;
+    };
+    while (!cabe() && letra.pointSizeF() > 6) letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    tabTra_->setFont(letra);
+    tabTra_->TabFixedWidth(ancho);
+}
+
+// A caption that does not fit its check box is broken into lines at blanks.
+static QString Ajustar(const QString& texto, const QWidget* control, int ancho) {
+    const QFontMetrics medidas(control->font());
+    QString resultado, linea;
+    for (const QString& palabra : texto.split(u' ')) {
+        const QString prueba = linea.isEmpty() ? palabra : linea + u' ' + palabra;
+        if (!linea.isEmpty() && medidas.horizontalAdvance(prueba) > ancho) {
+            resultado += linea + u'\n';
+            linea = palabra;
+        } else {
+            linea = prueba;
+        }
+    }
+    return resultado + linea;
+}
+
+void FrmDatos732::PonerCaptions() {
+    for (const Caption732& c : Captions732()) {
+        QWidget* control = findChild<QWidget*>(QString::fromUtf8(c.control));
+        const QString texto = Texto(c.id);
+        if (auto* etiqueta = qobject_cast<QLabel*>(control))
+            etiqueta->setText(QString(texto).remove(u'&'));  // a label's access key leads nowhere
+        else if (auto* casilla = qobject_cast<QCheckBox*>(control))
+            casilla->setText(Ajustar(texto, casilla, casilla->width() - 28));
+        else if (auto* boton = qobject_cast<QAbstractButton*>(control))
+            boton->setText(texto);
+    }
+    cmdAceptar_->setText(QStringLiteral("   ") + Texto(118));
+    cmdAceptar_->setToolTip(Texto(248));
+    cmdCancelar_->setText(QStringLiteral("     ") + Texto(119));
+    cmdCancelar_->setToolTip(Texto(250));
+}
+
+void FrmDatos732::MostrarCabecera() {
+    const auto& resumen = cDecResumen::Instancia();
+    const bool transporte = cDatos732::Instancia().MODOP() == QLatin1String("T");
+    QFrame* marco = transporte ? FraDeclaT_ : FraDeclaP_;
+    (transporte ? FraDeclaP_ : FraDeclaT_)->hide();
+    Situar(marco, kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(), kMarcoCabecera.height());
+    marco->show();
+    marco->raise();
+    if (transporte) {
+        txtfecha_->Text(cFecha::Instancia().LongToString(resumen.FECHA()));
+        return;
+    }
+    const QString anio = QString::number(resumen.Ejercicio());
+    for (int i = 0; i < 2; ++i) {
+        txtejer_[i]->valor(anio.mid(2 + i, 1));
+        txtejer_[i]->texto(txtejer_[i]->valor());
+        txtper_[i]->setText(resumen.PERIODO().mid(i, 1));
+    }
+    lblperiodo_->setText(NombreTrimestre(resumen.PERIODO()));
+}
+
+void FrmDatos732::MostrarMedioTransporte() {
+    const QString medio = cDatos732::Instancia().TMEDIO();
+    QFrame* mostrado = medio == QLatin1String("V")   ? FraVeh_
+                       : medio == QLatin1String("B") ? FraBar_
+                       : medio == QLatin1String("A") ? FraAer_
+                                                     : nullptr;
+    if (!mostrado) return;
+    for (QFrame* marco : {FraVeh_, FraBar_, FraAer_})
+        if (marco != mostrado) marco->hide();
+    Situar(mostrado, kMarcoMedio.x(), kMarcoMedio.y(), kMarcoMedio.width(), kMarcoMedio.height());
+    mostrado->show();
+    mostrado->raise();
+}
+
+void FrmDatos732::FormatearImportes() {
+    for (const CajaNumero732& fila : CajasNumero732()) {
+        if (fila.modo != Pindaro::Importe) continue;
+        auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
+        caja->decimales(2);
+        caja->enteros(13);
+        caja->formato(QString::fromUtf8(kFormatoImporte732));
+    }
+}
+
+}  // namespace oxalde
