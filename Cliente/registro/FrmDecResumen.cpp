@@ -25,7 +25,6 @@
 #include "registro/frmDecDatos.h"
 #include "shell/CEntrada.h"
 #include "shell/MDI7312.h"
-#include "shell/VentanaProvisional.h"
 #include "shell/avisos.h"
 #include "shell/biblioteca.h"
 #include "shell/cFecha.h"
@@ -564,18 +563,8 @@ void FrmDecResumen::flxDeclaraciones_EnterCell() {
 
 // Commands.
 
-void FrmDecResumen::Mostrar(const QString& nombre, const QString& titulo, vb::Long csdeAlVolver) {
-    MDI7312* principal = MDI7312::Actual();
-    if (!principal) return;
-    if (nombre == QLatin1String("FrmDatos731")) {
-        principal->MostrarHija(new FrmDatos731);
-        return;
-    }
-    principal->MostrarHija(new VentanaProvisional(nombre, titulo, [csdeAlVolver] {
-        Resumen().ENTRADA(P);
-        Resumen().CSDE(csdeAlVolver);
-        if (MDI7312* p = MDI7312::Actual()) p->MostrarHija(new FrmDecResumen);
-    }));
+void FrmDecResumen::MostrarFrmDatos731() {
+    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDatos731);
 }
 
 void FrmDecResumen::cmdDatos_Click() {
@@ -599,8 +588,7 @@ void FrmDecResumen::cmdDatos_Click() {
         AbrirFrmDatos732(QStringLiteral("C"), r.MODOP(), r.CSDE());
         return;
     }
-    Mostrar(r.TIPOLOGIA() == 1 ? QStringLiteral("FrmDatos731") : QStringLiteral("FrmDatos732"),
-            Cadena(159) + u' ' + r.Modelo(), r.CSDE());
+    MostrarFrmDatos731();
 }
 
 void FrmDecResumen::cmdDeclarante_Click() {
@@ -812,8 +800,7 @@ void FrmDecResumen::ImgNueva_Click(int indice) {
         AbrirFrmDatos732(QStringLiteral("A"), r.MODO(), 0);
         return;
     }
-    Mostrar(r.TIPOLOGIA() == 1 ? QStringLiteral("FrmDatos731") : QStringLiteral("FrmDatos732"),
-            Cadena(159) + u' ' + r.Modelo(), 0);
+    MostrarFrmDatos731();
 }
 
 }  // namespace oxalde
