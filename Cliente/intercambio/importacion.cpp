@@ -10,7 +10,6 @@
 #include "intercambio/escritura.h"
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
-#include "vb/ansi.h"
 #include "registro/cDecDatos.h"
 #include "shell/aplicacion.h"
 #include "shell/biblioteca.h"
@@ -18,6 +17,7 @@
 #include "shell/general.h"
 #include "shell/mensajes.h"
 #include "shell/procedimientos.h"
+#include "vb/ansi.h"
 
 namespace oxalde {
 namespace {
