@@ -15,7 +15,7 @@
 #include "intercambio/fichero_contri.h"
 #include "intercambio/formato_contri.h"
 #include "intercambio/importacion.h"
-#include "intercambio/windows1252.h"
+#include "vb/ansi.h"
 #include "registro.h"
 #include "shell/general.h"
 
@@ -69,7 +69,7 @@ void BM_Exportar(benchmark::State& state) {
 }
 
 void BM_EscribirBytes(benchmark::State& state) {
-    QByteArray linea = oxalde::CodificarWindows1252(oxalde::LineaContribuyente(Contribuyente(1))) + "\r\n";
+    QByteArray linea = QByteArray::fromStdString(vb::Utf8AAnsi(oxalde::LineaContribuyente(Contribuyente(1)).toStdString())) + "\r\n";
     QTemporaryDir dir;
     for (auto _ : state)
         Medir(mejorEscribir, [&] {

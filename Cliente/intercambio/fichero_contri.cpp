@@ -5,7 +5,7 @@
 #include <QSaveFile>
 
 #include "intercambio/escritura.h"
-#include "intercambio/windows1252.h"
+#include "vb/ansi.h"
 
 namespace oxalde {
 namespace {
@@ -34,7 +34,7 @@ ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& e
     QString detalle;
     const qint32 n = exportar.TablaContriExpCOUNT();
     for (qint32 i = 1; i <= n; ++i) {
-        bloque += CodificarWindows1252(LineaContribuyente(exportar.TablaContriExpELEMENTO(i)));
+        bloque += QByteArray::fromStdString(vb::Utf8AAnsi(LineaContribuyente(exportar.TablaContriExpELEMENTO(i)).toStdString()));
         bloque += "\r\n";
         if (bloque.size() < kBloque && i < n) continue;
         if (!EscribirTodo(fichero, bloque, detalle)) {

@@ -10,7 +10,6 @@
 #include "intercambio/escritura.h"
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
-#include "intercambio/windows1252.h"
 #include "registro/cDecDatos.h"
 #include "shell/aplicacion.h"
 #include "shell/biblioteca.h"
@@ -18,6 +17,7 @@
 #include "shell/general.h"
 #include "shell/mensajes.h"
 #include "shell/procedimientos.h"
+#include "vb/ansi.h"
 
 namespace oxalde {
 namespace {
@@ -54,7 +54,7 @@ public:
     void Linea(const QByteArray& bytes) {
         const qint32 n = ++c.total;
         try {
-            if (!Procesar(n, DecodificarWindows1252(bytes))) ++c.incorrectos;
+            if (!Procesar(n, QString::fromStdString(vb::AnsiAUtf8(bytes.toStdString())))) ++c.incorrectos;
         } catch (...) {
             const vb::Error e = ErrorDe(std::current_exception());
             Escribir(LineaErrorFallo(n, e.Number(), QString::fromStdString(e.Description())));
@@ -65,7 +65,7 @@ public:
     // The error file's lines, written when the file is done.
     QByteArray textoErrores;
     void Escribir(const QString& linea) {
-        textoErrores += CodificarWindows1252(linea);
+        textoErrores += QByteArray::fromStdString(vb::Utf8AAnsi(linea.toStdString()));
         textoErrores += "\r\n";
     }
 

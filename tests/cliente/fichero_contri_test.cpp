@@ -11,7 +11,7 @@
 #include "intercambio/fichero_contri.h"
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
-#include "intercambio/windows1252.h"
+#include "vb/ansi.h"
 
 using oxalde::cExportar;
 using oxalde::RegistroContribuyente;
@@ -40,7 +40,7 @@ RegistroContribuyente Muestra() {
 }
 
 QByteArray Linea(const RegistroContribuyente& r) {
-    return oxalde::CodificarWindows1252(oxalde::LineaContribuyente(r));
+    return QByteArray::fromStdString(vb::Utf8AAnsi(oxalde::LineaContribuyente(r).toStdString()));
 }
 
 TEST(LineaContri, MuestraByteAByte) {
@@ -103,7 +103,7 @@ TEST(LineaContri, NumeroQueNoCabeSeNombra) {
 }
 
 TEST(LineaContri, CortarDevuelveLasPiezasConSuAncho) {
-    const QString linea = oxalde::DecodificarWindows1252(Linea(Muestra()));
+    const QString linea = QString::fromStdString(vb::AnsiAUtf8(Linea(Muestra()).toStdString()));
     const QStringList p = oxalde::CortarLinea(linea + "SOBRA");
     ASSERT_EQ(p.size(), 16);
     EXPECT_EQ(p[0], "12345678Z");
@@ -113,7 +113,7 @@ TEST(LineaContri, CortarDevuelveLasPiezasConSuAncho) {
     EXPECT_EQ(corta[0], "123      ");
     EXPECT_EQ(corta[15], "       ");
     // The undefined bytes of the set read as "?", one character each.
-    EXPECT_EQ(oxalde::DecodificarWindows1252("a\x81\xD1\x80"), QString::fromUtf8("a?Ñ€"));
+    EXPECT_EQ(vb::AnsiAUtf8("a\x81\xD1\x80"), "a?Ñ€");
 }
 
 TEST(Exportar, TablasYPosiciones) {

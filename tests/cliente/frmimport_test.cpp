@@ -6,16 +6,16 @@
 #include "cliente/prueba.h"
 #include "intercambio/dialogo_fichero.h"
 #include "intercambio/frmimport.h"
-#include "intercambio/windows1252.h"
+#include "vb/ansi.h"
 
 namespace {
 
 using oxalde::frmimport;
 
 QByteArray Linea(const QString& dni, const QString& nombre) {
-    return oxalde::CodificarWindows1252(dni.leftJustified(9) + nombre.leftJustified(40) + "CL" +
-                                        QString("NAGUSIA").leftJustified(30) + "00012" + "A   3 IZQ" + "2020001079" +
-                                        QString(25, ' ') + "943000000" + "00000030000000");
+    const QString l = dni.leftJustified(9) + nombre.leftJustified(40) + "CL" + QString("NAGUSIA").leftJustified(30) +
+                      "00012" + "A   3 IZQ" + "2020001079" + QString(25, ' ') + "943000000" + "00000030000000";
+    return QByteArray::fromStdString(vb::Utf8AAnsi(l.toStdString()));
 }
 
 class VentanaImportar : public prueba::Principal {

@@ -6,7 +6,7 @@
 #include "intercambio/fichero_contri.h"
 #include "intercambio/importacion.h"
 #include "intercambio/lista_exportar.h"
-#include "intercambio/windows1252.h"
+#include "vb/ansi.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ QByteArray LineaValida(const QString& dni, const QString& nombre) {
     QString l = dni.leftJustified(9) + nombre.leftJustified(40) + "CL" + QString("NAGUSIA").leftJustified(30) +
                 "00012" + "A " + "  " + "3 " + "IZQ" + "20" + "20001" + "079" + QString(25, ' ') + "943000000" +
                 "0000003" + "0000000";
-    return oxalde::CodificarWindows1252(l);
+    return QByteArray::fromStdString(vb::Utf8AAnsi(l.toStdString()));
 }
 
 class Pregunta : public oxalde::PreguntaSustitucion {
@@ -91,7 +91,7 @@ QByteArray ErroresEsperados() {
                           "NOMBRE MUNICIOPIO(25)", "TELEFONO(9)", "NUMERO DECLARACIONES 731(7)",
                           "NUMERO DECLARACIONES 732(7)"})
         l << QString("         ") + c;
-    return oxalde::CodificarWindows1252(l.join("\r\n") + "\r\n");
+    return QByteArray::fromStdString(vb::Utf8AAnsi((l.join("\r\n") + "\r\n").toStdString()));
 }
 
 TEST_F(Importacion, FicheroMezcladoConSusContadoresYErrores) {

@@ -1,15 +1,29 @@
 #!/usr/bin/env bash
-# Builds the version-file reader's fuzz target with clang's libFuzzer and runs it.
-# Usage: bash tests/fuzz/ejecutar.sh [seconds]   (default 600)
+# Builds the fuzz targets (clang's libFuzzer with AddressSanitizer and UBSan, folder build-fuzz)
+# and runs each for SECONDS, or only the one named (lector_ini, importacion).
+# Usage: bash tests/fuzz/ejecutar.sh SECONDS [TARGET]
+# Each target keeps its corpus in build-fuzz/corpus/TARGET, starts from tests/fuzz/semillas/TARGET
+# and leaves any crashing input as build-fuzz/TARGET-crash-*.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/../.." && pwd)"
-segundos="${1:-600}"
-salida="${raiz}/build/fuzz"
-mkdir -p "${salida}/corpus"
-clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I"${raiz}/Cliente" -I"${raiz}/Plataforma" \
-  "${raiz}/tests/fuzz/lector_ini_fuzz.cpp" "${raiz}/Cliente/actualizacion/lector_ini.cpp" \
-  "${raiz}/Plataforma/vb/ansi.cpp" -o "${salida}/lector_ini_fuzz"
-cp -n "${raiz}"/tests/fuzz/semillas/* "${salida}/corpus/" 2>/dev/null || true
-"${salida}/lector_ini_fuzz" -max_total_time="${segundos}" -max_len=4096 -timeout=10 \
-  -artifact_prefix="${salida}/" "${salida}/corpus"
+segundos="${1:?usage: ejecutar.sh SECONDS [TARGET]}"
+salida="${raiz}/build-fuzz"
+# Every tests/fuzz/NAME.cpp is a target, unless one is named.
+if [ $# -ge 2 ]; then
+  objetivos=("$2")
+else
+  objetivos=()
+  for f in "${raiz}"/tests/fuzz/*.cpp; do objetivos+=("$(basename "$f" .cpp)"); done
+fi
+
+cmake -S "${raiz}" -B "${salida}" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DOXALDE_FUZZ=ON -DBUILD_TESTING=OFF -DOXALDE_BENCH=OFF >/dev/null
+cmake --build "${salida}" -j4 --target "${objetivos[@]/#/fuzz_}"
+
+# The import writes its databases and files for every input: a memory folder keeps that fast.
+export TMPDIR="$([ -d /dev/shm ] && echo /dev/shm || echo /tmp)"
+for objetivo in "${objetivos[@]}"; do
+  mkdir -p "${salida}/corpus/${objetivo}"
+  "${salida}/fuzz/fuzz_${objetivo}" -max_total_time="${segundos}" -timeout=10 \
+    -artifact_prefix="${salida}/${objetivo}-" "${salida}/corpus/${objetivo}" "${raiz}/tests/fuzz/semillas/${objetivo}"
+done
