@@ -89,12 +89,10 @@ int CompararVersiones() {
     const QString version = LeerIni(QStringLiteral("informacion"), QStringLiteral("currentversion"), archivo).trimmed();
     const QStringList partes = version.isEmpty() ? QStringList() : version.split(u'.');
     // Each part is kept as it comes, also when a later one is missing.
-    void (cActOnline::*const kGuardar[])(const QString&) = {&cActOnline::ActVer1, &cActOnline::ActVer2,
-                                                            &cActOnline::ActVer3};
-    for (int i = 0; i < 3; ++i) {
-        if (i >= partes.size()) return kErrorActualizacion;
-        (act.*kGuardar[i])(partes[i]);
-    }
+    if (partes.size() > 0) act.ActVer1(partes[0]);
+    if (partes.size() > 1) act.ActVer2(partes[1]);
+    if (partes.size() > 2) act.ActVer3(partes[2]);
+    if (partes.size() < 3) return kErrorActualizacion;
     act.ActDownloadURL(LeerIni(QStringLiteral("informacion"), QStringLiteral("downloadurl"), archivo).trimmed());
     act.ActDescripcion(LeerIni(QStringLiteral("informacion"), QStringLiteral("descripcion"), archivo).trimmed());
     // Compared as text: 1.0.10 and 01.0.9 both differ from 1.0.9, and so does an older version.
