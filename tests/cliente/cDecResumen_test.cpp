@@ -50,8 +50,7 @@ TEST_F(DecResumen, ProponeElTrimestreSiguienteOElModeloDelUltimoTransporte) {
         {{"T 20120505 2012 OA 732 2 1"}, 20261231, "P", "0 0   0"},  // only quarterly ones count
         {{"P 20121231 2012 4T 731 1 1"}, 20261231, "P", "20130331 2013 1T 731 1"},
         {{"P 20120630 2012 2T 731 1 1", "P 20251231 2025 4T 731 1 2"}, 20261231, "P", "20120930 2012 3T 731 1"},
-        // The latest date wins, then the highest key; both forms count.
-        {{"P 20120930 2012 3T 731 1 1", "P 20120331 2012 1T 731 1 1"}, 20261231, "P", "20121231 2012 4T 731 1"},
+        // Both forms count: the latest, of either, gives the form.
         {{"P 20120630 2012 2T 731 1 1", "P 20120630 2012 2T 732 2 1"}, 20261231, "P", "20120930 2012 3T 732 2"},
         // The last accepted day is accepted; past it the form stays and the quarter goes.
         {{"P 20120930 2012 3T 731 1 1"}, 20121231, "P", "20121231 2012 4T 731 1"},

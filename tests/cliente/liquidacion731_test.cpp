@@ -22,119 +22,89 @@ protected:
     cDecResumen& r = cDecResumen::Instancia();
 
     // An empty declaration of the kind, dated `fecha`.
-    void Nueva(const char* modop, long fecha, vb::Integer ejercicio = 0, const char* periodo = "OA") {
-        r.FECHA(fecha);
-        r.Ejercicio(ejercicio);
-        r.PERIODO(periodo);
-        d.MODO("A");
-        d.MODOP(modop);
-    }
-    void Trimestre(long fecha, double base16, double base7, double base4) {
-        Nueva("P", fecha);
-        d.BASE16(base16);
-        d.BASE7(base7);
-        d.BASE4(base4);
-        CalcularLiquidacion(d, r);
+    void Nueva(const char* modop, long fecha) {
+        r.FECHA(fecha), r.Ejercicio(0), r.PERIODO("OA");
+        d.MODO("A"), d.MODOP(modop);
     }
 };
 
 TEST_F(Liquidacion731, EjemplosTrimestrales) {
-    struct Caso {
-        long fecha;
-        double base16, base7, base4, cuota16, cuota7, cuota4, ivadev2;
-    };
-    for (const Caso& c : {
-             Caso{20121231, 123450, 5005, 1250, 25925, 501, 50, 26476},  // 21 % and 10 %, halves up
-             Caso{20100930, 25, 12345, 1000, 5, 988, 40, 1033},          // 18 % and 8 %
-             Caso{20100701, 25, 12345, 1000, 5, 988, 40, 1033},
-             Caso{20100630, 25, 12345, 1000, 4, 864, 40, 908},           // 16 % and 7 %
-             Caso{0, 25, 12345, 1000, 4, 864, 40, 908},
-             Caso{20120630, 100, 100, 100, 18, 8, 4, 30},
-             Caso{20121001, 50, 5, 0, 11, 1, 0, 12},                      // 50 × 21 / 100 = 10.5
+    // Bases, then quota 16, quota 7, quota 4 and the result (IVADEV2 and resul); IVADEV1 stays 0.
+    // 21 % and 10 %; 18 % and 8 % from 20100701; 16 % and 7 % up to 20100630.
+    for (auto [fecha, base16, base7, base4, esperado] : {
+             std::tuple{20121231L, 123450.0, 5005.0, 1250.0, std::vector<double>{25925, 501, 50, 26476}},
+             {20100930L, 25.0, 12345.0, 1000.0, {5, 988, 40, 1033}},
+             {20100701L, 25.0, 12345.0, 1000.0, {5, 988, 40, 1033}},
+             {20100630L, 25.0, 12345.0, 1000.0, {4, 864, 40, 908}},
+             {0L, 25.0, 12345.0, 1000.0, {4, 864, 40, 908}},
+             {20120630L, 100.0, 100.0, 100.0, {18, 8, 4, 30}},
+             {20121001L, 50.0, 5.0, 0.0, {11, 1, 0, 12}},  // 50 × 21 / 100 = 10.5, half up
          }) {
-        Trimestre(c.fecha, c.base16, c.base7, c.base4);
-        EXPECT_EQ(d.CUOTA16(), c.cuota16) << c.fecha;
-        EXPECT_EQ(d.CUOTA7(), c.cuota7) << c.fecha;
-        EXPECT_EQ(d.CUOTA4(), c.cuota4) << c.fecha;
-        EXPECT_EQ(d.IVADEV2(), c.ivadev2) << c.fecha;
-        EXPECT_EQ(d.resul(), c.ivadev2) << c.fecha;
-        EXPECT_EQ(d.IVADEV1(), 0) << c.fecha;
+        Nueva("P", fecha);
+        d.BASE16(base16), d.BASE7(base7), d.BASE4(base4);
+        CalcularLiquidacion(d, r);
+        EXPECT_EQ(std::vector<double>({d.CUOTA16(), d.CUOTA7(), d.CUOTA4(), d.IVADEV2(), d.resul(), d.IVADEV1()}),
+                  (std::vector<double>{esperado[0], esperado[1], esperado[2], esperado[3], esperado[3], 0}))
+            << fecha;
     }
 }
 
 TEST_F(Liquidacion731, TercerTrimestre2012ConservaLasCuotasTecleadas) {
     for (long fecha : {20120701L, 20120815L, 20120930L}) {
         Nueva("P", fecha);
-        d.BASE16(11111);
-        d.BASE7(3750);
-        d.BASE4(1000);
-        d.CUOTA16(2000);
-        d.CUOTA7(300);
+        d.BASE16(11111), d.BASE7(3750), d.BASE4(1000), d.CUOTA16(2000), d.CUOTA7(300);
         CalcularLiquidacion(d, r);
         CalcularLiquidacion(d, r);
-        EXPECT_EQ(d.CUOTA16(), 2000) << fecha;
-        EXPECT_EQ(d.CUOTA7(), 300) << fecha;
-        EXPECT_EQ(d.CUOTA4(), 40) << fecha;
-        EXPECT_EQ(d.IVADEV2(), 2340) << fecha;
+        EXPECT_EQ(std::vector<double>({d.CUOTA16(), d.CUOTA7(), d.CUOTA4(), d.IVADEV2()}),
+                  std::vector<double>({2000, 300, 40, 2340}))
+            << fecha;
     }
 }
 
 TEST_F(Liquidacion731, EjemplosDeTransporte) {
-    struct Caso {
-        long fecha;
-        bool carretera;
-        double preadq, preven, ivasop, maxdev, ivadev1;
-    };
-    for (const Caso& c : {
-             Caso{20120901, false, 2000000, 1500000, 420000, 315000, 315000},
-             Caso{20120901, false, 2000000, 0, 420000, 0, 420000},        // no sale price yet
-             Caso{20120901, true, 2000000, 1500000, 420000, 315000, 420000},
-             Caso{20120831, false, 2000000, 1500000, 360000, 270000, 270000},
-             Caso{20100630, false, 2000000, 1500000, 320000, 240000, 240000},
-             Caso{20120831, false, 1234567, 0, 222222, 0, 222222},
-             Caso{20120901, false, 100000, 500000, 21000, 105000, 21000},  // the smaller of the two
+    // IVASOP, MAXDEV and IVADEV1 (also resul); IVADEV2 stays 0.
+    for (auto [fecha, carretera, preadq, preven, esperado] : {
+             std::tuple{20120901L, false, 2000000.0, 1500000.0, std::vector<double>{420000, 315000, 315000}},
+             {20120901L, false, 2000000.0, 0.0, {420000, 0, 420000}},  // no sale price yet
+             {20120901L, true, 2000000.0, 1500000.0, {420000, 315000, 420000}},
+             {20120831L, false, 2000000.0, 1500000.0, {360000, 270000, 270000}},
+             {20100630L, false, 2000000.0, 1500000.0, {320000, 240000, 240000}},
+             {20120831L, false, 1234567.0, 0.0, {222222, 0, 222222}},
+             {20120901L, false, 100000.0, 500000.0, {21000, 105000, 21000}},  // the smaller of the two
          }) {
-        Nueva("T", c.fecha);
-        d.ACTIVIDAD(c.carretera ? -1 : 0);
-        d.PREADQ(c.preadq);
-        d.PREVEN(c.preven);
+        Nueva("T", fecha);
+        d.ACTIVIDAD(carretera ? -1 : 0), d.PREADQ(preadq), d.PREVEN(preven);
         CalcularLiquidacion(d, r);
-        EXPECT_EQ(d.IVASOP(), c.ivasop) << c.fecha << " " << c.preven;
-        EXPECT_EQ(d.MAXDEV(), c.maxdev) << c.fecha << " " << c.preven;
-        EXPECT_EQ(d.IVADEV1(), c.ivadev1) << c.fecha << " " << c.preven;
-        EXPECT_EQ(d.resul(), c.ivadev1) << c.fecha << " " << c.preven;
-        EXPECT_EQ(d.IVADEV2(), 0);
+        EXPECT_EQ(std::vector<double>({d.IVASOP(), d.MAXDEV(), d.IVADEV1(), d.resul(), d.IVADEV2()}),
+                  (std::vector<double>{esperado[0], esperado[1], esperado[2], esperado[2], 0}))
+            << fecha << " " << preven;
     }
 }
 
 TEST(Reglas731, FilasDeCuentaCuotasTecleadasYEtiquetas) {
-    EXPECT_FALSE(CuentaPeriodoVisible(0, 20121231));
-    EXPECT_FALSE(CuentaPeriodoVisible(908, 20100630));
-    EXPECT_TRUE(CuentaPeriodoVisible(1033, 20100930));
-    EXPECT_FALSE(CuentaTransporteVisible(240000, 20100630));
-    EXPECT_TRUE(CuentaTransporteVisible(1, 20100701));
-    EXPECT_FALSE(CuentaTransporteVisible(0, 20120901));
-
+    // The account rows show for a refund dated after 20100630 only.
+    EXPECT_EQ(std::vector<bool>({CuentaPeriodoVisible(0, 20121231), CuentaPeriodoVisible(908, 20100630),
+                                 CuentaPeriodoVisible(1033, 20100930), CuentaTransporteVisible(240000, 20100630),
+                                 CuentaTransporteVisible(1, 20100701), CuentaTransporteVisible(0, 20120901)}),
+              std::vector<bool>({false, false, true, false, true, false}));
     for (auto [fecha, tecleadas] : {std::pair{20120630L, false}, {20120701L, true}, {20120930L, true}, {20121001L, false}})
         EXPECT_EQ(CuotasTecleadas(fecha), tecleadas) << fecha;
-
-    for (auto [fecha, general, reducido] :
-         {std::tuple{0L, "16%", "7%"}, {20100630L, "16%", "7%"}, {20100930L, "18%", "8%"}, {20120630L, "18%", "8%"},
-          {20120831L, "18%", "8%"}, {20120901L, "21%", "10%"}, {20120930L, "21%", "10%"}}) {
-        EtiquetasTipo e = EtiquetasTipoEn(fecha);
-        EXPECT_EQ(e.general, general) << fecha;
-        EXPECT_EQ(e.reducido, reducido) << fecha;
+    for (auto [fecha, etiquetas] : {std::pair{0L, "16%7%"}, {20100630L, "16%7%"}, {20100930L, "18%8%"},
+                                    {20120831L, "18%8%"}, {20120901L, "21%10%"}}) {
+        const EtiquetasTipo e = EtiquetasTipoEn(fecha);
+        EXPECT_EQ(e.general + e.reducido, etiquetas) << fecha;
     }
 }
 
 TEST(Cuenta731, GruposDeLaCuenta) {
     using G = std::array<QString, 6>;
-    EXPECT_EQ(CuentaIban::Grupos(""), G{});
-    EXPECT_EQ(CuentaIban::Grupos("XX0011112222333344445555"), (G{"XX00", "1111", "2222", "3333", "4444", "5555"}));
-    EXPECT_EQ(CuentaIban::Grupos("AB12                    "), (G{"AB12", "", "", "", "", ""}));
-    EXPECT_EQ(CuentaIban::Grupos("XX00111112  "), (G{"XX00", "1111", "12", "", "", ""}));
-    // A shorter, older account never shows the fifth group twice.
-    EXPECT_EQ(CuentaIban::Grupos("10000000110123456789"), (G{"1000", "0000", "1101", "2345", "6789", ""}));
+    for (auto [cc, grupos] : {std::pair{"", G{}},
+                              {"XX0011112222333344445555", G{"XX00", "1111", "2222", "3333", "4444", "5555"}},
+                              {"AB12                    ", G{"AB12", "", "", "", "", ""}},
+                              {"XX00111112  ", G{"XX00", "1111", "12", "", "", ""}},
+                              // A shorter, older account never shows the fifth group twice.
+                              {"10000000110123456789", G{"1000", "0000", "1101", "2345", "6789", ""}}})
+        EXPECT_EQ(CuentaIban::Grupos(cc), grupos) << cc;
     EXPECT_EQ(CuentaIban::Grupo("XX00111112  ", 3), "12  ");
 }
 
@@ -144,38 +114,27 @@ TEST(Cajas731, CambioSegunLaFamiliaDeLaCaja) {
             if (qstrcmp(c.nombre, nombre) == 0) return c;
         throw std::out_of_range(nombre);
     };
-    struct Caso {
-        const char* caja;
-        double miembro;
-        const char* valor;
-        bool cambiado;
-    };
-    for (const Caso& c : {Caso{"txtbase16", 123456, "123456", false}, {"txtbase16", 123456, "", true},
-                          {"txtbase16", 0, "", false}, {"txtbase16", 0, "1", true},
-                          {"txtanofab", 2012, "2012", false}, {"txtanofab", 2012, "2013", true},
-                          {"txtpesomax", 0, "", false}, {"txtclasif", 12, "12", false},
-                          {"txtesloramax", 12.35f, "12.35", false}, {"txtesloramax", 12.35f, "12.36", true}})
-        EXPECT_EQ(ValorCambiado(caja(c.caja), c.miembro, c.valor), c.cambiado) << c.caja << " " << c.valor;
+    for (auto [nombre, miembro, valor, cambiado] :
+         {std::tuple{"txtbase16", 123456.0, "123456", false}, {"txtbase16", 123456.0, "", true},
+          {"txtbase16", 0.0, "", false}, {"txtbase16", 0.0, "1", true}, {"txtanofab", 2012.0, "2012", false},
+          {"txtanofab", 2012.0, "2013", true}, {"txtpesomax", 0.0, "", false}, {"txtclasif", 12.0, "12", false},
+          {"txtesloramax", double(12.35f), "12.35", false}, {"txtesloramax", double(12.35f), "12.36", true}})
+        EXPECT_EQ(ValorCambiado(caja(nombre), miembro, valor), cambiado) << nombre << " " << valor;
 
     // Stored as the record keeps them: a year stays a year, cents stay cents.
     cDatos731& d = cDatos731::Instancia();
-    caja("txtanofab").escribir(d, "2012");
-    caja("txtpesomax").escribir(d, "");
-    caja("txtclasif").escribir(d, "2.5");
-    caja("txtesloramax").escribir(d, "12.345");
-    caja("txtbase7").escribir(d, "12345");
-    EXPECT_EQ(d.ANOFAB(), 2012);
-    EXPECT_EQ(d.PESOMAX(), 0);
-    EXPECT_EQ(d.CLASIF(), 2);
+    for (auto [nombre, valor] : {std::pair{"txtanofab", "2012"}, {"txtpesomax", ""}, {"txtclasif", "2.5"},
+                                 {"txtesloramax", "12.345"}, {"txtbase7", "12345"}})
+        caja(nombre).escribir(d, valor);
+    EXPECT_EQ(std::vector<double>({double(d.ANOFAB()), double(d.PESOMAX()), double(d.CLASIF()), d.BASE7()}),
+              std::vector<double>({2012, 0, 2, 12345}));
     EXPECT_FLOAT_EQ(d.ESLORAMAX(), 12.35f);
-    EXPECT_EQ(d.BASE7(), 12345);
 }
 
 TEST(Captions731, CadaTextoExisteEnLosDosIdiomas) {
     std::set<std::pair<std::string, int>> vistos;
     for (const Caption731& c : Captions731()) {
-        EXPECT_FALSE(LoadResString(c.id).isEmpty()) << c.id;
-        EXPECT_FALSE(LoadResString(c.id + 10000).isEmpty()) << c.id;
+        EXPECT_FALSE(LoadResString(c.id).isEmpty() || LoadResString(c.id + 10000).isEmpty()) << c.id;
         EXPECT_TRUE(vistos.insert({std::string(c.control) + char('0' + c.indice) + char('0' + int(c.propiedad)), c.id}).second)
             << c.control;
     }
