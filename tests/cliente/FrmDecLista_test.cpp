@@ -70,7 +70,6 @@ TEST_F(Lista, SinDeclarantesQuedaUnaFilaVaciaYAceptarApagado) {
     EXPECT_EQ(w->findChild<QLabel*>("lblResultado")->text(), "0 declarantes seleccionados");
     QTest::keyClick(g, Qt::Key_Return);
     EXPECT_TRUE(mensajes.empty());
-    EXPECT_EQ(w->windowTitle(), "Eliminar declarante");
 }
 
 TEST_F(Lista, OrdenPorDNIOPorNombreDesdeLaCabecera) {
@@ -78,7 +77,6 @@ TEST_F(Lista, OrdenPorDNIOPorNombreDesdeLaCabecera) {
     Mostrar("C");
     EXPECT_EQ(Columna(1), QStringList({"11111111H", "22222222J", "33333333P", "44444444A"}));
     EXPECT_EQ(Columna(3), QStringList({"HERRI", "BESTE", "KELMORIA", "BESTE"}));
-    EXPECT_EQ(g->TextMatrix(0, 2), "Razón Social");
     EXPECT_EQ(w->findChild<QLabel*>("lblResultado")->text(), "4 declarantes seleccionados");
     ClickCabecera(2);
     EXPECT_EQ(Columna(2), QStringList({"ANE", "BEA", "OIER", "ZURI"}));

@@ -102,6 +102,7 @@ const std::vector<Columna> kColumnas = {
 TEST_F(Registro732, ModoNuevoVaciaTodoSalvoTipoYPestana) {
     Rellenar("V");
     D().CSDE(9);
+    D().MARCAB("MB");
     D().PESTANA(4);
     D().MODO("C");
     EXPECT_EQ(D().TRANIF(), "X1234567L");  // "C" only stores
