@@ -6,6 +6,7 @@
 
 #include "actualizacion/FrmVersionCheck.h"
 #include "actualizacion/navegador.h"
+#include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
 #include "cliente/servicio_version.h"
 #include "shell/aplicacion.h"
@@ -74,15 +75,14 @@ TEST_F(Principal, LeerConfiguracionYLaLetraAlmacenadaDecideIdiomaDesplazamientoY
 class Inicio : public Principal {
 protected:
     QString Tablas() const { return carpeta.path() + "/Tablas/"; }
-    void Preparar(bool lectura, const char* modificable) {
+    QString Mod() const { return Tablas() + "731_2Mod.mdb"; }
+    // Sound copies of both databases.
+    void Preparar() {
         QDir(carpeta.path()).mkpath("Cliente");
         EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
-        if (!lectura) return;
         QDir(carpeta.path()).mkpath("Tablas");
         QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
-        if (modificable && !*modificable) QFile::copy(QString::fromStdString(bd.Mod()), Tablas() + "731_2Mod.mdb");
-        QFile f(Tablas() + "731_2Mod.mdb");
-        if (modificable && *modificable && f.open(QIODevice::WriteOnly)) f.write(modificable);
+        QFile::copy(QString::fromStdString(bd.Mod()), Mod());
     }
     QStringList Archivos() const {
         QStringList archivos;
@@ -91,86 +91,67 @@ protected:
         archivos.sort();
         return archivos;
     }
+    // The main windows on show.
+    static int Principales() {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<MDI7312*>(w) && w->isVisible();
+        return n;
+    }
 };
 
-TEST_F(Inicio, SinBasesUtilesAvisaTerminaConFalloYNoCreaNada) {
+// A missing database, or a user's database that is not one of this program's: a clear message in
+// both languages that names the file, the program ends with a failure status and nothing is
+// changed or created.
+TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) {
+    Preparar();
+    const QByteArray sana = prueba::Leer(Mod());
+    const QString lec = Tablas() + "731_2Lec.mdb", mod = Mod();
+    const QStringList ambas{"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"};
     const struct {
-        bool lectura;
-        const char* modificable;  // nullptr: missing; "": a sound copy; else its bytes
-        const char* aviso;
+        const char* caso;
+        std::function<void()> preparar;
+        int texto;
+        QString archivo;
         QStringList archivos;
     } casos[] = {
-        {false, nullptr, "731_2Lec.mdb", {}},
-        {true, nullptr, "731_2Mod.mdb", {"/Tablas/731_2Lec.mdb"}},
-        {true, "esto no es una base de datos", "no es una base de datos válida",
-         {"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"}},
+        {"no tables", [] {}, 9101, lec, {}},
+        {"no user database", [&] { Preparar(), QFile::remove(mod); }, 9101, mod, {"/Tablas/731_2Lec.mdb"}},
+        {"empty", [&] { Preparar(), prueba::Escribir(mod, ""); }, 9102, mod, ambas},
+        {"random bytes", [&] { Preparar(), prueba::Escribir(mod, QByteArray(8192, '\x37')); }, 9102, mod, ambas},
+        {"cut copy", [&] { Preparar(), prueba::Escribir(mod, sana.left(sana.size() / 2)); }, 9102, mod, ambas},
+        {"another program's", [&] {
+             Preparar(), QFile::remove(mod);
+             dao::CrearBaseDesdeSql(mod.toStdString(), "CREATE TABLE CLIENTES (ID INTEGER);");
+         }, 9102, mod, ambas},
+        {"a column missing", [&] {
+             Preparar();
+             BdPrueba::Ejecutar(mod.toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
+         }, 9102, mod, ambas},
     };
     for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.aviso);
+        SCOPED_TRACE(caso.caso);
         QDir(Tablas()).removeRecursively();
-        mensajes.clear();
-        Preparar(caso.lectura, caso.modificable);
-        EXPECT_EQ(Arrancar(), Arranque::Fallo);
-        ASSERT_EQ(mensajes.size(), 1u);
-        EXPECT_EQ(mensajes[0].estilo & vbCritical, vbCritical);
-        EXPECT_TRUE(mensajes[0].texto.contains(caso.aviso)) << mensajes[0].texto.toStdString();
-        EXPECT_EQ(Archivos(), caso.archivos);
-        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    }
-}
-
-// A user's database that is not one of this program's: a clear message in both languages that
-// names the file, the program ends with a failure status and nothing is changed.
-TEST_F(Inicio, UnaBaseModificableNoValidaSeNombraYNoSeToca) {
-    Preparar(true, "");
-    const QString mod = Tablas() + "731_2Mod.mdb";
-    const QByteArray sana = [&] {
-        QFile f(mod);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    const std::pair<const char*, std::function<void()>> casos[] = {
-        {"empty", [&] { QFile f(mod); f.open(QIODevice::WriteOnly); }},
-        {"random bytes", [&] { QFile f(mod); f.open(QIODevice::WriteOnly); f.write(QByteArray(8192, '\x37')); }},
-        {"cut copy", [&] { QFile f(mod); f.open(QIODevice::WriteOnly); f.write(sana.left(sana.size() / 2)); }},
-        {"another program's", [&] {
-             QFile::remove(mod);
-             dao::CrearBaseDesdeSql(mod.toStdString(), "CREATE TABLE CLIENTES (ID INTEGER);");
-         }},
-        {"a column missing", [&] {
-             QFile f(mod);
-             f.open(QIODevice::WriteOnly);
-             f.write(sana);
-             f.close();
-             BdPrueba::Ejecutar(mod.toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
-         }},
-    };
-    for (const auto& [caso, preparar] : casos) {
-        SCOPED_TRACE(caso);
-        preparar();
-        const QByteArray antes = [&] {
-            QFile f(mod);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
+        caso.preparar();
+        const QByteArray antes = prueba::Leer(mod);
         mensajes.clear();
         EXPECT_EQ(Arrancar(), Arranque::Fallo);
         ASSERT_EQ(mensajes.size(), 1u);
         const QString& texto = mensajes[0].texto;
         EXPECT_EQ(mensajes[0].estilo & vbCritical, vbCritical);
-        EXPECT_TRUE(texto.startsWith(LoadResString(9102).arg(QDir::toNativeSeparators(mod)))) << texto.toStdString();
-        EXPECT_TRUE(texto.contains(LoadResString(19102).arg(QDir::toNativeSeparators(mod))));
+        EXPECT_TRUE(texto.startsWith(TextoBilingue(caso.texto, caso.archivo))) << texto.toStdString();
+        EXPECT_TRUE(texto.contains(QDir::toNativeSeparators(caso.archivo)));
         EXPECT_FALSE(texto.contains("Error:"));
-        QFile f(mod);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), antes);
-        EXPECT_EQ(Archivos(), (QStringList{"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"}));
+        EXPECT_EQ(prueba::Leer(mod), antes);
+        EXPECT_EQ(Archivos(), caso.archivos);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 }
 
 // Run as a user who may not write the database or its folder (root may write anything, so the
 // check runs in a child process that gives up root first): start-up says so, naming each.
 TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancar) {
-    Preparar(true, "");
-    const QString mod = Tablas() + "731_2Mod.mdb";
+    Preparar();
+    const QString mod = Mod();
     QFile::setPermissions(mod, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     QFile::setPermissions(Tablas(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                         QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
@@ -207,8 +188,8 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancar) {
 }
 
 TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
-    Preparar(true, "");
-    BdPrueba::Ejecutar((Tablas() + "731_2Mod.mdb").toStdString(), "UPDATE T00_GENERAL SET T00_Idioma = 'E'");
+    Preparar();
+    BdPrueba::Ejecutar(Mod().toStdString(), "UPDATE T00_GENERAL SET T00_Idioma = 'E'");
     QString presentacion;
     reloj.alProcesar = [&](prueba::RelojFalso&) {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -223,12 +204,11 @@ TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
     EXPECT_EQ(reloj.ahora - inicio, 3000);
     EXPECT_EQ(RutaTablas, Tablas());
     EXPECT_EQ(DesplIdioma, 10000);
-    int principales = 0;
+    EXPECT_EQ(Principales(), 1);
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<MDI7312*>(w) && w->isVisible()) ++principales, w->close();
         EXPECT_FALSE(w->objectName() == "frmInicio" && w->isVisible());
+        if (qobject_cast<MDI7312*>(w)) w->close();
     }
-    EXPECT_EQ(principales, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -236,8 +216,8 @@ TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
 // and start-up ends without the main window. The same version shows nothing.
 TEST_F(Inicio, ComprobacionAlInicioYClicEnLaDireccionTerminaElArranque) {
     prueba::Servicio servicio;
-    Preparar(true, "");
-    BdPrueba::Ejecutar((Tablas() + "731_2Mod.mdb").toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = 1");
+    Preparar();
+    BdPrueba::Ejecutar(Mod().toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = 1");
     std::vector<QString> navegadas;
     EstablecerNavegador([&](const QUrl& url) {
         navegadas.push_back(url.toString());
@@ -251,11 +231,6 @@ TEST_F(Inicio, ComprobacionAlInicioYClicEnLaDireccionTerminaElArranque) {
     auto Servir = [&](const char* escenario) {
         BdPrueba::Ejecutar((Tablas() + "731_2Lec.mdb").toStdString(),
                            "UPDATE T08_GENERAL SET T08_URLAct = '" + servicio.Direccion(escenario).toStdString() + "'");
-    };
-    auto Principales = [] {
-        int n = 0;
-        for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<MDI7312*>(w) && w->isVisible();
-        return n;
     };
     Servir("mismo");
     ASSERT_EQ(Arrancar(), Arranque::Continuar);
