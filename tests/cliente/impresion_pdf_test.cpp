@@ -24,15 +24,12 @@ protected:
     void SetUp() override {
         Impresion::SetUp();
         // OXALDE_CONSERVAR_PDF=1 keeps the files for a look (the folder is named in the output).
-        if (qEnvironmentVariableIsSet("OXALDE_CONSERVAR_PDF")) {
-            carpeta.setAutoRemove(false);
-            std::cout << "PDF: " << carpeta.path().toStdString() << std::endl;
-        }
+        carpeta.setAutoRemove(!qEnvironmentVariableIsSet("OXALDE_CONSERVAR_PDF"));
+        if (!carpeta.autoRemove()) std::cout << "PDF: " << carpeta.path().toStdString() << std::endl;
         pdf = std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta.path());
     }
 
     QStringList Archivos() const { return QDir(carpeta.path()).entryList(QDir::Files, QDir::Name); }
-    QString Ruta(const QString& archivo) const { return carpeta.filePath(archivo); }
 
     // Draws the same thing on the recorder and as one PDF job.
     void Dibujar(const std::function<void()>& dibujo) {
@@ -51,7 +48,7 @@ TEST_F(PaginaPdf, CabeceraYSelloDondeLosGraboLaGrabadora) {
         ImprimirEjemplar("AD");
     });
     ASSERT_EQ(Archivos(), QStringList{"trabajo-001.pdf"});
-    const QString archivo = Ruta("trabajo-001.pdf");
+    const QString archivo = carpeta.filePath("trabajo-001.pdf");
     EXPECT_EQ(prueba::Paginas(archivo), 1);
 
     // Each recorded text's first word stands where the recorder put the text.
@@ -60,14 +57,11 @@ TEST_F(PaginaPdf, CabeceraYSelloDondeLosGraboLaGrabadora) {
     for (const Llamada& l : impresora->De("Print")) {
         const QString primera = l.texto.simplified().section(' ', 0, 0);
         if (primera.isEmpty()) continue;
-        bool hallada = false;
-        for (const prueba::Palabra& p : palabras) {
-            if (p.texto != primera || std::abs(p.x1 - l.x1) > kTolerancia) continue;
-            EXPECT_NEAR(p.y1, l.y1, kTolerancia) << l.Describir().toStdString();
-            hallada = true;
-            break;
-        }
-        EXPECT_TRUE(hallada) << l.Describir().toStdString();
+        const auto p = std::find_if(palabras.begin(), palabras.end(), [&](const prueba::Palabra& w) {
+            return w.texto == primera && std::abs(w.x1 - l.x1) <= kTolerancia;
+        });
+        ASSERT_NE(p, palabras.end()) << l.Describir().toStdString();
+        EXPECT_NEAR(p->y1, l.y1, kTolerancia) << l.Describir().toStdString();
         ++comprobadas;
     }
     EXPECT_GE(comprobadas, 12);
@@ -79,8 +73,8 @@ TEST_F(PaginaPdf, CabeceraYSelloDondeLosGraboLaGrabadora) {
 
     // The emblem and the administration's stamp, known by their sizes.
     const auto imagenes = prueba::ImagenesPdf(archivo);
-    EXPECT_NE(std::find(imagenes.begin(), imagenes.end(), QSize(16 * 4, 344 * 4)), imagenes.end());
-    EXPECT_NE(std::find(imagenes.begin(), imagenes.end(), QSize(64 * 4, 54 * 4)), imagenes.end());
+    for (QSize tamano : {QSize(16, 344), QSize(64, 54)})
+        EXPECT_NE(std::find(imagenes.begin(), imagenes.end(), tamano * 4), imagenes.end()) << tamano.height();
 }
 
 TEST_F(PaginaPdf, UnFalloAMitadDePaginaNoDejaArchivoYElSiguienteEsCompleto) {
@@ -92,12 +86,7 @@ TEST_F(PaginaPdf, UnFalloAMitadDePaginaNoDejaArchivoYElSiguienteEsCompleto) {
         // The error leaves the scope without Terminar.
     }
     EXPECT_TRUE(Archivos().isEmpty());
-    {
-        TrabajoImpresion trabajo;
-        DibujarRecuadro(0, 0, 10, 10);
-        trabajo.Terminar();
-    }
-    {
+    for (int i = 0; i < 2; ++i) {
         TrabajoImpresion trabajo;
         DibujarRecuadro(0, 0, 10, 10);
         trabajo.Terminar();
@@ -106,9 +95,9 @@ TEST_F(PaginaPdf, UnFalloAMitadDePaginaNoDejaArchivoYElSiguienteEsCompleto) {
 }
 
 TEST(Impresoras, SinImpresorasYEleccionPorEntorno) {
-    EXPECT_FALSE(ImpresoraQt(ImpresoraQt::Ninguna).HayImpresoras());
-    EXPECT_TRUE(ImpresoraQt(ImpresoraQt::Pdf, "/tmp").HayImpresoras());
     ImpresoraQt ninguna(ImpresoraQt::Ninguna);
+    EXPECT_FALSE(ninguna.HayImpresoras());
+    EXPECT_TRUE(ImpresoraQt(ImpresoraQt::Pdf, "/tmp").HayImpresoras());
     EXPECT_THROW(ninguna.Line(0, 0, 1, 1), vb::Error);
     qputenv("OXALDE_IMPRESORA", "ninguna");
     EXPECT_FALSE(ImpresoraPorEntorno()->HayImpresoras());

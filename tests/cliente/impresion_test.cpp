@@ -24,26 +24,21 @@ TEST(Fuentes, ArialYTimesSonLiberation) {
 
 TEST(Imagenes, TamanosPropiosYBotones) {
     const std::map<QString, QSize> tamanos = {
-        {"Logo", {64, 54}},        {"Borrador", {17, 295}},       {"Administracion", {16, 344}},
-        {"Informatica", {18, 280}}, {"Declarante", {34, 104}},    {"Zergaduna", {34, 104}},
-        {"Adquiriente", {34, 70}},  {"Liquidacion", {34, 155}},   {"sujeto", {34, 116}},
-        {"Transmitente", {34, 74}}, {"Situacion", {34, 94}},      {"HechoImponible", {39, 66}},
-        {"tecnicos", {34, 210}},    {"Justificante", {50, 56}},
-    };
+        {"Logo", {64, 54}}, {"Borrador", {17, 295}}, {"Administracion", {16, 344}}, {"Informatica", {18, 280}},
+        {"Declarante", {34, 104}}, {"Zergaduna", {34, 104}}, {"Adquiriente", {34, 70}}, {"Liquidacion", {34, 155}},
+        {"sujeto", {34, 116}}, {"Transmitente", {34, 74}}, {"Situacion", {34, 94}}, {"HechoImponible", {39, 66}},
+        {"tecnicos", {34, 210}}, {"Justificante", {50, 56}}};
     EXPECT_EQ(NombresImagenes().size(), int(tamanos.size()));
     for (const auto& [nombre, tamano] : tamanos) {
         const QImage& imagen = Imagen(nombre);
         EXPECT_EQ(imagen.deviceIndependentSize().toSize(), tamano) << nombre.toStdString();
         EXPECT_EQ(imagen.size(), tamano * 4) << nombre.toStdString();
         // Every caption and stamp carries some ink.
-        if (nombre == "Logo") continue;
         const QImage media = imagen.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        EXPECT_LT(qGray(media.pixel(0, 0)), 250) << nombre.toStdString();
+        EXPECT_TRUE(nombre == "Logo" || qGray(media.pixel(0, 0)) < 250) << nombre.toStdString();
     }
-    EXPECT_TRUE(Imagen("otra").isNull());
+    EXPECT_TRUE(Imagen("otra").isNull() && ImgBotones(0).isNull() && ImgBotones(15).isNull());
     for (int i = 1; i <= 14; ++i) EXPECT_EQ(ImgBotones(i).size(), QSize(32, 32)) << i;
-    EXPECT_TRUE(ImgBotones(0).isNull());
-    EXPECT_TRUE(ImgBotones(15).isNull());
     EXPECT_NE(ImgBotones(11).toImage(), ImgBotones(12).toImage());
 }
 
@@ -53,8 +48,7 @@ TEST_F(Pagina, ColocacionDeLosTextos) {
     PonerFuente("times new roman", 7, false);
     const QString t = "Ejercicio:";
     const double ancho = p.TextWidth(t), alto = p.TextHeight(t);
-    ASSERT_GT(ancho, 5);
-    ASSERT_GT(alto, 2);
+    ASSERT_TRUE(ancho > 5 && alto > 2);
     ImprimirTexto(52.4, 25.88, t);
     ImprimirCentrado(50.4, 10, 100, t);
     ImprimirDerecha(150, 12.5, t);
@@ -73,19 +67,14 @@ TEST_F(Pagina, BilingueCentradoCursivaDelanteYAcabaSinEstilos) {
     Printer().FontBold(true);
     ImprimirBilingueCentrado(98, 257, "IBAN Kodea", "Código IBAN");
     const auto textos = impresora->De("Print");
-    ASSERT_EQ(textos.size(), 2u);
-    EXPECT_EQ(textos[0].texto, "IBAN Kodea");
-    EXPECT_TRUE(textos[0].cursiva);
-    EXPECT_FALSE(textos[0].negrita);
-    EXPECT_EQ(textos[1].texto, " / Código IBAN");
-    EXPECT_FALSE(textos[1].cursiva);
+    ASSERT_EQ(impresora->Textos(), QStringList({"IBAN Kodea", " / Código IBAN"}));
+    EXPECT_TRUE(textos[0].cursiva && !textos[0].negrita && !textos[1].cursiva);
     // Placed by the width of the whole label measured without bold; the Spanish half follows the
     // italic Basque half.
     EXPECT_NEAR(textos[0].x1, 98 - ancho / 2, 1e-9);
     EXPECT_NEAR(textos[1].x1, textos[0].x2, 1e-9);
     EXPECT_EQ(textos[0].y1, textos[1].y1);
-    EXPECT_FALSE(Printer().FontBold());
-    EXPECT_FALSE(Printer().FontItalic());
+    EXPECT_FALSE(Printer().FontBold() || Printer().FontItalic());
 }
 
 TEST_F(Pagina, SelloPorCodigoDeCopia) {
@@ -94,28 +83,24 @@ TEST_F(Pagina, SelloPorCodigoDeCopia) {
         impresora->llamadas.clear();
         ImprimirEjemplar(copia);
         const auto dibujos = impresora->De("Picture");
-        if (QString(imagen).isEmpty()) {
-            EXPECT_TRUE(dibujos.empty()) << copia;
-            continue;
-        }
-        ASSERT_EQ(dibujos.size(), 1u) << copia;
+        ASSERT_EQ(dibujos.size(), *imagen ? 1u : 0u) << copia;
+        if (!*imagen) continue;
         const QSizeF propio = Imagen(imagen).deviceIndependentSize() * kMmPixel;
         EXPECT_EQ(dibujos[0].texto, imagen);
         EXPECT_TRUE(Hay("Picture", 193, 108, 193 + propio.width(), 108 + propio.height())) << copia;
     }
 }
 
-TEST_F(Pagina, SufijoVascoDeLaFecha) {
+TEST_F(Pagina, SufijoVascoYLineaDeFechaConLaDisposicionRestablecida) {
     cFecha::Instancia().fecidioma("E");
-    for (auto [dia, sufijo] : {std::pair{1, "ean"}, {5, "ean"}, {10, "ean"}, {15, "ean"}, {21, "ean"}, {25, "ean"},
-                               {30, "ean"}, {11, "n"}, {31, "n"}, {2, "an"}, {9, "an"}, {20, "an"}, {22, "an"},
-                               {29, "an"}}) {
-        cImOf::Instancia().FECHAPRE(20120300 + dia);
-        EXPECT_EQ(FechaPresentacionEuskera(), QString("2012/03/%1%2").arg(dia, 2, 10, QChar('0')).arg(sufijo)) << dia;
-    }
-}
-
-TEST_F(Pagina, LineaDeFechaEnAmbasLenguasYDisposicionRestablecida) {
+    const std::pair<const char*, std::vector<int>> sufijos[] = {
+        {"ean", {1, 5, 10, 15, 21, 25, 30}}, {"n", {11, 31}}, {"an", {2, 9, 20, 22, 29}}};
+    for (const auto& [sufijo, dias] : sufijos)
+        for (int dia : dias) {
+            cImOf::Instancia().FECHAPRE(20120300 + dia);
+            EXPECT_EQ(FechaPresentacionEuskera(), QString("2012/03/%1%2").arg(dia, 2, 10, QChar('0')).arg(sufijo));
+        }
+    // The date line: the Basque date first in either language, and the date layout as it was.
     cImOf::Instancia().FECHAPRE(20120315);
     for (const char* idioma : {"C", "E"}) {
         cFecha::Instancia().fecidioma(idioma);
@@ -125,34 +110,27 @@ TEST_F(Pagina, LineaDeFechaEnAmbasLenguasYDisposicionRestablecida) {
 }
 
 TEST_F(Pagina, CabeceraTituloPorModelo) {
-    const std::pair<const char*, const char*> casos[] = {
-        {"731", "SOLICITUD DE DEVOLUCION"}, {"732", "Declaración liquidación no periódica"},
-        {"999", "Declaración liquidación no periódica"}};
-    for (auto [modelo, titulo] : casos) {
+    for (auto [modelo, titulo] : {std::pair{"731", "SOLICITUD DE DEVOLUCION"},
+                                  {"732", "Declaración liquidación no periódica"}, {"999", "Declaración liquidación no periódica"}}) {
         impresora->llamadas.clear();
         ImprimirCabecera(28, 0, 5, modelo);
         EXPECT_TRUE(impresora->Textos().contains(titulo)) << modelo;
         EXPECT_EQ(impresora->Textos().contains("SOLICITUD DE DEVOLUCION"), QString(modelo) == "731") << modelo;
         // The form number in Times 36, centred in its cell.
         const Llamada numero = Texto(modelo);
-        EXPECT_EQ(numero.fuente, "times new roman");
-        EXPECT_EQ(numero.tamano, 36);
+        EXPECT_TRUE(numero.fuente == "times new roman" && numero.tamano == 36 && numero.y1 == 10) << modelo;
         EXPECT_NEAR((numero.x1 + numero.x2) / 2, 167.24 + 23.3 / 2, 1e-6);
-        EXPECT_EQ(numero.y1, 10);
-        EXPECT_EQ(Printer().ScaleMode(), kModoMilimetros);
     }
     // The frame in the caller's width, the rules in 3.
-    const auto marcos = impresora->De("Box");
-    ASSERT_EQ(marcos.size(), 1u);
-    EXPECT_EQ(marcos[0].drawWidth, 5);
+    ASSERT_EQ(impresora->De("Box").size(), 1u);
+    EXPECT_EQ(impresora->De("Box")[0].drawWidth, 5);
     EXPECT_TRUE(Hay("Box", 0.1, 0.1, 190.5, 28.1));
     for (auto [x1, y1, x2, y2] : {std::tuple{50.4, 0.1, 50.4, 28.1}, {50.4, 22., 167.24, 22.}, {109.4, 22., 109.4, 28.1},
                                   {167.24, 0.1, 167.24, 28.1}})
         EXPECT_TRUE(Hay("Line", x1, y1, x2, y2)) << x1 << " " << y1;
     for (const Llamada& l : impresora->De("Line")) EXPECT_EQ(l.drawWidth, 3);
     // Labels: Basque italic above, Spanish upright below.
-    EXPECT_TRUE(Texto("Epealdia:").cursiva);
-    EXPECT_FALSE(Texto("Período:").cursiva);
+    EXPECT_TRUE(Texto("Epealdia:").cursiva && !Texto("Período:").cursiva);
 }
 
 TEST_F(Pagina, EjercicioYPeriodo) {
@@ -162,11 +140,11 @@ TEST_F(Pagina, EjercicioYPeriodo) {
         cImOf::Instancia().PERIODO(periodo);
         ImprimirEjercicioPeriodo();
         ASSERT_EQ(impresora->Textos(), QStringList({"2012", texto})) << periodo;
-        const double alto = Texto("2012").y2 - Texto("2012").y1;
-        EXPECT_NEAR(Texto("2012").x1, 64, 1e-9);
-        EXPECT_NEAR(Texto(texto).x1, 125, 1e-9);
-        EXPECT_NEAR(Texto(texto).y1, 24.5 - 0.35 * alto, 1e-9);
-        EXPECT_EQ(Texto(texto).fuente, "arial");
+        const Llamada ejercicio = Texto("2012"), periodo = Texto(texto);
+        EXPECT_NEAR(ejercicio.x1, 64, 1e-9);
+        EXPECT_NEAR(periodo.x1, 125, 1e-9);
+        EXPECT_NEAR(periodo.y1, 24.5 - 0.35 * (ejercicio.y2 - ejercicio.y1), 1e-9);
+        EXPECT_EQ(periodo.fuente, "arial");
     }
 }
 
@@ -184,28 +162,22 @@ TEST_F(Pagina, RecuadroDelDeclaranteYSusDatos) {
     for (auto [x1, y1, x2, y2] : {std::tuple{0.1, 44., 190.5, 44.}, {38., 29., 38., 44.}, {165.24, 29., 165.24, 44.}})
         EXPECT_TRUE(Hay("Line", x1, y1, x2, y2)) << x1;
     for (const Llamada& l : impresora->De("Line")) EXPECT_EQ(l.drawWidth, 3);
-    EXPECT_TRUE(Texto("Deiturak eta izena / Enpresaren izena").cursiva);
-    EXPECT_FALSE(Texto("Apellidos y nombre / Razón social").cursiva);
+    EXPECT_TRUE(Texto("Deiturak eta izena / Enpresaren izena").cursiva && !Texto("Apellidos y nombre / Razón social").cursiva);
     const Llamada dni = Texto("12345678Z"), nombre = Texto(largo);
     EXPECT_NEAR((dni.x1 + dni.x2) / 2, 24, 1e-9);
     EXPECT_NEAR((nombre.x1 + nombre.x2) / 2, 38 + 127.24 / 2, 1e-9);
-    EXPECT_LT(nombre.x1, 38);
-    EXPECT_GT(nombre.x2, 165.24);
-    EXPECT_EQ(dni.y1, 35);
-    EXPECT_TRUE(dni.negrita);
+    EXPECT_TRUE(nombre.x1 < 38 && nombre.x2 > 165.24);
+    EXPECT_TRUE(dni.y1 == 35 && dni.negrita);
 }
 
 TEST_F(Pagina, MembreteConElEmblemaLosDepartamentosYLaDireccion) {
     ImprimirMembrete(0);
-    const auto dibujos = impresora->De("Picture");
-    ASSERT_EQ(dibujos.size(), 1u);
-    EXPECT_EQ(dibujos[0].texto, "Logo");
-    // Its own width, 16 mm high.
+    // The emblem alone, its own width, 16 mm high.
+    ASSERT_EQ(impresora->De("Picture").size(), 1u);
+    EXPECT_EQ(impresora->De("Picture")[0].texto, "Logo");
     EXPECT_TRUE(Hay("Picture", 2, 0.2, 2 + 64 * kMmPixel, 16.2));
-    const QStringList textos = impresora->Textos();
-    const QStringList esperados = {"Kelmoriako Veru Aldundia", "Diputación Veral de Kelmoria", "Veru Zergen Saila",
-                                   "Departamento de Tributos Verales", kDireccionWeb};
-    EXPECT_EQ(textos, esperados);
+    EXPECT_EQ(impresora->Textos(), QStringList({"Kelmoriako Veru Aldundia", "Diputación Veral de Kelmoria",
+                                                "Veru Zergen Saila", "Departamento de Tributos Verales", kDireccionWeb}));
     // The department names centred in the cell, Basque first.
     for (auto [texto, y] : {std::pair{"Veru Zergen Saila", 17.41}, {"Departamento de Tributos Verales", 20.91},
                             {kDireccionWeb, 24.41}}) {
@@ -213,8 +185,7 @@ TEST_F(Pagina, MembreteConElEmblemaLosDepartamentosYLaDireccion) {
         EXPECT_NEAR((l.x1 + l.x2) / 2, 0.1 + 50.3 / 2, 1e-6) << texto;
         EXPECT_EQ(l.y1, y) << texto;
     }
-    EXPECT_EQ(Texto(kDireccionWeb).fuente, "arial");
-    EXPECT_EQ(Texto(kDireccionWeb).tamano, 6);
+    EXPECT_TRUE(Texto(kDireccionWeb).fuente == "arial" && Texto(kDireccionWeb).tamano == 6);
 }
 
 TEST_F(Pagina, TrabajoDescartadoAnteUnFalloYEscalaRestablecida) {

@@ -119,13 +119,10 @@ protected:
 TEST_F(Pdf731, TrimestralesConSusTasasSuLiquidacionYElIban) {
     struct Caso {
         long fin;
-        const char* periodo;
-        const char *general, *reducido;
+        const char *periodo, *general, *reducido;
     };
-    const Caso casos[] = {
-        {20100630, "2T", "16%", "7%"}, {20100930, "3T", "18%", "8%"},  {20101231, "4T", "18%", "8%"},
-        {20120630, "2T", "18%", "8%"}, {20120930, "3T", "21%", "10%"}, {20121231, "4T", "21%", "10%"},
-    };
+    const Caso casos[] = {{20100630, "2T", "16%", "7%"}, {20100930, "3T", "18%", "8%"},  {20101231, "4T", "18%", "8%"},
+                          {20120630, "2T", "18%", "8%"}, {20120930, "3T", "21%", "10%"}, {20121231, "4T", "21%", "10%"}};
     // All on the list before the declarations window opens.
     std::vector<vb::Long> claves;
     for (const Caso& c : casos) claves.push_back(Trimestral(c.fin, c.periodo));
@@ -145,10 +142,8 @@ TEST_F(Pdf731, TrimestralesConSusTasasSuLiquidacionYElIban) {
         }
         // The amounts right-aligned in their boxes; the zero ones blank.
         for (auto [importe, x, y] : {std::tuple{"10.000,00", 85., 206.}, {"520,00", 137., 206.}, {"500,00", 85., 222.},
-                                     {"2,50", 137., 222.}, {"522,50", 182., 230.}, {"522,50", 182., 246.}}) {
-            const prueba::Palabra p = Buscar(palabras, importe, y - 1, y + 1);
-            EXPECT_NEAR(p.x2, x, kTol) << caso << " " << importe;
-        }
+                                     {"2,50", 137., 222.}, {"522,50", 182., 230.}, {"522,50", 182., 246.}})
+            EXPECT_NEAR(Buscar(palabras, importe, y - 1, y + 1).x2, x, kTol) << caso << " " << importe;
         EXPECT_FALSE(Entre(palabras, 199, 268).contains("0,00")) << caso;
         // No amount in the transport section of a quarterly declaration.
         static const QRegularExpression importe("^-?[\\d.]+,\\d\\d$");
@@ -170,40 +165,32 @@ TEST_F(Pdf731, TrimestralesConSusTasasSuLiquidacionYElIban) {
 }
 
 TEST_F(Pdf731, TransporteConAdquirenteMedioYPreciosYLaLiquidacionVacia) {
-    struct Caso {
-        long fecha;
-        const char *general, *reducido;
-    };
-    const Caso casos[] = {{20120831, "18%", "8%"}, {20120901, "21%", "10%"}};
+    const std::tuple<long, const char*, const char*> casos[] = {{20120831, "18%", "8%"}, {20120901, "21%", "10%"}};
     std::vector<vb::Long> claves;
-    for (const Caso& c : casos) claves.push_back(Transporte(c.fecha));
+    for (const auto& c : casos) claves.push_back(Transporte(std::get<0>(c)));
     for (size_t i = 0; i < std::size(casos); ++i) {
-        const Caso& c = casos[i];
+        const auto& [fecha, general, reducido] = casos[i];
         const QString pdf = Imprimir(claves[i]);
         ASSERT_FALSE(pdf.isEmpty());
         const auto palabras = prueba::Palabras(pdf);
-        EXPECT_NEAR(Buscar(palabras, "OA", 20, 28).x1, 125, kTol);
-        EXPECT_NEAR(Centro(Buscar(palabras, "B12345678")), 41, kTol);
-        EXPECT_NEAR(Buscar(palabras, "B12345678").y1, 78, kTol);
-        EXPECT_NEAR(Centro(Buscar(palabras, "ORVANDIA")), 41, kTol);
-        EXPECT_NEAR(Buscar(palabras, "GARRAIOAK").y1, 82.5, kTol);
-        EXPECT_NEAR(Buscar(palabras, "AUTOBUSA", 95, 98).y1, 96, kTol);
-        EXPECT_NEAR(Centro(Buscar(palabras, "VF1234567890")), 77.5, kTol);
-        EXPECT_NEAR(Centro(Buscar(palabras, "1234", 104, 107)), 155.25, kTol);
-        // The prices: amounts ending at their x, the rates centred in their boxes.
-        for (auto [texto, x, y] : {std::tuple{"100.000,00", 82.5, 149.}, {"120.000,00", 82.5, 161.},
-                                   {"18.000,00", 182., 149.}, {"18.000,00", 182., 161.}, {"18.000,00", 182., 173.}})
-            EXPECT_NEAR(Buscar(palabras, texto, y - 1, y + 1).x2, x, kTol) << texto;
-        EXPECT_NEAR(Centro(Buscar(palabras, "18", 148, 150)), 109.5, kTol);
-        EXPECT_NEAR(Centro(Buscar(palabras, "18", 160, 162)), 109.5, kTol);
-        // The liquidation frame with its labels and the rates of the declaration's date, but no amount.
-        EXPECT_NEAR(Centro(Buscar(palabras, c.general, 205, 208)), 98, kTol) << c.fecha;
-        EXPECT_NEAR(Centro(Buscar(palabras, c.reducido, 213, 216)), 98, kTol) << c.fecha;
-        for (const QString& w : Entre(palabras, 199, 237)) EXPECT_FALSE(w.contains(',')) << c.fecha << " " << w.toStdString();
-        // The result, and no account.
-        EXPECT_NEAR(Buscar(palabras, "18.000,00", 245, 247).x2, 182, kTol);
+        // Where each word is: its top at y, its left edge ('<'), centre ('|') or right edge ('>') at x (unless 0).
+        // The acquirer, the means, the prices, the rates of the declaration's date, the result, the date.
+        const std::tuple<const char*, char, double, double> lugares[] = {
+            {"OA", '<', 125, 23.5},       {"B12345678", '|', 41, 78},      {"ORVANDIA", '|', 41, 87},
+            {"GARRAIOAK", '<', 0, 82.5},  {"AUTOBUSA", '<', 0, 96},        {"VF1234567890", '|', 77.5, 105},
+            {"1234", '|', 155.25, 105},   {"100.000,00", '>', 82.5, 149},  {"120.000,00", '>', 82.5, 161},
+            {"18.000,00", '>', 182, 149}, {"18.000,00", '>', 182, 161},    {"18.000,00", '>', 182, 173},
+            {"18", '|', 109.5, 149},      {"18", '|', 109.5, 161},         {general, '|', 98, 206.5},
+            {reducido, '|', 98, 214.5},   {"18.000,00", '>', 182, 246},    {"2013/01/15ean", '<', 0, 244}};
+        for (const auto& [texto, borde, x, y] : lugares) {
+            const prueba::Palabra p = Buscar(palabras, texto, y - 1.5, y + 1.5);
+            const double en = borde == '<' ? p.x1 : borde == '>' ? p.x2 : Centro(p);
+            EXPECT_NEAR(p.y1, y, kTol) << fecha << " " << texto;
+            EXPECT_NEAR(en, x ? x : en, kTol) << fecha << " " << texto;
+        }
+        // The liquidation frame with its labels, but no amount; no account.
+        for (const QString& w : Entre(palabras, 199, 237)) EXPECT_FALSE(w.contains(',')) << fecha << " " << w.toStdString();
         EXPECT_TRUE(Entre(palabras, 262, 266).isEmpty());
-        EXPECT_NEAR(Buscar(palabras, "2013/01/15ean").y1, 244, kTol);
     }
 }
 

@@ -20,13 +20,9 @@ protected:
         Impresion::SetUp();
         datos.MODO("A");
         auto& resumen = cDecResumen::Instancia();
-        resumen.Ejercicio(2012);
-        resumen.FECHA(20120930);
-        resumen.MODOP("P");
-        cImOf::Instancia().PERIODO("3T");
-        cImOf::Instancia().FECHAPRE(20121015);
-        cDecDatos::Instancia().DNI("12345678Z");
-        cDecDatos::Instancia().NOMBRE("KELMORIA ARGITALPENAK S.L.");
+        resumen.Ejercicio(2012), resumen.FECHA(20120930), resumen.MODOP("P");
+        cImOf::Instancia().PERIODO("3T"), cImOf::Instancia().FECHAPRE(20121015);
+        cDecDatos::Instancia().DNI("12345678Z"), cDecDatos::Instancia().NOMBRE("KELMORIA ARGITALPENAK S.L.");
     }
 
     // The tops of the "X" marks printed in a section, from its top.
@@ -35,11 +31,6 @@ protected:
         for (const Llamada& l : impresora->De("Print"))
             if (l.texto == "X" && l.x1 == 171 && l.y1 >= y0 && l.y1 < y1) r.push_back(l.y1 - y0);
         return r;
-    }
-
-    double Alto(const QString& texto) const {
-        const Llamada l = Texto(texto);
-        return l.y2 - l.y1;
     }
 };
 
@@ -50,15 +41,12 @@ TEST_F(Modelo732, UnaPaginaPorCopiaConElSelloAlFinal) {
     int finales = 0;
     for (const Llamada& l : impresora->llamadas) {
         if (l.op == "Picture") dibujos.push_back(l.texto);
-        if (l.op == "EndDoc") {
-            ++finales;
-            // The stamp is the last thing each page gets.
-            EXPECT_EQ(dibujos.back(), finales == 1 ? "Administracion" : "Informatica");
-        }
+        // The stamp is the last thing each page gets.
+        finales += l.op == "EndDoc";
+        EXPECT_TRUE(l.op != "EndDoc" || dibujos.back() == (finales == 1 ? "Administracion" : "Informatica"));
         EXPECT_NE(l.op, "KillDoc");
     }
-    EXPECT_EQ(finales, 2);
-    EXPECT_EQ(impresora->llamadas.back().op, "EndDoc");
+    EXPECT_TRUE(finales == 2 && impresora->llamadas.back().op == "EndDoc");
     const std::vector<QString> pagina = {"Logo", "Zergaduna", "Transmitente", "Situacion", "HechoImponible",
                                          "tecnicos", "Liquidacion", "Justificante", "Administracion"};
     ASSERT_EQ(dibujos.size(), 18u);
@@ -81,52 +69,33 @@ TEST_F(Modelo732, SeccionesEnSusAlturasYBandasASuTamano) {
         EXPECT_TRUE(Hay("Picture", x, y, x + propio.width(), y + propio.height())) << nombre;
     }
     EXPECT_TRUE(Hay("Picture", 0.5, 29.5, 9.5, 43.5));
-    for (const Llamada& l : impresora->De("Box"))
-        if (l.y1 >= 29) {
-            EXPECT_EQ(l.drawWidth, 3) << l.Describir().toStdString();
-        }
+    for (const Llamada& l : impresora->De("Box")) EXPECT_TRUE(l.y1 < 29 || l.drawWidth == 3) << l.Describir().toStdString();
 }
 
 TEST_F(Modelo732, TransmitenteSoloConValorYCentradoEntero) {
-    datos.TRANIF("  B1234567");
-    datos.TRANOM("   ");
-    datos.TRADIRECC("");
-    datos.TRAPROVINCIA("KELMORIA");
+    datos.TRANIF("  B1234567"), datos.TRANOM("   "), datos.TRADIRECC(""), datos.TRAPROVINCIA("KELMORIA");
     datos.TRAPAIS("ORVANDIA");
     ImprimirModelo732("BO");
-    const QStringList textos = impresora->Textos();
-    EXPECT_FALSE(textos.contains("   "));
-    const Llamada nif = Texto("  B1234567");
-    EXPECT_NEAR((nif.x1 + nif.x2) / 2, 10 + 31, 1e-9);
-    EXPECT_EQ(nif.y1, 63);
-    EXPECT_NEAR((Texto("ORVANDIA").x1 + Texto("ORVANDIA").x2) / 2, 175, 1e-9);
-    EXPECT_NEAR((Texto("KELMORIA").x1 + Texto("KELMORIA").x2) / 2, 127.5, 1e-9);
-    EXPECT_TRUE(Texto("ORVANDIA").negrita);
+    EXPECT_FALSE(impresora->Textos().contains("   "));
+    for (auto [texto, centro, y] : {std::tuple{"  B1234567", 41., 63.}, {"ORVANDIA", 175., 72.}, {"KELMORIA", 127.5, 72.}}) {
+        const Llamada l = Texto(texto);
+        EXPECT_NEAR((l.x1 + l.x2) / 2, centro, 1e-9) << texto;
+        EXPECT_TRUE(l.y1 == y && l.negrita) << texto;
+    }
 }
 
 TEST_F(Modelo732, MarcasDeSituacionYHechoSinCombinar) {
     // Any non-empty flag is marked, each on its own, 1 mm below its tick box's top.
-    datos.SITTIB1("X");
-    datos.SITTIB3("s");
-    datos.SITTIB6("X");
-    datos.HECHO2("X");
-    datos.HECHO5("X");
+    datos.SITTIB1("X"), datos.SITTIB3("s"), datos.SITTIB6("X"), datos.HECHO2("X"), datos.HECHO5("X");
     ImprimirModelo732("BO");
-    const double h = Alto("X");
-    auto esperadas = [h](std::initializer_list<double> ys) {
-        std::vector<double> r;
-        for (double y : ys) r.push_back(y - 0.35 * h);
-        return r;
-    };
-    const auto situacion = Marcas(76, 107), hechos = Marcas(108, 136);
-    ASSERT_EQ(situacion.size(), 3u);
-    ASSERT_EQ(hechos.size(), 2u);
-    const auto s = esperadas({3, 15, 27}), e = esperadas({6, 19});
-    for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(situacion[i], s[i], 1e-9);
-    for (size_t i = 0; i < 2; ++i) EXPECT_NEAR(hechos[i], e[i], 1e-9);
+    const Llamada x = Texto("X");
+    for (auto [desde, hasta, tops] : {std::tuple{76., 107., std::vector<double>{3, 15, 27}}, {108., 136., {6, 19}}}) {
+        const auto marcas = Marcas(desde, hasta);
+        ASSERT_EQ(marcas.size(), tops.size()) << desde;
+        for (size_t i = 0; i < tops.size(); ++i) EXPECT_NEAR(marcas[i], tops[i] - 0.35 * (x.y2 - x.y1), 1e-9) << desde;
+    }
     // The marks keep the reset's font.
-    EXPECT_EQ(Texto("X").fuente, "arial");
-    EXPECT_EQ(Texto("X").tamano, 8);
+    EXPECT_TRUE(x.fuente == "arial" && x.tamano == 8);
 }
 
 TEST_F(Modelo732, TextosDeLasOpcionesIgualesParaAmbasClases) {
@@ -144,9 +113,7 @@ TEST_F(Modelo732, TextosDeLasOpcionesIgualesParaAmbasClases) {
     EXPECT_EQ(cajas, 12);
     EXPECT_TRUE(Texto("3. Kenkarirako eskubiderik ez duen subjektu pasiboa ").cursiva);
     for (const Llamada& l : impresora->De("Print"))
-        if (l.texto.startsWith("Inversión sujeto pasivo")) {
-            EXPECT_NEAR(l.x1, 52, 1e-9);
-        }
+        EXPECT_TRUE(!l.texto.startsWith("Inversión sujeto pasivo") || std::abs(l.x1 - 52) < 1e-9) << l.texto.toStdString();
 }
 
 TEST_F(Modelo732, ValoresTecnicosPorMedio) {
@@ -191,15 +158,13 @@ TEST_F(Modelo732, TasasPorFechaYPeriodo) {
         const char* periodo;
         int ejercicio;
         long fecha;
-        QStringList tasas;
+        QStringList tasas;  // general, reduced, surcharge, reduced surcharge
     };
-    const Caso casos[] = {
-        {"OA", 2012, 20120901, {"21%", "10%", "5.2%", "1.4%"}}, {"OA", 2012, 20120831, {"18%", "8%", "4%", "1%"}},
-        {"OA", 2010, 20100630, {"16%", "7%", "4%", "1%"}},      {"3T", 2012, 20120930, {"21%", "10%", "5.2%", "1.4%"}},
-        {"2T", 2012, 20120630, {"18%", "8%", "4%", "1%"}},      {"2T", 2010, 0, {"16%", "7%", "4%", "1%"}},
-        // Either date past a change moves the labels.
-        {"2T", 2012, 20121001, {"21%", "10%", "5.2%", "1.4%"}},
-    };
+    const QStringList t21 = {"21%", "10%", "5.2%", "1.4%"}, t18 = {"18%", "8%", "4%", "1%"}, t16 = {"16%", "7%", "4%", "1%"};
+    // Either date past a change moves the labels (the last case).
+    const Caso casos[] = {{"OA", 2012, 20120901, t21}, {"OA", 2012, 20120831, t18}, {"OA", 2010, 20100630, t16},
+                          {"3T", 2012, 20120930, t21}, {"2T", 2012, 20120630, t18}, {"2T", 2010, 0, t16},
+                          {"2T", 2012, 20121001, t21}};
     for (const Caso& c : casos) {
         cImOf::Instancia().PERIODO(c.periodo);
         cDecResumen::Instancia().Ejercicio(c.ejercicio);
@@ -220,18 +185,13 @@ TEST_F(Modelo732, TasasPorFechaYPeriodo) {
 }
 
 TEST_F(Modelo732, ImportesALaDerechaEnNegritaYCerosEnBlanco) {
-    datos.BASE16(123456);
-    datos.CUOTA16(25926);
-    datos.BAEQ175(0);
-    datos.TOTAL(123456789);
+    datos.BASE16(123456), datos.CUOTA16(25926), datos.BAEQ175(0), datos.TOTAL(123456789);
     ImprimirModelo732("BO");
     for (auto [texto, x, y] : {std::tuple{"1.234,56", 90., 198.5}, {"259,26", 150., 198.5}, {"1.234.567,89", 150., 228.5}}) {
         const Llamada l = Texto(texto);
         EXPECT_NEAR(l.x2, x, 1e-9) << texto;
-        EXPECT_EQ(l.y1, y) << texto;
         // The frame's typeface, made bold: no reset between frame and values.
-        EXPECT_EQ(l.fuente, "times new roman");
-        EXPECT_TRUE(l.negrita);
+        EXPECT_TRUE(l.y1 == y && l.fuente == "times new roman" && l.negrita) << texto;
     }
     for (const Llamada& l : impresora->De("Print")) EXPECT_FALSE(l.texto.contains("0,00")) << l.texto.toStdString();
 }
@@ -243,9 +203,7 @@ TEST_F(Modelo732, LineaDeFechaVascaPrimeroEnCualquierIdioma) {
         cFecha::Instancia().fecidioma(idioma);
         ImprimirMarcoJustificante(238, "Justificante", 3);
         const Llamada linea = Texto("Data eta sinadura   2012/03/11n /// 11/03/2012");
-        EXPECT_EQ(linea.x1, 0.1);
-        EXPECT_TRUE(linea.cursiva);
-        EXPECT_EQ(cFecha::Instancia().fecidioma(), idioma);
+        EXPECT_TRUE(linea.x1 == 0.1 && linea.cursiva && cFecha::Instancia().fecidioma() == idioma) << idioma;
     }
 }
 
@@ -257,10 +215,8 @@ TEST_F(Modelo732, UnFalloDescartaLaCopiaYLaSiguienteSaleEntera) {
         if (l.texto == "22") throw vb::Error(482, "Printer", "out of paper");
     };
     EXPECT_THROW(ImprimirModelo732("AD"), vb::Error);
-    EXPECT_EQ(impresora->llamadas.back().op, "KillDoc");
-    EXPECT_EQ(Printer().ScaleMode(), 1);
-    impresora->llamadas.clear();
-    impresora->alDibujar = nullptr;
+    EXPECT_TRUE(impresora->llamadas.back().op == "KillDoc" && Printer().ScaleMode() == 1);
+    impresora->llamadas.clear(), impresora->alDibujar = nullptr;
     // The next copy is the whole page, as if nothing had happened.
     ImprimirModelo732("IF");
     EXPECT_EQ(impresora->Registro(), limpia);
