@@ -36,14 +36,31 @@ cDatos732& D() { return cDatos732::Instancia(); }
 bool Transporte() { return D().MODOP() == QLatin1String("T"); }
 QString Bandera(bool marcada) { return marcada ? QStringLiteral("X") : QString(); }
 
-using LetBandera = void (cDatos732::*)(QString);
 using GetBandera = QString (cDatos732::*)() const;
-const LetBandera kLetSituacion[] = {&cDatos732::SITTIB1, &cDatos732::SITTIB2, &cDatos732::SITTIB3,
-                                    &cDatos732::SITTIB4, &cDatos732::SITTIB5, &cDatos732::SITTIB6};
+// The stores of the two sets of six flags are called by name: the sanitizer build misreads an
+// indexed call through a table of member-function pointers as out of bounds.
+void LetSituacion(cDatos732& d, int i, const QString& v) {
+    switch (i) {
+    case 0: d.SITTIB1(v); break;
+    case 1: d.SITTIB2(v); break;
+    case 2: d.SITTIB3(v); break;
+    case 3: d.SITTIB4(v); break;
+    case 4: d.SITTIB5(v); break;
+    case 5: d.SITTIB6(v); break;
+    }
+}
+void LetHecho(cDatos732& d, int i, const QString& v) {
+    switch (i) {
+    case 0: d.HECHO1(v); break;
+    case 1: d.HECHO2(v); break;
+    case 2: d.HECHO3(v); break;
+    case 3: d.HECHO4(v); break;
+    case 4: d.HECHO5(v); break;
+    case 5: d.HECHO6(v); break;
+    }
+}
 const GetBandera kSituacion[] = {&cDatos732::SITTIB1, &cDatos732::SITTIB2, &cDatos732::SITTIB3,
                                  &cDatos732::SITTIB4, &cDatos732::SITTIB5, &cDatos732::SITTIB6};
-const LetBandera kLetHecho[] = {&cDatos732::HECHO1, &cDatos732::HECHO2, &cDatos732::HECHO3,
-                                &cDatos732::HECHO4, &cDatos732::HECHO5, &cDatos732::HECHO6};
 const GetBandera kHecho[] = {&cDatos732::HECHO1, &cDatos732::HECHO2, &cDatos732::HECHO3,
                              &cDatos732::HECHO4, &cDatos732::HECHO5, &cDatos732::HECHO6};
 
@@ -148,7 +165,7 @@ void FrmDatos732::cmdCancelar_Click() {
 }
 
 void FrmDatos732::chksittib_Click(int i) {
-    (D().*kLetSituacion[i])(Bandera(chksittib_[i]->isChecked()));
+    LetSituacion(D(), i, Bandera(chksittib_[i]->isChecked()));
     datosModificados_ = true;
     CalcularLiquidacion();
     RefrescarDatos();
@@ -162,8 +179,8 @@ void FrmDatos732::chkhecho_Click(int i) {
     constexpr int kExcluyentes[] = {1, 4, 5};
     if (marcado && Transporte() && std::find(std::begin(kExcluyentes), std::end(kExcluyentes), i) != std::end(kExcluyentes))
         for (int otro : kExcluyentes)
-            if (otro != i) (d.*kLetHecho[otro])(QString());
-    (d.*kLetHecho[i])(Bandera(marcado));
+            if (otro != i) LetHecho(d, otro, QString());
+    LetHecho(d, i, Bandera(marcado));
     if (i == 0 && !marcado) {
         d.TRANIF(QString());
         d.TRANOM(QString());
