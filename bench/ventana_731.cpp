@@ -14,6 +14,7 @@
 
 #include "comun/bd_prueba.h"
 #include "medir.h"
+#include "ventana_hija.h"
 #include "controles/Pindaro.h"
 #include "form731/FrmDatos731.h"
 #include "form731/buffers731.h"
@@ -63,14 +64,7 @@ struct Entorno {
     FrmDatos731* Abrir() {
         auto& d = cDatos731::Instancia();
         d.MODO("C"), d.MODOP("T"), d.CSDE(clave);
-        principal->MostrarHija(new FrmDatos731);
-        auto* w = static_cast<FrmDatos731*>(principal->Area()->activeSubWindow()->widget());
-        QTest::qWaitForWindowExposed(w);
-        return w;
-    }
-    static void Cerrar(FrmDatos731* w) {
-        w->parentWidget()->close();
-        QCoreApplication::processEvents();
+        return AbrirHija<FrmDatos731>(*principal);
     }
 };
 
@@ -87,7 +81,7 @@ void BM_AbrirDeclaracionGuardada(benchmark::State& state) {
             QCoreApplication::processEvents();
         });
         state.PauseTiming();
-        Entorno::Cerrar(w);
+        CerrarHija(w);
         state.ResumeTiming();
     }
 }
@@ -122,7 +116,7 @@ void BM_SalirDeUnImporte(benchmark::State& state) {
         });
     }
     if (cDatos731::Instancia().PREADQ() < 1000000) state.SkipWithError("the amount was not stored");
-    Entorno::Cerrar(w);
+    CerrarHija(w);
 }
 BENCHMARK(BM_SalirDeUnImporte)->Unit(benchmark::kMicrosecond)->Iterations(200)->UseRealTime();
 

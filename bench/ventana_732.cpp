@@ -18,6 +18,7 @@
 #include "form732/cDatos732.h"
 #include "form732/liquidacion732.h"
 #include "medir.h"
+#include "ventana_hija.h"
 #include "registro.h"
 #include "registro/cDecResumen.h"
 #include "shell/MDI7312.h"
@@ -62,14 +63,7 @@ struct Entorno {
     FrmDatos732* Abrir() {
         auto& d = cDatos732::Instancia();
         d.MODO("C"), d.MODOP("P"), d.CSDE(kClave);
-        principal->MostrarHija(new FrmDatos732);
-        auto* w = static_cast<FrmDatos732*>(principal->Area()->activeSubWindow()->widget());
-        QTest::qWaitForWindowExposed(w);
-        return w;
-    }
-    static void Cerrar(FrmDatos732* w) {
-        w->parentWidget()->close();
-        QCoreApplication::processEvents();
+        return AbrirHija<FrmDatos732>(*principal);
     }
 };
 
@@ -82,7 +76,7 @@ void BM_AbrirEditor(benchmark::State& state) {
     for (auto _ : state) {
         FrmDatos732* w = nullptr;
         Medir(apertura, [&] { w = E().Abrir(); });
-        Entorno::Cerrar(w);
+        CerrarHija(w);
     }
 }
 
@@ -103,7 +97,7 @@ void BM_SalirDeUnImporte(benchmark::State& state) {
         Medir(salida, [&] { w->TabTra()->setFocus(); });
         if (cDatos732::Instancia().BASE16() != (1000 + i % 500) * 100.0) state.SkipWithError("the amount was not stored");
     }
-    Entorno::Cerrar(w);
+    CerrarHija(w);
 }
 
 void BM_CalculoSolo(benchmark::State& state) {
