@@ -38,7 +38,11 @@ constexpr Columna kColumnas[3] = {{"NºCon.", "NºCon.", 0}, {"DNI", "NA", 1100}
 // The taxpayer code in column 0 of a grid row, or nothing when the cell holds no number.
 std::optional<qint32> Codigo(const FlexGrid* grid, int fila) {
     if (fila < 1 || fila >= grid->Rows()) return std::nullopt;
-    const vb::Variant celda(grid->TextMatrix(fila, 0).toStdString());
+    const QString texto = grid->TextMatrix(fila, 0);
+    // The plain digits the grids are filled with, without the runtime's general conversion.
+    bool entero = false;
+    if (const qint32 codigo = texto.toInt(&entero); entero) return codigo;
+    const vb::Variant celda(texto.toStdString());
     if (!celda.IsNumeric()) return std::nullopt;
     return celda.CLng();
 }

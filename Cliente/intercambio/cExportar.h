@@ -2,6 +2,7 @@
 // The model of the export window: the taxpayers offered, the taxpayers chosen in the order of
 // choosing (the order of the exchange file's lines), the current taxpayer of each list, the
 // sort order and the file to write. One instance for the whole run.
+#include <QHash>
 #include <QString>
 #include <QtGlobal>
 #include <vector>
@@ -51,17 +52,30 @@ public:
     // Appends a taxpayer to the offered list, its texts cut or padded to their widths.
     void TablaContriAnadir(RegistroContribuyente registro);
     void TablaContriExpBORRAR(qint32 posicion);
-    qint32 TablaContriCOUNT() const { return static_cast<qint32>(contri_.size()); }
-    qint32 TablaContriExpCOUNT() const { return static_cast<qint32>(contriExp_.size()); }
+    qint32 TablaContriCOUNT() const { return contri_.Cuenta(); }
+    qint32 TablaContriExpCOUNT() const { return contriExp_.Cuenta(); }
     // The first position holding that code, 0 when none does.
-    qint32 TablaContriPERTENECE(qint32 csco) const { return Posicion(contri_, csco); }
-    qint32 TablaContriExpPERTENECE(qint32 csco) const { return Posicion(contriExp_, csco); }
+    qint32 TablaContriPERTENECE(qint32 csco) const { return contri_.Posicion(csco); }
+    qint32 TablaContriExpPERTENECE(qint32 csco) const { return contriExp_.Posicion(csco); }
     const RegistroContribuyente& TablaContriExpELEMENTO(qint32 posicion) const;
 
 private:
-    using Tabla = std::vector<RegistroContribuyente>;
-    static qint32 Posicion(const Tabla& tabla, qint32 csco);
-    static size_t Indice(const Tabla& tabla, qint32 posicion);
+    // The records with, beside them, the first position of each code, so that asking whether a
+    // taxpayer is in a list of thousands costs no search of the list.
+    class Tabla {
+    public:
+        qint32 Cuenta() const { return static_cast<qint32>(registros_.size()); }
+        qint32 Posicion(qint32 csco) const;
+        const RegistroContribuyente& Elemento(qint32 posicion) const { return registros_[Indice(posicion)]; }
+        void Anadir(RegistroContribuyente registro);
+        void Borrar(qint32 posicion);
+        void Vaciar();
+
+    private:
+        std::vector<RegistroContribuyente> registros_;
+        QHash<qint32, qint32> posiciones_;
+        size_t Indice(qint32 posicion) const;
+    };
 
     Tabla contri_, contriExp_;
     qint32 csco_ = 0, numContriSel_ = 0, cscoExp_ = 0, numContriExp_ = 0;

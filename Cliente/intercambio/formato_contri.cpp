@@ -76,12 +76,25 @@ QString FormatearCeros(qint64 valor, int ancho, const QString& relleno) {
 }
 
 QString AnchoFijo(const QString& texto, int ancho) {
+    // Empty fields, most of the short ones, share one blank text per width.
+    static const std::array<QString, kAnchoLinea + 1> blancos = [] {
+        std::array<QString, kAnchoLinea + 1> b;
+        for (int i = 0; i <= kAnchoLinea; ++i) b[size_t(i)] = QString(i, u' ');
+        return b;
+    }();
+    if (texto.isEmpty() && ancho >= 0 && ancho <= kAnchoLinea) return blancos[size_t(ancho)];
     qsizetype unidades = 0;  // UTF-16 units of the first `ancho` characters
     int caracteres = 0;
     for (; unidades < texto.size() && caracteres < ancho; ++caracteres)
         unidades += texto[unidades].isHighSurrogate() && unidades + 1 < texto.size() &&
                             texto[unidades + 1].isLowSurrogate() ? 2 : 1;
-    return texto.left(unidades) + QString(ancho - caracteres, u' ');
+    // A text already of the width is shared, not copied: lists of thousands pass through here.
+    if (caracteres == ancho && unidades == texto.size()) return texto;
+    QString r;
+    r.reserve(unidades + (ancho - caracteres));
+    r.append(texto.constData(), unidades);
+    r.resize(unidades + (ancho - caracteres), u' ');
+    return r;
 }
 
 const CampoLinea* CampoExcedido(const R& registro) {

@@ -55,6 +55,7 @@ void PonerTexto(QComboBox* combo, const QString& texto) {
 
 // The first data row holding the value, or 0; a value of 0 is never found.
 int PrimeraFila(const FlexGrid& grid, int columna, vb::Long valor) {
+    if (valor == 0) return 0;  // no need to read a list of thousands for it
     int n = grid.Rows() - 1;
     for (int i = 1; i <= n; ++i) {
         double celda = vb::Val(grid.TextMatrix(i, columna).toStdString());

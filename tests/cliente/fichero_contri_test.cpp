@@ -122,11 +122,14 @@ TEST(Exportar, TablasYPosiciones) {
     e.TablaContriExpBORRAR(e.TablaContriExpCOUNT());
     EXPECT_EQ(e.NUMCONTRIEXP(), 2);
     EXPECT_EQ(std::pair(e.TablaContriExpELEMENTO(1).CSCO, e.TablaContriExpELEMENTO(2).CSCO), std::pair(7, 9));
+    // The positions follow the records that moved down; a removed code is no longer found.
+    EXPECT_EQ(std::tuple(e.TablaContriExpPERTENECE(7), e.TablaContriExpPERTENECE(9), e.TablaContriExpPERTENECE(3)),
+              std::tuple(1, 2, 0));
     EXPECT_EQ(NumeroDeError([&] { e.TablaContriExpBORRAR(3); }), vb::errSubindice);
     EXPECT_EQ(NumeroDeError([&] { e.COPIARELEMENTOENTRETABLAS(0); }), vb::errSubindice);
     e.TablaContriCLEAR();
     e.TablaContriExpCLEAR();
-    EXPECT_EQ(e.TablaContriCOUNT() + e.NUMCONTRIEXP() + e.TablaContriExpPERTENECE(7), 0);
+    EXPECT_EQ(e.TablaContriCOUNT() + e.NUMCONTRIEXP() + e.TablaContriExpPERTENECE(7) + e.TablaContriPERTENECE(3), 0);
 }
 
 std::vector<QByteArray> Lineas(const QByteArray& datos) {
