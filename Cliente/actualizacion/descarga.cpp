@@ -18,19 +18,36 @@ int& limiteMs() {
     return ms;
 }
 
-// Waits for the answer; the user's input waits too, the rest of the window events run. Past the
-// time limit the request is abandoned.
+// Waits for the answer and reads it as it comes; the user's input waits too, the rest of the
+// window events run. Past the time limit, or past kMaximoDescarga bytes, the request is abandoned.
 QByteArray EsperarRespuesta(QNetworkReply& respuesta, bool& correcta) {
     QEventLoop bucle;
     QTimer limite;
+    QByteArray datos;
+    bool excedida = false;
+    const auto abandonar = [&] {
+        excedida = true;
+        respuesta.abort();
+    };
     limite.setSingleShot(true);
     QObject::connect(&limite, &QTimer::timeout, &respuesta, &QNetworkReply::abort);
     QObject::connect(&respuesta, &QNetworkReply::finished, &bucle, &QEventLoop::quit);
+    // A declared length over the limit is refused before its body arrives.
+    QObject::connect(&respuesta, &QNetworkReply::metaDataChanged, &bucle, [&] {
+        if (respuesta.header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaximoDescarga) abandonar();
+    });
+    QObject::connect(&respuesta, &QNetworkReply::readyRead, &bucle, [&] {
+        datos += respuesta.read(kMaximoDescarga + 1 - datos.size());
+        if (datos.size() > kMaximoDescarga) abandonar();
+    });
+    respuesta.setReadBufferSize(kMaximoDescarga + 1);
     limite.start(LimiteDescargaMs());
     if (!respuesta.isFinished()) bucle.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!excedida) datos += respuesta.read(kMaximoDescarga + 1 - datos.size());
     const int estado = respuesta.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    correcta = respuesta.error() == QNetworkReply::NoError && estado >= 200 && estado < 300;
-    return correcta ? respuesta.readAll() : QByteArray();
+    correcta = !excedida && datos.size() <= kMaximoDescarga && respuesta.error() == QNetworkReply::NoError &&
+               estado >= 200 && estado < 300;
+    return correcta ? datos : QByteArray();
 }
 
 bool Guardar(const QString& archivo, const QByteArray& datos) {

@@ -157,6 +157,36 @@ TEST_F(Actualizacion, UnServicioMudoDaFalloDeConexionDentroDelLimite) {
     EXPECT_FALSE(QFile::exists(ArchivoVersion()));
 }
 
+// A version file is small: an answer over the limit, declared or not, even one that never ends,
+// is a failed download that leaves no file; an answer of exactly the limit is taken.
+TEST_F(Actualizacion, UnaRespuestaDemasiadoGrandeEsUnaDescargaFallida) {
+    const struct {
+        const char* escenario;
+        int sitAct;
+        QString ventana;
+    } casos[] = {
+        {"justo", 3, ""},
+        {"grande", 1, kSinConexion},
+        {"grandesinlongitud", 1, kSinConexion},
+        {"sinfin", 1, kSinConexion},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.escenario);
+        abiertas.clear();
+        Comprobar(servicio->Direccion(caso.escenario));
+        EXPECT_EQ(cActOnline::Instancia().SitAct(), caso.sitAct);
+        EXPECT_EQ(abiertas, caso.ventana.isEmpty() ? std::vector<QString>{} : std::vector<QString>{caso.ventana});
+        EXPECT_EQ(QFile::exists(ArchivoVersion()), caso.sitAct == 3);
+        if (caso.sitAct == 3) EXPECT_EQ(QFileInfo(ArchivoVersion()).size(), kMaximoDescarga);
+    }
+    // The endless answer was dropped soon after the limit, not read on until the time limit.
+    QStringList lineas;
+    for (int i = 0; i < 50 && !lineas.filter("CORTADO").size(); ++i) lineas += servicio->Peticiones(100);
+    const QStringList cortado = lineas.filter("CORTADO");
+    ASSERT_EQ(cortado.size(), 1);
+    EXPECT_LT(cortado.first().section(u' ', 1).toLongLong(), 64 * 1024 * 1024);
+}
+
 // A request made while a check runs (its pause lets events through) is ignored.
 TEST_F(Actualizacion, UnaSegundaComprobacionDuranteLaPrimeraNoHaceNada) {
     bool segundaTerminada = false;

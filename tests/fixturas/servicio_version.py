@@ -2,8 +2,9 @@
 """A stand-in for the update service, for the version-check tests.
 
 Listens on 127.0.0.1 on a free port and prints that port on the first line. The first part of
-the path picks the answer (see ESCENARIOS); every request is printed as "METHOD path?query"
-before it is answered. Ends when its standard input closes, or after 120 s in any case.
+the path picks the answer (see ESCENARIOS and the oversized answers below); every request is
+printed as "METHOD path?query" before it is answered. Ends when its standard input closes, or
+after 120 s in any case.
 """
 import http.server
 import sys
@@ -32,6 +33,19 @@ ESCENARIOS = {
     "e500": (500, {}, "<html><body>Error</body></html>"),
 }
 
+# The program's limit on an answer, and a valid version file of exactly that size.
+MAXIMO = 64 * 1024
+JUSTO = ini("2.1.0").encode("cp1252")
+JUSTO += b";" + b"x" * (MAXIMO - len(JUSTO) - 3) + b"\r\n"
+
+# Oversized answers: path -> (body, whether its length is declared). "sinfin" never ends: it
+# sends until the client hangs up, then prints "CORTADO <bytes sent>".
+GRANDES = {
+    "justo": (JUSTO, True),
+    "grande": (JUSTO + b";" * (1024 * 1024), True),
+    "grandesinlongitud": (JUSTO + b";" * (1024 * 1024), False),
+}
+
 fin = threading.Event()
 
 
@@ -42,6 +56,17 @@ class Servicio(http.server.BaseHTTPRequestHandler):
         if escenario == "mudo":  # takes the request and never answers
             fin.wait(120)
             return
+        if escenario == "sinfin":
+            self.sin_fin()
+            return
+        if escenario in GRANDES:
+            cuerpo, declarado = GRANDES[escenario]
+            self.send_response(200)
+            if declarado:
+                self.send_header("Content-Length", str(len(cuerpo)))
+            self.end_headers()
+            self.escribir(cuerpo)
+            return
         estado, cabeceras, cuerpo = ESCENARIOS.get(escenario, (404, {}, ""))
         datos = cuerpo.replace("{puerto}", str(self.server.server_port)).encode("cp1252")
         self.send_response(estado)
@@ -50,6 +75,25 @@ class Servicio(http.server.BaseHTTPRequestHandler):
         self.send_header("Content-Length", str(len(datos)))
         self.end_headers()
         self.wfile.write(datos)
+
+    def escribir(self, datos):
+        try:
+            self.wfile.write(datos)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+
+    def sin_fin(self):
+        self.send_response(200)
+        self.end_headers()
+        bloque = ini("2.1.0").encode("cp1252") + b";" * (64 * 1024)
+        enviados = 0
+        try:
+            while not fin.is_set():
+                self.wfile.write(bloque)
+                enviados += len(bloque)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+        print("CORTADO", enviados, flush=True)
 
     def log_message(self, *args):
         pass
