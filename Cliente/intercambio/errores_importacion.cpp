@@ -3,6 +3,8 @@
 #include <array>
 
 #include "intercambio/formato_contri.h"
+#include "shell/cadenas.h"
+#include "shell/general.h"
 #include "shell/procedimientos.h"
 
 namespace oxalde {
@@ -43,6 +45,10 @@ QString Prefijo(qint32 linea) {
 QString LineaErrorRegla(qint32 linea, int codigo) {
     const bool conocido = codigo >= 1 && codigo <= static_cast<int>(kReglas.size());
     return Prefijo(linea) + u' ' + (conocido ? QString::fromUtf8(kReglas[codigo - 1]) : QString::number(codigo));
+}
+
+QString LineaErrorControl(qint32 linea, const char* campo) {
+    return Prefijo(linea) + u' ' + LoadResString(9141 + DesplIdioma).arg(QString::fromLatin1(campo));
 }
 
 QString LineaErrorCorta(qint32 linea) {

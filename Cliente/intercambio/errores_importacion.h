@@ -8,6 +8,8 @@ namespace oxalde {
 
 // A failed rule of the import check (codes 1 to 22), in the language's line form.
 QString LineaErrorRegla(qint32 linea, int codigo);
+// A field holding control characters, named by its label in the legend.
+QString LineaErrorControl(qint32 linea, const char* campo);
 // A line shorter than the layout.
 QString LineaErrorCorta(qint32 linea);
 // A taxpayer the library refused to store (its NIF registered meanwhile).

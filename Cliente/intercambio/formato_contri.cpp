@@ -1,5 +1,6 @@
 #include "intercambio/formato_contri.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace oxalde {
@@ -49,7 +50,7 @@ bool Cabe(qint64 valor, int ancho) {
 
 QString Campo(const CampoLinea& c, const R& r) {
     switch (c.tipo) {
-        case TipoCampo::Texto: return AnchoFijo(r.*c.texto, c.ancho);
+        case TipoCampo::Texto: return AnchoFijo(SinControl(r.*c.texto), c.ancho);
         case TipoCampo::Ceros: return FormatearCeros(c.numero(r), c.ancho, QStringLiteral("0"));
         case TipoCampo::Telefono: {
             const qint64 telefono = c.numero(r);
@@ -94,6 +95,18 @@ QString AnchoFijo(const QString& texto, int ancho) {
     r.reserve(unidades + (ancho - caracteres));
     r.append(texto.constData(), unidades);
     r.resize(unidades + (ancho - caracteres), u' ');
+    return r;
+}
+
+bool TieneControl(const QString& texto) {
+    return std::any_of(texto.cbegin(), texto.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+QString SinControl(const QString& texto) {
+    if (!TieneControl(texto)) return texto;
+    QString r = texto;
+    for (QChar& c : r)
+        if (c.category() == QChar::Other_Control) c = u' ';
     return r;
 }
 

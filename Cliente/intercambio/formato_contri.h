@@ -37,10 +37,16 @@ QString FormatearCeros(qint64 valor, int ancho, const QString& relleno);
 // Exactly `ancho` characters (Unicode characters, not UTF-16 units): cut, or padded with blanks.
 QString AnchoFijo(const QString& texto, int ancho);
 
+// Whether the text holds a control character (CR, LF, TAB, NUL, ...): no field of a line may.
+bool TieneControl(const QString& texto);
+// The text with a blank in place of each control character, so a field keeps its width.
+QString SinControl(const QString& texto);
+
 // The field of the record whose number has more digits than its width (a negative one
 // included), or nullptr when every number fits.
 const CampoLinea* CampoExcedido(const RegistroContribuyente& registro);
-// The taxpayer's line, 153 characters without its line end. The numbers must fit (CampoExcedido).
+// The taxpayer's line, 153 characters without its line end, with a blank for each control
+// character of a text. The numbers must fit (CampoExcedido).
 QString LineaContribuyente(const RegistroContribuyente& registro);
 // The sixteen pieces of a line, each exactly its width (blank-padded where the line is short);
 // characters after the last field are ignored.

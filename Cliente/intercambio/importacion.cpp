@@ -88,8 +88,20 @@ private:
             Escribir(LineaErrorCorta(n));
             return false;
         }
-        if (!Comprobar(n, p)) return false;
+        if (!SinControles(n, p) || !Comprobar(n, p)) return false;
         return Guardar(n, csco, p);
+    }
+
+    // No copy of the program writes control characters (a tab, a NUL...) into a field: a field
+    // holding one is refused with its own error line, before the library sees it.
+    bool SinControles(qint32 n, const QStringList& p) {
+        bool limpia = true;
+        for (qsizetype i = 0; i < p.size(); ++i)
+            if (TieneControl(p[i])) {
+                Escribir(LineaErrorControl(n, CamposLinea()[size_t(i)].etiqueta));
+                limpia = false;
+            }
+        return limpia;
     }
 
     bool Comprobar(qint32 n, const QStringList& p) {

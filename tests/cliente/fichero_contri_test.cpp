@@ -58,6 +58,11 @@ TEST(LineaContri, CadaCampoEnSuSitio) {
         {[](auto& r) { r.NOMBRE = QString::fromUtf8("Łx中\U0001F600"); }, 10, "?x??" + QByteArray(36, ' ') + "CL"},
         {[](auto& r) { r.NOMBRE = QString::fromUtf8("\U0001F600").repeated(41); }, 10, QByteArray(40, '?') + "CL"},
         {[](auto& r) { r.DOMICILIO = "  DE LA PAZ"; }, 52, "  DE LA PAZ" + QByteArray(19, ' ') + "00007"},
+        // A control character becomes one blank: a line never splits and the widths hold.
+        {[](auto& r) { r.NOMBRE = QString("ANA\r\nBELEN\tX") + QChar(0) + "Y" + QChar(0x7F) + QChar(0x85); }, 10,
+         "ANA  BELEN X Y  " + QByteArray(24, ' ') + "CL"},
+        {[](auto& r) { r.DNI = "1234\n678Z"; }, 1, "1234 678ZGARCIA"},
+        {[](auto& r) { r.MANO = "\x1b\x1b\x1b\x1b"; }, 91, "2    20"},
     };
     for (const Caso& c : casos) {
         RegistroContribuyente r = Muestra();

@@ -164,6 +164,55 @@ TEST_F(Importacion, ExportarEImportarNoCambiaNada) {
     EXPECT_EQ(Registro(), antes);
 }
 
+// A field holding control characters is refused with one error line per field, in either
+// language; one after the last field is ignored like the rest of a long line.
+TEST_F(Importacion, CampoConCaracteresDeControlSeRechaza) {
+    QByteArray controles = LineaValida("12345678Z", "ANA");
+    controles[12] = '\t', controles[60] = '\0', controles[110] = '\x1f';
+    const QByteArray fin = LineaValida("22222222J", "BEA") + "\t\x01";
+    const struct {
+        int idioma;
+        const char* errores;
+    } casos[] = {
+        {0, "Linea 1 El campo NOMBRE contiene caracteres de control\r\n"
+            "Linea 1 El campo DOMICILIO contiene caracteres de control\r\n"
+            "Linea 1 El campo NOMBRE MUNICIOPIO contiene caracteres de control\r\n\r\nFORMATO: \r\n"},
+        {10000, "1. lerroa NOMBRE eremuak kontrol-karaktereak ditu\r\n"
+                "1. lerroa DOMICILIO eremuak kontrol-karaktereak ditu\r\n"
+                "1. lerroa NOMBRE MUNICIOPIO eremuak kontrol-karaktereak ditu\r\n\r\nFORMATO: \r\n"},
+    };
+    for (const auto& caso : casos) {
+        oxalde::DesplIdioma = caso.idioma;
+        Sql("DELETE FROM T01_DECLARANTES");
+        ASSERT_TRUE(Escribir(ruta, controles + "\r\n" + fin + "\r\n"));
+        const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
+        EXPECT_EQ(r.contadores, (ContadoresImportacion{2, 1, 1, 0, 0}));
+        EXPECT_TRUE(Leer(r.ficheroErrores).startsWith(caso.errores)) << Leer(r.ficheroErrores).left(300).constData();
+        EXPECT_EQ(Fila("12345678Z"), "");
+        EXPECT_EQ(Fila("22222222J"), "BEA|NAGUSIA|0|0|79|CL|");
+    }
+}
+
+// Control characters stored in a taxpayer go out as blanks, so another copy imports the file.
+TEST_F(Importacion, ControlesGuardadosSeExportanComoBlancosYSeImportan) {
+    Sql("DELETE FROM T01_DECLARANTES");
+    Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_VIA, T01_DOMICILIO, T01_CODPROV, T01_CODPOS, "
+        "T01_CODMUN) VALUES ('12345678Z', 'ANA' || char(13, 10) || 'BELEN' || char(9) || 'X' || char(0) || 'Y', 'CL', "
+        "'NAGUSIA' || char(13), 20, 20001, 79)");
+    oxalde::cExportar e;
+    vb::Variant lista;
+    ASSERT_EQ(oxalde::CargarContribuyentes(e, lista), 1);
+    e.COPIARELEMENTOENTRETABLAS(1);
+    ASSERT_EQ(oxalde::EscribirFicheroContri(ruta, e).estado, oxalde::ResultadoEscritura::Escrito);
+    const QByteArray escrito = Leer(ruta);
+    EXPECT_EQ(escrito.size(), 155);
+    EXPECT_EQ(escrito.mid(9, 14), "ANA  BELEN X Y");
+    Sql("DELETE FROM T01_DECLARANTES");
+    const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{1, 1, 0, 0, 0}));
+    EXPECT_EQ(Fila("12345678Z"), "ANA  BELEN X Y|NAGUSIA|0|0|79|CL|");
+}
+
 TEST(MensajeFinal, SegunLosContadores) {
     struct Caso {
         ContadoresImportacion c;
