@@ -13,6 +13,7 @@
 #include "intercambio/dialogo_fichero.h"
 #include "intercambio/fichero_contri.h"
 #include "intercambio/lista_exportar.h"
+#include "shell/biblioteca.h"
 #include "shell/cadenas.h"
 #include "shell/general.h"
 #include "impresion/imagenes.h"
@@ -300,7 +301,7 @@ void FrmExportar::CargarTablaContribuyentes(const vb::Variant& lista, vb::Long f
     g->Rows(filas + 1);
     for (vb::Long f = 0; f < filas; ++f)
         for (int c = 0; c < 3; ++c)
-            g->TextMatrix(f + 1, c, lista(c, f).IsNull() ? QString() : QString::fromStdString(lista(c, f).CStr()));
+            if (const vb::Variant& valor = lista(c, f); !valor.IsNull()) g->TextMatrix(f + 1, c, Texto(valor));
     g->Redraw(true);
     MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(139));
 }

@@ -11,7 +11,10 @@ cExportar& cExportar::Instancia() {
 }
 
 void cExportar::COPIARELEMENTOENTRETABLAS(qint32 posicion) {
-    contriExp_.Anadir(contri_.Elemento(posicion));
+    RegistroContribuyente r = contri_.Elemento(posicion);
+    for (const CampoLinea& campo : CamposLinea())
+        if (campo.texto) r.*campo.texto = AnchoFijo(r.*campo.texto, campo.ancho);
+    contriExp_.Anadir(std::move(r));
     numContriExp_ = TablaContriExpCOUNT();
 }
 
@@ -23,8 +26,6 @@ void cExportar::TablaContriExpCLEAR() {
 }
 
 void cExportar::TablaContriAnadir(RegistroContribuyente r) {
-    for (const CampoLinea& campo : CamposLinea())
-        if (campo.texto) r.*campo.texto = AnchoFijo(r.*campo.texto, campo.ancho);
     contri_.Anadir(std::move(r));
     numContriSel_ = TablaContriCOUNT();
 }
@@ -39,24 +40,30 @@ const RegistroContribuyente& cExportar::TablaContriExpELEMENTO(qint32 posicion) 
 }
 
 qint32 cExportar::Tabla::Posicion(qint32 csco) const {
+    if (!contadas_) {
+        // From the end, so that the lowest position of a code is the one kept.
+        posiciones_.clear();
+        posiciones_.reserve(static_cast<qsizetype>(registros_.size()));
+        for (size_t i = registros_.size(); i-- > 0;) posiciones_.insert(registros_[i].CSCO, static_cast<qint32>(i + 1));
+        contadas_ = true;
+    }
     return posiciones_.value(csco, 0);
 }
 
 void cExportar::Tabla::Anadir(RegistroContribuyente registro) {
-    if (!posiciones_.contains(registro.CSCO)) posiciones_.insert(registro.CSCO, Cuenta() + 1);
+    if (contadas_ && !posiciones_.contains(registro.CSCO)) posiciones_.insert(registro.CSCO, Cuenta() + 1);
     registros_.push_back(std::move(registro));
 }
 
 void cExportar::Tabla::Borrar(qint32 posicion) {
     registros_.erase(registros_.begin() + static_cast<std::ptrdiff_t>(Indice(posicion)));
-    // Every later record moved down: the positions are counted again.
-    posiciones_.clear();
-    for (size_t i = registros_.size(); i-- > 0;) posiciones_.insert(registros_[i].CSCO, static_cast<qint32>(i + 1));
+    contadas_ = false;  // every later record moved down
 }
 
 void cExportar::Tabla::Vaciar() {
     registros_.clear();
     posiciones_.clear();
+    contadas_ = false;
 }
 
 size_t cExportar::Tabla::Indice(qint32 posicion) const {

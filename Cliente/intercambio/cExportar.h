@@ -49,7 +49,8 @@ public:
     // Empties the offered list; NUMCONTRISEL is left as it is.
     void TablaContriCLEAR();
     void TablaContriExpCLEAR();
-    // Appends a taxpayer to the offered list, its texts cut or padded to their widths.
+    // Appends a taxpayer to the offered list. Its texts reach the widths when it is chosen, so
+    // that a list of thousands is not padded again at every presentation.
     void TablaContriAnadir(RegistroContribuyente registro);
     void TablaContriExpBORRAR(qint32 posicion);
     qint32 TablaContriCOUNT() const { return contri_.Cuenta(); }
@@ -61,7 +62,9 @@ public:
 
 private:
     // The records with, beside them, the first position of each code, so that asking whether a
-    // taxpayer is in a list of thousands costs no search of the list.
+    // taxpayer is in a list of thousands costs no search of the list. The positions are counted
+    // at the first question after a change that moved records (a list reloaded at every
+    // presentation is often never asked).
     class Tabla {
     public:
         qint32 Cuenta() const { return static_cast<qint32>(registros_.size()); }
@@ -73,7 +76,8 @@ private:
 
     private:
         std::vector<RegistroContribuyente> registros_;
-        QHash<qint32, qint32> posiciones_;
+        mutable QHash<qint32, qint32> posiciones_;
+        mutable bool contadas_ = true;
         size_t Indice(qint32 posicion) const;
     };
 
