@@ -26,9 +26,14 @@ EtiquetaEnlace::EtiquetaEnlace(QWidget* parent) : QLabel(parent) {
     setPalette(paleta);
 }
 
+// The release is accepted before the click is reported: it goes no further (to a parent the
+// click may have closed).
 void EtiquetaEnlace::mouseReleaseEvent(QMouseEvent* evento) {
-    QLabel::mouseReleaseEvent(evento);
-    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint())) emit clicked();
+    const bool click = evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
+    evento->accept();
+    if (click) emit clicked();
 }
+
+void EtiquetaEnlace::mousePressEvent(QMouseEvent* evento) { evento->accept(); }
 
 }  // namespace oxalde

@@ -32,6 +32,7 @@ signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
 };
 
