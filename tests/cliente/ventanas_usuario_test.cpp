@@ -309,4 +309,19 @@ TEST_F(Ventanas, AceptarConSuTeclaGuardaLaCajaQueSeEstaEditando) {
     }
 }
 
+// The taxpayer list and the declarations grid answer the arrows from the first press.
+TEST_F(Ventanas, LasFlechasMuevenLaSeleccionDesdeLaPrimeraPulsacion) {
+    Lista("C");
+    Delante();
+    const vb::Long primero = cDecLista::Instancia().CSCO();
+    QTest::keyClick(Hija()->findChild<QWidget*>("flxDeclarantes"), Qt::Key_Down);
+    EXPECT_NE(cDecLista::Instancia().CSCO(), primero);
+    CerrarTodas();
+
+    Declaraciones(2);  // the last row is highlighted
+    Delante();
+    QTest::keyClick(Hija()->findChild<QWidget*>("flxDeclaraciones"), Qt::Key_Up);
+    EXPECT_EQ(cDecResumen::Instancia().CSDE(), 1);
+}
+
 }  // namespace
