@@ -569,3 +569,22 @@ TEST_F(Editor731, Capturas) {
 }
 
 }  // namespace
+
+namespace {
+// Each kind opens with the focus in its first box that can be seen and typed in.
+TEST_F(Editor731, CadaTipoAbreConElFocoEnSuPrimeraCajaVisible) {
+    for (const char* modop : {"P", "T"}) {
+        if (*modop == 'P')
+            Trimestral(20120630, 2012, "2T");
+        else
+            Transporte(20120901);
+        QWidget* foco = QApplication::focusWidget();
+        ASSERT_NE(foco, nullptr) << modop;
+        EXPECT_TRUE(foco->isVisible() && foco->isEnabled()) << modop << " " << foco->objectName().toStdString();
+        EXPECT_EQ(foco->objectName(), *modop == 'P' ? "txtbase16" : "txtadqnif") << modop;
+        Cancelar();
+        ventana->Area()->closeAllSubWindows();
+        Pausa();
+    }
+}
+}  // namespace
