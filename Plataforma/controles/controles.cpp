@@ -1,6 +1,7 @@
 #include "controles/controles.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QRadioButton>
 
@@ -15,6 +16,35 @@ void EstablecerCasilla(QCheckBox* casilla, bool marcada) {
 void EstablecerOpcion(QRadioButton* opcion) {
     opcion->setChecked(true);
     emit opcion->clicked(true);
+}
+
+namespace {
+
+bool Cabe(const QFont& letra, const QString& texto, int ancho) {
+    return QFontMetrics(letra).horizontalAdvance(texto) <= ancho;
+}
+
+void AjustarEtiqueta(QLabel* etiqueta) {
+    const QString texto = QString(etiqueta->text()).remove(u'&');
+    if (texto.isEmpty() || texto.count(u'.') == texto.size() || etiqueta->wordWrap() || !etiqueta->pixmap().isNull() ||
+        etiqueta->textFormat() == Qt::RichText)
+        return;
+    const int ancho = etiqueta->contentsRect().width();
+    QFont letra = etiqueta->font();
+    while (!Cabe(letra, texto, ancho) && letra.pointSizeF() > 7) letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    if (letra != etiqueta->font()) etiqueta->setFont(letra);
+    if (Cabe(letra, texto, ancho)) return;
+    etiqueta->setWordWrap(true);
+    const int alto = etiqueta->heightForWidth(etiqueta->width());
+    if (alto <= etiqueta->height()) return;
+    const QRect antes = etiqueta->geometry();
+    etiqueta->setGeometry(antes.x(), antes.center().y() - alto / 2, antes.width(), alto);
+}
+
+}  // namespace
+
+void AjustarEtiquetas(QWidget* ventana) {
+    for (QLabel* etiqueta : ventana->findChildren<QLabel*>()) AjustarEtiqueta(etiqueta);
 }
 
 int TwipsAPixeles(const QWidget* widget, int twips) { return twips * widget->logicalDpiX() / 1440; }

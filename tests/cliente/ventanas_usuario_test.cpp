@@ -324,4 +324,44 @@ TEST_F(Ventanas, LasFlechasMuevenLaSeleccionDesdeLaPrimeraPulsacion) {
     EXPECT_EQ(cDecResumen::Instancia().CSDE(), 1);
 }
 
+// Every caption of a label shows whole: its text is no wider than the label.
+TEST_F(Ventanas, CadaEtiquetaMuestraSuTextoEnteroEnLosDosIdiomas) {
+    using I = Ventanas;
+    const std::pair<const char*, std::function<void(I&)>> ventanas[] = {
+        {"frmDecDatos", [](I& t) { t.Declarante(); }},
+        {"FrmDecLista", [](I& t) { t.Lista("C"); }},
+        {"FrmDecResumen", [](I& t) { t.Declaraciones(1); }},
+        {"FrmDecResumen P", [](I& t) { t.Nueva(Qt::Key_P); }},
+        {"FrmDecResumen T", [](I& t) { t.Nueva(Qt::Key_T); }},
+        {"FrmDatos731", [](I& t) { t.Editor("731"); }},
+        {"FrmDatos732", [](I& t) { t.Editor("732"); }},
+        {"FrmExportar", [](I& t) { t.Exportar(); }},
+        {"frmimport", [](I& t) { t.Importar(); }},
+    };
+    int vistas = 0;
+    for (int idioma : {0, 10000}) {
+        DesplIdioma = idioma;
+        for (const auto& [nombre, abrir] : ventanas) {
+            abrir(*this);
+            Delante();
+            for (QLabel* l : Hija()->findChildren<QLabel*>()) {
+                const QString texto = QString(l->text()).remove(u'&');
+                // Rows of dots lead to a box and may be cut; a hidden label in a layout has no size yet.
+                if (texto.isEmpty() || texto.count(u'.') == texto.size() || l->textFormat() == Qt::RichText ||
+                    !l->pixmap().isNull() || (l->parentWidget()->layout() && !l->isVisible()))
+                    continue;
+                ++vistas;
+                if (l->wordWrap())
+                    EXPECT_LE(l->heightForWidth(l->width()), l->height()) << nombre << " " << idioma << " "
+                                                                          << l->objectName().toStdString();
+                else
+                    EXPECT_LE(l->fontMetrics().horizontalAdvance(texto), l->contentsRect().width())
+                    << nombre << " " << idioma << " " << l->objectName().toStdString() << " \"" << texto.toStdString() << "\"";
+            }
+            CerrarTodas();
+        }
+    }
+    EXPECT_GT(vistas, 100);
+}
+
 }  // namespace
