@@ -236,6 +236,9 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
     }
     QMdiSubWindow* sub = area_->addSubWindow(hija);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A press on a part of the window that takes no focus (a picture, a frame) leaves the focus
+    // where it is: the frame around the window does not take it either.
+    sub->setFocusPolicy(Qt::TabFocus);
     sub->setWindowIcon(windowIcon());
     hija->Cargar();
     sub->show();
