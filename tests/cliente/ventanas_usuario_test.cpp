@@ -4,6 +4,7 @@
 // key while a box is still being edited.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QLabel>
@@ -60,10 +61,10 @@ protected:
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        QMdiSubWindow* sub = ventana->Area()->activeSubWindow();
+        QMdiSubWindow* sub = ventana->Area()->currentSubWindow();
         return sub && sub->widget() ? sub->widget()->objectName() : QStringLiteral("-");
     }
-    QWidget* Hija() { return ventana->Area()->activeSubWindow()->widget(); }
+    QWidget* Hija() { return ventana->Area()->currentSubWindow()->widget(); }
 
 public:
 
@@ -94,6 +95,8 @@ public:
     void CerrarTodas() {
         for (QMdiSubWindow* sub : ventana->Area()->subWindowList()) sub->close();
         Delante();
+        ventana->activateWindow();  // back from a dialog
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana));
     }
     // Types into a box without leaving it: over its text, or after it.
     void Escribir(const char* caja, const QString& texto, bool detras = false) {
@@ -171,6 +174,14 @@ TEST_F(Ventanas, CadaImagenHaceLoQueSuBotonSinRomperNada) {
         {[](I& t) { t.Editor("732"); }, "FrmDatos732", "PicAce", "FrmDecResumen"},
         {[](I& t) { t.Editor("732"); }, "FrmDatos732", "Piccan", "FrmDecResumen"},
     };
+    // The print dialog is left by the picture beside its Cancel.
+    bool dialogoCancelado = false;
+    alModal = [&](QDialog& d) {
+        d.show();
+        QTest::mouseClick(d.findChild<QWidget*>("Piccan"), Qt::LeftButton);
+        dialogoCancelado = d.result() == QDialog::Rejected && !d.isVisible();
+        return d.result();
+    };
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::string(c.desde) + " " + c.imagen);
         c.abrir(*this);
@@ -185,9 +196,9 @@ TEST_F(Ventanas, CadaImagenHaceLoQueSuBotonSinRomperNada) {
         // Nothing of the window is deleted before the click has been delivered.
         EXPECT_FALSE(borrada);
         EXPECT_EQ(Delante().toStdString(), c.despues);
-        for (QMdiSubWindow* sub : ventana->Area()->subWindowList()) sub->close();
-        Delante();
+        CerrarTodas();
     }
+    EXPECT_TRUE(dialogoCancelado);
 }
 
 TEST_F(Ventanas, CadaTeclaDeAccesoLlegaASuControlEnLosDosIdiomas) {
