@@ -192,7 +192,22 @@ void FrmDatos731::FormatearImportes() {
 
 void FrmDatos731::Form_Activate() {
     DeshabilitarMenus();
-    if (Datos().MODOP() == QLatin1String("P")) numeros_.value(QStringLiteral("txtbase16"))->setFocus();
+    if (Datos().MODOP() == QLatin1String("P")) {
+        numeros_.value(QStringLiteral("txtbase16"))->setFocus();
+        return;
+    }
+    // A transport declaration: what the user types must land in a box the opened tab shows,
+    // the first one that can be typed in.
+    QWidget* foco = focusWidget();
+    if (foco && foco->isVisible() && foco->isEnabled()) return;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        auto* caja = qobject_cast<QLineEdit*>(w);
+        if (caja && isAncestorOf(caja) && caja->isVisible() && caja->isEnabled() && !caja->isReadOnly() &&
+            (caja->focusPolicy() & Qt::TabFocus)) {
+            caja->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void FrmDatos731::Form_Unload() {

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "controles/Pindaro.h"
+#include "controles/controles.h"
 #include "controles/entrada.h"
 #include "form732/avisos732.h"
 #include "form732/buffers732.h"
@@ -112,6 +113,7 @@ void FrmDatos732::Form_Load() {
             caja->setFont(letra);
         }
         InicializarFormulario();
+        AjustarEtiquetas(this);
         RefrescarDatos();
         datosPresentados_ = true;
         datosModificados_ = corregido_;

@@ -766,7 +766,10 @@ bool FrmDecResumen::ValidarFecha(const QString& texto) {
 
 void FrmDecResumen::ImgNueva_MouseUp(int indice) {
     auto& r = Resumen();
-    // A list box still holding the focus finishes too, so the header is what the boxes show.
+    // A cancel leaves a list box silent, now and while the focus moves away from it; only the
+    // pending year or date box may speak.
+    if (indice == 0) IgnorarPerdidaFoco = true;
+    // On accept a list box still holding the focus finishes too, so the header is what the boxes show.
     QWidget* foco = QApplication::focusWidget();
     if (foco == cmbperiodo_ && !IgnorarPerdidaFoco) cmbperiodo_LostFocus();
     if (foco == cmbmodelo_ && !IgnorarPerdidaFoco) cmbmodelo_LostFocus();

@@ -351,6 +351,9 @@ vb::Integer frmDecDatos::GuardarDeclarante() {
 }
 
 void frmDecDatos::cmdAceptar_Click() {
+    // The access key and the picture press Accept without moving the focus: the box being
+    // edited is left first, so that what it holds reaches the record before the check.
+    cmdAceptar_->setFocus(Qt::OtherFocusReason);
     if (!ValidarCampos()) return;
     cDecDatos& d = cDecDatos::Instancia();
     cDecResumen& r = cDecResumen::Instancia();

@@ -62,6 +62,34 @@ const Titulo kTitulos[] = {
 
 QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
+// The caption without its access-key mark ("&&" stands for an ampersand and stays).
+QString SinTecla(QString texto) {
+    for (int i = 0; i + 1 < texto.size(); ++i) {
+        if (texto[i] != u'&') continue;
+        if (texto[i + 1] != u'&') return texto.remove(i, 1);
+        ++i;
+    }
+    return texto;
+}
+
+// A disabled menu takes no access key, so that a child window's control with the same letter
+// gets it: the menu bar registers a menu's key from its caption, so the caption loses the mark
+// while the menu is disabled and gets it back when the menu is enabled again.
+void TeclaSegunEstado(QAction* menu) {
+    static constexpr char kTitulo[] = "oxalde_tituloConTecla";
+    const QString texto = menu->text();
+    if (!menu->isEnabled()) {
+        if (QKeySequence::mnemonic(texto).isEmpty()) return;
+        menu->setProperty(kTitulo, texto);
+        menu->setText(SinTecla(texto));
+        return;
+    }
+    const QVariant titulo = menu->property(kTitulo);
+    if (!titulo.isValid()) return;
+    menu->setProperty(kTitulo, QVariant());
+    menu->setText(titulo.toString());
+}
+
 }  // namespace
 
 MDI7312::MDI7312(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this)) {
@@ -109,6 +137,8 @@ void MDI7312::CrearMenus() {
         menu->setObjectName(QString::fromLatin1(nombre));
         menu->menuAction()->setObjectName(QString::fromLatin1(nombre));
         if (alAbrir) connect(menu, &QMenu::aboutToShow, this, alAbrir);
+        QAction* titulo = menu->menuAction();
+        connect(titulo, &QAction::changed, this, [titulo] { TeclaSegunEstado(titulo); });
         return menu;
     };
     mnuDeclarante_ = nuevoMenu("mnuDeclarante", &MDI7312::mnuDeclarante_Click);
@@ -206,6 +236,9 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
     }
     QMdiSubWindow* sub = area_->addSubWindow(hija);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A press on a part of the window that takes no focus (a picture, a frame) leaves the focus
+    // where it is: the frame around the window does not take it either.
+    sub->setFocusPolicy(Qt::TabFocus);
     sub->setWindowIcon(windowIcon());
     hija->Cargar();
     sub->show();

@@ -80,7 +80,9 @@ void MostrarEtiqueta(QLabel* etiqueta, const QString& texto, std::optional<int> 
         return;
     }
     etiqueta->setText(texto);
-    QCoreApplication::processEvents();  // the label repaints at once
+    // The label repaints at once, without running other pending events: its window may be
+    // loading from inside a handler of a window that has just closed.
+    etiqueta->repaint();
     if (anchoMaximo) {
         etiqueta->setWordWrap(false);
         if (etiqueta->sizeHint().width() > *anchoMaximo) {

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <vector>
 
 #include "controles/controles.h"
@@ -281,6 +282,23 @@ void FlexGrid::currentChanged(const QModelIndex& actual, const QModelIndex& ante
     if (previa != modelo_->filaActual && modelo_->resaltar) viewport()->update();
     if (actual.isValid() && (actual.row() != anterior.row() || actual.column() != anterior.column()))
         emit EnterCell();
+}
+
+// The current cell may sit in a hidden column (a key column the windows hide, where the first
+// row becomes current): the keys move as from the first shown column of that row, so that the
+// arrows work from the first press.
+QModelIndex FlexGrid::moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) {
+    const QModelIndex actual = currentIndex();
+    int visible = 0;
+    while (visible < Cols() && isColumnHidden(visible)) ++visible;
+    if (!actual.isValid() || !isColumnHidden(actual.column()) || visible == Cols())
+        return QTableView::moveCursor(accion, modificadores);
+    QItemSelectionModel* seleccion = selectionModel();
+    const QSignalBlocker callado(seleccion);
+    seleccion->setCurrentIndex(actual.sibling(actual.row(), visible), QItemSelectionModel::NoUpdate);
+    const QModelIndex destino = QTableView::moveCursor(accion, modificadores);
+    seleccion->setCurrentIndex(actual, QItemSelectionModel::NoUpdate);
+    return destino;
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* evento) {

@@ -84,6 +84,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    QModelIndex moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) override;
     void currentChanged(const QModelIndex& actual, const QModelIndex& anterior) override;
 
 private:

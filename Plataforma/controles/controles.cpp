@@ -1,6 +1,7 @@
 #include "controles/controles.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QRadioButton>
 
@@ -17,6 +18,35 @@ void EstablecerOpcion(QRadioButton* opcion) {
     emit opcion->clicked(true);
 }
 
+namespace {
+
+bool Cabe(const QFont& letra, const QString& texto, int ancho) {
+    return QFontMetrics(letra).horizontalAdvance(texto) <= ancho;
+}
+
+void AjustarEtiqueta(QLabel* etiqueta) {
+    const QString texto = QString(etiqueta->text()).remove(u'&');
+    if (texto.isEmpty() || texto.count(u'.') == texto.size() || etiqueta->wordWrap() || !etiqueta->pixmap().isNull() ||
+        etiqueta->textFormat() == Qt::RichText)
+        return;
+    const int ancho = etiqueta->contentsRect().width();
+    QFont letra = etiqueta->font();
+    while (!Cabe(letra, texto, ancho) && letra.pointSizeF() > 7) letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    if (letra != etiqueta->font()) etiqueta->setFont(letra);
+    if (Cabe(letra, texto, ancho)) return;
+    etiqueta->setWordWrap(true);
+    const int alto = etiqueta->heightForWidth(etiqueta->width());
+    if (alto <= etiqueta->height()) return;
+    const QRect antes = etiqueta->geometry();
+    etiqueta->setGeometry(antes.x(), antes.center().y() - alto / 2, antes.width(), alto);
+}
+
+}  // namespace
+
+void AjustarEtiquetas(QWidget* ventana) {
+    for (QLabel* etiqueta : ventana->findChildren<QLabel*>()) AjustarEtiqueta(etiqueta);
+}
+
 int TwipsAPixeles(const QWidget* widget, int twips) { return twips * widget->logicalDpiX() / 1440; }
 
 EtiquetaEnlace::EtiquetaEnlace(QWidget* parent) : QLabel(parent) {
@@ -26,9 +56,14 @@ EtiquetaEnlace::EtiquetaEnlace(QWidget* parent) : QLabel(parent) {
     setPalette(paleta);
 }
 
+// The release is accepted before the click is reported: it goes no further (to a parent the
+// click may have closed).
 void EtiquetaEnlace::mouseReleaseEvent(QMouseEvent* evento) {
-    QLabel::mouseReleaseEvent(evento);
-    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint())) emit clicked();
+    const bool click = evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
+    evento->accept();
+    if (click) emit clicked();
 }
+
+void EtiquetaEnlace::mousePressEvent(QMouseEvent* evento) { evento->accept(); }
 
 }  // namespace oxalde

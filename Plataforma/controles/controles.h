@@ -22,6 +22,11 @@ int TwipsAPixeles(const QWidget* widget, int twips);
 // (&H80C0FF is red FF, green C0, blue 80).
 inline QColor ColorVB(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
+// Makes each caption of the window's labels show whole where the design measured it for a
+// narrower font: a smaller letter (down to 7 points), else two lines, centred where the one was.
+// Rows of dots (leaders) may be cut.
+void AjustarEtiquetas(QWidget* ventana);
+
 // A label in blue with a pointing hand that reports a click.
 class EtiquetaEnlace : public QLabel {
     Q_OBJECT
@@ -32,6 +37,7 @@ signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
 };
 

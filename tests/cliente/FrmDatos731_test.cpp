@@ -327,9 +327,8 @@ TEST_F(Editor731, CabeceraCancelarYCierre) {
               "0|9|2|T|2ºTRIMESTRE|12345678Z");
     EXPECT_EQ(Foto(*ventana), "mnu=00 bot=00010 imp=0 d=0000");
     r.CSDE(77);
-    // The picture beside Cancel acts as Cancel. (Clicked by its signal: a test has no event loop
-    // to defer the window's deletion to, and a synthetic mouse release would outlive it.)
-    emit C<EtiquetaEnlace>("Piccan")->clicked();
+    // The picture beside Cancel acts as Cancel.
+    QTest::mouseClick(C<EtiquetaEnlace>("Piccan"), Qt::LeftButton);
     Pausa();
     EXPECT_EQ(r.ENTRADA() + QString::number(r.CSDE()), "P0");
     EXPECT_NE(Activa<FrmDecResumen>(), nullptr);
@@ -569,4 +568,23 @@ TEST_F(Editor731, Capturas) {
     }
 }
 
+}  // namespace
+
+namespace {
+// Each kind opens with the focus in its first box that can be seen and typed in.
+TEST_F(Editor731, CadaTipoAbreConElFocoEnSuPrimeraCajaVisible) {
+    for (const char* modop : {"P", "T"}) {
+        if (*modop == 'P')
+            Trimestral(20120630, 2012, "2T");
+        else
+            Transporte(20120901);
+        QWidget* foco = QApplication::focusWidget();
+        ASSERT_NE(foco, nullptr) << modop;
+        EXPECT_TRUE(foco->isVisible() && foco->isEnabled()) << modop << " " << foco->objectName().toStdString();
+        EXPECT_EQ(foco->objectName(), *modop == 'P' ? "txtbase16" : "txtadqnif") << modop;
+        Cancelar();
+        ventana->Area()->closeAllSubWindows();
+        Pausa();
+    }
+}
 }  // namespace

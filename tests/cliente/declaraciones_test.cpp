@@ -1,4 +1,5 @@
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -286,6 +287,41 @@ TEST_F(Declaraciones, EnEuskera) {
     EXPECT_EQ(C<QPushButton>(w, "cmdDatos")->text(), "   &Datuak");
     w.ImgTra_Click();
     EXPECT_EQ(C<CajaFecha>(w, "txtfecha")->Text(), "____/__/__");
+}
+
+}  // namespace
+
+namespace {
+
+// A cancel by its picture leaves the list boxes silent; only a pending date box speaks.
+TEST_F(Declaraciones, CancelarConUnaListaVaciaNoDiceNadaYConUnaFechaMalaUnaVez) {
+    struct Caso {
+        Qt::Key modo;
+        const char* caja;
+        const char* texto;
+        int mensajes;
+    };
+    for (Caso c : {Caso{Qt::Key_P, "cmbperiodo", "", 0}, {Qt::Key_P, "cmbmodelo", "", 0},
+                   {Qt::Key_T, "cmbmodelo", "", 0}, {Qt::Key_T, "txtfecha", "31042012", 1}}) {
+        SCOPED_TRACE(c.caja);
+        FrmDecResumen& w = Ventana();
+        QTest::keyClick(&Grid(w), c.modo, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QWidget* caja = C<QWidget>(w, c.caja);
+        caja->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        QLineEdit* texto = qobject_cast<QLineEdit*>(caja) ? qobject_cast<QLineEdit*>(caja) : caja->findChild<QLineEdit*>();
+        texto->selectAll();
+        QTest::keyClick(texto, Qt::Key_Backspace);
+        QTest::keyClicks(texto, c.texto);
+        mensajes.clear();
+        QTest::mouseClick(C<QWidget>(w, "ImgNueva0"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(mensajes.size(), size_t(c.mensajes)) << (mensajes.empty() ? "" : mensajes[0].texto.toStdString());
+        EXPECT_EQ(cDecResumen::Instancia().MODO(), "L");
+        v->Area()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+    }
 }
 
 }  // namespace

@@ -135,11 +135,11 @@ TEST_F(Pagina, CabeceraTituloPorModelo) {
 
 TEST_F(Pagina, EjercicioYPeriodo) {
     cDecResumen::Instancia().Ejercicio(2012);
-    for (auto [periodo, texto] : {std::pair{"3T", "3T"}, {"OA", "OA"}, {"", "OA"}, {"5T", "OA"}}) {
+    for (auto [codigo, texto] : {std::pair{"3T", "3T"}, {"OA", "OA"}, {"", "OA"}, {"5T", "OA"}}) {
         impresora->llamadas.clear();
-        cImOf::Instancia().PERIODO(periodo);
+        cImOf::Instancia().PERIODO(codigo);
         ImprimirEjercicioPeriodo();
-        ASSERT_EQ(impresora->Textos(), QStringList({"2012", texto})) << periodo;
+        ASSERT_EQ(impresora->Textos(), QStringList({"2012", texto})) << codigo;
         const Llamada ejercicio = Texto("2012"), periodo = Texto(texto);
         EXPECT_NEAR(ejercicio.x1, 64, 1e-9);
         EXPECT_NEAR(periodo.x1, 125, 1e-9);

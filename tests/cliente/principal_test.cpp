@@ -233,6 +233,9 @@ TEST_F(Idioma, LaCasillaGuardaAlMomentoYElBotonCambiaElIdioma) {
     idioma.cmdeuskera()->click();
     EXPECT_EQ(idioma.result(), QDialog::Accepted);
     EXPECT_EQ(IdiomaGuardado(), "E");
+    // Renewed; while the window is open the menu is off and shows no access key.
+    EXPECT_EQ(v.Entrada("mnuUtilidades")->text(), "Aukerak");
+    RefrescarMenuPrincipal();
     EXPECT_EQ(v.Entrada("mnuUtilidades")->text(), "&Aukerak");
 }
 

@@ -35,6 +35,32 @@ TEST(FlexGrid, FilasColumnasYTextos) {
     EXPECT_THROW(g.Row(0), vb::Error);
 }
 
+// The windows hide their key column 0, where the first row becomes current: the arrows and the
+// page keys move the current row from the first press.
+TEST(FlexGrid, LasFlechasMuevenLaFilaDesdeLaPrimeraPulsacionConLaClaveOculta) {
+    FlexGrid g;
+    g.Cols(3);
+    g.Rows(30);
+    g.ColWidth(0, 0);
+    g.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&g));
+    struct Caso {
+        int desde;
+        Qt::Key tecla;
+        int fila;
+    };
+    for (Caso c : {Caso{1, Qt::Key_Down, 2}, {5, Qt::Key_Up, 4}, {29, Qt::Key_Down, 29}, {1, Qt::Key_Up, 1},
+                   {1, Qt::Key_PageDown, -1}}) {
+        g.Row(c.desde);
+        g.Col(0);
+        QTest::keyClick(&g, c.tecla);
+        if (c.fila > 0)
+            EXPECT_EQ(g.Row(), c.fila) << c.desde << " " << c.tecla;
+        else
+            EXPECT_GT(g.Row(), 2) << c.tecla;
+    }
+}
+
 TEST(FlexGrid, AnchosPosicionesYColores) {
     FlexGrid g;
     g.Cols(4);

@@ -1,0 +1,398 @@
+// Every window of the frame driven with the mouse and the keyboard alone: each picture that
+// stands for a button clicked (its window may close and another open while the click is still
+// being delivered), each access key pressed in both languages, and Accept reached by its access
+// key while a box is still being edited.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
+#include <map>
+#include <set>
+
+#include "cliente/prueba.h"
+#include "controles/FlexGrid.h"
+#include "form731/FrmDatos731.h"
+#include "form731/cDatos731.h"
+#include "form732/FrmDatos732.h"
+#include "intercambio/FrmExportar.h"
+#include "intercambio/frmimport.h"
+#include "form732/cDatos732.h"
+#include "registro/FrmDecLista.h"
+#include "registro/FrmDecResumen.h"
+#include "registro/cDecDatos.h"
+#include "registro/cDecLista.h"
+#include "registro/cDecResumen.h"
+#include "registro/frmDecDatos.h"
+
+using namespace oxalde;
+
+namespace {
+
+// Two taxpayers; the first with a quarterly declaration of each form, the form-732 one complete.
+class Ventanas : public prueba::Principal {
+protected:
+    void SetUp() override {
+        Principal::SetUp();
+        Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_CODPROV, T01_CODPOS, T01_DOMICILIO, T01_CODMUN, "
+            "T01_NUM731, T01_NUM732) VALUES ('12345678Z', 'UNO', 20, '20001', 'MAYOR', 1, 1, 1), "
+            "('87654321X', 'DOS', 20, '20001', 'MAYOR', 1, 0, 0)");
+        Sql("INSERT INTO T02_COMUNDECLA (T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, "
+            "T02_TIPOLOGIA) VALUES (1, '731', 'P', 20120331, 2012, '1T', 1), (1, '732', 'P', 20120930, 2012, '3T', 2)");
+        Sql("INSERT INTO T03_731DECLA (T03_CSDE) VALUES (1)");
+        Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_SITTIB2, T04_HECHO1, T04_BASE16, T04_CUOTA16, T04_BAEQ4, "
+            "T04_CUEQ4, T04_TOTAL) VALUES (2, 'X', 'X', 100000, 19000, 10000, 1000, 20000)");
+        Abrir();
+        respuesta = vbNo;
+    }
+    void TearDown() override {
+        cDatos731::Instancia().MODO("A");
+        cDatos732::Instancia().MODO("A");
+        cDecResumen::Instancia().CSDE(0);
+        Principal::TearDown();
+    }
+
+    // The name of the window in front, once every closed window is gone.
+    QString Delante() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QMdiSubWindow* sub = ventana->Area()->currentSubWindow();
+        return sub && sub->widget() ? sub->widget()->objectName() : QStringLiteral("-");
+    }
+    QWidget* Hija() { return ventana->Area()->currentSubWindow()->widget(); }
+
+public:
+
+    void Declaraciones(vb::Long csde) {
+        auto& r = cDecResumen::Instancia();
+        r.ENTRADA("P"), r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("UNO"), r.CSDE(csde);
+        ventana->MostrarHija(new FrmDecResumen);
+    }
+    void Editor(const char* modelo) {
+        Declaraciones(QLatin1String(modelo) == QLatin1String("731") ? 1 : 2);
+        QTest::keyClick(Hija()->findChild<QWidget*>("cmdDatos"), Qt::Key_Space);
+    }
+    void Declarante() {
+        cDecDatos::Instancia().MODO("C");
+        cDecDatos::Instancia().CSCO(1);
+        ventana->MostrarHija(new frmDecDatos);
+    }
+    void Lista(const char* modo) {
+        cDecLista::Instancia().MODO(modo);
+        ventana->MostrarHija(new FrmDecLista);
+    }
+    void Nueva(Qt::Key tecla) {
+        Declaraciones(1);
+        QTest::keyClick(Hija(), tecla, Qt::ControlModifier);
+    }
+    // A new transport declaration of either form, opened as the declarations window opens it.
+    void Transporte(const char* modelo) {
+        auto& r = cDecResumen::Instancia();
+        const bool es731 = QLatin1String(modelo) == QLatin1String("731");
+        r.ENTRADA("P"), r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("UNO"), r.CSDE(0), r.Modelo(modelo);
+        r.TIPOLOGIA(es731 ? 1 : 2), r.MODOP("T"), r.FECHA(20130115), r.Ejercicio(2013), r.PERIODO("OA");
+        if (es731) {
+            cDatos731::Instancia().MODO("A"), cDatos731::Instancia().MODOP("T");
+            ventana->MostrarHija(new FrmDatos731);
+        } else {
+            cDatos732::Instancia().MODO("A"), cDatos732::Instancia().MODOP("T");
+            ventana->MostrarHija(new FrmDatos732);
+        }
+    }
+    void Exportar() { ventana->MostrarHija(new FrmExportar); }
+    void Importar() { ventana->MostrarHija(new frmimport); }
+    void CerrarTodas() {
+        for (QMdiSubWindow* sub : ventana->Area()->subWindowList()) sub->close();
+        Delante();
+        ventana->activateWindow();  // back from a dialog
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana));
+    }
+    // Types into a box without leaving it: over its text, or after it.
+    void Escribir(const char* caja, const QString& texto, bool detras = false) {
+        auto* c = Hija()->findChild<QLineEdit*>(caja);
+        ASSERT_NE(c, nullptr) << caja;
+        c->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        if (detras)
+            c->end(false);
+        else
+            c->selectAll();
+        QTest::keyClicks(c, texto);
+    }
+    // The key of Accept, pressed where the focus is; the button is clicked once its press has
+    // been shown, from the event loop.
+    void AltA() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+        QPointer<QAbstractButton> aceptar;
+        for (auto* b : Hija()->findChildren<QAbstractButton*>())
+            if (b->isDown()) aceptar = b;
+        ASSERT_NE(aceptar, nullptr);
+        QTest::qWaitFor([&] { return !aceptar || !aceptar->isDown(); }, 2000);
+        Delante();
+    }
+};
+
+// The access keys of a window's visible, enabled controls, by key: buttons, labels with a buddy
+// and tabs (index >= 0).
+struct Destino {
+    QWidget* control;
+    int pestana;
+};
+std::map<int, std::vector<Destino>> TeclasDeAcceso(QWidget* ventana) {
+    std::map<int, std::vector<Destino>> teclas;
+    auto anotar = [&](const QString& texto, QWidget* control, int pestana) {
+        const QKeySequence k = QKeySequence::mnemonic(texto);
+        if (!k.isEmpty()) teclas[k[0].key()].push_back({control, pestana});
+    };
+    for (auto* b : ventana->findChildren<QAbstractButton*>())
+        if (b->isVisible() && b->isEnabled()) anotar(b->text(), b, -1);
+    for (auto* l : ventana->findChildren<QLabel*>())
+        if (l->isVisible() && l->buddy() && l->buddy()->isEnabled()) anotar(l->text(), l->buddy(), -1);
+    for (auto* t : ventana->findChildren<QTabBar*>())
+        for (int i = 0; i < t->count(); ++i)
+            if (t->isVisible() && t->isTabEnabled(i)) anotar(t->tabText(i), t, i);
+    return teclas;
+}
+
+TEST_F(Ventanas, CadaImagenHaceLoQueSuBotonSinRomperNada) {
+    struct Caso {
+        std::function<void(Ventanas&)> abrir;
+        const char* desde;
+        const char* imagen;
+        const char* despues;  // the window in front after the click
+    };
+    using I = Ventanas;
+    const Caso casos[] = {
+        {[](I& t) { t.Declarante(); }, "frmDecDatos", "PicAce", "FrmDecResumen"},
+        {[](I& t) { t.Declarante(); }, "frmDecDatos", "Piccan", "FrmDecResumen"},
+        {[](I& t) { t.Lista("C"); }, "FrmDecLista", "PicAce", "FrmDecResumen"},
+        {[](I& t) { t.Lista("C"); }, "FrmDecLista", "Piccan", "-"},
+        {[](I& t) { t.Lista("E"); }, "FrmDecLista", "PicEli", "-"},  // the question is answered No
+        {[](I& t) { t.Declaraciones(1); }, "FrmDecResumen", "PicDatos", "FrmDatos731"},
+        {[](I& t) { t.Declaraciones(2); }, "FrmDecResumen", "PicDatos", "FrmDatos732"},
+        {[](I& t) { t.Declaraciones(1); }, "FrmDecResumen", "PicEli", "FrmDecResumen"},
+        {[](I& t) { t.Declaraciones(1); }, "FrmDecResumen", "PicImprimir", "FrmDecResumen"},
+        {[](I& t) { t.Declaraciones(1); }, "FrmDecResumen", "PicDeclarante", "frmDecDatos"},
+        {[](I& t) { t.Declaraciones(1); }, "FrmDecResumen", "PicCerrar", "-"},
+        {[](I& t) { t.Declaraciones(1); }, "FrmDecResumen", "ImgPer", "FrmDecResumen"},
+        {[](I& t) { t.Declaraciones(1); }, "FrmDecResumen", "ImgTra", "FrmDecResumen"},
+        {[](I& t) { t.Nueva(Qt::Key_P); }, "FrmDecResumen", "ImgNueva0", "FrmDecResumen"},
+        {[](I& t) { t.Nueva(Qt::Key_P); }, "FrmDecResumen", "ImgNueva1", "FrmDatos732"},
+        {[](I& t) { t.Editor("731"); }, "FrmDatos731", "PicAce", "FrmDatos731"},  // an empty form fails its check
+        {[](I& t) { t.Editor("731"); }, "FrmDatos731", "Piccan", "FrmDecResumen"},
+        {[](I& t) { t.Editor("732"); }, "FrmDatos732", "PicAce", "FrmDecResumen"},
+        {[](I& t) { t.Editor("732"); }, "FrmDatos732", "Piccan", "FrmDecResumen"},
+    };
+    // The print dialog is left by the picture beside its Cancel.
+    bool dialogoCancelado = false;
+    alModal = [&](QDialog& d) {
+        d.show();
+        QTest::mouseClick(d.findChild<QWidget*>("Piccan"), Qt::LeftButton);
+        dialogoCancelado = d.result() == QDialog::Rejected && !d.isVisible();
+        return d.result();
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::string(c.desde) + " " + c.imagen);
+        c.abrir(*this);
+        ASSERT_EQ(Delante().toStdString(), c.desde);
+        QWidget* imagen = Hija()->findChild<QWidget*>(c.imagen);
+        ASSERT_NE(imagen, nullptr);
+        ASSERT_TRUE(imagen->isVisible());
+        mensajes.clear();
+        bool borrada = false;
+        QObject::connect(imagen, &QObject::destroyed, [&] { borrada = true; });
+        QTest::mouseClick(imagen, Qt::LeftButton, {}, imagen->rect().center());
+        // Nothing of the window is deleted before the click has been delivered.
+        EXPECT_FALSE(borrada);
+        EXPECT_EQ(Delante().toStdString(), c.despues);
+        CerrarTodas();
+    }
+    EXPECT_TRUE(dialogoCancelado);
+}
+
+TEST_F(Ventanas, CadaTeclaDeAccesoLlegaASuControlEnLosDosIdiomas) {
+    using I = Ventanas;
+    const std::pair<const char*, std::function<void(I&)>> ventanas[] = {
+        {"frmDecDatos", [](I& t) { t.Declarante(); }},
+        {"FrmDecLista C", [](I& t) { t.Lista("C"); }},
+        {"FrmDecLista E", [](I& t) { t.Lista("E"); }},
+        {"FrmDecResumen", [](I& t) { t.Declaraciones(1); }},
+        {"FrmDecResumen P", [](I& t) { t.Nueva(Qt::Key_P); }},
+        {"FrmDatos731", [](I& t) { t.Editor("731"); }},
+        {"FrmDatos732", [](I& t) { t.Editor("732"); }},
+        {"FrmDatos731 T", [](I& t) { t.Transporte("731"); }},
+        {"FrmDatos732 T", [](I& t) { t.Transporte("732"); }},
+        {"FrmExportar", [](I& t) { t.Exportar(); }},
+        {"frmimport", [](I& t) { t.Importar(); }},
+    };
+    int pulsadas = 0;
+    for (int idioma : {0, 10000}) {
+        DesplIdioma = idioma;
+        ventana->Anadir_captions();
+        RefrescarMenuPrincipal();
+        // The keys of the menus that stay enabled while a window is open belong to them.
+        std::set<int> deMenus;
+        for (const char* menu : {"mnuAsistenciaOnline", "mnuAyuda"}) {
+            const QKeySequence k = QKeySequence::mnemonic(ventana->Entrada(menu)->text());
+            if (!k.isEmpty()) deMenus.insert(k[0].key());
+        }
+        for (const auto& [nombre, abrir] : ventanas) {
+            abrir(*this);
+            Delante();
+            for (const auto& [tecla, destinos] : TeclasDeAcceso(Hija())) {
+                // Two controls captioned with one key share it, as captioned.
+                if (destinos.size() != 1 || deMenus.count(tecla)) continue;
+                SCOPED_TRACE(std::string(nombre) + " " + std::to_string(idioma) + " " + QChar(tecla).toLatin1());
+                const Destino d = destinos.front();
+                auto* boton = qobject_cast<QAbstractButton*>(d.control);
+                auto* pestanas = qobject_cast<QTabBar*>(d.control);
+                QList<int> elegidas;  // a window's tab guard may send it back at once
+                QMetaObject::Connection conexion;
+                if (pestanas)
+                    conexion = QObject::connect(pestanas, &QTabBar::currentChanged, [&](int i) { elegidas << i; });
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : Hija(), Qt::Key(tecla),
+                                Qt::AltModifier);
+                ++pulsadas;
+                EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // no menu opened
+                if (boton) {
+                    EXPECT_TRUE(boton->isDown());
+                    // Its press is not carried out: the window stays for the next key.
+                    const QSignalBlocker bloqueo(boton);
+                    QTest::qWaitFor([boton] { return !boton->isDown(); }, 1000);
+                } else if (pestanas) {
+                    QObject::disconnect(conexion);
+                    EXPECT_TRUE(elegidas.contains(d.pestana) || pestanas->currentIndex() == d.pestana);
+                } else {
+                    EXPECT_TRUE(d.control->hasFocus() || d.control->isAncestorOf(QApplication::focusWidget()));
+                }
+                if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+                const std::string esta(nombre);
+                ASSERT_EQ(Delante().toStdString(), esta.substr(0, esta.find(' ')));
+            }
+            CerrarTodas();
+        }
+    }
+    EXPECT_GT(pulsadas, 30);
+}
+
+TEST_F(Ventanas, AceptarConSuTeclaGuardaLaCajaQueSeEstaEditando) {
+    for (int idioma : {0, 10000}) {
+        SCOPED_TRACE(idioma);
+        DesplIdioma = idioma;
+        ventana->Anadir_captions();
+        RefrescarMenuPrincipal();
+        const std::string sufijo = std::to_string(idioma ? 2 : 1);
+
+        // A stored taxpayer's name.
+        Sql("UPDATE T01_DECLARANTES SET T01_NOMBRE = 'UNO' WHERE T01_CSCO = 1");
+        Declarante();
+        Escribir("txtnombre", " MARIA" + QString::fromStdString(sufijo), true);
+        AltA();
+        EXPECT_EQ(Valor("SELECT T01_NOMBRE FROM T01_DECLARANTES WHERE T01_CSCO = 1").CStr(), "UNO MARIA" + sufijo);
+        EXPECT_EQ(Delante(), "FrmDecResumen");
+        CerrarTodas();
+
+        // A new taxpayer whose DNI is typed last.
+        ventana->mnuNuevoDeclarante_Click();
+        Delante();
+        for (auto [caja, texto] : {std::pair{"txtnombre", "TRES"}, {"txtdomicilio", "NAGUSIA"}, {"txtcodpos", "20001"},
+                                   {"txtcodmun", "79"}}) {
+            Escribir(caja, texto);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const QString dni = idioma ? "11111111H" : "22222222J";
+        Escribir("txtdni", dni);
+        mensajes.clear();
+        AltA();
+        EXPECT_TRUE(mensajes.empty()) << mensajes.front().texto.toStdString();
+        EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES WHERE T01_DNI = '" + dni.toStdString() + "'").CLng(), 1);
+        CerrarTodas();
+
+        // A box of a stored form-732 declaration.
+        Editor("732");
+        Delante();
+        Hija()->findChild<QTabBar*>("TabTra")->setCurrentIndex(3);
+        Escribir("txtbaeq4", "2" + QString::fromStdString(sufijo) + "0");
+        mensajes.clear();
+        AltA();
+        EXPECT_TRUE(mensajes.empty());
+        EXPECT_EQ(Valor("SELECT T04_BAEQ4 FROM T04_732DECLA WHERE T04_CSDE = 2").CDbl(), idioma ? 22000 : 21000);
+        EXPECT_EQ(Delante(), "FrmDecResumen");
+        CerrarTodas();
+
+        // A box of a form-731 declaration reaches its record before the check.
+        Editor("731");
+        Delante();
+        Hija()->findChild<QTabBar*>("TabTra")->setCurrentIndex(0);
+        Escribir("txtbase4", "12");
+        AltA();
+        EXPECT_EQ(cDatos731::Instancia().BASE4(), 1200);
+        CerrarTodas();
+    }
+}
+
+// The taxpayer list and the declarations grid answer the arrows from the first press.
+TEST_F(Ventanas, LasFlechasMuevenLaSeleccionDesdeLaPrimeraPulsacion) {
+    Lista("C");
+    Delante();
+    const vb::Long primero = cDecLista::Instancia().CSCO();
+    QTest::keyClick(Hija()->findChild<QWidget*>("flxDeclarantes"), Qt::Key_Down);
+    EXPECT_NE(cDecLista::Instancia().CSCO(), primero);
+    CerrarTodas();
+
+    Declaraciones(2);  // the last row is highlighted
+    Delante();
+    QTest::keyClick(Hija()->findChild<QWidget*>("flxDeclaraciones"), Qt::Key_Up);
+    EXPECT_EQ(cDecResumen::Instancia().CSDE(), 1);
+}
+
+// Every caption of a label shows whole: its text is no wider than the label.
+TEST_F(Ventanas, CadaEtiquetaMuestraSuTextoEnteroEnLosDosIdiomas) {
+    using I = Ventanas;
+    const std::pair<const char*, std::function<void(I&)>> ventanas[] = {
+        {"frmDecDatos", [](I& t) { t.Declarante(); }},
+        {"FrmDecLista", [](I& t) { t.Lista("C"); }},
+        {"FrmDecResumen", [](I& t) { t.Declaraciones(1); }},
+        {"FrmDecResumen P", [](I& t) { t.Nueva(Qt::Key_P); }},
+        {"FrmDecResumen T", [](I& t) { t.Nueva(Qt::Key_T); }},
+        {"FrmDatos731", [](I& t) { t.Editor("731"); }},
+        {"FrmDatos732", [](I& t) { t.Editor("732"); }},
+        {"FrmDatos731 T", [](I& t) { t.Transporte("731"); }},
+        {"FrmDatos732 T", [](I& t) { t.Transporte("732"); }},
+        {"FrmExportar", [](I& t) { t.Exportar(); }},
+        {"frmimport", [](I& t) { t.Importar(); }},
+    };
+    int vistas = 0;
+    for (int idioma : {0, 10000}) {
+        DesplIdioma = idioma;
+        for (const auto& [nombre, abrir] : ventanas) {
+            abrir(*this);
+            Delante();
+            for (QLabel* l : Hija()->findChildren<QLabel*>()) {
+                const QString texto = QString(l->text()).remove(u'&');
+                // Rows of dots lead to a box and may be cut; a hidden label in a layout has no size yet.
+                if (texto.isEmpty() || texto.count(u'.') == texto.size() || l->textFormat() == Qt::RichText ||
+                    !l->pixmap().isNull() || (l->parentWidget()->layout() && !l->isVisible()))
+                    continue;
+                ++vistas;
+                if (l->wordWrap())
+                    EXPECT_LE(l->heightForWidth(l->width()), l->height()) << nombre << " " << idioma << " "
+                                                                          << l->objectName().toStdString();
+                else
+                    EXPECT_LE(l->fontMetrics().horizontalAdvance(texto), l->contentsRect().width())
+                    << nombre << " " << idioma << " " << l->objectName().toStdString() << " \"" << texto.toStdString() << "\"";
+            }
+            CerrarTodas();
+        }
+    }
+    EXPECT_GT(vistas, 100);
+}
+
+}  // namespace
