@@ -87,16 +87,23 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino) {
     }
 }
 
+bool EsBloqueo(int numero) { return numero == 3000 + SQLITE_BUSY || numero == 3000 + SQLITE_LOCKED; }
+
 ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas) {
     if (!QFileInfo(ruta).isFile()) return {DefectoCopia::NoExiste, {}};
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     ResultadoComprobacion r;
     QStringList hallazgos;
-    if (rc == SQLITE_OK) rc = Consultar(db, "PRAGMA integrity_check", hallazgos);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kEsperaMs);
+        rc = Consultar(db, "PRAGMA integrity_check", hallazgos);
+    }
     if (rc != SQLITE_OK) {
-        r = {rc == SQLITE_NOTADB ? DefectoCopia::NoEsBase : DefectoCopia::Danada,
-             QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
+        const DefectoCopia defecto = rc == SQLITE_NOTADB          ? DefectoCopia::NoEsBase
+                                     : EsBloqueo(3000 + (rc & 0xff)) ? DefectoCopia::EnUso
+                                                                     : DefectoCopia::Danada;
+        r = {defecto, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
     } else if (hallazgos != QStringList{QStringLiteral("ok")}) {
         r = {DefectoCopia::Danada, hallazgos.join(u'\n')};
     } else {
