@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -59,10 +60,11 @@ void CopiarBaseEnLinea(const QString& origen, const QString& destino) {
     sqlite3_backup* copiado = sqlite3_backup_init(copia.db(), "main", fuente.db(), "main");
     if (!copiado) copia.Fallo(sqlite3_errcode(copia.db()));
     int rc;
-    int esperado = 0;
-    // Another connection writing the source makes the step wait and try again.
+    // Another connection writing the source makes the step wait and try again, for as long in
+    // all as the engine waits for a lock.
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(kEsperaMs);
     while ((rc = sqlite3_backup_step(copiado, -1)) == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-        if ((esperado += kPausaMs) > kEsperaMs) break;
+        if (std::chrono::steady_clock::now() >= limite) break;
         sqlite3_sleep(kPausaMs);
     }
     sqlite3_backup_finish(copiado);
