@@ -265,7 +265,7 @@ struct Ronda {
     std::optional<std::string> enCurso;
     int pasos = 0;
     bool fallo = false;
-    FILE* tubo;
+    FILE* tubo = nullptr;
 
     // One message of the child; false once the pipe is closed and empty.
     bool Leer() {
@@ -356,7 +356,8 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
         close(tubo[1]);
         // The kill falls after a random number of calls, at a random moment of the next one (as
         // long as the last call took).
-        Ronda r{Leer(bd.Mod())};
+        Ronda r;
+        r.esperado = Leer(bd.Mod());
         r.tubo = fdopen(tubo[0], "r");
         const int objetivo = 1 + static_cast<int>(azar() % 8);
         auto anterior = std::chrono::steady_clock::now(), ultimo = anterior;
