@@ -19,6 +19,7 @@ QString cActOnline::ObtenerURLAct() {
 void cActOnline::LeerActOnline() { actOnline_ = DatosGeneral(RutaBDModificable)->ObtenerActOnline(); }
 
 void cActOnline::GuardarActOnline() {
+    if (BaseSinEscritura) return;  // said at start; the choice holds for this run
     vb::Integer valor = actOnline_;
     DatosGeneral(RutaBDModificable)->GuardarActOnline(valor);
 }

@@ -21,6 +21,7 @@ CEntrada& CEntrada::Instancia() {
 void CEntrada::InicializarContadores() { numDecla_ = DatosGeneral(RutaBDModificable)->NumeroDeclarantes(); }
 
 void CEntrada::ModificarIdioma(QString& letra) {
+    if (BaseSinEscritura) return;  // said at start; the language holds for this run
     std::string sidioma = letra.toStdString();
     DatosGeneral(RutaBDModificable)->CambiarIdioma(sidioma);
 }

@@ -1,5 +1,7 @@
 #include "shell/base_usuario.h"
 
+#include <sqlite3.h>
+
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <string>
@@ -18,6 +20,14 @@ QString Unidas(const std::vector<std::string>& faltas) {
     QStringList lista;
     for (const auto& f : faltas) lista << QString::fromStdString(f);
     return lista.join(QStringLiteral(", "));
+}
+
+// The defect an error of the engine stands for.
+ResultadoComprobacion DefectoDeError(const vb::Error& e) {
+    DefectoCopia defecto = DefectoCopia::Danada;
+    if (EsBloqueo(e.Number())) defecto = DefectoCopia::EnUso;
+    if (e.Number() == vb::errBaseDatos + SQLITE_NOTADB) defecto = DefectoCopia::NoEsBase;
+    return {defecto, QString::fromStdString(e.Description())};
 }
 
 // The upgrade run on a scratch copy, then the tables and columns the program reads.
@@ -40,20 +50,36 @@ ResultadoComprobacion ComprobarTraspasada(const QString& ruta, const QString& ru
     return {};
 }
 
+using Faltas = std::vector<std::string> (*)(const std::string&);
+
+ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
+    try {
+        const auto lista = faltas(ruta.toStdString());
+        if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
+    } catch (const vb::Error& e) {
+        return DefectoDeError(e);
+    }
+    return {};
+}
+
 }  // namespace
 
-ResultadoComprobacion ComprobarCopiaCompleta(const QString& ruta, const QString& rutaLectura) {
-    const ResultadoComprobacion r = ComprobarCopia(ruta, kTablas);
-    return r.defecto == DefectoCopia::Ninguno ? ComprobarTraspasada(ruta, rutaLectura) : r;
+ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, const QString& rutaLectura) {
+    if (!QFileInfo(ruta).isFile()) return {DefectoCopia::NoExiste, {}};
+    try {
+        CopiarBaseEnLinea(ruta, copia);
+    } catch (const vb::Error& e) {
+        return DefectoDeError(e);
+    }
+    const ResultadoComprobacion r = ComprobarCopia(copia, kTablas);
+    return r.defecto == DefectoCopia::Ninguno ? ComprobarTraspasada(copia, rutaLectura) : r;
 }
 
-QString DefectoBaseUsuario(const QString& ruta) {
-    try {
-        return Unidas(brunsel::FaltasBaseUsuario(ruta.toStdString(), brunsel::Traspasado::No));
-    } catch (const vb::Error& e) {
-        return QString::fromStdString(e.Description());
-    }
+ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta) {
+    return Comprobar(ruta, [](const std::string& r) { return brunsel::FaltasBaseUsuario(r, brunsel::Traspasado::No); });
 }
+
+ResultadoComprobacion ComprobarBaseLectura(const QString& ruta) { return Comprobar(ruta, brunsel::FaltasBaseLectura); }
 
 QStringList SinPermisoEscritura(const QString& ruta) {
     const QFileInfo archivo(ruta);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "shell/base_usuario.h"
 #include "shell/cadenas.h"
@@ -33,8 +34,8 @@ void cSaveAsRestore::CrearBackup() {
     }
 }
 
-bool cSaveAsRestore::CopiaValida() {
-    const ResultadoComprobacion r = ComprobarCopiaCompleta(Origen(), bdLectura_);
+bool cSaveAsRestore::CopiaValida(const QString& copia) {
+    const ResultadoComprobacion r = PrepararCopia(Origen(), copia, bdLectura_);
     if (r.defecto == DefectoCopia::Ninguno) return true;
     const QString archivo = QDir::toNativeSeparators(Origen());
     QString motivo;
@@ -53,6 +54,7 @@ bool cSaveAsRestore::CopiaValida() {
             motivo = Texto("El archivo \"%1\" no es una copia de seguridad de este programa.",
                            "\"%1\" fitxategia ez da programa honen segurtasun kopia bat.");
             break;
+        case DefectoCopia::EnUso: motivo = Cadena(9105); break;
         case DefectoCopia::Ninguno: break;
     }
     MsgBox(motivo.arg(archivo) + u'\n' +
@@ -64,14 +66,20 @@ bool cSaveAsRestore::CopiaValida() {
 
 bool cSaveAsRestore::CrearRestore() {
     if (MsgBox(Cadena(348), vbYesNo | vbQuestion, Cadena(338)) != vbYes) return false;
-    if (!CopiaValida()) return false;
+    // The backup is read once, into a scratch copy nobody else writes: that copy is checked and
+    // that copy is installed, whatever happens to the backup file meanwhile.
+    QTemporaryDir carpeta;
+    const QString copia = carpeta.filePath(QStringLiteral("copia.mdb"));
+    if (!CopiaValida(copia)) return false;
     try {
         CopiarBaseAArchivoNuevo(Destino(), NombreBaseAnterior(Destino()));
-        CopiarBaseEnLinea(Origen(), Destino());
+        CopiarBaseEnLinea(copia, Destino());
     } catch (const vb::Error& e) {
+        const QString motivo = EsBloqueo(e.Number()) ? Cadena(9105).arg(QDir::toNativeSeparators(Destino()))
+                                                     : QString::fromStdString(e.Description());
         MsgBox(Texto("No se ha podido restaurar la base de datos; los datos actuales no han cambiado.",
                      "Ezin izan da datu-basea leheneratu; uneko datuak ez dira aldatu.") +
-                   u'\n' + QString::fromStdString(e.Description()),
+                   u'\n' + motivo,
                vbCritical, Cadena(338));
         return false;
     }

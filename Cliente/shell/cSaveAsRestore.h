@@ -36,7 +36,9 @@ public:
 
     // After the user confirms, replaces the database by the backup copy: only a copy that passes
     // the engine's integrity check and, once upgraded (on a scratch copy), holds every table and
-    // column the program reads; the replaced database is kept beside it as "<name>_Anterior.mdb".
+    // column the program reads and none a save could not fill; what is installed is the copy
+    // that was checked. The replaced database is kept beside it as "<name>_Anterior.mdb". A file
+    // another program keeps locked is said to be in use.
     // True only when it was replaced; on any refusal or failure the database stays as it was and
     // a box says why.
     bool CrearRestore();
@@ -51,7 +53,7 @@ private:
     QString Texto(const char* castellano, const char* euskera) const;
     QString Origen() const { return rutaOrigen_ + archivoOrigen_; }
     QString Destino() const { return rutaDestino_ + archivoDestino_; }
-    bool CopiaValida();
+    bool CopiaValida(const QString& copia);
 };
 
 // The name under which a replaced database is kept: "<base>_Anterior.mdb" beside it.

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -59,10 +60,11 @@ void CopiarBaseEnLinea(const QString& origen, const QString& destino) {
     sqlite3_backup* copiado = sqlite3_backup_init(copia.db(), "main", fuente.db(), "main");
     if (!copiado) copia.Fallo(sqlite3_errcode(copia.db()));
     int rc;
-    int esperado = 0;
-    // Another connection writing the source makes the step wait and try again.
+    // Another connection writing the source makes the step wait and try again, for as long in
+    // all as the engine waits for a lock.
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(kEsperaMs);
     while ((rc = sqlite3_backup_step(copiado, -1)) == SQLITE_BUSY || rc == SQLITE_LOCKED) {
-        if ((esperado += kPausaMs) > kEsperaMs) break;
+        if (std::chrono::steady_clock::now() >= limite) break;
         sqlite3_sleep(kPausaMs);
     }
     sqlite3_backup_finish(copiado);
@@ -87,16 +89,23 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino) {
     }
 }
 
+bool EsBloqueo(int numero) { return numero == 3000 + SQLITE_BUSY || numero == 3000 + SQLITE_LOCKED; }
+
 ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas) {
     if (!QFileInfo(ruta).isFile()) return {DefectoCopia::NoExiste, {}};
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     ResultadoComprobacion r;
     QStringList hallazgos;
-    if (rc == SQLITE_OK) rc = Consultar(db, "PRAGMA integrity_check", hallazgos);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kEsperaMs);
+        rc = Consultar(db, "PRAGMA integrity_check", hallazgos);
+    }
     if (rc != SQLITE_OK) {
-        r = {rc == SQLITE_NOTADB ? DefectoCopia::NoEsBase : DefectoCopia::Danada,
-             QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
+        const DefectoCopia defecto = rc == SQLITE_NOTADB          ? DefectoCopia::NoEsBase
+                                     : EsBloqueo(3000 + (rc & 0xff)) ? DefectoCopia::EnUso
+                                                                     : DefectoCopia::Danada;
+        r = {defecto, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
     } else if (hallazgos != QStringList{QStringLiteral("ok")}) {
         r = {DefectoCopia::Danada, hallazgos.join(u'\n')};
     } else {

@@ -16,13 +16,19 @@ void CopiarBaseEnLinea(const QString& origen, const QString& destino);
 // the end, so an earlier file of that name stays whole until the copy is complete.
 void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino);
 
-// Why a file cannot stand for a database that holds these tables.
-enum class DefectoCopia { Ninguno, NoExiste, NoEsBase, Danada, FaltanTablas };
+// Why a file cannot stand for a database that holds these tables. EnUso: another program kept
+// it locked for longer than the engine waits.
+enum class DefectoCopia { Ninguno, NoExiste, NoEsBase, Danada, FaltanTablas, EnUso };
 struct ResultadoComprobacion {
     DefectoCopia defecto = DefectoCopia::Ninguno;
     QString detalle;  // the engine's finding, or the missing tables joined by ", "
 };
 // Opens the file read-only, runs the engine's integrity check and looks for every table.
+// A file locked by another program is waited for as long as the engine waits for a lock.
 ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas);
+
+// Whether an engine error (number 3000 + the engine's code) says that another program holds the
+// file locked.
+bool EsBloqueo(int numero);
 
 }  // namespace oxalde

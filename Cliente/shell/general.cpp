@@ -47,13 +47,18 @@ void ComprobarArchivo(const QString& ruta) {
     if (!archivo.isFile() || !archivo.isReadable()) throw ErrorArranque(TextoBilingue(9101, ruta));
 }
 
-void ComprobarBaseUsuario(const QString& ruta) {
-    const QString defecto = DefectoBaseUsuario(ruta);
-    if (!defecto.isEmpty()) throw ErrorArranque(TextoBilingue(9102, ruta) + QStringLiteral("\n\n(") + defecto + u')');
+// A file another program keeps locked is not called damaged: the user would be sent to restore
+// an old copy over good data.
+void ComprobarBase(const QString& ruta, const ResultadoComprobacion& r) {
+    if (r.defecto == DefectoCopia::Ninguno) return;
+    if (r.defecto == DefectoCopia::EnUso) throw ErrorArranque(TextoBilingue(9104, ruta));
+    throw ErrorArranque(TextoBilingue(9102, ruta) + QStringLiteral("\n\n(") + r.detalle + u')');
 }
 
 void AvisarSoloLectura(const QString& ruta) {
-    for (const QString& sin : SinPermisoEscritura(ruta)) MsgBox(TextoBilingue(9103, sin), vbExclamation);
+    const QStringList sin = SinPermisoEscritura(ruta);
+    BaseSinEscritura = !sin.isEmpty();
+    for (const QString& archivo : sin) MsgBox(TextoBilingue(9103, archivo), vbExclamation);
 }
 
 }  // namespace
@@ -118,7 +123,8 @@ QString TextoBilingue(int id, const QString& archivo) {
 void ComprobarBasesDatos() {
     ComprobarArchivo(RutaBDLectura);
     ComprobarArchivo(RutaBDModificable);
-    ComprobarBaseUsuario(RutaBDModificable);
+    ComprobarBase(RutaBDLectura, ComprobarBaseLectura(RutaBDLectura));
+    ComprobarBase(RutaBDModificable, ComprobarBaseUsuario(RutaBDModificable));
     AvisarSoloLectura(RutaBDModificable);
 }
 

@@ -13,6 +13,9 @@ inline int DesplIdioma = 0;        // string-table offset: 0 Spanish, 10000 Basq
 inline QString RutaTablas;         // the databases' folder, ending in "/"
 inline QString RutaBDLectura;      // the reference database
 inline QString RutaBDModificable;  // the user's database
+// The user's database cannot be written, and start-up has said so: the choices of the first run
+// hold for this run only, without a second report.
+inline bool BaseSinEscritura = false;
 
 // The file version a program file carries: four 16-bit numbers, read as signed.
 struct VersionArchivo {
@@ -56,10 +59,11 @@ bool Main();
 void LeerVersionPrograma();
 // RutaTablas, RutaBDLectura, RutaBDModificable.
 void EstablecerRutasBD();
-// Both database files must exist and be readable, and the user's one must be a sound database
-// of this program: otherwise ErrorArranque naming the file, before anything could create or
-// change a file there. A user's database that cannot be written is said at once (changes will
-// not be saved) and start-up goes on.
+// Both database files must exist and be readable, and be sound databases of this program (every
+// page, table and column the program reads): otherwise ErrorArranque naming the file, before
+// anything could create or change a file there. A file that another program keeps locked beyond
+// the engine's wait is said to be in use. A user's database that cannot be written is said at
+// once (changes will not be saved) and start-up goes on.
 void ComprobarBasesDatos();
 // Brings the user's database up to date in place; answers what the library answers.
 // An error comes back with "MDI7312.Traspaso" before its description.

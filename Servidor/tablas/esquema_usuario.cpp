@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <span>
 
@@ -28,6 +27,63 @@ const Tabla kTablas[] = {{"T00_GENERAL", kColumnasT00},
                          {"T03_731DECLA", kColumnasT03},
                          {"T04_732DECLA", kColumnasT04}};
 
+// The reference tables with the columns the library and the program read from them.
+constexpr Columna kColumnasT05[] = {
+    {"T05_PRO_ID", TipoCampo::Integer}, {"T05_PRO_CAS", TipoCampo::Texto}, {"T05_PRO_EUS", TipoCampo::Texto}};
+constexpr Columna kColumnasT06[] = {{"T06_CODMUN", TipoCampo::Integer}, {"T06_NOMMUN", TipoCampo::Texto}};
+constexpr Columna kColumnasT07[] = {
+    {"T07_CODIGO", TipoCampo::Texto}, {"T07_CAS", TipoCampo::Texto}, {"T07_EUS", TipoCampo::Texto}};
+constexpr Columna kColumnasT08[] = {
+    {"T08_FECHAMIN", TipoCampo::Long}, {"T08_FECHAMAX", TipoCampo::Long}, {"T08_URLAct", TipoCampo::Texto}};
+constexpr Columna kColumnasBancos[] = {{"TBAN_CODI", TipoCampo::Texto}, {"TBAN_COLA", TipoCampo::Texto}};
+const Tabla kTablasLectura[] = {{"T05_PROVINCIAS", kColumnasT05},
+                                {"T06_MUNICIPIOS", kColumnasT06},
+                                {"T07_SIGLASVIA", kColumnasT07},
+                                {"T08_GENERAL", kColumnasT08},
+                                {"TBANCOS", kColumnasBancos}};
+
+[[noreturn]] void Danada(const std::string& detalle) {
+    throw vb::Error(vb::errBaseDatos + SQLITE_CORRUPT, "Brunsel", detalle);
+}
+
+// The first column of every row of a statement; the engine's error (a lock held too long
+// included) is raised.
+std::vector<std::string> Columna0(dao::Database& db, const std::string& sql, const std::string& valor = "") {
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db.Handle(), sql.c_str(), -1, &st, nullptr);
+    if (rc == SQLITE_OK && !valor.empty()) sqlite3_bind_text(st, 1, valor.c_str(), -1, SQLITE_TRANSIENT);
+    std::vector<std::string> filas;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            const auto* texto = sqlite3_column_text(st, 0);
+            filas.emplace_back(texto ? reinterpret_cast<const char*>(texto) : "");
+        }
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE)
+        throw vb::Error(vb::errBaseDatos + (rc & 0xFF), "Brunsel", sqlite3_errmsg(db.Handle()));
+    return filas;
+}
+
+// The header's page count against the file's size: a copy cut short reads as a database until
+// its missing pages are reached.
+void ComprobarLongitud(dao::Database& db) {
+    const auto filas = Columna0(db, "SELECT page_count * page_size FROM pragma_page_count, pragma_page_size");
+    if (filas.empty()) Danada("database disk image is malformed");
+    if (std::filesystem::file_size(db.Name()) < std::stoull(filas[0])) Danada("database disk image is malformed");
+}
+
+// The engine's quick check reads every page of the file: a damaged page would otherwise be met
+// only when a list or a save reaches it, after start-up has written to the file.
+void ComprobarPaginas(dao::Database& db) {
+    const auto hallazgos = Columna0(db, "PRAGMA quick_check(5)");
+    if (hallazgos != std::vector<std::string>{"ok"}) {
+        std::string detalle;
+        for (const auto& h : hallazgos) detalle += (detalle.empty() ? "" : "; ") + h;
+        Danada(detalle);
+    }
+}
+
 // Column names compare without regard to case, as the engine compares them.
 bool Tiene(const std::vector<dao::Field>& campos, const std::string& nombre) {
     for (const auto& c : campos)
@@ -35,23 +91,32 @@ bool Tiene(const std::vector<dao::Field>& campos, const std::string& nombre) {
     return false;
 }
 
-// The header's page count against the file's size: a copy cut short reads as a database until
-// its missing pages are reached.
-void ComprobarLongitud(dao::Database& db) {
-    auto rs = db.OpenRecordset("SELECT page_count * page_size FROM pragma_page_count, pragma_page_size");
-    if (!rs || rs->Eof()) throw vb::Error(vb::errBaseDatos + SQLITE_CORRUPT, "Brunsel", db.UltimoError());
-    const auto esperado = static_cast<std::uintmax_t>(rs->Fields(0).CDbl());
-    if (std::filesystem::file_size(db.Name()) < esperado)
-        throw vb::Error(vb::errBaseDatos + SQLITE_CORRUPT, "Brunsel", "database disk image is malformed");
+bool Conocida(const Tabla& t, const std::string& nombre) {
+    for (const Columna& c : t.columnas)
+        if (sqlite3_stricmp(c.nombre, nombre.c_str()) == 0) return true;
+    return false;
 }
 
-}  // namespace
+// Columns of the file's own that every insert would leave empty and the engine refuses empty:
+// every save into the table would fail.
+void SinValorPosible(dao::Database& db, const Tabla& t, std::vector<std::string>& faltas) {
+    const auto obligatorias = Columna0(db,
+                                       "SELECT name FROM pragma_table_info(?1) WHERE \"notnull\" AND "
+                                       "dflt_value IS NULL AND NOT (pk = 1 AND upper(type) = 'INTEGER')",
+                                       t.nombre);
+    for (const auto& nombre : obligatorias)
+        if (!Conocida(t, nombre)) faltas.push_back(std::string(t.nombre) + "." + nombre + " (NOT NULL)");
+}
 
-std::vector<std::string> FaltasBaseUsuario(const std::string& ruta, Traspasado traspasado) {
+// Opens the file read-only, checks its length and its pages, then looks for every table and
+// column; `pedida` says whether a known column is asked for.
+template <class Pedida>
+std::vector<std::string> Faltas(const std::string& ruta, std::span<const Tabla> tablas, bool escritas, Pedida pedida) {
     auto db = dao::DBEngine::Instancia().OpenDatabase(ruta, false, true, "");
     ComprobarLongitud(*db);
+    ComprobarPaginas(*db);
     std::vector<std::string> faltas;
-    for (const Tabla& t : kTablas) {
+    for (const Tabla& t : tablas) {
         std::vector<dao::Field> campos;
         try {
             campos = dao::Fields(*db, t.nombre);
@@ -60,14 +125,24 @@ std::vector<std::string> FaltasBaseUsuario(const std::string& ruta, Traspasado t
             faltas.emplace_back(t.nombre);
             continue;
         }
-        for (const Columna& c : t.columnas) {
-            const bool anadida = std::string(c.nombre) == kAnadidaPorTraspaso;
-            if (!Tiene(campos, c.nombre) && !(anadida && traspasado == Traspasado::No))
-                faltas.push_back(std::string(t.nombre) + "." + c.nombre);
-        }
+        for (const Columna& c : t.columnas)
+            if (!Tiene(campos, c.nombre) && pedida(c)) faltas.push_back(std::string(t.nombre) + "." + c.nombre);
+        if (escritas) SinValorPosible(*db, t, faltas);
     }
     db->Close();
     return faltas;
+}
+
+}  // namespace
+
+std::vector<std::string> FaltasBaseUsuario(const std::string& ruta, Traspasado traspasado) {
+    return Faltas(ruta, kTablas, true, [traspasado](const Columna& c) {
+        return traspasado == Traspasado::Si || std::string(c.nombre) != kAnadidaPorTraspaso;
+    });
+}
+
+std::vector<std::string> FaltasBaseLectura(const std::string& ruta) {
+    return Faltas(ruta, kTablasLectura, false, [](const Columna&) { return true; });
 }
 
 }  // namespace brunsel

@@ -9,6 +9,7 @@
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
 #include "cliente/servicio_version.h"
+#include "shell/FrmIdioma.h"
 #include "shell/aplicacion.h"
 #include "shell/frmInicio.h"
 
@@ -99,9 +100,9 @@ protected:
     }
 };
 
-// A missing database, or a user's database that is not one of this program's: a clear message in
-// both languages that names the file, the program ends with a failure status and nothing is
-// changed or created.
+// A missing database, or one that is not a sound one of this program's (a damaged page included,
+// met before the upgrade could write to the file): a clear message in both languages that names
+// the file, the program ends with a failure status and nothing is changed or created.
 TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) {
     Preparar();
     const QByteArray sana = prueba::Leer(Mod());
@@ -127,12 +128,26 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
              Preparar();
              BdPrueba::Ejecutar(mod.toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
          }, 9102, mod, ambas},
+        {"a damaged page", [&] { Preparar(), BdPrueba::DanarTabla(mod.toStdString(), "T02_COMUNDECLA"); }, 9102, mod,
+         ambas},
+        // Every save into the table would fail.
+        {"a column no save fills", [&] {
+             Preparar(), BdPrueba::AnadirColumnaObligatoria(mod.toStdString(), "T02_COMUNDECLA");
+         }, 9102, mod, ambas},
+        {"empty reference database", [&] { Preparar(), prueba::Escribir(lec, ""); }, 9102, lec, ambas},
+        {"reference database of random bytes", [&] { Preparar(), prueba::Escribir(lec, QByteArray(8192, '\x37')); },
+         9102, lec, ambas},
+        {"reference database without banks", [&] {
+             Preparar(), BdPrueba::Ejecutar(lec.toStdString(), "DROP TABLE TBANCOS");
+         }, 9102, lec, ambas},
+        {"damaged reference database", [&] { Preparar(), BdPrueba::DanarTabla(lec.toStdString(), "TBANCOS"); }, 9102,
+         lec, ambas},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
         QDir(Tablas()).removeRecursively();
         caso.preparar();
-        const QByteArray antes = prueba::Leer(mod);
+        const QByteArray antes = prueba::Leer(mod), antesLec = prueba::Leer(lec);
         mensajes.clear();
         EXPECT_EQ(Arrancar(), Arranque::Fallo);
         ASSERT_EQ(mensajes.size(), 1u);
@@ -142,32 +157,67 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
         EXPECT_TRUE(texto.contains(QDir::toNativeSeparators(caso.archivo)));
         EXPECT_FALSE(texto.contains("Error:"));
         EXPECT_EQ(prueba::Leer(mod), antes);
+        EXPECT_EQ(prueba::Leer(lec), antesLec);
         EXPECT_EQ(Archivos(), caso.archivos);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<MDI7312*>(w)) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
-// Run as a user who may not write the database or its folder (root may write anything, so the
-// check runs in a child process that gives up root first): start-up says so, naming each.
-TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancar) {
+// Another program holding the user's database locked for writing: start-up waits as long as the
+// engine waits for a lock; a lock let go within it is not noticed, one kept beyond it is said to
+// be a file in use (not a damaged one), naming it, and nothing changes.
+TEST_F(Inicio, UnaBaseBloqueadaPorOtroProgramaSeEsperaYSeDiceEnUso) {
     Preparar();
     const QString mod = Mod();
+    {
+        CerrojoEscritura breve(mod.toStdString(), 300);
+        ASSERT_EQ(Arrancar(), Arranque::Continuar);
+        EXPECT_TRUE(mensajes.empty());
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<MDI7312*>(w)) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const QByteArray antes = prueba::Leer(mod);
+    {
+        CerrojoEscritura largo(mod.toStdString());
+        EXPECT_EQ(Arrancar(), Arranque::Fallo);
+    }
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto, TextoBilingue(9104, mod));
+    EXPECT_TRUE(mensajes[0].texto.contains(LoadResString(19104).arg(QDir::toNativeSeparators(mod))));
+    EXPECT_EQ(prueba::Leer(mod), antes);
+    EXPECT_EQ(Principales(), 0);
+}
+
+// A first run as a user who may not write the database or its folder: start-up says so, naming
+// each, and that is all; the language chosen holds for the run without another report. Root may
+// write anything, so the run is a fresh process of these tests (the test below) that gives up
+// root first.
+TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
+    Preparar();
+    const QString mod = Mod();
+    BdPrueba::Ejecutar(mod.toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = -1");
+    const QByteArray antes = prueba::Leer(mod);
     QFile::setPermissions(mod, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     QFile::setPermissions(Tablas(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                         QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
     QFile::setPermissions(carpeta.path(), QFile::permissions(Tablas()));
-    EstablecerRutasBD();
     int tubo[2];
     ASSERT_EQ(pipe(tubo), 0);
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
+        close(tubo[0]);
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-        ComprobarBasesDatos();
-        QByteArray salida;
-        for (const auto& m : mensajes) salida += QByteArray::number(m.estilo) + " " + m.texto.toUtf8() + '\x1e';
-        if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(2);
-        _exit(0);
+        setenv("OXALDE_PRUEBA_CARPETA", carpeta.path().toLocal8Bit().constData(), 1);
+        setenv("OXALDE_PRUEBA_SALIDA", std::to_string(tubo[1]).c_str(), 1);
+        execl("/proc/self/exe", "pruebas_cliente", "--gtest_filter=Inicio.DISABLED_PrimeraEjecucionEnLaCarpetaDada",
+              "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
+        _exit(5);
     }
     close(tubo[1]);
     QByteArray salida;
@@ -176,15 +226,42 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancar) {
     close(tubo[0]);
     int estado = 0;
     waitpid(pid, &estado, 0);
+    QFile::setPermissions(carpeta.path(), QFile::permissions(carpeta.path()) | QFileDevice::WriteOwner);
     QFile::setPermissions(Tablas(), QFile::permissions(Tablas()) | QFileDevice::WriteOwner);
     QFile::setPermissions(mod, QFile::permissions(mod) | QFileDevice::WriteOwner);
-    ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
-    const QStringList avisos = QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
-    ASSERT_EQ(avisos.size(), 2);
+    ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+    QStringList avisos = QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
+    ASSERT_FALSE(avisos.isEmpty());
+    EXPECT_EQ(avisos.takeFirst(), "10000");  // the language chosen
+    ASSERT_EQ(avisos.size(), 2) << avisos.join(" | ").toStdString();
     const QString archivo = QDir::toNativeSeparators(mod), carpetaTablas = QDir::toNativeSeparators(Tablas().chopped(1));
     EXPECT_EQ(avisos[0], QString::number(vbExclamation) + " " + TextoBilingue(9103, mod));
     EXPECT_TRUE(avisos[0].contains(archivo) && avisos[0].contains(LoadResString(19103).arg(archivo)));
     EXPECT_TRUE(avisos[1].contains(carpetaTablas)) << avisos[1].toStdString();
+    EXPECT_EQ(prueba::Leer(mod), antes);
+}
+
+// Run only by the test above, in a process of its own: starts the program from the folder it is
+// given, chooses Basque in the first run's language window and writes the language offset and
+// every message box shown to the descriptor it is given.
+TEST_F(Inicio, DISABLED_PrimeraEjecucionEnLaCarpetaDada) {
+    const char* dada = std::getenv("OXALDE_PRUEBA_CARPETA");
+    const char* descriptor = std::getenv("OXALDE_PRUEBA_SALIDA");
+    if (!dada || !descriptor) GTEST_SKIP() << "run by UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas";
+    EstablecerCarpetaPrograma(QString::fromLocal8Bit(dada) + "/Cliente");
+    alModal = [](QDialog& d) {
+        if (auto* idioma = qobject_cast<FrmIdioma*>(&d)) QTest::mouseClick(idioma->cmdeuskera(), Qt::LeftButton);
+        return d.result();
+    };
+    ASSERT_EQ(Arrancar(), Arranque::Continuar);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MDI7312::Actual()));
+    QTest::qWait(50);
+    QByteArray salida = QByteArray::number(DesplIdioma) + '\x1e';
+    for (const auto& m : mensajes) salida += QByteArray::number(m.estilo) + " " + m.texto.toUtf8() + '\x1e';
+    ASSERT_EQ(write(std::atoi(descriptor), salida.constData(), static_cast<size_t>(salida.size())), salida.size());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<MDI7312*>(w)) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {

@@ -1,5 +1,9 @@
 // Backup and restore of the user's database from the utilities menu.
 
+#include <memory>
+#include <utility>
+
+#include "GarobelLib/cMiscelaneos.h"
 #include "cliente/prueba.h"
 #include "shell/cSaveAsRestore.h"
 #include "shell/copia_seguridad.h"
@@ -71,23 +75,36 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
     Declarantes(1);
     const QByteArray buena = Bytes(Copia_()), antes = Bytes(RutaBDModificable);
     const std::string foto = Foto(v);
+    const QString archivo = QDir::toNativeSeparators(Copia_());
+    std::unique_ptr<CerrojoEscritura> cerrojo;
     const struct {
         const char* caso;
         std::function<void()> preparar;
+        QString motivo;  // how the refusal begins
     } casos[] = {
-        {"no confirmada", [this] { respuesta = vbNo; }},
-        {"sin copia", [this] { respuesta = vbYes, QFile::remove(Copia_()); }},
-        {"texto", [this] { Escribir(Copia_(), "esto no es una base de datos"); }},
-        {"cortada", [&] { Escribir(Copia_(), buena.left(buena.size() / 2)); }},
+        {"no confirmada", [this] { respuesta = vbNo; }, {}},
+        {"sin copia", [this] { respuesta = vbYes, QFile::remove(Copia_()); }, "No se encuentra la copia"},
+        {"texto", [this] { Escribir(Copia_(), "esto no es una base de datos"); }, "El archivo"},
+        {"cortada", [&] { Escribir(Copia_(), buena.left(buena.size() / 2)); }, "La copia de seguridad"},
         {"ajena", [this] {
              QFile::remove(Copia_());
              dao::CrearBaseDesdeSql(Copia_().toStdString(), "CREATE TABLE CLIENTES (ID INTEGER);");
-         }},
+         }, "El archivo"},
         // Every table there, one column the program reads missing: every start would fail.
         {"sin columna", [&] {
              Escribir(Copia_(), buena);
              BdPrueba::Ejecutar(Copia_().toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
-         }},
+         }, "El archivo"},
+        // A column of its own that no save fills: every save would fail.
+        {"columna obligatoria", [&] {
+             Escribir(Copia_(), buena);
+             BdPrueba::AnadirColumnaObligatoria(Copia_().toStdString(), "T01_DECLARANTES");
+         }, "El archivo"},
+        // Another program writing the copy: in use, not damaged.
+        {"en uso", [&] {
+             Escribir(Copia_(), buena);
+             cerrojo = std::make_unique<CerrojoEscritura>(Copia_().toStdString());
+         }, LoadResString(9105).arg(archivo)},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
@@ -95,16 +112,40 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
         mensajes.clear();
         titulos.clear();
         EXPECT_FALSE(RestaurarCopiaSeguridad(v));
+        cerrojo.reset();
         if (respuesta == vbYes) {  // the question, then why nothing was done
             ASSERT_EQ(mensajes.size(), 2u);
             EXPECT_EQ(mensajes[1].estilo & vbCritical, vbCritical);
             EXPECT_EQ(titulos[1], LoadResString(338));
+            EXPECT_TRUE(mensajes[1].texto.startsWith(caso.motivo)) << mensajes[1].texto.toStdString();
+            EXPECT_TRUE(mensajes[1].texto.contains(archivo));
         }
         EXPECT_EQ(Bytes(RutaBDModificable), antes);
         EXPECT_FALSE(QFile::exists(Anterior()));
         EXPECT_EQ(Foto(v), foto);
         EXPECT_EQ(v.windowTitle(), "I.V.A. - Declaraciones no periódicas");
     }
+}
+
+// Another program rewriting the backup while the restore checks it: what is installed is the copy
+// that was checked, whole, never the bytes the file holds afterwards.
+TEST_F(Copia, SeInstalaLaCopiaComprobadaAunqueElArchivoCambieDespues) {
+    Declarantes(3);
+    MDI7312& v = Abrir();
+    v.mnuBackup_Click();
+    Sql("DELETE FROM T01_DECLARANTES");
+    // The upgrade on the checked copy asks the outside component for the accounts: by then the
+    // backup file has been read, and is damaged under the restore's feet.
+    bool danada = false;
+    com::RegistroTemporal componente("GarobelLib.cMiscelaneos", [&] {
+        if (!std::exchange(danada, true)) BdPrueba::DanarTabla(Copia_().toStdString(), "T01_DECLARANTES");
+        return std::make_shared<GarobelLib::cMiscelaneos>();
+    });
+    EXPECT_TRUE(RestaurarCopiaSeguridad(v));
+    EXPECT_TRUE(danada);
+    EXPECT_EQ(Valor("SELECT integrity_check FROM pragma_integrity_check").CStr(), "ok");
+    EXPECT_EQ(Declarantes(RutaBDModificable), 3);
+    EXPECT_EQ(CEntrada::Instancia().NUMDECLA(), 3);
 }
 
 TEST_F(Copia, RestaurarEnElOtroIdiomaCambiaLosTitulos) {

@@ -88,6 +88,7 @@ protected:
         oxalde::RutaTablas.clear();
         oxalde::RutaBDLectura.clear();
         oxalde::RutaBDModificable.clear();
+        oxalde::BaseSinEscritura = false;
         oxalde::cActOnline::Instancia().ActOnline(0);
         oxalde::cFecha::Instancia().fecidioma(fechaIdioma);
     }

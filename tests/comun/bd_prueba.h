@@ -1,6 +1,8 @@
 #pragma once
 // A throw-away folder holding fresh copies of both databases, built from the delivered SQL text.
+#include <future>
 #include <string>
+#include <thread>
 
 class BdPrueba {
 public:
@@ -15,9 +17,29 @@ public:
 
     // Runs SQL text on a file of this folder (to set up a case).
     static void Ejecutar(const std::string& ruta, const std::string& sql);
+    // Overwrites the root page of a table with other bytes, as a failing disk would: the file
+    // still opens and its schema reads, the table does not.
+    static void DanarTabla(const std::string& ruta, const std::string& tabla);
+    // Rebuilds a table with one more column, NOT NULL and without a default, keeping its rows.
+    static void AnadirColumnaObligatoria(const std::string& ruta, const std::string& tabla);
 
 private:
     std::string dir_;
 };
 
 std::string LeerTexto(const std::string& ruta);
+
+// Another connection holding the file's write lock (the engine's exclusive lock, taken when the
+// object is made), from a thread of its own: until the object is destroyed, or for `ms`
+// milliseconds when given.
+class CerrojoEscritura {
+public:
+    explicit CerrojoEscritura(const std::string& ruta, int ms = -1);
+    ~CerrojoEscritura();
+    CerrojoEscritura(const CerrojoEscritura&) = delete;
+    CerrojoEscritura& operator=(const CerrojoEscritura&) = delete;
+
+private:
+    std::promise<void> fin_;
+    std::thread hilo_;
+};

@@ -7,6 +7,7 @@
 
 namespace {
 
+using brunsel::FaltasBaseLectura;
 using brunsel::FaltasBaseUsuario;
 using brunsel::Traspasado;
 using Faltas = std::vector<std::string>;
@@ -28,6 +29,22 @@ TEST_F(EsquemaUsuario, FaltanTablasYColumnasQueElProgramaLee) {
     const Faltas esperadas = {"T00_GENERAL", "T01_DECLARANTES.T01_NOMBRE", "T04_732DECLA.T04_TOTAL"};
     EXPECT_EQ(Antes(), esperadas);
     EXPECT_EQ(Despues(), esperadas);
+}
+
+// A column of the file's own that every insert leaves empty and the engine refuses empty.
+TEST_F(EsquemaUsuario, UnaColumnaPropiaQueNingunaAltaRellenaCuentaComoFalta) {
+    BdPrueba::AnadirColumnaObligatoria(bd.Mod(), "T02_COMUNDECLA");
+    Sql("ALTER TABLE T01_DECLARANTES ADD COLUMN CON_VALOR INTEGER NOT NULL DEFAULT 0;"
+        "ALTER TABLE T01_DECLARANTES ADD COLUMN ADMITE_VACIO INTEGER");
+    EXPECT_EQ(Antes(), Faltas{"T02_COMUNDECLA.OTRA (NOT NULL)"});
+}
+
+TEST_F(EsquemaUsuario, LaBaseDeReferenciaConSusTablasYColumnas) {
+    EXPECT_EQ(FaltasBaseLectura(bd.Lec()), Faltas{});
+    BdPrueba::Ejecutar(bd.Lec(), "DROP TABLE TBANCOS; ALTER TABLE T05_PROVINCIAS DROP COLUMN T05_PRO_EUS");
+    EXPECT_EQ(FaltasBaseLectura(bd.Lec()), (Faltas{"T05_PROVINCIAS.T05_PRO_EUS", "TBANCOS"}));
+    std::ofstream(bd.Lec(), std::ios::binary | std::ios::trunc) << "";
+    EXPECT_EQ(FaltasBaseLectura(bd.Lec()).size(), 5u);
 }
 
 // An older layout lacks the account column the upgrade adds: accepted before it, not after.
@@ -53,6 +70,20 @@ TEST_F(EsquemaUsuario, UnArchivoQueNoEsUnaBaseEnteraLevantaSuError) {
         Reemplazar(contenido);
         EXPECT_GE(NumeroDeError([&] { Antes(); }), vb::errBaseDatos) << caso;
         EXPECT_EQ(LeerTexto(bd.Mod()), contenido) << caso;
+    }
+}
+
+// A damaged page whose table the schema still names: the engine's quick check finds it, in the
+// user's database and in the reference one alike.
+TEST_F(EsquemaUsuario, UnaPaginaDanadaLevantaElErrorDeBaseDanada) {
+    const std::pair<std::string, std::function<void()>> casos[] = {
+        {bd.Mod(), [this] { Antes(); }}, {bd.Lec(), [this] { FaltasBaseLectura(bd.Lec()); }}};
+    BdPrueba::DanarTabla(bd.Mod(), "T02_COMUNDECLA");
+    BdPrueba::DanarTabla(bd.Lec(), "TBANCOS");
+    for (const auto& [ruta, comprobar] : casos) {
+        const std::string antes = LeerTexto(ruta);
+        EXPECT_EQ(NumeroDeError(comprobar), vb::errBaseDatos + 11) << ruta;  // the engine's "corrupt"
+        EXPECT_EQ(LeerTexto(ruta), antes);
     }
 }
 
