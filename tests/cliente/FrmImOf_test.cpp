@@ -324,7 +324,9 @@ TEST_F(DialogoCups, UnaCopiaCuentaSoloSiLaColaLaAcepta) {
         // before the copy `rechazaDesde` is drawn.
         int creados = 0;
         com::RegistroTemporal contador("GarobelLib.cMiscelaneos", [&]() -> std::shared_ptr<com::Object> {
-            if (++creados == c.rechazaDesde && creados > 1) EXPECT_TRUE(servidor->Rechazar(true));
+            if (++creados == c.rechazaDesde && creados > 1) {
+                EXPECT_TRUE(servidor->Rechazar(true));
+            }
             return std::make_shared<GarobelLib::cMiscelaneos>();
         });
         const int antes = servidor->Trabajos();
