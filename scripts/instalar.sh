@@ -6,6 +6,9 @@ paquetes=(cmake ninja-build g++ libsqlite3-dev libicu-dev libgtest-dev libbenchm
   fonts-liberation xvfb xauth poppler-utils python3)
 # libFuzzer for the fuzz targets.
 paquetes+=(clang libclang-rt-14-dev)
+# The print system's library (jobs for the system's printer are handed over through it) and the
+# print server the printing tests start on a private folder and port.
+paquetes+=(libcups2-dev cups)
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

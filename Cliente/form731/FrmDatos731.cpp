@@ -49,11 +49,6 @@ constexpr int kAncho = 9480, kAlto = 6120;
 
 }  // namespace
 
-template <class T>
-T* FrmDatos731::Control(const char* nombre) const {
-    return findChild<T*>(QString::fromLatin1(nombre));
-}
-
 FrmDatos731::FrmDatos731(QWidget* parent)
     : VentanaHija(QStringLiteral("FrmDatos731"), parent), entrada_(new EntradaVentana(this)) {
     QFont letra = font();

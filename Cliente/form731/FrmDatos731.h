@@ -110,8 +110,11 @@ private:
     // Back to the declarations window with the declaration of that key selected.
     void VolverADeclaraciones(long csde);
 
+    // The child widget of that object name (both the design and the event code look them up).
     template <class T = QWidget>
-    T* Control(const char* nombre) const;
+    T* Control(const char* nombre) const {
+        return findChild<T*>(QString::fromLatin1(nombre));
+    }
 
     EntradaVentana* entrada_;
     QHash<QString, Pindaro*> numeros_;

@@ -9,8 +9,7 @@
 namespace oxalde {
 namespace {
 
-// Ranges of the load order.
-constexpr int kTmedio = 3;
+// Ranges of the load order (the means of transport itself is field 3).
 constexpr int kVehiculo = 4, kFinVehiculo = 8;
 constexpr int kBarco = 9, kFinBarco = 14;
 constexpr int kAeronave = 15, kFinAeronave = 21;

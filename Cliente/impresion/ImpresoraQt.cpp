@@ -7,14 +7,16 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryFile>
 
-#include "vb/error.h"
+#include "impresion/fallos_impresora.h"
+#include "impresion/trabajo_cups.h"
 
 namespace oxalde {
 namespace {
 
-constexpr int kErrorImpresora = 482;  // "Printer error"
-constexpr double kMargenPdf = 5;      // mm on every side of a PDF page
+constexpr double kMargenPdf = 5;  // mm on every side of a PDF page
 
 const QRegularExpression& PatronArchivo() {
     static const QRegularExpression patron(QStringLiteral("^trabajo-(\\d+)\\.pdf$"));
@@ -54,50 +56,68 @@ QString ImpresoraQt::SiguienteArchivo() const {
 
 QPainter& ImpresoraQt::Pintor() {
     if (pintor_.isActive()) return pintor_;
-    if (destino_ == Ninguna) vb::Lanzar(kErrorImpresora, "Printer", "No printer is installed");
+    if (destino_ == Ninguna) LanzarFalloImpresora(FalloImpresora::SinImpresoras);
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (destino_ == Pdf) {
         QDir().mkpath(carpeta_);
         provisional_ = SiguienteArchivo() + QStringLiteral(".part");
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(provisional_);
-        printer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                            QMarginsF(kMargenPdf, kMargenPdf, kMargenPdf, kMargenPdf),
-                                            QPageLayout::Millimeter));
-        printer_->setCreator(QStringLiteral("Oxalde"));
+        PrepararPdf(provisional_, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                              QMarginsF(kMargenPdf, kMargenPdf, kMargenPdf, kMargenPdf),
+                                              QPageLayout::Millimeter));
     } else {
-        // The system's printer with its own paper and orientation.
-        printer_->setPrinterName(NombreImpresoraSistema());
+        PrepararSistema();
     }
     if (!pintor_.begin(printer_.get())) {
-        printer_.reset();
         if (!provisional_.isEmpty()) QFile::remove(provisional_);
-        provisional_.clear();
-        vb::Lanzar(kErrorImpresora, "Printer", "The printer could not start the job");
+        Cerrar();
+        LanzarFalloImpresora(FalloImpresora::NoEmpieza);
     }
     puntosPorMm_ = printer_->resolution() / 25.4;
     pintor_.setRenderHint(QPainter::Antialiasing);
     return pintor_;
 }
 
+void ImpresoraQt::PrepararPdf(const QString& archivo, const QPageLayout& pagina) {
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(archivo);
+    printer_->setPageLayout(pagina);
+    printer_->setCreator(QStringLiteral("Oxalde"));
+}
+
+void ImpresoraQt::PrepararSistema() {
+    // The system's printer with its own paper, orientation and margins; the page is drawn into
+    // a PDF that EndDoc hands to the print system itself, so that a refused job is known.
+    impresora_ = NombreImpresoraSistema();
+    printer_->setPrinterName(impresora_);
+    const QPageLayout pagina = printer_->pageLayout();
+    temporal_ = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("oxalde-XXXXXX.pdf")));
+    if (!temporal_->open()) {
+        Cerrar();
+        LanzarFalloImpresora(FalloImpresora::NoSePrepara);
+    }
+    temporal_->close();
+    PrepararPdf(temporal_->fileName(), pagina);
+}
+
 void ImpresoraQt::Cerrar() {
     printer_.reset();
+    temporal_.reset();
     provisional_.clear();
+    impresora_.clear();
 }
 
 void ImpresoraQt::EndDoc() {
     if (!pintor_.isActive()) return;
     const bool bien = pintor_.end();
-    const QString provisional = provisional_;
-    Cerrar();
-    if (provisional.isEmpty()) {
-        if (!bien) vb::Lanzar(kErrorImpresora, "Printer", "The job could not be sent");
+    const auto cerrar = qScopeGuard([this] { Cerrar(); });
+    if (destino_ == Sistema) {
+        if (!bien) LanzarFalloImpresora(FalloImpresora::NoSePrepara);
+        EnviarTrabajoCups(impresora_, temporal_->fileName(), QStringLiteral("Oxalde"));
         return;
     }
-    QString final = provisional.chopped(5);
-    if (!bien || !QFile::rename(provisional, final)) {
-        QFile::remove(provisional);
-        vb::Lanzar(kErrorImpresora, "Printer", "The PDF file could not be written");
+    if (!bien || !QFile::rename(provisional_, provisional_.chopped(5))) {
+        QFile::remove(provisional_);
+        LanzarFalloImpresora(FalloImpresora::PdfNoEscrito);
     }
 }
 

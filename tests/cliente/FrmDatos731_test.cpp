@@ -406,9 +406,10 @@ TEST_F(Editor731, CadaReglaFallidaConSuMensajePestanaYCaja) {
         EXPECT_EQ(mensajes[0].texto.toStdString(), c.mensaje);
         EXPECT_EQ(mensajes[0].estilo, vbExclamation);
         EXPECT_EQ(titulos.back(), w->windowTitle());
-        if (c.pestana)  // shown and kept in the record
+        if (c.pestana) {  // shown and kept in the record
             EXPECT_EQ(std::pair(C<QTabBar>("TabTra")->currentIndex() + 1, int(d.PESTAÑA())),
                       std::pair(c.pestana, c.pestana));
+        }
         EXPECT_EQ(QApplication::focusWidget(), c.foco ? C(c.foco) : C("cmdAceptar")) << c.mensaje;
         EXPECT_EQ(Activa<FrmDatos731>(), w);  // still open
         Cancelar();

@@ -316,7 +316,9 @@ TEST_F(Editor732, CancelarYElCierreNoGuardan) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(ventana->Area()->findChild<FrmDatos732*>(), nullptr);
         EXPECT_EQ(ventana->Area()->findChild<oxalde::FrmDecResumen*>() != nullptr, boton);
-        if (boton) EXPECT_EQ(cDecResumen::Instancia().CSDE(), 0);
+        if (boton) {
+            EXPECT_EQ(cDecResumen::Instancia().CSDE(), 0);
+        }
         EXPECT_EQ(Valor("SELECT COUNT(*) FROM T04_732DECLA").CLng(), 0);
     }
 }

@@ -10,6 +10,7 @@
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "GarobelLib/registro.h"
+#include "cliente/cups_prueba.h"
 #include "cliente/pdf_prueba.h"
 #include "cliente/prueba.h"
 #include "com/com.h"
@@ -63,6 +64,15 @@ protected:
     void Idioma(bool euskera) {
         DesplIdioma = euskera ? 10000 : 0;
         cFecha::Instancia().fecidioma(euskera ? "E" : "C");
+    }
+
+    // The copy stamp a printed PDF page carries, known by its picture's size.
+    static QString SelloPdf(const QString& pdf) {
+        for (QSize s : prueba::ImagenesPdf(pdf))
+            for (auto [nombre, tamano] : {std::pair{"Borrador", QSize(17, 295)}, {"Administracion", QSize(16, 344)},
+                                          {"Informatica", QSize(18, 280)}})
+                if (s == tamano * 4) return QString(nombre);
+        return QString();
     }
 
     // The stamps of the pages sent, in order.
@@ -204,13 +214,7 @@ TEST_F(Dialogo, ArchivosPdf) {
     if (!carpeta.autoRemove()) std::cout << "PDF: " << carpeta.path().toStdString() << std::endl;
     EstablecerImpresora(std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta.path()));
     const auto archivos = [&] { return QDir(carpeta.path()).entryList(QDir::Files, QDir::Name); };
-    const auto sello = [&](const QString& archivo) {
-        for (QSize s : prueba::ImagenesPdf(carpeta.filePath(archivo)))
-            for (auto [nombre, tamano] : {std::pair{"Borrador", QSize(17, 295)}, {"Administracion", QSize(16, 344)},
-                                          {"Informatica", QSize(18, 280)}})
-                if (s == tamano * 4) return QString(nombre);
-        return QString();
-    };
+    const auto sello = [&](const QString& archivo) { return SelloPdf(carpeta.filePath(archivo)); };
     // Each choice of copies as its jobs, in order: one file per copy, known by its stamp.
     const std::pair<std::function<void(FrmImOf&)>, QStringList> pasos[] = {
         {[](FrmImOf& d) { EstablecerOpcion(d.optTipoImpreso(1)); }, {"Borrador"}},
@@ -276,6 +280,79 @@ TEST_F(Dialogo, AspectoEnAmbosIdiomas) {
         if (qEnvironmentVariableIsSet("OXALDE_FOTOS"))
             d.grab().save(QString("/tmp/FrmImOf_%1.png").arg(euskera ? "eu" : "es"));
     }
+}
+
+// The dialog on the system's printer, a real print server of the test's own: a copy counts as
+// printed only when the server took its job; a queue that refuses jobs is reported in the
+// program's language with the copies already printed, and the dialog stays open.
+class DialogoCups : public Dialogo {
+protected:
+    static inline std::unique_ptr<prueba::ServidorCups> servidor;
+
+    static void SetUpTestSuite() { servidor = std::make_unique<prueba::ServidorCups>(); }
+    static void TearDownTestSuite() { servidor.reset(); }
+
+    void SetUp() override {
+        Dialogo::SetUp();
+        if (!servidor->Motivo().isEmpty()) GTEST_SKIP() << "no print server: " << servidor->Motivo().toStdString();
+        EstablecerImpresora(std::make_shared<ImpresoraQt>(ImpresoraQt::Sistema));
+    }
+};
+
+TEST_F(DialogoCups, UnaCopiaCuentaSoloSiLaColaLaAcepta) {
+    struct Caso {
+        bool euskera;
+        int rechazaDesde;  // the copy from which the queue refuses jobs; 0: it takes them all
+        QStringList impresas;
+        QString mensaje;
+    };
+    const Caso casos[] = {
+        {false, 0, {"Administracion", "Informatica"}, ""},
+        {false, 1, {},
+         "Se ha producido un error al imprimir:\nLa impresora no acepta trabajos en este momento.\n"
+         "Copias ya impresas: 0 de 2"},
+        {true, 2, {"Administracion"},
+         "Errore bat gertatu da inprimatzean:\nInprimagailuak ez du lanik onartzen une honetan.\n"
+         "Inprimatutako aleak: 1 / 2"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.mensaje.toStdString());
+        Idioma(c.euskera);
+        mensajes.clear();
+        ASSERT_TRUE(servidor->Rechazar(c.rechazaDesde == 1));
+        // Each copy creates the letterhead's component once: the queue starts refusing just
+        // before the copy `rechazaDesde` is drawn.
+        int creados = 0;
+        com::RegistroTemporal contador("GarobelLib.cMiscelaneos", [&]() -> std::shared_ptr<com::Object> {
+            if (++creados == c.rechazaDesde && creados > 1) {
+                EXPECT_TRUE(servidor->Rechazar(true));
+            }
+            return std::make_shared<GarobelLib::cMiscelaneos>();
+        });
+        const int antes = servidor->Trabajos();
+        const QStringList previos = servidor->Impresos(antes);
+        FrmImOf d;
+        d.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        QTest::mouseClick(d.btnAceptar(), Qt::LeftButton);
+
+        const QStringList impresos = servidor->Impresos(antes + c.impresas.size()).mid(previos.size());
+        QStringList sellos;
+        for (const QString& pdf : impresos) sellos << SelloPdf(pdf);
+        EXPECT_EQ(sellos, c.impresas);
+        EXPECT_EQ(servidor->Trabajos(), antes + c.impresas.size());  // a refused copy leaves no job
+        if (c.mensaje.isEmpty()) {
+            EXPECT_TRUE(mensajes.empty());
+            EXPECT_TRUE(!d.isVisible() && d.result() == QDialog::Accepted);
+        } else {
+            ASSERT_EQ(mensajes.size(), 1u);
+            EXPECT_EQ(mensajes[0].texto, c.mensaje);
+            EXPECT_TRUE(mensajes[0].estilo == vbExclamation && titulos.back() == d.windowTitle());
+            EXPECT_TRUE(d.isVisible() && d.result() == 0);
+        }
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_TRUE(servidor->Rechazar(false));
 }
 
 }  // namespace

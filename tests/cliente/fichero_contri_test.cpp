@@ -21,7 +21,7 @@ namespace {
 // The taxpayer of the sample line.
 RegistroContribuyente Muestra() {
     return {.CSCO = 5, .DNI = "12345678Z", .NOMBRE = "GARCIA LOPEZ, JUAN", .VIA = "CL", .DOMICILIO = "MAYOR",
-            .NUMERO = 7, .LETRA = "A", .PISO = "2", .MANO = "IZQ", .CODIGOPROVINCIA = 20, .CODIGOPOSTAL = 20001,
+            .NUMERO = 7, .LETRA = "A", .ESCALERA = {}, .PISO = "2", .MANO = "IZQ", .CODIGOPROVINCIA = 20, .CODIGOPOSTAL = 20001,
             .CODIGOMUNICIPIO = 69, .NOMBREMUNICIPIO = "ARGIPROBA", .TELEFONO = 900123456, .NUM731 = 3};
 }
 

@@ -98,7 +98,9 @@ TEST_F(Importacion, FicheroMezcladoConSusContadoresYErrores) {
         const auto r = oxalde::ImportarFichero(ruta, c.automatico, pregunta);
         EXPECT_EQ(r.contadores, c.esperados);
         EXPECT_EQ(pregunta.preguntados.size(), c.preguntas);
-        if (c.preguntas) EXPECT_EQ(pregunta.preguntados[0], "11111111H");
+        if (c.preguntas) {
+            EXPECT_EQ(pregunta.preguntados[0], "11111111H");
+        }
         EXPECT_EQ(r.ficheroErrores, carpeta.filePath("Errores.txt"));
         EXPECT_EQ(Leer(r.ficheroErrores), ErroresEsperados());
         // Stored without trailing blanks, intact, with counters 0 whatever the file says.

@@ -2,6 +2,7 @@
 // read back with poppler's tools against what the recorder saw of the same drawing.
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <iostream>
 
 #include "cliente/impresion_prueba.h"
@@ -104,6 +105,32 @@ TEST(Impresoras, SinImpresorasYEleccionPorEntorno) {
     qputenv("OXALDE_IMPRESORA", "pdf:/tmp/oxalde");
     EXPECT_TRUE(ImpresoraPorEntorno()->HayImpresoras());
     qunsetenv("OXALDE_IMPRESORA");
+}
+
+// What the printer object says when it fails reaches the user inside the print dialog's message:
+// it is in the program's language, like the rest of that message.
+TEST(Impresoras, LosFallosSeDicenEnElIdiomaDelPrograma) {
+    QTemporaryFile estorbo;  // a file where the PDF folder should be made
+    ASSERT_TRUE(estorbo.open());
+    const std::tuple<int, ImpresoraQt::Destino, QString, std::string> casos[] = {
+        {0, ImpresoraQt::Ninguna, "", "No hay ninguna impresora instalada."},
+        {10000, ImpresoraQt::Ninguna, "", "Ez dago inprimagailurik instalatuta."},
+        {0, ImpresoraQt::Pdf, estorbo.fileName() + "/pdf", "La impresora no ha podido empezar el trabajo."},
+        {10000, ImpresoraQt::Pdf, estorbo.fileName() + "/pdf", "Inprimagailuak ezin izan du lana hasi."},
+    };
+    for (const auto& [idioma, destino, carpeta, texto] : casos) {
+        DesplIdioma = idioma;
+        ImpresoraQt impresora(destino, carpeta);
+        try {
+            impresora.Line(0, 0, 1, 1);
+            impresora.EndDoc();
+            ADD_FAILURE() << "no failure: " << texto;
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.Number(), 482);
+            EXPECT_EQ(e.Description(), texto);
+        }
+    }
+    DesplIdioma = 0;
 }
 
 }  // namespace

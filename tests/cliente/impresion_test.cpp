@@ -135,16 +135,16 @@ TEST_F(Pagina, CabeceraTituloPorModelo) {
 
 TEST_F(Pagina, EjercicioYPeriodo) {
     cDecResumen::Instancia().Ejercicio(2012);
-    for (auto [codigo, texto] : {std::pair{"3T", "3T"}, {"OA", "OA"}, {"", "OA"}, {"5T", "OA"}}) {
+    for (auto [periodo, texto] : {std::pair{"3T", "3T"}, {"OA", "OA"}, {"", "OA"}, {"5T", "OA"}}) {
         impresora->llamadas.clear();
-        cImOf::Instancia().PERIODO(codigo);
+        cImOf::Instancia().PERIODO(periodo);
         ImprimirEjercicioPeriodo();
-        ASSERT_EQ(impresora->Textos(), QStringList({"2012", texto})) << codigo;
-        const Llamada ejercicio = Texto("2012"), periodo = Texto(texto);
+        ASSERT_EQ(impresora->Textos(), QStringList({"2012", texto})) << periodo;
+        const Llamada ejercicio = Texto("2012"), enPeriodo = Texto(texto);
         EXPECT_NEAR(ejercicio.x1, 64, 1e-9);
-        EXPECT_NEAR(periodo.x1, 125, 1e-9);
-        EXPECT_NEAR(periodo.y1, 24.5 - 0.35 * (ejercicio.y2 - ejercicio.y1), 1e-9);
-        EXPECT_EQ(periodo.fuente, "arial");
+        EXPECT_NEAR(enPeriodo.x1, 125, 1e-9);
+        EXPECT_NEAR(enPeriodo.y1, 24.5 - 0.35 * (ejercicio.y2 - ejercicio.y1), 1e-9);
+        EXPECT_EQ(enPeriodo.fuente, "arial");
     }
 }
 

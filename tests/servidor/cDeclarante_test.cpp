@@ -161,8 +161,9 @@ TEST_F(Declarantes, GuardarNuevoOExistenteConNifPropioOAjeno) {
     EXPECT_EQ(guardar(7, "11111111H", "SIN FILA"), 2);  // a missing key with another's NIF
     EXPECT_EQ(Foto(), antes);
     // Storing nothing is an error: a new taxpayer without NIF, a key without a row.
-    for (auto [csco, nif] : {std::pair<vb::Long, std::string>{0, ""}, {7, "33333333P"}, {-1, "33333333P"}}) {
-        EXPECT_EQ(NumeroDeError([&] { guardar(csco, nif, "X"); }), brunsel::errDeclaranteNoGuardado) << csco;
+    for (const auto& caso : {std::pair<vb::Long, std::string>{0, ""}, {7, "33333333P"}, {-1, "33333333P"}}) {
+        EXPECT_EQ(NumeroDeError([&] { guardar(caso.first, caso.second, "X"); }), brunsel::errDeclaranteNoGuardado)
+            << caso.first;
         EXPECT_FALSE(BaseAbierta());
     }
     EXPECT_EQ(Foto(), antes);

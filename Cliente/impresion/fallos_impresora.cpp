@@ -1,0 +1,28 @@
+#include "impresion/fallos_impresora.h"
+
+#include <utility>
+
+#include "shell/cadenas.h"
+#include "shell/general.h"
+#include "vb/error.h"
+
+namespace oxalde {
+namespace {
+
+constexpr int kErrorImpresora = 482;  // "Printer error"
+
+constexpr std::pair<FalloImpresora, int> kTextos[] = {
+    {FalloImpresora::SinImpresoras, 9183},    {FalloImpresora::NoEmpieza, 9184},
+    {FalloImpresora::NoSePrepara, 9185},      {FalloImpresora::PdfNoEscrito, 9186},
+    {FalloImpresora::NoAceptaTrabajos, 9187}, {FalloImpresora::TrabajoRechazado, 9188},
+};
+
+}  // namespace
+
+void LanzarFalloImpresora(FalloImpresora fallo) {
+    for (const auto& [f, id] : kTextos)
+        if (f == fallo) vb::Lanzar(kErrorImpresora, "Printer", LoadResString(id + DesplIdioma).toStdString());
+    vb::Lanzar(kErrorImpresora, "Printer");
+}
+
+}  // namespace oxalde
