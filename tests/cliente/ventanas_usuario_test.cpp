@@ -134,7 +134,7 @@ public:
         for (auto* b : Hija()->findChildren<QAbstractButton*>())
             if (b->isDown()) aceptar = b;
         ASSERT_NE(aceptar, nullptr);
-        QTest::qWaitFor([&] { return !aceptar || !aceptar->isDown(); }, 2000);
+        (void)QTest::qWaitFor([&] { return !aceptar || !aceptar->isDown(); }, 2000);
         Delante();
     }
 };
@@ -265,7 +265,7 @@ TEST_F(Ventanas, CadaTeclaDeAccesoLlegaASuControlEnLosDosIdiomas) {
                     EXPECT_TRUE(boton->isDown());
                     // Its press is not carried out: the window stays for the next key.
                     const QSignalBlocker bloqueo(boton);
-                    QTest::qWaitFor([boton] { return !boton->isDown(); }, 1000);
+                    (void)QTest::qWaitFor([boton] { return !boton->isDown(); }, 1000);
                 } else if (pestanas) {
                     QObject::disconnect(conexion);
                     EXPECT_TRUE(elegidas.contains(d.pestana) || pestanas->currentIndex() == d.pestana);
