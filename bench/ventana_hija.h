@@ -16,8 +16,10 @@ W* AbrirHija(oxalde::MDI7312& principal) {
     return w;
 }
 
-// Closes the window with its place in the frame and lets its unload steps run.
+// Closes the window with its place in the frame, lets its unload steps run and deletes what
+// was left for deletion.
 inline void CerrarHija(QWidget* w) {
     w->parentWidget()->close();
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

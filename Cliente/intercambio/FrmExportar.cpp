@@ -64,6 +64,12 @@ QPushButton* BotonFlecha(QWidget* padre, QStyle::StandardPixmap dibujo) {
     return boton;
 }
 
+// The arrow that points back, made once: the style caches an icon's drawings under its picture.
+const QIcon& FlechaAtras(const QStyle* estilo) {
+    static const QIcon flecha(estilo->standardIcon(QStyle::SP_MediaPlay).pixmap(16, 16).transformed(QTransform().scale(-1, 1)));
+    return flecha;
+}
+
 }  // namespace
 
 FrmExportar::FrmExportar(QWidget* parent)
@@ -87,7 +93,7 @@ FrmExportar::FrmExportar(QWidget* parent)
     cmdAceptar_ = new QPushButton(fraBotones_);
     cmdCancelar_ = new QPushButton(fraBotones_);
     // The remove button points back to the offered list.
-    CmdDeselUno_->setIcon(QIcon(style()->standardIcon(QStyle::SP_MediaPlay).pixmap(16, 16).transformed(QTransform().scale(-1, 1))));
+    CmdDeselUno_->setIcon(FlechaAtras(style()));
     QFont letra = font();
     letra.setFamily(QStringLiteral("Verdana"));
     letra.setPointSizeF(8.25);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <new>
 
+#include "controles/estilo.h"
 #include "shell/emblema.h"
 #include "shell/general.h"
 #include "shell/mensajes.h"
@@ -18,6 +19,7 @@ constexpr int32_t kSinMemoria = 7;
 Aplicacion::Aplicacion(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Oxalde"));
     setWindowIcon(IconoEmblema());
+    InstalarEstiloCompartido();
 }
 
 bool Aplicacion::notify(QObject* receptor, QEvent* evento) {

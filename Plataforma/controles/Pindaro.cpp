@@ -1,33 +1,25 @@
 #include "controles/Pindaro.h"
 
 #include <QFocusEvent>
-#include <cmath>
+#include <QKeyEvent>
 
 #include "controles/insercion.h"
 #include "vb/formato.h"
 
 namespace oxalde {
 
-std::optional<double> LeerNumero(const QString& texto, int decimales) {
+std::optional<vb::Decimal> LeerNumero(const QString& texto) {
     QString t = texto.trimmed();
-    if (t.isEmpty()) return std::nullopt;
-    if (t.contains(u',')) {
-        t.remove(u'.');
-        t.replace(u',', u'.');
-    } else {
-        const qsizetype punto = t.indexOf(u'.');
-        const qsizetype tras = t.size() - punto - 1;
-        const bool decimal = punto >= 0 && t.count(u'.') == 1 && tras >= 1 && tras <= decimales;
-        if (!decimal) t.remove(u'.');
-    }
-    bool ok = false;
-    const double n = t.toDouble(&ok);
-    return ok ? std::optional<double>(n) : std::nullopt;
+    const qsizetype coma = t.indexOf(u',');
+    QString entera = coma < 0 ? t : t.left(coma);
+    entera.remove(u'.');
+    if (coma >= 0) entera += u'.' + t.mid(coma + 1);
+    return vb::LeerDecimal(entera.toStdString());
 }
 
 Pindaro::Pindaro(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight);
-    new ValidadorInsercion(this, [this](const QString& a, const QString& i, const QString& d) {
+    validador_ = new ValidadorInsercion(this, [this](const QString& a, const QString& i, const QString& d) {
         return escribiendo_ ? i : Insertar(a, i, d);
     });
     connect(this, &QLineEdit::textChanged, this, [this] {
@@ -38,14 +30,21 @@ Pindaro::Pindaro(QWidget* parent) : QLineEdit(parent) {
     });
 }
 
+// The box shows its integer digits grouped in thousands.
+bool Pindaro::Agrupa() const { return formato_.left(formato_.indexOf(u'.')).contains(u','); }
+
 QString Pindaro::Insertar(const QString& antes, const QString& insertado, const QString& despues) {
     QString r;
     bool coma = antes.contains(u',') || despues.contains(u',');
+    // A point groups the integer digits, as the box shows them; only a comma starts the decimals.
+    const bool punto = Agrupa() && !antes.contains(u',');
     for (char32_t c : insertado.toUcs4()) {
         if (KeyPress) KeyPress(c);
-        if ((c == U'.' || c == U',') && decimales_ > 0 && !coma) {
+        if (c == U',' && decimales_ > 0 && !coma) {
             r += u',';
             coma = true;
+        } else if (c == U'.' && punto && !coma) {
+            r += u'.';
         } else if (c >= U'0' && c <= U'9') {
             r += QChar(c);
         }
@@ -59,38 +58,52 @@ QString Pindaro::Insertar(const QString& antes, const QString& insertado, const 
     return r;
 }
 
-std::optional<double> Pindaro::Numero() const { return LeerNumero(text(), decimales_); }
+std::optional<double> Pindaro::Numero() const {
+    const auto n = LeerNumero(text());
+    if (!n) return std::nullopt;
+    return QString::fromStdString(vb::Texto(*n)).toDouble();
+}
 
 QString Pindaro::valor() const {
-    const auto n = Numero();
+    const auto n = LeerNumero(text());
     if (!n) return QString();
     switch (modo_) {
-        case Importe: return QString::number(std::llround(*n * 100));
-        case Decimal: return QString::number(*n, 'f', decimales_);
+        case Importe: {
+            const vb::Decimal d = vb::Redondear(*n, 2);
+            const auto centimos = vb::LeerDecimal((d.negativo ? "-" : "") + d.entera + d.fraccion);
+            return QString::fromStdString(vb::Texto(*centimos));
+        }
+        case Decimal: return QString::fromStdString(vb::Texto(vb::Redondear(*n, decimales_)));
         case Entero: {
-            const int ceros = int(formato_.count(u'0'));
-            const long long v = std::llround(*n);
-            QString s = QString::number(std::llabs(v)).rightJustified(ceros, u'0');
-            return v < 0 ? u'-' + s : s;
+            const vb::Decimal v = vb::Redondear(*n, 0);
+            const QString s = QString::fromStdString(v.entera).rightJustified(formato_.count(u'0'), u'0');
+            return v.negativo && !vb::EsCero(v) ? u'-' + s : s;
         }
     }
     return QString();
 }
 
-void Pindaro::valor(const QString& t) { Mostrar(LeerNumero(t, std::max(decimales_, 2))); }
+void Pindaro::valor(const QString& t) { Mostrar(LeerNumero(t)); }
 
 void Pindaro::texto(const QString& t) {
     texto_ = t;
-    Mostrar(Numero());
+    Mostrar(LeerNumero(text()));
 }
 
-void Pindaro::Mostrar(const std::optional<double>& numero) {
+void Pindaro::Mostrar(const std::optional<vb::Decimal>& numero) {
     const QString shown =
         numero ? QString::fromStdString(vb::Format(*numero, formato_.isEmpty() ? "0" : formato_.toStdString()))
                : QString();
     escribiendo_ = true;
     if (shown != text()) setText(shown);
     escribiendo_ = false;
+}
+
+int Pindaro::maxlength() const { return validador_->Limite(); }
+
+void Pindaro::maxlength(int n) {
+    setMaxLength(n);
+    validador_->Limite();
 }
 
 QColor Pindaro::backcolor() const { return palette().color(QPalette::Base); }
@@ -111,7 +124,17 @@ void Pindaro::focusOutEvent(QFocusEvent* evento) {
     QLineEdit::focusOutEvent(evento);
     // What was typed is shown in the display format once the box is left.
     if (evento->reason() != Qt::PopupFocusReason && evento->reason() != Qt::ActiveWindowFocusReason)
-        Mostrar(Numero());
+        Mostrar(LeerNumero(text()));
+}
+
+void Pindaro::keyPressEvent(QKeyEvent* evento) {
+    // The keypad's decimal key types the decimal comma, whatever the keyboard layout sends.
+    const bool decimalTeclado = (evento->modifiers() & Qt::KeypadModifier) &&
+                                (evento->key() == Qt::Key_Period || evento->key() == Qt::Key_Comma);
+    if (!decimalTeclado) return QLineEdit::keyPressEvent(evento);
+    QKeyEvent coma(evento->type(), Qt::Key_Comma, evento->modifiers(), QStringLiteral(","), evento->isAutoRepeat());
+    QLineEdit::keyPressEvent(&coma);
+    evento->setAccepted(coma.isAccepted());
 }
 
 }  // namespace oxalde

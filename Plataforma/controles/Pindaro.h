@@ -4,10 +4,17 @@
 // ("123456", "-500"), an integer box as digits with the leading zeros of its format ("01" for
 // "00"), a decimal box (lengths in metres) with a point ("12.35"); an empty box reads "". Only
 // the shown text carries the display format: "." groups thousands, "," marks the decimals.
+// Values are read and shown by their decimal digits, so reading back what the box shows gives
+// exactly the value it was given.
 #include <QLineEdit>
 #include <functional>
+#include <optional>
+
+#include "vb/decimal.h"
 
 namespace oxalde {
+
+class ValidadorInsercion;
 
 class Pindaro : public QLineEdit {
     Q_OBJECT
@@ -37,8 +44,9 @@ public:
     void locked(bool l) { setReadOnly(l); }
     QColor backcolor() const;
     void backcolor(const QColor& color);
-    int maxlength() const { return maxLength(); }
-    void maxlength(int n) { setMaxLength(n); }
+    // The length of the shown text; a pasted text is filtered first, then cut to it.
+    int maxlength() const;
+    void maxlength(int n);
     bool Enabled() const { return isEnabled(); }
     void Enabled(bool e) { setEnabled(e); }
 
@@ -61,10 +69,12 @@ signals:
 
 protected:
     void focusOutEvent(QFocusEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     QString Insertar(const QString& antes, const QString& insertado, const QString& despues);
-    void Mostrar(const std::optional<double>& numero);
+    void Mostrar(const std::optional<vb::Decimal>& numero);
+    bool Agrupa() const;
 
     Modo modo_ = Entero;
     QString formato_;
@@ -73,11 +83,12 @@ private:
     int enteros_ = 13;
     bool escribiendo_ = false;  // our own writes pass the typing rules untouched
     std::optional<double> ultimo_;
+    ValidadorInsercion* validador_;
 };
 
-// The number of a written value: "," is the decimal mark when there is one (and "." then
-// groups thousands); without a comma a single "." followed by one to `decimales` digits is the
-// decimal mark, any other "." groups thousands.
-std::optional<double> LeerNumero(const QString& texto, int decimales);
+// The number of a shown, typed or written text, in the display layout: "." groups the integer
+// digits, the first "," is the decimal point ("1.234,5" is 1234.5); nothing when the text is
+// empty or no number.
+std::optional<vb::Decimal> LeerNumero(const QString& texto);
 
 }  // namespace oxalde

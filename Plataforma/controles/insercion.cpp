@@ -1,13 +1,48 @@
 #include "controles/insercion.h"
 
+#include <QEvent>
 #include <QLineEdit>
 
 namespace oxalde {
 
+namespace {
+constexpr int kSinLimite = 32767;  // a box's length when none is set
+}
+
 ValidadorInsercion::ValidadorInsercion(QLineEdit* caja, Regla regla)
-    : QValidator(caja), regla_(std::move(regla)), anterior_(caja->text()) {
+    : QValidator(caja), caja_(caja), regla_(std::move(regla)), anterior_(caja->text()), limite_(kSinLimite) {
     caja->setValidator(this);
+    caja->installEventFilter(this);
     connect(caja, &QLineEdit::textChanged, this, [this](const QString& t) { anterior_ = t; });
+}
+
+int ValidadorInsercion::Limite() {
+    // A length set on the box since the last look becomes ours.
+    if (caja_->maxLength() != kSinLimite) {
+        limite_ = caja_->maxLength();
+        const int cursor = caja_->cursorPosition(), inicio = caja_->selectionStart();
+        const int largo = int(caja_->selectedText().size());
+        caja_->setMaxLength(kSinLimite);
+        if (inicio >= 0) caja_->setSelection(inicio, largo);
+        else caja_->setCursorPosition(cursor);
+    }
+    return limite_;
+}
+
+bool ValidadorInsercion::eventFilter(QObject*, QEvent* evento) {
+    // Every road by which the user inserts text starts with one of these.
+    switch (evento->type()) {
+        case QEvent::KeyPress:
+        case QEvent::InputMethod:
+        case QEvent::MouseButtonPress:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+        case QEvent::FocusIn:
+        case QEvent::Show: Limite(); break;
+        default: break;
+    }
+    return false;
 }
 
 QValidator::State ValidadorInsercion::validate(QString& texto, int& posicion) const {
@@ -22,7 +57,9 @@ QValidator::State ValidadorInsercion::validate(QString& texto, int& posicion) co
     const QString insertado = texto.mid(prefijo, texto.size() - prefijo - sufijo);
     if (insertado.isEmpty()) return Acceptable;
     const QString cabeza = texto.left(prefijo), cola = texto.right(sufijo);
-    const QString nuevo = regla_(cabeza, insertado, cola);
+    // Filtered first, then cut to the room the box has left.
+    const qsizetype sitio = std::max<qsizetype>(0, std::min<qsizetype>(limite_, caja_->maxLength()) - prefijo - sufijo);
+    const QString nuevo = regla_(cabeza, insertado, cola).left(sitio);
     if (nuevo != insertado) {
         texto = cabeza + nuevo + cola;
         posicion = int(prefijo + nuevo.size());

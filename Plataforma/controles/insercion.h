@@ -19,9 +19,19 @@ public:
 
     State validate(QString& texto, int& posicion) const override;
 
+    // The box's length limit. The box would cut a pasted text to its length before the rule
+    // sees it ("a2b0c1d2e" into a 4-digit box giving "20"): the validator takes the limit
+    // over, lifts the box's own, and cuts only what the rule kept.
+    int Limite();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
+    QLineEdit* caja_;
     Regla regla_;
     QString anterior_;
+    int limite_;
 };
 
 // Each character through the filter; those it turns into 0 are dropped.

@@ -304,6 +304,33 @@ TEST_F(Editor731, DeclaracionGuardadaSeReabreConSuActividad) {
     }
 }
 
+// The largest amounts the boxes take are shown exactly and stay as they are when their box is
+// left; an amount typed with thousands points is read as shown.
+TEST_F(Editor731, ImportesDeTreceCifrasExactosYConPuntosDeMillar) {
+    Cabecera(20120901, 2012, "OA");
+    d.MODO("A"), d.MODOP("T"), d.ADQNIF("B00000000"), d.ADQNOM("ADQUIRENTE"), d.ADQPAIS("PAIS");
+    d.PREADQ(999999999999999.0), d.PREVEN(4999999999999.0);
+    const vb::Long clave = Guardar();
+    ASSERT_GT(clave, 0);
+    Editor("C", "T", clave);
+    Pestana(3);
+    EXPECT_EQ(Texto("txtpreadq") + "|" + Texto("txtpreven"), "9.999.999.999.999,99|49.999.999.999,99");
+    for (const char* caja : {"txtpreadq", "txtpreven"}) {
+        C(caja)->setFocus(Qt::MouseFocusReason);
+        Pausa();
+        Salir();
+    }
+    EXPECT_EQ(d.PREADQ(), 999999999999999.0);
+    EXPECT_EQ(d.PREVEN(), 4999999999999.0);
+    C<QLineEdit>("txtpreven")->setFocus(Qt::MouseFocusReason);
+    Pausa();
+    C<QLineEdit>("txtpreven")->selectAll();
+    QTest::keyClicks(C("txtpreven"), "1.234,50");
+    Salir();
+    EXPECT_EQ(d.PREVEN(), 123450.0);
+    EXPECT_EQ(Texto("txtpreven"), "1.234,50");
+}
+
 TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
     const QLocale antes;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

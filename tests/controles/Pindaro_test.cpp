@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <random>
 
 #include "controles/Pindaro.h"
+#include "vb/formato.h"
 
 using oxalde::Pindaro;
 
@@ -26,11 +30,15 @@ TEST(Pindaro, ValorEscritoYLeidoSinRegionalidad) {
         QString escrito, mostrado, leido;
     } casos[] = {
         {Pindaro::Importe, kImporte, 2, "1.234,56", "1.234,56", "123456"},
-        {Pindaro::Importe, kImporte, 2, "1234.56", "1.234,56", "123456"},
+        {Pindaro::Importe, kImporte, 2, "1.234", "1.234,00", "123400"},  // points group thousands
         {Pindaro::Importe, kImporte, 2, "-5,00", "-5,00", "-500"},
         {Pindaro::Importe, kImporte, 2, "", "", ""},
+        {Pindaro::Importe, kImporte, 2, "9.999.999.999.999,99", "9.999.999.999.999,99", "999999999999999"},
+        {Pindaro::Importe, kImporte, 2, "49.999.999.999,99", "49.999.999.999,99", "4999999999999"},
+        {Pindaro::Importe, kImporte, 2, "0,005", "0,01", "1"},
+        {Pindaro::Importe, kImporte, 2, "2,675", "2,68", "268"},
         {Pindaro::Decimal, "#,##0.00", 2, "12,35", "12,35", "12.35"},
-        {Pindaro::Decimal, "#,##0.00", 2, "12.35", "12,35", "12.35"},
+        {Pindaro::Decimal, "#,##0.00", 2, "1.212,3", "1.212,30", "1212.30"},
         {Pindaro::Entero, "00", 0, "1", "01", "01"},
         {Pindaro::Entero, "#,###,###", 0, "1234567", "1.234.567", "1234567"},
         {Pindaro::Entero, "#,###,###", 0, "1.234.567", "1.234.567", "1234567"},
@@ -59,9 +67,18 @@ TEST(Pindaro, TecleoYPegadoPasanPorLasMismasReglas) {
 
     Pindaro importe;
     Preparar(importe, Pindaro::Importe, kImporte, 2, 13);
-    QTest::keyClicks(&importe, "12.345,6");  // the first point becomes the decimal comma
-    EXPECT_EQ(importe.text(), "12,34");
-    EXPECT_EQ(importe.valor(), "1234");
+    QTest::keyClicks(&importe, "1.234,50,7");  // points group, the first comma starts two decimals
+    EXPECT_EQ(importe.text(), "1.234,50");
+    EXPECT_EQ(importe.valor(), "123450");
+    importe.clear();
+    importe.insert("1.234,50");
+    EXPECT_EQ(importe.valor(), "123450");
+    importe.clear();
+    QTest::keyClicks(&importe, "12");
+    QTest::keyClick(&importe, Qt::Key_Period, Qt::KeypadModifier);  // the keypad's decimal key
+    QTest::keyClicks(&importe, "5");
+    EXPECT_EQ(importe.text(), "12,5");
+    EXPECT_EQ(importe.valor(), "1250");
 
     Pindaro clasif;
     Preparar(clasif, Pindaro::Entero, "00", 0, 2);
@@ -73,6 +90,53 @@ TEST(Pindaro, TecleoYPegadoPasanPorLasMismasReglas) {
     clasif.locked(true);
     QTest::keyClicks(&clasif, "5");
     EXPECT_EQ(clasif.text(), "19");
+}
+
+// Pasted text is filtered first and then cut to the box's length, by every road of pasting.
+TEST(Pindaro, PegadoFiltradoYLuegoCortado) {
+    Pindaro anio;
+    Preparar(anio, Pindaro::Entero, "####", 0, 4);
+    anio.maxlength(4);
+    QGuiApplication::clipboard()->setText("a2b0c1d2e");
+    QTest::keyClick(&anio, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(anio.text(), "2012");
+    EXPECT_EQ(anio.maxlength(), 4);
+    anio.clear();
+    anio.paste();
+    EXPECT_EQ(anio.text(), "2012");
+    anio.setCursorPosition(2);
+    anio.paste();  // no room left
+    EXPECT_EQ(anio.text(), "2012");
+
+    Pindaro importe;
+    Preparar(importe, Pindaro::Importe, kImporte, 2, 13);
+    importe.maxlength(8);
+    QGuiApplication::clipboard()->setText("€ 1.234,50");
+    QTest::keyClick(&importe, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(importe.text(), "1.234,50");
+}
+
+// Whatever amount a window writes, the box reads back the same cents, before and after the
+// box has been left.
+TEST(Pindaro, LeeLosMismosCentimosQueSeEscribieron) {
+    QWidget ventana;
+    auto* caja = new Pindaro(&ventana);
+    auto* otra = new QLineEdit(&ventana);
+    Preparar(*caja, Pindaro::Importe, kImporte, 2, 13);
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+    std::mt19937_64 azar(732);
+    for (int i = 0; i < 2000; ++i) {
+        long long maximo = 1;
+        for (int d = int(azar() % 15) + 1; d > 0; --d) maximo *= 10;
+        const long long centimos = 1 + (long long)(azar() % uint64_t(maximo - 1));
+        caja->valor(QString::fromStdString(vb::Format(double(centimos) / 100, kImporte.toStdString())));
+        caja->texto(caja->valor());
+        ASSERT_EQ(caja->valor().toStdString(), std::to_string(centimos));
+        caja->setFocus();
+        otra->setFocus();
+        ASSERT_EQ(caja->valor().toStdString(), std::to_string(centimos)) << caja->text().toStdString();
+    }
 }
 
 TEST(Pindaro, CambioSoloCuandoCambiaElValor) {

@@ -87,6 +87,11 @@ TEST(FiltrarTeclas, TecleadoPegadoOEscrito) {
     caja.setCursorPosition(1);
     caja.insert("'q");
     EXPECT_EQ(caja.text(), "AQBCXY");
+    caja.setMaxLength(8);  // a pasted text is filtered before it is cut to the box's length
+    caja.setCursorPosition(1);
+    QApplication::clipboard()->setText("'r's't'u");
+    QTest::keyClick(&caja, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(caja.text(), "ARSQBCXY");
 }
 
 TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
