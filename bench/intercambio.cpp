@@ -22,7 +22,11 @@
 namespace {
 
 constexpr int kExportados = 100000;
-constexpr int kImportados = 10000;
+// Lines of the import run: OXALDE_LINEAS, 20,000 unless told.
+const int kImportados = [] {
+    const char* n = std::getenv("OXALDE_LINEAS");
+    return n && std::atoi(n) > 0 ? std::atoi(n) : 20000;
+}();
 constexpr double kObjetivoExportarMs = 1000;
 constexpr double kObjetivoRazon = 1.5;
 double mejorExportar = 0, mejorEscribir = 0, mejorImportar = 0, mejorInsertar = 0;

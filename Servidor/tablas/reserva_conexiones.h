@@ -46,7 +46,14 @@ private:
         IdentidadFichero identidad;
         pid_t proceso;
     };
+    struct Prestada {
+        std::weak_ptr<dao::Database> base;
+        IdentidadFichero identidad;  // of the file when taken
+        int64_t cambios;             // rows the connection had changed then
+    };
     std::list<Guardada> guardadas_;  // the most recent first
+    std::list<Prestada> prestadas_;  // taken again and not given back yet
+    std::optional<IdentidadFichero> IdentidadAlDevolver(const dao::Database& base);
 };
 
 }  // namespace brunsel
