@@ -1,7 +1,9 @@
 // The taxpayer exchange file. Export: 100,000 chosen taxpayers written to the file, beside
-// writing the same bytes straight to a file; target under 1 s. Import: 10,000 new taxpayers read,
-// checked and saved (automatic mode), beside one committed insert per line on the engine with the
-// library's settings; target within 1.5 times per line.
+// writing the same bytes straight to a file; target under 1 s. Import: new taxpayers read, checked
+// and saved (automatic mode), each line one committed save, beside one committed insert per line
+// on the engine with the library's settings; target within 1.2 times per line. It prints the lines
+// per second and the time of 200,000 lines: measured with OXALDE_LINEAS=200000, else worked out
+// from the lines run (20,000 unless OXALDE_LINEAS says). The files go to TMPDIR (/tmp unless set).
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -28,7 +30,8 @@ const int kImportados = [] {
     return n && std::atoi(n) > 0 ? std::atoi(n) : 20000;
 }();
 constexpr double kObjetivoExportarMs = 1000;
-constexpr double kObjetivoRazon = 1.5;
+constexpr double kObjetivoRazon = 1.2;
+constexpr int kLineasReferencia = 200000;
 double mejorExportar = 0, mejorEscribir = 0, mejorImportar = 0, mejorInsertar = 0;
 
 double Medir(double& mejor, const auto& f) {
@@ -141,12 +144,18 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("export, %d taxpayers: %.1f ms (target under %.0f ms): %s; plain write of the bytes %.1f ms, ratio %.2f\n",
-                kExportados, mejorExportar, kObjetivoExportarMs, mejorExportar < kObjetivoExportarMs ? "met" : "NOT met",
-                mejorEscribir, mejorEscribir > 0 ? mejorExportar / mejorEscribir : 0);
+    if (mejorExportar > 0)
+        std::printf("export, %d taxpayers: %.1f ms (target under %.0f ms): %s; plain write of the bytes %.1f ms, ratio %.2f\n",
+                    kExportados, mejorExportar, kObjetivoExportarMs, mejorExportar < kObjetivoExportarMs ? "met" : "NOT met",
+                    mejorEscribir, mejorEscribir > 0 ? mejorExportar / mejorEscribir : 0);
+    if (mejorImportar == 0 || mejorInsertar == 0) return 0;
     const double porLinea = mejorImportar / kImportados * 1000, porInsercion = mejorInsertar / kImportados * 1000;
-    const double razon = porInsercion > 0 ? porLinea / porInsercion : 0;
-    std::printf("import, %d lines: %.0f us per line; one committed insert %.0f us; ratio %.2f (target within %.1fx): %s\n",
-                kImportados, porLinea, porInsercion, razon, kObjetivoRazon, razon <= kObjetivoRazon ? "met" : "NOT met");
+    const double razon = porLinea / porInsercion;
+    std::printf("import, %d lines: %.1f s, %.0f lines per second, %.0f us per line\n", kImportados,
+                mejorImportar / 1000, kImportados / (mejorImportar / 1000), porLinea);
+    std::printf("import, %d lines: %.1f s (%s)\n", kLineasReferencia, porLinea * kLineasReferencia / 1e6,
+                kImportados == kLineasReferencia ? "measured" : "worked out from the lines run");
+    std::printf("one committed insert %.0f us; import ratio %.2f (target within %.1fx): %s\n", porInsercion, razon,
+                kObjetivoRazon, razon <= kObjetivoRazon ? "met" : "NOT met");
     return 0;
 }
