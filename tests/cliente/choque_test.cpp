@@ -250,8 +250,8 @@ Rastro LeerRastro(const std::string& base, const QString& errores, int ronda) {
     if (!texto.isEmpty() && !texto.endsWith("\r\n")) r.erroresEnteros = false;
     static const QRegularExpression linea("^Linea (\\d+) El Nombre debe tener alg\u00fan valor$");
     int anterior = 0;
-    for (const QByteArray& l : texto.split('\n')) {
-        const QString t = QString::fromLatin1(l).chopped(l.endsWith('\r') ? 1 : 0);
+    for (const QByteArray& bytes : texto.split('\n')) {
+        const QString t = QString::fromLatin1(bytes).chopped(bytes.endsWith('\r') ? 1 : 0);
         if (t.isEmpty() || t.startsWith("FORMATO") || t.startsWith("         ")) continue;  // the legend
         const auto m = linea.match(t);
         const int n = m.hasMatch() ? m.captured(1).toInt() : -1;
