@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -92,9 +93,9 @@ class SinPregunta : public oxalde::PreguntaSustitucion {
     bool Sustituir(const QString&) override { return true; }
 };
 
-// The import and the committed inserts take turns, a stretch of lines each, so that both meet the
-// disk in the same state (its speed wanders with whatever else the machine is doing).
-constexpr int kTramos = 20;
+// The import and the committed inserts take turns, a short stretch of lines each, so that both
+// meet the disk in the same state (its speed wanders with whatever else the machine is doing).
+constexpr int kLineasTramo = 100;
 
 // Taxpayers first..last, as an exchange file.
 QString FicheroTramo(const QTemporaryDir& dir, int tramo, int primero, int ultimo) {
@@ -139,8 +140,9 @@ void BM_Importar(benchmark::State& state) {
     QTemporaryDir dir;
     std::vector<std::pair<int, int>> tramos;
     std::vector<QString> ficheros;
-    for (int t = 0; t < kTramos; ++t) {
-        tramos.emplace_back(kImportados * t / kTramos + 1, kImportados * (t + 1) / kTramos);
+    for (int primera = 1; primera <= kImportados; primera += kLineasTramo) {
+        const int t = static_cast<int>(tramos.size());
+        tramos.emplace_back(primera, std::min(primera + kLineasTramo - 1, kImportados));
         ficheros.push_back(FicheroTramo(dir, t, tramos.back().first, tramos.back().second));
     }
     for (auto _ : state) {
@@ -151,7 +153,7 @@ void BM_Importar(benchmark::State& state) {
         SinPregunta pregunta;
         double importar = 0, insertar = 0;
         int importados = 0;
-        for (int t = 0; t < kTramos; ++t) {
+        for (size_t t = 0; t < tramos.size(); ++t) {
             double ms = 0;
             Medir(ms, [&] { importados += oxalde::ImportarFichero(ficheros[t], true, pregunta).contadores.importados; });
             importar += ms;
