@@ -47,7 +47,8 @@ QString SinBlancosFinales(const QString& s) {
 
 class Importador {
 public:
-    Importador(bool automatico, PreguntaSustitucion& pregunta) : automatico_(automatico), pregunta_(pregunta) {}
+    Importador(bool automatico, PreguntaSustitucion& pregunta, QFile& errores)
+        : automatico_(automatico), pregunta_(pregunta), errores_(errores) {}
 
     ContadoresImportacion c;
 
@@ -62,16 +63,21 @@ public:
         }
     }
 
-    // The error file's lines, written when the file is done.
-    QByteArray textoErrores;
+    // The system's account when the error file could not take a line; nothing more is written
+    // to it then.
+    QString falloErrores;
+
+    // Each line goes to the error file as it is found, so that an import cut short (the program
+    // killed, the machine stopped) leaves the file saying what was refused so far.
     void Escribir(const QString& linea) {
-        textoErrores += QByteArray::fromStdString(vb::Utf8AAnsi(linea.toStdString()));
-        textoErrores += "\r\n";
+        if (!falloErrores.isEmpty()) return;
+        EscribirTodo(errores_, QByteArray::fromStdString(vb::Utf8AAnsi(linea.toStdString())) + "\r\n", falloErrores);
     }
 
 private:
     bool automatico_;
     PreguntaSustitucion& pregunta_;
+    QFile& errores_;
 
     // False when the line is wrong (its error lines written).
     bool Procesar(qint32 n, const QString& linea) {
@@ -150,14 +156,14 @@ ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, Pregu
     // the import before anything is saved.
     if (!errores.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) FalloApertura(errores);
 
-    Importador importador(automatico, pregunta);
+    Importador importador(automatico, pregunta, errores);
     LectorLineas lector(entrada);
     for (QByteArray linea; lector.Siguiente(linea);) importador.Linea(linea);
     if (importador.c.incorrectos > 0)
         for (const QString& l : LeyendaFormato()) importador.Escribir(l);
-    EscribirTodo(errores, importador.textoErrores, resultado.falloErrores);
     errores.close();
     resultado.contadores = importador.c;
+    resultado.falloErrores = importador.falloErrores;
     return resultado;
 }
 

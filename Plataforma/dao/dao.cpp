@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace dao {
 namespace {
@@ -87,9 +88,21 @@ void Enlazar(sqlite3_stmt* st, int i, const vb::Variant& v) {
     }
 }
 
+constexpr size_t kMaxPreparadas = 64;  // distinct statement texts kept by one connection
+
 struct Sentencia {
     sqlite3_stmt* st = nullptr;
     ~Sentencia() { sqlite3_finalize(st); }
+};
+
+// A statement of the cache while it runs: reset and unbound however the run ends, so that it
+// neither keeps a lock nor holds on to the caller's values.
+struct EnUso {
+    sqlite3_stmt* st;
+    ~EnUso() {
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+    }
 };
 
 // Prepares exactly one statement. Text after it other than blanks and comments is refused, so
@@ -168,14 +181,35 @@ void Database::LanzarError(int codigo) const {
     throw vb::Error(vb::errBaseDatos + (codigo & 0xFF), kOrigen, mensaje);
 }
 
+int Database::Preparada(const std::string& sql, sqlite3_stmt*& st, std::string& mensaje) {
+    if (auto it = preparadas_.find(sql); it != preparadas_.end()) {
+        st = it->second;
+        return SQLITE_OK;
+    }
+    Sentencia s;
+    const int rc = Preparar(db_, sql, s, mensaje);
+    if (rc != SQLITE_OK) return rc;
+    // Texts built with values in them would fill the cache for nothing: start it afresh.
+    if (preparadas_.size() >= kMaxPreparadas) OlvidarPreparadas();
+    st = std::exchange(s.st, nullptr);
+    preparadas_.emplace(sql, st);
+    return SQLITE_OK;
+}
+
+void Database::OlvidarPreparadas() {
+    for (auto& [sql, st] : preparadas_) sqlite3_finalize(st);
+    preparadas_.clear();
+}
+
 void Database::Execute(const std::string& sql, int, const Parametros& parametros) {
     if (!db_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
-    Sentencia s;
+    sqlite3_stmt* st = nullptr;
     std::string mensaje;
-    int rc = Preparar(db_, sql, s, mensaje);
+    int rc = Preparada(sql, st, mensaje);
     if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, mensaje);
-    for (size_t i = 0; i < parametros.size(); ++i) Enlazar(s.st, static_cast<int>(i + 1), parametros[i]);
-    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+    EnUso uso{st};
+    for (size_t i = 0; i < parametros.size(); ++i) Enlazar(st, static_cast<int>(i + 1), parametros[i]);
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE) LanzarError(rc);
     afectadas_ = sqlite3_changes(db_);
@@ -191,27 +225,28 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         ultimoError_ = "Database is not open";
         return nullptr;
     }
-    Sentencia s;
-    int rc = Preparar(db_, sql, s, ultimoError_);
+    sqlite3_stmt* st = nullptr;
+    int rc = Preparada(sql, st, ultimoError_);
     if (rc != SQLITE_OK) return nullptr;
+    EnUso uso{st};
     try {
-        for (size_t i = 0; i < parametros.size(); ++i) Enlazar(s.st, static_cast<int>(i + 1), parametros[i]);
+        for (size_t i = 0; i < parametros.size(); ++i) Enlazar(st, static_cast<int>(i + 1), parametros[i]);
     } catch (const vb::Error& e) {
         ultimoError_ = e.Description();
         return nullptr;
     }
-    int columnas = sqlite3_column_count(s.st);
+    int columnas = sqlite3_column_count(st);
     std::vector<std::string> nombres;
     std::vector<Declarado> tipos;
     for (int i = 0; i < columnas; ++i) {
-        nombres.emplace_back(sqlite3_column_name(s.st, i));
-        tipos.push_back(Clasificar(s.st, i));
+        nombres.emplace_back(sqlite3_column_name(st, i));
+        tipos.push_back(Clasificar(st, i));
     }
     std::vector<std::vector<vb::Variant>> filas;
-    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         std::vector<vb::Variant> fila;
         fila.reserve(static_cast<size_t>(columnas));
-        for (int i = 0; i < columnas; ++i) fila.push_back(LeerColumna(s.st, i, tipos[static_cast<size_t>(i)]));
+        for (int i = 0; i < columnas; ++i) fila.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
         filas.push_back(std::move(fila));
     }
     if (rc != SQLITE_DONE) {
@@ -234,11 +269,24 @@ void Database::Close() {
     for (auto& w : abiertos_)
         if (auto rs = w.lock()) rs->Close();
     abiertos_.clear();
+    OlvidarPreparadas();
     if (db_) {
         Rollback();
         sqlite3_close_v2(db_);
         db_ = nullptr;
     }
+}
+
+bool Database::Reposar() {
+    for (auto& w : abiertos_)
+        if (auto rs = w.lock()) rs->Close();
+    abiertos_.clear();
+    if (!db_) return false;
+    // Statements prepared outside the cache on this handle too.
+    for (sqlite3_stmt* st = sqlite3_next_stmt(db_, nullptr); st; st = sqlite3_next_stmt(db_, st))
+        if (sqlite3_stmt_busy(st)) sqlite3_reset(st);
+    Rollback();
+    return sqlite3_get_autocommit(db_) != 0;
 }
 
 // ---- Workspace and engine ----

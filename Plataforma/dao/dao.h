@@ -5,13 +5,17 @@
 // - A result set is read whole when it opens, so no read lock outlives the call that opened it.
 // - Each file is one database file (rollback journal, synchronous writes) with a busy timeout,
 //   so a second copy of the program can work on it safely.
+// - A connection keeps its statements prepared, by text, for the next run of the same text;
+//   every run leaves its statement reset, so none keeps a lock after it.
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "vb/variant.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace dao {
 
@@ -72,6 +76,11 @@ public:
     // Closes the result sets still open, then the file; never raises and may be repeated.
     void Close();
 
+    // Brings the connection to rest between two operations, leaving the file open: the result
+    // sets still open are closed, a transaction left open is rolled back and every statement is
+    // reset, so that it holds no lock. False when it is still not at rest (close it then).
+    bool Reposar();
+
     sqlite3* Handle() const { return db_; }
 
 private:
@@ -80,7 +89,12 @@ private:
     std::string ultimoError_;
     vb::Long afectadas_ = 0;
     std::vector<std::weak_ptr<Recordset>> abiertos_;
+    std::unordered_map<std::string, sqlite3_stmt*> preparadas_;
     [[noreturn]] void LanzarError(int codigo) const;
+    // The statement of this text, prepared on first use; SQLITE_OK, or the engine's code with
+    // its message in `mensaje`.
+    int Preparada(const std::string& sql, sqlite3_stmt*& st, std::string& mensaje);
+    void OlvidarPreparadas();
 };
 
 class Workspace {

@@ -20,6 +20,7 @@ void cConexionDAO::InicializaBD(const std::string& ruta) {
 }
 
 std::shared_ptr<dao::Database> cConexionDAO::Abrir(const std::string& ruta) {
+    if (auto guardada = reserva_.Tomar(ruta)) return guardada;
     if (!espacio_) CrearWorkSpace();
     auto base = espacio_->OpenDatabase(ruta, false, false, "");
     RegistrarCotejo(base->Handle());
@@ -28,23 +29,17 @@ std::shared_ptr<dao::Database> cConexionDAO::Abrir(const std::string& ruta) {
 
 void cConexionDAO::AbrirBD(const std::string& ruta) {
     Cerrar();
-    principal_.reset();
     principal_ = Abrir(ruta);
 }
 
 void cConexionDAO::AbrirBDAux(const std::string& ruta) {
     CerrarAux();
-    auxiliar_.reset();
     auxiliar_ = Abrir(ruta);
 }
 
-void cConexionDAO::Cerrar() {
-    if (principal_) principal_->Close();
-}
+void cConexionDAO::Cerrar() { reserva_.Devolver(std::move(principal_)); }
 
-void cConexionDAO::CerrarAux() {
-    if (auxiliar_) auxiliar_->Close();
-}
+void cConexionDAO::CerrarAux() { reserva_.Devolver(std::move(auxiliar_)); }
 
 dao::Database& cConexionDAO::BD() {
     if (!principal_ || !principal_->Abierta()) vb::Lanzar(vb::errObjetoNoEstablecido, "Brunsel");

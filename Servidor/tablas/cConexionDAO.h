@@ -1,10 +1,13 @@
 #pragma once
 // The library's one connection: a workspace, the main database and an auxiliary one.
 // Every public operation opens the database it needs at its start and closes it at its end.
+// Closing gives the file's connection back to rest for the next operation on the same,
+// unchanged file (see ReservaConexiones): no lock or transaction outlives the operation.
 #include <memory>
 #include <string>
 
 #include "dao/dao.h"
+#include "tablas/reserva_conexiones.h"
 
 namespace brunsel {
 
@@ -18,7 +21,7 @@ public:
     void InicializaBD(const std::string& ruta);
     void AbrirBD(const std::string& ruta);
     void AbrirBDAux(const std::string& ruta);
-    // Close the open result sets and the database; never raise.
+    // Close the open result sets and end the use of the database; never raise.
     void Cerrar();
     void CerrarAux();
 
@@ -37,6 +40,7 @@ public:
     const std::string& UltimoError() const { return ultimoError_; }
 
 private:
+    ReservaConexiones reserva_;  // outlives the databases below, which go back into it
     std::shared_ptr<dao::Workspace> espacio_;
     std::shared_ptr<dao::Database> principal_;
     std::shared_ptr<dao::Database> auxiliar_;

@@ -2,8 +2,11 @@
 // library's public classes and through the program's own delete (EliminarDeclaracion), is killed
 // at random moments; after each kill the database must be whole and consistent (every declaration
 // complete with its owner, every counter equal to the real count) and hold exactly the calls
-// that returned before the kill, the one under way either whole or not at all.
-// The ordinary run makes 30 kills; OXALDE_CHOQUES=300 (scripts/resistencia.sh) makes a soak run.
+// that returned before the kill, the one under way either whole or not at all. A process importing
+// an exchange file is killed the same way: the register must be whole, and the error file must
+// already say what was refused up to the line the import had reached.
+// The ordinary run makes 30 kills (and 10 during an import); OXALDE_CHOQUES=300
+// (scripts/resistencia.sh) makes a soak run.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,6 +25,14 @@
 #include <type_traits>
 #include <utility>
 
+#include <QByteArray>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <set>
+
+#include "cliente/ficheros_prueba.h"
+#include "intercambio/importacion.h"
 #include "registro.h"
 #include "servicios/cDeclarante.h"
 #include "servidor/utiles_prueba.h"
@@ -385,6 +396,124 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
     oxalde::RutaBDModificable.clear();
     std::cout << "[ choque ] " << rondas << " kills, " << pasos << " calls, " << aMedias << " during a call, "
               << conDiario << " inside a write, " << infracciones << " violations\n";
+    EXPECT_EQ(infracciones, 0);
+}
+
+// ---- kills during an import ----
+
+constexpr int kLineasImportar = 100;
+
+// Every fourth line has no name (refused); the others are new taxpayers named after the round and
+// the line, so that what a round saved can be told from what earlier rounds did.
+bool Refusada(int linea) { return linea % 4 == 0; }
+
+QByteArray FicheroRonda(int ronda) {
+    QByteArray f;
+    for (int i = 1; i <= kLineasImportar; ++i) {
+        const int n = 20000000 + i;
+        const QString nif = QString::asprintf("%08d%c", n, "TRWAGMYFPDXBNJZSQVHLCKE"[n % 23]);
+        f += prueba::LineaValida(nif, Refusada(i) ? QString() : QString("R%1 L%2").arg(ronda).arg(i)) + "\r\n";
+    }
+    return f;
+}
+
+class SiempreSustituir : public oxalde::PreguntaSustitucion {
+    bool Sustituir(const QString&) override { return true; }
+};
+
+// What a killed import left: the lines it saved in this round and the lines its error file names.
+struct Rastro {
+    std::set<int> guardadas, refusadas;
+    bool erroresEnteros = true;  // only whole lines, each about a refused line, in order
+};
+
+Rastro LeerRastro(const std::string& base, const QString& errores, int ronda) {
+    Rastro r;
+    prueba::Lectura l(base);
+    auto rs = l.BD().OpenRecordset("SELECT T01_NOMBRE FROM T01_DECLARANTES WHERE T01_NOMBRE LIKE ?",
+                                   {"R" + std::to_string(ronda) + " L%"});
+    for (; !rs->Eof(); rs->MoveNext())
+        r.guardadas.insert(QString::fromStdString(rs->Fields(0).CStr()).section('L', 1).toInt());
+    const QByteArray texto = QFile::exists(errores) ? prueba::Leer(errores) : QByteArray();  // killed before it
+    if (!texto.isEmpty() && !texto.endsWith("\r\n")) r.erroresEnteros = false;
+    static const QRegularExpression linea("^Linea (\\d+) El Nombre debe tener alg\u00fan valor$");
+    int anterior = 0;
+    for (const QByteArray& bytes : texto.split('\n')) {
+        const QString t = QString::fromLatin1(bytes).chopped(bytes.endsWith('\r') ? 1 : 0);
+        if (t.isEmpty() || t.startsWith("FORMATO") || t.startsWith("         ")) continue;  // the legend
+        const auto m = linea.match(t);
+        const int n = m.hasMatch() ? m.captured(1).toInt() : -1;
+        if (n <= anterior || !Refusada(n)) r.erroresEnteros = false;
+        r.refusadas.insert(anterior = n);
+    }
+    return r;
+}
+
+// Lines are done one after another: every line before one that was saved, or refused, is done too.
+int Desordenes(const Rastro& r) {
+    const int hecha = std::max(r.guardadas.empty() ? 0 : *r.guardadas.rbegin(),
+                               r.refusadas.empty() ? 0 : *r.refusadas.rbegin());
+    int faltan = 0;
+    for (int i = 1; i < hecha; ++i) faltan += !(Refusada(i) ? r.refusadas.contains(i) : r.guardadas.contains(i));
+    return faltan;
+}
+
+TEST(Choque, MatarDuranteUnaImportacionDejaLaBaseEnteraYLosErroresHastaAhi) {
+    BdPrueba bd;
+    brunsel::RegistrarClases();
+    oxalde::RutaBDModificable = QString::fromStdString(bd.Mod());
+    oxalde::RutaBDLectura = QString::fromStdString(bd.Lec());
+    QTemporaryDir carpeta;
+    const QString fichero = carpeta.filePath("Contri.txt"), errores = oxalde::RutaFicheroErrores(fichero);
+    const unsigned semilla = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(semilla));
+    std::mt19937 azar(semilla);
+    const int rondas = std::max(Rondas() / 3, 1);
+    long entera = 0;  // µs a whole import takes, measured by the first round, which is not killed
+    int guardadas = 0, conDiario = 0, infracciones = 0;
+
+    for (int ronda = 0; ronda <= rondas; ++ronda) {
+        ASSERT_TRUE(prueba::Escribir(fichero, FicheroRonda(ronda)));
+        QFile::remove(errores);  // the last round's, which a kill before the start would leave
+        const auto inicio = std::chrono::steady_clock::now();
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            try {
+                SiempreSustituir pregunta;
+                oxalde::ImportarFichero(fichero, true, pregunta);
+            } catch (...) {
+                _exit(1);
+            }
+            _exit(0);
+        }
+        if (ronda > 0) {
+            usleep(static_cast<useconds_t>(azar() % (entera + 1)));
+            kill(pid, SIGKILL);
+        }
+        int estado = 0;
+        waitpid(pid, &estado, 0);
+        if (ronda == 0) {
+            ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+            entera = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - inicio).count();
+        } else {
+            ASSERT_TRUE(WIFSIGNALED(estado) || WEXITSTATUS(estado) == 0) << "round " << ronda;
+        }
+        conDiario += std::filesystem::exists(bd.Mod() + "-journal");
+        const Rastro r = LeerRastro(bd.Mod(), errores, ronda);
+        const int estas = Infracciones(bd.Mod()) + !r.erroresEnteros + Desordenes(r);
+        if (ronda == 0) {
+            EXPECT_EQ(r.guardadas.size() + r.refusadas.size(), size_t{kLineasImportar});
+        }
+        if (estas) std::cout << "[ choque ] import round " << ronda << ": " << estas << " rules broken\n";
+        infracciones += estas;
+        guardadas += static_cast<int>(r.guardadas.size());
+    }
+    oxalde::RutaBDModificable.clear();
+    oxalde::RutaBDLectura.clear();
+    std::cout << "[ choque ] " << rondas << " kills during an import of " << kLineasImportar << " lines ("
+              << entera / 1000 << " ms whole), " << guardadas << " lines saved, " << conDiario << " inside a write, "
+              << infracciones << " violations\n";
     EXPECT_EQ(infracciones, 0);
 }
 

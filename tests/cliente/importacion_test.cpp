@@ -18,8 +18,11 @@ class Pregunta : public oxalde::PreguntaSustitucion {
 public:
     bool respuesta = true;
     QStringList preguntados;
+    QString ficheroErrores;
+    QByteArray erroresAlPreguntar;  // what the error file held when the question came
     bool Sustituir(const QString& dni) override {
         preguntados << dni;
+        erroresAlPreguntar = Leer(ficheroErrores);
         return respuesta;
     }
 };
@@ -95,11 +98,15 @@ TEST_F(Importacion, FicheroMezcladoConSusContadoresYErrores) {
         ASSERT_TRUE(Escribir(ruta, Muestra()));
         pregunta = {};
         pregunta.respuesta = c.respuesta;
+        pregunta.ficheroErrores = carpeta.filePath("Errores.txt");
         const auto r = oxalde::ImportarFichero(ruta, c.automatico, pregunta);
         EXPECT_EQ(r.contadores, c.esperados);
         EXPECT_EQ(pregunta.preguntados.size(), c.preguntas);
         if (c.preguntas) {
             EXPECT_EQ(pregunta.preguntados[0], "11111111H");
+            // The lines refused before the question are in the file already, each as it was found.
+            const QByteArray antes = ErroresEsperados();
+            EXPECT_EQ(pregunta.erroresAlPreguntar, antes.left(antes.indexOf("\r\n\r\n") + 2));
         }
         EXPECT_EQ(r.ficheroErrores, carpeta.filePath("Errores.txt"));
         EXPECT_EQ(Leer(r.ficheroErrores), ErroresEsperados());

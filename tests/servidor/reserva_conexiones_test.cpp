@@ -1,0 +1,170 @@
+// The library keeps one connection per file between two operations: it must open each file once
+// for a run of calls, and still behave as if every call opened and closed it: no lock between
+// two calls, and every change of the file by anyone else seen by the next call.
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "servicios/cDeclarante.h"
+#include "servidor/utiles_prueba.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The system's file layer with a count of the database files opened, by name.
+class ContarAperturas {
+public:
+    ContarAperturas() {
+        real_ = sqlite3_vfs_find(nullptr);
+        std::memcpy(&vfs_, real_, sizeof vfs_);
+        vfs_.zName = "contar_aperturas";
+        vfs_.xOpen = Abrir;
+        actual_ = this;
+        sqlite3_vfs_register(&vfs_, 1);
+    }
+    ~ContarAperturas() {
+        sqlite3_vfs_unregister(&vfs_);
+        actual_ = nullptr;
+    }
+    int Veces(const std::string& ruta) const {
+        auto it = veces_.find(fs::weakly_canonical(ruta).string());
+        return it == veces_.end() ? 0 : it->second;
+    }
+
+private:
+    sqlite3_vfs vfs_{};
+    sqlite3_vfs* real_;
+    std::map<std::string, int> veces_;
+    inline static ContarAperturas* actual_ = nullptr;
+
+    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
+        if (nombre && (flags & SQLITE_OPEN_MAIN_DB)) ++actual_->veces_[fs::weakly_canonical(nombre).string()];
+        return actual_->real_->xOpen(actual_->real_, nombre, f, flags, salida);
+    }
+};
+
+class Reserva : public prueba::ConBase {
+protected:
+    std::shared_ptr<brunsel::cDeclarante> Servicio() {
+        auto s = com::CreateObject<brunsel::cDeclarante>("Brunsel.cDeclarante");
+        s->mdbnameM(bd.Mod());
+        s->mdbnameL(bd.Lec());
+        return s;
+    }
+    vb::Long Clave(std::string nif) { return Servicio()->ExisteContribuyente(nif); }
+    vb::Integer Guardar(vb::Long csco, const std::string& nif) {
+        auto b = vb::Variant::Array1(0, 16);
+        b(0) = csco, b(1) = nif, b(2) = std::string("NOMBRE");
+        return Servicio()->GuardarDeclarante(b);
+    }
+    // A line the import check looks up in the reference database.
+    vb::Variant Comprobar() {
+        auto b = vb::Variant::Array1(0, 11);
+        const char* campos[] = {"11111111H", "X", "NAGUSIA", "20", "20001", " ", "079", "1", "0", "0", "CL", " "};
+        for (vb::Long i = 0; i < 12; ++i) b(i) = std::string(campos[i]);
+        vb::Integer idioma = 0;
+        return Servicio()->ValidarDatosImportar(b, idioma);
+    }
+};
+
+TEST_F(Reserva, CadaFicheroSeAbreUnaVezEnUnaSerieDeLlamadas) {
+    ContarAperturas aperturas;
+    const com::RegistroTemporal nif = prueba::ComponenteNif([] { return true; });
+    for (int i = 0; i < 10; ++i) {
+        const std::string dni = "D" + std::to_string(1000000 + i);
+        EXPECT_EQ(Clave(dni), 0);
+        EXPECT_EQ(Comprobar().UBound(2), 0);
+        EXPECT_EQ(Guardar(0, dni), 0);
+        EXPECT_GT(Clave(dni), 0);
+    }
+    EXPECT_EQ(aperturas.Veces(bd.Mod()), 1);
+    EXPECT_EQ(aperturas.Veces(bd.Lec()), 1);
+}
+
+TEST_F(Reserva, LaSiguienteLlamadaVeElFicheroCambiadoPorOtro) {
+    // A second register with one more taxpayer, to be put in the place of the first.
+    BdPrueba otra;
+    BdPrueba::Ejecutar(otra.Mod(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('OTRA')");
+    const std::string copia = bd.Dir() + "/copia.mdb";
+    struct Caso {
+        const char* nombre;
+        std::function<void()> cambiar;
+    };
+    const Caso casos[] = {
+        {"another connection writes",
+         [&] { BdPrueba::Ejecutar(bd.Mod(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('OTRA')"); }},
+        {"replaced by another file (a restore)",
+         [&] {
+             fs::copy_file(otra.Mod(), copia, fs::copy_options::overwrite_existing);
+             fs::rename(copia, bd.Mod());
+         }},
+        {"rewritten in place, its times put back",
+         [&] {
+             struct stat antes {};
+             ASSERT_EQ(stat(bd.Mod().c_str(), &antes), 0);
+             std::ifstream de(otra.Mod(), std::ios::binary);
+             std::ofstream a(bd.Mod(), std::ios::binary | std::ios::in);  // same file, not truncated
+             a << de.rdbuf();
+             a.close();
+             const timespec tiempos[2] = {antes.st_atim, antes.st_mtim};
+             ASSERT_EQ(utimensat(AT_FDCWD, bd.Mod().c_str(), tiempos, 0), 0);
+         }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        fs::copy_file(BdPrueba().Mod(), copia, fs::copy_options::overwrite_existing);  // an empty register
+        fs::rename(copia, bd.Mod());
+        EXPECT_EQ(Clave("OTRA"), 0);
+        c.cambiar();
+        EXPECT_GT(Clave("OTRA"), 0);
+        EXPECT_EQ(Guardar(0, "NUEVO"), 0);  // and writes go to the new file
+        EXPECT_GT(prueba::Lectura(bd.Mod()).Contar("SELECT count(*) FROM T01_DECLARANTES WHERE T01_DNI = 'NUEVO'"), 0);
+    }
+    // A file gone is missing for the next call, which creates nothing.
+    fs::remove(bd.Mod());
+    EXPECT_EQ(NumeroDeError([&] { Clave("OTRA"); }), vb::errArchivoNoEncontrado);
+    EXPECT_FALSE(fs::exists(bd.Mod()));
+}
+
+TEST_F(Reserva, NingunaLlamadaDejaBloqueoNiTransaccion) {
+    // Another connection that will not wait must be able to take the file for itself.
+    auto escribeOtro = [&] {
+        sqlite3* otro = nullptr;
+        sqlite3_open_v2(bd.Mod().c_str(), &otro, SQLITE_OPEN_READWRITE, nullptr);
+        const int rc = sqlite3_exec(otro, "BEGIN EXCLUSIVE; UPDATE T01_DECLARANTES SET T01_NOMBRE = 'OTRO'; COMMIT;",
+                                    nullptr, nullptr, nullptr);
+        sqlite3_close(otro);
+        return rc;
+    };
+    prueba::DosDeclarantes(bd.Mod());
+    struct Caso {
+        const char* nombre;
+        std::function<void()> llamada;
+    };
+    const Caso casos[] = {
+        {"a read", [&] { Clave("11111111H"); }},
+        {"a list", [&] { vb::Variant l; vb::Integer o = 2, i = 0; Servicio()->dameResultado(l, o, i); }},
+        {"a save", [&] { Guardar(0, "33333333P"); }},
+        {"a refused save", [&] { Guardar(0, "11111111H"); }},
+        {"a save failing inside its transaction", [&] { EXPECT_THROW(Guardar(99, "44444444A"), vb::Error); }},
+        {"a delete", [&] { vb::Long k = 2; Servicio()->BorrarDeclarante(k); }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        c.llamada();
+        ASSERT_EQ(escribeOtro(), SQLITE_OK);
+        vb::Variant b;
+        vb::Long uno = 1;
+        Servicio()->CargarDeclarante(uno, b);
+        EXPECT_EQ(b(2).CStr(), "OTRO");  // and the next call sees what it wrote
+        BdPrueba::Ejecutar(bd.Mod(), "UPDATE T01_DECLARANTES SET T01_NOMBRE = 'UNO'");
+    }
+}
+
+}  // namespace
