@@ -177,7 +177,9 @@ TEST_F(Actualizacion, UnaRespuestaDemasiadoGrandeEsUnaDescargaFallida) {
         EXPECT_EQ(cActOnline::Instancia().SitAct(), caso.sitAct);
         EXPECT_EQ(abiertas, caso.ventana.isEmpty() ? std::vector<QString>{} : std::vector<QString>{caso.ventana});
         EXPECT_EQ(QFile::exists(ArchivoVersion()), caso.sitAct == 3);
-        if (caso.sitAct == 3) EXPECT_EQ(QFileInfo(ArchivoVersion()).size(), kMaximoDescarga);
+        if (caso.sitAct == 3) {
+            EXPECT_EQ(QFileInfo(ArchivoVersion()).size(), kMaximoDescarga);
+        }
     }
     // The endless answer was dropped soon after the limit, not read on until the time limit.
     QStringList lineas;
