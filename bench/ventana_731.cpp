@@ -22,8 +22,8 @@
 #include "form731/liquidacion731.h"
 #include "registro.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/general.h"
+#include "principal/MDI7312.h"
+#include "compartido/general.h"
 
 using namespace oxalde;
 

@@ -13,8 +13,8 @@
 #include "actualizacion/cActOnline.h"
 #include "actualizacion/navegador.h"
 #include "actualizacion/ventanas_resultado.h"
-#include "shell/MDI7312.h"
-#include "shell/fin_programa.h"
+#include "principal/MDI7312.h"
+#include "compartido/fin_programa.h"
 
 namespace oxalde {
 namespace {

@@ -20,14 +20,14 @@
 #include "form732/liquidacion732.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/aplicacion.h"
-#include "shell/avisos.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/menu_principal.h"
-#include "shell/procedimientos.h"
-#include "shell/tipos_iva.h"
+#include "principal/MDI7312.h"
+#include "principal/aplicacion.h"
+#include "compartido/avisos.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "principal/menu_principal.h"
+#include "compartido/procedimientos.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {

@@ -5,7 +5,7 @@
 #include "impresion/Impresora.h"
 #include "impresion/cImOf.h"
 #include "impresion/primitivas.h"
-#include "shell/cFecha.h"
+#include "compartido/cFecha.h"
 
 namespace oxalde {
 namespace {

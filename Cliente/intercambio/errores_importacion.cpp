@@ -3,7 +3,7 @@
 #include <array>
 
 #include "intercambio/formato_contri.h"
-#include "shell/procedimientos.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "shell/MDI7312.h"
-#include "shell/VentanaHija.h"
+#include "principal/MDI7312.h"
+#include "compartido/VentanaHija.h"
 
 namespace oxalde {
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "cliente/prueba.h"
-#include "shell/aplicacion.h"
+#include "principal/aplicacion.h"
 
 using namespace oxalde;
 

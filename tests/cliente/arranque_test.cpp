@@ -9,8 +9,8 @@
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
 #include "cliente/servicio_version.h"
-#include "shell/aplicacion.h"
-#include "shell/frmInicio.h"
+#include "principal/aplicacion.h"
+#include "principal/frmInicio.h"
 
 using namespace oxalde;
 using prueba::Principal;

@@ -1,8 +1,8 @@
 // Backup and restore of the user's database from the utilities menu.
 
 #include "cliente/prueba.h"
-#include "shell/cSaveAsRestore.h"
-#include "shell/copia_seguridad.h"
+#include "principal/cSaveAsRestore.h"
+#include "principal/copia_seguridad.h"
 
 using namespace oxalde;
 
