@@ -24,6 +24,7 @@
 #include "registro/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/general.h"
+#include "principal/arranque.h"
 
 using namespace oxalde;
 

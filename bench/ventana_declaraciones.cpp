@@ -18,6 +18,7 @@
 #include "principal/MDI7312.h"
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"
+#include "principal/arranque.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include "compartido/emblema.h"
 #include "compartido/general.h"
+#include "principal/arranque.h"
 #include "compartido/mensajes.h"
 
 namespace oxalde {

@@ -4,6 +4,7 @@
 #include "principal/MDI7312.h"
 #include "principal/cSaveAsRestore.h"
 #include "compartido/general.h"
+#include "principal/arranque.h"
 #include "principal/menu_principal.h"
 
 namespace oxalde {

@@ -10,6 +10,7 @@
 #include "cliente/prueba.h"
 #include "cliente/servicio_version.h"
 #include "principal/aplicacion.h"
+#include "principal/arranque.h"
 #include "principal/frmInicio.h"
 
 using namespace oxalde;

@@ -12,6 +12,7 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
 #include "principal/FrmIdioma.h"
+#include "principal/arranque.h"
 #include "controles/controles.h"
 #include "principal/frmPreferencias.h"
 #include "principal/ayuda.h"

@@ -29,6 +29,7 @@
 #include "compartido/cadenas.h"
 #include "compartido/fin_programa.h"
 #include "compartido/general.h"
+#include "principal/arranque.h"
 #include "principal/menu_principal.h"
 #include "compartido/mensajes.h"
 #include "compartido/modal.h"
