@@ -21,7 +21,7 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
 #include "principal/MDI7312.h"
-#include "principal/aplicacion.h"
+#include "compartido/mostrar_error.h"
 #include "compartido/avisos.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"

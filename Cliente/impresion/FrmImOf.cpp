@@ -27,7 +27,7 @@
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
 #include "principal/MDI7312.h"
-#include "principal/aplicacion.h"
+#include "compartido/mostrar_error.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"

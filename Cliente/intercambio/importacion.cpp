@@ -11,7 +11,7 @@
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
 #include "registro/cDecDatos.h"
-#include "principal/aplicacion.h"
+#include "compartido/mostrar_error.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"

@@ -1,20 +1,13 @@
 #include "principal/aplicacion.h"
 
 #include <QGuiApplication>
-#include <new>
 
 #include "compartido/emblema.h"
-#include "compartido/general.h"
-#include "principal/arranque.h"
 #include "compartido/mensajes.h"
+#include "compartido/mostrar_error.h"
+#include "principal/arranque.h"
 
 namespace oxalde {
-namespace {
-
-constexpr int32_t kErrorInterno = 51;
-constexpr int32_t kSinMemoria = 7;
-
-}  // namespace
 
 Aplicacion::Aplicacion(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Oxalde"));
@@ -28,31 +21,6 @@ bool Aplicacion::notify(QObject* receptor, QEvent* evento) {
         MostrarError(ErrorDe(std::current_exception()));
     }
     return false;
-}
-
-vb::Error ErrorDe(std::exception_ptr excepcion) {
-    try {
-        std::rethrow_exception(excepcion);
-    } catch (const vb::Error& e) {
-        return e;
-    } catch (const std::bad_alloc&) {
-        return vb::Error(kSinMemoria, "Oxalde", "Out of memory");
-    } catch (const std::exception& e) {
-        return vb::Error(kErrorInterno, "Oxalde", e.what());
-    } catch (...) {
-        return vb::Error(kErrorInterno, "Oxalde", "Internal error");
-    }
-}
-
-void MostrarError(const vb::Error& error) {
-    const bool euskera = DesplIdioma != 0;
-    const QString texto = (euskera ? QStringLiteral("Errorea: %1\nJatorria: %2\n%3")
-                                   : QStringLiteral("Error: %1\nOrigen: %2\n%3"))
-                              .arg(error.Number())
-                              .arg(QString::fromStdString(error.Source()),
-                                   QString::fromStdString(error.Description()));
-    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-    MsgBox(texto, vbCritical);
 }
 
 Arranque Arrancar() {

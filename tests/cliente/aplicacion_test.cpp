@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "cliente/prueba.h"
+#include "compartido/mostrar_error.h"
 #include "principal/aplicacion.h"
 
 using namespace oxalde;
