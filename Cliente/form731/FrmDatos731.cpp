@@ -22,12 +22,11 @@
 #include "form731/liquidacion731.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
-#include "principal/MDI7312.h"
+#include "compartido/ventana_principal.h"
 #include "compartido/avisos.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
-#include "principal/menu_principal.h"
 #include "compartido/procedimientos.h"
 #include "vb/formato.h"
 
@@ -481,7 +480,7 @@ void FrmDatos731::cmdCancelar_Click() {
 void FrmDatos731::VolverADeclaraciones(long csde) {
     Resumen().ENTRADA(QStringLiteral("P"));
     Resumen().CSDE(static_cast<vb::Long>(csde));
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
 }
 
 }  // namespace oxalde

@@ -20,12 +20,11 @@
 #include "form732/liquidacion732.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
-#include "principal/MDI7312.h"
+#include "compartido/ventana_principal.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/avisos.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
-#include "principal/menu_principal.h"
 #include "compartido/procedimientos.h"
 #include "compartido/tipos_iva.h"
 
@@ -76,7 +75,7 @@ void AbrirFrmDatos732(const QString& modo, const QString& modop, vb::Long csde) 
     datos.MODO(modo);
     datos.MODOP(modop);
     if (modo == QLatin1String("C")) datos.CSDE(csde);
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDatos732);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDatos732);
 }
 
 FrmDatos732::FrmDatos732(QWidget* parent) : VentanaHija(QStringLiteral("FrmDatos732"), parent) {
@@ -138,7 +137,7 @@ void FrmDatos732::Form_Unload() {
 
 void FrmDatos732::VolverADeclaraciones() {
     cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
 }
 
 // Commands.

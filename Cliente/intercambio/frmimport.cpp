@@ -16,7 +16,7 @@
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
-#include "principal/menu_principal.h"
+#include "compartido/ventana_principal.h"
 #include "compartido/procedimientos.h"
 
 namespace oxalde {

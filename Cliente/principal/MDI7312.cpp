@@ -38,11 +38,6 @@
 namespace oxalde {
 namespace {
 
-MDI7312*& actual() {
-    static MDI7312* ventana = nullptr;
-    return ventana;
-}
-
 const char* const kBotones[] = {"nuedec", "abrdec", "elidec", "ayu", "salir", "imprimir"};
 const char* const kRecientes[] = {"d1", "d2", "d3", "d4"};
 
@@ -75,7 +70,7 @@ MDI7312::MDI7312(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this
     connect(area_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
         if (auto* hija = sub ? qobject_cast<VentanaHija*>(sub->widget()) : nullptr) hija->Activar();
     });
-    actual() = this;
+    Registrar();
     // Load.
     Anadir_captions();
     primeraActivacion_ = true;
@@ -85,10 +80,14 @@ MDI7312::MDI7312(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this
 MDI7312::~MDI7312() {
     // The frame may report an activation while it is being taken down.
     disconnect(area_, nullptr, this, nullptr);
-    if (actual() == this) actual() = nullptr;
+    Retirar();
 }
 
-MDI7312* MDI7312::Actual() { return actual(); }
+MDI7312* MDI7312::Actual() { return dynamic_cast<MDI7312*>(VentanaPrincipal::Actual()); }
+
+void MDI7312::ApagarMenus() { DeshabilitarMenus(*this); }
+
+void MDI7312::RefrescarMenus() { RefrescarMenuPrincipal(*this); }
 
 QAction* MDI7312::NuevaEntrada(QMenu* menu, const char* nombre, void (MDI7312::*alPulsar)()) {
     QAction* entrada = menu->addAction(QString::fromLatin1(nombre));

@@ -5,15 +5,15 @@
 // asks for the language on a first run; closing it unloads every other window first.
 #include <QMainWindow>
 
+#include "compartido/ventana_principal.h"
+
 class QAction;
 class QMdiArea;
 class QMenu;
 
 namespace oxalde {
 
-class VentanaHija;
-
-class MDI7312 : public QMainWindow {
+class MDI7312 : public QMainWindow, public VentanaPrincipal {
     Q_OBJECT
 public:
     explicit MDI7312(QWidget* parent = nullptr);
@@ -23,6 +23,7 @@ public:
     static MDI7312* Actual();
 
     QMdiArea* Area() const { return area_; }
+    QWidget* Ventana() override { return this; }
 
     // Window caption, tooltips of buttons 1 to 5 and every menu caption in the current language.
     void Anadir_captions();
@@ -30,16 +31,18 @@ public:
     void DescargarFormularios(const QString& nombreVentana);
     // Runs the child's load steps and shows it in the frame; when a window of that name is open
     // already, that one is brought forward instead.
-    void MostrarHija(VentanaHija* hija);
+    void MostrarHija(VentanaHija* hija) override;
 
     // A menu entry or separator by its name ("mnuDeclarante", "d1", "separa2", ...).
     QAction* Entrada(const QString& nombre) const;
     // Toolbar button 1 to 6 ("nuedec", "abrdec", "elidec", "ayu", "salir", "imprimir").
-    QAction* Boton(int numero) const;
+    QAction* Boton(int numero) const override;
     // Recent-taxpayer entry 1 to 4 (d1 to d4).
     QAction* Reciente(int numero) const;
     QMenu* MenuDeclarante() const { return mnuDeclarante_; }
     QMenu* MenuUtilidades() const { return mnuUtilidades_; }
+    void ApagarMenus() override;
+    void RefrescarMenus() override;
 
     // The commands of the menus and the toolbar.
     void mnuNuevoDeclarante_Click();

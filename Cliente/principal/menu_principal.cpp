@@ -25,42 +25,38 @@ DeclaranteReciente Declarante(const QAction* entrada) {
 
 }  // namespace
 
-void DeshabilitarMenus() {
-    MDI7312* v = MDI7312::Actual();
-    if (!v) return;
-    Habilitar(*v, "mnuDeclarante", false);
-    Habilitar(*v, "mnuUtilidades", false);
-    for (int boton : {1, 2, 3, 5}) v->Boton(boton)->setEnabled(false);
-    OcultarRecientes(*v);
+void DeshabilitarMenus(MDI7312& v) {
+    Habilitar(v, "mnuDeclarante", false);
+    Habilitar(v, "mnuUtilidades", false);
+    for (int boton : {1, 2, 3, 5}) v.Boton(boton)->setEnabled(false);
+    OcultarRecientes(v);
 }
 
-void RefrescarMenuPrincipal() {
-    MDI7312* v = MDI7312::Actual();
-    if (!v) return;
+void RefrescarMenuPrincipal(MDI7312& v) {
     auto& entrada = CEntrada::Instancia();
     entrada.InicializarContadores();
-    OcultarRecientes(*v);
-    v->Boton(6)->setVisible(false);
-    Habilitar(*v, "mnuDeclarante", true);
-    Habilitar(*v, "mnuUtilidades", true);
-    v->Boton(5)->setEnabled(true);
+    OcultarRecientes(v);
+    v.Boton(6)->setVisible(false);
+    Habilitar(v, "mnuDeclarante", true);
+    Habilitar(v, "mnuUtilidades", true);
+    v.Boton(5)->setEnabled(true);
     if (entrada.NUMDECLA() < 1) {
-        v->Boton(2)->setEnabled(false);
-        v->Boton(3)->setEnabled(false);
+        v.Boton(2)->setEnabled(false);
+        v.Boton(3)->setEnabled(false);
     } else {
         vb::Variant buffer;
         LeerUltimosDeclarantes(buffer);
-        v->Boton(2)->setEnabled(true);
-        v->Boton(3)->setEnabled(true);
+        v.Boton(2)->setEnabled(true);
+        v.Boton(3)->setEnabled(true);
         int numero = 1;
         for (const DeclaranteReciente& d : DeclarantesRecientes(buffer, entrada.NUMDECLA())) {
-            QAction* reciente = v->Reciente(numero++);
+            QAction* reciente = v.Reciente(numero++);
             reciente->setVisible(true);
             reciente->setText(TituloReciente(d));
             reciente->setData(QVariant::fromValue(d));
         }
     }
-    v->Boton(1)->setEnabled(true);
+    v.Boton(1)->setEnabled(true);
 }
 
 void LeerUltimosDeclarantes(vb::Variant& buffer) {

@@ -24,13 +24,12 @@
 #include "registro/declaraciones.h"
 #include "registro/frmDecDatos.h"
 #include "compartido/CEntrada.h"
-#include "principal/MDI7312.h"
+#include "compartido/ventana_principal.h"
 #include "compartido/avisos.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
-#include "principal/menu_principal.h"
 #include "compartido/procedimientos.h"
 
 // The editors this window opens.
@@ -564,7 +563,7 @@ void FrmDecResumen::flxDeclaraciones_EnterCell() {
 // Commands.
 
 void FrmDecResumen::MostrarFrmDatos731() {
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDatos731);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDatos731);
 }
 
 void FrmDecResumen::cmdDatos_Click() {
@@ -596,7 +595,7 @@ void FrmDecResumen::cmdDeclarante_Click() {
     datos.MODO(QStringLiteral("C"));
     datos.CSCO(Resumen().CSCO());
     Descargar();
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new frmDecDatos);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new frmDecDatos);
 }
 
 void FrmDecResumen::cmdEliminar_Click() {

@@ -22,7 +22,7 @@
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
-#include "principal/menu_principal.h"
+#include "compartido/ventana_principal.h"
 #include "compartido/procedimientos.h"
 
 namespace oxalde {
