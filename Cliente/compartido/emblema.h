@@ -19,4 +19,7 @@ QPixmap PixmapEmblema(int lado);
 // The emblem as a window icon, in the usual icon sizes.
 QIcon IconoEmblema();
 
+// The emblem's printed height, at its own width.
+inline constexpr double kAltoEmblemaMm = 16;
+
 }  // namespace oxalde

@@ -7,7 +7,6 @@
 #include <functional>
 #include <vector>
 
-#include "impresion/cabecera.h"
 #include "compartido/emblema.h"
 
 namespace oxalde {

@@ -6,6 +6,7 @@
 #include "impresion/cImOf.h"
 #include "impresion/primitivas.h"
 #include "compartido/cFecha.h"
+#include "compartido/emblema.h"
 
 namespace oxalde {
 namespace {
