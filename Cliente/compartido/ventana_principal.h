@@ -17,7 +17,7 @@ public:
     // The program's main window (the one made last), or nullptr.
     static VentanaPrincipal* Actual();
 
-    // The main window as a widget.
+    // The main window as a widget: the parent of a child's dialogs; closing it ends the program.
     virtual QWidget* Ventana() = 0;
     // Runs the child's load steps and shows it in the frame; when a window of that name is open
     // already, that one is brought forward instead.

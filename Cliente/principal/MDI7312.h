@@ -41,6 +41,7 @@ public:
     QAction* Reciente(int numero) const;
     QMenu* MenuDeclarante() const { return mnuDeclarante_; }
     QMenu* MenuUtilidades() const { return mnuUtilidades_; }
+    // The main menu's state as the child windows ask for it (menu_principal.h).
     void ApagarMenus() override;
     void RefrescarMenus() override;
 
