@@ -1,5 +1,5 @@
 // The program Oxalde.
-#include "shell/aplicacion.h"
+#include "principal/aplicacion.h"
 
 int main(int argc, char** argv) {
     oxalde::Aplicacion aplicacion(argc, argv);

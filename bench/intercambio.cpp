@@ -22,7 +22,7 @@
 #include "intercambio/importacion.h"
 #include "vb/ansi.h"
 #include "registro.h"
-#include "shell/general.h"
+#include "compartido/general.h"
 
 namespace {
 

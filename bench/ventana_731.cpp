@@ -22,8 +22,9 @@
 #include "form731/liquidacion731.h"
 #include "registro.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/general.h"
+#include "principal/MDI7312.h"
+#include "compartido/general.h"
+#include "principal/arranque.h"
 
 using namespace oxalde;
 

@@ -21,8 +21,9 @@
 #include "ventana_hija.h"
 #include "registro.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/general.h"
+#include "principal/MDI7312.h"
+#include "compartido/general.h"
+#include "principal/arranque.h"
 
 using namespace oxalde;
 

@@ -15,9 +15,10 @@
 #include "registro.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/biblioteca.h"
-#include "shell/general.h"
+#include "principal/MDI7312.h"
+#include "compartido/biblioteca.h"
+#include "compartido/general.h"
+#include "principal/arranque.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "intercambio/cExportar.h"
 #include "registro.h"
 #include "servicios/cDeclarante.h"
-#include "shell/general.h"
+#include "compartido/general.h"
 
 namespace {
 

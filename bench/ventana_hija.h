@@ -5,7 +5,7 @@
 #include <QMdiSubWindow>
 #include <QtWidgets/qtestsupport_widgets.h>
 
-#include "shell/MDI7312.h"
+#include "principal/MDI7312.h"
 
 // Shows a new window of type W in the main window's frame and waits until it is on screen.
 template <class W>

@@ -18,7 +18,7 @@
 #include "registro/FrmDecLista.h"
 #include "registro/cDecLista.h"
 #include "servicios/cDeclarante.h"
-#include "shell/general.h"
+#include "compartido/general.h"
 
 namespace {
 

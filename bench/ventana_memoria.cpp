@@ -28,10 +28,11 @@
 #include "registro/frmDecDatos.h"
 #include "registro/cDecLista.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/VentanaHija.h"
-#include "shell/aplicacion.h"
-#include "shell/general.h"
+#include "principal/MDI7312.h"
+#include "compartido/VentanaHija.h"
+#include "principal/aplicacion.h"
+#include "principal/arranque.h"
+#include "compartido/general.h"
 #include "ventana_hija.h"
 
 using namespace oxalde;

@@ -10,9 +10,9 @@
 #include "actualizacion/FrmVersionCheck.h"
 #include "actualizacion/descarga.h"
 #include "actualizacion/lector_ini.h"
-#include "shell/general.h"
-#include "shell/modal.h"
-#include "shell/reloj.h"
+#include "compartido/general.h"
+#include "compartido/modal.h"
+#include "compartido/reloj.h"
 
 namespace oxalde {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "actualizacion/cActOnline.h"
 #include "actualizacion/ventanas_resultado.h"
-#include "shell/cadenas.h"
+#include "compartido/cadenas.h"
 #include "controles/controles.h"
 
 namespace oxalde {

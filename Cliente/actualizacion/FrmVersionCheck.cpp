@@ -13,8 +13,8 @@
 #include "actualizacion/cActOnline.h"
 #include "actualizacion/navegador.h"
 #include "actualizacion/ventanas_resultado.h"
-#include "shell/MDI7312.h"
-#include "shell/fin_programa.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/fin_programa.h"
 
 namespace oxalde {
 namespace {
@@ -53,8 +53,8 @@ QString Version(const QString& a, const QString& b, const QString& c) { return a
 // Ends the program the ordinary way: closing the main window unloads every window. Before the
 // main window is up, start-up is told to end instead.
 void TerminarPrograma() {
-    if (MDI7312* principal = MDI7312::Actual()) {
-        principal->close();
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) {
+        principal->Ventana()->close();
         return;
     }
     salidaPedida() = true;

@@ -1,8 +1,8 @@
 #include "actualizacion/cActOnline.h"
 
 #include "com/com.h"
-#include "shell/biblioteca.h"
-#include "shell/general.h"
+#include "compartido/biblioteca.h"
+#include "compartido/general.h"
 
 namespace oxalde {
 

@@ -6,9 +6,9 @@
 #include <QUrl>
 
 #include "actualizacion/descarga.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/mensajes.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/mensajes.h"
 #include "vb/ansi.h"
 
 namespace oxalde {

@@ -22,13 +22,12 @@
 #include "form731/liquidacion731.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/avisos.h"
-#include "shell/cFecha.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/menu_principal.h"
-#include "shell/procedimientos.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/avisos.h"
+#include "compartido/cFecha.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 #include "vb/formato.h"
 
 namespace oxalde {
@@ -491,7 +490,7 @@ void FrmDatos731::cmdCancelar_Click() {
 void FrmDatos731::VolverADeclaraciones(long csde) {
     Resumen().ENTRADA(QStringLiteral("P"));
     Resumen().CSDE(static_cast<vb::Long>(csde));
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
 }
 
 }  // namespace oxalde

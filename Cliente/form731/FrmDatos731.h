@@ -6,7 +6,7 @@
 #include <QHash>
 #include <array>
 
-#include "shell/VentanaHija.h"
+#include "compartido/VentanaHija.h"
 #include "vb/variant.h"
 
 class QFrame;

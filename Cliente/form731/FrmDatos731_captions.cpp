@@ -10,8 +10,8 @@
 #include "form731/captions731.h"
 #include "form731/liquidacion731.h"
 #include "registro/cDecResumen.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
 
 namespace oxalde {
 

@@ -1,10 +1,10 @@
 #include "form731/cDatos731.h"
 
 #include "registro/cDecResumen.h"
-#include "shell/biblioteca.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
-#include "shell/tipos_iva.h"
+#include "compartido/biblioteca.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {

@@ -1,7 +1,7 @@
 #include "form731/cajas731.h"
 
 #include "form731/cDatos731.h"
-#include "shell/procedimientos.h"
+#include "compartido/procedimientos.h"
 #include "vb/variant.h"
 
 namespace oxalde {

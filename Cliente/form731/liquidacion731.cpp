@@ -2,8 +2,8 @@
 
 #include "form731/cDatos731.h"
 #include "registro/cDecResumen.h"
-#include "shell/procedimientos.h"
-#include "shell/tipos_iva.h"
+#include "compartido/procedimientos.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 

@@ -21,14 +21,13 @@
 #include "form732/liquidacion732.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/aplicacion.h"
-#include "shell/avisos.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/menu_principal.h"
-#include "shell/procedimientos.h"
-#include "shell/tipos_iva.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/mostrar_error.h"
+#include "compartido/avisos.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {
@@ -77,7 +76,7 @@ void AbrirFrmDatos732(const QString& modo, const QString& modop, vb::Long csde) 
     datos.MODO(modo);
     datos.MODOP(modop);
     if (modo == QLatin1String("C")) datos.CSDE(csde);
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDatos732);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDatos732);
 }
 
 FrmDatos732::FrmDatos732(QWidget* parent) : VentanaHija(QStringLiteral("FrmDatos732"), parent) {
@@ -140,7 +139,7 @@ void FrmDatos732::Form_Unload() {
 
 void FrmDatos732::VolverADeclaraciones() {
     cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
 }
 
 // Commands.

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "controles/TiraPestanas.h"
-#include "shell/VentanaHija.h"
+#include "compartido/VentanaHija.h"
 #include "vb/variant.h"
 
 class QCheckBox;

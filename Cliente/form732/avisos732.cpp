@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/cadenas.h"
-#include "shell/tipos_iva.h"
+#include "compartido/cadenas.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {

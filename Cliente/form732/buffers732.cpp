@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "shell/biblioteca.h"
+#include "compartido/biblioteca.h"
 
 namespace oxalde {
 namespace {

@@ -2,10 +2,10 @@
 
 #include "form732/buffers732.h"
 #include "registro/cDecResumen.h"
-#include "shell/biblioteca.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/biblioteca.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

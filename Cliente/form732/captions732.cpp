@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/tipos_iva.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {

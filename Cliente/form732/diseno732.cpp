@@ -18,10 +18,10 @@
 #include "form732/imagenes732.h"
 #include "form732/liquidacion732.h"
 #include "registro/cDecResumen.h"
-#include "shell/cFecha.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/cFecha.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

@@ -1,7 +1,7 @@
 #include "form732/liquidacion732.h"
 
 #include "registro/cDecResumen.h"
-#include "shell/tipos_iva.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {

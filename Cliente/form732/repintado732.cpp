@@ -12,7 +12,7 @@
 #include "form732/cDatos732.h"
 #include "form732/cajas732.h"
 #include "registro/cDecResumen.h"
-#include "shell/tipos_iva.h"
+#include "compartido/tipos_iva.h"
 #include "vb/formato.h"
 
 namespace oxalde {

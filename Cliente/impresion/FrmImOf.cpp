@@ -20,21 +20,20 @@
 #include "form732/cDatos732.h"
 #include "impresion/Impresora.h"
 #include "impresion/cImOf.h"
-#include "impresion/imagenes.h"
+#include "compartido/imagenes.h"
 #include "impresion/modelo731.h"
 #include "impresion/modelo732.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
-#include "shell/MDI7312.h"
-#include "shell/aplicacion.h"
-#include "shell/cFecha.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/menu_principal.h"
-#include "shell/mensajes.h"
-#include "shell/modal.h"
-#include "shell/procedimientos.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/mostrar_error.h"
+#include "compartido/cFecha.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/mensajes.h"
+#include "compartido/modal.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {
@@ -150,7 +149,7 @@ void FrmImOf::Anadir_captions() {
     fraFechaPresentacion_->setTitle(Cadena(358));
     btnAceptar_->setText(QStringLiteral("   ") + Cadena(118));
     btnCancelar_->setText(QStringLiteral("    ") + Cadena(119));
-    if (MDI7312* principal = MDI7312::Actual()) {
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) {
         QAction* imprimir = principal->Boton(6);
         imprimir->setToolTip(Cadena(245));
         imprimir->setVisible(true);
@@ -283,11 +282,11 @@ void FrmImOf::btnAceptar_Click() {
 void FrmImOf::btnCancelar_Click() { reject(); }
 
 void MostrarFrmImOf() {
-    MDI7312* principal = MDI7312::Actual();
+    VentanaPrincipal* principal = VentanaPrincipal::Actual();
     // Back to the declarations window however the dialog ends, a failure to load it included.
     std::exception_ptr fallo;
     try {
-        FrmImOf dialogo(principal);
+        FrmImOf dialogo(principal ? principal->Ventana() : nullptr);
         MostrarModal(dialogo);
     } catch (...) {
         fallo = std::current_exception();
@@ -297,7 +296,7 @@ void MostrarFrmImOf() {
     cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
     // Once back in the main loop, when the declarations window that opened the dialog is gone.
     if (principal) {
-        QTimer::singleShot(0, principal, [principal] { principal->MostrarHija(new FrmDecResumen); });
+        QTimer::singleShot(0, principal->Ventana(), [principal] { principal->MostrarHija(new FrmDecResumen); });
     }
     if (fallo) std::rethrow_exception(fallo);
 }

@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "impresion/ImpresoraQt.h"
-#include "impresion/imagenes.h"
+#include "compartido/imagenes.h"
 
 namespace oxalde {
 namespace {

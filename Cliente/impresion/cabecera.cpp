@@ -5,7 +5,8 @@
 #include "impresion/Impresora.h"
 #include "impresion/cImOf.h"
 #include "impresion/primitivas.h"
-#include "shell/cFecha.h"
+#include "compartido/cFecha.h"
+#include "compartido/emblema.h"
 
 namespace oxalde {
 namespace {

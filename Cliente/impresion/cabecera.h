@@ -8,9 +8,6 @@ namespace oxalde {
 // Our web address, printed under the letterhead.
 inline constexpr char kDireccionWeb[] = "www.kelmoria.example/ogasuna";
 
-// The emblem's printed height, at its own width.
-inline constexpr double kAltoEmblemaMm = 16;
-
 // The letterhead in the header's left cell (x 0 to 50.4), from y.
 void ImprimirMembrete(double y);
 // The header box down to `abajo`, with the letterhead at `yMembrete`, the frame in `ancho` and

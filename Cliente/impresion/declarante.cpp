@@ -5,7 +5,7 @@
 #include "impresion/primitivas.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
-#include "shell/procedimientos.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

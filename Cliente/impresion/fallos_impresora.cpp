@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "shell/cadenas.h"
-#include "shell/general.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
 #include "vb/error.h"
 
 namespace oxalde {

@@ -5,7 +5,7 @@
 #include "impresion/modelo732.h"
 #include "impresion/primitivas.h"
 #include "impresion/secciones.h"
-#include "shell/tipos_iva.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {

@@ -6,7 +6,7 @@
 #include "impresion/cImOf.h"
 #include "impresion/primitivas.h"
 #include "registro/cDecResumen.h"
-#include "shell/procedimientos.h"
+#include "compartido/procedimientos.h"
 #include "vb/formato.h"
 
 namespace oxalde {

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "impresion/primitivas.h"
-#include "shell/tipos_iva.h"
+#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 

@@ -4,8 +4,8 @@
 // buttons that move them across, the file to write, and Accept, which writes the exchange file
 // and closes the window. Its model is the single cExportar.
 #include "intercambio/cExportar.h"
-#include "shell/VentanaHija.h"
-#include "shell/cUtilidadesGrid.h"
+#include "compartido/VentanaHija.h"
+#include "compartido/cUtilidadesGrid.h"
 
 class QFrame;
 class QLabel;

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "intercambio/formato_contri.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

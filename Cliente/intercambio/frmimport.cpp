@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 
 #include "intercambio/dialogo_fichero.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "impresion/imagenes.h"
-#include "shell/mensajes.h"
-#include "shell/menu_principal.h"
-#include "shell/procedimientos.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/imagenes.h"
+#include "compartido/mensajes.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

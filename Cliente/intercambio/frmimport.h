@@ -4,7 +4,7 @@
 // After an import only the exit command is left; a second import needs the window opened again.
 #include "intercambio/cImportar.h"
 #include "intercambio/importacion.h"
-#include "shell/VentanaHija.h"
+#include "compartido/VentanaHija.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -11,12 +11,12 @@
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
 #include "registro/cDecDatos.h"
-#include "shell/aplicacion.h"
-#include "shell/biblioteca.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/mensajes.h"
-#include "shell/procedimientos.h"
+#include "compartido/mostrar_error.h"
+#include "compartido/biblioteca.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/mensajes.h"
+#include "compartido/procedimientos.h"
 #include "vb/ansi.h"
 
 namespace oxalde {

@@ -1,7 +1,7 @@
 #include "intercambio/lista_exportar.h"
 
-#include "shell/biblioteca.h"
-#include "shell/general.h"
+#include "compartido/biblioteca.h"
+#include "compartido/general.h"
 
 namespace oxalde {
 namespace {

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/VentanaHija.h"
-#include "shell/cUtilidadesGrid.h"
+#include "compartido/VentanaHija.h"
+#include "compartido/cUtilidadesGrid.h"
 
 namespace oxalde {
 

@@ -17,21 +17,20 @@
 #include "form731/FrmDatos731.h"
 #include "form731/cDatos731.h"
 #include "impresion/FrmImOf.h"
-#include "impresion/imagenes.h"
+#include "compartido/imagenes.h"
 #include "impresion/cImOf.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"
 #include "registro/declaraciones.h"
 #include "registro/frmDecDatos.h"
-#include "shell/CEntrada.h"
-#include "shell/MDI7312.h"
-#include "shell/avisos.h"
-#include "shell/biblioteca.h"
-#include "shell/cFecha.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/menu_principal.h"
-#include "shell/procedimientos.h"
+#include "compartido/CEntrada.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/avisos.h"
+#include "compartido/biblioteca.h"
+#include "compartido/cFecha.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 
 // The editors this window opens.
 #include "form732/FrmDatos732.h"
@@ -564,7 +563,7 @@ void FrmDecResumen::flxDeclaraciones_EnterCell() {
 // Commands.
 
 void FrmDecResumen::MostrarFrmDatos731() {
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new FrmDatos731);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDatos731);
 }
 
 void FrmDecResumen::cmdDatos_Click() {
@@ -596,7 +595,7 @@ void FrmDecResumen::cmdDeclarante_Click() {
     datos.MODO(QStringLiteral("C"));
     datos.CSCO(Resumen().CSCO());
     Descargar();
-    if (MDI7312* principal = MDI7312::Actual()) principal->MostrarHija(new frmDecDatos);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new frmDecDatos);
 }
 
 void FrmDecResumen::cmdEliminar_Click() {

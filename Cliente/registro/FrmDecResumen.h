@@ -4,8 +4,8 @@
 // declaration; it opens, deletes and prints the selected declaration and shows the taxpayer.
 #include <QColor>
 
-#include "shell/VentanaHija.h"
-#include "shell/cUtilidadesGrid.h"
+#include "compartido/VentanaHija.h"
+#include "compartido/cUtilidadesGrid.h"
 
 class QGroupBox;
 class QLabel;

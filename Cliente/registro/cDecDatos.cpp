@@ -1,7 +1,7 @@
 #include "registro/cDecDatos.h"
 
-#include "shell/biblioteca.h"
-#include "shell/general.h"
+#include "compartido/biblioteca.h"
+#include "compartido/general.h"
 
 namespace oxalde {
 namespace {

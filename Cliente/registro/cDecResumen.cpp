@@ -4,10 +4,10 @@
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "com/com.h"
-#include "shell/CEntrada.h"
-#include "shell/biblioteca.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/CEntrada.h"
+#include "compartido/biblioteca.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 

@@ -1,10 +1,10 @@
 #include "registro/declaraciones.h"
 
-#include "shell/biblioteca.h"
-#include "shell/cFecha.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/biblioteca.h"
+#include "compartido/cFecha.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 #include "vb/formato.h"
 
 namespace oxalde {

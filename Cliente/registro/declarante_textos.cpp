@@ -3,8 +3,8 @@
 #include <array>
 
 #include "registro/cDecDatos.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
 
 namespace oxalde {
 namespace {

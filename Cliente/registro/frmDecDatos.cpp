@@ -19,11 +19,11 @@
 #include "registro/cDecResumen.h"
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/mensajes.h"
-#include "shell/menu_principal.h"
-#include "shell/procedimientos.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/mensajes.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

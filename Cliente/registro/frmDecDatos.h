@@ -6,7 +6,7 @@
 // leaves the user at the main window, an existing one goes back to its declarations.
 #include <QPointer>
 
-#include "shell/VentanaHija.h"
+#include "compartido/VentanaHija.h"
 #include "vb/variant.h"
 
 class QFrame;

@@ -13,7 +13,7 @@
 #include "controles/entrada.h"
 #include "registro/cDecDatos.h"
 #include "registro/frmDecDatos.h"
-#include "shell/procedimientos.h"
+#include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {

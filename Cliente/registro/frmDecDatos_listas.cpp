@@ -13,8 +13,8 @@
 #include "controles/entrada.h"
 #include "registro/cDecDatos.h"
 #include "registro/frmDecDatos.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 #include "vb/formato.h"
 
 namespace oxalde {

@@ -3,16 +3,18 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "shell/MDI7312.h"
-#include "shell/VentanaHija.h"
+#include "compartido/ventana_principal.h"
+#include "compartido/VentanaHija.h"
 
 namespace oxalde {
 
 void MostrarSiguiente(std::function<VentanaHija*()> crear) {
-    QPointer<MDI7312> principal = MDI7312::Actual();
+    VentanaPrincipal* principal = VentanaPrincipal::Actual();
     if (!principal) return;
-    QTimer::singleShot(0, principal, [principal, crear = std::move(crear)] {
-        if (principal && principal->isVisible()) principal->MostrarHija(crear());
+    // The widget tells whether the main window is still there when the timer fires.
+    QPointer<QWidget> ventana = principal->Ventana();
+    QTimer::singleShot(0, ventana, [principal, ventana, crear = std::move(crear)] {
+        if (ventana && ventana->isVisible()) principal->MostrarHija(crear());
     });
 }
 

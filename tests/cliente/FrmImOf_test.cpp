@@ -22,7 +22,7 @@
 #include "impresion/ImpresoraGrabadora.h"
 #include "impresion/ImpresoraQt.h"
 #include "impresion/cImOf.h"
-#include "impresion/imagenes.h"
+#include "compartido/imagenes.h"
 #include "registro/cDecResumen.h"
 
 using namespace oxalde;

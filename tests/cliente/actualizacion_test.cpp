@@ -13,7 +13,7 @@
 #include "cliente/prueba.h"
 #include "cliente/servicio_version.h"
 #include "controles/controles.h"
-#include "shell/frmPreferencias.h"
+#include "principal/frmPreferencias.h"
 
 using namespace oxalde;
 using prueba::Servicio;

@@ -3,7 +3,8 @@
 #include <stdexcept>
 
 #include "cliente/prueba.h"
-#include "shell/aplicacion.h"
+#include "compartido/mostrar_error.h"
+#include "principal/aplicacion.h"
 
 using namespace oxalde;
 

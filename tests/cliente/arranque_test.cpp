@@ -9,9 +9,10 @@
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
 #include "cliente/servicio_version.h"
-#include "shell/FrmIdioma.h"
-#include "shell/aplicacion.h"
-#include "shell/frmInicio.h"
+#include "principal/FrmIdioma.h"
+#include "principal/aplicacion.h"
+#include "principal/arranque.h"
+#include "principal/frmInicio.h"
 
 using namespace oxalde;
 using prueba::Principal;

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "form732/avisos732.h"
-#include "shell/cadenas.h"
+#include "compartido/cadenas.h"
 
 using namespace oxalde;
 

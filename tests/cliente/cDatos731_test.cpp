@@ -6,7 +6,7 @@
 #include "prueba.h"
 #include "registro/cDecResumen.h"
 #include "servicios/cDeclaracion.h"
-#include "shell/procedimientos.h"
+#include "compartido/procedimientos.h"
 #include "form731/buffers731.h"
 
 using namespace oxalde;

@@ -36,8 +36,8 @@
 #include "registro.h"
 #include "servicios/cDeclarante.h"
 #include "servidor/utiles_prueba.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "cliente/prueba.h"
-#include "shell/cSaveAsRestore.h"
-#include "shell/copia_seguridad.h"
+#include "principal/cSaveAsRestore.h"
+#include "principal/copia_seguridad.h"
 
 using namespace oxalde;
 

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 #include "controles/FlexGrid.h"
-#include "shell/cUtilidadesGrid.h"
-#include "shell/procedimientos.h"
+#include "compartido/cUtilidadesGrid.h"
+#include "compartido/procedimientos.h"
 
 using oxalde::cUtilidadesGrid;
 using oxalde::FlexGrid;

@@ -3,7 +3,7 @@
 
 #include "cliente/impresion_prueba.h"
 #include "impresion/cabecera.h"
-#include "impresion/imagenes.h"
+#include "compartido/imagenes.h"
 #include "impresion/primitivas.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecResumen.h"

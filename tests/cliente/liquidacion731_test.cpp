@@ -10,7 +10,7 @@
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
 #include "registro/cDecResumen.h"
-#include "shell/cadenas.h"
+#include "compartido/cadenas.h"
 
 using namespace oxalde;
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "shell/aplicacion.h"
+#include "principal/aplicacion.h"
 
 int main(int argc, char** argv) {
     // Windows under test never need a display.

@@ -2,7 +2,7 @@
 // one job per copy.
 #include "cliente/impresion_prueba.h"
 #include "form732/cDatos732.h"
-#include "impresion/imagenes.h"
+#include "compartido/imagenes.h"
 #include "impresion/modelo732.h"
 #include "impresion/primitivas.h"
 #include "registro/cDecDatos.h"

@@ -11,13 +11,14 @@
 #include "intercambio/FrmExportar.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecResumen.h"
-#include "shell/FrmIdioma.h"
+#include "principal/FrmIdioma.h"
+#include "principal/arranque.h"
 #include "controles/controles.h"
-#include "shell/frmPreferencias.h"
-#include "shell/ayuda.h"
-#include "shell/frmAbout.h"
-#include "shell/garobel_ventanas.h"
-#include "shell/visor_ayuda.h"
+#include "principal/frmPreferencias.h"
+#include "principal/ayuda.h"
+#include "principal/frmAbout.h"
+#include "principal/garobel_ventanas.h"
+#include "principal/visor_ayuda.h"
 
 using namespace oxalde;
 

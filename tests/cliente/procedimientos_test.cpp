@@ -7,10 +7,10 @@
 #include "comun/bd_prueba.h"
 #include "comun/errores.h"
 #include "dao/dao.h"
-#include "shell/cFecha.h"
-#include "shell/cadenas.h"
-#include "shell/general.h"
-#include "shell/procedimientos.h"
+#include "compartido/cFecha.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
+#include "compartido/procedimientos.h"
 
 using namespace oxalde;
 

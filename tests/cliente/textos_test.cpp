@@ -11,9 +11,9 @@
 
 #include "cliente/prueba.h"
 #include "comun/errores.h"
-#include "shell/VentanaHija.h"
-#include "shell/emblema.h"
-#include "shell/frmInicio.h"
+#include "compartido/VentanaHija.h"
+#include "compartido/emblema.h"
+#include "principal/frmInicio.h"
 
 using namespace oxalde;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/tipos_iva.h"
+#include "compartido/tipos_iva.h"
 
 using namespace oxalde::tipos;
 

@@ -12,7 +12,7 @@
 #include "comun/bd_prueba.h"
 #include "intercambio/importacion.h"
 #include "registro.h"
-#include "shell/general.h"
+#include "compartido/general.h"
 
 namespace {
 

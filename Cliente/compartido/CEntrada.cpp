@@ -1,0 +1,48 @@
+#include "compartido/CEntrada.h"
+
+#include "com/com.h"
+#include "compartido/biblioteca.h"
+#include "compartido/cFecha.h"
+#include "compartido/general.h"
+
+namespace oxalde {
+
+QString NormalizarIdioma(const QString& almacenada) {
+    return almacenada == QStringLiteral("E") ? QStringLiteral("E") : QStringLiteral("C");
+}
+
+int DesplazamientoIdioma(const QString& letra) { return letra == QStringLiteral("E") ? 10000 : 0; }
+
+CEntrada& CEntrada::Instancia() {
+    static CEntrada instancia;
+    return instancia;
+}
+
+void CEntrada::InicializarContadores() { numDecla_ = DatosGeneral(RutaBDModificable)->NumeroDeclarantes(); }
+
+void CEntrada::ModificarIdioma(QString& letra) {
+    if (BaseSinEscritura) return;  // said at start; the language holds for this run
+    std::string sidioma = letra.toStdString();
+    DatosGeneral(RutaBDModificable)->CambiarIdioma(sidioma);
+}
+
+void CEntrada::LeerIdioma() {
+    idi_ = NormalizarIdioma(QString::fromStdString(DatosGeneral(RutaBDModificable)->ObtenerIdioma()));
+}
+
+void CEntrada::LeerFechaMinMax() {
+    vb::Variant buffer;
+    DatosGeneral(RutaBDLectura)->DameFechaMinMax(buffer);
+    fechaMin_ = buffer(0).CLng();
+    fechaMax_ = buffer(1).CLng();
+}
+
+void CEntrada::IDI(const QString& letra) {
+    idi_ = letra;
+    QString guardada = letra;
+    ModificarIdioma(guardada);
+    DesplIdioma = DesplazamientoIdioma(letra);
+    cFecha::Instancia().fecidioma(letra);
+}
+
+}  // namespace oxalde

@@ -1,0 +1,20 @@
+#pragma once
+// The two boxes the entry windows ask for, through the program's one message box (MsgBox), so
+// that tests answer them and they speak the program's language like every other box.
+#include <QString>
+
+#include "compartido/mensajes.h"
+
+namespace oxalde {
+
+// A warning with the OK button only.
+inline void Advertencia(const QString& texto, const QString& titulo) {
+    MsgBox(texto, vbOKOnly | vbExclamation, titulo);
+}
+
+// A Yes/No question whose default answer is No; true for Yes.
+inline bool PreguntaSiNo(const QString& texto, const QString& titulo) {
+    return MsgBox(texto, vbYesNo | vbQuestion | vbDefaultButton2, titulo) == vbYes;
+}
+
+}  // namespace oxalde

@@ -1,0 +1,44 @@
+#pragma once
+// All that a child window knows of the program's main window: it shows other child windows in
+// its frame, it is the parent of the dialogs a child opens, it lends its toolbar buttons, and
+// its main menu is off while a child is open. The main window implements it; the windows it
+// opens reach it only through here, so they never depend on the main window itself.
+class QAction;
+class QWidget;
+
+namespace oxalde {
+
+class VentanaHija;
+
+class VentanaPrincipal {
+public:
+    virtual ~VentanaPrincipal() = default;
+
+    // The program's main window (the one made last), or nullptr.
+    static VentanaPrincipal* Actual();
+
+    // The main window as a widget: the parent of a child's dialogs; closing it ends the program.
+    virtual QWidget* Ventana() = 0;
+    // Runs the child's load steps and shows it in the frame; when a window of that name is open
+    // already, that one is brought forward instead.
+    virtual void MostrarHija(VentanaHija* hija) = 0;
+    // Toolbar button 1 to 6 ("nuedec", "abrdec", "elidec", "ayu", "salir", "imprimir").
+    virtual QAction* Boton(int numero) const = 0;
+    // What DeshabilitarMenus and RefrescarMenuPrincipal below do to this window.
+    virtual void ApagarMenus() = 0;
+    virtual void RefrescarMenus() = 0;
+
+protected:
+    // The main window names itself the program's main window once it is built, and gives the
+    // place up when it goes (if no later one has taken it).
+    void Registrar();
+    void Retirar();
+};
+
+// The main menu's state as the child windows drive it: off while a child window is open, back on
+// (with the four latest taxpayers as entries) when it closes. They act on the program's main
+// window and do nothing when there is none.
+void DeshabilitarMenus();
+void RefrescarMenuPrincipal();
+
+}  // namespace oxalde

@@ -1,0 +1,41 @@
+#include "principal/aplicacion.h"
+
+#include <QGuiApplication>
+
+#include "controles/estilo.h"
+#include "compartido/emblema.h"
+#include "compartido/mensajes.h"
+#include "compartido/mostrar_error.h"
+#include "principal/arranque.h"
+
+namespace oxalde {
+
+Aplicacion::Aplicacion(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Oxalde"));
+    setWindowIcon(IconoEmblema());
+    InstalarEstiloCompartido();
+}
+
+bool Aplicacion::notify(QObject* receptor, QEvent* evento) {
+    try {
+        return QApplication::notify(receptor, evento);
+    } catch (...) {
+        MostrarError(ErrorDe(std::current_exception()));
+    }
+    return false;
+}
+
+Arranque Arrancar() {
+    try {
+        return Main() ? Arranque::Continuar : Arranque::Terminar;
+    } catch (const ErrorArranque& e) {
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        MsgBox(e.Texto(), vbCritical);
+        return Arranque::Fallo;
+    } catch (...) {
+        MostrarError(ErrorDe(std::current_exception()));
+        return Arranque::Fallo;
+    }
+}
+
+}  // namespace oxalde

@@ -1,0 +1,43 @@
+#pragma once
+// The program's start-up: the checks and readings before the main window, then the window.
+#include <QString>
+#include <stdexcept>
+
+namespace oxalde {
+
+// Why start-up cannot go on, in the user's words (both languages, naming the file): shown
+// alone, without an error number, and the program ends with a failure status.
+class ErrorArranque : public std::runtime_error {
+public:
+    explicit ErrorArranque(const QString& texto) : std::runtime_error(texto.toStdString()), texto_(texto) {}
+    const QString& Texto() const { return texto_; }
+
+private:
+    QString texto_;
+};
+
+// A text of the string table in both languages, Spanish first, with %1 replaced by the file.
+QString TextoBilingue(int id, const QString& archivo);
+
+// Start-up, in this order: the named lock, LeerVersionPrograma, EstablecerRutasBD,
+// ComprobarBasesDatos, Traspaso, LeerConfiguracion, the splash, then the main window.
+// False when the program is to end without showing its windows. Errors reach the caller.
+bool Main();
+
+// VersionPrograma and the installed version of the version check (message 331 without one).
+void LeerVersionPrograma();
+// RutaTablas, RutaBDLectura, RutaBDModificable.
+void EstablecerRutasBD();
+// Both database files must exist and be readable, and be sound databases of this program (every
+// page, table and column the program reads): otherwise ErrorArranque naming the file, before
+// anything could create or change a file there. A file that another program keeps locked beyond
+// the engine's wait is said to be in use. A user's database that cannot be written is said at
+// once (changes will not be saved) and start-up goes on.
+void ComprobarBasesDatos();
+// Brings the user's database up to date in place; answers what the library answers.
+// An error comes back with "MDI7312.Traspaso" before its description.
+bool Traspaso();
+// The run settings, the update service's address, the check-at-start choice and the language.
+void LeerConfiguracion();
+
+}  // namespace oxalde

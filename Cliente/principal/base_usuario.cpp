@@ -1,0 +1,92 @@
+#include "principal/base_usuario.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <string>
+
+#include "servicios/cTraspaso.h"
+#include "tablas/esquema_usuario.h"
+#include "vb/error.h"
+
+namespace oxalde {
+namespace {
+
+// The tables of the user's database: a copy without them belongs to something else.
+const QStringList kTablas{"T00_GENERAL", "T01_DECLARANTES", "T02_COMUNDECLA", "T03_731DECLA", "T04_732DECLA"};
+
+QString Unidas(const std::vector<std::string>& faltas) {
+    QStringList lista;
+    for (const auto& f : faltas) lista << QString::fromStdString(f);
+    return lista.join(QStringLiteral(", "));
+}
+
+// The defect an error of the engine stands for.
+ResultadoComprobacion DefectoDeError(const vb::Error& e) {
+    DefectoCopia defecto = DefectoCopia::Danada;
+    if (EsBloqueo(e.Number())) defecto = DefectoCopia::EnUso;
+    if (e.Number() == vb::errBaseDatos + SQLITE_NOTADB) defecto = DefectoCopia::NoEsBase;
+    return {defecto, QString::fromStdString(e.Description())};
+}
+
+// The upgrade run on a scratch copy, then the tables and columns the program reads.
+ResultadoComprobacion ComprobarTraspasada(const QString& ruta, const QString& rutaLectura) {
+    QTemporaryDir carpeta;
+    if (!carpeta.isValid()) return {DefectoCopia::Danada, carpeta.errorString()};
+    const QString prueba = carpeta.filePath(QStringLiteral("prueba.mdb"));
+    try {
+        CopiarBaseEnLinea(ruta, prueba);
+        brunsel::cTraspaso traspaso;
+        traspaso.mdbmod(prueba.toStdString());
+        traspaso.mdblec(rutaLectura.toStdString());
+        traspaso.mdbPath(carpeta.path().toStdString() + "/");
+        traspaso.Traspaso();
+        const auto faltas = brunsel::FaltasBaseUsuario(prueba.toStdString(), brunsel::Traspasado::Si);
+        if (!faltas.empty()) return {DefectoCopia::FaltanTablas, Unidas(faltas)};
+    } catch (const vb::Error& e) {
+        return {DefectoCopia::FaltanTablas, QString::fromStdString(e.Description())};
+    }
+    return {};
+}
+
+using Faltas = std::vector<std::string> (*)(const std::string&);
+
+ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
+    try {
+        const auto lista = faltas(ruta.toStdString());
+        if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
+    } catch (const vb::Error& e) {
+        return DefectoDeError(e);
+    }
+    return {};
+}
+
+}  // namespace
+
+ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, const QString& rutaLectura) {
+    if (!QFileInfo(ruta).isFile()) return {DefectoCopia::NoExiste, {}};
+    try {
+        CopiarBaseEnLinea(ruta, copia);
+    } catch (const vb::Error& e) {
+        return DefectoDeError(e);
+    }
+    const ResultadoComprobacion r = ComprobarCopia(copia, kTablas);
+    return r.defecto == DefectoCopia::Ninguno ? ComprobarTraspasada(copia, rutaLectura) : r;
+}
+
+ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta) {
+    return Comprobar(ruta, [](const std::string& r) { return brunsel::FaltasBaseUsuario(r, brunsel::Traspasado::No); });
+}
+
+ResultadoComprobacion ComprobarBaseLectura(const QString& ruta) { return Comprobar(ruta, brunsel::FaltasBaseLectura); }
+
+QStringList SinPermisoEscritura(const QString& ruta) {
+    const QFileInfo archivo(ruta);
+    QStringList sin;
+    if (!archivo.isWritable()) sin << archivo.filePath();
+    if (!QFileInfo(archivo.path()).isWritable()) sin << archivo.path();
+    return sin;
+}
+
+}  // namespace oxalde

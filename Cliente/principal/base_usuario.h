@@ -1,0 +1,31 @@
+#pragma once
+// Whether a file can stand for one of the program's databases, asked before the program takes
+// it: at start (a damaged or foreign file would fail on every start, or be written to before it
+// failed) and before a restore replaces anything.
+#include <QString>
+#include <QStringList>
+
+#include "principal/copia_sqlite.h"
+
+namespace oxalde {
+
+// A copy offered for a restore: read once into `copia` (a scratch file in a folder of the
+// caller's) and checked there fully: the engine's integrity check, then the in-place upgrade run
+// on a second scratch copy (so an older layout is still accepted), then every table and column
+// the program reads and none that a save could not fill. What passes is `copia` itself, so a
+// file that changes after it was read cannot slip past the check. The offered file is never
+// changed.
+ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, const QString& rutaLectura);
+
+// The user's database at start: a database of this program, not cut short, every page sound,
+// whose tables and columns are all there (those the upgrade adds may be missing). Reads the
+// file only; a file another program keeps locked is waited for, then said to be in use.
+ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta);
+// The same for the reference database and its tables.
+ResultadoComprobacion ComprobarBaseLectura(const QString& ruta);
+
+// The file, and its folder (the engine writes its journal beside the file), when the running
+// user cannot write them.
+QStringList SinPermisoEscritura(const QString& ruta);
+
+}  // namespace oxalde

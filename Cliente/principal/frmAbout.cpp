@@ -1,0 +1,69 @@
+#include "principal/frmAbout.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "compartido/cadenas.h"
+#include "compartido/emblema.h"
+#include "compartido/general.h"
+
+namespace oxalde {
+namespace {
+
+QFrame* Linea(QWidget* padre) {
+    auto* linea = new QFrame(padre);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+    return linea;
+}
+
+QLabel* Etiqueta(const char* nombre, QWidget* padre) {
+    auto* etiqueta = new QLabel(padre);
+    etiqueta->setObjectName(QString::fromLatin1(nombre));
+    etiqueta->setWordWrap(true);
+    return etiqueta;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent),
+      lblTitle_(Etiqueta("lblTitle", this)),
+      lblVersion_(Etiqueta("lblVersion", this)),
+      lblDescription_(Etiqueta("lblDescription", this)),
+      cmdOK_(new QPushButton(QStringLiteral("&Aceptar"), this)) {
+    setObjectName(QStringLiteral("frmAbout"));
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    auto* picIcon = Etiqueta("picIcon", this);
+    picIcon->setPixmap(PixmapEmblema(48));
+    QFont titulo = lblTitle_->font();
+    titulo.setBold(true);
+    lblTitle_->setFont(titulo);
+    auto* fijo = Etiqueta("lblFijo", this);
+    fijo->setText(QStringLiteral("Quelvarin"));
+
+    auto* capas = new QGridLayout(this);
+    capas->addWidget(picIcon, 0, 0, 3, 1, Qt::AlignTop);
+    capas->addWidget(lblTitle_, 0, 1);
+    capas->addWidget(lblVersion_, 1, 1);
+    capas->addWidget(lblDescription_, 2, 1);
+    capas->addWidget(Linea(this), 3, 0, 1, 2);
+    capas->addWidget(fijo, 4, 0, 1, 2);
+    capas->addWidget(Linea(this), 5, 0, 1, 2);
+    capas->addWidget(cmdOK_, 6, 1, Qt::AlignRight);
+    for (QLabel* texto : {lblTitle_, lblDescription_}) texto->setFixedWidth(380);
+    capas->setSizeConstraint(QLayout::SetFixedSize);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Load.
+    setWindowTitle(QStringLiteral("Acerca de Quelvarin"));
+    lblTitle_->setText(LoadResString(259 + DesplIdioma));
+    lblVersion_->setText(DesplIdioma == 0 ? QStringLiteral("Versión ") + VersionPrograma
+                                          : VersionPrograma + QStringLiteral(" bertsioa"));
+    lblDescription_->setText(LoadResString(260 + DesplIdioma));
+    if (DesplIdioma == 10000) cmdOK_->setText(QStringLiteral("&Ados"));
+}
+
+}  // namespace oxalde
