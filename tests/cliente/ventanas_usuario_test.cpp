@@ -161,6 +161,23 @@ std::map<int, std::vector<Destino>> TeclasDeAcceso(QWidget* ventana) {
     return teclas;
 }
 
+// Every frame window, in each of the ways it opens.
+using Abrir = std::function<void(Ventanas&)>;
+const std::pair<const char*, Abrir> kVentanas[] = {
+    {"frmDecDatos", [](Ventanas& t) { t.Declarante(); }},
+    {"FrmDecLista C", [](Ventanas& t) { t.Lista("C"); }},
+    {"FrmDecLista E", [](Ventanas& t) { t.Lista("E"); }},
+    {"FrmDecResumen", [](Ventanas& t) { t.Declaraciones(1); }},
+    {"FrmDecResumen P", [](Ventanas& t) { t.Nueva(Qt::Key_P); }},
+    {"FrmDecResumen T", [](Ventanas& t) { t.Nueva(Qt::Key_T); }},
+    {"FrmDatos731", [](Ventanas& t) { t.Editor("731"); }},
+    {"FrmDatos732", [](Ventanas& t) { t.Editor("732"); }},
+    {"FrmDatos731 T", [](Ventanas& t) { t.Transporte("731"); }},
+    {"FrmDatos732 T", [](Ventanas& t) { t.Transporte("732"); }},
+    {"FrmExportar", [](Ventanas& t) { t.Exportar(); }},
+    {"frmimport", [](Ventanas& t) { t.Importar(); }},
+};
+
 TEST_F(Ventanas, CadaImagenHaceLoQueSuBotonSinRomperNada) {
     struct Caso {
         std::function<void(Ventanas&)> abrir;
@@ -218,20 +235,6 @@ TEST_F(Ventanas, CadaImagenHaceLoQueSuBotonSinRomperNada) {
 }
 
 TEST_F(Ventanas, CadaTeclaDeAccesoLlegaASuControlEnLosDosIdiomas) {
-    using I = Ventanas;
-    const std::pair<const char*, std::function<void(I&)>> ventanas[] = {
-        {"frmDecDatos", [](I& t) { t.Declarante(); }},
-        {"FrmDecLista C", [](I& t) { t.Lista("C"); }},
-        {"FrmDecLista E", [](I& t) { t.Lista("E"); }},
-        {"FrmDecResumen", [](I& t) { t.Declaraciones(1); }},
-        {"FrmDecResumen P", [](I& t) { t.Nueva(Qt::Key_P); }},
-        {"FrmDatos731", [](I& t) { t.Editor("731"); }},
-        {"FrmDatos732", [](I& t) { t.Editor("732"); }},
-        {"FrmDatos731 T", [](I& t) { t.Transporte("731"); }},
-        {"FrmDatos732 T", [](I& t) { t.Transporte("732"); }},
-        {"FrmExportar", [](I& t) { t.Exportar(); }},
-        {"frmimport", [](I& t) { t.Importar(); }},
-    };
     int pulsadas = 0;
     for (int idioma : {0, 10000}) {
         DesplIdioma = idioma;
@@ -243,7 +246,7 @@ TEST_F(Ventanas, CadaTeclaDeAccesoLlegaASuControlEnLosDosIdiomas) {
             const QKeySequence k = QKeySequence::mnemonic(ventana->Entrada(menu)->text());
             if (!k.isEmpty()) deMenus.insert(k[0].key());
         }
-        for (const auto& [nombre, abrir] : ventanas) {
+        for (const auto& [nombre, abrir] : kVentanas) {
             abrir(*this);
             Delante();
             for (const auto& [tecla, destinos] : TeclasDeAcceso(Hija())) {
@@ -355,24 +358,10 @@ TEST_F(Ventanas, LasFlechasMuevenLaSeleccionDesdeLaPrimeraPulsacion) {
 
 // Every caption of a label shows whole: its text is no wider than the label.
 TEST_F(Ventanas, CadaEtiquetaMuestraSuTextoEnteroEnLosDosIdiomas) {
-    using I = Ventanas;
-    const std::pair<const char*, std::function<void(I&)>> ventanas[] = {
-        {"frmDecDatos", [](I& t) { t.Declarante(); }},
-        {"FrmDecLista", [](I& t) { t.Lista("C"); }},
-        {"FrmDecResumen", [](I& t) { t.Declaraciones(1); }},
-        {"FrmDecResumen P", [](I& t) { t.Nueva(Qt::Key_P); }},
-        {"FrmDecResumen T", [](I& t) { t.Nueva(Qt::Key_T); }},
-        {"FrmDatos731", [](I& t) { t.Editor("731"); }},
-        {"FrmDatos732", [](I& t) { t.Editor("732"); }},
-        {"FrmDatos731 T", [](I& t) { t.Transporte("731"); }},
-        {"FrmDatos732 T", [](I& t) { t.Transporte("732"); }},
-        {"FrmExportar", [](I& t) { t.Exportar(); }},
-        {"frmimport", [](I& t) { t.Importar(); }},
-    };
     int vistas = 0;
     for (int idioma : {0, 10000}) {
         DesplIdioma = idioma;
-        for (const auto& [nombre, abrir] : ventanas) {
+        for (const auto& [nombre, abrir] : kVentanas) {
             abrir(*this);
             Delante();
             for (QLabel* l : Hija()->findChildren<QLabel*>()) {
