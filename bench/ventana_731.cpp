@@ -35,19 +35,10 @@ constexpr double kObjetivoAperturaMs = 100, kObjetivoSalidaMs = 2;
 // Best times in ms.
 double apertura = 0, carga = 0, salida = 0, calculo = 0;
 
-struct Entorno {
-    BdPrueba bd;
-    MDI7312* principal = nullptr;
+struct Entorno : EntornoVentanas {
     vb::Long clave = 0;
 
-    Entorno() {
-        brunsel::RegistrarClases();
-        RutaTablas = QString::fromStdString(bd.Dir()) + "/";
-        RutaBDLectura = QString::fromStdString(bd.Lec());
-        RutaBDModificable = QString::fromStdString(bd.Mod());
-        BdPrueba::Ejecutar(bd.Mod(), "UPDATE T00_GENERAL SET T00_ActOnline = 0;"
-                                     "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('12345678Z', 'UNO')");
-        LeerConfiguracion();
+    Entorno() : EntornoVentanas("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('12345678Z', 'UNO')") {
         auto& r = cDecResumen::Instancia();
         r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("UNO"), r.Modelo("731"), r.TIPOLOGIA(1);
         r.FECHA(20120901), r.Ejercicio(2012), r.PERIODO("OA");
@@ -57,10 +48,7 @@ struct Entorno {
         CalcularLiquidacion(d, r);
         vb::Variant buffer = BufferDeclaracion731(d, r);
         clave = d.GuardarDeclaracion(buffer);
-        principal = new MDI7312;
-        principal->show();
-        // Offscreen the window is exposed at once; the timed rounds check what they need.
-        (void)QTest::qWaitForWindowExposed(principal);
+        MostrarPrincipal();
     }
 
     FrmDatos731* Abrir() {

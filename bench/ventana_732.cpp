@@ -34,32 +34,19 @@ constexpr vb::Long kClave = 1;
 
 double apertura = 0, carga = 0, salida = 0, calculo = 0;  // best times in ms
 
-struct Entorno {
-    BdPrueba bd;
-    MDI7312* principal = nullptr;
-
-    Entorno() {
-        brunsel::RegistrarClases();
-        RutaTablas = QString::fromStdString(bd.Dir()) + "/";
-        RutaBDLectura = QString::fromStdString(bd.Lec());
-        RutaBDModificable = QString::fromStdString(bd.Mod());
-        BdPrueba::Ejecutar(
-            bd.Mod(),
-            "UPDATE T00_GENERAL SET T00_ActOnline = 0;"
+struct Entorno : EntornoVentanas {
+    Entorno()
+        : EntornoVentanas(
             "INSERT INTO T01_DECLARANTES (T01_CSCO, T01_DNI, T01_NOMBRE) VALUES (1, '12345678Z', 'UNO');"
             "INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, "
             "T02_PERIODO, T02_TIPOLOGIA) VALUES (1, 1, '732', 'P', 20130331, 2013, '1T', 2);"
             "INSERT INTO T04_732DECLA (T04_CSDE, T04_SITTIB2, T04_HECHO1, T04_BASE16, T04_CUOTA16, T04_BASE7, "
             "T04_CUOTA7, T04_BAEQ4, T04_CUEQ4, T04_TOTAL) VALUES (1, 'X', 'X', 100000, 21000, 50000, 5000, 10000, 520, "
-            "26520)");
-        LeerConfiguracion();
+            "26520)") {
         auto& r = cDecResumen::Instancia();
         r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("UNO"), r.Modelo("732"), r.TIPOLOGIA(2);
         r.FECHA(20130331), r.Ejercicio(2013), r.PERIODO("1T"), r.MODOP("P");
-        principal = new MDI7312;
-        principal->show();
-        // Offscreen the window is active at once; the timed rounds check what they need.
-        (void)QTest::qWaitForWindowActive(principal);
+        MostrarPrincipal();
     }
 
     FrmDatos732* Abrir() {

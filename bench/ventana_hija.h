@@ -5,7 +5,13 @@
 #include <QMdiSubWindow>
 #include <QtWidgets/qtestsupport_widgets.h>
 
+#include <string>
+
+#include "comun/bd_prueba.h"
+#include "compartido/general.h"
 #include "principal/MDI7312.h"
+#include "principal/arranque.h"
+#include "registro.h"
 
 // Shows a new window of type W in the main window's frame and waits until it is on screen.
 template <class W>
@@ -23,3 +29,26 @@ inline void CerrarHija(QWidget* w) {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// A test database with the given rows, the program's settings read from it, and the main
+// window shown once `MostrarPrincipal` is called.
+struct EntornoVentanas {
+    BdPrueba bd;
+    oxalde::MDI7312* principal = nullptr;
+
+    explicit EntornoVentanas(const char* filas) {
+        brunsel::RegistrarClases();
+        oxalde::RutaTablas = QString::fromStdString(bd.Dir()) + "/";
+        oxalde::RutaBDLectura = QString::fromStdString(bd.Lec());
+        oxalde::RutaBDModificable = QString::fromStdString(bd.Mod());
+        BdPrueba::Ejecutar(bd.Mod(), std::string("UPDATE T00_GENERAL SET T00_ActOnline = 0;") + filas);
+        oxalde::LeerConfiguracion();
+    }
+
+    void MostrarPrincipal() {
+        principal = new oxalde::MDI7312;
+        principal->show();
+        // Offscreen the window is active at once; the timed rounds check what they need.
+        (void)QTest::qWaitForWindowActive(principal);
+    }
+};

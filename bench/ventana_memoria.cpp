@@ -54,29 +54,17 @@ struct Vacia : VentanaHija {
 };
 
 // A taxpayer with a quarterly form-731 and a quarterly form-732 declaration.
-struct Entorno {
-    BdPrueba bd;
-    MDI7312* principal = nullptr;
-
-    Entorno() {
-        brunsel::RegistrarClases();
-        RutaTablas = QString::fromStdString(bd.Dir()) + "/";
-        RutaBDLectura = QString::fromStdString(bd.Lec());
-        RutaBDModificable = QString::fromStdString(bd.Mod());
-        BdPrueba::Ejecutar(
-            bd.Mod(),
-            "UPDATE T00_GENERAL SET T00_ActOnline = 0;"
+struct Entorno : EntornoVentanas {
+    Entorno()
+        : EntornoVentanas(
             "INSERT INTO T01_DECLARANTES (T01_CSCO, T01_DNI, T01_NOMBRE, T01_NUM731, T01_NUM732) "
             "VALUES (1, '12345678Z', 'UNO', 1, 1), (2, '12345678Z', 'DOS', 0, 0);"
             "INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, "
             "T02_PERIODO, T02_TIPOLOGIA) VALUES (1, 1, '731', 'P', 20120331, 2012, '1T', 1), "
             "(2, 1, '732', 'P', 20120630, 2012, '2T', 2);"
             "INSERT INTO T03_731DECLA (T03_CSDE, T03_RESUL) VALUES (1, 100);"
-            "INSERT INTO T04_732DECLA (T04_CSDE, T04_TOTAL) VALUES (2, 5000)");
-        LeerConfiguracion();
-        principal = new MDI7312;
-        principal->show();
-        (void)QTest::qWaitForWindowActive(principal);
+            "INSERT INTO T04_732DECLA (T04_CSDE, T04_TOTAL) VALUES (2, 5000)") {
+        MostrarPrincipal();
     }
 
     void Declaraciones() {
