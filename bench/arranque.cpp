@@ -82,8 +82,11 @@ Bases& Llenas() {
     return b;
 }
 
-// What start-up does before the splash: the upgrade, then the run settings.
+// What start-up does before the splash: the check of both databases, the upgrade, then the run
+// settings.
 void Arranque(const Bases& b) {
+    benchmark::DoNotOptimize(brunsel::FaltasBaseLectura(b.lec.string()).size());
+    benchmark::DoNotOptimize(brunsel::FaltasBaseUsuario(b.mod.string(), brunsel::Traspasado::No).size());
     {
         auto traspaso = Crear<brunsel::cTraspaso>("Brunsel.cTraspaso");
         traspaso->mdbmod(b.mod.string());
@@ -149,7 +152,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("Start-up before the splash, %d taxpayers and %d declarations: %.1f ms (target under %.0f ms): %s\n",
+    std::printf("Start-up before the splash (the databases' check included), %d taxpayers and %d declarations: %.1f ms (target under %.0f ms): %s\n",
                 kDeclarantes, kDeclaraciones, mejorMs, kObjetivoMs, mejorMs < kObjetivoMs ? "met" : "NOT met");
     std::printf("Check of the user's database at start (quick_check, tables, columns), %d taxpayers and %d "
                 "declarations: %.1f ms (target under %.0f ms): %s; %.1f times reading the file's bytes once (%.1f ms)\n",
