@@ -1,7 +1,5 @@
 #include "principal/base_usuario.h"
 
-#include <sqlite3.h>
-
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <string>
@@ -22,12 +20,8 @@ QString Unidas(const std::vector<std::string>& faltas) {
     return lista.join(QStringLiteral(", "));
 }
 
-// The defect an error of the engine stands for.
-ResultadoComprobacion DefectoDeError(const vb::Error& e) {
-    DefectoCopia defecto = DefectoCopia::Danada;
-    if (EsBloqueo(e.Number())) defecto = DefectoCopia::EnUso;
-    if (e.Number() == vb::errBaseDatos + SQLITE_NOTADB) defecto = DefectoCopia::NoEsBase;
-    return {defecto, QString::fromStdString(e.Description())};
+ResultadoComprobacion Defecto(const vb::Error& e) {
+    return {DefectoDeError(e.Number()), QString::fromStdString(e.Description())};
 }
 
 // The upgrade run on a scratch copy, then the tables and columns the program reads.
@@ -57,7 +51,7 @@ ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
         const auto lista = faltas(ruta.toStdString());
         if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
     } catch (const vb::Error& e) {
-        return DefectoDeError(e);
+        return Defecto(e);
     }
     return {};
 }
@@ -69,7 +63,7 @@ ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, c
     try {
         CopiarBaseEnLinea(ruta, copia);
     } catch (const vb::Error& e) {
-        return DefectoDeError(e);
+        return Defecto(e);
     }
     const ResultadoComprobacion r = ComprobarCopia(copia, kTablas);
     return r.defecto == DefectoCopia::Ninguno ? ComprobarTraspasada(copia, rutaLectura) : r;

@@ -69,21 +69,25 @@ bool cSaveAsRestore::CrearRestore() {
     // The backup is read once, into a scratch copy nobody else writes: that copy is checked and
     // that copy is installed, whatever happens to the backup file meanwhile.
     QTemporaryDir carpeta;
+    if (!carpeta.isValid()) return NoRestaurada(carpeta.errorString());
     const QString copia = carpeta.filePath(QStringLiteral("copia.mdb"));
     if (!CopiaValida(copia)) return false;
     try {
         CopiarBaseAArchivoNuevo(Destino(), NombreBaseAnterior(Destino()));
         CopiarBaseEnLinea(copia, Destino());
     } catch (const vb::Error& e) {
-        const QString motivo = EsBloqueo(e.Number()) ? Cadena(9105).arg(QDir::toNativeSeparators(Destino()))
-                                                     : QString::fromStdString(e.Description());
-        MsgBox(Texto("No se ha podido restaurar la base de datos; los datos actuales no han cambiado.",
-                     "Ezin izan da datu-basea leheneratu; uneko datuak ez dira aldatu.") +
-                   u'\n' + motivo,
-               vbCritical, Cadena(338));
-        return false;
+        return NoRestaurada(EsBloqueo(e.Number()) ? Cadena(9105).arg(QDir::toNativeSeparators(Destino()))
+                                                  : QString::fromStdString(e.Description()));
     }
     return true;
+}
+
+bool cSaveAsRestore::NoRestaurada(const QString& motivo) {
+    MsgBox(Texto("No se ha podido restaurar la base de datos; los datos actuales no han cambiado.",
+                 "Ezin izan da datu-basea leheneratu; uneko datuak ez dira aldatu.") +
+               u'\n' + motivo,
+           vbCritical, Cadena(338));
+    return false;
 }
 
 }  // namespace oxalde

@@ -54,6 +54,8 @@ private:
     QString Origen() const { return rutaOrigen_ + archivoOrigen_; }
     QString Destino() const { return rutaDestino_ + archivoDestino_; }
     bool CopiaValida(const QString& copia);
+    // Says the restore could not be done, and why; answers false.
+    bool NoRestaurada(const QString& motivo);
 };
 
 // The name under which a replaced database is kept: "<base>_Anterior.mdb" beside it.

@@ -89,7 +89,14 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino) {
     }
 }
 
-bool EsBloqueo(int numero) { return numero == 3000 + SQLITE_BUSY || numero == 3000 + SQLITE_LOCKED; }
+bool EsBloqueo(int numero) {
+    return numero == vb::errBaseDatos + SQLITE_BUSY || numero == vb::errBaseDatos + SQLITE_LOCKED;
+}
+
+DefectoCopia DefectoDeError(int numero) {
+    if (numero == vb::errBaseDatos + SQLITE_NOTADB) return DefectoCopia::NoEsBase;
+    return EsBloqueo(numero) ? DefectoCopia::EnUso : DefectoCopia::Danada;
+}
 
 ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas) {
     if (!QFileInfo(ruta).isFile()) return {DefectoCopia::NoExiste, {}};
@@ -102,10 +109,8 @@ ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tab
         rc = Consultar(db, "PRAGMA integrity_check", hallazgos);
     }
     if (rc != SQLITE_OK) {
-        const DefectoCopia defecto = rc == SQLITE_NOTADB          ? DefectoCopia::NoEsBase
-                                     : EsBloqueo(3000 + (rc & 0xff)) ? DefectoCopia::EnUso
-                                                                     : DefectoCopia::Danada;
-        r = {defecto, QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
+        r = {DefectoDeError(vb::errBaseDatos + (rc & 0xff)),
+             QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
     } else if (hallazgos != QStringList{QStringLiteral("ok")}) {
         r = {DefectoCopia::Danada, hallazgos.join(u'\n')};
     } else {

@@ -27,8 +27,10 @@ struct ResultadoComprobacion {
 // A file locked by another program is waited for as long as the engine waits for a lock.
 ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas);
 
-// Whether an engine error (number 3000 + the engine's code) says that another program holds the
-// file locked.
+// Whether an engine error (number vb::errBaseDatos + the engine's code) says that another
+// program holds the file locked.
 bool EsBloqueo(int numero);
+// What such an error says of the file: not a database, in use, or else damaged.
+DefectoCopia DefectoDeError(int numero);
 
 }  // namespace oxalde

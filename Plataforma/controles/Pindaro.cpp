@@ -36,11 +36,13 @@ bool Pindaro::Agrupa() const { return formato_.left(formato_.indexOf(u'.')).cont
 QString Pindaro::Insertar(const QString& antes, const QString& insertado, const QString& despues) {
     QString r;
     bool coma = antes.contains(u',') || despues.contains(u',');
-    // A point groups the integer digits, as the box shows them; only a comma starts the decimals.
-    const bool punto = Agrupa() && !antes.contains(u',');
+    // Where the box groups thousands a point groups the integer digits, as the box shows them, and
+    // only a comma starts the decimals; elsewhere a point is the decimal comma too.
+    const bool agrupa = Agrupa();
+    const bool punto = agrupa && !antes.contains(u',');
     for (char32_t c : insertado.toUcs4()) {
         if (KeyPress) KeyPress(c);
-        if (c == U',' && decimales_ > 0 && !coma) {
+        if ((c == U',' || (c == U'.' && !agrupa)) && decimales_ > 0 && !coma) {
             r += u',';
             coma = true;
         } else if (c == U'.' && punto && !coma) {

@@ -56,13 +56,15 @@ void GuardarIbanes(dao::Database& db, const Cambios& cambios) {
 }  // namespace
 
 bool cTraspaso::Traspaso() {
-    // Both connections are closed however the run ends.
+    // Both connections are closed however the run ends, and none is kept for later operations:
+    // the file upgraded may be a scratch copy about to be deleted.
     struct Cierre {
         std::shared_ptr<dao::Database>& db;
         ~Cierre() {
             if (db) db->Close();
             db.reset();
             ConexionDAO().Cerrar();
+            ConexionDAO().Soltar();
         }
     } cierre{db_};
     db_ = dao::DBEngine::Instancia().OpenDatabase(mdbmod_, false, false, "");

@@ -41,6 +41,8 @@ void cConexionDAO::Cerrar() { reserva_.Devolver(std::move(principal_)); }
 
 void cConexionDAO::CerrarAux() { reserva_.Devolver(std::move(auxiliar_)); }
 
+void cConexionDAO::Soltar() { reserva_.Vaciar(); }
+
 dao::Database& cConexionDAO::BD() {
     if (!principal_ || !principal_->Abierta()) vb::Lanzar(vb::errObjetoNoEstablecido, "Brunsel");
     return *principal_;

@@ -24,6 +24,9 @@ public:
     // Close the open result sets and end the use of the database; never raise.
     void Cerrar();
     void CerrarAux();
+    // Closes the connections kept for later operations: a file about to be deleted (a scratch
+    // copy) must not stay open behind its name.
+    void Soltar();
 
     // Raise the engine's error.
     void execute(const std::string& sql, int opciones = 0, const dao::Parametros& parametros = {});

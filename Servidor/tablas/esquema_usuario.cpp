@@ -2,8 +2,11 @@
 
 #include <sqlite3.h>
 
+#include <charconv>
+#include <cstdint>
 #include <filesystem>
 #include <span>
+#include <system_error>
 
 #include "dao/esquema.h"
 #include "tablas/cT01.h"
@@ -69,8 +72,14 @@ std::vector<std::string> Columna0(dao::Database& db, const std::string& sql, con
 // its missing pages are reached.
 void ComprobarLongitud(dao::Database& db) {
     const auto filas = Columna0(db, "SELECT page_count * page_size FROM pragma_page_count, pragma_page_size");
-    if (filas.empty()) Danada("database disk image is malformed");
-    if (std::filesystem::file_size(db.Name()) < std::stoull(filas[0])) Danada("database disk image is malformed");
+    uint64_t esperada = 0;
+    if (filas.empty() ||
+        std::from_chars(filas[0].data(), filas[0].data() + filas[0].size(), esperada).ec != std::errc{})
+        Danada("database disk image is malformed");
+    std::error_code error;
+    const uint64_t longitud = std::filesystem::file_size(db.Name(), error);
+    if (error) throw vb::Error(vb::errBaseDatos + SQLITE_IOERR, "Brunsel", error.message());
+    if (longitud < esperada) Danada("database disk image is malformed");
 }
 
 // The engine's quick check reads every page of the file: a damaged page would otherwise be met

@@ -1,6 +1,5 @@
 #include "tablas/reserva_conexiones.h"
 
-#include <pthread.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,13 +12,15 @@ constexpr size_t kMaxGuardadas = 4;
 
 int64_t Nanosegundos(const timespec& t) { return int64_t{t.tv_sec} * 1000000000 + t.tv_nsec; }
 
-// This process, known without a system call per operation: a child made by fork learns its own.
-pid_t proceso = [] {
-    pthread_atfork(nullptr, nullptr, [] { proceso = getpid(); });
-    return getpid();
-}();
-
 int64_t Cambios(const dao::Database& base) { return sqlite3_total_changes64(base.Handle()); }
+
+// Whether the path no longer names the file the connection has open (another file was renamed
+// over it, or it was deleted), whatever identity was noted for it: a file put in place during
+// an operation is noted at its end against a connection still on the old one.
+bool Movido(const dao::Database& base) {
+    int movido = 1;
+    return sqlite3_file_control(base.Handle(), "main", SQLITE_FCNTL_HAS_MOVED, &movido) != SQLITE_OK || movido != 0;
+}
 
 }  // namespace
 
@@ -37,7 +38,7 @@ std::shared_ptr<dao::Database> ReservaConexiones::Tomar(const std::string& ruta)
         guardadas_.erase(it);
         // A connection inherited by a child process is never used there; a changed file is
         // read afresh.
-        if (g.proceso != proceso || Identidad(ruta) != g.identidad) {
+        if (g.proceso != getpid() || Identidad(ruta) != g.identidad || Movido(*g.base)) {
             g.base->Close();
             return nullptr;
         }
@@ -75,7 +76,7 @@ void ReservaConexiones::Devolver(std::shared_ptr<dao::Database> base) {
             guardadas_.erase(it);
             break;
         }
-    guardadas_.push_front({std::move(base), *identidad, proceso});
+    guardadas_.push_front({std::move(base), *identidad, getpid()});
     while (guardadas_.size() > kMaxGuardadas) {
         guardadas_.back().base->Close();
         guardadas_.pop_back();

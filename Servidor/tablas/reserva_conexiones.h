@@ -5,8 +5,9 @@
 // - a connection is given back at rest: no transaction, no statement running, no lock, so another
 //   copy of the program is free to write between two calls;
 // - it is taken again only while the file is the one it was given back on: the same file (device
-//   and inode), untouched since (size, modification and change times), in the same process.
-//   A file replaced, restored, rewritten or deleted in between is opened afresh.
+//   and inode), untouched since (size, modification and change times), in the same process,
+//   and still the one the connection has open. A file replaced, restored, rewritten or deleted
+//   in between, or replaced during the operation, is opened afresh.
 #include <sys/types.h>
 
 #include <cstdint>

@@ -250,13 +250,17 @@ TEST_F(Inicio, DISABLED_PrimeraEjecucionEnLaCarpetaDada) {
     const char* descriptor = std::getenv("OXALDE_PRUEBA_SALIDA");
     if (!dada || !descriptor) GTEST_SKIP() << "run by UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas";
     EstablecerCarpetaPrograma(QString::fromLocal8Bit(dada) + "/Cliente");
-    alModal = [](QDialog& d) {
-        if (auto* idioma = qobject_cast<FrmIdioma*>(&d)) QTest::mouseClick(idioma->cmdeuskera(), Qt::LeftButton);
+    bool elegido = false;
+    alModal = [&elegido](QDialog& d) {
+        if (auto* idioma = qobject_cast<FrmIdioma*>(&d)) {
+            QTest::mouseClick(idioma->cmdeuskera(), Qt::LeftButton);
+            elegido = true;
+        }
         return d.result();
     };
     ASSERT_EQ(Arrancar(), Arranque::Continuar);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(MDI7312::Actual()));
-    QTest::qWait(50);
+    // The language window comes with the main window's first activation.
+    ASSERT_TRUE(QTest::qWaitFor([&elegido] { return elegido; }));
     QByteArray salida = QByteArray::number(DesplIdioma) + '\x1e';
     for (const auto& m : mensajes) salida += QByteArray::number(m.estilo) + " " + m.texto.toUtf8() + '\x1e';
     ASSERT_EQ(write(std::atoi(descriptor), salida.constData(), static_cast<size_t>(salida.size())), salida.size());

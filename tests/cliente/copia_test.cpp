@@ -1,5 +1,6 @@
 // Backup and restore of the user's database from the utilities menu.
 
+#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -26,6 +27,17 @@ protected:
     static QByteArray Bytes(const QString& ruta) {
         QFile f(ruta);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // The databases this process still has open after their file was deleted.
+    static std::vector<std::string> BasesBorradasAbiertas() {
+        namespace fs = std::filesystem;
+        std::vector<std::string> borradas;
+        for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            const std::string destino = fs::read_symlink(fd.path(), error).string();
+            if (!error && destino.ends_with(".mdb (deleted)")) borradas.push_back(destino);
+        }
+        return borradas;
     }
     static void Escribir(const QString& ruta, const QByteArray& bytes) {
         QFile f(ruta);
@@ -57,6 +69,7 @@ TEST_F(Copia, CopiaYRestauracionDevuelvenLosDatos) {
     EXPECT_EQ(mensajes[0].texto + "|" + titulos.back(), LoadResString(348) + "|" + LoadResString(338));
     EXPECT_EQ(Valor("SELECT group_concat(T01_CSCO) FROM T01_DECLARANTES").CStr(), "1,2");
     EXPECT_EQ(Declarantes(Anterior()), 3);
+    EXPECT_EQ(BasesBorradasAbiertas(), std::vector<std::string>{});  // the scratch copies checked
     // Only the two restored taxpayers are in the menu: the third entry no longer points anywhere.
     EXPECT_EQ(CEntrada::Instancia().NUMDECLA(), 2);
     EXPECT_EQ(Foto(v), "mnu=11 bot=11111 imp=0 d=1100");
@@ -125,6 +138,29 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
         EXPECT_EQ(Foto(v), foto);
         EXPECT_EQ(v.windowTitle(), "I.V.A. - Declaraciones no periódicas");
     }
+}
+
+// No scratch folder can be made: nothing is read or replaced, and the box says the restore failed
+// (not that the backup is missing).
+TEST_F(Copia, SinCarpetaTemporalNoSeRestauraNada) {
+    MDI7312& v = Abrir();
+    v.mnuBackup_Click();
+    const QByteArray antes = Bytes(RutaBDModificable);
+    // The folder for temporary files is a file: no folder can be made in it.
+    const QString fichero = carpeta.filePath("no_es_carpeta");
+    Escribir(fichero, "x");
+    const bool habia = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", fichero.toLocal8Bit());
+    respuesta = vbYes;
+    mensajes.clear();
+    const bool restaurada = RestaurarCopiaSeguridad(v);
+    habia ? qputenv("TMPDIR", tmpdir) : qunsetenv("TMPDIR");
+    EXPECT_FALSE(restaurada);
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_TRUE(mensajes[1].texto.startsWith("No se ha podido restaurar")) << mensajes[1].texto.toStdString();
+    EXPECT_EQ(Bytes(RutaBDModificable), antes);
+    EXPECT_FALSE(QFile::exists(Anterior()));
 }
 
 // Another program rewriting the backup while the restore checks it: what is installed is the copy

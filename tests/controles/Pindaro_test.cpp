@@ -80,6 +80,13 @@ TEST(Pindaro, TecleoYPegadoPasanPorLasMismasReglas) {
     EXPECT_EQ(importe.text(), "12,5");
     EXPECT_EQ(importe.valor(), "1250");
 
+    // A box that does not group thousands takes the first point as the decimal comma.
+    Pindaro eslora;
+    Preparar(eslora, Pindaro::Decimal, "##0.00", 2, 3);
+    QTest::keyClicks(&eslora, "12.3.5");
+    EXPECT_EQ(eslora.text(), "12,35");
+    EXPECT_EQ(eslora.valor(), "12.35");
+
     Pindaro clasif;
     Preparar(clasif, Pindaro::Entero, "00", 0, 2);
     clasif.KeyPress = [](char32_t& c) {

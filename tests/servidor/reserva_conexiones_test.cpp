@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 
+#include "general.h"
 #include "servicios/cDeclarante.h"
 #include "servidor/utiles_prueba.h"
 
@@ -17,7 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The system's file layer with a count of the database files opened, by name.
+// The system's file layer with a count of the database files opened, by name; it can also put
+// another file in the place of one just opened, as another program may while an operation runs.
+// The connections kept on it are closed with it, as they would outlive it.
 class ContarAperturas {
 public:
     ContarAperturas() {
@@ -29,6 +32,7 @@ public:
         sqlite3_vfs_register(&vfs_, 1);
     }
     ~ContarAperturas() {
+        brunsel::ConexionDAO().Soltar();
         sqlite3_vfs_unregister(&vfs_);
         actual_ = nullptr;
     }
@@ -36,16 +40,29 @@ public:
         auto it = veces_.find(fs::weakly_canonical(ruta).string());
         return it == veces_.end() ? 0 : it->second;
     }
+    // At the next opening of `ruta`, once it is open, `nueva` is renamed over it.
+    void SustituirAlAbrir(const std::string& ruta, const std::string& nueva) {
+        sustituida_ = fs::weakly_canonical(ruta).string();
+        nueva_ = nueva;
+    }
+    bool Sustituida() const { return sustituida_.empty(); }
 
 private:
     sqlite3_vfs vfs_{};
     sqlite3_vfs* real_;
     std::map<std::string, int> veces_;
+    std::string sustituida_, nueva_;
     inline static ContarAperturas* actual_ = nullptr;
 
     static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
-        if (nombre && (flags & SQLITE_OPEN_MAIN_DB)) ++actual_->veces_[fs::weakly_canonical(nombre).string()];
-        return actual_->real_->xOpen(actual_->real_, nombre, f, flags, salida);
+        const std::string ruta = nombre && (flags & SQLITE_OPEN_MAIN_DB) ? fs::weakly_canonical(nombre).string() : "";
+        if (!ruta.empty()) ++actual_->veces_[ruta];
+        const int rc = actual_->real_->xOpen(actual_->real_, nombre, f, flags, salida);
+        if (!ruta.empty() && ruta == actual_->sustituida_) {
+            fs::rename(actual_->nueva_, ruta);
+            actual_->sustituida_.clear();
+        }
+        return rc;
     }
 };
 
@@ -88,10 +105,15 @@ TEST_F(Reserva, CadaFicheroSeAbreUnaVezEnUnaSerieDeLlamadas) {
 }
 
 TEST_F(Reserva, LaSiguienteLlamadaVeElFicheroCambiadoPorOtro) {
+    ContarAperturas capa;
     // A second register with one more taxpayer, to be put in the place of the first.
     BdPrueba otra;
     BdPrueba::Ejecutar(otra.Mod(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('OTRA')");
     const std::string copia = bd.Dir() + "/copia.mdb";
+    const auto vacio = [&] {  // an empty register in place
+        fs::copy_file(BdPrueba().Mod(), copia, fs::copy_options::overwrite_existing);
+        fs::rename(copia, bd.Mod());
+    };
     struct Caso {
         const char* nombre;
         std::function<void()> cambiar;
@@ -115,11 +137,18 @@ TEST_F(Reserva, LaSiguienteLlamadaVeElFicheroCambiadoPorOtro) {
              const timespec tiempos[2] = {antes.st_atim, antes.st_mtim};
              ASSERT_EQ(utimensat(AT_FDCWD, bd.Mod().c_str(), tiempos, 0), 0);
          }},
+        {"replaced during the call that opened it",
+         [&] {
+             vacio();  // the next call opens the file afresh
+             fs::copy_file(otra.Mod(), copia, fs::copy_options::overwrite_existing);
+             capa.SustituirAlAbrir(bd.Mod(), copia);
+             EXPECT_EQ(Clave("OTRA"), 0);  // read from the file it had opened
+             EXPECT_TRUE(capa.Sustituida());
+         }},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        fs::copy_file(BdPrueba().Mod(), copia, fs::copy_options::overwrite_existing);  // an empty register
-        fs::rename(copia, bd.Mod());
+        vacio();
         EXPECT_EQ(Clave("OTRA"), 0);
         c.cambiar();
         EXPECT_GT(Clave("OTRA"), 0);
