@@ -777,6 +777,7 @@ void FrmDecResumen::ImgNueva_MouseUp(int indice) {
     else
         txtfecha_LostFocus();
     r.TIPOLOGIA(r.Modelo() == QStringLiteral("731") ? 1 : 2);
+    if (indice == 0) IgnorarPerdidaFoco = true;
 }
 
 void FrmDecResumen::ImgNueva_Click(int indice) {
