@@ -777,6 +777,7 @@ void FrmDecResumen::ImgNueva_MouseUp(int indice) {
     else
         txtfecha_LostFocus();
     r.TIPOLOGIA(r.Modelo() == QStringLiteral("731") ? 1 : 2);
+    // The date box's message moves the focus, which clears the flag: a cancel keeps it.
     if (indice == 0) IgnorarPerdidaFoco = true;
 }
 
