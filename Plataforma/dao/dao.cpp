@@ -128,17 +128,25 @@ int Preparar(sqlite3* db, const std::string& sql, Sentencia& s, std::string& men
 
 // ---- Recordset ----
 
-Recordset::Recordset(std::vector<std::string> nombres, std::vector<std::vector<vb::Variant>> filas)
-    : nombres_(std::move(nombres)), filas_(std::move(filas)) {}
+Recordset::Recordset(std::vector<std::string> nombres, std::vector<vb::Variant> valores)
+    : nombres_(std::move(nombres)),
+      valores_(std::move(valores)),
+      filas_(nombres_.empty() ? 0 : valores_.size() / nombres_.size()) {}
+
+std::vector<vb::Variant> Recordset::TomarValores() {
+    filas_ = actual_ = 0;
+    cerrado_ = true;
+    return std::exchange(valores_, {});
+}
 
 void Recordset::MoveFirst() {
-    if (filas_.empty()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    if (filas_ == 0) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
     actual_ = 0;
 }
 
 void Recordset::MoveLast() {
-    if (filas_.empty()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
-    actual_ = filas_.size() - 1;
+    if (filas_ == 0) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    actual_ = filas_ - 1;
 }
 
 void Recordset::MoveNext() {
@@ -151,20 +159,20 @@ const std::string& Recordset::FieldName(int i) const {
     return nombres_[static_cast<size_t>(i)];
 }
 
-const std::vector<vb::Variant>& Recordset::FilaActual() const {
+const vb::Variant* Recordset::FilaActual() const {
     if (cerrado_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
     if (Eof()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
-    return filas_[actual_];
+    return valores_.data() + actual_ * nombres_.size();
 }
 
 const vb::Variant& Recordset::Fields(int i) const {
-    const auto& fila = FilaActual();
+    const vb::Variant* fila = FilaActual();
     if (i < 0 || i >= FieldCount()) vb::Lanzar(vb::errElementoNoEncontrado, kOrigen);
-    return fila[static_cast<size_t>(i)];
+    return fila[i];
 }
 
 const vb::Variant& Recordset::Fields(const std::string& nombre) const {
-    const auto& fila = FilaActual();
+    const vb::Variant* fila = FilaActual();
     for (size_t i = 0; i < nombres_.size(); ++i)
         if (MismoNombre(nombres_[i], nombre)) return fila[i];
     vb::Lanzar(vb::errElementoNoEncontrado, kOrigen);
@@ -242,18 +250,14 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         nombres.emplace_back(sqlite3_column_name(st, i));
         tipos.push_back(Clasificar(st, i));
     }
-    std::vector<std::vector<vb::Variant>> filas;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        std::vector<vb::Variant> fila;
-        fila.reserve(static_cast<size_t>(columnas));
-        for (int i = 0; i < columnas; ++i) fila.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
-        filas.push_back(std::move(fila));
-    }
+    std::vector<vb::Variant> valores;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+        for (int i = 0; i < columnas; ++i) valores.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
     if (rc != SQLITE_DONE) {
         ultimoError_ = sqlite3_errmsg(db_);
         return nullptr;
     }
-    auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(filas));
+    auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(valores));
     abiertos_.push_back(rs);
     return rs;
 }
@@ -297,7 +301,8 @@ std::shared_ptr<Database> Workspace::OpenDatabase(const std::string& ruta, bool,
     if (ruta.empty() || !std::filesystem::is_regular_file(ruta, ec))
         throw vb::Error(vb::errArchivoNoEncontrado, kOrigen, "Could not find file '" + ruta + "'.");
     sqlite3* db = nullptr;
-    int flags = soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // No lock per call into the engine: a connection serves one thread at a time.
+    int flags = (soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(ruta.c_str(), &db, flags, nullptr);
     auto base = std::make_shared<Database>(db, ruta);
     if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
