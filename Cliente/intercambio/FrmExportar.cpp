@@ -294,10 +294,10 @@ void FrmExportar::LimpiarGrids() {
 // The offered list.
 
 void FrmExportar::CargarFlxDeclaraciones() {
-    vb::Variant lista;
-    const vb::Long n = CargarContribuyentes(cExportar::Instancia(), lista);
+    auto& e = cExportar::Instancia();
+    const vb::Long n = CargarContribuyentes(e);
     if (n == 0) return;
-    CargarTablaContribuyentes(lista, n);
+    CargarTablaContribuyentes(e.TablaContriLISTA(), n);
 }
 
 void FrmExportar::CargarTablaContribuyentes(const vb::Variant& lista, vb::Long filas) {

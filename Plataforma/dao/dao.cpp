@@ -107,7 +107,7 @@ struct EnUso {
 
 // Prepares exactly one statement. Text after it other than blanks and comments is refused, so
 // no part of a call is silently left undone. On failure gives the engine's code and message.
-int Preparar(sqlite3* db, const std::string& sql, Sentencia& s, std::string& mensaje) {
+int PrepararSentencia(sqlite3* db, const std::string& sql, Sentencia& s, std::string& mensaje) {
     const char* resto = nullptr;
     int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &s.st, &resto);
     if (rc != SQLITE_OK) {
@@ -189,32 +189,32 @@ void Database::LanzarError(int codigo) const {
     throw vb::Error(vb::errBaseDatos + (codigo & 0xFF), kOrigen, mensaje);
 }
 
-int Database::Preparada(const std::string& sql, sqlite3_stmt*& st, std::string& mensaje) {
+int Database::Preparar(const std::string& sql, Preparada*& p, std::string& mensaje) {
     if (auto it = preparadas_.find(sql); it != preparadas_.end()) {
-        st = it->second;
+        p = &it->second;
         return SQLITE_OK;
     }
     Sentencia s;
-    const int rc = Preparar(db_, sql, s, mensaje);
+    const int rc = PrepararSentencia(db_, sql, s, mensaje);
     if (rc != SQLITE_OK) return rc;
     // Texts built with values in them would fill the cache for nothing: start it afresh.
     if (preparadas_.size() >= kMaxPreparadas) OlvidarPreparadas();
-    st = std::exchange(s.st, nullptr);
-    preparadas_.emplace(sql, st);
+    p = &preparadas_.emplace(sql, Preparada{std::exchange(s.st, nullptr)}).first->second;
     return SQLITE_OK;
 }
 
 void Database::OlvidarPreparadas() {
-    for (auto& [sql, st] : preparadas_) sqlite3_finalize(st);
+    for (auto& [sql, p] : preparadas_) sqlite3_finalize(p.st);
     preparadas_.clear();
 }
 
 void Database::Execute(const std::string& sql, int, const Parametros& parametros) {
     if (!db_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
-    sqlite3_stmt* st = nullptr;
+    Preparada* p = nullptr;
     std::string mensaje;
-    int rc = Preparada(sql, st, mensaje);
+    int rc = Preparar(sql, p, mensaje);
     if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, mensaje);
+    sqlite3_stmt* st = p->st;
     EnUso uso{st};
     for (size_t i = 0; i < parametros.size(); ++i) Enlazar(st, static_cast<int>(i + 1), parametros[i]);
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -233,9 +233,10 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         ultimoError_ = "Database is not open";
         return nullptr;
     }
-    sqlite3_stmt* st = nullptr;
-    int rc = Preparada(sql, st, ultimoError_);
+    Preparada* p = nullptr;
+    int rc = Preparar(sql, p, ultimoError_);
     if (rc != SQLITE_OK) return nullptr;
+    sqlite3_stmt* st = p->st;
     EnUso uso{st};
     try {
         for (size_t i = 0; i < parametros.size(); ++i) Enlazar(st, static_cast<int>(i + 1), parametros[i]);
@@ -250,13 +251,18 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         nombres.emplace_back(sqlite3_column_name(st, i));
         tipos.push_back(Clasificar(st, i));
     }
+    // A list read again (a window presenting itself after each click) gets its room at once
+    // instead of moving every value at each doubling.
     std::vector<vb::Variant> valores;
+    valores.reserve(p->valores);
     while ((rc = sqlite3_step(st)) == SQLITE_ROW)
         for (int i = 0; i < columnas; ++i) valores.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
     if (rc != SQLITE_DONE) {
         ultimoError_ = sqlite3_errmsg(db_);
         return nullptr;
     }
+    p->valores = valores.size();
+    if (valores.capacity() > 2 * valores.size()) valores.shrink_to_fit();  // a list much shorter than last time
     auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(valores));
     abiertos_.push_back(rs);
     return rs;

@@ -96,11 +96,15 @@ private:
     std::string ultimoError_;
     vb::Long afectadas_ = 0;
     std::vector<std::weak_ptr<Recordset>> abiertos_;
-    std::unordered_map<std::string, sqlite3_stmt*> preparadas_;
+    struct Preparada {
+        sqlite3_stmt* st = nullptr;
+        size_t valores = 0;  // values its last result set held: the room to make for the next one
+    };
+    std::unordered_map<std::string, Preparada> preparadas_;
     [[noreturn]] void LanzarError(int codigo) const;
     // The statement of this text, prepared on first use; SQLITE_OK, or the engine's code with
     // its message in `mensaje`.
-    int Preparada(const std::string& sql, sqlite3_stmt*& st, std::string& mensaje);
+    int Preparar(const std::string& sql, Preparada*& p, std::string& mensaje);
     void OlvidarPreparadas();
 };
 
