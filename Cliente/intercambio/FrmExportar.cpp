@@ -401,6 +401,7 @@ void FrmExportar::CmdSelUno_Click() {
 void FrmExportar::CmdSelTodos_Click() {
     auto& e = cExportar::Instancia();
     e.CSCO(0);
+    e.TablaContriExpRESERVAR(e.TablaContriExpCOUNT() + flxDeclaraciones_->Rows() - 1);
     for (int fila = 1; fila < flxDeclaraciones_->Rows(); ++fila) {
         const auto codigo = Codigo(flxDeclaraciones_, fila);
         if (!codigo || e.TablaContriExpPERTENECE(*codigo) != 0) continue;

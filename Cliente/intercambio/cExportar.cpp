@@ -66,6 +66,12 @@ void cExportar::Tabla::Borrar(qint32 posicion) {
     contadas_ = false;  // every later record moved down
 }
 
+void cExportar::Tabla::Reservar(qint32 registros) {
+    if (registros <= Cuenta()) return;
+    registros_.reserve(static_cast<size_t>(registros));
+    if (contadas_) posiciones_.reserve(registros);
+}
+
 void cExportar::Tabla::Vaciar() {
     registros_.clear();
     posiciones_.clear();

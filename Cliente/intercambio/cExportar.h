@@ -61,6 +61,8 @@ public:
     // The buffer last loaded (Empty when none is).
     const vb::Variant& TablaContriLISTA() const { return contri_.Lista(); }
     void TablaContriExpBORRAR(qint32 posicion);
+    // Makes room in the chosen list for that many records in all, before choosing many at once.
+    void TablaContriExpRESERVAR(qint32 registros) { contriExp_.Reservar(registros); }
     qint32 TablaContriCOUNT() const { return contri_.Cuenta(); }
     qint32 TablaContriExpCOUNT() const { return contriExp_.Cuenta(); }
     // The first position holding that code, 0 when none does.
@@ -81,6 +83,7 @@ private:
         void Anadir(RegistroContribuyente registro);
         void Borrar(qint32 posicion);
         void Vaciar();
+        void Reservar(qint32 registros);
 
     private:
         std::vector<RegistroContribuyente> registros_;
