@@ -251,10 +251,10 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         nombres.emplace_back(sqlite3_column_name(st, i));
         tipos.push_back(Clasificar(st, i));
     }
-    // A list read again (a window presenting itself after each click) gets its room at once
-    // instead of moving every value at each doubling.
+    // A list read again (a window presenting itself after each click) gets its room at once,
+    // with some to spare for rows added since, instead of moving every value at each doubling.
     std::vector<vb::Variant> valores;
-    valores.reserve(p->valores);
+    valores.reserve(p->valores + p->valores / 16);
     while ((rc = sqlite3_step(st)) == SQLITE_ROW)
         for (int i = 0; i < columnas; ++i) valores.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
     if (rc != SQLITE_DONE) {
