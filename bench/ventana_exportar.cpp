@@ -23,6 +23,8 @@ using bench::Datos;
 using bench::kDeclarantes;
 constexpr double kObjetivoMs = 500;
 double mejorLista = 0, mejorApertura = 0, mejorTodos = 0;
+// The first opening of the run: the library has not yet read that list on its connection.
+double primeraApertura = 0;
 
 void ListaBiblioteca() {
     vb::Variant buffer;
@@ -37,11 +39,12 @@ void ListaBiblioteca() {
 void AbrirYElegirTodos(benchmark::State& state) {
     QCoreApplication::processEvents();
     auto* ventana = new oxalde::FrmExportar;
-    Medir(mejorApertura, [&] {
+    const double apertura = Medir(mejorApertura, [&] {
         ventana->Cargar();
         ventana->show();
         QCoreApplication::processEvents();
     });
+    if (primeraApertura == 0) primeraApertura = apertura;
     if (ventana->flxDeclaraciones()->Rows() != kDeclarantes + 1) state.SkipWithError("wrong number of offered rows");
     Medir(mejorTodos, [&] {
         ventana->CmdSelTodos()->click();
@@ -84,6 +87,7 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     std::printf("export window, %d taxpayers; library export list call alone: %.1f ms\n", kDeclarantes, mejorLista);
     Informe("opening", mejorApertura);
+    Informe("opening, first of the run", primeraApertura);
     Informe("choose all", mejorTodos);
     return 0;
 }

@@ -294,10 +294,10 @@ void FrmExportar::LimpiarGrids() {
 // The offered list.
 
 void FrmExportar::CargarFlxDeclaraciones() {
-    vb::Variant lista;
-    const vb::Long n = CargarContribuyentes(cExportar::Instancia(), lista);
+    auto& e = cExportar::Instancia();
+    const vb::Long n = CargarContribuyentes(e);
     if (n == 0) return;
-    CargarTablaContribuyentes(lista, n);
+    CargarTablaContribuyentes(e.TablaContriLISTA(), n);
 }
 
 void FrmExportar::CargarTablaContribuyentes(const vb::Variant& lista, vb::Long filas) {
@@ -401,6 +401,7 @@ void FrmExportar::CmdSelUno_Click() {
 void FrmExportar::CmdSelTodos_Click() {
     auto& e = cExportar::Instancia();
     e.CSCO(0);
+    e.TablaContriExpRESERVAR(e.TablaContriExpCOUNT() + flxDeclaraciones_->Rows() - 1);
     for (int fila = 1; fila < flxDeclaraciones_->Rows(); ++fila) {
         const auto codigo = Codigo(flxDeclaraciones_, fila);
         if (!codigo || e.TablaContriExpPERTENECE(*codigo) != 0) continue;

@@ -1,6 +1,7 @@
 #include "intercambio/cExportar.h"
 
 #include "intercambio/formato_contri.h"
+#include "intercambio/lista_exportar.h"
 #include "vb/error.h"
 
 namespace oxalde {
@@ -27,6 +28,11 @@ void cExportar::TablaContriExpCLEAR() {
 
 void cExportar::TablaContriAnadir(RegistroContribuyente r) {
     contri_.Anadir(std::move(r));
+    numContriSel_ = TablaContriCOUNT();
+}
+
+void cExportar::TablaContriCARGAR(vb::Variant lista) {
+    contri_.Cargar(std::move(lista));
     numContriSel_ = TablaContriCOUNT();
 }
 
@@ -60,8 +66,54 @@ void cExportar::Tabla::Borrar(qint32 posicion) {
     contadas_ = false;  // every later record moved down
 }
 
+void cExportar::Tabla::Reservar(qint32 registros) {
+    if (registros <= Cuenta()) return;
+    registros_.reserve(static_cast<size_t>(registros));
+    if (contadas_) posiciones_.reserve(registros);
+}
+
 void cExportar::Tabla::Vaciar() {
     registros_.clear();
+    posiciones_.clear();
+    contadas_ = false;
+}
+
+qint32 cExportar::TablaOfrecida::Codigo(qint32 indice) const {
+    return indice < filasLista_ ? CodigoDeFila(lista_, indice) : anadidos_[static_cast<size_t>(indice - filasLista_)].CSCO;
+}
+
+qint32 cExportar::TablaOfrecida::Posicion(qint32 csco) const {
+    if (!contadas_) {
+        // From the end, so that the lowest position of a code is the one kept.
+        posiciones_.clear();
+        posiciones_.reserve(Cuenta());
+        for (qint32 i = Cuenta(); i-- > 0;) posiciones_.insert(Codigo(i), i + 1);
+        contadas_ = true;
+    }
+    return posiciones_.value(csco, 0);
+}
+
+RegistroContribuyente cExportar::TablaOfrecida::Elemento(qint32 posicion) const {
+    if (posicion < 1 || posicion > Cuenta()) vb::Lanzar(vb::errSubindice);
+    if (posicion <= filasLista_) return RegistroDeFila(lista_, posicion - 1);
+    return anadidos_[static_cast<size_t>(posicion - filasLista_ - 1)];
+}
+
+void cExportar::TablaOfrecida::Cargar(vb::Variant lista) {
+    Vaciar();
+    lista_ = std::move(lista);
+    filasLista_ = lista_.IsArray() ? lista_.UBound(2) + 1 : 0;
+}
+
+void cExportar::TablaOfrecida::Anadir(RegistroContribuyente registro) {
+    if (contadas_ && !posiciones_.contains(registro.CSCO)) posiciones_.insert(registro.CSCO, Cuenta() + 1);
+    anadidos_.push_back(std::move(registro));
+}
+
+void cExportar::TablaOfrecida::Vaciar() {
+    lista_ = vb::Variant();
+    filasLista_ = 0;
+    anadidos_.clear();
     posiciones_.clear();
     contadas_ = false;
 }

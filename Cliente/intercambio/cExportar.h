@@ -7,6 +7,8 @@
 #include <QtGlobal>
 #include <vector>
 
+#include "vb/variant.h"
+
 namespace oxalde {
 
 // One taxpayer of both lists. The texts hold exactly their widths in the exchange file once
@@ -52,7 +54,15 @@ public:
     // Appends a taxpayer to the offered list. Its texts reach the widths when it is chosen, so
     // that a list of thousands is not padded again at every presentation.
     void TablaContriAnadir(RegistroContribuyente registro);
+    // Makes the offered list the rows of a list buffer of the library (column 0..16, row from 0)
+    // and sets NUMCONTRISEL to their count. A row becomes a record only when it is chosen: the
+    // list is read again at every presentation and seldom chosen whole.
+    void TablaContriCARGAR(vb::Variant lista);
+    // The buffer last loaded (Empty when none is).
+    const vb::Variant& TablaContriLISTA() const { return contri_.Lista(); }
     void TablaContriExpBORRAR(qint32 posicion);
+    // Makes room in the chosen list for that many records in all, before choosing many at once.
+    void TablaContriExpRESERVAR(qint32 registros) { contriExp_.Reservar(registros); }
     qint32 TablaContriCOUNT() const { return contri_.Cuenta(); }
     qint32 TablaContriExpCOUNT() const { return contriExp_.Cuenta(); }
     // The first position holding that code, 0 when none does.
@@ -73,6 +83,7 @@ private:
         void Anadir(RegistroContribuyente registro);
         void Borrar(qint32 posicion);
         void Vaciar();
+        void Reservar(qint32 registros);
 
     private:
         std::vector<RegistroContribuyente> registros_;
@@ -81,7 +92,29 @@ private:
         size_t Indice(qint32 posicion) const;
     };
 
-    Tabla contri_, contriExp_;
+    // The offered records: the rows of a list buffer of the library, then the records added one
+    // by one; the codes' positions are counted at the first question, as above.
+    class TablaOfrecida {
+    public:
+        qint32 Cuenta() const { return filasLista_ + static_cast<qint32>(anadidos_.size()); }
+        qint32 Posicion(qint32 csco) const;
+        RegistroContribuyente Elemento(qint32 posicion) const;
+        const vb::Variant& Lista() const { return lista_; }
+        void Cargar(vb::Variant lista);
+        void Anadir(RegistroContribuyente registro);
+        void Vaciar();
+
+    private:
+        vb::Variant lista_;
+        qint32 filasLista_ = 0;
+        std::vector<RegistroContribuyente> anadidos_;
+        mutable QHash<qint32, qint32> posiciones_;
+        mutable bool contadas_ = false;
+        qint32 Codigo(qint32 indice) const;
+    };
+
+    TablaOfrecida contri_;
+    Tabla contriExp_;
     qint32 csco_ = 0, numContriSel_ = 0, cscoExp_ = 0, numContriExp_ = 0;
     quint8 orden_ = 1;
     QString fichero_;

@@ -16,21 +16,23 @@ QString TextoONada(const vb::Variant& v) { return v.IsNull() ? QString() : Texto
 
 }  // namespace
 
-vb::Long CargarContribuyentes(cExportar& exportar, vb::Variant& lista) {
+vb::Long CargarContribuyentes(cExportar& exportar) {
     auto declarante = Declarante();
     declarante->mdbnameM(RutaBDModificable.toStdString());
     vb::Integer orden = exportar.ORDEN();
+    vb::Variant lista;
     const vb::Long n = declarante->dameResultadoExportar(lista, orden);
     exportar.NUMCONTRISEL(n);
     if (n == 0) return 0;
-    exportar.TablaContriCLEAR();
-    for (vb::Long fila = 0; fila <= lista.UBound(2); ++fila) exportar.TablaContriAnadir(RegistroDeFila(lista, fila));
+    exportar.TablaContriCARGAR(std::move(lista));
     return n;
 }
 
+qint32 CodigoDeFila(const vb::Variant& l, vb::Long f) { return Valor(l(0, f)).CLng(); }
+
 RegistroContribuyente RegistroDeFila(const vb::Variant& l, vb::Long f) {
     RegistroContribuyente r;
-    r.CSCO = Valor(l(0, f)).CLng();
+    r.CSCO = CodigoDeFila(l, f);
     r.DNI = TextoONada(l(1, f));
     r.NOMBRE = TextoONada(l(2, f));
     r.VIA = TextoONada(l(3, f));

@@ -107,7 +107,7 @@ struct EnUso {
 
 // Prepares exactly one statement. Text after it other than blanks and comments is refused, so
 // no part of a call is silently left undone. On failure gives the engine's code and message.
-int Preparar(sqlite3* db, const std::string& sql, Sentencia& s, std::string& mensaje) {
+int PrepararSentencia(sqlite3* db, const std::string& sql, Sentencia& s, std::string& mensaje) {
     const char* resto = nullptr;
     int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &s.st, &resto);
     if (rc != SQLITE_OK) {
@@ -128,17 +128,25 @@ int Preparar(sqlite3* db, const std::string& sql, Sentencia& s, std::string& men
 
 // ---- Recordset ----
 
-Recordset::Recordset(std::vector<std::string> nombres, std::vector<std::vector<vb::Variant>> filas)
-    : nombres_(std::move(nombres)), filas_(std::move(filas)) {}
+Recordset::Recordset(std::vector<std::string> nombres, std::vector<vb::Variant> valores)
+    : nombres_(std::move(nombres)),
+      valores_(std::move(valores)),
+      filas_(nombres_.empty() ? 0 : valores_.size() / nombres_.size()) {}
+
+std::vector<vb::Variant> Recordset::TomarValores() {
+    filas_ = actual_ = 0;
+    cerrado_ = true;
+    return std::exchange(valores_, {});
+}
 
 void Recordset::MoveFirst() {
-    if (filas_.empty()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    if (filas_ == 0) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
     actual_ = 0;
 }
 
 void Recordset::MoveLast() {
-    if (filas_.empty()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
-    actual_ = filas_.size() - 1;
+    if (filas_ == 0) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
+    actual_ = filas_ - 1;
 }
 
 void Recordset::MoveNext() {
@@ -151,20 +159,20 @@ const std::string& Recordset::FieldName(int i) const {
     return nombres_[static_cast<size_t>(i)];
 }
 
-const std::vector<vb::Variant>& Recordset::FilaActual() const {
+const vb::Variant* Recordset::FilaActual() const {
     if (cerrado_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
     if (Eof()) vb::Lanzar(vb::errSinRegistroActual, kOrigen);
-    return filas_[actual_];
+    return valores_.data() + actual_ * nombres_.size();
 }
 
 const vb::Variant& Recordset::Fields(int i) const {
-    const auto& fila = FilaActual();
+    const vb::Variant* fila = FilaActual();
     if (i < 0 || i >= FieldCount()) vb::Lanzar(vb::errElementoNoEncontrado, kOrigen);
-    return fila[static_cast<size_t>(i)];
+    return fila[i];
 }
 
 const vb::Variant& Recordset::Fields(const std::string& nombre) const {
-    const auto& fila = FilaActual();
+    const vb::Variant* fila = FilaActual();
     for (size_t i = 0; i < nombres_.size(); ++i)
         if (MismoNombre(nombres_[i], nombre)) return fila[i];
     vb::Lanzar(vb::errElementoNoEncontrado, kOrigen);
@@ -181,32 +189,32 @@ void Database::LanzarError(int codigo) const {
     throw vb::Error(vb::errBaseDatos + (codigo & 0xFF), kOrigen, mensaje);
 }
 
-int Database::Preparada(const std::string& sql, sqlite3_stmt*& st, std::string& mensaje) {
+int Database::Preparar(const std::string& sql, Preparada*& p, std::string& mensaje) {
     if (auto it = preparadas_.find(sql); it != preparadas_.end()) {
-        st = it->second;
+        p = &it->second;
         return SQLITE_OK;
     }
     Sentencia s;
-    const int rc = Preparar(db_, sql, s, mensaje);
+    const int rc = PrepararSentencia(db_, sql, s, mensaje);
     if (rc != SQLITE_OK) return rc;
     // Texts built with values in them would fill the cache for nothing: start it afresh.
     if (preparadas_.size() >= kMaxPreparadas) OlvidarPreparadas();
-    st = std::exchange(s.st, nullptr);
-    preparadas_.emplace(sql, st);
+    p = &preparadas_.emplace(sql, Preparada{std::exchange(s.st, nullptr)}).first->second;
     return SQLITE_OK;
 }
 
 void Database::OlvidarPreparadas() {
-    for (auto& [sql, st] : preparadas_) sqlite3_finalize(st);
+    for (auto& [sql, p] : preparadas_) sqlite3_finalize(p.st);
     preparadas_.clear();
 }
 
 void Database::Execute(const std::string& sql, int, const Parametros& parametros) {
     if (!db_) vb::Lanzar(vb::errObjetoNoEstablecido, kOrigen);
-    sqlite3_stmt* st = nullptr;
+    Preparada* p = nullptr;
     std::string mensaje;
-    int rc = Preparada(sql, st, mensaje);
+    int rc = Preparar(sql, p, mensaje);
     if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, mensaje);
+    sqlite3_stmt* st = p->st;
     EnUso uso{st};
     for (size_t i = 0; i < parametros.size(); ++i) Enlazar(st, static_cast<int>(i + 1), parametros[i]);
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
@@ -225,9 +233,10 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         ultimoError_ = "Database is not open";
         return nullptr;
     }
-    sqlite3_stmt* st = nullptr;
-    int rc = Preparada(sql, st, ultimoError_);
+    Preparada* p = nullptr;
+    int rc = Preparar(sql, p, ultimoError_);
     if (rc != SQLITE_OK) return nullptr;
+    sqlite3_stmt* st = p->st;
     EnUso uso{st};
     try {
         for (size_t i = 0; i < parametros.size(); ++i) Enlazar(st, static_cast<int>(i + 1), parametros[i]);
@@ -242,18 +251,19 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         nombres.emplace_back(sqlite3_column_name(st, i));
         tipos.push_back(Clasificar(st, i));
     }
-    std::vector<std::vector<vb::Variant>> filas;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-        std::vector<vb::Variant> fila;
-        fila.reserve(static_cast<size_t>(columnas));
-        for (int i = 0; i < columnas; ++i) fila.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
-        filas.push_back(std::move(fila));
-    }
+    // A list read again (a window presenting itself after each click) gets its room at once,
+    // with some to spare for rows added since, instead of moving every value at each doubling.
+    std::vector<vb::Variant> valores;
+    valores.reserve(p->valores + p->valores / 16);
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+        for (int i = 0; i < columnas; ++i) valores.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
     if (rc != SQLITE_DONE) {
         ultimoError_ = sqlite3_errmsg(db_);
         return nullptr;
     }
-    auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(filas));
+    p->valores = valores.size();
+    if (valores.capacity() > 2 * valores.size()) valores.shrink_to_fit();  // a list much shorter than last time
+    auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(valores));
     abiertos_.push_back(rs);
     return rs;
 }
@@ -297,7 +307,8 @@ std::shared_ptr<Database> Workspace::OpenDatabase(const std::string& ruta, bool,
     if (ruta.empty() || !std::filesystem::is_regular_file(ruta, ec))
         throw vb::Error(vb::errArchivoNoEncontrado, kOrigen, "Could not find file '" + ruta + "'.");
     sqlite3* db = nullptr;
-    int flags = soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // No lock per call into the engine: a connection serves one thread at a time.
+    int flags = (soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(ruta.c_str(), &db, flags, nullptr);
     auto base = std::make_shared<Database>(db, ruta);
     if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));

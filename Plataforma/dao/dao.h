@@ -5,6 +5,8 @@
 // - A result set is read whole when it opens, so no read lock outlives the call that opened it.
 // - Each file is one database file (rollback journal, synchronous writes) with a busy timeout,
 //   so a second copy of the program can work on it safely.
+// - A connection is used by one thread at a time (the engine takes no lock of its own for each
+//   value read); two threads need two connections.
 // - A connection keeps its statements prepared, by text, for the next run of the same text;
 //   every run leaves its statement reset, so none keeps a lock after it.
 #include <memory>
@@ -23,10 +25,11 @@ using Parametros = std::vector<vb::Variant>;
 
 class Recordset {
 public:
-    Recordset(std::vector<std::string> nombres, std::vector<std::vector<vb::Variant>> filas);
+    // `valores` holds the rows one after another, each with one value per name.
+    Recordset(std::vector<std::string> nombres, std::vector<vb::Variant> valores);
 
-    bool Eof() const { return actual_ >= filas_.size(); }
-    vb::Long RecordCount() const { return static_cast<vb::Long>(filas_.size()); }
+    bool Eof() const { return actual_ >= filas_; }
+    vb::Long RecordCount() const { return static_cast<vb::Long>(filas_); }
     void MoveFirst();
     void MoveLast();
     void MoveNext();
@@ -41,12 +44,16 @@ public:
     void Close() { cerrado_ = true; }
     bool Cerrado() const { return cerrado_; }
 
+    // Hands over every value, row after row, without copying them, and closes the set: a list
+    // of thousands of rows becomes the caller's buffer as it stands.
+    std::vector<vb::Variant> TomarValores();
+
 private:
     std::vector<std::string> nombres_;
-    std::vector<std::vector<vb::Variant>> filas_;
-    size_t actual_ = 0;
+    std::vector<vb::Variant> valores_;
+    size_t filas_ = 0, actual_ = 0;
     bool cerrado_ = false;
-    const std::vector<vb::Variant>& FilaActual() const;
+    const vb::Variant* FilaActual() const;
 };
 
 class Database {
@@ -89,11 +96,15 @@ private:
     std::string ultimoError_;
     vb::Long afectadas_ = 0;
     std::vector<std::weak_ptr<Recordset>> abiertos_;
-    std::unordered_map<std::string, sqlite3_stmt*> preparadas_;
+    struct Preparada {
+        sqlite3_stmt* st = nullptr;
+        size_t valores = 0;  // values its last result set held: the room to make for the next one
+    };
+    std::unordered_map<std::string, Preparada> preparadas_;
     [[noreturn]] void LanzarError(int codigo) const;
     // The statement of this text, prepared on first use; SQLITE_OK, or the engine's code with
     // its message in `mensaje`.
-    int Preparada(const std::string& sql, sqlite3_stmt*& st, std::string& mensaje);
+    int Preparar(const std::string& sql, Preparada*& p, std::string& mensaje);
     void OlvidarPreparadas();
 };
 

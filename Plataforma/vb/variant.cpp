@@ -72,6 +72,16 @@ Variant Variant::Array2(Long lo1, Long hi1, Long lo2, Long hi2) {
     return v;
 }
 
+Variant Variant::Array2(Long lo1, Long hi1, Long lo2, Long hi2, std::vector<Variant> elementos) {
+    Variant v;
+    auto m = std::make_unique<Matriz>();
+    m->limites = {{lo1, hi1}, {lo2, hi2}};
+    if (elementos.size() != Tamano(m->limites)) Lanzar(errSubindice);
+    m->elementos = std::move(elementos);
+    v.v_ = std::move(m);
+    return v;
+}
+
 Tipo Variant::tipo() const { return static_cast<Tipo>(v_.index()); }
 
 Matriz& Variant::matriz() {

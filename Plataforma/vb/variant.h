@@ -57,6 +57,9 @@ public:
     // Arrays with every element Empty.
     static Variant Array1(Long lo, Long hi);
     static Variant Array2(Long lo1, Long hi1, Long lo2, Long hi2);
+    // An array of two dimensions made of these elements, the first index varying fastest; their
+    // number must be the array's size (else "subscript out of range").
+    static Variant Array2(Long lo1, Long hi1, Long lo2, Long hi2, std::vector<Variant> elementos);
 
     Tipo tipo() const;
     bool IsEmpty() const { return tipo() == Tipo::Empty; }

@@ -258,6 +258,12 @@ vb::Long cDeclarante::dameResultadoExportar(vb::Variant& vBufferResultado, vb::I
     auto rs = ConexionDAO().openRecordset(cT01().SQLBusqueda(iorder, true));
     auto& r = Requerir(rs);
     const vb::Long filas = r.RecordCount();
+    // The rows of the table's 17 columns are already laid out as the buffer wants them (column
+    // fastest): they become the buffer without a copy of each value.
+    if (filas > 0 && r.FieldCount() == 17) {
+        vBufferResultado = vb::Variant::Array2(0, 16, 0, filas - 1, r.TomarValores());
+        return filas;
+    }
     vBufferResultado = Lista(16, filas);
     for (vb::Long fila = 0; !r.Eof(); r.MoveNext(), ++fila)
         for (vb::Long columna = 0; columna <= 16; ++columna) vBufferResultado(columna, fila) = r.Fields(columna);

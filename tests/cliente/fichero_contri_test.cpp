@@ -10,6 +10,7 @@
 #include "intercambio/cExportar.h"
 #include "intercambio/fichero_contri.h"
 #include "intercambio/formato_contri.h"
+#include "intercambio/lista_exportar.h"
 #include "intercambio/lector_lineas.h"
 #include "vb/ansi.h"
 
@@ -135,6 +136,48 @@ TEST(Exportar, TablasYPosiciones) {
     e.TablaContriCLEAR();
     e.TablaContriExpCLEAR();
     EXPECT_EQ(e.TablaContriCOUNT() + e.NUMCONTRIEXP() + e.TablaContriExpPERTENECE(7) + e.TablaContriPERTENECE(3), 0);
+}
+
+// The offered list loaded from a buffer of the library: its rows take positions 1 to n, a
+// record added afterwards follows them, a row chosen is the record its row reads as, and loading
+// again replaces the whole list.
+TEST(Exportar, TablaOfrecidaCargadaDeUnaLista) {
+    auto lista = vb::Variant::Array2(0, 16, 0, 2);
+    const vb::Long codigos[] = {7, 3, 7};
+    for (vb::Long f = 0; f < 3; ++f) {
+        lista(0, f) = codigos[f];
+        lista(1, f) = std::string("1111111") + char('A' + f);
+        lista(2, f) = std::string(f == 1 ? 45 : 3, char('K' + f));
+        lista(5, f) = std::string("12B");  // not a number: 0
+        lista(10, f) = vb::Long(20);
+        lista(13, f) = vb::Null;
+    }
+    cExportar e;
+    e.TablaContriCARGAR(lista);
+    EXPECT_EQ(std::tuple(e.NUMCONTRISEL(), e.TablaContriCOUNT(), e.TablaContriPERTENECE(7), e.TablaContriPERTENECE(3)),
+              std::tuple(3, 3, 1, 2));
+    EXPECT_EQ(e.TablaContriLISTA(), lista);
+    RegistroContribuyente anadido = Muestra();
+    anadido.CSCO = 3;
+    e.TablaContriAnadir(anadido);
+    anadido.CSCO = 11;
+    e.TablaContriAnadir(anadido);
+    EXPECT_EQ(std::tuple(e.TablaContriCOUNT(), e.TablaContriPERTENECE(3), e.TablaContriPERTENECE(11)), std::tuple(5, 2, 5));
+    for (qint32 p : {2, 5}) e.COPIARELEMENTOENTRETABLAS(p);
+    const RegistroContribuyente& elegido = e.TablaContriExpELEMENTO(1);
+    EXPECT_EQ(QString::number(elegido.CSCO) + "|" + elegido.DNI + "|" + elegido.NOMBRE + "|" +
+                  QString::number(elegido.NUMERO) + "|" + QString::number(elegido.CODIGOPROVINCIA) + "|" +
+                  elegido.NOMBREMUNICIPIO + "|",
+              "3|1111111B |" + QString(40, 'L') + "|0|20|" + QString(25, ' ') + "|");
+    EXPECT_EQ(e.TablaContriExpELEMENTO(2).CSCO, 11);
+    EXPECT_EQ(NumeroDeError([&] { e.COPIARELEMENTOENTRETABLAS(6); }), vb::errSubindice);
+    auto otra = vb::Variant::Array2(0, 16, 0, 0);
+    otra(0, 0) = vb::Long(9);
+    e.TablaContriCARGAR(otra);
+    EXPECT_EQ(std::tuple(e.NUMCONTRISEL(), e.TablaContriPERTENECE(9), e.TablaContriPERTENECE(7), e.TablaContriPERTENECE(11)),
+              std::tuple(1, 1, 0, 0));
+    e.TablaContriCLEAR();
+    EXPECT_EQ(std::tuple(e.TablaContriCOUNT(), e.TablaContriPERTENECE(9), e.TablaContriLISTA().IsEmpty()), std::tuple(0, 0, true));
 }
 
 std::vector<QByteArray> Lineas(const QByteArray& datos) {

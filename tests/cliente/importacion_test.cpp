@@ -163,8 +163,7 @@ TEST_F(Importacion, ExportarEImportarNoCambiaNada) {
         " 0, 0, 7)");
     const std::string antes = Registro();
     oxalde::cExportar e;
-    vb::Variant lista;
-    ASSERT_EQ(oxalde::CargarContribuyentes(e, lista), 2);
+    ASSERT_EQ(oxalde::CargarContribuyentes(e), 2);
     e.COPIARELEMENTOENTRETABLAS(2);
     e.COPIARELEMENTOENTRETABLAS(1);
     ASSERT_EQ(oxalde::EscribirFicheroContri(ruta, e).estado, oxalde::ResultadoEscritura::Escrito);
@@ -209,8 +208,7 @@ TEST_F(Importacion, ControlesGuardadosSeExportanComoBlancosYSeImportan) {
         "T01_CODMUN) VALUES ('12345678Z', 'ANA' || char(13, 10) || 'BELEN' || char(9) || 'X' || char(0) || 'Y', 'CL', "
         "'NAGUSIA' || char(13), 20, 20001, 79)");
     oxalde::cExportar e;
-    vb::Variant lista;
-    ASSERT_EQ(oxalde::CargarContribuyentes(e, lista), 1);
+    ASSERT_EQ(oxalde::CargarContribuyentes(e), 1);
     e.COPIARELEMENTOENTRETABLAS(1);
     ASSERT_EQ(oxalde::EscribirFicheroContri(ruta, e).estado, oxalde::ResultadoEscritura::Escrito);
     const QByteArray escrito = Leer(ruta);

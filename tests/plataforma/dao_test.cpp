@@ -92,6 +92,30 @@ TEST_F(Dao, RecorridoCamposYTextoSinDistinguirMayusculas) {
     EXPECT_NE(NumeroDeError([&] { db_->Execute("DELETE FROM T"); }), 0);
 }
 
+// The same statement run again over lists of other lengths gives each time its own rows, and a
+// set handed over as values gives them row after row and is left closed and empty.
+TEST_F(Dao, MismaSentenciaConListasDeOtrasLongitudesYValoresEntregados) {
+    for (int i = 0; i < 300; ++i) Insertar("N" + std::to_string(i));
+    const std::string sql = "SELECT ID, NOMBRE FROM T WHERE ID <= ? ORDER BY ID";
+    for (vb::Long hasta : {301, 0, 3, 301, 1}) {
+        auto rs = db_->OpenRecordset(sql, {hasta});
+        ASSERT_NE(rs, nullptr) << db_->UltimoError();
+        EXPECT_EQ(rs->RecordCount(), hasta) << hasta;
+        if (hasta > 0) {
+            rs->MoveLast();
+            EXPECT_EQ(rs->Fields(0).CLng(), hasta);
+            EXPECT_EQ(rs->Fields(1).CStr(), hasta == 1 ? "Pérez" : "N" + std::to_string(hasta - 2));
+        }
+    }
+    auto rs = db_->OpenRecordset(sql, {vb::Long(3)});
+    const std::vector<Variant> valores = rs->TomarValores();
+    ASSERT_EQ(valores.size(), 6u);
+    EXPECT_EQ(valores[0].CLng() + valores[2].CLng() + valores[4].CLng(), 6);
+    EXPECT_EQ(valores[1].CStr() + valores[3].CStr() + valores[5].CStr(), "PérezN0N1");
+    EXPECT_TRUE(rs->Cerrado());
+    EXPECT_EQ(rs->RecordCount(), 0);
+}
+
 TEST_F(Dao, ContadorSinReutilizarClavesYTransaccionSinConfirmarDeshecha) {
     Insertar("uno");
     const vb::Long ultima = db_->UltimaClave();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "comun/errores.h"
 #include "vb/variant.h"
@@ -72,6 +74,19 @@ TEST(Matrices, LimitesPropiosRedimPreserveYSubindiceFueraDeRango) {
     m.RedimPreserve(5);
     EXPECT_EQ(m(0, 5).CLng(), 5);
     EXPECT_EQ(NumeroDeError([&] { m(0, 6); }), vb::errSubindice);
+}
+
+// An array made of given elements places them first index fastest, and only takes as many as it holds.
+TEST(Matrices, MatrizHechaDeElementosDados) {
+    std::vector<Variant> elementos;
+    for (vb::Long i = 0; i < 6; ++i) elementos.emplace_back(std::to_string(i));
+    Variant m = Variant::Array2(0, 2, 1, 2, elementos);
+    EXPECT_EQ(std::pair(m.UBound(1), m.UBound(2)), std::pair(2, 2));
+    EXPECT_EQ(m(0, 1).CStr() + m(2, 1).CStr() + m(0, 2).CStr() + m(2, 2).CStr(), "0235");
+    for (size_t n : {5u, 7u, 0u}) {
+        elementos.resize(n);
+        EXPECT_EQ(NumeroDeError([&] { Variant::Array2(0, 2, 1, 2, elementos); }), vb::errSubindice) << n;
+    }
 }
 
 // A copy shares nothing, and an element is read before the array it lives in is replaced.

@@ -147,6 +147,36 @@ TEST_F(Declarantes, GuardarUnNuevoCargarloYExportarlo) {
     EXPECT_FALSE(BaseAbierta());
 }
 
+// Every cell of a (column, row) list, described with its type.
+std::string Celdas(const vb::Variant& lista) {
+    std::string r;
+    for (vb::Long fila = 0; fila <= lista.UBound(2); ++fila)
+        for (vb::Long columna = 0; columna <= lista.UBound(1); ++columna) r += Describir(lista(columna, fila)) + "|";
+    return r;
+}
+
+// The export list read again after the register shrank, and over a table with a column the
+// list does not carry, gives the same 17 columns of the rows that are there.
+TEST_F(Declarantes, ExportarDeNuevoTrasBorrarYConUnaColumnaDeMas) {
+    Alta(1, "33333333P", "ARANA", 20, 7, "", 3, 1);
+    Alta(2, "11111111H", "ZUBIA", 48, 0, "BELDRO AUZOA");
+    Alta(3, "22222222J", "MENDI");
+    vb::Integer orden = 1;
+    vb::Variant lista = "previous content";
+    ASSERT_EQ(Servicio()->dameResultadoExportar(lista, orden), 3);
+    EXPECT_EQ(Columna(lista, 1), (Textos{"11111111H", "22222222J", "33333333P"}));
+    Lectura(bd.Mod()).BD().Execute("DELETE FROM T01_DECLARANTES WHERE T01_CSCO = 3");
+    ASSERT_EQ(Servicio()->dameResultadoExportar(lista, orden), 2);
+    ASSERT_EQ(std::pair(lista.UBound(1), lista.UBound(2)), std::pair(16, 1));
+    const std::string dos = Celdas(lista);
+    EXPECT_EQ(dos.substr(0, 41), "Long:2|String:\"11111111H\"|String:\"ZUBIA\"|");
+    BdPrueba::AnadirColumnaObligatoria(bd.Mod(), "T01_DECLARANTES");
+    ASSERT_EQ(Servicio()->dameResultadoExportar(lista, orden), 2);
+    EXPECT_EQ(lista.UBound(1), 16);
+    EXPECT_EQ(Celdas(lista), dos);
+    EXPECT_FALSE(BaseAbierta());
+}
+
 TEST_F(Declarantes, GuardarNuevoOExistenteConNifPropioOAjeno) {
     Alta(1, "11111111H", "UNO");
     Alta(2, "22222222J", "DOS");
