@@ -237,7 +237,12 @@ void FrmExportar::Form_Load() {
 
 void FrmExportar::Form_Activate() { DeshabilitarMenus(); }
 
-void FrmExportar::Form_Unload() { RefrescarMenuPrincipal(); }
+void FrmExportar::Form_Unload() {
+    // The offered list is read again at every opening: its buffer (tens of megabytes for a large
+    // register) is not kept for the rest of the run.
+    cExportar::Instancia().TablaContriCLEAR();
+    RefrescarMenuPrincipal();
+}
 
 void FrmExportar::Anadir_captions() {
     setWindowTitle(Cadena(223));

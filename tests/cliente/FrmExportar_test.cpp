@@ -90,6 +90,12 @@ TEST_F(VentanaExportar, ElegirYQuitar) {
     EXPECT_TRUE(Resaltada(s, 1));
     v->CmdDeselTodos()->click();
     EXPECT_EQ(Estado(), "0 11000 -");
+
+    // Closed, the window keeps no copy of the register: it reads it again when it opens.
+    QTest::mouseClick(v->cmdCancelar(), Qt::LeftButton);
+    EXPECT_TRUE(cerrada);
+    EXPECT_EQ(e.TablaContriCOUNT(), 0);
+    EXPECT_TRUE(e.TablaContriLISTA().IsEmpty());
 }
 
 TEST_F(VentanaExportar, CabeceraOrdenaYEnterElige) {
