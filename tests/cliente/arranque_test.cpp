@@ -99,6 +99,12 @@ protected:
         for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<MDI7312*>(w) && w->isVisible();
         return n;
     }
+    // Closes the main windows a start-up left, and lets them go.
+    static void CerrarPrincipales() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<MDI7312*>(w)) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 // A missing database, or one that is not a sound one of this program's (a damaged page included,
@@ -161,9 +167,7 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
         EXPECT_EQ(prueba::Leer(lec), antesLec);
         EXPECT_EQ(Archivos(), caso.archivos);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<MDI7312*>(w)) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CerrarPrincipales();
     }
 }
 
@@ -178,9 +182,7 @@ TEST_F(Inicio, UnaBaseBloqueadaPorOtroProgramaSeEsperaYSeDiceEnUso) {
         ASSERT_EQ(Arrancar(), Arranque::Continuar);
         EXPECT_TRUE(mensajes.empty());
     }
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<MDI7312*>(w)) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CerrarPrincipales();
 
     const QByteArray antes = prueba::Leer(mod);
     {
@@ -264,9 +266,7 @@ TEST_F(Inicio, DISABLED_PrimeraEjecucionEnLaCarpetaDada) {
     QByteArray salida = QByteArray::number(DesplIdioma) + '\x1e';
     for (const auto& m : mensajes) salida += QByteArray::number(m.estilo) + " " + m.texto.toUtf8() + '\x1e';
     ASSERT_EQ(write(std::atoi(descriptor), salida.constData(), static_cast<size_t>(salida.size())), salida.size());
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<MDI7312*>(w)) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CerrarPrincipales();
 }
 
 TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
@@ -287,11 +287,9 @@ TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
     EXPECT_EQ(RutaTablas, Tablas());
     EXPECT_EQ(DesplIdioma, 10000);
     EXPECT_EQ(Principales(), 1);
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->objectName() == "frmInicio" && w->isVisible());
-        if (qobject_cast<MDI7312*>(w)) w->close();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CerrarPrincipales();
 }
 
 // The check at start: a different version offers the download; a click in the address opens it
@@ -318,9 +316,7 @@ TEST_F(Inicio, ComprobacionAlInicioYClicEnLaDireccionTerminaElArranque) {
     ASSERT_EQ(Arrancar(), Arranque::Continuar);
     EXPECT_TRUE(modales.empty());
     EXPECT_EQ(Principales(), 1);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<MDI7312*>(w)) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CerrarPrincipales();
 
     Servir("distinta");
     EXPECT_EQ(Arrancar(), Arranque::Terminar);

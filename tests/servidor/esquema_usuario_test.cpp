@@ -1,7 +1,6 @@
 // What a file must hold to stand for the user's database.
 #include <sqlite3.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -76,33 +75,14 @@ TEST_F(EsquemaUsuario, UnArchivoQueNoEsUnaBaseEnteraLevantaSuError) {
     }
 }
 
-// The system's file layer, deleting every database file as soon as it is open: the engine still
-// reads it, but its name no longer leads to it.
-class BorrarAlAbrir {
-public:
-    BorrarAlAbrir() {
-        real_ = sqlite3_vfs_find(nullptr);
-        std::memcpy(&vfs_, real_, sizeof vfs_);
-        vfs_.zName = "borrar_al_abrir";
-        vfs_.xOpen = Abrir;
-        sqlite3_vfs_register(&vfs_, 1);
-    }
-    ~BorrarAlAbrir() { sqlite3_vfs_unregister(&vfs_); }
-
-private:
-    inline static sqlite3_vfs vfs_{};
-    inline static sqlite3_vfs* real_ = nullptr;
-    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
-        const int rc = real_->xOpen(real_, nombre, f, flags, salida);
-        if (rc == SQLITE_OK && nombre && (flags & SQLITE_OPEN_MAIN_DB)) std::filesystem::remove(nombre);
-        return rc;
-    }
-};
-
 // A file that cannot be measured once open is an error of the engine's kind, like any other the
 // check raises.
 TEST_F(EsquemaUsuario, UnArchivoQueNoSePuedeMedirLevantaUnErrorDeLaBase) {
-    BorrarAlAbrir capa;
+    // Every database file deleted as soon as it is open: the engine still reads it, but its name
+    // no longer leads to it.
+    prueba::CapaAlAbrir capa([](const std::string& nombre, int rc) {
+        if (rc == SQLITE_OK) std::filesystem::remove(nombre);
+    });
     EXPECT_EQ(NumeroDeError([this] { Antes(); }), vb::errBaseDatos + SQLITE_IOERR);
 }
 

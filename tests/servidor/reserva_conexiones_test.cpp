@@ -5,7 +5,6 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -18,24 +17,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The system's file layer with a count of the database files opened, by name; it can also put
-// another file in the place of one just opened, as another program may while an operation runs.
-// The connections kept on it are closed with it, as they would outlive it.
+// A count of the database files opened, by name; it can also put another file in the place of
+// one just opened, as another program may while an operation runs. The connections kept are
+// closed before the count goes, as they would outlive its file layer.
 class ContarAperturas {
 public:
-    ContarAperturas() {
-        real_ = sqlite3_vfs_find(nullptr);
-        std::memcpy(&vfs_, real_, sizeof vfs_);
-        vfs_.zName = "contar_aperturas";
-        vfs_.xOpen = Abrir;
-        actual_ = this;
-        sqlite3_vfs_register(&vfs_, 1);
-    }
-    ~ContarAperturas() {
-        brunsel::ConexionDAO().Soltar();
-        sqlite3_vfs_unregister(&vfs_);
-        actual_ = nullptr;
-    }
+    ~ContarAperturas() { brunsel::ConexionDAO().Soltar(); }
     int Veces(const std::string& ruta) const {
         auto it = veces_.find(fs::weakly_canonical(ruta).string());
         return it == veces_.end() ? 0 : it->second;
@@ -48,22 +35,16 @@ public:
     bool Sustituida() const { return sustituida_.empty(); }
 
 private:
-    sqlite3_vfs vfs_{};
-    sqlite3_vfs* real_;
     std::map<std::string, int> veces_;
     std::string sustituida_, nueva_;
-    inline static ContarAperturas* actual_ = nullptr;
-
-    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
-        const std::string ruta = nombre && (flags & SQLITE_OPEN_MAIN_DB) ? fs::weakly_canonical(nombre).string() : "";
-        if (!ruta.empty()) ++actual_->veces_[ruta];
-        const int rc = actual_->real_->xOpen(actual_->real_, nombre, f, flags, salida);
-        if (!ruta.empty() && ruta == actual_->sustituida_) {
-            fs::rename(actual_->nueva_, ruta);
-            actual_->sustituida_.clear();
+    prueba::CapaAlAbrir capa_{[this](const std::string& nombre, int) {
+        const std::string ruta = fs::weakly_canonical(nombre).string();
+        ++veces_[ruta];
+        if (ruta == sustituida_) {
+            fs::rename(nueva_, ruta);
+            sustituida_.clear();
         }
-        return rc;
-    }
+    }};
 };
 
 class Reserva : public prueba::ConBase {

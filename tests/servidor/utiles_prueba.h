@@ -2,7 +2,9 @@
 // Helpers shared by the library's tests: fixtures, fakes of the outside component, step runners,
 // save buffers and direct reads of a database file that do not go through the library.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <span>
@@ -70,6 +72,32 @@ inline com::RegistroTemporal ComponenteNif(std::function<bool()> r, int* llamada
     return {"GarobelLib.cMiscelaneos", [r, llamadas] { return std::make_shared<NifFalso>(r, llamadas); }};
 }
 inline com::RegistroTemporal SinComponente() { return {"GarobelLib.cMiscelaneos", [] { return nullptr; }}; }
+
+// The system's file layer as the engine's default while it lives, calling `alAbrir` with the name
+// of each database file once the engine has tried to open it, and the engine's answer.
+class CapaAlAbrir {
+public:
+    using AlAbrir = std::function<void(const std::string& nombre, int rc)>;
+    explicit CapaAlAbrir(AlAbrir alAbrir) : alAbrir_(std::move(alAbrir)) {
+        std::memcpy(&vfs_, real_ = sqlite3_vfs_find(nullptr), sizeof vfs_);
+        vfs_.zName = "capa_al_abrir";
+        vfs_.xOpen = Abrir;
+        actual_ = this;
+        sqlite3_vfs_register(&vfs_, 1);
+    }
+    ~CapaAlAbrir() { sqlite3_vfs_unregister(&vfs_), actual_ = nullptr; }
+
+private:
+    sqlite3_vfs vfs_{};
+    sqlite3_vfs* real_;
+    AlAbrir alAbrir_;
+    inline static CapaAlAbrir* actual_ = nullptr;
+    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
+        const int rc = actual_->real_->xOpen(actual_->real_, nombre, f, flags, salida);
+        if (nombre && (flags & SQLITE_OPEN_MAIN_DB)) actual_->alAbrir_(nombre, rc);
+        return rc;
+    }
+};
 
 // Applies each change in turn and expects the code the check answers after it.
 using Paso = std::pair<std::function<void()>, int>;
