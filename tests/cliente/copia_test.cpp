@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "GarobelLib/cMiscelaneos.h"
+#include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
 #include "principal/cSaveAsRestore.h"
 #include "principal/copia_seguridad.h"
@@ -24,10 +25,6 @@ protected:
         return n;
     }
     using Principal::Declarantes;
-    static QByteArray Bytes(const QString& ruta) {
-        QFile f(ruta);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // The databases this process still has open after their file was deleted.
     static std::vector<std::string> BasesBorradasAbiertas() {
         namespace fs = std::filesystem;
@@ -39,11 +36,7 @@ protected:
         }
         return borradas;
     }
-    static void Escribir(const QString& ruta, const QByteArray& bytes) {
-        QFile f(ruta);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    static void Escribir(const QString& ruta, const QByteArray& bytes) { ASSERT_TRUE(prueba::Escribir(ruta, bytes)); }
 };
 
 TEST_F(Copia, CopiaYRestauracionDevuelvenLosDatos) {
@@ -86,7 +79,7 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
     MDI7312& v = Abrir();
     v.mnuBackup_Click();
     Declarantes(1);
-    const QByteArray buena = Bytes(Copia_()), antes = Bytes(RutaBDModificable);
+    const QByteArray buena = prueba::Leer(Copia_()), antes = prueba::Leer(RutaBDModificable);
     const std::string foto = Foto(v);
     const QString archivo = QDir::toNativeSeparators(Copia_());
     std::unique_ptr<CerrojoEscritura> cerrojo;
@@ -133,7 +126,7 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
             EXPECT_TRUE(mensajes[1].texto.startsWith(caso.motivo)) << mensajes[1].texto.toStdString();
             EXPECT_TRUE(mensajes[1].texto.contains(archivo));
         }
-        EXPECT_EQ(Bytes(RutaBDModificable), antes);
+        EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
         EXPECT_FALSE(QFile::exists(Anterior()));
         EXPECT_EQ(Foto(v), foto);
         EXPECT_EQ(v.windowTitle(), "I.V.A. - Declaraciones no periódicas");
@@ -145,7 +138,7 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
 TEST_F(Copia, SinCarpetaTemporalNoSeRestauraNada) {
     MDI7312& v = Abrir();
     v.mnuBackup_Click();
-    const QByteArray antes = Bytes(RutaBDModificable);
+    const QByteArray antes = prueba::Leer(RutaBDModificable);
     // The folder for temporary files is a file: no folder can be made in it.
     const QString fichero = carpeta.filePath("no_es_carpeta");
     Escribir(fichero, "x");
@@ -159,7 +152,7 @@ TEST_F(Copia, SinCarpetaTemporalNoSeRestauraNada) {
     EXPECT_FALSE(restaurada);
     ASSERT_EQ(mensajes.size(), 2u);
     EXPECT_TRUE(mensajes[1].texto.startsWith("No se ha podido restaurar")) << mensajes[1].texto.toStdString();
-    EXPECT_EQ(Bytes(RutaBDModificable), antes);
+    EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
     EXPECT_FALSE(QFile::exists(Anterior()));
 }
 

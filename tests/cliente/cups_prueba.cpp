@@ -15,6 +15,8 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include "cliente/ficheros_prueba.h"
+
 namespace prueba {
 namespace {
 
@@ -37,11 +39,6 @@ QString CarpetaProgramasCups() {
 int PuertoLibre() {
     QTcpServer s;
     return s.listen(QHostAddress::LocalHost, 0) ? s.serverPort() : 0;
-}
-
-bool Escribir(const QString& archivo, const QString& texto) {
-    QFile f(archivo);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(texto.toUtf8()) == texto.toUtf8().size();
 }
 
 // The queue's backend: with no arguments it lists no device; with a job it copies the file (or
@@ -115,7 +112,7 @@ bool ServidorCups::Configurar(int puerto) {
         if (usuario && grupo)
             archivos += QStringLiteral("User %1\nGroup %2\nSystemGroup %2\n").arg(usuario->pw_name, grupo->gr_name);
     }
-    if (!Escribir(r.filePath("cupsd.conf"), cupsd) || !Escribir(r.filePath("cups-files.conf"), archivos)) {
+    if (!Escribir(r.filePath("cupsd.conf"), cupsd.toUtf8()) || !Escribir(r.filePath("cups-files.conf"), archivos.toUtf8())) {
         motivo_ = "cannot write the server configuration";
         return false;
     }

@@ -289,10 +289,6 @@ TEST_F(Declaraciones, EnEuskera) {
     EXPECT_EQ(C<CajaFecha>(w, "txtfecha")->Text(), "____/__/__");
 }
 
-}  // namespace
-
-namespace {
-
 // A cancel by its picture leaves the list boxes silent; only a pending date box speaks.
 TEST_F(Declaraciones, CancelarConUnaListaVaciaNoDiceNadaYConUnaFechaMalaUnaVez) {
     struct Caso {
