@@ -95,11 +95,7 @@ TEST_F(Reserva, LaSiguienteLlamadaVeElFicheroCambiadoPorOtro) {
         fs::copy_file(BdPrueba().Mod(), copia, fs::copy_options::overwrite_existing);
         fs::rename(copia, bd.Mod());
     };
-    struct Caso {
-        const char* nombre;
-        std::function<void()> cambiar;
-    };
-    const Caso casos[] = {
+    const std::pair<const char*, std::function<void()>> casos[] = {
         {"another connection writes",
          [&] { BdPrueba::Ejecutar(bd.Mod(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('OTRA')"); }},
         {"replaced by another file (a restore)",
@@ -127,11 +123,11 @@ TEST_F(Reserva, LaSiguienteLlamadaVeElFicheroCambiadoPorOtro) {
              EXPECT_TRUE(capa.Sustituida());
          }},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+    for (const auto& [nombre, cambiar] : casos) {
+        SCOPED_TRACE(nombre);
         vacio();
         EXPECT_EQ(Clave("OTRA"), 0);
-        c.cambiar();
+        cambiar();
         EXPECT_GT(Clave("OTRA"), 0);
         EXPECT_EQ(Guardar(0, "NUEVO"), 0);  // and writes go to the new file
         EXPECT_GT(prueba::Lectura(bd.Mod()).Contar("SELECT count(*) FROM T01_DECLARANTES WHERE T01_DNI = 'NUEVO'"), 0);
@@ -153,11 +149,7 @@ TEST_F(Reserva, NingunaLlamadaDejaBloqueoNiTransaccion) {
         return rc;
     };
     prueba::DosDeclarantes(bd.Mod());
-    struct Caso {
-        const char* nombre;
-        std::function<void()> llamada;
-    };
-    const Caso casos[] = {
+    const std::pair<const char*, std::function<void()>> casos[] = {
         {"a read", [&] { Clave("11111111H"); }},
         {"a list", [&] { vb::Variant l; vb::Integer o = 2, i = 0; Servicio()->dameResultado(l, o, i); }},
         {"a save", [&] { Guardar(0, "33333333P"); }},
@@ -165,9 +157,9 @@ TEST_F(Reserva, NingunaLlamadaDejaBloqueoNiTransaccion) {
         {"a save failing inside its transaction", [&] { EXPECT_THROW(Guardar(99, "44444444A"), vb::Error); }},
         {"a delete", [&] { vb::Long k = 2; Servicio()->BorrarDeclarante(k); }},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        c.llamada();
+    for (const auto& [nombre, llamada] : casos) {
+        SCOPED_TRACE(nombre);
+        llamada();
         ASSERT_EQ(escribeOtro(), SQLITE_OK);
         vb::Variant b;
         vb::Long uno = 1;
