@@ -1,6 +1,7 @@
 #include "intercambio/lector_lineas.h"
 
 #include <QIODevice>
+#include <algorithm>
 
 namespace oxalde {
 namespace {
@@ -23,7 +24,7 @@ bool LectorLineas::Siguiente(QByteArray& linea) {
         const char* fin = bloque_.constData() + bloque_.size();
         const char* p = inicio;
         while (p != fin && *p != '\r' && *p != '\n') ++p;
-        linea.append(inicio, p - inicio);
+        linea.append(inicio, std::min<qsizetype>(p - inicio, maximo_ - linea.size()));
         pos_ += p - inicio;
         if (p == fin) continue;
         ++pos_;
