@@ -10,7 +10,9 @@ constexpr qint64 kBloque = 64 * 1024;
 
 bool LectorLineas::Rellenar() {
     if (pos_ < bloque_.size()) return true;
-    bloque_ = dispositivo_.read(kBloque);
+    // One buffer for the whole file, whatever its size.
+    bloque_.resize(kBloque);
+    bloque_.resize(std::max<qint64>(dispositivo_.read(bloque_.data(), kBloque), 0));
     pos_ = 0;
     return !bloque_.isEmpty();
 }
