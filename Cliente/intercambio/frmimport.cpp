@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -185,9 +186,19 @@ void frmimport::Terminar(const ResultadoImportacion& r) {
         lblError2_->setToolTip(r.ficheroErrores);
         lblError2_->show();
     }
+    Crecer();
     if (!r.falloErrores.isEmpty())
         MsgBox(QStringLiteral("ERROR Nº: 75: ") + r.ficheroErrores + QStringLiteral(": ") + r.falloErrores);
     if (const auto m = MensajeFinal(r.contadores)) MsgBox(m->texto, m->estilo, m->tituloVentana ? windowTitle() : QString());
+}
+
+// The frame keeps the size it was given: the window grows (never shrinks) to show whole what the
+// import revealed, the error notice and the counters above it.
+void frmimport::Crecer() {
+    layout()->activate();
+    QWidget* marco = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!marco) marco = this;
+    marco->resize(marco->size().expandedTo(marco->minimumSizeHint()));
 }
 
 void frmimport::cmdcan_Click() {

@@ -54,6 +54,7 @@ private:
     QLabel *imgerror_, *lblError_, *lblError2_;
 
     void Terminar(const ResultadoImportacion& resultado);
+    void Crecer();
     void PonerRuta(const QString& ruta);
 };
 

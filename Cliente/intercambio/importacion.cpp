@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <sys/stat.h>
+
 #include <exception>
 
 #include "intercambio/errores_importacion.h"
@@ -43,6 +45,14 @@ QString SinBlancosFinales(const QString& s) {
 
 [[noreturn]] void FalloApertura(const QFile& fichero) {
     throw vb::Error(75, "Oxalde", fichero.errorString().toStdString());
+}
+
+// Whether the open file and the path are one file: the same name, a link to it or another
+// spelling of its path.
+bool MismoFichero(const QFile& abierto, const QString& ruta) {
+    struct stat a {}, b {};
+    return fstat(abierto.handle(), &a) == 0 && stat(QFile::encodeName(ruta).constData(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 class Importador {
@@ -151,13 +161,18 @@ ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, Pregu
     if (!entrada.open(QIODevice::ReadOnly)) FalloApertura(entrada);
     ResultadoImportacion resultado;
     resultado.ficheroErrores = RutaFicheroErrores(ruta);
+    // The error file is emptied when it is opened: when it is the file being read, the import is
+    // refused as a file opened twice, and the file is left as it was.
+    if (MismoFichero(entrada, resultado.ficheroErrores)) throw vb::Error(55, "Oxalde", "File already open");
     QFile errores(resultado.ficheroErrores);
     // Opened (and emptied) before the first line, so that a folder it cannot be written in stops
     // the import before anything is saved.
     if (!errores.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) FalloApertura(errores);
 
     Importador importador(automatico, pregunta, errores);
-    LectorLineas lector(entrada);
+    // Only a line's first kAnchoLinea characters are used (one byte each in the file's code
+    // page): the rest of a longer line, however long, is read past and never kept or converted.
+    LectorLineas lector(entrada, kAnchoLinea);
     for (QByteArray linea; lector.Siguiente(linea);) importador.Linea(linea);
     if (importador.c.incorrectos > 0)
         for (const QString& l : LeyendaFormato()) importador.Escribir(l);

@@ -1,6 +1,7 @@
 #include "intercambio/lector_lineas.h"
 
 #include <QIODevice>
+#include <algorithm>
 
 namespace oxalde {
 namespace {
@@ -9,7 +10,9 @@ constexpr qint64 kBloque = 64 * 1024;
 
 bool LectorLineas::Rellenar() {
     if (pos_ < bloque_.size()) return true;
-    bloque_ = dispositivo_.read(kBloque);
+    // One buffer for the whole file, whatever its size.
+    bloque_.resize(kBloque);
+    bloque_.resize(std::max<qint64>(dispositivo_.read(bloque_.data(), kBloque), 0));
     pos_ = 0;
     return !bloque_.isEmpty();
 }
@@ -23,7 +26,7 @@ bool LectorLineas::Siguiente(QByteArray& linea) {
         const char* fin = bloque_.constData() + bloque_.size();
         const char* p = inicio;
         while (p != fin && *p != '\r' && *p != '\n') ++p;
-        linea.append(inicio, p - inicio);
+        linea.append(inicio, std::min<qsizetype>(p - inicio, maximo_ - linea.size()));
         pos_ += p - inicio;
         if (p == fin) continue;
         ++pos_;

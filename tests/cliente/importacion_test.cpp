@@ -1,3 +1,8 @@
+#include <QDir>
+#include <cstring>
+#include <fstream>
+#include <unistd.h>
+
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
 #include "comun/errores.h"
@@ -218,6 +223,56 @@ TEST_F(Importacion, ControlesGuardadosSeExportanComoBlancosYSeImportan) {
     const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
     EXPECT_EQ(r.contadores, (ContadoresImportacion{1, 1, 0, 0, 0}));
     EXPECT_EQ(Fila("12345678Z"), "ANA  BELEN X Y|NAGUSIA|0|0|79|CL|");
+}
+
+// The error file is emptied when it is opened: the file being read, reached by the error file's
+// own name, a link or another spelling of its path, is refused as a file opened twice and left
+// byte for byte as it was; so is an error file that is a link to the file being read.
+TEST_F(Importacion, ElFicheroDeErroresNuncaEsElQueSeLee) {
+    const QString errores = carpeta.filePath("Errores.txt");
+    const QByteArray datos = LineaValida("12345678Z", "ANA") + "\r\n";
+    ASSERT_TRUE(Escribir(errores, datos) && QDir(carpeta.path()).mkpath("sub/otra"));
+    ASSERT_TRUE(QFile::link(errores, carpeta.filePath("simbolico.txt")));
+    ASSERT_EQ(link(QFile::encodeName(errores).constData(), QFile::encodeName(carpeta.filePath("duro.txt")).constData()), 0);
+    ASSERT_TRUE(Escribir(carpeta.filePath("sub/otra/Contri.txt"), datos));
+    ASSERT_TRUE(QFile::link(carpeta.filePath("sub/otra/Contri.txt"), carpeta.filePath("sub/otra/Errores.txt")));
+    for (const QString& ruta : {errores, carpeta.filePath("simbolico.txt"), carpeta.filePath("duro.txt"),
+                                carpeta.filePath("sub/../Errores.txt"), carpeta.path() + "/./Errores.txt",
+                                carpeta.filePath("sub/otra/Contri.txt")}) {
+        EXPECT_EQ(NumeroDeError([&] { oxalde::ImportarFichero(ruta, true, pregunta); }), 55) << ruta.toStdString();
+        EXPECT_TRUE(Leer(ruta) == datos) << ruta.toStdString();
+    }
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 1);
+}
+
+// A file with no line ends (a wrong file picked by mistake) is one line, of which only the first
+// 153 characters are used: the rest is read past, and the import's peak memory does not grow
+// with it. The line is imported as any longer line is.
+TEST_F(Importacion, LineaSinFinNoOcupaMemoria) {
+    constexpr qint64 kMegas = 64;
+    {
+        std::ofstream f(QFile::encodeName(ruta).toStdString(), std::ios::binary);
+        f << LineaValida("12345678Z", "LARGA").toStdString();
+        const std::string mega(1 << 20, 'X');
+        for (int i = 0; i < kMegas; ++i) f << mega;
+        ASSERT_TRUE(f.good());
+    }
+    // The kernel's peak of resident memory, in kB, after `clear_refs` sets it to the present use.
+    auto estado = [](const char* campo) {
+        std::ifstream s("/proc/self/status");
+        for (std::string l; std::getline(s, l);)
+            if (l.rfind(campo, 0) == 0) return std::stoll(l.substr(std::strlen(campo)));
+        return -1LL;
+    };
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const long long antes = estado("VmRSS:");
+    const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
+    const long long crecimiento = estado("VmHWM:") - antes;
+    ASSERT_GE(antes, 0);
+    EXPECT_LT(crecimiento, 16 * 1024) << "kB over " << kMegas << " MB of one line";
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{1, 1, 0, 0, 0}));
+    EXPECT_EQ(Fila("12345678Z"), "LARGA|NAGUSIA|0|0|79|CL|");
+    EXPECT_EQ(Leer(r.ficheroErrores), "");
 }
 
 TEST(MensajeFinal, SegunLosContadores) {
