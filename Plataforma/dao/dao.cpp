@@ -314,8 +314,10 @@ std::shared_ptr<Database> Workspace::OpenDatabase(const std::string& ruta, bool,
     if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
     sqlite3_busy_timeout(db, kEsperaOcupada);
     sqlite3_extended_result_codes(db, 0);
-    // Reading the schema here makes a file that is not a database fail at once.
-    rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;",
+    // Reading the schema here makes a file that is not a database fail at once. In this journal
+    // mode a commit is the journal's deletion: EXTRA syncs the folder after it, so a save reported
+    // as done is not undone by a power cut that brings the journal back.
+    rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=EXTRA; PRAGMA foreign_keys=OFF;",
                       nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
     return base;
