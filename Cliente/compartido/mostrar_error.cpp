@@ -1,8 +1,11 @@
 #include "compartido/mostrar_error.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <new>
+#include <sqlite3.h>
 
+#include "compartido/cadenas.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 
@@ -28,7 +31,23 @@ vb::Error ErrorDe(std::exception_ptr excepcion) {
     }
 }
 
+int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
+    if (error.Archivo().empty()) return 0;
+    switch (error.Motor()) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return alArrancar ? 9104 : 9105;
+        case SQLITE_FULL: return alArrancar ? 9191 : 9190;
+        default: return 0;
+    }
+}
+
 void MostrarError(const vb::Error& error) {
+    if (const int id = TextoDelArchivo(error)) {
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        const QString archivo = QDir::toNativeSeparators(QString::fromStdString(error.Archivo()));
+        MsgBox(LoadResString(id + DesplIdioma).arg(archivo), vbExclamation);
+        return;
+    }
     const bool euskera = DesplIdioma != 0;
     const QString texto = (euskera ? QStringLiteral("Errorea: %1\nJatorria: %2\n%3")
                                    : QStringLiteral("Error: %1\nOrigen: %2\n%3"))
