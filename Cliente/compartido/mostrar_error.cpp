@@ -41,11 +41,16 @@ int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
     }
 }
 
+QString DescripcionFallo(const vb::Error& error) {
+    const int id = TextoDelArchivo(error);
+    if (!id) return QString::fromStdString(error.Description());
+    return LoadResString(id + DesplIdioma).arg(QDir::toNativeSeparators(QString::fromStdString(error.Archivo())));
+}
+
 void MostrarError(const vb::Error& error) {
-    if (const int id = TextoDelArchivo(error)) {
+    if (TextoDelArchivo(error)) {
         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
-        const QString archivo = QDir::toNativeSeparators(QString::fromStdString(error.Archivo()));
-        MsgBox(LoadResString(id + DesplIdioma).arg(archivo), vbExclamation);
+        MsgBox(DescripcionFallo(error), vbExclamation);
         return;
     }
     const bool euskera = DesplIdioma != 0;

@@ -1,5 +1,6 @@
 #pragma once
 // An error as the user is shown it: what a caught exception stands for, and the message box.
+#include <QString>
 #include <exception>
 
 #include "vb/error.h"
@@ -12,6 +13,8 @@ vb::Error ErrorDe(std::exception_ptr excepcion);
 // 9105 another program keeps the file locked, 9190 the disk is full; at start-up (`alArrancar`,
 // the program ends there) 9104 and 9191. 0 for any other error.
 int TextoDelArchivo(const vb::Error& error, bool alArrancar = false);
+// The error's description, or for a lock or a full disk the user's words naming the file.
+QString DescripcionFallo(const vb::Error& error);
 // A lock or a full disk in the user's words, naming the file (an exclamation box); any other
 // error in a critical message box with its number, source and description.
 void MostrarError(const vb::Error& error);

@@ -14,11 +14,13 @@
 
 #include "GarobelLib/algoritmos.h"
 #include "GarobelLib/cMiscelaneos.h"
+#include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
 #include "form731/FrmDatos731.h"
 #include "form731/buffers731.h"
 #include "form731/cDatos731.h"
 #include "form731/liquidacion731.h"
+#include "intercambio/importacion.h"
 #include "principal/FrmIdioma.h"
 #include "principal/aplicacion.h"
 #include "registro/FrmDecLista.h"
@@ -40,6 +42,7 @@ public:
 
     CapaPrueba() {
         static sqlite3_vfs* real = sqlite3_vfs_find(nullptr);
+        real_ = real;
         static sqlite3_vfs capa = [] {
             sqlite3_vfs v;
             std::memcpy(&v, real, sizeof v);
@@ -48,7 +51,6 @@ public:
             v.xSleep = [](sqlite3_vfs*, int microsegundos) { return microsegundos; };
             return v;
         }();
-        real_ = real;
         sqlite3_vfs_register(&capa, 1);
     }
     ~CapaPrueba() {
@@ -57,7 +59,7 @@ public:
     }
 
 private:
-    sqlite3_vfs* real_;
+    inline static sqlite3_vfs* real_ = nullptr;
     inline static const sqlite3_io_methods* metodosReales = nullptr;
     inline static sqlite3_io_methods metodos{};
 
@@ -65,8 +67,7 @@ private:
         return lleno ? SQLITE_FULL : metodosReales->xWrite(f, datos, n, donde);
     }
     static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
-        sqlite3_vfs* real = sqlite3_vfs_find("unix");
-        const int rc = real->xOpen(real, nombre, f, flags, salida);
+        const int rc = real_->xOpen(real_, nombre, f, flags, salida);
         if (rc != SQLITE_OK || !f->pMethods) return rc;
         if (!metodosReales) {
             metodosReales = f->pMethods;
@@ -240,6 +241,21 @@ TEST_F(Bloqueo, UnaListaQueNoSePuedeLeerNoDejaNadaYLuegoSeAbre) {
     ASSERT_NE(lista, nullptr);
     EXPECT_TRUE(lista->isVisible());
     EXPECT_EQ(mensajes.size(), 1u);
+}
+
+// An imported line that meets the lock is a wrong line whose reason, in the error file, names the
+// file in use; the import goes on.
+TEST_F(Bloqueo, UnaLineaImportadaBloqueadaDiceQueElArchivoEstaEnUso) {
+    struct : PreguntaSustitucion {
+        bool Sustituir(const QString&) override { return false; }
+    } pregunta;
+    const QString ruta = carpeta.filePath("Contri.txt");
+    prueba::Escribir(ruta, prueba::LineaValida("12345678Z", "UNO") + "\r\n");
+    OtroPrograma otro(Mod());
+    const auto r = ImportarFichero(ruta, true, pregunta);
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{1, 0, 1, 0, 0}));
+    const std::string errores = vb::AnsiAUtf8(prueba::Leer(r.ficheroErrores).toStdString());
+    EXPECT_EQ(errores.substr(0, errores.find('\r')), "Linea 1 ERROR Nº: 91: " + EnUso(Mod()).toStdString());
 }
 
 // Start-up from a program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas".
