@@ -6,7 +6,6 @@
 #include <QStyleOptionFrame>
 
 #include "controles/controles.h"
-
 #include "controles/insercion.h"
 #include "vb/formato.h"
 
