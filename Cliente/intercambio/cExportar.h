@@ -12,17 +12,19 @@
 namespace oxalde {
 
 // One taxpayer of both lists. The texts hold exactly their widths in the exchange file once
-// stored through cExportar (cut, or padded with blanks on the right).
+// stored through cExportar (cut, or padded with blanks on the right). The numbers hold whatever
+// the register stores (an old or hand-edited file may hold a 10-digit telephone): one too wide
+// for its field is refused by name when the file is written, not when the taxpayer is chosen.
 struct RegistroContribuyente {
     qint32 CSCO = 0;
     QString DNI, NOMBRE, VIA, DOMICILIO;
-    qint32 NUMERO = 0;
+    qint64 NUMERO = 0;
     QString LETRA, ESCALERA, PISO, MANO;
-    qint16 CODIGOPROVINCIA = 0;
-    qint32 CODIGOPOSTAL = 0;
-    qint16 CODIGOMUNICIPIO = 0;
+    qint64 CODIGOPROVINCIA = 0;
+    qint64 CODIGOPOSTAL = 0;
+    qint64 CODIGOMUNICIPIO = 0;
     QString NOMBREMUNICIPIO;
-    qint32 TELEFONO = 0, NUM731 = 0, NUM732 = 0;
+    qint64 TELEFONO = 0, NUM731 = 0, NUM732 = 0;
 
     bool operator==(const RegistroContribuyente&) const = default;
 };
