@@ -244,6 +244,10 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         ultimoError_ = e.Description();
         return nullptr;
     }
+    // The columns are read after the first step: a statement kept from an earlier call is prepared
+    // again inside that step when another connection has changed the tables' layout since, and
+    // only then do its names and types describe the values it gives.
+    rc = sqlite3_step(st);
     int columnas = sqlite3_column_count(st);
     std::vector<std::string> nombres;
     std::vector<Declarado> tipos;
@@ -255,7 +259,7 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
     // with some to spare for rows added since, instead of moving every value at each doubling.
     std::vector<vb::Variant> valores;
     valores.reserve(p->valores + p->valores / 16);
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(st))
         for (int i = 0; i < columnas; ++i) valores.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
     if (rc != SQLITE_DONE) {
         ultimoError_ = sqlite3_errmsg(db_);

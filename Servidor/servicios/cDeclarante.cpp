@@ -258,15 +258,19 @@ vb::Long cDeclarante::dameResultadoExportar(vb::Variant& vBufferResultado, vb::I
     auto rs = ConexionDAO().openRecordset(cT01().SQLBusqueda(iorder, true));
     auto& r = Requerir(rs);
     const vb::Long filas = r.RecordCount();
-    // The rows of the table's 17 columns are already laid out as the buffer wants them (column
-    // fastest): they become the buffer without a copy of each value.
-    if (filas > 0 && r.FieldCount() == 17) {
+    // Rows of the table's 17 columns in their usual order are already laid out as the buffer
+    // wants them (column fastest): they become the buffer without a copy of each value.
+    bool enOrden = r.FieldCount() == 17;
+    for (int c = 0; enOrden && c < 17; ++c) enOrden = r.FieldName(c) == kColumnasT01[c].nombre;
+    if (filas > 0 && enOrden) {
         vBufferResultado = vb::Variant::Array2(0, 16, 0, filas - 1, r.TomarValores());
         return filas;
     }
+    // A table rebuilt with other columns or in another order (an older or hand-edited file): by name.
     vBufferResultado = Lista(16, filas);
     for (vb::Long fila = 0; !r.Eof(); r.MoveNext(), ++fila)
-        for (vb::Long columna = 0; columna <= 16; ++columna) vBufferResultado(columna, fila) = r.Fields(columna);
+        for (vb::Long columna = 0; columna <= 16; ++columna)
+            vBufferResultado(columna, fila) = r.Fields(kColumnasT01[columna].nombre);
     r.Close();
     return filas;
 }

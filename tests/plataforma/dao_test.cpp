@@ -116,6 +116,25 @@ TEST_F(Dao, MismaSentenciaConListasDeOtrasLongitudesYValoresEntregados) {
     EXPECT_EQ(rs->RecordCount(), 0);
 }
 
+// Another connection rebuilds the table with its columns in another order between two runs of a
+// statement this connection keeps prepared: each value comes back under its own name and type.
+TEST_F(Dao, OtraConexionReordenaLasColumnasEntreDosLlamadas) {
+    const std::string sql = "SELECT * FROM T WHERE ID = ?";
+    ASSERT_EQ(db_->OpenRecordset(sql, {vb::Long(1)})->Fields("NOMBRE").CStr(), "Pérez");
+    auto otra = dao::DBEngine::Instancia().OpenDatabase(ruta_);
+    dao::EjecutarGuion(*otra, "CREATE TABLE T2 (ID INTEGER PRIMARY KEY, LARGO INTEGER, DOBLE DOUBLE, ENTERO SMALLINT, "
+                              "NOMBRE VARCHAR(40), OCTETO TINYINT, SIMPLE FLOAT); "
+                              "INSERT INTO T2 SELECT ID, LARGO, DOBLE, ENTERO, NOMBRE, OCTETO, SIMPLE FROM T; "
+                              "DROP TABLE T; ALTER TABLE T2 RENAME TO T;");
+    otra->Close();
+    auto rs = db_->OpenRecordset(sql, {vb::Long(1)});
+    ASSERT_NE(rs, nullptr) << db_->UltimoError();
+    EXPECT_EQ(rs->FieldName(1), "LARGO");
+    EXPECT_EQ(rs->Fields("NOMBRE").CStr(), "Pérez");
+    EXPECT_EQ(rs->Fields("LARGO").CLng(), 70000);
+    EXPECT_EQ(rs->Fields("ENTERO").tipo(), vb::Tipo::Integer);
+}
+
 TEST_F(Dao, ContadorSinReutilizarClavesYTransaccionSinConfirmarDeshecha) {
     Insertar("uno");
     const vb::Long ultima = db_->UltimaClave();
