@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 #include <vector>
 
 #include "vb/variant.h"
@@ -60,8 +61,10 @@ public:
     // and sets NUMCONTRISEL to their count. A row becomes a record only when it is chosen: the
     // list is read again at every presentation and seldom chosen whole.
     void TablaContriCARGAR(vb::Variant lista);
-    // The buffer last loaded (Empty when none is).
+    // The buffer last loaded (Empty when none is); shared with whoever shows it, so that the
+    // offered grid reads the rows where they are instead of holding a copy of them.
     const vb::Variant& TablaContriLISTA() const { return contri_.Lista(); }
+    std::shared_ptr<const vb::Variant> TablaContriLISTACOMPARTIDA() const { return contri_.ListaCompartida(); }
     void TablaContriExpBORRAR(qint32 posicion);
     // Makes room in the chosen list for that many records in all, before choosing many at once.
     void TablaContriExpRESERVAR(qint32 registros) { contriExp_.Reservar(registros); }
@@ -101,13 +104,14 @@ private:
         qint32 Cuenta() const { return filasLista_ + static_cast<qint32>(anadidos_.size()); }
         qint32 Posicion(qint32 csco) const;
         RegistroContribuyente Elemento(qint32 posicion) const;
-        const vb::Variant& Lista() const { return lista_; }
+        const vb::Variant& Lista() const;
+        std::shared_ptr<const vb::Variant> ListaCompartida() const { return lista_; }
         void Cargar(vb::Variant lista);
         void Anadir(RegistroContribuyente registro);
         void Vaciar();
 
     private:
-        vb::Variant lista_;
+        std::shared_ptr<const vb::Variant> lista_;
         qint32 filasLista_ = 0;
         std::vector<RegistroContribuyente> anadidos_;
         mutable QHash<qint32, qint32> posiciones_;
