@@ -301,6 +301,11 @@ void FrmExportar::LimpiarGrids() {
 
 void FrmExportar::CargarFlxDeclaraciones() {
     auto& e = cExportar::Instancia();
+    // The list shown is let go before the register is read again, so that a large one is never
+    // held twice; a register found empty leaves one blank row, as at opening.
+    e.TablaContriCLEAR();
+    flxDeclaraciones_->Rows(1);
+    flxDeclaraciones_->Rows(2);
     const vb::Long n = CargarContribuyentes(e);
     if (n == 0) return;
     CargarTablaContribuyentes(e.TablaContriLISTACOMPARTIDA(), n);
