@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <utility>
 
 namespace dao {
@@ -122,6 +123,22 @@ int PrepararSentencia(sqlite3* db, const std::string& sql, Sentencia& s, std::st
     else
         return SQLITE_OK;
     return SQLITE_ERROR;
+}
+
+// The values of the first block followed by those of every piece, in one block; each piece is
+// let go as soon as its values are moved, so that at no time is much more than the list held.
+std::vector<vb::Variant> Juntar(std::vector<vb::Variant> primero, std::vector<std::vector<vb::Variant>> piezas) {
+    size_t total = primero.size();
+    for (const auto& pieza : piezas) total += pieza.size();
+    std::vector<vb::Variant> todo;
+    todo.reserve(total);
+    std::move(primero.begin(), primero.end(), std::back_inserter(todo));
+    std::vector<vb::Variant>().swap(primero);
+    for (auto& pieza : piezas) {
+        std::move(pieza.begin(), pieza.end(), std::back_inserter(todo));
+        std::vector<vb::Variant>().swap(pieza);
+    }
+    return todo;
 }
 
 }  // namespace
@@ -256,15 +273,27 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         tipos.push_back(Clasificar(st, i));
     }
     // A list read again (a window presenting itself after each click) gets its room at once,
-    // with some to spare for rows added since, instead of moving every value at each doubling.
+    // with some to spare for rows added since. Values beyond that room go into pieces, joined
+    // once at the end: growing one block would hold the values read so far twice at each
+    // doubling, and a first read of a large list would need half as much again as it holds.
     std::vector<vb::Variant> valores;
     valores.reserve(p->valores + p->valores / 16);
+    std::vector<std::vector<vb::Variant>> piezas;
+    std::vector<vb::Variant>* destino = &valores;
     for (; rc == SQLITE_ROW; rc = sqlite3_step(st))
-        for (int i = 0; i < columnas; ++i) valores.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
+        for (int i = 0; i < columnas; ++i) {
+            if (destino->size() == destino->capacity()) {
+                constexpr size_t kPieza = 16384;
+                destino = &piezas.emplace_back();
+                destino->reserve(kPieza);
+            }
+            destino->push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
+        }
     if (rc != SQLITE_DONE) {
         ultimoError_ = sqlite3_errmsg(db_);
         return nullptr;
     }
+    if (!piezas.empty()) valores = Juntar(std::move(valores), std::move(piezas));
     p->valores = valores.size();
     if (valores.capacity() > 2 * valores.size()) valores.shrink_to_fit();  // a list much shorter than last time
     auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(valores));

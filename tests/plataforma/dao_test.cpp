@@ -107,6 +107,15 @@ TEST_F(Dao, MismaSentenciaConListasDeOtrasLongitudesYValoresEntregados) {
             EXPECT_EQ(rs->Fields(1).CStr(), hasta == 1 ? "Pérez" : "N" + std::to_string(hasta - 2));
         }
     }
+    // A list longer than the room made for it (here several pieces of it) keeps every row in order.
+    db_->Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+                 "INSERT INTO T (NOMBRE) SELECT 'M' || i FROM n");
+    auto largo = db_->OpenRecordset(sql, {vb::Long(20301)});
+    ASSERT_EQ(largo->RecordCount(), 20301);
+    largo->MoveLast();
+    EXPECT_EQ(largo->Fields(1).CStr(), "M20000");
+    const std::vector<Variant> todos = largo->TomarValores();
+    for (size_t i = 0; i < todos.size(); i += 2) ASSERT_EQ(todos[i].CLng(), vb::Long(i / 2 + 1));
     auto rs = db_->OpenRecordset(sql, {vb::Long(3)});
     const std::vector<Variant> valores = rs->TomarValores();
     ASSERT_EQ(valores.size(), 6u);
