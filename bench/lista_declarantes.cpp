@@ -89,7 +89,8 @@ void BM_JoinDirecto(benchmark::State& state) {
 void BM_PicoLista(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     auto& a = Datos(n);
-    auto& [ms, pico] = porTamano[n];
+    double& ms = porTamano[n].first;
+    double& pico = porTamano[n].second;
     for (auto _ : state) {
         brunsel::cDeclarante d;
         d.mdbnameM(a.mod.string());

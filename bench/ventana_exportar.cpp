@@ -57,7 +57,8 @@ struct Celda {
 void LecturaDirecta(Medidas& m, const std::string& ruta) {
     static std::map<std::string, std::pair<sqlite3*, sqlite3_stmt*>> abiertas;
     static size_t ultimas = 0;
-    auto& [db, st] = abiertas[ruta];
+    sqlite3*& db = abiertas[ruta].first;
+    sqlite3_stmt*& st = abiertas[ruta].second;
     if (!db) {
         if (sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) std::abort();
         brunsel::RegistrarCotejo(db);

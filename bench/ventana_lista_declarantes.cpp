@@ -96,7 +96,8 @@ void BM_PicoAlAbrir(benchmark::State& state) {
     auto& a = Datos(n);
     oxalde::RutaBDModificable = QString::fromStdString(a.mod.string());
     oxalde::RutaBDLectura = QString::fromStdString(a.lec.string());
-    auto& [ms, pico] = porTamano[n];
+    double& ms = porTamano[n].first;
+    double& pico = porTamano[n].second;
     for (auto _ : state) {
         QCoreApplication::processEvents();
         auto* ventana = new oxalde::FrmDecLista;
