@@ -91,6 +91,13 @@ TEST_F(VentanaExportar, ElegirYQuitar) {
     v->CmdDeselTodos()->click();
     EXPECT_EQ(Estado(), "0 11000 -");
 
+    // Another program empties the register: choosing all takes what was offered, and the next
+    // presentation offers nothing (one blank row, as at opening).
+    Sql("DELETE FROM T01_DECLARANTES");
+    QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+    EXPECT_EQ(Columna(o, 1), "");
+    EXPECT_EQ(Estado(), "3 00111 3 Declarante/s seleccionado/s para exportar");
+
     // Closed, the window keeps no copy of the register: it reads it again when it opens.
     QTest::mouseClick(v->cmdCancelar(), Qt::LeftButton);
     EXPECT_TRUE(cerrada);
