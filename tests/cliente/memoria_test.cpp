@@ -1,4 +1,4 @@
-// Windows opened and closed over a working day: each one gives back what it made.
+// Windows opened and closed again and again: each one gives back what it made.
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
