@@ -356,10 +356,6 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
     int pasos = 0, conDiario = 0, infracciones = 0, aMedias = 0;
 
     for (int ronda = 0; ronda < rondas; ++ronda) {
-        // The state before the child starts: read after the fork, it races the child's writes and
-        // may wait out the lock's limit while the child keeps taking it.
-        Ronda r;
-        r.esperado = Leer(bd.Mod());
         int tubo[2];
         ASSERT_EQ(pipe(tubo), 0);
         pid_t pid = fork();
@@ -371,6 +367,8 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
         close(tubo[1]);
         // The kill falls after a random number of calls, at a random moment of the next one (as
         // long as the last call took).
+        Ronda r;
+        r.esperado = Leer(bd.Mod());
         r.tubo = fdopen(tubo[0], "r");
         const int objetivo = 1 + static_cast<int>(azar() % 8);
         auto anterior = std::chrono::steady_clock::now(), ultimo = anterior;
