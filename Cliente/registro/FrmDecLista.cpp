@@ -94,7 +94,7 @@ FrmDecLista::FrmDecLista(QWidget* parent)
     todo->addLayout(botones);
 
     connect(flx_, &FlexGrid::MouseDown, this, &FrmDecLista::flx_MouseDown);
-    // A press on a header cell makes its column current, as in the grid this one stands for.
+    // A press on a header cell makes its column current: the click that follows sorts by it.
     connect(flx_->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int columna) {
         if (flx_->Row() > 0) flx_->Col(columna);
     });
