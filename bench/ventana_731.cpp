@@ -21,7 +21,7 @@
 #include "form731/cDatos731.h"
 #include "form731/liquidacion731.h"
 #include "registro.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/general.h"
 #include "principal/arranque.h"

@@ -20,7 +20,7 @@
 #include "medir.h"
 #include "ventana_hija.h"
 #include "registro.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/general.h"
 #include "principal/arranque.h"

@@ -14,7 +14,7 @@
 #include "dao/dao.h"
 #include "registro.h"
 #include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"

@@ -27,7 +27,7 @@
 #include "registro/cDecDatos.h"
 #include "registro/frmDecDatos.h"
 #include "registro/cDecLista.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/VentanaHija.h"
 #include "principal/aplicacion.h"

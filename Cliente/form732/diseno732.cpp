@@ -18,7 +18,7 @@
 #include "form732/captions732.h"
 #include "form732/imagenes732.h"
 #include "form732/liquidacion732.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"

@@ -11,7 +11,7 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
 #include "compartido/biblioteca.h"
