@@ -20,7 +20,7 @@
 #include "form731/buffers731.h"
 #include "form731/cDatos731.h"
 #include "form731/liquidacion731.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/general.h"

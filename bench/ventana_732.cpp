@@ -19,7 +19,7 @@
 #include "form732/liquidacion732.h"
 #include "medir.h"
 #include "ventana_hija.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/general.h"

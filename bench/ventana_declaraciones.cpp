@@ -12,7 +12,7 @@
 #include "comun/bd_prueba.h"
 #include "medir.h"
 #include "dao/dao.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "registro/FrmDecResumen.h"
 #include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"

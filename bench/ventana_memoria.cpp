@@ -21,7 +21,7 @@
 #include "form732/cDatos732.h"
 #include "intercambio/FrmExportar.h"
 #include "intercambio/frmimport.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "registro/FrmDecLista.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
