@@ -20,7 +20,7 @@
 #include "controles/FlexGrid.h"
 #include "intercambio/FrmExportar.h"
 #include "intercambio/cExportar.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "servicios/cDeclarante.h"
 #include "tablas/cT01.h"
 #include "tablas/cotejo.h"

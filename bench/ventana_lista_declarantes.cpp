@@ -17,7 +17,7 @@
 #include "cien_mil_declarantes.h"
 #include "medir.h"
 #include "controles/FlexGrid.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "registro/FrmDecLista.h"
 #include "registro/cDecLista.h"
 #include "servicios/cDeclarante.h"

@@ -20,8 +20,7 @@
 #include "form731/codigos731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
-#include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/avisos.h"
 #include "compartido/cFecha.h"
@@ -490,7 +489,7 @@ void FrmDatos731::cmdCancelar_Click() {
 void FrmDatos731::VolverADeclaraciones(long csde) {
     Resumen().ENTRADA(QStringLiteral("P"));
     Resumen().CSDE(static_cast<vb::Long>(csde));
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
 }
 
 }  // namespace oxalde

@@ -19,8 +19,7 @@
 #include "form732/cDatos732.h"
 #include "form732/cajas732.h"
 #include "form732/liquidacion732.h"
-#include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/avisos.h"
@@ -139,7 +138,7 @@ void FrmDatos732::Form_Unload() {
 
 void FrmDatos732::VolverADeclaraciones() {
     cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
 }
 
 // Commands.

@@ -11,7 +11,7 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
 #include "compartido/biblioteca.h"
@@ -95,7 +95,7 @@ FrmDecLista::FrmDecLista(QWidget* parent)
     todo->addLayout(botones);
 
     connect(flx_, &FlexGrid::MouseDown, this, &FrmDecLista::flx_MouseDown);
-    // A press on a header cell makes its column current, as in the grid this one stands for.
+    // A press on a header cell makes its column current: the click that follows sorts by it.
     connect(flx_->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int columna) {
         if (flx_->Row() > 0) flx_->Col(columna);
     });

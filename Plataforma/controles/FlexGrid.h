@@ -1,10 +1,10 @@
 #pragma once
-// Our stand-in for the flex grid of the list windows: a table whose row 0 is the fixed header
-// row and whose data rows run from 1, addressed by row and column as the windows address it.
-// The cells live in a model of plain texts, so that a list of 100,000 rows costs a text per
-// cell and no object per cell; or, for a long list, the model reads the window's own list
-// (FuenteFlex) and holds no text at all. Once the grid has a data row, a data row is current
-// (row 1 at first), as in the grid it stands for.
+// The grid of the list windows: a table whose row 0 is the fixed header row and whose data rows
+// run from 1, addressed by row and column as the windows address it. The cells live in a model
+// of plain texts, so that a list of 100,000 rows costs a text per cell and no object per cell;
+// or, for a long list, the model reads the window's own list (FuenteFlex) and holds no text at
+// all. Once the grid has a data row, a data row is current (row 1 at first), so a window can
+// always act on "the current row" without checking for none.
 #include <QColor>
 #include <QTableView>
 #include <memory>

@@ -21,7 +21,7 @@
 #include "form731/cDatos731.h"
 #include "form731/liquidacion731.h"
 #include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

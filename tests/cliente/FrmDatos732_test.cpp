@@ -16,7 +16,7 @@
 #include "form732/cajas732.h"
 #include "form732/captions732.h"
 #include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using oxalde::cDatos732;
 using oxalde::cDecResumen;

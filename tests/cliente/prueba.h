@@ -22,7 +22,7 @@
 #include "actualizacion/cActOnline.h"
 #include "comun/bd_prueba.h"
 #include "dao/dao.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "compartido/CEntrada.h"
 #include "principal/MDI7312.h"
 #include "compartido/cFecha.h"

@@ -63,7 +63,8 @@ TEST_F(TablaT01, ExisteYDniDuplicado) {
     const vb::Long clave = Alta("12345678Z");
     Alta("B1234567X");
     cT01 t;
-    // Text compares ignore case, as the engine did; its own row is no duplicate, a new taxpayer's NIF is.
+    // Text compares ignore case, as NIFs are typed either way; its own row is no duplicate, a new
+    // taxpayer's NIF is.
     for (auto [csco, nif, existe, duplicado] :
          {std::tuple{clave, "12345678z", true, false}, {clave, "B1234567X", false, true}, {0, "12345678Z", false, true},
           {0, "O'Brien", false, false}}) {
