@@ -35,8 +35,14 @@ bool TiraPestanas::event(QEvent* evento) {
     return QTabBar::event(evento);
 }
 
+// A user's click has asked for the focus before it gets here; asking again would run the
+// refusing handler a second time.
 void TiraPestanas::mousePressEvent(QMouseEvent* evento) {
-    if (evento->button() == Qt::LeftButton && !TomarFoco(Qt::MouseFocusReason)) return;
+    if (evento->button() == Qt::LeftButton) {
+        const bool enFoco = evento->spontaneous() ? !(focusPolicy() & Qt::ClickFocus) || window()->focusWidget() == this
+                                                  : TomarFoco(Qt::MouseFocusReason);
+        if (!enFoco) return;
+    }
     QTabBar::mousePressEvent(evento);
 }
 
