@@ -1,17 +1,18 @@
 #include "form731/FrmDatos731.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "com/com.h"
 #include "controles/CajaFecha.h"
 #include "controles/Pindaro.h"
+#include "controles/TiraPestanas.h"
 #include "controles/controles.h"
 #include "controles/entrada.h"
 #include "form731/cDatos731.h"
@@ -54,6 +55,12 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     setFont(letra);
     Disenar();
     ConectarCajas();
+    // The two activities are one choice of their own: left to themselves they would count the
+    // means-of-transport options below them in, and a click on the selected activity would
+    // clear it, and the sale price with it.
+    auto* actividad = new QButtonGroup(this);
+    actividad->addButton(optActividad_);
+    actividad->addButton(optEntregas_);
     connect(optActividad_, &QRadioButton::clicked, this, &FrmDatos731::optActividad_Click);
     connect(optEntregas_, &QRadioButton::clicked, this, &FrmDatos731::optEntregas_Click);
     for (QRadioButton* o : OptTmedio_) connect(o, &QRadioButton::clicked, this, &FrmDatos731::OptTmedio_Click);
