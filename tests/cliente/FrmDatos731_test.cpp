@@ -27,7 +27,6 @@ namespace {
 
 using prueba::IbanValido;
 using prueba::Pausa;
-using prueba::Pulsar;
 using prueba::Salir;
 
 class Editor731 : public prueba::ConVentana<FrmDatos731> {
@@ -626,10 +625,7 @@ TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
                         Teclear("txtTIban" + (k ? QString::number(k) : QString()), iban.mid(4 * k, 4));
                     texto = iban.mid(20);
                 }
-                QWidget* caja = C(p.caja);
-                caja->setFocus(Qt::MouseFocusReason);
-                Pausa();
-                Pulsar(caja, texto);
+                prueba::EscribirEn(C<QLineEdit>(p.caja), texto);
                 if (p.opcion)
                     prueba::Accionar(C(p.opcion), C<QAbstractButton>(p.opcion)->text(), tecla);
                 else

@@ -390,10 +390,7 @@ TEST_F(Editor732, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
             for (const Paso& p : pasos) {
                 ASSERT_EQ(Pestana(), p.pestana) << caso << " " << p.caja;
                 if (p.pestana == 4 && D().TIPOV().isEmpty()) Teclear("txttipov", "TURISMO"), Teclear("txtnbastidor", "B99");
-                auto* caja = C<QLineEdit>(p.caja);
-                caja->setFocus(Qt::MouseFocusReason);
-                QCoreApplication::processEvents();
-                QTest::keyClicks(caja, p.texto);
+                prueba::EscribirEn(C<QLineEdit>(p.caja), p.texto);
                 if (p.destino) {
                     prueba::CambiarPestana(w->TabTra(), p.destino - 1, tecla);
                 } else {

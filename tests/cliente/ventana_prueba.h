@@ -40,12 +40,20 @@ inline void Salir() {
     Pausa();
 }
 
-// Types over a box's text as the user would, then leaves it with Tab.
-inline void Teclear(QLineEdit* caja, const QString& texto) {
+// Clicks into a box and types over its text, or after it, without leaving the box.
+inline void EscribirEn(QLineEdit* caja, const QString& texto, bool detras = false) {
     caja->setFocus(Qt::MouseFocusReason);
     Pausa();
-    caja->selectAll();
+    if (detras)
+        caja->end(false);
+    else
+        caja->selectAll();
     Pulsar(caja, texto);
+}
+
+// Types over a box's text as the user would, then leaves it with Tab.
+inline void Teclear(QLineEdit* caja, const QString& texto) {
+    EscribirEn(caja, texto);
     Salir();
 }
 
