@@ -9,4 +9,7 @@ namespace oxalde {
 // shows at once instead of leaving a blank.
 QString LoadResString(int id);
 
+// The text of an id in the language in force (DesplIdioma).
+QString Cadena(int id);
+
 }  // namespace oxalde

@@ -15,6 +15,7 @@
 #include "intercambio/lista_exportar.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
@@ -25,8 +26,6 @@ namespace oxalde {
 namespace {
 
 const QColor kResaltado{0xFF, 0xC0, 0x80};  // &H80C0FF
-
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 // The grids' columns: the hidden code, the NIF and the name.
 struct Columna {
@@ -92,6 +91,7 @@ FrmExportar::FrmExportar(QWidget* parent)
     lblfichero_ = new QLabel(fraFichero_);
     cmdAceptar_ = new QPushButton(fraBotones_);
     cmdCancelar_ = new QPushButton(fraBotones_);
+    Nombrar({{Label1_, "Label1"}, {Label2_, "Label2"}, {cmdAceptar_, "cmdAceptar"}, {cmdCancelar_, "cmdCancelar"}});
     // The remove button points back to the offered list.
     CmdDeselUno_->setIcon(FlechaAtras(style()));
     QFont letra = font();
@@ -245,13 +245,17 @@ void FrmExportar::Form_Unload() {
 }
 
 void FrmExportar::Anadir_captions() {
-    setWindowTitle(Cadena(223));
-    Label1_->setText(Cadena(120));
-    Label2_->setText(Cadena(140));
-    cmdAceptar_->setText(QStringLiteral("   ") + Cadena(118));
-    cmdAceptar_->setToolTip(Cadena(239));
-    cmdCancelar_->setText(QStringLiteral("     ") + Cadena(119));
-    cmdCancelar_->setToolTip(Cadena(137));
+    constexpr auto C = Propiedad::Consejo;
+    static constexpr Caption kCaptions[] = {
+        {"", 223},
+        {"Label1", 120},
+        {"Label2", 140},
+        {"cmdAceptar", 118, Propiedad::Texto, 0, 3},
+        {"cmdAceptar", 239, C},
+        {"cmdCancelar", 119, Propiedad::Texto, 0, 5},
+        {"cmdCancelar", 137, C},
+    };
+    EscribirCaptions(*this, kCaptions);
     imgmodi_->setToolTip(QStringLiteral("Seleccionar fichero"));
     for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_})
         for (int c = 0; c < 3; ++c)

@@ -23,8 +23,6 @@ namespace {
 constexpr int kDesplazamientoIzquierda = 3150;  // twips
 constexpr int kDesplazamientoArriba = 2655;
 
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
-
 QFrame* Linea(QWidget* padre) {
     auto* linea = new QFrame(padre);
     linea->setFrameShape(QFrame::HLine);

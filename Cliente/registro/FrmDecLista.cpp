@@ -16,6 +16,7 @@
 #include "registro/navegacion.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 #include "compartido/ventana_principal.h"
@@ -44,8 +45,6 @@ const Columna kColumnas[] = {
 };
 
 bool Abrir() { return cDecLista::Instancia().MODO() == QStringLiteral("C"); }
-
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 EtiquetaEnlace* Imagen(QPushButton* boton, const char* nombre, QStyle::StandardPixmap figura) {
     auto* pic = new EtiquetaEnlace(boton);
@@ -111,9 +110,8 @@ FrmDecLista::FrmDecLista(QWidget* parent)
 QSize FrmDecLista::sizeHint() const { return {TwipsAPixeles(this, 9800), TwipsAPixeles(this, 6000)}; }
 
 void FrmDecLista::Anadir_captions() {
-    setWindowTitle(Cadena(114));
-    lblayuda_->setText(Cadena(120));
-    cmdCancelar_->setToolTip(Cadena(250));
+    static constexpr Caption kCaptions[] = {{"", 114}, {"lblayuda", 120}, {"cmdCancelar", 250, Propiedad::Consejo}};
+    EscribirCaptions(*this, kCaptions);
 }
 
 void FrmDecLista::Form_Load() {

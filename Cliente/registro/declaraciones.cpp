@@ -13,8 +13,6 @@ namespace {
 // List columns of the library's declaration list.
 enum { lisFecha = 1, lisImporte = 6, lisTipo = 10, lisPeriodo = 11 };
 
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
-
 }  // namespace
 
 QStringList FilaDeclaracion(const vb::Variant& lista, vb::Long fila) {
