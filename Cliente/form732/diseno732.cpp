@@ -368,7 +368,7 @@ void FrmDatos732::PrepararPantalla() {
     (transporte ? FraDatosP_ : FraDatosT_)->hide();
     Situar(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
     const auto pestanas = Pestanas732(datos.MODOP());
-    if (transporte) tabTra_->insertTab(3, Cadena(203));
+    if (transporte) tabTra_->insertTab(3, Cadena(kIdPestanaDatosTecnicos));
     for (int i = 0; i < int(pestanas.size()); ++i) {
         tabTra_->setTabText(i, Cadena(pestanas[i].caption));
         tabTra_->setTabToolTip(i, Cadena(pestanas[i].consejo).remove(u'&'));

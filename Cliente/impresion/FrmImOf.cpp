@@ -153,7 +153,7 @@ void FrmImOf::Anadir_captions() {
     EscribirCaptions(*this, kCaptions);
     if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) {
         QAction* imprimir = principal->Boton(6);
-        imprimir->setToolTip(Cadena(245));
+        imprimir->setToolTip(Cadena(kIdConsejoImpresora));
         imprimir->setVisible(true);
     }
 }
@@ -229,7 +229,7 @@ bool FrmImOf::ValidarFechaPresentacion() {
     const cFecha& fechas = cFecha::Instancia();
     const QString texto = txtFechaPresentacion_->Text();
     if (!fechas.EsFecha(texto)) {
-        MsgBox(Cadena(356), vbExclamation, Cadena(357));
+        MsgBox(Cadena(kIdMsgFechaPresentacionIncorrecta), vbExclamation, Cadena(kIdTituloErrorDatosImpresion));
         return true;
     }
     const vb::Long fecha = fechas.StringToLong(texto);
@@ -240,7 +240,7 @@ bool FrmImOf::ValidarFechaPresentacion() {
     const QString limite = fechas.LongToString(kPrimeraFecha);
     MsgBox(TextoIdioma(QStringLiteral("La Fecha de presentación no puede ser anterior al ") + limite,
                        QStringLiteral("Aurkezpen data ezin da ") + limite + QStringLiteral(" baino lehenagokoa izan")),
-           vbExclamation, Cadena(357));
+           vbExclamation, Cadena(kIdTituloErrorDatosImpresion));
     return true;
 }
 
@@ -254,7 +254,7 @@ QStringList FrmImOf::Copias() const {
 
 void FrmImOf::btnAceptar_Click() {
     if (!Printer().HayImpresoras()) {
-        MsgBox(Cadena(317), vbInformation, windowTitle());
+        MsgBox(Cadena(kIdMsgSinImpresoras), vbInformation, windowTitle());
         return;
     }
     if (ValidarFechaPresentacion()) return;

@@ -226,7 +226,7 @@ void FrmExportar::Form_Load() {
     Anadir_captions();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowState(Qt::WindowMaximized);
     FormatearGrids();
-    MostrarEtiqueta(lblTitulo_, Cadena(138));
+    MostrarEtiqueta(lblTitulo_, Cadena(kIdExportarInstrucciones));
     utilOfrecidos_.Flex(flxDeclaraciones_);
     utilElegidos_.Flex(FlxSeleccionados_);
     InicializarExportacion();
@@ -318,7 +318,7 @@ void FrmExportar::CargarTablaContribuyentes(const vb::Variant& lista, vb::Long f
         for (int c = 0; c < 3; ++c)
             if (const vb::Variant& valor = lista(c, f); !valor.IsNull()) g->TextMatrix(f + 1, c, Texto(valor));
     g->Redraw(true);
-    MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(139));
+    MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(kIdExportarSeleccionados));
 }
 
 void FrmExportar::PresentaDatos() {
@@ -352,7 +352,7 @@ void FrmExportar::PresentaDatos() {
         utilElegidos_.SeleccionarGrid(kResaltado, s->ForeColorSel(), fila);
         e.CSCOEXP(CodigoActual(s));
         // Number and text always one blank apart: the Spanish text brings its own.
-        const QString texto = Cadena(225);
+        const QString texto = Cadena(kIdExportarSeleccionadosParaExportar);
         MostrarEtiqueta(lblresultado2_, QString::number(e.NUMCONTRIEXP()) + (texto.startsWith(u' ') ? texto : u' ' + texto));
     } else {
         s->HighLight(false);
@@ -476,7 +476,7 @@ void FrmExportar::ExportarFichero(const QString& ruta) {
     }
     const ResultadoEscritura r = EscribirFicheroContri(ruta, e);
     if (r.estado == ResultadoEscritura::Inalcanzable) {
-        MsgBox(QString(30, u' ') + Cadena(316), vbOKOnly, windowTitle());
+        MsgBox(QString(30, u' ') + Cadena(kIdMsgSinDisquete), vbOKOnly, windowTitle());
         return;
     }
     if (r.estado == ResultadoEscritura::Fallido) {

@@ -37,8 +37,8 @@ constexpr qint32 ContadoresImportacion::*kValores[5] = {
 
 // Messages for the failures before the first line.
 QString TextoFallo(const vb::Error& e) {
-    if (e.Number() == 53) return Cadena(253);
-    if (e.Number() == 55) return Cadena(254);
+    if (e.Number() == 53) return Cadena(kIdMsgFicheroNoExiste);
+    if (e.Number() == 55) return Cadena(kIdMsgFicheroAbierto);
     return QStringLiteral("ERROR Nº: ") + QString::number(e.Number()) + QStringLiteral(": ") +
            QString::fromStdString(e.Description());
 }

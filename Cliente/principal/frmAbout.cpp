@@ -59,10 +59,10 @@ frmAbout::frmAbout(QWidget* parent)
 
     // Load.
     setWindowTitle(QStringLiteral("Acerca de Quelvarin"));
-    lblTitle_->setText(Cadena(259));
+    lblTitle_->setText(Cadena(kIdAcercaTitulo));
     lblVersion_->setText(DesplIdioma == 0 ? QStringLiteral("Versión ") + VersionPrograma
                                           : VersionPrograma + QStringLiteral(" bertsioa"));
-    lblDescription_->setText(Cadena(260));
+    lblDescription_->setText(Cadena(kIdAcercaDescripcion));
     if (DesplIdioma == 10000) cmdOK_->setText(QStringLiteral("&Ados"));
 }
 

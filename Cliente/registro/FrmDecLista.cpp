@@ -185,7 +185,7 @@ void FrmDecLista::CargarflxDeclarantes() {
     for (vb::Long i = 0; i <= buffer.UBound(2); ++i)
         for (int j = 0; j < columnas; ++j) flx_->TextMatrix(int(i) + 1, j, Texto(buffer(j, i)));
     flx_->Redraw(true);
-    MostrarEtiqueta(lblResultado_, QString::number(filas) + Cadena(121));
+    MostrarEtiqueta(lblResultado_, QString::number(filas) + Cadena(kIdDeclarantesSeleccionados));
 }
 
 // The row painted in the highlight colour becomes the chosen taxpayer.
@@ -206,13 +206,13 @@ void FrmDecLista::PosicionarFlecha() {
 void FrmDecLista::PresentaModo() {
     const bool abrir = Abrir();
     const bool euskera = DesplIdioma != 0;
-    setWindowTitle(Cadena(abrir ? 114 : 115));
+    setWindowTitle(Cadena(abrir ? kIdTituloAbrirDeclarante : kIdTituloEliminarDeclarante));
     PicAce_->setVisible(abrir);
     PicEli_->setVisible(!abrir);
-    if (!abrir) cmdAceptar_->setToolTip(Cadena(127));
+    if (!abrir) cmdAceptar_->setToolTip(Cadena(kIdConsejoEliminarDeclarante));
     const QString blancos = QString(euskera ? (abrir ? 0 : 5) : 4, u' ');
-    cmdAceptar_->setText(blancos + Cadena(abrir ? 118 : 126));
-    cmdCancelar_->setText(QString(euskera ? 0 : 4, u' ') + Cadena(119));
+    cmdAceptar_->setText(blancos + Cadena(abrir ? kIdBotonAceptar : kIdBotonEliminar));
+    cmdCancelar_->setText(QString(euskera ? 0 : 4, u' ') + Cadena(kIdBotonCancelar));
     cmdAceptar_->setEnabled(cDecLista::Instancia().NUMDECLASEL() > 0);
 }
 

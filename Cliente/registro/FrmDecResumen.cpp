@@ -300,7 +300,7 @@ void FrmDecResumen::Anadir_captions() {
         {"ImgTra", 226, C}, {"ImgPer", 247, C}, {"ImgNueva0", 250, C}, {"ImgNueva1", 170, C},
     };
     EscribirCaptions(*this, kCaptions);
-    cmdImprimir_->setToolTip(Cadena(167).mid(1));
+    cmdImprimir_->setToolTip(Cadena(kIdBotonImprimir).mid(1));
     lblFormato_->setText(TextoIdioma(QStringLiteral("dd/mm/yyyy"), QStringLiteral("yyyy/mm/dd")));
 }
 
@@ -424,9 +424,9 @@ void FrmDecResumen::PresentaDatos() {
     ColorFondo = ColorVB(lista ? 0xC0E0FF : 0xFFFFFF);
     if (!lista) {
         ImgNueva_[0]->setPixmap(ImgLista(2));
-        ImgNueva_[0]->setToolTip(Cadena(250));
+        ImgNueva_[0]->setToolTip(Cadena(kIdConsejoCancelar));
         ImgNueva_[1]->setPixmap(ImgLista(3));
-        ImgNueva_[1]->setToolTip(Cadena(170));
+        ImgNueva_[1]->setToolTip(Cadena(kIdDatosDeclaracion));
     }
     flxDeclaraciones_->setEnabled(lista);
     flxDeclaraciones_->BackColorSel(ColorSeleccion);
@@ -478,7 +478,7 @@ void FrmDecResumen::PresentaBotones() {
     FraNueva_->setVisible(!lista);
     if (lista) return;
     const bool trimestral = r.MODO() == P;
-    Label1_->setText(Cadena(trimestral ? 247 : 226));
+    Label1_->setText(Cadena(trimestral ? kIdDeclaracionPeriodica : kIdTransporteNuevo));
     for (QWidget* w : {static_cast<QWidget*>(lblejer_), static_cast<QWidget*>(txtejer_),
                        static_cast<QWidget*>(lblper_), static_cast<QWidget*>(cmbperiodo_)})
         w->setVisible(trimestral);
@@ -590,7 +590,7 @@ void FrmDecResumen::cmdEliminar_Click() {
     const int fila = FilaActual();
     if (fila == 0) return;
     const QStringList f = Fila(fila);
-    if (!PreguntaSiNo(PreguntaBorrado(f), Cadena(266))) {
+    if (!PreguntaSiNo(PreguntaBorrado(f), Cadena(kIdTituloBorrarDeclaracion))) {
         flxDeclaraciones_->setFocus();
         return;
     }
@@ -671,7 +671,7 @@ bool FrmDecResumen::CompletarLista(ComboLista* lista, int mensaje) {
         BuscarEnCombo(lista->Text(), lista);
     }
     if (lista->ListIndex() >= 0) return true;
-    Advertencia(Cadena(mensaje), Cadena(319));
+    Advertencia(Cadena(mensaje), Cadena(kIdTituloErrorDatos));
     Enfocar(lista);
     return false;
 }
@@ -699,7 +699,7 @@ void FrmDecResumen::GuardarModelo(bool conTipologia) {
 bool FrmDecResumen::ClickLista(ComboLista* lista, int mensaje) {
     if (IgnorarClickCombo) return false;
     if (lista->ListIndex() >= 0) return true;
-    Advertencia(Cadena(mensaje), Cadena(319));
+    Advertencia(Cadena(mensaje), Cadena(kIdTituloErrorDatos));
     lista->setFocus();
     return false;
 }
@@ -747,7 +747,7 @@ bool FrmDecResumen::ComprobarFecha() {
 
 bool FrmDecResumen::ValidarFecha(const QString& texto) {
     if (cFecha::Instancia().EsFecha(texto)) return true;
-    Advertencia(Cadena(321), Cadena(319));
+    Advertencia(Cadena(kIdMsgFechaIncorrecta), Cadena(kIdTituloErrorDatos));
     return false;
 }
 

@@ -232,8 +232,8 @@ void frmDecDatos::Anadir_captions() {
         auto* etiqueta = findChild<QLabel*>(QStringLiteral("lblnum") + numero);
         etiqueta->setText(DesplIdioma == 0 ? etiqueta->text() + u' ' + numero : numero + u' ' + etiqueta->text());
     }
-    cmdMunicipio_->setText(Cadena(124) + QStringLiteral(" ..."));
-    cmdProvincia_->setText(Cadena(125) + QStringLiteral(" ..."));
+    cmdMunicipio_->setText(Cadena(kIdMunicipio) + QStringLiteral(" ..."));
+    cmdProvincia_->setText(Cadena(kIdProvincia) + QStringLiteral(" ..."));
 }
 
 void frmDecDatos::Form_Load() {
@@ -319,7 +319,7 @@ bool frmDecDatos::ValidarCampos() {
     if (codigo == 0) return true;
     const QString caja = CajaDeRegla(codigo);
     if (caja.isEmpty()) return false;
-    MsgBox(LoadResString(298 + codigo + DesplIdioma), vbOKOnly | vbExclamation, windowTitle());
+    MsgBox(Cadena(kBaseMsgReglaDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle());
     if (auto* w = findChild<QWidget*>(caja)) w->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -328,7 +328,7 @@ vb::Integer frmDecDatos::GuardarDeclarante() {
     vb::Variant buffer = BufferDeclarante(cDecDatos::Instancia());
     const vb::Integer codigo = cDecDatos::Instancia().GuardarDeclarante(buffer);
     if (codigo == 1 || codigo == 2)
-        MsgBox(LoadResString(310 + codigo + DesplIdioma), vbOKOnly | vbExclamation, windowTitle());
+        MsgBox(Cadena(kBaseMsgGuardarDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle());
     return codigo;
 }
 

@@ -46,12 +46,13 @@ QString Argumentos(const QString& texto, qsizetype abre) {
 }
 
 // The string ids the program's sources ask for: literal ids in calls of the string readers
-// (LoadResString, Cadena, Titulo, TextoBilingue) and in (name, id) rows of caption tables, so
-// the ids other windows add later are checked too.
+// (LoadResString, Cadena, Titulo, TextoBilingue), the named ids of the string table's header and
+// the (name, id) rows of caption tables, so the ids other windows add later are checked too.
 std::set<int> IdsDeLasFuentes() {
     static const QRegularExpression llamada(R"(\b(?:LoadResString|Cadena|Titulo|TextoBilingue)\s*\()");
-    static const QRegularExpression fila(R"(\{\s*(?:"\w+"|[A-Za-z][\w:]*)\s*,\s*(\d{3,4})\s*\})");
+    static const QRegularExpression fila(R"(\{\s*(?:"\w*"|[A-Za-z][\w:]*)\s*,\s*(\d{3,4})\s*\})");
     static const QRegularExpression numero(R"(\b(\d{3,5})\b)");
+    static const QRegularExpression nombrado(R"(\bk(?:Id|Base)\w+ = (\d{3,5})\b)");
     std::set<int> ids;
     const QString raiz = QString(OXALDE_DIR_SQL) + "/../Cliente";
     for (QDirIterator it(raiz, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
@@ -61,6 +62,7 @@ std::set<int> IdsDeLasFuentes() {
         for (auto m = llamada.globalMatch(texto); m.hasNext();)
             for (auto n = numero.globalMatch(Argumentos(texto, m.next().capturedEnd() - 1)); n.hasNext();)
                 if (const int id = n.next().captured(1).toInt(); id != 10000) ids.insert(id);
+        for (auto m = nombrado.globalMatch(texto); m.hasNext();) ids.insert(m.next().captured(1).toInt());
         // Rows of other tables (widths, positions) share the shape; string ids start at 101.
         for (auto m = fila.globalMatch(texto); m.hasNext();)
             if (const int id = m.next().captured(1).toInt(); id >= 101) ids.insert(id);
