@@ -30,9 +30,13 @@ void SoltarComponente() { componente.reset(); }
 
 dao::Recordset& Requerir(const std::shared_ptr<dao::Recordset>& rs) {
     if (!rs) {
-        const std::string& motivo = ConexionDAO().UltimoError();
+        const cConexionDAO& cn = ConexionDAO();
+        const std::string& motivo = cn.UltimoError();
         std::string texto = vb::TextoError(vb::errObjetoNoEstablecido);
-        throw vb::Error(vb::errObjetoNoEstablecido, "Brunsel", motivo.empty() ? texto : texto + " (" + motivo + ")");
+        // What the engine met (another program's lock, a full disk) goes with the error, so that
+        // the program tells the user that rather than an object not set.
+        throw vb::Error(vb::errObjetoNoEstablecido, "Brunsel", motivo.empty() ? texto : texto + " (" + motivo + ")")
+            .ConMotor(cn.UltimoArchivo(), cn.UltimoMotor());
     }
     return *rs;
 }

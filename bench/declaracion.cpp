@@ -105,7 +105,7 @@ struct Conexion {
     explicit Conexion(const std::string& ruta) {
         sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
         sqlite3_busy_timeout(db, 5000);
-        sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;", nullptr,
+        sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=EXTRA; PRAGMA foreign_keys=OFF;", nullptr,
                      nullptr, nullptr);
     }
     ~Conexion() { sqlite3_close_v2(db); }

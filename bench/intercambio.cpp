@@ -114,7 +114,7 @@ class Inserciones {
 public:
     explicit Inserciones(const std::string& ruta) {
         if (sqlite3_open_v2(ruta.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) std::abort();
-        sqlite3_exec(db_, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr);
+        sqlite3_exec(db_, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=EXTRA;", nullptr, nullptr, nullptr);
         sqlite3_prepare_v2(db_, "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES (?, ?)", -1, &st_, nullptr);
     }
     ~Inserciones() {

@@ -37,10 +37,11 @@ void CEntrada::LeerFechaMinMax() {
     fechaMax_ = buffer(1).CLng();
 }
 
+// Saved first: a save that fails (a lock, a full disk) leaves the language of the run as it was.
 void CEntrada::IDI(const QString& letra) {
-    idi_ = letra;
     QString guardada = letra;
     ModificarIdioma(guardada);
+    idi_ = letra;
     DesplIdioma = DesplazamientoIdioma(letra);
     cFecha::Instancia().fecidioma(letra);
 }

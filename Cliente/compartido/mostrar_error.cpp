@@ -1,8 +1,11 @@
 #include "compartido/mostrar_error.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <new>
+#include <sqlite3.h>
 
+#include "compartido/cadenas.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 
@@ -28,7 +31,28 @@ vb::Error ErrorDe(std::exception_ptr excepcion) {
     }
 }
 
+int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
+    if (error.Archivo().empty()) return 0;
+    switch (error.Motor()) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return alArrancar ? 9104 : 9105;
+        case SQLITE_FULL: return alArrancar ? 9191 : 9190;
+        default: return 0;
+    }
+}
+
+QString DescripcionFallo(const vb::Error& error) {
+    const int id = TextoDelArchivo(error);
+    if (!id) return QString::fromStdString(error.Description());
+    return LoadResString(id + DesplIdioma).arg(QDir::toNativeSeparators(QString::fromStdString(error.Archivo())));
+}
+
 void MostrarError(const vb::Error& error) {
+    if (TextoDelArchivo(error)) {
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        MsgBox(DescripcionFallo(error), vbExclamation);
+        return;
+    }
     const bool euskera = DesplIdioma != 0;
     const QString texto = (euskera ? QStringLiteral("Errorea: %1\nJatorria: %2\n%3")
                                    : QStringLiteral("Error: %1\nOrigen: %2\n%3"))

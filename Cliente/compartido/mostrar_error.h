@@ -1,5 +1,6 @@
 #pragma once
 // An error as the user is shown it: what a caught exception stands for, and the message box.
+#include <QString>
 #include <exception>
 
 #include "vb/error.h"
@@ -8,7 +9,14 @@ namespace oxalde {
 
 // The error a caught exception stands for (a standard one becomes an internal error).
 vb::Error ErrorDe(std::exception_ptr excepcion);
-// A critical message box with the error's number, source and description.
+// The string-table text for what the database engine said of a file, whatever call raised it:
+// 9105 another program keeps the file locked, 9190 the disk is full; at start-up (`alArrancar`,
+// the program ends there) 9104 and 9191. 0 for any other error.
+int TextoDelArchivo(const vb::Error& error, bool alArrancar = false);
+// The error's description, or for a lock or a full disk the user's words naming the file.
+QString DescripcionFallo(const vb::Error& error);
+// A lock or a full disk in the user's words, naming the file (an exclamation box); any other
+// error in a critical message box with its number, source and description.
 void MostrarError(const vb::Error& error);
 
 }  // namespace oxalde

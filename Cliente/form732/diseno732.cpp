@@ -32,6 +32,8 @@ constexpr QRect kVentana(0, 0, 9480, 5430);
 constexpr QRect kMarcoDatos(30, 990, 6975, 4305);
 constexpr QRect kMarcoCabecera(7170, 1350, 2175, 2475);
 constexpr QRect kMarcoPestana(120, 1200, 6585, 3015);
+// Width of the liquidation tab's amount boxes.
+constexpr int kAnchoImporte = 1320;
 constexpr QRect kMarcoMedio(360, 1320, 5595, 1455);
 constexpr int kAltoCaja = 300;
 constexpr int kAnchoPestanaT = 1250, kAnchoPestanaP = 1620;
@@ -286,7 +288,7 @@ void FrmDatos732::CrearLiquidacion() {
                          kMarcoPestana.height());
     Negrita(NuevaEtiqueta(FraLiq_, "Label30", QString::fromUtf8("Liquidación"), 120, 90, 4000));
     Negrita(NuevaEtiqueta(FraLiq_, "Label55", QString::fromUtf8("Régimen general"), 120, 420, 3100));
-    Negrita(NuevaEtiqueta(FraLiq_, "Label56", QString::fromUtf8("Recargo equivalencia"), 3400, 420, 3100));
+    Negrita(NuevaEtiqueta(FraLiq_, "Label56", QString::fromUtf8("Recargo equivalencia"), 3370, 420, 3100));
     NuevaEtiqueta(FraLiq_, "Label9", QStringLiteral("Base imponible"), 120, 690, 1300);
     NuevaEtiqueta(FraLiq_, "Label10", QStringLiteral("Tipo"), 1450, 690, 500)->setAlignment(Qt::AlignCenter);
     NuevaEtiqueta(FraLiq_, "Label11", QStringLiteral("Cuota"), 1980, 690, 1300);
@@ -297,17 +299,18 @@ void FrmDatos732::CrearLiquidacion() {
     auto crear = [this](int x, std::initializer_list<Fila> filas) {
         int y = 960;
         for (const Fila& f : filas) {
-            NuevaNumerica(FraLiq_, f.base, x, y, 1300);
-            NuevaEtiqueta(FraLiq_, f.tipo, QString::fromUtf8(f.texto), x + 1330, y + 30, 500)
+            // As wide as the frame allows: the largest amount shows whole in them only in a small letter.
+            NuevaNumerica(FraLiq_, f.base, x, y, kAnchoImporte);
+            NuevaEtiqueta(FraLiq_, f.tipo, QString::fromUtf8(f.texto), x + 1340, y + 30, 490)
                 ->setAlignment(Qt::AlignCenter);
-            NuevaNumerica(FraLiq_, f.cuota, x + 1860, y, 1250);
+            NuevaNumerica(FraLiq_, f.cuota, x + 1860, y, kAnchoImporte);
             y += 420;
         }
     };
     crear(120, {{"txtbase16", "lblTipo16", "18%", "txtcuota16"},
                 {"txtbase7", "lblTipo7", "8%", "txtcuota7"},
                 {"txtbase4", "Label18", "4%", "txtcuota4"}});
-    crear(3400, {{"txtbaeq4", "lblTipo4", "4%", "txtcueq4"},
+    crear(3370, {{"txtbaeq4", "lblTipo4", "4%", "txtcueq4"},
                  {"txtbaeq175", "Label24", "1,75%", "txtcueq175"},
                  {"txtbaeq1", "lblTipo1", "1%", "txtcueq1"},
                  {"txtbaeq05", "Label17", "0.5%", "txtcueq05"}});
@@ -317,7 +320,7 @@ void FrmDatos732::CrearLiquidacion() {
     lblTipo1_ = FraLiq_->findChild<QLabel*>(QStringLiteral("lblTipo1"));
     Negrita(NuevaEtiqueta(FraLiq_, "Label14", QStringLiteral("Total cuota devengada"), 120, 2670, 3100));
     NuevaEtiqueta(FraLiq_, "Label15", QString(48, u'.'), 3000, 2670, 2200);
-    NuevaNumerica(FraLiq_, "txttotal", 5260, 2640, 1250);
+    NuevaNumerica(FraLiq_, "txttotal", 3370 + 1860, 2640, kAnchoImporte);
 }
 
 void FrmDatos732::CrearBotones() {

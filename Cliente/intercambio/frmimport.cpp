@@ -18,6 +18,7 @@
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
+#include "compartido/mostrar_error.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/procedimientos.h"
 
@@ -39,8 +40,7 @@ constexpr qint32 ContadoresImportacion::*kValores[5] = {
 QString TextoFallo(const vb::Error& e) {
     if (e.Number() == 53) return Cadena(kIdMsgFicheroNoExiste);
     if (e.Number() == 55) return Cadena(kIdMsgFicheroAbierto);
-    return QStringLiteral("ERROR Nº: ") + QString::number(e.Number()) + QStringLiteral(": ") +
-           QString::fromStdString(e.Description());
+    return QStringLiteral("ERROR Nº: ") + QString::number(e.Number()) + QStringLiteral(": ") + DescripcionFallo(e);
 }
 
 // The replace-or-keep question in a message box, No by default; the question proper on a line

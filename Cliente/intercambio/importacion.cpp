@@ -68,7 +68,7 @@ public:
             if (!Procesar(n, QString::fromStdString(vb::AnsiAUtf8(bytes.toStdString())))) ++c.incorrectos;
         } catch (...) {
             const vb::Error e = ErrorDe(std::current_exception());
-            Escribir(LineaErrorFallo(n, e.Number(), QString::fromStdString(e.Description())));
+            Escribir(LineaErrorFallo(n, e.Number(), DescripcionFallo(e)));
             ++c.incorrectos;
         }
     }

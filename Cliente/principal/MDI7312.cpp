@@ -231,7 +231,16 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
     // where it is: the frame around the window does not take it either.
     sub->setFocusPolicy(Qt::TabFocus);
     sub->setWindowIcon(windowIcon());
-    hija->Cargar();
+    try {
+        hija->Cargar();
+    } catch (...) {
+        // A window that could not load (a file another program keeps locked) goes at once,
+        // without its unload: left hidden in the area it would stand for the window at every
+        // later opening. The menus it may have turned off come back as they were last read.
+        delete sub;
+        RefrescarMenuPrincipal(*this, false);
+        throw;
+    }
     sub->show();
     area_->setActiveSubWindow(sub);
 }

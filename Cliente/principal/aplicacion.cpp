@@ -33,7 +33,15 @@ Arranque Arrancar() {
         MsgBox(e.Texto(), vbCritical);
         return Arranque::Fallo;
     } catch (...) {
-        MostrarError(ErrorDe(std::current_exception()));
+        // A lock or a full disk met after the start-up check ends the program too, said as such
+        // in both languages (the language is not known yet).
+        const vb::Error error = ErrorDe(std::current_exception());
+        if (const int id = TextoDelArchivo(error, true)) {
+            while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+            MsgBox(TextoBilingue(id, QString::fromStdString(error.Archivo())), vbCritical);
+        } else {
+            MostrarError(error);
+        }
         return Arranque::Fallo;
     }
 }

@@ -41,6 +41,8 @@ void ComprobarArchivo(const QString& ruta) {
 void ComprobarBase(const QString& ruta, const ResultadoComprobacion& r) {
     if (r.defecto == DefectoCopia::Ninguno) return;
     if (r.defecto == DefectoCopia::EnUso) throw ErrorArranque(TextoBilingue(9104, ruta));
+    // The data is whole: the user needs write permission, not a backup.
+    if (r.defecto == DefectoCopia::AMedioGuardar) throw ErrorArranque(TextoBilingue(9106, ruta));
     throw ErrorArranque(TextoBilingue(9102, ruta) + QStringLiteral("\n\n(") + r.detalle + u')');
 }
 

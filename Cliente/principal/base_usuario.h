@@ -17,9 +17,11 @@ namespace oxalde {
 // changed.
 ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, const QString& rutaLectura);
 
-// The user's database at start: a database of this program, not cut short, every page sound,
-// whose tables and columns are all there (those the upgrade adds may be missing). Reads the
-// file only; a file another program keeps locked is waited for, then said to be in use.
+// The user's database at start: a database of this program, not cut short, every page and index
+// sound, whose tables and columns are all there (those the upgrade adds may be missing). A save
+// cut short is rolled back first (AMedioGuardar when it cannot be, for want of write permission);
+// otherwise the file is only read. A file another program keeps locked is waited for, then said
+// to be in use.
 ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta);
 // The same for the reference database and its tables.
 ResultadoComprobacion ComprobarBaseLectura(const QString& ruta);

@@ -54,6 +54,12 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
             motivo = Texto("El archivo \"%1\" no es una copia de seguridad de este programa.",
                            "\"%1\" fitxategia ez da programa honen segurtasun kopia bat.");
             break;
+        case DefectoCopia::AMedioGuardar:
+            motivo = Texto("La copia de seguridad \"%1\" quedó a medias de una escritura que no terminó (hay un "
+                           "diario \"-journal\" a su lado): no se puede leer de forma coherente.",
+                           "\"%1\" segurtasun kopia amaitu ez zen idazketa baten erdian geratu zen (\"-journal\" "
+                           "egunkari bat dago ondoan): ezin da modu koherentean irakurri.");
+            break;
         case DefectoCopia::EnUso: motivo = Cadena(kIdMsgArchivoEnUso); break;
         case DefectoCopia::Ninguno: break;
     }

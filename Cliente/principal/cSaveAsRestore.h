@@ -38,7 +38,9 @@ public:
     // the engine's integrity check and, once upgraded (on a scratch copy), holds every table and
     // column the program reads and none a save could not fill; what is installed is the copy
     // that was checked. The replaced database is kept beside it as "<name>_Anterior.mdb". A file
-    // another program keeps locked is said to be in use.
+    // another program keeps locked is said to be in use; a copy left in the middle of a write (a
+    // journal beside it, which a copy only read cannot roll back) is refused as such. The copy is
+    // installed with a durable commit.
     // True only when it was replaced; on any refusal or failure the database stays as it was and
     // a box says why.
     bool CrearRestore();

@@ -1,6 +1,8 @@
 #include "principal/copia_sqlite.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +26,12 @@ public:
         const int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db_, modo, nullptr);
         if (rc != SQLITE_OK) Fallo(rc);
         sqlite3_busy_timeout(db_, kEsperaMs);
+        // A copy written is committed as the library commits: durable before the call returns.
+        if (modo & SQLITE_OPEN_READWRITE) {
+            const int pragmas =
+                sqlite3_exec(db_, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=EXTRA;", nullptr, nullptr, nullptr);
+            if (pragmas != SQLITE_OK) Fallo(pragmas);
+        }
     }
     ~Conexion() { sqlite3_close_v2(db_); }
     Conexion(const Conexion&) = delete;
@@ -48,6 +56,14 @@ int Consultar(sqlite3* db, const char* sql, QStringList& filas) {
     }
     sqlite3_finalize(st);
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+// The new name of a file moved into place reaches the disk with its folder.
+void SincronizarCarpeta(const QString& carpeta) {
+    const int fd = open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
 }
 
 }  // namespace
@@ -87,6 +103,7 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino) {
         QFile::remove(temporal);
         throw vb::Error(3000 + SQLITE_CANTOPEN, kOrigen, error.message());
     }
+    SincronizarCarpeta(QFileInfo(destino).absolutePath());
 }
 
 bool EsBloqueo(int numero) {
@@ -95,6 +112,9 @@ bool EsBloqueo(int numero) {
 
 DefectoCopia DefectoDeError(int numero) {
     if (numero == vb::errBaseDatos + SQLITE_NOTADB) return DefectoCopia::NoEsBase;
+    // Only reads are asked of these files: the engine answers "read-only" when a journal left by a
+    // save cut short lies beside the file and this connection may not roll it back.
+    if (numero == vb::errBaseDatos + SQLITE_READONLY) return DefectoCopia::AMedioGuardar;
     return EsBloqueo(numero) ? DefectoCopia::EnUso : DefectoCopia::Danada;
 }
 

@@ -17,8 +17,9 @@ void CopiarBaseEnLinea(const QString& origen, const QString& destino);
 void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino);
 
 // Why a file cannot stand for a database that holds these tables. EnUso: another program kept
-// it locked for longer than the engine waits.
-enum class DefectoCopia { Ninguno, NoExiste, NoEsBase, Danada, FaltanTablas, EnUso };
+// it locked for longer than the engine waits. AMedioGuardar: a write was cut short (its journal
+// lies beside the file) and the journal cannot be rolled back here; the data is not damaged.
+enum class DefectoCopia { Ninguno, NoExiste, NoEsBase, Danada, FaltanTablas, EnUso, AMedioGuardar };
 struct ResultadoComprobacion {
     DefectoCopia defecto = DefectoCopia::Ninguno;
     QString detalle;  // the engine's finding, or the missing tables joined by ", "
@@ -30,7 +31,8 @@ ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tab
 // Whether an engine error (number vb::errBaseDatos + the engine's code) says that another
 // program holds the file locked.
 bool EsBloqueo(int numero);
-// What such an error says of the file: not a database, in use, or else damaged.
+// What such an error of a read says of the file: not a database, in use, left in the middle of a
+// write, or else damaged.
 DefectoCopia DefectoDeError(int numero);
 
 }  // namespace oxalde

@@ -6,6 +6,7 @@
 #include "principal/MDI7312.h"
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"
+#include "compartido/mostrar_error.h"
 #include "principal/recientes.h"
 
 namespace oxalde {
@@ -23,6 +24,21 @@ DeclaranteReciente Declarante(const QAction* entrada) {
     return entrada ? entrada->data().value<DeclaranteReciente>() : DeclaranteReciente{};
 }
 
+// The count and the recent taxpayers, read again. A file another program keeps locked (or any
+// other failure) is said here and the refresh goes on with the count read last and no recent
+// entry: its caller (a window being closed, the main window loading) is never cut short, and
+// the menus do not stay off.
+void LeerMenu(vb::Variant& recientes) {
+    auto& entrada = CEntrada::Instancia();
+    try {
+        entrada.InicializarContadores();
+        if (entrada.NUMDECLA() >= 1) LeerUltimosDeclarantes(recientes);
+    } catch (...) {
+        recientes = vb::Variant();
+        MostrarError(ErrorDe(std::current_exception()));
+    }
+}
+
 }  // namespace
 
 void DeshabilitarMenus(MDI7312& v) {
@@ -32,9 +48,10 @@ void DeshabilitarMenus(MDI7312& v) {
     OcultarRecientes(v);
 }
 
-void RefrescarMenuPrincipal(MDI7312& v) {
+void RefrescarMenuPrincipal(MDI7312& v, bool leer) {
     auto& entrada = CEntrada::Instancia();
-    entrada.InicializarContadores();
+    vb::Variant buffer;
+    if (leer) LeerMenu(buffer);
     OcultarRecientes(v);
     v.Boton(6)->setVisible(false);
     Habilitar(v, "mnuDeclarante", true);
@@ -44,12 +61,11 @@ void RefrescarMenuPrincipal(MDI7312& v) {
         v.Boton(2)->setEnabled(false);
         v.Boton(3)->setEnabled(false);
     } else {
-        vb::Variant buffer;
-        LeerUltimosDeclarantes(buffer);
         v.Boton(2)->setEnabled(true);
         v.Boton(3)->setEnabled(true);
         int numero = 1;
-        for (const DeclaranteReciente& d : DeclarantesRecientes(buffer, entrada.NUMDECLA())) {
+        const vb::Long recientes = buffer.IsArray() ? entrada.NUMDECLA() : 0;
+        for (const DeclaranteReciente& d : DeclarantesRecientes(buffer, recientes)) {
             QAction* reciente = v.Reciente(numero++);
             reciente->setVisible(true);
             reciente->setText(TituloReciente(d));

@@ -1,7 +1,9 @@
 #pragma once
 // Our masked date box. What the program reads is the text as shown, blanks of the mask
 // included ("__/__/____" when empty, "15/03/____" half typed): QLineEdit::text() would drop
-// them, so the box reads only through Text().
+// them, so the box reads only through Text(). Given the focus by code, by Tab or by an access
+// key, the box puts the cursor on its first blank, or on its first place when it has none, so
+// that digits typed at once are taken (after the last blank they would be dropped).
 #include <QLineEdit>
 
 namespace oxalde {
@@ -18,6 +20,9 @@ public:
 
     // Read through Text(): the bare text has lost the blanks.
     QString text() const = delete;
+
+protected:
+    void focusInEvent(QFocusEvent* evento) override;
 };
 
 }  // namespace oxalde

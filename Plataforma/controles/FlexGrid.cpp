@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <vector>
 
+#include "controles/celda_ajustada.h"
 #include "controles/controles.h"
 #include "vb/error.h"
 
@@ -114,6 +115,7 @@ public:
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), modelo_(std::make_unique<ModeloFlex>()) {
     setModel(modelo_.get());
+    setItemDelegate(new CeldaAjustada(this));
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);

@@ -2,7 +2,10 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
+#include "controles/controles.h"
 #include "controles/insercion.h"
 #include "vb/formato.h"
 
@@ -17,8 +20,21 @@ std::optional<vb::Decimal> LeerNumero(const QString& texto) {
     return vb::LeerDecimal(entera.toStdString());
 }
 
-Pindaro::Pindaro(QWidget* parent) : QLineEdit(parent) {
+int AnchoTextoCaja(const QLineEdit& caja) {
+    QStyleOptionFrame panel;
+    panel.initFrom(&caja);
+    panel.lineWidth = caja.hasFrame() ? caja.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &caja) : 0;
+    panel.features = QStyleOptionFrame::None;
+    const QRect r =
+        caja.style()->subElementRect(QStyle::SE_LineEditContents, &panel, &caja).marginsRemoved(caja.textMargins());
+    // The box keeps two pixels on each side of its text, one after it for the cursor, and room
+    // for the letters' overhang.
+    return r.width() - 2 * 2 - 1 - 2;
+}
+
+Pindaro::Pindaro(QWidget* parent) : QLineEdit(parent), letraDiseno_(font()) {
     setAlignment(Qt::AlignRight);
+    connect(this, &QLineEdit::textChanged, this, &Pindaro::AjustarLetra);
     validador_ = new ValidadorInsercion(this, [this](const QString& a, const QString& i, const QString& d) {
         return escribiendo_ ? i : Insertar(a, i, d);
     });
@@ -127,6 +143,26 @@ void Pindaro::focusOutEvent(QFocusEvent* evento) {
     // What was typed is shown in the display format once the box is left.
     if (evento->reason() != Qt::PopupFocusReason && evento->reason() != Qt::ActiveWindowFocusReason)
         Mostrar(LeerNumero(text()));
+}
+
+void Pindaro::AjustarLetra() {
+    const QFont letra = LetraQueCabe(letraDiseno_, text(), AnchoTextoCaja(*this), kLetraMinimaImporte);
+    if (letra == font()) return;
+    ajustandoLetra_ = true;
+    setFont(letra);
+    ajustandoLetra_ = false;
+}
+
+void Pindaro::resizeEvent(QResizeEvent* evento) {
+    QLineEdit::resizeEvent(evento);
+    AjustarLetra();
+}
+
+void Pindaro::changeEvent(QEvent* evento) {
+    QLineEdit::changeEvent(evento);
+    if (evento->type() != QEvent::FontChange || ajustandoLetra_) return;
+    letraDiseno_ = font();
+    AjustarLetra();
 }
 
 void Pindaro::keyPressEvent(QKeyEvent* evento) {

@@ -5,7 +5,8 @@
 // "00"), a decimal box (lengths in metres) with a point ("12.35"); an empty box reads "". Only
 // the shown text carries the display format: "." groups thousands, "," marks the decimals.
 // Values are read and shown by their decimal digits, so reading back what the box shows gives
-// exactly the value it was given.
+// exactly the value it was given. A value too long for the box's width is shown whole in a
+// smaller letter (the design widths were measured for a narrower font).
 #include <QLineEdit>
 #include <functional>
 #include <optional>
@@ -70,11 +71,14 @@ signals:
 protected:
     void focusOutEvent(QFocusEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     QString Insertar(const QString& antes, const QString& insertado, const QString& despues);
     void Mostrar(const std::optional<vb::Decimal>& numero);
     bool Agrupa() const;
+    void AjustarLetra();
 
     Modo modo_ = Entero;
     QString formato_;
@@ -84,11 +88,16 @@ private:
     bool escribiendo_ = false;  // our own writes pass the typing rules untouched
     std::optional<double> ultimo_;
     ValidadorInsercion* validador_;
+    QFont letraDiseno_;            // the letter the box was given; shrunk only while the text needs it
+    bool ajustandoLetra_ = false;  // our own change of letter is not a new design letter
 };
 
 // The number of a shown, typed or written text, in the display layout: "." groups the integer
 // digits, the first "," is the decimal point ("1.234,5" is 1234.5); nothing when the text is
 // empty or no number.
 std::optional<vb::Decimal> LeerNumero(const QString& texto);
+
+// The width in pixels that a line box has for its text without scrolling it.
+int AnchoTextoCaja(const QLineEdit& caja);
 
 }  // namespace oxalde

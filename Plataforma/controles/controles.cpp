@@ -18,11 +18,17 @@ void EstablecerOpcion(QRadioButton* opcion) {
     emit opcion->clicked(true);
 }
 
-namespace {
-
-bool Cabe(const QFont& letra, const QString& texto, int ancho) {
+bool CabeTexto(const QFont& letra, const QString& texto, int ancho) {
     return QFontMetrics(letra).horizontalAdvance(texto) <= ancho;
 }
+
+QFont LetraQueCabe(QFont letra, const QString& texto, int ancho, double minimo) {
+    while (!CabeTexto(letra, texto, ancho) && letra.pointSizeF() > minimo)
+        letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    return letra;
+}
+
+namespace {
 
 void AjustarEtiqueta(QLabel* etiqueta) {
     const QString texto = QString(etiqueta->text()).remove(u'&');
@@ -30,10 +36,9 @@ void AjustarEtiqueta(QLabel* etiqueta) {
         etiqueta->textFormat() == Qt::RichText)
         return;
     const int ancho = etiqueta->contentsRect().width();
-    QFont letra = etiqueta->font();
-    while (!Cabe(letra, texto, ancho) && letra.pointSizeF() > 7) letra.setPointSizeF(letra.pointSizeF() - 0.5);
+    const QFont letra = LetraQueCabe(etiqueta->font(), texto, ancho);
     if (letra != etiqueta->font()) etiqueta->setFont(letra);
-    if (Cabe(letra, texto, ancho)) return;
+    if (CabeTexto(letra, texto, ancho)) return;
     etiqueta->setWordWrap(true);
     const int alto = etiqueta->heightForWidth(etiqueta->width());
     if (alto <= etiqueta->height()) return;

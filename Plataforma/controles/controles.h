@@ -22,6 +22,16 @@ int TwipsAPixeles(const QWidget* widget, int twips);
 // (&H80C0FF is red FF, green C0, blue 80).
 inline QColor ColorVB(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
+// The smallest letter of a caption, and that of an amount, which has no second line to go to.
+constexpr double kLetraMinima = 7, kLetraMinimaImporte = 5;
+
+// The letter in which `texto` shows whole in `ancho` pixels: `letra` itself when it fits, else
+// the largest smaller size of it down to `minimo` points (that smallest one when nothing fits).
+// Long captions, amounts in their boxes and figures in grid columns of a fixed design width
+// shrink through it.
+QFont LetraQueCabe(QFont letra, const QString& texto, int ancho, double minimo = kLetraMinima);
+bool CabeTexto(const QFont& letra, const QString& texto, int ancho);
+
 // Makes each caption of the window's labels show whole where the design measured it for a
 // narrower font: a smaller letter (down to 7 points), else two lines, centred where the one was.
 // Rows of dots (leaders) may be cut.

@@ -20,6 +20,12 @@ std::string Mayusculas(std::string s) {
 
 bool MismoNombre(const std::string& a, const std::string& b) { return Mayusculas(a) == Mayusculas(b); }
 
+// The engine's answer about a file as the error callers see: its number, and the file and code
+// it came from.
+vb::Error ErrorMotor(int codigo, const std::string& ruta, const std::string& mensaje) {
+    return vb::Error(vb::errBaseDatos + (codigo & 0xFF), kOrigen, mensaje).ConMotor(ruta, codigo & 0xFF);
+}
+
 // The declared type of a result column, classified once per statement.
 enum class Declarado { Ninguno, Byte, Integer, Booleano, Single, Double };
 
@@ -186,8 +192,10 @@ Database::~Database() { Close(); }
 
 void Database::LanzarError(int codigo) const {
     std::string mensaje = db_ ? sqlite3_errmsg(db_) : "Database is not open";
-    throw vb::Error(vb::errBaseDatos + (codigo & 0xFF), kOrigen, mensaje);
+    throw ErrorMotor(codigo, ruta_, mensaje);
 }
+
+int Database::MotorUltimoFallo() const { return db_ ? sqlite3_errcode(db_) & 0xFF : 0; }
 
 int Database::Preparar(const std::string& sql, Preparada*& p, std::string& mensaje) {
     if (auto it = preparadas_.find(sql); it != preparadas_.end()) {
@@ -213,7 +221,7 @@ void Database::Execute(const std::string& sql, int, const Parametros& parametros
     Preparada* p = nullptr;
     std::string mensaje;
     int rc = Preparar(sql, p, mensaje);
-    if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, mensaje);
+    if (rc != SQLITE_OK) throw ErrorMotor(rc, ruta_, mensaje);
     sqlite3_stmt* st = p->st;
     EnUso uso{st};
     for (size_t i = 0; i < parametros.size(); ++i) Enlazar(st, static_cast<int>(i + 1), parametros[i]);
@@ -311,13 +319,15 @@ std::shared_ptr<Database> Workspace::OpenDatabase(const std::string& ruta, bool,
     int flags = (soloLectura ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
     int rc = sqlite3_open_v2(ruta.c_str(), &db, flags, nullptr);
     auto base = std::make_shared<Database>(db, ruta);
-    if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
+    if (rc != SQLITE_OK) throw ErrorMotor(rc, ruta, sqlite3_errmsg(db));
     sqlite3_busy_timeout(db, kEsperaOcupada);
     sqlite3_extended_result_codes(db, 0);
-    // Reading the schema here makes a file that is not a database fail at once.
-    rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;",
+    // Reading the schema here makes a file that is not a database fail at once. In this journal
+    // mode a commit is the journal's deletion: EXTRA syncs the folder after it, so a save reported
+    // as done is not undone by a power cut that brings the journal back.
+    rc = sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=EXTRA; PRAGMA foreign_keys=OFF;",
                       nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, sqlite3_errmsg(db));
+    if (rc != SQLITE_OK) throw ErrorMotor(rc, ruta, sqlite3_errmsg(db));
     return base;
 }
 
@@ -346,7 +356,7 @@ void EjecutarGuion(Database& db, const std::string& sql) {
     if (rc != SQLITE_OK) {
         std::string mensaje = error ? error : "SQL error";
         sqlite3_free(error);
-        throw vb::Error(vb::errBaseDatos + (rc & 0xFF), kOrigen, mensaje);
+        throw ErrorMotor(rc, db.Name(), mensaje);
     }
     t.Confirmar();
 }

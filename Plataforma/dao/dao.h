@@ -67,7 +67,7 @@ public:
     bool Abierta() const { return db_ != nullptr; }
 
     // Runs one statement with its values bound to the "?" placeholders; raises the engine's
-    // error (number 3000 + the engine's code, the engine's message).
+    // error (number 3000 + the engine's code, the engine's message, this file and that code).
     void Execute(const std::string& sql, int opciones = 0, const Parametros& parametros = {});
     vb::Long RecordsAffected() const { return afectadas_; }
     vb::Long UltimaClave() const;  // key of the last insert on this connection
@@ -75,6 +75,9 @@ public:
     // Never raises: on failure gives no result set and keeps the engine's message.
     std::shared_ptr<Recordset> OpenRecordset(const std::string& sql, const Parametros& parametros = {});
     const std::string& UltimoError() const { return ultimoError_; }
+    // The engine's code (primary) of the last call on this connection that failed, read right
+    // after it: what a result set that could not be opened met (a lock, a full disk...).
+    int MotorUltimoFallo() const;
 
     void BeginTrans();
     void CommitTrans();

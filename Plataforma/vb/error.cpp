@@ -9,7 +9,14 @@ Error::Error(int32_t numero, std::string origen, std::string descripcion)
       descripcion_(std::move(descripcion)) {}
 
 Error Error::ConDescripcion(std::string descripcion) const {
-    return Error(numero_, origen_, std::move(descripcion));
+    return Error(numero_, origen_, std::move(descripcion)).ConMotor(archivo_, motor_);
+}
+
+Error Error::ConMotor(std::string archivo, int codigo) const {
+    Error e = *this;
+    e.archivo_ = std::move(archivo);
+    e.motor_ = codigo;
+    return e;
 }
 
 std::string TextoError(int32_t numero) {

@@ -29,13 +29,23 @@ public:
     const std::string& Source() const { return origen_; }
     const std::string& Description() const { return descripcion_; }
 
-    // The same error with a new description: "catch and raise again" keeps number and source.
+    // The same error with a new description: "catch and raise again" keeps number and source,
+    // and what the engine said of its file.
     Error ConDescripcion(std::string descripcion) const;
+
+    // The database file the error comes from and the engine's own answer about it (its primary
+    // code; 0 when the error did not come from the engine), whatever number the call raised:
+    // a lock or a full disk can then be told to the user as such, naming the file.
+    const std::string& Archivo() const { return archivo_; }
+    int Motor() const { return motor_; }
+    Error ConMotor(std::string archivo, int codigo) const;
 
 private:
     int32_t numero_;
     std::string origen_;
     std::string descripcion_;
+    std::string archivo_;
+    int motor_ = 0;
 };
 
 // The standard texts for the runtime's own errors.

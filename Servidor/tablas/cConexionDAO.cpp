@@ -59,12 +59,15 @@ void cConexionDAO::executeAux(const std::string& sql, int opciones, const dao::P
 
 std::shared_ptr<dao::Recordset> cConexionDAO::Consultar(dao::Database* db, const std::string& sql,
                                                         const dao::Parametros& parametros) {
+    ultimoArchivo_.clear();
+    ultimoMotor_ = 0;
     if (!db || !db->Abierta()) {
         ultimoError_ = "Database is not open";
         return nullptr;
     }
     auto rs = db->OpenRecordset(sql, parametros);
     ultimoError_ = rs ? "" : db->UltimoError();
+    if (!rs) ultimoArchivo_ = db->Name(), ultimoMotor_ = db->MotorUltimoFallo();
     return rs;
 }
 

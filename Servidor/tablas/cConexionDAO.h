@@ -41,6 +41,9 @@ public:
     dao::Database& BD();
     // The engine's message of the last result set that could not be opened.
     const std::string& UltimoError() const { return ultimoError_; }
+    // The file of that result set and what the engine answered about it (0 when it was not asked).
+    const std::string& UltimoArchivo() const { return ultimoArchivo_; }
+    int UltimoMotor() const { return ultimoMotor_; }
 
 private:
     ReservaConexiones reserva_;  // outlives the databases below, which go back into it
@@ -48,6 +51,8 @@ private:
     std::shared_ptr<dao::Database> principal_;
     std::shared_ptr<dao::Database> auxiliar_;
     std::string ultimoError_;
+    std::string ultimoArchivo_;
+    int ultimoMotor_ = 0;
     std::shared_ptr<dao::Database> Abrir(const std::string& ruta);
     std::shared_ptr<dao::Recordset> Consultar(dao::Database* db, const std::string& sql,
                                               const dao::Parametros& parametros);

@@ -1,6 +1,7 @@
 #include "tablas/esquema_usuario.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cstdint>
@@ -82,10 +83,32 @@ void ComprobarLongitud(dao::Database& db) {
     if (longitud < esperada) Danada("database disk image is malformed");
 }
 
-// The engine's quick check reads every page of the file: a damaged page would otherwise be met
-// only when a list or a save reaches it, after start-up has written to the file.
+// A save cut short (a kill, a power cut) leaves its journal beside the file; the first read of a
+// connection that may write rolls it back, so what is checked is the last completed save. A
+// journal that stays because the file, its folder or the journal may not be written is said as
+// such: the data is whole, only the permission is missing.
+void RecuperarGuardado(dao::Database& db) {
+    try {
+        Columna0(db, "SELECT count(*) FROM sqlite_master");
+    } catch (const vb::Error&) {
+        namespace fs = std::filesystem;
+        const std::string diario = db.Name() + "-journal";
+        std::error_code error;
+        const std::string carpeta = fs::absolute(db.Name(), error).parent_path().string();
+        const bool sinPermiso = access(db.Name().c_str(), W_OK) != 0 || access(carpeta.c_str(), W_OK) != 0 ||
+                                access(diario.c_str(), W_OK) != 0;
+        if (fs::exists(diario, error) && sinPermiso)
+            throw vb::Error(errGuardadoSinTerminar, "Brunsel",
+                            "the file was left in the middle of a save and cannot be written to finish it");
+        throw;
+    }
+}
+
+// The engine's full integrity check reads every page and every index against its table: a
+// damaged page, or an index that disagrees with its rows, would otherwise be met only when a
+// list, a look-up or a save reaches it, after start-up has written to the file.
 void ComprobarPaginas(dao::Database& db) {
-    const auto hallazgos = Columna0(db, "PRAGMA quick_check(5)");
+    const auto hallazgos = Columna0(db, "PRAGMA integrity_check(5)");
     if (hallazgos != std::vector<std::string>{"ok"}) {
         std::string detalle;
         for (const auto& h : hallazgos) detalle += (detalle.empty() ? "" : "; ") + h;
@@ -117,11 +140,14 @@ void SinValorPosible(dao::Database& db, const Tabla& t, std::vector<std::string>
         if (!Conocida(t, nombre)) faltas.push_back(std::string(t.nombre) + "." + nombre + " (NOT NULL)");
 }
 
-// Opens the file read-only, checks its length and its pages, then looks for every table and
-// column; `pedida` says whether a known column is asked for.
+// Opens the file as the library does (read-write, waiting as long for a lock), lets the engine
+// finish a save cut short, checks the file's length and its pages, then looks for every table
+// and column; `pedida` says whether a known column is asked for. Nothing but reads follows the
+// recovery.
 template <class Pedida>
 std::vector<std::string> Faltas(const std::string& ruta, std::span<const Tabla> tablas, bool escritas, Pedida pedida) {
-    auto db = dao::DBEngine::Instancia().OpenDatabase(ruta, false, true, "");
+    auto db = dao::DBEngine::Instancia().OpenDatabase(ruta, false, false, "");
+    RecuperarGuardado(*db);
     ComprobarLongitud(*db);
     ComprobarPaginas(*db);
     std::vector<std::string> faltas;

@@ -331,6 +331,16 @@ TEST_F(Editor731, ImportesDeTreceCifrasExactosYConPuntosDeMillar) {
     EXPECT_EQ(Texto("txtpreven"), "1.234,50");
 }
 
+// The largest amount shows whole in every amount box at its design width, in both languages.
+TEST_F(Editor731, ImporteMayorEnteroEnCadaCaja) {
+    for (int idioma : {0, 10000}) {
+        DesplIdioma = idioma;
+        Transporte(20120901);
+        EXPECT_EQ(prueba::ImportesCortados(*w), "") << idioma;
+        w->cmdCancelar_Click();
+    }
+}
+
 TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
     const QLocale antes;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

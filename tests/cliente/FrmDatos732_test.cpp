@@ -152,6 +152,18 @@ TEST_F(Editor732, CabeceraTrimestralYCaptionsEnAmbosIdiomas) {
     }
 }
 
+// The largest amount shows whole in every amount box at its design width, in both languages.
+TEST_F(Editor732, ImporteMayorEnteroEnCadaCaja) {
+    for (int despl : {0, 10000}) {
+        oxalde::DesplIdioma = despl;
+        Abrir732("A", "T", 20130115);
+        EXPECT_EQ(prueba::ImportesCortados(*w), "") << despl;
+        mensajes.clear();
+        C<QPushButton>("cmdCancelar")->click();
+        ASSERT_TRUE(EditorCerrado());
+    }
+}
+
 TEST_F(Editor732, ElGuardianDePestanasPideHechoYLuegoSituacion) {
     Abrir732("A", "P", 20120930, "3T");
     for (int pestana : {1, 2, 4}) {

@@ -8,6 +8,7 @@
 #include "actualizacion/navegador.h"
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
+#include "general.h"
 #include "cliente/servicio_version.h"
 #include "principal/FrmIdioma.h"
 #include "principal/aplicacion.h"
@@ -99,6 +100,41 @@ protected:
         for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<MDI7312*>(w) && w->isVisible();
         return n;
     }
+    // The tables' folder, its parent and the user's database made read-only, or writable again.
+    void SoloLectura(bool si) {
+        const auto lectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        const auto carpetas = lectura | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        QFile::setPermissions(Mod(), si ? lectura : lectura | QFileDevice::WriteOwner);
+        QFile::setPermissions(Tablas(), si ? carpetas : carpetas | QFileDevice::WriteOwner);
+        QFile::setPermissions(carpeta.path(), si ? carpetas : carpetas | QFileDevice::WriteOwner);
+    }
+    // Start-up from this folder as a user who is not root (root may write anything), in a fresh
+    // process of these tests (the disabled test below). Answers what it wrote: the start-up's
+    // result, the language offset, then every message box shown.
+    QStringList ArrancarSinSerRoot() {
+        int tubo[2];
+        if (pipe(tubo) != 0) return {"pipe"};
+        const pid_t pid = fork();
+        if (pid < 0) return {"fork"};
+        if (pid == 0) {
+            close(tubo[0]);
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+            setenv("OXALDE_PRUEBA_CARPETA", carpeta.path().toLocal8Bit().constData(), 1);
+            setenv("OXALDE_PRUEBA_SALIDA", std::to_string(tubo[1]).c_str(), 1);
+            execl("/proc/self/exe", "pruebas_cliente", "--gtest_filter=Inicio.DISABLED_ArrancarEnLaCarpetaDada",
+                  "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
+            _exit(5);
+        }
+        close(tubo[1]);
+        QByteArray salida;
+        char trozo[4096];
+        for (ssize_t n; (n = read(tubo[0], trozo, sizeof trozo)) > 0;) salida.append(trozo, n);
+        close(tubo[0]);
+        int estado = 0;
+        waitpid(pid, &estado, 0);
+        if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) return {"exit status " + QString::number(estado)};
+        return QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
+    }
     // Closes the main windows a start-up left, and lets them go.
     static void CerrarPrincipales() {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -137,6 +173,12 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
          }, 9102, mod, ambas},
         {"a damaged page", [&] { Preparar(), BdPrueba::DanarTabla(mod.toStdString(), "T02_COMUNDECLA"); }, 9102, mod,
          ambas},
+        // Every page reads, but a taxpayer's NIF in the table is not the one its index holds.
+        {"an index that disagrees with its table", [&] {
+             Preparar();
+             BdPrueba::Ejecutar(mod.toStdString(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('11111111H')");
+             BdPrueba::CambiarEnTabla(mod.toStdString(), "T01_DECLARANTES", "11111111H", "11111111J");
+         }, 9102, mod, ambas},
         // Every save into the table would fail.
         {"a column no save fills", [&] {
              Preparar(), BdPrueba::AnadirColumnaObligatoria(mod.toStdString(), "T02_COMUNDECLA");
@@ -197,44 +239,17 @@ TEST_F(Inicio, UnaBaseBloqueadaPorOtroProgramaSeEsperaYSeDiceEnUso) {
 }
 
 // A first run as a user who may not write the database or its folder: start-up says so, naming
-// each, and that is all; the language chosen holds for the run without another report. Root may
-// write anything, so the run is a fresh process of these tests (the test below) that gives up
-// root first.
+// each, and that is all; the language chosen holds for the run without another report.
 TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
     Preparar();
     const QString mod = Mod();
     BdPrueba::Ejecutar(mod.toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = -1");
     const QByteArray antes = prueba::Leer(mod);
-    QFile::setPermissions(mod, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    QFile::setPermissions(Tablas(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                        QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
-    QFile::setPermissions(carpeta.path(), QFile::permissions(Tablas()));
-    int tubo[2];
-    ASSERT_EQ(pipe(tubo), 0);
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        close(tubo[0]);
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-        setenv("OXALDE_PRUEBA_CARPETA", carpeta.path().toLocal8Bit().constData(), 1);
-        setenv("OXALDE_PRUEBA_SALIDA", std::to_string(tubo[1]).c_str(), 1);
-        execl("/proc/self/exe", "pruebas_cliente", "--gtest_filter=Inicio.DISABLED_PrimeraEjecucionEnLaCarpetaDada",
-              "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
-        _exit(5);
-    }
-    close(tubo[1]);
-    QByteArray salida;
-    char trozo[4096];
-    for (ssize_t n; (n = read(tubo[0], trozo, sizeof trozo)) > 0;) salida.append(trozo, n);
-    close(tubo[0]);
-    int estado = 0;
-    waitpid(pid, &estado, 0);
-    QFile::setPermissions(carpeta.path(), QFile::permissions(carpeta.path()) | QFileDevice::WriteOwner);
-    QFile::setPermissions(Tablas(), QFile::permissions(Tablas()) | QFileDevice::WriteOwner);
-    QFile::setPermissions(mod, QFile::permissions(mod) | QFileDevice::WriteOwner);
-    ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
-    QStringList avisos = QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
-    ASSERT_FALSE(avisos.isEmpty());
+    SoloLectura(true);
+    QStringList avisos = ArrancarSinSerRoot();
+    SoloLectura(false);
+    ASSERT_GE(avisos.size(), 2) << avisos.join(" | ").toStdString();
+    EXPECT_EQ(avisos.takeFirst(), QString::number(int(Arranque::Continuar)));
     EXPECT_EQ(avisos.takeFirst(), "10000");  // the language chosen
     ASSERT_EQ(avisos.size(), 2) << avisos.join(" | ").toStdString();
     const QString archivo = QDir::toNativeSeparators(mod), carpetaTablas = QDir::toNativeSeparators(Tablas().chopped(1));
@@ -244,13 +259,63 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
     EXPECT_EQ(prueba::Leer(mod), antes);
 }
 
-// Run only by the test above, in a process of its own: starts the program from the folder it is
-// given, chooses Basque in the first run's language window and writes the language offset and
-// every message box shown to the descriptor it is given.
-TEST_F(Inicio, DISABLED_PrimeraEjecucionEnLaCarpetaDada) {
+// A save killed at its commit leaves the new rows written and the journal that undoes them beside
+// the file. Start-up lets the engine roll it back and runs with the last completed save, for
+// either database. Where the journal cannot be rolled back (file and folder read-only), start-up
+// says the file was left in the middle of a save and needs write permission, not that it is not a
+// database, and changes nothing.
+TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
+    Preparar();
+    const QString mod = Mod(), lec = Tablas() + "731_2Lec.mdb";
+    auto escribir = [](const QString& ruta, const std::string& sql) {
+        return [ruta = ruta.toStdString(), sql] {
+            auto& conexion = brunsel::ConexionDAO();
+            conexion.InicializaBD(ruta);
+            conexion.execute(sql);
+            conexion.Cerrar();
+        };
+    };
+    const std::string alta = "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('12345678Z', ";
+    escribir(mod, alta + "'TERMINADO')")();
+    MatarAlConfirmar(escribir(mod, alta + "'CORTADO')"));
+    const QString diario = mod + "-journal";
+    ASSERT_TRUE(QFile::exists(diario));
+    const QByteArray antes = prueba::Leer(mod), antesDiario = prueba::Leer(diario);
+
+    SoloLectura(true);
+    QStringList avisos = ArrancarSinSerRoot();
+    SoloLectura(false);
+    ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
+    EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
+    EXPECT_EQ(avisos[2], QString::number(vbCritical) + " " + TextoBilingue(9106, mod));
+    EXPECT_EQ(prueba::Leer(mod), antes);
+    EXPECT_EQ(prueba::Leer(diario), antesDiario);
+
+    ASSERT_EQ(Arrancar(), Arranque::Continuar);
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_FALSE(QFile::exists(diario));
+    EXPECT_EQ(CEntrada::Instancia().NUMDECLA(), 1);
+    auto db = dao::DBEngine::Instancia().OpenDatabase(mod.toStdString());
+    EXPECT_EQ(db->OpenRecordset("SELECT group_concat(T01_NOMBRE) FROM T01_DECLARANTES")->Fields(0).CStr(), "TERMINADO");
+    db->Close();
+    CerrarPrincipales();
+
+    MatarAlConfirmar(escribir(lec, "UPDATE T08_GENERAL SET T08_FECHAMAX = 20991231"));
+    ASSERT_TRUE(QFile::exists(lec + "-journal"));
+    ASSERT_EQ(Arrancar(), Arranque::Continuar);
+    EXPECT_TRUE(mensajes.empty());
+    EXPECT_FALSE(QFile::exists(lec + "-journal"));
+    EXPECT_EQ(CEntrada::Instancia().FECHAMAX(), 20261231);
+    CerrarPrincipales();
+}
+
+// Run only by ArrancarSinSerRoot, in a process of its own: starts the program from the folder it
+// is given, chooses Basque in the first run's language window and writes the start-up's result,
+// the language offset and every message box shown to the descriptor it is given.
+TEST_F(Inicio, DISABLED_ArrancarEnLaCarpetaDada) {
     const char* dada = std::getenv("OXALDE_PRUEBA_CARPETA");
     const char* descriptor = std::getenv("OXALDE_PRUEBA_SALIDA");
-    if (!dada || !descriptor) GTEST_SKIP() << "run by UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas";
+    if (!dada || !descriptor) GTEST_SKIP() << "run by ArrancarSinSerRoot";
     EstablecerCarpetaPrograma(QString::fromLocal8Bit(dada) + "/Cliente");
     bool elegido = false;
     alModal = [&elegido](QDialog& d) {
@@ -260,10 +325,12 @@ TEST_F(Inicio, DISABLED_PrimeraEjecucionEnLaCarpetaDada) {
         }
         return d.result();
     };
-    ASSERT_EQ(Arrancar(), Arranque::Continuar);
+    const Arranque arranque = Arrancar();
     // The language window comes with the main window's first activation.
-    ASSERT_TRUE(QTest::qWaitFor([&elegido] { return elegido; }));
-    QByteArray salida = QByteArray::number(DesplIdioma) + '\x1e';
+    if (arranque == Arranque::Continuar) {
+        ASSERT_TRUE(QTest::qWaitFor([&elegido] { return elegido; }));
+    }
+    QByteArray salida = QByteArray::number(int(arranque)) + '\x1e' + QByteArray::number(DesplIdioma) + '\x1e';
     for (const auto& m : mensajes) salida += QByteArray::number(m.estilo) + " " + m.texto.toUtf8() + '\x1e';
     ASSERT_EQ(write(std::atoi(descriptor), salida.constData(), static_cast<size_t>(salida.size())), salida.size());
     CerrarPrincipales();

@@ -1,6 +1,7 @@
 // A process that saves, rewrites and deletes taxpayers and declarations of both forms, through the
 // library's public classes and through the program's own delete (EliminarDeclaracion), is killed
-// at random moments; after each kill the database must be whole and consistent (every declaration
+// at random moments; after each kill the program's own start-up check must accept the files as the
+// kill left them, and the database must be whole and consistent (every declaration
 // complete with its owner, every counter equal to the real count) and hold exactly the calls
 // that returned before the kill, the one under way either whole or not at all. A process importing
 // an exchange file is killed the same way: the register must be whole, and the error file must
@@ -38,6 +39,7 @@
 #include "servidor/utiles_prueba.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
+#include "principal/arranque.h"
 
 namespace {
 
@@ -241,6 +243,18 @@ private:
     _exit(1);
 }
 
+// The program's own start-up check, on both files exactly as the kill left them (a journal beside
+// the user's database included): a save cut short must never keep the program from starting.
+int NoArranca() {
+    try {
+        oxalde::ComprobarBasesDatos();
+        return 0;
+    } catch (const oxalde::ErrorArranque& e) {
+        std::cout << "[ choque ] violation: start-up refuses the files: " << e.Texto().toStdString() << "\n";
+        return 1;
+    }
+}
+
 // The rules a database must keep after any kill; answers how many it breaks. A counter is
 // compared with IS NOT, so a Null counter breaks its rule too.
 int Infracciones(const std::string& ruta) {
@@ -349,6 +363,7 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
     prueba::DosDeclarantes(bd.Mod());
     brunsel::RegistrarClases();
     oxalde::RutaBDModificable = QString::fromStdString(bd.Mod());
+    oxalde::RutaBDLectura = QString::fromStdString(bd.Lec());
     const unsigned semilla = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(semilla));
     std::mt19937 azar(semilla);
@@ -356,6 +371,10 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
     int pasos = 0, conDiario = 0, infracciones = 0, aMedias = 0;
 
     for (int ronda = 0; ronda < rondas; ++ronda) {
+        // What the database holds before the child starts: read while it writes, the reader could
+        // wait on its locks for longer than the engine waits.
+        Ronda r;
+        r.esperado = Leer(bd.Mod());
         int tubo[2];
         ASSERT_EQ(pipe(tubo), 0);
         pid_t pid = fork();
@@ -367,8 +386,6 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
         close(tubo[1]);
         // The kill falls after a random number of calls, at a random moment of the next one (as
         // long as the last call took).
-        Ronda r;
-        r.esperado = Leer(bd.Mod());
         r.tubo = fdopen(tubo[0], "r");
         const int objetivo = 1 + static_cast<int>(azar() % 8);
         auto anterior = std::chrono::steady_clock::now(), ultimo = anterior;
@@ -383,7 +400,8 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
         ASSERT_FALSE(r.fallo) << "round " << ronda << ": the child's operation failed";
         pasos += r.pasos;
         if (std::filesystem::exists(bd.Mod() + "-journal")) ++conDiario;
-        int estas = Infracciones(bd.Mod());
+        int estas = NoArranca();
+        estas += Infracciones(bd.Mod());
         if (!SoloLlamadasHechas(Leer(bd.Mod()), r.esperado, r.enCurso)) {
             std::cout << "[ choque ] violation: not the calls that returned"
                       << (r.enCurso ? " (with or without \"" + *r.enCurso + "\")" : "") << "\n";
@@ -394,6 +412,7 @@ TEST(Choque, MatarAlQueGuardaYBorraNuncaDejaLaBaseAMedias) {
         infracciones += estas;
     }
     oxalde::RutaBDModificable.clear();
+    oxalde::RutaBDLectura.clear();
     std::cout << "[ choque ] " << rondas << " kills, " << pasos << " calls, " << aMedias << " during a call, "
               << conDiario << " inside a write, " << infracciones << " violations\n";
     EXPECT_EQ(infracciones, 0);
@@ -500,8 +519,9 @@ TEST(Choque, MatarDuranteUnaImportacionDejaLaBaseEnteraYLosErroresHastaAhi) {
             ASSERT_TRUE(WIFSIGNALED(estado) || WEXITSTATUS(estado) == 0) << "round " << ronda;
         }
         conDiario += std::filesystem::exists(bd.Mod() + "-journal");
+        const int noArranca = NoArranca();
         const Rastro r = LeerRastro(bd.Mod(), errores, ronda);
-        const int estas = Infracciones(bd.Mod()) + !r.erroresEnteros + Desordenes(r);
+        const int estas = noArranca + Infracciones(bd.Mod()) + !r.erroresEnteros + Desordenes(r);
         if (ronda == 0) {
             EXPECT_EQ(r.guardadas.size() + r.refusadas.size(), size_t{kLineasImportar});
         }

@@ -1,5 +1,6 @@
 // Backup and restore of the user's database from the utilities menu.
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <utility>
@@ -7,6 +8,7 @@
 #include "GarobelLib/cMiscelaneos.h"
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
+#include "general.h"
 #include "principal/cSaveAsRestore.h"
 #include "principal/copia_seguridad.h"
 
@@ -111,6 +113,12 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
              Escribir(Copia_(), buena);
              cerrojo = std::make_unique<CerrojoEscritura>(Copia_().toStdString());
          }, LoadResString(9105).arg(archivo)},
+        // A write to the copy killed at its commit: the journal beside it says the copy is not
+        // what it holds; it is not damaged either.
+        {"a medio escribir", [&] {
+             Escribir(Copia_(), buena);
+             MatarAlConfirmar([this] { BdPrueba::Ejecutar(Copia_().toStdString(), "DELETE FROM T01_DECLARANTES"); });
+         }, QString("La copia de seguridad \"%1\" quedó a medias de una escritura").arg(archivo)},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
@@ -130,6 +138,42 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
         EXPECT_FALSE(QFile::exists(Anterior()));
         EXPECT_EQ(Foto(v), foto);
         EXPECT_EQ(v.windowTitle(), "I.V.A. - Declaraciones no periódicas");
+    }
+}
+
+// Every write commits durably before its call returns: the journal's deletion, which is the
+// commit, comes with a sync of the folder, so a power cut cannot bring the journal back and undo
+// a save reported as done. The library's connection, the upgrade's and the restore's install.
+TEST_F(Copia, CadaEscrituraEsDuraderaAlVolverLaLlamada) {
+    brunsel::ConexionDAO().InicializaBD(bd.Mod());
+    EXPECT_EQ(brunsel::ConexionDAO().openRecordset("PRAGMA synchronous")->Fields(0).CLng(), 3);  // EXTRA
+    brunsel::ConexionDAO().Cerrar();
+    MDI7312& v = Abrir();
+    v.mnuBackup_Click();
+    std::vector<int> sincronizadas;
+    CapaAlBorrar capa([&](const std::string& nombre, int sincronizar) {
+        if (nombre.ends_with("-journal")) sincronizadas.push_back(sincronizar);
+    });
+    brunsel::ConexionDAO().Soltar();  // the library's next call opens the file anew, on this layer
+    const std::pair<const char*, std::function<void()>> pasos[] = {
+        {"a save through the library", [] { CEntrada::Instancia().IDI("E"); }},
+        {"the upgrade", [&] {
+             QFile::remove(RutaBDModificable);
+             dao::CrearBaseDesdeSql(bd.Mod(), LeerTexto(std::string(OXALDE_DIR_FIXTURAS) + "/mod_sin_cc.sql"));
+             sincronizadas.clear();
+             Traspaso();
+         }},
+        {"the restore", [&] {
+             respuesta = vbYes;
+             EXPECT_TRUE(RestaurarCopiaSeguridad(v));
+         }},
+    };
+    for (const auto& [paso, hacer] : pasos) {
+        SCOPED_TRACE(paso);
+        sincronizadas.clear();
+        hacer();
+        EXPECT_FALSE(sincronizadas.empty());
+        EXPECT_EQ(std::count(sincronizadas.begin(), sincronizadas.end(), 0), 0);
     }
 }
 

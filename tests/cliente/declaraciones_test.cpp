@@ -1,9 +1,12 @@
 #include <QGroupBox>
+#include <cstdlib>
 #include <QLineEdit>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 
 #include "controles/CajaFecha.h"
 #include "controles/ComboLista.h"
@@ -272,6 +275,64 @@ TEST_F(Declaraciones, AbrirEImprimirLeenLaFilaDeCSDE) {
     const auto& d = cDatos731::Instancia();
     EXPECT_EQ(d.MODO() + d.MODOP() + QString::number(d.CSDE()), "CP2");
     EXPECT_EQ(r.PERIODO() + QString::number(r.FECHA()), "1T20120331");
+}
+
+// Ctrl+T leaves the cursor where digits typed at once are taken, in either language's layout.
+TEST_F(Declaraciones, CtrlTYLaFechaTecleadaEnSeguidaSeGuarda) {
+    for (const char* idioma : {"C", "E"}) {
+        SCOPED_TRACE(idioma);
+        QString i = QString::fromLatin1(idioma);
+        CEntrada::Instancia().IDI(i);
+        FrmDecResumen& w = Ventana();
+        QTest::keyClick(&Grid(w), Qt::Key_T, Qt::ControlModifier);
+        QWidget* foco = QApplication::focusWidget();
+        ASSERT_EQ(foco, C<CajaFecha>(w, "txtfecha"));
+        QTest::keyClicks(foco, *idioma == 'C' ? "15032012" : "20120315");
+        QTest::keyClick(foco, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(mensajes.empty());
+        EXPECT_EQ(cDecResumen::Instancia().FECHA(), 20120315);
+        v->Area()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Notes each grid cell drawn whose text would not fit the room the style gives it.
+struct CeldasCortadas : QProxyStyle {
+    using QProxyStyle::QProxyStyle;
+    mutable QStringList cortadas, dibujadas;
+    void drawControl(ControlElement elemento, const QStyleOption* opcion, QPainter* pintor,
+                     const QWidget* widget) const override {
+        if (const auto* celda = qstyleoption_cast<const QStyleOptionViewItem*>(opcion);
+            celda && elemento == CE_ItemViewItem && !celda->text.isEmpty()) {
+            const int margen = pixelMetric(PM_FocusFrameHMargin, nullptr, widget) + 1;
+            const int ancho = subElementRect(SE_ItemViewItemText, celda, widget).width() - 2 * margen;
+            dibujadas << celda->text;
+            if (QFontMetrics(celda->font).horizontalAdvance(celda->text) > ancho) cortadas << celda->text;
+        }
+        QProxyStyle::drawControl(elemento, opcion, pintor, widget);
+    }
+};
+
+// The largest amount a box takes shows whole in the amount column, in both languages.
+TEST_F(Declaraciones, ImporteDeTreceCifrasEnteroEnSuColumna) {
+    Sql("UPDATE T03_731DECLA SET T03_RESUL = 999999999999999");
+    for (const char* idioma : {"C", "E"}) {
+        SCOPED_TRACE(idioma);
+        QString i = QString::fromLatin1(idioma);
+        CEntrada::Instancia().IDI(i);
+        FrmDecResumen& w = Ventana();
+        CeldasCortadas estilo(QApplication::style()->name());
+        Grid(w).setStyle(&estilo);
+        w.grab();
+        Grid(w).setStyle(nullptr);
+        EXPECT_TRUE(estilo.dibujadas.contains("9.999.999.999.999,99")) << estilo.dibujadas.join('|').toStdString();
+        EXPECT_TRUE(estilo.cortadas.isEmpty()) << estilo.cortadas.join('|').toStdString();
+        if (const char* carpeta = std::getenv("OXALDE_CAPTURAS"))
+            w.grab().save(QStringLiteral("%1/declaraciones_%2.png").arg(carpeta, i));
+        v->Area()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+    }
 }
 
 TEST_F(Declaraciones, EnEuskera) {

@@ -34,6 +34,7 @@
 #include "compartido/mensajes.h"
 #include "compartido/modal.h"
 #include "compartido/reloj.h"
+#include "controles/Pindaro.h"
 
 namespace prueba {
 
@@ -165,5 +166,20 @@ protected:
         return s;
     }
 };
+
+// Writes the largest amount a box takes into every amount box of the window, as the window's
+// repaint writes it, and names the boxes that would not show it whole.
+inline std::string ImportesCortados(QWidget& ventana) {
+    std::string cortadas;
+    for (oxalde::Pindaro* caja : ventana.findChildren<oxalde::Pindaro*>()) {
+        if (caja->modo() != oxalde::Pindaro::Importe) continue;
+        caja->valor(QStringLiteral("9.999.999.999.999,99"));
+        caja->texto(caja->valor());
+        if (caja->text() != QStringLiteral("9.999.999.999.999,99") ||
+            QFontMetrics(caja->font()).horizontalAdvance(caja->text()) > oxalde::AnchoTextoCaja(*caja))
+            cortadas += caja->objectName().toStdString() + " ";
+    }
+    return cortadas;
+}
 
 }  // namespace prueba

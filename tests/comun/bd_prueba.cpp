@@ -1,11 +1,18 @@
 #include "comun/bd_prueba.h"
 
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "dao/dao.h"
 
@@ -35,7 +42,10 @@ void BdPrueba::Ejecutar(const std::string& ruta, const std::string& sql) {
     dao::EjecutarGuion(*db, sql);
 }
 
-void BdPrueba::DanarTabla(const std::string& ruta, const std::string& tabla) {
+namespace {
+
+// Where a table's root page lies in the file, and its length.
+std::pair<long, long> PaginaRaiz(const std::string& ruta, const std::string& tabla) {
     auto db = dao::DBEngine::Instancia().OpenDatabase(ruta, false, true);
     auto rs = db->OpenRecordset("SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM sqlite_master "
                                 "WHERE name = ?",
@@ -43,9 +53,30 @@ void BdPrueba::DanarTabla(const std::string& ruta, const std::string& tabla) {
     if (!rs || rs->Eof()) throw std::runtime_error("no table " + tabla);
     const long pagina = rs->Fields(0).CLng(), tamano = rs->Fields(1).CLng();
     db->Close();
+    return {(pagina - 1) * tamano, tamano};
+}
+
+}  // namespace
+
+void BdPrueba::DanarTabla(const std::string& ruta, const std::string& tabla) {
+    const auto [inicio, tamano] = PaginaRaiz(ruta, tabla);
     std::fstream f(ruta, std::ios::in | std::ios::out | std::ios::binary);
-    f.seekp((pagina - 1) * tamano);
+    f.seekp(inicio);
     f << std::string(static_cast<size_t>(tamano), '\x5a');
+}
+
+void BdPrueba::CambiarEnTabla(const std::string& ruta, const std::string& tabla, const std::string& de,
+                              const std::string& a) {
+    if (de.size() != a.size()) throw std::invalid_argument("texts of different lengths");
+    const auto [inicio, tamano] = PaginaRaiz(ruta, tabla);
+    std::fstream f(ruta, std::ios::in | std::ios::out | std::ios::binary);
+    std::string pagina(static_cast<size_t>(tamano), '\0');
+    f.seekg(inicio);
+    f.read(pagina.data(), tamano);
+    const size_t donde = pagina.find(de);
+    if (donde == std::string::npos) throw std::runtime_error(de + " not in the root page of " + tabla);
+    f.seekp(inicio + static_cast<long>(donde));
+    f << a;
 }
 
 void BdPrueba::AnadirColumnaObligatoria(const std::string& ruta, const std::string& tabla) {
@@ -90,4 +121,48 @@ CerrojoEscritura::CerrojoEscritura(const std::string& ruta, int ms) {
 CerrojoEscritura::~CerrojoEscritura() {
     fin_.set_value();
     hilo_.join();
+}
+
+struct CapaAlBorrar::Capa {
+    sqlite3_vfs vfs{};
+    sqlite3_vfs* real = nullptr;
+    AlBorrar alBorrar;
+    inline static Capa* actual = nullptr;
+    static int Borrar(sqlite3_vfs*, const char* nombre, int sincronizar) {
+        actual->alBorrar(nombre, sincronizar);
+        return actual->real->xDelete(actual->real, nombre, sincronizar);
+    }
+};
+
+CapaAlBorrar::CapaAlBorrar(AlBorrar alBorrar) : capa_(new Capa) {
+    capa_->alBorrar = std::move(alBorrar);
+    std::memcpy(&capa_->vfs, capa_->real = sqlite3_vfs_find(nullptr), sizeof capa_->vfs);
+    capa_->vfs.zName = "capa_al_borrar";
+    capa_->vfs.xDelete = Capa::Borrar;
+    Capa::actual = capa_;
+    sqlite3_vfs_register(&capa_->vfs, 1);
+}
+
+CapaAlBorrar::~CapaAlBorrar() {
+    sqlite3_vfs_unregister(&capa_->vfs);
+    Capa::actual = nullptr;
+    delete capa_;
+}
+
+void MatarAlConfirmar(const std::function<void()>& escribir) {
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork");
+    if (pid == 0) {
+        CapaAlBorrar capa([](const std::string& nombre, int) {
+            if (nombre.ends_with("-journal")) raise(SIGKILL);
+        });
+        try {
+            escribir();
+        } catch (...) {
+        }
+        _exit(3);
+    }
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    if (!WIFSIGNALED(estado) || WTERMSIG(estado) != SIGKILL) throw std::runtime_error("the write was not killed");
 }

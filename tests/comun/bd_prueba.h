@@ -1,5 +1,6 @@
 #pragma once
 // A throw-away folder holding fresh copies of both databases, built from the delivered SQL text.
+#include <functional>
 #include <future>
 #include <string>
 #include <thread>
@@ -20,6 +21,10 @@ public:
     // Overwrites the root page of a table with other bytes, as a failing disk would: the file
     // still opens and its schema reads, the table does not.
     static void DanarTabla(const std::string& ruta, const std::string& tabla);
+    // Rewrites `de` as `a` (same length) inside the root page of a table, not in its indexes, as a
+    // failing disk would: the row then disagrees with its index while every page stays readable.
+    static void CambiarEnTabla(const std::string& ruta, const std::string& tabla, const std::string& de,
+                               const std::string& a);
     // Rebuilds a table with one more column, NOT NULL and without a default, keeping its rows.
     static void AnadirColumnaObligatoria(const std::string& ruta, const std::string& tabla);
 
@@ -43,3 +48,24 @@ private:
     std::promise<void> fin_;
     std::thread hilo_;
 };
+
+// The system's file layer as the engine's default while it lives, calling `alBorrar` with the name
+// of each file the engine deletes and whether it asked for the folder to be synced afterwards,
+// before the file is deleted.
+class CapaAlBorrar {
+public:
+    using AlBorrar = std::function<void(const std::string& nombre, int sincronizarCarpeta)>;
+    explicit CapaAlBorrar(AlBorrar alBorrar);
+    ~CapaAlBorrar();
+    CapaAlBorrar(const CapaAlBorrar&) = delete;
+    CapaAlBorrar& operator=(const CapaAlBorrar&) = delete;
+
+private:
+    struct Capa;
+    Capa* capa_;
+};
+
+// A write to a database killed (SIGKILL) in a child process at the last moment of its commit:
+// the file holds the new pages, written and synced, and the journal that undoes them is still
+// beside it, as a kill or a power cut during a save leaves them. `escribir` runs in the child.
+void MatarAlConfirmar(const std::function<void()>& escribir);

@@ -164,3 +164,28 @@ TEST(Pindaro, CambioSoloCuandoCambiaElValor) {
 }
 
 }  // namespace
+
+// A value too long for the box is shown whole in a smaller letter; a shorter one, and a letter
+// the window gives later, bring the box's own letter back.
+TEST(Pindaro, ImporteLargoEnLetraMenorYElCortoEnLaSuya) {
+    Pindaro p;
+    Preparar(p, Pindaro::Importe, kImporte, 2, 13);
+    QFont letra("Verdana");
+    letra.setPointSize(8);
+    p.setFont(letra);
+    p.resize(110, 22);
+    p.show();
+    auto cabe = [&p] { return QFontMetrics(p.font()).horizontalAdvance(p.text()) <= oxalde::AnchoTextoCaja(p); };
+    p.valor("9.999.999.999.999,99");
+    EXPECT_TRUE(cabe());
+    EXPECT_LT(p.font().pointSizeF(), 8);
+    p.valor("1,00");
+    EXPECT_EQ(p.font(), letra);
+    letra.setPointSize(9);
+    p.setFont(letra);
+    p.valor("99.999.999,99");
+    p.resize(80, 22);  // a narrower box shrinks what it shows again
+    EXPECT_TRUE(cabe());
+    p.resize(300, 22);
+    EXPECT_EQ(p.font(), letra);
+}

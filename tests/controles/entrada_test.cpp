@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QCompleter>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -105,6 +106,42 @@ TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
     f.setCursorPosition(0);
     QTest::keyClicks(&f, "1503");
     EXPECT_EQ(f.Text(), "15/03/____");
+}
+
+// Given the focus by code, by Tab or by an access key, the box takes digits typed at once: from
+// its first blank, or from its first place when it is full.
+TEST(CajaFecha, ElFocoPoneElCursorEnElPrimerHueco) {
+    QWidget v;
+    auto* antes = new QLineEdit(&v);
+    auto* etiqueta = new QLabel("&Fecha", &v);
+    auto* fecha = new oxalde::CajaFecha(&v);
+    etiqueta->setBuddy(fecha);
+    auto* capas = new QVBoxLayout(&v);
+    for (QWidget* w : {static_cast<QWidget*>(antes), static_cast<QWidget*>(etiqueta), static_cast<QWidget*>(fecha)})
+        capas->addWidget(w);
+    fecha->setInputMask("99/99/9999;_");
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    struct Caso {
+        const char *como, *antes, *tecleado, *despues;
+    } casos[] = {
+        {"codigo", "__/__/____", "15032012", "15/03/2012"}, {"tab", "15/03/____", "2012", "15/03/2012"},
+        {"atajo", "__/__/____", "0104", "01/04/____"},     {"codigo", "15/03/2012", "16", "16/03/2012"},
+        {"tab", "15/03/2012", "2", "25/03/2012"},
+    };
+    for (const Caso& c : casos) {
+        antes->setFocus();
+        fecha->Text(c.antes);  // the cursor ends after the text, as a window's write leaves it
+        if (c.como == std::string("codigo"))
+            fecha->setFocus();
+        else if (c.como == std::string("tab"))
+            QTest::keyClick(antes, Qt::Key_Tab);
+        else
+            QTest::keyClick(antes, Qt::Key_F, Qt::AltModifier);
+        ASSERT_EQ(QApplication::focusWidget(), fecha) << c.como;
+        QTest::keyClicks(fecha, c.tecleado);
+        EXPECT_EQ(fecha->Text(), c.despues) << c.como << " " << c.antes;
+    }
 }
 
 TEST(ComboLista, IndiceTextoYClick) {

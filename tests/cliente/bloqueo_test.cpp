@@ -1,0 +1,339 @@
+// Another program keeping the user's database locked, and a full disk, met while the program runs:
+// the user is told so in words naming the file, and the program and its windows go on as they
+// were, the unsaved record still in its window, saved by the next Accept once the file is free.
+#include <sqlite3.h>
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolBar>
+#include <atomic>
+#include <cstring>
+
+#include "GarobelLib/algoritmos.h"
+#include "GarobelLib/cMiscelaneos.h"
+#include "cliente/ficheros_prueba.h"
+#include "cliente/prueba.h"
+#include "form731/FrmDatos731.h"
+#include "form731/buffers731.h"
+#include "form731/cDatos731.h"
+#include "form731/liquidacion731.h"
+#include "intercambio/importacion.h"
+#include "principal/FrmIdioma.h"
+#include "principal/aplicacion.h"
+#include "registro/FrmDecLista.h"
+#include "registro/FrmDecResumen.h"
+#include "registro/cDecResumen.h"
+#include "registro/frmDecDatos.h"
+
+using namespace oxalde;
+
+namespace {
+
+// The engine's file layer as the default while it lives, with two changes for the connections
+// opened meanwhile: its waits take no time (a lock met is reported at once, after the same number
+// of tries as always), and while `lleno` is set every write answers that the disk is full. The
+// layer itself stays registered for the run: connections the library keeps open still use it.
+class CapaPrueba {
+public:
+    inline static std::atomic<bool> lleno = false;
+
+    CapaPrueba() {
+        static sqlite3_vfs* real = sqlite3_vfs_find(nullptr);
+        real_ = real;
+        static sqlite3_vfs capa = [] {
+            sqlite3_vfs v;
+            std::memcpy(&v, real, sizeof v);
+            v.zName = "capa_bloqueo_prueba";
+            v.xOpen = Abrir;
+            v.xSleep = [](sqlite3_vfs*, int microsegundos) { return microsegundos; };
+            return v;
+        }();
+        sqlite3_vfs_register(&capa, 1);
+    }
+    ~CapaPrueba() {
+        lleno = false;
+        sqlite3_vfs_register(real_, 1);
+    }
+
+private:
+    inline static sqlite3_vfs* real_ = nullptr;
+    inline static const sqlite3_io_methods* metodosReales = nullptr;
+    inline static sqlite3_io_methods metodos{};
+
+    static int Escribir(sqlite3_file* f, const void* datos, int n, sqlite3_int64 donde) {
+        return lleno ? SQLITE_FULL : metodosReales->xWrite(f, datos, n, donde);
+    }
+    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
+        const int rc = real_->xOpen(real_, nombre, f, flags, salida);
+        if (rc != SQLITE_OK || !f->pMethods) return rc;
+        if (!metodosReales) {
+            metodosReales = f->pMethods;
+            metodos = *f->pMethods;
+            metodos.xWrite = Escribir;
+        }
+        if (f->pMethods == metodosReales) f->pMethods = &metodos;
+        return rc;
+    }
+};
+
+// Another program (a process of its own) holding the file's exclusive lock from construction
+// until Soltar().
+class OtroPrograma {
+public:
+    explicit OtroPrograma(const QString& ruta) {
+        proceso_.start(QStringLiteral(OXALDE_PYTHON3),
+                       {"-c", "import sqlite3, sys\n"
+                              "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                              "c.execute('BEGIN EXCLUSIVE')\n"
+                              "print('tomado', flush=True)\n"
+                              "sys.stdin.read()\n"
+                              "c.execute('ROLLBACK')\n",
+                        ruta});
+        EXPECT_TRUE(proceso_.waitForReadyRead(10000));
+        EXPECT_EQ(proceso_.readAllStandardOutput().trimmed(), "tomado");
+    }
+    ~OtroPrograma() { Soltar(); }
+    void Soltar() {
+        if (proceso_.state() == QProcess::NotRunning) return;
+        proceso_.closeWriteChannel();
+        EXPECT_TRUE(proceso_.waitForFinished(10000));
+        EXPECT_EQ(proceso_.exitCode(), 0) << proceso_.readAllStandardError().toStdString();
+    }
+
+private:
+    QProcess proceso_;
+};
+
+class Bloqueo : public prueba::Principal {
+protected:
+    CapaPrueba capa;  // before any connection of the test is opened
+
+    QString Mod() const { return QString::fromStdString(bd.Mod()); }
+    // The lock message as the program shows it, in the language in use.
+    QString EnUso(const QString& archivo) const {
+        return LoadResString(9105 + DesplIdioma).arg(QDir::toNativeSeparators(archivo));
+    }
+    template <class T>
+    T* Hija() const {
+        for (QMdiSubWindow* sub : ventana->Area()->subWindowList())
+            if (auto* w = qobject_cast<T*>(sub->widget())) return w;
+        return nullptr;
+    }
+    // A toolbar button of the main window, as the user presses it.
+    QWidget* Boton(int numero) const {
+        return ventana->findChild<QToolBar*>("Toolbar1")->widgetForAction(ventana->Boton(numero));
+    }
+    static void Pausa() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+    static void Teclear(QLineEdit* caja, const QString& texto) {
+        caja->setFocus(Qt::MouseFocusReason);
+        Pausa();
+        caja->selectAll();
+        QTest::keyClicks(caja, texto);
+        QTest::keyClick(caja, Qt::Key_Tab);
+        Pausa();
+    }
+    template <class T = QLineEdit>
+    static T* C(QWidget* w, const char* nombre) {
+        T* c = w->findChild<T*>(QString::fromLatin1(nombre));
+        EXPECT_NE(c, nullptr) << nombre;
+        return c;
+    }
+    // One stored quarterly form-731 declaration of taxpayer 1, with an account; answers its key.
+    vb::Long Declaracion() {
+        auto& d = cDatos731::Instancia();
+        auto& r = cDecResumen::Instancia();
+        r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("DECLARANTE 1"), r.Modelo("731"), r.TIPOLOGIA(1);
+        r.FECHA(20120930), r.Ejercicio(2012), r.PERIODO("3T");
+        GarobelLib::cMiscelaneos componente;
+        const std::string cuenta = "0019002000" + std::string("0000012345");
+        d.MODO("A"), d.MODOP("P"), d.BASE4(1000);
+        d.CC(QString::fromStdString(
+            componente.calcularIban(cuenta.substr(0, 8) + GarobelLib::DigitosControlCuenta(cuenta) + cuenta.substr(10))));
+        CalcularLiquidacion(d, r);
+        vb::Variant buffer = BufferDeclaracion731(d, r);
+        return d.GuardarDeclaracion(buffer);
+    }
+};
+
+// A save through the real window while another program holds the file: the lock is said naming
+// the file (in the language in use), nothing is written, the window stays with what was typed,
+// and Accept saves it once the other program lets go. A taxpayer in Spanish, a form-731
+// declaration in Basque.
+TEST_F(Bloqueo, UnGuardadoBloqueadoSeDiceLaVentanaSigueYLuegoSeGuarda) {
+    Declarantes(1);
+    Abrir();
+    struct Caso {
+        const char* caso;
+        std::function<QWidget*()> abrir;  // the window, with an unsaved record typed in
+        const char* caja;
+        QString tecleado;
+        const char* guardado;  // a query that counts the saved record
+    } casos[] = {
+        {"new taxpayer", [this]() -> QWidget* {
+             ventana->mnuNuevoDeclarante_Click();
+             auto* w = Hija<frmDecDatos>();
+             for (auto [caja, texto] : {std::pair{"txtdni", "11111111H"}, {"txtnombre", "BEA"},
+                                        {"txtdomicilio", "NAGUSIA"}, {"txtcodpos", "20001"}, {"txtcodmun", "79"}})
+                 Teclear(C(w, caja), texto);
+             return w;
+         }, "txtnombre", "BEA", "SELECT COUNT(*) FROM T01_DECLARANTES WHERE T01_NOMBRE = 'BEA'"},
+        {"declaration", [this]() -> QWidget* {
+             CEntrada::Instancia().IDI("E");
+             const vb::Long clave = Declaracion();
+             cDatos731::Instancia().MODO("C"), cDatos731::Instancia().MODOP("P"), cDatos731::Instancia().CSDE(clave);
+             ventana->MostrarHija(new FrmDatos731);
+             auto* w = Hija<FrmDatos731>();
+             Pausa();
+             Teclear(C(w, "txtbase4"), "20");
+             return w;
+         }, "txtbase4", "20,00", "SELECT COUNT(*) FROM T03_731DECLA WHERE T03_BASE4 = 2000"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.caso);
+        QWidget* w = c.abrir();
+        ASSERT_NE(w, nullptr);
+        mensajes.clear();
+        {
+            OtroPrograma otro(Mod());
+            QTest::mouseClick(C<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+            Pausa();
+            ASSERT_EQ(mensajes.size(), 1u);
+            EXPECT_EQ(mensajes[0].texto.toStdString(), EnUso(Mod()).toStdString());
+            EXPECT_EQ(mensajes[0].estilo, vbExclamation);
+            ASSERT_EQ(ventana->Area()->activeSubWindow()->widget(), w);
+            EXPECT_EQ(C(w, c.caja)->text(), c.tecleado);
+        }
+        EXPECT_EQ(Valor(c.guardado).CLng(), 0);
+        QTest::mouseClick(C<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+        Pausa();
+        EXPECT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(Valor(c.guardado).CLng(), 1);
+        EXPECT_NE(Hija<FrmDecResumen>(), nullptr);
+        ventana->Area()->closeAllSubWindows();
+        Pausa();
+    }
+}
+
+// A list that cannot be read while another program holds the file: said, and nothing is left
+// behind (no hidden window that would stand for the list later, the menus back on); once the
+// file is free the list opens with its rows.
+TEST_F(Bloqueo, UnaListaQueNoSePuedeLeerNoDejaNadaYLuegoSeAbre) {
+    Declarantes(2);
+    Abrir();
+    mensajes.clear();
+    {
+        OtroPrograma otro(Mod());
+        QTest::mouseClick(Boton(2), Qt::LeftButton);
+        Pausa();
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].texto.toStdString(), EnUso(Mod()).toStdString());
+        EXPECT_TRUE(ventana->Area()->subWindowList().isEmpty());
+        EXPECT_EQ(Foto(*ventana).substr(0, 16), "mnu=11 bot=11111");
+    }
+    QTest::mouseClick(Boton(2), Qt::LeftButton);
+    Pausa();
+    auto* lista = Hija<FrmDecLista>();
+    ASSERT_NE(lista, nullptr);
+    EXPECT_TRUE(lista->isVisible());
+    EXPECT_EQ(mensajes.size(), 1u);
+}
+
+// An imported line that meets the lock is a wrong line whose reason, in the error file, names the
+// file in use; the import goes on.
+TEST_F(Bloqueo, UnaLineaImportadaBloqueadaDiceQueElArchivoEstaEnUso) {
+    struct : PreguntaSustitucion {
+        bool Sustituir(const QString&) override { return false; }
+    } pregunta;
+    const QString ruta = carpeta.filePath("Contri.txt");
+    prueba::Escribir(ruta, prueba::LineaValida("12345678Z", "UNO") + "\r\n");
+    OtroPrograma otro(Mod());
+    const auto r = ImportarFichero(ruta, true, pregunta);
+    EXPECT_EQ(r.contadores, (ContadoresImportacion{1, 0, 1, 0, 0}));
+    const std::string errores = vb::AnsiAUtf8(prueba::Leer(r.ficheroErrores).toStdString());
+    EXPECT_EQ(errores.substr(0, errores.find('\r')), "Linea 1 ERROR Nº: 91: " + EnUso(Mod()).toStdString());
+}
+
+// Start-up from a program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas".
+class ArranqueBloqueo : public Bloqueo {
+protected:
+    QString Tablas() const { return carpeta.path() + "/Tablas/"; }
+    QString ModTablas() const { return Tablas() + "731_2Mod.mdb"; }
+    void Preparar(const std::string& sql) {
+        QDir(carpeta.path()).mkpath("Cliente");
+        EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
+        QDir(carpeta.path()).mkpath("Tablas");
+        QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
+        QFile::copy(Mod(), ModTablas());
+        BdPrueba::Ejecutar(ModTablas().toStdString(), sql);
+    }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<MDI7312*>(w)) w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Bloqueo::TearDown();
+    }
+};
+
+// Another program locks the user's database after the start-up check (here while the splash
+// shows): the main window's first reading says the file is in use and the program goes on, its
+// menus usable, instead of ending on an "object not set" error.
+TEST_F(ArranqueBloqueo, UnBloqueoTrasLaComprobacionNoTerminaElPrograma) {
+    Preparar("UPDATE T00_GENERAL SET T00_ActOnline = 0");
+    std::unique_ptr<OtroPrograma> otro;
+    reloj.alProcesar = [&](prueba::RelojFalso&) {
+        if (!otro) otro = std::make_unique<OtroPrograma>(ModTablas());
+    };
+    mensajes.clear();
+    EXPECT_EQ(Arrancar(), Arranque::Continuar);
+    reloj.alProcesar = {};
+    otro.reset();
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto.toStdString(), EnUso(ModTablas()).toStdString());
+    auto* principal = MDI7312::Actual();
+    ASSERT_NE(principal, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(principal));
+    Pausa();
+    EXPECT_EQ(Foto(*principal).substr(0, 16), "mnu=11 bot=10011");
+}
+
+// A full disk at the first start, when the language chosen is saved: said naming the file in its
+// own words, the choice window stays and nothing changes; once there is room the same choice is
+// saved and the program goes on.
+TEST_F(ArranqueBloqueo, UnDiscoLlenoAlGuardarLaPrimeraEleccionSeDiceYSeReintenta) {
+    Preparar("UPDATE T00_GENERAL SET T00_ActOnline = -1, T00_Idioma = 'C'");
+    std::vector<QString> vistos;
+    alModal = [&](QDialog& d) {
+        auto* idioma = qobject_cast<FrmIdioma*>(&d);
+        if (!idioma) return int(QDialog::Rejected);
+        CapaPrueba::lleno = true;
+        QTest::mouseClick(idioma->cmdeuskera(), Qt::LeftButton);
+        CapaPrueba::lleno = false;
+        for (const auto& m : mensajes) vistos.push_back(m.texto);
+        vistos.push_back(QString::number(DesplIdioma) + CEntrada::Instancia().IDI() + QString::number(d.result()));
+        QTest::mouseClick(idioma->cmdeuskera(), Qt::LeftButton);
+        return d.result();
+    };
+    mensajes.clear();
+    EXPECT_EQ(Arrancar(), Arranque::Continuar);
+    auto* principal = MDI7312::Actual();
+    ASSERT_NE(principal, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(principal));
+    Pausa();
+    const QString archivo = QDir::toNativeSeparators(ModTablas());
+    ASSERT_EQ(vistos.size(), 2u);
+    EXPECT_EQ(vistos[0].toStdString(), LoadResString(9190).arg(archivo).toStdString());
+    EXPECT_EQ(vistos[1], "0C0");  // the run's language as it was, the window still open
+    EXPECT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(DesplIdioma, 10000);
+    auto db = dao::DBEngine::Instancia().OpenDatabase(ModTablas().toStdString());
+    EXPECT_EQ(db->OpenRecordset("SELECT T00_Idioma FROM T00_GENERAL")->Fields(0).CStr(), "E");
+    db->Close();
+    EXPECT_FALSE(LoadResString(19190).arg(archivo).isEmpty());
+}
+
+}  // namespace
