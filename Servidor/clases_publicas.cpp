@@ -1,5 +1,5 @@
 // The list of the library's public classes; each service adds its line here.
-#include "registro.h"
+#include "servicios/registro.h"
 #include "servicios/cDeclaracion.h"
 #include "servicios/cDatosGeneral.h"
 #include "servicios/cDeclarante.h"

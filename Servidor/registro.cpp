@@ -1,5 +1,5 @@
 // Registers the library's public classes under their ProgIDs when the library is loaded.
-#include "registro.h"
+#include "servicios/registro.h"
 
 #include <mutex>
 

@@ -20,10 +20,10 @@
 #include "com/com.h"
 #include "comun/bd_prueba.h"
 #include "dao/dao.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "servicios/cDatosGeneral.h"
 #include "servicios/cTraspaso.h"
-#include "tablas/esquema_usuario.h"
+#include "servicios/esquema_usuario.h"
 
 #include "medir.h"
 

@@ -17,6 +17,7 @@
 #include "dao/dao.h"
 #include "servicios/cDeclaracion.h"
 #include "tablas/cT03.h"
+#include "tablas/lista_declaraciones.h"
 
 namespace fs = std::filesystem;
 
@@ -201,19 +202,11 @@ void Cargar731_SQLite(benchmark::State& estado) {
     }
 }
 
-// The query the service runs for its list.
-const char* const kSqlLista =
-    "Select T02_CSDE,T02_FECHA,T02_EJERCICIO,T02_PERIODO,T02_MODELO,T02_TIPOLOGIA,T02_MODO,"
-    " CASE WHEN T02_TIPOLOGIA = 1"
-    " THEN (Select T03_RESUL From T03_731DECLA Where T03_CSDE = T02_CSDE)"
-    " ELSE (Select T04_TOTAL From T04_732DECLA Where T04_CSDE = T02_CSDE) END AS IMPORTE"
-    " From T02_COMUNDECLA Where T02_CSDE >= 1 And T02_CSCO = ?"
-    " Order by T02_FECHA, T02_MODO, T02_CSDE";
-
 void dameResultado_SQLite(benchmark::State& estado) {
     for (auto _ : estado) {
         Conexion c(baseDirecta);
-        Sentencia s(c.db, kSqlLista);
+        // The very query the service runs for its list.
+        Sentencia s(c.db, brunsel::kSqlListaDeclaraciones);
         sqlite3_bind_int(s.st, 1, kConLista);
         if (LeerTodo(s.st).size() != kDeclaraciones) estado.SkipWithError("wrong count");
     }

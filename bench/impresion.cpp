@@ -21,7 +21,7 @@
 #include "impresion/modelo731.h"
 #include "impresion/modelo732.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

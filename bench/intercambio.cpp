@@ -21,7 +21,7 @@
 #include "intercambio/formato_contri.h"
 #include "intercambio/importacion.h"
 #include "vb/ansi.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "compartido/general.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "compartido/general.h"
 #include "principal/MDI7312.h"
 #include "principal/arranque.h"
-#include "registro.h"
+#include "servicios/registro.h"
 
 // Shows a new window of type W in the main window's frame and waits until it is on screen.
 template <class W>

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QToolButton>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -21,18 +22,20 @@
 #include "form732/cDatos732.h"
 #include "intercambio/FrmExportar.h"
 #include "intercambio/frmimport.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "registro/FrmDecLista.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/frmDecDatos.h"
 #include "registro/cDecLista.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "principal/MDI7312.h"
 #include "compartido/VentanaHija.h"
 #include "principal/aplicacion.h"
 #include "principal/arranque.h"
 #include "compartido/general.h"
+#include "compartido/modal.h"
+#include "impresion/FrmImOf.h"
 #include "ventana_hija.h"
 
 using namespace oxalde;
@@ -154,6 +157,24 @@ int main(int argc, char** argv) {
         auto* w = AbrirHija<FrmDecResumen>(*E().principal);
         w->findChild<FlexGrid*>(QStringLiteral("flxDeclaraciones"))->Row(1);
         E().DatosEditorCancelar();
+        CerrarHija(E().Activa());
+    });
+    Registrar("Declarante-frmDecDatos-Cancelar", [] {
+        E().Declaraciones();
+        AbrirHija<FrmDecResumen>(*E().principal);
+        E().Pulsar("cmdDeclarante");
+        E().Pulsar("cmdCancelar");
+        CerrarHija(E().Activa());
+    });
+    // The print window is modal: its Cancel is pressed as soon as it shows.
+    EstablecerConductorModal([](QDialog& d) {
+        if (auto* impresion = qobject_cast<FrmImOf*>(&d)) impresion->Piccan()->click();
+        return int(QDialog::Rejected);
+    });
+    Registrar("Imprimir-FrmImOf-Cancelar", [] {
+        E().Declaraciones();
+        AbrirHija<FrmDecResumen>(*E().principal);
+        E().Pulsar("cmdImprimir");
         CerrarHija(E().Activa());
     });
     benchmark::RunSpecifiedBenchmarks();

@@ -1,11 +1,19 @@
 #!/usr/bin/env python3
-"""Fails when a file of the program includes a header from above its own level.
+"""Fails when a file of the program includes what it must not.
 
 Levels of Cliente/, bottom to top: compartido/ (the pieces every window builds on), the window
-folders (every other folder; they may include each other), and principal/ with main.cpp (the
-main window, the only place that opens the windows). An include may only point at its own level
-or below. Headers outside Cliente/ (the library, the platform) are not looked at.
+folders (every other folder), and principal/ with main.cpp (the main window, the only place that
+opens the windows of every folder). An include may only point at its own level or below, and a
+window folder includes no other folder's windows (Frm*.h, frm*.h): it opens them through
+VentanaPrincipal. It may read another folder's records (cDatos731, cDecDatos, cImOf, ...).
+
+The program reaches the library Brunsel (Servidor/) only through its public headers, those of
+Servidor/servicios/; the table access (tablas/) and the rest are the library's own.
+
+Each include is resolved as the compiler would: beside the including file first (so "../x/y.h"
+counts), then from Cliente/, then from the library's folder.
 """
+import os
 import pathlib
 import re
 import sys
@@ -13,6 +21,7 @@ import sys
 COMUN, VENTANAS, PRINCIPAL = 0, 1, 2
 NOMBRES = {COMUN: "compartido", VENTANAS: "window folder", PRINCIPAL: "principal"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
+VENTANA = re.compile(r"^[Ff]rm")
 
 
 def nivel(carpeta):
@@ -24,35 +33,62 @@ def nivel(carpeta):
     return VENTANAS
 
 
-def subidas(cliente):
-    carpetas = {d.name for d in cliente.iterdir() if d.is_dir()}
+def resolver(fichero, incluido, cliente, servidor):
+    """The file an include names, or None when it lies outside the program and the library."""
+    for base in (fichero.parent, cliente, servidor):
+        candidato = pathlib.Path(os.path.normpath(base / incluido))
+        if candidato.is_file():
+            return candidato
+    return None
+
+
+def carpeta_de(ruta, cliente):
+    relativo = ruta.relative_to(cliente)
+    return relativo.parts[0] if len(relativo.parts) > 1 else ""
+
+
+def fallos(raiz):
+    cliente, servidor = raiz / "Cliente", raiz / "Servidor"
+    publicos = servidor / "servicios"
     for fichero in sorted(cliente.rglob("*")):
         if fichero.suffix not in (".h", ".cpp") or not fichero.is_file():
             continue
-        relativo = fichero.relative_to(cliente)
-        origen = nivel(relativo.parts[0] if len(relativo.parts) > 1 else "")
+        origen_carpeta = carpeta_de(fichero, cliente)
+        origen = nivel(origen_carpeta)
+        nombre = f"Cliente/{fichero.relative_to(cliente)}"
         lineas = fichero.read_text(encoding="utf-8", errors="replace").splitlines()
         for numero, linea in enumerate(lineas, 1):
             m = INCLUDE.match(linea)
-            if not m or "/" not in m.group(1):
+            if not m:
                 continue
-            carpeta = m.group(1).split("/")[0]
-            if carpeta not in carpetas:
+            destino_ruta = resolver(fichero, m.group(1), cliente, servidor)
+            if destino_ruta is None:
                 continue
-            destino = nivel(carpeta)
+            texto = f"{nombre}:{numero}: \"{m.group(1)}\""
+            if destino_ruta.is_relative_to(servidor):
+                if not destino_ruta.is_relative_to(publicos):
+                    yield f"{texto}: a header of the library's own, not of servicios/"
+                continue
+            if not destino_ruta.is_relative_to(cliente):
+                continue
+            destino_carpeta = carpeta_de(destino_ruta, cliente)
+            destino = nivel(destino_carpeta)
             if destino > origen:
-                yield f"Cliente/{relativo}:{numero}: {NOMBRES[origen]} includes {NOMBRES[destino]}: \"{m.group(1)}\""
+                yield f"{texto}: {NOMBRES[origen]} includes {NOMBRES[destino]}"
+            elif (origen == destino == VENTANAS and destino_carpeta != origen_carpeta
+                  and VENTANA.match(destino_ruta.name)):
+                yield f"{texto}: a window of another window folder (open it through VentanaPrincipal)"
 
 
 def main():
     raiz = pathlib.Path(sys.argv[1]) if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent
-    fallos = list(subidas(raiz / "Cliente"))
-    for fallo in fallos:
+    encontrados = list(fallos(raiz.resolve()))
+    for fallo in encontrados:
         print(fallo)
-    if fallos:
-        print(f"{len(fallos)} include(s) point upwards")
+    if encontrados:
+        print(f"{len(encontrados)} include(s) break the levels")
         return 1
-    print("Includes of Cliente/ point downwards only")
+    print("Includes of Cliente/ point downwards only and reach the library through servicios/")
     return 0
 
 

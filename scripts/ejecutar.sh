@@ -5,8 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/instalar.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-if [ -x build/bin/Cliente/Oxalde ]; then
-  exec build/bin/Cliente/Oxalde
-else
-  echo "The program is not built yet: the library and the databases are in build/bin." >&2
-fi
+exec build/bin/Cliente/Oxalde

@@ -26,7 +26,7 @@ void ComprobarActualizacion();
 int DescargarInfoVersion();
 // One address into one file: 3 when the file is there afterwards, otherwise 1.
 int DescargarFichero(const QString& direccion, const QString& archivo);
-// One value of an INI file with the platform's profile-string rules (default: one blank).
+// One value of an INI file, read by LeerValorIni's rules (default: one blank).
 QString LeerIni(const QString& seccion, const QString& clave, const QString& archivo);
 // Reads the version file into cActOnline and compares it with the installed version: 0 or 4.
 int CompararVersiones();

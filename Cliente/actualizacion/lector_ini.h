@@ -1,6 +1,6 @@
 #pragma once
-// One value of an INI-style text in the system's ANSI code page, read as the platform's
-// profile-string reader does: "[section]" lines open a section, "key=value" lines give values
+// One value of an INI-style text in the system's ANSI code page, read by the rules the version
+// file is written for: "[section]" lines open a section, "key=value" lines give values
 // (split at the first "="), names match regardless of letter case, name and value are trimmed
 // of blanks, one pair of matching quotes around the value is dropped, the first occurrence wins
 // and the value is cut to what a buffer of `capacidad` characters holds (one goes to the end mark).

@@ -61,7 +61,8 @@ void cUtilidadesGrid::PosicionarTxtBusqueda() {
     int fila = grid.Row(), columna = grid.Col();
     QRect r = RectanguloGlobal(grid, fila, columna);
     QPoint esquina = caja.parentWidget() ? caja.parentWidget()->mapFromGlobal(r.topLeft()) : r.topLeft();
-    // The box takes the height of a data row (5 twips of the original offset are below a pixel).
+    // The box lies exactly on the cell and takes the height of a data row, so it hides the cell's
+    // text and nothing of the next row.
     int alto = grid.Rows() > 1 ? grid.rowHeight(0) : r.height();
     caja.setGeometry(esquina.x(), esquina.y(), r.width(), alto);
     caja.setText(grid.TextMatrix(fila, columna));

@@ -1,6 +1,7 @@
 #pragma once
-// The string table: every caption and message in both languages, Spanish ids as given and
-// Basque ids the same plus 10000, read once from the program's data file.
+// The string table: every caption and message in both languages, read once from the program's
+// data file. A Basque text has the id of its Spanish one plus 10000, so one id and the language
+// find either.
 #include <QString>
 
 namespace oxalde {

@@ -7,7 +7,7 @@
 #include "compartido/biblioteca.h"
 #include "controles/ComboLista.h"
 #include "controles/FlexGrid.h"
-#include "tablas/cotejo.h"
+#include "servicios/cotejo.h"
 #include "compartido/general.h"
 
 namespace oxalde {

@@ -4,6 +4,7 @@
 // its main menu is off while a child is open. The main window implements it; the windows it
 // opens reach it only through here, so they never depend on the main window itself.
 class QAction;
+class QString;
 class QWidget;
 
 namespace oxalde {
@@ -27,6 +28,18 @@ public:
     // What DeshabilitarMenus and RefrescarMenuPrincipal below do to this window.
     virtual void ApagarMenus() = 0;
     virtual void RefrescarMenus() = 0;
+
+    // The windows one window folder opens in another, made by the main window, which knows them
+    // all, so that no window folder includes another's windows. The caller fills the record the
+    // window reads first (cDecResumen, cDatos731, cImOf).
+    // The declarations window of the taxpayer in cDecResumen.
+    virtual void MostrarDeclaraciones() = 0;
+    // The form-731 editor.
+    virtual void MostrarEditor731() = 0;
+    // The form-732 editor: the record's mode and kind, and for an existing declaration its key.
+    virtual void MostrarEditor732(const QString& modo, const QString& modop, int csde) = 0;
+    // The print options, modal; afterwards the declarations window again.
+    virtual void MostrarImpresion() = 0;
 
 protected:
     // The main window names itself the program's main window once it is built, and gives the

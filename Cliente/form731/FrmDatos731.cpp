@@ -1,17 +1,18 @@
 #include "form731/FrmDatos731.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "com/com.h"
 #include "controles/CajaFecha.h"
 #include "controles/Pindaro.h"
+#include "controles/TiraPestanas.h"
 #include "controles/controles.h"
 #include "controles/entrada.h"
 #include "form731/cDatos731.h"
@@ -20,8 +21,7 @@
 #include "form731/codigos731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
-#include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/avisos.h"
 #include "compartido/cFecha.h"
@@ -55,6 +55,12 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     setFont(letra);
     Disenar();
     ConectarCajas();
+    // The two activities are one choice of their own: left to themselves they would count the
+    // means-of-transport options below them in, and a click on the selected activity would
+    // clear it, and the sale price with it.
+    auto* actividad = new QButtonGroup(this);
+    actividad->addButton(optActividad_);
+    actividad->addButton(optEntregas_);
     connect(optActividad_, &QRadioButton::clicked, this, &FrmDatos731::optActividad_Click);
     connect(optEntregas_, &QRadioButton::clicked, this, &FrmDatos731::optEntregas_Click);
     for (QRadioButton* o : OptTmedio_) connect(o, &QRadioButton::clicked, this, &FrmDatos731::OptTmedio_Click);
@@ -490,7 +496,7 @@ void FrmDatos731::cmdCancelar_Click() {
 void FrmDatos731::VolverADeclaraciones(long csde) {
     Resumen().ENTRADA(QStringLiteral("P"));
     Resumen().CSDE(static_cast<vb::Long>(csde));
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
 }
 
 }  // namespace oxalde

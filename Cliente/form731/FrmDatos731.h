@@ -15,12 +15,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTabBar;
 
 namespace oxalde {
 
 class EntradaVentana;
 class Pindaro;
+class TiraPestanas;
 struct CajaNumero;
 struct CajaTexto;
 
@@ -119,7 +119,7 @@ private:
     EntradaVentana* entrada_;
     QHash<QString, Pindaro*> numeros_;
     QHash<QString, QLineEdit*> textos_;
-    QTabBar* TabTra_ = nullptr;
+    TiraPestanas* TabTra_ = nullptr;
     QRadioButton* optActividad_ = nullptr;
     QRadioButton* optEntregas_ = nullptr;
     QRadioButton* OptTmedio_[3] = {};

@@ -6,7 +6,7 @@
 #include "form731/FrmDatos731.h"
 #include "form731/captions731.h"
 #include "form731/liquidacion731.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 namespace oxalde {
 

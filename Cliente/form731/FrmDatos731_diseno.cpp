@@ -11,6 +11,7 @@
 
 #include "controles/CajaFecha.h"
 #include "controles/Pindaro.h"
+#include "controles/TiraPestanas.h"
 #include "controles/controles.h"
 #include "form731/FrmDatos731.h"
 #include "form731/cajas731.h"
@@ -205,7 +206,7 @@ void FrmDatos731::DisenarDatosT() {
     optEntregas_->setObjectName(QStringLiteral("optEntregas"));
     Colocar(optEntregas_, 240, 420, 6500, kAlto);
 
-    TabTra_ = new QTabBar(f);
+    TabTra_ = new TiraPestanas(f);
     TabTra_->setObjectName(QStringLiteral("TabTra"));
     TabTra_->setDrawBase(false);
     TabTra_->setExpanding(false);

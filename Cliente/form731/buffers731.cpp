@@ -1,7 +1,7 @@
 #include "form731/buffers731.h"
 
 #include "form731/cDatos731.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 namespace oxalde {
 

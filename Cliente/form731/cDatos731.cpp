@@ -1,6 +1,6 @@
 #include "form731/cDatos731.h"
 
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"

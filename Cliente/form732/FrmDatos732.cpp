@@ -19,8 +19,7 @@
 #include "form732/cDatos732.h"
 #include "form732/cajas732.h"
 #include "form732/liquidacion732.h"
-#include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/avisos.h"
@@ -89,14 +88,24 @@ QWidget* FrmDatos732::Control(const QString& nombre, int elemento) const {
     return findChild<QWidget*>(elemento < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(elemento));
 }
 
-void FrmDatos732::Seguro(const std::function<void()>& manejador) {
+bool FrmDatos732::Seguro(const std::function<void()>& manejador) {
     try {
         manejador();
+        return true;
     } catch (...) {
         // The record and the window stay as the failed step left them; the user can go on.
         datosPresentados_ = cargado_;
         MostrarError(ErrorDe(std::current_exception()));
+        return false;
     }
+}
+
+// A box whose value could not be stored keeps the focus, with what was typed, so that the tab
+// strip or option being clicked does not take the user (and the box's text) elsewhere.
+void FrmDatos732::AlPerder(QLineEdit* caja, const std::function<void()>& manejador) {
+    entrada_->AlPerderFoco(caja, [this, caja, manejador] {
+        if (!Seguro(manejador)) PonerFoco(caja);
+    });
 }
 
 // Lifecycle.
@@ -139,7 +148,7 @@ void FrmDatos732::Form_Unload() {
 
 void FrmDatos732::VolverADeclaraciones() {
     cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDecResumen);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
 }
 
 // Commands.
@@ -278,7 +287,7 @@ void FrmDatos732::ConectarCajas() {
         connect(caja, &QLineEdit::textChanged, this, [this] { datosModificados_ = true; });
         const auto foco = fila.almacen == Almacen732::Transmisor ? Foco732::PasarSiBloqueada : Foco732::Seleccionar;
         entrada_->AlRecibirFoco(caja, [this, caja, foco] { AlRecibirFoco(caja, int(foco)); });
-        entrada_->AlPerderFoco(caja, [this, &fila] { Seguro([&] { AlPerderTexto(fila); }); });
+        AlPerder(caja, [this, &fila] { AlPerderTexto(fila); });
     }
     for (const CajaNumero732& fila : CajasNumero732()) {
         auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
@@ -298,7 +307,7 @@ void FrmDatos732::ConectarCajas() {
         if (QLatin1String(fila.nombre) == QLatin1String("txttotal")) caja->backcolor(kFondoTotal732);
         entrada_->AlRecibirFoco(caja, [this, caja, &fila] { AlRecibirFoco(caja, int(fila.foco)); });
         if (fila.almacen != Almacen732::Ninguno)
-            entrada_->AlPerderFoco(caja, [this, &fila] { Seguro([&] { AlPerderNumero(fila); }); });
+            AlPerder(caja, [this, &fila] { AlPerderNumero(fila); });
     }
     for (QLineEdit* cabecera : findChildren<QLineEdit*>())
         if (!cajas_.contains(cabecera->objectName()))

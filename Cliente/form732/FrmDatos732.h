@@ -109,12 +109,15 @@ private:
     void AlRecibirFoco(QLineEdit* caja, int foco);
     void AlPerderTexto(const CajaTexto732& fila);
     void AlPerderNumero(const CajaNumero732& fila);
+    // The box's lost-focus handler, run through Seguro.
+    void AlPerder(QLineEdit* caja, const std::function<void()>& manejador);
     void PasarFoco(QWidget* control);
     // The focus to a control only while it can take it.
     void PonerFoco(QWidget* control);
 
     // Every handler runs through here: an error is shown and the window stays as it was.
-    void Seguro(const std::function<void()>& manejador);
+    // False when it failed.
+    bool Seguro(const std::function<void()>& manejador);
     void VolverADeclaraciones();
 
     bool datosPresentados_ = false;

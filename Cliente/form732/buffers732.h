@@ -3,7 +3,7 @@
 // orders: the load buffer (the 47 stored fields, the detail table's column order), the
 // validation buffer (42 slots) and the save buffer (the 9 header slots, then the load buffer).
 #include "form732/cDatos732.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "vb/variant.h"
 
 namespace oxalde {

@@ -1,7 +1,7 @@
 #include "form732/cDatos732.h"
 
 #include "form732/buffers732.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"

@@ -1,5 +1,6 @@
 // The control tree of the form-732 window, its layout by kind and its captions. Positions and
-// sizes are in twips, as the window's measures are given.
+// sizes are in twips (1/1440 inch), finer than a pixel, and turned into pixels for the screen's
+// resolution when placed.
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -17,7 +18,7 @@
 #include "form732/captions732.h"
 #include "form732/imagenes732.h"
 #include "form732/liquidacion732.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"

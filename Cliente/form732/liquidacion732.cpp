@@ -1,6 +1,6 @@
 #include "form732/liquidacion732.h"
 
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/tipos_iva.h"
 
 namespace oxalde {

@@ -11,7 +11,7 @@
 #include "form732/FrmDatos732.h"
 #include "form732/cDatos732.h"
 #include "form732/cajas732.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/tipos_iva.h"
 #include "vb/formato.h"
 

@@ -23,9 +23,8 @@
 #include "compartido/imagenes.h"
 #include "impresion/modelo731.h"
 #include "impresion/modelo732.h"
-#include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/cFecha.h"
@@ -298,7 +297,7 @@ void MostrarFrmImOf() {
     cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
     // Once back in the main loop, when the declarations window that opened the dialog is gone.
     if (principal) {
-        QTimer::singleShot(0, principal->Ventana(), [principal] { principal->MostrarHija(new FrmDecResumen); });
+        QTimer::singleShot(0, principal->Ventana(), [principal] { principal->MostrarDeclaraciones(); });
     }
     if (fallo) std::rethrow_exception(fallo);
 }

@@ -4,7 +4,7 @@
 #include "impresion/cabecera.h"
 #include "impresion/primitivas.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/procedimientos.h"
 
 namespace oxalde {

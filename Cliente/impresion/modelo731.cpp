@@ -6,7 +6,7 @@
 #include "impresion/cabecera.h"
 #include "impresion/primitivas.h"
 #include "impresion/secciones.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 namespace oxalde {
 namespace {

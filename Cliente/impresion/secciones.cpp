@@ -5,7 +5,7 @@
 #include "impresion/Impresora.h"
 #include "impresion/cImOf.h"
 #include "impresion/primitivas.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/procedimientos.h"
 #include "vb/formato.h"
 

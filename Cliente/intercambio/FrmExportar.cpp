@@ -16,6 +16,7 @@
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
 #include "compartido/captions.h"
+#include "compartido/columnas_lista.h"
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
@@ -304,19 +305,20 @@ void FrmExportar::LimpiarGrids() {
 
 void FrmExportar::CargarFlxDeclaraciones() {
     auto& e = cExportar::Instancia();
+    // The list shown is let go before the register is read again, so that a large one is never
+    // held twice; a register found empty leaves one blank row, as at opening.
+    e.TablaContriCLEAR();
+    flxDeclaraciones_->Rows(1);
+    flxDeclaraciones_->Rows(2);
     const vb::Long n = CargarContribuyentes(e);
     if (n == 0) return;
-    CargarTablaContribuyentes(e.TablaContriLISTA(), n);
+    CargarTablaContribuyentes(e.TablaContriLISTACOMPARTIDA(), n);
 }
 
-void FrmExportar::CargarTablaContribuyentes(const vb::Variant& lista, vb::Long filas) {
+void FrmExportar::CargarTablaContribuyentes(std::shared_ptr<const vb::Variant> lista, vb::Long filas) {
     FlexGrid* g = flxDeclaraciones_;
     g->Redraw(false);
-    g->Rows(1);
-    g->Rows(filas + 1);
-    for (vb::Long f = 0; f < filas; ++f)
-        for (int c = 0; c < 3; ++c)
-            if (const vb::Variant& valor = lista(c, f); !valor.IsNull()) g->TextMatrix(f + 1, c, Texto(valor));
+    g->Fuente(std::make_shared<ColumnasDeLista>(std::move(lista), filas, 3));
     g->Redraw(true);
     MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(kIdExportarSeleccionados));
 }

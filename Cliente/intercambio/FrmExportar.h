@@ -71,7 +71,7 @@ private:
     void InicializarExportacion();
     void LimpiarGrids();
     void FormatearGrids();
-    void CargarTablaContribuyentes(const vb::Variant& lista, vb::Long filas);
+    void CargarTablaContribuyentes(std::shared_ptr<const vb::Variant> lista, vb::Long filas);
     void ExportarFichero(const QString& ruta);
     void Conectar();
     // Highlights the grid's current row and makes its taxpayer current, as a click does.

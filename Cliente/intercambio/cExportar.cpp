@@ -79,7 +79,7 @@ void cExportar::Tabla::Vaciar() {
 }
 
 qint32 cExportar::TablaOfrecida::Codigo(qint32 indice) const {
-    return indice < filasLista_ ? CodigoDeFila(lista_, indice) : anadidos_[static_cast<size_t>(indice - filasLista_)].CSCO;
+    return indice < filasLista_ ? CodigoDeFila(*lista_, indice) : anadidos_[static_cast<size_t>(indice - filasLista_)].CSCO;
 }
 
 qint32 cExportar::TablaOfrecida::Posicion(qint32 csco) const {
@@ -95,14 +95,19 @@ qint32 cExportar::TablaOfrecida::Posicion(qint32 csco) const {
 
 RegistroContribuyente cExportar::TablaOfrecida::Elemento(qint32 posicion) const {
     if (posicion < 1 || posicion > Cuenta()) vb::Lanzar(vb::errSubindice);
-    if (posicion <= filasLista_) return RegistroDeFila(lista_, posicion - 1);
+    if (posicion <= filasLista_) return RegistroDeFila(*lista_, posicion - 1);
     return anadidos_[static_cast<size_t>(posicion - filasLista_ - 1)];
+}
+
+const vb::Variant& cExportar::TablaOfrecida::Lista() const {
+    static const vb::Variant kNinguna;
+    return lista_ ? *lista_ : kNinguna;
 }
 
 void cExportar::TablaOfrecida::Cargar(vb::Variant lista) {
     Vaciar();
-    lista_ = std::move(lista);
-    filasLista_ = lista_.IsArray() ? lista_.UBound(2) + 1 : 0;
+    filasLista_ = lista.IsArray() ? lista.UBound(2) + 1 : 0;
+    lista_ = std::make_shared<const vb::Variant>(std::move(lista));
 }
 
 void cExportar::TablaOfrecida::Anadir(RegistroContribuyente registro) {
@@ -111,7 +116,7 @@ void cExportar::TablaOfrecida::Anadir(RegistroContribuyente registro) {
 }
 
 void cExportar::TablaOfrecida::Vaciar() {
-    lista_ = vb::Variant();
+    lista_.reset();
     filasLista_ = 0;
     anadidos_.clear();
     posiciones_.clear();

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <QtGlobal>
+#include <memory>
 #include <vector>
 
 #include "vb/variant.h"
@@ -12,17 +13,19 @@
 namespace oxalde {
 
 // One taxpayer of both lists. The texts hold exactly their widths in the exchange file once
-// stored through cExportar (cut, or padded with blanks on the right).
+// stored through cExportar (cut, or padded with blanks on the right). The numbers hold whatever
+// the register stores (an old or hand-edited file may hold a 10-digit telephone): one too wide
+// for its field is refused by name when the file is written, not when the taxpayer is chosen.
 struct RegistroContribuyente {
     qint32 CSCO = 0;
     QString DNI, NOMBRE, VIA, DOMICILIO;
-    qint32 NUMERO = 0;
+    qint64 NUMERO = 0;
     QString LETRA, ESCALERA, PISO, MANO;
-    qint16 CODIGOPROVINCIA = 0;
-    qint32 CODIGOPOSTAL = 0;
-    qint16 CODIGOMUNICIPIO = 0;
+    qint64 CODIGOPROVINCIA = 0;
+    qint64 CODIGOPOSTAL = 0;
+    qint64 CODIGOMUNICIPIO = 0;
     QString NOMBREMUNICIPIO;
-    qint32 TELEFONO = 0, NUM731 = 0, NUM732 = 0;
+    qint64 TELEFONO = 0, NUM731 = 0, NUM732 = 0;
 
     bool operator==(const RegistroContribuyente&) const = default;
 };
@@ -58,8 +61,10 @@ public:
     // and sets NUMCONTRISEL to their count. A row becomes a record only when it is chosen: the
     // list is read again at every presentation and seldom chosen whole.
     void TablaContriCARGAR(vb::Variant lista);
-    // The buffer last loaded (Empty when none is).
+    // The buffer last loaded (Empty when none is); shared with whoever shows it, so that the
+    // offered grid reads the rows where they are instead of holding a copy of them.
     const vb::Variant& TablaContriLISTA() const { return contri_.Lista(); }
+    std::shared_ptr<const vb::Variant> TablaContriLISTACOMPARTIDA() const { return contri_.ListaCompartida(); }
     void TablaContriExpBORRAR(qint32 posicion);
     // Makes room in the chosen list for that many records in all, before choosing many at once.
     void TablaContriExpRESERVAR(qint32 registros) { contriExp_.Reservar(registros); }
@@ -99,13 +104,14 @@ private:
         qint32 Cuenta() const { return filasLista_ + static_cast<qint32>(anadidos_.size()); }
         qint32 Posicion(qint32 csco) const;
         RegistroContribuyente Elemento(qint32 posicion) const;
-        const vb::Variant& Lista() const { return lista_; }
+        const vb::Variant& Lista() const;
+        std::shared_ptr<const vb::Variant> ListaCompartida() const { return lista_; }
         void Cargar(vb::Variant lista);
         void Anadir(RegistroContribuyente registro);
         void Vaciar();
 
     private:
-        vb::Variant lista_;
+        std::shared_ptr<const vb::Variant> lista_;
         qint32 filasLista_ = 0;
         std::vector<RegistroContribuyente> anadidos_;
         mutable QHash<qint32, qint32> posiciones_;

@@ -1,5 +1,7 @@
 #include "intercambio/lista_exportar.h"
 
+#include <cstdint>
+
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"
 
@@ -13,6 +15,15 @@ const vb::Variant& Valor(const vb::Variant& v) {
 }
 
 QString TextoONada(const vb::Variant& v) { return v.IsNull() ? QString() : Texto(v); }
+
+// A whole number of any width the register may hold, rounded as the runtime rounds; one beyond
+// 64 bits stays at the edge, which is still too wide for every field.
+qint64 Entero(const vb::Variant& v) {
+    if (const vb::Long* n = v.Si<vb::Long>()) return *n;
+    const double d = vb::RedondeoBancario(Valor(v).CDbl());
+    constexpr double kBorde = 9.2e18;
+    return d >= kBorde ? INT64_MAX : d <= -kBorde ? INT64_MIN : static_cast<qint64>(d);
+}
 
 }  // namespace
 
@@ -37,18 +48,18 @@ RegistroContribuyente RegistroDeFila(const vb::Variant& l, vb::Long f) {
     r.NOMBRE = TextoONada(l(2, f));
     r.VIA = TextoONada(l(3, f));
     r.DOMICILIO = TextoONada(l(4, f));
-    r.NUMERO = l(5, f).IsNumeric() ? l(5, f).CLng() : 0;
+    r.NUMERO = l(5, f).IsNumeric() ? Entero(l(5, f)) : 0;
     r.LETRA = TextoONada(l(6, f));
     r.ESCALERA = TextoONada(l(7, f));
     r.PISO = TextoONada(l(8, f));
     r.MANO = TextoONada(l(9, f));
-    r.CODIGOPROVINCIA = Valor(l(10, f)).CInt();
-    r.CODIGOPOSTAL = Valor(l(11, f)).CLng();
-    r.CODIGOMUNICIPIO = Valor(l(12, f)).CInt();
+    r.CODIGOPROVINCIA = Entero(l(10, f));
+    r.CODIGOPOSTAL = Entero(l(11, f));
+    r.CODIGOMUNICIPIO = Entero(l(12, f));
     r.NOMBREMUNICIPIO = TextoONada(l(13, f));
-    r.TELEFONO = Valor(l(14, f)).CLng();
-    r.NUM731 = Valor(l(15, f)).CLng();
-    r.NUM732 = Valor(l(16, f)).CLng();
+    r.TELEFONO = Entero(l(14, f));
+    r.NUM731 = Entero(l(15, f));
+    r.NUM732 = Entero(l(16, f));
     return r;
 }
 

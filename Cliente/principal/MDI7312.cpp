@@ -10,13 +10,16 @@
 
 #include "actualizacion/cActOnline.h"
 #include "com/com.h"
+#include "form731/FrmDatos731.h"
+#include "form732/FrmDatos732.h"
+#include "impresion/FrmImOf.h"
 #include "intercambio/FrmExportar.h"
 #include "intercambio/frmimport.h"
 #include "registro/FrmDecLista.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/frmDecDatos.h"
 #include "compartido/CEntrada.h"
 #include "principal/FrmIdioma.h"
@@ -244,6 +247,16 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
     sub->show();
     area_->setActiveSubWindow(sub);
 }
+
+void MDI7312::MostrarDeclaraciones() { MostrarHija(new FrmDecResumen); }
+
+void MDI7312::MostrarEditor731() { MostrarHija(new FrmDatos731); }
+
+void MDI7312::MostrarEditor732(const QString& modo, const QString& modop, int csde) {
+    AbrirFrmDatos732(modo, modop, csde);
+}
+
+void MDI7312::MostrarImpresion() { MostrarFrmImOf(); }
 
 // Commands.
 

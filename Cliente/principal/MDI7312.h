@@ -32,6 +32,10 @@ public:
     // Runs the child's load steps and shows it in the frame; when a window of that name is open
     // already, that one is brought forward instead.
     void MostrarHija(VentanaHija* hija) override;
+    void MostrarDeclaraciones() override;
+    void MostrarEditor731() override;
+    void MostrarEditor732(const QString& modo, const QString& modop, int csde) override;
+    void MostrarImpresion() override;
 
     // A menu entry or separator by its name ("mnuDeclarante", "d1", "separa2", ...).
     QAction* Entrada(const QString& nombre) const;

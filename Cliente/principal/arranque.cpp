@@ -16,7 +16,7 @@
 #include "principal/base_usuario.h"
 #include "principal/frmInicio.h"
 #include "principal/MDI7312.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "servicios/cTraspaso.h"
 #include "vb/error.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "servicios/cTraspaso.h"
-#include "tablas/esquema_usuario.h"
+#include "servicios/esquema_usuario.h"
 #include "vb/error.h"
 
 namespace oxalde {

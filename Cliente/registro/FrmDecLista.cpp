@@ -11,12 +11,13 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
 #include "compartido/captions.h"
+#include "compartido/columnas_lista.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 #include "compartido/ventana_principal.h"
@@ -93,7 +94,7 @@ FrmDecLista::FrmDecLista(QWidget* parent)
     todo->addLayout(botones);
 
     connect(flx_, &FlexGrid::MouseDown, this, &FrmDecLista::flx_MouseDown);
-    // A press on a header cell makes its column current, as in the grid this one stands for.
+    // A press on a header cell makes its column current: the click that follows sorts by it.
     connect(flx_->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int columna) {
         if (flx_->Row() > 0) flx_->Col(columna);
     });
@@ -167,23 +168,26 @@ void FrmDecLista::PresentaDatos() {
 
 void FrmDecLista::CargarflxDeclarantes() {
     cDecLista& l = cDecLista::Instancia();
-    vb::Variant buffer;
+    auto buffer = std::make_shared<vb::Variant>();
     vb::Long filas = 0;
     {
         auto declarante = Declarante();
         declarante->mdbnameM(RutaBDModificable.toStdString());
         declarante->mdbnameL(RutaBDLectura.toStdString());
         vb::Integer orden = l.ORDEN(), idioma = static_cast<vb::Integer>(DesplIdioma);
-        filas = declarante->dameResultado(buffer, orden, idioma);
+        filas = declarante->dameResultado(*buffer, orden, idioma);
     }
     l.NUMDECLASEL(filas);
     if (filas <= 0) return;
-    flx_->Redraw(false);
-    flx_->Rows(1);
-    flx_->Rows(int(buffer.UBound(2)) + 2);
     const int columnas = int(std::size(kColumnas));
-    for (vb::Long i = 0; i <= buffer.UBound(2); ++i)
-        for (int j = 0; j < columnas; ++j) flx_->TextMatrix(int(i) + 1, j, Texto(buffer(j, i)));
+    // A value no text can show fails here, as when the texts were copied, not while painting.
+    for (vb::Long i = 0; i <= buffer->UBound(2); ++i)
+        for (int j = 0; j < columnas; ++j)
+            if ((*buffer)(j, i).IsNull()) Texto((*buffer)(j, i));
+    // The grid reads the buffer itself: the list is held once while the window shows it.
+    flx_->Redraw(false);
+    const int filasBuffer = int(buffer->UBound(2)) + 1;
+    flx_->Fuente(std::make_shared<ColumnasDeLista>(std::move(buffer), filasBuffer, columnas));
     flx_->Redraw(true);
     MostrarEtiqueta(lblResultado_, QString::number(filas) + Cadena(kIdDeclarantesSeleccionados));
 }

@@ -14,13 +14,11 @@
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
 #include "controles/entrada.h"
-#include "form731/FrmDatos731.h"
 #include "form731/cDatos731.h"
-#include "impresion/FrmImOf.h"
 #include "compartido/imagenes.h"
 #include "impresion/cImOf.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/declaraciones.h"
 #include "registro/frmDecDatos.h"
 #include "compartido/CEntrada.h"
@@ -32,9 +30,6 @@
 #include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
-
-// The editors this window opens.
-#include "form732/FrmDatos732.h"
 
 namespace oxalde {
 namespace {
@@ -551,7 +546,7 @@ void FrmDecResumen::flxDeclaraciones_EnterCell() {
 // Commands.
 
 void FrmDecResumen::MostrarFrmDatos731() {
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDatos731);
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarEditor731();
 }
 
 void FrmDecResumen::cmdDatos_Click() {
@@ -572,7 +567,8 @@ void FrmDecResumen::cmdDatos_Click() {
         datos.MODOP(r.MODOP());
         datos.CSDE(r.CSDE());
     } else {
-        AbrirFrmDatos732(QStringLiteral("C"), r.MODOP(), r.CSDE());
+        if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
+            principal->MostrarEditor732(QStringLiteral("C"), r.MODOP(), r.CSDE());
         return;
     }
     MostrarFrmDatos731();
@@ -616,7 +612,7 @@ void FrmDecResumen::cmdImprimir_Click() {
     opciones.MODOP(r.MODOP());
     opciones.PERIODO(f[colCodPeriodo].trimmed());
     Descargar();
-    MostrarFrmImOf();
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarImpresion();
 }
 
 void FrmDecResumen::cmdCerrar_Click() { Descargar(); }
@@ -788,7 +784,8 @@ void FrmDecResumen::ImgNueva_Click(int indice) {
         datos.MODO(QStringLiteral("A"));
         datos.MODOP(r.MODO());
     } else {
-        AbrirFrmDatos732(QStringLiteral("A"), r.MODO(), 0);
+        if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
+            principal->MostrarEditor732(QStringLiteral("A"), r.MODO(), 0);
         return;
     }
     MostrarFrmDatos731();

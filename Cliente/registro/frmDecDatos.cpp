@@ -16,7 +16,7 @@
 #include "controles/entrada.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
 #include "compartido/cadenas.h"

@@ -18,7 +18,6 @@ public:
     void ListIndex(int indice);
     QString Text() const { return currentText(); }
     void Text(const QString& texto) { setEditText(texto); }
-    int ListCount() const { return count(); }
     QString List(int indice) const { return itemText(indice); }
     QVariant ItemData(int indice) const { return itemData(indice); }
     void ItemData(int indice, const QVariant& dato) { setItemData(indice, dato); }

@@ -20,7 +20,8 @@ public:
     int filas = 0;  // data rows
     int columnas = 0;
     std::vector<QString> cabecera;
-    std::vector<QString> celdas;  // filas x columnas, row by row
+    std::vector<QString> celdas;  // filas x columnas, row by row; empty while a source gives them
+    std::shared_ptr<const FuenteFlex> fuente;
     std::vector<int> alineaciones;
     QHash<qint64, QColor> fondos, textos;
     QColor fondoSel, textoSel;
@@ -34,10 +35,32 @@ public:
 
     static qint64 Clave(int fila, int columna) { return (qint64(fila) << 32) | quint32(columna); }
 
+    QString Celda(int f, int c) const { return fuente ? fuente->Texto(f + 1, c) : celdas[size_t(f) * columnas + c]; }
+
+    // The source's texts become the grid's own, before anything changes them.
+    void Copiar() {
+        if (!fuente) return;
+        std::vector<QString> copia(size_t(filas) * columnas);
+        for (int f = 0; f < filas; ++f)
+            for (int c = 0; c < columnas; ++c) copia[size_t(f) * columnas + c] = fuente->Texto(f + 1, c);
+        celdas = std::move(copia);
+        fuente.reset();
+    }
+
+    void PonerFuente(std::shared_ptr<const FuenteFlex> nueva) {
+        CambiarFilas(0);
+        const int n = nueva ? nueva->Filas() : 0;
+        if (n <= 0) return;
+        beginInsertRows({}, 0, n - 1);
+        fuente = std::move(nueva);
+        filas = n;
+        endInsertRows();
+    }
+
     QVariant data(const QModelIndex& i, int rol) const override {
         const int f = i.row(), c = i.column();
         switch (rol) {
-            case Qt::DisplayRole: return celdas[size_t(f) * columnas + c];
+            case Qt::DisplayRole: return Celda(f, c);
             case Qt::TextAlignmentRole: return alineaciones[c];
             case Qt::BackgroundRole: return Color(fondos, f, c, fondoSel);
             case Qt::ForegroundRole: return Color(textos, f, c, textoSel);
@@ -59,6 +82,10 @@ public:
 
     void CambiarFilas(int n) {
         if (n == filas) return;
+        if (n == 0)
+            fuente.reset();  // nothing of it is kept
+        else
+            Copiar();
         if (n > filas) {
             beginInsertRows({}, filas, n - 1);
             celdas.resize(size_t(n) * columnas);
@@ -76,6 +103,7 @@ public:
     }
 
     void CambiarColumnas(int n) {
+        Copiar();
         beginResetModel();
         std::vector<QString> nuevas(size_t(filas) * n);
         for (int f = 0; f < filas; ++f)
@@ -168,13 +196,21 @@ void FlexGrid::Cols(int columnas) {
 QString FlexGrid::TextMatrix(int fila, int columna) const {
     Comprobar(fila, columna);
     if (fila == 0) return modelo_->cabecera[columna];
-    return modelo_->celdas[size_t(fila - 1) * Cols() + columna];
+    return modelo_->Celda(fila - 1, columna);
 }
 
 void FlexGrid::TextMatrix(int fila, int columna, const QString& texto) {
     Comprobar(fila, columna);
+    if (fila > 0) modelo_->Copiar();
     (fila == 0 ? modelo_->cabecera[columna] : modelo_->celdas[size_t(fila - 1) * Cols() + columna]) = texto;
     modelo_->Cambiada(fila, columna);
+}
+
+void FlexGrid::Fuente(std::shared_ptr<const FuenteFlex> fuente) {
+    modelo_->PonerFuente(std::move(fuente));
+    modelo_->filaActual = -1;
+    Rows(Rows());  // a data row current, as after Rows(n)
+    if (!modelo_->redibujar) modelo_->pendiente = true;
 }
 
 int FlexGrid::Row() const { return currentIndex().isValid() ? currentIndex().row() + 1 : 0; }

@@ -1,9 +1,10 @@
 #pragma once
-// Our stand-in for the flex grid of the list windows: a table whose row 0 is the fixed header
-// row and whose data rows run from 1, addressed by row and column as the windows address it.
-// The cells live in a model of plain texts, so that a list of 100,000 rows costs a text per
-// cell and no object per cell. Once the grid has a data row, a data row is current (row 1 at
-// first), as in the grid it stands for.
+// The grid of the list windows: a table whose row 0 is the fixed header row and whose data rows
+// run from 1, addressed by row and column as the windows address it. The cells live in a model
+// of plain texts, so that a list of 100,000 rows costs a text per cell and no object per cell;
+// or, for a long list, the model reads the window's own list (FuenteFlex) and holds no text at
+// all. Once the grid has a data row, a data row is current (row 1 at first), so a window can
+// always act on "the current row" without checking for none.
 #include <QColor>
 #include <QTableView>
 #include <memory>
@@ -11,6 +12,17 @@
 namespace oxalde {
 
 class ModeloFlex;
+
+// The data rows of a grid read from a list the window already holds, so that a list of
+// hundreds of thousands of rows is kept once: each text is made when a cell is shown or read.
+// The list must not change while the grid shows it (give the grid a new source instead).
+class FuenteFlex {
+public:
+    virtual ~FuenteFlex() = default;
+    virtual int Filas() const = 0;
+    // A data row's text (fila from 1); a column the list does not have is empty.
+    virtual QString Texto(int fila, int columna) const = 0;
+};
 
 class FlexGrid : public QTableView {
     Q_OBJECT
@@ -30,6 +42,10 @@ public:
     // A cell's text; row 0 is the header. Outside the grid raises "subscript out of range".
     QString TextMatrix(int fila, int columna) const;
     void TextMatrix(int fila, int columna, const QString& texto);
+    // The data rows become the source's, as Rows(1), Rows(n + 1) and every cell set would make
+    // them. Writing a data cell or changing the rows or columns later copies the source's texts
+    // into the grid first, so the grid goes on as if they had been set one by one.
+    void Fuente(std::shared_ptr<const FuenteFlex> fuente);
 
     // Current row (0 when there is no data row) and column; setting the row raises EnterCell.
     int Row() const;

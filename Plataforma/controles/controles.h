@@ -18,7 +18,7 @@ void EstablecerOpcion(QRadioButton* opcion);
 // Twips (1/1440 inch) to the widget's pixels.
 int TwipsAPixeles(const QWidget* widget, int twips);
 
-// A colour written as the designs give it, blue-green-red from the high byte down
+// A colour held in one number, blue-green-red from the high byte down
 // (&H80C0FF is red FF, green C0, blue 80).
 inline QColor ColorVB(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 

@@ -1,10 +1,13 @@
 #include "dao/dao.h"
 
 #include <sqlite3.h>
+#include <sys/mman.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
+#include <new>
 #include <utility>
 
 namespace dao {
@@ -95,6 +98,7 @@ void Enlazar(sqlite3_stmt* st, int i, const vb::Variant& v) {
 }
 
 constexpr size_t kMaxPreparadas = 64;  // distinct statement texts kept by one connection
+constexpr size_t kPieza = 16384;       // values of one piece of a long list (whole pages)
 
 struct Sentencia {
     sqlite3_stmt* st = nullptr;
@@ -128,6 +132,41 @@ int PrepararSentencia(sqlite3* db, const std::string& sql, Sentencia& s, std::st
     else
         return SQLITE_OK;
     return SQLITE_ERROR;
+}
+
+// The pieces of a long list take their pages straight from the system and give them back when
+// let go: from the heap, a piece let go would stay resident while the next ones are joined.
+template <class T>
+struct Paginas {
+    using value_type = T;
+    Paginas() = default;
+    template <class U>
+    Paginas(const Paginas<U>&) {}
+    T* allocate(size_t n) {
+        void* p = mmap(nullptr, n * sizeof(T), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p == MAP_FAILED) throw std::bad_alloc();
+        return static_cast<T*>(p);
+    }
+    void deallocate(T* p, size_t n) { munmap(p, n * sizeof(T)); }
+    template <class U>
+    bool operator==(const Paginas<U>&) const { return true; }
+};
+using Pieza = std::vector<vb::Variant, Paginas<vb::Variant>>;
+
+// The values of the first block followed by those of every piece, in one block; each piece is
+// let go as soon as its values are moved, so that at no time is much more than the list held.
+std::vector<vb::Variant> Juntar(std::vector<vb::Variant> primero, std::vector<Pieza> piezas) {
+    size_t total = primero.size();
+    for (const auto& pieza : piezas) total += pieza.size();
+    std::vector<vb::Variant> todo;
+    todo.reserve(total);
+    std::move(primero.begin(), primero.end(), std::back_inserter(todo));
+    std::vector<vb::Variant>().swap(primero);
+    for (auto& pieza : piezas) {
+        std::move(pieza.begin(), pieza.end(), std::back_inserter(todo));
+        Pieza().swap(pieza);
+    }
+    return todo;
 }
 
 }  // namespace
@@ -252,6 +291,10 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         ultimoError_ = e.Description();
         return nullptr;
     }
+    // The columns are read after the first step: a statement kept from an earlier call is prepared
+    // again inside that step when another connection has changed the tables' layout since, and
+    // only then do its names and types describe the values it gives.
+    rc = sqlite3_step(st);
     int columnas = sqlite3_column_count(st);
     std::vector<std::string> nombres;
     std::vector<Declarado> tipos;
@@ -260,15 +303,24 @@ std::shared_ptr<Recordset> Database::OpenRecordset(const std::string& sql, const
         tipos.push_back(Clasificar(st, i));
     }
     // A list read again (a window presenting itself after each click) gets its room at once,
-    // with some to spare for rows added since, instead of moving every value at each doubling.
+    // with some to spare for rows added since. Values beyond that room go into pieces, joined
+    // once at the end: growing one block would hold the values read so far twice at each
+    // doubling, and a first read of a large list would need half as much again as it holds.
     std::vector<vb::Variant> valores;
     valores.reserve(p->valores + p->valores / 16);
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-        for (int i = 0; i < columnas; ++i) valores.push_back(LeerColumna(st, i, tipos[static_cast<size_t>(i)]));
+    std::vector<Pieza> piezas;
+    auto lleno = [&] { return piezas.empty() ? valores.size() == valores.capacity() : piezas.back().size() == kPieza; };
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(st))
+        for (int i = 0; i < columnas; ++i) {
+            if (lleno()) piezas.emplace_back().reserve(kPieza);
+            (piezas.empty() ? valores.emplace_back() : piezas.back().emplace_back()) =
+                LeerColumna(st, i, tipos[static_cast<size_t>(i)]);
+        }
     if (rc != SQLITE_DONE) {
         ultimoError_ = sqlite3_errmsg(db_);
         return nullptr;
     }
+    if (!piezas.empty()) valores = Juntar(std::move(valores), std::move(piezas));
     p->valores = valores.size();
     if (valores.capacity() > 2 * valores.size()) valores.shrink_to_fit();  // a list much shorter than last time
     auto rs = std::make_shared<Recordset>(std::move(nombres), std::move(valores));

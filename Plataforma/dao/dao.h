@@ -1,6 +1,6 @@
 #pragma once
-// A small data-access layer shaped like the engine objects the library was written against
-// (engine, workspace, database, result set, fields), over SQLite 3.
+// The library's data access over SQLite 3, in five objects: engine, workspace, database, result
+// set and fields, so that each table class opens, reads and writes its rows in the same few calls.
 // - Opening a missing file is an error and creates nothing.
 // - A result set is read whole when it opens, so no read lock outlives the call that opened it.
 // - Each file is one database file (rollback journal, synchronous writes) with a busy timeout,

@@ -1,8 +1,9 @@
 #pragma once
 // A value of any of the types that cross between the program and the library: Empty, Null,
 // Boolean, Byte, Integer (16-bit), Long (32-bit), Single, Double, String (UTF-8) and arrays of
-// one or two dimensions with their own bounds. Copying a Variant copies its array, as assigning
-// an array does in the calls it stands for; pass by reference to share a buffer.
+// one or two dimensions with their own bounds. Copying a Variant copies its array, so a callee
+// that changes the array it was handed a copy of leaves the caller's intact; pass by reference
+// to share a buffer.
 #include <cstdint>
 #include <initializer_list>
 #include <memory>

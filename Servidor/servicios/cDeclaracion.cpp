@@ -8,6 +8,7 @@
 #include "tablas/cT02.h"
 #include "tablas/cT03.h"
 #include "tablas/cT04.h"
+#include "tablas/lista_declaraciones.h"
 
 namespace brunsel {
 namespace {
@@ -137,23 +138,14 @@ void BorrarEntera(vb::Long csde) {
     transaccion.Confirmar();
 }
 
-// The declarations of one taxpayer with the amount of each in one query: looking the amount up
-// row by row would make a long list slow.
-const char* const kSqlLista =
-    "Select T02_CSDE,T02_FECHA,T02_EJERCICIO,T02_PERIODO,T02_MODELO,T02_TIPOLOGIA,T02_MODO,"
-    " CASE WHEN T02_TIPOLOGIA = 1"
-    " THEN (Select T03_RESUL From T03_731DECLA Where T03_CSDE = T02_CSDE)"
-    " ELSE (Select T04_TOTAL From T04_732DECLA Where T04_CSDE = T02_CSDE) END AS IMPORTE"
-    " From T02_COMUNDECLA Where T02_CSDE >= 1 And T02_CSCO = ?"
-    " Order by T02_FECHA, T02_MODO, T02_CSDE";
-
+// The columns of kSqlListaDeclaraciones.
 enum ColumnaLista { kCsde, kFecha, kEjercicio, kPeriodo, kModelo, kTipologia, kModo, kImporte };
 
 }  // namespace
 
 vb::Long cDeclaracion::dameResultado(vb::Variant& vBufferResultado, vb::Long& csco) {
     BaseAbierta base(mdbname_);
-    auto consulta = ConexionDAO().openRecordset(kSqlLista, 0, {csco});
+    auto consulta = ConexionDAO().openRecordset(kSqlListaDeclaraciones, 0, {csco});
     auto& rs = Requerir(consulta);
     const vb::Long filas = rs.RecordCount();
     // Built aside and handed over whole; no declaration gives one row of Empty cells.

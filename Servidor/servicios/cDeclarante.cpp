@@ -1,7 +1,9 @@
 #include "servicios/cDeclarante.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
+#include <vector>
 
 #include "dao/dao.h"
 #include "general.h"
@@ -233,22 +235,29 @@ vb::Long cDeclarante::dameResultado(vb::Variant& vBufferResultado, vb::Integer& 
     const vb::Long filas = r.RecordCount();
     if (filas == 0) return 0;
     const NombresReferencia nombres(iidioma);
-    vBufferResultado = Lista(6, filas);
-    vb::Variant& b = vBufferResultado;
-    // Columns of the query: CSCO, DNI, NOMBRE, CODPROV, CODMUN, NOMMUN, NUM731, NUM732.
-    for (vb::Long fila = 0; !r.Eof(); r.MoveNext(), ++fila) {
-        b(0, fila) = r.Fields(0);
-        b(1, fila) = r.Fields(1);
-        b(2, fila) = r.Fields(2);
+    // Columns of the query: CSCO, DNI, NOMBRE, CODPROV, CODMUN, NOMMUN, NUM731, NUM732. Each row
+    // of 8 values becomes a row of 7 in the same storage (a row never reaches past the one it is
+    // made from), so a list of a million taxpayers is never held twice.
+    std::vector<vb::Variant> v = r.TomarValores();
+    constexpr size_t kEntrada = 8, kSalida = 7;
+    for (size_t fila = 0; fila < static_cast<size_t>(filas); ++fila) {
+        vb::Variant* e = v.data() + fila * kEntrada;
+        std::array<vb::Variant, kEntrada> de;
+        std::move(e, e + kEntrada, de.begin());
         // A municipality code names the home province's municipality; without one the row
         // carries the name typed for another province.
-        const double municipio = NumeroInicial(r.Fields(4));
-        b(3, fila) = municipio != 0 ? nombres.Municipio(municipio) : r.Fields(5);
-        b(4, fila) = nombres.Provincia(NumeroInicial(r.Fields(3)));
-        b(5, fila) = r.Fields(6);
-        b(6, fila) = r.Fields(7);
+        const double municipio = NumeroInicial(de[4]);
+        vb::Variant* s = v.data() + fila * kSalida;
+        s[0] = std::move(de[0]);
+        s[1] = std::move(de[1]);
+        s[2] = std::move(de[2]);
+        s[3] = municipio != 0 ? nombres.Municipio(municipio) : std::move(de[5]);
+        s[4] = nombres.Provincia(NumeroInicial(de[3]));
+        s[5] = std::move(de[6]);
+        s[6] = std::move(de[7]);
     }
-    r.Close();
+    v.resize(static_cast<size_t>(filas) * kSalida);
+    vBufferResultado = vb::Variant::Array2(0, 6, 0, filas - 1, std::move(v));
     return filas;
 }
 
@@ -258,15 +267,19 @@ vb::Long cDeclarante::dameResultadoExportar(vb::Variant& vBufferResultado, vb::I
     auto rs = ConexionDAO().openRecordset(cT01().SQLBusqueda(iorder, true));
     auto& r = Requerir(rs);
     const vb::Long filas = r.RecordCount();
-    // The rows of the table's 17 columns are already laid out as the buffer wants them (column
-    // fastest): they become the buffer without a copy of each value.
-    if (filas > 0 && r.FieldCount() == 17) {
+    // Rows of the table's 17 columns in their usual order are already laid out as the buffer
+    // wants them (column fastest): they become the buffer without a copy of each value.
+    bool enOrden = r.FieldCount() == 17;
+    for (int c = 0; enOrden && c < 17; ++c) enOrden = r.FieldName(c) == kColumnasT01[c].nombre;
+    if (filas > 0 && enOrden) {
         vBufferResultado = vb::Variant::Array2(0, 16, 0, filas - 1, r.TomarValores());
         return filas;
     }
+    // A table rebuilt with other columns or in another order (an older or hand-edited file): by name.
     vBufferResultado = Lista(16, filas);
     for (vb::Long fila = 0; !r.Eof(); r.MoveNext(), ++fila)
-        for (vb::Long columna = 0; columna <= 16; ++columna) vBufferResultado(columna, fila) = r.Fields(columna);
+        for (vb::Long columna = 0; columna <= 16; ++columna)
+            vBufferResultado(columna, fila) = r.Fields(kColumnasT01[columna].nombre);
     r.Close();
     return filas;
 }

@@ -9,7 +9,7 @@
 #include "controles/FlexGrid.h"
 #include "registro/FrmDecLista.h"
 #include "registro/cDecLista.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

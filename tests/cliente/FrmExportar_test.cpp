@@ -91,6 +91,13 @@ TEST_F(VentanaExportar, ElegirYQuitar) {
     v->CmdDeselTodos()->click();
     EXPECT_EQ(Estado(), "0 11000 -");
 
+    // Another program empties the register: choosing all takes what was offered, and the next
+    // presentation offers nothing (one blank row, as at opening).
+    Sql("DELETE FROM T01_DECLARANTES");
+    QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+    EXPECT_EQ(Columna(o, 1), "");
+    EXPECT_EQ(Estado(), "3 00111 3 Declarante/s seleccionado/s para exportar");
+
     // Closed, the window keeps no copy of the register: it reads it again when it opens.
     QTest::mouseClick(v->cmdCancelar(), Qt::LeftButton);
     EXPECT_TRUE(cerrada);
@@ -163,6 +170,38 @@ TEST_F(VentanaExportar, FallosDejanLaVentanaAbierta) {
     EXPECT_EQ(mensajes[1].texto, QString(30, ' ') + "No hay diskete en la unidad");
     EXPECT_EQ(titulos[1], "Exportar declarantes");
     EXPECT_FALSE(cerrada);
+}
+
+TEST_F(VentanaExportar, NumeroAnchoSeEligeYSeNombraAlAceptar) {
+    // Numbers wider than 16 or 32 bits (an old or hand-edited register): the taxpayer is chosen
+    // like any other and Accept names it and the field, writing nothing.
+    const std::pair<const char*, const char*> casos[] = {
+        {"T01_TELEFONO = 9430000001", "TELEFONO"},
+        {"T01_CODPROV = 40000", "CODIGO PROVINCIA"},
+        {"T01_CODMUN = 99999", "CODIGO MUNICIPIO"},
+        {"T01_NUMERO = 1e12", "NUMERO"},
+    };
+    for (const auto& [cambio, campo] : casos) {
+        SCOPED_TRACE(cambio);
+        Sql(std::string("UPDATE T01_DECLARANTES SET ") + cambio + " WHERE T01_DNI = '22222222J'");
+        AbrirVentana();
+        QTest::mouseClick(v->CmdSelUno(), Qt::LeftButton);
+        QTest::mouseClick(v->CmdSelUno(), Qt::LeftButton);  // the wide one
+        EXPECT_EQ(Columna(v->FlxSeleccionados(), 1), "11111111H,22222222J");
+        QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+        EXPECT_EQ(Estado(), "3 11111 3 Declarante/s seleccionado/s para exportar");
+        QTest::mouseClick(v->cmdAceptar(), Qt::LeftButton);
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].texto, QString("El declarante con dni-cif 22222222J tiene en el campo %1 un valor demasiado "
+                                             "largo para el fichero. No se ha exportado nada.").arg(campo));
+        EXPECT_FALSE(QFile::exists(carpeta.filePath("Contri.txt")));
+        EXPECT_FALSE(cerrada);
+        EXPECT_EQ(cExportar::Instancia().NUMCONTRIEXP(), 3);
+        Sql("UPDATE T01_DECLARANTES SET T01_TELEFONO = 0, T01_CODPROV = 20, T01_CODMUN = 0, T01_NUMERO = 0");
+        delete v;
+        v = nullptr;
+        mensajes.clear();
+    }
 }
 
 TEST_F(VentanaExportar, EnEuskera) {

@@ -23,7 +23,7 @@
 #include "impresion/ImpresoraQt.h"
 #include "impresion/cImOf.h"
 #include "compartido/imagenes.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

@@ -25,7 +25,7 @@
 #include "principal/aplicacion.h"
 #include "registro/FrmDecLista.h"
 #include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/frmDecDatos.h"
 
 using namespace oxalde;

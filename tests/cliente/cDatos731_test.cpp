@@ -4,7 +4,7 @@
 
 #include "form731/cDatos731.h"
 #include "prueba.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "servicios/cDeclaracion.h"
 #include "compartido/procedimientos.h"
 #include "form731/buffers731.h"

@@ -4,7 +4,7 @@
 #include "comun/errores.h"
 #include "form732/buffers732.h"
 #include "form732/cDatos732.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "servicios/buffers_declaracion.h"
 #include "tablas/cT04.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "prueba.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

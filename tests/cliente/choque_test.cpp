@@ -34,7 +34,7 @@
 
 #include "cliente/ficheros_prueba.h"
 #include "intercambio/importacion.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "servicios/cDeclarante.h"
 #include "servidor/utiles_prueba.h"
 #include "compartido/general.h"

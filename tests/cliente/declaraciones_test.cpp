@@ -18,7 +18,7 @@
 #include "prueba.h"
 #include "impresion/cImOf.h"
 #include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

@@ -13,7 +13,7 @@
 #include "controles/controles.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "registro/frmDecDatos.h"
 
 using namespace oxalde;

@@ -6,7 +6,7 @@
 #include "compartido/imagenes.h"
 #include "impresion/primitivas.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

@@ -9,7 +9,7 @@
 #include "form731/captions731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "compartido/cadenas.h"
 
 using namespace oxalde;

@@ -4,7 +4,7 @@
 
 #include "form732/cDatos732.h"
 #include "form732/liquidacion732.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using oxalde::cDatos732;
 

@@ -5,7 +5,7 @@
 #include "impresion/modelo731.h"
 #include "impresion/primitivas.h"
 #include "registro/cDecDatos.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 using namespace oxalde;
 

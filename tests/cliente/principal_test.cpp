@@ -10,7 +10,7 @@
 #include "cliente/prueba.h"
 #include "intercambio/FrmExportar.h"
 #include "registro/FrmDecResumen.h"
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 #include "principal/FrmIdioma.h"
 #include "principal/arranque.h"
 #include "controles/controles.h"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -22,7 +24,7 @@
 #include "actualizacion/cActOnline.h"
 #include "comun/bd_prueba.h"
 #include "dao/dao.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "compartido/CEntrada.h"
 #include "principal/MDI7312.h"
 #include "compartido/cFecha.h"
@@ -42,6 +44,30 @@ struct Mensaje {
     QString texto;
     int estilo;
 };
+
+// The key that goes with Alt in a caption's access-key mark ("Datos &técnicos": T), 0 for none.
+inline int TeclaDeAcceso(const QString& texto) {
+    for (qsizetype i = 0; i + 1 < texto.size(); ++i) {
+        if (texto[i] != u'&') continue;
+        if (texto[i + 1] != u'&') return texto[i + 1].toUpper().unicode();
+        ++i;
+    }
+    return 0;
+}
+
+// Presses a control as the user does: Alt and its access key in the control that holds the
+// focus when `tecla` and the caption has one, otherwise a click at `punto` (its middle if none).
+inline void Accionar(QWidget* control, const QString& caption, bool tecla, QPoint punto = {}) {
+    if (const int k = TeclaDeAcceso(caption); tecla && k)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), Qt::AltModifier);
+    else
+        QTest::mouseClick(control, Qt::LeftButton, {}, punto);
+}
+
+// Changes to tab i as the user does: its access key, or a click on it.
+inline void CambiarPestana(QTabBar* tira, int i, bool tecla) {
+    Accionar(tira, tira->tabText(i), tecla, tira->tabRect(i).center());
+}
 
 // Every wait step moves the time on by `paso` ms and runs the pending events once.
 class RelojFalso : public oxalde::Reloj {

@@ -115,4 +115,53 @@ TEST(FlexGrid, CienMilFilasSinUnObjetoPorCelda) {
     EXPECT_EQ(g.Row(), 1);
 }
 
+// A source's rows are read where they are, only for the cells shown or read; writing a cell or
+// changing the rows takes the texts into the grid first, as if they had been set one by one.
+TEST(FlexGrid, FuenteLeidaDondeEstaYCopiadaAntesDeCambiar) {
+    struct Lista : oxalde::FuenteFlex {
+        mutable int lecturas = 0;
+        int Filas() const override { return 100000; }
+        QString Texto(int f, int c) const override {
+            ++lecturas;
+            return QString::number(f * 10 + c);
+        }
+    };
+    auto lista = std::make_shared<Lista>();
+    FlexGrid g;
+    g.Cols(3);
+    g.resize(300, 200);
+    g.Rows(5);
+    g.TextMatrix(4, 1, "viejo");
+    g.CellBackColor(4, 1, Qt::red);
+    QSignalSpy entradas(&g, &FlexGrid::EnterCell);
+    g.Fuente(lista);
+    EXPECT_EQ(g.Rows(), 100001);
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(entradas.count(), 1);
+    EXPECT_FALSE(g.CellBackColor(4, 1).isValid());  // the old rows' colours went with them
+    g.grab();
+    EXPECT_LT(lista->lecturas, 1000);
+    EXPECT_EQ(g.TextMatrix(99999, 2), "999992");
+    EXPECT_EQ(g.model()->data(g.model()->index(3, 1)).toString(), "41");
+
+    g.TextMatrix(2, 0, "nuevo");
+    const int leidas = lista->lecturas;
+    EXPECT_EQ(g.TextMatrix(2, 0), "nuevo");
+    EXPECT_EQ(g.TextMatrix(2, 1), "21");
+    g.Rows(100003);
+    EXPECT_EQ(g.TextMatrix(100000, 2), "1000002");
+    EXPECT_EQ(g.TextMatrix(100002, 2), "");
+    EXPECT_EQ(lista->lecturas, leidas);
+
+    g.Fuente(lista);
+    g.Cols(4);
+    EXPECT_EQ(g.TextMatrix(7, 2), "72");
+    EXPECT_EQ(g.TextMatrix(7, 3), "");
+    g.Fuente(lista);
+    g.Rows(1);
+    EXPECT_EQ(g.Row(), 0);
+    g.Rows(3);
+    EXPECT_EQ(g.TextMatrix(2, 1), "");
+}
+
 }  // namespace

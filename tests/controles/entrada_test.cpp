@@ -9,9 +9,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "controles/CajaFecha.h"
 #include "controles/ComboLista.h"
+#include "controles/TiraPestanas.h"
 #include "controles/entrada.h"
 
 using oxalde::EntradaVentana;
@@ -72,6 +74,47 @@ TEST(EntradaVentana, PerderFocoSoloDentroDeLaVentana) {
     v.entrada->Descargando();
     v.c->setFocus();
     EXPECT_EQ(v.perdidas, 0);
+}
+
+// The tab strip leaves the box being typed in before it changes tab, by a click, an access key
+// or the wheel: the box's handler stores while the box still shows, then the tab hides it. A
+// handler that refuses the value takes the focus back, and the tab stays.
+TEST(TiraPestanas, LaCajaSeDejaAntesDeCambiarDePestana) {
+    enum Via { Clic, Tecla, Rueda };
+    for (bool rechaza : {false, true}) {
+        for (Via via : {Clic, Tecla, Rueda}) {
+            QWidget v;
+            auto* tira = new oxalde::TiraPestanas(&v);
+            tira->addTab("&Uno");
+            tira->addTab("&Dos");
+            auto* caja = new QLineEdit(&v);
+            caja->move(0, 40);
+            auto* entrada = new EntradaVentana(&v);
+            QStringList guardado;
+            entrada->AlPerderFoco(caja, [&] {
+                guardado << caja->text();
+                if (rechaza) caja->setFocus(Qt::OtherFocusReason);
+            });
+            QObject::connect(tira, &QTabBar::currentChanged, caja, [caja](int i) { caja->setVisible(i == 0); });
+            v.show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+            caja->setFocus();
+            QTest::keyClicks(caja, "FRANCIA");
+            if (via == Clic) {
+                QTest::mouseClick(tira, Qt::LeftButton, {}, tira->tabRect(1).center());
+            } else if (via == Tecla) {
+                QTest::keyClick(caja, Qt::Key_D, Qt::AltModifier);
+            } else {
+                const QPointF p = tira->tabRect(0).center();
+                QWheelEvent rueda(p, tira->mapToGlobal(p), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(tira, &rueda);
+            }
+            const std::string caso = std::to_string(via) + (rechaza ? " refused" : "");
+            EXPECT_EQ(guardado, QStringList{"FRANCIA"}) << caso;
+            EXPECT_EQ(tira->currentIndex(), rechaza ? 0 : 1) << caso;
+            EXPECT_EQ(caja->hasFocus(), rechaza) << caso;
+        }
+    }
 }
 
 TEST(FiltrarTeclas, TecleadoPegadoOEscrito) {

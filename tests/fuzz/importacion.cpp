@@ -11,7 +11,7 @@
 
 #include "comun/bd_prueba.h"
 #include "intercambio/importacion.h"
-#include "registro.h"
+#include "servicios/registro.h"
 #include "compartido/general.h"
 
 namespace {

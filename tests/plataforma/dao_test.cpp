@@ -107,6 +107,15 @@ TEST_F(Dao, MismaSentenciaConListasDeOtrasLongitudesYValoresEntregados) {
             EXPECT_EQ(rs->Fields(1).CStr(), hasta == 1 ? "Pérez" : "N" + std::to_string(hasta - 2));
         }
     }
+    // A list longer than the room made for it (here several pieces of it) keeps every row in order.
+    db_->Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+                 "INSERT INTO T (NOMBRE) SELECT 'M' || i FROM n");
+    auto largo = db_->OpenRecordset(sql, {vb::Long(20301)});
+    ASSERT_EQ(largo->RecordCount(), 20301);
+    largo->MoveLast();
+    EXPECT_EQ(largo->Fields(1).CStr(), "M20000");
+    const std::vector<Variant> todos = largo->TomarValores();
+    for (size_t i = 0; i < todos.size(); i += 2) ASSERT_EQ(todos[i].CLng(), vb::Long(i / 2 + 1));
     auto rs = db_->OpenRecordset(sql, {vb::Long(3)});
     const std::vector<Variant> valores = rs->TomarValores();
     ASSERT_EQ(valores.size(), 6u);
@@ -114,6 +123,25 @@ TEST_F(Dao, MismaSentenciaConListasDeOtrasLongitudesYValoresEntregados) {
     EXPECT_EQ(valores[1].CStr() + valores[3].CStr() + valores[5].CStr(), "PérezN0N1");
     EXPECT_TRUE(rs->Cerrado());
     EXPECT_EQ(rs->RecordCount(), 0);
+}
+
+// Another connection rebuilds the table with its columns in another order between two runs of a
+// statement this connection keeps prepared: each value comes back under its own name and type.
+TEST_F(Dao, OtraConexionReordenaLasColumnasEntreDosLlamadas) {
+    const std::string sql = "SELECT * FROM T WHERE ID = ?";
+    ASSERT_EQ(db_->OpenRecordset(sql, {vb::Long(1)})->Fields("NOMBRE").CStr(), "Pérez");
+    auto otra = dao::DBEngine::Instancia().OpenDatabase(ruta_);
+    dao::EjecutarGuion(*otra, "CREATE TABLE T2 (ID INTEGER PRIMARY KEY, LARGO INTEGER, DOBLE DOUBLE, ENTERO SMALLINT, "
+                              "NOMBRE VARCHAR(40), OCTETO TINYINT, SIMPLE FLOAT); "
+                              "INSERT INTO T2 SELECT ID, LARGO, DOBLE, ENTERO, NOMBRE, OCTETO, SIMPLE FROM T; "
+                              "DROP TABLE T; ALTER TABLE T2 RENAME TO T;");
+    otra->Close();
+    auto rs = db_->OpenRecordset(sql, {vb::Long(1)});
+    ASSERT_NE(rs, nullptr) << db_->UltimoError();
+    EXPECT_EQ(rs->FieldName(1), "LARGO");
+    EXPECT_EQ(rs->Fields("NOMBRE").CStr(), "Pérez");
+    EXPECT_EQ(rs->Fields("LARGO").CLng(), 70000);
+    EXPECT_EQ(rs->Fields("ENTERO").tipo(), vb::Tipo::Integer);
 }
 
 TEST_F(Dao, ContadorSinReutilizarClavesYTransaccionSinConfirmarDeshecha) {

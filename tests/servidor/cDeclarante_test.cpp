@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "servicios/cDeclarante.h"
+#include "tablas/cT01.h"
 #include "servidor/utiles_prueba.h"
 
 using brunsel::cDeclarante;
@@ -175,6 +176,29 @@ TEST_F(Declarantes, ExportarDeNuevoTrasBorrarYConUnaColumnaDeMas) {
     EXPECT_EQ(lista.UBound(1), 16);
     EXPECT_EQ(Celdas(lista), dos);
     EXPECT_FALSE(BaseAbierta());
+}
+
+// Another connection rebuilds T01 with its columns in another order between two calls: the
+// loaded taxpayer and the export list still carry each value in its own slot.
+TEST_F(Declarantes, OtraConexionReordenaLasColumnasEntreDosLlamadas) {
+    Alta(1, "33333333P", "ARANA", 20, 7, "", 3, 1);
+    Lectura(bd.Mod()).BD().Execute("UPDATE T01_DECLARANTES SET T01_VIA = 'CL', T01_DOMICILIO = 'NAGUSIA'");
+    vb::Long csco = 1;
+    vb::Integer orden = 1;
+    vb::Variant antes, despues, lista;
+    Servicio()->CargarDeclarante(csco, antes);
+    ASSERT_EQ(Servicio()->dameResultadoExportar(lista, orden), 1);
+    const std::string exportada = Celdas(lista);
+    std::string columnas = "T01_CSCO";
+    for (int i = 16; i >= 1; --i) columnas += std::string(",") + brunsel::kColumnasT01[i].nombre;
+    dao::EjecutarGuion(Lectura(bd.Mod()).BD(), "CREATE TABLE T01_NUEVA AS SELECT " + columnas +
+                                                   " FROM T01_DECLARANTES; DROP TABLE T01_DECLARANTES; "
+                                                   "ALTER TABLE T01_NUEVA RENAME TO T01_DECLARANTES;");
+    Servicio()->CargarDeclarante(csco, despues);
+    for (vb::Long i = 0; i <= 16; ++i) EXPECT_EQ(Describir(despues(i)), Describir(antes(i))) << i;
+    EXPECT_EQ(Describir(despues(4)), "String:\"NAGUSIA\"");
+    ASSERT_EQ(Servicio()->dameResultadoExportar(lista, orden), 1);
+    EXPECT_EQ(Celdas(lista), exportada);
 }
 
 TEST_F(Declarantes, GuardarNuevoOExistenteConNifPropioOAjeno) {

@@ -1,7 +1,11 @@
+#include <unicode/ucol.h>
+
+#include <random>
 #include <tuple>
 
 #include "servidor/utiles_prueba.h"
 #include "tablas/cT01.h"
+#include "tablas/cotejo.h"
 
 using brunsel::cT01;
 using brunsel::ConexionDAO;
@@ -59,7 +63,8 @@ TEST_F(TablaT01, ExisteYDniDuplicado) {
     const vb::Long clave = Alta("12345678Z");
     Alta("B1234567X");
     cT01 t;
-    // Text compares ignore case, as the engine did; its own row is no duplicate, a new taxpayer's NIF is.
+    // Text compares ignore case, as NIFs are typed either way; its own row is no duplicate, a new
+    // taxpayer's NIF is.
     for (auto [csco, nif, existe, duplicado] :
          {std::tuple{clave, "12345678z", true, false}, {clave, "B1234567X", false, true}, {0, "12345678Z", false, true},
           {0, "O'Brien", false, false}}) {
@@ -118,6 +123,39 @@ TEST_F(TablaT01, SQLBusquedaTextosExactosQueElMotorEjecuta) {
     Alta("B", "AITOR");
     Alta("A", "ZUBIRI");
     EXPECT_EQ(brunsel::Requerir(ConexionDAO().openRecordset(t.SQLBusqueda(2, false))).Fields("T01_DNI").CStr(), "B");
+}
+
+// Texts of blanks, digits and unaccented letters in either case (most NIFs) are ordered without
+// ICU; the order must stay the one ICU gives, down to equal texts and a text's own beginning.
+TEST(Cotejo, AtajoDeLetrasYCifrasComoElCotejoCompleto) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+    brunsel::RegistrarCotejo(db);
+    sqlite3_stmt* st = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT (?1 > ?2 COLLATE ESPANOL) - (?1 < ?2 COLLATE ESPANOL)", -1, &st, nullptr),
+              SQLITE_OK);
+    UErrorCode estado = U_ZERO_ERROR;
+    UCollator* icu = ucol_open("es", &estado);
+    ucol_setStrength(icu, UCOL_SECONDARY);
+    std::mt19937 azar(7);
+    const std::string letras = " 09aAbBzZmM5Nn";
+    auto texto = [&] {
+        std::string t(azar() % 6, ' ');
+        for (char& c : t) c = letras[azar() % letras.size()];
+        return t;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::string a = texto(), b = i % 4 ? texto() : a.substr(0, a.size() / 2);
+        sqlite3_bind_text(st, 1, a.data(), int(a.size()), SQLITE_STATIC);
+        sqlite3_bind_text(st, 2, b.data(), int(b.size()), SQLITE_STATIC);
+        ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
+        const UCollationResult r = ucol_strcollUTF8(icu, a.data(), int(a.size()), b.data(), int(b.size()), &estado);
+        ASSERT_EQ(sqlite3_column_int(st, 0), r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0) << "'" << a << "' '" << b << "'";
+        sqlite3_reset(st);
+    }
+    ucol_close(icu);
+    sqlite3_finalize(st);
+    sqlite3_close(db);
 }
 
 }  // namespace

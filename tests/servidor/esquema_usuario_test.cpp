@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "servidor/utiles_prueba.h"
-#include "tablas/esquema_usuario.h"
+#include "servicios/esquema_usuario.h"
 
 namespace {
 

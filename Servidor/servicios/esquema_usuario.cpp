@@ -1,4 +1,4 @@
-#include "tablas/esquema_usuario.h"
+#include "servicios/esquema_usuario.h"
 
 #include <sqlite3.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "registro/cDecResumen.h"
+#include "compartido/cDecResumen.h"
 
 #include <limits>
 
