@@ -132,7 +132,7 @@ TEST_F(Editor732, CabeceraTrimestralYCaptionsEnAmbosIdiomas) {
             for (int i : {0, 1}) cabecera << C<QLineEdit>(n, i)->text();
         cabecera << C<QLabel>("lblperiodo")->text();
         EXPECT_EQ(cabecera.join(' '), despl ? "1 2 3 T 3.HIRUHILEKOA" : QString::fromUtf8("1 2 3 T 3ºTRIMESTRE"));
-        for (const oxalde::Caption732& t : oxalde::Captions732()) {
+        for (const oxalde::Caption& t : oxalde::Captions732()) {
             const QWidget* control = w->findChild<QWidget*>(t.control);
             EXPECT_TRUE(control && !control->property("text").toString().isEmpty()) << t.control;
         }
