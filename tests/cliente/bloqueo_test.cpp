@@ -236,20 +236,13 @@ TEST_F(Bloqueo, UnaLineaImportadaBloqueadaDiceQueElArchivoEstaEnUso) {
 // Start-up from a program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas".
 class ArranqueBloqueo : public Bloqueo {
 protected:
-    QString Tablas() const { return carpeta.path() + "/Tablas/"; }
     QString ModTablas() const { return Tablas() + "731_2Mod.mdb"; }
     void Preparar(const std::string& sql) {
-        QDir(carpeta.path()).mkpath("Cliente");
-        EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
-        QDir(carpeta.path()).mkpath("Tablas");
-        QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
-        QFile::copy(Mod(), ModTablas());
+        PrepararArranque();
         BdPrueba::Ejecutar(ModTablas().toStdString(), sql);
     }
     void TearDown() override {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<MDI7312*>(w)) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        prueba::CerrarPrincipales();
         Bloqueo::TearDown();
     }
 };

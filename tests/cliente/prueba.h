@@ -190,6 +190,17 @@ protected:
         return sub ? qobject_cast<T*>(sub->widget()) : nullptr;
     }
 
+    // Start-up's folders: the program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas", which
+    // holds sound copies of both databases.
+    QString Tablas() const { return carpeta.path() + "/Tablas/"; }
+    void PrepararArranque() {
+        QDir(carpeta.path()).mkpath("Cliente");
+        oxalde::EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
+        QDir(carpeta.path()).mkpath("Tablas");
+        QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
+        QFile::copy(QString::fromStdString(bd.Mod()), Tablas() + "731_2Mod.mdb");
+    }
+
     void Sql(const std::string& sql) { BdPrueba::Ejecutar(bd.Mod(), sql); }
 
     vb::Variant Valor(const std::string& sql) {
@@ -219,6 +230,13 @@ protected:
         return s;
     }
 };
+
+// Closes the main windows a start-up left, and lets them go.
+inline void CerrarPrincipales() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<oxalde::MDI7312*>(w)) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // Writes the largest amount a box takes into every amount box of the window, as the window's
 // repaint writes it, and names the boxes that would not show it whole.
