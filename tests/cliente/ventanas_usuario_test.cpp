@@ -15,7 +15,7 @@
 #include <map>
 #include <set>
 
-#include "cliente/prueba.h"
+#include "cliente/ventana_prueba.h"
 #include "controles/FlexGrid.h"
 #include "form731/FrmDatos731.h"
 #include "form731/cDatos731.h"
@@ -120,13 +120,7 @@ public:
     void Escribir(const char* caja, const QString& texto, bool detras = false) {
         auto* c = Hija()->findChild<QLineEdit*>(caja);
         ASSERT_NE(c, nullptr) << caja;
-        c->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::processEvents();
-        if (detras)
-            c->end(false);
-        else
-            c->selectAll();
-        QTest::keyClicks(c, texto);
+        prueba::EscribirEn(c, texto, detras);
     }
     // The key of Accept, pressed where the focus is; the button is clicked once its press has
     // been shown, from the event loop.
