@@ -66,7 +66,7 @@ void LanzarExplorador(const QString& url) {
     // The page only stands for the question "which program opens pages?": failing to write it
     // means no browser can be found.
     if (DireccionNavegable(url) && EscribirPaginaTemporal(url) && AbrirEnNavegador(QUrl(url))) return;
-    MsgBox(LoadResString(349 + DesplIdioma), vbExclamation, LoadResString(350 + DesplIdioma));
+    MsgBox(Cadena(kIdMsgSinNavegador), vbExclamation, Cadena(kIdTituloSinNavegador));
 }
 
 void EstablecerNavegador(Navegador n) { navegador() = std::move(n); }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <string>
 
+#include "compartido/general.h"
 #include "vb/error.h"
 
 // The resources of a static library are only linked in when something asks for them.
@@ -59,5 +60,7 @@ QString LoadResString(int id) {
         throw vb::Error(kRecursoNoEncontrado, "Oxalde", "Resource with identifier '" + std::to_string(id) + "' not found");
     return *it;
 }
+
+QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 }  // namespace oxalde

@@ -10,4 +10,79 @@ namespace oxalde {
 // shows at once instead of leaving a blank.
 QString LoadResString(int id);
 
+// The text of an id in the language in force (DesplIdioma).
+QString Cadena(int id);
+
+// The ids the code asks for by name; ids inside caption tables stay plain numbers there.
+enum IdCadena : int {
+    // Captions the code sets itself (texts built around them, or changing with the window's mode).
+    kIdTituloAbrirDeclarante = 114,
+    kIdTituloEliminarDeclarante = 115,
+    kIdBotonAceptar = 118,
+    kIdBotonCancelar = 119,
+    kIdDeclarantesSeleccionados = 121,
+    kIdMunicipio = 124,
+    kIdProvincia = 125,
+    kIdBotonEliminar = 126,
+    kIdConsejoEliminarDeclarante = 127,
+    kIdExportarInstrucciones = 138,
+    kIdExportarSeleccionados = 139,
+    kIdDeclaracionesSeleccionadas = 164,
+    kIdSinDeclaraciones = 165,
+    kIdBotonImprimir = 167,
+    kIdDatosDeclaracion = 170,
+    kIdPestanaDatosTecnicos = 203,
+    kIdExportarSeleccionadosParaExportar = 225,
+    kIdTransporteNuevo = 226,
+    kIdBotonEuskera = 228,
+    kIdBotonCastellano = 229,
+    kIdEuskeraEnEuskera = 230,
+    kIdCastellanoEnEuskera = 231,
+    kIdConsejoImpresora = 245,
+    kIdDeclaracionPeriodica = 247,
+    kIdConsejoCancelar = 250,
+    kIdAcercaTitulo = 259,
+    kIdAcercaDescripcion = 260,
+    // Messages and their titles.
+    kIdMsgImportacionErronea = 251,
+    kIdMsgImportacionCorrecta = 252,
+    kIdMsgFicheroNoExiste = 253,
+    kIdMsgFicheroAbierto = 254,
+    kIdMsgFaltaFecha = 255,
+    kIdMsgFaltaEjercicio = 256,
+    kIdMsgFaltaPeriodo = 257,
+    kIdMsgFaltaModelo = 258,
+    kIdMsgDeclaracionRepetida = 263,
+    kIdPreguntaBorrarDeclaracion = 264,
+    kIdPreguntaBorrarDeclaracionFecha = 265,
+    kIdTituloBorrarDeclaracion = 266,
+    kIdMsgFaltaSituacionTributaria = 270,
+    kIdMsgTransporteImposible = 271,
+    kIdMsgFaltaHechoImponible = 275,
+    kIdPreguntaBorrarDeclarante = 313,
+    kIdConTodasSusDeclaraciones = 314,
+    kIdPreguntaBorrarDeclaranteCorta = 315,
+    kIdMsgSinDisquete = 316,
+    kIdMsgSinImpresoras = 317,
+    kIdTituloErrorDatos = 319,
+    kIdMsgFechaIncorrecta = 321,
+    kIdMsgSinVersion = 331,
+    kIdTituloCopia = 337,
+    kIdTituloRestaurar = 338,
+    kIdMsgCopiaExiste = 345,
+    kIdMsgCopiaFallida = 346,
+    kIdTituloCopiaFallida = 347,
+    kIdPreguntaRestaurar = 348,
+    kIdMsgSinNavegador = 349,
+    kIdTituloSinNavegador = 350,
+    kIdMsgFechaPresentacionIncorrecta = 356,
+    kIdTituloErrorDatosImpresion = 357,
+    kIdMsgArchivoEnUso = 9105,
+    kIdMsgCaracteresDeControl = 9141,
+    // Ranges: the message of a declarant's failed rule n is kBaseMsgReglaDeclarante + n, that of
+    // a refused save n is kBaseMsgGuardarDeclarante + n.
+    kBaseMsgReglaDeclarante = 298,
+    kBaseMsgGuardarDeclarante = 310,
+};
+
 }  // namespace oxalde

@@ -38,7 +38,7 @@ template <class Caja>
 void Traducir(Caja& caja) {
     for (const TextoBoton& t : kTextosBotones)
         if (auto* b = caja.button(static_cast<typename Caja::StandardButton>(t.boton)))
-            b->setText(LoadResString(t.id + DesplIdioma));
+            b->setText(Cadena(t.id));
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
 QString DescripcionFallo(const vb::Error& error) {
     const int id = TextoDelArchivo(error);
     if (!id) return QString::fromStdString(error.Description());
-    return LoadResString(id + DesplIdioma).arg(QDir::toNativeSeparators(QString::fromStdString(error.Archivo())));
+    return Cadena(id).arg(QDir::toNativeSeparators(QString::fromStdString(error.Archivo())));
 }
 
 void MostrarError(const vb::Error& error) {

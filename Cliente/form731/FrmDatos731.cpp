@@ -457,7 +457,7 @@ bool FrmDatos731::ValidarCampos() {
     if (codigo == 0) return true;
     const std::optional<Codigo731> fallo = BuscarCodigo731(codigo);
     if (!fallo) return false;
-    Advertencia(LoadResString(fallo->id + DesplIdioma), windowTitle());
+    Advertencia(Cadena(fallo->id), windowTitle());
     if (fallo->pestana > 0) TabTra_->setCurrentIndex(fallo->pestana - 1);
     if (fallo->caja) Control(fallo->caja)->setFocus(Qt::OtherFocusReason);
     return false;
@@ -479,7 +479,7 @@ void FrmDatos731::cmdAceptar_Click() {
         const vb::Long clave = GuardarDeclaracion();
         if (clave < 1) {
             // Nothing was written: the declaration stays on screen to be cancelled or retried.
-            Advertencia(LoadResString(kNoGuardada + DesplIdioma), windowTitle());
+            Advertencia(Cadena(kNoGuardada), windowTitle());
             return;
         }
         if (Nueva()) Resumen().CSDE(clave);

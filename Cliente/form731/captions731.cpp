@@ -8,8 +8,8 @@ constexpr auto T = Propiedad::Texto;
 constexpr auto C = Propiedad::Consejo;
 constexpr auto P = Propiedad::Pestana;
 
-const Caption731 kCaptions[] = {
-    {"FrmDatos731", 172, Propiedad::Ventana},
+const Caption kCaptions[] = {
+    {"FrmDatos731", 172},
     {"lblshape", 196},
     {"TabTra", 174, P, 1},
     {"TabTra", 175, P, 2},
@@ -68,6 +68,6 @@ const Caption731 kCaptions[] = {
 
 }  // namespace
 
-std::span<const Caption731> Captions731() { return kCaptions; }
+std::span<const Caption> Captions731() { return kCaptions; }
 
 }  // namespace oxalde

@@ -217,14 +217,14 @@ void FrmDatos732::TabTra_Click(int pestana) {
         if (!AlgunoMarcado(kHecho)) {
             hechosMarcados_ = false;
             tabTra_->setCurrentIndex(2);
-            Advertencia(LoadResString(275 + DesplIdioma), titulo);
+            Advertencia(Cadena(kIdMsgFaltaHechoImponible), titulo);
             return;
         }
         hechosMarcados_ = true;
     }
     if (hechosMarcados_ && pestana != 2 && !Transporte() && !AlgunoMarcado(kSituacion)) {
         tabTra_->setCurrentIndex(1);
-        Advertencia(LoadResString(270 + DesplIdioma), titulo);
+        Advertencia(Cadena(kIdMsgFaltaSituacionTributaria), titulo);
         return;
     }
     auto& d = D();

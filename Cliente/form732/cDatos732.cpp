@@ -91,7 +91,7 @@ vb::Integer cDatos732::ValidarDatos732(vb::Variant& vBufferResultado) {
 vb::Long cDatos732::GuardarDeclaracion(vb::Variant& vBufferResultado) {
     const vb::Long clave = Declaracion(RutaBDModificable)->Guardar732(vBufferResultado);
     if (clave < 1)
-        vb::Lanzar(vb::errSinRegistroActual, "cDatos732.GuardarDeclaracion", LoadResString(kIdNoGuardada + DesplIdioma).toStdString());
+        vb::Lanzar(vb::errSinRegistroActual, "cDatos732.GuardarDeclaracion", Cadena(kIdNoGuardada).toStdString());
     return clave;
 }
 

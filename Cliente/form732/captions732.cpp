@@ -7,7 +7,7 @@
 namespace oxalde {
 namespace {
 
-constexpr std::array<Caption732, 53> kCaptions = {{
+constexpr Caption kCaptions[] = {
     {"lblshape1", 199},     {"lblDomicilio", 327},  {"Label2", 141},        {"Label3", 142},
     {"Label4", 238},        {"Label5", 177},        {"Label6", 157},        {"Label7", 158},
     {"Label9", 236},        {"Label10", 187},       {"Label11", 237},       {"Label12", 200},
@@ -22,7 +22,9 @@ constexpr std::array<Caption732, 53> kCaptions = {{
     {"chkhecho(1)", 199},   {"chkhecho(2)", 212},   {"chkhecho(3)", 213},   {"chkhecho(4)", 262},
     {"chkhecho(5)", 261},   {"lblshape", 196},      {"OptTmedio(0)", 183},  {"OptTmedio(1)", 184},
     {"OptTmedio(2)", 185},
-}};
+    {"cmdAceptar", 118, Propiedad::Texto, 0, 3}, {"cmdAceptar", 248, Propiedad::Consejo},
+    {"cmdCancelar", 119, Propiedad::Texto, 0, 5}, {"cmdCancelar", 250, Propiedad::Consejo},
+};
 
 // The transport kind inserts the technical-data tab before the liquidation.
 constexpr std::array<Pestana732, 4> kPestanasP = {{{200, 200}, {201, 204}, {202, 210}, {176, 233}}};
@@ -32,7 +34,7 @@ QString Etiqueta(int tipo) { return QString::fromStdString(tipos::EtiquetaTipo(t
 
 }  // namespace
 
-std::span<const Caption732> Captions732() { return kCaptions; }
+std::span<const Caption> Captions732() { return kCaptions; }
 
 std::span<const Pestana732> Pestanas732(const QString& modop) {
     if (modop == QLatin1String("T")) return kPestanasT;

@@ -4,17 +4,14 @@
 #include <QString>
 #include <span>
 
+#include "compartido/captions.h"
 #include "vb/variant.h"
 
 namespace oxalde {
 
-// A control (named as the window names it; array elements as "chksittib(0)") and its text id.
-struct Caption732 {
-    const char* control;
-    int id;
-};
-// The 53 captions, in the order they are set.
-std::span<const Caption732> Captions732();
+// The captions, in the order they are set; controls are named as the window names them, array
+// elements as "chksittib(0)".
+std::span<const Caption> Captions732();
 
 // Caption and tooltip ids of one tab.
 struct Pestana732 {

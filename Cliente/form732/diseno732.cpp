@@ -41,8 +41,6 @@ constexpr int kAnchoPestanaT = 1250, kAnchoPestanaP = 1620;
 
 const QColor kFondoPestanas(196, 212, 230);
 
-QString Texto(int id) { return LoadResString(id + DesplIdioma); }
-
 void Negrita(QWidget* control) {
     QFont letra = control->font();
     letra.setBold(true);
@@ -374,10 +372,10 @@ void FrmDatos732::PrepararPantalla() {
     (transporte ? FraDatosP_ : FraDatosT_)->hide();
     Situar(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
     const auto pestanas = Pestanas732(datos.MODOP());
-    if (transporte) tabTra_->insertTab(3, Texto(203));
+    if (transporte) tabTra_->insertTab(3, Cadena(kIdPestanaDatosTecnicos));
     for (int i = 0; i < int(pestanas.size()); ++i) {
-        tabTra_->setTabText(i, Texto(pestanas[i].caption));
-        tabTra_->setTabToolTip(i, Texto(pestanas[i].consejo).remove(u'&'));
+        tabTra_->setTabText(i, Cadena(pestanas[i].caption));
+        tabTra_->setTabToolTip(i, Cadena(pestanas[i].consejo).remove(u'&'));
     }
     AnchoPestanas(TwipsAPixeles(this, transporte ? kAnchoPestanaT : kAnchoPestanaP));
     for (QWidget* hijo : {static_cast<QWidget*>(tabTra_), static_cast<QWidget*>(FraAdq_), static_cast<QWidget*>(FraSitTib_),
@@ -431,20 +429,11 @@ static QString Ajustar(const QString& texto, const QWidget* control, int ancho) 
 }
 
 void FrmDatos732::PonerCaptions() {
-    for (const Caption732& c : Captions732()) {
-        QWidget* control = findChild<QWidget*>(QString::fromUtf8(c.control));
-        const QString texto = Texto(c.id);
-        if (auto* etiqueta = qobject_cast<QLabel*>(control))
-            etiqueta->setText(QString(texto).remove(u'&'));  // a label's access key leads nowhere
-        else if (auto* casilla = qobject_cast<QCheckBox*>(control))
-            casilla->setText(Ajustar(texto, casilla, casilla->width() - 28));
-        else if (auto* boton = qobject_cast<QAbstractButton*>(control))
-            boton->setText(texto);
-    }
-    cmdAceptar_->setText(QStringLiteral("   ") + Texto(118));
-    cmdAceptar_->setToolTip(Texto(248));
-    cmdCancelar_->setText(QStringLiteral("     ") + Texto(119));
-    cmdCancelar_->setToolTip(Texto(250));
+    EscribirCaptions(*this, Captions732());
+    // A check box's caption that does not fit is broken into lines.
+    for (const Caption& c : Captions732())
+        if (auto* casilla = findChild<QCheckBox*>(QString::fromLatin1(c.control)))
+            casilla->setText(Ajustar(casilla->text(), casilla, casilla->width() - 28));
 }
 
 void FrmDatos732::MostrarCabecera() {

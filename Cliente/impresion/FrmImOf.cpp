@@ -29,6 +29,7 @@
 #include "compartido/mostrar_error.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 #include "compartido/modal.h"
@@ -41,8 +42,6 @@ constexpr vb::Long kPrimeraFecha = 20020101;
 // Our own texts: a failed printout.
 constexpr int kErrorImpresion = 9181;
 constexpr int kCopiasHechas = 9182;
-
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 QString Hoy() {
     return QDate::currentDate().toString(DesplIdioma != 0 ? QStringLiteral("yyyy/MM/dd") : QStringLiteral("dd/MM/yyyy"));
@@ -138,19 +137,22 @@ void FrmImOf::Disponer() {
 }
 
 void FrmImOf::Anadir_captions() {
-    setWindowTitle(Cadena(246));
-    frameTipoImpreso_->setTitle(Cadena(240));
-    optTipoImpreso_[0]->setText(Cadena(241));
-    optTipoImpreso_[1]->setText(Cadena(242));
-    fraDestinatario_->setTitle(Cadena(359));
-    chkCopiaAdministracion_->setText(Cadena(244));
-    chkCopiaInformatica_->setText(Cadena(243));
-    fraFechaPresentacion_->setTitle(Cadena(358));
-    btnAceptar_->setText(QStringLiteral("   ") + Cadena(118));
-    btnCancelar_->setText(QStringLiteral("    ") + Cadena(119));
+    static constexpr Caption kCaptions[] = {
+        {"", 246},
+        {"frameTipoImpreso", 240},
+        {"optTipoImpreso0", 241},
+        {"optTipoImpreso1", 242},
+        {"fraDestinatario", 359},
+        {"chkCopiaAdministracion", 244},
+        {"chkCopiaInformatica", 243},
+        {"fraFechaPresentacion", 358},
+        {"btnAceptar", 118, Propiedad::Texto, 0, 3},
+        {"btnCancelar", 119, Propiedad::Texto, 0, 4},
+    };
+    EscribirCaptions(*this, kCaptions);
     if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) {
         QAction* imprimir = principal->Boton(6);
-        imprimir->setToolTip(Cadena(245));
+        imprimir->setToolTip(Cadena(kIdConsejoImpresora));
         imprimir->setVisible(true);
     }
 }
@@ -226,7 +228,7 @@ bool FrmImOf::ValidarFechaPresentacion() {
     const cFecha& fechas = cFecha::Instancia();
     const QString texto = txtFechaPresentacion_->Text();
     if (!fechas.EsFecha(texto)) {
-        MsgBox(Cadena(356), vbExclamation, Cadena(357));
+        MsgBox(Cadena(kIdMsgFechaPresentacionIncorrecta), vbExclamation, Cadena(kIdTituloErrorDatosImpresion));
         return true;
     }
     const vb::Long fecha = fechas.StringToLong(texto);
@@ -237,7 +239,7 @@ bool FrmImOf::ValidarFechaPresentacion() {
     const QString limite = fechas.LongToString(kPrimeraFecha);
     MsgBox(TextoIdioma(QStringLiteral("La Fecha de presentación no puede ser anterior al ") + limite,
                        QStringLiteral("Aurkezpen data ezin da ") + limite + QStringLiteral(" baino lehenagokoa izan")),
-           vbExclamation, Cadena(357));
+           vbExclamation, Cadena(kIdTituloErrorDatosImpresion));
     return true;
 }
 
@@ -251,7 +253,7 @@ QStringList FrmImOf::Copias() const {
 
 void FrmImOf::btnAceptar_Click() {
     if (!Printer().HayImpresoras()) {
-        MsgBox(Cadena(317), vbInformation, windowTitle());
+        MsgBox(Cadena(kIdMsgSinImpresoras), vbInformation, windowTitle());
         return;
     }
     if (ValidarFechaPresentacion()) return;

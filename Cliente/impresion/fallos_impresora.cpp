@@ -21,7 +21,7 @@ constexpr std::pair<FalloImpresora, int> kTextos[] = {
 
 void LanzarFalloImpresora(FalloImpresora fallo) {
     for (const auto& [f, id] : kTextos)
-        if (f == fallo) vb::Lanzar(kErrorImpresora, "Printer", LoadResString(id + DesplIdioma).toStdString());
+        if (f == fallo) vb::Lanzar(kErrorImpresora, "Printer", Cadena(id).toStdString());
     vb::Lanzar(kErrorImpresora, "Printer");
 }
 

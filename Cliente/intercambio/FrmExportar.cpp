@@ -15,6 +15,7 @@
 #include "intercambio/lista_exportar.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/columnas_lista.h"
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
@@ -26,8 +27,6 @@ namespace oxalde {
 namespace {
 
 const QColor kResaltado{0xFF, 0xC0, 0x80};  // &H80C0FF
-
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 // The grids' columns: the hidden code, the NIF and the name.
 struct Columna {
@@ -109,6 +108,7 @@ FrmExportar::FrmExportar(QWidget* parent)
     lblfichero_ = new QLabel(fraFichero_);
     cmdAceptar_ = new QPushButton(fraBotones_);
     cmdCancelar_ = new QPushButton(fraBotones_);
+    Nombrar({{Label1_, "Label1"}, {Label2_, "Label2"}, {cmdAceptar_, "cmdAceptar"}, {cmdCancelar_, "cmdCancelar"}});
     // The remove button points back to the offered list.
     CmdDeselUno_->setIcon(FlechaAtras(style()));
     QFont letra = font();
@@ -243,7 +243,7 @@ void FrmExportar::Form_Load() {
     Anadir_captions();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowState(Qt::WindowMaximized);
     FormatearGrids();
-    MostrarEtiqueta(lblTitulo_, Cadena(138));
+    MostrarEtiqueta(lblTitulo_, Cadena(kIdExportarInstrucciones));
     utilOfrecidos_.Flex(flxDeclaraciones_);
     utilElegidos_.Flex(FlxSeleccionados_);
     InicializarExportacion();
@@ -262,13 +262,17 @@ void FrmExportar::Form_Unload() {
 }
 
 void FrmExportar::Anadir_captions() {
-    setWindowTitle(Cadena(223));
-    Label1_->setText(Cadena(120));
-    Label2_->setText(Cadena(140));
-    cmdAceptar_->setText(QStringLiteral("   ") + Cadena(118));
-    cmdAceptar_->setToolTip(Cadena(239));
-    cmdCancelar_->setText(QStringLiteral("     ") + Cadena(119));
-    cmdCancelar_->setToolTip(Cadena(137));
+    constexpr auto C = Propiedad::Consejo;
+    static constexpr Caption kCaptions[] = {
+        {"", 223},
+        {"Label1", 120},
+        {"Label2", 140},
+        {"cmdAceptar", 118, Propiedad::Texto, 0, 3},
+        {"cmdAceptar", 239, C},
+        {"cmdCancelar", 119, Propiedad::Texto, 0, 5},
+        {"cmdCancelar", 137, C},
+    };
+    EscribirCaptions(*this, kCaptions);
     imgmodi_->setToolTip(QStringLiteral("Seleccionar fichero"));
     for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_})
         for (int c = 0; c < 3; ++c)
@@ -332,7 +336,7 @@ void FrmExportar::CargarTablaContribuyentes(std::shared_ptr<const vb::Variant> l
     g->Redraw(false);
     g->Fuente(std::make_shared<ColumnasDeLista>(std::move(lista), filas, 3));
     g->Redraw(true);
-    MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(139));
+    MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(kIdExportarSeleccionados));
 }
 
 void FrmExportar::PresentaDatos() {
@@ -360,7 +364,7 @@ void FrmExportar::PresentaDatos() {
         utilElegidos_.SeleccionarGrid(kResaltado, s->ForeColorSel(), fila);
         e.CSCOEXP(CodigoActual(s));
         // Number and text always one blank apart: the Spanish text brings its own.
-        const QString texto = Cadena(225);
+        const QString texto = Cadena(kIdExportarSeleccionadosParaExportar);
         MostrarEtiqueta(lblresultado2_, QString::number(e.NUMCONTRIEXP()) + (texto.startsWith(u' ') ? texto : u' ' + texto));
     } else {
         s->HighLight(false);
@@ -485,7 +489,7 @@ void FrmExportar::ExportarFichero(const QString& ruta) {
     }
     const ResultadoEscritura r = EscribirFicheroContri(ruta, e);
     if (r.estado == ResultadoEscritura::Inalcanzable) {
-        MsgBox(QString(30, u' ') + Cadena(316), vbOKOnly, windowTitle());
+        MsgBox(QString(30, u' ') + Cadena(kIdMsgSinDisquete), vbOKOnly, windowTitle());
         return;
     }
     if (r.estado == ResultadoEscritura::Fallido) {

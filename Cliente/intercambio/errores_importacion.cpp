@@ -48,7 +48,7 @@ QString LineaErrorRegla(qint32 linea, int codigo) {
 }
 
 QString LineaErrorControl(qint32 linea, const char* campo) {
-    return Prefijo(linea) + u' ' + LoadResString(9141 + DesplIdioma).arg(QString::fromLatin1(campo));
+    return Prefijo(linea) + u' ' + Cadena(kIdMsgCaracteresDeControl).arg(QString::fromLatin1(campo));
 }
 
 QString LineaErrorCorta(qint32 linea) {

@@ -14,6 +14,7 @@
 
 #include "intercambio/dialogo_fichero.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
@@ -24,18 +25,21 @@
 namespace oxalde {
 namespace {
 
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
-
 // The counters in the order of the value labels, with their captions.
-constexpr int kTitulosValores[5] = {132, 133, 134, 135, 136};
+constexpr Caption kCaptions[] = {
+    {"", 130},           {"Label5", 128},      {"imgmodi", 128, Propiedad::Consejo}, {"chkauto", 131},
+    {"Frame2", 129},     {"etiquetas(0)", 132}, {"etiquetas(1)", 133}, {"etiquetas(2)", 134},
+    {"etiquetas(3)", 135}, {"etiquetas(4)", 136}, {"cmdace", 118},      {"cmdace", 130, Propiedad::Consejo},
+    {"cmdcan", 119},     {"cmdcan", 137, Propiedad::Consejo},
+};
 constexpr qint32 ContadoresImportacion::*kValores[5] = {
     &ContadoresImportacion::total, &ContadoresImportacion::importados, &ContadoresImportacion::incorrectos,
     &ContadoresImportacion::sustituidos, &ContadoresImportacion::ignorados};
 
 // Messages for the failures before the first line.
 QString TextoFallo(const vb::Error& e) {
-    if (e.Number() == 53) return Cadena(253);
-    if (e.Number() == 55) return Cadena(254);
+    if (e.Number() == 53) return Cadena(kIdMsgFicheroNoExiste);
+    if (e.Number() == 55) return Cadena(kIdMsgFicheroAbierto);
     return QStringLiteral("ERROR Nº: ") + QString::number(e.Number()) + QStringLiteral(": ") + DescripcionFallo(e);
 }
 
@@ -116,6 +120,9 @@ frmimport::frmimport(QWidget* parent)
     capas->addStretch();
     capas->addLayout(botones);
 
+    Nombrar({{Label5_, "Label5"}, {imgmodi_, "imgmodi"}, {chkauto_, "chkauto"}, {Frame2_, "Frame2"},
+             {cmdace_, "cmdace"}, {cmdcan_, "cmdcan"}, {etiquetas_[0], "etiquetas(0)"}, {etiquetas_[1], "etiquetas(1)"},
+             {etiquetas_[2], "etiquetas(2)"}, {etiquetas_[3], "etiquetas(3)"}, {etiquetas_[4], "etiquetas(4)"}});
     connect(imgmodi_, &QToolButton::clicked, this, &frmimport::imgmodi_Click);
     connect(cmdace_, &QPushButton::clicked, this, &frmimport::cmdace_Click);
     connect(cmdcan_, &QPushButton::clicked, this, &frmimport::cmdcan_Click);
@@ -133,19 +140,8 @@ void frmimport::Form_Load() {
 void frmimport::Form_Unload() { RefrescarMenuPrincipal(); }
 
 void frmimport::Anadir_captions() {
-    setWindowTitle(Cadena(130));
-    Label5_->setText(Cadena(128));
-    imgmodi_->setToolTip(Cadena(128));
-    chkauto_->setText(Cadena(131));
-    Frame2_->setTitle(Cadena(129));
-    for (int i = 0; i < 5; ++i) {
-        etiquetas_[i]->setText(Cadena(kTitulosValores[i]));
-        valores_[i]->setText(QStringLiteral("0"));
-    }
-    cmdace_->setText(Cadena(118));
-    cmdace_->setToolTip(Cadena(130));
-    cmdcan_->setText(Cadena(119));
-    cmdcan_->setToolTip(Cadena(137));
+    EscribirCaptions(*this, kCaptions);
+    for (QLabel* valor : valores_) valor->setText(QStringLiteral("0"));
 }
 
 void frmimport::PonerRuta(const QString& ruta) {

@@ -186,7 +186,7 @@ std::optional<MensajeCierre> MensajeFinal(const ContadoresImportacion& c) {
     const qint32 leidos = c.total - c.ignorados;
     const QString k = QString::number(c.incorrectos);
     if (c.incorrectos == leidos && leidos != 0)
-        return MensajeCierre{LoadResString(251 + DesplIdioma), vbInformation, true};
+        return MensajeCierre{Cadena(kIdMsgImportacionErronea), vbInformation, true};
     if (c.incorrectos == 1)
         return MensajeCierre{TextoIdioma(QStringLiteral("Hay 1 declarante erroneo"), QStringLiteral("Aitortzaile bat okerra da")),
                              vbInformation, true};
@@ -194,7 +194,7 @@ std::optional<MensajeCierre> MensajeFinal(const ContadoresImportacion& c) {
         return MensajeCierre{TextoIdioma(QStringLiteral("Hay ") + k + QStringLiteral(" declarantes erroneos"),
                                          k + QStringLiteral(" aitortzaile okerrak dira")),
                              vbInformation, true};
-    if (c.importados >= 1) return MensajeCierre{LoadResString(252 + DesplIdioma), vbOKOnly, false};
+    if (c.importados >= 1) return MensajeCierre{Cadena(kIdMsgImportacionCorrecta), vbOKOnly, false};
     return std::nullopt;
 }
 

@@ -23,8 +23,6 @@ namespace {
 constexpr int kDesplazamientoIzquierda = 3150;  // twips
 constexpr int kDesplazamientoArriba = 2655;
 
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
-
 QFrame* Linea(QWidget* padre) {
     auto* linea = new QFrame(padre);
     linea->setFrameShape(QFrame::HLine);
@@ -78,8 +76,8 @@ FrmIdioma::FrmIdioma(QWidget* parent)
 void FrmIdioma::Anadir_captions() {
     setWindowTitle(QStringLiteral("Hautatu Hizkuntza/Selección de idioma"));
     Frame1_->setTitle(QStringLiteral("Hizkuntza/Idioma"));
-    cmdcastellano_->setText(Cadena(229) + QStringLiteral("\n\n") + Cadena(231));
-    cmdeuskera_->setText(Cadena(228) + QStringLiteral("\n\n") + Cadena(230));
+    cmdcastellano_->setText(Cadena(kIdBotonCastellano) + QStringLiteral("\n\n") + Cadena(kIdCastellanoEnEuskera));
+    cmdeuskera_->setText(Cadena(kIdBotonEuskera) + QStringLiteral("\n\n") + Cadena(kIdEuskeraEnEuskera));
 }
 
 void FrmIdioma::Form_Load() {

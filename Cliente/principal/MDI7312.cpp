@@ -26,6 +26,7 @@
 #include "compartido/VentanaHija.h"
 #include "principal/ayuda.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "principal/copia_seguridad.h"
 #include "compartido/emblema.h"
 #include "compartido/fin_programa.h"
@@ -44,12 +45,12 @@ namespace {
 const char* const kBotones[] = {"nuedec", "abrdec", "elidec", "ayu", "salir", "imprimir"};
 const char* const kRecientes[] = {"d1", "d2", "d3", "d4"};
 
-// Menu captions by entry, in the order they are set.
-struct Titulo {
-    const char* entrada;
-    int id;
-};
-const Titulo kTitulos[] = {
+// The window's captions: its title, the toolbar buttons (caption and tooltip) and the menus.
+constexpr Caption kCaptions[] = {
+    {"", 155},
+    {"nuedec", 113}, {"nuedec", 113, Propiedad::Consejo}, {"abrdec", 114}, {"abrdec", 114, Propiedad::Consejo},
+    {"elidec", 115}, {"elidec", 115, Propiedad::Consejo}, {"ayu", 116},    {"ayu", 116, Propiedad::Consejo},
+    {"salir", 117},  {"salir", 117, Propiedad::Consejo},
     {"mnuDeclarante", 101},       {"mnuNuevoDeclarante", 102}, {"mnuAbrirDeclarante", 103},
     {"mnuEliminarDeclarante", 104}, {"mnuSalir", 105},         {"mnuUtilidades", 106},
     {"mnuExport", 107},           {"mnuImport", 108},          {"mnuAyuda", 110},
@@ -57,8 +58,6 @@ const Titulo kTitulos[] = {
     {"mnuBackup", 352},           {"mnuRestore", 353},         {"mnuAsistenciaOnline", 354},
     {"mnuAsisOnline", 354},       {"mnuDescripAsisOnline", 355},
 };
-
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 // The caption without its access-key mark ("&&" stands for an ampersand and stays).
 QString SinTecla(QString texto) {
@@ -207,14 +206,7 @@ QAction* MDI7312::Reciente(int numero) const {
     return numero >= 1 && numero <= 4 ? Entrada(QString::fromLatin1(kRecientes[numero - 1])) : nullptr;
 }
 
-void MDI7312::Anadir_captions() {
-    setWindowTitle(Cadena(155));
-    for (int i = 1; i <= 5; ++i) {
-        Boton(i)->setText(Cadena(112 + i));
-        Boton(i)->setToolTip(Cadena(112 + i));
-    }
-    for (const Titulo& t : kTitulos) Entrada(QString::fromLatin1(t.entrada))->setText(Cadena(t.id));
-}
+void MDI7312::Anadir_captions() { EscribirCaptions(*this, kCaptions); }
 
 void MDI7312::DescargarFormularios(const QString& nombreVentana) {
     for (QMdiSubWindow* sub : area_->subWindowList()) {

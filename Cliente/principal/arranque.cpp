@@ -63,7 +63,7 @@ void LeerVersionPrograma() {
         act.ProgVer1({});
         act.ProgVer2({});
         act.ProgVer3({});
-        MsgBox(LoadResString(331 + DesplIdioma), vbOKOnly);
+        MsgBox(Cadena(kIdMsgSinVersion), vbOKOnly);
         return;
     }
     act.ProgVer1(QString::number(v->mayor));

@@ -24,13 +24,13 @@ QString cSaveAsRestore::Texto(const char* castellano, const char* euskera) const
 }
 
 void cSaveAsRestore::CrearBackup() {
-    if (QFileInfo::exists(Destino()) && MsgBox(Cadena(345), vbYesNo | vbQuestion, Cadena(337)) != vbYes) return;
+    if (QFileInfo::exists(Destino()) && MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) return;
     try {
         if (!QDir().mkpath(rutaDestino_))
             throw vb::Error(75, "GarobelLib.cSaveAsRestore", QDir::toNativeSeparators(rutaDestino_).toStdString());
         CopiarBaseAArchivoNuevo(Origen(), Destino());
     } catch (const vb::Error& e) {
-        MsgBox(Cadena(346) + u'\n' + QString::fromStdString(e.Description()), vbCritical, Cadena(347));
+        MsgBox(Cadena(kIdMsgCopiaFallida) + u'\n' + QString::fromStdString(e.Description()), vbCritical, Cadena(kIdTituloCopiaFallida));
     }
 }
 
@@ -60,18 +60,18 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
                            "\"%1\" segurtasun kopia amaitu ez zen idazketa baten erdian geratu zen (\"-journal\" "
                            "egunkari bat dago ondoan): ezin da modu koherentean irakurri.");
             break;
-        case DefectoCopia::EnUso: motivo = Cadena(9105); break;
+        case DefectoCopia::EnUso: motivo = Cadena(kIdMsgArchivoEnUso); break;
         case DefectoCopia::Ninguno: break;
     }
     MsgBox(motivo.arg(archivo) + u'\n' +
                Texto("No se ha restaurado nada: los datos actuales no han cambiado.",
                      "Ez da ezer leheneratu: uneko datuak ez dira aldatu."),
-           vbCritical, Cadena(338));
+           vbCritical, Cadena(kIdTituloRestaurar));
     return false;
 }
 
 bool cSaveAsRestore::CrearRestore() {
-    if (MsgBox(Cadena(348), vbYesNo | vbQuestion, Cadena(338)) != vbYes) return false;
+    if (MsgBox(Cadena(kIdPreguntaRestaurar), vbYesNo | vbQuestion, Cadena(kIdTituloRestaurar)) != vbYes) return false;
     // The backup is read once, into a scratch copy nobody else writes: that copy is checked and
     // that copy is installed, whatever happens to the backup file meanwhile.
     QTemporaryDir carpeta;
@@ -82,7 +82,7 @@ bool cSaveAsRestore::CrearRestore() {
         CopiarBaseAArchivoNuevo(Destino(), NombreBaseAnterior(Destino()));
         CopiarBaseEnLinea(copia, Destino());
     } catch (const vb::Error& e) {
-        return NoRestaurada(EsBloqueo(e.Number()) ? Cadena(9105).arg(QDir::toNativeSeparators(Destino()))
+        return NoRestaurada(EsBloqueo(e.Number()) ? Cadena(kIdMsgArchivoEnUso).arg(QDir::toNativeSeparators(Destino()))
                                                   : QString::fromStdString(e.Description()));
     }
     return true;
@@ -92,7 +92,7 @@ bool cSaveAsRestore::NoRestaurada(const QString& motivo) {
     MsgBox(Texto("No se ha podido restaurar la base de datos; los datos actuales no han cambiado.",
                  "Ezin izan da datu-basea leheneratu; uneko datuak ez dira aldatu.") +
                u'\n' + motivo,
-           vbCritical, Cadena(338));
+           vbCritical, Cadena(kIdTituloRestaurar));
     return false;
 }
 

@@ -59,10 +59,10 @@ frmAbout::frmAbout(QWidget* parent)
 
     // Load.
     setWindowTitle(QStringLiteral("Acerca de Quelvarin"));
-    lblTitle_->setText(LoadResString(259 + DesplIdioma));
+    lblTitle_->setText(Cadena(kIdAcercaTitulo));
     lblVersion_->setText(DesplIdioma == 0 ? QStringLiteral("Versión ") + VersionPrograma
                                           : VersionPrograma + QStringLiteral(" bertsioa"));
-    lblDescription_->setText(LoadResString(260 + DesplIdioma));
+    lblDescription_->setText(Cadena(kIdAcercaDescripcion));
     if (DesplIdioma == 10000) cmdOK_->setText(QStringLiteral("&Ados"));
 }
 

@@ -12,13 +12,12 @@
 #include "compartido/CEntrada.h"
 #include "principal/MDI7312.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "controles/controles.h"
 #include "compartido/general.h"
 
 namespace oxalde {
 namespace {
-
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 template <class T>
 T* Nombrado(T* control, const char* nombre) {
@@ -77,13 +76,11 @@ void frmPreferencias::CargarPreferencias() {
 }
 
 void frmPreferencias::PonerCaptions() {
-    lblActAhora_->setText(Cadena(332));
-    chkActOnline_->setText(Cadena(333));
-    lblActualizaciones_->setText(Cadena(334));
-    lblIdioma_->setText(Cadena(336));
-    setWindowTitle(Cadena(335));
-    cmdAceptar_->setText(Cadena(118));
-    cmdCancelar_->setText(Cadena(119));
+    static constexpr Caption kCaptions[] = {
+        {"lblActAhora", 332}, {"chkActOnline", 333}, {"lblActualizaciones", 334}, {"lblIdioma", 336},
+        {"", 335},            {"cmdAceptar", 118},   {"cmdCancelar", 119},
+    };
+    EscribirCaptions(*this, kCaptions);
 }
 
 bool frmPreferencias::event(QEvent* evento) {

@@ -16,6 +16,7 @@
 #include "registro/navegacion.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/columnas_lista.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
@@ -45,8 +46,6 @@ const Columna kColumnas[] = {
 };
 
 bool Abrir() { return cDecLista::Instancia().MODO() == QStringLiteral("C"); }
-
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 
 EtiquetaEnlace* Imagen(QPushButton* boton, const char* nombre, QStyle::StandardPixmap figura) {
     auto* pic = new EtiquetaEnlace(boton);
@@ -112,9 +111,8 @@ FrmDecLista::FrmDecLista(QWidget* parent)
 QSize FrmDecLista::sizeHint() const { return {TwipsAPixeles(this, 9800), TwipsAPixeles(this, 6000)}; }
 
 void FrmDecLista::Anadir_captions() {
-    setWindowTitle(Cadena(114));
-    lblayuda_->setText(Cadena(120));
-    cmdCancelar_->setToolTip(Cadena(250));
+    static constexpr Caption kCaptions[] = {{"", 114}, {"lblayuda", 120}, {"cmdCancelar", 250, Propiedad::Consejo}};
+    EscribirCaptions(*this, kCaptions);
 }
 
 void FrmDecLista::Form_Load() {
@@ -191,7 +189,7 @@ void FrmDecLista::CargarflxDeclarantes() {
     const int filasBuffer = int(buffer->UBound(2)) + 1;
     flx_->Fuente(std::make_shared<ColumnasDeLista>(std::move(buffer), filasBuffer, columnas));
     flx_->Redraw(true);
-    MostrarEtiqueta(lblResultado_, QString::number(filas) + Cadena(121));
+    MostrarEtiqueta(lblResultado_, QString::number(filas) + Cadena(kIdDeclarantesSeleccionados));
 }
 
 // The row painted in the highlight colour becomes the chosen taxpayer.
@@ -212,13 +210,13 @@ void FrmDecLista::PosicionarFlecha() {
 void FrmDecLista::PresentaModo() {
     const bool abrir = Abrir();
     const bool euskera = DesplIdioma != 0;
-    setWindowTitle(Cadena(abrir ? 114 : 115));
+    setWindowTitle(Cadena(abrir ? kIdTituloAbrirDeclarante : kIdTituloEliminarDeclarante));
     PicAce_->setVisible(abrir);
     PicEli_->setVisible(!abrir);
-    if (!abrir) cmdAceptar_->setToolTip(Cadena(127));
+    if (!abrir) cmdAceptar_->setToolTip(Cadena(kIdConsejoEliminarDeclarante));
     const QString blancos = QString(euskera ? (abrir ? 0 : 5) : 4, u' ');
-    cmdAceptar_->setText(blancos + Cadena(abrir ? 118 : 126));
-    cmdCancelar_->setText(QString(euskera ? 0 : 4, u' ') + Cadena(119));
+    cmdAceptar_->setText(blancos + Cadena(abrir ? kIdBotonAceptar : kIdBotonEliminar));
+    cmdCancelar_->setText(QString(euskera ? 0 : 4, u' ') + Cadena(kIdBotonCancelar));
     cmdAceptar_->setEnabled(cDecLista::Instancia().NUMDECLASEL() > 0);
 }
 

@@ -27,13 +27,13 @@
 #include "compartido/biblioteca.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {
 
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
 cDecResumen& Resumen() { return cDecResumen::Instancia(); }
 const QString L = QStringLiteral("L"), P = QStringLiteral("P"), T = QStringLiteral("T");
 
@@ -281,33 +281,21 @@ void FrmDecResumen::CrearBotones() {
 // Captions.
 
 void FrmDecResumen::Anadir_captions() {
-    struct Titulo {
-        const char* control;
-        int id, blancos;
-        bool sugerencia;
+    constexpr auto Tx = Propiedad::Texto, C = Propiedad::Consejo;
+    static constexpr Caption kCaptions[] = {
+        {"", 156},
+        {"Label1", 226},    {"Label2", 141},    {"Label3", 142},    {"Label4", 168},
+        {"Label5", 162},    {"Label6", 163},    {"lblfecha", 227},  {"lblmod", 159},
+        {"lblper", 158},
+        {"cmdCerrar", 169, Tx, 0, 5},     {"cmdCerrar", 137, C},
+        {"cmdDatos", 166, Tx, 0, 3},      {"cmdDatos", 170, C},
+        {"cmdDeclarante", 168, Tx, 0, 3}, {"cmdDeclarante", 141, C},
+        {"cmdEliminar", 126, Tx, 0, 3},   {"cmdEliminar", 171, C},
+        {"cmdImprimir", 167, Tx, 0, 5},
+        {"ImgTra", 226, C}, {"ImgPer", 247, C}, {"ImgNueva0", 250, C}, {"ImgNueva1", 170, C},
     };
-    static const Titulo kTitulos[] = {
-        {"Label1", 226, 0, false},     {"Label2", 141, 0, false},     {"Label3", 142, 0, false},
-        {"Label4", 168, 0, false},     {"Label5", 162, 0, false},     {"Label6", 163, 0, false},
-        {"lblfecha", 227, 0, false},   {"lblmod", 159, 0, false},     {"lblper", 158, 0, false},
-        {"cmdCerrar", 169, 5, false},  {"cmdCerrar", 137, 0, true},   {"cmdDatos", 166, 3, false},
-        {"cmdDatos", 170, 0, true},    {"cmdDeclarante", 168, 3, false}, {"cmdDeclarante", 141, 0, true},
-        {"cmdEliminar", 126, 3, false}, {"cmdEliminar", 171, 0, true}, {"cmdImprimir", 167, 5, false},
-        {"ImgTra", 226, 0, true},      {"ImgPer", 247, 0, true},      {"ImgNueva0", 250, 0, true},
-        {"ImgNueva1", 170, 0, true},
-    };
-    setWindowTitle(Cadena(156));
-    for (const Titulo& t : kTitulos) {
-        QWidget* control = findChild<QWidget*>(QString::fromLatin1(t.control));
-        const QString texto = QString(t.blancos, u' ') + Cadena(t.id);
-        if (t.sugerencia)
-            control->setToolTip(texto);
-        else if (auto* boton = qobject_cast<QPushButton*>(control))
-            boton->setText(texto);
-        else
-            static_cast<QLabel*>(control)->setText(texto);
-    }
-    cmdImprimir_->setToolTip(Cadena(167).mid(1));
+    EscribirCaptions(*this, kCaptions);
+    cmdImprimir_->setToolTip(Cadena(kIdBotonImprimir).mid(1));
     lblFormato_->setText(TextoIdioma(QStringLiteral("dd/mm/yyyy"), QStringLiteral("yyyy/mm/dd")));
 }
 
@@ -431,9 +419,9 @@ void FrmDecResumen::PresentaDatos() {
     ColorFondo = ColorVB(lista ? 0xC0E0FF : 0xFFFFFF);
     if (!lista) {
         ImgNueva_[0]->setPixmap(ImgLista(2));
-        ImgNueva_[0]->setToolTip(Cadena(250));
+        ImgNueva_[0]->setToolTip(Cadena(kIdConsejoCancelar));
         ImgNueva_[1]->setPixmap(ImgLista(3));
-        ImgNueva_[1]->setToolTip(Cadena(170));
+        ImgNueva_[1]->setToolTip(Cadena(kIdDatosDeclaracion));
     }
     flxDeclaraciones_->setEnabled(lista);
     flxDeclaraciones_->BackColorSel(ColorSeleccion);
@@ -485,7 +473,7 @@ void FrmDecResumen::PresentaBotones() {
     FraNueva_->setVisible(!lista);
     if (lista) return;
     const bool trimestral = r.MODO() == P;
-    Label1_->setText(Cadena(trimestral ? 247 : 226));
+    Label1_->setText(Cadena(trimestral ? kIdDeclaracionPeriodica : kIdTransporteNuevo));
     for (QWidget* w : {static_cast<QWidget*>(lblejer_), static_cast<QWidget*>(txtejer_),
                        static_cast<QWidget*>(lblper_), static_cast<QWidget*>(cmbperiodo_)})
         w->setVisible(trimestral);
@@ -598,7 +586,7 @@ void FrmDecResumen::cmdEliminar_Click() {
     const int fila = FilaActual();
     if (fila == 0) return;
     const QStringList f = Fila(fila);
-    if (!PreguntaSiNo(PreguntaBorrado(f), Cadena(266))) {
+    if (!PreguntaSiNo(PreguntaBorrado(f), Cadena(kIdTituloBorrarDeclaracion))) {
         flxDeclaraciones_->setFocus();
         return;
     }
@@ -679,7 +667,7 @@ bool FrmDecResumen::CompletarLista(ComboLista* lista, int mensaje) {
         BuscarEnCombo(lista->Text(), lista);
     }
     if (lista->ListIndex() >= 0) return true;
-    Advertencia(Cadena(mensaje), Cadena(319));
+    Advertencia(Cadena(mensaje), Cadena(kIdTituloErrorDatos));
     Enfocar(lista);
     return false;
 }
@@ -707,7 +695,7 @@ void FrmDecResumen::GuardarModelo(bool conTipologia) {
 bool FrmDecResumen::ClickLista(ComboLista* lista, int mensaje) {
     if (IgnorarClickCombo) return false;
     if (lista->ListIndex() >= 0) return true;
-    Advertencia(Cadena(mensaje), Cadena(319));
+    Advertencia(Cadena(mensaje), Cadena(kIdTituloErrorDatos));
     lista->setFocus();
     return false;
 }
@@ -755,7 +743,7 @@ bool FrmDecResumen::ComprobarFecha() {
 
 bool FrmDecResumen::ValidarFecha(const QString& texto) {
     if (cFecha::Instancia().EsFecha(texto)) return true;
-    Advertencia(Cadena(321), Cadena(319));
+    Advertencia(Cadena(kIdMsgFechaIncorrecta), Cadena(kIdTituloErrorDatos));
     return false;
 }
 

@@ -13,8 +13,6 @@ namespace {
 // List columns of the library's declaration list.
 enum { lisFecha = 1, lisImporte = 6, lisTipo = 10, lisPeriodo = 11 };
 
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
-
 }  // namespace
 
 QStringList FilaDeclaracion(const vb::Variant& lista, vb::Long fila) {
@@ -40,24 +38,24 @@ QStringList FilaDeclaracion(const vb::Variant& lista, vb::Long fila) {
 }
 
 QString TextoNumeroDeclaraciones(vb::Long n) {
-    return n > 0 ? QString::number(n) + u' ' + Cadena(164) : Cadena(165);
+    return n > 0 ? QString::number(n) + u' ' + Cadena(kIdDeclaracionesSeleccionadas) : Cadena(kIdSinDeclaraciones);
 }
 
 QString PreguntaBorrado(const QStringList& fila) {
     if (fila[colTipo].trimmed() == QStringLiteral("P"))
-        return Cadena(264) + fila[colEjercicio] + QStringLiteral(" - ") + fila[colPeriodo].trimmed() +
+        return Cadena(kIdPreguntaBorrarDeclaracion) + fila[colEjercicio] + QStringLiteral(" - ") + fila[colPeriodo].trimmed() +
                QStringLiteral(" ?");
-    return Cadena(265) + fila[colFecha].trimmed() + QStringLiteral(" ?");
+    return Cadena(kIdPreguntaBorrarDeclaracionFecha) + fila[colFecha].trimmed() + QStringLiteral(" ?");
 }
 
 std::optional<AvisoCabecera> AvisoDeCodigo(int codigo, vb::Long fechaMin, vb::Long fechaMax) {
     const QString min = cFecha::Instancia().LongToString(fechaMin);
     const QString max = cFecha::Instancia().LongToString(fechaMax);
     switch (codigo) {
-        case 1: return AvisoCabecera{Cadena(255), cajaFecha};
-        case 2: return AvisoCabecera{Cadena(256), cajaEjercicio};
-        case 3: return AvisoCabecera{Cadena(257), cajaPeriodo};
-        case 4: return AvisoCabecera{Cadena(258), cajaModelo};
+        case 1: return AvisoCabecera{Cadena(kIdMsgFaltaFecha), cajaFecha};
+        case 2: return AvisoCabecera{Cadena(kIdMsgFaltaEjercicio), cajaEjercicio};
+        case 3: return AvisoCabecera{Cadena(kIdMsgFaltaPeriodo), cajaPeriodo};
+        case 4: return AvisoCabecera{Cadena(kIdMsgFaltaModelo), cajaModelo};
         case 5:
             return AvisoCabecera{
                 TextoIdioma("El ejercicio-periodo no puede ser anterior al " + min + " ni posterior al " + max,
@@ -69,8 +67,8 @@ std::optional<AvisoCabecera> AvisoDeCodigo(int codigo, vb::Long fechaMin, vb::Lo
                                              "Data ezin da izan " + min + " baino lehenagokoa ez eta " + max +
                                                  " baino beranduagokoa ere"),
                                  cajaFecha};
-        case 7: return AvisoCabecera{Cadena(263), cajaEjercicio};
-        case 8: return AvisoCabecera{Cadena(271), cajaFecha};
+        case 7: return AvisoCabecera{Cadena(kIdMsgDeclaracionRepetida), cajaEjercicio};
+        case 8: return AvisoCabecera{Cadena(kIdMsgTransporteImposible), cajaFecha};
         default: return std::nullopt;
     }
 }

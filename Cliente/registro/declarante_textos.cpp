@@ -42,12 +42,11 @@ QString CajaDeRegla(int codigo) {
 }
 
 QString PreguntaBorrarDeclarante(const QString& dni, const QString& nombre, bool conDeclaraciones) {
-    auto cadena = [](int id) { return LoadResString(id + DesplIdioma); };
     const QString quien = dni + QStringLiteral(" - ") + nombre;
-    if (conDeclaraciones) return cadena(313) + quien + u'\n' + cadena(314);
+    if (conDeclaraciones) return Cadena(kIdPreguntaBorrarDeclarante) + quien + u'\n' + Cadena(kIdConTodasSusDeclaraciones);
     // The short question reads in Basque with the name between its two halves.
-    if (DesplIdioma == 0) return cadena(315) + quien + u'?';
-    return cadena(313) + quien + cadena(315);
+    if (DesplIdioma == 0) return Cadena(kIdPreguntaBorrarDeclaranteCorta) + quien + u'?';
+    return Cadena(kIdPreguntaBorrarDeclarante) + quien + Cadena(kIdPreguntaBorrarDeclaranteCorta);
 }
 
 }  // namespace oxalde

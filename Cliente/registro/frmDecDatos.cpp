@@ -20,6 +20,7 @@
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
 #include "compartido/cadenas.h"
+#include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 #include "compartido/ventana_principal.h"
@@ -31,41 +32,29 @@ namespace {
 const QColor kSoloLectura(255, 255, 206);
 const QColor kEditable(Qt::white);
 
-// Captions: the control, the string id, and the text around it. A caption with `modelo` carries
-// the form number, after the text in Spanish and before it in Basque.
-struct Titulo {
-    const char* control;  // "" the window
-    int id;
-    const char* antes;
-    const char* despues;
-    bool tooltip;
-    int modelo;
-};
-
-constexpr Titulo kTitulos[] = {
-    {"", 141, "", "", false, 0},
-    {"Label2", 141, "", "", false, 0},
-    {"cmdCancelar", 119, "   ", "", false, 0},
-    {"cmdCancelar", 250, "", "", true, 0},
-    {"cmdAceptar", 118, "   ", "", false, 0},
-    {"cmdAceptar", 249, "", "", true, 0},
-    {"lbldni", 142, "", "", false, 0},
-    {"lblnombre", 123, "", "", false, 0},
-    {"lblvia", 143, "", "", false, 0},
-    {"lbldomicilio", 144, "", "", false, 0},
-    {"lblnumero", 145, "", "", false, 0},
-    {"lblletra", 146, "", "", false, 0},
-    {"lblescalera", 147, "", "", false, 0},
-    {"lblpiso", 148, "", "", false, 0},
-    {"lblmano", 149, "", "", false, 0},
-    {"lblprovincia", 150, "", "", false, 0},
-    {"lblcodpos", 151, "", "", false, 0},
-    {"lblmunicipio", 152, "", "", false, 0},
-    {"lbltelefonop", 153, "", "", false, 0},
-    {"lblnum731", 154, "", "", false, 731},
-    {"lblnum732", 154, "", "", false, 732},
-    {"cmdMunicipio", 124, "", " ...", false, 0},
-    {"cmdProvincia", 125, "", " ...", false, 0},
+constexpr auto C = Propiedad::Consejo;
+constexpr Caption kCaptions[] = {
+    {"", 141},
+    {"Label2", 141},
+    {"cmdCancelar", 119, Propiedad::Texto, 0, 3},
+    {"cmdCancelar", 250, C},
+    {"cmdAceptar", 118, Propiedad::Texto, 0, 3},
+    {"cmdAceptar", 249, C},
+    {"lbldni", 142},
+    {"lblnombre", 123},
+    {"lblvia", 143},
+    {"lbldomicilio", 144},
+    {"lblnumero", 145},
+    {"lblletra", 146},
+    {"lblescalera", 147},
+    {"lblpiso", 148},
+    {"lblmano", 149},
+    {"lblprovincia", 150},
+    {"lblcodpos", 151},
+    {"lblmunicipio", 152},
+    {"lbltelefonop", 153},
+    {"lblnum731", 154},
+    {"lblnum732", 154},
 };
 
 double Val(const QString& texto) { return vb::Val(texto.toStdString()); }
@@ -237,21 +226,14 @@ void frmDecDatos::OrdenTabulacion() {
 }
 
 void frmDecDatos::Anadir_captions() {
-    for (const Titulo& t : kTitulos) {
-        QString texto = LoadResString(t.id + DesplIdioma);
-        if (t.modelo)
-            texto = DesplIdioma == 0 ? texto + u' ' + QString::number(t.modelo) : QString::number(t.modelo) + u' ' + texto;
-        texto = QString::fromLatin1(t.antes) + texto + QString::fromLatin1(t.despues);
-        QWidget* control = *t.control ? findChild<QWidget*>(QString::fromLatin1(t.control)) : this;
-        if (t.tooltip)
-            control->setToolTip(texto);
-        else if (control == this)
-            setWindowTitle(texto);
-        else if (auto* l = qobject_cast<QLabel*>(control))
-            l->setText(texto);
-        else if (auto* b = qobject_cast<QPushButton*>(control))
-            b->setText(texto);
+    EscribirCaptions(*this, kCaptions);
+    // The form number goes after the text in Spanish and before it in Basque.
+    for (const QString& numero : {QStringLiteral("731"), QStringLiteral("732")}) {
+        auto* etiqueta = findChild<QLabel*>(QStringLiteral("lblnum") + numero);
+        etiqueta->setText(DesplIdioma == 0 ? etiqueta->text() + u' ' + numero : numero + u' ' + etiqueta->text());
     }
+    cmdMunicipio_->setText(Cadena(kIdMunicipio) + QStringLiteral(" ..."));
+    cmdProvincia_->setText(Cadena(kIdProvincia) + QStringLiteral(" ..."));
 }
 
 void frmDecDatos::Form_Load() {
@@ -337,7 +319,7 @@ bool frmDecDatos::ValidarCampos() {
     if (codigo == 0) return true;
     const QString caja = CajaDeRegla(codigo);
     if (caja.isEmpty()) return false;
-    MsgBox(LoadResString(298 + codigo + DesplIdioma), vbOKOnly | vbExclamation, windowTitle());
+    MsgBox(Cadena(kBaseMsgReglaDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle());
     if (auto* w = findChild<QWidget*>(caja)) w->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -346,7 +328,7 @@ vb::Integer frmDecDatos::GuardarDeclarante() {
     vb::Variant buffer = BufferDeclarante(cDecDatos::Instancia());
     const vb::Integer codigo = cDecDatos::Instancia().GuardarDeclarante(buffer);
     if (codigo == 1 || codigo == 2)
-        MsgBox(LoadResString(310 + codigo + DesplIdioma), vbOKOnly | vbExclamation, windowTitle());
+        MsgBox(Cadena(kBaseMsgGuardarDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle());
     return codigo;
 }
 

@@ -10,9 +10,7 @@
 #include <QTabBar>
 #include <cstdlib>
 
-#include "GarobelLib/algoritmos.h"
-#include "GarobelLib/cMiscelaneos.h"
-#include "cliente/prueba.h"
+#include "cliente/ventana_prueba.h"
 #include "controles/FlexGrid.h"
 #include "controles/controles.h"
 #include "controles/Pindaro.h"
@@ -27,11 +25,14 @@ using namespace oxalde;
 
 namespace {
 
-class Editor731 : public prueba::Principal {
+using prueba::IbanValido;
+using prueba::Pausa;
+using prueba::Salir;
+
+class Editor731 : public prueba::ConVentana<FrmDatos731> {
 protected:
     cDatos731& d = cDatos731::Instancia();
     cDecResumen& r = cDecResumen::Instancia();
-    FrmDatos731* w = nullptr;
 
     void SetUp() override {
         Principal::SetUp();
@@ -42,12 +43,6 @@ protected:
 
     void Cabecera(long fecha, vb::Integer ejercicio, const char* periodo) {
         r.FECHA(fecha), r.Ejercicio(ejercicio), r.PERIODO(periodo);
-    }
-
-    // The window in front.
-    template <class T>
-    T* Activa() const {
-        return qobject_cast<T*>(ventana->Area()->activeSubWindow()->widget());
     }
 
     // Opens the editor as the declarations window does: MODO, then MODOP, then the key.
@@ -77,12 +72,6 @@ protected:
         return d.GuardarDeclaracion(buffer);
     }
 
-    template <class T = QWidget>
-    T* C(const char* nombre) const {
-        T* c = w->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
     QString Texto(const char* nombre) const { return C<QLineEdit>(nombre)->text(); }
     // The shown texts of boxes, labels or buttons, joined by "|".
     QString Textos(std::initializer_list<const char*> nombres) const {
@@ -92,34 +81,8 @@ protected:
     }
     bool Visible(const char* nombre) const { return C(nombre)->isVisibleTo(w); }
 
-    static void Pausa() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
-    // Types into a box as the user would, then leaves it with Tab.
-    void Teclear(const char* caja, const QString& texto) {
-        QWidget* c = C(caja);
-        c->setFocus(Qt::MouseFocusReason);
-        Pausa();
-        Pulsar(c, texto);
-        Salir();
-    }
     // The bases of worked example A.
     void Bases() { Teclear("txtbase16", "1234,50"), Teclear("txtbase7", "50,05"), Teclear("txtbase4", "12,50"); }
-    // Key presses, also of characters beyond ASCII.
-    static void Pulsar(QWidget* c, const QString& texto) {
-        for (QChar ch : texto) {
-            if (ch.unicode() < 128) {
-                QTest::keyClick(c, ch.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Press, c, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-                QTest::sendKeyEvent(QTest::Release, c, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-            }
-        }
-    }
-    void Salir() {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        Pausa();
-    }
     // Gives the focus to each box and answers the names of those that kept it.
     std::vector<std::string> Retienen(std::initializer_list<const char*> nombres) {
         std::vector<std::string> r;
@@ -133,8 +96,7 @@ protected:
     // Types an account into the six boxes of a row, then accepts; answers the messages shown.
     std::vector<prueba::Mensaje> PresentarConCuenta(const char* prefijo, const QString& iban) {
         for (int k = 0; k < 6; ++k)
-            Teclear(k ? (QString::fromLatin1(prefijo) + QString::number(k)).toLatin1() : QByteArray(prefijo),
-                    iban.mid(4 * k, 4));
+            Teclear(QString::fromLatin1(prefijo) + (k ? QString::number(k) : QString()), iban.mid(4 * k, 4));
         EXPECT_EQ(d.CC(), iban);
         mensajes.clear();
         w->cmdAceptar_Click();
@@ -394,14 +356,6 @@ TEST_F(Editor731, CaptionsEnEuskera) {
 
 // ---- Filing: checks, save and the bank account -------------------------------------------
 
-// A valid account of an entity in the bank list.
-QString IbanValido() {
-    GarobelLib::cMiscelaneos componente;
-    const std::string cuenta = "0019002000" + std::string("0000012345");
-    return QString::fromStdString(
-        componente.calcularIban(cuenta.substr(0, 8) + GarobelLib::DigitosControlCuenta(cuenta) + cuenta.substr(10)));
-}
-
 TEST_F(Editor731, CadaReglaFallidaConSuMensajePestanaYCaja) {
     struct Caso {
         const char* modop;
@@ -472,7 +426,7 @@ TEST_F(Editor731, CuentaEnSeisCajas) {
     Salir();
     EXPECT_EQ(d.CC(), "AB1201A " + QString(16, u' '));
     // Clearing every box leaves 24 blanks.
-    for (int k = 0; k < 6; ++k) C<QLineEdit>(k ? QString("txtPIban%1").arg(k).toLatin1() : "txtPIban")->clear();
+    for (int k = 0; k < 6; ++k) C<QLineEdit>(k ? QString("txtPIban%1").arg(k) : "txtPIban")->clear();
     C("txtPIban")->setFocus();
     Salir();
     EXPECT_EQ(d.CC(), QString(24, u' '));
@@ -668,13 +622,10 @@ TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
                 QString texto = QString::fromLatin1(p.texto);
                 if (!p.texto) {  // the first five groups of the account, the last one left by the change
                     for (int k = 0; k < 5; ++k)
-                        Teclear(("txtTIban" + (k ? std::to_string(k) : "")).c_str(), iban.mid(4 * k, 4));
+                        Teclear("txtTIban" + (k ? QString::number(k) : QString()), iban.mid(4 * k, 4));
                     texto = iban.mid(20);
                 }
-                QWidget* caja = C(p.caja);
-                caja->setFocus(Qt::MouseFocusReason);
-                Pausa();
-                Pulsar(caja, texto);
+                prueba::EscribirEn(C<QLineEdit>(p.caja), texto);
                 if (p.opcion)
                     prueba::Accionar(C(p.opcion), C<QAbstractButton>(p.opcion)->text(), tecla);
                 else

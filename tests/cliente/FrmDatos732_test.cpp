@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 
-#include "cliente/prueba.h"
+#include "cliente/ventana_prueba.h"
 #include "controles/ComboLista.h"
 #include "controles/Pindaro.h"
 #include "form732/FrmDatos732.h"
@@ -26,9 +26,8 @@ namespace {
 
 cDatos732& D() { return cDatos732::Instancia(); }
 
-class Editor732 : public prueba::Principal {
+class Editor732 : public prueba::ConVentana<FrmDatos732> {
 protected:
-    FrmDatos732* w = nullptr;
 
     void SetUp() override {
         Principal::SetUp();
@@ -77,25 +76,16 @@ protected:
         Sql("INSERT INTO T04_732DECLA (T04_CSDE, " + columnas + ") VALUES (" + clave + ", " + valores + ")");
     }
 
+    // A control by name, or element of a control array.
     template <class T = QWidget>
     T* C(const QString& nombre, int elemento = -1) {
         return qobject_cast<T*>(w->Control(nombre, elemento));
     }
     oxalde::Pindaro* N(const QString& nombre) { return C<oxalde::Pindaro>(nombre); }
     int Pestana() { return w->TabTra()->currentIndex() + 1; }
-    void Pulsar(const QString& nombre, int i) { C<QAbstractButton>(nombre, i)->click(); }
+    void Marcar(const QString& nombre, int i) { C<QAbstractButton>(nombre, i)->click(); }
     void IrA(int pestana) { w->TabTra()->setCurrentIndex(pestana - 1); }
 
-    // Types into a box as the user does and leaves it for the tab strip.
-    void Teclear(const QString& nombre, const QString& texto) {
-        auto* caja = C<QLineEdit>(nombre);
-        caja->setFocus();
-        QCoreApplication::processEvents();
-        caja->selectAll();
-        QTest::keyClicks(caja, texto);
-        w->TabTra()->setFocus();
-        QCoreApplication::processEvents();
-    }
     // The window that holds the frame now: the editor or the declarations window.
     bool EditorCerrado() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -142,7 +132,7 @@ TEST_F(Editor732, CabeceraTrimestralYCaptionsEnAmbosIdiomas) {
             for (int i : {0, 1}) cabecera << C<QLineEdit>(n, i)->text();
         cabecera << C<QLabel>("lblperiodo")->text();
         EXPECT_EQ(cabecera.join(' '), despl ? "1 2 3 T 3.HIRUHILEKOA" : QString::fromUtf8("1 2 3 T 3ºTRIMESTRE"));
-        for (const oxalde::Caption732& t : oxalde::Captions732()) {
+        for (const oxalde::Caption& t : oxalde::Captions732()) {
             const QWidget* control = w->findChild<QWidget*>(t.control);
             EXPECT_TRUE(control && !control->property("text").toString().isEmpty()) << t.control;
         }
@@ -171,14 +161,14 @@ TEST_F(Editor732, ElGuardianDePestanasPideHechoYLuegoSituacion) {
         EXPECT_EQ(Pestana(), 3);
         EXPECT_EQ(Textos(), std::vector<QString>{oxalde::LoadResString(275)});
     }
-    Pulsar("chkhecho", 0);
+    Marcar("chkhecho", 0);
     EXPECT_EQ(D().HECHO1(), "X");
     for (int pestana : {4, 3}) {  // once an event is marked, even tab 3 asks for a situation
         IrA(pestana);
         EXPECT_EQ(Pestana(), 2);
         EXPECT_EQ(Textos(), std::vector<QString>{oxalde::LoadResString(270)});
     }
-    Pulsar("chksittib", 1);
+    Marcar("chksittib", 1);
     IrA(4);
     EXPECT_EQ(Pestana(), 4);
     EXPECT_TRUE(Textos().empty());
@@ -188,7 +178,7 @@ TEST_F(Editor732, ElGuardianDePestanasPideHechoYLuegoSituacion) {
 TEST_F(Editor732, TransporteSinSituacionNoAtrapa) {
     // A stored transport declaration without its situation (old data) still reaches every tab.
     Abrir732("A", "T", 20130115);
-    Pulsar("chkhecho", 5);
+    Marcar("chkhecho", 5);
     D().SITTIB5("");
     for (int pestana : {1, 2, 4, 5}) {
         IrA(pestana);
@@ -199,8 +189,8 @@ TEST_F(Editor732, TransporteSinSituacionNoAtrapa) {
 
 TEST_F(Editor732, HechosExcluyentesSoloEnTransporte) {
     Abrir732("A", "T", 20130115);
-    Pulsar("chkhecho", 1);
-    Pulsar("chkhecho", 5);
+    Marcar("chkhecho", 1);
+    Marcar("chkhecho", 5);
     EXPECT_EQ(D().HECHO2(), "");
     EXPECT_FALSE(C<QCheckBox>("chkhecho", 1)->isChecked());
     EXPECT_TRUE(C<QCheckBox>("chkhecho", 5)->isChecked());
@@ -209,11 +199,11 @@ TEST_F(Editor732, HechosExcluyentesSoloEnTransporte) {
     ASSERT_TRUE(EditorCerrado());
 
     Abrir732("A", "P", 20130331, "1T");
-    for (int i : {0, 2, 5}) Pulsar("chkhecho", i);
+    for (int i : {0, 2, 5}) Marcar("chkhecho", i);
     EXPECT_EQ(D().HECHO1() + D().HECHO3() + D().HECHO6(), "XXX");
     D().TRANIF("X1");
     D().TRADIRECC("CALLE");
-    Pulsar("chkhecho", 0);  // unmarking the acquisition of goods empties NIF, name and country only
+    Marcar("chkhecho", 0);  // unmarking the acquisition of goods empties NIF, name and country only
     EXPECT_EQ(D().TRANIF() + "|" + D().TRADIRECC(), "|CALLE");
 }
 
@@ -225,8 +215,8 @@ TEST_F(Editor732, CuotasTecleadasEnElTercerTrimestreDe2012) {
     };
     for (const Caso& c : {Caso{20120930, "3T", true}, Caso{20121231, "4T", false}}) {
         Abrir732("A", "P", c.fecha, c.periodo);
-        Pulsar("chkhecho", 0);
-        Pulsar("chksittib", 1);
+        Marcar("chkhecho", 0);
+        Marcar("chksittib", 1);
         IrA(4);
         EXPECT_EQ(N("txtcuota16")->locked(), !c.tecleadas);
         Teclear("txtbase16", "1000");
@@ -260,8 +250,8 @@ TEST_F(Editor732, UnaBaseDeRecargoCambiadaEnElTercerTrimestreSeGuarda) {
 
 TEST_F(Editor732, AceptarConUnErrorVaASuPestanaYCaja) {
     Abrir732("A", "P", 20130331, "1T");
-    Pulsar("chkhecho", 0);
-    Pulsar("chksittib", 1);
+    Marcar("chkhecho", 0);
+    Marcar("chksittib", 1);
     IrA(4);
     Teclear("txtbase16", "100");
     Teclear("txtbaeq4", "200");  // above its base: code 23
@@ -276,7 +266,7 @@ TEST_F(Editor732, AceptarConUnErrorVaASuPestanaYCaja) {
 
 TEST_F(Editor732, TransporteConVehiculo) {
     Abrir732("A", "T", 20130115);
-    Pulsar("chkhecho", 1);
+    Marcar("chkhecho", 1);
     IrA(1);
     ASSERT_TRUE(C("txttranif")->hasFocus());
     QTest::keyClick(C("txttranif"), Qt::Key_Return);  // Enter moves on
@@ -306,11 +296,11 @@ TEST_F(Editor732, TransporteConVehiculo) {
 
 TEST_F(Editor732, DesmarcarElMedioNuevoDevuelveLasBases) {
     Abrir732("A", "T", 20130115);
-    Pulsar("chkhecho", 1);
+    Marcar("chkhecho", 1);
     IrA(5);
     EXPECT_TRUE(N("txtbase4")->locked());
     IrA(3);
-    Pulsar("chkhecho", 4);  // forced execution replaces the new means of transport
+    Marcar("chkhecho", 4);  // forced execution replaces the new means of transport
     IrA(5);
     EXPECT_FALSE(N("txtbase7")->locked());
     EXPECT_FALSE(N("txtbase4")->locked());
@@ -322,7 +312,7 @@ TEST_F(Editor732, DesmarcarElMedioNuevoDevuelveLasBases) {
 TEST_F(Editor732, CancelarYElCierreNoGuardan) {
     for (bool boton : {false, true}) {
         Abrir732("A", "P", 20130331, "1T");
-        Pulsar("chkhecho", 0);
+        Marcar("chkhecho", 0);
         cDecResumen::Instancia().CSDE(55);
         boton ? C<QPushButton>("cmdCancelar")->click() : void(w->parentWidget()->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -394,16 +384,13 @@ TEST_F(Editor732, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
             oxalde::DesplIdioma = idioma;
             const std::string caso = (idioma ? "eu " : "es ") + std::string(tecla ? "Alt" : "click");
             Abrir732("A", "T", 20130115);
-            Pulsar("chkhecho", 1);
+            Marcar("chkhecho", 1);
             IrA(1);
             Teclear("txttranom", "VENDEDOR");
             for (const Paso& p : pasos) {
                 ASSERT_EQ(Pestana(), p.pestana) << caso << " " << p.caja;
                 if (p.pestana == 4 && D().TIPOV().isEmpty()) Teclear("txttipov", "TURISMO"), Teclear("txtnbastidor", "B99");
-                auto* caja = C<QLineEdit>(p.caja);
-                caja->setFocus(Qt::MouseFocusReason);
-                QCoreApplication::processEvents();
-                QTest::keyClicks(caja, p.texto);
+                prueba::EscribirEn(C<QLineEdit>(p.caja), p.texto);
                 if (p.destino) {
                     prueba::CambiarPestana(w->TabTra(), p.destino - 1, tecla);
                 } else {
@@ -450,8 +437,8 @@ TEST_F(Editor732, DISABLED_Fotos) {
         for (const char* modop : {"P", "T"}) {
             const bool t = modop == std::string("T");
             Abrir732("A", modop, t ? 20130115 : 20120930, "3T", 0, t ? "12345678Z" : "B1234567Z");
-            Pulsar("chkhecho", t ? 1 : 0);
-            if (!t) Pulsar("chksittib", 1);
+            Marcar("chkhecho", t ? 1 : 0);
+            if (!t) Marcar("chksittib", 1);
             for (int p = 1; p <= w->TabTra()->count(); ++p) {
                 IrA(p);
                 if (p == w->TabTra()->count()) Teclear("txtbase16", "1234,56");
@@ -494,10 +481,10 @@ TEST_F(Editor732, DesdeLaVentanaDeDeclaraciones) {
     EXPECT_EQ(c.FECHA(), 20120930);
     EXPECT_EQ(Pestana(), 3);
     EXPECT_EQ(D().MODO() + D().MODOP(), "AP");
-    Pulsar("chkhecho", 2);
+    Marcar("chkhecho", 2);
     IrA(4);
     EXPECT_EQ(Textos(), std::vector<QString>{oxalde::LoadResString(270)});
-    Pulsar("chksittib", 2);
+    Marcar("chksittib", 2);
     IrA(4);
     Teclear("txtbase16", "1234,56");
     Teclear("txtcuota16", "259,26");

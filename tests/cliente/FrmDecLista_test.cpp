@@ -20,11 +20,10 @@ protected:
     FrmDecLista* w = nullptr;
     FlexGrid* g = nullptr;
 
+    // The frame's window of that name once the pending events have run.
     QWidget* Hija(const QString& nombre) {
         QCoreApplication::processEvents();
-        for (QMdiSubWindow* sub : ventana->Area()->subWindowList())
-            if (sub->widget() && sub->widget()->objectName() == nombre) return sub->widget();
-        return nullptr;
+        return Principal::Hija(nombre);
     }
 
     // Four taxpayers: BEA (two declarations), ANE, OIER, ZURI, keys 1 to 4.

@@ -77,16 +77,7 @@ TEST_F(Principal, LeerConfiguracionYLaLetraAlmacenadaDecideIdiomaDesplazamientoY
 // Start-up from a program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas".
 class Inicio : public Principal {
 protected:
-    QString Tablas() const { return carpeta.path() + "/Tablas/"; }
     QString Mod() const { return Tablas() + "731_2Mod.mdb"; }
-    // Sound copies of both databases.
-    void Preparar() {
-        QDir(carpeta.path()).mkpath("Cliente");
-        EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
-        QDir(carpeta.path()).mkpath("Tablas");
-        QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
-        QFile::copy(QString::fromStdString(bd.Mod()), Mod());
-    }
     QStringList Archivos() const {
         QStringList archivos;
         for (QDirIterator it(carpeta.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
@@ -135,19 +126,13 @@ protected:
         if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) return {"exit status " + QString::number(estado)};
         return QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
     }
-    // Closes the main windows a start-up left, and lets them go.
-    static void CerrarPrincipales() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<MDI7312*>(w)) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
 
 // A missing database, or one that is not a sound one of this program's (a damaged page included,
 // met before the upgrade could write to the file): a clear message in both languages that names
 // the file, the program ends with a failure status and nothing is changed or created.
 TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) {
-    Preparar();
+    PrepararArranque();
     const QByteArray sana = prueba::Leer(Mod());
     const QString lec = Tablas() + "731_2Lec.mdb", mod = Mod();
     const QStringList ambas{"/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb"};
@@ -159,37 +144,37 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
         QStringList archivos;
     } casos[] = {
         {"no tables", [] {}, 9101, lec, {}},
-        {"no user database", [&] { Preparar(), QFile::remove(mod); }, 9101, mod, {"/Tablas/731_2Lec.mdb"}},
-        {"empty", [&] { Preparar(), prueba::Escribir(mod, ""); }, 9102, mod, ambas},
-        {"random bytes", [&] { Preparar(), prueba::Escribir(mod, QByteArray(8192, '\x37')); }, 9102, mod, ambas},
-        {"cut copy", [&] { Preparar(), prueba::Escribir(mod, sana.left(sana.size() / 2)); }, 9102, mod, ambas},
+        {"no user database", [&] { PrepararArranque(), QFile::remove(mod); }, 9101, mod, {"/Tablas/731_2Lec.mdb"}},
+        {"empty", [&] { PrepararArranque(), prueba::Escribir(mod, ""); }, 9102, mod, ambas},
+        {"random bytes", [&] { PrepararArranque(), prueba::Escribir(mod, QByteArray(8192, '\x37')); }, 9102, mod, ambas},
+        {"cut copy", [&] { PrepararArranque(), prueba::Escribir(mod, sana.left(sana.size() / 2)); }, 9102, mod, ambas},
         {"another program's", [&] {
-             Preparar(), QFile::remove(mod);
+             PrepararArranque(), QFile::remove(mod);
              dao::CrearBaseDesdeSql(mod.toStdString(), "CREATE TABLE CLIENTES (ID INTEGER);");
          }, 9102, mod, ambas},
         {"a column missing", [&] {
-             Preparar();
+             PrepararArranque();
              BdPrueba::Ejecutar(mod.toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
          }, 9102, mod, ambas},
-        {"a damaged page", [&] { Preparar(), BdPrueba::DanarTabla(mod.toStdString(), "T02_COMUNDECLA"); }, 9102, mod,
+        {"a damaged page", [&] { PrepararArranque(), BdPrueba::DanarTabla(mod.toStdString(), "T02_COMUNDECLA"); }, 9102, mod,
          ambas},
         // Every page reads, but a taxpayer's NIF in the table is not the one its index holds.
         {"an index that disagrees with its table", [&] {
-             Preparar();
+             PrepararArranque();
              BdPrueba::Ejecutar(mod.toStdString(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('11111111H')");
              BdPrueba::CambiarEnTabla(mod.toStdString(), "T01_DECLARANTES", "11111111H", "11111111J");
          }, 9102, mod, ambas},
         // Every save into the table would fail.
         {"a column no save fills", [&] {
-             Preparar(), BdPrueba::AnadirColumnaObligatoria(mod.toStdString(), "T02_COMUNDECLA");
+             PrepararArranque(), BdPrueba::AnadirColumnaObligatoria(mod.toStdString(), "T02_COMUNDECLA");
          }, 9102, mod, ambas},
-        {"empty reference database", [&] { Preparar(), prueba::Escribir(lec, ""); }, 9102, lec, ambas},
-        {"reference database of random bytes", [&] { Preparar(), prueba::Escribir(lec, QByteArray(8192, '\x37')); },
+        {"empty reference database", [&] { PrepararArranque(), prueba::Escribir(lec, ""); }, 9102, lec, ambas},
+        {"reference database of random bytes", [&] { PrepararArranque(), prueba::Escribir(lec, QByteArray(8192, '\x37')); },
          9102, lec, ambas},
         {"reference database without banks", [&] {
-             Preparar(), BdPrueba::Ejecutar(lec.toStdString(), "DROP TABLE TBANCOS");
+             PrepararArranque(), BdPrueba::Ejecutar(lec.toStdString(), "DROP TABLE TBANCOS");
          }, 9102, lec, ambas},
-        {"damaged reference database", [&] { Preparar(), BdPrueba::DanarTabla(lec.toStdString(), "TBANCOS"); }, 9102,
+        {"damaged reference database", [&] { PrepararArranque(), BdPrueba::DanarTabla(lec.toStdString(), "TBANCOS"); }, 9102,
          lec, ambas},
     };
     for (const auto& caso : casos) {
@@ -209,7 +194,7 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
         EXPECT_EQ(prueba::Leer(lec), antesLec);
         EXPECT_EQ(Archivos(), caso.archivos);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        CerrarPrincipales();
+        prueba::CerrarPrincipales();
     }
 }
 
@@ -217,14 +202,14 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
 // engine waits for a lock; a lock let go within it is not noticed, one kept beyond it is said to
 // be a file in use (not a damaged one), naming it, and nothing changes.
 TEST_F(Inicio, UnaBaseBloqueadaPorOtroProgramaSeEsperaYSeDiceEnUso) {
-    Preparar();
+    PrepararArranque();
     const QString mod = Mod();
     {
         CerrojoEscritura breve(mod.toStdString(), 300);
         ASSERT_EQ(Arrancar(), Arranque::Continuar);
         EXPECT_TRUE(mensajes.empty());
     }
-    CerrarPrincipales();
+    prueba::CerrarPrincipales();
 
     const QByteArray antes = prueba::Leer(mod);
     {
@@ -241,7 +226,7 @@ TEST_F(Inicio, UnaBaseBloqueadaPorOtroProgramaSeEsperaYSeDiceEnUso) {
 // A first run as a user who may not write the database or its folder: start-up says so, naming
 // each, and that is all; the language chosen holds for the run without another report.
 TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
-    Preparar();
+    PrepararArranque();
     const QString mod = Mod();
     BdPrueba::Ejecutar(mod.toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = -1");
     const QByteArray antes = prueba::Leer(mod);
@@ -265,7 +250,7 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
 // says the file was left in the middle of a save and needs write permission, not that it is not a
 // database, and changes nothing.
 TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
-    Preparar();
+    PrepararArranque();
     const QString mod = Mod(), lec = Tablas() + "731_2Lec.mdb";
     auto escribir = [](const QString& ruta, const std::string& sql) {
         return [ruta = ruta.toStdString(), sql] {
@@ -298,7 +283,7 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
     auto db = dao::DBEngine::Instancia().OpenDatabase(mod.toStdString());
     EXPECT_EQ(db->OpenRecordset("SELECT group_concat(T01_NOMBRE) FROM T01_DECLARANTES")->Fields(0).CStr(), "TERMINADO");
     db->Close();
-    CerrarPrincipales();
+    prueba::CerrarPrincipales();
 
     MatarAlConfirmar(escribir(lec, "UPDATE T08_GENERAL SET T08_FECHAMAX = 20991231"));
     ASSERT_TRUE(QFile::exists(lec + "-journal"));
@@ -306,7 +291,7 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
     EXPECT_TRUE(mensajes.empty());
     EXPECT_FALSE(QFile::exists(lec + "-journal"));
     EXPECT_EQ(CEntrada::Instancia().FECHAMAX(), 20261231);
-    CerrarPrincipales();
+    prueba::CerrarPrincipales();
 }
 
 // Run only by ArrancarSinSerRoot, in a process of its own: starts the program from the folder it
@@ -333,11 +318,11 @@ TEST_F(Inicio, DISABLED_ArrancarEnLaCarpetaDada) {
     QByteArray salida = QByteArray::number(int(arranque)) + '\x1e' + QByteArray::number(DesplIdioma) + '\x1e';
     for (const auto& m : mensajes) salida += QByteArray::number(m.estilo) + " " + m.texto.toUtf8() + '\x1e';
     ASSERT_EQ(write(std::atoi(descriptor), salida.constData(), static_cast<size_t>(salida.size())), salida.size());
-    CerrarPrincipales();
+    prueba::CerrarPrincipales();
 }
 
 TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
-    Preparar();
+    PrepararArranque();
     BdPrueba::Ejecutar(Mod().toStdString(), "UPDATE T00_GENERAL SET T00_Idioma = 'E'");
     QString presentacion;
     reloj.alProcesar = [&](prueba::RelojFalso&) {
@@ -356,14 +341,14 @@ TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
     EXPECT_EQ(Principales(), 1);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->objectName() == "frmInicio" && w->isVisible());
-    CerrarPrincipales();
+    prueba::CerrarPrincipales();
 }
 
 // The check at start: a different version offers the download; a click in the address opens it
 // and start-up ends without the main window. The same version shows nothing.
 TEST_F(Inicio, ComprobacionAlInicioYClicEnLaDireccionTerminaElArranque) {
     prueba::Servicio servicio;
-    Preparar();
+    PrepararArranque();
     BdPrueba::Ejecutar(Mod().toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = 1");
     std::vector<QString> navegadas;
     EstablecerNavegador([&](const QUrl& url) {
@@ -383,7 +368,7 @@ TEST_F(Inicio, ComprobacionAlInicioYClicEnLaDireccionTerminaElArranque) {
     ASSERT_EQ(Arrancar(), Arranque::Continuar);
     EXPECT_TRUE(modales.empty());
     EXPECT_EQ(Principales(), 1);
-    CerrarPrincipales();
+    prueba::CerrarPrincipales();
 
     Servir("distinta");
     EXPECT_EQ(Arrancar(), Arranque::Terminar);

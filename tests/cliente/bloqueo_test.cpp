@@ -12,10 +12,8 @@
 #include <atomic>
 #include <cstring>
 
-#include "GarobelLib/algoritmos.h"
-#include "GarobelLib/cMiscelaneos.h"
 #include "cliente/ficheros_prueba.h"
-#include "cliente/prueba.h"
+#include "cliente/ventana_prueba.h"
 #include "form731/FrmDatos731.h"
 #include "form731/buffers731.h"
 #include "form731/cDatos731.h"
@@ -31,6 +29,10 @@
 using namespace oxalde;
 
 namespace {
+
+using prueba::Control;
+using prueba::Pausa;
+using prueba::Teclear;
 
 // The engine's file layer as the default while it lives, with two changes for the connections
 // opened meanwhile: its waits take no time (a lock met is reported at once, after the same number
@@ -116,32 +118,9 @@ protected:
     QString EnUso(const QString& archivo) const {
         return LoadResString(9105 + DesplIdioma).arg(QDir::toNativeSeparators(archivo));
     }
-    template <class T>
-    T* Hija() const {
-        for (QMdiSubWindow* sub : ventana->Area()->subWindowList())
-            if (auto* w = qobject_cast<T*>(sub->widget())) return w;
-        return nullptr;
-    }
     // A toolbar button of the main window, as the user presses it.
     QWidget* Boton(int numero) const {
         return ventana->findChild<QToolBar*>("Toolbar1")->widgetForAction(ventana->Boton(numero));
-    }
-    static void Pausa() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
-    static void Teclear(QLineEdit* caja, const QString& texto) {
-        caja->setFocus(Qt::MouseFocusReason);
-        Pausa();
-        caja->selectAll();
-        QTest::keyClicks(caja, texto);
-        QTest::keyClick(caja, Qt::Key_Tab);
-        Pausa();
-    }
-    template <class T = QLineEdit>
-    static T* C(QWidget* w, const char* nombre) {
-        T* c = w->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
     }
     // One stored quarterly form-731 declaration of taxpayer 1, with an account; answers its key.
     vb::Long Declaracion() {
@@ -149,11 +128,7 @@ protected:
         auto& r = cDecResumen::Instancia();
         r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("DECLARANTE 1"), r.Modelo("731"), r.TIPOLOGIA(1);
         r.FECHA(20120930), r.Ejercicio(2012), r.PERIODO("3T");
-        GarobelLib::cMiscelaneos componente;
-        const std::string cuenta = "0019002000" + std::string("0000012345");
-        d.MODO("A"), d.MODOP("P"), d.BASE4(1000);
-        d.CC(QString::fromStdString(
-            componente.calcularIban(cuenta.substr(0, 8) + GarobelLib::DigitosControlCuenta(cuenta) + cuenta.substr(10))));
+        d.MODO("A"), d.MODOP("P"), d.BASE4(1000), d.CC(prueba::IbanValido());
         CalcularLiquidacion(d, r);
         vb::Variant buffer = BufferDeclaracion731(d, r);
         return d.GuardarDeclaracion(buffer);
@@ -179,7 +154,7 @@ TEST_F(Bloqueo, UnGuardadoBloqueadoSeDiceLaVentanaSigueYLuegoSeGuarda) {
              auto* w = Hija<frmDecDatos>();
              for (auto [caja, texto] : {std::pair{"txtdni", "11111111H"}, {"txtnombre", "BEA"},
                                         {"txtdomicilio", "NAGUSIA"}, {"txtcodpos", "20001"}, {"txtcodmun", "79"}})
-                 Teclear(C(w, caja), texto);
+                 Teclear(Control<QLineEdit>(w, caja), texto);
              return w;
          }, "txtnombre", "BEA", "SELECT COUNT(*) FROM T01_DECLARANTES WHERE T01_NOMBRE = 'BEA'"},
         {"declaration", [this]() -> QWidget* {
@@ -189,7 +164,7 @@ TEST_F(Bloqueo, UnGuardadoBloqueadoSeDiceLaVentanaSigueYLuegoSeGuarda) {
              ventana->MostrarHija(new FrmDatos731);
              auto* w = Hija<FrmDatos731>();
              Pausa();
-             Teclear(C(w, "txtbase4"), "20");
+             Teclear(Control<QLineEdit>(w, "txtbase4"), "20");
              return w;
          }, "txtbase4", "20,00", "SELECT COUNT(*) FROM T03_731DECLA WHERE T03_BASE4 = 2000"},
     };
@@ -200,16 +175,16 @@ TEST_F(Bloqueo, UnGuardadoBloqueadoSeDiceLaVentanaSigueYLuegoSeGuarda) {
         mensajes.clear();
         {
             OtroPrograma otro(Mod());
-            QTest::mouseClick(C<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
             Pausa();
             ASSERT_EQ(mensajes.size(), 1u);
             EXPECT_EQ(mensajes[0].texto.toStdString(), EnUso(Mod()).toStdString());
             EXPECT_EQ(mensajes[0].estilo, vbExclamation);
             ASSERT_EQ(ventana->Area()->activeSubWindow()->widget(), w);
-            EXPECT_EQ(C(w, c.caja)->text(), c.tecleado);
+            EXPECT_EQ(Control<QLineEdit>(w, c.caja)->text(), c.tecleado);
         }
         EXPECT_EQ(Valor(c.guardado).CLng(), 0);
-        QTest::mouseClick(C<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
         Pausa();
         EXPECT_EQ(mensajes.size(), 1u);
         EXPECT_EQ(Valor(c.guardado).CLng(), 1);
@@ -261,20 +236,13 @@ TEST_F(Bloqueo, UnaLineaImportadaBloqueadaDiceQueElArchivoEstaEnUso) {
 // Start-up from a program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas".
 class ArranqueBloqueo : public Bloqueo {
 protected:
-    QString Tablas() const { return carpeta.path() + "/Tablas/"; }
     QString ModTablas() const { return Tablas() + "731_2Mod.mdb"; }
     void Preparar(const std::string& sql) {
-        QDir(carpeta.path()).mkpath("Cliente");
-        EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
-        QDir(carpeta.path()).mkpath("Tablas");
-        QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
-        QFile::copy(Mod(), ModTablas());
+        PrepararArranque();
         BdPrueba::Ejecutar(ModTablas().toStdString(), sql);
     }
     void TearDown() override {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<MDI7312*>(w)) w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        prueba::CerrarPrincipales();
         Bloqueo::TearDown();
     }
 };

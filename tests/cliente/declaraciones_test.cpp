@@ -15,7 +15,7 @@
 #include "controles/controles.h"
 #include "form731/FrmDatos731.h"
 #include "form731/cDatos731.h"
-#include "prueba.h"
+#include "cliente/ventana_prueba.h"
 #include "impresion/cImOf.h"
 #include "registro/FrmDecResumen.h"
 #include "compartido/cDecResumen.h"
@@ -61,7 +61,7 @@ protected:
 
     template <class T>
     static T* C(QWidget& w, const char* nombre) {
-        return w.findChild<T*>(QString::fromLatin1(nombre));
+        return prueba::Control<T>(&w, nombre);
     }
     static FlexGrid& Grid(QWidget& w) { return *C<FlexGrid>(w, "flxDeclaraciones"); }
 

@@ -8,7 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 
-#include "cliente/prueba.h"
+#include "cliente/ventana_prueba.h"
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
 #include "registro/FrmDecResumen.h"
@@ -20,16 +20,10 @@ using namespace oxalde;
 
 namespace {
 
-class Datos : public prueba::Principal {
+using prueba::Pulsar;
+
+class Datos : public prueba::ConVentana<frmDecDatos, QLineEdit> {
 protected:
-    frmDecDatos* w = nullptr;
-
-    QWidget* Hija(const QString& nombre) {
-        for (QMdiSubWindow* sub : ventana->Area()->subWindowList())
-            if (sub->widget() && sub->widget()->objectName() == nombre) return sub->widget();
-        return nullptr;
-    }
-
     frmDecDatos& Nuevo() {
         if (!ventana) Abrir();
         ventana->mnuNuevoDeclarante_Click();
@@ -45,36 +39,10 @@ protected:
     }
 
     frmDecDatos& Buscar() {
-        w = qobject_cast<frmDecDatos*>(Hija("frmDecDatos"));
+        w = Hija<frmDecDatos>("frmDecDatos");
         EXPECT_NE(w, nullptr);
         QCoreApplication::processEvents();
         return *w;
-    }
-
-    template <class T = QLineEdit>
-    T* C(const char* nombre) {
-        auto* c = w->findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
-
-    // Types into the box as a user would, then leaves it with Tab.
-    void Teclear(const char* caja, const QString& texto) {
-        QLineEdit* c = C(caja);
-        c->setFocus(Qt::OtherFocusReason);
-        QCoreApplication::processEvents();
-        c->selectAll();
-        Pulsar(c, texto);
-        QTest::keyClick(c, Qt::Key_Tab);
-        QCoreApplication::processEvents();
-    }
-
-    // Each character as a key press, accented letters included.
-    static void Pulsar(QWidget* destino, const QString& texto) {
-        for (QChar ch : texto) {
-            QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(destino, &tecla);
-        }
     }
 
     void Tecla(QWidget* destino, Qt::Key tecla) {

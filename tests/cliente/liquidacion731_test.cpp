@@ -133,7 +133,7 @@ TEST(Cajas731, CambioSegunLaFamiliaDeLaCaja) {
 
 TEST(Captions731, CadaTextoExisteEnLosDosIdiomas) {
     std::set<std::pair<std::string, int>> vistos;
-    for (const Caption731& c : Captions731()) {
+    for (const Caption& c : Captions731()) {
         EXPECT_FALSE(LoadResString(c.id).isEmpty() || LoadResString(c.id + 10000).isEmpty()) << c.id;
         EXPECT_TRUE(vistos.insert({std::string(c.control) + char('0' + c.indice) + char('0' + int(c.propiedad)), c.id}).second)
             << c.control;

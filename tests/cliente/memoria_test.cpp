@@ -82,14 +82,14 @@ public:
     }
     void Exportar() {
         PulsarMenu(v->MenuUtilidades(), "mnuExport");
-        auto* w = qobject_cast<FrmExportar*>(Activa());
+        auto* w = Activa<FrmExportar>();
         ASSERT_NE(w, nullptr);
         QTest::mouseClick(w->cmdCancelar(), Qt::LeftButton);
         Asentar();
     }
     void Importar() {
         PulsarMenu(v->MenuUtilidades(), "mnuImport");
-        auto* w = qobject_cast<frmimport*>(Activa());
+        auto* w = Activa<frmimport>();
         ASSERT_NE(w, nullptr);
         QTest::mouseClick(w->cmdcan(), Qt::LeftButton);
         Asentar();
@@ -131,11 +131,6 @@ protected:
     static void Asentar() {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    QWidget* Activa() const {
-        QMdiSubWindow* sub = v->Area()->activeSubWindow();
-        return sub ? sub->widget() : nullptr;
     }
 
     void Esperar(const char* ventana) {

@@ -26,12 +26,6 @@ namespace {
 
 using Principal = prueba::Principal;
 
-QWidget* Hija(const MDI7312& v, const QString& nombre) {
-    for (QMdiSubWindow* sub : v.Area()->subWindowList())
-        if (sub->widget() && sub->widget()->objectName() == nombre) return sub->widget();
-    return nullptr;
-}
-
 TEST_F(Principal, TablaDeEstadosTrasCadaProcedimiento) {
     MDI7312& v = Abrir();
     EXPECT_TRUE(modales.empty());
@@ -69,8 +63,8 @@ TEST_F(Principal, UnSoloDeclaranteSeAbreDirectamenteYConSeisLasEntradasSonLasCla
     EXPECT_EQ(v.Reciente(1)->text(), "1 - X123 - GARCIA-LOPEZ - HIJOS");
     EXPECT_EQ(ObtenerDNIMenu(v.Reciente(1)) + "|" + ObtenerNombreMenu(v.Reciente(1)), "X123|GARCIA-LOPEZ - HIJOS");
     v.Boton(2)->trigger();
-    EXPECT_EQ(Hija(v, "FrmDecLista"), nullptr);
-    auto* resumen = qobject_cast<FrmDecResumen*>(Hija(v, "FrmDecResumen"));
+    EXPECT_EQ(Hija("FrmDecLista"), nullptr);
+    auto* resumen = qobject_cast<FrmDecResumen*>(Hija("FrmDecResumen"));
     ASSERT_NE(resumen, nullptr);
     EXPECT_EQ(resumen->findChild<QLabel*>("lbldni")->text() + "|" + resumen->findChild<QLabel*>("lblnombre")->text(),
               "X123|GARCIA-LOPEZ - HIJOS");
@@ -95,7 +89,7 @@ TEST_F(Principal, UnaVentanaHijaApagaLosMenusHastaQueSeCierra) {
         SCOPED_TRACE(entrada);
         v.Entrada(entrada)->trigger();
         QCoreApplication::processEvents();
-        QWidget* hija = Hija(v, nombre);
+        QWidget* hija = Hija(nombre);
         ASSERT_NE(hija, nullptr);
         EXPECT_EQ(Foto(v), "mnu=00 bot=00010 imp=0 d=0000");
         // A taxpayer made while the window is open is in the entries once it closes.
@@ -103,7 +97,7 @@ TEST_F(Principal, UnaVentanaHijaApagaLosMenusHastaQueSeCierra) {
         const auto ultimo = Valor("SELECT MAX(T01_CSCO) FROM T01_DECLARANTES").CLng();
         hija->parentWidget()->close();
         QCoreApplication::processEvents();
-        EXPECT_EQ(Hija(v, nombre), nullptr);
+        EXPECT_EQ(Hija(nombre), nullptr);
         EXPECT_EQ(Foto(v).substr(0, 20), "mnu=11 bot=11111 imp");
         EXPECT_TRUE(v.Reciente(1)->text().startsWith(QString::number(ultimo) + " - "));
     }
@@ -116,7 +110,7 @@ TEST_F(Principal, CerrarDescargaAntesCadaHijaYSalirNoDescargaNada) {
     v.mnuExport_Click();
     v.MostrarHija(new FrmDecResumen);
     for (const char* nombre : {"FrmExportar", "FrmDecResumen"}) {
-        auto* hija = qobject_cast<VentanaHija*>(Hija(v, nombre));
+        auto* hija = qobject_cast<VentanaHija*>(Hija(nombre));
         ASSERT_NE(hija, nullptr);
         QObject::connect(hija, &VentanaHija::descargada, [&orden, nombre] { orden.push_back(nombre); });
     }

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QString>
 #include <QTabBar>
@@ -21,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "GarobelLib/algoritmos.h"
+#include "GarobelLib/cMiscelaneos.h"
 #include "actualizacion/cActOnline.h"
 #include "comun/bd_prueba.h"
 #include "dao/dao.h"
@@ -67,6 +71,14 @@ inline void Accionar(QWidget* control, const QString& caption, bool tecla, QPoin
 // Changes to tab i as the user does: its access key, or a click on it.
 inline void CambiarPestana(QTabBar* tira, int i, bool tecla) {
     Accionar(tira, tira->tabText(i), tecla, tira->tabRect(i).center());
+}
+
+// A valid account of an entity in the bank list, as an IBAN.
+inline QString IbanValido() {
+    GarobelLib::cMiscelaneos componente;
+    const std::string cuenta = "0019002000" + std::string("0000012345");
+    return QString::fromStdString(
+        componente.calcularIban(cuenta.substr(0, 8) + GarobelLib::DigitosControlCuenta(cuenta) + cuenta.substr(10)));
 }
 
 // Every wait step moves the time on by `paso` ms and runs the pending events once.
@@ -163,6 +175,32 @@ protected:
         return *ventana;
     }
 
+    // The frame's child window of type T (and named `nombre`, if given); none if there is none.
+    template <class T = QWidget>
+    T* Hija(const QString& nombre = {}) const {
+        for (QMdiSubWindow* sub : ventana->Area()->subWindowList())
+            if (auto* w = qobject_cast<T*>(sub->widget()); w && (nombre.isEmpty() || w->objectName() == nombre))
+                return w;
+        return nullptr;
+    }
+    // The window in front in the frame, if it is a T.
+    template <class T = QWidget>
+    T* Activa() const {
+        QMdiSubWindow* sub = ventana->Area()->activeSubWindow();
+        return sub ? qobject_cast<T*>(sub->widget()) : nullptr;
+    }
+
+    // Start-up's folders: the program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas", which
+    // holds sound copies of both databases.
+    QString Tablas() const { return carpeta.path() + "/Tablas/"; }
+    void PrepararArranque() {
+        QDir(carpeta.path()).mkpath("Cliente");
+        oxalde::EstablecerCarpetaPrograma(carpeta.path() + "/Cliente");
+        QDir(carpeta.path()).mkpath("Tablas");
+        QFile::copy(QString::fromStdString(bd.Lec()), Tablas() + "731_2Lec.mdb");
+        QFile::copy(QString::fromStdString(bd.Mod()), Tablas() + "731_2Mod.mdb");
+    }
+
     void Sql(const std::string& sql) { BdPrueba::Ejecutar(bd.Mod(), sql); }
 
     vb::Variant Valor(const std::string& sql) {
@@ -192,6 +230,13 @@ protected:
         return s;
     }
 };
+
+// Closes the main windows a start-up left, and lets them go.
+inline void CerrarPrincipales() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<oxalde::MDI7312*>(w)) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // Writes the largest amount a box takes into every amount box of the window, as the window's
 // repaint writes it, and names the boxes that would not show it whole.

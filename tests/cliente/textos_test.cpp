@@ -1,6 +1,8 @@
 // The program's texts: the string table, the standard buttons of its boxes and its emblem.
 #include <QDialogButtonBox>
 #include <QDirIterator>
+#include <QLineEdit>
+#include <QTabBar>
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -12,6 +14,7 @@
 #include "cliente/prueba.h"
 #include "comun/errores.h"
 #include "compartido/VentanaHija.h"
+#include "compartido/captions.h"
 #include "compartido/emblema.h"
 #include "principal/frmInicio.h"
 
@@ -43,12 +46,13 @@ QString Argumentos(const QString& texto, qsizetype abre) {
 }
 
 // The string ids the program's sources ask for: literal ids in calls of the string readers
-// (LoadResString, Cadena, Titulo, TextoBilingue) and in (name, id) rows of caption tables, so
-// the ids other windows add later are checked too.
+// (LoadResString, Cadena, Titulo, TextoBilingue), the named ids of the string table's header and
+// the (name, id) rows of caption tables, so the ids other windows add later are checked too.
 std::set<int> IdsDeLasFuentes() {
     static const QRegularExpression llamada(R"(\b(?:LoadResString|Cadena|Titulo|TextoBilingue)\s*\()");
-    static const QRegularExpression fila(R"(\{\s*(?:"\w+"|[A-Za-z][\w:]*)\s*,\s*(\d{3,4})\s*\})");
+    static const QRegularExpression fila(R"(\{\s*(?:"\w*"|[A-Za-z][\w:]*)\s*,\s*(\d{3,4})\s*\})");
     static const QRegularExpression numero(R"(\b(\d{3,5})\b)");
+    static const QRegularExpression nombrado(R"(\bk(?:Id|Base)\w+ = (\d{3,5})\b)");
     std::set<int> ids;
     const QString raiz = QString(OXALDE_DIR_SQL) + "/../Cliente";
     for (QDirIterator it(raiz, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
@@ -58,6 +62,7 @@ std::set<int> IdsDeLasFuentes() {
         for (auto m = llamada.globalMatch(texto); m.hasNext();)
             for (auto n = numero.globalMatch(Argumentos(texto, m.next().capturedEnd() - 1)); n.hasNext();)
                 if (const int id = n.next().captured(1).toInt(); id != 10000) ids.insert(id);
+        for (auto m = nombrado.globalMatch(texto); m.hasNext();) ids.insert(m.next().captured(1).toInt());
         // Rows of other tables (widths, positions) share the shape; string ids start at 101.
         for (auto m = fila.globalMatch(texto); m.hasNext();)
             if (const int id = m.next().captured(1).toInt(); id >= 101) ids.insert(id);
@@ -72,6 +77,48 @@ TEST(Cadenas, CadaIdQueElProgramaPideExisteEnAmbosIdiomas) {
     for (int id : ids)
         for (int idioma : {0, 10000})
             EXPECT_EQ(NumeroDeError([&] { LoadResString(id + idioma); }), 0) << "string " << id + idioma;
+}
+
+// One caption table sets a window's title, a label (its access-key mark kept only where it leads
+// to a box), a button with room for its picture, a tooltip and a tab; a row naming no control, a
+// control without such a text or a tab that is not there raises error 91 naming the control.
+TEST(Captions, UnaTablaPoneCadaTextoYRechazaLoQueNoExiste) {
+    QWidget ventana;
+    ventana.setObjectName("ventana");
+    auto* suelta = new QLabel(&ventana);
+    auto* conCaja = new QLabel(&ventana);
+    auto* caja = new QLineEdit(&ventana);
+    auto* boton = new QPushButton(&ventana);
+    auto* tira = new QTabBar(&ventana);
+    tira->addTab({});
+    Nombrar({{suelta, "suelta"}, {conCaja, "conCaja"}, {caja, "caja"}, {boton, "boton"}, {tira, "tira"}});
+    conCaja->setBuddy(caja);
+    constexpr Caption kFilas[] = {{"", 155},
+                                  {"suelta", 118},
+                                  {"conCaja", 118},
+                                  {"boton", 119, Propiedad::Texto, 0, 3},
+                                  {"boton", 250, Propiedad::Consejo},
+                                  {"tira", 174, Propiedad::Pestana, 1}};
+    for (int idioma : {0, 10000}) {
+        DesplIdioma = idioma;
+        EscribirCaptions(ventana, kFilas);
+        EXPECT_EQ(ventana.windowTitle(), LoadResString(155 + idioma));
+        EXPECT_EQ(conCaja->text(), LoadResString(118 + idioma));
+        EXPECT_EQ(suelta->text(), QString(LoadResString(118 + idioma)).remove(u'&'));
+        EXPECT_EQ(boton->text(), "   " + LoadResString(119 + idioma));
+        EXPECT_EQ(boton->toolTip(), LoadResString(250 + idioma));
+        EXPECT_EQ(tira->tabText(0), LoadResString(174 + idioma));
+    }
+    DesplIdioma = 0;
+    for (const Caption& mala : {Caption{"Label99", 118}, Caption{"caja", 118}, Caption{"tira", 174, Propiedad::Pestana, 2}}) {
+        try {
+            EscribirCaptions(ventana, {&mala, 1});
+            ADD_FAILURE() << mala.control;
+        } catch (const vb::Error& e) {
+            EXPECT_EQ(e.Number(), 91);
+            EXPECT_NE(e.Description().find(mala.control), std::string::npos) << e.Description();
+        }
+    }
 }
 
 // Several people add lines to the table at once: a merged copy of a line, or two texts for one id,

@@ -15,7 +15,7 @@
 #include <map>
 #include <set>
 
-#include "cliente/prueba.h"
+#include "cliente/ventana_prueba.h"
 #include "controles/FlexGrid.h"
 #include "form731/FrmDatos731.h"
 #include "form731/cDatos731.h"
@@ -23,6 +23,8 @@
 #include "intercambio/FrmExportar.h"
 #include "intercambio/frmimport.h"
 #include "form732/cDatos732.h"
+#include "impresion/FrmImOf.h"
+#include "principal/frmPreferencias.h"
 #include "registro/FrmDecLista.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
@@ -118,13 +120,7 @@ public:
     void Escribir(const char* caja, const QString& texto, bool detras = false) {
         auto* c = Hija()->findChild<QLineEdit*>(caja);
         ASSERT_NE(c, nullptr) << caja;
-        c->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::processEvents();
-        if (detras)
-            c->end(false);
-        else
-            c->selectAll();
-        QTest::keyClicks(c, texto);
+        prueba::EscribirEn(c, texto, detras);
     }
     // The key of Accept, pressed where the focus is; the button is clicked once its press has
     // been shown, from the event loop.
@@ -354,6 +350,27 @@ TEST_F(Ventanas, LasFlechasMuevenLaSeleccionDesdeLaPrimeraPulsacion) {
     Delante();
     QTest::keyClick(Hija()->findChild<QWidget*>("flxDeclaraciones"), Qt::Key_Up);
     EXPECT_EQ(cDecResumen::Instancia().CSDE(), 1);
+}
+
+// Every window's caption table names only controls the window has: each window opens in both
+// languages without the error a row naming a missing control raises.
+TEST_F(Ventanas, CadaTablaDeCaptionsNombraSoloControlesQueExisten) {
+    for (int idioma : {0, 10000}) {
+        DesplIdioma = idioma;
+        ventana->Anadir_captions();
+        for (const auto& [nombre, abrir] : kVentanas) {
+            abrir(*this);
+            const std::string esta(nombre);
+            EXPECT_EQ(Delante().toStdString(), esta.substr(0, esta.find(' '))) << idioma;
+            CerrarTodas();
+        }
+        FrmImOf impresion;
+        frmPreferencias preferencias;
+        QEvent activar(QEvent::WindowActivate);  // the preferences take their captions on activation
+        QApplication::sendEvent(&preferencias, &activar);
+        EXPECT_EQ(preferencias.windowTitle(), LoadResString(335 + idioma));
+    }
+    for (const auto& m : mensajes) EXPECT_FALSE(m.texto.contains("EscribirCaptions")) << m.texto.toStdString();
 }
 
 // Every caption of a label shows whole: its text is no wider than the label.

@@ -1,0 +1,35 @@
+#pragma once
+// A window's language-dependent texts as data: one row per control, text and string id, and
+// one function that sets them for every window.
+#include <initializer_list>
+#include <span>
+#include <utility>
+
+class QObject;
+class QWidget;
+
+namespace oxalde {
+
+enum class Propiedad {
+    Texto,    // the caption: a label, a button, a frame, a menu or menu entry; the window's title
+    Consejo,  // the tooltip
+    Pestana,  // the caption of tab `indice` (from 1) of a tab strip
+};
+
+struct Caption {
+    const char* control;  // the control's object name; "" (or the window's own name) the window
+    int id;
+    Propiedad propiedad = Propiedad::Texto;
+    int indice = 0;   // tab number, for Propiedad::Pestana
+    int blancos = 0;  // blanks in front of the text, room for a button's picture
+};
+
+// Sets every row's text in the language in force, in the rows' order. A row naming no control
+// of the window, or a control that takes no such text, raises error 91 with the control's name:
+// an unset caption would otherwise pass unseen.
+void EscribirCaptions(QWidget& ventana, std::span<const Caption> filas);
+
+// Gives controls built without a name the names their window's caption table uses.
+void Nombrar(std::initializer_list<std::pair<QObject*, const char*>> controles);
+
+}  // namespace oxalde
