@@ -3,7 +3,7 @@
 // register, beside the library's export list call alone and a bare engine fetch of the same rows
 // on a kept connection; and the peak memory while the window opens, and while it chooses all.
 // Targets at 100,000 taxpayers: every presentation under 500 ms; the list call within 1.5 times
-// the bare fetch; peak memory while opening under 150 MB.
+// the bare fetch; peak memory while opening, and while choosing all, under 150 MB.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -170,8 +170,11 @@ int main(int argc, char** argv) {
         std::printf("  peak memory while opening: %.1f MB (%.0f bytes a taxpayer)", m.pico, m.pico * 1048576.0 / n);
         if (objetivo) std::printf(" (target under %.0f MB): %s", kObjetivoPicoMb, m.pico < kObjetivoPicoMb ? "met" : "NOT met");
         std::printf("\n  peak memory while choosing every taxpayer (the chosen list held besides): %.1f MB (%.0f bytes a "
-                    "taxpayer)\n",
+                    "taxpayer)",
                     m.picoTodos, m.picoTodos * 1048576.0 / n);
+        if (objetivo)
+            std::printf(" (target under %.0f MB): %s", kObjetivoPicoMb, m.picoTodos < kObjetivoPicoMb ? "met" : "NOT met");
+        std::printf("\n");
     }
     return 0;
 }

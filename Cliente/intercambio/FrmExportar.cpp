@@ -48,6 +48,22 @@ std::optional<qint32> Codigo(const FlexGrid* grid, int fila) {
     return celda.CLng();
 }
 
+// The chosen grid's rows read from the chosen list where it is held: the code, the NIF and the
+// name at their full widths. The window gives the grid this source anew whenever the list has
+// changed; a row the list no longer has reads empty.
+class ColumnasElegidas : public FuenteFlex {
+public:
+    explicit ColumnasElegidas(const TablaCompacta& tabla) : tabla_(tabla) {}
+    int Filas() const override { return tabla_.Cuenta(); }
+    QString Texto(int fila, int columna) const override {
+        if (fila > tabla_.Cuenta()) return {};
+        return columna == 0 ? QString::number(tabla_.Codigo(fila)) : columna <= 2 ? tabla_.Texto(fila, columna - 1) : QString();
+    }
+
+private:
+    const TablaCompacta& tabla_;
+};
+
 qint32 CodigoActual(const FlexGrid* grid) { return Codigo(grid, grid->Row()).value_or(0); }
 
 QColor TextoGrid(const FlexGrid* grid) { return grid->palette().color(QPalette::Text); }
@@ -339,14 +355,8 @@ void FrmExportar::PresentaDatos() {
     FlexGrid* s = FlxSeleccionados_;
     s->Redraw(false);
     s->Rows(1);
-    s->Rows(e.TablaContriExpCOUNT() + 1);
+    s->Fuente(std::make_shared<ColumnasElegidas>(e.TablaContriExpLISTA()));
     e.NUMCONTRIEXP(e.TablaContriExpCOUNT());
-    for (qint32 i = 1; i <= e.TablaContriExpCOUNT(); ++i) {
-        const RegistroContribuyente& r = e.TablaContriExpELEMENTO(i);
-        s->TextMatrix(i, 0, QString::number(r.CSCO));
-        s->TextMatrix(i, 1, r.DNI);
-        s->TextMatrix(i, 2, r.NOMBRE);
-    }
     s->Redraw(true);
     if (e.NUMCONTRIEXP() != 0) {
         fila = BuscarFilaGrid(s, 0, e.CSCOEXP());
@@ -425,9 +435,10 @@ void FrmExportar::CmdSelTodos_Click() {
 
 void FrmExportar::CmdDeselUno_Click() {
     auto& e = cExportar::Instancia();
-    e.TablaContriExpBORRAR(BuscarFilaGrid(FlxSeleccionados_, 0, e.CSCOEXP()));
-    // The grid still shows the list before the removal; its first taxpayer becomes current.
+    // The first taxpayer of the list before the removal becomes current (the grid reads the list
+    // itself, so it is taken first).
     const auto primero = Codigo(FlxSeleccionados_, 1);
+    e.TablaContriExpBORRAR(BuscarFilaGrid(FlxSeleccionados_, 0, e.CSCOEXP()));
     if (!primero) return;
     e.CSCOEXP(*primero);
     PresentaDatos();

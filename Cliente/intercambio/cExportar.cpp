@@ -1,6 +1,5 @@
 #include "intercambio/cExportar.h"
 
-#include "intercambio/formato_contri.h"
 #include "intercambio/lista_exportar.h"
 #include "vb/error.h"
 
@@ -12,10 +11,7 @@ cExportar& cExportar::Instancia() {
 }
 
 void cExportar::COPIARELEMENTOENTRETABLAS(qint32 posicion) {
-    RegistroContribuyente r = contri_.Elemento(posicion);
-    for (const CampoLinea& campo : CamposLinea())
-        if (campo.texto) r.*campo.texto = AnchoFijo(r.*campo.texto, campo.ancho);
-    contriExp_.Anadir(std::move(r));
+    contriExp_.Anadir(contri_.Elemento(posicion));
     numContriExp_ = TablaContriExpCOUNT();
 }
 
@@ -39,43 +35,6 @@ void cExportar::TablaContriCARGAR(vb::Variant lista) {
 void cExportar::TablaContriExpBORRAR(qint32 posicion) {
     contriExp_.Borrar(posicion);
     numContriExp_ = TablaContriExpCOUNT();
-}
-
-const RegistroContribuyente& cExportar::TablaContriExpELEMENTO(qint32 posicion) const {
-    return contriExp_.Elemento(posicion);
-}
-
-qint32 cExportar::Tabla::Posicion(qint32 csco) const {
-    if (!contadas_) {
-        // From the end, so that the lowest position of a code is the one kept.
-        posiciones_.clear();
-        posiciones_.reserve(static_cast<qsizetype>(registros_.size()));
-        for (size_t i = registros_.size(); i-- > 0;) posiciones_.insert(registros_[i].CSCO, static_cast<qint32>(i + 1));
-        contadas_ = true;
-    }
-    return posiciones_.value(csco, 0);
-}
-
-void cExportar::Tabla::Anadir(RegistroContribuyente registro) {
-    if (contadas_ && !posiciones_.contains(registro.CSCO)) posiciones_.insert(registro.CSCO, Cuenta() + 1);
-    registros_.push_back(std::move(registro));
-}
-
-void cExportar::Tabla::Borrar(qint32 posicion) {
-    registros_.erase(registros_.begin() + static_cast<std::ptrdiff_t>(Indice(posicion)));
-    contadas_ = false;  // every later record moved down
-}
-
-void cExportar::Tabla::Reservar(qint32 registros) {
-    if (registros <= Cuenta()) return;
-    registros_.reserve(static_cast<size_t>(registros));
-    if (contadas_) posiciones_.reserve(registros);
-}
-
-void cExportar::Tabla::Vaciar() {
-    registros_.clear();
-    posiciones_.clear();
-    contadas_ = false;
 }
 
 qint32 cExportar::TablaOfrecida::Codigo(qint32 indice) const {
@@ -121,11 +80,6 @@ void cExportar::TablaOfrecida::Vaciar() {
     anadidos_.clear();
     posiciones_.clear();
     contadas_ = false;
-}
-
-size_t cExportar::Tabla::Indice(qint32 posicion) const {
-    if (posicion < 1 || posicion > Cuenta()) vb::Lanzar(vb::errSubindice);
-    return static_cast<size_t>(posicion - 1);
 }
 
 }  // namespace oxalde

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "intercambio/tabla_compacta.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -73,30 +74,11 @@ public:
     // The first position holding that code, 0 when none does.
     qint32 TablaContriPERTENECE(qint32 csco) const { return contri_.Posicion(csco); }
     qint32 TablaContriExpPERTENECE(qint32 csco) const { return contriExp_.Posicion(csco); }
-    const RegistroContribuyente& TablaContriExpELEMENTO(qint32 posicion) const;
+    RegistroContribuyente TablaContriExpELEMENTO(qint32 posicion) const { return contriExp_.Elemento(posicion); }
+    // The chosen list itself, for whoever shows it without a copy of it.
+    const TablaCompacta& TablaContriExpLISTA() const { return contriExp_; }
 
 private:
-    // The records with, beside them, the first position of each code, so that asking whether a
-    // taxpayer is in a list of thousands costs no search of the list. The positions are counted
-    // at the first question after a change that moved records (a list reloaded at every
-    // presentation is often never asked).
-    class Tabla {
-    public:
-        qint32 Cuenta() const { return static_cast<qint32>(registros_.size()); }
-        qint32 Posicion(qint32 csco) const;
-        const RegistroContribuyente& Elemento(qint32 posicion) const { return registros_[Indice(posicion)]; }
-        void Anadir(RegistroContribuyente registro);
-        void Borrar(qint32 posicion);
-        void Vaciar();
-        void Reservar(qint32 registros);
-
-    private:
-        std::vector<RegistroContribuyente> registros_;
-        mutable QHash<qint32, qint32> posiciones_;
-        mutable bool contadas_ = true;
-        size_t Indice(qint32 posicion) const;
-    };
-
     // The offered records: the rows of a list buffer of the library, then the records added one
     // by one; the codes' positions are counted at the first question, as above.
     class TablaOfrecida {
@@ -120,7 +102,7 @@ private:
     };
 
     TablaOfrecida contri_;
-    Tabla contriExp_;
+    TablaCompacta contriExp_;
     qint32 csco_ = 0, numContriSel_ = 0, cscoExp_ = 0, numContriExp_ = 0;
     quint8 orden_ = 1;
     QString fichero_;

@@ -105,6 +105,16 @@ TEST_F(VentanaExportar, ElegirYQuitar) {
     EXPECT_TRUE(e.TablaContriLISTA().IsEmpty());
 }
 
+// The chosen grid reads the chosen list: the code, and the NIF and the name at their full widths.
+TEST_F(VentanaExportar, ElegidosConSuAnchoCompleto) {
+    AbrirVentana();
+    QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+    const FlexGrid* s = v->FlxSeleccionados();
+    ASSERT_EQ(s->Rows(), 4);
+    EXPECT_EQ(QStringList({s->TextMatrix(3, 0), s->TextMatrix(3, 1), s->TextMatrix(3, 2)}),
+              QStringList({"3", "33333333P", "MEDIO" + QString(35, ' ')}));
+}
+
 TEST_F(VentanaExportar, CabeceraOrdenaYEnterElige) {
     AbrirVentana();
     QHeaderView* cabecera = v->flxDeclaraciones()->horizontalHeader();

@@ -180,6 +180,35 @@ TEST(Exportar, TablaOfrecidaCargadaDeUnaLista) {
     EXPECT_EQ(std::tuple(e.TablaContriCOUNT(), e.TablaContriPERTENECE(9), e.TablaContriLISTA().IsEmpty()), std::tuple(0, 0, true));
 }
 
+// The chosen list is held packed: every record reads back as it was chosen, its texts at their
+// widths (blanks of its own, other scripts and cut texts included) and its numbers whole at
+// both ends of 64 bits, also once the records before it have been removed.
+TEST(Exportar, ElegidoSeLeeComoSeEligio) {
+    cExportar e;
+    RegistroContribuyente raro = Muestra();
+    raro.CSCO = -4, raro.DNI = " 1 ", raro.NOMBRE = QString::fromUtf8("PEÑA \t€ 中\U0001F600").repeated(5);
+    raro.DOMICILIO = QString(30, u' '), raro.MANO = "ÁÉÍÓ", raro.NOMBREMUNICIPIO = QString();
+    raro.NUMERO = INT64_MIN, raro.CODIGOPROVINCIA = -1, raro.CODIGOPOSTAL = 128, raro.TELEFONO = INT64_MAX;
+    raro.NUM731 = -9430000001, raro.NUM732 = 16383;
+    for (qint32 csco : {7, 8}) {
+        RegistroContribuyente r = Muestra();
+        r.CSCO = csco;
+        e.TablaContriAnadir(r);
+    }
+    e.TablaContriAnadir(raro);
+    for (int p : {1, 2, 3, 1}) e.COPIARELEMENTOENTRETABLAS(p);
+    e.TablaContriExpBORRAR(2);
+    e.TablaContriExpBORRAR(1);
+    RegistroContribuyente esperado = raro;
+    for (const oxalde::CampoLinea& campo : oxalde::CamposLinea())
+        if (campo.texto) esperado.*campo.texto = oxalde::AnchoFijo(raro.*campo.texto, campo.ancho);
+    ASSERT_EQ(e.TablaContriExpCOUNT(), 2);
+    EXPECT_TRUE(e.TablaContriExpELEMENTO(1) == esperado);
+    EXPECT_EQ(e.TablaContriExpELEMENTO(1).NOMBRE.left(12), QString::fromUtf8("PEÑA \t€ 中\U0001F600P"));
+    EXPECT_EQ(Linea(e.TablaContriExpELEMENTO(2)), Linea(Muestra()));
+    EXPECT_EQ(std::pair(e.TablaContriExpPERTENECE(-4), e.TablaContriExpPERTENECE(7)), std::pair(1, 2));
+}
+
 std::vector<QByteArray> Lineas(const QByteArray& datos) {
     QBuffer b;
     b.setData(datos);
