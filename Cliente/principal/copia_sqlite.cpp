@@ -19,6 +19,11 @@ constexpr int kEsperaMs = 5000;
 constexpr int kPausaMs = 50;
 constexpr char kOrigen[] = "GarobelLib.cSaveAsRestore";
 
+int& esperaCopiaMs() {
+    static int ms = kEsperaMs;
+    return ms;
+}
+
 // One connection, closed when it goes out of scope.
 class Conexion {
 public:
@@ -78,7 +83,7 @@ void CopiarBaseEnLinea(const QString& origen, const QString& destino) {
     int rc;
     // Another connection writing the source makes the step wait and try again, for as long in
     // all as the engine waits for a lock.
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(kEsperaMs);
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(esperaCopiaMs());
     while ((rc = sqlite3_backup_step(copiado, -1)) == SQLITE_BUSY || rc == SQLITE_LOCKED) {
         if (std::chrono::steady_clock::now() >= limite) break;
         sqlite3_sleep(kPausaMs);
@@ -86,6 +91,8 @@ void CopiarBaseEnLinea(const QString& origen, const QString& destino) {
     sqlite3_backup_finish(copiado);
     if (rc != SQLITE_DONE) copia.Fallo(rc);
 }
+
+void EstablecerEsperaCopiaMs(int ms) { esperaCopiaMs() = ms > 0 ? ms : kEsperaMs; }
 
 void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino) {
     const QString temporal = destino + QStringLiteral(".tmp");

@@ -11,6 +11,9 @@ namespace oxalde {
 // Copies the database `origen` into `destino` (created when missing, replaced whole otherwise).
 // Raises vb::Error with the engine's message; a missing source creates nothing.
 void CopiarBaseEnLinea(const QString& origen, const QString& destino);
+// How long in all that copy keeps trying a source another connection is writing: as long as the
+// engine waits for a lock, 5 s; tests shorten it. A value of 0 or less restores it.
+void EstablecerEsperaCopiaMs(int ms);
 
 // The same into a new file: written under a temporary name beside it and moved into place at
 // the end, so an earlier file of that name stays whole until the copy is complete.

@@ -213,6 +213,7 @@ TEST_F(Inicio, UnaBaseBloqueadaPorOtroProgramaSeEsperaYSeDiceEnUso) {
 
     const QByteArray antes = prueba::Leer(mod);
     {
+        const CapaSinEsperas sinEsperas;  // the engine's whole wait, its tries taking no time
         CerrojoEscritura largo(mod.toStdString());
         EXPECT_EQ(Arrancar(), Arranque::Fallo);
     }

@@ -1,16 +1,12 @@
 // Another program keeping the user's database locked, and a full disk, met while the program runs:
 // the user is told so in words naming the file, and the program and its windows go on as they
 // were, the unsaved record still in its window, saved by the next Accept once the file is free.
-#include <sqlite3.h>
-
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
 #include <QToolBar>
-#include <atomic>
-#include <cstring>
 
 #include "cliente/ficheros_prueba.h"
 #include "cliente/ventana_prueba.h"
@@ -33,53 +29,6 @@ namespace {
 using prueba::Control;
 using prueba::Pausa;
 using prueba::Teclear;
-
-// The engine's file layer as the default while it lives, with two changes for the connections
-// opened meanwhile: its waits take no time (a lock met is reported at once, after the same number
-// of tries as always), and while `lleno` is set every write answers that the disk is full. The
-// layer itself stays registered for the run: connections the library keeps open still use it.
-class CapaPrueba {
-public:
-    inline static std::atomic<bool> lleno = false;
-
-    CapaPrueba() {
-        static sqlite3_vfs* real = sqlite3_vfs_find(nullptr);
-        real_ = real;
-        static sqlite3_vfs capa = [] {
-            sqlite3_vfs v;
-            std::memcpy(&v, real, sizeof v);
-            v.zName = "capa_bloqueo_prueba";
-            v.xOpen = Abrir;
-            v.xSleep = [](sqlite3_vfs*, int microsegundos) { return microsegundos; };
-            return v;
-        }();
-        sqlite3_vfs_register(&capa, 1);
-    }
-    ~CapaPrueba() {
-        lleno = false;
-        sqlite3_vfs_register(real_, 1);
-    }
-
-private:
-    inline static sqlite3_vfs* real_ = nullptr;
-    inline static const sqlite3_io_methods* metodosReales = nullptr;
-    inline static sqlite3_io_methods metodos{};
-
-    static int Escribir(sqlite3_file* f, const void* datos, int n, sqlite3_int64 donde) {
-        return lleno ? SQLITE_FULL : metodosReales->xWrite(f, datos, n, donde);
-    }
-    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
-        const int rc = real_->xOpen(real_, nombre, f, flags, salida);
-        if (rc != SQLITE_OK || !f->pMethods) return rc;
-        if (!metodosReales) {
-            metodosReales = f->pMethods;
-            metodos = *f->pMethods;
-            metodos.xWrite = Escribir;
-        }
-        if (f->pMethods == metodosReales) f->pMethods = &metodos;
-        return rc;
-    }
-};
 
 // Another program (a process of its own) holding the file's exclusive lock from construction
 // until Soltar().
@@ -111,7 +60,7 @@ private:
 
 class Bloqueo : public prueba::Principal {
 protected:
-    CapaPrueba capa;  // before any connection of the test is opened
+    CapaSinEsperas capa;  // before any connection of the test is opened
 
     QString Mod() const { return QString::fromStdString(bd.Mod()); }
     // The lock message as the program shows it, in the language in use.
@@ -278,9 +227,9 @@ TEST_F(ArranqueBloqueo, UnDiscoLlenoAlGuardarLaPrimeraEleccionSeDiceYSeReintenta
     alModal = [&](QDialog& d) {
         auto* idioma = qobject_cast<FrmIdioma*>(&d);
         if (!idioma) return int(QDialog::Rejected);
-        CapaPrueba::lleno = true;
+        CapaSinEsperas::lleno = true;
         QTest::mouseClick(idioma->cmdeuskera(), Qt::LeftButton);
-        CapaPrueba::lleno = false;
+        CapaSinEsperas::lleno = false;
         for (const auto& m : mensajes) vistos.push_back(m.texto);
         vistos.push_back(QString::number(DesplIdioma) + CEntrada::Instancia().IDI() + QString::number(d.result()));
         QTest::mouseClick(idioma->cmdeuskera(), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "GarobelLib/cMiscelaneos.h"
@@ -11,6 +12,7 @@
 #include "general.h"
 #include "principal/cSaveAsRestore.h"
 #include "principal/copia_seguridad.h"
+#include "principal/copia_sqlite.h"
 
 using namespace oxalde;
 
@@ -85,6 +87,7 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
     const std::string foto = Foto(v);
     const QString archivo = QDir::toNativeSeparators(Copia_());
     std::unique_ptr<CerrojoEscritura> cerrojo;
+    std::optional<CapaSinEsperas> sinEsperas;  // the lock met at once, after the engine's tries
     const struct {
         const char* caso;
         std::function<void()> preparar;
@@ -111,6 +114,8 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
         // Another program writing the copy: in use, not damaged.
         {"en uso", [&] {
              Escribir(Copia_(), buena);
+             sinEsperas.emplace();
+             EstablecerEsperaCopiaMs(1);
              cerrojo = std::make_unique<CerrojoEscritura>(Copia_().toStdString());
          }, LoadResString(9105).arg(archivo)},
         // A write to the copy killed at its commit: the journal beside it says the copy is not
@@ -127,6 +132,8 @@ TEST_F(Copia, UnaRestauracionRechazadaNoCambiaNada) {
         titulos.clear();
         EXPECT_FALSE(RestaurarCopiaSeguridad(v));
         cerrojo.reset();
+        sinEsperas.reset();
+        EstablecerEsperaCopiaMs(0);
         if (respuesta == vbYes) {  // the question, then why nothing was done
             ASSERT_EQ(mensajes.size(), 2u);
             EXPECT_EQ(mensajes[1].estilo & vbCritical, vbCritical);

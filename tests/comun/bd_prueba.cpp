@@ -123,6 +123,49 @@ CerrojoEscritura::~CerrojoEscritura() {
     hilo_.join();
 }
 
+namespace {
+
+struct SinEsperas {
+    inline static sqlite3_vfs* real = nullptr;
+    inline static const sqlite3_io_methods* metodosReales = nullptr;
+    inline static sqlite3_io_methods metodos{};
+
+    static int Escribir(sqlite3_file* f, const void* datos, int n, sqlite3_int64 donde) {
+        return CapaSinEsperas::lleno ? SQLITE_FULL : metodosReales->xWrite(f, datos, n, donde);
+    }
+    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
+        const int rc = real->xOpen(real, nombre, f, flags, salida);
+        if (rc != SQLITE_OK || !f->pMethods) return rc;
+        if (!metodosReales) {
+            metodosReales = f->pMethods;
+            metodos = *f->pMethods;
+            metodos.xWrite = Escribir;
+        }
+        if (f->pMethods == metodosReales) f->pMethods = &metodos;
+        return rc;
+    }
+};
+
+}  // namespace
+
+CapaSinEsperas::CapaSinEsperas() {
+    static sqlite3_vfs* real = SinEsperas::real = sqlite3_vfs_find(nullptr);
+    static sqlite3_vfs capa = [] {
+        sqlite3_vfs v;
+        std::memcpy(&v, real, sizeof v);
+        v.zName = "capa_sin_esperas";
+        v.xOpen = SinEsperas::Abrir;
+        v.xSleep = [](sqlite3_vfs*, int microsegundos) { return microsegundos; };
+        return v;
+    }();
+    sqlite3_vfs_register(&capa, 1);
+}
+
+CapaSinEsperas::~CapaSinEsperas() {
+    lleno = false;
+    sqlite3_vfs_register(SinEsperas::real, 1);
+}
+
 struct CapaAlBorrar::Capa {
     sqlite3_vfs vfs{};
     sqlite3_vfs* real = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 // A throw-away folder holding fresh copies of both databases, built from the delivered SQL text.
+#include <atomic>
 #include <functional>
 #include <future>
 #include <string>
@@ -47,6 +48,19 @@ public:
 private:
     std::promise<void> fin_;
     std::thread hilo_;
+};
+
+// The engine's file layer as the default while it lives, with two changes for the connections
+// opened meanwhile: its waits take no time (a lock met is reported at once, after the same number
+// of tries as always), and while `lleno` is set every write answers that the disk is full. The
+// layer itself stays registered for the run: connections the library keeps open still use it.
+class CapaSinEsperas {
+public:
+    inline static std::atomic<bool> lleno = false;
+    CapaSinEsperas();
+    ~CapaSinEsperas();
+    CapaSinEsperas(const CapaSinEsperas&) = delete;
+    CapaSinEsperas& operator=(const CapaSinEsperas&) = delete;
 };
 
 // The system's file layer as the engine's default while it lives, calling `alBorrar` with the name
