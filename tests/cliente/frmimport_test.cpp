@@ -140,7 +140,9 @@ TEST_F(VentanaImportar, CadaImportacionSeVeEnteraEnLosDosIdiomas) {
             EXPECT_EQ(Estado(), c.estado);
             ASSERT_EQ(mensajes.size(), 1u);
             EXPECT_EQ(mensajes[0].texto, c.mensaje[idioma]);
-            if (QLatin1String(c.fichero) == QLatin1String("Errores.txt")) EXPECT_EQ(Leer(eleccion), c.datos);
+            if (QLatin1String(c.fichero) == QLatin1String("Errores.txt")) {
+                EXPECT_EQ(Leer(eleccion), c.datos);
+            }
             for (const QLabel* l : v->findChildren<QLabel*>()) {
                 if (!l->isVisible() || l->text().isEmpty()) continue;
                 const QRect caja = l->contentsRect();
