@@ -62,11 +62,11 @@ FrmSinConexion::FrmSinConexion(QWidget* parent)
 void FrmSinConexion::PresentaMensaje() {
     // Both languages by their fixed ids, whatever language is chosen.
     const bool sinDescarga = cActOnline::Instancia().SitAct() == 1;
-    const int titulo = sinDescarga ? 343 : 344;
-    const int texto = sinDescarga ? 340 : 342;
-    setWindowTitle(LoadResString(titulo) + QStringLiteral(" / ") + LoadResString(titulo + 10000));
-    lblTituloC_->setText(LoadResString(texto));
-    lblTituloE_->setText(LoadResString(texto + 10000));
+    const int titulo = sinDescarga ? kIdTituloSinConexion : kIdTituloDatosErroneos;
+    const int texto = sinDescarga ? kIdMsgSinConexion : kIdMsgDatosActualizacionErroneos;
+    setWindowTitle(Cadena(titulo, 0) + QStringLiteral(" / ") + Cadena(titulo, kDesplEuskera));
+    lblTituloC_->setText(Cadena(texto, 0));
+    lblTituloE_->setText(Cadena(texto, kDesplEuskera));
 }
 
 void FrmSinConexion::Centrar() {

@@ -3,6 +3,7 @@
 #include "com/com.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cFecha.h"
+#include "compartido/cadenas.h"
 #include "compartido/general.h"
 
 namespace oxalde {
@@ -11,7 +12,7 @@ QString NormalizarIdioma(const QString& almacenada) {
     return almacenada == QStringLiteral("E") ? QStringLiteral("E") : QStringLiteral("C");
 }
 
-int DesplazamientoIdioma(const QString& letra) { return letra == QStringLiteral("E") ? 10000 : 0; }
+int DesplazamientoIdioma(const QString& letra) { return letra == QStringLiteral("E") ? kDesplEuskera : 0; }
 
 CEntrada& CEntrada::Instancia() {
     static CEntrada instancia;

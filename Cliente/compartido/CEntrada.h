@@ -43,7 +43,7 @@ private:
 // The language letter a stored value stands for: "E" stays Basque, anything else is Spanish.
 QString NormalizarIdioma(const QString& almacenada);
 
-// The string-table offset of a language letter: 10000 for exactly "E", otherwise 0.
+// The string-table offset of a language letter: kDesplEuskera for exactly "E", otherwise 0.
 int DesplazamientoIdioma(const QString& letra);
 
 }  // namespace oxalde

@@ -14,7 +14,6 @@ static void IniciarRecursos() { Q_INIT_RESOURCE(recursos); }
 namespace oxalde {
 namespace {
 
-constexpr int kDesplEuskera = 10000;
 constexpr int32_t kRecursoNoEncontrado = 326;
 
 // "\n" stands for a line break, "\t" for a tab and "\\" for a backslash.
@@ -61,6 +60,16 @@ QString LoadResString(int id) {
     return *it;
 }
 
-QString Cadena(int id) { return LoadResString(id + DesplIdioma); }
+QString Cadena(int id) { return Cadena(id, DesplIdioma); }
+
+QString Cadena(int id, int idioma) { return LoadResString(id + (idioma == 0 ? 0 : kDesplEuskera)); }
+
+QString TextoIdioma(const QString& castellano, const QString& euskera) {
+    return TextoIdioma(DesplIdioma, castellano, euskera);
+}
+
+QString TextoIdioma(int idioma, const QString& castellano, const QString& euskera) {
+    return idioma == 0 ? castellano : euskera;
+}
 
 }  // namespace oxalde

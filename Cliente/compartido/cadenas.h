@@ -1,17 +1,30 @@
 #pragma once
-// The string table: every caption and message in both languages, read once from the program's
-// data file. A Basque text has the id of its Spanish one plus 10000, so one id and the language
-// find either.
+// The program's one text service: every caption and message in both languages, read once from
+// the program's data file (Cliente/recursos/cadenas.tsv), and the choice between a Spanish and a
+// Basque text. A Basque text has the id of its Spanish one plus kDesplEuskera, so one id and the
+// language find either. New texts go into the table, never as pairs in the code: ids 9101 to 9199
+// are the program's own texts; the others are the forms' given ones.
 #include <QString>
 
 namespace oxalde {
 
-// The text of an id; an unknown id raises error 326 (resource not found), so a missing caption
-// shows at once instead of leaving a blank.
+// The language offset: 0 Spanish, kDesplEuskera Basque (DesplIdioma holds the one in force).
+inline constexpr int kDesplEuskera = 10000;
+
+// The text of an id as stored (a Basque id already carries the offset); an unknown id raises
+// error 326 (resource not found), so a missing caption shows at once instead of leaving a blank.
 QString LoadResString(int id);
 
 // The text of an id in the language in force (DesplIdioma).
 QString Cadena(int id);
+// The text of an id in the language of an offset or component language handed over (0 Spanish,
+// any other value Basque), for the parts that are told their language instead of reading it.
+QString Cadena(int id, int idioma);
+
+// The Spanish text in Spanish, else the Basque one: in the language in force, or in the one
+// handed over (0 Spanish, any other value Basque).
+QString TextoIdioma(const QString& castellano, const QString& euskera);
+QString TextoIdioma(int idioma, const QString& castellano, const QString& euskera);
 
 // The ids the code asks for by name; ids inside caption tables stay plain numbers there.
 enum IdCadena : int {
@@ -67,6 +80,10 @@ enum IdCadena : int {
     kIdTituloErrorDatos = 319,
     kIdMsgFechaIncorrecta = 321,
     kIdMsgSinVersion = 331,
+    kIdMsgSinConexion = 340,
+    kIdMsgDatosActualizacionErroneos = 342,
+    kIdTituloSinConexion = 343,
+    kIdTituloDatosErroneos = 344,
     kIdTituloCopia = 337,
     kIdTituloRestaurar = 338,
     kIdMsgCopiaExiste = 345,
@@ -75,6 +92,8 @@ enum IdCadena : int {
     kIdPreguntaRestaurar = 348,
     kIdMsgSinNavegador = 349,
     kIdTituloSinNavegador = 350,
+    kIdTituloAsistenciaOnline = 354,
+    kIdTituloDescripcionServicio = 355,
     kIdMsgFechaPresentacionIncorrecta = 356,
     kIdTituloErrorDatosImpresion = 357,
     kIdMsgArchivoEnUso = 9105,

@@ -8,7 +8,7 @@ namespace oxalde {
 
 // Set once by start-up, read by every window.
 inline QString VersionPrograma;    // "major.minor.revision" of the program file
-inline int DesplIdioma = 0;        // string-table offset: 0 Spanish, 10000 Basque
+inline int DesplIdioma = 0;        // string-table offset: 0 Spanish, kDesplEuskera Basque
 inline QString RutaTablas;         // the databases' folder, ending in "/"
 inline QString RutaBDLectura;      // the reference database
 inline QString RutaBDModificable;  // the user's database

@@ -108,10 +108,6 @@ void SoloNumeros(char32_t& codigo) {
 
 void SeleccionarTexto(QLineEdit* caja) { caja->setSelection(0, caja->displayText().size()); }
 
-QString TextoIdioma(const QString& castellano, const QString& euskera) {
-    return DesplIdioma == 0 ? castellano : euskera;
-}
-
 vb::Variant ComaAPunto(const vb::Variant& valor) {
     if (valor.IsNull()) return valor;
     std::string s = valor.CStr();

@@ -1,6 +1,6 @@
 #pragma once
 // Small shared procedures of the entry windows: keystroke filters, blank and zero, rounding,
-// combo boxes, key lists and grids, texts by language, quarters, date masks, file paths, the
+// combo boxes, key lists and grids, quarters, date masks, file paths, the
 // reference lists of the library and the deletion of a declaration. They keep nothing between
 // calls; the only state they read is the language offset and the database paths.
 #include <QComboBox>
@@ -10,6 +10,7 @@
 #include <QString>
 #include <optional>
 
+#include "compartido/cadenas.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -31,9 +32,6 @@ char32_t FiltrarTecla(char32_t codigo);
 void SoloNumeros(char32_t& codigo);
 // Selects the whole text of a box.
 void SeleccionarTexto(QLineEdit* caja);
-
-// The Spanish text in Spanish, else the Basque one.
-QString TextoIdioma(const QString& castellano, const QString& euskera);
 
 // The value with its first comma turned into a dot.
 vb::Variant ComaAPunto(const vb::Variant& valor);

@@ -60,10 +60,10 @@ frmAbout::frmAbout(QWidget* parent)
     // Load.
     setWindowTitle(QStringLiteral("Acerca de Quelvarin"));
     lblTitle_->setText(Cadena(kIdAcercaTitulo));
-    lblVersion_->setText(DesplIdioma == 0 ? QStringLiteral("Versión ") + VersionPrograma
-                                          : VersionPrograma + QStringLiteral(" bertsioa"));
+    lblVersion_->setText(
+        TextoIdioma(QStringLiteral("Versión ") + VersionPrograma, VersionPrograma + QStringLiteral(" bertsioa")));
     lblDescription_->setText(Cadena(kIdAcercaDescripcion));
-    if (DesplIdioma == 10000) cmdOK_->setText(QStringLiteral("&Ados"));
+    if (DesplIdioma != 0) cmdOK_->setText(QStringLiteral("&Ados"));
 }
 
 }  // namespace oxalde

@@ -9,35 +9,26 @@
 #include "compartido/mensajes.h"
 
 namespace oxalde {
-namespace {
-
-// The component's own texts; its windows follow Idioma (0 Spanish, anything else Basque).
-QString Texto(vb::Integer idioma, const char* castellano, const char* euskera) {
-    return QString::fromUtf8(idioma == 0 ? castellano : euskera);
-}
-
-QString Titulo(vb::Integer idioma, int id) { return LoadResString(id + (idioma == 0 ? 0 : 10000)); }
-
-}  // namespace
 
 // The boxes go through the program's message service, whose owner is the active window: the
 // main window that handed over its handle.
 void cMiscelaneosVentanas::AccesoAyuOnline() {
-    MsgBox(Texto(Idioma(),
+    // The component's windows follow Idioma (0 Spanish, anything else Basque).
+    MsgBox(TextoIdioma(Idioma(),
                  "La asistencia on-line no está disponible desde este equipo. Para consultar sus dudas "
                  "diríjase a las oficinas de Hacienda.",
                  "On-line laguntza ez dago erabilgarri ordenagailu honetatik. Zalantzak argitzeko, jo "
                  "Ogasunaren bulegoetara."),
-           vbInformation, Titulo(Idioma(), 354));
+           vbInformation, Cadena(kIdTituloAsistenciaOnline, Idioma()));
 }
 
 void cMiscelaneosVentanas::MostrarOnlineInfo() {
-    MsgBox(Texto(Idioma(),
+    MsgBox(TextoIdioma(Idioma(),
                  "El servicio de asistencia on-line permite plantear al personal de Hacienda las dudas "
                  "sobre la confección de las declaraciones y recibir la respuesta en este equipo.",
                  "On-line laguntza zerbitzuaren bidez, aitorpenak egiteari buruzko zalantzak Ogasuneko "
                  "langileei egin eta erantzuna ordenagailu honetan jaso daiteke."),
-           vbInformation, Titulo(Idioma(), 355));
+           vbInformation, Cadena(kIdTituloDescripcionServicio, Idioma()));
 }
 
 void RegistrarVentanasGarobel() {
