@@ -97,6 +97,7 @@ enum IdCadena : int {
     kIdMsgFechaPresentacionIncorrecta = 356,
     kIdTituloErrorDatosImpresion = 357,
     kIdMsgArchivoEnUso = 9105,
+    kIdMsgDeclaracionNoGuardada = 9131,
     kIdMsgCaracteresDeControl = 9141,
     // Ranges: the message of a declarant's failed rule n is kBaseMsgReglaDeclarante + n, that of
     // a refused save n is kBaseMsgGuardarDeclarante + n.

@@ -31,13 +31,13 @@ public:
 
     // The windows one window folder opens in another, made by the main window, which knows them
     // all, so that no window folder includes another's windows. The caller fills the record the
-    // window reads first (cDecResumen, cDatos731, cImOf).
+    // window reads first (cDecResumen, cImOf).
     // The declarations window of the taxpayer in cDecResumen.
     virtual void MostrarDeclaraciones() = 0;
-    // The form-731 editor.
-    virtual void MostrarEditor731() = 0;
-    // The form-732 editor: the record's mode and kind, and for an existing declaration its key.
-    virtual void MostrarEditor732(const QString& modo, const QString& modop, int csde) = 0;
+    // The editor of a form (the declaration's stored type: 1 form 731, 2 form 732) in a mode ("A"
+    // new, "C" existing), for a declaration of a kind ("P" quarterly, "T" transport) and, when
+    // it exists, a key.
+    virtual void MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde) = 0;
     // The print options, modal; afterwards the declarations window again.
     virtual void MostrarImpresion() = 0;
 

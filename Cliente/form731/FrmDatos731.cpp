@@ -40,9 +40,6 @@ bool Transporte() { return Datos().MODOP() == QLatin1String("T"); }
 bool Nueva() { return Datos().MODO() == QLatin1String("A"); }
 bool CuotasTecleadasHoy() { return CuotasTecleadas(Resumen().FECHA()); }
 
-// The warning of a save that wrote nothing.
-constexpr int kNoGuardada = 9131;
-
 // Design size of the window, in twips.
 constexpr int kAncho = 9480, kAlto = 6120;
 
@@ -479,7 +476,7 @@ void FrmDatos731::cmdAceptar_Click() {
         const vb::Long clave = GuardarDeclaracion();
         if (clave < 1) {
             // Nothing was written: the declaration stays on screen to be cancelled or retried.
-            Advertencia(Cadena(kNoGuardada), windowTitle());
+            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle());
             return;
         }
         if (Nueva()) Resumen().CSDE(clave);

@@ -70,14 +70,6 @@ bool AlgunoMarcado(const GetBandera (&banderas)[6]) {
 
 }  // namespace
 
-void AbrirFrmDatos732(const QString& modo, const QString& modop, vb::Long csde) {
-    auto& datos = D();
-    datos.MODO(modo);
-    datos.MODOP(modop);
-    if (modo == QLatin1String("C")) datos.CSDE(csde);
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new FrmDatos732);
-}
-
 FrmDatos732::FrmDatos732(QWidget* parent) : VentanaHija(QStringLiteral("FrmDatos732"), parent) {
     entrada_ = new EntradaVentana(this);
     CrearControles();
@@ -159,7 +151,11 @@ void FrmDatos732::cmdAceptar_Click() {
     if (!ValidarCampos()) return;
     if (datosModificados_) {
         const vb::Long clave = GuardarDeclaracion();
-        if (clave < 1) return;
+        if (clave < 1) {
+            // Nothing was written: the declaration stays on screen to be cancelled or retried.
+            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle());
+            return;
+        }
         if (D().MODO() == QLatin1String("A")) cDecResumen::Instancia().CSDE(clave);
     }
     entrada_->Descargando();

@@ -143,8 +143,4 @@ private:
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
 };
 
-// Opens the editor from the declarations window: the record's mode, then its kind, then for an
-// existing declaration its key (the kind's reset reads the mode), then the window.
-void AbrirFrmDatos732(const QString& modo, const QString& modop, vb::Long csde);
-
 }  // namespace oxalde

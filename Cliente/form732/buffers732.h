@@ -25,7 +25,7 @@ vb::Variant BufferValidacion732(const cDatos732& datos, const cDecResumen& cabec
 vb::Variant BufferDeclaracion732(const cDatos732& datos, const cDecResumen& cabecera);
 
 // What the form-732 editor's Accept runs on the current record and header: the library's check
-// (0, or the first failed rule) and the save (the declaration's key).
+// (0, or the first failed rule) and the save (the declaration's key; below 1: nothing saved).
 vb::Integer ComprobarDeclaracion732();
 vb::Long GuardarDeclaracion732();
 

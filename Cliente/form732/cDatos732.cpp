@@ -3,15 +3,11 @@
 #include "form732/buffers732.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/biblioteca.h"
-#include "compartido/cadenas.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
 
 namespace oxalde {
 namespace {
-
-// The message of a save that wrote nothing.
-constexpr int kIdNoGuardada = 288;
 
 // Empties the texts and zeroes the numbers given.
 template <class... Numeros>
@@ -89,10 +85,7 @@ vb::Integer cDatos732::ValidarDatos732(vb::Variant& vBufferResultado) {
 }
 
 vb::Long cDatos732::GuardarDeclaracion(vb::Variant& vBufferResultado) {
-    const vb::Long clave = Declaracion(RutaBDModificable)->Guardar732(vBufferResultado);
-    if (clave < 1)
-        vb::Lanzar(vb::errSinRegistroActual, "cDatos732.GuardarDeclaracion", Cadena(kIdNoGuardada).toStdString());
-    return clave;
+    return Declaracion(RutaBDModificable)->Guardar732(vBufferResultado);
 }
 
 std::string strFecha(const QString& modop, vb::Long fecha, vb::Integer ejercicio, const QString& periodo) {

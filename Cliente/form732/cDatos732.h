@@ -122,9 +122,8 @@ public:
     // The library's check of the validation buffer on the declaration's date (see strFecha):
     // 0 when every rule holds, else the number of the first failed rule.
     vb::Integer ValidarDatos732(vb::Variant& vBufferResultado);
-    // Saves the save buffer in the user's database and answers the declaration's key. A save
-    // that wrote nothing (the declaration was deleted meanwhile) raises an error instead of
-    // answering a key, so it can never pass for a saved declaration.
+    // Saves the save buffer in the user's database; answers the declaration's key (below 1:
+    // nothing saved, the declaration was deleted meanwhile).
     vb::Long GuardarDeclaracion(vb::Variant& vBufferResultado);
 
     // Every stored value, for the buffers.

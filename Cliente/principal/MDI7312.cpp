@@ -11,7 +11,9 @@
 #include "actualizacion/cActOnline.h"
 #include "com/com.h"
 #include "form731/FrmDatos731.h"
+#include "form731/cDatos731.h"
 #include "form732/FrmDatos732.h"
+#include "form732/cDatos732.h"
 #include "impresion/FrmImOf.h"
 #include "intercambio/FrmExportar.h"
 #include "intercambio/frmimport.h"
@@ -85,6 +87,15 @@ void TeclaSegunEstado(QAction* menu) {
     if (!titulo.isValid()) return;
     menu->setProperty(kTitulo, QVariant());
     menu->setText(titulo.toString());
+}
+
+// Fills an editor's record as its load reads it: the mode, then the kind (whose reset reads the
+// mode), then for an existing declaration its key.
+template <class Datos>
+void PrepararEditor(Datos& datos, const QString& modo, const QString& modop, int csde) {
+    datos.MODO(modo);
+    datos.MODOP(modop);
+    if (modo == QLatin1String("C")) datos.CSDE(csde);
 }
 
 }  // namespace
@@ -250,10 +261,14 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
 
 void MDI7312::MostrarDeclaraciones() { MostrarHija(new FrmDecResumen); }
 
-void MDI7312::MostrarEditor731() { MostrarHija(new FrmDatos731); }
-
-void MDI7312::MostrarEditor732(const QString& modo, const QString& modop, int csde) {
-    AbrirFrmDatos732(modo, modop, csde);
+void MDI7312::MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde) {
+    if (tipologia == 1) {
+        PrepararEditor(cDatos731::Instancia(), modo, modop, csde);
+        MostrarHija(new FrmDatos731);
+    } else {
+        PrepararEditor(cDatos732::Instancia(), modo, modop, csde);
+        MostrarHija(new FrmDatos732);
+    }
 }
 
 void MDI7312::MostrarImpresion() { MostrarFrmImOf(); }

@@ -33,8 +33,7 @@ public:
     // already, that one is brought forward instead.
     void MostrarHija(VentanaHija* hija) override;
     void MostrarDeclaraciones() override;
-    void MostrarEditor731() override;
-    void MostrarEditor732(const QString& modo, const QString& modop, int csde) override;
+    void MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde) override;
     void MostrarImpresion() override;
 
     // A menu entry or separator by its name ("mnuDeclarante", "d1", "separa2", ...).

@@ -14,7 +14,6 @@
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
 #include "controles/entrada.h"
-#include "form731/cDatos731.h"
 #include "compartido/imagenes.h"
 #include "impresion/cImOf.h"
 #include "registro/cDecDatos.h"
@@ -545,10 +544,6 @@ void FrmDecResumen::flxDeclaraciones_EnterCell() {
 
 // Commands.
 
-void FrmDecResumen::MostrarFrmDatos731() {
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarEditor731();
-}
-
 void FrmDecResumen::cmdDatos_Click() {
     const int fila = FilaActual();
     if (fila == 0) return;
@@ -561,17 +556,8 @@ void FrmDecResumen::cmdDatos_Click() {
     r.TIPOLOGIA(vb::Variant(f[colTipologia].toStdString()).CByte());
     r.MODOP(f[colTipo].trimmed());
     Descargar();
-    if (r.TIPOLOGIA() == 1) {
-        auto& datos = cDatos731::Instancia();
-        datos.MODO(QStringLiteral("C"));
-        datos.MODOP(r.MODOP());
-        datos.CSDE(r.CSDE());
-    } else {
-        if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
-            principal->MostrarEditor732(QStringLiteral("C"), r.MODOP(), r.CSDE());
-        return;
-    }
-    MostrarFrmDatos731();
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
+        principal->MostrarEditor(r.TIPOLOGIA(), QStringLiteral("C"), r.MODOP(), r.CSDE());
 }
 
 void FrmDecResumen::cmdDeclarante_Click() {
@@ -779,16 +765,8 @@ void FrmDecResumen::ImgNueva_Click(int indice) {
     }
     if (!ValidarCampos()) return;
     Descargar();
-    if (r.TIPOLOGIA() == 1) {
-        auto& datos = cDatos731::Instancia();
-        datos.MODO(QStringLiteral("A"));
-        datos.MODOP(r.MODO());
-    } else {
-        if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
-            principal->MostrarEditor732(QStringLiteral("A"), r.MODO(), 0);
-        return;
-    }
-    MostrarFrmDatos731();
+    if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
+        principal->MostrarEditor(r.TIPOLOGIA(), QStringLiteral("A"), r.MODO(), 0);
 }
 
 }  // namespace oxalde

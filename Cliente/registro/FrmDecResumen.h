@@ -73,7 +73,6 @@ private:
     QStringList Fila(int fila) const;
     void Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto);
     void Enfocar(QWidget* control);
-    void MostrarFrmDatos731();
 
     void flxDeclaraciones_Click();
     void flxDeclaraciones_EnterCell();

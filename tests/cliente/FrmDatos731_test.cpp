@@ -490,21 +490,6 @@ TEST_F(Editor731, TrimestralDesdeLaVentanaPrincipalGuardadaReabiertaYSinCambiosN
     EXPECT_EQ(r.CSDE(), clave);
     grid = Activa<FrmDecResumen>()->findChild<FlexGrid*>("flxDeclaraciones");
     EXPECT_EQ(grid->TextMatrix(grid->Row(), 0).toInt(), clave);
-
-    // A save that writes nothing (the declaration was deleted meanwhile) keeps the window open.
-    Activa<FrmDecResumen>()->cmdDatos_Click();
-    Pausa();
-    w = Activa<FrmDatos731>();
-    Teclear("txtbase4", "20");
-    Sql("DELETE FROM T02_COMUNDECLA");
-    mensajes.clear();
-    w->cmdAceptar_Click();
-    Pausa();
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_TRUE(mensajes[0].texto.startsWith("No se ha podido guardar la declaración"));
-    EXPECT_EQ(Activa<FrmDatos731>(), w);
-    EXPECT_EQ(d.BASE4(), 2000);
-    EXPECT_EQ(Texto("txtbase4"), "20,00");
 }
 
 TEST_F(Editor731, TransportePresentadoConSusTresPestanas) {

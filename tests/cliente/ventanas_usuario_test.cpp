@@ -1,7 +1,7 @@
 // Every window of the frame driven with the mouse and the keyboard alone: each picture that
 // stands for a button clicked (its window may close and another open while the click is still
-// being delivered), each access key pressed in both languages, and Accept reached by its access
-// key while a box is still being edited.
+// being delivered), each access key pressed in both languages, Accept reached by its access key
+// while a box is still being edited, and Accept clicked on a declaration deleted meanwhile.
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTabBar>
 #include <map>
 #include <set>
@@ -54,11 +55,7 @@ protected:
         Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_CODPROV, T01_CODPOS, T01_DOMICILIO, T01_CODMUN, "
             "T01_NUM731, T01_NUM732) VALUES ('12345678Z', 'UNO', 20, '20001', 'MAYOR', 1, 1, 1), "
             "('87654321X', 'DOS', 20, '20001', 'MAYOR', 1, 0, 0)");
-        Sql("INSERT INTO T02_COMUNDECLA (T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, T02_PERIODO, "
-            "T02_TIPOLOGIA) VALUES (1, '731', 'P', 20120331, 2012, '1T', 1), (1, '732', 'P', 20120930, 2012, '3T', 2)");
-        Sql("INSERT INTO T03_731DECLA (T03_CSDE) VALUES (1)");
-        Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_SITTIB2, T04_HECHO1, T04_BASE16, T04_CUOTA16, T04_BAEQ4, "
-            "T04_CUEQ4, T04_TOTAL) VALUES (2, 'X', 'X', 100000, 19000, 10000, 1000, 20000)");
+        Guardadas();
         Abrir();
         respuesta = vbNo;
     }
@@ -82,6 +79,16 @@ protected:
 
 public:
 
+    // The two declarations of taxpayer 1, as stored at the start: 1 of form 731, 2 of form 732.
+    void Guardadas() {
+        Sql("DELETE FROM T03_731DECLA; DELETE FROM T04_732DECLA; DELETE FROM T02_COMUNDECLA");
+        Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, "
+            "T02_PERIODO, T02_TIPOLOGIA) VALUES (1, 1, '731', 'P', 20120331, 2012, '1T', 1), "
+            "(2, 1, '732', 'P', 20120930, 2012, '3T', 2)");
+        Sql("INSERT INTO T03_731DECLA (T03_CSDE) VALUES (1)");
+        Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_SITTIB2, T04_HECHO1, T04_BASE16, T04_CUOTA16, T04_BAEQ4, "
+            "T04_CUEQ4, T04_TOTAL) VALUES (2, 'X', 'X', 100000, 19000, 10000, 1000, 20000)");
+    }
     void Declaraciones(vb::Long csde) {
         auto& r = cDecResumen::Instancia();
         r.ENTRADA("P"), r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("UNO"), r.CSDE(csde);
@@ -345,6 +352,54 @@ TEST_F(Ventanas, AceptarConSuTeclaGuardaLaCajaQueSeEstaEditando) {
         AltA();
         EXPECT_EQ(cDatos731::Instancia().BASE4(), 1200);
         CerrarTodas();
+    }
+}
+
+// A declaration another connection deleted while its editor was open: Accept clicked saves
+// nothing, and either editor says so from its window, in the session's language, and stays open
+// with what was typed.
+TEST_F(Ventanas, DeclaracionBorradaMientrasSeEditaNoSeGuardaYElEditorSigue) {
+    struct Caso {
+        const char* modelo;
+        int pestana;
+        const char* caja;
+        const char* detalle;  // the form's own table, by its key column
+        std::string completar;  // what the stored declaration lacks to pass the check
+        std::function<double()> enRegistro;
+    };
+    const Caso casos[] = {
+        {"731", 0, "txtbase4", "T03_731DECLA WHERE T03_CSDE",
+         "UPDATE T03_731DECLA SET T03_CC = '" + prueba::IbanValido().toStdString() + "'",
+         [] { return double(cDatos731::Instancia().BASE4()); }},
+        {"732", 3, "txtbaeq4", "T04_732DECLA WHERE T04_CSDE", "", [] { return cDatos732::Instancia().BAEQ4(); }},
+    };
+    for (int idioma : {0, 10000}) {
+        DesplIdioma = idioma;
+        for (const Caso& c : casos) {
+            SCOPED_TRACE(std::string(c.modelo) + " " + std::to_string(idioma));
+            Guardadas();
+            if (!c.completar.empty()) Sql(c.completar);
+            Editor(c.modelo);
+            const QString editor = QStringLiteral("FrmDatos") + c.modelo;
+            ASSERT_EQ(Delante(), editor);
+            Hija()->findChild<QTabBar*>("TabTra")->setCurrentIndex(c.pestana);
+            Escribir(c.caja, "12");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const std::string clave = c.modelo == std::string("731") ? "1" : "2";
+            Sql("DELETE FROM " + std::string(c.detalle) + " = " + clave + "; DELETE FROM T02_COMUNDECLA WHERE T02_CSDE = " +
+                clave);
+            mensajes.clear(), titulos.clear();
+            QTest::mouseClick(Hija()->findChild<QPushButton*>("cmdAceptar"), Qt::LeftButton);
+            ASSERT_EQ(Delante(), editor);
+            ASSERT_EQ(mensajes.size(), 1u);
+            EXPECT_EQ(mensajes[0].texto, LoadResString(kIdMsgDeclaracionNoGuardada + idioma));
+            EXPECT_EQ(titulos[0], Hija()->windowTitle());
+            EXPECT_EQ(Hija()->findChild<QLineEdit*>(c.caja)->text(), "12,00");
+            EXPECT_EQ(c.enRegistro(), 1200);
+            EXPECT_EQ(Valor("SELECT COUNT(*) FROM T02_COMUNDECLA WHERE T02_CSDE = " + clave).CLng(), 0);
+            EXPECT_EQ(Valor("SELECT COUNT(*) FROM " + std::string(c.detalle) + " = " + clave).CLng(), 0);
+            CerrarTodas();
+        }
     }
 }
 
