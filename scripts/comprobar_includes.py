@@ -10,8 +10,10 @@ VentanaPrincipal. It may read another folder's records (cDatos731, cDecDatos, cI
 The program reaches the library Brunsel (Servidor/) only through its public headers, those of
 Servidor/servicios/; the table access (tablas/) and the rest are the library's own.
 
-Each include is resolved as the compiler would: beside the including file first (so "../x/y.h"
-counts), then from Cliente/, then from the library's folder.
+Both forms are read, "x.h" and <x.h>, each resolved as the compiler would: a quoted include
+beside the including file first (so "../x/y.h" counts), then, like an angle-bracket one, from
+Cliente/ and from the library's folder. What is no file of these (the standard library, Qt, the
+layers under the program) is not the program's to check.
 """
 import os
 import pathlib
@@ -20,7 +22,7 @@ import sys
 
 COMUN, VENTANAS, PRINCIPAL = 0, 1, 2
 NOMBRES = {COMUN: "compartido", VENTANAS: "window folder", PRINCIPAL: "principal"}
-INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
+INCLUDE = re.compile(r'^\s*#\s*include\s*("[^"]+"|<[^>]+>)')
 VENTANA = re.compile(r"^[Ff]rm")
 
 
@@ -34,9 +36,11 @@ def nivel(carpeta):
 
 
 def resolver(fichero, incluido, cliente, servidor):
-    """The file an include names, or None when it lies outside the program and the library."""
-    for base in (fichero.parent, cliente, servidor):
-        candidato = pathlib.Path(os.path.normpath(base / incluido))
+    """The file an include ("x.h" or <x.h>) names, or None when it lies outside the program and
+    the library."""
+    bases = (cliente, servidor) if incluido.startswith("<") else (fichero.parent, cliente, servidor)
+    for base in bases:
+        candidato = pathlib.Path(os.path.normpath(base / incluido[1:-1]))
         if candidato.is_file():
             return candidato
     return None
@@ -64,7 +68,7 @@ def fallos(raiz):
             destino_ruta = resolver(fichero, m.group(1), cliente, servidor)
             if destino_ruta is None:
                 continue
-            texto = f"{nombre}:{numero}: \"{m.group(1)}\""
+            texto = f"{nombre}:{numero}: {m.group(1)}"
             if destino_ruta.is_relative_to(servidor):
                 if not destino_ruta.is_relative_to(publicos):
                     yield f"{texto}: a header of the library's own, not of servicios/"

@@ -7,5 +7,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j4 --target pruebas_cliente
+cmake --build build -j"$(nproc)" --target pruebas_cliente
 OXALDE_CHOQUES="${1:-300}" QT_QPA_PLATFORM=offscreen build/pruebas/pruebas_cliente --gtest_filter='Choque.*'

@@ -202,7 +202,7 @@ void CargarListView(QListWidget* lista, const vb::Variant& buffer) {
     for (vb::Long i = 0; i <= buffer.UBound(2); ++i) {
         QString clave = Texto(buffer(0, i));
         if (!clave.isEmpty() && claves.contains(clave))
-            vb::Lanzar(35602, "Oxalde", "Key is not unique in collection");
+            vb::Lanzar(vb::errClaveRepetida, "Oxalde", "Key is not unique in collection");
         claves.insert(clave);
         auto* item = new QListWidgetItem(Texto(buffer(1, i)), lista);
         item->setData(Qt::UserRole, clave);

@@ -19,8 +19,9 @@ class FlexGrid;
 
 namespace oxalde {
 
-// Key codes are Unicode code points; 8 is backspace, 0 swallows the key.
+// Key codes are Unicode code points; 0 swallows the key.
 inline constexpr char32_t kRetroceso = 8;
+inline constexpr char32_t kIntro = 13;
 
 // Hides the label for an empty text, else shows the text (wrapping at anchoMaximo pixels).
 void MostrarEtiqueta(QLabel* etiqueta, const QString& texto, std::optional<int> anchoMaximo = std::nullopt);

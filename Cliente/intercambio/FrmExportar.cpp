@@ -189,7 +189,7 @@ void FrmExportar::Conectar() {
         if (!cabeceraOfrecidos_) CmdSelUno_Click();
     });
     connect(o, &FlexGrid::KeyPress, this, [this](char32_t& codigo) {
-        if (codigo == 13 && CmdSelUno_->isEnabled()) CmdSelUno_Click();
+        if (codigo == kIntro && CmdSelUno_->isEnabled()) CmdSelUno_Click();
     });
 
     FlexGrid* s = FlxSeleccionados_;
@@ -215,7 +215,7 @@ void FrmExportar::Conectar() {
         PresentaBotones();
     });
     connect(s, &FlexGrid::KeyPress, this, [this](char32_t& codigo) {
-        if (codigo == 13 && CmdDeselUno_->isEnabled()) CmdDeselUno_Click();
+        if (codigo == kIntro && CmdDeselUno_->isEnabled()) CmdDeselUno_Click();
         PresentaDatos();
         PresentaBotones();
     });

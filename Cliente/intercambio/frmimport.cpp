@@ -38,8 +38,8 @@ constexpr qint32 ContadoresImportacion::*kValores[5] = {
 
 // Messages for the failures before the first line.
 QString TextoFallo(const vb::Error& e) {
-    if (e.Number() == 53) return Cadena(kIdMsgFicheroNoExiste);
-    if (e.Number() == 55) return Cadena(kIdMsgFicheroAbierto);
+    if (e.Number() == vb::errArchivoInexistente) return Cadena(kIdMsgFicheroNoExiste);
+    if (e.Number() == vb::errArchivoAbierto) return Cadena(kIdMsgFicheroAbierto);
     return QStringLiteral("ERROR Nº: ") + QString::number(e.Number()) + QStringLiteral(": ") + DescripcionFallo(e);
 }
 
@@ -184,7 +184,8 @@ void frmimport::Terminar(const ResultadoImportacion& r) {
     }
     Crecer();
     if (!r.falloErrores.isEmpty())
-        MsgBox(QStringLiteral("ERROR Nº: 75: ") + r.ficheroErrores + QStringLiteral(": ") + r.falloErrores);
+        MsgBox(QStringLiteral("ERROR Nº: %1: ").arg(vb::errAccesoArchivo) + r.ficheroErrores + QStringLiteral(": ") +
+               r.falloErrores);
     if (const auto m = MensajeFinal(r.contadores)) MsgBox(m->texto, m->estilo, m->tituloVentana ? windowTitle() : QString());
 }
 

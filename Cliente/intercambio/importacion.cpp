@@ -44,7 +44,7 @@ QString SinBlancosFinales(const QString& s) {
 }
 
 [[noreturn]] void FalloApertura(const QFile& fichero) {
-    throw vb::Error(75, "Oxalde", fichero.errorString().toStdString());
+    throw vb::Error(vb::errAccesoArchivo, "Oxalde", fichero.errorString().toStdString());
 }
 
 // Whether the open file and the path are one file: the same name, a link to it or another
@@ -157,13 +157,14 @@ QString RutaFicheroErrores(const QString& rutaImportar) {
 
 ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, PreguntaSustitucion& pregunta) {
     QFile entrada(ruta);
-    if (!QFileInfo(ruta).exists()) throw vb::Error(53, "Oxalde", "File not found");
+    if (!QFileInfo(ruta).exists()) throw vb::Error(vb::errArchivoInexistente, "Oxalde", "File not found");
     if (!entrada.open(QIODevice::ReadOnly)) FalloApertura(entrada);
     ResultadoImportacion resultado;
     resultado.ficheroErrores = RutaFicheroErrores(ruta);
     // The error file is emptied when it is opened: when it is the file being read, the import is
     // refused as a file opened twice, and the file is left as it was.
-    if (MismoFichero(entrada, resultado.ficheroErrores)) throw vb::Error(55, "Oxalde", "File already open");
+    if (MismoFichero(entrada, resultado.ficheroErrores))
+        throw vb::Error(vb::errArchivoAbierto, "Oxalde", "File already open");
     QFile errores(resultado.ficheroErrores);
     // Opened (and emptied) before the first line, so that a folder it cannot be written in stops
     // the import before anything is saved.

@@ -27,7 +27,8 @@ void cSaveAsRestore::CrearBackup() {
     if (QFileInfo::exists(Destino()) && MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) return;
     try {
         if (!QDir().mkpath(rutaDestino_))
-            throw vb::Error(75, "GarobelLib.cSaveAsRestore", QDir::toNativeSeparators(rutaDestino_).toStdString());
+            throw vb::Error(vb::errAccesoArchivo, "GarobelLib.cSaveAsRestore",
+                            QDir::toNativeSeparators(rutaDestino_).toStdString());
         CopiarBaseAArchivoNuevo(Origen(), Destino());
     } catch (const vb::Error& e) {
         MsgBox(Cadena(kIdMsgCopiaFallida) + u'\n' + QString::fromStdString(e.Description()), vbCritical, Cadena(kIdTituloCopiaFallida));

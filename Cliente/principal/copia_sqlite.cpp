@@ -44,7 +44,7 @@ public:
 
     sqlite3* db() const { return db_; }
     [[noreturn]] void Fallo(int rc) const {
-        throw vb::Error(3000 + (rc & 0xff), kOrigen, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+        throw vb::Error(vb::errBaseDatos + (rc & 0xff), kOrigen, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
     }
 
 private:
@@ -75,7 +75,8 @@ void SincronizarCarpeta(const QString& carpeta) {
 
 void CopiarBaseEnLinea(const QString& origen, const QString& destino) {
     if (!QFileInfo(origen).isFile())
-        throw vb::Error(3024, kOrigen, "No se encuentra el archivo '" + origen.toStdString() + "'.");
+        throw vb::Error(vb::errArchivoNoEncontrado, kOrigen,
+                        "No se encuentra el archivo '" + origen.toStdString() + "'.");
     Conexion fuente(origen, SQLITE_OPEN_READONLY);
     Conexion copia(destino, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     sqlite3_backup* copiado = sqlite3_backup_init(copia.db(), "main", fuente.db(), "main");
@@ -108,7 +109,7 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino) {
                             error);
     if (error) {
         QFile::remove(temporal);
-        throw vb::Error(3000 + SQLITE_CANTOPEN, kOrigen, error.message());
+        throw vb::Error(vb::errBaseDatos + SQLITE_CANTOPEN, kOrigen, error.message());
     }
     SincronizarCarpeta(QFileInfo(destino).absolutePath());
 }

@@ -249,7 +249,7 @@ void FrmDecLista::flx_DblClick() {
 }
 
 void FrmDecLista::flx_KeyPress(char32_t& codigo) {
-    if (codigo == 13 && cmdAceptar_->isEnabled()) cmdAceptar_Click();
+    if (codigo == kIntro && cmdAceptar_->isEnabled()) cmdAceptar_Click();
 }
 
 void FrmDecLista::cmdAceptar_Click() {

@@ -180,7 +180,7 @@ void FrmDecResumen::CrearGrid() {
         if (Resumen().NUMDECLASEL() > 0 && cmdDatos_->isEnabled() && !ClickEnCabecera) cmdDatos_Click();
     });
     connect(flxDeclaraciones_, &FlexGrid::KeyPress, this, [this](char32_t& codigo) {
-        if (Resumen().NUMDECLASEL() > 0 && codigo == 13 && cmdDatos_->isEnabled()) cmdDatos_Click();
+        if (Resumen().NUMDECLASEL() > 0 && codigo == kIntro && cmdDatos_->isEnabled()) cmdDatos_Click();
     });
 }
 

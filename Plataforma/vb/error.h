@@ -12,6 +12,9 @@ enum NumeroError : int32_t {
     errDesbordamiento = 6,        // overflow
     errSubindice = 9,             // subscript out of range
     errTipos = 13,                // type mismatch
+    errArchivoInexistente = 53,   // file not found
+    errArchivoAbierto = 55,       // file already open
+    errAccesoArchivo = 75,        // path/file access error
     errObjetoNoEstablecido = 91,  // object variable not set
     errUsoNull = 94,              // invalid use of Null
     errCrearObjeto = 429,         // cannot create object
@@ -19,6 +22,7 @@ enum NumeroError : int32_t {
     errArchivoNoEncontrado = 3024,
     errSinRegistroActual = 3021,
     errElementoNoEncontrado = 3265,
+    errClaveRepetida = 35602,     // key is not unique in collection
 };
 
 class Error : public std::runtime_error {

@@ -520,7 +520,7 @@ TEST_F(Editor731, DISABLED_Capturas) {
         Pausa();
         ventana->resize(900, 560);
         Pausa();
-        ventana->grab().save(QString::fromLatin1(carpeta) + "/" + nombre + ".png");
+        ventana->grab().save(QString::fromLatin1(carpeta) + "/731_" + nombre + ".png");
     };
     for (int idioma : {0, 10000}) {
         DesplIdioma = idioma;

@@ -426,11 +426,11 @@ TEST(Cajas732, ValorNumericoCanonico) {
 
 }  // namespace
 
-// Pictures of every tab of both kinds in both languages, written to the folder OXALDE_FOTOS names,
-// for a person to look at: not a test, run by scripts/capturas.sh.
-TEST_F(Editor732, DISABLED_Fotos) {
-    const QString carpeta = qEnvironmentVariable("OXALDE_FOTOS");
-    if (carpeta.isEmpty()) GTEST_SKIP();
+// Pictures of every tab of both kinds in both languages, written to the folder OXALDE_CAPTURAS
+// names, for a person to look at: not a test, run by scripts/capturas.sh.
+TEST_F(Editor732, DISABLED_Capturas) {
+    const QString carpeta = qEnvironmentVariable("OXALDE_CAPTURAS");
+    if (carpeta.isEmpty()) GTEST_SKIP() << "OXALDE_CAPTURAS not set";
     for (int despl : {0, 10000}) {
         oxalde::DesplIdioma = despl;
         oxalde::cFecha::Instancia().fecidioma(despl ? "E" : "C");
@@ -442,7 +442,8 @@ TEST_F(Editor732, DISABLED_Fotos) {
             for (int p = 1; p <= w->TabTra()->count(); ++p) {
                 IrA(p);
                 if (p == w->TabTra()->count()) Teclear("txtbase16", "1234,56");
-                w->grab().save(QStringLiteral("%1/%2_%3_%4.png").arg(carpeta, modop, despl ? "eu" : "es").arg(p));
+                w->grab().save(
+                    QStringLiteral("%1/732_%2%3_%4.png").arg(carpeta, modop).arg(p).arg(despl ? "eu" : "es"));
             }
             mensajes.clear();
             C<QPushButton>("cmdCancelar")->click();

@@ -277,8 +277,8 @@ TEST_F(Dialogo, AspectoEnAmbosIdiomas) {
         // Every caption fits its control.
         for (QWidget* w : {static_cast<QWidget*>(d.chkCopiaAdministracion()), static_cast<QWidget*>(d.btnAceptar())})
             EXPECT_GE(w->width(), w->sizeHint().width());
-        if (qEnvironmentVariableIsSet("OXALDE_FOTOS"))
-            d.grab().save(QString("/tmp/FrmImOf_%1.png").arg(euskera ? "eu" : "es"));
+        if (const QString carpeta = qEnvironmentVariable("OXALDE_CAPTURAS"); !carpeta.isEmpty())
+            d.grab().save(QStringLiteral("%1/impresion_%2.png").arg(carpeta, euskera ? "eu" : "es"));
     }
 }
 

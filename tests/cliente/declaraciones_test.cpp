@@ -329,7 +329,7 @@ TEST_F(Declaraciones, ImporteDeTreceCifrasEnteroEnSuColumna) {
         EXPECT_TRUE(estilo.dibujadas.contains("9.999.999.999.999,99")) << estilo.dibujadas.join('|').toStdString();
         EXPECT_TRUE(estilo.cortadas.isEmpty()) << estilo.cortadas.join('|').toStdString();
         if (const char* carpeta = std::getenv("OXALDE_CAPTURAS"))
-            w.grab().save(QStringLiteral("%1/declaraciones_%2.png").arg(carpeta, i));
+            w.grab().save(QStringLiteral("%1/declaraciones_%2.png").arg(carpeta, i == "E" ? "eu" : "es"));
         v->Area()->closeAllSubWindows();
         QCoreApplication::processEvents();
     }

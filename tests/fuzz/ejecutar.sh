@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (clang's libFuzzer with AddressSanitizer and UBSan, folder build-fuzz)
-# and runs each for SECONDS, or only the one named (lector_ini, importacion).
+# Installs what the project needs, builds the fuzz targets (clang's libFuzzer with AddressSanitizer
+# and UBSan, folder build-fuzz) and runs each for SECONDS, or only the one named (lector_ini,
+# importacion).
 # Usage: bash tests/fuzz/ejecutar.sh SECONDS [TARGET]
 # Each target keeps its corpus in build-fuzz/corpus/TARGET, starts from tests/fuzz/semillas/TARGET
 # and leaves any crashing input as build-fuzz/TARGET-crash-*.
@@ -16,9 +17,10 @@ else
   for f in "${raiz}"/tests/fuzz/*.cpp; do objetivos+=("$(basename "$f" .cpp)"); done
 fi
 
+bash "${raiz}/scripts/instalar.sh"
 cmake -S "${raiz}" -B "${salida}" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DOXALDE_FUZZ=ON -DBUILD_TESTING=OFF -DOXALDE_BENCH=OFF >/dev/null
-cmake --build "${salida}" -j4 --target "${objetivos[@]/#/fuzz_}"
+cmake --build "${salida}" -j"$(nproc)" --target "${objetivos[@]/#/fuzz_}"
 
 # The import writes its databases and files for every input: a memory folder keeps that fast.
 export TMPDIR="$([ -d /dev/shm ] && echo /dev/shm || echo /tmp)"
