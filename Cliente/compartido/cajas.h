@@ -43,6 +43,8 @@ inline const QColor kFondoBloqueado{255, 255, 206};
 inline const QColor kFondoResultado{255, 224, 192};
 
 // What an amount box is given for an amount in whole cents: the amount, or nothing for 0.
-inline QString ValorImporte(double centimos) { return centimos != 0 ? TextoImporte(std::llround(centimos)) : QString(); }
+inline QString ValorImporte(double centimos) {
+    return centimos != 0 ? TextoImporte(std::llround(centimos)) : QString();
+}
 
 }  // namespace oxalde

@@ -83,7 +83,8 @@ void FrmDatos731::ConectarCajas() {
     }
     for (const CajaNumero& c : CajasNumero()) {
         Pindaro* caja = numeros_.value(QString::fromLatin1(c.nombre));
-        if (c.almacen == Almacen::Importe || c.almacen == Almacen::Numero) connect(caja, &Pindaro::cambio, this, modificado);
+        if (c.almacen == Almacen::Importe || c.almacen == Almacen::Numero)
+            connect(caja, &Pindaro::cambio, this, modificado);
         switch (c.foco) {
             case Foco::Seleccionar: entrada_->SeleccionarAlEntrar(caja); break;
             case Foco::PasarSiBloqueada: entrada_->PasarAlEntrar(caja, [caja] { return caja->locked(); }); break;

@@ -329,7 +329,8 @@ TEST_F(Declaraciones, ImportesDeTreceYDieciseisCifrasExactosYEnterosEnSuColumna)
         w.grab();
         Grid(w).setStyle(nullptr);
         for (const char* importe : {"9.999.999.999.999,99", "20.039.999.999.999,98"})
-            EXPECT_TRUE(estilo.dibujadas.contains(importe)) << importe << " " << estilo.dibujadas.join('|').toStdString();
+            EXPECT_TRUE(estilo.dibujadas.contains(importe))
+                << importe << " " << estilo.dibujadas.join('|').toStdString();
         EXPECT_TRUE(estilo.cortadas.isEmpty()) << estilo.cortadas.join('|').toStdString();
         if (const char* carpeta = std::getenv("OXALDE_CAPTURAS"))
             w.grab().save(QStringLiteral("%1/declaraciones_%2.png").arg(carpeta, i));
