@@ -11,9 +11,10 @@ TiposIva TiposEn(long fecha) {
 }
 
 std::int64_t Cuota(std::int64_t baseCentimos, int tipoCentesimas) {
-    const std::int64_t producto = baseCentimos * tipoCentesimas;
-    const std::int64_t mitad = producto >= 0 ? 5000 : -5000;
-    return (producto + mitad) / 10000;
+    // Wide enough for any rate on the largest amounts.
+    const __int128 producto = static_cast<__int128>(baseCentimos) * tipoCentesimas;
+    const __int128 mitad = producto >= 0 ? 5000 : -5000;
+    return static_cast<std::int64_t>((producto + mitad) / 10000);
 }
 
 double Cuota(double baseCentimos, int tipoCentesimas) {

@@ -71,7 +71,7 @@ QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), Twips
 // Every box answers with the handlers of its family.
 void FrmDatos731::ConectarCajas() {
     auto modificado = [this] { datosModificados_ = true; };
-    for (const CajaTexto& c : CajasTexto()) {
+    for (const CajaTexto<cDatos731>& c : CajasTexto()) {
         QLineEdit* caja = textos_.value(QString::fromLatin1(c.nombre));
         connect(caja, &QLineEdit::textChanged, this, modificado);
         entrada_->SeleccionarAlEntrar(caja);
@@ -80,9 +80,11 @@ void FrmDatos731::ConectarCajas() {
     }
     for (const CajaNumero& c : CajasNumero()) {
         Pindaro* caja = numeros_.value(QString::fromLatin1(c.nombre));
-        if (c.salida == Salida::Importe || c.salida == Salida::Numero) connect(caja, &Pindaro::cambio, this, modificado);
+        if (c.almacen == Almacen::Importe || c.almacen == Almacen::Numero)
+            connect(caja, &Pindaro::cambio, this, modificado);
         switch (c.foco) {
             case Foco::Seleccionar: entrada_->SeleccionarAlEntrar(caja); break;
+            case Foco::PasarSiBloqueada: entrada_->PasarAlEntrar(caja, [caja] { return caja->locked(); }); break;
             case Foco::Pasar: entrada_->PasarAlEntrar(caja); break;
             case Foco::FechaCuotas: entrada_->PasarAlEntrar(caja, [] { return !CuotasTecleadasHoy(); }); break;
         }
@@ -182,7 +184,7 @@ void FrmDatos731::FormatearImportes() {
         Pindaro* caja = numeros_.value(QString::fromLatin1(n));
         caja->Enabled(true);
         caja->locked(false);
-        caja->backcolor(Qt::white);
+        caja->backcolor(kFondoEditable);
         caja->setFocusPolicy(Qt::StrongFocus);
     }
 }
@@ -237,12 +239,12 @@ void FrmDatos731::RefrescarDatos() {
     datosPresentados_ = true;
 }
 
-// An amount shows the cents / 100 in the box's format and stays empty for 0; any other number
-// shows in its own format; a text as stored.
+// An amount shows in the amount format and stays empty for 0; any other number shows in its own
+// format; a text as stored.
 void FrmDatos731::MostrarCaja(const char* nombre) {
     const QString n = QString::fromLatin1(nombre);
     if (QLineEdit* t = textos_.value(n)) {
-        for (const CajaTexto& c : CajasTexto())
+        for (const CajaTexto<cDatos731>& c : CajasTexto())
             if (n == QLatin1String(c.nombre)) t->setText((Datos().*c.leer)());
         return;
     }
@@ -250,11 +252,7 @@ void FrmDatos731::MostrarCaja(const char* nombre) {
         if (n != QLatin1String(c.nombre)) continue;
         Pindaro* caja = numeros_.value(n);
         const double v = c.leer(Datos());
-        const std::string formato = caja->formato().toStdString();
-        if (c.importe)
-            caja->valor(v != 0 ? QString::fromStdString(vb::Format(v / 100, formato)) : QString());
-        else
-            caja->valor(QString::fromStdString(vb::Format(v, formato)));
+        caja->valor(c.importe ? ValorImporte(v) : QString::fromStdString(vb::Format(v, caja->formato().toStdString())));
         caja->texto(caja->valor());
     }
 }
@@ -413,7 +411,7 @@ void FrmDatos731::TabTra_Click() {
 
 // ---- Leaving a box -------------------------------------------------------------------------
 
-void FrmDatos731::SalirCajaTexto(const CajaTexto& c) {
+void FrmDatos731::SalirCajaTexto(const CajaTexto<cDatos731>& c) {
     const QString texto = textos_.value(QString::fromLatin1(c.nombre))->text();
     if (texto == (Datos().*c.leer)()) return;
     (Datos().*c.escribir)(texto);
@@ -422,13 +420,13 @@ void FrmDatos731::SalirCajaTexto(const CajaTexto& c) {
 
 void FrmDatos731::SalirCajaNumero(const CajaNumero& c) {
     const QString valor = numeros_.value(QString::fromLatin1(c.nombre))->valor();
-    if (c.salida == Salida::Cuota) {
+    if (c.almacen == Almacen::Cuota) {
         datosModificados_ = true;
     } else if (!ValorCambiado(c, c.leer(Datos()), valor)) {
         return;
     }
     c.escribir(Datos(), valor);
-    if (c.salida != Salida::Numero) CalcularLiquidacion();
+    if (c.almacen != Almacen::Numero) CalcularLiquidacion();
     RefrescarDatos();
 }
 

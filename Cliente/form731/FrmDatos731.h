@@ -21,7 +21,9 @@ namespace oxalde {
 class EntradaVentana;
 class Pindaro;
 class TiraPestanas;
+class cDatos731;
 struct CajaNumero;
+template <class Registro>
 struct CajaTexto;
 
 class FrmDatos731 : public VentanaHija {
@@ -70,7 +72,7 @@ private:
     void DisenarTecnicos(QFrame* padre);
     void DisenarLiquidacion(QFrame* padre);
     void DisenarBotones();
-    QLineEdit* NuevaCajaTexto(QWidget* padre, const CajaTexto& caja);
+    QLineEdit* NuevaCajaTexto(QWidget* padre, const CajaTexto<cDatos731>& caja);
     Pindaro* NuevaCajaNumero(QWidget* padre, const CajaNumero& caja);
     QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto = {});
     QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = true);
@@ -100,7 +102,7 @@ private:
     QLineEdit* CajaCuenta(const char* prefijo, int k) const;
 
     // Handlers.
-    void SalirCajaTexto(const CajaTexto& caja);
+    void SalirCajaTexto(const CajaTexto<cDatos731>& caja);
     void SalirCajaNumero(const CajaNumero& caja);
     void SalirCajaCuenta(const char* prefijo, int k);
     void optActividad_Click();

@@ -25,8 +25,8 @@ constexpr int kAlto = 300;
 // The leaders of the two refund lines.
 const QString kPuntos(21, u'.');
 
-const CajaTexto* BuscarTexto(const char* nombre) {
-    for (const CajaTexto& c : CajasTexto())
+const CajaTexto<cDatos731>* BuscarTexto(const char* nombre) {
+    for (const CajaTexto<cDatos731>& c : CajasTexto())
         if (qstrcmp(c.nombre, nombre) == 0) return &c;
     return nullptr;
 }
@@ -37,7 +37,7 @@ const CajaNumero* BuscarNumero(const char* nombre) {
     return nullptr;
 }
 
-const CajaTexto& Texto(const char* nombre) { return *BuscarTexto(nombre); }
+const CajaTexto<cDatos731>& Texto(const char* nombre) { return *BuscarTexto(nombre); }
 const CajaNumero& Numero(const char* nombre) { return *BuscarNumero(nombre); }
 
 void Negrita(QWidget* w) {
@@ -83,7 +83,7 @@ QGroupBox* FrmDatos731::NuevoGrupo(QWidget* padre, const char* nombre, int x, in
     return grupo;
 }
 
-QLineEdit* FrmDatos731::NuevaCajaTexto(QWidget* padre, const CajaTexto& caja) {
+QLineEdit* FrmDatos731::NuevaCajaTexto(QWidget* padre, const CajaTexto<cDatos731>& caja) {
     auto* t = new QLineEdit(padre);
     t->setObjectName(QString::fromLatin1(caja.nombre));
     t->setMaxLength(caja.maxLength);
@@ -98,7 +98,7 @@ Pindaro* FrmDatos731::NuevaCajaNumero(QWidget* padre, const CajaNumero& caja) {
     p->formato(QString::fromLatin1(caja.formato));
     p->enteros(caja.enteros);
     p->decimales(caja.decimales);
-    p->locked(caja.escribir == nullptr || caja.salida == Salida::Cuota);
+    p->locked(caja.escribir == nullptr || caja.almacen == Almacen::Cuota);
     if (caja.fondo.isValid()) p->backcolor(caja.fondo);
     numeros_.insert(p->objectName(), p);
     return p;

@@ -16,28 +16,31 @@ double Importe(const QString& valor) { return VacioACero(ComaAPunto(Texto(valor)
 // A whole number: empty as 0, halves to the even neighbour.
 vb::Variant Entero(const QString& valor) { return ComaAPunto(VacioACero(Texto(valor))); }
 
-const CajaTexto kTextos[] = {
-    {"txtadqnif", 12, &cDatos731::ADQNIF, &cDatos731::ADQNIF},
-    {"txtadqnom", 40, &cDatos731::ADQNOM, &cDatos731::ADQNOM},
-    {"txtadqpais", 15, &cDatos731::ADQPAIS, &cDatos731::ADQPAIS},
-    {"txtmarcav", 20, &cDatos731::MARCAV, &cDatos731::MARCAV},
-    {"txttipov", 20, &cDatos731::TIPOV, &cDatos731::TIPOV},
-    {"txtmodelov", 20, &cDatos731::MODELOV, &cDatos731::MODELOV},
-    {"txtnbastidor", 20, &cDatos731::NBASTIDOR, &cDatos731::NBASTIDOR},
-    {"txtfabricb", 30, &cDatos731::FABRICB, &cDatos731::FABRICB},
-    {"txtmarcab", 20, &cDatos731::MARCAB, &cDatos731::MARCAB},
-    {"txttipob", 20, &cDatos731::TIPOB, &cDatos731::TIPOB},
-    {"txtmodelob", 20, &cDatos731::MODELOB, &cDatos731::MODELOB},
-    {"txtnconstruc", 20, &cDatos731::NCONSTRUC, &cDatos731::NCONSTRUC},
-    {"txtfabrica", 30, &cDatos731::FABRICA, &cDatos731::FABRICA},
-    {"txtmarcaa", 20, &cDatos731::MARCAA, &cDatos731::MARCAA},
-    {"txttipoa", 20, &cDatos731::TIPOA, &cDatos731::TIPOA},
-    {"txtmodeloa", 20, &cDatos731::MODELOA, &cDatos731::MODELOA},
-    {"txtnserie", 12, &cDatos731::NSERIE, &cDatos731::NSERIE},
+#define TEXTO(nombre, largo, Miembro) {nombre, largo, Almacen::Texto, &cDatos731::Miembro, &cDatos731::Miembro}
+
+const CajaTexto<cDatos731> kTextos[] = {
+    TEXTO("txtadqnif", 12, ADQNIF),
+    TEXTO("txtadqnom", 40, ADQNOM),
+    TEXTO("txtadqpais", 15, ADQPAIS),
+    TEXTO("txtmarcav", 20, MARCAV),
+    TEXTO("txttipov", 20, TIPOV),
+    TEXTO("txtmodelov", 20, MODELOV),
+    TEXTO("txtnbastidor", 20, NBASTIDOR),
+    TEXTO("txtfabricb", 30, FABRICB),
+    TEXTO("txtmarcab", 20, MARCAB),
+    TEXTO("txttipob", 20, TIPOB),
+    TEXTO("txtmodelob", 20, MODELOB),
+    TEXTO("txtnconstruc", 20, NCONSTRUC),
+    TEXTO("txtfabrica", 30, FABRICA),
+    TEXTO("txtmarcaa", 20, MARCAA),
+    TEXTO("txttipoa", 20, TIPOA),
+    TEXTO("txtmodeloa", 20, MODELOA),
+    TEXTO("txtnserie", 12, NSERIE),
 };
+#undef TEXTO
 
 // Short names for the table below.
-constexpr auto I = Salida::Importe, Q = Salida::Cuota, N = Salida::Numero, X = Salida::Ninguna;
+constexpr auto I = Almacen::Importe, Q = Almacen::Cuota, N = Almacen::Numero, X = Almacen::Ninguno;
 constexpr auto S = Foco::Seleccionar, P = Foco::Pasar, C = Foco::FechaCuotas;
 const QColor kEditable;  // invalid: the default background
 
@@ -47,12 +50,12 @@ const QColor kEditable;  // invalid: the default background
 const CajaNumero kNumeros[] = {
     // Quarterly kind.
     {"txtbase16", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(BASE16), IMPORTE(BASE16)},
-    {"txtcuota16", Q, C, true, kFormatoImporte, 13, 2, kColorCalculada, LEER(CUOTA16), IMPORTE(CUOTA16)},
+    {"txtcuota16", Q, C, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(CUOTA16), IMPORTE(CUOTA16)},
     {"txtbase7", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(BASE7), IMPORTE(BASE7)},
-    {"txtcuota7", Q, C, true, kFormatoImporte, 13, 2, kColorCalculada, LEER(CUOTA7), IMPORTE(CUOTA7)},
+    {"txtcuota7", Q, C, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(CUOTA7), IMPORTE(CUOTA7)},
     {"txtbase4", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(BASE4), IMPORTE(BASE4)},
-    {"txtcuota4", X, P, true, kFormatoImporte, 13, 2, kColorCalculada, LEER(CUOTA4), nullptr},
-    {"txtivadev2", X, P, true, kFormatoImporte, 13, 2, kColorResultado, LEER(IVADEV2), nullptr},
+    {"txtcuota4", X, P, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(CUOTA4), nullptr},
+    {"txtivadev2", X, P, true, kFormatoImporte, 13, 2, kFondoResultado, LEER(IVADEV2), nullptr},
     // Transport kind: technical data.
     {"txtclasif", N, S, false, "####", 4, 0, kEditable, LEER(CLASIF),
      [](cDatos731& d, const QString& v) { d.CLASIF(static_cast<vb::Integer>(vb::RedondeoBancario(vb::Val(v.toStdString())))); }},
@@ -64,12 +67,12 @@ const CajaNumero kNumeros[] = {
      [](cDatos731& d, const QString& v) { d.ANOFAB(Entero(v).CInt()); }},
     // Transport kind: liquidation.
     {"txtpreadq", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(PREADQ), IMPORTE(PREADQ)},
-    {"txttipoadq", X, P, false, "#0.00", 2, 2, kColorCalculada, LEER(TIPOADQ), nullptr},
-    {"txtivasop", X, P, true, kFormatoImporte, 13, 2, kColorCalculada, LEER(IVASOP), nullptr},
+    {"txttipoadq", X, P, false, "#0.00", 2, 2, kFondoBloqueado, LEER(TIPOADQ), nullptr},
+    {"txtivasop", X, P, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(IVASOP), nullptr},
     {"txtpreven", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(PREVEN), IMPORTE(PREVEN)},
-    {"txttipoven", X, P, false, "#0.00", 2, 2, kColorCalculada, LEER(TIPOVEN), nullptr},
-    {"txtmaxdev", X, P, true, kFormatoImporte, 13, 2, kColorCalculada, LEER(MAXDEV), nullptr},
-    {"txtivadev1", X, P, true, kFormatoImporte, 13, 2, kColorResultado, LEER(IVADEV1), nullptr},
+    {"txttipoven", X, P, false, "#0.00", 2, 2, kFondoBloqueado, LEER(TIPOVEN), nullptr},
+    {"txtmaxdev", X, P, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(MAXDEV), nullptr},
+    {"txtivadev1", X, P, true, kFormatoImporte, 13, 2, kFondoResultado, LEER(IVADEV1), nullptr},
     // Quarterly header: the third and fourth digit of the year, filled by the window.
     {"txtejer0", X, P, false, "0", 1, 0, kEditable, nullptr, nullptr},
     {"txtejer1", X, P, false, "0", 1, 0, kEditable, nullptr, nullptr},
@@ -80,7 +83,7 @@ const CajaNumero kNumeros[] = {
 
 }  // namespace
 
-std::span<const CajaTexto> CajasTexto() { return kTextos; }
+std::span<const CajaTexto<cDatos731>> CajasTexto() { return kTextos; }
 
 std::span<const CajaNumero> CajasNumero() { return kNumeros; }
 

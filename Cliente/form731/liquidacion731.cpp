@@ -1,5 +1,7 @@
 #include "form731/liquidacion731.h"
 
+#include <cmath>
+
 #include "form731/cDatos731.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/procedimientos.h"
@@ -9,26 +11,26 @@ namespace oxalde {
 
 namespace {
 
-// (amount × rate) / 100, in that order: 50 × 21 / 100 is 10.5 and rounds to 11 on store.
-double Producto(double importe, double tipoPorCiento) { return importe * tipoPorCiento / 100; }
-
-double PorCiento(int tipoCentesimas) { return tipoCentesimas / 100.0; }
+// A rate of the record (percent, two decimals) in hundredths of a percent.
+int Centesimas(vb::Single tipoPorCiento) { return static_cast<int>(std::lround(double(tipoPorCiento) * 100)); }
 
 }  // namespace
 
 void CalcularLiquidacion(cDatos731& d, const cDecResumen& cabecera) {
-    d.IVASOP(Producto(d.PREADQ(), d.TIPOADQ()));
-    d.MAXDEV(Producto(d.PREVEN(), d.TIPOVEN()));
+    // Every quota (amount × rate) / 100 exactly, halves away from zero: 50 × 21 / 100 is 10.5 and
+    // gives 11, and an amount of thirteen digits loses no cent to a binary product.
+    d.IVASOP(tipos::Cuota(d.PREADQ(), Centesimas(d.TIPOADQ())));
+    d.MAXDEV(tipos::Cuota(d.PREVEN(), Centesimas(d.TIPOVEN())));
     const bool carretera = d.ACTIVIDAD() != 0;
     d.IVADEV1(!carretera && d.MAXDEV() > 0 ? Minimo(d.IVASOP(), d.MAXDEV()) : d.IVASOP());
 
     const long fecha = cabecera.FECHA();
     if (!CuotasTecleadas(fecha)) {
         const tipos::TiposIva tipos = tipos::TiposEn(fecha);
-        d.CUOTA16(Producto(d.BASE16(), PorCiento(tipos.general)));
-        d.CUOTA7(Producto(d.BASE7(), PorCiento(tipos.reducido)));
+        d.CUOTA16(tipos::Cuota(d.BASE16(), tipos.general));
+        d.CUOTA7(tipos::Cuota(d.BASE7(), tipos.reducido));
     }
-    d.CUOTA4(Producto(d.BASE4(), PorCiento(tipos::kTipo4)));
+    d.CUOTA4(tipos::Cuota(d.BASE4(), tipos::kTipo4));
     d.IVADEV2(d.CUOTA7() + d.CUOTA16() + d.CUOTA4());
     d.resul(d.MODOP() == QLatin1String("T") ? d.IVADEV1() : d.IVADEV2());
 }

@@ -276,12 +276,12 @@ vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }
 // Box handlers, one family per row of the box tables.
 
 void FrmDatos732::ConectarCajas() {
-    for (const CajaTexto732& fila : CajasTexto732()) {
+    for (const CajaTexto<cDatos732>& fila : CajasTexto732()) {
         QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
         caja->setMaxLength(fila.maxLength);
         FiltrarTeclas(caja, FiltrarTecla);
         connect(caja, &QLineEdit::textChanged, this, [this] { datosModificados_ = true; });
-        const auto foco = fila.almacen == Almacen732::Transmisor ? Foco732::PasarSiBloqueada : Foco732::Seleccionar;
+        const auto foco = fila.almacen == Almacen::Transmisor ? Foco::PasarSiBloqueada : Foco::Seleccionar;
         entrada_->AlRecibirFoco(caja, [this, caja, foco] { AlRecibirFoco(caja, int(foco)); });
         AlPerder(caja, [this, &fila] { AlPerderTexto(fila); });
     }
@@ -299,10 +299,10 @@ void FrmDatos732::ConectarCajas() {
                     datosModificados_ = true;
             });
         // Computed and typed-quota boxes are read-only until the repaint decides otherwise.
-        if (fila.foco == Foco732::Pasar || fila.foco == Foco732::FechaCuotas) Editable(caja, false);
-        if (QLatin1String(fila.nombre) == QLatin1String("txttotal")) caja->backcolor(kFondoTotal732);
+        if (fila.foco == Foco::Pasar || fila.foco == Foco::FechaCuotas) Editable(caja, false);
+        if (QLatin1String(fila.nombre) == QLatin1String("txttotal")) caja->backcolor(kFondoResultado);
         entrada_->AlRecibirFoco(caja, [this, caja, &fila] { AlRecibirFoco(caja, int(fila.foco)); });
-        if (fila.almacen != Almacen732::Ninguno)
+        if (fila.almacen != Almacen::Ninguno)
             AlPerder(caja, [this, &fila] { AlPerderNumero(fila); });
     }
     for (QLineEdit* cabecera : findChildren<QLineEdit*>())
@@ -312,11 +312,11 @@ void FrmDatos732::ConectarCajas() {
 
 void FrmDatos732::AlRecibirFoco(QLineEdit* caja, int foco) {
     bool pasar = false;
-    switch (Foco732(foco)) {
-        case Foco732::Seleccionar: break;
-        case Foco732::PasarSiBloqueada: pasar = caja->isReadOnly(); break;
-        case Foco732::FechaCuotas: pasar = !tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()); break;
-        case Foco732::Pasar: pasar = true; break;
+    switch (Foco(foco)) {
+        case Foco::Seleccionar: break;
+        case Foco::PasarSiBloqueada: pasar = caja->isReadOnly(); break;
+        case Foco::FechaCuotas: pasar = !tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()); break;
+        case Foco::Pasar: pasar = true; break;
     }
     if (pasar)
         PasarFoco(caja);
@@ -334,9 +334,9 @@ void FrmDatos732::PasarFoco(QWidget* control) {
     });
 }
 
-void FrmDatos732::AlPerderTexto(const CajaTexto732& fila) {
+void FrmDatos732::AlPerderTexto(const CajaTexto<cDatos732>& fila) {
     QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
-    if (fila.almacen == Almacen732::Transmisor && caja->isReadOnly()) return;
+    if (fila.almacen == Almacen::Transmisor && caja->isReadOnly()) return;
     auto& d = D();
     if (caja->text() == (d.*fila.leer)()) return;
     (d.*fila.escribir)(caja->text());
@@ -346,7 +346,7 @@ void FrmDatos732::AlPerderTexto(const CajaTexto732& fila) {
 
 void FrmDatos732::AlPerderNumero(const CajaNumero732& fila) {
     auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
-    if (fila.almacen == Almacen732::Importe && caja->locked()) return;
+    if (fila.almacen == Almacen::Importe && caja->locked()) return;
     auto& d = D();
     const std::optional<double> valor = ValorNumerico(caja->valor());
     if (!valor) {
@@ -357,9 +357,9 @@ void FrmDatos732::AlPerderNumero(const CajaNumero732& fila) {
     const double antes = fila.leer(d);
     fila.escribir(d, *valor);
     const bool cambiado = fila.leer(d) != antes;
-    if (fila.almacen == Almacen732::Cuota || cambiado) datosModificados_ = true;
-    if (fila.almacen != Almacen732::Cuota && !cambiado) return;
-    if (fila.almacen != Almacen732::Numero) CalcularLiquidacion();
+    if (fila.almacen == Almacen::Cuota || cambiado) datosModificados_ = true;
+    if (fila.almacen != Almacen::Cuota && !cambiado) return;
+    if (fila.almacen != Almacen::Numero) CalcularLiquidacion();
     RefrescarDatos();
 }
 

@@ -25,7 +25,9 @@ class EntradaVentana;
 class Pindaro;
 class TiraPestanas;
 struct CajaNumero732;
-struct CajaTexto732;
+class cDatos732;
+template <class Registro>
+struct CajaTexto;
 
 class FrmDatos732 : public VentanaHija {
     Q_OBJECT
@@ -107,7 +109,7 @@ private:
     // Box handlers (cajas732 rows; FrmDatos732_cajas.cpp).
     void ConectarCajas();
     void AlRecibirFoco(QLineEdit* caja, int foco);
-    void AlPerderTexto(const CajaTexto732& fila);
+    void AlPerderTexto(const CajaTexto<cDatos732>& fila);
     void AlPerderNumero(const CajaNumero732& fila);
     // The box's lost-focus handler, run through Seguro.
     void AlPerder(QLineEdit* caja, const std::function<void()>& manejador);

@@ -8,13 +8,13 @@
 namespace oxalde {
 namespace {
 
-using A = Almacen732;
-using F = Foco732;
+using A = Almacen;
+using F = Foco;
 using C = Cambio732;
 
 #define TEXTO(nombre, largo, almacen, Miembro) {nombre, largo, A::almacen, &cDatos732::Miembro, &cDatos732::Miembro}
 
-const std::array<CajaTexto732, 15> kTextos = {{
+const std::array<CajaTexto<cDatos732>, 15> kTextos = {{
     TEXTO("txttranif", 12, Transmisor, TRANIF),
     TEXTO("txttranom", 40, Transmisor, TRANOM),
     TEXTO("txttraDomicilio", 40, Transmisor, TRADIRECC),
@@ -41,7 +41,7 @@ const std::array<CajaTexto732, 15> kTextos = {{
     [](const cDatos732& d) { return double(d.Miembro()); },    \
     [](cDatos732& d, double v) { d.Miembro(vb::Single(v)); }
 #define IMPORTE(nombre, foco, cambio, almacen, Miembro)                                             \
-    {nombre, Pindaro::Importe, kFormatoImporte732, 13, 2, F::foco, C::cambio, A::almacen, false,     \
+    {nombre, Pindaro::Importe, kFormatoImporte, 13, 2, F::foco, C::cambio, A::almacen, false,     \
      [](const cDatos732& d) { return d.Miembro(); }, [](cDatos732& d, double v) { d.Miembro(v); }}
 
 const std::array<CajaNumero732, 19> kNumeros = {{
@@ -71,7 +71,7 @@ const std::array<CajaNumero732, 19> kNumeros = {{
 
 }  // namespace
 
-std::span<const CajaTexto732> CajasTexto732() { return kTextos; }
+std::span<const CajaTexto<cDatos732>> CajasTexto732() { return kTextos; }
 std::span<const CajaNumero732> CajasNumero732() { return kNumeros; }
 
 std::optional<double> ValorNumerico(const QString& valor) {

@@ -477,7 +477,7 @@ void FrmDatos732::FormatearImportes() {
         auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
         caja->decimales(2);
         caja->enteros(13);
-        caja->formato(QString::fromUtf8(kFormatoImporte732));
+        caja->formato(QString::fromUtf8(kFormatoImporte));
     }
 }
 

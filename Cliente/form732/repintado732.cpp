@@ -61,7 +61,7 @@ void FrmDatos732::Editable(QLineEdit* caja, bool editable) {
     caja->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
     caja->setReadOnly(!editable);
     QPalette p = caja->palette();
-    p.setColor(QPalette::Base, editable ? kFondoEditable732 : kFondoBloqueado732);
+    p.setColor(QPalette::Base, editable ? kFondoEditable : kFondoBloqueado);
     caja->setPalette(p);
 }
 
@@ -75,8 +75,8 @@ void FrmDatos732::Usable(QFrame* marco, QCheckBox* casilla, bool usable) {
 
 void FrmDatos732::MostrarTransmitente() {
     const auto filas = CajasTexto732();
-    for (const CajaTexto732& fila : filas) {
-        if (fila.almacen != Almacen732::Transmisor) continue;
+    for (const CajaTexto<cDatos732>& fila : filas) {
+        if (fila.almacen != Almacen::Transmisor) continue;
         QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
         Editable(caja, Transporte());
         caja->setText((D().*fila.leer)());
@@ -143,7 +143,7 @@ void FrmDatos732::MostrarDatosTecnicos() {
     if (opcion < 0) return;
     OptTmedio_[opcion]->setChecked(true);
     QFrame* marco = opcion == 0 ? FraVeh_ : opcion == 1 ? FraBar_ : FraAer_;
-    for (const CajaTexto732& fila : CajasTexto732()) {
+    for (const CajaTexto<cDatos732>& fila : CajasTexto732()) {
         QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
         if (marco->isAncestorOf(caja)) caja->setText((d.*fila.leer)());
     }
@@ -153,17 +153,17 @@ void FrmDatos732::MostrarDatosTecnicos() {
 
 // The fourteen boxes of the technical data: the text boxes of the three means and their numbers.
 static bool EsTecnica(const QString& nombre) {
-    for (const CajaTexto732& fila : CajasTexto732())
-        if (fila.almacen == Almacen732::Texto && nombre == QLatin1String(fila.nombre)) return true;
+    for (const CajaTexto<cDatos732>& fila : CajasTexto732())
+        if (fila.almacen == Almacen::Texto && nombre == QLatin1String(fila.nombre)) return true;
     for (const CajaNumero732& fila : CajasNumero732())
-        if (fila.almacen == Almacen732::Numero && nombre == QLatin1String(fila.nombre)) return true;
+        if (fila.almacen == Almacen::Numero && nombre == QLatin1String(fila.nombre)) return true;
     return false;
 }
 
 void FrmDatos732::BloquearDatosTecnicos() {
     auto& d = D();
     const bool cambio = Cambia([&] {
-        using LetTexto = void (cDatos732::*)(QString);
+        using LetTexto = void (cDatos732::*)(const QString&);
         const LetTexto textos[] = {&cDatos732::MARCAV, &cDatos732::TIPOV,     &cDatos732::MODELOV, &cDatos732::NBASTIDOR,
                                    &cDatos732::MODELOB, &cDatos732::FABRICB, &cDatos732::NCONSTRUC, &cDatos732::MODELOA,
                                    &cDatos732::FABRICA, &cDatos732::NSERIE};
@@ -184,7 +184,7 @@ void FrmDatos732::BloquearTecnicas(bool bloqueadas) {
         if (EsTecnica(it.key())) {
             it.value()->setReadOnly(bloqueadas);
             QPalette p = it.value()->palette();
-            p.setColor(QPalette::Base, bloqueadas ? kFondoBloqueado732 : kFondoEditable732);
+            p.setColor(QPalette::Base, bloqueadas ? kFondoBloqueado : kFondoEditable);
             it.value()->setPalette(p);
         }
 }
@@ -230,11 +230,9 @@ void FrmDatos732::MostrarLiquidacion() {
 
 void FrmDatos732::Rellenar(const CajaNumero732& fila) {
     auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
-    double valor = fila.leer(D());
-    if (fila.modo == Pindaro::Importe) valor /= 100;
-    caja->valor(valor == 0 && fila.modo == Pindaro::Importe
-                    ? QString()
-                    : QString::fromStdString(vb::Format(valor, caja->formato().toStdString())));
+    const double valor = fila.leer(D());
+    caja->valor(fila.modo == Pindaro::Importe ? ValorImporte(valor)
+                                              : QString::fromStdString(vb::Format(valor, caja->formato().toStdString())));
     caja->texto(caja->valor());
 }
 

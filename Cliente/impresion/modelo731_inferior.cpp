@@ -183,7 +183,7 @@ void ImprimirMarcoResultado(double y, int ancho) {
 void ImprimirDatosResultado(double y) {
     PonerFuente(QStringLiteral("arial"), 9, true, false);
     const double resultado = cDatos731::Instancia().resul();
-    if (resultado != 0) ImprimirDerecha(182, y + 8, ImporteImpreso(resultado));
+    if (resultado != 0) ImprimirDerecha(182, y + 8, TextoImporte(std::llround(resultado)));
 }
 
 }  // namespace oxalde

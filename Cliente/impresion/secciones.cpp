@@ -51,7 +51,6 @@ void ImprimirGruposTransporte(double y0) {
     }
 }
 
-QString ImporteImpreso(double centimos) { return QString::fromStdString(vb::Format(centimos / 100, "###,###,###,##0.00")); }
 
 QString Entero(double valor, const char* patron) { return QString::fromStdString(vb::Format(valor, patron)); }
 

@@ -3,9 +3,11 @@
 // offsets from a section's top, the group names of the means of transport, amounts and whole
 // numbers in their printed patterns, and the rates that stand beside the bases.
 #include <QString>
+#include <cmath>
 #include <span>
 
 #include "impresion/primitivas.h"
+#include "compartido/importe.h"
 #include "compartido/tipos_iva.h"
 
 namespace oxalde {
@@ -33,8 +35,6 @@ void Reglas(double y0, std::span<const Regla> reglas);
 // the group column x 10 to 35 of a means-of-transport box, in the font in force.
 void ImprimirGruposTransporte(double y0);
 
-// An amount in whole cents as printed: divided by 100, "###,###,###,##0.00".
-QString ImporteImpreso(double centimos);
 // A number with a display pattern ("####" writes 0 as nothing).
 QString Entero(double valor, const char* patron);
 
@@ -81,7 +81,7 @@ template <class Registro, size_t N>
 void ImprimirImportes(double y0, const Registro& datos, const ImporteEn<Registro> (&importes)[N]) {
     for (const ImporteEn<Registro>& i : importes) {
         const double centimos = i.valor(datos);
-        if (centimos != 0) ImprimirDerecha(i.x, y0 + i.y, ImporteImpreso(centimos));
+        if (centimos != 0) ImprimirDerecha(i.x, y0 + i.y, TextoImporte(std::llround(centimos)));
     }
 }
 

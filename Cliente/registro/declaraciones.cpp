@@ -1,17 +1,26 @@
 #include "registro/declaraciones.h"
 
+#include <cmath>
+
 #include "compartido/biblioteca.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
+#include "compartido/importe.h"
 #include "compartido/procedimientos.h"
-#include "vb/formato.h"
 
 namespace oxalde {
 namespace {
 
 // List columns of the library's declaration list.
 enum { lisFecha = 1, lisImporte = 6, lisTipo = 10, lisPeriodo = 11 };
+
+// The amount of a list cell in whole cents: the library hands a number over; a text counts by its
+// leading number.
+std::int64_t Centimos(const vb::Variant& celda) {
+    const double* numero = celda.Si<double>();
+    return std::llround(numero ? *numero : vb::Val(celda.CStr()));
+}
 
 }  // namespace
 
@@ -26,11 +35,7 @@ QStringList FilaDeclaracion(const vb::Variant& lista, vb::Long fila) {
             case colPeriodo:
                 textos << (transporte ? QString() : NombreTrimestre(Texto(lista(lisPeriodo, fila)).trimmed()));
                 break;
-            case colImporte: {
-                const double centimos = vb::Val(lista(lisImporte, fila).CStr());
-                textos << QString::fromStdString(vb::Format(centimos / 100, "#,###,###,###,##0.00"));
-                break;
-            }
+            case colImporte: textos << TextoImporte(Centimos(lista(lisImporte, fila))); break;
             default: textos << Texto(lista(c, fila));
         }
     }

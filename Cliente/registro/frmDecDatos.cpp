@@ -20,6 +20,7 @@
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
 #include "compartido/cadenas.h"
+#include "compartido/cajas.h"
 #include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
@@ -28,9 +29,6 @@
 
 namespace oxalde {
 namespace {
-
-const QColor kSoloLectura(255, 255, 206);
-const QColor kEditable(Qt::white);
 
 constexpr auto C = Propiedad::Consejo;
 constexpr Caption kCaptions[] = {
@@ -64,7 +62,7 @@ void SoloLectura(QLineEdit* caja, bool solo) {
     caja->setReadOnly(solo);
     caja->setFocusPolicy(solo ? Qt::ClickFocus : Qt::StrongFocus);
     QPalette p = caja->palette();
-    p.setColor(QPalette::Base, solo ? kSoloLectura : kEditable);
+    p.setColor(QPalette::Base, solo ? kFondoBloqueado : kFondoEditable);
     caja->setPalette(p);
 }
 
@@ -142,7 +140,7 @@ void frmDecDatos::CrearControles() {
     for (QLineEdit* caja : {txtviaaux_, txtnomprov_}) SoloLectura(caja, true);
     for (Pindaro* caja : {txtnum731_, txtnum732_}) {
         caja->locked(true);
-        caja->backcolor(kSoloLectura);
+        caja->backcolor(kFondoBloqueado);
         caja->setFocusPolicy(Qt::ClickFocus);
     }
     // Box widths for what each holds.

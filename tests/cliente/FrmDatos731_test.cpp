@@ -293,6 +293,22 @@ TEST_F(Editor731, ImportesDeTreceCifrasExactosYConPuntosDeMillar) {
     EXPECT_EQ(Texto("txtpreven"), "1.234,50");
 }
 
+// Two quotas of the largest width typed in the third quarter of 2012: their total shows exactly in
+// the editor, is saved exactly and shows exactly in the declarations window.
+TEST_F(Editor731, TotalDeDosCuotasMaximasExactoEnElEditorYEnLaLista) {
+    Trimestral(20120930, 2012, "3T");
+    Teclear("txtbase4", "1.000.000.000.000");
+    Teclear("txtcuota16", "9.999.999.999.999,99"), Teclear("txtcuota7", "9.999.999.999.999,99");
+    EXPECT_EQ(Textos({"txtcuota16", "txtcuota7", "txtcuota4", "txtivadev2"}),
+              "9.999.999.999.999,99|9.999.999.999.999,99|40.000.000.000,00|20.039.999.999.999,98");
+    EXPECT_TRUE(PresentarConCuenta("txtPIban", IbanValido()).empty());
+    EXPECT_EQ(Valor("SELECT T03_RESUL FROM T03_731DECLA").CDbl(), 2003999999999998.0);
+    auto* lista = Activa<FrmDecResumen>();
+    ASSERT_NE(lista, nullptr);
+    FlexGrid* grid = lista->findChild<FlexGrid*>("flxDeclaraciones");
+    EXPECT_EQ(grid->TextMatrix(grid->Row(), 6), "20.039.999.999.999,98");
+}
+
 // The largest amount shows whole in every amount box at its design width, in both languages.
 TEST_F(Editor731, ImporteMayorEnteroEnCadaCaja) {
     for (int idioma : {0, 10000}) {

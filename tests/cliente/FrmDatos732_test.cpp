@@ -236,6 +236,18 @@ TEST_F(Editor732, CuotasTecleadasEnElTercerTrimestreDe2012) {
     }
 }
 
+// Two typed quotas of the largest width: their total shows exactly.
+TEST_F(Editor732, TotalDeDosCuotasMaximasExacto) {
+    Abrir732("A", "P", 20120930, "3T");
+    Marcar("chkhecho", 0);
+    Marcar("chksittib", 1);
+    IrA(4);
+    Teclear("txtbase16", "1000"), Teclear("txtbaeq4", "100");
+    Teclear("txtcuota16", "9.999.999.999.999,99"), Teclear("txtcueq4", "9.999.999.999.999,99");
+    EXPECT_EQ(N("txttotal")->text(), "19.999.999.999.999,98");
+    EXPECT_EQ(D().TOTAL(), 1999999999999998.0);
+}
+
 TEST_F(Editor732, UnaBaseDeRecargoCambiadaEnElTercerTrimestreSeGuarda) {
     Guardada(7, 20120930, "3T", "T04_SITTIB2, T04_HECHO1, T04_BASE16, T04_CUOTA16, T04_BAEQ4, T04_CUEQ4, T04_TOTAL",
              "'X', 'X', 100000, 19000, 10000, 1000, 20000");

@@ -54,7 +54,7 @@ protected:
     static void Rellenar(const QString& medio) {
         auto& d = D();
         d.TMEDIO(medio);
-        using LetTexto = void (cDatos732::*)(QString);
+        using LetTexto = void (cDatos732::*)(const QString&);
         const std::pair<LetTexto, const char*> textos[] = {
             {&cDatos732::TRANIF, "X1234567L"}, {&cDatos732::TRANOM, "TRANSMITENTE"}, {&cDatos732::TRADIRECC, "MAYOR 1"},
             {&cDatos732::TRAPROVINCIA, "KELMORIA"}, {&cDatos732::TRAPAIS, "PAIS"}, {&cDatos732::SITTIB1, "X"},

@@ -314,9 +314,11 @@ struct CeldasCortadas : QProxyStyle {
     }
 };
 
-// The largest amount a box takes shows whole in the amount column, in both languages.
-TEST_F(Declaraciones, ImporteDeTreceCifrasEnteroEnSuColumna) {
+// The largest amount a box takes, and a total of two of them, show exactly and whole in the
+// amount column, in both languages.
+TEST_F(Declaraciones, ImportesDeTreceYDieciseisCifrasExactosYEnterosEnSuColumna) {
     Sql("UPDATE T03_731DECLA SET T03_RESUL = 999999999999999");
+    Sql("UPDATE T04_732DECLA SET T04_TOTAL = 2003999999999998");
     for (const char* idioma : {"C", "E"}) {
         SCOPED_TRACE(idioma);
         QString i = QString::fromLatin1(idioma);
@@ -326,7 +328,9 @@ TEST_F(Declaraciones, ImporteDeTreceCifrasEnteroEnSuColumna) {
         Grid(w).setStyle(&estilo);
         w.grab();
         Grid(w).setStyle(nullptr);
-        EXPECT_TRUE(estilo.dibujadas.contains("9.999.999.999.999,99")) << estilo.dibujadas.join('|').toStdString();
+        for (const char* importe : {"9.999.999.999.999,99", "20.039.999.999.999,98"})
+            EXPECT_TRUE(estilo.dibujadas.contains(importe))
+                << importe << " " << estilo.dibujadas.join('|').toStdString();
         EXPECT_TRUE(estilo.cortadas.isEmpty()) << estilo.cortadas.join('|').toStdString();
         if (const char* carpeta = std::getenv("OXALDE_CAPTURAS"))
             w.grab().save(QStringLiteral("%1/declaraciones_%2.png").arg(carpeta, i == "E" ? "eu" : "es"));

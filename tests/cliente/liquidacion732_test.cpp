@@ -81,7 +81,7 @@ const Caso kCasos[] = {
 TEST(Liquidacion732, CasosDeLaDeclaracion) {
     cDatos732& d = cDatos732::Instancia();
     auto& cabecera = oxalde::cDecResumen::Instancia();
-    using Flag = void (cDatos732::*)(QString);
+    using Flag = void (cDatos732::*)(const QString&);
     const Flag hechos[] = {&cDatos732::HECHO1, &cDatos732::HECHO2, &cDatos732::HECHO3,
                            &cDatos732::HECHO4, &cDatos732::HECHO5, &cDatos732::HECHO6};
     for (const Caso& c : kCasos) {

@@ -164,6 +164,22 @@ TEST_F(Pdf731, TrimestralesConSusTasasSuLiquidacionYElIban) {
     }
 }
 
+// The largest typed quotas and their total print exactly.
+TEST_F(Pdf731, CuotasMaximasYSuTotalExactos) {
+    const vb::Long csde = Declaracion(
+        "P", 20120930, "3T", "T03_CUOTA16, T03_CUOTA7, T03_BASE4, T03_CUOTA4, T03_IVADEV2, T03_RESUL, T03_CC",
+        std::string("999999999999999, 999999999999999, 100000000000000, 4000000000000, 2003999999999998, "
+                    "2003999999999998, '") + kIban + "'");
+    const QString pdf = Imprimir(csde);
+    ASSERT_FALSE(pdf.isEmpty());
+    QStringList importes;
+    for (const QString& w : Entre(prueba::Palabras(pdf), 199, 250))
+        if (w.contains(u',')) importes << w;
+    importes.sort();
+    EXPECT_EQ(importes.join(u'|'), "1.000.000.000.000,00|20.039.999.999.999,98|20.039.999.999.999,98|"
+                                   "40.000.000.000,00|9.999.999.999.999,99|9.999.999.999.999,99");
+}
+
 TEST_F(Pdf731, TransporteConAdquirenteMedioYPreciosYLaLiquidacionVacia) {
     const std::tuple<long, const char*, const char*> casos[] = {{20120831, "18%", "8%"}, {20120901, "21%", "10%"}};
     std::vector<vb::Long> claves;

@@ -1,0 +1,16 @@
+#pragma once
+// Amounts as the program shows and prints them: kept in whole cents, written in currency units
+// with "." grouping thousands and "," before two decimals. Written from the digits of the cents,
+// never through a fraction, so an amount of any width is exact.
+#include <QString>
+#include <cstdint>
+
+namespace oxalde {
+
+// The display format of the amounts: the amount boxes' own, and that of every text written here.
+inline constexpr char kFormatoImporte[] = "#,###,###,###,##0.00";
+
+// 123456 is "1.234,56", -1 is "-0,01", 0 is "0,00".
+QString TextoImporte(std::int64_t centimos);
+
+}  // namespace oxalde
