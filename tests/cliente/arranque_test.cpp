@@ -136,6 +136,8 @@ protected:
     // which file modes apply (root may write anything). Answers what it wrote: the start-up's
     // result, the language offset, then every message box shown.
     QStringList ArrancarSujetoAModos() {
+        // A child that became another user (no capabilities to drop) must pass through the folder.
+        QFile::setPermissions(carpeta.path(), QFile::permissions(carpeta.path()) | QFileDevice::ExeOther);
         int tubo[2];
         if (pipe(tubo) != 0) return {"pipe"};
         const pid_t pid = fork();
@@ -372,14 +374,17 @@ TEST_F(Inicio, UnDiarioSinNadaQueDeshacerNoDetieneElArranque) {
         ASSERT_TRUE(
             prueba::Escribir(diario, caso.vacio ? QByteArray() : contenido.replace(0, 28, QByteArray(28, '\0'))));
         const auto antes = Contenidos();
-        const auto modos = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+        const auto modos = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                           QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
         QFile::setPermissions(Tablas(), modos);
         const QStringList avisos = ArrancarSujetoAModos();
         QFile::setPermissions(Tablas(), modos | QFileDevice::WriteOwner);
-        ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
+        // Only warnings: the folder not written (and the file, for a user who does not own it).
+        ASSERT_GE(avisos.size(), 3) << avisos.join(" | ").toStdString();
         EXPECT_EQ(avisos[0], QString::number(int(Arranque::Continuar)));
-        EXPECT_TRUE(avisos[2].startsWith(QString::number(vbExclamation)) && avisos[2].contains(carpetaTablas))
-            << avisos[2].toStdString();
+        for (const QString& aviso : avisos.mid(2))
+            EXPECT_TRUE(aviso.startsWith(QString::number(vbExclamation) + " ")) << aviso.toStdString();
+        EXPECT_TRUE(avisos.last().contains(carpetaTablas)) << avisos.last().toStdString();
         EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
     }
 }
