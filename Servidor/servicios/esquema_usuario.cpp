@@ -1,7 +1,6 @@
 #include "servicios/esquema_usuario.h"
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <charconv>
 #include <cstdint>
@@ -9,6 +8,7 @@
 #include <span>
 #include <system_error>
 
+#include "dao/diario.h"
 #include "dao/esquema.h"
 #include "tablas/cT01.h"
 #include "tablas/cT02.h"
@@ -83,25 +83,15 @@ void ComprobarLongitud(dao::Database& db) {
     if (longitud < esperada) Danada("database disk image is malformed");
 }
 
-// A save cut short (a kill, a power cut) leaves its journal beside the file; the first read of a
-// connection that may write rolls it back, so what is checked is the last completed save. A
-// journal that stays because the file, its folder or the journal may not be written is said as
-// such: the data is whole, only the permission is missing.
-void RecuperarGuardado(dao::Database& db) {
-    try {
-        Columna0(db, "SELECT count(*) FROM sqlite_master");
-    } catch (const vb::Error&) {
-        namespace fs = std::filesystem;
-        const std::string diario = db.Name() + "-journal";
-        std::error_code error;
-        const std::string carpeta = fs::absolute(db.Name(), error).parent_path().string();
-        const bool sinPermiso = access(db.Name().c_str(), W_OK) != 0 || access(carpeta.c_str(), W_OK) != 0 ||
-                                access(diario.c_str(), W_OK) != 0;
-        if (fs::exists(diario, error) && sinPermiso)
-            throw vb::Error(errGuardadoSinTerminar, "Brunsel",
-                            "the file was left in the middle of a save and cannot be written to finish it");
-        throw;
-    }
+// A save cut short (a kill, a power cut) leaves its journal beside the file; the open rolls it
+// back (its first read, on a connection that may write), so what is checked is the last
+// completed save. A journal this process may not roll back is found before the open, which would
+// fail (or, in a read-only folder, rewrite the file and keep the journal), and said as such: the
+// data is whole, only the permission is missing.
+void ComprobarGuardadoCortado(const std::string& ruta) {
+    if (dao::DiarioSinPoderDeshacer(ruta))
+        throw vb::Error(errGuardadoSinTerminar, "Brunsel",
+                        "the file was left in the middle of a save and cannot be written to finish it");
 }
 
 // The engine's full integrity check reads every page and every index against its table: a
@@ -146,8 +136,8 @@ void SinValorPosible(dao::Database& db, const Tabla& t, std::vector<std::string>
 // recovery.
 template <class Pedida>
 std::vector<std::string> Faltas(const std::string& ruta, std::span<const Tabla> tablas, bool escritas, Pedida pedida) {
+    ComprobarGuardadoCortado(ruta);
     auto db = dao::DBEngine::Instancia().OpenDatabase(ruta, false, false, "");
-    RecuperarGuardado(*db);
     ComprobarLongitud(*db);
     ComprobarPaginas(*db);
     std::vector<std::string> faltas;

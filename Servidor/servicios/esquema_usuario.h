@@ -21,10 +21,11 @@ enum class Traspasado { No, Si };
 // default: "T01_DECLARANTES.OTRA (NOT NULL)"); empty when the file is fit. Before the in-place
 // upgrade (Traspasado::No) the columns it adds are not asked for. Opens the file on a connection
 // of its own as the library opens it, so that the engine first rolls back a save cut short (a
-// journal it cannot roll back for want of write permission raises errGuardadoSinTerminar); then
-// only reads. A file that is not a database, is shorter than its own header says (a cut copy), has
-// a damaged page or an index that disagrees with its table (the engine's integrity check) raises
-// the engine's error, and one that another program keeps locked beyond the busy wait raises 3005.
+// journal it cannot roll back for want of write permission raises errGuardadoSinTerminar before
+// the file is opened, so nothing is written); then only reads. A file that is not a database,
+// is shorter than its own header says (a cut copy), has a damaged page or an index that disagrees
+// with its table (the engine's integrity check) raises the engine's error, and one that another
+// program keeps locked beyond the busy wait raises 3005.
 std::vector<std::string> FaltasBaseUsuario(const std::string& ruta, Traspasado traspasado);
 
 // The same for the reference database: its five tables and the columns the library reads.

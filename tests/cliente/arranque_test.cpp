@@ -3,10 +3,13 @@
 
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QMap>
+#include <QSet>
 
 #include "actualizacion/FrmVersionCheck.h"
 #include "actualizacion/navegador.h"
 #include "cliente/ficheros_prueba.h"
+#include "cliente/modos_prueba.h"
 #include "cliente/prueba.h"
 #include "general.h"
 #include "cliente/servicio_version.h"
@@ -77,13 +80,43 @@ TEST_F(Principal, LeerConfiguracionYLaLetraAlmacenadaDecideIdiomaDesplazamientoY
 // Start-up from a program folder "<carpeta>/Cliente" beside "<carpeta>/Tablas".
 class Inicio : public Principal {
 protected:
+    // A new taxpayer whose name is still to be given, and a change of the reference data.
+    inline static const std::string kAlta = "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('12345678Z', ";
+    inline static const std::string kFechaMax = "UPDATE T08_GENERAL SET T08_FECHAMAX = 20991231";
+
     QString Mod() const { return Tablas() + "731_2Mod.mdb"; }
+    QString Lec() const { return Tablas() + "731_2Lec.mdb"; }
     QStringList Archivos() const {
         QStringList archivos;
         for (QDirIterator it(carpeta.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
             archivos << it.next().mid(carpeta.path().size());
         archivos.sort();
         return archivos;
+    }
+    // The bytes of every file in the folder, by name.
+    QMap<QString, QByteArray> Contenidos() const {
+        QMap<QString, QByteArray> contenidos;
+        for (const QString& archivo : Archivos()) contenidos[archivo] = prueba::Leer(carpeta.path() + archivo);
+        return contenidos;
+    }
+    // The files made, removed or changed since `antes`.
+    QStringList Cambiados(const QMap<QString, QByteArray>& antes) const {
+        const auto ahora = Contenidos();
+        QStringList cambiados;
+        for (const QString& archivo :
+             QSet<QString>(antes.keyBegin(), antes.keyEnd()) + QSet<QString>(ahora.keyBegin(), ahora.keyEnd()))
+            if (antes.value(archivo, "<none>") != ahora.value(archivo, "<none>")) cambiados << archivo;
+        cambiados.sort();
+        return cambiados;
+    }
+    // A write of the library's, as the library makes it.
+    static std::function<void()> Escritura(const QString& ruta, const std::string& sql) {
+        return [ruta = ruta.toStdString(), sql] {
+            auto& conexion = brunsel::ConexionDAO();
+            conexion.InicializaBD(ruta);
+            conexion.execute(sql);
+            conexion.Cerrar();
+        };
     }
     // The main windows on show.
     static int Principales() {
@@ -99,17 +132,19 @@ protected:
         QFile::setPermissions(Tablas(), si ? carpetas : carpetas | QFileDevice::WriteOwner);
         QFile::setPermissions(carpeta.path(), si ? carpetas : carpetas | QFileDevice::WriteOwner);
     }
-    // Start-up from this folder as a user who is not root (root may write anything), in a fresh
-    // process of these tests (the disabled test below). Answers what it wrote: the start-up's
+    // Start-up from this folder in a fresh process of these tests (the disabled test below) to
+    // which file modes apply (root may write anything). Answers what it wrote: the start-up's
     // result, the language offset, then every message box shown.
-    QStringList ArrancarSinSerRoot() {
+    QStringList ArrancarSujetoAModos() {
+        // A child that became another user (no capabilities to drop) must pass through the folder.
+        QFile::setPermissions(carpeta.path(), QFile::permissions(carpeta.path()) | QFileDevice::ExeOther);
         int tubo[2];
         if (pipe(tubo) != 0) return {"pipe"};
         const pid_t pid = fork();
         if (pid < 0) return {"fork"};
         if (pid == 0) {
             close(tubo[0]);
-            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+            if (!prueba::SujetarAModos()) _exit(3);
             setenv("OXALDE_PRUEBA_CARPETA", carpeta.path().toLocal8Bit().constData(), 1);
             setenv("OXALDE_PRUEBA_SALIDA", std::to_string(tubo[1]).c_str(), 1);
             execl("/proc/self/exe", "pruebas_cliente", "--gtest_filter=Inicio.DISABLED_ArrancarEnLaCarpetaDada",
@@ -123,7 +158,8 @@ protected:
         close(tubo[0]);
         int estado = 0;
         waitpid(pid, &estado, 0);
-        if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) return {"exit status " + QString::number(estado)};
+        if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0)
+            return {"exit status " + QString::number(estado), QString::fromUtf8(salida)};
         return QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
     }
 };
@@ -232,7 +268,7 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
     BdPrueba::Ejecutar(mod.toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = -1");
     const QByteArray antes = prueba::Leer(mod);
     SoloLectura(true);
-    QStringList avisos = ArrancarSinSerRoot();
+    QStringList avisos = ArrancarSujetoAModos();
     SoloLectura(false);
     ASSERT_GE(avisos.size(), 2) << avisos.join(" | ").toStdString();
     EXPECT_EQ(avisos.takeFirst(), QString::number(int(Arranque::Continuar)));
@@ -247,36 +283,13 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
 
 // A save killed at its commit leaves the new rows written and the journal that undoes them beside
 // the file. Start-up lets the engine roll it back and runs with the last completed save, for
-// either database. Where the journal cannot be rolled back (file and folder read-only), start-up
-// says the file was left in the middle of a save and needs write permission, not that it is not a
-// database, and changes nothing.
+// either database.
 TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
     PrepararArranque();
-    const QString mod = Mod(), lec = Tablas() + "731_2Lec.mdb";
-    auto escribir = [](const QString& ruta, const std::string& sql) {
-        return [ruta = ruta.toStdString(), sql] {
-            auto& conexion = brunsel::ConexionDAO();
-            conexion.InicializaBD(ruta);
-            conexion.execute(sql);
-            conexion.Cerrar();
-        };
-    };
-    const std::string alta = "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('12345678Z', ";
-    escribir(mod, alta + "'TERMINADO')")();
-    MatarAlConfirmar(escribir(mod, alta + "'CORTADO')"));
-    const QString diario = mod + "-journal";
+    const QString mod = Mod(), lec = Lec(), diario = mod + "-journal";
+    Escritura(mod, kAlta + "'TERMINADO')")();
+    MatarAlConfirmar(Escritura(mod, kAlta + "'CORTADO')"));
     ASSERT_TRUE(QFile::exists(diario));
-    const QByteArray antes = prueba::Leer(mod), antesDiario = prueba::Leer(diario);
-
-    SoloLectura(true);
-    QStringList avisos = ArrancarSinSerRoot();
-    SoloLectura(false);
-    ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
-    EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
-    EXPECT_EQ(avisos[2], QString::number(vbCritical) + " " + TextoBilingue(9106, mod));
-    EXPECT_EQ(prueba::Leer(mod), antes);
-    EXPECT_EQ(prueba::Leer(diario), antesDiario);
-
     ASSERT_EQ(Arrancar(), Arranque::Continuar);
     EXPECT_TRUE(mensajes.empty());
     EXPECT_FALSE(QFile::exists(diario));
@@ -286,7 +299,7 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
     db->Close();
     prueba::CerrarPrincipales();
 
-    MatarAlConfirmar(escribir(lec, "UPDATE T08_GENERAL SET T08_FECHAMAX = 20991231"));
+    MatarAlConfirmar(Escritura(lec, kFechaMax));
     ASSERT_TRUE(QFile::exists(lec + "-journal"));
     ASSERT_EQ(Arrancar(), Arranque::Continuar);
     EXPECT_TRUE(mensajes.empty());
@@ -295,13 +308,99 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
     prueba::CerrarPrincipales();
 }
 
-// Run only by ArrancarSinSerRoot, in a process of its own: starts the program from the folder it
+// The same journal where it cannot be rolled back (the folder, the journal or the file read-only,
+// for a process to which file modes apply), for either database: start-up says the file was left
+// in the middle of a save and needs write permission, naming it, not that it is not a database;
+// and no byte of any file changes (the engine would otherwise write the saved pages back into a
+// file whose journal it then cannot delete).
+TEST_F(Inicio, UnGuardadoCortadoQueNoSePuedeDeshacerSeDiceSinTocarNada) {
+    enum Cual { Carpeta, Diario, Archivo };
+    const struct {
+        const char* caso;
+        QString archivo;
+        std::string sql;
+        Cual soloLectura;
+    } casos[] = {
+        {"user's, read-only folder", Mod(), kAlta + "'CORTADO')", Carpeta},
+        {"user's, read-only journal", Mod(), kAlta + "'CORTADO')", Diario},
+        {"user's, read-only file", Mod(), kAlta + "'CORTADO')", Archivo},
+        {"reference, read-only folder", Lec(), kFechaMax, Carpeta},
+        {"reference, read-only journal", Lec(), kFechaMax, Diario},
+        {"reference, read-only file", Lec(), kFechaMax, Archivo},
+    };
+    const auto lectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto paso = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        QDir(Tablas()).removeRecursively();
+        PrepararArranque();
+        MatarAlConfirmar(Escritura(caso.archivo, caso.sql));
+        const QString diario = caso.archivo + "-journal";
+        ASSERT_TRUE(QFile::exists(diario));
+        const auto antes = Contenidos();
+        const QString ruta = caso.soloLectura == Carpeta  ? Tablas()
+                             : caso.soloLectura == Diario ? diario
+                                                          : caso.archivo;
+        const auto modos = caso.soloLectura == Carpeta ? lectura | paso : lectura;
+        QFile::setPermissions(ruta, modos);
+        const QStringList avisos = ArrancarSujetoAModos();
+        QFile::setPermissions(ruta, modos | QFileDevice::WriteOwner);
+        ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
+        EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
+        EXPECT_EQ(avisos[2].toStdString(),
+                  QString::number(vbCritical).toStdString() + " " + TextoBilingue(9106, caso.archivo).toStdString());
+        EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
+    }
+}
+
+// A journal that holds nothing to roll back (emptied, or its header cleared as a completed save
+// may leave it) never stops the start, even where it could not be rolled back.
+TEST_F(Inicio, UnDiarioSinNadaQueDeshacerNoDetieneElArranque) {
+    const QString carpetaTablas = QDir::toNativeSeparators(Tablas().chopped(1));
+    const struct {
+        QString archivo;
+        std::string sql;
+        bool vacio;  // emptied, or its header cleared
+    } casos[] = {{Mod(), kAlta + "'CORTADO')", false}, {Lec(), kFechaMax, true}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE((caso.archivo + (caso.vacio ? " emptied" : " header cleared")).toStdString());
+        QDir(Tablas()).removeRecursively();
+        PrepararArranque();
+        BdPrueba::Ejecutar(Mod().toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = -1");
+        MatarAlConfirmar(Escritura(caso.archivo, caso.sql));
+        const QString diario = caso.archivo + "-journal";
+        QByteArray contenido = prueba::Leer(diario);
+        ASSERT_GT(contenido.size(), 28);
+        ASSERT_TRUE(
+            prueba::Escribir(diario, caso.vacio ? QByteArray() : contenido.replace(0, 28, QByteArray(28, '\0'))));
+        const auto antes = Contenidos();
+        const auto modos = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                           QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        QFile::setPermissions(Tablas(), modos);
+        const QStringList avisos = ArrancarSujetoAModos();
+        QFile::setPermissions(Tablas(), modos | QFileDevice::WriteOwner);
+        // Only warnings: the folder not written (and the file, for a user who does not own it).
+        ASSERT_GE(avisos.size(), 3) << avisos.join(" | ").toStdString();
+        EXPECT_EQ(avisos[0], QString::number(int(Arranque::Continuar)));
+        for (const QString& aviso : avisos.mid(2))
+            EXPECT_TRUE(aviso.startsWith(QString::number(vbExclamation) + " ")) << aviso.toStdString();
+        EXPECT_TRUE(avisos.last().contains(carpetaTablas)) << avisos.last().toStdString();
+        EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
+    }
+}
+
+// Run only by ArrancarSujetoAModos, in a process of its own: starts the program from the folder it
 // is given, chooses Basque in the first run's language window and writes the start-up's result,
 // the language offset and every message box shown to the descriptor it is given.
 TEST_F(Inicio, DISABLED_ArrancarEnLaCarpetaDada) {
     const char* dada = std::getenv("OXALDE_PRUEBA_CARPETA");
     const char* descriptor = std::getenv("OXALDE_PRUEBA_SALIDA");
-    if (!dada || !descriptor) GTEST_SKIP() << "run by ArrancarSinSerRoot";
+    if (!dada || !descriptor) GTEST_SKIP() << "run by ArrancarSujetoAModos";
+    if (!prueba::ModosAplican()) {
+        const char aviso[] = "file modes do not apply to this process: its cases would prove nothing";
+        ASSERT_GT(write(std::atoi(descriptor), aviso, sizeof aviso - 1), 0);
+        FAIL() << aviso;
+    }
     EstablecerCarpetaPrograma(QString::fromLocal8Bit(dada) + "/Cliente");
     bool elegido = false;
     alModal = [&elegido](QDialog& d) {

@@ -1,0 +1,53 @@
+#include "cliente/modos_prueba.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+
+namespace prueba {
+namespace {
+
+constexpr int kSaltanModos[] = {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER};
+
+struct Capacidades {
+    __user_cap_header_struct cabecera{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct datos[_LINUX_CAPABILITY_U32S_3]{};
+    bool Leer() { return syscall(SYS_capget, &cabecera, datos) == 0; }
+    bool Escribir() { return syscall(SYS_capset, &cabecera, datos) == 0; }
+};
+
+}  // namespace
+
+bool SujetarAModos() {
+    if (geteuid() != 0) return true;
+    Capacidades c;
+    if (!c.Leer()) return false;
+    if (!(c.datos[CAP_TO_INDEX(CAP_SETPCAP)].effective & CAP_TO_MASK(CAP_SETPCAP)))
+        return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
+    for (int capacidad : kSaltanModos) {
+        if (prctl(PR_CAPBSET_DROP, capacidad, 0, 0, 0) != 0) return false;
+        c.datos[CAP_TO_INDEX(capacidad)].inheritable &= ~CAP_TO_MASK(capacidad);
+    }
+    return c.Escribir() && prctl(PR_CAP_AMBIENT, PR_CAP_AMBIENT_CLEAR_ALL, 0, 0, 0) == 0;
+}
+
+bool ModosAplican() {
+    QTemporaryDir carpeta;
+    const QString sonda = carpeta.filePath(QStringLiteral("sonda"));
+    QFile archivo(sonda);
+    if (!carpeta.isValid() || !archivo.open(QIODevice::WriteOnly)) return false;
+    archivo.close();
+    if (!QFile::setPermissions(sonda, QFileDevice::ReadOwner)) return false;
+    const int fd = open(QFile::encodeName(sonda).constData(), O_WRONLY);
+    if (fd >= 0) close(fd);
+    return fd < 0 && errno == EACCES;
+}
+
+}  // namespace prueba

@@ -1,0 +1,20 @@
+#pragma once
+// A process to which file modes apply, for the cases that need a user who may not write a file.
+// Root passes them by through three capabilities; a child of root keeps its user (so it still
+// reaches folders only root may enter: a checkout in root's home, a private TMPDIR) but loses
+// those capabilities for whatever it executes.
+
+namespace prueba {
+
+// In a child between fork and exec (async-signal-safe). Run as root: drops CAP_DAC_OVERRIDE,
+// CAP_DAC_READ_SEARCH and CAP_FOWNER from the bounding, inheritable and ambient sets, which an
+// exec does not give back (dropped only from the effective set, they would come back); without
+// CAP_SETPCAP, which that needs, becomes user 65534 instead. Run as another user, does nothing.
+// False when it failed.
+bool SujetarAModos();
+
+// Whether file modes bind this process: a file of its own made read-only cannot be opened for
+// writing.
+bool ModosAplican();
+
+}  // namespace prueba
