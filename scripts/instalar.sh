@@ -4,6 +4,8 @@ set -euo pipefail
 paquetes=(cmake ninja-build g++ libsqlite3-dev libicu-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev libxkbcommon-dev
   fonts-liberation xvfb xauth poppler-utils python3)
+# The toolkit's own Spanish texts (its file dialog), also shown in a Basque session.
+paquetes+=(qt6-translations-l10n)
 # libFuzzer for the fuzz targets.
 paquetes+=(clang libclang-rt-14-dev)
 # The print system's library (jobs for the system's printer are handed over through it) and the

@@ -4,6 +4,7 @@
 #include "compartido/biblioteca.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
+#include "compartido/traduccion_toolkit.h"
 #include "compartido/general.h"
 
 namespace oxalde {
@@ -43,8 +44,13 @@ void CEntrada::IDI(const QString& letra) {
     QString guardada = letra;
     ModificarIdioma(guardada);
     idi_ = letra;
-    DesplIdioma = DesplazamientoIdioma(letra);
-    cFecha::Instancia().fecidioma(letra);
+    AplicarIdioma();
+}
+
+void CEntrada::AplicarIdioma() const {
+    DesplIdioma = DesplazamientoIdioma(idi_);
+    cFecha::Instancia().fecidioma(idi_);
+    TraducirToolkit(idi_);
 }
 
 }  // namespace oxalde

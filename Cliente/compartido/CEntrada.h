@@ -22,10 +22,12 @@ public:
     // FECHAMIN and FECHAMAX from the reference database (0 when it holds none).
     void LeerFechaMinMax();
 
-    // Language letter: "C" Spanish, "E" Basque. Setting it stores it, switches the language
-    // offset of the string table and the date layout.
+    // Language letter: "C" Spanish, "E" Basque. Setting it stores it and puts it in force.
     QString IDI() const { return idi_; }
     void IDI(const QString& letra);
+    // Puts IDI in force without storing it: the string table's offset, the date layout and the
+    // toolkit's own texts.
+    void AplicarIdioma() const;
 
     vb::Long FECHAMIN() const { return fechaMin_; }
     void FECHAMIN(vb::Long v) { fechaMin_ = v; }

@@ -99,6 +99,10 @@ enum IdCadena : int {
     kIdMsgArchivoEnUso = 9105,
     kIdMsgDeclaracionNoGuardada = 9131,
     kIdMsgCaracteresDeControl = 9141,
+    kIdMsgValorNoCabe = 9142,
+    kIdMsgValorNoEsNumero = 9143,
+    kIdPreguntaSobreescribir = 9144,
+    kIdMsgExportacionFallida = 9145,
     // Ranges: the message of a declarant's failed rule n is kBaseMsgReglaDeclarante + n, that of
     // a refused save n is kBaseMsgGuardarDeclarante + n.
     kBaseMsgReglaDeclarante = 298,

@@ -17,6 +17,7 @@
 #include "compartido/cadenas.h"
 #include "compartido/captions.h"
 #include "compartido/columnas_lista.h"
+#include "compartido/etiqueta_ruta.h"
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
@@ -30,11 +31,10 @@ const QColor kResaltado{0xFF, 0xC0, 0x80};  // &H80C0FF
 
 // The grids' columns: the hidden code, the NIF and the name.
 struct Columna {
-    const char* castellano;
-    const char* euskera;
+    int cabecera;  // string id
     int ancho;
 };
-constexpr Columna kColumnas[3] = {{"NºCon.", "NºCon.", 0}, {"DNI", "NA", 1100}, {"Razón social", "Sozietatearen izena", 2500}};
+constexpr Columna kColumnas[3] = {{9146, 0}, {9147, 1100}, {9148, 2500}};
 
 // The taxpayer code in column 0 of a grid row, or nothing when the cell holds no number.
 std::optional<qint32> Codigo(const FlexGrid* grid, int fila) {
@@ -105,7 +105,7 @@ FrmExportar::FrmExportar(QWidget* parent)
       fraBotones_(new QFrame(this)),
       imgmodi_(new QToolButton(fraFichero_)) {
     Label2_ = new QLabel(fraFichero_);
-    lblfichero_ = new QLabel(fraFichero_);
+    lblfichero_ = new EtiquetaRuta(fraFichero_);
     cmdAceptar_ = new QPushButton(fraBotones_);
     cmdCancelar_ = new QPushButton(fraBotones_);
     Nombrar({{Label1_, "Label1"}, {Label2_, "Label2"}, {cmdAceptar_, "cmdAceptar"}, {cmdCancelar_, "cmdCancelar"}});
@@ -122,7 +122,6 @@ FrmExportar::FrmExportar(QWidget* parent)
     }
     fraFichero_->setFrameShape(QFrame::StyledPanel);
     Label1_->setWordWrap(true);
-    lblfichero_->setTextFormat(Qt::PlainText);
     imgmodi_->setAutoRaise(true);
     imgmodi_->setCursor(Qt::PointingHandCursor);
     picasc_->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(12, 12));
@@ -275,8 +274,7 @@ void FrmExportar::Anadir_captions() {
     EscribirCaptions(*this, kCaptions);
     imgmodi_->setToolTip(QStringLiteral("Seleccionar fichero"));
     for (FlexGrid* grid : {flxDeclaraciones_, FlxSeleccionados_})
-        for (int c = 0; c < 3; ++c)
-            grid->TextMatrix(0, c, TextoIdioma(QString::fromUtf8(kColumnas[c].castellano), QString::fromUtf8(kColumnas[c].euskera)));
+        for (int c = 0; c < 3; ++c) grid->TextMatrix(0, c, Cadena(kColumnas[c].cabecera));
 }
 
 void FrmExportar::FormatearGrids() {
@@ -285,7 +283,7 @@ void FrmExportar::FormatearGrids() {
         grid->Cols(3);
         int ancho = 0;
         for (int c = 0; c < 3; ++c) {
-            grid->TextMatrix(0, c, TextoIdioma(QString::fromUtf8(kColumnas[c].castellano), QString::fromUtf8(kColumnas[c].euskera)));
+            grid->TextMatrix(0, c, Cadena(kColumnas[c].cabecera));
             grid->ColWidth(c, kColumnas[c].ancho);
             if (c > 0) grid->ColAlignment(c, FlexGrid::flexAlignLeftCenter);
             ancho += kColumnas[c].ancho;
@@ -474,29 +472,20 @@ void FrmExportar::ExportarFichero(const QString& ruta) {
     const cExportar& e = cExportar::Instancia();
     if (const auto excedido = BuscarExcedido(e)) {
         const QString campo = QString::fromLatin1(excedido->campo->etiqueta);
-        MsgBox(TextoIdioma(QStringLiteral("El declarante con dni-cif %1 tiene en el campo %2 un valor demasiado largo "
-                                          "para el fichero. No se ha exportado nada.").arg(excedido->dni, campo),
-                           QStringLiteral("%1 zk.ko NA/IFK duen aitortzailearen %2 eremuko balioa luzeegia da "
-                                          "fitxategirako. Ez da ezer esportatu.").arg(excedido->dni, campo)),
+        MsgBox(Cadena(excedido->esNumero ? kIdMsgValorNoCabe : kIdMsgValorNoEsNumero).arg(excedido->dni, campo),
                vbOKOnly | vbExclamation, windowTitle());
         return;
     }
-    if (ExisteFichero(ruta)) {
-        const QString pregunta =
-            TextoIdioma(QStringLiteral("El archivo ya existe. ¿Desea sobreescribirlo?"),
-                        QStringLiteral("Hautatutako fitxategia lehenagotik dago. Gainean idatzi nahi al duzu?"));
-        if (MsgBox(pregunta, vbYesNo | vbQuestion, QStringLiteral("Confirmación...")) == vbNo) return;
-    }
+    if (ExisteFichero(ruta) &&
+        MsgBox(Cadena(kIdPreguntaSobreescribir), vbYesNo | vbQuestion, QStringLiteral("Confirmación...")) == vbNo)
+        return;
     const ResultadoEscritura r = EscribirFicheroContri(ruta, e);
     if (r.estado == ResultadoEscritura::Inalcanzable) {
         MsgBox(QString(30, u' ') + Cadena(kIdMsgSinDisquete), vbOKOnly, windowTitle());
         return;
     }
     if (r.estado == ResultadoEscritura::Fallido) {
-        MsgBox(TextoIdioma(QStringLiteral("No se ha podido escribir el fichero %1 (%2). Su contenido anterior no ha cambiado."),
-                           QStringLiteral("Ezin izan da %1 fitxategia idatzi (%2). Aurreko edukia ez da aldatu."))
-                   .arg(ruta, r.detalle),
-               vbOKOnly | vbCritical, windowTitle());
+        MsgBox(Cadena(kIdMsgExportacionFallida).arg(ruta, r.detalle), vbOKOnly | vbCritical, windowTitle());
         return;
     }
     Descargar();

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <QtGlobal>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,9 @@ namespace oxalde {
 // stored through cExportar (cut, or padded with blanks on the right). The numbers hold whatever
 // the register stores (an old or hand-edited file may hold a 10-digit telephone): one too wide
 // for its field is refused by name when the file is written, not when the taxpayer is chosen.
+// So is a value that is no number at all (a text in a numeric column), held as kNoEsNumero.
+inline constexpr qint64 kNoEsNumero = std::numeric_limits<qint64>::min();
+
 struct RegistroContribuyente {
     qint32 CSCO = 0;
     QString DNI, NOMBRE, VIA, DOMICILIO;

@@ -2,6 +2,11 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTreeView>
+
+#include "compartido/modal.h"
 
 namespace oxalde {
 namespace {
@@ -9,19 +14,37 @@ ElectorFichero& Elector() {
     static ElectorFichero elector;
     return elector;
 }
+
+// Wide enough for the name and, whole, the size, type and date of each file: the name takes what
+// the other columns leave.
+void Ensanchar(QFileDialog& dialogo) {
+    dialogo.setViewMode(QFileDialog::Detail);
+    if (auto* lista = dialogo.findChild<QTreeView*>()) {
+        QHeaderView* cabecera = lista->header();
+        cabecera->setStretchLastSection(false);
+        cabecera->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < cabecera->count(); ++c) cabecera->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
+    const QSize deseado(900, 560);
+    const QScreen* pantalla = dialogo.parentWidget() ? dialogo.parentWidget()->screen() : dialogo.screen();
+    const QSize disponible = pantalla ? pantalla->availableGeometry().size() * 9 / 10 : deseado;
+    dialogo.resize(deseado.boundedTo(disponible).expandedTo(dialogo.sizeHint()));
+}
 }  // namespace
 
 void EstablecerElectorFichero(ElectorFichero elector) { Elector() = std::move(elector); }
 
 QString ElegirFichero(QWidget* padre, const DialogoFichero& d) {
     if (Elector()) return Elector()(d);
-    // One entry that reads "*.txt" and lists every file.
-    const QString filtro = QStringLiteral("*.txt (*)");
-    const QString inicio = QDir(d.carpeta).filePath(d.nombre);
+    // One entry that reads "*.txt" and lists every file; the dialog opens on the proposed file.
+    QFileDialog dialogo(padre, d.titulo, QDir(d.carpeta).filePath(d.nombre), QStringLiteral("*.txt (*)"));
+    dialogo.setAcceptMode(d.guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(d.guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The export asks about overwriting itself, after the choice.
-    return d.guardar ? QFileDialog::getSaveFileName(padre, d.titulo, inicio, filtro, nullptr,
-                                                    QFileDialog::DontConfirmOverwrite)
-                     : QFileDialog::getOpenFileName(padre, d.titulo, inicio, filtro);
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite, d.guardar);
+    Ensanchar(dialogo);
+    if (MostrarModal(dialogo) != QDialog::Accepted) return {};
+    return dialogo.selectedFiles().value(0);
 }
 
 }  // namespace oxalde

@@ -1,6 +1,6 @@
 #pragma once
-// The file choice of the export and import windows, through the toolkit's file dialog. Tests put
-// an answer in its place (a modal dialog never returns in a headless run).
+// The file choice of the export and import windows, through the toolkit's file dialog, shown as
+// the program's modal windows are (MostrarModal). Tests put an answer in its place.
 #include <QString>
 #include <functional>
 

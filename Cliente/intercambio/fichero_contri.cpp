@@ -15,7 +15,8 @@ constexpr qsizetype kBloque = 64 * 1024;
 std::optional<Excedido> BuscarExcedido(const cExportar& exportar) {
     for (qint32 i = 1; i <= exportar.TablaContriExpCOUNT(); ++i) {
         const RegistroContribuyente& r = exportar.TablaContriExpELEMENTO(i);
-        if (const CampoLinea* campo = CampoExcedido(r)) return Excedido{r.DNI.trimmed(), campo};
+        if (const CampoLinea* campo = CampoExcedido(r))
+            return Excedido{r.DNI.trimmed(), campo, campo->numero(r) != kNoEsNumero};
     }
     return std::nullopt;
 }

@@ -17,10 +17,12 @@ struct ResultadoEscritura {
     QString detalle;  // the system's account of a failure
 };
 
-// The first chosen taxpayer with a number that does not fit its field.
+// The first chosen taxpayer with a number field that cannot be written: a value too wide or
+// negative, or no number at all.
 struct Excedido {
     QString dni;
     const CampoLinea* campo = nullptr;
+    bool esNumero = true;
 };
 std::optional<Excedido> BuscarExcedido(const cExportar& exportar);
 

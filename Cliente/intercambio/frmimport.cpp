@@ -15,6 +15,7 @@
 #include "intercambio/dialogo_fichero.h"
 #include "compartido/cadenas.h"
 #include "compartido/captions.h"
+#include "compartido/etiqueta_ruta.h"
 #include "compartido/general.h"
 #include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
@@ -74,7 +75,7 @@ frmimport::frmimport(QWidget* parent)
       cmdcan_(new QPushButton(this)),
       imgerror_(new QLabel(FraErrores_)),
       lblError_(new QLabel(FraErrores_)),
-      lblError2_(new QLabel(FraErrores_)) {
+      lblError2_(new EtiquetaRuta(FraErrores_)) {
     // The path changes only through the dialog: the box never keeps the focus.
     txtruta_->setReadOnly(true);
     txtruta_->setFocusPolicy(Qt::NoFocus);
@@ -99,7 +100,6 @@ frmimport::frmimport(QWidget* parent)
 
     imgerror_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
     lblError_->setText(QStringLiteral("Consulte el fichero para  visualizar los errores de importación :"));
-    lblError2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* errores = new QGridLayout(FraErrores_);
     errores->addWidget(imgerror_, 0, 0, 2, 1, Qt::AlignTop);
     errores->addWidget(lblError_, 0, 1);

@@ -15,6 +15,8 @@ class QToolButton;
 
 namespace oxalde {
 
+class EtiquetaRuta;
+
 class frmimport : public VentanaHija {
     Q_OBJECT
 public:
@@ -33,7 +35,7 @@ public:
     QPushButton* cmdace() const { return cmdace_; }
     QPushButton* cmdcan() const { return cmdcan_; }
     QGroupBox* FraErrores() const { return FraErrores_; }
-    QLabel* lblError2() const { return lblError2_; }
+    EtiquetaRuta* lblError2() const { return lblError2_; }
     // The value labels: total, imported, wrong, replaced, ignored.
     QLabel* Valor(int i) const { return valores_[i]; }
 
@@ -51,7 +53,8 @@ private:
     QLabel* etiquetas_[5];
     QLabel* valores_[5];
     QPushButton *cmdace_, *cmdcan_;
-    QLabel *imgerror_, *lblError_, *lblError2_;
+    QLabel *imgerror_, *lblError_;
+    EtiquetaRuta* lblError2_;
 
     void Terminar(const ResultadoImportacion& resultado);
     void Crecer();

@@ -5,11 +5,15 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 
 #include "intercambio/errores_importacion.h"
 #include "intercambio/escritura.h"
+#include "intercambio/fichero_propio.h"
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
 #include "registro/cDecDatos.h"
@@ -45,6 +49,12 @@ QString SinBlancosFinales(const QString& s) {
 
 [[noreturn]] void FalloApertura(const QFile& fichero) {
     throw vb::Error(vb::errAccesoArchivo, "Oxalde", fichero.errorString().toStdString());
+}
+
+// The error file that could not be opened or replaced, named with the system's account (errno).
+[[noreturn]] void FalloErrores(const QString& ruta) {
+    const QString motivo = QString::fromLocal8Bit(std::strerror(errno));
+    throw vb::Error(vb::errAccesoArchivo, "Oxalde", (QDir::toNativeSeparators(ruta) + QStringLiteral(": ") + motivo).toStdString());
 }
 
 // Whether the open file and the path are one file: the same name, a link to it or another
@@ -165,10 +175,15 @@ ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, Pregu
     // refused as a file opened twice, and the file is left as it was.
     if (MismoFichero(entrada, resultado.ficheroErrores))
         throw vb::Error(vb::errArchivoAbierto, "Oxalde", "File already open");
-    QFile errores(resultado.ficheroErrores);
     // Opened (and emptied) before the first line, so that a folder it cannot be written in stops
-    // the import before anything is saved.
-    if (!errores.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) FalloApertura(errores);
+    // the import before anything is saved; a link under its name is replaced, never written through.
+    QFile errores;
+    const int fd = AbrirVacioPropio(resultado.ficheroErrores);
+    if (fd < 0) FalloErrores(resultado.ficheroErrores);
+    if (!errores.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        FalloApertura(errores);
+    }
 
     Importador importador(automatico, pregunta, errores);
     // Only a line's first kAnchoLinea characters are used (one byte each in the file's code

@@ -17,12 +17,15 @@ const vb::Variant& Valor(const vb::Variant& v) {
 QString TextoONada(const vb::Variant& v) { return v.IsNull() ? QString() : Texto(v); }
 
 // A whole number of any width the register may hold, rounded as the runtime rounds; one beyond
-// 64 bits stays at the edge, which is still too wide for every field.
+// 64 bits stays at the edge, which is still too wide for every field. A value that is no number
+// (a text typed into the column outside the program) is kNoEsNumero, refused when written.
 qint64 Entero(const vb::Variant& v) {
     if (const vb::Long* n = v.Si<vb::Long>()) return *n;
-    const double d = vb::RedondeoBancario(Valor(v).CDbl());
+    const vb::Variant& valor = Valor(v);
+    if (!valor.IsNumeric()) return kNoEsNumero;
+    const double d = vb::RedondeoBancario(valor.CDbl());
     constexpr double kBorde = 9.2e18;
-    return d >= kBorde ? INT64_MAX : d <= -kBorde ? INT64_MIN : static_cast<qint64>(d);
+    return d >= kBorde ? INT64_MAX : d <= -kBorde ? -INT64_MAX : static_cast<qint64>(d);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace oxalde {
 vb::Long CargarContribuyentes(cExportar& exportar);
 
 // One row of that list as a record; a missing or blank value reads as 0 or the empty text, a street
-// number that is not a number as 0.
+// number that is not a number as 0, any other number field that is not a number as kNoEsNumero.
 RegistroContribuyente RegistroDeFila(const vb::Variant& lista, vb::Long fila);
 // The code of a row, read as the record reads it.
 qint32 CodigoDeFila(const vb::Variant& lista, vb::Long fila);

@@ -10,7 +10,6 @@
 #include "com/com.h"
 #include "compartido/cadenas.h"
 #include "compartido/CEntrada.h"
-#include "compartido/cFecha.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 #include "principal/base_usuario.h"
@@ -121,8 +120,7 @@ void LeerConfiguracion() {
     act.ObtenerURLAct();
     entrada.LeerIdioma();
     act.LeerActOnline();
-    DesplIdioma = DesplazamientoIdioma(entrada.IDI());
-    cFecha::Instancia().fecidioma(entrada.IDI());
+    entrada.AplicarIdioma();
 }
 
 bool Main() {

@@ -1,6 +1,7 @@
 #include "principal/visor_ayuda.h"
 
 #include <QFileInfo>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -17,7 +18,21 @@ VentanaAyuda::VentanaAyuda(QWidget* propietario)
     capas->addWidget(navegador_);
     connect(navegador_, &QTextBrowser::sourceChanged, this,
             [this] { setWindowTitle(navegador_->documentTitle()); });
-    resize(640, 480);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    Colocar(propietario ? propietario->window() : nullptr);
+}
+
+// Over the middle of the owner's window, no larger than it; where the window system lets the
+// program place its windows.
+void VentanaAyuda::Colocar(const QWidget* sobre) {
+    const QSize tamano(640, 480);
+    if (!sobre) {
+        resize(tamano);
+        return;
+    }
+    const QRect marco = sobre->frameGeometry();
+    resize(tamano.boundedTo(marco.size() * 9 / 10));
+    move(marco.center() - QPoint(width() / 2, height() / 2));
 }
 
 void VentanaAyuda::MostrarPagina(const QString& pagina) {

@@ -1,7 +1,8 @@
 #pragma once
 // Our help viewer. A help file "X.chm" is a folder of that name holding its topics as HTML
 // pages, and "X.chm::/topic" names the page "topic" in it. Each owner window has one help
-// window, reused for every topic it shows.
+// window, reused for every topic it shows: it opens over the middle of the owner's window, and
+// Esc closes it.
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +20,7 @@ public:
 
 private:
     QTextBrowser* navegador_;
+    void Colocar(const QWidget* sobre);
 };
 
 // The page a help path names ("X.chm::/topic" -> "X.chm/topic").

@@ -182,36 +182,64 @@ TEST_F(VentanaExportar, FallosDejanLaVentanaAbierta) {
     EXPECT_FALSE(cerrada);
 }
 
-TEST_F(VentanaExportar, NumeroAnchoSeEligeYSeNombraAlAceptar) {
-    // Numbers wider than 16 or 32 bits (an old or hand-edited register): the taxpayer is chosen
-    // like any other and Accept names it and the field, writing nothing.
-    const std::pair<const char*, const char*> casos[] = {
-        {"T01_TELEFONO = 9430000001", "TELEFONO"},
-        {"T01_CODPROV = 40000", "CODIGO PROVINCIA"},
-        {"T01_CODMUN = 99999", "CODIGO MUNICIPIO"},
-        {"T01_NUMERO = 1e12", "NUMERO"},
+TEST_F(VentanaExportar, NumeroQueNoCabeSeEligeYSeNombraAlAceptar) {
+    // Numbers wider than 16 or 32 bits or negative, and texts in a numeric column (an old or
+    // hand-edited register): the taxpayer is listed and chosen like any other, and Accept names
+    // it and the field, writing nothing.
+    const QString noCabe =
+        "El declarante con dni-cif 22222222J tiene en el campo %1 un valor que no cabe en ese campo "
+        "del fichero. No se ha exportado nada.";
+    const QString noEsNumero =
+        "El declarante con dni-cif 22222222J tiene en el campo %1 un valor que no es un número. "
+        "No se ha exportado nada.";
+    const struct {
+        const char* cambio;
+        const char* campo;
+        const QString& texto;
+    } casos[] = {
+        {"T01_TELEFONO = 9430000001", "TELEFONO", noCabe},
+        {"T01_CODPROV = 40000", "CODIGO PROVINCIA", noCabe},
+        {"T01_CODMUN = 99999", "CODIGO MUNICIPIO", noCabe},
+        {"T01_NUMERO = 1e12", "NUMERO", noCabe},
+        {"T01_CODPOS = -20001", "CODIGO POSTAL", noCabe},
+        {"T01_NUM732 = -1", "NUMERO DECLARACIONES 732", noCabe},
+        {"T01_CODPOS = '12x'", "CODIGO POSTAL", noEsNumero},
+        {"T01_NUM731 = 'NaN'", "NUMERO DECLARACIONES 731", noEsNumero},
+        {"T01_TELEFONO = 'TRUE'", "TELEFONO", noEsNumero},
     };
-    for (const auto& [cambio, campo] : casos) {
-        SCOPED_TRACE(cambio);
-        Sql(std::string("UPDATE T01_DECLARANTES SET ") + cambio + " WHERE T01_DNI = '22222222J'");
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.cambio);
+        Sql(std::string("UPDATE T01_DECLARANTES SET ") + c.cambio + " WHERE T01_DNI = '22222222J'");
         AbrirVentana();
+        ASSERT_TRUE(mensajes.empty()) << mensajes[0].texto.toStdString();
+        EXPECT_EQ(Columna(v->flxDeclaraciones(), 1), "11111111H,22222222J,33333333P");
         QTest::mouseClick(v->CmdSelUno(), Qt::LeftButton);
-        QTest::mouseClick(v->CmdSelUno(), Qt::LeftButton);  // the wide one
+        QTest::mouseClick(v->CmdSelUno(), Qt::LeftButton);  // the wrong one
         EXPECT_EQ(Columna(v->FlxSeleccionados(), 1), "11111111H,22222222J");
         QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
         EXPECT_EQ(Estado(), "3 11111 3 Declarante/s seleccionado/s para exportar");
         QTest::mouseClick(v->cmdAceptar(), Qt::LeftButton);
         ASSERT_EQ(mensajes.size(), 1u);
-        EXPECT_EQ(mensajes[0].texto, QString("El declarante con dni-cif 22222222J tiene en el campo %1 un valor demasiado "
-                                             "largo para el fichero. No se ha exportado nada.").arg(campo));
+        EXPECT_EQ(mensajes[0].texto, c.texto.arg(c.campo));
         EXPECT_FALSE(QFile::exists(carpeta.filePath("Contri.txt")));
         EXPECT_FALSE(cerrada);
         EXPECT_EQ(cExportar::Instancia().NUMCONTRIEXP(), 3);
-        Sql("UPDATE T01_DECLARANTES SET T01_TELEFONO = 0, T01_CODPROV = 20, T01_CODMUN = 0, T01_NUMERO = 0");
+        Sql("UPDATE T01_DECLARANTES SET T01_TELEFONO = 0, T01_CODPROV = 20, T01_CODMUN = 0, T01_NUMERO = 0, "
+            "T01_CODPOS = 20001, T01_NUM731 = 0, T01_NUM732 = 0");
         delete v;
         v = nullptr;
         mensajes.clear();
     }
+    // In Basque, the value that is no number.
+    oxalde::DesplIdioma = 10000;
+    Sql("UPDATE T01_DECLARANTES SET T01_CODPOS = '12x' WHERE T01_DNI = '22222222J'");
+    AbrirVentana();
+    QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+    QTest::mouseClick(v->cmdAceptar(), Qt::LeftButton);
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto,
+              "22222222J zk.ko NA/IFK duen aitortzailearen CODIGO POSTAL eremuko balioa ez da zenbaki bat. "
+              "Ez da ezer esportatu.");
 }
 
 TEST_F(VentanaExportar, EnEuskera) {

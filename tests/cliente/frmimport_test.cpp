@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
+#include "compartido/etiqueta_ruta.h"
 #include "intercambio/dialogo_fichero.h"
 #include "intercambio/frmimport.h"
 #include "principal/MDI7312.h"
@@ -108,6 +110,29 @@ TEST_F(VentanaImportar, ElegirFicheroYFicheroQueFalta) {
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_EQ(mensajes[0].texto, "No existe el fichero que se desea importar");
     EXPECT_EQ(Estado(), "0 0 0 0 0 | 110");  // still ready
+}
+
+// A path longer than the window is wide: the notice stays inside the main window's area and shows
+// the end of the path, the file's name, behind an ellipsis; the tooltip holds it whole.
+TEST_F(VentanaImportar, RutaLargaMuestraElNombreDelFichero) {
+    const QString sub = QString("carpeta-de-un-nombre-bastante-largo/").repeated(8);
+    ASSERT_TRUE(QDir(carpeta.path()).mkpath(sub));
+    eleccion = carpeta.filePath(sub + "Contri.txt");
+    ASSERT_TRUE(Escribir(eleccion, "CORTA\r\n"));
+    Pulsar(v->imgmodi());
+    Pulsar(v->cmdace());
+    QCoreApplication::processEvents();
+    const QString errores = carpeta.filePath(sub + "Errores.txt");
+    const oxalde::EtiquetaRuta* aviso = v->lblError2();
+    ASSERT_TRUE(aviso->isVisible());
+    EXPECT_EQ(aviso->text(), errores);
+    EXPECT_EQ(aviso->toolTip(), errores);
+    const QString visto = aviso->TextoMostrado();
+    EXPECT_TRUE(visto.startsWith(QChar(0x2026)) && visto.endsWith("/Errores.txt")) << visto.toStdString();
+    EXPECT_LE(aviso->fontMetrics().horizontalAdvance(visto), aviso->contentsRect().width());
+    const QWidget* area = ventana->Area()->viewport();
+    const QRect enArea(aviso->mapTo(area, QPoint(0, 0)), aviso->size());
+    EXPECT_TRUE(area->rect().contains(enArea)) << enArea.right() << " > " << area->width();
 }
 
 // Every kind of import, in both languages: all lines good, wrong lines (the error notice appears

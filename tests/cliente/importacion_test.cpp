@@ -1,6 +1,8 @@
 #include <QDir>
 #include <cstring>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "cliente/ficheros_prueba.h"
@@ -243,6 +245,43 @@ TEST_F(Importacion, ElFicheroDeErroresNuncaEsElQueSeLee) {
         EXPECT_TRUE(Leer(ruta) == datos) << ruta.toStdString();
     }
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 1);
+}
+
+// "Errores.txt" in a folder the program did not make may be a link to another file: a symbolic
+// link, one to a file not there yet, a hard link. The import writes a file of its own in its place
+// and leaves every other file as it was.
+TEST_F(Importacion, UnEnlaceLlamadoErroresNuncaSeEscribe) {
+    const QString errores = carpeta.filePath("Errores.txt"), victima = carpeta.filePath("victima.txt"),
+                  ausente = carpeta.filePath("otra/nueva.txt");
+    const QByteArray datos = "no tocar\r\n";
+    ASSERT_TRUE(QDir(carpeta.path()).mkpath("otra"));
+    const struct {
+        const char* tipo;
+        std::function<bool()> enlazar;
+    } casos[] = {
+        {"simbolico", [&] { return QFile::link(victima, errores); }},
+        {"sin destino", [&] { return QFile::link(ausente, errores); }},
+        {"duro",
+         [&] { return link(QFile::encodeName(victima).constData(), QFile::encodeName(errores).constData()) == 0; }},
+    };
+    int idioma = 0;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tipo);
+        oxalde::DesplIdioma = 10000 * (idioma++ % 2);
+        QFile::remove(errores);
+        ASSERT_TRUE(Escribir(victima, datos) && c.enlazar());
+        ASSERT_TRUE(Escribir(ruta, LineaValida("12345678Z", "ANA") + "\r\nCORTA\r\n"));
+        const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
+        EXPECT_EQ(r.contadores, (ContadoresImportacion{2, 1, 1, 0, 0}));
+        EXPECT_EQ(Leer(victima), datos);
+        EXPECT_FALSE(QFile::exists(ausente));
+        struct stat s {};
+        ASSERT_EQ(lstat(QFile::encodeName(errores).constData(), &s), 0);
+        EXPECT_TRUE(S_ISREG(s.st_mode) && s.st_nlink == 1);
+        EXPECT_TRUE(Leer(errores).startsWith(oxalde::DesplIdioma ? "2. lerroa: " : "Linea 2: "));
+        EXPECT_EQ(Fila("12345678Z"), "ANA|NAGUSIA|0|0|79|CL|");
+        Sql("DELETE FROM T01_DECLARANTES WHERE T01_DNI = '12345678Z'");
+    }
 }
 
 // A file with no line ends (a wrong file picked by mistake) is one line, of which only the first

@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTextBrowser>
 
@@ -186,6 +187,22 @@ TEST_F(Principal, LaAyudaSeAbreEnElTemaInicialDeCadaIdioma) {
     EXPECT_EQ(v.findChildren<VentanaAyuda*>().size(), 1);
     EXPECT_TRUE(ayuda->Navegador()->source().path().endsWith("/Ayuda/Laguntza.chm/kap.htm"));
     EXPECT_TRUE(mensajes.empty());
+}
+
+// Wherever the main window lies, the help window opens over its middle, inside it; Esc closes it.
+TEST_F(Principal, LaAyudaSeAbreSobreLaVentanaYEscLaCierra) {
+    MDI7312& v = Abrir();
+    EstablecerCarpetaPrograma(QString(OXALDE_DIR_SQL) + "/..");
+    v.setGeometry(180, 140, 900, 640);
+    v.Boton(4)->trigger();
+    QPointer<VentanaAyuda> ayuda = v.findChild<VentanaAyuda*>();
+    ASSERT_TRUE(ayuda);
+    const QRect marco = v.frameGeometry(), caja = ayuda->frameGeometry();
+    EXPECT_TRUE(marco.contains(caja)) << caja.x() << "," << caja.y() << " " << caja.width() << "x" << caja.height();
+    EXPECT_LE((caja.center() - marco.center()).manhattanLength(), 4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == ayuda; }));
+    QTest::keyClick(ayuda->Navegador(), Qt::Key_Escape);
+    EXPECT_TRUE(!ayuda || !ayuda->isVisible());
 }
 
 TEST_F(Principal, ElComponenteConVentanasConservaSusComprobaciones) {
