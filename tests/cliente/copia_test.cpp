@@ -1,7 +1,5 @@
 // Backup and restore of the user's database from the utilities menu.
-#include <linux/capability.h>
 #include <signal.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,10 +12,12 @@
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "cliente/ficheros_prueba.h"
+#include "cliente/proceso_prueba.h"
 #include "cliente/prueba.h"
 #include "general.h"
 #include "principal/aplicacion.h"
 #include "principal/cSaveAsRestore.h"
+#include "principal/carpeta_trabajo.h"
 #include "principal/copia_seguridad.h"
 #include "principal/copia_sqlite.h"
 
@@ -72,37 +72,6 @@ protected:
             archivos << it.next().mid(carpeta.size());
         archivos.sort();
         return archivos;
-    }
-    // Runs `hacer` in a child process to which file modes apply: a user who is not root, or root
-    // without the capabilities that let it ignore them. Answers what `hacer` answered.
-    static QString SinSaltarPermisos(const std::function<QString()>& hacer) {
-        int tubo[2];
-        if (pipe(tubo) != 0) return "pipe";
-        const pid_t pid = fork();
-        if (pid < 0) return "fork";
-        if (pid == 0) {
-            close(tubo[0]);
-            __user_cap_header_struct cabecera{_LINUX_CAPABILITY_VERSION_3, 0};
-            __user_cap_data_struct datos[2]{};
-            if (syscall(SYS_capget, &cabecera, datos) != 0) _exit(3);
-            for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
-                const auto bit = ~(1u << cap);
-                datos[0].effective &= bit, datos[0].permitted &= bit, datos[0].inheritable &= bit;
-            }
-            if (syscall(SYS_capset, &cabecera, datos) != 0) _exit(4);
-            const QByteArray salida = hacer().toUtf8();
-            if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(5);
-            _exit(0);
-        }
-        close(tubo[1]);
-        QByteArray salida;
-        char trozo[4096];
-        for (ssize_t n; (n = read(tubo[0], trozo, sizeof trozo)) > 0;) salida.append(trozo, n);
-        close(tubo[0]);
-        int estado = 0;
-        waitpid(pid, &estado, 0);
-        if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) return "exit status " + QString::number(estado);
-        return QString::fromUtf8(salida);
     }
 };
 
@@ -256,7 +225,7 @@ TEST_F(Copia, SinCarpetaDeTrabajoNoSeRestauraNada) {
     const QString tablas = QString::fromStdString(bd.Dir());
     const auto permisos = QFile::permissions(tablas);
     QFile::setPermissions(tablas, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const QString visto = SinSaltarPermisos([this] {
+    const QString visto = prueba::SinSaltarPermisos([this] {
         const bool restaurada = Componente(false)->CrearRestore();
         return QString::number(restaurada) + "|" + mensajes.back().texto;
     });
@@ -319,7 +288,7 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambia
         SCOPED_TRACE(caso.caso);
         const auto permisos = QFile::permissions(caso.ruta);
         QFile::setPermissions(caso.ruta, caso.permisos);
-        const QString visto = SinSaltarPermisos([this] {
+        const QString visto = prueba::SinSaltarPermisos([this] {
             Componente(true)->CrearBackup();
             QString s;
             for (const auto& m : mensajes) s += QString::number(m.estilo) + " " + m.texto + "|";
@@ -337,7 +306,8 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambia
 }
 
 // A full disk met while writing the backup, or the scratch copies of a restore: the program's own
-// disk-full message, naming the file, and nothing left behind (no new file, no journal).
+// disk-full message, naming the file, and nothing left behind (no new file, no journal). A lock
+// is said in the program's words too.
 TEST_F(Copia, UnDiscoLlenoSeDiceNombrandoElArchivoYNoDejaNada) {
     Declarantes(2);
     MDI7312& v = Abrir();
@@ -365,6 +335,13 @@ TEST_F(Copia, UnDiscoLlenoSeDiceNombrandoElArchivoYNoDejaNada) {
         EXPECT_EQ(Archivos(RutaTablas), tablas);
         EXPECT_EQ(Archivos(CarpetaCopias()), copias);
     }
+    // Another program keeping the database locked: said as such, naming it.
+    {
+        CerrojoEscritura cerrojo(RutaBDModificable.toStdString());
+        v.mnuBackup_Click();
+    }
+    EXPECT_EQ(mensajes.back().texto,
+              LoadResString(346) + "\n" + LoadResString(9105).arg(QDir::toNativeSeparators(RutaBDModificable)));
     // In Basque too.
     DesplIdioma = 10000;
     CapaSinEsperas::lleno = true;
@@ -409,6 +386,14 @@ TEST_F(Copia, UnaCopiaOUnaRestauracionMuertaNoDejaCopiasTrasArrancar) {
         EXPECT_EQ(QDir(temporal.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
     }
     EXPECT_GT(commit, 4);  // the backup, the scratch copies, their upgrade and the install were all cut
+    // What a running copy of the program holds is left alone.
+    {
+        const CarpetaTrabajo enUso(RutaTablas);
+        ASSERT_TRUE(prueba::Escribir(enUso.Ruta("copia.mdb"), "datos"));
+        BorrarRestosDeTrabajo({RutaTablas});
+        EXPECT_TRUE(QFile::exists(enUso.Ruta("copia.mdb")));
+    }
+    EXPECT_EQ(QDir(RutaTablas).entryList({".oxalde*"}, QDir::AllEntries | QDir::Hidden), QStringList{});
 }
 
 TEST_F(Copia, RestaurarEnElOtroIdiomaCambiaLosTitulos) {
