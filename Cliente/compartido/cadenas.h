@@ -103,6 +103,16 @@ enum IdCadena : int {
     kIdMsgValorNoEsNumero = 9143,
     kIdPreguntaSobreescribir = 9144,
     kIdMsgExportacionFallida = 9145,
+    kIdMsgGuardadoCortadoCopia = 9150,
+    kIdMsgSinAccesoCopia = 9151,
+    kIdMsgFalloCopia = 9152,
+    kIdMsgSinCopia = 9153,
+    kIdMsgNoEsCopia = 9154,
+    kIdMsgCopiaDanada = 9155,
+    kIdMsgCopiaAjena = 9156,
+    kIdMsgCopiaAMedias = 9157,
+    kIdMsgNadaRestaurado = 9158,
+    kIdMsgNoRestaurada = 9159,
     // Ranges: the message of a declarant's failed rule n is kBaseMsgReglaDeclarante + n, that of
     // a refused save n is kBaseMsgGuardarDeclarante + n.
     kBaseMsgReglaDeclarante = 298,

@@ -33,11 +33,23 @@ vb::Error ErrorDe(std::exception_ptr excepcion) {
 
 int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
     if (error.Archivo().empty()) return 0;
-    switch (error.Motor()) {
+    switch (error.Motor() & 0xFF) {
         case SQLITE_BUSY:
         case SQLITE_LOCKED: return alArrancar ? 9104 : 9105;
         case SQLITE_FULL: return alArrancar ? 9191 : 9190;
         default: return 0;
+    }
+}
+
+int TextoDeCopia(const vb::Error& error) {
+    if (const int id = TextoDelArchivo(error)) return id;
+    if (error.Motor() == SQLITE_READONLY_ROLLBACK) return kIdMsgGuardadoCortadoCopia;
+    switch (error.Motor() & 0xFF) {
+        case SQLITE_CANTOPEN:
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_AUTH: return kIdMsgSinAccesoCopia;
+        default: return kIdMsgFalloCopia;
     }
 }
 

@@ -13,6 +13,8 @@
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 #include "principal/base_usuario.h"
+#include "principal/carpeta_trabajo.h"
+#include "principal/copia_seguridad.h"
 #include "principal/frmInicio.h"
 #include "principal/MDI7312.h"
 #include "servicios/registro.h"
@@ -129,6 +131,7 @@ bool Main() {
     LeerVersionPrograma();
     EstablecerRutasBD();
     ComprobarBasesDatos();
+    BorrarRestosDeTrabajo({RutaTablas, CarpetaCopias()});
     if (Traspaso()) return false;
     LeerConfiguracion();
     {

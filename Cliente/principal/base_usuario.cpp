@@ -1,7 +1,10 @@
 #include "principal/base_usuario.h"
 
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <string>
 
 #include "servicios/cTraspaso.h"
@@ -24,21 +27,37 @@ ResultadoComprobacion Defecto(const vb::Error& e) {
     return {DefectoDeError(e.Number()), QString::fromStdString(e.Description())};
 }
 
-// The upgrade run on a scratch copy, then the tables and columns the program reads.
+// What the upgrade met that says nothing of the copy: the disk, the permissions, a lock.
+bool DelSistema(const vb::Error& e) {
+    switch (e.Motor() & 0xFF) {
+        case SQLITE_FULL:
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_NOMEM: return true;
+        default: return false;
+    }
+}
+
+// The upgrade run on a second scratch copy beside the first, then the tables and columns the
+// program reads.
 ResultadoComprobacion ComprobarTraspasada(const QString& ruta, const QString& rutaLectura) {
-    QTemporaryDir carpeta;
-    if (!carpeta.isValid()) return {DefectoCopia::Danada, carpeta.errorString()};
-    const QString prueba = carpeta.filePath(QStringLiteral("prueba.mdb"));
+    const QFileInfo copia(ruta);
+    const QString prueba = copia.dir().filePath(QStringLiteral("prueba.mdb"));
     try {
         CopiarBaseEnLinea(ruta, prueba);
         brunsel::cTraspaso traspaso;
         traspaso.mdbmod(prueba.toStdString());
         traspaso.mdblec(rutaLectura.toStdString());
-        traspaso.mdbPath(carpeta.path().toStdString() + "/");
+        traspaso.mdbPath(copia.path().toStdString() + "/");
         traspaso.Traspaso();
         const auto faltas = brunsel::FaltasBaseUsuario(prueba.toStdString(), brunsel::Traspasado::Si);
         if (!faltas.empty()) return {DefectoCopia::FaltanTablas, Unidas(faltas)};
     } catch (const vb::Error& e) {
+        if (DelSistema(e)) throw;
         return {DefectoCopia::FaltanTablas, QString::fromStdString(e.Description())};
     }
     return {};
@@ -63,6 +82,8 @@ ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, c
     try {
         CopiarBaseEnLinea(ruta, copia);
     } catch (const vb::Error& e) {
+        // What writing the scratch copy met says nothing of the offered file.
+        if (e.Archivo() != QFile::encodeName(ruta).toStdString()) throw;
         return Defecto(e);
     }
     const ResultadoComprobacion r = ComprobarCopia(copia, kTablas);

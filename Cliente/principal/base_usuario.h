@@ -9,12 +9,13 @@
 
 namespace oxalde {
 
-// A copy offered for a restore: read once into `copia` (a scratch file in a folder of the
+// A copy offered for a restore: read once into `copia` (a scratch file in a scratch folder of the
 // caller's) and checked there fully: the engine's integrity check, then the in-place upgrade run
-// on a second scratch copy (so an older layout is still accepted), then every table and column
-// the program reads and none that a save could not fill. What passes is `copia` itself, so a
-// file that changes after it was read cannot slip past the check. The offered file is never
-// changed.
+// on a second scratch copy in the same folder (so an older layout is still accepted), then every
+// table and column the program reads and none that a save could not fill. What passes is `copia`
+// itself, so a file that changes after it was read cannot slip past the check. The offered file
+// is never changed. What the scratch copies meet that says nothing of the offered file (a full
+// disk, a folder that cannot be written) is raised as the vb::Error it is.
 ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, const QString& rutaLectura);
 
 // The user's database at start: a database of this program, not cut short, every page and index

@@ -1,16 +1,37 @@
 #include "principal/cSaveAsRestore.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include <sqlite3.h>
 
-#include "principal/base_usuario.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "compartido/cadenas.h"
-#include "principal/copia_sqlite.h"
 #include "compartido/mensajes.h"
+#include "compartido/mostrar_error.h"
+#include "principal/base_usuario.h"
+#include "principal/carpeta_trabajo.h"
+#include "principal/copia_sqlite.h"
 #include "vb/error.h"
 
 namespace oxalde {
+namespace {
+
+// Why a backup offered for a restore was refused.
+int TextoDefecto(DefectoCopia defecto) {
+    switch (defecto) {
+        case DefectoCopia::NoExiste: return kIdMsgSinCopia;
+        case DefectoCopia::NoEsBase: return kIdMsgNoEsCopia;
+        case DefectoCopia::Danada: return kIdMsgCopiaDanada;
+        case DefectoCopia::FaltanTablas: return kIdMsgCopiaAjena;
+        case DefectoCopia::AMedioGuardar: return kIdMsgCopiaAMedias;
+        case DefectoCopia::EnUso: return kIdMsgArchivoEnUso;
+        case DefectoCopia::Ninguno: break;
+    }
+    return 0;
+}
+
+}  // namespace
 
 QString NombreBaseAnterior(const QString& ruta) {
     const QFileInfo archivo(ruta);
@@ -19,82 +40,56 @@ QString NombreBaseAnterior(const QString& ruta) {
 
 QString cSaveAsRestore::Cadena(int id) const { return LoadResString(id + (idioma_ == 0 ? 0 : 10000)); }
 
-QString cSaveAsRestore::Texto(const char* castellano, const char* euskera) const {
-    return QString::fromUtf8(idioma_ == 0 ? castellano : euskera);
+QString cSaveAsRestore::Motivo(const vb::Error& e) const {
+    const QString archivo = e.Archivo().empty() ? Destino() : QFile::decodeName(e.Archivo().c_str());
+    return Cadena(TextoDeCopia(e)).arg(QDir::toNativeSeparators(archivo));
 }
 
 void cSaveAsRestore::CrearBackup() {
+    BorrarRestosDeTrabajo({rutaOrigen_, rutaDestino_});
     if (QFileInfo::exists(Destino()) && MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) return;
     try {
         if (!QDir().mkpath(rutaDestino_))
-            throw vb::Error(vb::errAccesoArchivo, "GarobelLib.cSaveAsRestore",
-                            QDir::toNativeSeparators(rutaDestino_).toStdString());
-        CopiarBaseAArchivoNuevo(Origen(), Destino());
+            throw vb::Error(vb::errBaseDatos + SQLITE_CANTOPEN, "GarobelLib.cSaveAsRestore", "cannot make the folder")
+                .ConMotor(QFile::encodeName(QDir::cleanPath(rutaDestino_)).toStdString(), SQLITE_CANTOPEN);
+        CopiarBaseAArchivoNuevo(Origen(), Destino(), GuardadoCortado::Deshacer);
     } catch (const vb::Error& e) {
-        MsgBox(Cadena(kIdMsgCopiaFallida) + u'\n' + QString::fromStdString(e.Description()), vbCritical, Cadena(kIdTituloCopiaFallida));
+        MsgBox(Cadena(kIdMsgCopiaFallida) + u'\n' + Motivo(e), vbCritical, Cadena(kIdTituloCopiaFallida));
     }
 }
 
 bool cSaveAsRestore::CopiaValida(const QString& copia) {
-    const ResultadoComprobacion r = PrepararCopia(Origen(), copia, bdLectura_);
-    if (r.defecto == DefectoCopia::Ninguno) return true;
-    const QString archivo = QDir::toNativeSeparators(Origen());
-    QString motivo;
-    switch (r.defecto) {
-        case DefectoCopia::NoExiste:
-            motivo = Texto("No se encuentra la copia de seguridad \"%1\".", "Ez da \"%1\" segurtasun kopia aurkitu.");
-            break;
-        case DefectoCopia::NoEsBase:
-            motivo = Texto("El archivo \"%1\" no es una copia de seguridad.",
-                           "\"%1\" fitxategia ez da segurtasun kopia bat.");
-            break;
-        case DefectoCopia::Danada:
-            motivo = Texto("La copia de seguridad \"%1\" está dañada.", "\"%1\" segurtasun kopia hondatuta dago.");
-            break;
-        case DefectoCopia::FaltanTablas:
-            motivo = Texto("El archivo \"%1\" no es una copia de seguridad de este programa.",
-                           "\"%1\" fitxategia ez da programa honen segurtasun kopia bat.");
-            break;
-        case DefectoCopia::AMedioGuardar:
-            motivo = Texto("La copia de seguridad \"%1\" quedó a medias de una escritura que no terminó (hay un "
-                           "diario \"-journal\" a su lado): no se puede leer de forma coherente.",
-                           "\"%1\" segurtasun kopia amaitu ez zen idazketa baten erdian geratu zen (\"-journal\" "
-                           "egunkari bat dago ondoan): ezin da modu koherentean irakurri.");
-            break;
-        case DefectoCopia::EnUso: motivo = Cadena(kIdMsgArchivoEnUso); break;
-        case DefectoCopia::Ninguno: break;
+    ResultadoComprobacion r;
+    try {
+        r = PrepararCopia(Origen(), copia, bdLectura_);
+    } catch (const vb::Error& e) {
+        // The scratch copies stand for the database being restored.
+        throw e.ConMotor(QFile::encodeName(Destino()).toStdString(), e.Motor());
     }
-    MsgBox(motivo.arg(archivo) + u'\n' +
-               Texto("No se ha restaurado nada: los datos actuales no han cambiado.",
-                     "Ez da ezer leheneratu: uneko datuak ez dira aldatu."),
+    if (r.defecto == DefectoCopia::Ninguno) return true;
+    MsgBox(Cadena(TextoDefecto(r.defecto)).arg(QDir::toNativeSeparators(Origen())) + u'\n' +
+               Cadena(kIdMsgNadaRestaurado),
            vbCritical, Cadena(kIdTituloRestaurar));
     return false;
 }
 
 bool cSaveAsRestore::CrearRestore() {
+    BorrarRestosDeTrabajo({rutaOrigen_, rutaDestino_});
     if (MsgBox(Cadena(kIdPreguntaRestaurar), vbYesNo | vbQuestion, Cadena(kIdTituloRestaurar)) != vbYes) return false;
-    // The backup is read once, into a scratch copy nobody else writes: that copy is checked and
-    // that copy is installed, whatever happens to the backup file meanwhile.
-    QTemporaryDir carpeta;
-    if (!carpeta.isValid()) return NoRestaurada(carpeta.errorString());
-    const QString copia = carpeta.filePath(QStringLiteral("copia.mdb"));
-    if (!CopiaValida(copia)) return false;
     try {
-        CopiarBaseAArchivoNuevo(Destino(), NombreBaseAnterior(Destino()));
+        // The backup is read once, into a scratch copy beside the database that nobody else
+        // writes: that copy is checked and that copy is installed, whatever happens to the backup
+        // file meanwhile.
+        const CarpetaTrabajo trabajo(rutaDestino_);
+        const QString copia = trabajo.Ruta(archivoDestino_);
+        if (!CopiaValida(copia)) return false;
+        CopiarBaseAArchivoNuevo(Destino(), NombreBaseAnterior(Destino()), GuardadoCortado::Deshacer);
         CopiarBaseEnLinea(copia, Destino());
     } catch (const vb::Error& e) {
-        return NoRestaurada(EsBloqueo(e.Number()) ? Cadena(kIdMsgArchivoEnUso).arg(QDir::toNativeSeparators(Destino()))
-                                                  : QString::fromStdString(e.Description()));
+        MsgBox(Cadena(kIdMsgNoRestaurada) + u'\n' + Motivo(e), vbCritical, Cadena(kIdTituloRestaurar));
+        return false;
     }
     return true;
-}
-
-bool cSaveAsRestore::NoRestaurada(const QString& motivo) {
-    MsgBox(Texto("No se ha podido restaurar la base de datos; los datos actuales no han cambiado.",
-                 "Ezin izan da datu-basea leheneratu; uneko datuak ez dira aldatu.") +
-               u'\n' + motivo,
-           vbCritical, Cadena(kIdTituloRestaurar));
-    return false;
 }
 
 }  // namespace oxalde

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include "com/com.h"
+#include "vb/error.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -31,16 +32,18 @@ public:
     void BDCampo(const QString& v) { bdCampo_ = v; }
 
     // Copies the database into the backup file, creating the folder, after asking before it
-    // replaces an earlier copy. A failure is reported in a box.
+    // replaces an earlier copy: the last completed save (a save cut short is rolled back first,
+    // where the user may write the database). A failure is reported in a box, in the user's
+    // words. Both this and the restore first remove the scratch copies an earlier one left.
     void CrearBackup();
 
     // After the user confirms, replaces the database by the backup copy: only a copy that passes
     // the engine's integrity check and, once upgraded (on a scratch copy), holds every table and
     // column the program reads and none a save could not fill; what is installed is the copy
-    // that was checked. The replaced database is kept beside it as "<name>_Anterior.mdb". A file
-    // another program keeps locked is said to be in use; a copy left in the middle of a write (a
-    // journal beside it, which a copy only read cannot roll back) is refused as such. The copy is
-    // installed with a durable commit.
+    // that was checked. The scratch copies lie beside the database. The replaced database is
+    // kept beside it as "<name>_Anterior.mdb". A file another program keeps locked is said to be
+    // in use; a copy left in the middle of a write (a journal beside it, which a copy only read
+    // cannot roll back) is refused as such. The copy is installed with a durable commit.
     // True only when it was replaced; on any refusal or failure the database stays as it was and
     // a box says why.
     bool CrearRestore();
@@ -52,12 +55,12 @@ private:
     quintptr parent_ = 0;
 
     QString Cadena(int id) const;
-    QString Texto(const char* castellano, const char* euskera) const;
+    // Why a copy failed, in the user's words and naming the file: never the engine's text.
+    QString Motivo(const vb::Error& e) const;
     QString Origen() const { return rutaOrigen_ + archivoOrigen_; }
     QString Destino() const { return rutaDestino_ + archivoDestino_; }
+    // Reads the backup into `copia` and checks it there; says why when it is refused.
     bool CopiaValida(const QString& copia);
-    // Says the restore could not be done, and why; answers false.
-    bool NoRestaurada(const QString& motivo);
 };
 
 // The name under which a replaced database is kept: "<base>_Anterior.mdb" beside it.

@@ -8,8 +8,10 @@
 #include <QFileInfo>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
+#include "principal/carpeta_trabajo.h"
 #include "vb/error.h"
 
 namespace oxalde {
@@ -24,12 +26,14 @@ int& esperaCopiaMs() {
     return ms;
 }
 
-// One connection, closed when it goes out of scope.
+// One connection, closed when it goes out of scope. Its errors name `nombre`, the file the user
+// knows it by, and carry the engine's extended code.
 class Conexion {
 public:
-    Conexion(const QString& ruta, int modo) {
+    Conexion(const QString& ruta, int modo, const QString& nombre) : nombre_(nombre) {
         const int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db_, modo, nullptr);
         if (rc != SQLITE_OK) Fallo(rc);
+        sqlite3_extended_result_codes(db_, 1);
         sqlite3_busy_timeout(db_, kEsperaMs);
         // A copy written is committed as the library commits: durable before the call returns.
         if (modo & SQLITE_OPEN_READWRITE) {
@@ -44,10 +48,18 @@ public:
 
     sqlite3* db() const { return db_; }
     [[noreturn]] void Fallo(int rc) const {
-        throw vb::Error(vb::errBaseDatos + (rc & 0xff), kOrigen, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+        throw vb::Error(vb::errBaseDatos + (rc & 0xff), kOrigen, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc))
+            .ConMotor(QFile::encodeName(nombre_).toStdString(), rc);
+    }
+    // Begins a read: what the file holds stays as read until the connection closes. A save cut
+    // short beside the file is rolled back here when the connection may write it.
+    int Leer() const {
+        const int rc = sqlite3_exec(db_, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+        return rc == SQLITE_OK ? rc : sqlite3_extended_errcode(db_);
     }
 
 private:
+    QString nombre_;
     sqlite3* db_ = nullptr;
 };
 
@@ -71,19 +83,39 @@ void SincronizarCarpeta(const QString& carpeta) {
     close(fd);
 }
 
-}  // namespace
+// Whether the running user may roll back a save cut short: the file, its folder and the
+// journal may be written (otherwise the engine would change the file and then fail).
+bool SePuedeDeshacer(const QString& ruta) {
+    const QFileInfo archivo(ruta), diario(ruta + QStringLiteral("-journal"));
+    return archivo.isWritable() && QFileInfo(archivo.path()).isWritable() && (!diario.exists() || diario.isWritable());
+}
 
-void CopiarBaseEnLinea(const QString& origen, const QString& destino) {
+// The source, read-only, in a read transaction. A save cut short beside it is rolled back first
+// when `cortado` allows it and the user may write the files, as start-up does; otherwise it is
+// refused with the engine's code for it (SQLITE_READONLY_ROLLBACK) and nothing changes.
+std::unique_ptr<Conexion> AbrirOrigen(const QString& origen, GuardadoCortado cortado) {
+    auto fuente = std::make_unique<Conexion>(origen, SQLITE_OPEN_READONLY, origen);
+    int rc = fuente->Leer();
+    if (rc == SQLITE_READONLY_ROLLBACK && cortado == GuardadoCortado::Deshacer && SePuedeDeshacer(origen)) {
+        fuente.reset();
+        fuente = std::make_unique<Conexion>(origen, SQLITE_OPEN_READWRITE, origen);
+        rc = fuente->Leer();
+    }
+    if (rc != SQLITE_OK) fuente->Fallo(rc);
+    return fuente;
+}
+
+void Copiar(const QString& origen, const QString& destino, const QString& nombreDestino, GuardadoCortado cortado) {
     if (!QFileInfo(origen).isFile())
-        throw vb::Error(vb::errArchivoNoEncontrado, kOrigen,
-                        "No se encuentra el archivo '" + origen.toStdString() + "'.");
-    Conexion fuente(origen, SQLITE_OPEN_READONLY);
-    Conexion copia(destino, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    sqlite3_backup* copiado = sqlite3_backup_init(copia.db(), "main", fuente.db(), "main");
-    if (!copiado) copia.Fallo(sqlite3_errcode(copia.db()));
+        throw vb::Error(vb::errArchivoNoEncontrado, kOrigen, "Could not find file")
+            .ConMotor(QFile::encodeName(origen).toStdString(), SQLITE_CANTOPEN);
+    const auto fuente = AbrirOrigen(origen, cortado);
+    Conexion copia(destino, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nombreDestino);
+    sqlite3_backup* copiado = sqlite3_backup_init(copia.db(), "main", fuente->db(), "main");
+    if (!copiado) copia.Fallo(sqlite3_extended_errcode(copia.db()));
     int rc;
-    // Another connection writing the source makes the step wait and try again, for as long in
-    // all as the engine waits for a lock.
+    // Another connection holding the destination makes the step wait and try again, for as long
+    // in all as the engine waits for a lock.
     const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(esperaCopiaMs());
     while ((rc = sqlite3_backup_step(copiado, -1)) == SQLITE_BUSY || rc == SQLITE_LOCKED) {
         if (std::chrono::steady_clock::now() >= limite) break;
@@ -93,25 +125,30 @@ void CopiarBaseEnLinea(const QString& origen, const QString& destino) {
     if (rc != SQLITE_DONE) copia.Fallo(rc);
 }
 
+}  // namespace
+
+void CopiarBaseEnLinea(const QString& origen, const QString& destino, GuardadoCortado cortado) {
+    Copiar(origen, destino, destino, cortado);
+}
+
 void EstablecerEsperaCopiaMs(int ms) { esperaCopiaMs() = ms > 0 ? ms : kEsperaMs; }
 
-void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino) {
-    const QString temporal = destino + QStringLiteral(".tmp");
-    QFile::remove(temporal);
-    try {
-        CopiarBaseEnLinea(origen, temporal);
-    } catch (...) {
-        QFile::remove(temporal);
-        throw;
-    }
+void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino, GuardadoCortado cortado) {
+    // The new file is written in a scratch folder beside it (the same disk, so the move is one
+    // step); the folder goes, with the file and its journal, whatever happens.
+    const QFileInfo archivo(destino);
+    const CarpetaTrabajo trabajo(archivo.path());
+    const QString temporal = trabajo.Ruta(archivo.fileName());
+    Copiar(origen, temporal, destino, cortado);
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(temporal).toStdString(), QFile::encodeName(destino).toStdString(),
                             error);
     if (error) {
-        QFile::remove(temporal);
-        throw vb::Error(vb::errBaseDatos + SQLITE_CANTOPEN, kOrigen, error.message());
+        const int motor = error == std::errc::no_space_on_device ? SQLITE_FULL : SQLITE_CANTOPEN;
+        throw vb::Error(vb::errBaseDatos + motor, kOrigen, error.message())
+            .ConMotor(QFile::encodeName(destino).toStdString(), motor);
     }
-    SincronizarCarpeta(QFileInfo(destino).absolutePath());
+    SincronizarCarpeta(archivo.absolutePath());
 }
 
 bool EsBloqueo(int numero) {

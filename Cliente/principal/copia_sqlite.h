@@ -8,16 +8,27 @@
 
 namespace oxalde {
 
+// What a copy does with a save cut short (its journal) beside the source: the user's own database
+// is rolled back to its last completed save first, as start-up does; a file only offered to be
+// read (a backup to restore) is refused, and never changed.
+enum class GuardadoCortado { Rechazar, Deshacer };
+
 // Copies the database `origen` into `destino` (created when missing, replaced whole otherwise).
-// Raises vb::Error with the engine's message; a missing source creates nothing.
-void CopiarBaseEnLinea(const QString& origen, const QString& destino);
-// How long in all that copy keeps trying a source another connection is writing: as long as the
+// Raises vb::Error naming the file it concerns with the engine's code (vb::Error::Motor): the
+// source for what reading it met (missing: SQLITE_CANTOPEN; a lock; a save cut short that may not
+// be rolled back here: SQLITE_READONLY_ROLLBACK), the destination for what writing it met. A
+// missing source creates nothing.
+void CopiarBaseEnLinea(const QString& origen, const QString& destino,
+                       GuardadoCortado cortado = GuardadoCortado::Rechazar);
+// How long in all that copy keeps trying a destination another connection holds: as long as the
 // engine waits for a lock, 5 s; tests shorten it. A value of 0 or less restores it.
 void EstablecerEsperaCopiaMs(int ms);
 
-// The same into a new file: written under a temporary name beside it and moved into place at
-// the end, so an earlier file of that name stays whole until the copy is complete.
-void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino);
+// The same into a new file: written in a scratch folder beside it and moved into place at the
+// end, so an earlier file of that name stays whole until the copy is complete, and a copy that
+// fails leaves nothing (neither the file nor its journal). Errors of the new file name `destino`.
+void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino,
+                             GuardadoCortado cortado = GuardadoCortado::Rechazar);
 
 // Why a file cannot stand for a database that holds these tables. EnUso: another program kept
 // it locked for longer than the engine waits. AMedioGuardar: a write was cut short (its journal

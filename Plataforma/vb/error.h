@@ -37,9 +37,9 @@ public:
     // and what the engine said of its file.
     Error ConDescripcion(std::string descripcion) const;
 
-    // The database file the error comes from and the engine's own answer about it (its primary
-    // code; 0 when the error did not come from the engine), whatever number the call raised:
-    // a lock or a full disk can then be told to the user as such, naming the file.
+    // The database file the error comes from and the engine's own answer about it (its result
+    // code, primary or extended; 0 when the error did not come from the engine), whatever number
+    // the call raised: a lock or a full disk can then be told to the user as such, naming the file.
     const std::string& Archivo() const { return archivo_; }
     int Motor() const { return motor_; }
     Error ConMotor(std::string archivo, int codigo) const;

@@ -1,5 +1,9 @@
 // Backup and restore of the user's database from the utilities menu.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <QDirIterator>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -8,9 +12,12 @@
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "cliente/ficheros_prueba.h"
+#include "cliente/proceso_prueba.h"
 #include "cliente/prueba.h"
 #include "general.h"
+#include "principal/aplicacion.h"
 #include "principal/cSaveAsRestore.h"
+#include "principal/carpeta_trabajo.h"
 #include "principal/copia_seguridad.h"
 #include "principal/copia_sqlite.h"
 
@@ -41,6 +48,31 @@ protected:
         return borradas;
     }
     static void Escribir(const QString& ruta, const QByteArray& bytes) { ASSERT_TRUE(prueba::Escribir(ruta, bytes)); }
+    // The component as the utilities menu sets it up, for a backup or a restore.
+    static std::shared_ptr<cSaveAsRestore> Componente(bool copia) {
+        auto c = std::make_shared<cSaveAsRestore>();
+        const QString base = "731_2Mod.mdb", bak = "7312Mod_Bak.mdb";
+        c->ArchivoOrigen(copia ? base : bak);
+        c->ArchivoDestino(copia ? bak : base);
+        c->RutaDestino(copia ? CarpetaCopias() : RutaTablas);
+        c->RutaOrigen(copia ? RutaTablas : CarpetaCopias());
+        c->Idioma(static_cast<vb::Integer>(DesplIdioma));
+        c->BDLectura(RutaBDLectura);
+        return c;
+    }
+    // A save of one more taxpayer killed at its commit: its journal is left beside the database.
+    void GuardadoCortado() {
+        MatarAlConfirmar([this] { Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('1', 'CORTADO')"); });
+        ASSERT_TRUE(QFile::exists(RutaBDModificable + "-journal"));
+    }
+    // Every file under the folder, named from it.
+    static QStringList Archivos(const QString& carpeta) {
+        QStringList archivos;
+        for (QDirIterator it(carpeta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+            archivos << it.next().mid(carpeta.size());
+        archivos.sort();
+        return archivos;
+    }
 };
 
 TEST_F(Copia, CopiaYRestauracionDevuelvenLosDatos) {
@@ -184,25 +216,21 @@ TEST_F(Copia, CadaEscrituraEsDuraderaAlVolverLaLlamada) {
     }
 }
 
-// No scratch folder can be made: nothing is read or replaced, and the box says the restore failed
-// (not that the backup is missing).
-TEST_F(Copia, SinCarpetaTemporalNoSeRestauraNada) {
+// No scratch folder can be made beside the database (its folder cannot be written): nothing is
+// read or replaced, and the box says the restore failed and why, naming the folder.
+TEST_F(Copia, SinCarpetaDeTrabajoNoSeRestauraNada) {
     MDI7312& v = Abrir();
     v.mnuBackup_Click();
     const QByteArray antes = prueba::Leer(RutaBDModificable);
-    // The folder for temporary files is a file: no folder can be made in it.
-    const QString fichero = carpeta.filePath("no_es_carpeta");
-    Escribir(fichero, "x");
-    const bool habia = qEnvironmentVariableIsSet("TMPDIR");
-    const QByteArray tmpdir = qgetenv("TMPDIR");
-    qputenv("TMPDIR", fichero.toLocal8Bit());
-    respuesta = vbYes;
-    mensajes.clear();
-    const bool restaurada = RestaurarCopiaSeguridad(v);
-    habia ? qputenv("TMPDIR", tmpdir) : qunsetenv("TMPDIR");
-    EXPECT_FALSE(restaurada);
-    ASSERT_EQ(mensajes.size(), 2u);
-    EXPECT_TRUE(mensajes[1].texto.startsWith("No se ha podido restaurar")) << mensajes[1].texto.toStdString();
+    const QString tablas = QString::fromStdString(bd.Dir());
+    const auto permisos = QFile::permissions(tablas);
+    QFile::setPermissions(tablas, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QString visto = prueba::SinSaltarPermisos([this] {
+        const bool restaurada = Componente(false)->CrearRestore();
+        return QString::number(restaurada) + "|" + mensajes.back().texto;
+    });
+    QFile::setPermissions(tablas, permisos);
+    EXPECT_EQ(visto, "0|" + LoadResString(9159) + "\n" + LoadResString(9151).arg(QDir::toNativeSeparators(tablas)));
     EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
     EXPECT_FALSE(QFile::exists(Anterior()));
 }
@@ -226,6 +254,146 @@ TEST_F(Copia, SeInstalaLaCopiaComprobadaAunqueElArchivoCambieDespues) {
     EXPECT_EQ(Valor("SELECT integrity_check FROM pragma_integrity_check").CStr(), "ok");
     EXPECT_EQ(Declarantes(RutaBDModificable), 3);
     EXPECT_EQ(CEntrada::Instancia().NUMDECLA(), 3);
+}
+
+// A save killed at its commit left its journal beside the database: the backup holds the last
+// completed save, rolled back first as start-up does.
+TEST_F(Copia, UnaCopiaConUnGuardadoCortadoAlLadoGuardaElUltimoTerminado) {
+    Declarantes(2);
+    MDI7312& v = Abrir();
+    GuardadoCortado();
+    v.mnuBackup_Click();
+    EXPECT_TRUE(mensajes.empty()) << (mensajes.empty() ? "" : mensajes[0].texto.toStdString());
+    EXPECT_FALSE(QFile::exists(RutaBDModificable + "-journal"));
+    EXPECT_EQ(Declarantes(Copia_()), 2);
+    EXPECT_EQ(Declarantes(RutaBDModificable), 2);
+}
+
+// Where the user may not write the database, its folder or the journal, the save cut short cannot
+// be rolled back: the backup is refused in the user's words, and no byte of either file changes.
+TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambiarNada) {
+    Declarantes(2);
+    GuardadoCortado();
+    const QString diario = RutaBDModificable + "-journal", tablas = QString::fromStdString(bd.Dir());
+    const QByteArray antes = prueba::Leer(RutaBDModificable), antesDiario = prueba::Leer(diario);
+    const auto lectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const auto carpetas = lectura | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const struct {
+        const char* caso;
+        QString ruta;
+        QFileDevice::Permissions permisos;
+    } casos[] = {{"read-only folder", tablas, carpetas}, {"read-only file", RutaBDModificable, lectura},
+                 {"read-only journal", diario, lectura}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        const auto permisos = QFile::permissions(caso.ruta);
+        QFile::setPermissions(caso.ruta, caso.permisos);
+        const QString visto = prueba::SinSaltarPermisos([this] {
+            Componente(true)->CrearBackup();
+            QString s;
+            for (const auto& m : mensajes) s += QString::number(m.estilo) + " " + m.texto + "|";
+            return s;
+        });
+        QFile::setPermissions(caso.ruta, permisos);
+        EXPECT_EQ(visto.toStdString(), (QString::number(vbCritical) + " " + LoadResString(346) + "\n" +
+                                        LoadResString(9150).arg(QDir::toNativeSeparators(RutaBDModificable)) + "|")
+                                           .toStdString());
+        EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
+        EXPECT_EQ(prueba::Leer(diario), antesDiario);
+        EXPECT_FALSE(QFile::exists(Copia_()));
+        EXPECT_EQ(Archivos(CarpetaCopias()), QStringList{});
+    }
+}
+
+// A full disk met while writing the backup, or the scratch copies of a restore: the program's own
+// disk-full message, naming the file, and nothing left behind (no new file, no journal). A lock
+// is said in the program's words too.
+TEST_F(Copia, UnDiscoLlenoSeDiceNombrandoElArchivoYNoDejaNada) {
+    Declarantes(2);
+    MDI7312& v = Abrir();
+    v.mnuBackup_Click();
+    const QByteArray copia = prueba::Leer(Copia_()), base = prueba::Leer(RutaBDModificable);
+    const QStringList tablas = Archivos(RutaTablas), copias = Archivos(CarpetaCopias());
+    CapaSinEsperas capa;
+    brunsel::ConexionDAO().Soltar();
+    for (const bool restaurar : {false, true}) {
+        SCOPED_TRACE(restaurar ? "restore" : "backup");
+        mensajes.clear();
+        titulos.clear();
+        CapaSinEsperas::lleno = true;
+        if (restaurar)
+            EXPECT_FALSE(RestaurarCopiaSeguridad(v));
+        else
+            v.mnuBackup_Click();
+        CapaSinEsperas::lleno = false;
+        ASSERT_EQ(mensajes.size(), 2u);  // the question, then why
+        const QString archivo = QDir::toNativeSeparators(restaurar ? RutaBDModificable : Copia_());
+        EXPECT_EQ(mensajes[1].texto, LoadResString(restaurar ? 9159 : 346) + "\n" + LoadResString(9190).arg(archivo));
+        EXPECT_EQ(titulos[1], LoadResString(restaurar ? 338 : 347));
+        EXPECT_EQ(prueba::Leer(Copia_()), copia);
+        EXPECT_EQ(prueba::Leer(RutaBDModificable), base);
+        EXPECT_EQ(Archivos(RutaTablas), tablas);
+        EXPECT_EQ(Archivos(CarpetaCopias()), copias);
+    }
+    // Another program keeping the database locked: said as such, naming it.
+    {
+        CerrojoEscritura cerrojo(RutaBDModificable.toStdString());
+        v.mnuBackup_Click();
+    }
+    EXPECT_EQ(mensajes.back().texto,
+              LoadResString(346) + "\n" + LoadResString(9105).arg(QDir::toNativeSeparators(RutaBDModificable)));
+    // In Basque too.
+    DesplIdioma = 10000;
+    CapaSinEsperas::lleno = true;
+    v.mnuBackup_Click();
+    CapaSinEsperas::lleno = false;
+    EXPECT_EQ(mensajes.back().texto, LoadResString(10346) + "\n" + LoadResString(19190).arg(QDir::toNativeSeparators(Copia_())));
+}
+
+// A backup and a restore killed (SIGKILL, a real child process) at each of their commits in turn,
+// each followed by a start: no copy of the user's data is left anywhere, neither in the temporary
+// folder nor beside the files.
+TEST_F(Copia, UnaCopiaOUnaRestauracionMuertaNoDejaCopiasTrasArrancar) {
+    PrepararArranque();
+    EstablecerRutasBD();
+    QTemporaryDir temporal;  // the copy's temporary folder
+    const QStringList quedan{"/Cliente/backups/7312Mod_Bak.mdb", "/Tablas/731_2Lec.mdb", "/Tablas/731_2Mod.mdb",
+                             "/Tablas/731_2Mod_Anterior.mdb"};
+    int commit = 1;
+    for (;; ++commit) {
+        SCOPED_TRACE("killed at commit " + std::to_string(commit));
+        brunsel::ConexionDAO().Soltar();
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            setenv("TMPDIR", temporal.path().toLocal8Bit().constData(), 1);
+            int borrados = 0;
+            CapaAlBorrar capa([&](const std::string& nombre, int) {
+                if (nombre.ends_with("-journal") && ++borrados == commit) raise(SIGKILL);
+            });
+            Componente(true)->CrearBackup();
+            Componente(false)->CrearRestore();
+            _exit(0);
+        }
+        int estado = 0;
+        waitpid(pid, &estado, 0);
+        if (!WIFSIGNALED(estado)) break;
+        ASSERT_EQ(Arrancar(), Arranque::Continuar);
+        prueba::CerrarPrincipales();
+        QStringList archivos = Archivos(carpeta.path());
+        archivos.removeIf([&](const QString& a) { return quedan.contains(a); });
+        EXPECT_EQ(archivos, QStringList{});
+        EXPECT_EQ(QDir(temporal.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
+    }
+    EXPECT_GT(commit, 4);  // the backup, the scratch copies, their upgrade and the install were all cut
+    // What a running copy of the program holds is left alone.
+    {
+        const CarpetaTrabajo enUso(RutaTablas);
+        ASSERT_TRUE(prueba::Escribir(enUso.Ruta("copia.mdb"), "datos"));
+        BorrarRestosDeTrabajo({RutaTablas});
+        EXPECT_TRUE(QFile::exists(enUso.Ruta("copia.mdb")));
+    }
+    EXPECT_EQ(QDir(RutaTablas).entryList({".oxalde*"}, QDir::AllEntries | QDir::Hidden), QStringList{});
 }
 
 TEST_F(Copia, RestaurarEnElOtroIdiomaCambiaLosTitulos) {

@@ -1,0 +1,35 @@
+#pragma once
+// Scratch copies of the user's data, kept beside the files they come from or go to, never in the
+// system's temporary folder, where nothing would find them again: each in a folder of the
+// program's own name (".oxalde-trabajo-<unique>"), held by a lock file of the same name while in
+// use. Whatever a copy cut short left is removed by the next start, backup or restore; what
+// another running copy of the program holds is never touched.
+#include <QLockFile>
+#include <QString>
+#include <QStringList>
+
+namespace oxalde {
+
+class CarpetaTrabajo {
+public:
+    // A new scratch folder inside `junto`. Raises vb::Error naming `junto` (engine code
+    // SQLITE_CANTOPEN) when it cannot be made there.
+    explicit CarpetaTrabajo(const QString& junto);
+    // Removes the folder with everything in it, then lets the lock go.
+    ~CarpetaTrabajo();
+    CarpetaTrabajo(const CarpetaTrabajo&) = delete;
+    CarpetaTrabajo& operator=(const CarpetaTrabajo&) = delete;
+
+    // A file of that name inside the scratch folder.
+    QString Ruta(const QString& nombre) const;
+
+private:
+    QString carpeta_;
+    QLockFile cerrojo_;
+};
+
+// Removes from each folder the scratch folders (and their lock files) that no running copy of the
+// program holds.
+void BorrarRestosDeTrabajo(const QStringList& carpetas);
+
+}  // namespace oxalde
