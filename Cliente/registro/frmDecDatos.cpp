@@ -325,10 +325,17 @@ bool frmDecDatos::ValidarCampos() {
 }
 
 vb::Integer frmDecDatos::GuardarDeclarante() {
-    vb::Variant buffer = BufferDeclarante(cDecDatos::Instancia());
-    const vb::Integer codigo = cDecDatos::Instancia().GuardarDeclarante(buffer);
+    cDecDatos& d = cDecDatos::Instancia();
+    vb::Variant buffer = BufferDeclarante(d);
+    const vb::Integer codigo = d.GuardarDeclarante(buffer);
     if (codigo == 1 || codigo == 2)
         MsgBox(Cadena(kBaseMsgGuardarDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle());
+    if (codigo == 0 && d.MODO() == QStringLiteral("A")) {
+        // Stored: from here on the window holds that taxpayer, with the key its save gave it, so
+        // that whatever fails next, another Accept updates it.
+        d.CSCO(buffer(0).CLng());
+        d.MODO(QStringLiteral("C"));
+    }
     return codigo;
 }
 
@@ -340,12 +347,12 @@ void frmDecDatos::cmdAceptar_Click() {
     cDecDatos& d = cDecDatos::Instancia();
     cDecResumen& r = cDecResumen::Instancia();
     if (datosModificados_) {
+        const bool nuevo = d.MODO() == QStringLiteral("A");
         if (GuardarDeclarante() != 0) return;
-        if (d.MODO() == QStringLiteral("A")) {
-            r.CSCO(d.ObtenerCodigoDeclarante(d.DNI()));
+        r.CSCO(d.CSCO());
+        if (nuevo) {
             r.ENTRADA(QStringLiteral("A"));
         } else {
-            r.CSCO(d.CSCO());
             r.ENTRADA(QStringLiteral("P"));
             r.CSDE(0);
         }
