@@ -7,9 +7,9 @@
 
 namespace oxalde {
 
-// A warning with the OK button only.
-inline void Advertencia(const QString& texto, const QString& titulo) {
-    MsgBox(texto, vbOKOnly | vbExclamation, titulo);
+// A warning with the OK button only, over the window that asks when given.
+inline void Advertencia(const QString& texto, const QString& titulo, QWidget* dueno = nullptr) {
+    MsgBox(texto, vbOKOnly | vbExclamation, titulo, dueno);
 }
 
 // A Yes/No question whose default answer is No; true for Yes.

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
+#include "compartido/ventana_principal.h"
 
 namespace oxalde {
 namespace {
@@ -41,6 +43,15 @@ void Traducir(Caja& caja) {
             b->setText(Cadena(t.id));
 }
 
+// The window a box stands over: the one that asked, else the active one, else the main window.
+QWidget* Dueno(QWidget* dueno) {
+    if (dueno) return dueno;
+    if (QWidget* activa = QApplication::activeWindow()) return activa;
+    VentanaPrincipal* principal = VentanaPrincipal::Actual();
+    QWidget* ventana = principal ? principal->Ventana() : nullptr;
+    return ventana && ventana->isVisible() ? ventana : nullptr;
+}
+
 }  // namespace
 
 void TraducirBotones(QMessageBox& caja) { Traducir(caja); }
@@ -48,10 +59,11 @@ void TraducirBotones(QDialogButtonBox& botones) { Traducir(botones); }
 
 void EstablecerRespondedor(Respondedor r) { respondedor() = std::move(r); }
 
-int MsgBox(const QString& texto, int estilo, const QString& titulo) {
+int MsgBox(const QString& texto, int estilo, const QString& titulo, QWidget* dueno) {
     if (respondedor()) return respondedor()(texto, estilo, titulo);
+    const QPointer<QWidget> padre = Dueno(dueno);
     QMessageBox caja(Icono(estilo), titulo.isEmpty() ? QApplication::applicationName() : titulo, texto,
-                     QMessageBox::NoButton, QApplication::activeWindow());
+                     QMessageBox::NoButton, padre);
     struct Par {
         QMessageBox::StandardButton boton;
         int respuesta;
@@ -70,6 +82,10 @@ int MsgBox(const QString& texto, int estilo, const QString& titulo) {
     size_t porDefecto = (estilo & vbDefaultButton2) && botones.size() > 1 ? 1 : 0;
     caja.setDefaultButton(botones[porDefecto].boton);
     const auto pulsado = static_cast<QMessageBox::StandardButton>(caja.exec());
+    // Where nothing hands the activation back as the box closes (a bare X display, a window
+    // manager that does not refocus the owner), the keys typed next would reach a window that
+    // hears of no focus change and whose access keys do nothing.
+    if (padre) padre->window()->activateWindow();
     for (const auto& b : botones)
         if (b.boton == pulsado) return b.respuesta;
     return botones.size() > 1 ? vbCancel : vbOK;

@@ -6,6 +6,7 @@
 
 class QDialogButtonBox;
 class QMessageBox;
+class QWidget;
 
 namespace oxalde {
 
@@ -26,7 +27,9 @@ enum EstiloMsg : int {
 enum RespuestaMsg : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 // Shows a modal message box (title: the application's name when empty) and gives the answer.
-int MsgBox(const QString& texto, int estilo = vbOKOnly, const QString& titulo = QString());
+// The box stands over `dueno`, the window that asks (else the active window, else the main
+// window), and gives it the activation back when it closes.
+int MsgBox(const QString& texto, int estilo = vbOKOnly, const QString& titulo = QString(), QWidget* dueno = nullptr);
 
 // Gives every standard button of a message box or of a dialog's button box its text in the
 // program's language: "&Sí", "&No", "&Aceptar", "&Cancelar" in Spanish, "&Bai", "&Ez", "&Ados",

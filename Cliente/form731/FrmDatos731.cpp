@@ -452,7 +452,7 @@ bool FrmDatos731::ValidarCampos() {
     if (codigo == 0) return true;
     const std::optional<Codigo731> fallo = BuscarCodigo731(codigo);
     if (!fallo) return false;
-    Advertencia(Cadena(fallo->id), windowTitle());
+    Advertencia(Cadena(fallo->id), windowTitle(), this);
     if (fallo->pestana > 0) TabTra_->setCurrentIndex(fallo->pestana - 1);
     if (fallo->caja) Control(fallo->caja)->setFocus(Qt::OtherFocusReason);
     return false;
@@ -466,8 +466,9 @@ vb::Long FrmDatos731::GuardarDeclaracion() {
 // ---- Accept and Cancel ---------------------------------------------------------------------
 
 void FrmDatos731::cmdAceptar_Click() {
-    // A keyboard shortcut presses the button without moving the focus: leave the box first,
-    // so that what it holds reaches the record.
+    // A keyboard shortcut presses the button without moving the focus: the box is stored
+    // first, so that what it holds reaches the record.
+    entrada_->TerminarEdicion();
     cmdAceptar_->setFocus(Qt::OtherFocusReason);
     if (!ValidarCampos()) return;
     if (datosModificados_) {

@@ -147,6 +147,7 @@ void FrmDatos732::VolverADeclaraciones() {
 
 void FrmDatos732::cmdAceptar_Click() {
     // A box still being edited (Accept reached by its access key) is stored first.
+    entrada_->TerminarEdicion();
     PonerFoco(cmdAceptar_);
     if (!ValidarCampos()) return;
     if (datosModificados_) {
@@ -213,14 +214,14 @@ void FrmDatos732::TabTra_Click(int pestana) {
         if (!AlgunoMarcado(kHecho)) {
             hechosMarcados_ = false;
             tabTra_->setCurrentIndex(2);
-            Advertencia(Cadena(kIdMsgFaltaHechoImponible), titulo);
+            Advertencia(Cadena(kIdMsgFaltaHechoImponible), titulo, this);
             return;
         }
         hechosMarcados_ = true;
     }
     if (hechosMarcados_ && pestana != 2 && !Transporte() && !AlgunoMarcado(kSituacion)) {
         tabTra_->setCurrentIndex(1);
-        Advertencia(Cadena(kIdMsgFaltaSituacionTributaria), titulo);
+        Advertencia(Cadena(kIdMsgFaltaSituacionTributaria), titulo, this);
         return;
     }
     auto& d = D();
@@ -264,7 +265,7 @@ bool FrmDatos732::ValidarCampos() {
     if (codigo == 0) return true;
     const Aviso732* aviso = AvisoValidacion732(codigo);
     if (!aviso) return false;
-    Advertencia(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma), windowTitle());
+    Advertencia(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma), windowTitle(), this);
     const int pestana = PestanaAviso(*aviso, D().MODOP());
     if (pestana >= 1 && pestana <= tabTra_->count()) tabTra_->setCurrentIndex(pestana - 1);
     if (aviso->foco) PonerFoco(Control(QString::fromUtf8(aviso->foco), aviso->elemento));

@@ -72,7 +72,8 @@ public:
     // The key of the taxpayer with that DNI; 0 for none.
     vb::Long ObtenerCodigoDeclarante(const QString& dni);
     // Saves a 17-slot taxpayer: 0 saved, 1 a new taxpayer whose DNI is taken, 2 a DNI changed
-    // to another taxpayer's. A save the library cannot make reaches the caller as its error.
+    // to another taxpayer's; once saved, slot 0 holds the stored taxpayer's key. A save the
+    // library cannot make reaches the caller as its error.
     vb::Integer GuardarDeclarante(vb::Variant& vBufferResultado);
 
 private:

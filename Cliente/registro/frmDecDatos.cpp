@@ -317,33 +317,41 @@ bool frmDecDatos::ValidarCampos() {
     if (codigo == 0) return true;
     const QString caja = CajaDeRegla(codigo);
     if (caja.isEmpty()) return false;
-    MsgBox(Cadena(kBaseMsgReglaDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle());
+    MsgBox(Cadena(kBaseMsgReglaDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle(), this);
     if (auto* w = findChild<QWidget*>(caja)) w->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
 vb::Integer frmDecDatos::GuardarDeclarante() {
-    vb::Variant buffer = BufferDeclarante(cDecDatos::Instancia());
-    const vb::Integer codigo = cDecDatos::Instancia().GuardarDeclarante(buffer);
+    cDecDatos& d = cDecDatos::Instancia();
+    vb::Variant buffer = BufferDeclarante(d);
+    const vb::Integer codigo = d.GuardarDeclarante(buffer);
     if (codigo == 1 || codigo == 2)
-        MsgBox(Cadena(kBaseMsgGuardarDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle());
+        MsgBox(Cadena(kBaseMsgGuardarDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle(), this);
+    if (codigo == 0 && d.MODO() == QStringLiteral("A")) {
+        // Stored: from here on the window holds that taxpayer, with the key its save gave it, so
+        // that whatever fails next, another Accept updates it.
+        d.CSCO(buffer(0).CLng());
+        d.MODO(QStringLiteral("C"));
+    }
     return codigo;
 }
 
 void frmDecDatos::cmdAceptar_Click() {
     // The access key and the picture press Accept without moving the focus: the box being
-    // edited is left first, so that what it holds reaches the record before the check.
+    // edited is stored first, so that what it holds reaches the record before the check.
+    entrada_->TerminarEdicion();
     cmdAceptar_->setFocus(Qt::OtherFocusReason);
     if (!ValidarCampos()) return;
     cDecDatos& d = cDecDatos::Instancia();
     cDecResumen& r = cDecResumen::Instancia();
     if (datosModificados_) {
+        const bool nuevo = d.MODO() == QStringLiteral("A");
         if (GuardarDeclarante() != 0) return;
-        if (d.MODO() == QStringLiteral("A")) {
-            r.CSCO(d.ObtenerCodigoDeclarante(d.DNI()));
+        r.CSCO(d.CSCO());
+        if (nuevo) {
             r.ENTRADA(QStringLiteral("A"));
         } else {
-            r.CSCO(d.CSCO());
             r.ENTRADA(QStringLiteral("P"));
             r.CSDE(0);
         }

@@ -33,7 +33,8 @@ public:
     // The library's check of the record: true when it passes, else its message and the focus on
     // the box to correct.
     bool ValidarCampos();
-    // Saves the record: 0 saved; 1 and 2 (a DNI taken) are shown and keep the window open.
+    // Saves the record: 0 saved; 1 and 2 (a DNI taken) are shown and keep the window open. A new
+    // taxpayer, once saved, is the stored one in the record: its key, mode "C".
     vb::Integer GuardarDeclarante();
 
     bool DatosModificados() const { return datosModificados_; }

@@ -2,7 +2,7 @@
 // selects its text on entry, a box that only shows passes the focus on, keys are filtered, and
 // leaving a box stores it into the record (then repaints the window from it). The three code
 // boxes take a code only when its list knows it, and otherwise open the list.
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -98,10 +98,11 @@ void frmDecDatos::ConectarCajas() {
 
 // A press on Cancel leaves the focus with the window's frame for a moment before the press
 // itself arrives: a code box left that way looks its code up only once that press has had its
-// say, so Cancel neither stores a half-typed code nor opens a list.
+// say, so Cancel neither stores a half-typed code nor opens a list. The window's own record of
+// its focus is read, so that a window not active answers the same.
 void frmDecDatos::BuscarAlSalir(QWidget* caja, void (frmDecDatos::*buscar)()) {
     entrada_->AlPerderFoco(caja, [this, buscar] {
-        QWidget* nuevo = QApplication::focusWidget();
+        QWidget* nuevo = window()->focusWidget();
         if (nuevo && isAncestorOf(nuevo)) {
             (this->*buscar)();
             return;

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWheelEvent>
 
+#include "controles/entrada.h"
+
 namespace oxalde {
 
 TiraPestanas::TiraPestanas(QWidget* parent) : QTabBar(parent) { setFocusPolicy(Qt::StrongFocus); }
@@ -21,12 +23,14 @@ QSize TiraPestanas::tabSizeHint(int indice) const {
     return tamano;
 }
 
-// The focus moves at once: the box left hears of it, and its handler has run, on return. The
-// window's own record of its focus is read, so that a window not yet active answers the same.
+// The focus moves at once: the box left hears of it, and its handler has run, on return (in a
+// window not active, where the move sends no event, the handler is run here). The window's own
+// record of its focus is read, so that a window not yet active answers the same.
 bool TiraPestanas::TomarFoco(Qt::FocusReason razon) {
     if (!(focusPolicy() & Qt::ClickFocus)) return true;
     QPointer<TiraPestanas> yo(this);
     setFocus(razon);
+    if (yo && window()->focusWidget() == this) EntradaVentana::TerminarEdicion(this);
     return yo && window()->focusWidget() == this;
 }
 

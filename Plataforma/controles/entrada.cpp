@@ -73,25 +73,55 @@ bool EsEnter(const QKeyEvent& tecla) {
 
 }  // namespace
 
+bool EntradaVentana::EdicionDejada() const { return editando_ && ventana_->window()->focusWidget() != editando_; }
+
+void EntradaVentana::TerminarEdicion() {
+    QPointer<QWidget> control = editando_;
+    editando_ = nullptr;
+    if (!control || !ventana_ || descargando_ || !ventana_->isVisible() || !control->isVisible()) return;
+    auto* m = static_cast<Manejadores*>(control->property(kManejadores).value<void*>());
+    if (m && m->alPerder) m->alPerder();
+}
+
+void EntradaVentana::TerminarEdicion(QWidget* control) {
+    for (QWidget* w = control; w; w = w->parentWidget())
+        if (auto* entrada = w->findChild<EntradaVentana*>(QString(), Qt::FindDirectChildrenOnly)) {
+            entrada->TerminarEdicion();
+            return;
+        }
+}
+
 bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
     if (!ventana_) return false;
-    if (evento->type() == QEvent::KeyPress) {
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::KeyPress && tipo != QEvent::MouseButtonPress && tipo != QEvent::Wheel &&
+        tipo != QEvent::FocusIn && tipo != QEvent::FocusOut)
+        return false;
+    auto* control = qobject_cast<QWidget*>(objeto);
+    // Only this window's controls: a window closed but not yet deleted still filters.
+    if (!control || (control != ventana_ && !ventana_->isAncestorOf(control))) return false;
+    auto* m = static_cast<Manejadores*>(control->property(kManejadores).value<void*>());
+    const bool conSalida = m && m->alPerder;
+    if (tipo == QEvent::KeyPress || tipo == QEvent::MouseButtonPress || tipo == QEvent::Wheel) {
+        // The focus has moved on without a word (the window is not active): the box left is
+        // stored before the key or the click has its effect.
+        if (EdicionDejada()) TerminarEdicion();
+        if (tipo != QEvent::KeyPress) return false;
+        QWidget* foco = QApplication::focusWidget();
+        if (!editando_ && conSalida && control == ventana_->window()->focusWidget()) editando_ = control;
         // The window previews keys: the focused control is the first receiver of a key.
         auto* tecla = static_cast<QKeyEvent*>(evento);
-        QWidget* foco = QApplication::focusWidget();
-        if (enterComoTab_ && objeto == foco && EsEnter(*tecla) && ventana_->isAncestorOf(foco))
+        if (enterComoTab_ && objeto == foco && EsEnter(*tecla))
             QCoreApplication::postEvent(foco, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
         return false;
     }
-    if (evento->type() != QEvent::FocusIn && evento->type() != QEvent::FocusOut) return false;
-    auto* control = qobject_cast<QWidget*>(objeto);
-    // Only this window's controls: a window closed but not yet deleted still filters.
-    if (!control || !ventana_->isAncestorOf(control)) return false;
-    auto* m = static_cast<Manejadores*>(control->property(kManejadores).value<void*>());
-    if (!m) return false;
     const auto razon = static_cast<QFocusEvent*>(evento)->reason();
     const bool propia = razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason;
-    if (evento->type() == QEvent::FocusIn) {
+    if (tipo == QEvent::FocusIn) {
+        // Another control gets the focus while one is still being edited: that one was left.
+        if (editando_ != control) TerminarEdicion();
+        if (conSalida) editando_ = control;
+        if (!m) return false;
         if (m->pasar && propia && (!m->pasarCuando || m->pasarCuando())) {
             const bool atras = razon == Qt::BacktabFocusReason;
             QCoreApplication::postEvent(control, new QKeyEvent(QEvent::KeyPress, atras ? Qt::Key_Backtab : Qt::Key_Tab,
@@ -103,13 +133,17 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
         if (propia && m->alRecibir) m->alRecibir();
         return false;
     }
+    if (!conSalida || editando_ != control) return false;
     // The focus has already gone on when the old control hears of it: to the next control, or
     // for a moment to the frame that holds the window (a child window of the main window).
     QWidget* nuevo = QApplication::focusWidget();
     // A control being hidden has nothing pending: its window has moved on.
-    const bool dentro = nuevo && (ventana_->isAncestorOf(nuevo) || nuevo->isAncestorOf(ventana_)) &&
-                        ventana_->isVisible() && control->isVisible();
-    if (propia && dentro && !descargando_ && m->alPerder) m->alPerder();
+    if (!ventana_->isVisible() || !control->isVisible()) {
+        editando_ = nullptr;
+        return false;
+    }
+    const bool dentro = nuevo && (ventana_->isAncestorOf(nuevo) || nuevo->isAncestorOf(ventana_));
+    if (propia && dentro) TerminarEdicion();
     return false;
 }
 

@@ -42,6 +42,16 @@ public:
     // Marks the window as unloading: no lost-focus handler runs from then on.
     void Descargando() { descargando_ = true; }
 
+    // Stores the control being edited (the last one given the focus or typed into whose
+    // lost-focus handler has not run since) through that handler, as leaving it would. Where
+    // no focus event says so (a window left inactive after a message box, where a focus move
+    // sends no event), the handler runs at the window's next key, click or access key that
+    // finds the focus elsewhere; an action that reads the record with the focus still in the
+    // box (an access key, a picture) calls this first. The handler runs once per edit.
+    void TerminarEdicion();
+    // The same for the entry window that holds `control`, if any.
+    static void TerminarEdicion(QWidget* control);
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
@@ -49,7 +59,11 @@ private:
     struct Manejadores;
     Manejadores& De(QWidget* control);
 
+    // Whether the control that holds the window's focus is no longer the one being edited.
+    bool EdicionDejada() const;
+
     QPointer<QWidget> ventana_;
+    QPointer<QWidget> editando_;
     bool enterComoTab_ = true;
     bool descargando_ = false;
 };

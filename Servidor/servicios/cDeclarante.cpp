@@ -214,9 +214,13 @@ vb::Integer cDeclarante::GuardarDeclarante(vb::Variant& vBufferResultado) {
     // the same NIF in between.
     auto& bd = ConexionDAO().BD();
     dao::Transaccion transaccion(bd);
-    if (declarante.KeyT01_CSCO() == 0) {
+    vb::Long clave = declarante.KeyT01_CSCO();
+    if (clave == 0) {
         if (declarante.ExisteDeclaranteAlta()) return 1;
         if (!declarante.Insertar()) NoGuardado("a new taxpayer needs a NIF.");
+        // The key the database gave it, read in the same transaction: no later look-up can meet
+        // a lock or another program's change.
+        clave = declarante.ObtenerCodigoDeclarante();
     } else {
         if (!declarante.Existe() && declarante.DniDuplicado()) return 2;
         ConservarContadores(declarante);
@@ -224,6 +228,7 @@ vb::Integer cDeclarante::GuardarDeclarante(vb::Variant& vBufferResultado) {
             NoGuardado("there is no taxpayer with the key " + std::to_string(declarante.KeyT01_CSCO()) + ".");
     }
     transaccion.Confirmar();
+    vBufferResultado(0) = clave;
     return 0;
 }
 

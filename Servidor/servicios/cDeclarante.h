@@ -38,7 +38,8 @@ public:
     // 0 saved, 1 a new taxpayer whose NIF is already registered, 2 a NIF another taxpayer
     // holds. Raises errDeclaranteNoGuardado when nothing could be stored: a new taxpayer
     // without NIF, or a key that has no row. An update keeps the stored declaration counters
-    // (slots 15 and 16 are read for a new taxpayer only).
+    // (slots 15 and 16 are read for a new taxpayer only). Once saved, slot 0 holds the key of the
+    // taxpayer stored (the one the database gave a new taxpayer).
     vb::Integer GuardarDeclarante(vb::Variant& vBufferResultado);
     // The taxpayer list as (column 0..6, row 0..N-1) with municipality and province names,
     // ordered by NIF (1) or name (2); Spanish names for iidioma 0, Basque otherwise. Answers N.

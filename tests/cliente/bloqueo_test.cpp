@@ -19,6 +19,7 @@
 #include "principal/aplicacion.h"
 #include "registro/FrmDecLista.h"
 #include "registro/FrmDecResumen.h"
+#include "registro/cDecDatos.h"
 #include "compartido/cDecResumen.h"
 #include "registro/frmDecDatos.h"
 
@@ -141,6 +142,49 @@ TEST_F(Bloqueo, UnGuardadoBloqueadoSeDiceLaVentanaSigueYLuegoSeGuarda) {
         ventana->Area()->closeAllSubWindows();
         Pausa();
     }
+}
+
+// Another program takes the file the moment a new taxpayer's save has committed: the lock is
+// said, and the window's record is the stored taxpayer (its key from the save itself, no longer
+// new), so that the next Accept on it updates that taxpayer instead of calling its NIF taken.
+TEST_F(Bloqueo, UnBloqueoTrasGuardarUnNuevoDejaElDeclaranteGuardadoYNoNuevo) {
+    Abrir();
+    ventana->mnuNuevoDeclarante_Click();
+    auto* w = Hija<frmDecDatos>();
+    ASSERT_NE(w, nullptr);
+    for (auto [caja, texto] : {std::pair{"txtdni", "11111111H"}, {"txtnombre", "BEA"}, {"txtdomicilio", "NAGUSIA"},
+                               {"txtcodpos", "20001"}, {"txtcodmun", "79"}})
+        Teclear(Control<QLineEdit>(w, caja), texto);
+    std::unique_ptr<OtroPrograma> otro;
+    CapaSinEsperas::TrasConfirmar([&] { otro = std::make_unique<OtroPrograma>(Mod()); });
+    mensajes.clear();
+    QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+    Pausa();
+    ASSERT_NE(otro, nullptr);
+    for (const auto& m : mensajes) EXPECT_EQ(m.texto.toStdString(), EnUso(Mod()).toStdString());
+    otro.reset();
+    const vb::Long csco = Valor("SELECT T01_CSCO FROM T01_DECLARANTES WHERE T01_DNI = '11111111H'").CLng();
+    ASSERT_GT(csco, 0);
+    auto& d = cDecDatos::Instancia();
+    EXPECT_EQ(d.MODO(), "C");
+    EXPECT_EQ(d.CSCO(), csco);
+    EXPECT_EQ(cDecResumen::Instancia().CSCO(), csco);
+
+    // The next Accept, in the window still open or in the one opened again on the record.
+    if (!Hija<frmDecDatos>()) {
+        ventana->Area()->closeAllSubWindows();
+        Pausa();
+        ventana->MostrarHija(new frmDecDatos);
+    }
+    w = Hija<frmDecDatos>();
+    ASSERT_NE(w, nullptr);
+    Teclear(Control<QLineEdit>(w, "txtnombre"), "BEA BIS");
+    mensajes.clear();
+    QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+    Pausa();
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front().texto.toStdString();
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 1);
+    EXPECT_EQ(Valor("SELECT T01_NOMBRE FROM T01_DECLARANTES").CStr(), "BEA BIS");
 }
 
 // A list that cannot be read while another program holds the file: said, and nothing is left

@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTabBar>
 #include <map>
 #include <set>
@@ -398,6 +400,106 @@ TEST_F(Ventanas, DeclaracionBorradaMientrasSeEditaNoSeGuardaYElEditorSigue) {
             EXPECT_EQ(c.enRegistro(), 1200);
             EXPECT_EQ(Valor("SELECT COUNT(*) FROM T02_COMUNDECLA WHERE T02_CSDE = " + clave).CLng(), 0);
             EXPECT_EQ(Valor("SELECT COUNT(*) FROM " + std::string(c.detalle) + " = " + clave).CLng(), 0);
+            CerrarTodas();
+        }
+    }
+}
+
+// The window the program takes as active, as a window manager leaves it: none, or the main one.
+void PonerActiva(QWidget* ventana) {
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(ventana);
+    QT_WARNING_POP
+}
+
+// A check message stands over the window that asked and gives it the activation back. Where
+// nothing does (the window left inactive: a focus move then sends no event), what is typed into
+// the box the message pointed to, then Tab, still reaches the record: on Accept by a click while
+// still inactive, or by its access key once the window is active again. Each window that checks
+// a record: the taxpayer's address, a form-731 base and acquirer's NIF, a form-732 transferor.
+TEST_F(Ventanas, TrasUnMensajeLoTecleadoSeGuardaAunqueLaVentanaNoSeActive) {
+    struct Caso {
+        const char* nombre;
+        std::function<void()> abrir;  // on the stored data as the case needs it
+        const char* mensaje;
+        const char* caja;
+        const char* texto;
+        std::function<QString()> guardado;  // what the record or the database holds
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {"frmDecDatos", [this] { Sql("UPDATE T01_DECLARANTES SET T01_DOMICILIO = '' WHERE T01_CSCO = 1"), Declarante(); },
+         "La casilla Domicilio debe tener algún valor", "txtdomicilio", "NAGUSIA", [this] { return QString::fromStdString(
+             Valor("SELECT T01_DOMICILIO FROM T01_DECLARANTES WHERE T01_CSCO = 1").CStr()); }, "NAGUSIA"},
+        {"FrmDatos731", [this] { Sql("UPDATE T03_731DECLA SET T03_BASE16 = 0"), Editor("731"); },
+         "Al menos una base imponible debe ser distinta de cero", "txtbase16", "100",
+         [] { return QString::number(cDatos731::Instancia().BASE16()); }, "10000"},
+        {"FrmDatos731 T", [this] { Transporte("731"); }, "La casilla NIF del adquiriente debe tener algún valor",
+         "txtadqnif", "b00000000", [] { return cDatos731::Instancia().ADQNIF(); }, "B00000000"},
+        {"FrmDatos732 T", [this] {
+             Transporte("732");
+             cDatos732::Instancia().HECHO2("X"), cDatos732::Instancia().TRANIF("12345678Z");
+         }, "La casilla Razón social del transmitente debe tener algún valor", "txttranom", "TRANSMISOR",
+         [] { return cDatos732::Instancia().TRANOM(); }, "TRANSMISOR"},
+    };
+    auto aceptar = [this] {
+        auto* boton = Hija()->findChild<QPushButton*>("cmdAceptar");
+        QTest::mouseClick(boton, Qt::LeftButton);
+        prueba::Pausa();
+    };
+    for (const Caso& c : casos) {
+        for (bool tecla : {false, true}) {
+            SCOPED_TRACE(std::string(c.nombre) + (tecla ? " Alt" : " click"));
+            c.abrir();
+            Delante();
+            QWidget* w = Hija();
+
+            // The real box: its parent is the window that asked, active again once it closes.
+            EstablecerRespondedor({});
+            QPointer<QWidget> padre;
+            QTimer usuario;
+            QObject::connect(&usuario, &QTimer::timeout, [&padre] {
+                if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    padre = caja->parentWidget();
+                    caja->button(QMessageBox::Ok)->click();
+                }
+            });
+            usuario.start(0);
+            aceptar();
+            usuario.stop();
+            EXPECT_EQ(padre.data(), w);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(ventana));
+
+            // The same message, after which no window is active.
+            QString visto;
+            EstablecerRespondedor([&visto](const QString& texto, int, const QString&) {
+                visto = texto;
+                PonerActiva(nullptr);
+                return int(vbOK);
+            });
+            aceptar();
+            EXPECT_EQ(visto.toStdString(), c.mensaje);
+            ASSERT_FALSE(visto.isEmpty());
+            ASSERT_EQ(QApplication::activeWindow(), nullptr);
+            QWidget* caja = ventana->focusWidget();
+            ASSERT_NE(caja, nullptr);
+            EXPECT_EQ(caja->objectName().toStdString(), c.caja);
+            prueba::Pulsar(caja, QString::fromLatin1(c.texto));
+            QTest::keyClick(caja, Qt::Key_Tab);
+            prueba::Pausa();
+            const QString primero = visto;
+            visto.clear();
+            if (tecla) {
+                PonerActiva(ventana);
+                AltA();
+            } else {
+                EXPECT_EQ(QApplication::activeWindow(), nullptr);
+                aceptar();
+            }
+            EXPECT_EQ(c.guardado().toStdString(), c.esperado);
+            EXPECT_NE(visto, primero);  // the box's message is not said again
+            EstablecerRespondedor([](const QString&, int, const QString&) { return int(vbNo); });
             CerrarTodas();
         }
     }

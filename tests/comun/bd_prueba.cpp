@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
 
 #include "dao/dao.h"
@@ -129,9 +130,21 @@ struct SinEsperas {
     inline static sqlite3_vfs* real = nullptr;
     inline static const sqlite3_io_methods* metodosReales = nullptr;
     inline static sqlite3_io_methods metodos{};
+    inline static std::function<void()> trasConfirmar;
+    inline static std::atomic<bool> confirmado = false;
 
     static int Escribir(sqlite3_file* f, const void* datos, int n, sqlite3_int64 donde) {
         return CapaSinEsperas::lleno ? SQLITE_FULL : metodosReales->xWrite(f, datos, n, donde);
+    }
+    static int Bloquear(sqlite3_file* f, int nivel) {
+        if (nivel == SQLITE_LOCK_SHARED && confirmado.exchange(false) && trasConfirmar)
+            std::exchange(trasConfirmar, {})();
+        return metodosReales->xLock(f, nivel);
+    }
+    static int Borrar(sqlite3_vfs*, const char* nombre, int sincronizar) {
+        const int rc = real->xDelete(real, nombre, sincronizar);
+        if (rc == SQLITE_OK && std::string_view(nombre).ends_with("-journal")) confirmado = true;
+        return rc;
     }
     static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
         const int rc = real->xOpen(real, nombre, f, flags, salida);
@@ -140,6 +153,7 @@ struct SinEsperas {
             metodosReales = f->pMethods;
             metodos = *f->pMethods;
             metodos.xWrite = Escribir;
+            metodos.xLock = Bloquear;
         }
         if (f->pMethods == metodosReales) f->pMethods = &metodos;
         return rc;
@@ -155,14 +169,21 @@ CapaSinEsperas::CapaSinEsperas() {
         std::memcpy(&v, real, sizeof v);
         v.zName = "capa_sin_esperas";
         v.xOpen = SinEsperas::Abrir;
+        v.xDelete = SinEsperas::Borrar;
         v.xSleep = [](sqlite3_vfs*, int microsegundos) { return microsegundos; };
         return v;
     }();
     sqlite3_vfs_register(&capa, 1);
 }
 
+void CapaSinEsperas::TrasConfirmar(std::function<void()> accion) {
+    SinEsperas::confirmado = false;
+    SinEsperas::trasConfirmar = std::move(accion);
+}
+
 CapaSinEsperas::~CapaSinEsperas() {
     lleno = false;
+    SinEsperas::trasConfirmar = {};
     sqlite3_vfs_register(SinEsperas::real, 1);
 }
 

@@ -57,6 +57,9 @@ private:
 class CapaSinEsperas {
 public:
     inline static std::atomic<bool> lleno = false;
+    // Runs `accion` once, the first time a lock is asked for after a write has been committed (its
+    // journal deleted) from now on: another program acting between a save and the next call.
+    static void TrasConfirmar(std::function<void()> accion);
     CapaSinEsperas();
     ~CapaSinEsperas();
     CapaSinEsperas(const CapaSinEsperas&) = delete;

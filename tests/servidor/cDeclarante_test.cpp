@@ -128,6 +128,7 @@ TEST_F(Declarantes, GuardarUnNuevoCargarloYExportarlo) {
     std::string nif = "11111111H";
     vb::Long csco = s->ObtenerCodigoDeclarante(nif);
     ASSERT_GE(csco, 1);
+    EXPECT_EQ(Describir(b(0)), "Long:" + std::to_string(csco));  // the save gives the key it stored
     s->CargarDeclarante(csco, cargado);
     vb::Integer orden = 2;
     EXPECT_EQ(s->dameResultadoExportar(exportado, orden), 2);
@@ -221,6 +222,9 @@ TEST_F(Declarantes, GuardarNuevoOExistenteConNifPropioOAjeno) {
         EXPECT_FALSE(BaseAbierta());
     }
     EXPECT_EQ(Foto(), antes);
+    vb::Variant rechazado = Buffer(0, "22222222J", "OTRO");
+    EXPECT_EQ(s->GuardarDeclarante(rechazado), 1);
+    EXPECT_EQ(rechazado(0).CLng(), 0);  // a refused buffer is left as it was
     EXPECT_EQ(guardar(1, "11111111H", "UNO BIS"), 0);  // existing, its own NIF
     EXPECT_EQ(Lectura(bd.Mod()).Valor("SELECT T01_NOMBRE FROM T01_DECLARANTES WHERE T01_CSCO=1").CStr(), "UNO BIS");
     EXPECT_EQ(guardar(1, "33333333P", "UNO"), 0);  // existing, a free NIF
