@@ -475,7 +475,7 @@ void FrmDatos731::cmdAceptar_Click() {
         const vb::Long clave = GuardarDeclaracion();
         if (clave < 1) {
             // Nothing was written: the declaration stays on screen to be cancelled or retried.
-            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle());
+            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle(), this);
             return;
         }
         if (Nueva()) Resumen().CSDE(clave);

@@ -154,7 +154,7 @@ void FrmDatos732::cmdAceptar_Click() {
         const vb::Long clave = GuardarDeclaracion();
         if (clave < 1) {
             // Nothing was written: the declaration stays on screen to be cancelled or retried.
-            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle());
+            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle(), this);
             return;
         }
         if (D().MODO() == QLatin1String("A")) cDecResumen::Instancia().CSDE(clave);
