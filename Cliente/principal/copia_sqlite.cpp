@@ -11,6 +11,7 @@
 #include <memory>
 #include <system_error>
 
+#include "dao/diario.h"
 #include "principal/carpeta_trabajo.h"
 #include "vb/error.h"
 
@@ -83,20 +84,14 @@ void SincronizarCarpeta(const QString& carpeta) {
     close(fd);
 }
 
-// Whether the running user may roll back a save cut short: the file, its folder and the
-// journal may be written (otherwise the engine would change the file and then fail).
-bool SePuedeDeshacer(const QString& ruta) {
-    const QFileInfo archivo(ruta), diario(ruta + QStringLiteral("-journal"));
-    return archivo.isWritable() && QFileInfo(archivo.path()).isWritable() && (!diario.exists() || diario.isWritable());
-}
-
 // The source, read-only, in a read transaction. A save cut short beside it is rolled back first
 // when `cortado` allows it and the user may write the files, as start-up does; otherwise it is
 // refused with the engine's code for it (SQLITE_READONLY_ROLLBACK) and nothing changes.
 std::unique_ptr<Conexion> AbrirOrigen(const QString& origen, GuardadoCortado cortado) {
     auto fuente = std::make_unique<Conexion>(origen, SQLITE_OPEN_READONLY, origen);
     int rc = fuente->Leer();
-    if (rc == SQLITE_READONLY_ROLLBACK && cortado == GuardadoCortado::Deshacer && SePuedeDeshacer(origen)) {
+    if (rc == SQLITE_READONLY_ROLLBACK && cortado == GuardadoCortado::Deshacer &&
+        !dao::DiarioSinPoderDeshacer(QFile::encodeName(origen).toStdString())) {
         fuente.reset();
         fuente = std::make_unique<Conexion>(origen, SQLITE_OPEN_READWRITE, origen);
         rc = fuente->Leer();

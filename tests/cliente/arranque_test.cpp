@@ -152,15 +152,7 @@ protected:
             _exit(5);
         }
         close(tubo[1]);
-        QByteArray salida;
-        char trozo[4096];
-        for (ssize_t n; (n = read(tubo[0], trozo, sizeof trozo)) > 0;) salida.append(trozo, n);
-        close(tubo[0]);
-        int estado = 0;
-        waitpid(pid, &estado, 0);
-        if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0)
-            return {"exit status " + QString::number(estado), QString::fromUtf8(salida)};
-        return QString::fromUtf8(salida).split(u'\x1e', Qt::SkipEmptyParts);
+        return prueba::SalidaDelHijo(tubo[0], pid).split(u'\x1e', Qt::SkipEmptyParts);
     }
 };
 

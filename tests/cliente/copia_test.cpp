@@ -12,7 +12,7 @@
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "cliente/ficheros_prueba.h"
-#include "cliente/proceso_prueba.h"
+#include "cliente/modos_prueba.h"
 #include "cliente/prueba.h"
 #include "general.h"
 #include "principal/aplicacion.h"

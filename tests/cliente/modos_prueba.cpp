@@ -5,6 +5,7 @@
 #include <linux/capability.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -33,7 +34,9 @@ bool SujetarAModos() {
         return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
     for (int capacidad : kSaltanModos) {
         if (prctl(PR_CAPBSET_DROP, capacidad, 0, 0, 0) != 0) return false;
-        c.datos[CAP_TO_INDEX(capacidad)].inheritable &= ~CAP_TO_MASK(capacidad);
+        auto& d = c.datos[CAP_TO_INDEX(capacidad)];
+        d.effective &= ~CAP_TO_MASK(capacidad), d.permitted &= ~CAP_TO_MASK(capacidad);
+        d.inheritable &= ~CAP_TO_MASK(capacidad);
     }
     return c.Escribir() && prctl(PR_CAP_AMBIENT, PR_CAP_AMBIENT_CLEAR_ALL, 0, 0, 0) == 0;
 }
@@ -48,6 +51,34 @@ bool ModosAplican() {
     const int fd = open(QFile::encodeName(sonda).constData(), O_WRONLY);
     if (fd >= 0) close(fd);
     return fd < 0 && errno == EACCES;
+}
+
+QString SalidaDelHijo(int tubo, pid_t pid) {
+    QByteArray salida;
+    char trozo[4096];
+    for (ssize_t n; (n = read(tubo, trozo, sizeof trozo)) > 0;) salida.append(trozo, n);
+    close(tubo);
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0)
+        return "exit status " + QString::number(estado) + u'\x1e' + QString::fromUtf8(salida);
+    return QString::fromUtf8(salida);
+}
+
+QString SinSaltarPermisos(const std::function<QString()>& hacer) {
+    int tubo[2];
+    if (pipe(tubo) != 0) return "pipe";
+    const pid_t pid = fork();
+    if (pid < 0) return "fork";
+    if (pid == 0) {
+        close(tubo[0]);
+        if (!SujetarAModos()) _exit(3);
+        const QByteArray salida = hacer().toUtf8();
+        if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(5);
+        _exit(0);
+    }
+    close(tubo[1]);
+    return SalidaDelHijo(tubo[0], pid);
 }
 
 }  // namespace prueba
