@@ -96,7 +96,15 @@ enum IdCadena : int {
     kIdTituloDescripcionServicio = 355,
     kIdMsgFechaPresentacionIncorrecta = 356,
     kIdTituloErrorDatosImpresion = 357,
+    // The program's own texts (9101 to 9199).
+    kIdMsgBaseNoEncontrada = 9101,
+    kIdMsgBaseNoValida = 9102,
+    kIdMsgSinEscritura = 9103,
+    kIdMsgBaseEnUso = 9104,
     kIdMsgArchivoEnUso = 9105,
+    kIdMsgGuardadoAMedias = 9106,
+    kIdBotonSi = 9111,
+    kIdBotonNo = 9112,
     kIdMsgDeclaracionNoGuardada = 9131,
     kIdMsgCaracteresDeControl = 9141,
     kIdMsgValorNoCabe = 9142,
@@ -113,6 +121,10 @@ enum IdCadena : int {
     kIdMsgCopiaAMedias = 9157,
     kIdMsgNadaRestaurado = 9158,
     kIdMsgNoRestaurada = 9159,
+    kIdMsgErrorImpresion = 9181,
+    kIdMsgCopiasImpresas = 9182,
+    kIdMsgDiscoLleno = 9190,
+    kIdMsgDiscoLlenoAlArrancar = 9191,
     // Ranges: the message of a declarant's failed rule n is kBaseMsgReglaDeclarante + n, that of
     // a refused save n is kBaseMsgGuardarDeclarante + n.
     kBaseMsgReglaDeclarante = 298,

@@ -34,7 +34,7 @@ struct TextoBoton {
     int id;
 };
 constexpr TextoBoton kTextosBotones[] = {
-    {QMessageBox::Yes, 9111}, {QMessageBox::No, 9112}, {QMessageBox::Ok, 118}, {QMessageBox::Cancel, 119}};
+    {QMessageBox::Yes, kIdBotonSi}, {QMessageBox::No, kIdBotonNo}, {QMessageBox::Ok, kIdBotonAceptar}, {QMessageBox::Cancel, kIdBotonCancelar}};
 
 template <class Caja>
 void Traducir(Caja& caja) {

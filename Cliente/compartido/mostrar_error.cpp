@@ -35,8 +35,8 @@ int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
     if (error.Archivo().empty()) return 0;
     switch (error.Motor() & 0xFF) {
         case SQLITE_BUSY:
-        case SQLITE_LOCKED: return alArrancar ? 9104 : 9105;
-        case SQLITE_FULL: return alArrancar ? 9191 : 9190;
+        case SQLITE_LOCKED: return alArrancar ? kIdMsgBaseEnUso : kIdMsgArchivoEnUso;
+        case SQLITE_FULL: return alArrancar ? kIdMsgDiscoLlenoAlArrancar : kIdMsgDiscoLleno;
         default: return 0;
     }
 }

@@ -283,7 +283,7 @@ vb::Long FechaFinTrimestre(vb::Integer anio, const QString& trimestre) {
 
 void FormatearMascaraFecha(QLineEdit* caja) {
     // The blanks show as "_", so that an empty box reads as the empty date of the same layout.
-    caja->setInputMask(DesplIdioma != 0 ? QStringLiteral("9999/99/99;_") : QStringLiteral("99/99/9999;_"));
+    caja->setInputMask(TextoIdioma(QStringLiteral("99/99/9999;_"), QStringLiteral("9999/99/99;_")));
 }
 
 }  // namespace oxalde

@@ -30,7 +30,7 @@ std::span<const Aviso732> AvisosValidacion732();
 // The tab to select for a declaration of kind modop; kPestanaSinCambio when none.
 int PestanaAviso(const Aviso732& aviso, const QString& modop);
 
-// The message in the language of the offset (0 Spanish, 10000 Basque). Codes 24, 25 and 27 name
+// The message in the language of the offset (0 Spanish, kDesplEuskera Basque). Codes 24, 25 and 27 name
 // the rates the editor shows for a declaration of that date.
 QString TextoAviso(const Aviso732& aviso, vb::Long fecha, int desplIdioma);
 

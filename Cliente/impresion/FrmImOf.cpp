@@ -39,12 +39,9 @@ namespace oxalde {
 namespace {
 
 constexpr vb::Long kPrimeraFecha = 20020101;
-// Our own texts: a failed printout.
-constexpr int kErrorImpresion = 9181;
-constexpr int kCopiasHechas = 9182;
 
 QString Hoy() {
-    return QDate::currentDate().toString(DesplIdioma != 0 ? QStringLiteral("yyyy/MM/dd") : QStringLiteral("dd/MM/yyyy"));
+    return QDate::currentDate().toString(TextoIdioma(QStringLiteral("dd/MM/yyyy"), QStringLiteral("yyyy/MM/dd")));
 }
 
 // One copy of the declaration's form.
@@ -271,8 +268,8 @@ void FrmImOf::btnAceptar_Click() {
         // The failed copy's job is discarded already; the dialog stays open for another try.
         QApplication::restoreOverrideCursor();
         const vb::Error error = ErrorDe(std::current_exception());
-        MsgBox(Cadena(kErrorImpresion) + u'\n' + QString::fromStdString(error.Description()) + u'\n' +
-                   Cadena(kCopiasHechas).arg(hechas).arg(copias.size()),
+        MsgBox(Cadena(kIdMsgErrorImpresion) + u'\n' + QString::fromStdString(error.Description()) + u'\n' +
+                   Cadena(kIdMsgCopiasImpresas).arg(hechas).arg(copias.size()),
                vbExclamation, windowTitle());
         return;
     }

@@ -34,23 +34,23 @@ void CrearCerrojoQuelvarin() {
 // The texts of start-up are shown in both languages: the language is not known yet.
 void ComprobarArchivo(const QString& ruta) {
     const QFileInfo archivo(ruta);
-    if (!archivo.isFile() || !archivo.isReadable()) throw ErrorArranque(TextoBilingue(9101, ruta));
+    if (!archivo.isFile() || !archivo.isReadable()) throw ErrorArranque(TextoBilingue(kIdMsgBaseNoEncontrada, ruta));
 }
 
 // A file another program keeps locked is not called damaged: the user would be sent to restore
 // an old copy over good data.
 void ComprobarBase(const QString& ruta, const ResultadoComprobacion& r) {
     if (r.defecto == DefectoCopia::Ninguno) return;
-    if (r.defecto == DefectoCopia::EnUso) throw ErrorArranque(TextoBilingue(9104, ruta));
+    if (r.defecto == DefectoCopia::EnUso) throw ErrorArranque(TextoBilingue(kIdMsgBaseEnUso, ruta));
     // The data is whole: the user needs write permission, not a backup.
-    if (r.defecto == DefectoCopia::AMedioGuardar) throw ErrorArranque(TextoBilingue(9106, ruta));
-    throw ErrorArranque(TextoBilingue(9102, ruta) + QStringLiteral("\n\n(") + r.detalle + u')');
+    if (r.defecto == DefectoCopia::AMedioGuardar) throw ErrorArranque(TextoBilingue(kIdMsgGuardadoAMedias, ruta));
+    throw ErrorArranque(TextoBilingue(kIdMsgBaseNoValida, ruta) + QStringLiteral("\n\n(") + r.detalle + u')');
 }
 
 void AvisarSoloLectura(const QString& ruta) {
     const QStringList sin = SinPermisoEscritura(ruta);
     BaseSinEscritura = !sin.isEmpty();
-    for (const QString& archivo : sin) MsgBox(TextoBilingue(9103, archivo), vbExclamation);
+    for (const QString& archivo : sin) MsgBox(TextoBilingue(kIdMsgSinEscritura, archivo), vbExclamation);
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ void EstablecerRutasBD() {
 
 QString TextoBilingue(int id, const QString& archivo) {
     const QString nombre = QDir::toNativeSeparators(archivo);
-    return LoadResString(id).arg(nombre) + QStringLiteral("\n\n") + LoadResString(id + 10000).arg(nombre);
+    return Cadena(id, 0).arg(nombre) + QStringLiteral("\n\n") + Cadena(id, kDesplEuskera).arg(nombre);
 }
 
 void ComprobarBasesDatos() {

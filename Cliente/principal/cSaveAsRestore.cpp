@@ -38,7 +38,7 @@ QString NombreBaseAnterior(const QString& ruta) {
     return archivo.path() + u'/' + archivo.completeBaseName() + QStringLiteral("_Anterior.") + archivo.suffix();
 }
 
-QString cSaveAsRestore::Cadena(int id) const { return LoadResString(id + (idioma_ == 0 ? 0 : 10000)); }
+QString cSaveAsRestore::Cadena(int id) const { return oxalde::Cadena(id, idioma_); }
 
 QString cSaveAsRestore::Motivo(const vb::Error& e) const {
     const QString archivo = e.Archivo().empty() ? Destino() : QFile::decodeName(e.Archivo().c_str());

@@ -135,7 +135,7 @@ void FrmDecLista::FormatearflxDeclarantes() {
     flx_->Cols(int(std::size(kColumnas)));
     for (int c = 0; c < flx_->Cols(); ++c) {
         const Columna& k = kColumnas[c];
-        flx_->TextMatrix(0, c, QString::fromUtf8(DesplIdioma == 0 ? k.castellano : k.euskera));
+        flx_->TextMatrix(0, c, TextoIdioma(QString::fromUtf8(k.castellano), QString::fromUtf8(k.euskera)));
         flx_->ColWidth(c, k.ancho);
         if (c > 0) flx_->ColAlignment(c, k.alineacion);
     }

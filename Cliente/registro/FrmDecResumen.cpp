@@ -346,7 +346,7 @@ void FrmDecResumen::FormatearFlxDeclaraciones() {
     g.Cols(kColumnasDeclaracion);
     for (int c = 0; c < kColumnasDeclaracion; ++c) {
         const ColumnaGrid& col = kColumnas[c];
-        g.TextMatrix(0, c, QString::fromUtf8(DesplIdioma == 0 ? col.castellano : col.euskera));
+        g.TextMatrix(0, c, TextoIdioma(QString::fromUtf8(col.castellano), QString::fromUtf8(col.euskera)));
         g.ColWidth(c, col.ancho);
         if (col.ancho > 0) g.ColAlignment(c, col.alineacion);
     }

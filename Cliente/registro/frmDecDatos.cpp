@@ -228,7 +228,7 @@ void frmDecDatos::Anadir_captions() {
     // The form number goes after the text in Spanish and before it in Basque.
     for (const QString& numero : {QStringLiteral("731"), QStringLiteral("732")}) {
         auto* etiqueta = findChild<QLabel*>(QStringLiteral("lblnum") + numero);
-        etiqueta->setText(DesplIdioma == 0 ? etiqueta->text() + u' ' + numero : numero + u' ' + etiqueta->text());
+        etiqueta->setText(TextoIdioma(etiqueta->text() + u' ' + numero, numero + u' ' + etiqueta->text()));
     }
     cmdMunicipio_->setText(Cadena(kIdMunicipio) + QStringLiteral(" ..."));
     cmdProvincia_->setText(Cadena(kIdProvincia) + QStringLiteral(" ..."));
