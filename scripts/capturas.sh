@@ -11,5 +11,5 @@ bash scripts/instalar.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)" --target pruebas_cliente
 OXALDE_CAPTURAS="$carpeta" QT_QPA_PLATFORM=offscreen build/pruebas/pruebas_cliente --gtest_also_run_disabled_tests \
-  --gtest_filter='*.DISABLED_Capturas:Declaraciones.ImporteDeTreceCifrasEnteroEnSuColumna:Dialogo.AspectoEnAmbosIdiomas'
+  --gtest_filter='*.DISABLED_Capturas:Declaraciones.ImportesDeTreceYDieciseisCifrasExactosYEnterosEnSuColumna:Dialogo.AspectoEnAmbosIdiomas'
 echo "Pictures in $carpeta"
