@@ -2,8 +2,12 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFileInfo>
 #include <QUuid>
+#include <cerrno>
 
 #include "vb/error.h"
 
@@ -17,6 +21,20 @@ QString Nueva(const QString& junto) {
     return QDir(junto).filePath(kPrefijo + QUuid::createUuid().toString(QUuid::WithoutBraces));
 }
 
+// Removes a scratch folder. Anything else under its name (a link someone put there, a file) goes
+// as a name only: a link is never followed into what it points to.
+void Borrar(const QString& ruta) {
+    const QFileInfo entrada(ruta);
+    if (entrada.isDir() && !entrada.isSymLink())
+        QDir(ruta).removeRecursively();
+    else
+        QFile::remove(ruta);
+}
+
+// The engine's code for a folder or lock file that could not be made: a full disk (or quota) as
+// such, so that the user is told to free space rather than to look at permissions.
+int MotorDe(int numero) { return numero == ENOSPC || numero == EDQUOT ? SQLITE_FULL : SQLITE_CANTOPEN; }
+
 }  // namespace
 
 // The lock is taken before the folder is made and let go after it is removed: a folder without a
@@ -24,14 +42,19 @@ QString Nueva(const QString& junto) {
 // folder.
 CarpetaTrabajo::CarpetaTrabajo(const QString& junto) : carpeta_(Nueva(junto)), cerrojo_(carpeta_ + kCerrojo) {
     cerrojo_.setStaleLockTime(0);
-    if (!cerrojo_.tryLock(0) || !QDir().mkdir(carpeta_)) {
+    errno = 0;
+    bool hecha = cerrojo_.tryLock(0);
+    int numero = errno;
+    if (hecha && mkdir(QFile::encodeName(carpeta_).constData(), 0700) != 0) hecha = false, numero = errno;
+    if (!hecha) {
         // The lock's file, when it was made, goes with the object.
-        throw vb::Error(vb::errBaseDatos + SQLITE_CANTOPEN, "Oxalde", "cannot make a scratch folder")
-            .ConMotor(QDir::cleanPath(junto).toStdString(), SQLITE_CANTOPEN);
+        const int motor = MotorDe(numero);
+        throw vb::Error(vb::errBaseDatos + motor, "Oxalde", "cannot make a scratch folder")
+            .ConMotor(QDir::cleanPath(junto).toStdString(), motor);
     }
 }
 
-CarpetaTrabajo::~CarpetaTrabajo() { QDir(carpeta_).removeRecursively(); }
+CarpetaTrabajo::~CarpetaTrabajo() { Borrar(carpeta_); }
 
 QString CarpetaTrabajo::Ruta(const QString& nombre) const { return QDir(carpeta_).filePath(nombre); }
 
@@ -46,7 +69,7 @@ void BorrarRestosDeTrabajo(const QStringList& carpetas) {
         for (const QString& nombre : nombres) {
             QLockFile cerrojo(dir.filePath(nombre + kCerrojo));
             cerrojo.setStaleLockTime(0);
-            if (cerrojo.tryLock(0)) QDir(dir.filePath(nombre)).removeRecursively();
+            if (cerrojo.tryLock(0)) Borrar(dir.filePath(nombre));
         }
     }
 }

@@ -33,14 +33,14 @@ class Conexion {
 public:
     Conexion(const QString& ruta, int modo, const QString& nombre) : nombre_(nombre) {
         const int rc = sqlite3_open_v2(QFile::encodeName(ruta).constData(), &db_, modo, nullptr);
-        if (rc != SQLITE_OK) Fallo(rc);
+        if (rc != SQLITE_OK) FalloAlAbrir(rc);
         sqlite3_extended_result_codes(db_, 1);
         sqlite3_busy_timeout(db_, kEsperaMs);
         // A copy written is committed as the library commits: durable before the call returns.
         if (modo & SQLITE_OPEN_READWRITE) {
             const int pragmas =
                 sqlite3_exec(db_, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=EXTRA;", nullptr, nullptr, nullptr);
-            if (pragmas != SQLITE_OK) Fallo(pragmas);
+            if (pragmas != SQLITE_OK) FalloAlAbrir(pragmas);
         }
     }
     ~Conexion() { sqlite3_close_v2(db_); }
@@ -51,6 +51,16 @@ public:
     [[noreturn]] void Fallo(int rc) const {
         throw vb::Error(vb::errBaseDatos + (rc & 0xff), kOrigen, db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc))
             .ConMotor(QFile::encodeName(nombre_).toStdString(), rc);
+    }
+    // A failure while opening: the destructor will not run, so the handle (which the engine makes
+    // even for a file it cannot open) and its file are let go here, after the error has read it.
+    [[noreturn]] void FalloAlAbrir(int rc) {
+        try {
+            Fallo(rc);
+        } catch (...) {
+            sqlite3_close_v2(db_);
+            throw;
+        }
     }
     // Begins a read: what the file holds stays as read until the connection closes. A save cut
     // short beside the file is rolled back here when the connection may write it.

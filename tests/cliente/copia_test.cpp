@@ -1,10 +1,13 @@
 // Backup and restore of the user's database from the utilities menu.
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDirIterator>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -14,6 +17,8 @@
 #include "cliente/ficheros_prueba.h"
 #include "cliente/modos_prueba.h"
 #include "cliente/prueba.h"
+#include "compartido/cadenas.h"
+#include "compartido/mostrar_error.h"
 #include "general.h"
 #include "principal/aplicacion.h"
 #include "principal/cSaveAsRestore.h"
@@ -394,6 +399,46 @@ TEST_F(Copia, UnaCopiaOUnaRestauracionMuertaNoDejaCopiasTrasArrancar) {
         EXPECT_TRUE(QFile::exists(enUso.Ruta("copia.mdb")));
     }
     EXPECT_EQ(QDir(RutaTablas).entryList({".oxalde*"}, QDir::AllEntries | QDir::Hidden), QStringList{});
+}
+
+// Whatever else stands under a scratch folder's name goes as a name only: a link is never followed
+// into the user's files it points to.
+TEST_F(Copia, UnEnlaceConNombreDeCarpetaDeTrabajoSeBorraSinSeguirlo) {
+    QTemporaryDir ajena;
+    ASSERT_TRUE(prueba::Escribir(ajena.filePath("documento.txt"), "del usuario"));
+    for (const QString nombre : {".oxalde-trabajo-enlace", ".oxalde-trabajo-archivo"}) {
+        const QString ruta = RutaTablas + nombre;
+        if (nombre.endsWith("enlace"))
+            ASSERT_TRUE(QFile::link(ajena.path(), ruta));
+        else
+            ASSERT_TRUE(prueba::Escribir(ruta, "x"));
+    }
+    BorrarRestosDeTrabajo({RutaTablas});
+    EXPECT_EQ(prueba::Leer(ajena.filePath("documento.txt")), "del usuario");
+    EXPECT_EQ(QDir(RutaTablas).entryList({".oxalde*"}, QDir::AllEntries | QDir::Hidden | QDir::System), QStringList{});
+}
+
+// A folder on a disk that is really full (a small memory file system): the scratch folder's lock
+// cannot be written, and the user is told the disk is full, not to look at permissions.
+TEST_F(Copia, UnDiscoLlenoDeVerdadAlHacerLaCarpetaDeTrabajoSeDiceLleno) {
+    QTemporaryDir punto;
+    const QByteArray montado = punto.path().toLocal8Bit();
+    if (mount("tmpfs", montado.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no memory file system can be mounted here: " << std::strerror(errno);
+    const std::shared_ptr<void> desmontar(nullptr, [&](void*) { umount(montado.constData()); });
+    const QString lleno = punto.filePath("lleno");
+    QFile relleno(lleno);
+    ASSERT_TRUE(relleno.open(QIODevice::WriteOnly));
+    while (relleno.write(QByteArray(4096, 'x')) > 0) {}
+    relleno.close();
+    try {
+        CarpetaTrabajo carpeta(punto.path());
+        ADD_FAILURE() << "a scratch folder was made on a full disk";
+    } catch (const vb::Error& e) {
+        EXPECT_EQ(TextoDeCopia(e), kIdMsgDiscoLleno);
+        EXPECT_EQ(QString::fromStdString(e.Archivo()), QDir::cleanPath(punto.path()));
+    }
+    EXPECT_EQ(QDir(punto.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"lleno"});
 }
 
 TEST_F(Copia, RestaurarEnElOtroIdiomaCambiaLosTitulos) {
