@@ -1,10 +1,12 @@
 #include "principal/visor_ayuda.h"
 
 #include <QFileInfo>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace oxalde {
 
@@ -32,7 +34,14 @@ void VentanaAyuda::Colocar(const QWidget* sobre) {
     }
     const QRect marco = sobre->frameGeometry();
     resize(tamano.boundedTo(marco.size() * 9 / 10));
-    move(marco.center() - QPoint(width() / 2, height() / 2));
+    QRect sitio(marco.center() - QPoint(width() / 2, height() / 2), size());
+    // A main window dragged partly off the screen does not take its help with it.
+    if (const QScreen* pantalla = sobre->screen()) {
+        const QRect area = pantalla->availableGeometry();
+        sitio.moveLeft(std::clamp(sitio.left(), area.left(), std::max(area.left(), area.right() - sitio.width())));
+        sitio.moveTop(std::clamp(sitio.top(), area.top(), std::max(area.top(), area.bottom() - sitio.height())));
+    }
+    move(sitio.topLeft());
 }
 
 void VentanaAyuda::MostrarPagina(const QString& pagina) {

@@ -120,7 +120,9 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
     if (tipo == QEvent::FocusIn) {
         // Another control gets the focus while one is still being edited: that one was left.
         if (editando_ != control) TerminarEdicion();
-        if (conSalida) editando_ = control;
+        // The window given back its activation (a message box closed) is no new edit: the box its
+        // handler has just stored would otherwise be stored, and its message said, once more.
+        if (conSalida && propia) editando_ = control;
         if (!m) return false;
         if (m->pasar && propia && (!m->pasarCuando || m->pasarCuando())) {
             const bool atras = razon == Qt::BacktabFocusReason;

@@ -193,7 +193,8 @@ TEST_F(Principal, LaAyudaSeAbreEnElTemaInicialDeCadaIdioma) {
 TEST_F(Principal, LaAyudaSeAbreSobreLaVentanaYEscLaCierra) {
     MDI7312& v = Abrir();
     EstablecerCarpetaPrograma(QString(OXALDE_DIR_SQL) + "/..");
-    v.setGeometry(180, 140, 900, 640);
+    const QRect pantalla = v.screen()->availableGeometry();
+    v.setGeometry(QRect(pantalla.topLeft() + QPoint(20, 20), pantalla.size() * 9 / 10));
     v.Boton(4)->trigger();
     QPointer<VentanaAyuda> ayuda = v.findChild<VentanaAyuda*>();
     ASSERT_TRUE(ayuda);
@@ -203,6 +204,12 @@ TEST_F(Principal, LaAyudaSeAbreSobreLaVentanaYEscLaCierra) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == ayuda; }));
     QTest::keyClick(ayuda->Navegador(), Qt::Key_Escape);
     EXPECT_TRUE(!ayuda || !ayuda->isVisible());
+    // A main window dragged partly off the screen: the help stays on it.
+    v.move(pantalla.left() - 600, pantalla.top() + 20);
+    v.Boton(4)->trigger();
+    ayuda = v.findChild<VentanaAyuda*>();
+    ASSERT_TRUE(ayuda);
+    EXPECT_GE(ayuda->frameGeometry().left(), pantalla.left()) << ayuda->frameGeometry().left();
 }
 
 TEST_F(Principal, ElComponenteConVentanasConservaSusComprobaciones) {

@@ -76,6 +76,36 @@ TEST(EntradaVentana, PerderFocoSoloDentroDeLaVentana) {
     EXPECT_EQ(v.perdidas, 0);
 }
 
+// A box stored on purpose (Accept by its access key) whose handler says something in another
+// window: the activation given back to the window when that closes is no new edit, so moving on
+// afterwards does not store the box, and say it, once more.
+TEST(EntradaVentana, LaActivacionDevueltaNoEsUnaNuevaEdicion) {
+    Ventana v;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.a->setFocus();
+    QTest::keyClicks(v.a, "X");
+    QWidget mensaje;  // what the handler shows takes the activation, then gives it back
+    v.entrada->AlPerderFoco(v.a, [&] {
+        ++v.perdidas;
+        mensaje.show();
+        mensaje.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&mensaje));
+        mensaje.hide();
+        v.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    });
+    v.entrada->TerminarEdicion();
+    ASSERT_EQ(v.perdidas, 1);
+    ASSERT_EQ(QApplication::focusWidget(), v.a);  // back in the box by the activation
+    v.c->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(v.perdidas, 1);
+    // Typed into again, it is an edit again.
+    v.a->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(v.a, "Y");
+    v.c->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(v.perdidas, 2);
+}
+
 // The tab strip leaves the box being typed in before it changes tab, by a click, an access key
 // or the wheel: the box's handler stores while the box still shows, then the tab hides it. A
 // handler that refuses the value takes the focus back, and the tab stays. The same in a window
