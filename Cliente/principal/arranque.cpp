@@ -13,7 +13,6 @@
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 #include "principal/base_usuario.h"
-#include "principal/carpeta_trabajo.h"
 #include "principal/copia_seguridad.h"
 #include "principal/frmInicio.h"
 #include "principal/MDI7312.h"
@@ -131,7 +130,7 @@ bool Main() {
     LeerVersionPrograma();
     EstablecerRutasBD();
     ComprobarBasesDatos();
-    BorrarRestosDeTrabajo({RutaTablas, CarpetaCopias()});
+    BorrarRestosDeCopias();
     if (Traspaso()) return false;
     LeerConfiguracion();
     {

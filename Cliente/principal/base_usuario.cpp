@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "servicios/cTraspaso.h"
 #include "servicios/esquema_usuario.h"
@@ -21,6 +23,16 @@ QString Unidas(const std::vector<std::string>& faltas) {
     QStringList lista;
     for (const auto& f : faltas) lista << QString::fromStdString(f);
     return lista.join(QStringLiteral(", "));
+}
+
+// A file the running user may not open or read: nothing is known of its contents.
+bool SinAcceso(const vb::Error& e) {
+    switch (e.Motor() & 0xFF) {
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM: return true;
+        case SQLITE_READONLY: return e.Motor() != SQLITE_READONLY_ROLLBACK;
+        default: return false;
+    }
 }
 
 ResultadoComprobacion Defecto(const vb::Error& e) {
@@ -78,12 +90,21 @@ ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
 }  // namespace
 
 ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, const QString& rutaLectura) {
-    if (!QFileInfo(ruta).isFile()) return {DefectoCopia::NoExiste, {}};
+    const std::string archivo = QFile::encodeName(ruta).toStdString();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(archivo, error)) {
+        // A folder the user may not pass through hides the file: said as such, not as missing.
+        if (error == std::errc::permission_denied)
+            throw vb::Error(vb::errBaseDatos + SQLITE_CANTOPEN, "GarobelLib.cSaveAsRestore", error.message())
+                .ConMotor(archivo, SQLITE_CANTOPEN);
+        return {DefectoCopia::NoExiste, {}};
+    }
     try {
         CopiarBaseEnLinea(ruta, copia);
     } catch (const vb::Error& e) {
-        // What writing the scratch copy met says nothing of the offered file.
-        if (e.Archivo() != QFile::encodeName(ruta).toStdString()) throw;
+        // What writing the scratch copy met says nothing of the offered file, nor does a file
+        // the user may not read.
+        if (e.Archivo() != archivo || SinAcceso(e)) throw;
         return Defecto(e);
     }
     const ResultadoComprobacion r = ComprobarCopia(copia, kTablas);

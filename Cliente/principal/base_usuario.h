@@ -15,7 +15,8 @@ namespace oxalde {
 // table and column the program reads and none that a save could not fill. What passes is `copia`
 // itself, so a file that changes after it was read cannot slip past the check. The offered file
 // is never changed. What the scratch copies meet that says nothing of the offered file (a full
-// disk, a folder that cannot be written) is raised as the vb::Error it is.
+// disk, a folder that cannot be written) is raised as the vb::Error it is, and so is an offered
+// file the user may not open or read (naming it).
 ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, const QString& rutaLectura);
 
 // The user's database at start: a database of this program, not cut short, every page and index

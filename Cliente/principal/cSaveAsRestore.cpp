@@ -38,6 +38,12 @@ QString NombreBaseAnterior(const QString& ruta) {
     return archivo.path() + u'/' + archivo.completeBaseName() + QStringLiteral("_Anterior.") + archivo.suffix();
 }
 
+void BorrarRestosAnteriores(const QString& base, const QString& copia) {
+    for (const QString& destino : {NombreBaseAnterior(base), copia})
+        for (const QString& resto : {destino + QStringLiteral(".tmp"), destino + QStringLiteral(".tmp-journal")})
+            QFile::remove(resto);
+}
+
 QString cSaveAsRestore::Cadena(int id) const { return oxalde::Cadena(id, idioma_); }
 
 QString cSaveAsRestore::Motivo(const vb::Error& e) const {
@@ -47,6 +53,7 @@ QString cSaveAsRestore::Motivo(const vb::Error& e) const {
 
 void cSaveAsRestore::CrearBackup() {
     BorrarRestosDeTrabajo({rutaOrigen_, rutaDestino_});
+    BorrarRestosAnteriores(Origen(), Destino());
     if (QFileInfo::exists(Destino()) && MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) return;
     try {
         if (!QDir().mkpath(rutaDestino_))
@@ -63,7 +70,9 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
     try {
         r = PrepararCopia(Origen(), copia, bdLectura_);
     } catch (const vb::Error& e) {
-        // The scratch copies stand for the database being restored.
+        // The scratch copies (all in the scratch folder) stand for the database being restored;
+        // any other file is named as it is.
+        if (QFileInfo(QFile::decodeName(e.Archivo().c_str())).absolutePath() != QFileInfo(copia).absolutePath()) throw;
         throw e.ConMotor(QFile::encodeName(Destino()).toStdString(), e.Motor());
     }
     if (r.defecto == DefectoCopia::Ninguno) return true;
@@ -75,6 +84,7 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
 
 bool cSaveAsRestore::CrearRestore() {
     BorrarRestosDeTrabajo({rutaOrigen_, rutaDestino_});
+    BorrarRestosAnteriores(Destino(), Origen());
     if (MsgBox(Cadena(kIdPreguntaRestaurar), vbYesNo | vbQuestion, Cadena(kIdTituloRestaurar)) != vbYes) return false;
     try {
         // The backup is read once, into a scratch copy beside the database that nobody else

@@ -66,4 +66,9 @@ private:
 // The name under which a replaced database is kept: "<base>_Anterior.mdb" beside it.
 QString NombreBaseAnterior(const QString& ruta);
 
+// Removes what the earlier copy code left when a copy was cut short: "<file>.tmp" and its
+// "-journal" beside the "_Anterior" copy of the user's database `base` and beside the backup
+// `copia`; only those names, and a link under one of them as a name, never what it points at.
+void BorrarRestosAnteriores(const QString& base, const QString& copia);
+
 }  // namespace oxalde

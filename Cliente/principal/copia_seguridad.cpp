@@ -5,6 +5,7 @@
 #include "principal/cSaveAsRestore.h"
 #include "compartido/general.h"
 #include "principal/arranque.h"
+#include "principal/carpeta_trabajo.h"
 #include "principal/menu_principal.h"
 
 namespace oxalde {
@@ -35,6 +36,11 @@ std::shared_ptr<cSaveAsRestore> Componente(MDI7312& principal, const QString& ar
 }  // namespace
 
 QString CarpetaCopias() { return CarpetaPrograma() + QStringLiteral("/backups/"); }
+
+void BorrarRestosDeCopias() {
+    BorrarRestosDeTrabajo({RutaTablas, CarpetaCopias()});
+    BorrarRestosAnteriores(RutaTablas + kBaseModificable, CarpetaCopias() + kCopia);
+}
 
 void CrearCopiaSeguridad(MDI7312& principal) {
     Componente(principal, kBaseModificable, kCopia, CarpetaCopias(), RutaTablas)->CrearBackup();

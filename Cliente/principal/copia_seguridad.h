@@ -10,6 +10,9 @@ class MDI7312;
 // The backup folder: the program folder followed by "/backups/".
 QString CarpetaCopias();
 
+// Removes what backups and restores cut short left beside the user's database and the backup.
+void BorrarRestosDeCopias();
+
 // Copies the user's database to "7312Mod_Bak.mdb" in the backup folder.
 void CrearCopiaSeguridad(MDI7312& principal);
 

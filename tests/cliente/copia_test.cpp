@@ -441,6 +441,75 @@ TEST_F(Copia, UnDiscoLlenoDeVerdadAlHacerLaCarpetaDeTrabajoSeDiceLleno) {
     EXPECT_EQ(QDir(punto.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"lleno"});
 }
 
+// What the earlier copy code left when cut short ("<file>.tmp" and its journal beside the backup
+// and the "_Anterior" copy) goes at the next start, backup and restore; a link under such a name
+// goes as a name only, and no other file is touched.
+TEST_F(Copia, LosRestosDeLaVersionAnteriorSeBorranAlArrancarCopiarYRestaurar) {
+    PrepararArranque();
+    EstablecerRutasBD();
+    QDir().mkpath(CarpetaCopias());
+    const QString copia = CarpetaCopias() + "7312Mod_Bak.mdb", ajeno = carpeta.path() + "/ajeno.mdb";
+    const QStringList restos{Anterior() + ".tmp", Anterior() + ".tmp-journal", copia + ".tmp", copia + ".tmp-journal"};
+    const QStringList otros{ajeno, RutaBDModificable + ".tmp", copia + ".tmp-wal", RutaTablas + "otro.mdb.tmp"};
+    respuesta = vbNo;
+    for (const char* cuando : {"start", "backup", "restore"}) {
+        SCOPED_TRACE(cuando);
+        for (const QString& resto : restos) Escribir(resto, "resto");
+        for (const QString& otro : otros) Escribir(otro, "ajeno");
+        QFile::remove(copia + ".tmp");
+        ASSERT_TRUE(QFile::link(ajeno, copia + ".tmp"));
+        if (cuando == std::string("start")) {
+            ASSERT_EQ(Arrancar(), Arranque::Continuar);
+            prueba::CerrarPrincipales();
+        } else if (cuando == std::string("backup")) {
+            Componente(true)->CrearBackup();
+        } else {
+            Componente(false)->CrearRestore();
+        }
+        for (const QString& resto : restos)
+            EXPECT_FALSE(QFileInfo(resto).exists() || QFileInfo(resto).isSymLink()) << resto.toStdString();
+        for (const QString& otro : otros) EXPECT_EQ(prueba::Leer(otro), "ajeno") << otro.toStdString();
+    }
+}
+
+// A backup the user may not read (its own mode, or a folder that cannot be passed through) is
+// said to be out of reach, naming it: neither damaged nor missing.
+TEST_F(Copia, UnaCopiaQueNoSePuedeLeerSeDiceSinAcceso) {
+    Declarantes(2);
+    Componente(true)->CrearBackup();
+    const QByteArray antes = prueba::Leer(RutaBDModificable);
+    for (const QString& ruta : {Copia_(), QFileInfo(Copia_()).path()}) {
+        SCOPED_TRACE(ruta.toStdString());
+        const auto permisos = QFile::permissions(ruta);
+        QFile::setPermissions(ruta, {});
+        const QString visto = prueba::SinSaltarPermisos([this] {
+            Componente(false)->CrearRestore();
+            return mensajes.back().texto;
+        });
+        QFile::setPermissions(ruta, permisos);
+        EXPECT_EQ(visto.toStdString(),
+                  (LoadResString(9159) + "\n" + LoadResString(9151).arg(QDir::toNativeSeparators(Copia_()))).toStdString());
+        EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
+    }
+}
+
+// The reference database, which the copy's upgrade reads, locked by another program during a
+// restore: in use, naming it, not the user's database.
+TEST_F(Copia, UnaBaseDeLecturaEnUsoAlRestaurarSeNombraAElla) {
+    Componente(true)->CrearBackup();
+    const QByteArray antes = prueba::Leer(RutaBDModificable);
+    CapaSinEsperas capa;
+    brunsel::ConexionDAO().Soltar();
+    {
+        CerrojoEscritura cerrojo(RutaBDLectura.toStdString());
+        EXPECT_FALSE(Componente(false)->CrearRestore());
+    }
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_EQ(mensajes[1].texto.toStdString(),
+              (LoadResString(9159) + "\n" + LoadResString(9105).arg(QDir::toNativeSeparators(RutaBDLectura))).toStdString());
+    EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
+}
+
 TEST_F(Copia, RestaurarEnElOtroIdiomaCambiaLosTitulos) {
     Sql("UPDATE T00_GENERAL SET T00_Idioma = 'E'");
     MDI7312& v = Abrir();
