@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -301,12 +302,13 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
 }
 
 // The same journal where it cannot be rolled back (the folder, the journal or the file read-only,
-// for a process to which file modes apply), for either database: start-up says the file was left
+// or another user's journal in a shared folder with the sticky bit, for a process to which file
+// modes apply), for either database: start-up says the file was left
 // in the middle of a save and needs write permission, naming it, not that it is not a database;
 // and no byte of any file changes (the engine would otherwise write the saved pages back into a
 // file whose journal it then cannot delete).
 TEST_F(Inicio, UnGuardadoCortadoQueNoSePuedeDeshacerSeDiceSinTocarNada) {
-    enum Cual { Carpeta, Diario, Archivo };
+    enum Cual { Carpeta, Diario, Archivo, Ajeno };
     const struct {
         const char* caso;
         QString archivo;
@@ -319,6 +321,7 @@ TEST_F(Inicio, UnGuardadoCortadoQueNoSePuedeDeshacerSeDiceSinTocarNada) {
         {"reference, read-only folder", Lec(), kFechaMax, Carpeta},
         {"reference, read-only journal", Lec(), kFechaMax, Diario},
         {"reference, read-only file", Lec(), kFechaMax, Archivo},
+        {"user's, another user's journal in a shared folder", Mod(), kAlta + "'CORTADO')", Ajeno},
     };
     const auto lectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     const auto paso = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
@@ -334,7 +337,15 @@ TEST_F(Inicio, UnGuardadoCortadoQueNoSePuedeDeshacerSeDiceSinTocarNada) {
                              : caso.soloLectura == Diario ? diario
                                                           : caso.archivo;
         const auto modos = caso.soloLectura == Carpeta ? lectura | paso : lectura;
-        QFile::setPermissions(ruta, modos);
+        if (caso.soloLectura == Ajeno) {
+            // All may write both, but the sticky bit lets only their owners delete the journal.
+            for (const QString& suyo : {diario, Tablas()})
+                ASSERT_EQ(chown(QFile::encodeName(suyo).constData(), 65533, 65533), 0);
+            ASSERT_EQ(chmod(QFile::encodeName(diario).constData(), 0666), 0);
+            ASSERT_EQ(chmod(QFile::encodeName(Tablas()).constData(), 01777), 0);
+        } else {
+            QFile::setPermissions(ruta, modos);
+        }
         const QStringList avisos = ArrancarSujetoAModos();
         QFile::setPermissions(ruta, modos | QFileDevice::WriteOwner);
         ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
@@ -343,6 +354,21 @@ TEST_F(Inicio, UnGuardadoCortadoQueNoSePuedeDeshacerSeDiceSinTocarNada) {
                   QString::number(vbCritical).toStdString() + " " + TextoBilingue(9106, caso.archivo).toStdString());
         EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
     }
+}
+
+// Another copy of the program in the middle of a save, its journal whole beside the file: start-up
+// by a user who may not write that journal waits for it as for any lock held (here beyond the
+// wait: the file is in use), rather than calling it a save cut short.
+TEST_F(Inicio, UnGuardadoEnCursoEnOtraCopiaNoSeTomaPorCortado) {
+    PrepararArranque();
+    const QString mod = Mod(), diario = mod + "-journal";
+    GuardadoDetenido guardado(Escritura(mod, kAlta + "'EN CURSO')"));
+    ASSERT_TRUE(QFile::exists(diario));
+    QFile::setPermissions(diario, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QStringList avisos = ArrancarSujetoAModos();
+    ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
+    EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
+    EXPECT_EQ(avisos[2].toStdString(), (QString::number(vbCritical) + " " + TextoBilingue(9104, mod)).toStdString());
 }
 
 // A journal that holds nothing to roll back (emptied, or its header cleared as a completed save

@@ -1,5 +1,6 @@
 #include "comun/bd_prueba.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
@@ -213,20 +214,61 @@ CapaAlBorrar::~CapaAlBorrar() {
     delete capa_;
 }
 
-void MatarAlConfirmar(const std::function<void()>& escribir) {
+namespace {
+
+// Forks a child that runs `escribir`, calling `alConfirmar` at the last moment of its commit (its
+// journal about to be deleted).
+pid_t EscribirEnHijo(const std::function<void()>& escribir, const std::function<void()>& alConfirmar) {
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork");
     if (pid == 0) {
-        CapaAlBorrar capa([](const std::string& nombre, int) {
-            if (nombre.ends_with("-journal")) raise(SIGKILL);
+        CapaAlBorrar capa([&](const std::string& nombre, int) {
+            if (nombre.ends_with("-journal")) alConfirmar();
         });
         try {
             escribir();
         } catch (...) {
+            _exit(3);
         }
-        _exit(3);
+        _exit(0);
     }
+    return pid;
+}
+
+}  // namespace
+
+void MatarAlConfirmar(const std::function<void()>& escribir) {
+    const pid_t pid = EscribirEnHijo(escribir, [] { raise(SIGKILL); });
     int estado = 0;
     waitpid(pid, &estado, 0);
     if (!WIFSIGNALED(estado) || WTERMSIG(estado) != SIGKILL) throw std::runtime_error("the write was not killed");
+}
+
+GuardadoDetenido::GuardadoDetenido(const std::function<void()>& escribir) {
+    int listo[2], seguir[2];
+    if (pipe2(listo, O_CLOEXEC) != 0 || pipe2(seguir, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    pid_ = EscribirEnHijo(escribir, [&] {
+        close(listo[0]), close(seguir[1]);
+        char c = 'x';
+        if (write(listo[1], &c, 1) != 1 || read(seguir[0], &c, 1) < 0) _exit(4);
+    });
+    close(listo[1]), close(seguir[0]);
+    seguir_ = seguir[1];
+    char c;
+    const bool detenido = read(listo[0], &c, 1) == 1;
+    close(listo[0]);
+    if (!detenido) {
+        Seguir();
+        waitpid(pid_, nullptr, 0);
+        throw std::runtime_error("the write did not reach its commit");
+    }
+}
+
+void GuardadoDetenido::Seguir() {
+    if (seguir_ >= 0) close(std::exchange(seguir_, -1));
+}
+
+GuardadoDetenido::~GuardadoDetenido() {
+    Seguir();
+    waitpid(pid_, nullptr, 0);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // A throw-away folder holding fresh copies of both databases, built from the delivered SQL text.
+#include <sys/types.h>
+
 #include <atomic>
 #include <functional>
 #include <future>
@@ -86,3 +88,18 @@ private:
 // the file holds the new pages, written and synced, and the journal that undoes them is still
 // beside it, as a kill or a power cut during a save leaves them. `escribir` runs in the child.
 void MatarAlConfirmar(const std::function<void()>& escribir);
+
+// The same write stopped there instead, its child alive and holding the file's write lock, as
+// another copy of the program in the middle of a save, until `Seguir` lets it finish.
+class GuardadoDetenido {
+public:
+    explicit GuardadoDetenido(const std::function<void()>& escribir);
+    ~GuardadoDetenido();
+    GuardadoDetenido(const GuardadoDetenido&) = delete;
+    GuardadoDetenido& operator=(const GuardadoDetenido&) = delete;
+    void Seguir();
+
+private:
+    int seguir_ = -1;
+    pid_t pid_ = -1;
+};
