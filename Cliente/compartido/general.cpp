@@ -39,7 +39,9 @@ QString RutaTablasDe(const QString& carpetaPrograma) {
     QString carpeta = carpetaPrograma;
     while (carpeta.size() > 1 && carpeta.endsWith(u'/')) carpeta.chop(1);
     const QStringList partes = carpeta.split(u'/');
-    for (qsizetype i = 0; i < partes.size(); ++i)
+    // The nearest one: a folder above the program's that happens to be called so (a user
+    // "cliente", say) must not move the databases out of the program's own folder.
+    for (qsizetype i = partes.size() - 1; i >= 0; --i)
         if (partes[i].compare(QStringLiteral("cliente"), Qt::CaseInsensitive) == 0)
             return partes.mid(0, i).join(u'/') + QStringLiteral("/Tablas/");
     if (carpeta.endsWith(u'/')) carpeta.chop(1);

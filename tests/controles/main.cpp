@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "comun/hogar_prueba.h"
+
 int main(int argc, char** argv) {
     // Controls under test never need a display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    prueba::HogarPropio();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication aplicacion(argc, argv);
     return RUN_ALL_TESTS();
