@@ -10,6 +10,7 @@
 #include "actualizacion/FrmVersionCheck.h"
 #include "actualizacion/descarga.h"
 #include "actualizacion/lector_ini.h"
+#include "compartido/cadenas.h"
 #include "compartido/general.h"
 #include "compartido/modal.h"
 #include "compartido/reloj.h"
@@ -67,7 +68,7 @@ int DescargarInfoVersion() {
     if ((QFileInfo::exists(archivo) || QFileInfo(archivo).isSymLink()) && !QFile::remove(archivo))
         return kErrorActualizacion;
     const QString direccion = cActOnline::Instancia().URLAct() + QStringLiteral("?Programa=QUELVARIN&idioma=") +
-                              (DesplIdioma == 0 ? u'c' : u'e');
+                              TextoIdioma(QStringLiteral("c"), QStringLiteral("e"));
     return DescargarFichero(direccion, archivo);
 }
 

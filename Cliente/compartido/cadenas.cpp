@@ -14,8 +14,6 @@ static void IniciarRecursos() { Q_INIT_RESOURCE(recursos); }
 namespace oxalde {
 namespace {
 
-constexpr int32_t kRecursoNoEncontrado = 326;
-
 // "\n" stands for a line break, "\t" for a tab and "\\" for a backslash.
 QString Desescapar(const QString& texto) {
     QString r;
@@ -56,7 +54,8 @@ QString LoadResString(int id) {
     static const QHash<int, QString> tabla = Cargar();
     const auto it = tabla.constFind(id);
     if (it == tabla.constEnd())
-        throw vb::Error(kRecursoNoEncontrado, "Oxalde", "Resource with identifier '" + std::to_string(id) + "' not found");
+        throw vb::Error(vb::errRecursoNoEncontrado, "Oxalde",
+                        "Resource with identifier '" + std::to_string(id) + "' not found");
     return *it;
 }
 

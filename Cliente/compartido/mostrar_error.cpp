@@ -10,12 +10,6 @@
 #include "compartido/mensajes.h"
 
 namespace oxalde {
-namespace {
-
-constexpr int32_t kErrorInterno = 51;
-constexpr int32_t kSinMemoria = 7;
-
-}  // namespace
 
 vb::Error ErrorDe(std::exception_ptr excepcion) {
     try {
@@ -23,11 +17,11 @@ vb::Error ErrorDe(std::exception_ptr excepcion) {
     } catch (const vb::Error& e) {
         return e;
     } catch (const std::bad_alloc&) {
-        return vb::Error(kSinMemoria, "Oxalde", "Out of memory");
+        return vb::Error(vb::errSinMemoria, "Oxalde", "Out of memory");
     } catch (const std::exception& e) {
-        return vb::Error(kErrorInterno, "Oxalde", e.what());
+        return vb::Error(vb::errInterno, "Oxalde", e.what());
     } catch (...) {
-        return vb::Error(kErrorInterno, "Oxalde", "Internal error");
+        return vb::Error(vb::errInterno, "Oxalde", "Internal error");
     }
 }
 

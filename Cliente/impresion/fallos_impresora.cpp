@@ -9,8 +9,6 @@
 namespace oxalde {
 namespace {
 
-constexpr int kErrorImpresora = 482;  // "Printer error"
-
 constexpr std::pair<FalloImpresora, int> kTextos[] = {
     {FalloImpresora::SinImpresoras, 9183},    {FalloImpresora::NoEmpieza, 9184},
     {FalloImpresora::NoSePrepara, 9185},      {FalloImpresora::PdfNoEscrito, 9186},
@@ -21,8 +19,8 @@ constexpr std::pair<FalloImpresora, int> kTextos[] = {
 
 void LanzarFalloImpresora(FalloImpresora fallo) {
     for (const auto& [f, id] : kTextos)
-        if (f == fallo) vb::Lanzar(kErrorImpresora, "Printer", Cadena(id).toStdString());
-    vb::Lanzar(kErrorImpresora, "Printer");
+        if (f == fallo) vb::Lanzar(vb::errImpresora, "Printer", Cadena(id).toStdString());
+    vb::Lanzar(vb::errImpresora, "Printer");
 }
 
 }  // namespace oxalde

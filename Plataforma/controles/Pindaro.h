@@ -1,5 +1,5 @@
 #pragma once
-// Our numeric input box. Windows write its value as the text to show (an amount in currency
+// Our numeric input box. The entry windows write its value as the text to show (an amount in currency
 // units, a year, a length) and read it back locale-neutral: an amount box in whole cents
 // ("123456", "-500"), an integer box as digits with the leading zeros of its format ("01" for
 // "00"), a decimal box (lengths in metres) with a point ("12.35"); an empty box reads "". Only

@@ -1,10 +1,10 @@
 #pragma once
 // Our tab strip: tabs of one fixed width, as the windows lay them out, whatever their captions.
-// Like the strip the windows were designed with, it takes the focus before it changes tab, by a
-// click, a tab's access key or the mouse wheel: the box being edited is left first, so its
-// lost-focus handler stores what was typed (with its checks and messages) before the tab
-// handler repaints and hides it. A handler that refuses the value takes the focus back to its
-// box; the strip then does not hold the focus and leaves the tab as it was.
+// It takes the focus before it changes tab, by a click, a tab's access key or the mouse wheel:
+// the box being edited is left first, so its lost-focus handler stores what was typed (with its
+// checks and messages) before the tab handler repaints and hides it. A handler that refuses the
+// value takes the focus back to its box; the strip then does not hold the focus and leaves the
+// tab as it was.
 #include <QTabBar>
 
 namespace oxalde {

@@ -18,8 +18,8 @@ void EstablecerOpcion(QRadioButton* opcion);
 // Twips (1/1440 inch) to the widget's pixels.
 int TwipsAPixeles(const QWidget* widget, int twips);
 
-// A colour held in one number, blue-green-red from the high byte down
-// (&H80C0FF is red FF, green C0, blue 80).
+// A colour held in one number as the designs give it, blue-green-red from the high byte down
+// (0x80C0FF is red FF, green C0, blue 80).
 inline QColor ColorVB(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 // The smallest letter of a caption, and that of an amount, which has no second line to go to.

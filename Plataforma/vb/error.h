@@ -9,20 +9,24 @@ namespace vb {
 
 // Error numbers the system relies on.
 enum NumeroError : int32_t {
-    errDesbordamiento = 6,        // overflow
-    errSubindice = 9,             // subscript out of range
-    errTipos = 13,                // type mismatch
-    errArchivoInexistente = 53,   // file not found
-    errArchivoAbierto = 55,       // file already open
-    errAccesoArchivo = 75,        // path/file access error
-    errObjetoNoEstablecido = 91,  // object variable not set
-    errUsoNull = 94,              // invalid use of Null
-    errCrearObjeto = 429,         // cannot create object
-    errBaseDatos = 3000,          // database engine errors: 3000 + SQLite's primary code
+    errDesbordamiento = 6,         // overflow
+    errSinMemoria = 7,             // out of memory
+    errSubindice = 9,              // subscript out of range
+    errTipos = 13,                 // type mismatch
+    errInterno = 51,               // internal error: what no caller raised by number
+    errArchivoInexistente = 53,    // file not found
+    errArchivoAbierto = 55,        // file already open
+    errAccesoArchivo = 75,         // path/file access error
+    errObjetoNoEstablecido = 91,   // object variable not set
+    errUsoNull = 94,               // invalid use of Null
+    errRecursoNoEncontrado = 326,  // no text under that id in the string table
+    errCrearObjeto = 429,          // cannot create object
+    errImpresora = 482,            // printer error
+    errBaseDatos = 3000,           // database engine errors: 3000 + SQLite's primary code
     errArchivoNoEncontrado = 3024,
     errSinRegistroActual = 3021,
     errElementoNoEncontrado = 3265,
-    errClaveRepetida = 35602,     // key is not unique in collection
+    errClaveRepetida = 35602,  // key is not unique in collection
 };
 
 class Error : public std::runtime_error {
