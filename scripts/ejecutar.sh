@@ -7,6 +7,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 carpeta="${OXALDE_CARPETA:-$HOME/Oxalde}"
 bash scripts/instalar.sh
+# The data of a user who ran the program from the build folder, before it had a folder of its
+# own: carried over once, with its journal and its backup, into a folder that has no data yet.
+antigua=build/bin
+if [ ! -e "$carpeta/Tablas/731_2Mod.mdb" ] && [ -f "$antigua/Tablas/731_2Mod.mdb" ]; then
+  mkdir -p "$carpeta/Tablas" "$carpeta/Cliente"
+  for f in 731_2Mod.mdb 731_2Mod.mdb-journal; do
+    if [ -f "$antigua/Tablas/$f" ]; then cp -p "$antigua/Tablas/$f" "$carpeta/Tablas/"; fi
+  done
+  if [ -d "$antigua/Cliente/backups" ]; then cp -Rp "$antigua/Cliente/backups" "$carpeta/Cliente/"; fi
+  echo "The user database found in $antigua (from runs of the program there) was copied to $carpeta."
+fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)" --target Oxalde crear_bd
 cmake --install build --prefix "$carpeta"
