@@ -121,6 +121,8 @@ enum IdCadena : int {
     kIdMsgCopiaAMedias = 9157,
     kIdMsgNadaRestaurado = 9158,
     kIdMsgNoRestaurada = 9159,
+    kIdMsgDiarioAjeno = 9160,
+    kIdMsgBaseEnModoWal = 9161,
     kIdMsgErrorImpresion = 9181,
     kIdMsgCopiasImpresas = 9182,
     kIdMsgDiscoLleno = 9190,

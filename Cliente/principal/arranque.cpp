@@ -43,6 +43,10 @@ void ComprobarBase(const QString& ruta, const ResultadoComprobacion& r) {
     if (r.defecto == DefectoCopia::EnUso) throw ErrorArranque(TextoBilingue(kIdMsgBaseEnUso, ruta));
     // The data is whole: the user needs write permission, not a backup.
     if (r.defecto == DefectoCopia::AMedioGuardar) throw ErrorArranque(TextoBilingue(kIdMsgGuardadoAMedias, ruta));
+    if (r.defecto == DefectoCopia::ModoWal) throw ErrorArranque(TextoBilingue(kIdMsgBaseEnModoWal, ruta));
+    if (r.defecto == DefectoCopia::DiarioAjeno)
+        throw ErrorArranque(TextoBilingue(kIdMsgDiarioAjeno, ruta, ruta + QStringLiteral("-journal")) +
+                            QStringLiteral("\n\n(") + r.detalle + u')');
     throw ErrorArranque(TextoBilingue(kIdMsgBaseNoValida, ruta) + QStringLiteral("\n\n(") + r.detalle + u')');
 }
 
@@ -78,9 +82,13 @@ void EstablecerRutasBD() {
     RutaBDModificable = RutaTablas + QStringLiteral("731_2Mod.mdb");
 }
 
-QString TextoBilingue(int id, const QString& archivo) {
-    const QString nombre = QDir::toNativeSeparators(archivo);
-    return Cadena(id, 0).arg(nombre) + QStringLiteral("\n\n") + Cadena(id, kDesplEuskera).arg(nombre);
+QString TextoBilingue(int id, const QString& archivo, const QString& otro) {
+    const QString nombre = QDir::toNativeSeparators(archivo), otroNombre = QDir::toNativeSeparators(otro);
+    auto texto = [&](int desplazamiento) {
+        const QString t = Cadena(id, desplazamiento);
+        return otro.isEmpty() ? t.arg(nombre) : t.arg(nombre, otroNombre);
+    };
+    return texto(0) + QStringLiteral("\n\n") + texto(kDesplEuskera);
 }
 
 void ComprobarBasesDatos() {

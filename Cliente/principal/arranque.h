@@ -16,8 +16,9 @@ private:
     QString texto_;
 };
 
-// A text of the string table in both languages, Spanish first, with %1 replaced by the file.
-QString TextoBilingue(int id, const QString& archivo);
+// A text of the string table in both languages, Spanish first, with %1 replaced by the file (and
+// %2 by the other file, when given).
+QString TextoBilingue(int id, const QString& archivo, const QString& otro = {});
 
 // Start-up, in this order: the named lock, LeerVersionPrograma, EstablecerRutasBD,
 // ComprobarBasesDatos, Traspaso, LeerConfiguracion, the splash, then the main window.

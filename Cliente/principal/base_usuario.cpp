@@ -1,6 +1,8 @@
 #include "principal/base_usuario.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,8 @@
 #include <string>
 #include <system_error>
 
+#include "dao/diario.h"
+#include "principal/carpeta_trabajo.h"
 #include "servicios/cTraspaso.h"
 #include "servicios/esquema_usuario.h"
 #include "vb/error.h"
@@ -77,7 +81,7 @@ ResultadoComprobacion ComprobarTraspasada(const QString& ruta, const QString& ru
 
 using Faltas = std::vector<std::string> (*)(const std::string&);
 
-ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
+ResultadoComprobacion Revisar(const QString& ruta, Faltas faltas) {
     try {
         const auto lista = faltas(ruta.toStdString());
         if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
@@ -85,6 +89,66 @@ ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
         return Defecto(e);
     }
     return {};
+}
+
+[[noreturn]] void FalloDeArchivo(const std::error_code& error, const QString& ruta) {
+    const int motor = error == std::errc::no_space_on_device ? SQLITE_FULL : SQLITE_CANTOPEN;
+    throw vb::Error(vb::errBaseDatos + motor, "Oxalde", error.message())
+        .ConMotor(QFile::encodeName(ruta).toStdString(), motor);
+}
+
+// A copy of the file `de` as it is now, with its mode.
+void Guardar(const QString& de, const QString& a, const QString& carpeta) {
+    std::error_code error;
+    std::filesystem::copy_file(QFile::encodeName(de).toStdString(), QFile::encodeName(a).toStdString(), error);
+    if (error) FalloDeArchivo(error, carpeta);
+}
+
+// Puts the copy `de` in the place of `a` in one step, once its bytes are on the disk.
+void Reponer(const QString& de, const QString& a) {
+    const QByteArray origen = QFile::encodeName(de), destino = QFile::encodeName(a);
+    const int fd = open(origen.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) fsync(fd), close(fd);
+    std::error_code error;
+    std::filesystem::rename(origen.toStdString(), destino.toStdString(), error);
+    if (error) FalloDeArchivo(error, a);
+}
+
+void SincronizarCarpeta(const QString& carpeta) {
+    const int fd = open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) fsync(fd), close(fd);
+}
+
+bool DelContenido(DefectoCopia defecto) {
+    return defecto == DefectoCopia::NoEsBase || defecto == DefectoCopia::Danada ||
+           defecto == DefectoCopia::FaltanTablas;
+}
+
+// The engine is about to roll the journal beside the file back into it. A journal that is not the
+// file's (a backup copied over the file by hand, beside the journal of a save cut short on the
+// file it replaced) damages the file: so the file and the journal are kept as they are first, in
+// a scratch folder beside them, and put back (the file first) when the file then fails the check.
+ResultadoComprobacion RevisarTrasDeshacer(const QString& ruta, Faltas faltas) {
+    const QFileInfo archivo(ruta);
+    const CarpetaTrabajo trabajo(archivo.path());
+    const QString diario = ruta + QStringLiteral("-journal"), copia = trabajo.Ruta(archivo.fileName()),
+                  copiaDiario = copia + QStringLiteral("-journal");
+    Guardar(ruta, copia, archivo.path());
+    Guardar(diario, copiaDiario, archivo.path());
+    const ResultadoComprobacion r = Revisar(ruta, faltas);
+    if (!DelContenido(r.defecto)) return r;
+    Reponer(copia, ruta);
+    Reponer(copiaDiario, diario);
+    SincronizarCarpeta(archivo.path());
+    return {DefectoCopia::DiarioAjeno, r.detalle};
+}
+
+ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
+    const std::string archivo = QFile::encodeName(ruta).toStdString();
+    if (dao::WalSinPoderEscribir(archivo)) return {DefectoCopia::ModoWal, {}};
+    if (dao::DiarioPorDeshacer(archivo) && !dao::DiarioSinPoderDeshacer(archivo))
+        return RevisarTrasDeshacer(ruta, faltas);
+    return Revisar(ruta, faltas);
 }
 
 }  // namespace

@@ -26,7 +26,9 @@ int TextoDefecto(DefectoCopia defecto) {
         case DefectoCopia::FaltanTablas: return kIdMsgCopiaAjena;
         case DefectoCopia::AMedioGuardar: return kIdMsgCopiaAMedias;
         case DefectoCopia::EnUso: return kIdMsgArchivoEnUso;
-        case DefectoCopia::Ninguno: break;
+        case DefectoCopia::Ninguno:
+        case DefectoCopia::DiarioAjeno:  // start-up's own findings
+        case DefectoCopia::ModoWal: break;
     }
     return 0;
 }

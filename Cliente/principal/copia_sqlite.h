@@ -33,7 +33,20 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino,
 // Why a file cannot stand for a database that holds these tables. EnUso: another program kept
 // it locked for longer than the engine waits. AMedioGuardar: a write was cut short (its journal
 // lies beside the file) and the journal cannot be rolled back here; the data is not damaged.
-enum class DefectoCopia { Ninguno, NoExiste, NoEsBase, Danada, FaltanTablas, EnUso, AMedioGuardar };
+// Found only at start: DiarioAjeno, the file failed the check once the journal beside it was
+// rolled back into it, and both were put back as they were; ModoWal, the file is in the
+// write-ahead-log mode and may not be written here (dao::WalSinPoderEscribir).
+enum class DefectoCopia {
+    Ninguno,
+    NoExiste,
+    NoEsBase,
+    Danada,
+    FaltanTablas,
+    EnUso,
+    AMedioGuardar,
+    DiarioAjeno,
+    ModoWal
+};
 struct ResultadoComprobacion {
     DefectoCopia defecto = DefectoCopia::Ninguno;
     QString detalle;  // the engine's finding, or the missing tables joined by ", "

@@ -6,31 +6,56 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <cstdint>
+#include <cstring>
 #include <filesystem>
-#include <iterator>
+#include <utility>
 
 namespace dao {
 namespace {
 
-// The journal's header: a signature, then big-endian 32-bit numbers, the sector size at byte 20
-// and the page size at byte 24. A completed save that keeps the journal clears the header.
-constexpr unsigned char kFirma[] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
+// The journal's header is 28 bytes (a signature, then big-endian 32-bit numbers). A completed save
+// that keeps the journal clears it. The engine takes any journal whose first byte is set for one
+// to roll back, whole header or not (one shorter or foreign holds no page, but must still be
+// removed), so the same is asked here.
 constexpr ssize_t kCabecera = 28;
 
-uint32_t Numero(const unsigned char* p) {
-    return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | uint32_t{p[3]};
+// The journal as read at one moment: which file it was and its first bytes.
+struct Lectura {
+    bool existe = false;
+    bool legible = true;
+    dev_t dispositivo = 0;
+    ino_t nodo = 0;
+    ssize_t leidos = 0;
+    std::array<unsigned char, kCabecera> cabecera{};
+    bool operator==(const Lectura&) const = default;
+};
+
+Lectura Leer(const std::string& diario) {
+    Lectura l;
+    struct stat datos {};
+    const int fd = open(diario.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        l.existe = errno != ENOENT;
+        l.legible = false;
+        if (stat(diario.c_str(), &datos) == 0) l.dispositivo = datos.st_dev, l.nodo = datos.st_ino;
+        return l;
+    }
+    l.existe = true;
+    if (fstat(fd, &datos) == 0) l.dispositivo = datos.st_dev, l.nodo = datos.st_ino;
+    l.leidos = read(fd, l.cabecera.data(), l.cabecera.size());
+    l.legible = l.leidos >= 0;
+    close(fd);
+    return l;
 }
 
-bool PotenciaDeDos(uint32_t n, uint32_t minimo, uint32_t maximo) {
-    return n >= minimo && n <= maximo && (n & (n - 1)) == 0;
-}
+// A journal this process may not read counts as one to roll back: what it holds cannot be known.
+bool PorDeshacer(const Lectura& l) { return l.existe && (!l.legible || (l.leidos > 0 && l.cabecera[0] != 0)); }
 
-bool CabeceraEntera(const unsigned char* c) {
-    return std::equal(std::begin(kFirma), std::end(kFirma), c) && PotenciaDeDos(Numero(c + 20), 32, 65536) &&
-           PotenciaDeDos(Numero(c + 24), 512, 65536);
+std::function<void(const std::string&)>& TrasLeer() {
+    static std::function<void(const std::string&)> f;
+    return f;
 }
 
 bool Permite(const std::string& ruta, int modo) { return faccessat(AT_FDCWD, ruta.c_str(), modo, AT_EACCESS) == 0; }
@@ -75,12 +100,14 @@ bool PuedeBorrar(const std::string& archivo, const std::string& carpeta) {
 }  // namespace
 
 bool DiarioPorDeshacer(const std::string& ruta) {
-    const int fd = open((ruta + "-journal").c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno != ENOENT;
-    unsigned char cabecera[kCabecera];
-    const ssize_t leidos = read(fd, cabecera, sizeof cabecera);
-    close(fd);
-    return (leidos < 0 || (leidos == kCabecera && CabeceraEntera(cabecera))) && !OtroGuarda(ruta);
+    const std::string diario = ruta + "-journal";
+    const Lectura leida = Leer(diario);
+    if (!PorDeshacer(leida)) return false;
+    if (TrasLeer()) std::exchange(TrasLeer(), {})(ruta);
+    // A save that ended between the read and the look for its lock has deleted (or cleared) its
+    // journal, and another may have begun since: the answer holds for the journal read only when
+    // no save holds the lock and that journal is still there, unchanged.
+    return !OtroGuarda(ruta) && Leer(diario) == leida;
 }
 
 bool DiarioSinPoderDeshacer(const std::string& ruta) {
@@ -91,5 +118,27 @@ bool DiarioSinPoderDeshacer(const std::string& ruta) {
     return !Permite(ruta, R_OK | W_OK) || !Permite(diario, R_OK | W_OK) || !Permite(carpeta, W_OK | X_OK) ||
            !PuedeBorrar(diario, carpeta);
 }
+
+bool WalSinPoderEscribir(const std::string& ruta) {
+    // The header: a signature of 16 bytes, then at 18 and 19 the versions to write and to read,
+    // 2 in write-ahead-log mode.
+    constexpr char kFirmaBase[] = "SQLite format 3";
+    unsigned char cabecera[20]{};
+    const int fd = open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool leida = read(fd, cabecera, sizeof cabecera) == sizeof cabecera;
+    close(fd);
+    if (!leida || std::memcmp(cabecera, kFirmaBase, sizeof kFirmaBase) != 0 || (cabecera[18] != 2 && cabecera[19] != 2))
+        return false;
+    std::error_code error;
+    const std::string carpeta = std::filesystem::absolute(ruta, error).parent_path().string();
+    auto escribible = [](const std::string& archivo) {
+        return access(archivo.c_str(), F_OK) != 0 || Permite(archivo, R_OK | W_OK);
+    };
+    return !Permite(ruta, R_OK | W_OK) || !Permite(carpeta, W_OK | X_OK) || !escribible(ruta + "-wal") ||
+           !escribible(ruta + "-shm");
+}
+
+void EstablecerTrasLeerDiario(std::function<void(const std::string&)> accion) { TrasLeer() = std::move(accion); }
 
 }  // namespace dao

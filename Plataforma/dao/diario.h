@@ -5,20 +5,32 @@
 // the file, the journal or their folder may not be written, that roll-back fails, and half-way
 // for a read-only folder (the file rewritten, the journal kept), so it is looked for before the
 // file is opened.
+#include <functional>
 #include <string>
 
 namespace dao {
 
-// Whether the journal beside `ruta` holds a save to roll back: present with a whole header. An
-// empty journal, or one whose header a completed save cleared, holds nothing. A journal this
-// process may not read counts as one to roll back: what it holds cannot be known. One beside a
-// file another process holds the write lock of belongs to a save still going on: nothing to
-// roll back.
+// Whether the journal beside `ruta` is one the engine will roll back: present with its first byte
+// set (a header cut short or foreign included: the engine must still remove it). An empty journal,
+// or one whose header a completed save cleared, holds nothing. A journal this process may not read
+// counts as one to roll back: what it holds cannot be known. One beside a file another process
+// holds the write lock of belongs to a save still going on, and one that changes or goes while it
+// is looked at to a save that just ended: nothing to roll back.
 bool DiarioPorDeshacer(const std::string& ruta);
 
 // Whether such a journal lies beside `ruta` and this process (its effective user and groups)
 // may not roll it back: the file, the journal or their folder may not be written, or the journal
 // may not be deleted from a shared (sticky) folder.
 bool DiarioSinPoderDeshacer(const std::string& ruta);
+
+// Whether `ruta` is a database in the write-ahead-log mode other tools leave files in (with its
+// "-wal" and "-shm" files beside it, or not) and this process may not write the file, those files
+// or their folder. The engine would then rewrite the file to leave that mode and keep files it
+// cannot remove, or fail to open it at all.
+bool WalSinPoderEscribir(const std::string& ruta);
+
+// For tests: `accion` runs once, with the database's path, the next time a journal to roll back has
+// been read and before the write lock is looked for: where another process's save may end.
+void EstablecerTrasLeerDiario(std::function<void(const std::string&)> accion);
 
 }  // namespace dao

@@ -137,15 +137,23 @@ std::string DefinicionAmpliada(const std::string& crear, const std::string& nuev
     return "CREATE TABLE " + Entrecomillar(nuevoNombre) + " (" + cuerpo + ")" + d.cola;
 }
 
+// A query of the check that failed, with the engine's own code: a lock met stays a lock, never a
+// file that is not a database. SQLITE_ERROR when the engine has no code for it (a value it refused).
+[[noreturn]] void FalloConsulta(Database& db) {
+    const int motor = db.MotorUltimoFallo();
+    const int codigo = motor > SQLITE_OK && motor < SQLITE_ROW ? motor : SQLITE_ERROR;
+    throw vb::Error(vb::errBaseDatos + codigo, kOrigen, db.UltimoError()).ConMotor(db.Name(), codigo);
+}
+
 std::string Unica(Database& db, const std::string& sql, const Parametros& p) {
     auto rs = db.OpenRecordset(sql, p);
-    if (!rs) throw vb::Error(vb::errBaseDatos + SQLITE_ERROR, kOrigen, db.UltimoError());
+    if (!rs) FalloConsulta(db);
     return rs->Eof() || rs->Fields(0).IsNull() ? "" : rs->Fields(0).CStr();
 }
 
 vb::Long Contar(Database& db, const std::string& tabla) {
     auto rs = db.OpenRecordset("SELECT count(*) FROM " + Entrecomillar(tabla));
-    if (!rs) throw vb::Error(vb::errBaseDatos + SQLITE_ERROR, kOrigen, db.UltimoError());
+    if (!rs) FalloConsulta(db);
     return rs->Fields(0).CLng();
 }
 
@@ -153,7 +161,7 @@ vb::Long Contar(Database& db, const std::string& tabla) {
 
 std::vector<Field> Fields(Database& db, const std::string& tabla) {
     auto rs = db.OpenRecordset("SELECT name, type FROM pragma_table_info(?)", {tabla});
-    if (!rs) throw vb::Error(vb::errBaseDatos + SQLITE_ERROR, kOrigen, db.UltimoError());
+    if (!rs) FalloConsulta(db);
     if (rs->Eof()) NoEncontrado(tabla);
     std::vector<Field> campos;
     for (; !rs->Eof(); rs->MoveNext()) {
@@ -190,7 +198,7 @@ void AmpliarCampoTexto(Database& db, const std::string& tabla, const std::string
         "SELECT sql FROM sqlite_master WHERE type IN ('index', 'trigger') AND tbl_name = ? COLLATE NOCASE "
         "AND sql IS NOT NULL ORDER BY type, rowid",
         {tabla});
-    if (!rs) throw vb::Error(vb::errBaseDatos + SQLITE_ERROR, kOrigen, db.UltimoError());
+    if (!rs) FalloConsulta(db);
     for (; !rs->Eof(); rs->MoveNext()) dependientes.push_back(rs->Fields(0).CStr());
     // A counter keeps its last value, so a deleted key is not handed out again.
     bool conContador = !Unica(db, "SELECT name FROM sqlite_master WHERE name = 'sqlite_sequence'", {}).empty();

@@ -1,3 +1,5 @@
+#include <fcntl.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,11 +16,13 @@
 #include "cliente/ficheros_prueba.h"
 #include "cliente/modos_prueba.h"
 #include "cliente/prueba.h"
-#include "general.h"
 #include "cliente/servicio_version.h"
+#include "dao/diario.h"
+#include "general.h"
 #include "principal/FrmIdioma.h"
 #include "principal/aplicacion.h"
 #include "principal/arranque.h"
+#include "principal/base_usuario.h"
 #include "principal/frmInicio.h"
 
 using namespace oxalde;
@@ -26,6 +30,20 @@ using prueba::Principal;
 using prueba::Programa;
 
 namespace {
+
+// Waits until no process holds the write locks of a save on the database `ruta` (the engine's
+// PENDING, RESERVED and EXCLUSIVE bytes): a save let go on has then ended, its journal deleted.
+void EsperarFinDeGuardado(const std::string& ruta) {
+    const int fd = open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    struct flock cerrojo {};
+    cerrojo.l_type = F_RDLCK;
+    cerrojo.l_whence = SEEK_SET;
+    cerrojo.l_start = 0x40000000;
+    cerrojo.l_len = 512;
+    EXPECT_EQ(fcntl(fd, F_OFD_SETLKW, &cerrojo), 0);
+    close(fd);  // an open file description's lock goes with it alone
+}
 
 TEST_F(Programa, RutasDesdeLaCarpetaClienteDelCamino) {
     for (auto [programa, tablas] : {std::pair{"/Prog/cliente", "/Prog/Tablas/"},
@@ -140,8 +158,10 @@ protected:
     }
     // Start-up from this folder in a fresh process of these tests (the disabled test below) to
     // which file modes apply (root may write anything). Answers what it wrote: the start-up's
-    // result, the language offset, then every message box shown.
-    QStringList ArrancarSujetoAModos() {
+    // result, the language offset, then every message box shown. With `seguir` (a stopped save's
+    // descriptor, GuardadoDetenido), the child lets that save end right after it has read the
+    // journal and before it looks for the save's lock.
+    QStringList ArrancarSujetoAModos(int seguir = -1) {
         // A child that became another user (no capabilities to drop) must pass through the folder.
         QFile::setPermissions(carpeta.path(), QFile::permissions(carpeta.path()) | QFileDevice::ExeOther);
         int tubo[2];
@@ -153,6 +173,7 @@ protected:
             if (!prueba::SujetarAModos()) _exit(3);
             setenv("OXALDE_PRUEBA_CARPETA", carpeta.path().toLocal8Bit().constData(), 1);
             setenv("OXALDE_PRUEBA_SALIDA", std::to_string(tubo[1]).c_str(), 1);
+            if (seguir >= 0) setenv("OXALDE_PRUEBA_SEGUIR", std::to_string(dup(seguir)).c_str(), 1);
             execl("/proc/self/exe", "pruebas_cliente", "--gtest_filter=Inicio.DISABLED_ArrancarEnLaCarpetaDada",
                   "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
             _exit(5);
@@ -258,6 +279,36 @@ TEST_F(Inicio, UnaBaseBloqueadaPorOtroProgramaSeEsperaYSeDiceEnUso) {
     EXPECT_EQ(Principales(), 0);
 }
 
+// Another program taking the file for writing at any point of start-up's check (at each lock for
+// reading the check asks for in turn) and keeping it beyond the engine's wait: the file is in use,
+// never one that is not a database of this program.
+TEST_F(Inicio, UnBloqueoEnCualquierPuntoDeLaComprobacionEsUnaBaseEnUso) {
+    PrepararArranque();
+    const struct {
+        QString archivo;
+        ResultadoComprobacion (*comprobar)(const QString&);
+    } casos[] = {{Mod(), ComprobarBaseUsuario}, {Lec(), ComprobarBaseLectura}};
+    const CapaSinEsperas sinEsperas;  // the engine's whole wait, its tries taking no time
+    for (const auto& caso : casos) {
+        int n = 1;
+        for (;; ++n) {
+            SCOPED_TRACE(caso.archivo.toStdString() + ", lock " + std::to_string(n));
+            std::unique_ptr<CerrojoEscritura> otro;
+            CapaSinEsperas::AlPedirLectura(
+                n, [&] { otro = std::make_unique<CerrojoEscritura>(caso.archivo.toStdString()); });
+            const ResultadoComprobacion r = caso.comprobar(caso.archivo);
+            CapaSinEsperas::AlPedirLectura(0, {});
+            if (!otro) {
+                EXPECT_EQ(int(r.defecto), int(DefectoCopia::Ninguno)) << r.detalle.toStdString();
+                break;
+            }
+            EXPECT_EQ(int(r.defecto), int(DefectoCopia::EnUso)) << r.detalle.toStdString();
+            ASSERT_LT(n, 100);
+        }
+        EXPECT_GT(n, 4);  // the file's length, its pages and its tables were each read under a lock
+    }
+}
+
 // A first run as a user who may not write the database or its folder: start-up says so, naming
 // each, and that is all; the language chosen holds for the run without another report.
 TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
@@ -314,7 +365,7 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
 // file whose journal it then cannot delete).
 class CortadoSinDeshacer : public Inicio {
 protected:
-    enum Cual { Carpeta, Diario, Archivo, Ajeno };
+    enum Cual { Carpeta, Diario, Archivo };
     static constexpr auto kLectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     static constexpr auto kPaso = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
 
@@ -356,6 +407,7 @@ TEST_F(CortadoSinDeshacer, LoDeSoloLecturaSeDiceSinTocarNada) {
         QString archivo;
         std::string sql;
         Cual soloLectura;
+        int cabecera = 0;  // the journal cut to these bytes, its first one set (the engine's test)
     } casos[] = {
         {"user's, read-only folder", Mod(), kAlta + "'CORTADO')", Carpeta},
         {"user's, read-only journal", Mod(), kAlta + "'CORTADO')", Diario},
@@ -363,11 +415,16 @@ TEST_F(CortadoSinDeshacer, LoDeSoloLecturaSeDiceSinTocarNada) {
         {"reference, read-only folder", Lec(), kFechaMax, Carpeta},
         {"reference, read-only journal", Lec(), kFechaMax, Diario},
         {"reference, read-only file", Lec(), kFechaMax, Archivo},
+        {"user's, read-only folder, header cut short", Mod(), kAlta + "'CORTADO')", Carpeta, 20},
+        {"reference, read-only journal, one byte", Lec(), kFechaMax, Diario, 1},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
         const QString diario = Cortar(caso.archivo, caso.sql);
         ASSERT_TRUE(QFile::exists(diario));
+        if (caso.cabecera) {
+            ASSERT_TRUE(prueba::Escribir(diario, prueba::Leer(diario).left(caso.cabecera)));
+        }
         const auto antes = Contenidos();
         const QString ruta = caso.soloLectura == Carpeta  ? Tablas()
                              : caso.soloLectura == Diario ? diario
@@ -386,19 +443,103 @@ TEST_F(CortadoSinDeshacer, ElDiarioDeOtroUsuarioEnUnaCarpetaCompartidaSeDiceSinT
     ComprobarRechazo(Mod(), Contenidos(), [] {});
 }
 
-// Another copy of the program in the middle of a save, its journal whole beside the file: start-up
-// by a user who may not write that journal waits for it as for any lock held (here beyond the
-// wait: the file is in use), rather than calling it a save cut short.
-TEST_F(Inicio, UnGuardadoEnCursoEnOtraCopiaNoSeTomaPorCortado) {
+// A backup copied by hand over the user's database while the journal of a save cut short on the
+// file it replaced lies beside it: the engine rolls that journal's pages into the copy, which then
+// fails the check. Start-up puts the file and the journal back as they were and says so, naming
+// both; no byte of any file changes and no scratch copy is left.
+TEST_F(Inicio, UnDiarioQueNoEsDelArchivoSeDiceYElArchivoQuedaComoEstaba) {
     PrepararArranque();
     const QString mod = Mod(), diario = mod + "-journal";
-    GuardadoDetenido guardado(Escritura(mod, kAlta + "'EN CURSO')"));
+    BdPrueba::Ejecutar(mod.toStdString(),
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+                       "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) SELECT '12345678Z', 'COPIA ' || i FROM n");
+    const QByteArray copia = prueba::Leer(mod);
+    QFile::remove(mod);
+    PrepararArranque();
+    MatarAlConfirmar(Escritura(mod, "UPDATE T00_GENERAL SET T00_Idioma = 'E'"));
     ASSERT_TRUE(QFile::exists(diario));
-    QFile::setPermissions(diario, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    ASSERT_TRUE(prueba::Escribir(mod, copia));
+    const auto antes = Contenidos();
     const QStringList avisos = ArrancarSujetoAModos();
     ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
     EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
-    EXPECT_EQ(avisos[2].toStdString(), (QString::number(vbCritical) + " " + TextoBilingue(9104, mod)).toStdString());
+    EXPECT_TRUE(avisos[2].startsWith(QString::number(vbCritical) + " " + TextoBilingue(9160, mod, diario)))
+        << avisos[2].toStdString();
+    EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
+    EXPECT_EQ(QDir(Tablas()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
+}
+
+// A user's database that another tool left in its write-ahead-log mode, with or without the
+// "-wal" and "-shm" files of writes not yet merged, in a folder this user may not write: the
+// engine would rewrite the file to leave that mode (and keep files it cannot remove) or fail to
+// open it. Start-up says so before anything is written, naming the file, and no byte changes.
+TEST_F(Inicio, UnaBaseEnModoWalDondeNoSePuedeEscribirSeDiceSinTocarNada) {
+    const QString mod = Mod();
+    for (const bool conWal : {true, false}) {
+        SCOPED_TRACE(conWal ? "with its -wal and -shm" : "alone");
+        QDir(Tablas()).removeRecursively();
+        PrepararArranque();
+        // Another tool's writes, the last of them kept in the -wal file by a process that ended
+        // without closing the file.
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            sqlite3* db = nullptr;
+            sqlite3_open(QFile::encodeName(mod).constData(), &db);
+            const int rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL; UPDATE T00_GENERAL SET T00_ActOnline = -1",
+                                        nullptr, nullptr, nullptr);
+            if (!conWal) sqlite3_close(db);
+            _exit(rc == SQLITE_OK ? 0 : 3);
+        }
+        int estado = 0;
+        ASSERT_EQ(waitpid(pid, &estado, 0), pid);
+        ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+        ASSERT_EQ(QFile::exists(mod + "-wal"), conWal);
+        const auto antes = Contenidos();
+        const auto modos = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                           QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        QFile::setPermissions(Tablas(), modos);
+        const QStringList avisos = ArrancarSujetoAModos();
+        QFile::setPermissions(Tablas(), modos | QFileDevice::WriteOwner);
+        ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
+        EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
+        EXPECT_EQ(avisos[2].toStdString(),
+                  (QString::number(vbCritical) + " " + TextoBilingue(9161, mod)).toStdString());
+        EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
+    }
+}
+
+// Another copy of the program in the middle of a save, its journal whole beside the file, met by
+// the start-up of a user who may not write that journal: a save held beyond the engine's wait is a
+// file in use; one that ends between the journal's read and the look for its lock is over, and
+// start-up goes on with it. Neither is a save cut short.
+TEST_F(Inicio, UnGuardadoEnCursoEnOtraCopiaNoSeTomaPorCortado) {
+    const QString mod = Mod(), diario = mod + "-journal";
+    for (const bool terminaTrasLeerElDiario : {false, true}) {
+        SCOPED_TRACE(terminaTrasLeerElDiario ? "ending after the journal is read" : "held beyond the wait");
+        QDir(Tablas()).removeRecursively();
+        PrepararArranque();
+        BdPrueba::Ejecutar(mod.toStdString(), "UPDATE T00_GENERAL SET T00_ActOnline = -1");
+        GuardadoDetenido guardado(Escritura(mod, kAlta + "'EN CURSO')"));
+        ASSERT_TRUE(QFile::exists(diario));
+        QFile::setPermissions(diario, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        const QStringList avisos = ArrancarSujetoAModos(terminaTrasLeerElDiario ? guardado.DescriptorSeguir() : -1);
+        if (!terminaTrasLeerElDiario) {
+            ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
+            EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
+            EXPECT_EQ(avisos[2].toStdString(),
+                      (QString::number(vbCritical) + " " + TextoBilingue(9104, mod)).toStdString());
+            continue;
+        }
+        EXPECT_EQ(avisos, QStringList({QString::number(int(Arranque::Continuar)), "10000"}));
+        EXPECT_FALSE(QFile::exists(diario));
+        auto db = dao::DBEngine::Instancia().OpenDatabase(mod.toStdString());
+        EXPECT_EQ(
+            db->OpenRecordset("SELECT count(*) FROM T01_DECLARANTES WHERE T01_NOMBRE = 'EN CURSO'")->Fields(0).CLng(),
+            1);
+        db->Close();
+    }
 }
 
 // A journal that holds nothing to roll back (emptied, or its header cleared as a completed save
@@ -448,6 +589,13 @@ TEST_F(Inicio, DISABLED_ArrancarEnLaCarpetaDada) {
         const char aviso[] = "file modes do not apply to this process: its cases would prove nothing";
         ASSERT_GT(write(std::atoi(descriptor), aviso, sizeof aviso - 1), 0);
         FAIL() << aviso;
+    }
+    if (const char* seguir = std::getenv("OXALDE_PRUEBA_SEGUIR")) {
+        dao::EstablecerTrasLeerDiario([fd = std::atoi(seguir)](const std::string& ruta) {
+            ASSERT_EQ(write(fd, "x", 1), 1);
+            close(fd);
+            EsperarFinDeGuardado(ruta);
+        });
     }
     EstablecerCarpetaPrograma(QString::fromLocal8Bit(dada) + "/Cliente");
     bool elegido = false;

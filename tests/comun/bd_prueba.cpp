@@ -133,6 +133,8 @@ struct SinEsperas {
     inline static sqlite3_io_methods metodos{};
     inline static std::function<void()> trasConfirmar;
     inline static std::atomic<bool> confirmado = false;
+    inline static std::function<void()> alPedirLectura;
+    inline static std::atomic<int> lecturasHastaAccion = 0;
 
     static int Escribir(sqlite3_file* f, const void* datos, int n, sqlite3_int64 donde) {
         return CapaSinEsperas::lleno ? SQLITE_FULL : metodosReales->xWrite(f, datos, n, donde);
@@ -140,6 +142,8 @@ struct SinEsperas {
     static int Bloquear(sqlite3_file* f, int nivel) {
         if (nivel == SQLITE_LOCK_SHARED && confirmado.exchange(false) && trasConfirmar)
             std::exchange(trasConfirmar, {})();
+        if (nivel == SQLITE_LOCK_SHARED && lecturasHastaAccion > 0 && --lecturasHastaAccion == 0)
+            std::exchange(alPedirLectura, {})();
         return metodosReales->xLock(f, nivel);
     }
     static int Borrar(sqlite3_vfs*, const char* nombre, int sincronizar) {
@@ -182,9 +186,17 @@ void CapaSinEsperas::TrasConfirmar(std::function<void()> accion) {
     SinEsperas::trasConfirmar = std::move(accion);
 }
 
+void CapaSinEsperas::AlPedirLectura(int n, std::function<void()> accion) {
+    SinEsperas::lecturasHastaAccion = 0;
+    SinEsperas::alPedirLectura = std::move(accion);
+    SinEsperas::lecturasHastaAccion = n;
+}
+
 CapaSinEsperas::~CapaSinEsperas() {
     lleno = false;
     SinEsperas::trasConfirmar = {};
+    SinEsperas::lecturasHastaAccion = 0;
+    SinEsperas::alPedirLectura = {};
     sqlite3_vfs_register(SinEsperas::real, 1);
 }
 

@@ -62,6 +62,9 @@ public:
     // Runs `accion` once, the first time a lock is asked for after a write has been committed (its
     // journal deleted) from now on: another program acting between a save and the next call.
     static void TrasConfirmar(std::function<void()> accion);
+    // Runs `accion` once, when the `n`-th lock for reading (from none) is asked for from now on,
+    // before it is taken: another program taking the file at that point of a sequence of reads.
+    static void AlPedirLectura(int n, std::function<void()> accion);
     CapaSinEsperas();
     ~CapaSinEsperas();
     CapaSinEsperas(const CapaSinEsperas&) = delete;
@@ -98,6 +101,8 @@ public:
     GuardadoDetenido(const GuardadoDetenido&) = delete;
     GuardadoDetenido& operator=(const GuardadoDetenido&) = delete;
     void Seguir();
+    // The descriptor (closed on exec) to which one byte written lets the save go on.
+    int DescriptorSeguir() const { return seguir_; }
 
 private:
     int seguir_ = -1;
