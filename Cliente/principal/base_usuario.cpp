@@ -108,7 +108,10 @@ void Guardar(const QString& de, const QString& a, const QString& carpeta) {
 void Reponer(const QString& de, const QString& a) {
     const QByteArray origen = QFile::encodeName(de), destino = QFile::encodeName(a);
     const int fd = open(origen.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) fsync(fd), close(fd);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
     std::error_code error;
     std::filesystem::rename(origen.toStdString(), destino.toStdString(), error);
     if (error) FalloDeArchivo(error, a);
@@ -116,7 +119,10 @@ void Reponer(const QString& de, const QString& a) {
 
 void SincronizarCarpeta(const QString& carpeta) {
     const int fd = open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) fsync(fd), close(fd);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
 }
 
 bool DelContenido(DefectoCopia defecto) {

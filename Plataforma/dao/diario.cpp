@@ -30,6 +30,10 @@ struct Lectura {
     ssize_t leidos = 0;
     std::array<unsigned char, kCabecera> cabecera{};
     bool operator==(const Lectura&) const = default;
+    void Identificar(const struct stat& datos) {
+        dispositivo = datos.st_dev;
+        nodo = datos.st_ino;
+    }
 };
 
 Lectura Leer(const std::string& diario) {
@@ -39,11 +43,11 @@ Lectura Leer(const std::string& diario) {
     if (fd < 0) {
         l.existe = errno != ENOENT;
         l.legible = false;
-        if (stat(diario.c_str(), &datos) == 0) l.dispositivo = datos.st_dev, l.nodo = datos.st_ino;
+        if (stat(diario.c_str(), &datos) == 0) l.Identificar(datos);
         return l;
     }
     l.existe = true;
-    if (fstat(fd, &datos) == 0) l.dispositivo = datos.st_dev, l.nodo = datos.st_ino;
+    if (fstat(fd, &datos) == 0) l.Identificar(datos);
     l.leidos = read(fd, l.cabecera.data(), l.cabecera.size());
     l.legible = l.leidos >= 0;
     close(fd);
