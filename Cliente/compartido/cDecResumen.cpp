@@ -1,3 +1,4 @@
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 
 #include <limits>
@@ -21,7 +22,7 @@ void cDecResumen::MODO(const QString& m) {
     if (m == QStringLiteral("L")) return VaciarCabecera();
     vb::Variant ultima;
     const bool hay = ObtenerUltimaDeclaracion(ultima);
-    if (m == QStringLiteral("T")) {
+    if (m == kModoTransporte) {
         // Only the form of the latest transport declaration is proposed.
         VaciarFecha();
         modelo_ = hay ? Texto(ultima(1)) : QString();

@@ -96,6 +96,9 @@ enum IdCadena : int {
     kIdTituloDescripcionServicio = 355,
     kIdMsgFechaPresentacionIncorrecta = 356,
     kIdTituloErrorDatosImpresion = 357,
+    // The two halves of a form-732 message naming a surcharge's base and its rates.
+    kIdMsgBaseRecargoMayor = 365,
+    kIdMsgBaseRecargoMayorFin = 366,
     // The program's own texts (9101 to 9199).
     kIdMsgBaseNoEncontrada = 9101,
     kIdMsgBaseNoValida = 9102,

@@ -34,9 +34,8 @@ public:
     // window reads first (cDecResumen, cImOf).
     // The declarations window of the taxpayer in cDecResumen.
     virtual void MostrarDeclaraciones() = 0;
-    // The editor of a form (the declaration's stored type: 1 form 731, 2 form 732) in a mode ("A"
-    // new, "C" existing), for a declaration of a kind ("P" quarterly, "T" transport) and, when
-    // it exists, a key.
+    // The editor of a form (Tipologia) in a mode (kModoNueva or kModoExistente), for a declaration
+    // of a kind (kModoPeriodica or kModoTransporte) and, when it exists, a key.
     virtual void MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde) = 0;
     // The print options, modal; afterwards the declarations window again.
     virtual void MostrarImpresion() = 0;

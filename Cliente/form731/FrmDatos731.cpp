@@ -21,6 +21,7 @@
 #include "form731/codigos731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/avisos.h"
@@ -36,9 +37,7 @@ namespace {
 
 cDatos731& Datos() { return cDatos731::Instancia(); }
 cDecResumen& Resumen() { return cDecResumen::Instancia(); }
-bool Transporte() { return Datos().MODOP() == QLatin1String("T"); }
-bool Nueva() { return Datos().MODO() == QLatin1String("A"); }
-bool CuotasTecleadasHoy() { return CuotasTecleadas(Resumen().FECHA()); }
+bool Transporte() { return Datos().MODOP() == kModoTransporte; }
 
 // Design size of the window, in twips.
 constexpr int kAncho = 9480, kAlto = 6120;
@@ -46,7 +45,7 @@ constexpr int kAncho = 9480, kAlto = 6120;
 }  // namespace
 
 FrmDatos731::FrmDatos731(QWidget* parent)
-    : VentanaHija(QStringLiteral("FrmDatos731"), parent), entrada_(new EntradaVentana(this)) {
+    : EditorDeclaracion(QStringLiteral("FrmDatos731"), parent) {
     QFont letra = font();
     letra.setPointSize(8);
     setFont(letra);
@@ -86,7 +85,7 @@ void FrmDatos731::ConectarCajas() {
             case Foco::Seleccionar: entrada_->SeleccionarAlEntrar(caja); break;
             case Foco::PasarSiBloqueada: entrada_->PasarAlEntrar(caja, [caja] { return caja->locked(); }); break;
             case Foco::Pasar: entrada_->PasarAlEntrar(caja); break;
-            case Foco::FechaCuotas: entrada_->PasarAlEntrar(caja, [] { return !CuotasTecleadasHoy(); }); break;
+            case Foco::FechaCuotas: entrada_->PasarAlEntrar(caja, [] { return !FechaConCuotasTecleadas(); }); break;
         }
         if (c.escribir) entrada_->AlPerderFoco(caja, [this, &c] { SalirCajaNumero(c); });
     }
@@ -127,7 +126,7 @@ void FrmDatos731::InicializarFormulario() {
     FormatearMascaraFecha(Control<CajaFecha>("txtfecha"));
     MostrarMarcoDatos();
     MostrarCabecera();
-    if (Datos().MODO() == QLatin1String("C")) {
+    if (Datos().MODO() == kModoExistente) {
         vb::Long csde = Datos().CSDE();
         Datos().CargarDeclaracion(csde);
     } else {
@@ -179,7 +178,7 @@ void FrmDatos731::FormatearImportes() {
         caja->enteros(13);
         caja->formato(QString::fromLatin1(kFormatoImporte));
     }
-    if (!CuotasTecleadasHoy()) return;
+    if (!FechaConCuotasTecleadas()) return;
     for (const char* n : {"txtcuota16", "txtcuota7"}) {
         Pindaro* caja = numeros_.value(QString::fromLatin1(n));
         caja->Enabled(true);
@@ -191,7 +190,7 @@ void FrmDatos731::FormatearImportes() {
 
 void FrmDatos731::Form_Activate() {
     DeshabilitarMenus();
-    if (Datos().MODOP() == QLatin1String("P")) {
+    if (Datos().MODOP() == kModoPeriodica) {
         numeros_.value(QStringLiteral("txtbase16"))->setFocus();
         return;
     }
@@ -207,11 +206,6 @@ void FrmDatos731::Form_Activate() {
             return;
         }
     }
-}
-
-void FrmDatos731::Form_Unload() {
-    entrada_->Descargando();
-    RefrescarMenuPrincipal();
 }
 
 // ---- Calculation ---------------------------------------------------------------------------
@@ -233,7 +227,7 @@ void FrmDatos731::RefrescarDatos() {
     if (Transporte()) {
         MostrarMarcosPestana();
         MostrarDatosPestana();
-    } else if (Datos().MODOP() == QLatin1String("P")) {
+    } else if (Datos().MODOP() == kModoPeriodica) {
         MostrarDatosPeriodicos();
     }
     datosPresentados_ = true;
@@ -463,36 +457,8 @@ vb::Long FrmDatos731::GuardarDeclaracion() {
     return Datos().GuardarDeclaracion(buffer);
 }
 
-// ---- Accept and Cancel ---------------------------------------------------------------------
+bool FrmDatos731::Nueva() const { return Datos().MODO() == kModoNueva; }
 
-void FrmDatos731::cmdAceptar_Click() {
-    // A keyboard shortcut presses the button without moving the focus: the box is stored
-    // first, so that what it holds reaches the record.
-    entrada_->TerminarEdicion();
-    cmdAceptar_->setFocus(Qt::OtherFocusReason);
-    if (!ValidarCampos()) return;
-    if (datosModificados_) {
-        const vb::Long clave = GuardarDeclaracion();
-        if (clave < 1) {
-            // Nothing was written: the declaration stays on screen to be cancelled or retried.
-            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle(), this);
-            return;
-        }
-        if (Nueva()) Resumen().CSDE(clave);
-    }
-    Descargar();
-    VolverADeclaraciones(Resumen().CSDE());
-}
-
-void FrmDatos731::cmdCancelar_Click() {
-    Descargar();
-    VolverADeclaraciones(Datos().CSDE());
-}
-
-void FrmDatos731::VolverADeclaraciones(long csde) {
-    Resumen().ENTRADA(QStringLiteral("P"));
-    Resumen().CSDE(static_cast<vb::Long>(csde));
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
-}
+vb::Long FrmDatos731::Clave() const { return Datos().CSDE(); }
 
 }  // namespace oxalde

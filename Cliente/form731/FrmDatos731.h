@@ -6,8 +6,7 @@
 #include <QHash>
 #include <array>
 
-#include "compartido/VentanaHija.h"
-#include "vb/variant.h"
+#include "compartido/EditorDeclaracion.h"
 
 class QFrame;
 class QGroupBox;
@@ -18,7 +17,6 @@ class QRadioButton;
 
 namespace oxalde {
 
-class EntradaVentana;
 class Pindaro;
 class TiraPestanas;
 class cDatos731;
@@ -26,7 +24,7 @@ struct CajaNumero;
 template <class Registro>
 struct CajaTexto;
 
-class FrmDatos731 : public VentanaHija {
+class FrmDatos731 : public EditorDeclaracion {
     Q_OBJECT
 public:
     explicit FrmDatos731(QWidget* parent = nullptr);
@@ -45,22 +43,14 @@ public:
     // Recomputes the amounts of the record, and for the quarterly kind its bank-account row.
     void CalcularLiquidacion();
 
-    bool DatosPresentados() const { return datosPresentados_; }
-    bool DatosModificados() const { return datosModificados_; }
-
-    // The library's check of the declaration: true when it passes; otherwise the message of the
-    // first failed rule, its tab and its box.
-    bool ValidarCampos();
-    // Saves the declaration; answers its key (below 1: nothing was written).
-    vb::Long GuardarDeclaracion();
-
-    void cmdAceptar_Click();
-    void cmdCancelar_Click();
+    bool ValidarCampos() override;
+    vb::Long GuardarDeclaracion() override;
 
 protected:
+    bool Nueva() const override;
+    vb::Long Clave() const override;
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Unload() override;
 
 private:
     // Construction: the frames, boxes, labels and buttons as designed.
@@ -109,8 +99,6 @@ private:
     void optEntregas_Click();
     void OptTmedio_Click();
     void TabTra_Click();
-    // Back to the declarations window with the declaration of that key selected.
-    void VolverADeclaraciones(long csde);
 
     // The child widget of that object name (both the design and the event code look them up).
     template <class T = QWidget>
@@ -118,17 +106,12 @@ private:
         return findChild<T*>(QString::fromLatin1(nombre));
     }
 
-    EntradaVentana* entrada_;
     QHash<QString, Pindaro*> numeros_;
     QHash<QString, QLineEdit*> textos_;
     TiraPestanas* TabTra_ = nullptr;
     QRadioButton* optActividad_ = nullptr;
     QRadioButton* optEntregas_ = nullptr;
     QRadioButton* OptTmedio_[3] = {};
-    QPushButton* cmdAceptar_ = nullptr;
-    QPushButton* cmdCancelar_ = nullptr;
-    bool datosPresentados_ = false;
-    bool datosModificados_ = false;
 };
 
 }  // namespace oxalde

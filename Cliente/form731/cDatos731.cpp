@@ -1,5 +1,6 @@
 #include "form731/cDatos731.h"
 
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"
@@ -66,7 +67,7 @@ void cDatos731::Vaciar(int desde, int hasta) {
 
 void cDatos731::MODO(const QString& v) {
     modo_ = v;
-    if (v != QStringLiteral("A")) return;
+    if (v != kModoNueva) return;
     Vaciar(0, kAlmacenados - 1);
     actividad_ = 0;
     csde_ = 0;
@@ -74,13 +75,13 @@ void cDatos731::MODO(const QString& v) {
 
 void cDatos731::MODOP(const QString& v) {
     modop_ = v;
-    if (v == QStringLiteral("P")) {
+    if (v == kModoPeriodica) {
         actividad_ = 0;
         Vaciar(0, kFinTransporte);
         Vaciar(kCC, kCC);
-    } else if (v == QStringLiteral("T")) {
+    } else if (v == kModoTransporte) {
         actividad_ = 0;
-        if (modo_ == QStringLiteral("A")) tmedio_ = QStringLiteral("V");
+        if (modo_ == kModoNueva) tmedio_ = QStringLiteral("V");
         Vaciar(kTrimestral, kFinTrimestral);
         Vaciar(kCC, kCC);
         // Both prices at the general rate of the declaration's date.
@@ -115,7 +116,7 @@ void cDatos731::CargarDeclaracion(vb::Long& csde) {
 
 vb::Integer cDatos731::ValidarDatos731(vb::Variant& vBufferResultado, bool& blnValPreven) {
     const auto& resumen = cDecResumen::Instancia();
-    const vb::Long fecha = modop_ == QStringLiteral("T") ? resumen.FECHA()
+    const vb::Long fecha = modop_ == kModoTransporte ? resumen.FECHA()
                                                          : FechaFinTrimestre(resumen.Ejercicio(), resumen.PERIODO());
     std::string strFecha = std::to_string(fecha);
     return Declaracion(RutaBDLectura)->ValidarDatos731(vBufferResultado, blnValPreven, strFecha);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "form731/cDatos731.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/procedimientos.h"
 #include "compartido/tipos_iva.h"
@@ -32,7 +33,7 @@ void CalcularLiquidacion(cDatos731& d, const cDecResumen& cabecera) {
     }
     d.CUOTA4(tipos::Cuota(d.BASE4(), tipos::kTipo4));
     d.IVADEV2(d.CUOTA7() + d.CUOTA16() + d.CUOTA4());
-    d.resul(d.MODOP() == QLatin1String("T") ? d.IVADEV1() : d.IVADEV2());
+    d.resul(d.MODOP() == kModoTransporte ? d.IVADEV1() : d.IVADEV2());
 }
 
 bool CuentaPeriodoVisible(double ivadev2, long finTrimestre) {

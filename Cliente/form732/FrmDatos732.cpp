@@ -19,6 +19,7 @@
 #include "form732/cDatos732.h"
 #include "form732/cajas732.h"
 #include "form732/liquidacion732.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/mostrar_error.h"
@@ -32,7 +33,7 @@ namespace oxalde {
 namespace {
 
 cDatos732& D() { return cDatos732::Instancia(); }
-bool Transporte() { return D().MODOP() == QLatin1String("T"); }
+bool Transporte() { return D().MODOP() == kModoTransporte; }
 QString Bandera(bool marcada) { return marcada ? QStringLiteral("X") : QString(); }
 
 using GetBandera = QString (cDatos732::*)() const;
@@ -70,8 +71,7 @@ bool AlgunoMarcado(const GetBandera (&banderas)[6]) {
 
 }  // namespace
 
-FrmDatos732::FrmDatos732(QWidget* parent) : VentanaHija(QStringLiteral("FrmDatos732"), parent) {
-    entrada_ = new EntradaVentana(this);
+FrmDatos732::FrmDatos732(QWidget* parent) : EditorDeclaracion(QStringLiteral("FrmDatos732"), parent) {
     CrearControles();
     ConectarCajas();
 }
@@ -124,8 +124,6 @@ void FrmDatos732::Form_Load() {
         const vb::Error error = ErrorDe(std::current_exception());
         QTimer::singleShot(0, this, [this, error] {
             MostrarError(error);
-            entrada_->Descargando();
-            Descargar();
             VolverADeclaraciones();
         });
     }
@@ -133,43 +131,11 @@ void FrmDatos732::Form_Load() {
 
 void FrmDatos732::Form_Activate() { DeshabilitarMenus(); }
 
-void FrmDatos732::Form_Unload() {
-    entrada_->Descargando();
-    RefrescarMenuPrincipal();
-}
+bool FrmDatos732::Nueva() const { return D().MODO() == kModoNueva; }
 
-void FrmDatos732::VolverADeclaraciones() {
-    cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
-}
+vb::Long FrmDatos732::Clave() const { return D().CSDE(); }
 
-// Commands.
-
-void FrmDatos732::cmdAceptar_Click() {
-    // A box still being edited (Accept reached by its access key) is stored first.
-    entrada_->TerminarEdicion();
-    PonerFoco(cmdAceptar_);
-    if (!ValidarCampos()) return;
-    if (datosModificados_) {
-        const vb::Long clave = GuardarDeclaracion();
-        if (clave < 1) {
-            // Nothing was written: the declaration stays on screen to be cancelled or retried.
-            Advertencia(Cadena(kIdMsgDeclaracionNoGuardada), windowTitle(), this);
-            return;
-        }
-        if (D().MODO() == QLatin1String("A")) cDecResumen::Instancia().CSDE(clave);
-    }
-    entrada_->Descargando();
-    Descargar();
-    VolverADeclaraciones();
-}
-
-void FrmDatos732::cmdCancelar_Click() {
-    entrada_->Descargando();
-    Descargar();
-    cDecResumen::Instancia().CSDE(D().CSDE());
-    VolverADeclaraciones();
-}
+// Clicks.
 
 void FrmDatos732::chksittib_Click(int i) {
     LetSituacion(D(), i, Bandera(chksittib_[i]->isChecked()));
@@ -246,16 +212,12 @@ void FrmDatos732::TabTra_Click(int pestana) {
                                                                  : -1;
                 if (opcion < 0) break;
                 const char* primera[] = {"txtmarcav", "txtfabricb", "txtfabrica"};
-                PonerFoco(d.MODO() == QLatin1String("A") ? static_cast<QWidget*>(OptTmedio_[opcion]) : caja(primera[opcion]));
+                PonerFoco(d.MODO() == kModoNueva ? static_cast<QWidget*>(OptTmedio_[opcion]) : caja(primera[opcion]));
                 break;
             }
             [[fallthrough]];
         case 5: PonerFoco(caja("txtbase16")); break;
     }
-}
-
-void FrmDatos732::PonerFoco(QWidget* control) {
-    if (control && control->isVisible() && control->isEnabled()) control->setFocus(Qt::OtherFocusReason);
 }
 
 // Accept's check and save.
@@ -283,7 +245,7 @@ void FrmDatos732::ConectarCajas() {
         FiltrarTeclas(caja, FiltrarTecla);
         connect(caja, &QLineEdit::textChanged, this, [this] { datosModificados_ = true; });
         const auto foco = fila.almacen == Almacen::Transmisor ? Foco::PasarSiBloqueada : Foco::Seleccionar;
-        entrada_->AlRecibirFoco(caja, [this, caja, foco] { AlRecibirFoco(caja, int(foco)); });
+        entrada_->AlRecibirFoco(caja, [this, caja, foco] { AlRecibirFoco(caja, foco); });
         AlPerder(caja, [this, &fila] { AlPerderTexto(fila); });
     }
     for (const CajaNumero732& fila : CajasNumero732()) {
@@ -296,13 +258,13 @@ void FrmDatos732::ConectarCajas() {
         if (fila.cambio != Cambio732::Nunca)
             connect(caja, &Pindaro::cambio, this, [this, &fila] {
                 if (fila.cambio == Cambio732::Siempre ||
-                    !tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()))
+                    !FechaConCuotasTecleadas())
                     datosModificados_ = true;
             });
         // Computed and typed-quota boxes are read-only until the repaint decides otherwise.
         if (fila.foco == Foco::Pasar || fila.foco == Foco::FechaCuotas) Editable(caja, false);
         if (QLatin1String(fila.nombre) == QLatin1String("txttotal")) caja->backcolor(kFondoResultado);
-        entrada_->AlRecibirFoco(caja, [this, caja, &fila] { AlRecibirFoco(caja, int(fila.foco)); });
+        entrada_->AlRecibirFoco(caja, [this, caja, &fila] { AlRecibirFoco(caja, fila.foco); });
         if (fila.almacen != Almacen::Ninguno)
             AlPerder(caja, [this, &fila] { AlPerderNumero(fila); });
     }
@@ -311,12 +273,12 @@ void FrmDatos732::ConectarCajas() {
             entrada_->AlRecibirFoco(cabecera, [this, cabecera] { PasarFoco(cabecera); });
 }
 
-void FrmDatos732::AlRecibirFoco(QLineEdit* caja, int foco) {
+void FrmDatos732::AlRecibirFoco(QLineEdit* caja, Foco foco) {
     bool pasar = false;
-    switch (Foco(foco)) {
+    switch (foco) {
         case Foco::Seleccionar: break;
         case Foco::PasarSiBloqueada: pasar = caja->isReadOnly(); break;
-        case Foco::FechaCuotas: pasar = !tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()); break;
+        case Foco::FechaCuotas: pasar = !FechaConCuotasTecleadas(); break;
         case Foco::Pasar: pasar = true; break;
     }
     if (pasar)

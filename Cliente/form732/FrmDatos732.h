@@ -8,8 +8,7 @@
 #include <functional>
 
 #include "controles/TiraPestanas.h"
-#include "compartido/VentanaHija.h"
-#include "vb/variant.h"
+#include "compartido/EditorDeclaracion.h"
 
 class QCheckBox;
 class QFrame;
@@ -21,36 +20,30 @@ class QRadioButton;
 namespace oxalde {
 
 class CajaFecha;
-class EntradaVentana;
 class Pindaro;
 class TiraPestanas;
 struct CajaNumero732;
 class cDatos732;
+enum class Foco;
 template <class Registro>
 struct CajaTexto;
 
-class FrmDatos732 : public VentanaHija {
+class FrmDatos732 : public EditorDeclaracion {
     Q_OBJECT
 public:
     explicit FrmDatos732(QWidget* parent = nullptr);
 
     // Captions are set at load; present as in every window.
     void Anadir_captions() {}
-    // The library's check; on a failed rule its message, tab and box. True when valid.
-    bool ValidarCampos();
-    // Saves the declaration; its key, below 1 when nothing was stored.
-    vb::Long GuardarDeclaracion();
+    bool ValidarCampos() override;
+    vb::Long GuardarDeclaracion() override;
 
-    // Commands and clicks (tab 1 to 5, element index from 0).
-    void cmdAceptar_Click();
-    void cmdCancelar_Click();
+    // Clicks (tab 1 to 5, element index from 0).
     void chksittib_Click(int i);
     void chkhecho_Click(int i);
     void OptTmedio_Click(int i);
     void TabTra_Click(int pestana);
 
-    bool DatosPresentados() const { return datosPresentados_; }
-    bool DatosModificados() const { return datosModificados_; }
     bool HechosMarcados() const { return hechosMarcados_; }
 
     // A control by its name; an element of a control array by its name and index.
@@ -58,9 +51,10 @@ public:
     TiraPestanas* TabTra() const { return tabTra_; }
 
 protected:
+    bool Nueva() const override;
+    vb::Long Clave() const override;
     void Form_Load() override;
     void Form_Activate() override;
-    void Form_Unload() override;
 
 private:
     // Layout (diseno732.cpp).
@@ -106,42 +100,52 @@ private:
     void Usable(QFrame* marco, QCheckBox* casilla, bool usable);
     void Rellenar(const CajaNumero732& caja);
 
-    // Box handlers (cajas732 rows; FrmDatos732_cajas.cpp).
+    // Box handlers, one family per row of the box tables.
     void ConectarCajas();
-    void AlRecibirFoco(QLineEdit* caja, int foco);
+    void AlRecibirFoco(QLineEdit* caja, Foco foco);
     void AlPerderTexto(const CajaTexto<cDatos732>& fila);
     void AlPerderNumero(const CajaNumero732& fila);
     // The box's lost-focus handler, run through Seguro.
     void AlPerder(QLineEdit* caja, const std::function<void()>& manejador);
     void PasarFoco(QWidget* control);
-    // The focus to a control only while it can take it.
-    void PonerFoco(QWidget* control);
 
     // Every handler runs through here: an error is shown and the window stays as it was.
     // False when it failed.
     bool Seguro(const std::function<void()>& manejador);
-    void VolverADeclaraciones();
 
-    bool datosPresentados_ = false;
-    bool datosModificados_ = false;
     bool hechosMarcados_ = false;
     bool cargado_ = false;
     bool corregido_ = false;  // the load steps have run to their end
 
-    EntradaVentana* entrada_ = nullptr;
     TiraPestanas* tabTra_ = nullptr;
-    QFrame *FraDeclaT_ = nullptr, *FraDeclaP_ = nullptr, *FraDatosT_ = nullptr, *FraDatosP_ = nullptr;
-    QFrame *FraAdq_ = nullptr, *FraSitTib_ = nullptr, *FraHecho_ = nullptr, *FraTec_ = nullptr, *FraLiq_ = nullptr;
-    QFrame *FraTMedio_ = nullptr, *FraVeh_ = nullptr, *FraBar_ = nullptr, *FraAer_ = nullptr;
-    std::array<QFrame*, 6> fraSitTib_{}, fraHecho_{};
-    std::array<QCheckBox*, 6> chksittib_{}, chkhecho_{};
+    QFrame* FraDeclaT_ = nullptr;
+    QFrame* FraDeclaP_ = nullptr;
+    QFrame* FraDatosT_ = nullptr;
+    QFrame* FraDatosP_ = nullptr;
+    QFrame* FraAdq_ = nullptr;
+    QFrame* FraSitTib_ = nullptr;
+    QFrame* FraHecho_ = nullptr;
+    QFrame* FraTec_ = nullptr;
+    QFrame* FraLiq_ = nullptr;
+    QFrame* FraTMedio_ = nullptr;
+    QFrame* FraVeh_ = nullptr;
+    QFrame* FraBar_ = nullptr;
+    QFrame* FraAer_ = nullptr;
+    std::array<QFrame*, 6> fraSitTib_{};
+    std::array<QFrame*, 6> fraHecho_{};
+    std::array<QCheckBox*, 6> chksittib_{};
+    std::array<QCheckBox*, 6> chkhecho_{};
     std::array<QRadioButton*, 3> OptTmedio_{};
     std::array<Pindaro*, 2> txtejer_{};
     std::array<QLineEdit*, 2> txtper_{};
     CajaFecha* txtfecha_ = nullptr;
-    QLabel *lbldni_ = nullptr, *lblnombre_ = nullptr, *lblperiodo_ = nullptr;
-    QLabel *lblTipo16_ = nullptr, *lblTipo7_ = nullptr, *lblTipo4_ = nullptr, *lblTipo1_ = nullptr;
-    QPushButton *cmdAceptar_ = nullptr, *cmdCancelar_ = nullptr;
+    QLabel* lbldni_ = nullptr;
+    QLabel* lblnombre_ = nullptr;
+    QLabel* lblperiodo_ = nullptr;
+    QLabel* lblTipo16_ = nullptr;
+    QLabel* lblTipo7_ = nullptr;
+    QLabel* lblTipo4_ = nullptr;
+    QLabel* lblTipo1_ = nullptr;
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
 };
 

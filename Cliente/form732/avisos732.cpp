@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "compartido/claves_declaracion.h"
 #include "compartido/cadenas.h"
 #include "compartido/tipos_iva.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 constexpr int kLiq = kPestanaLiquidacion;
 constexpr int kSin = kPestanaSinCambio;
+constexpr int kRec = kIdMsgBaseRecargoMayor;  // the composed messages (codes 24, 25 and 27)
 
 constexpr std::array<Aviso732, 31> kAvisos = {{
     {1, 267, 1, "txttranif", -1},     {2, 268, 1, "txttranom", -1},      {3, 269, 1, "txttrapais", -1},
@@ -20,15 +22,11 @@ constexpr std::array<Aviso732, 31> kAvisos = {{
     {13, 279, 4, "txtnbastidor", -1}, {15, 281, 4, "txtfabricb", -1},    {16, 282, 4, "txtnconstruc", -1},
     {17, 283, 4, "txtfabrica", -1},   {18, 284, 4, "txtnserie", -1},     {19, 285, 4, "txtanofab", -1},
     {20, 286, 5, "txtbase16", -1},    {21, 287, 4, "txtbase16", -1},     {23, 289, 4, "txtbaeq4", -1},
-    {24, 365, 4, "txtbaeq1", -1},     {25, 365, 4, "txtbaeq05", -1},     {26, 290, kLiq, "txttotal", -1},
-    {27, 365, 4, "txtbaeq175", -1},   {28, 323, 1, "txtTraProvincia", -1}, {30, 325, 4, "txtbaeq4", -1},
+    {24, kRec, 4, "txtbaeq1", -1},     {25, kRec, 4, "txtbaeq05", -1},     {26, 290, kLiq, "txttotal", -1},
+    {27, kRec, 4, "txtbaeq175", -1},   {28, 323, 1, "txtTraProvincia", -1}, {30, 325, 4, "txtbaeq4", -1},
     {31, 367, kLiq, "txtcuota16", -1}, {32, 367, kLiq, "txtcuota7", -1}, {33, 367, kLiq, "txtcueq4", -1},
     {34, 367, kLiq, "txtcueq1", -1},
 }};
-
-// The two halves of the composed messages (codes 24, 25 and 27).
-constexpr int kIdInicioMensaje = 365;
-constexpr int kIdFinMensaje = 366;
 
 // The surcharge's rate and its base's rate that a composed message names, as the editor's rate
 // labels show them on that date.
@@ -45,11 +43,12 @@ QString SinPorcentaje(const std::string& etiqueta) {
     return QString::fromStdString(etiqueta.substr(0, etiqueta.size() - 1));
 }
 
-// Spanish: "<365><surcharge rate> <366> <base rate>"; Basque puts the per cent sign first and
+// Spanish: "<first half><surcharge rate> <second half> <base rate>"; Basque puts the per cent sign first and
 // the bare rates before its two halves.
 QString Compuesto(const Aviso732& aviso, vb::Long fecha, int desplIdioma) {
     const auto [recargo, base] = TiposDelMensaje(aviso.codigo, fecha);
-    const QString inicio = LoadResString(aviso.id + desplIdioma), fin = LoadResString(kIdFinMensaje + desplIdioma);
+    const QString inicio = Cadena(aviso.id, desplIdioma);
+    const QString fin = Cadena(kIdMsgBaseRecargoMayorFin, desplIdioma);
     if (desplIdioma == 0)
         return inicio + QString::fromStdString(recargo) + " " + fin + " " + QString::fromStdString(base);
     return "%" + SinPorcentaje(recargo) + inicio + " " + SinPorcentaje(base) + fin;
@@ -66,12 +65,12 @@ std::span<const Aviso732> AvisosValidacion732() { return kAvisos; }
 
 int PestanaAviso(const Aviso732& aviso, const QString& modop) {
     if (aviso.pestana != kPestanaLiquidacion) return aviso.pestana;
-    return modop == QLatin1String("T") ? 5 : 4;
+    return modop == kModoTransporte ? 5 : 4;
 }
 
 QString TextoAviso(const Aviso732& aviso, vb::Long fecha, int desplIdioma) {
-    if (aviso.id == kIdInicioMensaje) return Compuesto(aviso, fecha, desplIdioma);
-    return LoadResString(aviso.id + desplIdioma);
+    if (aviso.id == kIdMsgBaseRecargoMayor) return Compuesto(aviso, fecha, desplIdioma);
+    return Cadena(aviso.id, desplIdioma);
 }
 
 }  // namespace oxalde

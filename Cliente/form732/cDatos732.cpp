@@ -1,6 +1,7 @@
 #include "form732/cDatos732.h"
 
 #include "form732/buffers732.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"
@@ -33,7 +34,7 @@ double cDatos732::Centimos(double v) { return RedondearDecimales(v, 0); }
 
 void cDatos732::MODO(const QString& v) {
     c_.MODO = v;
-    if (v != QLatin1String("A")) return;
+    if (v != kModoNueva) return;
     Campos732 vacio;
     vacio.MODO = v;
     vacio.MODOP = c_.MODOP;
@@ -43,13 +44,13 @@ void cDatos732::MODO(const QString& v) {
 
 void cDatos732::MODOP(const QString& v) {
     c_.MODOP = v;
-    if (v == QLatin1String("P")) {
+    if (v == kModoPeriodica) {
         Vaciar({&c_.SITTIB5, &c_.HECHO2, &c_.TMEDIO});
         LimpiarVehiculo(c_);
         LimpiarBarco(c_);
         LimpiarAeronave(c_);
-    } else if (v == QLatin1String("T")) {
-        if (c_.MODO == QLatin1String("A")) c_.TMEDIO = QStringLiteral("V");
+    } else if (v == kModoTransporte) {
+        if (c_.MODO == kModoNueva) c_.TMEDIO = QStringLiteral("V");
         Vaciar({&c_.SITTIB1, &c_.SITTIB2, &c_.SITTIB3, &c_.SITTIB4, &c_.SITTIB5, &c_.SITTIB6, &c_.HECHO1,
                 &c_.HECHO2, &c_.HECHO3, &c_.HECHO4, &c_.HECHO5, &c_.HECHO6},
                c_.BASE7, c_.CUOTA7, c_.BASE4, c_.CUOTA4, c_.BAEQ4, c_.CUEQ4, c_.BAEQ175, c_.CUEQ175, c_.BAEQ1,
@@ -89,7 +90,7 @@ vb::Long cDatos732::GuardarDeclaracion(vb::Variant& vBufferResultado) {
 }
 
 std::string strFecha(const QString& modop, vb::Long fecha, vb::Integer ejercicio, const QString& periodo) {
-    return std::to_string(modop == QLatin1String("T") ? fecha : FechaFinTrimestre(ejercicio, periodo));
+    return std::to_string(modop == kModoTransporte ? fecha : FechaFinTrimestre(ejercicio, periodo));
 }
 
 }  // namespace oxalde

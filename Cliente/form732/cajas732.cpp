@@ -45,10 +45,10 @@ const std::array<CajaTexto<cDatos732>, 15> kTextos = {{
      [](const cDatos732& d) { return d.Miembro(); }, [](cDatos732& d, double v) { d.Miembro(v); }}
 
 const std::array<CajaNumero732, 19> kNumeros = {{
-    {"txtclasif", Pindaro::Entero, "####", 4, 0, F::Seleccionar, C::Siempre, A::Numero, true, MIEMBRO(vb::Integer, CLASIF)},
-    {"txtesloramax", Pindaro::Decimal, "##0.00", 3, 2, F::Seleccionar, C::Siempre, A::Numero, false, LONGITUD(ESLORAMAX)},
-    {"txtpesomax", Pindaro::Entero, "#,###,###", 7, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Long, PESOMAX)},
-    {"txtanofab", Pindaro::Entero, "#,###", 4, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Integer, ANOFAB)},
+    {"txtclasif", Pindaro::Entero, kFormatoCifras, 4, 0, F::Seleccionar, C::Siempre, A::Numero, true, MIEMBRO(vb::Integer, CLASIF)},
+    {"txtesloramax", Pindaro::Decimal, kFormatoLongitud, 3, 2, F::Seleccionar, C::Siempre, A::Numero, false, LONGITUD(ESLORAMAX)},
+    {"txtpesomax", Pindaro::Entero, kFormatoMillones, 7, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Long, PESOMAX)},
+    {"txtanofab", Pindaro::Entero, kFormatoMiles, 4, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Integer, ANOFAB)},
     IMPORTE("txtbase16", Seleccionar, Siempre, Importe, BASE16),
     IMPORTE("txtcuota16", FechaCuotas, Nunca, Cuota, CUOTA16),
     IMPORTE("txtbase7", PasarSiBloqueada, Siempre, Importe, BASE7),

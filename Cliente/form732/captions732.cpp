@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "compartido/claves_declaracion.h"
 #include "compartido/tipos_iva.h"
 
 namespace oxalde {
@@ -37,7 +38,7 @@ QString Etiqueta(int tipo) { return QString::fromStdString(tipos::EtiquetaTipo(t
 std::span<const Caption> Captions732() { return kCaptions; }
 
 std::span<const Pestana732> Pestanas732(const QString& modop) {
-    if (modop == QLatin1String("T")) return kPestanasT;
+    if (modop == kModoTransporte) return kPestanasT;
     return kPestanasP;
 }
 

@@ -18,6 +18,7 @@
 #include "form732/captions732.h"
 #include "form732/imagenes732.h"
 #include "form732/liquidacion732.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
@@ -358,7 +359,7 @@ void FrmDatos732::InicializarFormulario() {
     PrepararPantalla();
     MostrarCabecera();
     auto& datos = cDatos732::Instancia();
-    if (datos.MODO() == QLatin1String("C"))
+    if (datos.MODO() == kModoExistente)
         datos.CargarDeclaracion(datos.CSDE());
     else
         CalcularLiquidacion();
@@ -367,7 +368,7 @@ void FrmDatos732::InicializarFormulario() {
 
 void FrmDatos732::PrepararPantalla() {
     auto& datos = cDatos732::Instancia();
-    const bool transporte = datos.MODOP() == QLatin1String("T");
+    const bool transporte = datos.MODOP() == kModoTransporte;
     QFrame* marco = transporte ? FraDatosT_ : FraDatosP_;
     (transporte ? FraDatosP_ : FraDatosT_)->hide();
     Situar(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
@@ -438,7 +439,7 @@ void FrmDatos732::PonerCaptions() {
 
 void FrmDatos732::MostrarCabecera() {
     const auto& resumen = cDecResumen::Instancia();
-    const bool transporte = cDatos732::Instancia().MODOP() == QLatin1String("T");
+    const bool transporte = cDatos732::Instancia().MODOP() == kModoTransporte;
     QFrame* marco = transporte ? FraDeclaT_ : FraDeclaP_;
     (transporte ? FraDeclaP_ : FraDeclaT_)->hide();
     Situar(marco, kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(), kMarcoCabecera.height());

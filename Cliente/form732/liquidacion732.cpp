@@ -1,5 +1,6 @@
 #include "form732/liquidacion732.h"
 
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/tipos_iva.h"
 
@@ -48,7 +49,7 @@ void RecargosSiguenBases(cDatos732& d) {
 // The quotas whose rate depends on the date, unless the user types them (quarterly
 // declarations of the period when the rates changed).
 void CuotasPorFecha(cDatos732& d, vb::Long fecha) {
-    if (d.MODOP() != QLatin1String("T") && tipos::EnVentanaCuotasTecleadas(fecha)) return;
+    if (d.MODOP() != kModoTransporte && tipos::EnVentanaCuotasTecleadas(fecha)) return;
     const tipos::TiposIva t = tipos::TiposEn(fecha);
     d.CUOTA16(tipos::Cuota(d.BASE16(), t.general));
     d.CUOTA7(tipos::Cuota(d.BASE7(), t.reducido));

@@ -11,6 +11,7 @@
 #include "form732/FrmDatos732.h"
 #include "form732/cDatos732.h"
 #include "form732/cajas732.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/tipos_iva.h"
 #include "vb/formato.h"
@@ -20,7 +21,7 @@ namespace {
 
 cDatos732& D() { return cDatos732::Instancia(); }
 bool Marcado(const QString& bandera) { return bandera == QLatin1String("X"); }
-bool Transporte() { return D().MODOP() == QLatin1String("T"); }
+bool Transporte() { return D().MODOP() == kModoTransporte; }
 bool EnCuotasTecleadas() { return tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()); }
 
 // Runs a rule on the record; true when it changed a stored value.
@@ -133,7 +134,7 @@ void FrmDatos732::MostrarDatosTecnicos() {
     auto& d = D();
     MostrarMedioTransporte();
     // The means can be chosen only while the declaration is new.
-    FraTMedio_->setEnabled(d.MODO() == QLatin1String("A"));
+    FraTMedio_->setEnabled(d.MODO() == kModoNueva);
     if (Marcado(d.HECHO5()) || Marcado(d.HECHO6()))
         BloquearDatosTecnicos();
     else

@@ -6,14 +6,16 @@
 #include "impresion/cabecera.h"
 #include "impresion/primitivas.h"
 #include "impresion/secciones.h"
+#include "compartido/importe.h"
 #include "compartido/cDecResumen.h"
+#include "compartido/claves_declaracion.h"
 
 namespace oxalde {
 namespace {
 
 const QString kTimes = QStringLiteral("times new roman");
 
-bool EsModo(const char* modo) { return cDecResumen::Instancia().MODOP() == QLatin1String(modo); }
+bool EsModo(QLatin1String modo) { return cDecResumen::Instancia().MODOP() == modo; }
 
 // The outline of a box, its band picture stretched into the band column, and the frame's width.
 void MarcoConBanda(double y0, double alto, const QString& banda, double altoBanda, int ancho) {
@@ -26,18 +28,18 @@ void MarcoConBanda(double y0, double alto, const QString& banda, double altoBand
 struct Paso {
     double y0;
     void (*dibujar)(double);
-    const char* modo;  // nullptr: both kinds
+    QLatin1String modo;  // empty: both kinds
 };
 
 const Paso kPasos[] = {
-    {29, [](double y) { ImprimirMarcoDeclarante(y, QStringLiteral("Declarante"), 5); }, nullptr},
-    {29, ImprimirDatosDeclarante, nullptr},
-    {57, [](double y) { ImprimirApartadoTransporte(y, 5); }, nullptr},
-    {184, [](double y) { ImprimirMarcoRecargo(y, QStringLiteral("Liquidacion"), 5); }, nullptr},
-    {184, ImprimirDatosRecargo, "P"},
-    {238, [](double y) { ImprimirMarcoFirma731(y, QStringLiteral("sujeto"), 5); }, nullptr},
-    {238, [](double y) { ImprimirMarcoResultado(y, 5); }, nullptr},
-    {238, ImprimirDatosResultado, nullptr},
+    {29, [](double y) { ImprimirMarcoDeclarante(y, QStringLiteral("Declarante"), 5); }, {}},
+    {29, ImprimirDatosDeclarante, {}},
+    {57, [](double y) { ImprimirApartadoTransporte(y, 5); }, {}},
+    {184, [](double y) { ImprimirMarcoRecargo(y, QStringLiteral("Liquidacion"), 5); }, {}},
+    {184, ImprimirDatosRecargo, kModoPeriodica},
+    {238, [](double y) { ImprimirMarcoFirma731(y, QStringLiteral("sujeto"), 5); }, {}},
+    {238, [](double y) { ImprimirMarcoResultado(y, 5); }, {}},
+    {238, ImprimirDatosResultado, {}},
 };
 
 // The transport section's boxes: offset from the section's top, frame, band, values.
@@ -118,9 +120,9 @@ const ValorCentrado<cDatos731> kTransporte[] = {
     {'V', [](const cDatos731& d) { return ConGuion(d.TIPOV()); }, 90, 50, 6},
     {'V', [](const cDatos731& d) { return d.MODELOV(); }, 145, 50, 6},
     {'V', [](const cDatos731& d) { return d.NBASTIDOR(); }, 35, 85, 15},
-    {'V', [](const cDatos731& d) { return Entero(d.CLASIF(), "####"); }, 120, 70.5, 15},
+    {'V', [](const cDatos731& d) { return Entero(d.CLASIF(), kFormatoCifras); }, 120, 70.5, 15},
     {'B', [](const cDatos731& d) { return d.FABRICB(); }, 35, 115, 24},
-    {'B', [](const cDatos731& d) { return Entero(d.ESLORAMAX(), "##0.00"); }, 150, 40.5, 24,
+    {'B', [](const cDatos731& d) { return Entero(d.ESLORAMAX(), kFormatoLongitud); }, 150, 40.5, 24,
      [](const cDatos731& d) { return d.ESLORAMAX() != 0; }},
     {'B', [](const cDatos731& d) { return d.NCONSTRUC(); }, 35, 85, 33},
     {'B', [](const cDatos731& d) { return ConGuion(d.MARCAB()); }, 120, 19.5, 33,
@@ -130,10 +132,10 @@ const ValorCentrado<cDatos731> kTransporte[] = {
     {'B', [](const cDatos731& d) { return d.MODELOB(); }, 169, 21.5, 33,
      [](const cDatos731& d) { return NoVacio(d.MODELOB()); }},
     {'A', [](const cDatos731& d) { return d.FABRICA(); }, 35, 115, 42},
-    {'A', [](const cDatos731& d) { return Entero(d.PESOMAX(), "#,###,###"); }, 150, 40.5, 42,
+    {'A', [](const cDatos731& d) { return Entero(d.PESOMAX(), kFormatoMillones); }, 150, 40.5, 42,
      [](const cDatos731& d) { return d.PESOMAX() != 0; }},
     {'A', [](const cDatos731& d) { return d.NSERIE(); }, 35, 55, 51},
-    {'A', [](const cDatos731& d) { return Entero(d.ANOFAB(), "####"); }, 90, 30, 51},
+    {'A', [](const cDatos731& d) { return Entero(d.ANOFAB(), kFormatoCifras); }, 90, 30, 51},
     {'A', [](const cDatos731& d) { return ConGuion(d.MARCAA()); }, 120, 19.5, 51,
      [](const cDatos731& d) { return NoVacio(d.MARCAA()); }},
     {'A', [](const cDatos731& d) { return ConGuion(d.TIPOA()); }, 144.5, 19.5, 51,
@@ -195,7 +197,7 @@ void ImprimirModelo731(const QString& copia) {
     ImprimirEjercicioPeriodo();
     for (const Paso& paso : kPasos) {
         RestablecerFuente();
-        if (!paso.modo || EsModo(paso.modo)) paso.dibujar(paso.y0);
+        if (paso.modo.isEmpty() || EsModo(paso.modo)) paso.dibujar(paso.y0);
     }
     ImprimirEjemplar(copia);
     trabajo.Terminar();
@@ -211,7 +213,7 @@ void ImprimirApartadoTransporte(double y0, int ancho) {
         RestablecerFuente();
         c.marco(y0 + c.dy, QString::fromLatin1(c.banda), 3);
         // The kind is read afresh for each box.
-        if (EsModo("T")) {
+        if (EsModo(kModoTransporte)) {
             RestablecerFuente();
             c.datos(y0 + c.dy);
         }

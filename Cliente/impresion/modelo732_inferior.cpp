@@ -5,6 +5,7 @@
 #include "impresion/modelo732.h"
 #include "impresion/primitivas.h"
 #include "impresion/secciones.h"
+#include "compartido/importe.h"
 #include "compartido/tipos_iva.h"
 
 namespace oxalde {
@@ -46,9 +47,9 @@ const ValorCentrado<cDatos732> kValoresTecnicos[] = {
     {'V', [](const cDatos732& d) { return d.TIPOV() + QStringLiteral(" - "); }, 86, 61, 6, nullptr},
     {'V', [](const cDatos732& d) { return d.MODELOV(); }, 147, 45, 6, nullptr},
     {'V', [](const cDatos732& d) { return d.NBASTIDOR(); }, 35, 85, 15, nullptr},
-    {'V', [](const cDatos732& d) { return Entero(d.CLASIF(), "####"); }, 120, 70.5, 15, nullptr},
+    {'V', [](const cDatos732& d) { return Entero(d.CLASIF(), kFormatoCifras); }, 120, 70.5, 15, nullptr},
     {'B', [](const cDatos732& d) { return d.FABRICB(); }, 35, 85, 24, nullptr},
-    {'B', [](const cDatos732& d) { return Entero(d.ESLORAMAX(), "##0.00"); }, 147, 43.5, 33,
+    {'B', [](const cDatos732& d) { return Entero(d.ESLORAMAX(), kFormatoLongitud); }, 147, 43.5, 33,
      [](const cDatos732& d) { return d.ESLORAMAX() != 0; }},
     {'B', [](const cDatos732& d) { return d.NCONSTRUC(); }, 35, 112, 33, nullptr},
     {'B', [](const cDatos732& d) { return d.MODELOB(); }, 120, 70, 24,
@@ -57,8 +58,8 @@ const ValorCentrado<cDatos732> kValoresTecnicos[] = {
     {'A', [](const cDatos732& d) { return d.MODELOA(); }, 120, 70, 42,
      [](const cDatos732& d) { return !d.MODELOA().trimmed().isEmpty(); }},
     {'A', [](const cDatos732& d) { return d.NSERIE(); }, 35, 55, 51, nullptr},
-    {'A', [](const cDatos732& d) { return Entero(d.ANOFAB(), "####"); }, 90, 60, 51, nullptr},
-    {'A', [](const cDatos732& d) { return Entero(d.PESOMAX(), "#,###,###"); }, 150, 40, 51,
+    {'A', [](const cDatos732& d) { return Entero(d.ANOFAB(), kFormatoCifras); }, 90, 60, 51, nullptr},
+    {'A', [](const cDatos732& d) { return Entero(d.PESOMAX(), kFormatoMillones); }, 150, 40, 51,
      [](const cDatos732& d) { return d.PESOMAX() != 0; }},
 };
 

@@ -21,6 +21,7 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "registro/frmDecDatos.h"
 #include "compartido/CEntrada.h"
@@ -95,7 +96,7 @@ template <class Datos>
 void PrepararEditor(Datos& datos, const QString& modo, const QString& modop, int csde) {
     datos.MODO(modo);
     datos.MODOP(modop);
-    if (modo == QLatin1String("C")) datos.CSDE(csde);
+    if (modo == kModoExistente) datos.CSDE(csde);
 }
 
 }  // namespace
@@ -262,7 +263,7 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
 void MDI7312::MostrarDeclaraciones() { MostrarHija(new FrmDecResumen); }
 
 void MDI7312::MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde) {
-    if (tipologia == 1) {
+    if (tipologia == kTipologia731) {
         PrepararEditor(cDatos731::Instancia(), modo, modop, csde);
         MostrarHija(new FrmDatos731);
     } else {
@@ -296,7 +297,7 @@ void MDI7312::mnuEliminarDeclarante_Click() {
 
 void MDI7312::Reciente_Click(QAction* entrada) {
     auto& resumen = cDecResumen::Instancia();
-    resumen.ENTRADA(QStringLiteral("A"));
+    resumen.ENTRADA(kEntradaNueva);
     resumen.CSCO(entrada->data().value<DeclaranteReciente>().clave);
     resumen.DNI(ObtenerDNIMenu(entrada));
     resumen.NOMBRE(ObtenerNombreMenu(entrada));

@@ -11,6 +11,7 @@
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
@@ -272,7 +273,7 @@ void FrmDecLista::cmdAceptar_Click() {
         return;
     }
     cDecResumen& r = cDecResumen::Instancia();
-    r.ENTRADA(QStringLiteral("A"));
+    r.ENTRADA(kEntradaNueva);
     r.CSCO(csco);
     r.DNI(dni);
     r.NOMBRE(nombre);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStyle>
 
@@ -14,6 +15,8 @@
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
 #include "controles/entrada.h"
+#include "compartido/claves_declaracion.h"
+#include "compartido/importe.h"
 #include "compartido/imagenes.h"
 #include "impresion/cImOf.h"
 #include "registro/cDecDatos.h"
@@ -34,7 +37,8 @@ namespace oxalde {
 namespace {
 
 cDecResumen& Resumen() { return cDecResumen::Instancia(); }
-const QString L = QStringLiteral("L"), P = QStringLiteral("P"), T = QStringLiteral("T");
+const QString L = QStringLiteral("L");  // the header's list mode
+constexpr QLatin1String P = kModoPeriodica, T = kModoTransporte;
 
 // The window's design, in twips: client area, and where the new-declaration boxes go.
 constexpr int kAncho = 9480, kAlto = 6795;
@@ -91,16 +95,6 @@ const ColumnaGrid kColumnas[kColumnasDeclaracion] = {
     {"Ejercicio", "Ejercicio", 0, FlexGrid::flexAlignLeftCenter},
     {"Periodo", "Periodo", 0, FlexGrid::flexAlignLeftCenter},
     {"Tipo", "Mota", 700, FlexGrid::flexAlignCenterCenter},
-};
-
-// A flag set for as long as the scope lasts, and cleared on every way out.
-class Bandera {
-public:
-    explicit Bandera(bool& b) : b_(b) { b_ = true; }
-    ~Bandera() { b_ = false; }
-
-private:
-    bool& b_;
 };
 
 }  // namespace
@@ -226,7 +220,7 @@ void FrmDecResumen::CrearCabecera() {
     txtejer_ = Nuevo<Pindaro>(FraNueva_, "txtejer");
     // Four digits: a year the header can hold (a fifth digit could overflow it).
     txtejer_->modo(Pindaro::Entero);
-    txtejer_->formato(QStringLiteral("####"));
+    txtejer_->formato(QString::fromLatin1(kFormatoCifras));
     txtejer_->enteros(4);
     txtejer_->maxlength(4);
     txtejer_->KeyPress = [](char32_t& c) { SoloNumeros(c); };
@@ -335,7 +329,7 @@ void FrmDecResumen::InicializarDatos() {
     lblnombre_->setText(r.NOMBRE());
     FormatearMascaraFecha(txtfecha_);
     r.MODO(L);
-    if (r.ENTRADA() == QStringLiteral("A")) r.CSDE(0);
+    if (r.ENTRADA() == kEntradaNueva) r.CSDE(0);
     r.NUMDECLASEL(0);
     LimpiarFlxDeclaraciones();
 }
@@ -441,7 +435,7 @@ void FrmDecResumen::PresentaDatos() {
     txtfecha_->Text(r.MODO() == T && r.FECHA() != 0 ? cFecha::Instancia().LongToString(r.FECHA())
                                                      : cFecha::Instancia().FecVacia());
     if (!lista) {
-        Bandera ignorar(IgnorarClickCombo);
+        const QScopedValueRollback ignorar(IgnorarClickCombo, true);
         BuscarEnCombo(r.Modelo(), cmbmodelo_);
         BuscarEnCombo(NombreTrimestre(r.PERIODO()).toLower(), cmbperiodo_);
     }
@@ -557,7 +551,7 @@ void FrmDecResumen::cmdDatos_Click() {
     r.MODOP(f[colTipo].trimmed());
     Descargar();
     if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
-        principal->MostrarEditor(r.TIPOLOGIA(), QStringLiteral("C"), r.MODOP(), r.CSDE());
+        principal->MostrarEditor(r.TIPOLOGIA(), kModoExistente, r.MODOP(), r.CSDE());
 }
 
 void FrmDecResumen::cmdDeclarante_Click() {
@@ -610,7 +604,9 @@ void FrmDecResumen::ImgPer_Click() { EmpezarDeclaracion(P); }
 void FrmDecResumen::ImgTra_Click() { EmpezarDeclaracion(T); }
 
 void FrmDecResumen::Enfocar(QWidget* control) {
-    Bandera ignorar(IgnorarPerdidaFoco);
+    // Moving the focus also ends the silence a cancel asked for (see ImgNueva_MouseUp).
+    IgnorarPerdidaFoco = false;
+    const QScopedValueRollback ignorar(IgnorarPerdidaFoco, true);
     control->setFocus();
     QCoreApplication::processEvents();
 }
@@ -649,7 +645,7 @@ void FrmDecResumen::txtejer_LostFocus() {
 
 bool FrmDecResumen::CompletarLista(ComboLista* lista, int mensaje) {
     {
-        Bandera ignorar(IgnorarClickCombo);
+        const QScopedValueRollback ignorar(IgnorarClickCombo, true);
         BuscarEnCombo(lista->Text(), lista);
     }
     if (lista->ListIndex() >= 0) return true;
@@ -673,7 +669,7 @@ void FrmDecResumen::GuardarModelo(bool conTipologia) {
     const QString modelo = cmbmodelo_->List(cmbmodelo_->ListIndex());
     if (modelo == r.Modelo()) return;
     r.Modelo(modelo);
-    if (conTipologia) r.TIPOLOGIA(modelo == QStringLiteral("731") ? 1 : 2);
+    if (conTipologia) r.TIPOLOGIA(modelo == QStringLiteral("731") ? kTipologia731 : kTipologia732);
     PresentaDatos();
     PresentaBotones();
 }
@@ -766,7 +762,7 @@ void FrmDecResumen::ImgNueva_Click(int indice) {
     if (!ValidarCampos()) return;
     Descargar();
     if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
-        principal->MostrarEditor(r.TIPOLOGIA(), QStringLiteral("A"), r.MODO(), 0);
+        principal->MostrarEditor(r.TIPOLOGIA(), kModoNueva, r.MODO(), 0);
 }
 
 }  // namespace oxalde

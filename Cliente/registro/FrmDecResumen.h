@@ -91,21 +91,39 @@ private:
 
     EntradaVentana* entrada_;
     FlexGrid* flxDeclaraciones_ = nullptr;
-    QLabel *lbldni_ = nullptr, *lblnombre_ = nullptr, *lblResultado_ = nullptr, *picasc_ = nullptr;
-    QLabel *Label1_ = nullptr, *lblejer_ = nullptr, *lblper_ = nullptr, *lblmod_ = nullptr, *lblfecha_ = nullptr,
-           *lblFormato_ = nullptr;
-    QGroupBox *FraOpciones_ = nullptr, *FraNueva_ = nullptr;
-    EtiquetaEnlace *ImgPer_ = nullptr, *ImgTra_ = nullptr, *ImgNueva_[2] = {};
+    QLabel* lbldni_ = nullptr;
+    QLabel* lblnombre_ = nullptr;
+    QLabel* lblResultado_ = nullptr;
+    QLabel* picasc_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* lblejer_ = nullptr;
+    QLabel* lblper_ = nullptr;
+    QLabel* lblmod_ = nullptr;
+    QLabel* lblfecha_ = nullptr;
+    QLabel* lblFormato_ = nullptr;
+    QGroupBox* FraOpciones_ = nullptr;
+    QGroupBox* FraNueva_ = nullptr;
+    EtiquetaEnlace* ImgPer_ = nullptr;
+    EtiquetaEnlace* ImgTra_ = nullptr;
+    EtiquetaEnlace* ImgNueva_[2] = {};
     Pindaro* txtejer_ = nullptr;
     CajaFecha* txtfecha_ = nullptr;
-    ComboLista *cmbperiodo_ = nullptr, *cmbmodelo_ = nullptr;
-    QPushButton *cmdDatos_ = nullptr, *cmdEliminar_ = nullptr, *cmdImprimir_ = nullptr, *cmdDeclarante_ = nullptr,
-                *cmdCerrar_ = nullptr;
-    EtiquetaEnlace *PicDatos_ = nullptr, *PicEli_ = nullptr, *PicImprimir_ = nullptr, *PicDeclarante_ = nullptr,
-                   *PicCerrar_ = nullptr;
+    ComboLista* cmbperiodo_ = nullptr;
+    ComboLista* cmbmodelo_ = nullptr;
+    QPushButton* cmdDatos_ = nullptr;
+    QPushButton* cmdEliminar_ = nullptr;
+    QPushButton* cmdImprimir_ = nullptr;
+    QPushButton* cmdDeclarante_ = nullptr;
+    QPushButton* cmdCerrar_ = nullptr;
+    EtiquetaEnlace* PicDatos_ = nullptr;
+    EtiquetaEnlace* PicEli_ = nullptr;
+    EtiquetaEnlace* PicImprimir_ = nullptr;
+    EtiquetaEnlace* PicDeclarante_ = nullptr;
+    EtiquetaEnlace* PicCerrar_ = nullptr;
 
     cUtilidadesGrid UtilidadesGrid;
-    QColor ColorSeleccion, ColorFondo;
+    QColor ColorSeleccion;
+    QColor ColorFondo;
     bool SeleccionActiva = false;
     bool IgnorarClickCombo = false;
     bool IgnorarPerdidaFoco = false;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "compartido/claves_declaracion.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
@@ -25,7 +26,7 @@ std::int64_t Centimos(const vb::Variant& celda) {
 }  // namespace
 
 QStringList FilaDeclaracion(const vb::Variant& lista, vb::Long fila) {
-    const bool transporte = Texto(lista(lisTipo, fila)) == QStringLiteral("T");
+    const bool transporte = Texto(lista(lisTipo, fila)) == kModoTransporte;
     QStringList textos;
     for (int c = 0; c < kColumnasDeclaracion; ++c) {
         switch (c) {
@@ -47,7 +48,7 @@ QString TextoNumeroDeclaraciones(vb::Long n) {
 }
 
 QString PreguntaBorrado(const QStringList& fila) {
-    if (fila[colTipo].trimmed() == QStringLiteral("P"))
+    if (fila[colTipo].trimmed() == kModoPeriodica)
         return Cadena(kIdPreguntaBorrarDeclaracion) + fila[colEjercicio] + QStringLiteral(" - ") + fila[colPeriodo].trimmed() +
                QStringLiteral(" ?");
     return Cadena(kIdPreguntaBorrarDeclaracionFecha) + fila[colFecha].trimmed() + QStringLiteral(" ?");

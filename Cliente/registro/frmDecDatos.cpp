@@ -129,8 +129,8 @@ void frmDecDatos::CrearControles() {
     cmdMunicipio_ = boton("cmdMunicipio", QString());
     txtnommun_ = texto("txtnommun", 25);
     txttelefono_ = texto("txttelefono", 9);
-    txtnum731_ = numero("txtnum731", 7, "#,###,###");
-    txtnum732_ = numero("txtnum732", 7, "#,###,###");
+    txtnum731_ = numero("txtnum731", 7, kFormatoMillones);
+    txtnum732_ = numero("txtnum732", 7, kFormatoMillones);
     cmdAceptar_ = boton("cmdAceptar", QString());
     cmdCancelar_ = boton("cmdCancelar", QString());
     // A press on Cancel leaves the focus where it is, so the box being edited is never left

@@ -311,7 +311,7 @@ TEST_F(Editor731, TotalDeDosCuotasMaximasExactoEnElEditorYEnLaLista) {
 
 // The largest amount shows whole in every amount box at its design width, in both languages.
 TEST_F(Editor731, ImporteMayorEnteroEnCadaCaja) {
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         Transporte(20120901);
         EXPECT_EQ(prueba::ImportesCortados(*w), "") << idioma;
@@ -361,7 +361,7 @@ TEST_F(Editor731, CabeceraCancelarYCierre) {
 }
 
 TEST_F(Editor731, CaptionsEnEuskera) {
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     Transporte(20120901);
     EXPECT_EQ(w->windowTitle(), "731. BEZ - Itzulketa eskaera");
     EXPECT_EQ(C<QTabBar>("TabTra")->tabText(2), "&Likidazioa");
@@ -538,7 +538,7 @@ TEST_F(Editor731, DISABLED_Capturas) {
         Pausa();
         ventana->grab().save(QString::fromLatin1(carpeta) + "/731_" + nombre + ".png");
     };
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         cFecha::Instancia().fecidioma(idioma ? "E" : "C");
         const QString sufijo = idioma ? "_eu" : "_es";
@@ -610,7 +610,7 @@ TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
         {2, "txtmarcav", "marca", 0, "OptTmedio0", [] { return cDatos731::Instancia().MARCAV(); }, "MARCA"},
     };
     const QString iban = IbanValido();
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         for (bool tecla : {false, true}) {
             DesplIdioma = idioma;
             const std::string caso = (idioma ? "eu " : "es ") + std::string(tecla ? "Alt" : "click");

@@ -124,7 +124,7 @@ TEST_F(Editor732, DisposicionPorTipoYFecha) {
 }
 
 TEST_F(Editor732, CabeceraTrimestralYCaptionsEnAmbosIdiomas) {
-    for (int despl : {0, 10000}) {
+    for (int despl : {0, oxalde::kDesplEuskera}) {
         oxalde::DesplIdioma = despl;
         Abrir732("A", "P", 20120930, "3T");
         QStringList cabecera;
@@ -144,7 +144,7 @@ TEST_F(Editor732, CabeceraTrimestralYCaptionsEnAmbosIdiomas) {
 
 // The largest amount shows whole in every amount box at its design width, in both languages.
 TEST_F(Editor732, ImporteMayorEnteroEnCadaCaja) {
-    for (int despl : {0, 10000}) {
+    for (int despl : {0, oxalde::kDesplEuskera}) {
         oxalde::DesplIdioma = despl;
         Abrir732("A", "T", 20130115);
         EXPECT_EQ(prueba::ImportesCortados(*w), "") << despl;
@@ -391,7 +391,7 @@ TEST_F(Editor732, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
         {4, "txtmarcav", "marca", 0, [] { return D().MARCAV(); }, "MARCA"},
         {4, "txtclasif", "12", 5, [] { return QString::number(D().CLASIF()); }, "12"},
     };
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, oxalde::kDesplEuskera}) {
         for (bool tecla : {false, true}) {
             oxalde::DesplIdioma = idioma;
             const std::string caso = (idioma ? "eu " : "es ") + std::string(tecla ? "Alt" : "click");
@@ -443,7 +443,7 @@ TEST(Cajas732, ValorNumericoCanonico) {
 TEST_F(Editor732, DISABLED_Capturas) {
     const QString carpeta = qEnvironmentVariable("OXALDE_CAPTURAS");
     if (carpeta.isEmpty()) GTEST_SKIP() << "OXALDE_CAPTURAS not set";
-    for (int despl : {0, 10000}) {
+    for (int despl : {0, oxalde::kDesplEuskera}) {
         oxalde::DesplIdioma = despl;
         oxalde::cFecha::Instancia().fecidioma(despl ? "E" : "C");
         for (const char* modop : {"P", "T"}) {

@@ -126,8 +126,8 @@ TEST_F(Lista, LaPreguntaDeBorradoNombraAlQueSeBorra) {
     };
     const Caso casos[] = {
         {0, 2, vbNo, "¿Está seguro que desea eliminar el declarante 22222222J - ZURI?"},
-        {10000, 2, vbNo, "Ziur al zaude 22222222J - ZURI aitortzailea deuseztatu nahi duzula?"},
-        {10000, 3, vbNo,
+        {kDesplEuskera, 2, vbNo, "Ziur al zaude 22222222J - ZURI aitortzailea deuseztatu nahi duzula?"},
+        {kDesplEuskera, 3, vbNo,
          "Ziur al zaude 33333333P - BEA\n aitortzailea deuseztatu nahi duzula, izan ditzakeen aitorpen guztiekin "
          "batera?"},
         {0, 3, vbYes, "¿Está seguro que desea eliminar el declarante: 33333333P - BEA\n con todas sus declaraciones?"},

@@ -231,7 +231,7 @@ TEST_F(VentanaExportar, NumeroQueNoCabeSeEligeYSeNombraAlAceptar) {
         mensajes.clear();
     }
     // In Basque, the value that is no number.
-    oxalde::DesplIdioma = 10000;
+    oxalde::DesplIdioma = oxalde::kDesplEuskera;
     Sql("UPDATE T01_DECLARANTES SET T01_CODPOS = '12x' WHERE T01_DNI = '22222222J'");
     AbrirVentana();
     QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
@@ -243,7 +243,7 @@ TEST_F(VentanaExportar, NumeroQueNoCabeSeEligeYSeNombraAlAceptar) {
 }
 
 TEST_F(VentanaExportar, EnEuskera) {
-    oxalde::DesplIdioma = 10000;
+    oxalde::DesplIdioma = oxalde::kDesplEuskera;
     AbrirVentana();
     v->CmdSelUno()->click();
     v->CmdSelUno()->click();

@@ -62,7 +62,7 @@ protected:
     }
 
     void Idioma(bool euskera) {
-        DesplIdioma = euskera ? 10000 : 0;
+        DesplIdioma = euskera ? kDesplEuskera : 0;
         cFecha::Instancia().fecidioma(euskera ? "E" : "C");
     }
 

@@ -124,7 +124,7 @@ TEST_F(Actualizacion, CadaRespuestaDelServicioDaSuResultadoYSuVentana) {
         EXPECT_EQ(QFile::exists(ArchivoVersion()), caso.archivo);
     }
     EXPECT_EQ(servicio->Peticiones().first(), "GET /mismo?Programa=QUELVARIN&idioma=c");
-    DesplIdioma = 10000;  // in Basque the request says so
+    DesplIdioma = kDesplEuskera;  // in Basque the request says so
     Comprobar(servicio->Direccion("mismo"));
     EXPECT_EQ(servicio->Peticiones(), QStringList{"GET /mismo?Programa=QUELVARIN&idioma=e"});
 }
@@ -207,7 +207,7 @@ TEST_F(Actualizacion, AvisoSinConexionSegunElResultadoYLaCasillaGuardaAlMomento)
     auto Guardado = [this] { return Valor("SELECT T00_ActOnline FROM T00_GENERAL").CLng(); };
     for (auto [sitAct, texto] : {std::pair{1, kSinConexion}, {4, kDatosErroneos}, {0, kDatosErroneos}}) {
         act.SitAct(static_cast<vb::Integer>(sitAct));
-        for (int idioma : {0, 10000}) {
+        for (int idioma : {0, kDesplEuskera}) {
             DesplIdioma = idioma;  // both languages whatever the choice
             FrmSinConexion aviso;
             Anotar(aviso);
@@ -304,7 +304,7 @@ TEST_F(Actualizacion, SoloSeAbreUnaDireccionHttpYCualquierFalloEsNavegadorNoEnco
     EXPECT_TRUE(PaginaTemporal("http://x.invalid/'\"<>&é").contains("action='http://x.invalid/&#39;&quot;&lt;&gt;&\xE9'"));
 
     // No browser, or a page that cannot be written: the same message, in the chosen language.
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     navegadorResponde = false;
     mensajes.clear(), titulos.clear();
     LanzarExplorador("http://x.invalid/");

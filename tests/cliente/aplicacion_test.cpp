@@ -35,7 +35,7 @@ TEST_F(Frontera, ElErrorDeUnEventoSeMuestraYElProgramaSigue) {
     EXPECT_EQ(mensajes.size(), 3u);
     EXPECT_TRUE(caja.isVisible());
 
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     MostrarError(vb::Error(13, "Oxalde", "Type mismatch"));
     EXPECT_EQ(mensajes.back().texto, "Errorea: 13\nJatorria: Oxalde\nType mismatch");
 }

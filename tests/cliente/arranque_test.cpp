@@ -93,11 +93,11 @@ TEST_F(Principal, LeerConfiguracionYLaLetraAlmacenadaDecideIdiomaDesplazamientoY
         Sql(std::string("UPDATE T00_GENERAL SET T00_Idioma = '") + almacenada + "'");
         LeerConfiguracion();
         EXPECT_EQ(CEntrada::Instancia().IDI(), idi) << almacenada;
-        EXPECT_EQ(DesplIdioma, idi[0] == 'E' ? 10000 : 0) << almacenada;
+        EXPECT_EQ(DesplIdioma, idi[0] == 'E' ? kDesplEuskera : 0) << almacenada;
         EXPECT_EQ(cFecha::Instancia().fecidioma(), idi) << almacenada;
     }
     CEntrada::Instancia().IDI("E");
-    EXPECT_EQ(DesplIdioma, 10000);
+    EXPECT_EQ(DesplIdioma, kDesplEuskera);
     EXPECT_EQ(Valor("SELECT T00_Idioma FROM T00_GENERAL").CStr(), "E");
 }
 
@@ -321,7 +321,7 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
     SoloLectura(false);
     ASSERT_GE(avisos.size(), 2) << avisos.join(" | ").toStdString();
     EXPECT_EQ(avisos.takeFirst(), QString::number(int(Arranque::Continuar)));
-    EXPECT_EQ(avisos.takeFirst(), "10000");  // the language chosen
+    EXPECT_EQ(avisos.takeFirst(), QString::number(kDesplEuskera));  // the language chosen
     ASSERT_EQ(avisos.size(), 2) << avisos.join(" | ").toStdString();
     const QString archivo = QDir::toNativeSeparators(mod), carpetaTablas = QDir::toNativeSeparators(Tablas().chopped(1));
     EXPECT_EQ(avisos[0], QString::number(vbExclamation) + " " + TextoBilingue(9103, mod));
@@ -633,7 +633,7 @@ TEST_F(Inicio, ArrancaConPresentacionYVentanaPrincipalEnElIdiomaGuardado) {
     EXPECT_FALSE(VersionPrograma.isEmpty());
     EXPECT_EQ(reloj.ahora - inicio, 3000);
     EXPECT_EQ(RutaTablas, Tablas());
-    EXPECT_EQ(DesplIdioma, 10000);
+    EXPECT_EQ(DesplIdioma, kDesplEuskera);
     EXPECT_EQ(Principales(), 1);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->objectName() == "frmInicio" && w->isVisible());

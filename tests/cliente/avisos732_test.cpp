@@ -40,7 +40,7 @@ TEST(Avisos732, CadaCodigoConSuMensajePestanaYFoco) {
         EXPECT_EQ(PestanaAviso(*a, "T"), e.pestanaT) << e.codigo;
         EXPECT_STREQ(a->foco, e.foco) << e.codigo;
         EXPECT_EQ(a->elemento, e.elemento) << e.codigo;
-        for (int idioma : {0, 10000}) {
+        for (int idioma : {0, kDesplEuskera}) {
             const QString texto = TextoAviso(*a, 20110630, idioma);
             EXPECT_FALSE(texto.isEmpty()) << e.codigo << " " << idioma;
             if (e.id != 365) {
@@ -54,12 +54,12 @@ TEST(Avisos732, CadaCodigoConSuMensajePestanaYFoco) {
 TEST(Avisos732, TextosLiterales) {
     EXPECT_EQ(TextoAviso(*AvisoValidacion732(23), 0, 0),
               "La casilla  base de recargo no puede ser mayor que la base imponible correspondiente");
-    EXPECT_EQ(TextoAviso(*AvisoValidacion732(31), 0, 10000), TextoAviso(*AvisoValidacion732(34), 0, 10000));
-    EXPECT_EQ(TextoAviso(*AvisoValidacion732(10), 0, 10000), "Ibilgailu markaren  laukian balioren bat jarri behar da");
+    EXPECT_EQ(TextoAviso(*AvisoValidacion732(31), 0, kDesplEuskera), TextoAviso(*AvisoValidacion732(34), 0, kDesplEuskera));
+    EXPECT_EQ(TextoAviso(*AvisoValidacion732(10), 0, kDesplEuskera), "Ibilgailu markaren  laukian balioren bat jarri behar da");
     // Every Basque text is its own, never the Spanish one.
     std::set<int> ids;
     for (const Aviso732& a : AvisosValidacion732()) ids.insert(a.id);
-    for (int id : ids) EXPECT_NE(LoadResString(id), LoadResString(id + 10000)) << id;
+    for (int id : ids) EXPECT_NE(LoadResString(id), LoadResString(id + kDesplEuskera)) << id;
 }
 
 TEST(Avisos732, MensajesCompuestosConLosTiposDeLaFecha) {
@@ -77,7 +77,7 @@ TEST(Avisos732, MensajesCompuestosConLosTiposDeLaFecha) {
                           Caso{27, 20120831, "1,75%", "18%", "1,75", "18"}, Caso{27, 20121001, "1,75%", "21%", "1,75", "21"}}) {
         const Aviso732& a = *AvisoValidacion732(static_cast<vb::Integer>(c.codigo));
         EXPECT_EQ(TextoAviso(a, c.fecha, 0), es.arg(c.recargo, c.base)) << c.codigo << " " << c.fecha;
-        EXPECT_EQ(TextoAviso(a, c.fecha, 10000), eu.arg(c.recargoEu, c.baseEu)) << c.codigo << " " << c.fecha;
+        EXPECT_EQ(TextoAviso(a, c.fecha, kDesplEuskera), eu.arg(c.recargoEu, c.baseEu)) << c.codigo << " " << c.fecha;
     }
 }
 

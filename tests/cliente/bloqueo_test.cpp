@@ -290,7 +290,7 @@ TEST_F(ArranqueBloqueo, UnDiscoLlenoAlGuardarLaPrimeraEleccionSeDiceYSeReintenta
     EXPECT_EQ(vistos[0].toStdString(), LoadResString(9190).arg(archivo).toStdString());
     EXPECT_EQ(vistos[1], "0C0");  // the run's language as it was, the window still open
     EXPECT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(DesplIdioma, 10000);
+    EXPECT_EQ(DesplIdioma, kDesplEuskera);
     auto db = dao::DBEngine::Instancia().OpenDatabase(ModTablas().toStdString());
     EXPECT_EQ(db->OpenRecordset("SELECT T00_Idioma FROM T00_GENERAL")->Fields(0).CStr(), "E");
     db->Close();

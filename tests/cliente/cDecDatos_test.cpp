@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(DecDatos, NuevoEmpiezaEnLaProvinciaPropiaYSoloConAMayuscula) {
-    for (int desplazamiento : {0, 10000}) {
+    for (int desplazamiento : {0, kDesplEuskera}) {
         DesplIdioma = desplazamiento;
         d.MODO("A");
         const std::string nuevo = "A|0|||CL||0|||||20|KELMORIA|||||0|0";
@@ -87,7 +87,7 @@ TEST_F(DecDatos, GuardarDaCeroUnoODosYUnRechazoLlegaComoError) {
 
 TEST_F(DecDatos, LaCargaDevuelveLosCodigosConSusCerosYElNombreDeLaProvincia) {
     for (auto [provincia, postal, idioma, nombre] :
-         {std::tuple{"01", "01001", 0, "PROVINCIA ABRELDA"}, {"01", "01001", 10000, "ABRELDA PROBINTZIA"},
+         {std::tuple{"01", "01001", 0, "PROVINCIA ABRELDA"}, {"01", "01001", kDesplEuskera, "ABRELDA PROBINTZIA"},
           {"09", "09350", 0, "PROVINCIA ILDAVERA"}, {"12", "12001", 0, "PROVINCIA MIRSALDA"}}) {
         DesplIdioma = idioma;
         Sql("DELETE FROM T01_DECLARANTES");

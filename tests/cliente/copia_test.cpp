@@ -348,7 +348,7 @@ TEST_F(Copia, UnDiscoLlenoSeDiceNombrandoElArchivoYNoDejaNada) {
     EXPECT_EQ(mensajes.back().texto,
               LoadResString(346) + "\n" + LoadResString(9105).arg(QDir::toNativeSeparators(RutaBDModificable)));
     // In Basque too.
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     CapaSinEsperas::lleno = true;
     v.mnuBackup_Click();
     CapaSinEsperas::lleno = false;

@@ -80,7 +80,7 @@ TEST_F(Datos, UnNuevoDeclaranteAbreConCLYLaProvinciaDeCasa) {
 
 TEST_F(Datos, TitulosEnLosDosIdiomas) {
     for (auto [idioma, titulo, provincia] : {std::tuple{0, "Datos del declarante", "Provincia ..."},
-                                             {10000, "Aitortzailearen datuak", "Probintzia ..."}}) {
+                                             {kDesplEuskera, "Aitortzailearen datuak", "Probintzia ..."}}) {
         DesplIdioma = idioma;
         Nuevo();
         EXPECT_EQ(w->windowTitle(), titulo);

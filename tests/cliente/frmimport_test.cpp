@@ -85,7 +85,7 @@ TEST_F(VentanaImportar, ImportaPreguntaYTermina) {
 }
 
 TEST_F(VentanaImportar, AutomaticoEnEuskeraYSinErrores) {
-    oxalde::DesplIdioma = 10000;
+    oxalde::DesplIdioma = oxalde::kDesplEuskera;
     v->Anadir_captions();
     ASSERT_TRUE(Escribir(carpeta.filePath("Contri.txt"), LineaValida("11111111H", "OTRO") + "\r\n"));
     QTest::mouseClick(v->chkauto(), Qt::LeftButton, {}, QPoint(6, v->chkauto()->height() / 2));  // on its box
@@ -153,7 +153,7 @@ TEST_F(VentanaImportar, CadaImportacionSeVeEnteraEnLosDosIdiomas) {
     for (int idioma : {0, 1}) {
         for (const auto& c : casos) {
             SCOPED_TRACE(std::string(c.fichero) + " " + c.estado + (idioma ? " eu" : " es"));
-            oxalde::DesplIdioma = idioma * 10000;
+            oxalde::DesplIdioma = idioma * oxalde::kDesplEuskera;
             Reabrir();
             Sql("DELETE FROM T01_DECLARANTES WHERE T01_DNI = '12345678Z'");
             eleccion = carpeta.filePath(c.fichero);

@@ -134,7 +134,7 @@ TEST_F(Importacion, FicheroVacioYFicheroQueNoExiste) {
 }
 
 TEST_F(Importacion, LongitudYEuskera) {
-    oxalde::DesplIdioma = 10000;
+    oxalde::DesplIdioma = oxalde::kDesplEuskera;
     const QByteArray l = LineaValida("12345678Z", "X");
     Escribir(ruta, l.left(152) + "\n" + l + "EXTRA\r" + LineaValida("99999999A", "MAL") + "\r");
     const auto r = oxalde::ImportarFichero(ruta, true, pregunta);
@@ -192,7 +192,7 @@ TEST_F(Importacion, CampoConCaracteresDeControlSeRechaza) {
         {0, "Linea 1 El campo NOMBRE contiene caracteres de control\r\n"
             "Linea 1 El campo DOMICILIO contiene caracteres de control\r\n"
             "Linea 1 El campo NOMBRE MUNICIOPIO contiene caracteres de control\r\n\r\nFORMATO: \r\n"},
-        {10000, "1. lerroa NOMBRE eremuak kontrol-karaktereak ditu\r\n"
+        {oxalde::kDesplEuskera, "1. lerroa NOMBRE eremuak kontrol-karaktereak ditu\r\n"
                 "1. lerroa DOMICILIO eremuak kontrol-karaktereak ditu\r\n"
                 "1. lerroa NOMBRE MUNICIOPIO eremuak kontrol-karaktereak ditu\r\n\r\nFORMATO: \r\n"},
     };
@@ -267,7 +267,7 @@ TEST_F(Importacion, UnEnlaceLlamadoErroresNuncaSeEscribe) {
     int idioma = 0;
     for (const auto& c : casos) {
         SCOPED_TRACE(c.tipo);
-        oxalde::DesplIdioma = 10000 * (idioma++ % 2);
+        oxalde::DesplIdioma = oxalde::kDesplEuskera * (idioma++ % 2);
         QFile::remove(errores);
         ASSERT_TRUE(Escribir(victima, datos) && c.enlazar());
         ASSERT_TRUE(Escribir(ruta, LineaValida("12345678Z", "ANA") + "\r\nCORTA\r\n"));
@@ -336,7 +336,7 @@ TEST(MensajeFinal, SegunLosContadores) {
     }
     EXPECT_FALSE(oxalde::MensajeFinal({}));
     EXPECT_FALSE(oxalde::MensajeFinal({2, 0, 0, 0, 2}));
-    oxalde::DesplIdioma = 10000;
+    oxalde::DesplIdioma = oxalde::kDesplEuskera;
     EXPECT_EQ(oxalde::MensajeFinal({3, 1, 2, 0, 0})->texto, "2 aitortzaile okerrak dira");
     oxalde::DesplIdioma = 0;
 }

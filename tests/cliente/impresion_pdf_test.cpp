@@ -114,9 +114,9 @@ TEST(Impresoras, LosFallosSeDicenEnElIdiomaDelPrograma) {
     ASSERT_TRUE(estorbo.open());
     const std::tuple<int, ImpresoraQt::Destino, QString, std::string> casos[] = {
         {0, ImpresoraQt::Ninguna, "", "No hay ninguna impresora instalada."},
-        {10000, ImpresoraQt::Ninguna, "", "Ez dago inprimagailurik instalatuta."},
+        {kDesplEuskera, ImpresoraQt::Ninguna, "", "Ez dago inprimagailurik instalatuta."},
         {0, ImpresoraQt::Pdf, estorbo.fileName() + "/pdf", "La impresora no ha podido empezar el trabajo."},
-        {10000, ImpresoraQt::Pdf, estorbo.fileName() + "/pdf", "Inprimagailuak ezin izan du lana hasi."},
+        {kDesplEuskera, ImpresoraQt::Pdf, estorbo.fileName() + "/pdf", "Inprimagailuak ezin izan du lana hasi."},
     };
     for (const auto& [idioma, destino, carpeta, texto] : casos) {
         DesplIdioma = idioma;

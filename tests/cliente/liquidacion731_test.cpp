@@ -140,12 +140,12 @@ TEST(Cajas731, CambioSegunLaFamiliaDeLaCaja) {
 TEST(Captions731, CadaTextoExisteEnLosDosIdiomas) {
     std::set<std::pair<std::string, int>> vistos;
     for (const Caption& c : Captions731()) {
-        EXPECT_FALSE(LoadResString(c.id).isEmpty() || LoadResString(c.id + 10000).isEmpty()) << c.id;
+        EXPECT_FALSE(LoadResString(c.id).isEmpty() || LoadResString(c.id + kDesplEuskera).isEmpty()) << c.id;
         EXPECT_TRUE(vistos.insert({std::string(c.control) + char('0' + c.indice) + char('0' + int(c.propiedad)), c.id}).second)
             << c.control;
     }
     EXPECT_EQ(Captions731().size(), 55u);
-    EXPECT_EQ(LoadResString(172 + 10000), "731. BEZ - Itzulketa eskaera");
+    EXPECT_EQ(LoadResString(172 + kDesplEuskera), "731. BEZ - Itzulketa eskaera");
 }
 
 }  // namespace

@@ -161,7 +161,7 @@ TEST_F(Principal, AcercaDeEnAmbosIdiomas) {
         return d.result();
     };
     v.mnuacerca_Click();
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     v.setWindowTitle("Titulua");
     v.Entrada("mnuacerca")->trigger();
     EXPECT_EQ(vistos, (QStringList{"I.V.A. - Declaraciones no periódicas|Versión 1.0.6|&Aceptar",
@@ -182,7 +182,7 @@ TEST_F(Principal, LaAyudaSeAbreEnElTemaInicialDeCadaIdioma) {
     EXPECT_TRUE(ayuda->isVisible());
     EXPECT_TRUE(ayuda->Navegador()->source().path().endsWith("/Ayuda/Ayuda.chm/cap.htm"));
 
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     v.mnucontind_Click();
     EXPECT_EQ(v.findChildren<VentanaAyuda*>().size(), 1);
     EXPECT_TRUE(ayuda->Navegador()->source().path().endsWith("/Ayuda/Laguntza.chm/kap.htm"));
@@ -218,7 +218,7 @@ TEST_F(Principal, ElComponenteConVentanasConservaSusComprobaciones) {
     std::string nif = "12345678Z";
     EXPECT_TRUE(componente->ValidaNifCif(nif));
     MDI7312& v = Abrir();
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     v.mnuDescripAsisOnline_Click();
     v.mnuAsisOnline_Click();
     EXPECT_EQ(titulos, (std::vector<QString>{LoadResString(10355), LoadResString(10354)}));

@@ -52,7 +52,7 @@ TEST(Valores, ComaVaciosYRutas) {
 }
 
 TEST(Idiomas, TrimestresYMascaras) {
-    for (int desplazamiento : {0, 10000}) {
+    for (int desplazamiento : {0, kDesplEuskera}) {
         DesplIdioma = desplazamiento;
         EXPECT_EQ(NombreTrimestre("2T"), desplazamiento ? "2.HIRUHILEKOA" : "2ºTRIMESTRE");
         EXPECT_EQ(NombreTrimestre("2t"), "");
@@ -126,7 +126,7 @@ TEST(Biblioteca, ListasDeReferenciaEnOrdenEspanol) {
         return r;
     };
     // Byte order would put every accented name and Ñ after Z.
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         const QStringList provincias = nombres(ObtenerProvincias, SqlListaProvincias());
         EXPECT_EQ(provincias.last(), "ZORBA") << idioma;
@@ -205,9 +205,9 @@ TEST(Cadenas, CadaTextoTieneSuParEnElOtroIdiomaYNadaFueraDelRango) {
     int ids = 0;
     for (int id = 0; id < 20000; ++id) {
         if (!existe(id)) continue;
-        const int base = id % 10000;
+        const int base = id % kDesplEuskera;
         EXPECT_TRUE((base >= 101 && base <= 368 && base != 222) || (base >= 9101 && base <= 9199)) << id;
-        EXPECT_TRUE(existe(id < 10000 ? id + 10000 : id - 10000)) << id;
+        EXPECT_TRUE(existe(id < kDesplEuskera ? id + kDesplEuskera : id - kDesplEuskera)) << id;
         ++ids;
     }
     EXPECT_GT(ids, 0);

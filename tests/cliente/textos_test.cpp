@@ -61,7 +61,7 @@ std::set<int> IdsDeLasFuentes() {
         const QString texto = QString::fromUtf8(archivo.readAll());
         for (auto m = llamada.globalMatch(texto); m.hasNext();)
             for (auto n = numero.globalMatch(Argumentos(texto, m.next().capturedEnd() - 1)); n.hasNext();)
-                if (const int id = n.next().captured(1).toInt(); id != 10000) ids.insert(id);
+                if (const int id = n.next().captured(1).toInt(); id != kDesplEuskera) ids.insert(id);
         for (auto m = nombrado.globalMatch(texto); m.hasNext();) ids.insert(m.next().captured(1).toInt());
         // Rows of other tables (widths, positions) share the shape; string ids start at 101.
         for (auto m = fila.globalMatch(texto); m.hasNext();)
@@ -75,7 +75,7 @@ TEST(Cadenas, CadaIdQueElProgramaPideExisteEnAmbosIdiomas) {
     EXPECT_GT(ids.size(), 40u);  // the scan finds the program's captions
     EXPECT_TRUE(ids.count(155) && ids.count(101) && ids.count(354) && ids.count(9111));
     for (int id : ids)
-        for (int idioma : {0, 10000})
+        for (int idioma : {0, kDesplEuskera})
             EXPECT_EQ(NumeroDeError([&] { LoadResString(id + idioma); }), 0) << "string " << id + idioma;
 }
 
@@ -99,7 +99,7 @@ TEST(Captions, UnaTablaPoneCadaTextoYRechazaLoQueNoExiste) {
                                   {"boton", 119, Propiedad::Texto, 0, 3},
                                   {"boton", 250, Propiedad::Consejo},
                                   {"tira", 174, Propiedad::Pestana, 1}};
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         EscribirCaptions(ventana, kFilas);
         EXPECT_EQ(ventana.windowTitle(), LoadResString(155 + idioma));
@@ -140,7 +140,7 @@ class Botones : public prueba::Programa {};
 TEST_F(Botones, LosBotonesEstandarHablanElIdiomaDelPrograma) {
     const QMessageBox::StandardButtons todos = QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel;
     const std::pair<int, QStringList> idiomas[] = {{0, {"&Sí", "&No", "&Aceptar", "&Cancelar"}},
-                                                   {10000, {"&Bai", "&Ez", "&Ados", "&Utzi"}}};
+                                                   {kDesplEuskera, {"&Bai", "&Ez", "&Ados", "&Utzi"}}};
     for (const auto& [desplazamiento, textos] : idiomas) {
         DesplIdioma = desplazamiento;
         QMessageBox caja(QMessageBox::Question, "t", "x", todos);
@@ -161,7 +161,7 @@ TEST_F(Botones, LosBotonesEstandarHablanElIdiomaDelPrograma) {
 // The program's own box (no test answering for the user): its buttons as shown, then No.
 TEST_F(Botones, MsgBoxMuestraSusBotonesTraducidos) {
     EstablecerRespondedor({});
-    DesplIdioma = 10000;
+    DesplIdioma = kDesplEuskera;
     QStringList vistos;
     QTimer::singleShot(0, [&] {
         auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

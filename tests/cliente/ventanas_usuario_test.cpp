@@ -251,7 +251,7 @@ TEST_F(Ventanas, CadaImagenHaceLoQueSuBotonSinRomperNada) {
 
 TEST_F(Ventanas, CadaTeclaDeAccesoLlegaASuControlEnLosDosIdiomas) {
     int pulsadas = 0;
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         ventana->Anadir_captions();
         RefrescarMenuPrincipal();
@@ -302,7 +302,7 @@ TEST_F(Ventanas, CadaTeclaDeAccesoLlegaASuControlEnLosDosIdiomas) {
 }
 
 TEST_F(Ventanas, AceptarConSuTeclaGuardaLaCajaQueSeEstaEditando) {
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         SCOPED_TRACE(idioma);
         DesplIdioma = idioma;
         ventana->Anadir_captions();
@@ -375,7 +375,7 @@ TEST_F(Ventanas, DeclaracionBorradaMientrasSeEditaNoSeGuardaYElEditorSigue) {
          [] { return double(cDatos731::Instancia().BASE4()); }},
         {"732", 3, "txtbaeq4", "T04_732DECLA WHERE T04_CSDE", "", [] { return cDatos732::Instancia().BAEQ4(); }},
     };
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         for (const Caso& c : casos) {
             SCOPED_TRACE(std::string(c.modelo) + " " + std::to_string(idioma));
@@ -529,7 +529,7 @@ TEST_F(Ventanas, LasFlechasMuevenLaSeleccionDesdeLaPrimeraPulsacion) {
 // Every window's caption table names only controls the window has: each window opens in both
 // languages without the error a row naming a missing control raises.
 TEST_F(Ventanas, CadaTablaDeCaptionsNombraSoloControlesQueExisten) {
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         ventana->Anadir_captions();
         for (const auto& [nombre, abrir] : kVentanas) {
@@ -550,7 +550,7 @@ TEST_F(Ventanas, CadaTablaDeCaptionsNombraSoloControlesQueExisten) {
 // Every caption of a label shows whole: its text is no wider than the label.
 TEST_F(Ventanas, CadaEtiquetaMuestraSuTextoEnteroEnLosDosIdiomas) {
     int vistas = 0;
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
         for (const auto& [nombre, abrir] : kVentanas) {
             abrir(*this);

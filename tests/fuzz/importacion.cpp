@@ -12,6 +12,7 @@
 #include "comun/bd_prueba.h"
 #include "intercambio/importacion.h"
 #include "servicios/registro.h"
+#include "compartido/cadenas.h"
 #include "compartido/general.h"
 
 namespace {
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
     if (!fichero.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
     fichero.write(reinterpret_cast<const char*>(datos + 1), static_cast<qint64>(n - 1));
     fichero.close();
-    oxalde::DesplIdioma = (modo & 4) ? 10000 : 0;
+    oxalde::DesplIdioma = (modo & 4) ? oxalde::kDesplEuskera : 0;
     Respuesta respuesta((modo & 2) != 0);
     const auto r = oxalde::ImportarFichero(entorno.ruta, (modo & 1) != 0, respuesta);
     const auto& c = r.contadores;

@@ -1,0 +1,22 @@
+#pragma once
+// The codes a declaration carries from window to window: how an editor opens it (the records'
+// MODO), its kind (MODOP), how the declarations window is entered (ENTRADA) and its form (the
+// header's TIPOLOGIA, as stored).
+#include <QLatin1String>
+
+namespace oxalde {
+
+// MODO: a new declaration, or a stored one.
+inline constexpr QLatin1String kModoNueva{"A"};
+inline constexpr QLatin1String kModoExistente{"C"};
+// MODOP: a quarterly declaration, or one for one new means of transport.
+inline constexpr QLatin1String kModoPeriodica{"P"};
+inline constexpr QLatin1String kModoTransporte{"T"};
+// ENTRADA: the declarations window opened afresh, or shown again when a child window closes.
+inline constexpr QLatin1String kEntradaNueva{"A"};
+inline constexpr QLatin1String kEntradaVuelta{"P"};
+
+// TIPOLOGIA: the form of a declaration.
+enum Tipologia : int { kTipologia731 = 1, kTipologia732 = 2 };
+
+}  // namespace oxalde
