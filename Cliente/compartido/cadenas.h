@@ -121,6 +121,7 @@ enum IdCadena : int {
     kIdMsgCopiaAMedias = 9157,
     kIdMsgNadaRestaurado = 9158,
     kIdMsgNoRestaurada = 9159,
+    kIdMsgSinLecturaCopia = 9178,
     kIdMsgErrorImpresion = 9181,
     kIdMsgCopiasImpresas = 9182,
     kIdMsgDiscoLleno = 9190,

@@ -5,6 +5,11 @@
 #include <new>
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
@@ -14,6 +19,12 @@ namespace {
 
 constexpr int32_t kErrorInterno = 51;
 constexpr int32_t kSinMemoria = 7;
+
+// Whether this user may not read the file (its own mode, or a folder on the way that cannot be
+// passed through): what is missing then is leave to read, not to write.
+bool SinLectura(const std::string& archivo) {
+    return !archivo.empty() && faccessat(AT_FDCWD, archivo.c_str(), R_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
 
 }  // namespace
 
@@ -46,9 +57,9 @@ int TextoDeCopia(const vb::Error& error) {
     if (error.Motor() == SQLITE_READONLY_ROLLBACK) return kIdMsgGuardadoCortadoCopia;
     switch (error.Motor() & 0xFF) {
         case SQLITE_CANTOPEN:
-        case SQLITE_READONLY:
         case SQLITE_PERM:
-        case SQLITE_AUTH: return kIdMsgSinAccesoCopia;
+        case SQLITE_AUTH: return SinLectura(error.Archivo()) ? kIdMsgSinLecturaCopia : kIdMsgSinAccesoCopia;
+        case SQLITE_READONLY: return kIdMsgSinAccesoCopia;
         default: return kIdMsgFalloCopia;
     }
 }
