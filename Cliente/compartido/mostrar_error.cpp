@@ -1,15 +1,28 @@
 #include "compartido/mostrar_error.h"
 
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QGuiApplication>
+#include <cerrno>
 #include <new>
-#include <sqlite3.h>
 
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 
 namespace oxalde {
+namespace {
+
+// Whether this user may not read the file (its own mode, or a folder on the way that cannot be
+// passed through): what is missing then is leave to read, not to write.
+bool SinLectura(const std::string& archivo) {
+    return !archivo.empty() && faccessat(AT_FDCWD, archivo.c_str(), R_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+}  // namespace
 
 vb::Error ErrorDe(std::exception_ptr excepcion) {
     try {
@@ -40,9 +53,9 @@ int TextoDeCopia(const vb::Error& error) {
     if (error.Motor() == SQLITE_READONLY_ROLLBACK) return kIdMsgGuardadoCortadoCopia;
     switch (error.Motor() & 0xFF) {
         case SQLITE_CANTOPEN:
-        case SQLITE_READONLY:
         case SQLITE_PERM:
-        case SQLITE_AUTH: return kIdMsgSinAccesoCopia;
+        case SQLITE_AUTH: return SinLectura(error.Archivo()) ? kIdMsgSinLecturaCopia : kIdMsgSinAccesoCopia;
+        case SQLITE_READONLY: return kIdMsgSinAccesoCopia;
         default: return kIdMsgFalloCopia;
     }
 }

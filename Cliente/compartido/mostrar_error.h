@@ -15,8 +15,8 @@ vb::Error ErrorDe(std::exception_ptr excepcion);
 int TextoDelArchivo(const vb::Error& error, bool alArrancar = false);
 // The same for a copy of a whole database (backup and restore), which names every failure in the
 // user's words: besides 9105 and 9190, 9150 a save cut short that may not be rolled back here,
-// 9151 a file or folder that cannot be opened or written, 9152 anything else met reading or
-// writing it.
+// 9151 a file or folder that cannot be opened or written, 9178 one this user may not read, 9152
+// anything else met reading or writing it.
 int TextoDeCopia(const vb::Error& error);
 // The error's description, or for a lock or a full disk the user's words naming the file.
 QString DescripcionFallo(const vb::Error& error);

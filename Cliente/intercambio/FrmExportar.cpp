@@ -467,7 +467,8 @@ void FrmExportar::imgmodi_Click() {
 }
 
 // Writing the file: every number must fit its field, an existing file is replaced only at the
-// user's word and only once the new one is written whole; a failure keeps the window open.
+// user's word and only once the new one is written whole, anything but a file never; a failure
+// keeps the window open.
 void FrmExportar::ExportarFichero(const QString& ruta) {
     const cExportar& e = cExportar::Instancia();
     if (const auto excedido = BuscarExcedido(e)) {
@@ -476,7 +477,14 @@ void FrmExportar::ExportarFichero(const QString& ruta) {
                vbOKOnly | vbExclamation, windowTitle());
         return;
     }
-    if (ExisteFichero(ruta) &&
+    // A device, a pipe or a socket under the name is refused before the question: the write would
+    // put a file in its place.
+    const auto noEsFichero = [&](ClaseFichero clase) {
+        MsgBox(TextoNoEsFichero(kIdMsgNoSeExporta, ruta, clase), vbOKOnly | vbExclamation, windowTitle());
+    };
+    const ClaseFichero clase = ClaseDe(ruta);
+    if (NoEsFichero(clase) && clase != ClaseFichero::Carpeta) return noEsFichero(clase);
+    if (clase == ClaseFichero::Regular &&
         MsgBox(Cadena(kIdPreguntaSobreescribir), vbYesNo | vbQuestion, QStringLiteral("Confirmación...")) == vbNo)
         return;
     const ResultadoEscritura r = EscribirFicheroContri(ruta, e);
@@ -484,6 +492,7 @@ void FrmExportar::ExportarFichero(const QString& ruta) {
         MsgBox(QString(30, u' ') + Cadena(kIdMsgSinDisquete), vbOKOnly, windowTitle());
         return;
     }
+    if (r.estado == ResultadoEscritura::NoEsFichero) return noEsFichero(r.clase);
     if (r.estado == ResultadoEscritura::Fallido) {
         MsgBox(Cadena(kIdMsgExportacionFallida).arg(ruta, r.detalle), vbOKOnly | vbCritical, windowTitle());
         return;

@@ -2,7 +2,8 @@
 
 #include <QFileDevice>
 #include <cerrno>
-#include <cstring>
+
+#include "intercambio/motivo_sistema.h"
 
 namespace oxalde {
 
@@ -13,7 +14,7 @@ bool EscribirTodo(QFileDevice& fichero, const QByteArray& datos, QString& detall
         const qint64 n = fichero.write(datos.constData() + hecho, datos.size() - hecho);
         if (n <= 0) {
             const int error = errno;
-            detalle = error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : fichero.errorString();
+            detalle = error != 0 ? MotivoSistema(error) : fichero.errorString();
             return false;
         }
         hecho += n;

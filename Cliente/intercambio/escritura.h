@@ -8,7 +8,8 @@ class QFileDevice;
 
 namespace oxalde {
 
-// Writes every byte; false, with the system's account in `detalle`, when the file took fewer.
+// Writes every byte; false, with the system's account in `detalle` (MotivoSistema), when the file
+// took fewer.
 bool EscribirTodo(QFileDevice& fichero, const QByteArray& datos, QString& detalle);
 
 }  // namespace oxalde

@@ -21,12 +21,12 @@ std::optional<Excedido> BuscarExcedido(const cExportar& exportar) {
     return std::nullopt;
 }
 
-bool ExisteFichero(const QString& ruta) { return QFileInfo(ruta).isFile(); }
-
 ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& exportar) {
     const QFileInfo info(ruta);
     if (info.fileName().isEmpty() || info.isDir() || !info.absoluteDir().exists())
         return {ResultadoEscritura::Inalcanzable, {}};
+    if (const ClaseFichero clase = ClaseDe(ruta); NoEsFichero(clase))
+        return {ResultadoEscritura::NoEsFichero, {}, clase};
     QSaveFile fichero(ruta);
     if (!fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {ResultadoEscritura::Fallido, fichero.errorString()};

@@ -7,14 +7,16 @@
 #include <optional>
 
 #include "intercambio/cExportar.h"
+#include "intercambio/clase_fichero.h"
 #include "intercambio/formato_contri.h"
 
 namespace oxalde {
 
 struct ResultadoEscritura {
-    enum Estado { Escrito, Inalcanzable, Fallido };
+    enum Estado { Escrito, Inalcanzable, NoEsFichero, Fallido };
     Estado estado = Escrito;
-    QString detalle;  // the system's account of a failure
+    QString detalle;                             // the system's account of a failure
+    ClaseFichero clase = ClaseFichero::Regular;  // what is there instead of a file (NoEsFichero)
 };
 
 // The first chosen taxpayer with a number field that cannot be written: a value too wide or
@@ -26,11 +28,9 @@ struct Excedido {
 };
 std::optional<Excedido> BuscarExcedido(const cExportar& exportar);
 
-// Whether a file (not a folder) exists at the path.
-bool ExisteFichero(const QString& ruta);
-
 // Writes the chosen taxpayers; every number must fit (BuscarExcedido). Inalcanzable: the folder
-// does not exist or the path names no file.
+// does not exist or the path names a folder. NoEsFichero: the path, through any links, names a
+// device, a pipe or a socket, which is left as it is (a file would take its place).
 ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& exportar);
 
 }  // namespace oxalde

@@ -4,18 +4,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <exception>
 
+#include "intercambio/clase_fichero.h"
 #include "intercambio/errores_importacion.h"
 #include "intercambio/escritura.h"
 #include "intercambio/fichero_propio.h"
 #include "intercambio/formato_contri.h"
 #include "intercambio/lector_lineas.h"
+#include "intercambio/motivo_sistema.h"
 #include "registro/cDecDatos.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/biblioteca.h"
@@ -51,10 +53,39 @@ QString SinBlancosFinales(const QString& s) {
     throw vb::Error(vb::errAccesoArchivo, "Oxalde", fichero.errorString().toStdString());
 }
 
-// The error file that could not be opened or replaced, named with the system's account (errno).
+// A path that names something other than a regular file, refused in the user's words.
+[[noreturn]] void NoEsFicheroNormal(const QString& ruta, ClaseFichero clase) {
+    throw vb::Error(vb::errAccesoArchivo, "Oxalde", TextoNoEsFichero(kIdMsgNoSeImporta, ruta, clase).toStdString());
+}
+
+// The error file that could not be opened or replaced, named, and why (errno) in the words the
+// file being imported would be refused in.
 [[noreturn]] void FalloErrores(const QString& ruta) {
-    const QString motivo = QString::fromLocal8Bit(std::strerror(errno));
-    throw vb::Error(vb::errAccesoArchivo, "Oxalde", (QDir::toNativeSeparators(ruta) + QStringLiteral(": ") + motivo).toStdString());
+    const int numero = errno;
+    if (numero == EISDIR) NoEsFicheroNormal(ruta, ClaseFichero::Carpeta);
+    throw vb::Error(vb::errAccesoArchivo, "Oxalde",
+                    (QDir::toNativeSeparators(ruta) + QStringLiteral(": ") + MotivoSistema(numero)).toStdString());
+}
+
+// The file to import, opened for reading only when it is a regular file: a pipe would block the
+// window until something wrote to it, a device (a link to /dev/zero) would never end. It is
+// opened without waiting and looked at again, should a pipe have taken the name meanwhile.
+void AbrirEntrada(QFile& entrada, const QString& ruta) {
+    const ClaseFichero clase = ClaseDe(ruta);
+    if (clase == ClaseFichero::Ausente) throw vb::Error(vb::errArchivoInexistente, "Oxalde", "File not found");
+    if (clase != ClaseFichero::Regular) NoEsFicheroNormal(ruta, clase);
+    const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) throw vb::Error(vb::errAccesoArchivo, "Oxalde", MotivoSistema(errno).toStdString());
+    struct stat s {};
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
+        ::close(fd);
+        NoEsFicheroNormal(ruta, ClaseDeModo(s.st_mode));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!entrada.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        FalloApertura(entrada);
+    }
 }
 
 // Whether the open file and the path are one file: the same name, a link to it or another
@@ -166,9 +197,8 @@ QString RutaFicheroErrores(const QString& rutaImportar) {
 }
 
 ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, PreguntaSustitucion& pregunta) {
-    QFile entrada(ruta);
-    if (!QFileInfo(ruta).exists()) throw vb::Error(vb::errArchivoInexistente, "Oxalde", "File not found");
-    if (!entrada.open(QIODevice::ReadOnly)) FalloApertura(entrada);
+    QFile entrada;
+    AbrirEntrada(entrada, ruta);
     ResultadoImportacion resultado;
     resultado.ficheroErrores = RutaFicheroErrores(ruta);
     // The error file is emptied when it is opened: when it is the file being read, the import is

@@ -37,7 +37,8 @@ QString RutaFicheroErrores(const QString& rutaImportar);
 // Imports the file into the user's database. With `automatico` a registered NIF is replaced
 // without asking. Raises vb::Error before the first line is read: errArchivoInexistente when the
 // file does not exist, errArchivoAbierto when the error file is the file itself, errAccesoArchivo
-// when it or the error file cannot be opened.
+// (its description in the user's words) when it is no regular file (a folder, a pipe, a device,
+// through any links) or it or the error file cannot be opened.
 ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, PreguntaSustitucion& pregunta);
 
 // The message that closes an import, if any: the text and the message-box style; `tituloVentana`

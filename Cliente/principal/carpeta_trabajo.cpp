@@ -2,12 +2,17 @@
 
 #include <sqlite3.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
 #include <cerrno>
+#include <cstdlib>
+#include <ctime>
 
 #include "vb/error.h"
 
@@ -16,6 +21,9 @@ namespace {
 
 const QString kPrefijo = QStringLiteral(".oxalde-trabajo-");
 const QString kCerrojo = QStringLiteral(".lock");
+// An empty lock file younger than this may still be on its way to being locked and written by
+// the copy that has just made it.
+constexpr std::time_t kEdadCerrojoVacio = 10 * 60;
 
 QString Nueva(const QString& junto) {
     return QDir(junto).filePath(kPrefijo + QUuid::createUuid().toString(QUuid::WithoutBraces));
@@ -34,6 +42,27 @@ void Borrar(const QString& ruta) {
 // The engine's code for a folder or lock file that could not be made: a full disk (or quota) as
 // such, so that the user is told to free space rather than to look at permissions.
 int MotorDe(int numero) { return numero == ENOSPC || numero == EDQUOT ? SQLITE_FULL : SQLITE_CANTOPEN; }
+
+// Removes the scratch folder `carpeta` unless a running copy holds its lock file. A holder keeps
+// the system's lock (flock) on that file while it runs; taking that lock, and writing nothing,
+// tells an abandoned folder without a disk sync for each (the toolkit's own test rewrites the
+// file first). Holding it while the folder goes keeps out any other copy cleaning up. An empty
+// lock file was made by a copy killed before writing it, or by one about to lock it: it goes
+// only once it is old enough.
+void BorrarSiAbandonada(const QString& carpeta) {
+    const QByteArray cerrojo = QFile::encodeName(carpeta + kCerrojo);
+    const int fd = ::open(cerrojo.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        // No lock file (or a link under its name, which no copy makes): nothing holds the folder.
+        if (errno == ENOENT || errno == ELOOP) Borrar(carpeta), ::unlink(cerrojo.constData());
+        return;
+    }
+    struct stat s {};
+    const bool libre = ::fstat(fd, &s) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                       (s.st_size > 0 || std::abs(std::time(nullptr) - s.st_mtime) > kEdadCerrojoVacio);
+    if (libre) Borrar(carpeta), ::unlink(cerrojo.constData());
+    ::close(fd);
+}
 
 }  // namespace
 
@@ -66,11 +95,7 @@ void BorrarRestosDeTrabajo(const QStringList& carpetas) {
             if (nombre.endsWith(kCerrojo)) nombre.chop(kCerrojo.size());
             if (!nombres.contains(nombre)) nombres << nombre;
         }
-        for (const QString& nombre : nombres) {
-            QLockFile cerrojo(dir.filePath(nombre + kCerrojo));
-            cerrojo.setStaleLockTime(0);
-            if (cerrojo.tryLock(0)) Borrar(dir.filePath(nombre));
-        }
+        for (const QString& nombre : nombres) BorrarSiAbandonada(dir.filePath(nombre));
     }
 }
 

@@ -1,5 +1,7 @@
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QToolButton>
+#include <functional>
 
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
@@ -180,6 +182,44 @@ TEST_F(VentanaExportar, FallosDejanLaVentanaAbierta) {
     EXPECT_EQ(mensajes[1].texto, QString(30, ' ') + "No hay diskete en la unidad");
     EXPECT_EQ(titulos[1], "Exportar declarantes");
     EXPECT_FALSE(cerrada);
+}
+
+// A pipe named Contri.txt, or a link to a device (as /dev/full), chosen as the file: Accept refuses it, naming
+// it, in the user's language, without the overwrite question; the window stays open and the pipe
+// or the device is still what it was.
+TEST_F(VentanaExportar, UnaTuberiaOUnDispositivoNoSeSustituyen) {
+    const struct {
+        int idioma;
+        const char* nombre;
+        std::function<bool(const QString&)> crear;
+        const char* texto;
+    } casos[] = {
+        {0, "Contri.txt", prueba::Tuberia,
+         "\"%1\" no es un fichero normal, sino una tubería con nombre (FIFO): no se ha exportado nada."},
+        {10000, "lleno.txt", prueba::EnlaceADispositivo,
+         "\"%1\" ez da fitxategi arrunta, gailu bat baizik: ez da ezer esportatu."},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        oxalde::DesplIdioma = c.idioma;
+        eleccion = carpeta.filePath(c.nombre);
+        ASSERT_TRUE(c.crear(eleccion));
+        const char tipo = prueba::Tipo(eleccion);
+        AbrirVentana();
+        QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+        QTest::mouseClick(v->imgmodi(), Qt::LeftButton);
+        mensajes.clear();
+        QTest::mouseClick(v->cmdAceptar(), Qt::LeftButton);
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].texto, QString(c.texto).arg(eleccion));
+        EXPECT_FALSE(cerrada);
+        EXPECT_EQ(prueba::Tipo(eleccion), tipo);
+        if (tipo == 'l') {
+            EXPECT_EQ(prueba::Tipo(QFileInfo(eleccion).symLinkTarget()), 'c');
+        }
+        delete v;
+        v = nullptr;
+    }
 }
 
 TEST_F(VentanaExportar, NumeroQueNoCabeSeEligeYSeNombraAlAceptar) {

@@ -1,5 +1,6 @@
 // Backup and restore of the user's database from the utilities menu.
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -418,6 +419,37 @@ TEST_F(Copia, UnEnlaceConNombreDeCarpetaDeTrabajoSeBorraSinSeguirlo) {
     EXPECT_EQ(QDir(RutaTablas).entryList({".oxalde*"}, QDir::AllEntries | QDir::Hidden | QDir::System), QStringList{});
 }
 
+// A copy killed between making its lock file and writing it leaves the file empty, with no
+// folder: it goes once it is old enough that no copy can still be about to lock and write it. A
+// younger one stays, as does one a running copy holds locked.
+TEST_F(Copia, UnCerrojoVacioSeBorraCuandoEsViejo) {
+    const struct {
+        const char* caso;
+        int segundos;
+        bool bloqueado;
+        bool queda;
+    } casos[] = {{"an hour old", 3600, false, false},
+                 {"just made", 0, false, true},
+                 {"a minute old", 60, false, true},
+                 {"an hour old, locked", 3600, true, true}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        const QString cerrojo = RutaTablas + ".oxalde-trabajo-vacio.lock";
+        Escribir(cerrojo, "");
+        QFile archivo(cerrojo);
+        ASSERT_TRUE(archivo.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(archivo.setFileTime(QDateTime::currentDateTime().addSecs(-caso.segundos),
+                                        QFileDevice::FileModificationTime));
+        if (caso.bloqueado) {
+            ASSERT_EQ(flock(archivo.handle(), LOCK_EX | LOCK_NB), 0);
+        }
+        BorrarRestosDeTrabajo({RutaTablas});
+        archivo.close();
+        EXPECT_EQ(QFile::exists(cerrojo), caso.queda);
+        QFile::remove(cerrojo);
+    }
+}
+
 // A folder on a disk that is really full (a small memory file system): the scratch folder's lock
 // cannot be written, and the user is told the disk is full, not to look at permissions.
 TEST_F(Copia, UnDiscoLlenoDeVerdadAlHacerLaCarpetaDeTrabajoSeDiceLleno) {
@@ -473,7 +505,7 @@ TEST_F(Copia, LosRestosDeLaVersionAnteriorSeBorranAlArrancarCopiarYRestaurar) {
 }
 
 // A backup the user may not read (its own mode, or a folder that cannot be passed through) is
-// said to be out of reach, naming it: neither damaged nor missing.
+// said to be out of reach for want of leave to read, naming it: neither damaged nor missing.
 TEST_F(Copia, UnaCopiaQueNoSePuedeLeerSeDiceSinAcceso) {
     Declarantes(2);
     Componente(true)->CrearBackup();
@@ -487,8 +519,9 @@ TEST_F(Copia, UnaCopiaQueNoSePuedeLeerSeDiceSinAcceso) {
             return mensajes.back().texto;
         });
         QFile::setPermissions(ruta, permisos);
-        EXPECT_EQ(visto.toStdString(),
-                  (LoadResString(9159) + "\n" + LoadResString(9151).arg(QDir::toNativeSeparators(Copia_()))).toStdString());
+        EXPECT_EQ(
+            visto.toStdString(),
+            (LoadResString(9159) + "\n" + LoadResString(9178).arg(QDir::toNativeSeparators(Copia_()))).toStdString());
         EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
     }
 }

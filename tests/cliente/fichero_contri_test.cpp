@@ -2,8 +2,10 @@
 #include <sys/resource.h>
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 
 #include "cliente/ficheros_prueba.h"
 #include "comun/errores.h"
@@ -280,6 +282,43 @@ TEST_F(Escritura, FalloDejaElFicheroAnterior) {
     EXPECT_FALSE(r.detalle.isEmpty());
     EXPECT_EQ(prueba::Leer(ruta), "OLD CONTENT");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});  // no temporary left
+}
+
+// A target that is not a regular file, through a link or not, is refused and left as it is (the
+// write would have put a file in its place); a link to a regular file is written through.
+TEST_F(Escritura, LoQueNoEsUnFicheroNoSeSustituye) {
+    using oxalde::ClaseFichero;
+    const QString fifo = dir.filePath("fifo"), normal = dir.filePath("normal.txt");
+    ASSERT_TRUE(prueba::Tuberia(fifo) && prueba::Escribir(normal, "OLD"));
+    const struct {
+        const char* nombre;
+        std::function<bool(const QString&)> crear;
+        oxalde::ResultadoEscritura::Estado estado;
+        ClaseFichero clase;
+        char tipo, destino;  // what stands under the name afterwards; for a link, what it points to
+    } casos[] = {
+        {"pipe", prueba::Tuberia, oxalde::ResultadoEscritura::NoEsFichero, ClaseFichero::Tuberia, 'p', 0},
+        {"link to a device", prueba::EnlaceADispositivo, oxalde::ResultadoEscritura::NoEsFichero,
+         ClaseFichero::Dispositivo, 'l', 'c'},
+        {"link to a pipe", [&](const QString& r) { return QFile::link(fifo, r); },
+         oxalde::ResultadoEscritura::NoEsFichero, ClaseFichero::Tuberia, 'l', 'p'},
+        {"socket", prueba::Socket, oxalde::ResultadoEscritura::NoEsFichero, ClaseFichero::Socket, 's', 0},
+        {"link to a file", [&](const QString& r) { return QFile::link(normal, r); },
+         oxalde::ResultadoEscritura::Escrito, ClaseFichero::Regular, 'l', 'f'},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        ASSERT_TRUE(QFile::remove(ruta) && c.crear(ruta));
+        const auto r = oxalde::EscribirFicheroContri(ruta, e);
+        EXPECT_EQ(r.estado, c.estado);
+        EXPECT_EQ(r.clase, c.clase);
+        EXPECT_EQ(prueba::Tipo(ruta), c.tipo);
+        if (c.tipo == 'l') {
+            EXPECT_EQ(prueba::Tipo(QFileInfo(ruta).symLinkTarget()), c.destino);
+        }
+    }
+    EXPECT_EQ(prueba::Tipo(fifo), 'p');
+    EXPECT_EQ(prueba::Leer(normal), (Linea(Muestra()) + "\r\n").repeated(3));
 }
 
 TEST_F(Escritura, ExcedidoNombraElDni) {

@@ -1,9 +1,18 @@
 #pragma once
 // Shared by the tests that read and write whole files: the bytes of a file, a file written with
-// given bytes, and an exchange-file line that every import rule accepts.
+// given bytes, an exchange-file line that every import rule accepts, and what is not a regular
+// file (a named pipe, a socket, a link to a device) made as any user can.
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <csignal>
+#include <cstring>
 
 #include "vb/ansi.h"
 
@@ -25,6 +34,64 @@ inline QByteArray LineaValida(const QString& dni, const QString& nombre) {
     const QString l = dni.leftJustified(9) + nombre.leftJustified(40) + "CL" + QString("NAGUSIA").leftJustified(30) +
                       "00012" + "A   3 IZQ" + "2020001079" + QString(25, ' ') + "943000000" + "00000030000000";
     return QByteArray::fromStdString(vb::Utf8AAnsi(l.toStdString()));
+}
+
+// A call that blocks or never ends (a pipe opened for reading, an endless device read) ends the
+// test program, failing, once the time is up, instead of hanging the run.
+class Plazo {
+public:
+    explicit Plazo(unsigned segundos) {
+        std::signal(SIGALRM, [](int) {
+            static const char kAviso[] = "a call neither ended nor was refused in time\n";
+            (void)!write(2, kAviso, sizeof kAviso - 1);
+            _exit(1);
+        });
+        alarm(segundos);
+    }
+    ~Plazo() {
+        alarm(0);
+        std::signal(SIGALRM, SIG_DFL);
+    }
+    Plazo(const Plazo&) = delete;
+    Plazo& operator=(const Plazo&) = delete;
+};
+
+inline bool Tuberia(const QString& ruta) { return mkfifo(QFile::encodeName(ruta).constData(), 0600) == 0; }
+
+// A socket bound to the path, closed again: its name stays.
+inline bool Socket(const QString& ruta) {
+    const QByteArray nombre = QFile::encodeName(ruta);
+    sockaddr_un direccion{};
+    direccion.sun_family = AF_UNIX;
+    if (size_t(nombre.size()) >= sizeof direccion.sun_path) return false;
+    std::memcpy(direccion.sun_path, nombre.constData(), size_t(nombre.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool hecho = fd >= 0 && bind(fd, reinterpret_cast<const sockaddr*>(&direccion), sizeof direccion) == 0;
+    if (fd >= 0) close(fd);
+    return hecho;
+}
+
+// A link at `ruta` to a device that takes no bytes (as /dev/full). Where this user may make a
+// device node, to one of its own beside the link, so that a faulty write replaces no device of
+// the system; else to /dev/full.
+inline bool EnlaceADispositivo(const QString& ruta) {
+    const QString propio = ruta + ".dispositivo";
+    const bool hecho = mknod(QFile::encodeName(propio).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+    return QFile::link(hecho ? propio : QStringLiteral("/dev/full"), ruta);
+}
+
+// What stands under the name itself, a link not followed: 'f' file, 'l' link, 'p' pipe, 's'
+// socket, 'c' or 'b' device, 'd' folder, '-' nothing.
+inline char Tipo(const QString& ruta) {
+    struct stat s {};
+    if (lstat(QFile::encodeName(ruta).constData(), &s) != 0) return '-';
+    if (S_ISREG(s.st_mode)) return 'f';
+    if (S_ISLNK(s.st_mode)) return 'l';
+    if (S_ISFIFO(s.st_mode)) return 'p';
+    if (S_ISSOCK(s.st_mode)) return 's';
+    if (S_ISCHR(s.st_mode)) return 'c';
+    if (S_ISBLK(s.st_mode)) return 'b';
+    return 'd';
 }
 
 }  // namespace prueba

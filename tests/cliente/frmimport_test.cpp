@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 
 #include "cliente/ficheros_prueba.h"
 #include "cliente/prueba.h"
@@ -178,6 +179,36 @@ TEST_F(VentanaImportar, CadaImportacionSeVeEnteraEnLosDosIdiomas) {
                     << ", has " << caja.width() << "x" << caja.height();
             }
         }
+    }
+}
+
+// A pipe no program writes to, or a link to an endless device, chosen as the file to import:
+// Accept refuses it at once, naming it in the user's language, and the window stays ready.
+TEST_F(VentanaImportar, UnaTuberiaOUnDispositivoSeRechazanSinColgarLaVentana) {
+    const prueba::Plazo plazo(30);
+    const struct {
+        int idioma;
+        const char* nombre;
+        std::function<bool(const QString&)> crear;
+        const char* texto;
+    } casos[] = {
+        {0, "Contri.txt", prueba::Tuberia,
+         "ERROR Nº: 75: \"%1\" no es un fichero normal, sino una tubería con nombre (FIFO): no se ha importado nada."},
+        {1, "cero.txt", [](const QString& r) { return QFile::link("/dev/zero", r); },
+         "ERROR Nº: 75: \"%1\" ez da fitxategi arrunta, gailu bat baizik: ez da ezer inportatu."},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        oxalde::DesplIdioma = c.idioma * 10000;
+        Reabrir();
+        eleccion = carpeta.filePath(c.nombre);
+        ASSERT_TRUE(c.crear(eleccion));
+        Pulsar(v->imgmodi());
+        mensajes.clear();
+        Pulsar(v->cmdace());
+        EXPECT_EQ(Estado(), "0 0 0 0 0 | 110");
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].texto, QString(c.texto).arg(eleccion));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "cliente/ficheros_prueba.h"
+#include "cliente/modos_prueba.h"
 #include "cliente/prueba.h"
 #include "comun/errores.h"
 #include "intercambio/cExportar.h"
@@ -131,6 +132,83 @@ TEST_F(Importacion, FicheroVacioYFicheroQueNoExiste) {
     EXPECT_EQ(Leer(r.ficheroErrores), "");
     EXPECT_EQ(NumeroDeError([&] { oxalde::ImportarFichero(carpeta.filePath("no.txt"), false, pregunta); }), 53);
     EXPECT_EQ(NumeroDeError([&] { oxalde::ImportarFichero(carpeta.path(), false, pregunta); }), 75);
+}
+
+// The description of the error an import raises before reading: its number, then its text.
+std::string Fallo(const QString& ruta, Pregunta& pregunta) {
+    try {
+        oxalde::ImportarFichero(ruta, true, pregunta);
+    } catch (const vb::Error& e) {
+        return std::to_string(e.Number()) + ": " + e.Description();
+    }
+    return "imported";
+}
+
+// What is not a regular file (a folder, a pipe no program writes to, a link to an endless device,
+// a socket) is refused before it is opened, naming it, in the user's language: nothing is read,
+// saved or written, not even the error file.
+TEST_F(Importacion, LoQueNoEsUnFicheroSeRechazaSinAbrirlo) {
+    const prueba::Plazo plazo(30);
+    const QString fifo = carpeta.filePath("fifo");
+    ASSERT_TRUE(prueba::Tuberia(fifo));
+    const struct {
+        int idioma;
+        const char* nombre;
+        std::function<bool(const QString&)> crear;
+        const char* texto;
+    } casos[] = {
+        {0, "sub", [](const QString& r) { return QDir().mkpath(r); }, "sino una carpeta: no se ha importado nada."},
+        {0, "Contri.txt", prueba::Tuberia, "sino una tubería con nombre (FIFO): no se ha importado nada."},
+        {10000, "cero.txt", [](const QString& r) { return QFile::link("/dev/zero", r); },
+         "gailu bat baizik: ez da ezer inportatu."},
+        {0, "enlace.txt", [&](const QString& r) { return QFile::link(fifo, r); },
+         "sino una tubería con nombre (FIFO): no se ha importado nada."},
+        {10000, "socket", prueba::Socket, "socket bat baizik: ez da ezer inportatu."},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        oxalde::DesplIdioma = c.idioma;
+        const QString entrada = carpeta.filePath(c.nombre);
+        ASSERT_TRUE(c.crear(entrada));
+        const QString inicio = QString("75: \"%1\" ").arg(entrada) +
+                               (c.idioma ? "ez da fitxategi arrunta, " : "no es un fichero normal, ");
+        EXPECT_EQ(Fallo(entrada, pregunta), (inicio + c.texto).toStdString());
+        EXPECT_FALSE(QFile::exists(carpeta.filePath("Errores.txt")));
+    }
+    EXPECT_EQ(prueba::Tipo(fifo), 'p');
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 1);
+}
+
+// The error file that cannot be made (a folder under its name, a folder the user may not write)
+// and a file to import the user may not read are said alike, in the user's language.
+TEST_F(Importacion, LosFallosDelFicheroDeErroresEnElIdiomaDelUsuario) {
+    const QString errores = carpeta.filePath("Errores.txt");
+    ASSERT_TRUE(Escribir(ruta, LineaValida("12345678Z", "ANA") + "\r\n") && QDir().mkpath(errores));
+    for (int idioma : {0, 10000}) {
+        oxalde::DesplIdioma = idioma;
+        EXPECT_EQ(Fallo(ruta, pregunta),
+                  (QString("75: \"%1\" ").arg(errores) +
+                   (idioma ? "ez da fitxategi arrunta, karpeta bat baizik: ez da ezer inportatu."
+                           : "no es un fichero normal, sino una carpeta: no se ha importado nada."))
+                      .toStdString());
+    }
+    ASSERT_TRUE(QDir(errores).removeRecursively());
+    const auto permisos = QFile::permissions(carpeta.path());
+    const auto lectura = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(carpeta.path(), lectura);
+    const QString sinEscritura = prueba::SinSaltarPermisos([this] {
+        oxalde::DesplIdioma = 10000;
+        return QString::fromStdString(Fallo(ruta, pregunta));
+    });
+    QFile::setPermissions(carpeta.path(), permisos);
+    QFile::setPermissions(ruta, {});
+    const QString sinLectura = prueba::SinSaltarPermisos([this] {
+        oxalde::DesplIdioma = 0;
+        return QString::fromStdString(Fallo(ruta, pregunta));
+    });
+    EXPECT_EQ(sinEscritura.toStdString(), ("75: " + errores + ": baimena ukatu da").toStdString());
+    EXPECT_EQ(sinLectura.toStdString(), "75: permiso denegado");
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 1);
 }
 
 TEST_F(Importacion, LongitudYEuskera) {
