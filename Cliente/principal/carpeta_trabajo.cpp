@@ -43,6 +43,11 @@ void Borrar(const QString& ruta) {
 // such, so that the user is told to free space rather than to look at permissions.
 int MotorDe(int numero) { return numero == ENOSPC || numero == EDQUOT ? SQLITE_FULL : SQLITE_CANTOPEN; }
 
+void BorrarConCerrojo(const QString& carpeta, const QByteArray& cerrojo) {
+    Borrar(carpeta);
+    ::unlink(cerrojo.constData());
+}
+
 // Removes the scratch folder `carpeta` unless a running copy holds its lock file. A holder keeps
 // the system's lock (flock) on that file while it runs; taking that lock, and writing nothing,
 // tells an abandoned folder without a disk sync for each (the toolkit's own test rewrites the
@@ -54,13 +59,13 @@ void BorrarSiAbandonada(const QString& carpeta) {
     const int fd = ::open(cerrojo.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         // No lock file (or a link under its name, which no copy makes): nothing holds the folder.
-        if (errno == ENOENT || errno == ELOOP) Borrar(carpeta), ::unlink(cerrojo.constData());
+        if (errno == ENOENT || errno == ELOOP) BorrarConCerrojo(carpeta, cerrojo);
         return;
     }
     struct stat s {};
     const bool libre = ::fstat(fd, &s) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
                        (s.st_size > 0 || std::abs(std::time(nullptr) - s.st_mtime) > kEdadCerrojoVacio);
-    if (libre) Borrar(carpeta), ::unlink(cerrojo.constData());
+    if (libre) BorrarConCerrojo(carpeta, cerrojo);
     ::close(fd);
 }
 
