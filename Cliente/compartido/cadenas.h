@@ -137,6 +137,7 @@ enum IdCadena : int {
     kIdMsgSinLecturaCopia = 9178,
     kIdMsgErrorImpresion = 9181,
     kIdMsgCopiasImpresas = 9182,
+    kIdMsgDeclaranteGuardadoSinDeclaraciones = 9189,
     kIdMsgDiscoLleno = 9190,
     kIdMsgDiscoLlenoAlArrancar = 9191,
     // Ranges: the message of a declarant's failed rule n is kBaseMsgReglaDeclarante + n, that of

@@ -4,11 +4,10 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
-#include <QPointer>
 
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
-#include "compartido/ventana_principal.h"
+#include "compartido/modal.h"
 
 namespace oxalde {
 namespace {
@@ -43,15 +42,6 @@ void Traducir(Caja& caja) {
             b->setText(Cadena(t.id));
 }
 
-// The window a box stands over: the one that asked, else the active one, else the main window.
-QWidget* Dueno(QWidget* dueno) {
-    if (dueno) return dueno;
-    if (QWidget* activa = QApplication::activeWindow()) return activa;
-    VentanaPrincipal* principal = VentanaPrincipal::Actual();
-    QWidget* ventana = principal ? principal->Ventana() : nullptr;
-    return ventana && ventana->isVisible() ? ventana : nullptr;
-}
-
 }  // namespace
 
 void TraducirBotones(QMessageBox& caja) { Traducir(caja); }
@@ -61,9 +51,10 @@ void EstablecerRespondedor(Respondedor r) { respondedor() = std::move(r); }
 
 int MsgBox(const QString& texto, int estilo, const QString& titulo, QWidget* dueno) {
     if (respondedor()) return respondedor()(texto, estilo, titulo);
-    const QPointer<QWidget> padre = Dueno(dueno);
+    // The box stands over the window that asks, which is active again once it closes.
+    const VentanaQueAbre abridor(dueno);
     QMessageBox caja(Icono(estilo), titulo.isEmpty() ? QApplication::applicationName() : titulo, texto,
-                     QMessageBox::NoButton, padre);
+                     QMessageBox::NoButton, abridor.Ventana());
     struct Par {
         QMessageBox::StandardButton boton;
         int respuesta;
@@ -82,10 +73,6 @@ int MsgBox(const QString& texto, int estilo, const QString& titulo, QWidget* due
     size_t porDefecto = (estilo & vbDefaultButton2) && botones.size() > 1 ? 1 : 0;
     caja.setDefaultButton(botones[porDefecto].boton);
     const auto pulsado = static_cast<QMessageBox::StandardButton>(caja.exec());
-    // Where nothing hands the activation back as the box closes (a bare X display, a window
-    // manager that does not refocus the owner), the keys typed next would reach a window that
-    // hears of no focus change and whose access keys do nothing.
-    if (padre) padre->window()->activateWindow();
     for (const auto& b : botones)
         if (b.boton == pulsado) return b.respuesta;
     return botones.size() > 1 ? vbCancel : vbOK;

@@ -360,10 +360,13 @@ void MDI7312::changeEvent(QEvent* evento) {
 }
 
 // Showing the window activates it, whether or not the desktop hands it the focus (a display
-// without a window manager never does): the first activation runs once the window is up.
+// without a window manager never does, and a window that was active before it, as the start-up's
+// version-check outcome, may have left none): the first activation runs once the window is up.
 void MDI7312::showEvent(QShowEvent* evento) {
     QMainWindow::showEvent(evento);
-    if (primeraActivacion_) QMetaObject::invokeMethod(this, &MDI7312::Form_Activate, Qt::QueuedConnection);
+    if (!primeraActivacion_) return;
+    activateWindow();
+    QMetaObject::invokeMethod(this, &MDI7312::Form_Activate, Qt::QueuedConnection);
 }
 
 void MDI7312::Form_Activate() {

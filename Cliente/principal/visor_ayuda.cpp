@@ -1,5 +1,6 @@
 #include "principal/visor_ayuda.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
@@ -7,6 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "compartido/modal.h"
 
 namespace oxalde {
 
@@ -42,6 +45,12 @@ void VentanaAyuda::Colocar(const QWidget* sobre) {
         sitio.moveTop(std::clamp(sitio.top(), area.top(), std::max(area.top(), area.bottom() - sitio.height())));
     }
     move(sitio.topLeft());
+}
+
+void VentanaAyuda::closeEvent(QCloseEvent* evento) {
+    QWidget::closeEvent(evento);
+    // Only the window the user was in: one closed while another is active leaves that one be.
+    if (evento->isAccepted() && isActiveWindow()) DevolverActivacion(parentWidget());
 }
 
 void VentanaAyuda::MostrarPagina(const QString& pagina) {

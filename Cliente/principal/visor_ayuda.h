@@ -2,7 +2,7 @@
 // Our help viewer. A help file "X.chm" is a folder of that name holding its topics as HTML
 // pages, and "X.chm::/topic" names the page "topic" in it. Each owner window has one help
 // window, reused for every topic it shows: it opens over the middle of the owner's window, and
-// Esc closes it.
+// Esc closes it, giving the activation back to the owner's window.
 #include <QString>
 #include <QWidget>
 
@@ -17,6 +17,9 @@ public:
 
     void MostrarPagina(const QString& pagina);
     QTextBrowser* Navegador() const { return navegador_; }
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     QTextBrowser* navegador_;

@@ -1,6 +1,7 @@
 #include "registro/frmDecDatos.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "compartido/captions.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
+#include "compartido/mostrar_error.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/procedimientos.h"
 
@@ -371,7 +373,10 @@ void frmDecDatos::cmdCancelar_Click() {
 
 void frmDecDatos::Form_Unload() {
     entrada_->Descargando();
-    RefrescarMenuPrincipal();
+    const bool guardado = aceptado_ && datosModificados_;
+    // After a save the declarations window follows, which turns the menus off and reads them as
+    // it closes; one that cannot open reads them once it has said why (below).
+    if (!guardado) RefrescarMenuPrincipal();
     const bool existente = cDecDatos::Instancia().MODO() == QStringLiteral("C");
     // Whatever closed the window without a save is Cancel: the button, its picture, the
     // keyboard or the close box.
@@ -383,7 +388,19 @@ void frmDecDatos::Form_Unload() {
         }
     }
     if (cancelarPulsado_ && !existente) return;
-    MostrarSiguiente([] { return new FrmDecResumen; });
+    if (!guardado) {
+        MostrarSiguiente([] { return new FrmDecResumen; });
+        return;
+    }
+    // The taxpayer is stored whatever keeps its declarations from opening: said so first, lest
+    // the user type it again as new and be told its NIF is taken.
+    MostrarSiguiente([] { return new FrmDecResumen; },
+                     [titulo = windowTitle()](std::exception_ptr fallo) {
+                         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+                         MsgBox(Cadena(kIdMsgDeclaranteGuardadoSinDeclaraciones).arg(DescripcionFallo(ErrorDe(fallo))),
+                                vbExclamation, titulo);
+                         RefrescarMenuPrincipal();
+                     });
 }
 
 }  // namespace oxalde

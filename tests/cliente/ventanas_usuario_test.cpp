@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -29,6 +31,7 @@
 #include "form732/cDatos732.h"
 #include "impresion/FrmImOf.h"
 #include "principal/frmPreferencias.h"
+#include "principal/visor_ayuda.h"
 #include "registro/FrmDecLista.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
@@ -573,6 +576,135 @@ TEST_F(Ventanas, CadaEtiquetaMuestraSuTextoEnteroEnLosDosIdiomas) {
         }
     }
     EXPECT_GT(vistas, 100);
+}
+
+// The keys go to the window that holds the focus, as the keyboard's do; none when no window is active.
+void Tecla(Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QWidget* destino = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(destino, nullptr) << "no window takes the keys";
+    QTest::keyClick(destino, tecla, mod);
+}
+
+// Each modal window and the help window, opened as the user opens it and closed with keys, gives
+// the activation back to the window that opened it, also where nothing else does (no window is
+// active once it has gone): a key typed next reaches that window. The version check's outcome
+// stands over the preferences, which are active again under it.
+TEST_F(Ventanas, CadaVentanaQueSeCierraDevuelveLaActivacionASuAbridor) {
+    EstablecerConductorModal({});
+    EstablecerCarpetaPrograma(QString(OXALDE_DIR_SQL) + "/..");  // the help files
+    // The next key in the main window: Alt+D opens its taxpayer menu.
+    auto menuDeclarante = [this] {
+        Tecla(Qt::Key_D, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu, ventana->Entrada("mnuDeclarante")->menu());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        if (qobject_cast<QMenuBar*>(QApplication::focusWidget())) Tecla(Qt::Key_Escape);  // the bar lets go
+        // The offscreen platform activates a menu late, once it has closed: the main window back.
+        prueba::Pausa();
+        ventana->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == ventana; }));
+    };
+    auto preferencias = [] {
+        Tecla(Qt::Key_U, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_Up);  // the last entry
+        QTest::keyClick(menu, Qt::Key_Return);
+    };
+    struct Caso {
+        const char* nombre;
+        std::function<void()> abrir;                              // returns once the modal windows it opens are closed
+        std::map<QString, std::function<void(QWidget&)>> enCada;  // the user in each, ending in its close
+        std::vector<QString> abiertas;
+        std::function<void()> siguiente;  // the next key, in the window that opened them
+    };
+    const Caso casos[] = {
+        {"language on a first start",
+         [this] {
+             delete ventana;
+             Sql("UPDATE T00_GENERAL SET T00_ActOnline = -1");
+             LeerConfiguracion();
+             Abrir();
+         },
+         {{"FrmIdioma", [](QWidget&) { Tecla(Qt::Key_C, Qt::AltModifier); }}},
+         {"FrmIdioma"},
+         menuDeclarante},
+        {"preferences",
+         preferencias,
+         {{"frmPreferencias", [](QWidget&) { Tecla(Qt::Key_Escape); }}},
+         {"frmPreferencias"},
+         menuDeclarante},
+        {"version check from the preferences",
+         preferencias,
+         {{"frmPreferencias",
+           [](QWidget& w) {
+               QTest::mouseClick(w.findChild<QWidget*>("lblActAhora"), Qt::LeftButton);
+               EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+               Tecla(Qt::Key_Escape);
+           }},
+          {"FrmSinConexion", [](QWidget&) { Tecla(Qt::Key_Return); }}},
+         {"frmPreferencias", "FrmSinConexion"},
+         menuDeclarante},
+        {"about",
+         [] {
+             Tecla(Qt::Key_Y, Qt::AltModifier);
+             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
+         },
+         {{"frmAbout", [](QWidget&) { Tecla(Qt::Key_Return); }}},
+         {"frmAbout"},
+         menuDeclarante},
+        {"printing",
+         [this] {
+             Declaraciones(1);
+             Delante();
+             Tecla(Qt::Key_I, Qt::AltModifier);
+         },
+         {{"FrmImOf", [](QWidget&) { Tecla(Qt::Key_C, Qt::AltModifier); }}},
+         {"FrmImOf"},
+         [this] {  // Down moves to the second declaration in the declarations window opened again
+             EXPECT_EQ(Delante(), "FrmDecResumen");
+             Tecla(Qt::Key_Down);
+             EXPECT_EQ(cDecResumen::Instancia().CSDE(), 2);
+         }},
+        {"help",
+         [] {
+             Tecla(Qt::Key_Y, Qt::AltModifier);
+             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+             ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<VentanaAyuda*>(QApplication::activeWindow()); }));
+             Tecla(Qt::Key_Escape);
+             PonerActiva(nullptr);
+         },
+         {},
+         {},
+         menuDeclarante},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        // The user, in each modal window once it is active; as it closes, no window is left active.
+        std::vector<QString> abiertas;
+        QTimer usuario;
+        QObject::connect(&usuario, &QTimer::timeout, [&] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modal || QApplication::activeWindow() != modal || modal->property("visto").toBool()) return;
+            modal->setProperty("visto", true);
+            abiertas.push_back(modal->objectName());
+            QObject::connect(modal, &QDialog::finished, [] { PonerActiva(nullptr); });
+            const auto accion = c.enCada.find(modal->objectName());
+            ASSERT_NE(accion, c.enCada.end()) << modal->objectName().toStdString();
+            // From a timer of its own, so that this one serves a window the action opens.
+            QTimer::singleShot(0, modal, [modal, f = accion->second] { f(*modal); });
+        });
+        usuario.start(0);
+        c.abrir();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return abiertas.size() >= c.abiertas.size(); }, 5000));
+        usuario.stop();
+        EXPECT_EQ(abiertas, c.abiertas);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(ventana));
+        c.siguiente();
+        CerrarTodas();
+    }
 }
 
 }  // namespace
