@@ -14,49 +14,18 @@ namespace oxalde {
 
 // The stored values, without the Lets' rules.
 struct Campos731 {
-    QString CC;
-    QString MODOP;
-    QString MODO;
+    QString CC, MODOP, MODO;
     vb::Integer ACTIVIDAD = 0;
     vb::Byte PESTAÑA = 0;
-    double IVADEV1 = 0;
-    double MAXDEV = 0;
-    double PREVEN = 0;
-    double IVASOP = 0;
-    double PREADQ = 0;
-    vb::Single TIPOVEN = 0;
-    vb::Single TIPOADQ = 0;
-    vb::Single ESLORAMAX = 0;
-    QString MODELOA;
-    QString TIPOA;
-    QString MARCAA;
-    QString NSERIE;
-    QString FABRICA;
-    vb::Integer ANOFAB = 0;
-    vb::Integer CLASIF = 0;
-    vb::Long PESOMAX = 0;
-    vb::Long CSDE = 0;
-    QString MODELOB;
-    QString TIPOB;
-    QString MARCAB;
-    QString NCONSTRUC;
-    QString FABRICB;
-    QString NBASTIDOR;
-    QString MODELOV;
-    QString TIPOV;
-    QString MARCAV;
-    QString TMEDIO;
-    QString ADQPAIS;
-    QString ADQNOM;
-    QString ADQNIF;
-    double resul = 0;
-    double IVADEV2 = 0;
-    double CUOTA4 = 0;
-    double BASE4 = 0;
-    double CUOTA7 = 0;
-    double BASE7 = 0;
-    double CUOTA16 = 0;
-    double BASE16 = 0;
+    double IVADEV1 = 0, MAXDEV = 0, PREVEN = 0, IVASOP = 0, PREADQ = 0;
+    vb::Single TIPOVEN = 0, TIPOADQ = 0, ESLORAMAX = 0;
+    QString MODELOA, TIPOA, MARCAA, NSERIE, FABRICA;
+    vb::Integer ANOFAB = 0, CLASIF = 0;
+    vb::Long PESOMAX = 0, CSDE = 0;
+    QString MODELOB, TIPOB, MARCAB, NCONSTRUC, FABRICB;
+    QString NBASTIDOR, MODELOV, TIPOV, MARCAV, TMEDIO;
+    QString ADQPAIS, ADQNOM, ADQNIF;
+    double resul = 0, IVADEV2 = 0, CUOTA4 = 0, BASE4 = 0, CUOTA7 = 0, BASE7 = 0, CUOTA16 = 0, BASE16 = 0;
 };
 
 class cDatos731 {
