@@ -88,14 +88,14 @@ TEST_F(Datos731, LosCambiosDeModoTipoYMedioVacianLoQueNoLesToca) {
         std::string foto;
     };
     const Caso casos[] = {
-        {[&] { d.MODO("a"); d.MODOP("Z"); }, ""},  // only "A" empties; any other kind changes nothing either
+        {[&] { d.MODO("a"), d.MODOP("Z"); }, ""},  // only "A" empties; any other kind changes nothing either
         {[&] { d.TMEDIO("Q"); },
          "N|N|P|Q|V|V|V|V|3|B|12.5|B|B|B|B|A|1500|A|2010|A|A|A|100|18|100|100|8|100|100|100|100|100|100|100|100|100|100|" +
              std::string(kIban) + "|-1|7"},
         {[&] { d.MODO("A"); }, vacio + "0|0|0|0|0|0|0|0||0|0"},
         {[&] { d.MODOP("P"); }, vacio + "100|100|100|100|100|100|100|100||0|7"},
         // An existing declaration keeps its means and its result; the rates follow the date.
-        {[&] { d.MODO("C"); r.FECHA(20120901); d.MODOP("T"); },
+        {[&] { d.MODO("C"), r.FECHA(20120901), d.MODOP("T"); },
          "N|N|P|X|V|V|V|V|3|B|12.5|B|B|B|B|A|1500|A|2010|A|A|A|100|21|100|100|21|100|100|0|0|0|0|0|0|0|100||0|7"},
         {[&] { d.TMEDIO("B"); },
          "N|N|P|B|||||0|B|12.5|B|B|B|B||0||0||||100|18|100|100|8|100|100|100|100|100|100|100|100|100|100|" +
