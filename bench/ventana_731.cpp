@@ -9,11 +9,10 @@
 #include <QMdiSubWindow>
 #include <QTabBar>
 #include <QtWidgets/qtestsupport_widgets.h>
-#include <cstdio>
-#include <cstdlib>
 
 #include "comun/bd_prueba.h"
 #include "medir.h"
+#include "ventana_editor.h"
 #include "ventana_hija.h"
 #include "controles/Pindaro.h"
 #include "form731/FrmDatos731.h"
@@ -27,13 +26,9 @@
 #include "principal/arranque.h"
 
 using namespace oxalde;
+using namespace banco_editor;
 
 namespace {
-
-constexpr double kObjetivoAperturaMs = 100, kObjetivoSalidaMs = 2;
-
-// Best times in ms.
-double apertura = 0, carga = 0, salida = 0, calculo = 0;
 
 struct Entorno : EntornoVentanas {
     vb::Long clave = 0;
@@ -120,16 +115,5 @@ BENCHMARK(BM_CalculoSolo)->Unit(benchmark::kMicrosecond)->Iterations(200)->UseRe
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::printf("Opening a stored declaration, shown: %.2f ms (target under %.0f ms): %s; %.1f times the load alone "
-                "(%.3f ms)\n",
-                apertura, kObjetivoAperturaMs, apertura < kObjetivoAperturaMs ? "met" : "NOT met", apertura / carga, carga);
-    std::printf("Leaving an amount box, stored, recomputed and repainted: %.3f ms (target under %.0f ms): %s; %.0f "
-                "times the calculation alone (%.4f ms)\n",
-                salida, kObjetivoSalidaMs, salida < kObjetivoSalidaMs ? "met" : "NOT met", salida / calculo, calculo);
-    return 0;
+    return Ejecutar(argc, argv, [] { E(); });
 }

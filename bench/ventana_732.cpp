@@ -8,8 +8,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QtWidgets/qtestsupport_widgets.h>
-#include <cstdio>
-#include <cstdlib>
 
 #include "comun/bd_prueba.h"
 #include "controles/Pindaro.h"
@@ -18,6 +16,7 @@
 #include "form732/cDatos732.h"
 #include "form732/liquidacion732.h"
 #include "medir.h"
+#include "ventana_editor.h"
 #include "ventana_hija.h"
 #include "servicios/registro.h"
 #include "compartido/cDecResumen.h"
@@ -26,13 +25,11 @@
 #include "principal/arranque.h"
 
 using namespace oxalde;
+using namespace banco_editor;
 
 namespace {
 
-constexpr double kObjetivoAperturaMs = 100, kObjetivoSalidaMs = 2;
 constexpr vb::Long kClave = 1;
-
-double apertura = 0, carga = 0, salida = 0, calculo = 0;  // best times in ms
 
 struct Entorno : EntornoVentanas {
     Entorno()
@@ -101,19 +98,5 @@ BENCHMARK(BM_CalculoSolo)->Unit(benchmark::kMicrosecond)->Iterations(200)->UseRe
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    E();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::printf("form-732 editor opened on a stored declaration: %.1f ms (target under %.0f ms): %s; "
-                "library load alone %.2f ms, ratio %.1f\n",
-                apertura, kObjetivoAperturaMs, apertura < kObjetivoAperturaMs ? "met" : "NOT met", carga,
-                carga > 0 ? apertura / carga : 0);
-    std::printf("leaving an amount box (store, recalculation, repaint): %.3f ms (target under %.0f ms): %s; "
-                "calculation alone %.4f ms, ratio %.0f\n",
-                salida, kObjetivoSalidaMs, salida < kObjetivoSalidaMs ? "met" : "NOT met", calculo,
-                calculo > 0 ? salida / calculo : 0);
-    return 0;
+    return Ejecutar(argc, argv, [] { E(); });
 }

@@ -2,9 +2,16 @@
 
 #include <string>
 
+#include "compartido/procedimientos.h"
 #include "vb/formato.h"
 
 namespace oxalde {
+
+double RedondearCentimos(double centimos) { return RedondearDecimales(centimos, 0); }
+
+vb::Single RedondearDosDecimales(vb::Single v) {
+    return static_cast<vb::Single>(RedondearDecimales(static_cast<double>(v), 2));
+}
 
 QString TextoImporte(std::int64_t centimos) {
     // The magnitude unsigned, so that the most negative amount has one too.

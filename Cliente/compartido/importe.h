@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "vb/variant.h"
+
 namespace oxalde {
 
 // The display format of the amounts: the amount boxes' own, and that of every text written here.
@@ -16,6 +18,11 @@ inline constexpr char kFormatoLongitud[] = "##0.00";
 inline constexpr char kFormatoMillones[] = "#,###,###";
 inline constexpr char kFormatoMiles[] = "#,###";
 inline constexpr char kFormatoCifras[] = "####";
+
+// What a record stores: an amount rounded to whole cents, a rate or length to two decimals; halves
+// away from zero (the two decimals of a Single as widened to a double).
+double RedondearCentimos(double centimos);
+vb::Single RedondearDosDecimales(vb::Single v);
 
 // 123456 is "1.234,56", -1 is "-0,01", 0 is "0,00".
 QString TextoImporte(std::int64_t centimos);

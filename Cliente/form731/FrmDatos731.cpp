@@ -312,7 +312,8 @@ void FrmDatos731::MostrarDatosTecnicos() {
             MostrarCaja(n);
     } else if (medio == QLatin1String("A")) {
         OptTmedio_[2]->setChecked(true);
-        for (const char* n : Lista{"txtmarcaa", "txttipoa", "txtmodeloa", "txtfabrica", "txtnserie", "txtpesomax", "txtanofab"})
+        for (const char* n :
+             Lista{"txtmarcaa", "txttipoa", "txtmodeloa", "txtfabrica", "txtnserie", "txtpesomax", "txtanofab"})
             MostrarCaja(n);
     }
 }

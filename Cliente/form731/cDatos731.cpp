@@ -33,67 +33,59 @@ cDatos731& cDatos731::Instancia() {
     return instancia;
 }
 
-double cDatos731::Importe(double v) { return RedondearDecimales(v, 0); }
-
-vb::Single cDatos731::DosDecimales(vb::Single v) {
-    return static_cast<vb::Single>(RedondearDecimales(static_cast<double>(v), 2));
-}
-
 const std::array<cDatos731::Miembro, cDatos731::kAlmacenados>& cDatos731::Almacenados() {
-    using D = cDatos731;
     static const std::array<Miembro, kAlmacenados> tabla = {
-        &D::adqnif_,  &D::adqnom_,   &D::adqpais_, &D::tmedio_,  &D::marcav_,    &D::tipov_,   &D::modelov_,
-        &D::nbastidor_, &D::clasif_, &D::fabricb_, &D::eslora_,  &D::nconstruc_, &D::marcab_,  &D::tipob_,
-        &D::modelob_, &D::fabrica_,  &D::pesomax_, &D::nserie_,  &D::anofab_,    &D::marcaa_,  &D::tipoa_,
-        &D::modeloa_, &D::preadq_,   &D::tipoadq_, &D::ivasop_,  &D::preven_,    &D::tipoven_, &D::maxdev_,
-        &D::ivadev1_, &D::base16_,   &D::cuota16_, &D::base7_,   &D::cuota7_,    &D::base4_,   &D::cuota4_,
-        &D::ivadev2_, &D::resul_,    &D::cc_,
+        &C::ADQNIF,  &C::ADQNOM,  &C::ADQPAIS,   &C::TMEDIO,    &C::MARCAV,  &C::TIPOV,   &C::MODELOV, &C::NBASTIDOR,
+        &C::CLASIF,  &C::FABRICB, &C::ESLORAMAX, &C::NCONSTRUC, &C::MARCAB,  &C::TIPOB,   &C::MODELOB, &C::FABRICA,
+        &C::PESOMAX, &C::NSERIE,  &C::ANOFAB,    &C::MARCAA,    &C::TIPOA,   &C::MODELOA, &C::PREADQ,  &C::TIPOADQ,
+        &C::IVASOP,  &C::PREVEN,  &C::TIPOVEN,   &C::MAXDEV,    &C::IVADEV1, &C::BASE16,  &C::CUOTA16, &C::BASE7,
+        &C::CUOTA7,  &C::BASE4,   &C::CUOTA4,    &C::IVADEV2,   &C::resul,   &C::CC,
     };
     return tabla;
 }
 
 vb::Variant cDatos731::Almacenado(int casilla) const {
-    return std::visit(Visitante{[this](QString cDatos731::*m) { return vb::Variant((this->*m).toStdString()); },
-                                [this](auto m) { return vb::Variant(this->*m); }},
+    return std::visit(Visitante{[this](QString C::*m) { return vb::Variant((c_.*m).toStdString()); },
+                                [this](auto m) { return vb::Variant(c_.*m); }},
                       Almacenados().at(casilla));
 }
 
 void cDatos731::Vaciar(int desde, int hasta) {
     for (int i = desde; i <= hasta; ++i)
-        std::visit(Visitante{[this](QString cDatos731::*m) { (this->*m).clear(); },
-                             [this](auto m) { this->*m = {}; }},
+        std::visit(Visitante{[this](QString C::*m) { (c_.*m).clear(); }, [this](auto m) { c_.*m = {}; }},
                    Almacenados()[i]);
 }
 
 void cDatos731::MODO(const QString& v) {
-    modo_ = v;
+    c_.MODO = v;
     if (v != kModoNueva) return;
     Vaciar(0, kAlmacenados - 1);
-    actividad_ = 0;
-    csde_ = 0;
+    c_.ACTIVIDAD = 0;
+    c_.CSDE = 0;
 }
 
 void cDatos731::MODOP(const QString& v) {
-    modop_ = v;
+    c_.MODOP = v;
     if (v == kModoPeriodica) {
-        actividad_ = 0;
+        c_.ACTIVIDAD = 0;
         Vaciar(0, kFinTransporte);
         Vaciar(kCC, kCC);
     } else if (v == kModoTransporte) {
-        actividad_ = 0;
-        if (modo_ == kModoNueva) tmedio_ = QStringLiteral("V");
+        c_.ACTIVIDAD = 0;
+        if (c_.MODO == kModoNueva) c_.TMEDIO = QStringLiteral("V");
         Vaciar(kTrimestral, kFinTrimestral);
         Vaciar(kCC, kCC);
         // Both prices at the general rate of the declaration's date.
         const auto general = static_cast<vb::Single>(tipos::TiposEn(cDecResumen::Instancia().FECHA()).general / 100.0);
-        tipoadq_ = general;
-        tipoven_ = general;
+        c_.TIPOADQ = general;
+        c_.TIPOVEN = general;
     }
 }
 
 void cDatos731::TMEDIO(const QString& v) {
-    tmedio_ = v;
-    const bool vehiculo = v == QStringLiteral("V"), barco = v == QStringLiteral("B"), aeronave = v == QStringLiteral("A");
+    c_.TMEDIO = v;
+    const bool vehiculo = v == QStringLiteral("V"), barco = v == QStringLiteral("B"),
+               aeronave = v == QStringLiteral("A");
     if (!vehiculo && !barco && !aeronave) return;
     if (!vehiculo) Vaciar(kVehiculo, kFinVehiculo);
     if (!barco) Vaciar(kBarco, kFinBarco);
@@ -105,19 +97,18 @@ void cDatos731::CargarDeclaracion(vb::Long& csde) {
     Declaracion(RutaBDModificable)->Cargar731(csde, buffer);
     for (int i = 0; i < kAlmacenados; ++i) {
         const vb::Variant& valor = buffer(i);
-        std::visit(Visitante{[&](QString cDatos731::*m) { this->*m = Texto(valor); },
-                             [&](vb::Integer cDatos731::*m) { this->*m = valor.CInt(); },
-                             [&](vb::Long cDatos731::*m) { this->*m = valor.CLng(); },
-                             [&](vb::Single cDatos731::*m) { this->*m = valor.CSng(); },
-                             [&](double cDatos731::*m) { this->*m = valor.CDbl(); }},
-                   Almacenados()[i]);
+        std::visit(
+            Visitante{[&](QString C::*m) { c_.*m = Texto(valor); }, [&](vb::Integer C::*m) { c_.*m = valor.CInt(); },
+                      [&](vb::Long C::*m) { c_.*m = valor.CLng(); }, [&](vb::Single C::*m) { c_.*m = valor.CSng(); },
+                      [&](double C::*m) { c_.*m = valor.CDbl(); }},
+            Almacenados()[i]);
     }
 }
 
 vb::Integer cDatos731::ValidarDatos731(vb::Variant& vBufferResultado, bool& blnValPreven) {
     const auto& resumen = cDecResumen::Instancia();
-    const vb::Long fecha = modop_ == kModoTransporte ? resumen.FECHA()
-                                                         : FechaFinTrimestre(resumen.Ejercicio(), resumen.PERIODO());
+    const vb::Long fecha =
+        c_.MODOP == kModoTransporte ? resumen.FECHA() : FechaFinTrimestre(resumen.Ejercicio(), resumen.PERIODO());
     std::string strFecha = std::to_string(fecha);
     return Declaracion(RutaBDLectura)->ValidarDatos731(vBufferResultado, blnValPreven, strFecha);
 }

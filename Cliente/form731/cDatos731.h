@@ -7,122 +7,98 @@
 #include <array>
 #include <variant>
 
+#include "compartido/campos_registro.h"
 #include "vb/variant.h"
 
 namespace oxalde {
+
+// The stored values, without the Lets' rules.
+struct Campos731 {
+    QString CC, MODOP, MODO;
+    vb::Integer ACTIVIDAD = 0;
+    vb::Byte PESTAÑA = 0;
+    double IVADEV1 = 0, MAXDEV = 0, PREVEN = 0, IVASOP = 0, PREADQ = 0;
+    vb::Single TIPOVEN = 0, TIPOADQ = 0, ESLORAMAX = 0;
+    QString MODELOA, TIPOA, MARCAA, NSERIE, FABRICA;
+    vb::Integer ANOFAB = 0, CLASIF = 0;
+    vb::Long PESOMAX = 0, CSDE = 0;
+    QString MODELOB, TIPOB, MARCAB, NCONSTRUC, FABRICB;
+    QString NBASTIDOR, MODELOV, TIPOV, MARCAV, TMEDIO;
+    QString ADQPAIS, ADQNOM, ADQNIF;
+    double resul = 0, IVADEV2 = 0, CUOTA4 = 0, BASE4 = 0, CUOTA7 = 0, BASE7 = 0, CUOTA16 = 0, BASE16 = 0;
+};
 
 class cDatos731 {
 public:
     static cDatos731& Instancia();
 
     // Bank account for the refund (an IBAN).
-    QString CC() const { return cc_; }
-    void CC(const QString& v) { cc_ = v; }
+    OXALDE_TEXTO(CC)
     // Transport kind's activity: -1 road transport, 0 intra-community deliveries.
-    vb::Integer ACTIVIDAD() const { return actividad_; }
-    void ACTIVIDAD(vb::Integer v) { actividad_ = v; }
+    OXALDE_CAMPO(vb::Integer, ACTIVIDAD)
     // Tab shown in the transport kind: 1 acquirer, 2 technical data, 3 liquidation.
-    vb::Byte PESTAÑA() const { return pestana_; }
-    void PESTAÑA(vb::Byte v) { pestana_ = v; }
-    // "P" quarterly, "T" one new means of transport; empties the other kind's fields.
-    QString MODOP() const { return modop_; }
+    OXALDE_CAMPO(vb::Byte, PESTAÑA)
+    // kModoPeriodica or kModoTransporte; empties the other kind's fields.
+    QString MODOP() const { return c_.MODOP; }
     void MODOP(const QString& v);
 
-    // Amounts in whole cents; every store rounds halves away from zero.
-    double IVADEV1() const { return ivadev1_; }
-    void IVADEV1(double v) { ivadev1_ = Importe(v); }
-    double MAXDEV() const { return maxdev_; }
-    void MAXDEV(double v) { maxdev_ = Importe(v); }
-    // Rates in percent, two decimals.
-    vb::Single TIPOVEN() const { return tipoven_; }
-    void TIPOVEN(vb::Single v) { tipoven_ = DosDecimales(v); }
-    double PREVEN() const { return preven_; }
-    void PREVEN(double v) { preven_ = Importe(v); }
-    double IVASOP() const { return ivasop_; }
-    void IVASOP(double v) { ivasop_ = Importe(v); }
-    vb::Single TIPOADQ() const { return tipoadq_; }
-    void TIPOADQ(vb::Single v) { tipoadq_ = DosDecimales(v); }
-    double PREADQ() const { return preadq_; }
-    void PREADQ(double v) { preadq_ = Importe(v); }
+    // The transport kind's liquidation; rates in percent.
+    OXALDE_IMPORTE(IVADEV1)
+    OXALDE_IMPORTE(MAXDEV)
+    OXALDE_DECIMAL(TIPOVEN)
+    OXALDE_IMPORTE(PREVEN)
+    OXALDE_IMPORTE(IVASOP)
+    OXALDE_DECIMAL(TIPOADQ)
+    OXALDE_IMPORTE(PREADQ)
 
     // Aircraft.
-    QString MODELOA() const { return modeloa_; }
-    void MODELOA(const QString& v) { modeloa_ = v; }
-    QString TIPOA() const { return tipoa_; }
-    void TIPOA(const QString& v) { tipoa_ = v; }
-    QString MARCAA() const { return marcaa_; }
-    void MARCAA(const QString& v) { marcaa_ = v; }
-    vb::Integer ANOFAB() const { return anofab_; }
-    void ANOFAB(vb::Integer v) { anofab_ = v; }
-    QString NSERIE() const { return nserie_; }
-    void NSERIE(const QString& v) { nserie_ = v; }
-    vb::Long PESOMAX() const { return pesomax_; }
-    void PESOMAX(vb::Long v) { pesomax_ = v; }
-    QString FABRICA() const { return fabrica_; }
-    void FABRICA(const QString& v) { fabrica_ = v; }
+    OXALDE_TEXTO(MODELOA)
+    OXALDE_TEXTO(TIPOA)
+    OXALDE_TEXTO(MARCAA)
+    OXALDE_CAMPO(vb::Integer, ANOFAB)
+    OXALDE_TEXTO(NSERIE)
+    OXALDE_CAMPO(vb::Long, PESOMAX)
+    OXALDE_TEXTO(FABRICA)
 
     // Boat.
-    QString MODELOB() const { return modelob_; }
-    void MODELOB(const QString& v) { modelob_ = v; }
-    QString TIPOB() const { return tipob_; }
-    void TIPOB(const QString& v) { tipob_ = v; }
-    QString MARCAB() const { return marcab_; }
-    void MARCAB(const QString& v) { marcab_ = v; }
-    QString NCONSTRUC() const { return nconstruc_; }
-    void NCONSTRUC(const QString& v) { nconstruc_ = v; }
-    vb::Single ESLORAMAX() const { return eslora_; }
-    void ESLORAMAX(vb::Single v) { eslora_ = DosDecimales(v); }
-    QString FABRICB() const { return fabricb_; }
-    void FABRICB(const QString& v) { fabricb_ = v; }
+    OXALDE_TEXTO(MODELOB)
+    OXALDE_TEXTO(TIPOB)
+    OXALDE_TEXTO(MARCAB)
+    OXALDE_TEXTO(NCONSTRUC)
+    OXALDE_DECIMAL(ESLORAMAX)
+    OXALDE_TEXTO(FABRICB)
 
     // Vehicle.
-    vb::Integer CLASIF() const { return clasif_; }
-    void CLASIF(vb::Integer v) { clasif_ = v; }
-    QString NBASTIDOR() const { return nbastidor_; }
-    void NBASTIDOR(const QString& v) { nbastidor_ = v; }
-    QString MODELOV() const { return modelov_; }
-    void MODELOV(const QString& v) { modelov_ = v; }
-    QString TIPOV() const { return tipov_; }
-    void TIPOV(const QString& v) { tipov_ = v; }
-    QString MARCAV() const { return marcav_; }
-    void MARCAV(const QString& v) { marcav_ = v; }
+    OXALDE_CAMPO(vb::Integer, CLASIF)
+    OXALDE_TEXTO(NBASTIDOR)
+    OXALDE_TEXTO(MODELOV)
+    OXALDE_TEXTO(TIPOV)
+    OXALDE_TEXTO(MARCAV)
 
     // Means of transport: "V" vehicle, "B" boat, "A" aircraft; empties the other two.
-    QString TMEDIO() const { return tmedio_; }
+    QString TMEDIO() const { return c_.TMEDIO; }
     void TMEDIO(const QString& v);
 
     // Acquirer.
-    QString ADQPAIS() const { return adqpais_; }
-    void ADQPAIS(const QString& v) { adqpais_ = v; }
-    QString ADQNOM() const { return adqnom_; }
-    void ADQNOM(const QString& v) { adqnom_ = v; }
-    QString ADQNIF() const { return adqnif_; }
-    void ADQNIF(const QString& v) { adqnif_ = v; }
+    OXALDE_TEXTO(ADQPAIS)
+    OXALDE_TEXTO(ADQNOM)
+    OXALDE_TEXTO(ADQNIF)
 
     // Result: IVADEV1 for the transport kind, IVADEV2 for the quarterly kind.
-    double resul() const { return resul_; }
-    void resul(double v) { resul_ = Importe(v); }
+    OXALDE_IMPORTE(resul)
     // Quarterly kind.
-    double IVADEV2() const { return ivadev2_; }
-    void IVADEV2(double v) { ivadev2_ = Importe(v); }
-    double CUOTA4() const { return cuota4_; }
-    void CUOTA4(double v) { cuota4_ = Importe(v); }
-    double BASE4() const { return base4_; }
-    void BASE4(double v) { base4_ = Importe(v); }
-    double CUOTA7() const { return cuota7_; }
-    void CUOTA7(double v) { cuota7_ = Importe(v); }
-    double BASE7() const { return base7_; }
-    void BASE7(double v) { base7_ = Importe(v); }
-    double CUOTA16() const { return cuota16_; }
-    void CUOTA16(double v) { cuota16_ = Importe(v); }
-    double BASE16() const { return base16_; }
-    void BASE16(double v) { base16_ = Importe(v); }
+    OXALDE_IMPORTE(IVADEV2)
+    OXALDE_IMPORTE(CUOTA4)
+    OXALDE_IMPORTE(BASE4)
+    OXALDE_IMPORTE(CUOTA7)
+    OXALDE_IMPORTE(BASE7)
+    OXALDE_IMPORTE(CUOTA16)
+    OXALDE_IMPORTE(BASE16)
 
     // Key of the declaration; 0 while it has never been saved.
-    vb::Long CSDE() const { return csde_; }
-    void CSDE(vb::Long v) { csde_ = v; }
-    // "A" a new declaration (empties all but MODOP and PESTAÑA), "C" an existing one.
-    QString MODO() const { return modo_; }
+    OXALDE_CAMPO(vb::Long, CSDE)
+    // kModoNueva (empties all but MODOP and PESTAÑA) or kModoExistente.
+    QString MODO() const { return c_.MODO; }
     void MODO(const QString& v);
 
     // Loads the stored declaration: its 38 stored values exactly as stored, nothing else.
@@ -140,27 +116,14 @@ public:
 
 private:
     cDatos731() = default;
-    static double Importe(double v);
-    static vb::Single DosDecimales(vb::Single v);
 
-    using Miembro = std::variant<QString cDatos731::*, vb::Integer cDatos731::*, vb::Long cDatos731::*,
-                                 vb::Single cDatos731::*, double cDatos731::*>;
+    using C = Campos731;
+    using Miembro = std::variant<QString C::*, vb::Integer C::*, vb::Long C::*, vb::Single C::*, double C::*>;
     static const std::array<Miembro, kAlmacenados>& Almacenados();
     // Empties the stored values desde..hasta of the load order (texts "", numbers 0).
     void Vaciar(int desde, int hasta);
 
-    QString cc_, modop_, modo_;
-    vb::Integer actividad_ = 0;
-    vb::Byte pestana_ = 0;
-    double ivadev1_ = 0, maxdev_ = 0, preven_ = 0, ivasop_ = 0, preadq_ = 0;
-    vb::Single tipoven_ = 0, tipoadq_ = 0, eslora_ = 0;
-    QString modeloa_, tipoa_, marcaa_, nserie_, fabrica_;
-    vb::Integer anofab_ = 0, clasif_ = 0;
-    vb::Long pesomax_ = 0, csde_ = 0;
-    QString modelob_, tipob_, marcab_, nconstruc_, fabricb_;
-    QString nbastidor_, modelov_, tipov_, marcav_, tmedio_;
-    QString adqpais_, adqnom_, adqnif_;
-    double resul_ = 0, ivadev2_ = 0, cuota4_ = 0, base4_ = 0, cuota7_ = 0, base7_ = 0, cuota16_ = 0, base16_ = 0;
+    Campos731 c_;
 };
 
 }  // namespace oxalde

@@ -10,8 +10,8 @@ namespace {
 
 vb::Variant Texto(const QString& valor) { return vb::Variant(valor.toStdString()); }
 
-// An amount typed into a box: the first comma as the decimal point, empty as 0.
-double Importe(const QString& valor) { return VacioACero(ComaAPunto(Texto(valor))).CDbl(); }
+// The amount typed into a box: the first comma as the decimal point, empty as 0.
+double ImporteTecleado(const QString& valor) { return VacioACero(ComaAPunto(Texto(valor))).CDbl(); }
 
 // A whole number: empty as 0, halves to the even neighbour.
 vb::Variant Entero(const QString& valor) { return ComaAPunto(VacioACero(Texto(valor))); }
@@ -45,7 +45,7 @@ constexpr auto S = Foco::Seleccionar, P = Foco::Pasar, C = Foco::FechaCuotas;
 const QColor kEditable;  // invalid: the default background
 
 #define LEER(M) [](const cDatos731& d) -> double { return d.M(); }
-#define IMPORTE(M) [](cDatos731& d, const QString& v) { d.M(Importe(v)); }
+#define IMPORTE(M) [](cDatos731& d, const QString& v) { d.M(ImporteTecleado(v)); }
 
 const CajaNumero kNumeros[] = {
     // Quarterly kind.
@@ -58,7 +58,9 @@ const CajaNumero kNumeros[] = {
     {"txtivadev2", X, P, true, kFormatoImporte, 13, 2, kFondoResultado, LEER(IVADEV2), nullptr},
     // Transport kind: technical data.
     {"txtclasif", N, S, false, kFormatoCifras, 4, 0, kEditable, LEER(CLASIF),
-     [](cDatos731& d, const QString& v) { d.CLASIF(static_cast<vb::Integer>(vb::RedondeoBancario(vb::Val(v.toStdString())))); }},
+     [](cDatos731& d, const QString& v) {
+         d.CLASIF(static_cast<vb::Integer>(vb::RedondeoBancario(vb::Val(v.toStdString()))));
+     }},
     {"txtesloramax", N, S, false, kFormatoLongitud, 3, 2, kEditable, LEER(ESLORAMAX),
      [](cDatos731& d, const QString& v) { d.ESLORAMAX(VacioACero(Texto(v)).CSng()); }},
     {"txtpesomax", N, S, false, kFormatoMillones, 7, 0, kEditable, LEER(PESOMAX),

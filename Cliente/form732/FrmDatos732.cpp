@@ -150,7 +150,8 @@ void FrmDatos732::chkhecho_Click(int i) {
     // In a transport declaration the new means of transport, forced execution and other cases
     // exclude each other.
     constexpr int kExcluyentes[] = {1, 4, 5};
-    if (marcado && Transporte() && std::find(std::begin(kExcluyentes), std::end(kExcluyentes), i) != std::end(kExcluyentes))
+    if (marcado && Transporte() &&
+        std::find(std::begin(kExcluyentes), std::end(kExcluyentes), i) != std::end(kExcluyentes))
         for (int otro : kExcluyentes)
             if (otro != i) LetHecho(d, otro, QString());
     LetHecho(d, i, Bandera(marcado));

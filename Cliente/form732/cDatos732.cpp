@@ -30,8 +30,6 @@ cDatos732& cDatos732::Instancia() {
     return instancia;
 }
 
-double cDatos732::Centimos(double v) { return RedondearDecimales(v, 0); }
-
 void cDatos732::MODO(const QString& v) {
     c_.MODO = v;
     if (v != kModoNueva) return;
@@ -67,8 +65,6 @@ void cDatos732::TMEDIO(const QString& v) {
     if (!barco) LimpiarBarco(c_);
     if (!aeronave) LimpiarAeronave(c_);
 }
-
-void cDatos732::ESLORAMAX(vb::Single v) { c_.ESLORAMAX = static_cast<vb::Single>(RedondearDecimales(v, 2)); }
 
 void cDatos732::CargarDeclaracion(vb::Long csde) {
     vb::Variant buffer;

@@ -5,6 +5,7 @@
 // "X" for marked and "" for not marked.
 #include <QString>
 
+#include "compartido/campos_registro.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -70,24 +71,11 @@ struct Campos732 {
     bool operator==(const Campos732&) const = default;
 };
 
-// A field whose Let only stores.
-#define OXALDE_CAMPO_732(Tipo, Nombre)          \
-    Tipo Nombre() const { return c_.Nombre; } \
-    void Nombre(Tipo v) { c_.Nombre = v; }
-// A text field whose Let only stores.
-#define OXALDE_TEXTO_732(Nombre)                   \
-    QString Nombre() const { return c_.Nombre; } \
-    void Nombre(const QString& v) { c_.Nombre = v; }
-// An amount: the Let rounds to whole cents, halves away from zero.
-#define OXALDE_IMPORTE_732(Nombre)                \
-    double Nombre() const { return c_.Nombre; } \
-    void Nombre(double v) { c_.Nombre = Centimos(v); }
-
 class cDatos732 {
 public:
     static cDatos732& Instancia();
 
-    // "A" (new) empties the whole record but MODOP and PESTANA; "C" only stores.
+    // kModoNueva empties the whole record but MODOP and PESTANA; kModoExistente only stores.
     QString MODO() const { return c_.MODO; }
     void MODO(const QString& v);
     // "P" clears SITTIB5, HECHO2, TMEDIO and the technical data; "T" marks SITTIB5 alone, zeroes
@@ -98,60 +86,59 @@ public:
     QString TMEDIO() const { return c_.TMEDIO; }
     void TMEDIO(const QString& v);
     // Metres, rounded to 2 decimals.
-    vb::Single ESLORAMAX() const { return c_.ESLORAMAX; }
-    void ESLORAMAX(vb::Single v);
+    OXALDE_DECIMAL(ESLORAMAX)
 
-    OXALDE_CAMPO_732(vb::Byte, PESTANA)
-    OXALDE_CAMPO_732(vb::Long, CSDE)
-    OXALDE_TEXTO_732(TRANIF)
-    OXALDE_TEXTO_732(TRANOM)
-    OXALDE_TEXTO_732(TRADIRECC)
-    OXALDE_TEXTO_732(TRAPAIS)
-    OXALDE_TEXTO_732(TRAPROVINCIA)
-    OXALDE_TEXTO_732(SITTIB1)
-    OXALDE_TEXTO_732(SITTIB2)
-    OXALDE_TEXTO_732(SITTIB3)
-    OXALDE_TEXTO_732(SITTIB4)
-    OXALDE_TEXTO_732(SITTIB5)
-    OXALDE_TEXTO_732(SITTIB6)
-    OXALDE_TEXTO_732(HECHO1)
-    OXALDE_TEXTO_732(HECHO2)
-    OXALDE_TEXTO_732(HECHO3)
-    OXALDE_TEXTO_732(HECHO4)
-    OXALDE_TEXTO_732(HECHO5)
-    OXALDE_TEXTO_732(HECHO6)
-    OXALDE_TEXTO_732(MARCAV)
-    OXALDE_TEXTO_732(TIPOV)
-    OXALDE_TEXTO_732(MODELOV)
-    OXALDE_TEXTO_732(NBASTIDOR)
-    OXALDE_CAMPO_732(vb::Integer, CLASIF)
-    OXALDE_TEXTO_732(FABRICB)
-    OXALDE_TEXTO_732(NCONSTRUC)
-    OXALDE_TEXTO_732(MARCAB)
-    OXALDE_TEXTO_732(TIPOB)
-    OXALDE_TEXTO_732(MODELOB)
-    OXALDE_TEXTO_732(FABRICA)
-    OXALDE_CAMPO_732(vb::Long, PESOMAX)
-    OXALDE_TEXTO_732(NSERIE)
-    OXALDE_CAMPO_732(vb::Integer, ANOFAB)
-    OXALDE_TEXTO_732(MARCAA)
-    OXALDE_TEXTO_732(TIPOA)
-    OXALDE_TEXTO_732(MODELOA)
-    OXALDE_IMPORTE_732(BASE16)
-    OXALDE_IMPORTE_732(CUOTA16)
-    OXALDE_IMPORTE_732(BASE7)
-    OXALDE_IMPORTE_732(CUOTA7)
-    OXALDE_IMPORTE_732(BASE4)
-    OXALDE_IMPORTE_732(CUOTA4)
-    OXALDE_IMPORTE_732(BAEQ4)
-    OXALDE_IMPORTE_732(CUEQ4)
-    OXALDE_IMPORTE_732(BAEQ175)
-    OXALDE_IMPORTE_732(CUEQ175)
-    OXALDE_IMPORTE_732(BAEQ1)
-    OXALDE_IMPORTE_732(CUEQ1)
-    OXALDE_IMPORTE_732(BAEQ05)
-    OXALDE_IMPORTE_732(CUEQ05)
-    OXALDE_IMPORTE_732(TOTAL)
+    OXALDE_CAMPO(vb::Byte, PESTANA)
+    OXALDE_CAMPO(vb::Long, CSDE)
+    OXALDE_TEXTO(TRANIF)
+    OXALDE_TEXTO(TRANOM)
+    OXALDE_TEXTO(TRADIRECC)
+    OXALDE_TEXTO(TRAPAIS)
+    OXALDE_TEXTO(TRAPROVINCIA)
+    OXALDE_TEXTO(SITTIB1)
+    OXALDE_TEXTO(SITTIB2)
+    OXALDE_TEXTO(SITTIB3)
+    OXALDE_TEXTO(SITTIB4)
+    OXALDE_TEXTO(SITTIB5)
+    OXALDE_TEXTO(SITTIB6)
+    OXALDE_TEXTO(HECHO1)
+    OXALDE_TEXTO(HECHO2)
+    OXALDE_TEXTO(HECHO3)
+    OXALDE_TEXTO(HECHO4)
+    OXALDE_TEXTO(HECHO5)
+    OXALDE_TEXTO(HECHO6)
+    OXALDE_TEXTO(MARCAV)
+    OXALDE_TEXTO(TIPOV)
+    OXALDE_TEXTO(MODELOV)
+    OXALDE_TEXTO(NBASTIDOR)
+    OXALDE_CAMPO(vb::Integer, CLASIF)
+    OXALDE_TEXTO(FABRICB)
+    OXALDE_TEXTO(NCONSTRUC)
+    OXALDE_TEXTO(MARCAB)
+    OXALDE_TEXTO(TIPOB)
+    OXALDE_TEXTO(MODELOB)
+    OXALDE_TEXTO(FABRICA)
+    OXALDE_CAMPO(vb::Long, PESOMAX)
+    OXALDE_TEXTO(NSERIE)
+    OXALDE_CAMPO(vb::Integer, ANOFAB)
+    OXALDE_TEXTO(MARCAA)
+    OXALDE_TEXTO(TIPOA)
+    OXALDE_TEXTO(MODELOA)
+    OXALDE_IMPORTE(BASE16)
+    OXALDE_IMPORTE(CUOTA16)
+    OXALDE_IMPORTE(BASE7)
+    OXALDE_IMPORTE(CUOTA7)
+    OXALDE_IMPORTE(BASE4)
+    OXALDE_IMPORTE(CUOTA4)
+    OXALDE_IMPORTE(BAEQ4)
+    OXALDE_IMPORTE(CUEQ4)
+    OXALDE_IMPORTE(BAEQ175)
+    OXALDE_IMPORTE(CUEQ175)
+    OXALDE_IMPORTE(BAEQ1)
+    OXALDE_IMPORTE(CUEQ1)
+    OXALDE_IMPORTE(BAEQ05)
+    OXALDE_IMPORTE(CUEQ05)
+    OXALDE_IMPORTE(TOTAL)
 
     // Loads the stored declaration of that key from the user's database, as stored (no rounding,
     // no clearing); MODO, MODOP, PESTANA, CSDE and the makes and types of boat and aircraft stay.
@@ -170,13 +157,8 @@ public:
 
 private:
     cDatos732() = default;
-    static double Centimos(double v);
     Campos732 c_;
 };
-
-#undef OXALDE_CAMPO_732
-#undef OXALDE_TEXTO_732
-#undef OXALDE_IMPORTE_732
 
 // The date the library checks a declaration on, as yyyymmdd text: the declaration's own date for
 // a transport declaration ("T"), otherwise the last day of its quarter.

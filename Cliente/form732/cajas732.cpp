@@ -40,15 +40,18 @@ const std::array<CajaTexto<cDatos732>, 15> kTextos = {{
 #define LONGITUD(Miembro)                                       \
     [](const cDatos732& d) { return double(d.Miembro()); },    \
     [](cDatos732& d, double v) { d.Miembro(vb::Single(v)); }
+// A technical number: selected on entry, always recomputed, stored as a number.
+#define NUMERO(nombre, modo, formato, enteros, decimales, soloNumeros, Acceso) \
+    {nombre, Pindaro::modo, formato, enteros, decimales, F::Seleccionar, C::Siempre, A::Numero, soloNumeros, Acceso}
 #define IMPORTE(nombre, foco, cambio, almacen, Miembro)                                             \
     {nombre, Pindaro::Importe, kFormatoImporte, 13, 2, F::foco, C::cambio, A::almacen, false,     \
      [](const cDatos732& d) { return d.Miembro(); }, [](cDatos732& d, double v) { d.Miembro(v); }}
 
 const std::array<CajaNumero732, 19> kNumeros = {{
-    {"txtclasif", Pindaro::Entero, kFormatoCifras, 4, 0, F::Seleccionar, C::Siempre, A::Numero, true, MIEMBRO(vb::Integer, CLASIF)},
-    {"txtesloramax", Pindaro::Decimal, kFormatoLongitud, 3, 2, F::Seleccionar, C::Siempre, A::Numero, false, LONGITUD(ESLORAMAX)},
-    {"txtpesomax", Pindaro::Entero, kFormatoMillones, 7, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Long, PESOMAX)},
-    {"txtanofab", Pindaro::Entero, kFormatoMiles, 4, 0, F::Seleccionar, C::Siempre, A::Numero, false, MIEMBRO(vb::Integer, ANOFAB)},
+    NUMERO("txtclasif", Entero, kFormatoCifras, 4, 0, true, MIEMBRO(vb::Integer, CLASIF)),
+    NUMERO("txtesloramax", Decimal, kFormatoLongitud, 3, 2, false, LONGITUD(ESLORAMAX)),
+    NUMERO("txtpesomax", Entero, kFormatoMillones, 7, 0, false, MIEMBRO(vb::Long, PESOMAX)),
+    NUMERO("txtanofab", Entero, kFormatoMiles, 4, 0, false, MIEMBRO(vb::Integer, ANOFAB)),
     IMPORTE("txtbase16", Seleccionar, Siempre, Importe, BASE16),
     IMPORTE("txtcuota16", FechaCuotas, Nunca, Cuota, CUOTA16),
     IMPORTE("txtbase7", PasarSiBloqueada, Siempre, Importe, BASE7),
@@ -67,6 +70,7 @@ const std::array<CajaNumero732, 19> kNumeros = {{
 }};
 #undef MIEMBRO
 #undef LONGITUD
+#undef NUMERO
 #undef IMPORTE
 
 }  // namespace

@@ -111,8 +111,9 @@ void FrmDatos732::CrearControles() {
                             kMarcoDatos.height(), true);
     FraDatosP_ = NuevoMarco(this, "FraDatosP", kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(),
                             kMarcoDatos.height(), true);
-    for (auto [marco, nombre, texto] : {std::tuple{FraDatosT_, "lblshape1", "Adquisición intracomunitaria de medios de transporte nuevos"},
-                                        std::tuple{FraDatosP_, "lblshape", "Régimen especial de recargo de equivalencia"}}) {
+    for (auto [marco, nombre, texto] :
+         {std::tuple{FraDatosT_, "lblshape1", "Adquisición intracomunitaria de medios de transporte nuevos"},
+          std::tuple{FraDatosP_, "lblshape", "Régimen especial de recargo de equivalencia"}}) {
         auto* titulo = NuevaEtiqueta(marco, nombre, QString::fromUtf8(texto), 120, 150, 6735);
         Situar(titulo, 120, 150, 6735, 450);
         titulo->setAlignment(Qt::AlignCenter);
@@ -379,8 +380,9 @@ void FrmDatos732::PrepararPantalla() {
         tabTra_->setTabToolTip(i, Cadena(pestanas[i].consejo).remove(u'&'));
     }
     AnchoPestanas(TwipsAPixeles(this, transporte ? kAnchoPestanaT : kAnchoPestanaP));
-    for (QWidget* hijo : {static_cast<QWidget*>(tabTra_), static_cast<QWidget*>(FraAdq_), static_cast<QWidget*>(FraSitTib_),
-                          static_cast<QWidget*>(FraHecho_), static_cast<QWidget*>(FraTec_), static_cast<QWidget*>(FraLiq_)}) {
+    for (QWidget* hijo :
+         {static_cast<QWidget*>(tabTra_), static_cast<QWidget*>(FraAdq_), static_cast<QWidget*>(FraSitTib_),
+          static_cast<QWidget*>(FraHecho_), static_cast<QWidget*>(FraTec_), static_cast<QWidget*>(FraLiq_)}) {
         if (hijo == FraTec_ && !transporte) continue;
         const QPoint sitio = hijo->pos();
         hijo->setParent(marco);

@@ -140,7 +140,10 @@ void FrmDatos732::MostrarDatosTecnicos() {
     else
         DesbloquearDatosTecnicos();
     const QString medio = d.TMEDIO();
-    const int opcion = medio == QLatin1String("V") ? 0 : medio == QLatin1String("B") ? 1 : medio == QLatin1String("A") ? 2 : -1;
+    const int opcion = medio == QLatin1String("V")   ? 0
+                       : medio == QLatin1String("B") ? 1
+                       : medio == QLatin1String("A") ? 2
+                                                     : -1;
     if (opcion < 0) return;
     OptTmedio_[opcion]->setChecked(true);
     QFrame* marco = opcion == 0 ? FraVeh_ : opcion == 1 ? FraBar_ : FraAer_;
@@ -165,9 +168,9 @@ void FrmDatos732::BloquearDatosTecnicos() {
     auto& d = D();
     const bool cambio = Cambia([&] {
         using LetTexto = void (cDatos732::*)(const QString&);
-        const LetTexto textos[] = {&cDatos732::MARCAV, &cDatos732::TIPOV,     &cDatos732::MODELOV, &cDatos732::NBASTIDOR,
-                                   &cDatos732::MODELOB, &cDatos732::FABRICB, &cDatos732::NCONSTRUC, &cDatos732::MODELOA,
-                                   &cDatos732::FABRICA, &cDatos732::NSERIE};
+        const LetTexto textos[] = {
+            &cDatos732::MARCAV,  &cDatos732::TIPOV,     &cDatos732::MODELOV, &cDatos732::NBASTIDOR, &cDatos732::MODELOB,
+            &cDatos732::FABRICB, &cDatos732::NCONSTRUC, &cDatos732::MODELOA, &cDatos732::FABRICA,   &cDatos732::NSERIE};
         for (LetTexto let : textos) (d.*let)(QString());
         d.CLASIF(0);
         d.ESLORAMAX(0);
@@ -232,8 +235,9 @@ void FrmDatos732::MostrarLiquidacion() {
 void FrmDatos732::Rellenar(const CajaNumero732& fila) {
     auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
     const double valor = fila.leer(D());
-    caja->valor(fila.modo == Pindaro::Importe ? ValorImporte(valor)
-                                              : QString::fromStdString(vb::Format(valor, caja->formato().toStdString())));
+    caja->valor(fila.modo == Pindaro::Importe
+                    ? ValorImporte(valor)
+                    : QString::fromStdString(vb::Format(valor, caja->formato().toStdString())));
     caja->texto(caja->valor());
 }
 

@@ -242,8 +242,10 @@ TEST_F(Editor732, TotalDeDosCuotasMaximasExacto) {
     Marcar("chkhecho", 0);
     Marcar("chksittib", 1);
     IrA(4);
-    Teclear("txtbase16", "1000"), Teclear("txtbaeq4", "100");
-    Teclear("txtcuota16", "9.999.999.999.999,99"), Teclear("txtcueq4", "9.999.999.999.999,99");
+    Teclear("txtbase16", "1000");
+    Teclear("txtbaeq4", "100");
+    Teclear("txtcuota16", "9.999.999.999.999,99");
+    Teclear("txtcueq4", "9.999.999.999.999,99");
     EXPECT_EQ(N("txttotal")->text(), "19.999.999.999.999,98");
     EXPECT_EQ(D().TOTAL(), 1999999999999998.0);
 }
@@ -401,7 +403,10 @@ TEST_F(Editor732, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
             Teclear("txttranom", "VENDEDOR");
             for (const Paso& p : pasos) {
                 ASSERT_EQ(Pestana(), p.pestana) << caso << " " << p.caja;
-                if (p.pestana == 4 && D().TIPOV().isEmpty()) Teclear("txttipov", "TURISMO"), Teclear("txtnbastidor", "B99");
+                if (p.pestana == 4 && D().TIPOV().isEmpty()) {
+                    Teclear("txttipov", "TURISMO");
+                    Teclear("txtnbastidor", "B99");
+                }
                 prueba::EscribirEn(C<QLineEdit>(p.caja), p.texto);
                 if (p.destino) {
                     prueba::CambiarPestana(w->TabTra(), p.destino - 1, tecla);

@@ -1,5 +1,6 @@
-// The form-731 window as designed: frames, boxes, labels and buttons at their places in twips.
-// Texts that depend on the language are left to Anadir_captions.
+// The form-731 window as designed: frames, boxes, labels and buttons at their places in twips;
+// then its texts in the language in force when it opens, and the rate labels of the
+// declaration's date (Anadir_captions).
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <array>
 
 #include "controles/CajaFecha.h"
 #include "controles/Pindaro.h"
@@ -15,6 +17,9 @@
 #include "controles/controles.h"
 #include "form731/FrmDatos731.h"
 #include "form731/cajas731.h"
+#include "form731/captions731.h"
+#include "form731/liquidacion731.h"
+#include "compartido/cDecResumen.h"
 
 namespace oxalde {
 
@@ -49,7 +54,8 @@ void Negrita(QWidget* w) {
 }  // namespace
 
 void FrmDatos731::Colocar(QWidget* w, int x, int y, int ancho, int alto) {
-    w->setGeometry(TwipsAPixeles(this, x), TwipsAPixeles(this, y), TwipsAPixeles(this, ancho), TwipsAPixeles(this, alto));
+    w->setGeometry(TwipsAPixeles(this, x), TwipsAPixeles(this, y), TwipsAPixeles(this, ancho),
+                   TwipsAPixeles(this, alto));
 }
 
 QLabel* FrmDatos731::NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto) {
@@ -67,7 +73,8 @@ QFrame* FrmDatos731::NuevoMarco(QWidget* padre, const char* nombre, int x, int y
     return marco;
 }
 
-void FrmDatos731::NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba) {
+void FrmDatos731::NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas,
+                                  int arriba) {
     for (int k = 0; k < 6; ++k) {
         auto* caja = new QLineEdit(marco);
         caja->setObjectName(QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k)));
@@ -193,7 +200,8 @@ void FrmDatos731::DisenarDatosP() {
     NuevaEtiqueta(f, "Label15", 2550, 2850, 1600, kPuntos);
     Colocar(NuevaCajaNumero(f, Numero("txtivadev2")), 4200, 2850, 2400, kAlto);
 
-    NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755}, 405);
+    NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755},
+                    405);
 }
 
 void FrmDatos731::DisenarDatosT() {
@@ -227,7 +235,8 @@ void FrmDatos731::DisenarAdquirente(QFrame* f) {
         const char *etiqueta, *caja;
         int ancho;
     };
-    const Fila filas[] = {{"Label32", "txtadqnif", 1800}, {"Label35", "txtadqnom", 3450}, {"Label31", "txtadqpais", 2400}};
+    const Fila filas[] = {
+        {"Label32", "txtadqnif", 1800}, {"Label35", "txtadqnom", 3450}, {"Label31", "txtadqpais", 2400}};
     int y = 720;
     for (const Fila& fila : filas) {
         QLabel* l = NuevaEtiqueta(f, fila.etiqueta, 240, y - 45, 2400);
@@ -260,7 +269,8 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
             const int x = par.columna * 2760, y = 45 + par.fila * 330;
             const int etiqueta = par.fila == 3 ? 1560 : 1290;
             // A caption too long for one line takes two, centred on its box.
-            QLabel* l = NuevaEtiqueta(m, par.etiqueta, x + 90, y, etiqueta, par.texto ? QString::fromUtf8(par.texto) : QString());
+            QLabel* l = NuevaEtiqueta(m, par.etiqueta, x + 90, y, etiqueta,
+                                      par.texto ? QString::fromUtf8(par.texto) : QString());
             l->setWordWrap(true);
             Colocar(l, x + 90, y - 45, etiqueta, 390);
             QWidget* caja = BuscarNumero(par.caja) ? static_cast<QWidget*>(NuevaCajaNumero(m, Numero(par.caja)))
@@ -280,8 +290,8 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
 
 void FrmDatos731::DisenarLiquidacion(QFrame* f) {
     // A row of the liquidation: caption and amount, and the rate beside a price.
-    auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja, const char* etiquetaTipo = nullptr,
-                       const char* tipo = nullptr) {
+    auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja,
+                       const char* etiquetaTipo = nullptr, const char* tipo = nullptr) {
         NuevaEtiqueta(padre, etiqueta, 120, y, 2100);
         Colocar(NuevaCajaNumero(padre, Numero(caja)), 2280, y, 1900, kAlto);
         if (!tipo) return;
@@ -343,6 +353,21 @@ void FrmDatos731::DisenarBotones() {
         imagen->setGeometry(8, (b->height() - 20) / 2, 20, 20);
         connect(imagen, &EtiquetaEnlace::clicked, b, &QPushButton::click);
     }
+}
+
+void FrmDatos731::Anadir_captions() {
+    EscribirCaptions(*this, Captions731());
+    // The dotted leaders run from the end of their caption to the amount box.
+    for (auto [texto, puntos, caja] :
+         {std::array{"Label14", "Label15", "txtivadev2"}, {"Label26", "Label25", "txtivadev1"}}) {
+        auto* etiqueta = findChild<QLabel*>(QString::fromLatin1(texto));
+        auto* guia = findChild<QLabel*>(QString::fromLatin1(puntos));
+        const int x = etiqueta->x() + etiqueta->fontMetrics().horizontalAdvance(etiqueta->text()) + 4;
+        guia->setGeometry(x, guia->y(), findChild<QWidget*>(QString::fromLatin1(caja))->x() - x - 4, guia->height());
+    }
+    const EtiquetasTipo tipos = EtiquetasTipoEn(cDecResumen::Instancia().FECHA());
+    findChild<QLabel*>(QStringLiteral("lblTipo16"))->setText(tipos.general);
+    findChild<QLabel*>(QStringLiteral("lblTipo7"))->setText(tipos.reducido);
 }
 
 }  // namespace oxalde
