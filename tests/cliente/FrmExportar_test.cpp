@@ -188,15 +188,10 @@ TEST_F(VentanaExportar, FallosDejanLaVentanaAbierta) {
 // it, in the user's language, without the overwrite question; the window stays open and the pipe
 // or the device is still what it was.
 TEST_F(VentanaExportar, UnaTuberiaOUnDispositivoNoSeSustituyen) {
-    const struct {
-        int idioma;
-        const char* nombre;
-        std::function<bool(const QString&)> crear;
-        const char* texto;
-    } casos[] = {
+    const prueba::CasoNoFichero casos[] = {
         {0, "Contri.txt", prueba::Tuberia,
          "\"%1\" no es un fichero normal, sino una tubería con nombre (FIFO): no se ha exportado nada."},
-        {10000, "lleno.txt", prueba::EnlaceADispositivo,
+        {oxalde::kDesplEuskera, "lleno.txt", prueba::EnlaceADispositivo,
          "\"%1\" ez da fitxategi arrunta, gailu bat baizik: ez da ezer esportatu."},
     };
     for (const auto& c : casos) {

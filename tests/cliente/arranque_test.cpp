@@ -532,7 +532,7 @@ TEST_F(Inicio, UnGuardadoEnCursoEnOtraCopiaNoSeTomaPorCortado) {
                       (QString::number(vbCritical) + " " + TextoBilingue(9104, mod)).toStdString());
             continue;
         }
-        EXPECT_EQ(avisos, QStringList({QString::number(int(Arranque::Continuar)), "10000"}));
+        EXPECT_EQ(avisos, QStringList({QString::number(int(Arranque::Continuar)), QString::number(kDesplEuskera)}));
         EXPECT_FALSE(QFile::exists(diario));
         auto db = dao::DBEngine::Instancia().OpenDatabase(mod.toStdString());
         EXPECT_EQ(

@@ -13,10 +13,20 @@
 #include <QString>
 #include <csignal>
 #include <cstring>
+#include <functional>
 
 #include "vb/ansi.h"
 
 namespace prueba {
+
+// What is not a regular file, chosen as an exchange file: the language of the session, the name,
+// how it is made there and the refusal expected ("%1" the path).
+struct CasoNoFichero {
+    int idioma;
+    const char* nombre;
+    std::function<bool(const QString&)> crear;
+    const char* texto;
+};
 
 // The file's bytes, or "<none>" when it cannot be read.
 inline QByteArray Leer(const QString& ruta) {

@@ -186,12 +186,7 @@ TEST_F(VentanaImportar, CadaImportacionSeVeEnteraEnLosDosIdiomas) {
 // Accept refuses it at once, naming it in the user's language, and the window stays ready.
 TEST_F(VentanaImportar, UnaTuberiaOUnDispositivoSeRechazanSinColgarLaVentana) {
     const prueba::Plazo plazo(30);
-    const struct {
-        int idioma;
-        const char* nombre;
-        std::function<bool(const QString&)> crear;
-        const char* texto;
-    } casos[] = {
+    const prueba::CasoNoFichero casos[] = {
         {0, "Contri.txt", prueba::Tuberia,
          "ERROR Nº: 75: \"%1\" no es un fichero normal, sino una tubería con nombre (FIFO): no se ha importado nada."},
         {1, "cero.txt", [](const QString& r) { return QFile::link("/dev/zero", r); },

@@ -151,12 +151,7 @@ TEST_F(Importacion, LoQueNoEsUnFicheroSeRechazaSinAbrirlo) {
     const prueba::Plazo plazo(30);
     const QString fifo = carpeta.filePath("fifo");
     ASSERT_TRUE(prueba::Tuberia(fifo));
-    const struct {
-        int idioma;
-        const char* nombre;
-        std::function<bool(const QString&)> crear;
-        const char* texto;
-    } casos[] = {
+    const prueba::CasoNoFichero casos[] = {
         {0, "sub", [](const QString& r) { return QDir().mkpath(r); }, "sino una carpeta: no se ha importado nada."},
         {0, "Contri.txt", prueba::Tuberia, "sino una tubería con nombre (FIFO): no se ha importado nada."},
         {10000, "cero.txt", [](const QString& r) { return QFile::link("/dev/zero", r); },
