@@ -1,5 +1,6 @@
 #include "compartido/EditorDeclaracion.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "compartido/avisos.h"
@@ -7,6 +8,8 @@
 #include "compartido/cadenas.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/general.h"
+#include "compartido/mostrar_error.h"
+#include "compartido/procedimientos.h"
 #include "compartido/tipos_iva.h"
 #include "compartido/ventana_principal.h"
 #include "controles/entrada.h"
@@ -52,6 +55,107 @@ void EditorDeclaracion::VolverADeclaraciones() {
     Descargar();
     cDecResumen::Instancia().ENTRADA(kEntradaVuelta);
     if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
+}
+
+QLineEdit* EditorDeclaracion::Caja(const char* nombre) const { return cajas_.value(QString::fromUtf8(nombre)); }
+
+Pindaro* EditorDeclaracion::Numerica(const char* nombre) const { return qobject_cast<Pindaro*>(Caja(nombre)); }
+
+QLineEdit* EditorDeclaracion::NuevaCaja(QWidget* padre, const char* nombre) {
+    auto* caja = new QLineEdit(padre);
+    caja->setObjectName(QString::fromUtf8(nombre));
+    cajas_.insert(caja->objectName(), caja);
+    return caja;
+}
+
+Pindaro* EditorDeclaracion::NuevaNumerica(QWidget* padre, const char* nombre) {
+    auto* caja = new Pindaro(padre);
+    caja->setObjectName(QString::fromUtf8(nombre));
+    cajas_.insert(caja->objectName(), caja);
+    return caja;
+}
+
+void EditorDeclaracion::ConectarTexto(const char* nombre, int maxLength, Almacen almacen,
+                                      std::function<bool(const QString&)> almacenar) {
+    QLineEdit* caja = Caja(nombre);
+    caja->setMaxLength(maxLength);
+    FiltrarTeclas(caja, FiltrarTecla);
+    connect(caja, &QLineEdit::textChanged, this, [this] { datosModificados_ = true; });
+    const bool transmisor = almacen == Almacen::Transmisor;
+    FocoAlEntrar(caja, transmisor ? Foco::PasarSiBloqueada : Foco::Seleccionar);
+    AlPerder(caja, [this, caja, transmisor, almacenar] {
+        if (transmisor && caja->isReadOnly()) return;
+        if (!almacenar(caja->text())) return;
+        datosModificados_ = true;
+        RefrescarDatos();
+    });
+}
+
+void EditorDeclaracion::ConectarNumero(const FilaNumero& fila,
+                                       std::function<std::optional<bool>(const QString&)> almacenar) {
+    Pindaro* caja = Numerica(fila.nombre);
+    caja->modo(fila.modo);
+    caja->formato(QString::fromUtf8(fila.formato));
+    caja->enteros(fila.enteros);
+    caja->decimales(fila.decimales);
+    if (fila.soloNumeros) caja->KeyPress = [](char32_t& codigo) { SoloNumeros(codigo); };
+    if (fila.cambio != Cambio::Nunca)
+        connect(caja, &Pindaro::cambio, this, [this, &fila] {
+            if (fila.cambio == Cambio::Siempre || !FechaConCuotasTecleadas()) datosModificados_ = true;
+        });
+    FocoAlEntrar(caja, fila.foco);
+    if (fila.almacen == Almacen::Ninguno) return;
+    AlPerder(caja, [this, caja, &fila, almacenar] {
+        if (fila.almacen == Almacen::Importe && caja->locked()) return;
+        const std::optional<bool> cambiado = almacenar(caja->valor());
+        // Not a number: the member keeps its value and the repaint shows it again. An unchanged
+        // value is left alone, but a typed quota always counts as typed.
+        if (cambiado && !*cambiado && fila.almacen != Almacen::Cuota) return;
+        if (cambiado) {
+            datosModificados_ = true;
+            if (fila.almacen != Almacen::Numero) CalcularLiquidacion();
+        }
+        RefrescarDatos();
+    });
+}
+
+void EditorDeclaracion::FormatearImportes() {
+    for (QLineEdit* c : std::as_const(cajas_)) {
+        auto* caja = qobject_cast<Pindaro*>(c);
+        if (!caja || caja->modo() != Pindaro::Importe) continue;
+        caja->decimales(2);
+        caja->enteros(13);
+        caja->formato(QString::fromUtf8(kFormatoImporte));
+    }
+}
+
+bool EditorDeclaracion::Seguro(const std::function<void()>& manejador) {
+    try {
+        manejador();
+        return true;
+    } catch (...) {
+        // The record and the window stay as the failed step left them; the user can go on.
+        datosPresentados_ = cargado_;
+        MostrarError(ErrorDe(std::current_exception()));
+        return false;
+    }
+}
+
+void EditorDeclaracion::AlPerder(QLineEdit* caja, const std::function<void()>& manejador) {
+    entrada_->AlPerderFoco(caja, [this, caja, manejador] {
+        if (!Seguro(manejador)) PonerFoco(caja);
+    });
+}
+
+void EditorDeclaracion::FocoAlEntrar(QLineEdit* caja, Foco foco) {
+    switch (foco) {
+        case Foco::Seleccionar: break;
+        case Foco::PasarSiBloqueada: entrada_->PasarAlEntrar(caja, [caja] { return caja->isReadOnly(); }); break;
+        case Foco::FechaCuotas:
+        case Foco::FechaCuotasSinSeleccion: entrada_->PasarAlEntrar(caja, [] { return !FechaConCuotasTecleadas(); }); break;
+        case Foco::Pasar: entrada_->PasarAlEntrar(caja); return;
+    }
+    if (foco != Foco::FechaCuotasSinSeleccion) entrada_->SeleccionarAlEntrar(caja);
 }
 
 void EditorDeclaracion::Form_Unload() {

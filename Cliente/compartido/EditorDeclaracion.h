@@ -1,10 +1,17 @@
 #pragma once
-// What the editors of both forms share: the entry-window filter of their boxes, whether the
-// declaration is on screen and modified, and the one way out: Accept (store the box being
-// edited, check, save when modified) or Cancel, back to the declarations window.
+// What the editors of both forms share: their boxes, created and connected from the rows of
+// their box tables through the entry-window filter, whether the declaration is on screen and
+// modified, and the one way out: Accept (store the box being edited, check, save when
+// modified) or Cancel, back to the declarations window.
+#include <QHash>
+#include <functional>
+#include <optional>
+
 #include "compartido/VentanaHija.h"
+#include "compartido/cajas.h"
 #include "vb/variant.h"
 
+class QLineEdit;
 class QPushButton;
 
 namespace oxalde {
@@ -31,6 +38,9 @@ protected:
     // The record's mode is kModoNueva; the record's key.
     virtual bool Nueva() const = 0;
     virtual vb::Long Clave() const = 0;
+    // Recomputes the record's amounts; repaints the current kind and tab from the record.
+    virtual void CalcularLiquidacion() = 0;
+    virtual void RefrescarDatos() = 0;
 
     void Form_Unload() override;
     // The declaration's date (cDecResumen's) falls where the quarterly taxes are typed.
@@ -40,11 +50,53 @@ protected:
     // Closes the editor and shows the declarations window.
     void VolverADeclaraciones();
 
+    // The box of a table row, by its name (null when there is none).
+    QLineEdit* Caja(const char* nombre) const;
+    Pindaro* Numerica(const char* nombre) const;
+    // A new box of a table row, kept by its name.
+    QLineEdit* NuevaCaja(QWidget* padre, const char* nombre);
+    Pindaro* NuevaNumerica(QWidget* padre, const char* nombre);
+
+    // Connects the box of a row: its keys, focus, change notification and the store when it is
+    // left, then the recomputation and repaint.
+    template <class Registro>
+    void ConectarTexto(const CajaTexto<Registro>& fila, Registro& registro) {
+        ConectarTexto(fila.nombre, fila.maxLength, fila.almacen, [&fila, &registro](const QString& texto) {
+            if (texto == (registro.*fila.leer)()) return false;
+            (registro.*fila.escribir)(texto);
+            return true;
+        });
+    }
+    template <class Registro>
+    void ConectarNumero(const CajaNumero<Registro>& fila, Registro& registro) {
+        ConectarNumero(fila, [&fila, &registro](const QString& valor) {
+            return AlmacenarNumero(fila, registro, valor);
+        });
+    }
+    // Every amount box in the amount format.
+    void FormatearImportes();
+
+    // Every box handler runs through here: an error is shown and the window stays as it was.
+    // False when it failed.
+    bool Seguro(const std::function<void()>& manejador);
+    // The box's lost-focus handler, run through Seguro; a box whose value could not be stored
+    // keeps the focus, with what was typed.
+    void AlPerder(QLineEdit* caja, const std::function<void()>& manejador);
+    // How the box takes the focus, read from its row.
+    void FocoAlEntrar(QLineEdit* caja, Foco foco);
+
     EntradaVentana* entrada_;
     QPushButton* cmdAceptar_ = nullptr;
     QPushButton* cmdCancelar_ = nullptr;
     bool datosPresentados_ = false;
     bool datosModificados_ = false;
+    bool cargado_ = false;  // the load steps have run to their end
+    QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
+
+private:
+    void ConectarTexto(const char* nombre, int maxLength, Almacen almacen,
+                       std::function<bool(const QString&)> almacenar);
+    void ConectarNumero(const FilaNumero& fila, std::function<std::optional<bool>(const QString&)> almacenar);
 };
 
 }  // namespace oxalde

@@ -1,20 +1,24 @@
 #pragma once
-// What the box tables of both form editors share: how a box takes the focus, what it does when
-// it is left, the rows of the text boxes, the backgrounds, and the value an amount box is given.
+// The box tables of both form editors: one row per box, naming the record member it shows and
+// edits, how it takes the focus, what its change notification does and how it stores itself
+// when left. The editors create, fill and connect every box from these rows.
 #include <QColor>
 #include <QString>
 #include <cmath>
+#include <optional>
 
 #include "compartido/importe.h"
+#include "controles/Pindaro.h"
 
 namespace oxalde {
 
 // How a box takes the focus.
 enum class Foco {
-    Seleccionar,       // selects its whole text
-    PasarSiBloqueada,  // passes the focus on while locked, else selects
-    FechaCuotas,       // selects inside the typed-quota period of the declaration's date, else passes on
-    Pasar,             // computed or header box: always passes on
+    Seleccionar,              // selects its whole text
+    PasarSiBloqueada,         // passes the focus on while locked, else selects
+    FechaCuotas,              // selects inside the typed-quota period of the declaration's date, else passes on
+    FechaCuotasSinSeleccion,  // as FechaCuotas, but inside the period its text is left unselected
+    Pasar,                    // computed or header box: always passes on
 };
 
 // What a box does when it is left.
@@ -27,7 +31,10 @@ enum class Almacen {
     Ninguno,     // computed or header box: stores nothing
 };
 
-// A free-text box of a record's editor: shown as stored, stored as typed.
+// Whether a numeric box's change notification marks the declaration modified.
+enum class Cambio { Siempre, FueraCuotasTecleadas, Nunca };
+
+// A free-text box: shown as stored, stored as typed.
 template <class Registro>
 struct CajaTexto {
     const char* nombre;
@@ -35,6 +42,28 @@ struct CajaTexto {
     Almacen almacen;  // Texto or Transmisor
     QString (Registro::*leer)() const;
     void (Registro::*escribir)(const QString&);
+};
+
+// What a numeric box is, apart from the record member behind it.
+struct FilaNumero {
+    const char* nombre;
+    Pindaro::Modo modo;
+    const char* formato;
+    int enteros, decimales;
+    Foco foco;
+    Cambio cambio;
+    Almacen almacen;
+    bool soloNumeros;  // digits and backspace only
+    QColor fondo;      // invalid: the background the editor gives it
+};
+
+// A numeric box: the member read as a double, and a double stored through the member's Let in
+// the member's own type and rounding. Header boxes, which show the declaration header, have
+// neither.
+template <class Registro>
+struct CajaNumero : FilaNumero {
+    double (*leer)(const Registro&);
+    void (*escribir)(Registro&, double);
 };
 
 // Backgrounds: an editable box, a locked or computed one, and the result of the declaration.
@@ -45,6 +74,25 @@ inline const QColor kFondoResultado{255, 224, 192};
 // What an amount box is given for an amount in whole cents: the amount, or nothing for 0.
 inline QString ValorImporte(double centimos) {
     return centimos != 0 ? TextoImporte(std::llround(centimos)) : QString();
+}
+
+// Shows a member's value in the box: an amount in the amount format and empty for 0, any other
+// number in the box's own format.
+void MostrarNumero(Pindaro* caja, double valor);
+
+// The number a numeric box's value text (locale-neutral: "123456", "12.35", "0042", "") stands
+// for: an empty text is 0; a text that is no number gives nothing.
+std::optional<double> ValorNumerico(const QString& valor);
+
+// Stores a box's value text into the record through its row: whether the member changed, or
+// nothing when the text is no number (the member keeps its value).
+template <class Registro>
+std::optional<bool> AlmacenarNumero(const CajaNumero<Registro>& fila, Registro& registro, const QString& valor) {
+    const std::optional<double> numero = ValorNumerico(valor);
+    if (!numero) return std::nullopt;
+    const double antes = fila.leer(registro);
+    fila.escribir(registro, *numero);
+    return fila.leer(registro) != antes;
 }
 
 }  // namespace oxalde

@@ -70,24 +70,10 @@ QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), Twips
 // Every box answers with the handlers of its family.
 void FrmDatos731::ConectarCajas() {
     auto modificado = [this] { datosModificados_ = true; };
-    for (const CajaTexto<cDatos731>& c : CajasTexto()) {
-        QLineEdit* caja = textos_.value(QString::fromLatin1(c.nombre));
-        connect(caja, &QLineEdit::textChanged, this, modificado);
-        entrada_->SeleccionarAlEntrar(caja);
-        FiltrarTeclas(caja, FiltrarTecla);
-        entrada_->AlPerderFoco(caja, [this, &c] { SalirCajaTexto(c); });
-    }
-    for (const CajaNumero& c : CajasNumero()) {
-        Pindaro* caja = numeros_.value(QString::fromLatin1(c.nombre));
-        if (c.almacen == Almacen::Importe || c.almacen == Almacen::Numero)
-            connect(caja, &Pindaro::cambio, this, modificado);
-        switch (c.foco) {
-            case Foco::Seleccionar: entrada_->SeleccionarAlEntrar(caja); break;
-            case Foco::PasarSiBloqueada: entrada_->PasarAlEntrar(caja, [caja] { return caja->locked(); }); break;
-            case Foco::Pasar: entrada_->PasarAlEntrar(caja); break;
-            case Foco::FechaCuotas: entrada_->PasarAlEntrar(caja, [] { return !FechaConCuotasTecleadas(); }); break;
-        }
-        if (c.escribir) entrada_->AlPerderFoco(caja, [this, &c] { SalirCajaNumero(c); });
+    for (const CajaTexto<cDatos731>& c : CajasTexto()) ConectarTexto(c, Datos());
+    for (const CajaNumero<cDatos731>& c : CajasNumero()) {
+        Numerica(c.nombre)->locked(c.almacen == Almacen::Ninguno || c.almacen == Almacen::Cuota);
+        ConectarNumero(c, Datos());
     }
     for (const char* prefijo : {"txtPIban", "txtTIban"}) {
         for (int k = 0; k < CuentaIban::kGrupos; ++k) {
@@ -98,7 +84,6 @@ void FrmDatos731::ConectarCajas() {
             entrada_->AlPerderFoco(caja, [this, prefijo, k] { SalirCajaCuenta(prefijo, k); });
         }
     }
-    numeros_.value(QStringLiteral("txtclasif"))->KeyPress = [](char32_t& codigo) { SoloNumeros(codigo); };
     for (const char* n : {"txtper0", "txtper1", "txtfecha", "txtFechaBis"}) entrada_->PasarAlEntrar(Control(n));
 }
 
@@ -108,7 +93,7 @@ void FrmDatos731::Form_Load() {
     Anadir_captions();
     DeshabilitarMenus();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
-    for (Pindaro* caja : std::as_const(numeros_)) {
+    for (Pindaro* caja : findChildren<Pindaro*>()) {
         QFont f = caja->font();
         f.setFamily(QStringLiteral("Verdana"));
         caja->setFont(f);
@@ -118,6 +103,7 @@ void FrmDatos731::Form_Load() {
     RefrescarDatos();
     datosPresentados_ = true;
     datosModificados_ = false;
+    cargado_ = true;
 }
 
 void FrmDatos731::InicializarFormulario() {
@@ -162,7 +148,7 @@ void FrmDatos731::MostrarCabecera() {
     const QString anio = QString::number(Resumen().Ejercicio());
     const QString periodo = Resumen().PERIODO();
     for (int i = 0; i < 2; ++i) {
-        Pindaro* ejer = numeros_.value(QStringLiteral("txtejer%1").arg(i));
+        Pindaro* ejer = Numerica(i == 0 ? "txtejer0" : "txtejer1");
         ejer->valor(anio.mid(2 + i, 1));
         ejer->texto(ejer->valor());
         Control<QLineEdit>(i == 0 ? "txtper0" : "txtper1")->setText(periodo.mid(i, 1));
@@ -171,16 +157,10 @@ void FrmDatos731::MostrarCabecera() {
 }
 
 void FrmDatos731::FormatearImportes() {
-    for (const CajaNumero& c : CajasNumero()) {
-        if (!c.importe) continue;
-        Pindaro* caja = numeros_.value(QString::fromLatin1(c.nombre));
-        caja->decimales(2);
-        caja->enteros(13);
-        caja->formato(QString::fromLatin1(kFormatoImporte));
-    }
+    EditorDeclaracion::FormatearImportes();
     if (!FechaConCuotasTecleadas()) return;
     for (const char* n : {"txtcuota16", "txtcuota7"}) {
-        Pindaro* caja = numeros_.value(QString::fromLatin1(n));
+        Pindaro* caja = Numerica(n);
         caja->Enabled(true);
         caja->locked(false);
         caja->backcolor(kFondoEditable);
@@ -191,7 +171,7 @@ void FrmDatos731::FormatearImportes() {
 void FrmDatos731::Form_Activate() {
     DeshabilitarMenus();
     if (Datos().MODOP() == kModoPeriodica) {
-        numeros_.value(QStringLiteral("txtbase16"))->setFocus();
+        Caja("txtbase16")->setFocus();
         return;
     }
     // A transport declaration: what the user types must land in a box the opened tab shows,
@@ -236,19 +216,10 @@ void FrmDatos731::RefrescarDatos() {
 // An amount shows in the amount format and stays empty for 0; any other number shows in its own
 // format; a text as stored.
 void FrmDatos731::MostrarCaja(const char* nombre) {
-    const QString n = QString::fromLatin1(nombre);
-    if (QLineEdit* t = textos_.value(n)) {
-        for (const CajaTexto<cDatos731>& c : CajasTexto())
-            if (n == QLatin1String(c.nombre)) t->setText((Datos().*c.leer)());
-        return;
-    }
-    for (const CajaNumero& c : CajasNumero()) {
-        if (n != QLatin1String(c.nombre)) continue;
-        Pindaro* caja = numeros_.value(n);
-        const double v = c.leer(Datos());
-        caja->valor(c.importe ? ValorImporte(v) : QString::fromStdString(vb::Format(v, caja->formato().toStdString())));
-        caja->texto(caja->valor());
-    }
+    for (const CajaTexto<cDatos731>& c : CajasTexto())
+        if (qstrcmp(c.nombre, nombre) == 0) Caja(nombre)->setText((Datos().*c.leer)());
+    for (const CajaNumero<cDatos731>& c : CajasNumero())
+        if (qstrcmp(c.nombre, nombre) == 0) MostrarNumero(Numerica(nombre), c.leer(Datos()));
 }
 
 QLineEdit* FrmDatos731::CajaCuenta(const char* prefijo, int k) const {
@@ -405,25 +376,6 @@ void FrmDatos731::TabTra_Click() {
 }
 
 // ---- Leaving a box -------------------------------------------------------------------------
-
-void FrmDatos731::SalirCajaTexto(const CajaTexto<cDatos731>& c) {
-    const QString texto = textos_.value(QString::fromLatin1(c.nombre))->text();
-    if (texto == (Datos().*c.leer)()) return;
-    (Datos().*c.escribir)(texto);
-    RefrescarDatos();
-}
-
-void FrmDatos731::SalirCajaNumero(const CajaNumero& c) {
-    const QString valor = numeros_.value(QString::fromLatin1(c.nombre))->valor();
-    if (c.almacen == Almacen::Cuota) {
-        datosModificados_ = true;
-    } else if (!ValorCambiado(c, c.leer(Datos()), valor)) {
-        return;
-    }
-    c.escribir(Datos(), valor);
-    if (c.almacen != Almacen::Numero) CalcularLiquidacion();
-    RefrescarDatos();
-}
 
 // A box of the account left: when it no longer holds its group of the account, the account is
 // put together again from the six boxes of its row, each filled to four characters.

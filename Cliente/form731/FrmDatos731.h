@@ -3,7 +3,6 @@
 // It opens on the declaration that cDatos731 and cDecResumen hold, stores each box into the
 // record as it is left, recomputes and repaints, and hands control back to the declarations
 // window on Accept or Cancel.
-#include <QHash>
 #include <array>
 
 #include "compartido/EditorDeclaracion.h"
@@ -19,10 +18,6 @@ namespace oxalde {
 
 class Pindaro;
 class TiraPestanas;
-class cDatos731;
-struct CajaNumero;
-template <class Registro>
-struct CajaTexto;
 
 class FrmDatos731 : public EditorDeclaracion {
     Q_OBJECT
@@ -34,14 +29,13 @@ public:
     // Every caption and tooltip in the current language, and the rate labels of the date.
     void Anadir_captions();
 
-    // Repaints every box of the current kind and tab from the record.
-    void RefrescarDatos();
+    void RefrescarDatos() override;
     // The frames of the current kind and tab, and the boxes of that tab.
     void MostrarMarcoDatos();
     void SeleccionarActividad();
     void MostrarCuentaPeriodo();
-    // Recomputes the amounts of the record, and for the quarterly kind its bank-account row.
-    void CalcularLiquidacion();
+    // Also the quarterly kind's bank-account row.
+    void CalcularLiquidacion() override;
 
     bool ValidarCampos() override;
     vb::Long GuardarDeclaracion() override;
@@ -62,8 +56,6 @@ private:
     void DisenarTecnicos(QFrame* padre);
     void DisenarLiquidacion(QFrame* padre);
     void DisenarBotones();
-    QLineEdit* NuevaCajaTexto(QWidget* padre, const CajaTexto<cDatos731>& caja);
-    Pindaro* NuevaCajaNumero(QWidget* padre, const CajaNumero& caja);
     QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto = {});
     QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = true);
     // A bank-account frame, titled "IBAN".
@@ -92,8 +84,6 @@ private:
     QLineEdit* CajaCuenta(const char* prefijo, int k) const;
 
     // Handlers.
-    void SalirCajaTexto(const CajaTexto<cDatos731>& caja);
-    void SalirCajaNumero(const CajaNumero& caja);
     void SalirCajaCuenta(const char* prefijo, int k);
     void optActividad_Click();
     void optEntregas_Click();
@@ -106,8 +96,6 @@ private:
         return findChild<T*>(QString::fromLatin1(nombre));
     }
 
-    QHash<QString, Pindaro*> numeros_;
-    QHash<QString, QLineEdit*> textos_;
     TiraPestanas* TabTra_ = nullptr;
     QRadioButton* optActividad_ = nullptr;
     QRadioButton* optEntregas_ = nullptr;

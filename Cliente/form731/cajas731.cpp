@@ -1,20 +1,11 @@
 #include "form731/cajas731.h"
 
 #include "form731/cDatos731.h"
-#include "compartido/procedimientos.h"
 #include "vb/variant.h"
 
 namespace oxalde {
 
 namespace {
-
-vb::Variant Texto(const QString& valor) { return vb::Variant(valor.toStdString()); }
-
-// The amount typed into a box: the first comma as the decimal point, empty as 0.
-double ImporteTecleado(const QString& valor) { return VacioACero(ComaAPunto(Texto(valor))).CDbl(); }
-
-// A whole number: empty as 0, halves to the even neighbour.
-vb::Variant Entero(const QString& valor) { return ComaAPunto(VacioACero(Texto(valor))); }
 
 #define TEXTO(nombre, largo, Miembro) {nombre, largo, Almacen::Texto, &cDatos731::Miembro, &cDatos731::Miembro}
 
@@ -41,59 +32,57 @@ const CajaTexto<cDatos731> kTextos[] = {
 
 // Short names for the table below.
 constexpr auto I = Almacen::Importe, Q = Almacen::Cuota, N = Almacen::Numero, X = Almacen::Ninguno;
-constexpr auto S = Foco::Seleccionar, P = Foco::Pasar, C = Foco::FechaCuotas;
+constexpr auto S = Foco::Seleccionar, P = Foco::Pasar, C = Foco::FechaCuotasSinSeleccion;
+constexpr auto Siempre = Cambio::Siempre, Nunca = Cambio::Nunca;
 const QColor kEditable;  // invalid: the default background
 
-#define LEER(M) [](const cDatos731& d) -> double { return d.M(); }
-#define IMPORTE(M) [](cDatos731& d, const QString& v) { d.M(ImporteTecleado(v)); }
+// An amount box: typed or computed, stored as typed (the Let rounds to whole cents).
+#define IMPORTE(nombre, almacen, foco, cambio, fondo, M)                                              \
+    {{nombre, Pindaro::Importe, kFormatoImporte, 13, 2, foco, cambio, almacen, false, fondo},        \
+     [](const cDatos731& d) -> double { return d.M(); }, [](cDatos731& d, double v) { d.M(v); }}
+#define CALCULADO(nombre, fondo, M) IMPORTE(nombre, X, P, Nunca, fondo, M)
+// A technical number, stored in the member's type: whole numbers halve to the even neighbour.
+#define NUMERO(nombre, modo, formato, enteros, decimales, soloNumeros, M, Valor)                     \
+    {{nombre, Pindaro::modo, formato, enteros, decimales, S, Siempre, N, soloNumeros, kEditable},    \
+     [](const cDatos731& d) -> double { return d.M(); }, [](cDatos731& d, double v) { d.M(Valor); }}
 
-const CajaNumero kNumeros[] = {
+const CajaNumero<cDatos731> kNumeros[] = {
     // Quarterly kind.
-    {"txtbase16", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(BASE16), IMPORTE(BASE16)},
-    {"txtcuota16", Q, C, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(CUOTA16), IMPORTE(CUOTA16)},
-    {"txtbase7", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(BASE7), IMPORTE(BASE7)},
-    {"txtcuota7", Q, C, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(CUOTA7), IMPORTE(CUOTA7)},
-    {"txtbase4", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(BASE4), IMPORTE(BASE4)},
-    {"txtcuota4", X, P, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(CUOTA4), nullptr},
-    {"txtivadev2", X, P, true, kFormatoImporte, 13, 2, kFondoResultado, LEER(IVADEV2), nullptr},
+    IMPORTE("txtbase16", I, S, Siempre, kEditable, BASE16),
+    IMPORTE("txtcuota16", Q, C, Nunca, kFondoBloqueado, CUOTA16),
+    IMPORTE("txtbase7", I, S, Siempre, kEditable, BASE7),
+    IMPORTE("txtcuota7", Q, C, Nunca, kFondoBloqueado, CUOTA7),
+    IMPORTE("txtbase4", I, S, Siempre, kEditable, BASE4),
+    CALCULADO("txtcuota4", kFondoBloqueado, CUOTA4),
+    CALCULADO("txtivadev2", kFondoResultado, IVADEV2),
     // Transport kind: technical data.
-    {"txtclasif", N, S, false, kFormatoCifras, 4, 0, kEditable, LEER(CLASIF),
-     [](cDatos731& d, const QString& v) {
-         d.CLASIF(static_cast<vb::Integer>(vb::RedondeoBancario(vb::Val(v.toStdString()))));
-     }},
-    {"txtesloramax", N, S, false, kFormatoLongitud, 3, 2, kEditable, LEER(ESLORAMAX),
-     [](cDatos731& d, const QString& v) { d.ESLORAMAX(VacioACero(Texto(v)).CSng()); }},
-    {"txtpesomax", N, S, false, kFormatoMillones, 7, 0, kEditable, LEER(PESOMAX),
-     [](cDatos731& d, const QString& v) { d.PESOMAX(Entero(v).CLng()); }},
-    {"txtanofab", N, S, false, kFormatoMiles, 4, 0, kEditable, LEER(ANOFAB),
-     [](cDatos731& d, const QString& v) { d.ANOFAB(Entero(v).CInt()); }},
+    NUMERO("txtclasif", Entero, kFormatoCifras, 4, 0, true, CLASIF, vb::Integer(vb::RedondeoBancario(v))),
+    NUMERO("txtesloramax", Decimal, kFormatoLongitud, 3, 2, false, ESLORAMAX, vb::Single(v)),
+    NUMERO("txtpesomax", Entero, kFormatoMillones, 7, 0, false, PESOMAX, vb::Variant(v).CLng()),
+    NUMERO("txtanofab", Entero, kFormatoMiles, 4, 0, false, ANOFAB, vb::Variant(v).CInt()),
     // Transport kind: liquidation.
-    {"txtpreadq", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(PREADQ), IMPORTE(PREADQ)},
-    {"txttipoadq", X, P, false, kFormatoTipo, 2, 2, kFondoBloqueado, LEER(TIPOADQ), nullptr},
-    {"txtivasop", X, P, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(IVASOP), nullptr},
-    {"txtpreven", I, S, true, kFormatoImporte, 13, 2, kEditable, LEER(PREVEN), IMPORTE(PREVEN)},
-    {"txttipoven", X, P, false, kFormatoTipo, 2, 2, kFondoBloqueado, LEER(TIPOVEN), nullptr},
-    {"txtmaxdev", X, P, true, kFormatoImporte, 13, 2, kFondoBloqueado, LEER(MAXDEV), nullptr},
-    {"txtivadev1", X, P, true, kFormatoImporte, 13, 2, kFondoResultado, LEER(IVADEV1), nullptr},
+    IMPORTE("txtpreadq", I, S, Siempre, kEditable, PREADQ),
+    {{"txttipoadq", Pindaro::Decimal, kFormatoTipo, 2, 2, P, Nunca, X, false, kFondoBloqueado},
+     [](const cDatos731& d) -> double { return d.TIPOADQ(); }, nullptr},
+    CALCULADO("txtivasop", kFondoBloqueado, IVASOP),
+    IMPORTE("txtpreven", I, S, Siempre, kEditable, PREVEN),
+    {{"txttipoven", Pindaro::Decimal, kFormatoTipo, 2, 2, P, Nunca, X, false, kFondoBloqueado},
+     [](const cDatos731& d) -> double { return d.TIPOVEN(); }, nullptr},
+    CALCULADO("txtmaxdev", kFondoBloqueado, MAXDEV),
+    CALCULADO("txtivadev1", kFondoResultado, IVADEV1),
     // Quarterly header: the third and fourth digit of the year, filled by the window.
-    {"txtejer0", X, P, false, "0", 1, 0, kEditable, nullptr, nullptr},
-    {"txtejer1", X, P, false, "0", 1, 0, kEditable, nullptr, nullptr},
+    {{"txtejer0", Pindaro::Entero, "0", 1, 0, P, Nunca, X, false, kEditable}, nullptr, nullptr},
+    {{"txtejer1", Pindaro::Entero, "0", 1, 0, P, Nunca, X, false, kEditable}, nullptr, nullptr},
 };
 
-#undef LEER
 #undef IMPORTE
+#undef CALCULADO
+#undef NUMERO
 
 }  // namespace
 
 std::span<const CajaTexto<cDatos731>> CajasTexto() { return kTextos; }
 
-std::span<const CajaNumero> CajasNumero() { return kNumeros; }
-
-bool ValorCambiado(const CajaNumero& caja, double miembro, const QString& valor) {
-    if (caja.importe) return ComaAPunto(Texto(QStringLiteral("0") + valor)).CDbl() != miembro;
-    const double numero = vb::Val(valor.toStdString());
-    if (caja.decimales > 0) return static_cast<vb::Single>(numero) != static_cast<vb::Single>(miembro);
-    return numero != miembro;
-}
+std::span<const CajaNumero<cDatos731>> CajasNumero() { return kNumeros; }
 
 }  // namespace oxalde

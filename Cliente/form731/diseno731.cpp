@@ -30,20 +30,11 @@ constexpr int kAlto = 300;
 // The leaders of the two refund lines.
 const QString kPuntos(21, u'.');
 
-const CajaTexto<cDatos731>* BuscarTexto(const char* nombre) {
-    for (const CajaTexto<cDatos731>& c : CajasTexto())
-        if (qstrcmp(c.nombre, nombre) == 0) return &c;
-    return nullptr;
+bool EsNumerica(const char* nombre) {
+    for (const CajaNumero<cDatos731>& c : CajasNumero())
+        if (qstrcmp(c.nombre, nombre) == 0) return true;
+    return false;
 }
-
-const CajaNumero* BuscarNumero(const char* nombre) {
-    for (const CajaNumero& c : CajasNumero())
-        if (qstrcmp(c.nombre, nombre) == 0) return &c;
-    return nullptr;
-}
-
-const CajaTexto<cDatos731>& Texto(const char* nombre) { return *BuscarTexto(nombre); }
-const CajaNumero& Numero(const char* nombre) { return *BuscarNumero(nombre); }
 
 void Negrita(QWidget* w) {
     QFont f = w->font();
@@ -90,27 +81,6 @@ QGroupBox* FrmDatos731::NuevoGrupo(QWidget* padre, const char* nombre, int x, in
     return grupo;
 }
 
-QLineEdit* FrmDatos731::NuevaCajaTexto(QWidget* padre, const CajaTexto<cDatos731>& caja) {
-    auto* t = new QLineEdit(padre);
-    t->setObjectName(QString::fromLatin1(caja.nombre));
-    t->setMaxLength(caja.maxLength);
-    textos_.insert(t->objectName(), t);
-    return t;
-}
-
-Pindaro* FrmDatos731::NuevaCajaNumero(QWidget* padre, const CajaNumero& caja) {
-    auto* p = new Pindaro(padre);
-    p->setObjectName(QString::fromLatin1(caja.nombre));
-    p->modo(caja.importe ? Pindaro::Importe : caja.decimales > 0 ? Pindaro::Decimal : Pindaro::Entero);
-    p->formato(QString::fromLatin1(caja.formato));
-    p->enteros(caja.enteros);
-    p->decimales(caja.decimales);
-    p->locked(caja.escribir == nullptr || caja.almacen == Almacen::Cuota);
-    if (caja.fondo.isValid()) p->backcolor(caja.fondo);
-    numeros_.insert(p->objectName(), p);
-    return p;
-}
-
 void FrmDatos731::Disenar() {
     // Creation order is the tab order: the data of either kind, the buttons, then the header,
     // whose boxes pass the focus on.
@@ -141,7 +111,7 @@ void FrmDatos731::DisenarCabecera() {
     NuevaEtiqueta(p, "Label6", 120, 540, 1100);
     NuevaEtiqueta(p, "Label7", 120, 1050, 1100);
     for (int i = 0; i < 2; ++i) {
-        Pindaro* ejer = NuevaCajaNumero(p, Numero(i == 0 ? "txtejer0" : "txtejer1"));
+        Pindaro* ejer = NuevaNumerica(p, i == 0 ? "txtejer0" : "txtejer1");
         ejer->maxlength(1);
         Colocar(ejer, 1260 + i * 360, 510, 330, kAlto);
     }
@@ -190,15 +160,15 @@ void FrmDatos731::DisenarDatosP() {
                           {"txtbase4", "Label22", "txtcuota4"}};
     int y = 1200;
     for (const Fila& fila : filas) {
-        Colocar(NuevaCajaNumero(f, Numero(fila.base)), 600, y, 2400, kAlto);
+        Colocar(NuevaNumerica(f, fila.base), 600, y, 2400, kAlto);
         NuevaEtiqueta(f, fila.tipo, 3150, y, 900)->setAlignment(Qt::AlignCenter);
-        Colocar(NuevaCajaNumero(f, Numero(fila.cuota)), 4200, y, 2400, kAlto);
+        Colocar(NuevaNumerica(f, fila.cuota), 4200, y, 2400, kAlto);
         y += 480;
     }
     Control<QLabel>("Label22")->setText(QStringLiteral("4%"));
     NuevaEtiqueta(f, "Label14", 600, 2850, 1900);
     NuevaEtiqueta(f, "Label15", 2550, 2850, 1600, kPuntos);
-    Colocar(NuevaCajaNumero(f, Numero("txtivadev2")), 4200, 2850, 2400, kAlto);
+    Colocar(NuevaNumerica(f, "txtivadev2"), 4200, 2850, 2400, kAlto);
 
     NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755},
                     405);
@@ -242,7 +212,7 @@ void FrmDatos731::DisenarAdquirente(QFrame* f) {
         QLabel* l = NuevaEtiqueta(f, fila.etiqueta, 240, y - 45, 2400);
         l->setWordWrap(true);
         l->resize(l->width(), TwipsAPixeles(this, 390));
-        Colocar(NuevaCajaTexto(f, Texto(fila.caja)), 2700, y, fila.ancho, kAlto);
+        Colocar(NuevaCaja(f, fila.caja), 2700, y, fila.ancho, kAlto);
         y += 540;
     }
 }
@@ -273,8 +243,7 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
                                       par.texto ? QString::fromUtf8(par.texto) : QString());
             l->setWordWrap(true);
             Colocar(l, x + 90, y - 45, etiqueta, 390);
-            QWidget* caja = BuscarNumero(par.caja) ? static_cast<QWidget*>(NuevaCajaNumero(m, Numero(par.caja)))
-                                                   : NuevaCajaTexto(m, Texto(par.caja));
+            QWidget* caja = EsNumerica(par.caja) ? NuevaNumerica(m, par.caja) : NuevaCaja(m, par.caja);
             Colocar(caja, x + etiqueta + 120, y, 2580 - etiqueta, kAlto);
         }
     };
@@ -293,10 +262,10 @@ void FrmDatos731::DisenarLiquidacion(QFrame* f) {
     auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja,
                        const char* etiquetaTipo = nullptr, const char* tipo = nullptr) {
         NuevaEtiqueta(padre, etiqueta, 120, y, 2100);
-        Colocar(NuevaCajaNumero(padre, Numero(caja)), 2280, y, 1900, kAlto);
+        Colocar(NuevaNumerica(padre, caja), 2280, y, 1900, kAlto);
         if (!tipo) return;
         NuevaEtiqueta(padre, etiquetaTipo, 4350, y, 600);
-        Colocar(NuevaCajaNumero(padre, Numero(tipo)), 4980, y, 750, kAlto);
+        Colocar(NuevaNumerica(padre, tipo), 4980, y, 750, kAlto);
     };
     Negrita(NuevaEtiqueta(f, "Label30", 120, 60, 4000));
     fila(f, 450, "Label27", "txtpreadq", "Label28", "txttipoadq");
@@ -307,7 +276,7 @@ void FrmDatos731::DisenarLiquidacion(QFrame* f) {
 
     NuevaEtiqueta(f, "Label26", 120, 2070, 2100);
     NuevaEtiqueta(f, "Label25", 1380, 2070, 870, kPuntos);
-    Colocar(NuevaCajaNumero(f, Numero("txtivadev1")), 2280, 2070, 1900, kAlto);
+    Colocar(NuevaNumerica(f, "txtivadev1"), 2280, 2070, 1900, kAlto);
 
     QGroupBox* cc = NuevoGrupo(f, "fraTCC", 180, 2595, 5970, 855);
     cc->setAutoFillBackground(true);

@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,26 +76,6 @@ FrmDatos732::FrmDatos732(QWidget* parent) : EditorDeclaracion(QStringLiteral("Fr
 
 QWidget* FrmDatos732::Control(const QString& nombre, int elemento) const {
     return findChild<QWidget*>(elemento < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(elemento));
-}
-
-bool FrmDatos732::Seguro(const std::function<void()>& manejador) {
-    try {
-        manejador();
-        return true;
-    } catch (...) {
-        // The record and the window stay as the failed step left them; the user can go on.
-        datosPresentados_ = cargado_;
-        MostrarError(ErrorDe(std::current_exception()));
-        return false;
-    }
-}
-
-// A box whose value could not be stored keeps the focus, with what was typed, so that the tab
-// strip or option being clicked does not take the user (and the box's text) elsewhere.
-void FrmDatos732::AlPerder(QLineEdit* caja, const std::function<void()>& manejador) {
-    entrada_->AlPerderFoco(caja, [this, caja, manejador] {
-        if (!Seguro(manejador)) PonerFoco(caja);
-    });
 }
 
 // Lifecycle.
@@ -240,91 +218,16 @@ vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }
 // Box handlers, one family per row of the box tables.
 
 void FrmDatos732::ConectarCajas() {
-    for (const CajaTexto<cDatos732>& fila : CajasTexto732()) {
-        QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
-        caja->setMaxLength(fila.maxLength);
-        FiltrarTeclas(caja, FiltrarTecla);
-        connect(caja, &QLineEdit::textChanged, this, [this] { datosModificados_ = true; });
-        const auto foco = fila.almacen == Almacen::Transmisor ? Foco::PasarSiBloqueada : Foco::Seleccionar;
-        entrada_->AlRecibirFoco(caja, [this, caja, foco] { AlRecibirFoco(caja, foco); });
-        AlPerder(caja, [this, &fila] { AlPerderTexto(fila); });
-    }
-    for (const CajaNumero732& fila : CajasNumero732()) {
-        auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
-        caja->modo(fila.modo);
-        caja->formato(QString::fromUtf8(fila.formato));
-        caja->enteros(fila.enteros);
-        caja->decimales(fila.decimales);
-        if (fila.soloNumeros) caja->KeyPress = [](char32_t& codigo) { SoloNumeros(codigo); };
-        if (fila.cambio != Cambio732::Nunca)
-            connect(caja, &Pindaro::cambio, this, [this, &fila] {
-                if (fila.cambio == Cambio732::Siempre ||
-                    !FechaConCuotasTecleadas())
-                    datosModificados_ = true;
-            });
+    for (const CajaTexto<cDatos732>& fila : CajasTexto732()) ConectarTexto(fila, D());
+    for (const CajaNumero<cDatos732>& fila : CajasNumero732()) {
         // Computed and typed-quota boxes are read-only until the repaint decides otherwise.
-        if (fila.foco == Foco::Pasar || fila.foco == Foco::FechaCuotas) Editable(caja, false);
-        if (QLatin1String(fila.nombre) == QLatin1String("txttotal")) caja->backcolor(kFondoResultado);
-        entrada_->AlRecibirFoco(caja, [this, caja, &fila] { AlRecibirFoco(caja, fila.foco); });
-        if (fila.almacen != Almacen::Ninguno)
-            AlPerder(caja, [this, &fila] { AlPerderNumero(fila); });
+        if (fila.almacen == Almacen::Ninguno || fila.almacen == Almacen::Cuota) Editable(Caja(fila.nombre), false);
+        ConectarNumero(fila, D());
     }
     for (QLineEdit* cabecera : findChildren<QLineEdit*>())
-        if (!cajas_.contains(cabecera->objectName()))
-            entrada_->AlRecibirFoco(cabecera, [this, cabecera] { PasarFoco(cabecera); });
+        if (!cajas_.contains(cabecera->objectName())) entrada_->PasarAlEntrar(cabecera);
 }
 
-void FrmDatos732::AlRecibirFoco(QLineEdit* caja, Foco foco) {
-    bool pasar = false;
-    switch (foco) {
-        case Foco::Seleccionar: break;
-        case Foco::PasarSiBloqueada: pasar = caja->isReadOnly(); break;
-        case Foco::FechaCuotas: pasar = !FechaConCuotasTecleadas(); break;
-        case Foco::Pasar: pasar = true; break;
-    }
-    if (pasar)
-        PasarFoco(caja);
-    else
-        QTimer::singleShot(0, caja, [caja] { SeleccionarTexto(caja); });
-}
-
-// The focus moves on to the next control in tab order, as a Tab keystroke would move it; a box
-// the user has already left by then is not followed.
-void FrmDatos732::PasarFoco(QWidget* control) {
-    QTimer::singleShot(0, control, [control] {
-        if (!control->hasFocus()) return;
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(control, &tab);
-    });
-}
-
-void FrmDatos732::AlPerderTexto(const CajaTexto<cDatos732>& fila) {
-    QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
-    if (fila.almacen == Almacen::Transmisor && caja->isReadOnly()) return;
-    auto& d = D();
-    if (caja->text() == (d.*fila.leer)()) return;
-    (d.*fila.escribir)(caja->text());
-    datosModificados_ = true;
-    RefrescarDatos();
-}
-
-void FrmDatos732::AlPerderNumero(const CajaNumero732& fila) {
-    auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
-    if (fila.almacen == Almacen::Importe && caja->locked()) return;
-    auto& d = D();
-    const std::optional<double> valor = ValorNumerico(caja->valor());
-    if (!valor) {
-        // Not a number: the member keeps its value and the box shows it again.
-        RefrescarDatos();
-        return;
-    }
-    const double antes = fila.leer(d);
-    fila.escribir(d, *valor);
-    const bool cambiado = fila.leer(d) != antes;
-    if (fila.almacen == Almacen::Cuota || cambiado) datosModificados_ = true;
-    if (fila.almacen != Almacen::Cuota && !cambiado) return;
-    if (fila.almacen != Almacen::Numero) CalcularLiquidacion();
-    RefrescarDatos();
-}
+void FrmDatos732::CalcularLiquidacion() { oxalde::CalcularLiquidacion(); }
 
 }  // namespace oxalde

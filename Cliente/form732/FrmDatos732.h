@@ -3,9 +3,7 @@
 // ("T"). The record cDatos732 is the one source of what it shows: every click and box handler
 // stores into the record, recomputes the liquidation where amounts are concerned and repaints
 // the current tab from the record. It opens from the declarations window and goes back to it.
-#include <QHash>
 #include <array>
-#include <functional>
 
 #include "controles/TiraPestanas.h"
 #include "compartido/EditorDeclaracion.h"
@@ -22,11 +20,7 @@ namespace oxalde {
 class CajaFecha;
 class Pindaro;
 class TiraPestanas;
-struct CajaNumero732;
 class cDatos732;
-enum class Foco;
-template <class Registro>
-struct CajaTexto;
 
 class FrmDatos732 : public EditorDeclaracion {
     Q_OBJECT
@@ -80,10 +74,10 @@ private:
     void AnchoPestanas(int ancho);
     void MostrarCabecera();
     void MostrarMedioTransporte();
-    void FormatearImportes();
 
     // Repaint (repintado732.cpp).
-    void RefrescarDatos();
+    void RefrescarDatos() override;
+    void CalcularLiquidacion() override;
     void MostrarMarcosPestana();
     void MostrarTransmitente();
     void MostrarSituacionTributaria();
@@ -98,24 +92,12 @@ private:
     void RegistroCorregido() { datosModificados_ = corregido_ = true; }
     void Editable(QLineEdit* caja, bool editable);
     void Usable(QFrame* marco, QCheckBox* casilla, bool usable);
-    void Rellenar(const CajaNumero732& caja);
+    void Rellenar(const CajaNumero<cDatos732>& fila);
 
-    // Box handlers, one family per row of the box tables.
     void ConectarCajas();
-    void AlRecibirFoco(QLineEdit* caja, Foco foco);
-    void AlPerderTexto(const CajaTexto<cDatos732>& fila);
-    void AlPerderNumero(const CajaNumero732& fila);
-    // The box's lost-focus handler, run through Seguro.
-    void AlPerder(QLineEdit* caja, const std::function<void()>& manejador);
-    void PasarFoco(QWidget* control);
-
-    // Every handler runs through here: an error is shown and the window stays as it was.
-    // False when it failed.
-    bool Seguro(const std::function<void()>& manejador);
 
     bool hechosMarcados_ = false;
-    bool cargado_ = false;
-    bool corregido_ = false;  // the load steps have run to their end
+    bool corregido_ = false;
 
     TiraPestanas* tabTra_ = nullptr;
     QFrame* FraDeclaT_ = nullptr;
@@ -146,7 +128,6 @@ private:
     QLabel* lblTipo7_ = nullptr;
     QLabel* lblTipo4_ = nullptr;
     QLabel* lblTipo1_ = nullptr;
-    QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
 };
 
 }  // namespace oxalde

@@ -10,7 +10,7 @@ namespace {
 
 using A = Almacen;
 using F = Foco;
-using C = Cambio732;
+using C = Cambio;
 
 #define TEXTO(nombre, largo, almacen, Miembro) {nombre, largo, A::almacen, &cDatos732::Miembro, &cDatos732::Miembro}
 
@@ -33,21 +33,24 @@ const std::array<CajaTexto<cDatos732>, 15> kTextos = {{
 }};
 #undef TEXTO
 
-// The member as a double, and a double stored through the member's Let in the member's type.
-#define MIEMBRO(Tipo, Miembro)                                  \
-    [](const cDatos732& d) { return double(d.Miembro()); },    \
+// The member as a double, and a double stored through the member's Let in the member's type
+// (whole numbers halve away from zero).
+#define MIEMBRO(Tipo, Miembro)                               \
+    [](const cDatos732& d) { return double(d.Miembro()); }, \
     [](cDatos732& d, double v) { d.Miembro(Tipo(std::llround(v))); }
-#define LONGITUD(Miembro)                                       \
-    [](const cDatos732& d) { return double(d.Miembro()); },    \
+#define LONGITUD(Miembro)                                    \
+    [](const cDatos732& d) { return double(d.Miembro()); }, \
     [](cDatos732& d, double v) { d.Miembro(vb::Single(v)); }
 // A technical number: selected on entry, always recomputed, stored as a number.
-#define NUMERO(nombre, modo, formato, enteros, decimales, soloNumeros, Acceso) \
-    {nombre, Pindaro::modo, formato, enteros, decimales, F::Seleccionar, C::Siempre, A::Numero, soloNumeros, Acceso}
-#define IMPORTE(nombre, foco, cambio, almacen, Miembro)                                             \
-    {nombre, Pindaro::Importe, kFormatoImporte, 13, 2, F::foco, C::cambio, A::almacen, false,     \
+#define NUMERO(nombre, modo, formato, enteros, decimales, soloNumeros, Acceso)                                   \
+    {{nombre, Pindaro::modo, formato, enteros, decimales, F::Seleccionar, C::Siempre, A::Numero, soloNumeros, {}}, \
+     Acceso}
+#define IMPORTE_EN(fondo, nombre, foco, cambio, almacen, Miembro)                                 \
+    {{nombre, Pindaro::Importe, kFormatoImporte, 13, 2, F::foco, C::cambio, A::almacen, false, fondo}, \
      [](const cDatos732& d) { return d.Miembro(); }, [](cDatos732& d, double v) { d.Miembro(v); }}
+#define IMPORTE(...) IMPORTE_EN(QColor(), __VA_ARGS__)
 
-const std::array<CajaNumero732, 19> kNumeros = {{
+const std::array<CajaNumero<cDatos732>, 19> kNumeros = {{
     NUMERO("txtclasif", Entero, kFormatoCifras, 4, 0, true, MIEMBRO(vb::Integer, CLASIF)),
     NUMERO("txtesloramax", Decimal, kFormatoLongitud, 3, 2, false, LONGITUD(ESLORAMAX)),
     NUMERO("txtpesomax", Entero, kFormatoMillones, 7, 0, false, MIEMBRO(vb::Long, PESOMAX)),
@@ -66,24 +69,17 @@ const std::array<CajaNumero732, 19> kNumeros = {{
     IMPORTE("txtcueq1", FechaCuotas, Nunca, Cuota, CUEQ1),
     IMPORTE("txtbaeq05", PasarSiBloqueada, Siempre, Importe, BAEQ05),
     IMPORTE("txtcueq05", Pasar, Nunca, Ninguno, CUEQ05),
-    IMPORTE("txttotal", Pasar, Nunca, Ninguno, TOTAL),
+    IMPORTE_EN(kFondoResultado, "txttotal", Pasar, Nunca, Ninguno, TOTAL),
 }};
 #undef MIEMBRO
 #undef LONGITUD
 #undef NUMERO
+#undef IMPORTE_EN
 #undef IMPORTE
 
 }  // namespace
 
 std::span<const CajaTexto<cDatos732>> CajasTexto732() { return kTextos; }
-std::span<const CajaNumero732> CajasNumero732() { return kNumeros; }
-
-std::optional<double> ValorNumerico(const QString& valor) {
-    if (valor.trimmed().isEmpty()) return 0.0;
-    bool ok = false;
-    const double n = valor.trimmed().toDouble(&ok);  // QString::toDouble reads the C layout only
-    if (!ok || !std::isfinite(n)) return std::nullopt;
-    return n;
-}
+std::span<const CajaNumero<cDatos732>> CajasNumero732() { return kNumeros; }
 
 }  // namespace oxalde

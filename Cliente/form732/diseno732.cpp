@@ -72,18 +72,14 @@ QFrame* FrmDatos732::NuevoMarco(QWidget* padre, const char* nombre, int x, int y
 }
 
 QLineEdit* FrmDatos732::NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho) {
-    auto* caja = new QLineEdit(padre);
-    caja->setObjectName(QString::fromUtf8(nombre));
+    QLineEdit* caja = EditorDeclaracion::NuevaCaja(padre, nombre);
     Situar(caja, x, y, ancho, kAltoCaja);
-    cajas_.insert(caja->objectName(), caja);
     return caja;
 }
 
 Pindaro* FrmDatos732::NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho) {
-    auto* caja = new Pindaro(padre);
-    caja->setObjectName(QString::fromUtf8(nombre));
+    Pindaro* caja = EditorDeclaracion::NuevaNumerica(padre, nombre);
     Situar(caja, x, y, ancho, kAltoCaja);
-    cajas_.insert(caja->objectName(), caja);
     return caja;
 }
 
@@ -472,16 +468,6 @@ void FrmDatos732::MostrarMedioTransporte() {
     Situar(mostrado, kMarcoMedio.x(), kMarcoMedio.y(), kMarcoMedio.width(), kMarcoMedio.height());
     mostrado->show();
     mostrado->raise();
-}
-
-void FrmDatos732::FormatearImportes() {
-    for (const CajaNumero732& fila : CajasNumero732()) {
-        if (fila.modo != Pindaro::Importe) continue;
-        auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
-        caja->decimales(2);
-        caja->enteros(13);
-        caja->formato(QString::fromUtf8(kFormatoImporte));
-    }
 }
 
 }  // namespace oxalde

@@ -151,7 +151,7 @@ void FrmDatos732::MostrarDatosTecnicos() {
         QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
         if (marco->isAncestorOf(caja)) caja->setText((d.*fila.leer)());
     }
-    for (const CajaNumero732& fila : CajasNumero732())
+    for (const CajaNumero<cDatos732>& fila : CajasNumero732())
         if (marco->isAncestorOf(cajas_.value(QString::fromUtf8(fila.nombre)))) Rellenar(fila);
 }
 
@@ -159,7 +159,7 @@ void FrmDatos732::MostrarDatosTecnicos() {
 static bool EsTecnica(const QString& nombre) {
     for (const CajaTexto<cDatos732>& fila : CajasTexto732())
         if (fila.almacen == Almacen::Texto && nombre == QLatin1String(fila.nombre)) return true;
-    for (const CajaNumero732& fila : CajasNumero732())
+    for (const CajaNumero<cDatos732>& fila : CajasNumero732())
         if (fila.almacen == Almacen::Numero && nombre == QLatin1String(fila.nombre)) return true;
     return false;
 }
@@ -228,17 +228,10 @@ void FrmDatos732::MostrarLiquidacion() {
         }
         for (const char* nombre : {"txtbaeq4", "txtbaeq175", "txtbaeq1", "txtbaeq05"}) Editable(caja(nombre), false);
     }
-    for (const CajaNumero732& fila : CajasNumero732())
+    for (const CajaNumero<cDatos732>& fila : CajasNumero732())
         if (fila.modo == Pindaro::Importe) Rellenar(fila);
 }
 
-void FrmDatos732::Rellenar(const CajaNumero732& fila) {
-    auto* caja = static_cast<Pindaro*>(cajas_.value(QString::fromUtf8(fila.nombre)));
-    const double valor = fila.leer(D());
-    caja->valor(fila.modo == Pindaro::Importe
-                    ? ValorImporte(valor)
-                    : QString::fromStdString(vb::Format(valor, caja->formato().toStdString())));
-    caja->texto(caja->valor());
-}
+void FrmDatos732::Rellenar(const CajaNumero<cDatos732>& fila) { MostrarNumero(Numerica(fila.nombre), fila.leer(D())); }
 
 }  // namespace oxalde

@@ -125,9 +125,15 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
         if (conSalida && propia) editando_ = control;
         if (!m) return false;
         if (m->pasar && propia && (!m->pasarCuando || m->pasarCuando())) {
+            // Moved on once the focus has settled; a box the user has already left by then is not
+            // followed, or the Tab would move the focus from wherever it went.
             const bool atras = razon == Qt::BacktabFocusReason;
-            QCoreApplication::postEvent(control, new QKeyEvent(QEvent::KeyPress, atras ? Qt::Key_Backtab : Qt::Key_Tab,
-                                                               atras ? Qt::ShiftModifier : Qt::NoModifier));
+            QTimer::singleShot(0, control, [control, atras] {
+                if (!control->hasFocus()) return;
+                QKeyEvent tecla(QEvent::KeyPress, atras ? Qt::Key_Backtab : Qt::Key_Tab,
+                                atras ? Qt::ShiftModifier : Qt::NoModifier);
+                QCoreApplication::sendEvent(control, &tecla);
+            });
         }
         if (m->seleccionar)
             if (QPointer<QLineEdit> caja = CajaDe(control))

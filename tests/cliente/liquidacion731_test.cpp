@@ -115,23 +115,26 @@ TEST(Cuenta731, GruposDeLaCuenta) {
 }
 
 TEST(Cajas731, CambioSegunLaFamiliaDeLaCaja) {
-    auto caja = [](const char* nombre) -> const CajaNumero& {
-        for (const CajaNumero& c : CajasNumero())
+    auto caja = [](const char* nombre) -> const CajaNumero<cDatos731>& {
+        for (const CajaNumero<cDatos731>& c : CajasNumero())
             if (qstrcmp(c.nombre, nombre) == 0) return c;
         throw std::out_of_range(nombre);
     };
+    cDatos731& d = cDatos731::Instancia();
     for (auto [nombre, miembro, valor, cambiado] :
          {std::tuple{"txtbase16", 123456.0, "123456", false}, {"txtbase16", 123456.0, "", true},
           {"txtbase16", 0.0, "", false}, {"txtbase16", 0.0, "1", true}, {"txtanofab", 2012.0, "2012", false},
           {"txtanofab", 2012.0, "2013", true}, {"txtpesomax", 0.0, "", false}, {"txtclasif", 12.0, "12", false},
-          {"txtesloramax", double(12.35f), "12.35", false}, {"txtesloramax", double(12.35f), "12.36", true}})
-        EXPECT_EQ(ValorCambiado(caja(nombre), miembro, valor), cambiado) << nombre << " " << valor;
+          {"txtesloramax", double(12.35f), "12.35", false}, {"txtesloramax", double(12.35f), "12.36", true}}) {
+        caja(nombre).escribir(d, miembro);
+        EXPECT_EQ(AlmacenarNumero(caja(nombre), d, valor), std::optional(cambiado)) << nombre << " " << valor;
+    }
 
-    // Stored as the record keeps them: a year stays a year, cents stay cents.
-    cDatos731& d = cDatos731::Instancia();
+    // Stored as the record keeps them: a year stays a year, cents stay cents, a whole number
+    // halves to the even neighbour.
     for (auto [nombre, valor] : {std::pair{"txtanofab", "2012"}, {"txtpesomax", ""}, {"txtclasif", "2.5"},
                                  {"txtesloramax", "12.345"}, {"txtbase7", "12345"}})
-        caja(nombre).escribir(d, valor);
+        AlmacenarNumero(caja(nombre), d, valor);
     EXPECT_EQ(std::vector<double>({double(d.ANOFAB()), double(d.PESOMAX()), double(d.CLASIF()), d.BASE7()}),
               std::vector<double>({2012, 0, 2, 12345}));
     EXPECT_FLOAT_EQ(d.ESLORAMAX(), 12.35f);

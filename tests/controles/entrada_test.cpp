@@ -76,6 +76,25 @@ TEST(EntradaVentana, PerderFocoSoloDentroDeLaVentana) {
     EXPECT_EQ(v.perdidas, 0);
 }
 
+// A display-only box passes the focus on in the direction it came from; once the user has
+// clicked elsewhere before it could, the focus stays where the user put it.
+TEST(EntradaVentana, PasarAlEntrarSigueLaDireccionYNoLaClicadaDespues) {
+    Ventana v;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    v.entrada->PasarAlEntrar(v.b);
+    v.a->setFocus();
+    QTest::keyClick(v.a, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), v.c);
+    QTest::keyClick(v.c, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), v.a);
+    v.b->setFocus(Qt::MouseFocusReason);
+    v.a->setFocus(Qt::MouseFocusReason);  // before the pass-on has run
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), v.a);
+}
+
 // A box stored on purpose (Accept by its access key) whose handler says something in another
 // window: the activation given back to the window when that closes is no new edit, so moving on
 // afterwards does not store the box, and say it, once more.
