@@ -1,7 +1,10 @@
 #include "compartido/EditorDeclaracion.h"
 
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 #include "compartido/avisos.h"
 #include "compartido/cDecResumen.h"
@@ -156,6 +159,42 @@ void EditorDeclaracion::FocoAlEntrar(QLineEdit* caja, Foco foco) {
         case Foco::Pasar: entrada_->PasarAlEntrar(caja); return;
     }
     if (foco != Foco::FechaCuotasSinSeleccion) entrada_->SeleccionarAlEntrar(caja);
+}
+
+void EditorDeclaracion::Form_Load() {
+    try {
+        DeshabilitarMenus();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
+        for (Pindaro* caja : findChildren<Pindaro*>()) {
+            QFont letra = caja->font();
+            letra.setFamily(QStringLiteral("Verdana"));
+            caja->setFont(letra);
+        }
+        Cargar();
+        RefrescarDatos();
+        datosPresentados_ = true;
+        datosModificados_ = corregido_;
+        cargado_ = true;
+    } catch (...) {
+        datosPresentados_ = false;
+        const vb::Error error = ErrorDe(std::current_exception());
+        QTimer::singleShot(0, this, [this, error] {
+            MostrarError(error);
+            VolverADeclaraciones();
+        });
+    }
+}
+
+QString EditorDeclaracion::MedioMarcado() const {
+    const int i = OptTmedio_[0]->isChecked() ? 0 : OptTmedio_[1]->isChecked() ? 1 : 2;
+    return QString(kMedios[i]);
+}
+
+QWidget* EditorDeclaracion::InicioDelMedio(const QString& tmedio) const {
+    const int i = IndiceMedio(tmedio);
+    if (i < 0) return nullptr;
+    const char* primeras[] = {"txtmarcav", "txtfabricb", "txtfabrica"};
+    return Nueva() ? static_cast<QWidget*>(OptTmedio_[i]) : Caja(primeras[i]);
 }
 
 void EditorDeclaracion::Form_Unload() {

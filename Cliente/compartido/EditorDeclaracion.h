@@ -4,6 +4,7 @@
 // modified, and the one way out: Accept (store the box being edited, check, save when
 // modified) or Cancel, back to the declarations window.
 #include <QHash>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -13,6 +14,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace oxalde {
 
@@ -42,7 +44,14 @@ protected:
     virtual void CalcularLiquidacion() = 0;
     virtual void RefrescarDatos() = 0;
 
+    // The opening every editor shares; the editor's own steps run in Cargar. A window that
+    // cannot open shows why and gives way to the declarations window.
+    void Form_Load() override;
+    virtual void Cargar() = 0;
     void Form_Unload() override;
+    // A repaint rule has cleared something in the record: Accept must save it, also when the
+    // rule ran while the window was loading.
+    void RegistroCorregido() { datosModificados_ = corregido_ = true; }
     // The declaration's date (cDecResumen's) falls where the quarterly taxes are typed.
     static bool FechaConCuotasTecleadas();
     // The focus to a control only while it can take it.
@@ -76,6 +85,12 @@ protected:
     // Every amount box in the amount format.
     void FormatearImportes();
 
+    // The means the options mark: its code, or the aircraft's when neither other is marked.
+    QString MedioMarcado() const;
+    // Where the technical data of a means start: its option while the declaration is new, else
+    // its first box; null for no means.
+    QWidget* InicioDelMedio(const QString& tmedio) const;
+
     // Every box handler runs through here: an error is shown and the window stays as it was.
     // False when it failed.
     bool Seguro(const std::function<void()>& manejador);
@@ -91,7 +106,9 @@ protected:
     bool datosPresentados_ = false;
     bool datosModificados_ = false;
     bool cargado_ = false;  // the load steps have run to their end
+    bool corregido_ = false;
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
+    std::array<QRadioButton*, 3> OptTmedio_{};  // vehicle, boat, aircraft
 
 private:
     void ConectarTexto(const char* nombre, int maxLength, Almacen almacen,

@@ -49,7 +49,8 @@ struct FilaNumero {
     const char* nombre;
     Pindaro::Modo modo;
     const char* formato;
-    int enteros, decimales;
+    int enteros;
+    int decimales;
     Foco foco;
     Cambio cambio;
     Almacen almacen;

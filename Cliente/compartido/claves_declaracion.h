@@ -3,10 +3,11 @@
 // MODO), its kind (MODOP), how the declarations window is entered (ENTRADA) and its form (the
 // header's TIPOLOGIA, as stored).
 #include <QLatin1String>
+#include <QString>
 
 namespace oxalde {
 
-// MODO: a new declaration, or a stored one.
+// MODO of a record (a declaration's, a taxpayer's): a new one, or a stored one.
 inline constexpr QLatin1String kModoNueva{"A"};
 inline constexpr QLatin1String kModoExistente{"C"};
 // MODOP: a quarterly declaration, or one for one new means of transport.
@@ -15,6 +16,11 @@ inline constexpr QLatin1String kModoTransporte{"T"};
 // ENTRADA: the declarations window opened afresh, or shown again when a child window closes.
 inline constexpr QLatin1String kEntradaNueva{"A"};
 inline constexpr QLatin1String kEntradaVuelta{"P"};
+
+// TMEDIO: the means of transport, in the order of the editors' options: vehicle, boat, aircraft.
+inline constexpr QLatin1String kMedios{"VBA"};
+// The option of a means (0 to 2), or -1 for no means.
+inline int IndiceMedio(const QString& tmedio) { return tmedio.size() == 1 ? int(kMedios.indexOf(tmedio[0])) : -1; }
 
 // TIPOLOGIA: the form of a declaration.
 enum Tipologia : int { kTipologia731 = 1, kTipologia732 = 2 };

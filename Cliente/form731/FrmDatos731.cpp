@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -89,21 +88,10 @@ void FrmDatos731::ConectarCajas() {
 
 // ---- Opening -------------------------------------------------------------------------------
 
-void FrmDatos731::Form_Load() {
+void FrmDatos731::Cargar() {
     Anadir_captions();
-    DeshabilitarMenus();
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
-    for (Pindaro* caja : findChildren<Pindaro*>()) {
-        QFont f = caja->font();
-        f.setFamily(QStringLiteral("Verdana"));
-        caja->setFont(f);
-    }
     InicializarFormulario();
     SeleccionarActividad();
-    RefrescarDatos();
-    datosPresentados_ = true;
-    datosModificados_ = false;
-    cargado_ = true;
 }
 
 void FrmDatos731::InicializarFormulario() {
@@ -272,29 +260,22 @@ void FrmDatos731::MostrarDatosTecnicos() {
         o->setPalette(p);
     }
     MostrarMedioTransporte();
-    const QString medio = Datos().TMEDIO();
+    const int medio = IndiceMedio(Datos().TMEDIO());
+    if (medio < 0) return;
+    OptTmedio_[medio]->setChecked(true);
     using Lista = std::initializer_list<const char*>;
-    if (medio == QLatin1String("V")) {
-        OptTmedio_[0]->setChecked(true);
-        for (const char* n : Lista{"txtmarcav", "txttipov", "txtmodelov", "txtnbastidor", "txtclasif"}) MostrarCaja(n);
-    } else if (medio == QLatin1String("B")) {
-        OptTmedio_[1]->setChecked(true);
-        for (const char* n : Lista{"txtmarcab", "txttipob", "txtmodelob", "txtfabricb", "txtnconstruc", "txtesloramax"})
-            MostrarCaja(n);
-    } else if (medio == QLatin1String("A")) {
-        OptTmedio_[2]->setChecked(true);
-        for (const char* n :
-             Lista{"txtmarcaa", "txttipoa", "txtmodeloa", "txtfabrica", "txtnserie", "txtpesomax", "txtanofab"})
-            MostrarCaja(n);
-    }
+    const Lista cajas[] = {
+        {"txtmarcav", "txttipov", "txtmodelov", "txtnbastidor", "txtclasif"},
+        {"txtmarcab", "txttipob", "txtmodelob", "txtfabricb", "txtnconstruc", "txtesloramax"},
+        {"txtmarcaa", "txttipoa", "txtmodeloa", "txtfabrica", "txtnserie", "txtpesomax", "txtanofab"}};
+    for (const char* n : cajas[medio]) MostrarCaja(n);
 }
 
 void FrmDatos731::MostrarMedioTransporte() {
-    const QString medio = Datos().TMEDIO();
-    const char* medios[] = {"V", "B", "A"};
+    const int medio = IndiceMedio(Datos().TMEDIO());
+    if (medio < 0) return;
     const char* marcos[] = {"FraVeh", "FraBar", "FraAer"};
-    if (medio != QLatin1String("V") && medio != QLatin1String("B") && medio != QLatin1String("A")) return;
-    for (int i = 0; i < 3; ++i) Control(marcos[i])->setVisible(medio == QLatin1String(medios[i]));
+    for (int i = 0; i < 3; ++i) Control(marcos[i])->setVisible(i == medio);
 }
 
 void FrmDatos731::MostrarLiquidacion() {
@@ -347,9 +328,7 @@ void FrmDatos731::optEntregas_Click() {
 
 void FrmDatos731::OptTmedio_Click() {
     if (!datosPresentados_) return;
-    Datos().TMEDIO(OptTmedio_[0]->isChecked() ? QStringLiteral("V")
-                   : OptTmedio_[1]->isChecked() ? QStringLiteral("B")
-                                                : QStringLiteral("A"));
+    Datos().TMEDIO(MedioMarcado());
     datosModificados_ = true;
     RefrescarDatos();
 }
@@ -360,15 +339,9 @@ void FrmDatos731::TabTra_Click() {
     if (pestana >= 1 && pestana <= 3) Datos().PESTAÑA(static_cast<vb::Byte>(pestana));
     RefrescarDatos();
     QWidget* foco = nullptr;
-    const int medio = QStringLiteral("VBA").indexOf(Datos().TMEDIO().left(1));
     switch (Datos().PESTAÑA()) {
         case 1: foco = Control("txtadqnif"); break;
-        case 2:
-            if (!Datos().TMEDIO().isEmpty() && medio >= 0) {
-                const char* primeras[] = {"txtmarcav", "txtfabricb", "txtfabrica"};
-                foco = Nueva() ? static_cast<QWidget*>(OptTmedio_[medio]) : Control(primeras[medio]);
-            }
-            break;
+        case 2: foco = InicioDelMedio(Datos().TMEDIO()); break;
         case 3: foco = Control("txtpreadq"); break;
         default: break;
     }

@@ -43,7 +43,7 @@ public:
 protected:
     bool Nueva() const override;
     vb::Long Clave() const override;
-    void Form_Load() override;
+    void Cargar() override;
     void Form_Activate() override;
 
 private:
@@ -99,7 +99,6 @@ private:
     TiraPestanas* TabTra_ = nullptr;
     QRadioButton* optActividad_ = nullptr;
     QRadioButton* optEntregas_ = nullptr;
-    QRadioButton* OptTmedio_[3] = {};
 };
 
 }  // namespace oxalde

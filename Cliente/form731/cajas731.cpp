@@ -31,15 +31,23 @@ const CajaTexto<cDatos731> kTextos[] = {
 #undef TEXTO
 
 // Short names for the table below.
-constexpr auto I = Almacen::Importe, Q = Almacen::Cuota, N = Almacen::Numero, X = Almacen::Ninguno;
-constexpr auto S = Foco::Seleccionar, P = Foco::Pasar, C = Foco::FechaCuotasSinSeleccion;
-constexpr auto Siempre = Cambio::Siempre, Nunca = Cambio::Nunca;
+constexpr auto I = Almacen::Importe;
+constexpr auto Q = Almacen::Cuota;
+constexpr auto N = Almacen::Numero;
+constexpr auto X = Almacen::Ninguno;
+constexpr auto S = Foco::Seleccionar;
+constexpr auto P = Foco::Pasar;
+constexpr auto C = Foco::FechaCuotasSinSeleccion;
+constexpr auto Siempre = Cambio::Siempre;
+constexpr auto Nunca = Cambio::Nunca;
 const QColor kEditable;  // invalid: the default background
 
 // An amount box: typed or computed, stored as typed (the Let rounds to whole cents).
 #define IMPORTE(nombre, almacen, foco, cambio, fondo, M)                                              \
     {{nombre, Pindaro::Importe, kFormatoImporte, 13, 2, foco, cambio, almacen, false, fondo},        \
      [](const cDatos731& d) -> double { return d.M(); }, [](cDatos731& d, double v) { d.M(v); }}
+#define TECLEADO(nombre, M) IMPORTE(nombre, I, S, Siempre, kEditable, M)
+#define CUOTA(nombre, M) IMPORTE(nombre, Q, C, Nunca, kFondoBloqueado, M)
 #define CALCULADO(nombre, fondo, M) IMPORTE(nombre, X, P, Nunca, fondo, M)
 // A technical number, stored in the member's type: whole numbers halve to the even neighbour.
 #define NUMERO(nombre, modo, formato, enteros, decimales, soloNumeros, M, Valor)                     \
@@ -48,11 +56,11 @@ const QColor kEditable;  // invalid: the default background
 
 const CajaNumero<cDatos731> kNumeros[] = {
     // Quarterly kind.
-    IMPORTE("txtbase16", I, S, Siempre, kEditable, BASE16),
-    IMPORTE("txtcuota16", Q, C, Nunca, kFondoBloqueado, CUOTA16),
-    IMPORTE("txtbase7", I, S, Siempre, kEditable, BASE7),
-    IMPORTE("txtcuota7", Q, C, Nunca, kFondoBloqueado, CUOTA7),
-    IMPORTE("txtbase4", I, S, Siempre, kEditable, BASE4),
+    TECLEADO("txtbase16", BASE16),
+    CUOTA("txtcuota16", CUOTA16),
+    TECLEADO("txtbase7", BASE7),
+    CUOTA("txtcuota7", CUOTA7),
+    TECLEADO("txtbase4", BASE4),
     CALCULADO("txtcuota4", kFondoBloqueado, CUOTA4),
     CALCULADO("txtivadev2", kFondoResultado, IVADEV2),
     // Transport kind: technical data.
@@ -61,11 +69,11 @@ const CajaNumero<cDatos731> kNumeros[] = {
     NUMERO("txtpesomax", Entero, kFormatoMillones, 7, 0, false, PESOMAX, vb::Variant(v).CLng()),
     NUMERO("txtanofab", Entero, kFormatoMiles, 4, 0, false, ANOFAB, vb::Variant(v).CInt()),
     // Transport kind: liquidation.
-    IMPORTE("txtpreadq", I, S, Siempre, kEditable, PREADQ),
+    TECLEADO("txtpreadq", PREADQ),
     {{"txttipoadq", Pindaro::Decimal, kFormatoTipo, 2, 2, P, Nunca, X, false, kFondoBloqueado},
      [](const cDatos731& d) -> double { return d.TIPOADQ(); }, nullptr},
     CALCULADO("txtivasop", kFondoBloqueado, IVASOP),
-    IMPORTE("txtpreven", I, S, Siempre, kEditable, PREVEN),
+    TECLEADO("txtpreven", PREVEN),
     {{"txttipoven", Pindaro::Decimal, kFormatoTipo, 2, 2, P, Nunca, X, false, kFondoBloqueado},
      [](const cDatos731& d) -> double { return d.TIPOVEN(); }, nullptr},
     CALCULADO("txtmaxdev", kFondoBloqueado, MAXDEV),
@@ -76,6 +84,8 @@ const CajaNumero<cDatos731> kNumeros[] = {
 };
 
 #undef IMPORTE
+#undef TECLEADO
+#undef CUOTA
 #undef CALCULADO
 #undef NUMERO
 

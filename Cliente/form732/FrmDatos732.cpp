@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include <QCheckBox>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
-#include <QTimer>
 
 #include "controles/Pindaro.h"
 #include "controles/controles.h"
@@ -20,7 +18,6 @@
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/ventana_principal.h"
-#include "compartido/mostrar_error.h"
 #include "compartido/avisos.h"
 #include "compartido/cadenas.h"
 #include "compartido/general.h"
@@ -80,31 +77,10 @@ QWidget* FrmDatos732::Control(const QString& nombre, int elemento) const {
 
 // Lifecycle.
 
-void FrmDatos732::Form_Load() {
-    try {
-        Anadir_captions();
-        DeshabilitarMenus();
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
-        for (Pindaro* caja : findChildren<Pindaro*>()) {
-            QFont letra = caja->font();
-            letra.setFamily(QStringLiteral("Verdana"));
-            caja->setFont(letra);
-        }
-        InicializarFormulario();
-        AjustarEtiquetas(this);
-        RefrescarDatos();
-        datosPresentados_ = true;
-        datosModificados_ = corregido_;
-        cargado_ = true;
-    } catch (...) {
-        // A window that could not open shows why and gives way to the declarations window.
-        datosPresentados_ = false;
-        const vb::Error error = ErrorDe(std::current_exception());
-        QTimer::singleShot(0, this, [this, error] {
-            MostrarError(error);
-            VolverADeclaraciones();
-        });
-    }
+void FrmDatos732::Cargar() {
+    Anadir_captions();
+    InicializarFormulario();
+    AjustarEtiquetas(this);
 }
 
 void FrmDatos732::Form_Activate() { DeshabilitarMenus(); }
@@ -144,9 +120,7 @@ void FrmDatos732::chkhecho_Click(int i) {
 }
 
 void FrmDatos732::OptTmedio_Click(int) {
-    D().TMEDIO(OptTmedio_[0]->isChecked()   ? QStringLiteral("V")
-               : OptTmedio_[1]->isChecked() ? QStringLiteral("B")
-                                            : QStringLiteral("A"));
+    D().TMEDIO(MedioMarcado());
     datosModificados_ = true;
     RefrescarDatos();
 }
@@ -184,14 +158,7 @@ void FrmDatos732::TabTra_Click(int pestana) {
             break;
         case 4:
             if (Transporte()) {
-                const QString medio = d.TMEDIO();
-                const int opcion = medio == QLatin1String("V")   ? 0
-                                   : medio == QLatin1String("B") ? 1
-                                   : medio == QLatin1String("A") ? 2
-                                                                 : -1;
-                if (opcion < 0) break;
-                const char* primera[] = {"txtmarcav", "txtfabricb", "txtfabrica"};
-                PonerFoco(d.MODO() == kModoNueva ? static_cast<QWidget*>(OptTmedio_[opcion]) : caja(primera[opcion]));
+                PonerFoco(InicioDelMedio(d.TMEDIO()));
                 break;
             }
             [[fallthrough]];

@@ -47,7 +47,7 @@ public:
 protected:
     bool Nueva() const override;
     vb::Long Clave() const override;
-    void Form_Load() override;
+    void Cargar() override;
     void Form_Activate() override;
 
 private:
@@ -87,9 +87,6 @@ private:
     void BloquearDatosTecnicos();
     void DesbloquearDatosTecnicos();
     void BloquearTecnicas(bool bloqueadas);
-    // A repaint rule has cleared something in the record: Accept must save it, also when the
-    // rule ran while the window was loading.
-    void RegistroCorregido() { datosModificados_ = corregido_ = true; }
     void Editable(QLineEdit* caja, bool editable);
     void Usable(QFrame* marco, QCheckBox* casilla, bool usable);
     void Rellenar(const CajaNumero<cDatos732>& fila);
@@ -97,7 +94,6 @@ private:
     void ConectarCajas();
 
     bool hechosMarcados_ = false;
-    bool corregido_ = false;
 
     TiraPestanas* tabTra_ = nullptr;
     QFrame* FraDeclaT_ = nullptr;
@@ -117,7 +113,6 @@ private:
     std::array<QFrame*, 6> fraHecho_{};
     std::array<QCheckBox*, 6> chksittib_{};
     std::array<QCheckBox*, 6> chkhecho_{};
-    std::array<QRadioButton*, 3> OptTmedio_{};
     std::array<Pindaro*, 2> txtejer_{};
     std::array<QLineEdit*, 2> txtper_{};
     CajaFecha* txtfecha_ = nullptr;

@@ -139,11 +139,7 @@ void FrmDatos732::MostrarDatosTecnicos() {
         BloquearDatosTecnicos();
     else
         DesbloquearDatosTecnicos();
-    const QString medio = d.TMEDIO();
-    const int opcion = medio == QLatin1String("V")   ? 0
-                       : medio == QLatin1String("B") ? 1
-                       : medio == QLatin1String("A") ? 2
-                                                     : -1;
+    const int opcion = IndiceMedio(d.TMEDIO());
     if (opcion < 0) return;
     OptTmedio_[opcion]->setChecked(true);
     QFrame* marco = opcion == 0 ? FraVeh_ : opcion == 1 ? FraBar_ : FraAer_;
