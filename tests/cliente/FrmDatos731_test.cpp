@@ -266,6 +266,24 @@ TEST_F(Editor731, DeclaracionGuardadaSeReabreConSuActividad) {
     }
 }
 
+// A stored row whose classification is no number cannot be loaded: the window says why and
+// gives way to the declarations window.
+TEST_F(Editor731, UnFalloAlAbrirVuelveALasDeclaraciones) {
+    Cabecera(20120901, 2012, "OA");
+    d.MODO("A");
+    d.MODOP("T");
+    const vb::Long clave = Guardar();
+    ASSERT_GT(clave, 0);
+    Sql("UPDATE T03_731DECLA SET T03_CLASIF = 'ABC' WHERE T03_CSDE = " + std::to_string(clave));
+    Editor("C", "T", clave);
+    QTest::qWait(20);
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].estilo, vbCritical);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ventana->Area()->findChild<FrmDatos731*>(), nullptr);
+    EXPECT_NE(ventana->Area()->findChild<FrmDecResumen*>(), nullptr);
+}
+
 // The largest amounts the boxes take are shown exactly and stay as they are when their box is
 // left; an amount typed with thousands points is read as shown.
 TEST_F(Editor731, ImportesDeTreceCifrasExactosYConPuntosDeMillar) {
