@@ -10,10 +10,10 @@
 namespace oxalde {
 
 QString NormalizarIdioma(const QString& almacenada) {
-    return almacenada == QStringLiteral("E") ? QStringLiteral("E") : QStringLiteral("C");
+    return almacenada == kEuskera ? kEuskera : kCastellano;
 }
 
-int DesplazamientoIdioma(const QString& letra) { return letra == QStringLiteral("E") ? kDesplEuskera : 0; }
+int DesplazamientoIdioma(const QString& letra) { return letra == kEuskera ? kDesplEuskera : 0; }
 
 CEntrada& CEntrada::Instancia() {
     static CEntrada instancia;

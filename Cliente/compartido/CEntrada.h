@@ -8,6 +8,10 @@
 
 namespace oxalde {
 
+// The language letters: Spanish and Basque.
+inline constexpr QLatin1String kCastellano{"C"};
+inline constexpr QLatin1String kEuskera{"E"};
+
 class CEntrada {
 public:
     static CEntrada& Instancia();

@@ -4,6 +4,7 @@
 // the whole run; start-up and every language change set its language letter.
 #include <QString>
 
+#include "compartido/CEntrada.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -36,7 +37,7 @@ public:
     QString LongToString(vb::Long fecha, bool invertida = false) const;
 
 private:
-    bool Vasco() const { return idioma_ == QLatin1String("E"); }
+    bool Vasco() const { return idioma_ == kEuskera; }
 
     QString idioma_;
 };

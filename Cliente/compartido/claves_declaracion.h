@@ -1,7 +1,7 @@
 #pragma once
-// The codes a declaration carries from window to window: how an editor opens it (the records'
-// MODO), its kind (MODOP), how the declarations window is entered (ENTRADA) and its form (the
-// header's TIPOLOGIA, as stored).
+// The codes carried from window to window: how a window opens its record (MODO), a
+// declaration's kind (MODOP), how the declarations window is entered (ENTRADA), what the
+// taxpayer list is opened for, and a declaration's form (the header's TIPOLOGIA, as stored).
 #include <QLatin1String>
 #include <QString>
 
@@ -16,6 +16,10 @@ inline constexpr QLatin1String kModoTransporte{"T"};
 // ENTRADA: the declarations window opened afresh, or shown again when a child window closes.
 inline constexpr QLatin1String kEntradaNueva{"A"};
 inline constexpr QLatin1String kEntradaVuelta{"P"};
+
+// The taxpayer list's MODO: to open the taxpayer chosen, or to delete it.
+inline constexpr QLatin1String kListaAbrir{"C"};
+inline constexpr QLatin1String kListaEliminar{"E"};
 
 // TMEDIO: the means of transport, in the order of the editors' options: vehicle, boat, aircraft.
 inline constexpr QLatin1String kMedios{"VBA"};

@@ -5,13 +5,15 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include "compartido/CEntrada.h"
+
 namespace oxalde {
 
 void TraducirToolkit(const QString& letra) {
     static QPointer<QTranslator> instalada;
     const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     auto* nueva = new QTranslator(QCoreApplication::instance());
-    const bool cargada = (letra == QStringLiteral("E") && nueva->load(QStringLiteral("qtbase_eu"), carpeta)) ||
+    const bool cargada = (letra == kEuskera && nueva->load(QStringLiteral("qtbase_eu"), carpeta)) ||
                          nueva->load(QStringLiteral("qtbase_es"), carpeta);
     if (instalada) {
         QCoreApplication::removeTranslator(instalada);

@@ -68,8 +68,8 @@ FrmIdioma::FrmIdioma(QWidget* parent)
                              static_cast<QWidget*>(chkActOnline_)})
         control->installEventFilter(this);
     connect(chkActOnline_, &QCheckBox::clicked, this, &FrmIdioma::chkActOnline_Click);
-    connect(cmdcastellano_, &QPushButton::clicked, this, [this] { Elegir(QStringLiteral("C")); });
-    connect(cmdeuskera_, &QPushButton::clicked, this, [this] { Elegir(QStringLiteral("E")); });
+    connect(cmdcastellano_, &QPushButton::clicked, this, [this] { Elegir(kCastellano); });
+    connect(cmdeuskera_, &QPushButton::clicked, this, [this] { Elegir(kEuskera); });
     Form_Load();
 }
 
@@ -103,7 +103,7 @@ void FrmIdioma::showEvent(QShowEvent* evento) {
 }
 
 void FrmIdioma::Form_Activate() {
-    (CEntrada::Instancia().IDI() == QStringLiteral("C") ? cmdcastellano_ : cmdeuskera_)->setFocus();
+    (CEntrada::Instancia().IDI() == kCastellano ? cmdcastellano_ : cmdeuskera_)->setFocus();
 }
 
 bool FrmIdioma::event(QEvent* evento) {

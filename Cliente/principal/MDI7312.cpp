@@ -277,7 +277,7 @@ void MDI7312::MostrarImpresion() { MostrarFrmImOf(); }
 // Commands.
 
 void MDI7312::mnuNuevoDeclarante_Click() {
-    cDecDatos::Instancia().MODO(QStringLiteral("A"));
+    cDecDatos::Instancia().MODO(kModoNueva);
     MostrarHija(new frmDecDatos);
 }
 
@@ -286,12 +286,12 @@ void MDI7312::mnuAbrirDeclarante_Click() {
         Reciente_Click(Reciente(1));
         return;
     }
-    cDecLista::Instancia().MODO(QStringLiteral("C"));
+    cDecLista::Instancia().MODO(kListaAbrir);
     MostrarHija(new FrmDecLista);
 }
 
 void MDI7312::mnuEliminarDeclarante_Click() {
-    cDecLista::Instancia().MODO(QStringLiteral("E"));
+    cDecLista::Instancia().MODO(kListaEliminar);
     MostrarHija(new FrmDecLista);
 }
 

@@ -57,10 +57,10 @@ frmPreferencias::frmPreferencias(QWidget* parent)
     capas->addLayout(botones, 5, 0, 1, 2);
 
     connect(optCast_, &QRadioButton::clicked, this, [this] {
-        idiomaElegido_ = optCast_->isChecked() ? QStringLiteral("C") : QStringLiteral("E");
+        idiomaElegido_ = optCast_->isChecked() ? kCastellano : kEuskera;
     });
     connect(optEusk_, &QRadioButton::clicked, this, [this] {
-        idiomaElegido_ = optEusk_->isChecked() ? QStringLiteral("E") : QStringLiteral("C");
+        idiomaElegido_ = optEusk_->isChecked() ? kEuskera : kCastellano;
     });
     connect(lblActAhora_, &EtiquetaEnlace::clicked, this, &frmPreferencias::lblActAhora_Click);
     connect(cmdAceptar_, &QPushButton::clicked, this, &frmPreferencias::cmdAceptar_Click);
@@ -72,7 +72,7 @@ frmPreferencias::frmPreferencias(QWidget* parent)
 
 void frmPreferencias::CargarPreferencias() {
     chkActOnline_->setChecked(cActOnline::Instancia().ActOnline() == 1);
-    EstablecerOpcion(CEntrada::Instancia().IDI() == QStringLiteral("C") ? optCast_ : optEusk_);
+    EstablecerOpcion(CEntrada::Instancia().IDI() == kCastellano ? optCast_ : optEusk_);
 }
 
 void frmPreferencias::PonerCaptions() {

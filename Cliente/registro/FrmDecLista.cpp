@@ -46,7 +46,7 @@ const Columna kColumnas[] = {
     {"732", "732", 600, FlexGrid::flexAlignRightCenter},
 };
 
-bool Abrir() { return cDecLista::Instancia().MODO() == QStringLiteral("C"); }
+bool Abrir() { return cDecLista::Instancia().MODO() == kListaAbrir; }
 
 EtiquetaEnlace* Imagen(QPushButton* boton, const char* nombre, QStyle::StandardPixmap figura) {
     auto* pic = new EtiquetaEnlace(boton);

@@ -556,7 +556,7 @@ void FrmDecResumen::cmdDatos_Click() {
 
 void FrmDecResumen::cmdDeclarante_Click() {
     auto& datos = cDecDatos::Instancia();
-    datos.MODO(QStringLiteral("C"));
+    datos.MODO(kModoExistente);
     datos.CSCO(Resumen().CSCO());
     Descargar();
     if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new frmDecDatos);

@@ -17,6 +17,7 @@
 #include "controles/entrada.h"
 #include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "registro/declarante_textos.h"
 #include "registro/navegacion.h"
@@ -260,7 +261,7 @@ void frmDecDatos::showEvent(QShowEvent* evento) {
 
 void frmDecDatos::CargarDatosPantalla() {
     cDecDatos& d = cDecDatos::Instancia();
-    if (d.MODO() == QStringLiteral("C")) d.CargarDeclarante(d.CSCO());
+    if (d.MODO() == kModoExistente) d.CargarDeclarante(d.CSCO());
     MostrarNombres();
 }
 
@@ -330,11 +331,11 @@ vb::Integer frmDecDatos::GuardarDeclarante() {
     const vb::Integer codigo = d.GuardarDeclarante(buffer);
     if (codigo == 1 || codigo == 2)
         MsgBox(Cadena(kBaseMsgGuardarDeclarante + codigo), vbOKOnly | vbExclamation, windowTitle(), this);
-    if (codigo == 0 && d.MODO() == QStringLiteral("A")) {
+    if (codigo == 0 && d.MODO() == kModoNueva) {
         // Stored: from here on the window holds that taxpayer, with the key its save gave it, so
         // that whatever fails next, another Accept updates it.
         d.CSCO(buffer(0).CLng());
-        d.MODO(QStringLiteral("C"));
+        d.MODO(kModoExistente);
     }
     return codigo;
 }
@@ -348,11 +349,11 @@ void frmDecDatos::cmdAceptar_Click() {
     cDecDatos& d = cDecDatos::Instancia();
     cDecResumen& r = cDecResumen::Instancia();
     if (datosModificados_) {
-        const bool nuevo = d.MODO() == QStringLiteral("A");
+        const bool nuevo = d.MODO() == kModoNueva;
         if (GuardarDeclarante() != 0) return;
         r.CSCO(d.CSCO());
         if (nuevo) {
-            r.ENTRADA(QStringLiteral("A"));
+            r.ENTRADA(kEntradaNueva);
         } else {
             r.ENTRADA(QStringLiteral("P"));
             r.CSDE(0);
@@ -377,7 +378,7 @@ void frmDecDatos::Form_Unload() {
     // After a save the declarations window follows, which turns the menus off and reads them as
     // it closes; one that cannot open reads them once it has said why (below).
     if (!guardado) RefrescarMenuPrincipal();
-    const bool existente = cDecDatos::Instancia().MODO() == QStringLiteral("C");
+    const bool existente = cDecDatos::Instancia().MODO() == kModoExistente;
     // Whatever closed the window without a save is Cancel: the button, its picture, the
     // keyboard or the close box.
     if (!aceptado_) {
