@@ -32,9 +32,7 @@ FrmSinConexion::FrmSinConexion(QWidget* parent)
                                  "ChkNoPreg")),
       cmdContinuar_(ControlNombrado(new QPushButton(kTextoContinuar, this), "CmdContinuar")) {
     setObjectName(QStringLiteral("FrmSinConexion"));
-    QFont negrita = lblTituloC_->font();
-    negrita.setBold(true);
-    lblTituloC_->setFont(negrita);
+    Negrita(lblTituloC_);
     QFont cursiva = lblTituloE_->font();
     cursiva.setItalic(true);
     lblTituloE_->setFont(cursiva);

@@ -62,7 +62,6 @@ private:
     QGroupBox* NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto);
     // The six boxes of a bank account, named prefijo, prefijo1 .. prefijo5.
     void NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba);
-    void Colocar(QWidget* w, int x, int y, int ancho, int alto);
     void ConectarCajas();
 
     // Opening.

@@ -36,23 +36,12 @@ bool EsNumerica(const char* nombre) {
     return false;
 }
 
-void Negrita(QWidget* w) {
-    QFont f = w->font();
-    f.setBold(true);
-    w->setFont(f);
-}
-
 }  // namespace
-
-void FrmDatos731::Colocar(QWidget* w, int x, int y, int ancho, int alto) {
-    w->setGeometry(TwipsAPixeles(this, x), TwipsAPixeles(this, y), TwipsAPixeles(this, ancho),
-                   TwipsAPixeles(this, alto));
-}
 
 QLabel* FrmDatos731::NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto) {
     auto* l = new QLabel(texto, padre);
     l->setObjectName(QString::fromLatin1(nombre));
-    Colocar(l, x, y, ancho, kAlto);
+    ColocarEnTwips(l, x, y, ancho, kAlto);
     return l;
 }
 
@@ -60,7 +49,7 @@ QFrame* FrmDatos731::NuevoMarco(QWidget* padre, const char* nombre, int x, int y
     auto* marco = new QFrame(padre);
     marco->setObjectName(QString::fromLatin1(nombre));
     if (borde) marco->setFrameShape(QFrame::StyledPanel);
-    Colocar(marco, x, y, ancho, alto);
+    ColocarEnTwips(marco, x, y, ancho, alto);
     return marco;
 }
 
@@ -70,14 +59,14 @@ void FrmDatos731::NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const s
         auto* caja = new QLineEdit(marco);
         caja->setObjectName(QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k)));
         caja->setMaxLength(4);
-        Colocar(caja, izquierdas[k], arriba, 720, kAlto);
+        ColocarEnTwips(caja, izquierdas[k], arriba, 720, kAlto);
     }
 }
 
 QGroupBox* FrmDatos731::NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto) {
     auto* grupo = new QGroupBox(QStringLiteral("IBAN"), padre);
     grupo->setObjectName(QString::fromLatin1(nombre));
-    Colocar(grupo, x, y, ancho, alto);
+    ColocarEnTwips(grupo, x, y, ancho, alto);
     return grupo;
 }
 
@@ -113,7 +102,7 @@ void FrmDatos731::DisenarCabecera() {
     for (int i = 0; i < 2; ++i) {
         Pindaro* ejer = NuevaNumerica(p, i == 0 ? "txtejer0" : "txtejer1");
         ejer->maxlength(1);
-        Colocar(ejer, 1260 + i * 360, 510, 330, kAlto);
+        ColocarEnTwips(ejer, 1260 + i * 360, 510, 330, kAlto);
     }
     for (int i = 0; i < 2; ++i) {
         auto* per = new QLineEdit(p);
@@ -121,7 +110,7 @@ void FrmDatos731::DisenarCabecera() {
         per->setMaxLength(1);
         per->setReadOnly(true);
         per->setAlignment(Qt::AlignCenter);
-        Colocar(per, 1260 + i * 360, 1020, 330, kAlto);
+        ColocarEnTwips(per, 1260 + i * 360, 1020, 330, kAlto);
     }
     auto* lblperiodo = NuevaEtiqueta(p, "lblperiodo", 120, 1560, 1935);
     lblperiodo->setAlignment(Qt::AlignCenter);
@@ -133,12 +122,12 @@ void FrmDatos731::DisenarCabecera() {
     auto* fecha = new CajaFecha(t);
     fecha->setObjectName(QStringLiteral("txtfecha"));
     fecha->setReadOnly(true);
-    Colocar(fecha, 120, 870, 1500, kAlto);
+    ColocarEnTwips(fecha, 120, 870, 1500, kAlto);
     // The locked copy of the date stands over the masked box.
     auto* bis = new QLineEdit(t);
     bis->setObjectName(QStringLiteral("txtFechaBis"));
     bis->setReadOnly(true);
-    Colocar(bis, 120, 870, 1500, kAlto);
+    ColocarEnTwips(bis, 120, 870, 1500, kAlto);
 }
 
 void FrmDatos731::DisenarDatosP() {
@@ -147,7 +136,7 @@ void FrmDatos731::DisenarDatosP() {
     lblshape->setFrameShape(QFrame::Box);
     lblshape->setAlignment(Qt::AlignCenter);
     Negrita(lblshape);
-    Colocar(lblshape, 240, 150, 6495, 420);
+    ColocarEnTwips(lblshape, 240, 150, 6495, 420);
 
     NuevaEtiqueta(f, "Label9", 600, 840, 2400)->setAlignment(Qt::AlignCenter);
     NuevaEtiqueta(f, "Label10", 3150, 840, 900)->setAlignment(Qt::AlignCenter);
@@ -160,15 +149,15 @@ void FrmDatos731::DisenarDatosP() {
                           {"txtbase4", "Label22", "txtcuota4"}};
     int y = 1200;
     for (const Fila& fila : filas) {
-        Colocar(NuevaNumerica(f, fila.base), 600, y, 2400, kAlto);
+        ColocarEnTwips(NuevaNumerica(f, fila.base), 600, y, 2400, kAlto);
         NuevaEtiqueta(f, fila.tipo, 3150, y, 900)->setAlignment(Qt::AlignCenter);
-        Colocar(NuevaNumerica(f, fila.cuota), 4200, y, 2400, kAlto);
+        ColocarEnTwips(NuevaNumerica(f, fila.cuota), 4200, y, 2400, kAlto);
         y += 480;
     }
     Control<QLabel>("Label22")->setText(QStringLiteral("4%"));
     NuevaEtiqueta(f, "Label14", 600, 2850, 1900);
     NuevaEtiqueta(f, "Label15", 2550, 2850, 1600, kPuntos);
-    Colocar(NuevaNumerica(f, "txtivadev2"), 4200, 2850, 2400, kAlto);
+    ColocarEnTwips(NuevaNumerica(f, "txtivadev2"), 4200, 2850, 2400, kAlto);
 
     NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755},
                     405);
@@ -179,20 +168,20 @@ void FrmDatos731::DisenarDatosT() {
     optActividad_ = new QRadioButton(
         QStringLiteral("Actividad de transporte de viajeros o de mercancias por carretera"), f);
     optActividad_->setObjectName(QStringLiteral("optActividad"));
-    Colocar(optActividad_, 240, 90, 6500, kAlto);
+    ColocarEnTwips(optActividad_, 240, 90, 6500, kAlto);
     optEntregas_ = new QRadioButton(QStringLiteral("Entregas intracomunitarias de medios de transporte nuevos"), f);
     optEntregas_->setObjectName(QStringLiteral("optEntregas"));
-    Colocar(optEntregas_, 240, 420, 6500, kAlto);
+    ColocarEnTwips(optEntregas_, 240, 420, 6500, kAlto);
 
     TabTra_ = new TiraPestanas(f);
     TabTra_->setObjectName(QStringLiteral("TabTra"));
     TabTra_->setDrawBase(false);
     TabTra_->setExpanding(false);
     for (int i = 0; i < 3; ++i) TabTra_->addTab(QString());
-    Colocar(TabTra_, 300, 780, 6450, 360);
+    ColocarEnTwips(TabTra_, 300, 780, 6450, 360);
     auto* pagina = new QFrame(f);
     pagina->setFrameShape(QFrame::StyledPanel);
-    Colocar(pagina, 300, 1110, 6450, 3810);
+    ColocarEnTwips(pagina, 300, 1110, 6450, 3810);
 
     DisenarAdquirente(NuevoMarco(f, "FraAdq", 450, 1200, 6255, 2835, false));
     DisenarTecnicos(NuevoMarco(f, "FraTec", 450, 1200, 6255, 2835, false));
@@ -212,7 +201,7 @@ void FrmDatos731::DisenarAdquirente(QFrame* f) {
         QLabel* l = NuevaEtiqueta(f, fila.etiqueta, 240, y - 45, 2400);
         l->setWordWrap(true);
         l->resize(l->width(), TwipsAPixeles(this, 390));
-        Colocar(NuevaCaja(f, fila.caja), 2700, y, fila.ancho, kAlto);
+        ColocarEnTwips(NuevaCaja(f, fila.caja), 2700, y, fila.ancho, kAlto);
         y += 540;
     }
 }
@@ -223,7 +212,7 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
     for (int i = 0; i < 3; ++i) {
         OptTmedio_[i] = new QRadioButton(medio);
         OptTmedio_[i]->setObjectName(QStringLiteral("OptTmedio%1").arg(i));
-        Colocar(OptTmedio_[i], 240 + i * 1860, 195, 1700, kAlto);
+        ColocarEnTwips(OptTmedio_[i], 240 + i * 1860, 195, 1700, kAlto);
     }
 
     // One frame per means of transport, two label-and-box pairs a row; the aircraft's long
@@ -242,9 +231,9 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
             QLabel* l = NuevaEtiqueta(m, par.etiqueta, x + 90, y, etiqueta,
                                       par.texto ? QString::fromUtf8(par.texto) : QString());
             l->setWordWrap(true);
-            Colocar(l, x + 90, y - 45, etiqueta, 390);
+            ColocarEnTwips(l, x + 90, y - 45, etiqueta, 390);
             QWidget* caja = EsNumerica(par.caja) ? NuevaNumerica(m, par.caja) : NuevaCaja(m, par.caja);
-            Colocar(caja, x + etiqueta + 120, y, 2580 - etiqueta, kAlto);
+            ColocarEnTwips(caja, x + etiqueta + 120, y, 2580 - etiqueta, kAlto);
         }
     };
     marco("FraVeh", {{"Label34", "txtmarcav", 0, 0}, {"Label37", "txttipov", 0, 1}, {"Label36", "txtmodelov", 1, 0},
@@ -262,10 +251,10 @@ void FrmDatos731::DisenarLiquidacion(QFrame* f) {
     auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja,
                        const char* etiquetaTipo = nullptr, const char* tipo = nullptr) {
         NuevaEtiqueta(padre, etiqueta, 120, y, 2100);
-        Colocar(NuevaNumerica(padre, caja), 2280, y, 1900, kAlto);
+        ColocarEnTwips(NuevaNumerica(padre, caja), 2280, y, 1900, kAlto);
         if (!tipo) return;
         NuevaEtiqueta(padre, etiquetaTipo, 4350, y, 600);
-        Colocar(NuevaNumerica(padre, tipo), 4980, y, 750, kAlto);
+        ColocarEnTwips(NuevaNumerica(padre, tipo), 4980, y, 750, kAlto);
     };
     Negrita(NuevaEtiqueta(f, "Label30", 120, 60, 4000));
     fila(f, 450, "Label27", "txtpreadq", "Label28", "txttipoadq");
@@ -276,7 +265,7 @@ void FrmDatos731::DisenarLiquidacion(QFrame* f) {
 
     NuevaEtiqueta(f, "Label26", 120, 2070, 2100);
     NuevaEtiqueta(f, "Label25", 1380, 2070, 870, kPuntos);
-    Colocar(NuevaNumerica(f, "txtivadev1"), 2280, 2070, 1900, kAlto);
+    ColocarEnTwips(NuevaNumerica(f, "txtivadev1"), 2280, 2070, 1900, kAlto);
 
     QGroupBox* cc = NuevoGrupo(f, "fraTCC", 180, 2595, 5970, 855);
     cc->setAutoFillBackground(true);
@@ -309,10 +298,10 @@ QPixmap Dibujo(bool aceptar) {
 void FrmDatos731::DisenarBotones() {
     cmdAceptar_ = new QPushButton(this);
     cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
-    Colocar(cmdAceptar_, 7170, 4230, 2175, 480);
+    ColocarEnTwips(cmdAceptar_, 7170, 4230, 2175, 480);
     cmdCancelar_ = new QPushButton(this);
     cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
-    Colocar(cmdCancelar_, 7170, 4830, 2175, 480);
+    ColocarEnTwips(cmdCancelar_, 7170, 4830, 2175, 480);
     for (QPushButton* b : {cmdAceptar_, cmdCancelar_}) {
         b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 22px }"));
         const bool aceptar = b == cmdAceptar_;

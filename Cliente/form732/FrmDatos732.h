@@ -64,7 +64,6 @@ private:
     void CrearBotones();
     QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto, int x, int y, int ancho);
     QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = false);
-    void Situar(QWidget* control, int x, int y, int ancho, int alto) const;
     QLineEdit* NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho);
     Pindaro* NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho);
 

@@ -42,24 +42,13 @@ constexpr int kAnchoPestanaT = 1250, kAnchoPestanaP = 1620;
 
 const QColor kFondoPestanas(196, 212, 230);
 
-void Negrita(QWidget* control) {
-    QFont letra = control->font();
-    letra.setBold(true);
-    control->setFont(letra);
-}
-
 }  // namespace
-
-void FrmDatos732::Situar(QWidget* control, int x, int y, int ancho, int alto) const {
-    control->setGeometry(TwipsAPixeles(this, x), TwipsAPixeles(this, y), TwipsAPixeles(this, ancho),
-                         TwipsAPixeles(this, alto));
-}
 
 QLabel* FrmDatos732::NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto, int x, int y,
                                    int ancho) {
     auto* etiqueta = new QLabel(texto, padre);
     etiqueta->setObjectName(QString::fromUtf8(nombre));
-    Situar(etiqueta, x, y, ancho, 240);
+    ColocarEnTwips(etiqueta, x, y, ancho, 240);
     return etiqueta;
 }
 
@@ -67,19 +56,19 @@ QFrame* FrmDatos732::NuevoMarco(QWidget* padre, const char* nombre, int x, int y
     auto* marco = new QFrame(padre);
     marco->setObjectName(QString::fromUtf8(nombre));
     if (borde) marco->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Situar(marco, x, y, ancho, alto);
+    ColocarEnTwips(marco, x, y, ancho, alto);
     return marco;
 }
 
 QLineEdit* FrmDatos732::NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho) {
     QLineEdit* caja = EditorDeclaracion::NuevaCaja(padre, nombre);
-    Situar(caja, x, y, ancho, kAltoCaja);
+    ColocarEnTwips(caja, x, y, ancho, kAltoCaja);
     return caja;
 }
 
 Pindaro* FrmDatos732::NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho) {
     Pindaro* caja = EditorDeclaracion::NuevaNumerica(padre, nombre);
-    Situar(caja, x, y, ancho, kAltoCaja);
+    ColocarEnTwips(caja, x, y, ancho, kAltoCaja);
     return caja;
 }
 
@@ -92,7 +81,7 @@ void FrmDatos732::CrearControles() {
 
     auto* ImgCabecera = new QLabel(this);
     ImgCabecera->setObjectName(QStringLiteral("ImgCabecera"));
-    Situar(ImgCabecera, 60, 60, 1500, 870);
+    ColocarEnTwips(ImgCabecera, 60, 60, 1500, 870);
     ImgCabecera->setPixmap(ImagenCabecera732(ImgCabecera->size()));
     NuevoMarco(this, "Shape3", 1650, 60, 7695, 870, true);
     Negrita(NuevaEtiqueta(this, "Label2", QStringLiteral("Datos del declarante"), 1770, 120, 4000));
@@ -111,7 +100,7 @@ void FrmDatos732::CrearControles() {
          {std::tuple{FraDatosT_, "lblshape1", "Adquisición intracomunitaria de medios de transporte nuevos"},
           std::tuple{FraDatosP_, "lblshape", "Régimen especial de recargo de equivalencia"}}) {
         auto* titulo = NuevaEtiqueta(marco, nombre, QString::fromUtf8(texto), 120, 150, 6735);
-        Situar(titulo, 120, 150, 6735, 450);
+        ColocarEnTwips(titulo, 120, 150, 6735, 450);
         titulo->setAlignment(Qt::AlignCenter);
         titulo->setFrameStyle(QFrame::Box | QFrame::Plain);
         titulo->setAutoFillBackground(true);
@@ -125,7 +114,7 @@ void FrmDatos732::CrearControles() {
     tabTra_->setObjectName(QStringLiteral("TabTra"));
     tabTra_->setExpanding(false);
     tabTra_->setDrawBase(false);
-    Situar(tabTra_, 120, 840, kMarcoPestana.width(), 360);
+    ColocarEnTwips(tabTra_, 120, 840, kMarcoPestana.width(), 360);
     for (const char* texto : {"T&ransmitente", "&Situación Tributaria", "&Hecho imponible", "&Liquidación"})
         tabTra_->addTab(QString::fromUtf8(texto));
     connect(tabTra_, &QTabBar::currentChanged, this, [this](int indice) {
@@ -159,7 +148,7 @@ void FrmDatos732::CrearCabecera() {
     for (auto [marco, nombre] : {std::pair{FraDeclaP_, "ImgDeclaP"}, std::pair{FraDeclaT_, "ImgDeclaT"}}) {
         auto* imagen = new QLabel(marco);
         imagen->setObjectName(QString::fromUtf8(nombre));
-        Situar(imagen, 60, 60, 2055, 600);
+        ColocarEnTwips(imagen, 60, 60, 2055, 600);
         imagen->setPixmap(ImagenDeclaracion732(imagen->size(), marco == FraDeclaP_ ? QStringLiteral("1T-4T")
                                                                                  : QStringLiteral("OA")));
     }
@@ -172,11 +161,11 @@ void FrmDatos732::CrearCabecera() {
         txtejer_[i]->formato(QStringLiteral("0"));
         txtejer_[i]->enteros(1);
         txtejer_[i]->setMaxLength(1);
-        Situar(txtejer_[i], 1200 + i * 330, 1170, 300, kAltoCaja);
+        ColocarEnTwips(txtejer_[i], 1200 + i * 330, 1170, 300, kAltoCaja);
         txtper_[i] = new QLineEdit(FraDeclaP_);
         txtper_[i]->setObjectName(QStringLiteral("txtper(%1)").arg(i));
         txtper_[i]->setAlignment(Qt::AlignCenter);
-        Situar(txtper_[i], 1200 + i * 330, 1590, 300, kAltoCaja);
+        ColocarEnTwips(txtper_[i], 1200 + i * 330, 1590, 300, kAltoCaja);
     }
     lblperiodo_ = NuevaEtiqueta(FraDeclaP_, "lblperiodo", QString::fromUtf8("1ºTRIMESTRE"), 120, 2040, 1950);
     Negrita(lblperiodo_);
@@ -185,7 +174,7 @@ void FrmDatos732::CrearCabecera() {
     NuevaEtiqueta(FraDeclaT_, "Label20", QStringLiteral("Fecha:"), 120, 1200, 1950);
     txtfecha_ = new CajaFecha(FraDeclaT_);
     txtfecha_->setObjectName(QStringLiteral("txtfecha"));
-    Situar(txtfecha_, 120, 1500, 1500, kAltoCaja);
+    ColocarEnTwips(txtfecha_, 120, 1500, 1500, kAltoCaja);
     for (QLineEdit* caja : {static_cast<QLineEdit*>(txtejer_[0]), static_cast<QLineEdit*>(txtejer_[1]), txtper_[0],
                             txtper_[1], static_cast<QLineEdit*>(txtfecha_)})
         caja->setReadOnly(true);
@@ -224,7 +213,7 @@ QFrame* FrmDatos732::CrearCasillas(const char* nombre, const char* etiqueta, con
         interiores[i] = NuevoMarco(pestana, marcos[i], 120, 450 + i * 420, 6345, 400);
         cajas[i] = new QCheckBox(interiores[i]);
         cajas[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(casillas)).arg(i));
-        Situar(cajas[i], 60, 0, 6225, 400);
+        ColocarEnTwips(cajas[i], 60, 0, 6225, 400);
         connect(cajas[i], &QCheckBox::clicked, this, [this, i, alPulsar] {
             if (datosPresentados_) Seguro([&] { (this->*alPulsar)(i); });
         });
@@ -241,7 +230,7 @@ void FrmDatos732::CrearTecnicos() {
     for (int i = 0; i < 3; ++i) {
         OptTmedio_[i] = new QRadioButton(QString::fromUtf8(medios[i]), FraTMedio_);
         OptTmedio_[i]->setObjectName(QStringLiteral("OptTmedio(%1)").arg(i));
-        Situar(OptTmedio_[i], 240 + i * 1860, 150, 1700, kAltoCaja);
+        ColocarEnTwips(OptTmedio_[i], 240 + i * 1860, 150, 1700, kAltoCaja);
         connect(OptTmedio_[i], &QRadioButton::clicked, this, [this, i] {
             if (datosPresentados_) Seguro([&] { OptTmedio_Click(i); });
         });
@@ -333,10 +322,10 @@ void FrmDatos732::CrearBotones() {
                            Boton{"cmdCancelar", "Piccan", "     &Cancelar", 720, false}}) {
         auto* boton = new QPushButton(QString::fromUtf8(b.texto), fraBotones);
         boton->setObjectName(QString::fromUtf8(b.nombre));
-        Situar(boton, 120, b.y, 1935, 480);
+        ColocarEnTwips(boton, 120, b.y, 1935, 480);
         auto* imagen = new EtiquetaEnlace(fraBotones);
         imagen->setObjectName(QString::fromUtf8(b.imagen));
-        Situar(imagen, 210, b.y + 90, 300, 300);
+        ColocarEnTwips(imagen, 210, b.y + 90, 300, 300);
         imagen->setPixmap(ImagenBoton(imagen->size(), b.aceptar));
         imagen->raise();
         (b.aceptar ? cmdAceptar_ : cmdCancelar_) = boton;
@@ -368,7 +357,7 @@ void FrmDatos732::PrepararPantalla() {
     const bool transporte = datos.MODOP() == kModoTransporte;
     QFrame* marco = transporte ? FraDatosT_ : FraDatosP_;
     (transporte ? FraDatosP_ : FraDatosT_)->hide();
-    Situar(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
+    ColocarEnTwips(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
     const auto pestanas = Pestanas732(datos.MODOP());
     if (transporte) tabTra_->insertTab(3, Cadena(kIdPestanaDatosTecnicos));
     for (int i = 0; i < int(pestanas.size()); ++i) {
@@ -440,7 +429,7 @@ void FrmDatos732::MostrarCabecera() {
     const bool transporte = cDatos732::Instancia().MODOP() == kModoTransporte;
     QFrame* marco = transporte ? FraDeclaT_ : FraDeclaP_;
     (transporte ? FraDeclaP_ : FraDeclaT_)->hide();
-    Situar(marco, kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(), kMarcoCabecera.height());
+    ColocarEnTwips(marco, kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(), kMarcoCabecera.height());
     marco->show();
     marco->raise();
     if (transporte) {
@@ -465,7 +454,7 @@ void FrmDatos732::MostrarMedioTransporte() {
     if (!mostrado) return;
     for (QFrame* marco : {FraVeh_, FraBar_, FraAer_})
         if (marco != mostrado) marco->hide();
-    Situar(mostrado, kMarcoMedio.x(), kMarcoMedio.y(), kMarcoMedio.width(), kMarcoMedio.height());
+    ColocarEnTwips(mostrado, kMarcoMedio.x(), kMarcoMedio.y(), kMarcoMedio.width(), kMarcoMedio.height());
     mostrado->show();
     mostrado->raise();
 }

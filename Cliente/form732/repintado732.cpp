@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include "controles/controles.h"
 #include "controles/Pindaro.h"
 #include "form732/FrmDatos732.h"
 #include "form732/cDatos732.h"
@@ -52,7 +53,7 @@ void FrmDatos732::MostrarMarcosPestana() {
     QFrame* mostrado = marcos[pestana - 1];
     for (QFrame* marco : {FraAdq_, FraSitTib_, FraHecho_, FraTec_, FraLiq_})
         if (marco != mostrado) marco->hide();
-    Situar(mostrado, 120, 1200, 6585, 3015);
+    ColocarEnTwips(mostrado, 120, 1200, 6585, 3015);
     mostrado->show();
     mostrado->raise();
     tabTra_->setCurrentIndex(pestana - 1);

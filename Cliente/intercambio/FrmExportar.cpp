@@ -68,12 +68,6 @@ qint32 CodigoActual(const FlexGrid* grid) { return Codigo(grid, grid->Row()).val
 
 QColor TextoGrid(const FlexGrid* grid) { return grid->palette().color(QPalette::Text); }
 
-// Lays a control out at design measures in twips.
-void Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto) {
-    control->setGeometry(TwipsAPixeles(control, izquierda), TwipsAPixeles(control, arriba), TwipsAPixeles(control, ancho),
-                         TwipsAPixeles(control, alto));
-}
-
 QPushButton* BotonFlecha(QWidget* padre, QStyle::StandardPixmap dibujo) {
     auto* boton = new QPushButton(padre);
     boton->setIcon(padre->style()->standardIcon(dibujo));
@@ -126,24 +120,24 @@ FrmExportar::FrmExportar(QWidget* parent)
     imgmodi_->setCursor(Qt::PointingHandCursor);
     picasc_->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(12, 12));
 
-    Colocar(lblTitulo_, 120, 120, 8800, 195);
-    Colocar(Label1_, 120, 465, 3990, 630);
-    Colocar(flxDeclaraciones_, 120, 1140, 3870, 3450);
-    Colocar(picasc_, 0, 0, 210, 180);
-    Colocar(CmdSelTodos_, 4300, 1500, 540, 480);
-    Colocar(CmdSelUno_, 4300, 2100, 540, 480);
-    Colocar(CmdDeselUno_, 4320, 2940, 540, 480);
-    Colocar(CmdDeselTodos_, 4320, 3540, 540, 480);
-    Colocar(FlxSeleccionados_, 5040, 1140, 3870, 3450);
-    Colocar(lblResultado1_, 120, 4620, 4800, 285);
-    Colocar(lblresultado2_, 5040, 4620, 4800, 255);
-    Colocar(fraFichero_, 120, 4950, 5895, 675);
-    Colocar(Label2_, 120, 30, 5200, 225);
-    Colocar(imgmodi_, 5460, 300, 300, 300);
-    Colocar(lblfichero_, 390, 360, 4815, 225);
-    Colocar(fraBotones_, 6180, 5100, 2895, 465);
-    Colocar(cmdAceptar_, 30, 60, 1275, 345);
-    Colocar(cmdCancelar_, 1530, 60, 1275, 345);
+    ColocarEnTwips(lblTitulo_, 120, 120, 8800, 195);
+    ColocarEnTwips(Label1_, 120, 465, 3990, 630);
+    ColocarEnTwips(flxDeclaraciones_, 120, 1140, 3870, 3450);
+    ColocarEnTwips(picasc_, 0, 0, 210, 180);
+    ColocarEnTwips(CmdSelTodos_, 4300, 1500, 540, 480);
+    ColocarEnTwips(CmdSelUno_, 4300, 2100, 540, 480);
+    ColocarEnTwips(CmdDeselUno_, 4320, 2940, 540, 480);
+    ColocarEnTwips(CmdDeselTodos_, 4320, 3540, 540, 480);
+    ColocarEnTwips(FlxSeleccionados_, 5040, 1140, 3870, 3450);
+    ColocarEnTwips(lblResultado1_, 120, 4620, 4800, 285);
+    ColocarEnTwips(lblresultado2_, 5040, 4620, 4800, 255);
+    ColocarEnTwips(fraFichero_, 120, 4950, 5895, 675);
+    ColocarEnTwips(Label2_, 120, 30, 5200, 225);
+    ColocarEnTwips(imgmodi_, 5460, 300, 300, 300);
+    ColocarEnTwips(lblfichero_, 390, 360, 4815, 225);
+    ColocarEnTwips(fraBotones_, 6180, 5100, 2895, 465);
+    ColocarEnTwips(cmdAceptar_, 30, 60, 1275, 345);
+    ColocarEnTwips(cmdCancelar_, 1530, 60, 1275, 345);
     setMinimumSize(TwipsAPixeles(this, 9200), TwipsAPixeles(this, 5800));
 
     setTabOrder(flxDeclaraciones_, CmdSelTodos_);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "compartido/cadenas.h"
+#include "controles/controles.h"
 #include "compartido/emblema.h"
 #include "compartido/general.h"
 
@@ -38,9 +39,7 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     auto* picIcon = Etiqueta("picIcon", this);
     picIcon->setPixmap(PixmapEmblema(48));
-    QFont titulo = lblTitle_->font();
-    titulo.setBold(true);
-    lblTitle_->setFont(titulo);
+    Negrita(lblTitle_);
     auto* fijo = Etiqueta("lblFijo", this);
     fijo->setText(QStringLiteral("Quelvarin"));
 

@@ -38,10 +38,8 @@ frmPreferencias::frmPreferencias(QWidget* parent)
       cmdAceptar_(Nombrado(new QPushButton(this), "cmdAceptar")),
       cmdCancelar_(Nombrado(new QPushButton(this), "cmdCancelar")) {
     setObjectName(QStringLiteral("frmPreferencias"));
-    QFont negrita = lblIdioma_->font();
-    negrita.setBold(true);
-    lblIdioma_->setFont(negrita);
-    lblActualizaciones_->setFont(negrita);
+    Negrita(lblIdioma_);
+    Negrita(lblActualizaciones_);
 
     auto* capas = new QGridLayout(this);
     capas->addWidget(lblIdioma_, 0, 0, 1, 2);

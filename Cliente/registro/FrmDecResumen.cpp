@@ -110,11 +110,6 @@ FrmDecResumen::FrmDecResumen(QWidget* parent)
 
 QSize FrmDecResumen::sizeHint() const { return {TwipsAPixeles(this, kAncho), TwipsAPixeles(this, kAlto)}; }
 
-void FrmDecResumen::Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto) {
-    control->setGeometry(TwipsAPixeles(this, izquierda), TwipsAPixeles(this, arriba), TwipsAPixeles(this, ancho),
-                         TwipsAPixeles(this, alto));
-}
-
 // Controls.
 
 namespace {
@@ -130,21 +125,19 @@ T* Nuevo(QWidget* padre, const char* nombre) {
 
 void FrmDecResumen::CrearControles() {
     auto* Label2 = Nuevo<QLabel>(this, "Label2");
-    QFont negrita = font();
-    negrita.setBold(true);
-    Label2->setFont(negrita);
-    Colocar(Label2, 120, 120, 4000, 240);
-    Colocar(Nuevo<QLabel>(this, "Label3"), 240, 420, 1000, 240);
+    Negrita(Label2);
+    ColocarEnTwips(Label2, 120, 120, 4000, 240);
+    ColocarEnTwips(Nuevo<QLabel>(this, "Label3"), 240, 420, 1000, 240);
     auto* Label4 = Nuevo<QLabel>(this, "Label4");
-    Colocar(Label4, 240, 720, 1000, 240);
+    ColocarEnTwips(Label4, 240, 720, 1000, 240);
     lbldni_ = Nuevo<QLabel>(this, "lbldni");
     lblnombre_ = Nuevo<QLabel>(this, "lblnombre");
     for (QLabel* l : {lbldni_, lblnombre_}) {
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
     }
-    Colocar(lbldni_, 1320, 390, 1800, 285);
-    Colocar(lblnombre_, 1320, 690, 5520, 285);
+    ColocarEnTwips(lbldni_, 1320, 390, 1800, 285);
+    ColocarEnTwips(lblnombre_, 1320, 690, 5520, 285);
     CrearGrid();
     CrearOpciones();
     CrearCabecera();
@@ -157,7 +150,7 @@ void FrmDecResumen::CrearControles() {
 
 void FrmDecResumen::CrearGrid() {
     flxDeclaraciones_ = Nuevo<FlexGrid>(this, "flxDeclaraciones");
-    Colocar(flxDeclaraciones_, 120, 1080, 6720, 4380);
+    ColocarEnTwips(flxDeclaraciones_, 120, 1080, 6720, 4380);
     flxDeclaraciones_->ForeColorSel(Qt::black);
     picasc_ = Nuevo<QLabel>(this, "picasc");
     picasc_->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(10, 10));
@@ -165,7 +158,7 @@ void FrmDecResumen::CrearGrid() {
     picasc_->resize(10, 10);
     picasc_->hide();
     lblResultado_ = Nuevo<QLabel>(this, "lblResultado");
-    Colocar(lblResultado_, 120, 5550, 6720, 240);
+    ColocarEnTwips(lblResultado_, 120, 5550, 6720, 240);
     connect(flxDeclaraciones_, &FlexGrid::MouseDown, this,
             [this] { ClickEnCabecera = flxDeclaraciones_->MouseRow() == 0; });
     connect(flxDeclaraciones_, &FlexGrid::Click, this, &FrmDecResumen::flxDeclaraciones_Click);
@@ -180,43 +173,43 @@ void FrmDecResumen::CrearGrid() {
 
 void FrmDecResumen::CrearOpciones() {
     FraOpciones_ = Nuevo<QGroupBox>(this, "FraOpciones");
-    Colocar(FraOpciones_, 6960, 1080, 2460, 4380);
+    ColocarEnTwips(FraOpciones_, 6960, 1080, 2460, 4380);
     ImgPer_ = Nuevo<EtiquetaEnlace>(FraOpciones_, "ImgPer");
     ImgTra_ = Nuevo<EtiquetaEnlace>(FraOpciones_, "ImgTra");
     ImgPer_->setPixmap(ImagenNueva(true));
     ImgTra_->setPixmap(ImagenNueva(false));
     for (auto* img : {ImgPer_, ImgTra_}) img->setCursor(Qt::PointingHandCursor);
-    Colocar(ImgPer_, 120, 300, 600, 600);
-    Colocar(ImgTra_, 120, 2340, 600, 600);
+    ColocarEnTwips(ImgPer_, 120, 300, 600, 600);
+    ColocarEnTwips(ImgTra_, 120, 2340, 600, 600);
     auto* Label9 = Nuevo<QLabel>(FraOpciones_, "Label9");
     auto* Label8 = Nuevo<QLabel>(FraOpciones_, "Label8");
     Label9->setText(QStringLiteral("(Ctrl + P)"));
     Label8->setText(QStringLiteral("(Ctrl + T)"));
-    Colocar(Label9, 840, 480, 1440, 240);
-    Colocar(Label8, 840, 2520, 1440, 240);
+    ColocarEnTwips(Label9, 840, 480, 1440, 240);
+    ColocarEnTwips(Label8, 840, 2520, 1440, 240);
     auto* Label6 = Nuevo<QLabel>(FraOpciones_, "Label6");
     auto* Label5 = Nuevo<QLabel>(FraOpciones_, "Label5");
     for (QLabel* l : {Label6, Label5}) l->setWordWrap(true);
-    Colocar(Label6, 120, 960, 2160, 1200);
-    Colocar(Label5, 120, 3000, 2160, 1200);
+    ColocarEnTwips(Label6, 120, 960, 2160, 1200);
+    ColocarEnTwips(Label5, 120, 3000, 2160, 1200);
     connect(ImgPer_, &EtiquetaEnlace::clicked, this, &FrmDecResumen::ImgPer_Click);
     connect(ImgTra_, &EtiquetaEnlace::clicked, this, &FrmDecResumen::ImgTra_Click);
 }
 
 void FrmDecResumen::CrearCabecera() {
     FraNueva_ = Nuevo<QGroupBox>(this, "FraNueva");
-    Colocar(FraNueva_, 6960, 1080, 2460, 4380);
+    ColocarEnTwips(FraNueva_, 6960, 1080, 2460, 4380);
     FraNueva_->hide();
     Label1_ = Nuevo<QLabel>(FraNueva_, "Label1");
     Label1_->setWordWrap(true);
-    Colocar(Label1_, 90, 300, 2220, 600);
+    ColocarEnTwips(Label1_, 90, 300, 2220, 600);
     lblejer_ = Nuevo<QLabel>(FraNueva_, "lblejer");
     lblejer_->setText(QStringLiteral("Ejercicio:"));
     lblper_ = Nuevo<QLabel>(FraNueva_, "lblper");
     lblmod_ = Nuevo<QLabel>(FraNueva_, "lblmod");
     lblfecha_ = Nuevo<QLabel>(FraNueva_, "lblfecha");
     lblFormato_ = Nuevo<QLabel>(FraNueva_, "lblFormato");
-    Colocar(lblFormato_, 960, 1560, 1300, 240);
+    ColocarEnTwips(lblFormato_, 960, 1560, 1300, 240);
     txtejer_ = Nuevo<Pindaro>(FraNueva_, "txtejer");
     // Four digits: a year the header can hold (a fifth digit could overflow it).
     txtejer_->modo(Pindaro::Entero);
@@ -230,7 +223,7 @@ void FrmDecResumen::CrearCabecera() {
     for (int i = 0; i < 2; ++i) {
         ImgNueva_[i] = Nuevo<EtiquetaEnlace>(FraNueva_, i == 0 ? "ImgNueva0" : "ImgNueva1");
         ImgNueva_[i]->setFocusPolicy(Qt::NoFocus);
-        Colocar(ImgNueva_[i], i == 0 ? 480 : 1440, 3240, 480, 480);
+        ColocarEnTwips(ImgNueva_[i], i == 0 ? 480 : 1440, 3240, 480, 480);
         connect(ImgNueva_[i], &EtiquetaEnlace::clicked, this, [this, i] {
             // The press never takes the focus: the box being left finishes first.
             ImgNueva_MouseUp(i);
@@ -262,9 +255,9 @@ void FrmDecResumen::CrearBotones() {
     };
     for (Boton& b : botones) {
         b.cmd = Nuevo<QPushButton>(this, b.nombre);
-        Colocar(b.cmd, b.izquierda, 6000, 1560, 480);
+        ColocarEnTwips(b.cmd, b.izquierda, 6000, 1560, 480);
         b.pic = Nuevo<EtiquetaEnlace>(this, b.imagen);
-        Colocar(b.pic, b.izquierda + 90, 6090, 300, 300);
+        ColocarEnTwips(b.pic, b.izquierda + 90, 6090, 300, 300);
         b.pic->raise();
         connect(b.cmd, &QPushButton::clicked, this, b.accion);
         connect(b.pic, &EtiquetaEnlace::clicked, this, b.accion);
@@ -472,17 +465,17 @@ void FrmDecResumen::PresentaBotones() {
         w->setVisible(trimestral);
     for (QWidget* w : {static_cast<QWidget*>(lblfecha_), static_cast<QWidget*>(txtfecha_)}) w->setVisible(!trimestral);
     if (trimestral) {
-        Colocar(lblejer_, 90, 1230, 870, 240);
-        Colocar(txtejer_, 960, 1170, 800, 315);
-        Colocar(lblper_, 90, 1740, 870, 240);
-        Colocar(cmbperiodo_, 960, 1710, 1470, 315);
-        Colocar(lblmod_, 90, 2280, 870, 240);
-        Colocar(cmbmodelo_, 960, 2250, 800, 315);
+        ColocarEnTwips(lblejer_, 90, 1230, 870, 240);
+        ColocarEnTwips(txtejer_, 960, 1170, 800, 315);
+        ColocarEnTwips(lblper_, 90, 1740, 870, 240);
+        ColocarEnTwips(cmbperiodo_, 960, 1710, 1470, 315);
+        ColocarEnTwips(lblmod_, 90, 2280, 870, 240);
+        ColocarEnTwips(cmbmodelo_, 960, 2250, 800, 315);
     } else {
-        Colocar(lblfecha_, 90, 1230, 870, 240);
-        Colocar(txtfecha_, 960, 1200, 1300, 315);
-        Colocar(lblmod_, 90, 2040, 870, 240);
-        Colocar(cmbmodelo_, 960, 2010, 800, 315);
+        ColocarEnTwips(lblfecha_, 90, 1230, 870, 240);
+        ColocarEnTwips(txtfecha_, 960, 1200, 1300, 315);
+        ColocarEnTwips(lblmod_, 90, 2040, 870, 240);
+        ColocarEnTwips(cmbmodelo_, 960, 2010, 800, 315);
     }
 }
 

@@ -71,7 +71,6 @@ private:
     // The grid row of the current declaration (column 0 equal to CSDE), 0 when none.
     int FilaActual() const;
     QStringList Fila(int fila) const;
-    void Colocar(QWidget* control, int izquierda, int arriba, int ancho, int alto);
     void Enfocar(QWidget* control);
 
     void flxDeclaraciones_Click();

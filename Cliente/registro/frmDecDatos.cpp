@@ -162,9 +162,7 @@ void frmDecDatos::CrearControles() {
     fraDatos_->setFrameShape(QFrame::StyledPanel);
     auto* rejilla = new QGridLayout(fraDatos_);
     Label2_ = etiqueta("Label2");
-    QFont negrita = Label2_->font();
-    negrita.setBold(true);
-    Label2_->setFont(negrita);
+    Negrita(Label2_);
     rejilla->addWidget(Label2_, 0, 0, 1, 2);
     auto linea = [&](const char* nombre, std::initializer_list<QWidget*> controles) {
         const int fila = rejilla->rowCount();

@@ -54,6 +54,17 @@ void AjustarEtiquetas(QWidget* ventana) {
 
 int TwipsAPixeles(const QWidget* widget, int twips) { return twips * widget->logicalDpiX() / 1440; }
 
+void ColocarEnTwips(QWidget* control, int x, int y, int ancho, int alto) {
+    control->setGeometry(TwipsAPixeles(control, x), TwipsAPixeles(control, y), TwipsAPixeles(control, ancho),
+                         TwipsAPixeles(control, alto));
+}
+
+void Negrita(QWidget* control) {
+    QFont letra = control->font();
+    letra.setBold(true);
+    control->setFont(letra);
+}
+
 EtiquetaEnlace::EtiquetaEnlace(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     QPalette paleta = palette();

@@ -17,6 +17,10 @@ void EstablecerOpcion(QRadioButton* opcion);
 
 // Twips (1/1440 inch) to the widget's pixels.
 int TwipsAPixeles(const QWidget* widget, int twips);
+// Lays a control out at design measures in twips.
+void ColocarEnTwips(QWidget* control, int x, int y, int ancho, int alto);
+// The control's letter, in bold.
+void Negrita(QWidget* control);
 
 // A colour held in one number as the designs give it, blue-green-red from the high byte down
 // (0x80C0FF is red FF, green C0, blue 80).
