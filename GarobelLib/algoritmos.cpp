@@ -70,7 +70,8 @@ bool NifEspecialValido(const std::string& nif) {
 }
 
 int ControlCif(const std::string& siete) {
-    int a = 0, b = 0;
+    int a = 0;
+    int b = 0;
     for (size_t i = 0; i < 7; ++i) {
         int d = siete[i] - '0';
         if (i % 2 == 1) {

@@ -60,8 +60,16 @@ public:
 
 private:
     cActOnline() = default;
-    QString actFile_, progVer1_, progVer2_, progVer3_, urlAct_;
-    QString actVer1_, actVer2_, actVer3_, actDownloadURL_, actDescripcion_;
+    QString actFile_;
+    QString progVer1_;
+    QString progVer2_;
+    QString progVer3_;
+    QString urlAct_;
+    QString actVer1_;
+    QString actVer2_;
+    QString actVer3_;
+    QString actDownloadURL_;
+    QString actDescripcion_;
     vb::Integer actOnline_ = 0;
     vb::Integer sitAct_ = 0;
     vb::Long comVer_ = 0;

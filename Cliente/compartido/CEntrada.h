@@ -43,7 +43,9 @@ public:
 private:
     CEntrada() = default;
     QString idi_;
-    vb::Long fechaMin_ = 0, fechaMax_ = 0, numDecla_ = 0;
+    vb::Long fechaMin_ = 0;
+    vb::Long fechaMax_ = 0;
+    vb::Long numDecla_ = 0;
 };
 
 // The language letter a stored value stands for: "E" stays Basque, anything else is Spanish.

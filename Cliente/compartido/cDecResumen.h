@@ -69,8 +69,17 @@ private:
     bool ProponerTrimestre();
     bool EjerPerValidos();
 
-    vb::Long csco_ = 0, fecha_ = 0, csde_ = 0, numDeclaSel_ = 0;
-    QString modo_, modop_, entrada_, dni_, nombre_, periodo_, modelo_;
+    vb::Long csco_ = 0;
+    vb::Long fecha_ = 0;
+    vb::Long csde_ = 0;
+    vb::Long numDeclaSel_ = 0;
+    QString modo_;
+    QString modop_;
+    QString entrada_;
+    QString dni_;
+    QString nombre_;
+    QString periodo_;
+    QString modelo_;
     vb::Integer ejercicio_ = 0;
     vb::Byte tipologia_ = 0;
 };

@@ -6,7 +6,9 @@ namespace oxalde {
 namespace {
 
 struct Partes {
-    int dia = 0, mes = 0, anio = 0;
+    int dia = 0;
+    int mes = 0;
+    int anio = 0;
 };
 
 // A whole number the way the runtime's CInt reads a text: a number and nothing else,

@@ -58,7 +58,8 @@ void cUtilidadesGrid::SeleccionarGrid(const QColor& fondo, const QColor& texto, 
 void cUtilidadesGrid::PosicionarTxtBusqueda() {
     FlexGrid& grid = Grid();
     QLineEdit& caja = Caja();
-    int fila = grid.Row(), columna = grid.Col();
+    int fila = grid.Row();
+    int columna = grid.Col();
     QRect r = RectanguloGlobal(grid, fila, columna);
     QPoint esquina = caja.parentWidget() ? caja.parentWidget()->mapFromGlobal(r.topLeft()) : r.topLeft();
     // The box lies exactly on the cell and takes the height of a data row, so it hides the cell's

@@ -18,7 +18,8 @@ public:
 
 private:
     std::shared_ptr<const vb::Variant> lista_;
-    int filas_, columnas_;
+    int filas_;
+    int columnas_;
 };
 
 }  // namespace oxalde

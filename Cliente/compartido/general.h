@@ -18,7 +18,10 @@ inline bool BaseSinEscritura = false;
 
 // The file version a program file carries: four 16-bit numbers, read as signed.
 struct VersionArchivo {
-    qint16 mayor = 0, menor = 0, compilacion = 0, revision = 0;
+    qint16 mayor = 0;
+    qint16 menor = 0;
+    qint16 compilacion = 0;
+    qint16 revision = 0;
 };
 // The version record of the program file: the project version the program was built with.
 std::optional<VersionArchivo> VersionDelArchivo(const QString& archivo);

@@ -18,7 +18,8 @@ enum class Clase { Emblema, Sello, Banda };
 
 struct Dibujo {
     const char* nombre;
-    int ancho, alto;  // own size, in pixels
+    int ancho;  // own width, in pixels
+    int alto;   // own height, in pixels
     Clase clase;
     const char* euskera;
     const char* castellano;
@@ -95,7 +96,9 @@ std::vector<Renglon> Disponer(const Dibujo& d, double ancho, double largo, doubl
 }
 
 void EscribirGirado(QPainter& p, const Dibujo& d) {
-    const double ancho = d.ancho * kEscala, largo = d.alto * kEscala, margen = kEscala * 2;
+    const double ancho = d.ancho * kEscala;
+    const double largo = d.alto * kEscala;
+    const double margen = kEscala * 2;
     p.translate(0, largo);
     p.rotate(-90);  // the text runs up the picture
     std::vector<Renglon> renglones;

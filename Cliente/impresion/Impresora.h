@@ -86,9 +86,12 @@ protected:
 private:
     QString fontName_ = QStringLiteral("arial");
     double fontSize_ = 10;
-    bool fontBold_ = false, fontItalic_ = false, fontUnderline_ = false;
+    bool fontBold_ = false;
+    bool fontItalic_ = false;
+    bool fontUnderline_ = false;
     vb::Long foreColor_ = 0;
-    double currentX_ = 0, currentY_ = 0;
+    double currentX_ = 0;
+    double currentY_ = 0;
     vb::Integer scaleMode_ = 1;
     vb::Integer drawWidth_ = 1;
 };

@@ -14,11 +14,16 @@ struct Llamada {
     QString op;
     // Line: both ends. Box, Fill, Picture: the corners. Print: the text's top-left corner and its
     // bottom-right corner (x + TextWidth, y + TextHeight).
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
     QString texto;  // the text, or the picture's name
     QString fuente;
     double tamano = 0;
-    bool negrita = false, cursiva = false, subrayado = false;
+    bool negrita = false;
+    bool cursiva = false;
+    bool subrayado = false;
     vb::Long color = 0;
     double ancho = 0;  // line width in mm
     vb::Integer drawWidth = 0;

@@ -41,8 +41,15 @@ public:
 
 private:
     cImOf() = default;
-    vb::Long fechapre_ = 0, csde_ = 0, csco_ = 0;
-    QString periodo_, modop_, modelo_, copiaadm_, copiainf_, tipoimp_;
+    vb::Long fechapre_ = 0;
+    vb::Long csde_ = 0;
+    vb::Long csco_ = 0;
+    QString periodo_;
+    QString modop_;
+    QString modelo_;
+    QString copiaadm_;
+    QString copiainf_;
+    QString tipoimp_;
 };
 
 }  // namespace oxalde

@@ -15,8 +15,10 @@ const QString kArial = QStringLiteral("arial");
 const QString kTimes = QStringLiteral("times new roman");
 
 struct LineaTitulo {
-    double y, tamano;
-    bool negrita, cursiva;
+    double y;
+    double tamano;
+    bool negrita;
+    bool cursiva;
     double x;  // where the line starts; 0: centred from x 50.4 in `ancho`
     double ancho;
     const char* texto;

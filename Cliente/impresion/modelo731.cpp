@@ -146,7 +146,10 @@ const ValorCentrado<cDatos731> kTransporte[] = {
 
 // A value box of the prices: its outline, then the rule closing its 5 mm number cell.
 struct CajaPrecio {
-    double x1, x2, y1, y2;
+    double x1;
+    double x2;
+    double y1;
+    double y2;
 };
 
 const CajaPrecio kCajasPrecio[] = {
@@ -157,7 +160,8 @@ const CajaPrecio kCajasPrecio[] = {
 // The labels of boxes 01, 04, 02 and 05, each with its box number in the number cell.
 struct RotuloNumerado {
     Rotulo rotulo;
-    double xCelda, yNumero;
+    double xCelda;
+    double yNumero;
     const char* numero;
 };
 

@@ -22,7 +22,9 @@ const Regla kReglasTabla[] = {
 
 // A text of the liquidation frame: centred in x .. x + ancho, or from x when ancho is 0.
 struct Texto {
-    double x, ancho, y;
+    double x;
+    double ancho;
+    double y;
     bool cursiva;
     const char* texto;
 };
@@ -68,7 +70,9 @@ QString Tasa(int tipo) { return QString::fromStdString(tipos::EtiquetaTipo(tipo)
 
 // The account row: 24 cells from x 81 to 188, the first group of four ending at 98, then five
 // groups of four cells 4.5 mm wide.
-constexpr double kInicioGrupos = 98, kAnchoGrupo = 18, kAnchoCelda = 4.5;
+constexpr double kInicioGrupos = 98;
+constexpr double kAnchoGrupo = 18;
+constexpr double kAnchoCelda = 4.5;
 
 void ImprimirCeldasIban(double y) {
     Impresora& p = Printer();

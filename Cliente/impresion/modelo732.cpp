@@ -32,7 +32,12 @@ const ValorCentrado<cDatos732> kCamposTransmitente[] = {
 // One option of the tax situation or the taxable event: its texts, its tick box and its mark.
 struct Opcion {
     Lector campo;
-    double yEuskera, xCastellano, yCastellano, cajaArriba, cajaAbajo, yMarca;
+    double yEuskera;
+    double xCastellano;
+    double yCastellano;
+    double cajaArriba;
+    double cajaAbajo;
+    double yMarca;
     const char* euskera;
     const char* castellano;
 };

@@ -26,7 +26,10 @@ void ImprimirMarcoJustificante(double y0, const QString& banda, int ancho);
 // The rate labels of rows 1, 2, 4 and 6 of the liquidation, chosen by the quarter's end and the
 // declaration's date.
 struct Tasas732 {
-    QString general, reducido, recargo, recargoReducido;
+    QString general;
+    QString reducido;
+    QString recargo;
+    QString recargoReducido;
 };
 Tasas732 TasasLiquidacion732();
 

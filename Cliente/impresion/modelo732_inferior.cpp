@@ -20,7 +20,8 @@ const Regla kReglasTecnicas[] = {
 };
 
 struct Etiqueta {
-    double fila, x;  // the row's top from the section's top
+    double fila;  // the row's top from the section's top
+    double x;
     const char* euskera;
     const char* castellano;
 };
@@ -64,7 +65,8 @@ const ValorCentrado<cDatos732> kValoresTecnicos[] = {
 };
 
 struct Texto {
-    double x, y;
+    double x;
+    double y;
     bool cursiva;
     const char* texto;
 };

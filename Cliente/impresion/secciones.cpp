@@ -36,7 +36,8 @@ void Reglas(double y0, std::span<const Regla> reglas) {
 
 void ImprimirGruposTransporte(double y0) {
     struct Grupo {
-        double yEuskera, yCastellano;
+        double yEuskera;
+        double yCastellano;
         const char* euskera;
         const char* castellano;
     };

@@ -14,7 +14,9 @@ namespace oxalde {
 
 // A label pair: the Basque text italic, the Spanish one upright, each at its own y offset.
 struct Rotulo {
-    double x, yEuskera, yCastellano;
+    double x;
+    double yEuskera;
+    double yCastellano;
     const char* euskera;
     const char* castellano;
 };
@@ -27,7 +29,10 @@ void SeccionConTitulo(double y0, double alto, int ancho, double tamano);
 
 // A rule whose y values are offsets from the section's top.
 struct Regla {
-    double x1, y1, x2, y2;
+    double x1;
+    double y1;
+    double x2;
+    double y2;
 };
 void Reglas(double y0, std::span<const Regla> reglas);
 
@@ -45,7 +50,9 @@ template <class Registro>
 struct ValorCentrado {
     char medio;
     QString (*valor)(const Registro&);
-    double x, ancho, y;
+    double x;
+    double ancho;
+    double y;
     bool (*imprimir)(const Registro&) = nullptr;
 };
 
@@ -72,7 +79,8 @@ void ImprimirTextosNoVacios(double y0, const Registro& datos, const ValorCentrad
 template <class Registro>
 struct ImporteEn {
     double (*valor)(const Registro&);
-    double x, y;
+    double x;
+    double y;
 };
 
 // The amounts that are not 0; a zero amount is left blank by its value, never by reading the

@@ -379,7 +379,8 @@ void FrmExportar::ColocarIndicadorOrden() {
 
 void FrmExportar::PresentaBotones() {
     const auto& e = cExportar::Instancia();
-    const bool ofrecidos = e.NUMCONTRISEL() >= 1, elegidos = e.NUMCONTRIEXP() >= 1;
+    const bool ofrecidos = e.NUMCONTRISEL() >= 1;
+    const bool elegidos = e.NUMCONTRIEXP() >= 1;
     CmdSelTodos_->setEnabled(ofrecidos);
     CmdSelUno_->setEnabled(ofrecidos && e.CSCO() != 0);
     CmdDeselTodos_->setEnabled(elegidos);

@@ -57,14 +57,29 @@ protected:
     void Form_Unload() override;
 
 private:
-    QLabel *lblTitulo_, *Label1_, *picasc_, *lblResultado1_, *lblresultado2_, *Label2_, *lblfichero_;
-    FlexGrid *flxDeclaraciones_, *FlxSeleccionados_;
-    QPushButton *CmdSelTodos_, *CmdSelUno_, *CmdDeselUno_, *CmdDeselTodos_, *cmdAceptar_, *cmdCancelar_;
-    QFrame *fraFichero_, *fraBotones_;
+    QLabel* lblTitulo_;
+    QLabel* Label1_;
+    QLabel* picasc_;
+    QLabel* lblResultado1_;
+    QLabel* lblresultado2_;
+    QLabel* Label2_;
+    QLabel* lblfichero_;
+    FlexGrid* flxDeclaraciones_;
+    FlexGrid* FlxSeleccionados_;
+    QPushButton* CmdSelTodos_;
+    QPushButton* CmdSelUno_;
+    QPushButton* CmdDeselUno_;
+    QPushButton* CmdDeselTodos_;
+    QPushButton* cmdAceptar_;
+    QPushButton* cmdCancelar_;
+    QFrame* fraFichero_;
+    QFrame* fraBotones_;
     QToolButton* imgmodi_;
-    cUtilidadesGrid utilOfrecidos_, utilElegidos_;
+    cUtilidadesGrid utilOfrecidos_;
+    cUtilidadesGrid utilElegidos_;
     bool presentando_ = false;
-    bool cabeceraOfrecidos_ = false, cabeceraElegidos_ = false;
+    bool cabeceraOfrecidos_ = false;
+    bool cabeceraElegidos_ = false;
     int columnaPulsada_ = 0;  // the header column of the last press on the offered grid
 
     void ColocarIndicadorOrden();

@@ -23,14 +23,22 @@ inline constexpr qint64 kNoEsNumero = std::numeric_limits<qint64>::min();
 
 struct RegistroContribuyente {
     qint32 CSCO = 0;
-    QString DNI, NOMBRE, VIA, DOMICILIO;
+    QString DNI;
+    QString NOMBRE;
+    QString VIA;
+    QString DOMICILIO;
     qint64 NUMERO = 0;
-    QString LETRA, ESCALERA, PISO, MANO;
+    QString LETRA;
+    QString ESCALERA;
+    QString PISO;
+    QString MANO;
     qint64 CODIGOPROVINCIA = 0;
     qint64 CODIGOPOSTAL = 0;
     qint64 CODIGOMUNICIPIO = 0;
     QString NOMBREMUNICIPIO;
-    qint64 TELEFONO = 0, NUM731 = 0, NUM732 = 0;
+    qint64 TELEFONO = 0;
+    qint64 NUM731 = 0;
+    qint64 NUM732 = 0;
 
     bool operator==(const RegistroContribuyente&) const = default;
 };
@@ -107,7 +115,10 @@ private:
 
     TablaOfrecida contri_;
     TablaCompacta contriExp_;
-    qint32 csco_ = 0, numContriSel_ = 0, cscoExp_ = 0, numContriExp_ = 0;
+    qint32 csco_ = 0;
+    qint32 numContriSel_ = 0;
+    qint32 cscoExp_ = 0;
+    qint32 numContriExp_ = 0;
     quint8 orden_ = 1;
     QString fichero_;
 };

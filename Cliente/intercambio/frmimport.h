@@ -45,15 +45,19 @@ protected:
 
 private:
     cImportar importar_;
-    QGroupBox *FraImportar_, *Frame2_, *FraErrores_;
+    QGroupBox* FraImportar_;
+    QGroupBox* Frame2_;
+    QGroupBox* FraErrores_;
     QLabel* Label5_;
     QLineEdit* txtruta_;
     QToolButton* imgmodi_;
     QCheckBox* chkauto_;
     QLabel* etiquetas_[5];
     QLabel* valores_[5];
-    QPushButton *cmdace_, *cmdcan_;
-    QLabel *imgerror_, *lblError_;
+    QPushButton* cmdace_;
+    QPushButton* cmdcan_;
+    QLabel* imgerror_;
+    QLabel* lblError_;
     EtiquetaRuta* lblError2_;
 
     void Terminar(const ResultadoImportacion& resultado);

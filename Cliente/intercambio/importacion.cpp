@@ -172,7 +172,8 @@ private:
 
     bool Guardar(qint32 n, vb::Long csco, const QStringList& p) {
         // A replaced taxpayer keeps its own declaration counters; the file's are never stored.
-        vb::Long num731 = 0, num732 = 0;
+        vb::Long num731 = 0;
+        vb::Long num732 = 0;
         vb::Long clave = csco;
         if (csco != 0) Registro()->ObtenerContadores(clave, num731, num732);
         auto buffer = vb::Variant::Array1(0, 16);

@@ -114,7 +114,9 @@ void TablaCompacta::Anadir(const RegistroContribuyente& r) {
 }
 
 void TablaCompacta::Borrar(qint32 posicion) {
-    const size_t i = Indice(posicion), inicio = inicios_[i], largo = Fin(i) - inicio;
+    const size_t i = Indice(posicion);
+    const size_t inicio = inicios_[i];
+    const size_t largo = Fin(i) - inicio;
     datos_.erase(inicio, largo);
     for (size_t j = i + 1; j < inicios_.size(); ++j) inicios_[j] -= static_cast<quint32>(largo);
     inicios_.erase(inicios_.begin() + static_cast<std::ptrdiff_t>(i));

@@ -83,7 +83,8 @@ void EstablecerRutasBD() {
 }
 
 QString TextoBilingue(int id, const QString& archivo, const QString& otro) {
-    const QString nombre = QDir::toNativeSeparators(archivo), otroNombre = QDir::toNativeSeparators(otro);
+    const QString nombre = QDir::toNativeSeparators(archivo);
+    const QString otroNombre = QDir::toNativeSeparators(otro);
     auto texto = [&](int desplazamiento) {
         const QString t = Cadena(id, desplazamiento);
         return otro.isEmpty() ? t.arg(nombre) : t.arg(nombre, otroNombre);

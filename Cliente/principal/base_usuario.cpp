@@ -106,7 +106,8 @@ void Guardar(const QString& de, const QString& a, const QString& carpeta) {
 
 // Puts the copy `de` in the place of `a` in one step, once its bytes are on the disk.
 void Reponer(const QString& de, const QString& a) {
-    const QByteArray origen = QFile::encodeName(de), destino = QFile::encodeName(a);
+    const QByteArray origen = QFile::encodeName(de);
+    const QByteArray destino = QFile::encodeName(a);
     const int fd = open(origen.constData(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
         fsync(fd);
@@ -137,8 +138,9 @@ bool DelContenido(DefectoCopia defecto) {
 ResultadoComprobacion RevisarTrasDeshacer(const QString& ruta, Faltas faltas) {
     const QFileInfo archivo(ruta);
     const CarpetaTrabajo trabajo(archivo.path());
-    const QString diario = ruta + QStringLiteral("-journal"), copia = trabajo.Ruta(archivo.fileName()),
-                  copiaDiario = copia + QStringLiteral("-journal");
+    const QString diario = ruta + QStringLiteral("-journal");
+    const QString copia = trabajo.Ruta(archivo.fileName());
+    const QString copiaDiario = copia + QStringLiteral("-journal");
     Guardar(ruta, copia, archivo.path());
     Guardar(diario, copiaDiario, archivo.path());
     const ResultadoComprobacion r = Revisar(ruta, faltas);

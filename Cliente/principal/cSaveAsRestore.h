@@ -49,8 +49,14 @@ public:
     bool CrearRestore();
 
 private:
-    QString archivoOrigen_, archivoDestino_, rutaDestino_, rutaOrigen_, filtro_;
-    QString bdLectura_, bdTabla_, bdCampo_;
+    QString archivoOrigen_;
+    QString archivoDestino_;
+    QString rutaDestino_;
+    QString rutaOrigen_;
+    QString filtro_;
+    QString bdLectura_;
+    QString bdTabla_;
+    QString bdCampo_;
     vb::Integer idioma_ = 0;
     quintptr parent_ = 0;
 

@@ -175,7 +175,8 @@ void FrmDecLista::CargarflxDeclarantes() {
         auto declarante = Declarante();
         declarante->mdbnameM(RutaBDModificable.toStdString());
         declarante->mdbnameL(RutaBDLectura.toStdString());
-        vb::Integer orden = l.ORDEN(), idioma = static_cast<vb::Integer>(DesplIdioma);
+        vb::Integer orden = l.ORDEN();
+        vb::Integer idioma = static_cast<vb::Integer>(DesplIdioma);
         filas = declarante->dameResultado(*buffer, orden, idioma);
     }
     l.NUMDECLASEL(filas);
@@ -259,7 +260,8 @@ void FrmDecLista::cmdAceptar_Click() {
     const vb::Long csco = cDecLista::Instancia().CSCO();
     const int fila = BuscarFilaGrid(flx_, 0, csco);
     if (csco == 0 || static_cast<vb::Long>(vb::Val(flx_->TextMatrix(fila, 0).toStdString())) != csco) return;
-    const QString dni = flx_->TextMatrix(fila, 1).trimmed(), nombre = flx_->TextMatrix(fila, 2).trimmed();
+    const QString dni = flx_->TextMatrix(fila, 1).trimmed();
+    const QString nombre = flx_->TextMatrix(fila, 2).trimmed();
     if (!Abrir()) {
         auto val = [&](int c) { return vb::Val(flx_->TextMatrix(fila, c).toStdString()); };
         const bool conDeclaraciones = val(5) != 0 || val(6) != 0;

@@ -38,10 +38,12 @@ namespace {
 
 cDecResumen& Resumen() { return cDecResumen::Instancia(); }
 const QString L = QStringLiteral("L");  // the header's list mode
-constexpr QLatin1String P = kModoPeriodica, T = kModoTransporte;
+constexpr QLatin1String P = kModoPeriodica;
+constexpr QLatin1String T = kModoTransporte;
 
 // The window's design, in twips: client area, and where the new-declaration boxes go.
-constexpr int kAncho = 9480, kAlto = 6795;
+constexpr int kAncho = 9480;
+constexpr int kAlto = 6795;
 
 // A button picture of the main window's image list, at the size of this window's buttons.
 QPixmap ImagenBoton(int indice) { return ImgBotones(indice).scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation); }
@@ -79,7 +81,8 @@ QPixmap ImgLista(int indice) {
 
 // Columns of the declarations grid.
 struct ColumnaGrid {
-    const char *castellano, *euskera;
+    const char* castellano;
+    const char* euskera;
     int ancho;
     FlexGrid::Alineacion alineacion;
 };
@@ -243,7 +246,8 @@ void FrmDecResumen::CrearBotones() {
     struct Boton {
         QPushButton*& cmd;
         EtiquetaEnlace*& pic;
-        const char *nombre, *imagen;
+        const char* nombre;
+        const char* imagen;
         int izquierda;
         void (FrmDecResumen::*accion)();
     } botones[] = {
@@ -267,7 +271,8 @@ void FrmDecResumen::CrearBotones() {
 // Captions.
 
 void FrmDecResumen::Anadir_captions() {
-    constexpr auto Tx = Propiedad::Texto, C = Propiedad::Consejo;
+    constexpr auto Tx = Propiedad::Texto;
+    constexpr auto C = Propiedad::Consejo;
     static constexpr Caption kCaptions[] = {
         {"", 156},
         {"Label1", 226},    {"Label2", 141},    {"Label3", 142},    {"Label4", 168},
@@ -440,7 +445,8 @@ void FrmDecResumen::PresentaBotones() {
     struct Estado {
         QPushButton* cmd;
         EtiquetaEnlace* pic;
-        int encendida, apagada;
+        int encendida;
+        int apagada;
     };
     const Estado botones[] = {{cmdDatos_, PicDatos_, 1, 5},
                               {cmdEliminar_, PicEli_, 2, 6},

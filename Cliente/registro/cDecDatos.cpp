@@ -65,7 +65,8 @@ void cDecDatos::CargarDeclarante(vb::Long csco) {
     piso_ = Texto(b(8));
     mano_ = Texto(b(9));
     codprov_ = ConCeros(b(10), 2, false);
-    std::string codigo = codprov_.toStdString(), nombre;
+    std::string codigo = codprov_.toStdString();
+    std::string nombre;
     vb::Integer idioma = static_cast<vb::Integer>(DesplIdioma);
     DatosGeneral(RutaBDLectura)->ObtenerNombreProvincia(codigo, nombre, idioma);
     nomprov_ = QString::fromStdString(nombre);

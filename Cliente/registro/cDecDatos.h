@@ -78,10 +78,25 @@ public:
 
 private:
     cDecDatos() = default;
-    QString modo_, domicilio_, dni_, nombre_, via_, letra_, escalera_, piso_, mano_;
-    QString codprov_, nomprov_, codpos_, codmun_, nommun_, telefono_;
-    vb::Long csco_ = 0, numero_ = 0;
-    double num731_ = 0, num732_ = 0;
+    QString modo_;
+    QString domicilio_;
+    QString dni_;
+    QString nombre_;
+    QString via_;
+    QString letra_;
+    QString escalera_;
+    QString piso_;
+    QString mano_;
+    QString codprov_;
+    QString nomprov_;
+    QString codpos_;
+    QString codmun_;
+    QString nommun_;
+    QString telefono_;
+    vb::Long csco_ = 0;
+    vb::Long numero_ = 0;
+    double num731_ = 0;
+    double num732_ = 0;
 };
 
 }  // namespace oxalde

@@ -26,7 +26,8 @@ public:
 
 private:
     cDecLista() = default;
-    vb::Long csco_ = 0, numDeclaSel_ = 0;
+    vb::Long csco_ = 0;
+    vb::Long numDeclaSel_ = 0;
     QString modo_;
     vb::Byte orden_ = 0;
 };

@@ -54,7 +54,8 @@ private:
         QLineEdit* nombre = nullptr;  // the name box
         QWidget* codigo = nullptr;    // the code box, focused again on Esc
         QWidget* siguiente = nullptr; // the box to fill after a choice
-        int ancho = 0, alto = 0;      // twips
+        int ancho = 0;                // twips
+        int alto = 0;                 // twips
     };
 
     void CrearControles();
@@ -88,11 +89,32 @@ private:
     QFrame* fraDatos_ = nullptr;
     QFrame* fraBotones_ = nullptr;
     QLabel* Label2_ = nullptr;
-    QLineEdit *txtdni_, *txtnombre_, *txtvia_, *txtviaaux_, *txtdomicilio_, *txtletra_, *txtescalera_, *txtpiso_,
-        *txtmano_, *txtnomprov_, *txtnommun_, *txttelefono_;
-    Pindaro *txtnumero_, *txtcodprov_, *txtcodpos_, *txtcodmun_, *txtnum731_, *txtnum732_;
-    QPushButton *cmdVia_, *cmdProvincia_, *cmdMunicipio_, *cmdAceptar_, *cmdCancelar_;
-    Lista via_, provincia_, municipio_;
+    QLineEdit* txtdni_;
+    QLineEdit* txtnombre_;
+    QLineEdit* txtvia_;
+    QLineEdit* txtviaaux_;
+    QLineEdit* txtdomicilio_;
+    QLineEdit* txtletra_;
+    QLineEdit* txtescalera_;
+    QLineEdit* txtpiso_;
+    QLineEdit* txtmano_;
+    QLineEdit* txtnomprov_;
+    QLineEdit* txtnommun_;
+    QLineEdit* txttelefono_;
+    Pindaro* txtnumero_;
+    Pindaro* txtcodprov_;
+    Pindaro* txtcodpos_;
+    Pindaro* txtcodmun_;
+    Pindaro* txtnum731_;
+    Pindaro* txtnum732_;
+    QPushButton* cmdVia_;
+    QPushButton* cmdProvincia_;
+    QPushButton* cmdMunicipio_;
+    QPushButton* cmdAceptar_;
+    QPushButton* cmdCancelar_;
+    Lista via_;
+    Lista provincia_;
+    Lista municipio_;
 
     bool datosModificados_ = false;
     bool cancelarPulsado_ = false;

@@ -34,7 +34,8 @@ void frmDecDatos::CrearListas() {
         QLineEdit* nombreCaja;
         QWidget* codigo;
         QWidget* siguiente;
-        int ancho, alto;
+        int ancho;
+        int alto;
     };
     const Definicion definiciones[] = {
         {via_, "lstvia", cmdVia_, txtviaaux_, txtvia_, txtdomicilio_, 2085, 1815},
@@ -103,7 +104,8 @@ void frmDecDatos::CerrarLista(Lista& l) {
 void frmDecDatos::Elegir(Lista& l) {
     const QListWidgetItem* item = l.lista->currentItem();
     if (!item || !l.lista->isVisible()) return;
-    const QString texto = item->text(), clave = item->data(Qt::UserRole).toString();
+    const QString texto = item->text();
+    const QString clave = item->data(Qt::UserRole).toString();
     cDecDatos& d = cDecDatos::Instancia();
     l.nombre->setText(texto);
     if (&l == &via_) {

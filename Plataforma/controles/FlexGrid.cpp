@@ -23,8 +23,10 @@ public:
     std::vector<QString> celdas;  // filas x columnas, row by row; empty while a source gives them
     std::shared_ptr<const FuenteFlex> fuente;
     std::vector<int> alineaciones;
-    QHash<qint64, QColor> fondos, textos;
-    QColor fondoSel, textoSel;
+    QHash<qint64, QColor> fondos;
+    QHash<qint64, QColor> textos;
+    QColor fondoSel;
+    QColor textoSel;
     bool resaltar = true;
     int filaActual = -1;  // model row
     bool redibujar = true;
@@ -58,7 +60,8 @@ public:
     }
 
     QVariant data(const QModelIndex& i, int rol) const override {
-        const int f = i.row(), c = i.column();
+        const int f = i.row();
+        const int c = i.column();
         switch (rol) {
             case Qt::DisplayRole: return Celda(f, c);
             case Qt::TextAlignmentRole: return alineaciones[c];
@@ -187,7 +190,8 @@ void FlexGrid::Rows(int filas) {
 int FlexGrid::Cols() const { return modelo_->columnas; }
 
 void FlexGrid::Cols(int columnas) {
-    const int fila = Row(), anteriores = Cols();
+    const int fila = Row();
+    const int anteriores = Cols();
     modelo_->CambiarColumnas(std::max(columnas, 1));
     for (int c = anteriores; c < Cols(); ++c) setColumnWidth(c, Pixeles(960));
     if (fila > 0) setCurrentIndex(modelo_->index(fila - 1, 0));

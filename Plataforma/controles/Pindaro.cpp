@@ -70,7 +70,8 @@ QString Pindaro::Insertar(const QString& antes, const QString& insertado, const 
     // Never more integer digits or decimals than the box allows.
     const QString todo = antes + r + despues;
     const qsizetype p = todo.indexOf(u',');
-    const QString ent = p < 0 ? todo : todo.left(p), dec = p < 0 ? QString() : todo.mid(p + 1);
+    const QString ent = p < 0 ? todo : todo.left(p);
+    const QString dec = p < 0 ? QString() : todo.mid(p + 1);
     auto digitos = [](const QString& s) { return std::count_if(s.begin(), s.end(), [](QChar c) { return c.isDigit(); }); };
     if (digitos(ent) > enteros_ || digitos(dec) > decimales_) return QString();
     return r;

@@ -27,7 +27,8 @@ void Negrita(QWidget* control);
 inline QColor ColorVB(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 // The smallest letter of a caption, and that of an amount, which has no second line to go to.
-constexpr double kLetraMinima = 7, kLetraMinimaImporte = 5;
+constexpr double kLetraMinima = 7;
+constexpr double kLetraMinimaImporte = 5;
 
 // The letter in which `texto` shows whole in `ancho` pixels: `letra` itself when it fits, else
 // the largest smaller size of it down to `minimo` points (that smallest one when nothing fits).

@@ -21,7 +21,8 @@ struct EntradaVentana::Manejadores {
     bool seleccionar = false;
     bool pasar = false;
     std::function<bool()> pasarCuando;
-    std::function<void()> alRecibir, alPerder;
+    std::function<void()> alRecibir;
+    std::function<void()> alPerder;
 };
 
 namespace {

@@ -20,7 +20,8 @@ int ValidadorInsercion::Limite() {
     // A length set on the box since the last look becomes ours.
     if (caja_->maxLength() != kSinLimite) {
         limite_ = caja_->maxLength();
-        const int cursor = caja_->cursorPosition(), inicio = caja_->selectionStart();
+        const int cursor = caja_->cursorPosition();
+        const int inicio = caja_->selectionStart();
         const int largo = int(caja_->selectedText().size());
         caja_->setMaxLength(kSinLimite);
         if (inicio >= 0) caja_->setSelection(inicio, largo);
@@ -56,7 +57,8 @@ QValidator::State ValidadorInsercion::validate(QString& texto, int& posicion) co
         ++sufijo;
     const QString insertado = texto.mid(prefijo, texto.size() - prefijo - sufijo);
     if (insertado.isEmpty()) return Acceptable;
-    const QString cabeza = texto.left(prefijo), cola = texto.right(sufijo);
+    const QString cabeza = texto.left(prefijo);
+    const QString cola = texto.right(sufijo);
     // Filtered first, then cut to the room the box has left.
     const qsizetype sitio = std::max<qsizetype>(0, std::min<qsizetype>(limite_, caja_->maxLength()) - prefijo - sufijo);
     const QString nuevo = regla_(cabeza, insertado, cola).left(sitio);

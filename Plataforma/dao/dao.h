@@ -51,7 +51,8 @@ public:
 private:
     std::vector<std::string> nombres_;
     std::vector<vb::Variant> valores_;
-    size_t filas_ = 0, actual_ = 0;
+    size_t filas_ = 0;
+    size_t actual_ = 0;
     bool cerrado_ = false;
     const vb::Variant* FilaActual() const;
 };

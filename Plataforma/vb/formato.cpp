@@ -19,7 +19,8 @@ std::string Format(const Decimal& valor, const std::string& patron) {
     const int minDecimales = int(std::count(decimal.begin(), decimal.end(), '0'));
 
     const Decimal redondeado = Redondear(valor, maxDecimales);
-    std::string ent = redondeado.entera, dec = redondeado.fraccion;
+    std::string ent = redondeado.entera;
+    std::string dec = redondeado.fraccion;
 
     while (int(dec.size()) > minDecimales && dec.back() == '0') dec.pop_back();
     ent.erase(0, std::min(ent.find_first_not_of('0'), ent.size()));

@@ -13,7 +13,9 @@ namespace vb {
 
 size_t Matriz::Posicion(std::initializer_list<Long> indices) const {
     if (indices.size() != limites.size()) Lanzar(errSubindice);
-    size_t pos = 0, paso = 1, d = 0;
+    size_t pos = 0;
+    size_t paso = 1;
+    size_t d = 0;
     for (Long i : indices) {
         auto [lo, hi] = limites[d++];
         if (i < lo || i > hi) Lanzar(errSubindice);
@@ -181,7 +183,8 @@ std::string TextoNumero(double d, int digitos) {
     std::string s(buf, fin);
     std::replace(s.begin(), s.end(), 'e', 'E');
     auto e = s.find('E');
-    std::string mantisa = s.substr(0, e), exponente = e == std::string::npos ? "" : s.substr(e);
+    std::string mantisa = s.substr(0, e);
+    std::string exponente = e == std::string::npos ? "" : s.substr(e);
     if (mantisa.find('.') != std::string::npos) {
         while (mantisa.back() == '0') mantisa.pop_back();
         if (mantisa.back() == '.') mantisa.pop_back();
@@ -233,7 +236,8 @@ bool Variant::IsNumeric() const {
 bool Variant::operator==(const Variant& o) const {
     if (tipo() != o.tipo()) return false;
     if (IsArray()) {
-        const Matriz &a = matriz(), &b = o.matriz();
+        const Matriz& a = matriz();
+        const Matriz& b = o.matriz();
         return a.limites == b.limites && a.elementos == b.elementos;
     }
     return v_ == o.v_;

@@ -113,7 +113,8 @@ public:
 
 private:
     using Tabla = std::map<double, vb::Variant>;
-    Tabla municipios_, provincias_;
+    Tabla municipios_;
+    Tabla provincias_;
     inline static const vb::Variant kNinguno{""};
 
     static void Leer(const std::string& sql, Tabla& tabla) {
@@ -244,7 +245,8 @@ vb::Long cDeclarante::dameResultado(vb::Variant& vBufferResultado, vb::Integer& 
     // of 8 values becomes a row of 7 in the same storage (a row never reaches past the one it is
     // made from), so a list of a million taxpayers is never held twice.
     std::vector<vb::Variant> v = r.TomarValores();
-    constexpr size_t kEntrada = 8, kSalida = 7;
+    constexpr size_t kEntrada = 8;
+    constexpr size_t kSalida = 7;
     for (size_t fila = 0; fila < static_cast<size_t>(filas); ++fila) {
         vb::Variant* e = v.data() + fila * kEntrada;
         std::array<vb::Variant, kEntrada> de;

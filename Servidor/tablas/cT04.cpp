@@ -62,7 +62,8 @@ vb::Integer cT04::ValidarDatos732(std::string& strFecha) const {
 
 // The transmitter, the declarant's kind and the technical data of a new means of transport.
 vb::Integer cT04::ReglasTransporte(const std::string& strFecha) const {
-    const bool hecho2 = Marcado(datT04_HECHO2()), hecho5 = Marcado(datT04_HECHO5());
+    const bool hecho2 = Marcado(datT04_HECHO2());
+    const bool hecho5 = Marcado(datT04_HECHO5());
     if ((hecho5 || hecho2) && EnBlanco(datT04_TRANIF())) return 1;
     if ((hecho5 || hecho2) && EnBlanco(datT04_TRANOM())) return 2;
     if (hecho2 && EnBlanco(datT04_TRAPAIS())) return 3;
@@ -101,9 +102,13 @@ vb::Integer cT04::ReglasComunes(const std::string& strFecha) const {
     if (Marcado(datT04_SITTIB2()) && !(EsNifTipo2(letra) || EsNifTipo3(letra))) return 7;
     if (Marcado(datT04_SITTIB4()) && !(EsNifTipo0(letra) || EsNifTipo2(letra))) return 8;
 
-    const double base16 = datT04_BASE16(), base7 = datT04_BASE7(), base4 = datT04_BASE4();
-    const double baeq4 = datT04_BAEQ4(), baeq175 = datT04_BAEQ175(), baeq1 = datT04_BAEQ1(),
-                 baeq05 = datT04_BAEQ05();
+    const double base16 = datT04_BASE16();
+    const double base7 = datT04_BASE7();
+    const double base4 = datT04_BASE4();
+    const double baeq4 = datT04_BAEQ4();
+    const double baeq175 = datT04_BAEQ175();
+    const double baeq1 = datT04_BAEQ1();
+    const double baeq05 = datT04_BAEQ05();
     if (EnBlanco(datT04_HECHO4()) && Marcado(datT04_SITTIB2()) && baeq4 == 0 && baeq175 == 0 && baeq1 == 0 &&
         baeq05 == 0)
         return 30;

@@ -46,7 +46,8 @@ vb::Variant ValorAlmacenado(const vb::Variant& valor, TipoCampo tipo) {
 }
 
 std::string SqlInsertar(const std::string& tabla, std::span<const Columna> columnas) {
-    std::string nombres, marcas;
+    std::string nombres;
+    std::string marcas;
     for (const auto& c : columnas) {
         if (!nombres.empty()) nombres += ",", marcas += ",";
         nombres += c.nombre;

@@ -29,7 +29,8 @@ std::optional<int> CompararSencillo(const unsigned char* a, int largoA, const un
     const int n = std::min(largoA, largoB);
     std::optional<int> orden;
     for (int i = 0; i < n; ++i) {
-        const unsigned char x = kRangos[a[i]], y = kRangos[b[i]];
+        const unsigned char x = kRangos[a[i]];
+        const unsigned char y = kRangos[b[i]];
         if (x == 0 || y == 0) return std::nullopt;
         if (x != y && !orden) orden = x < y ? -1 : 1;
     }

@@ -22,9 +22,11 @@ namespace brunsel {
 
 // What tells one state of a file from another.
 struct IdentidadFichero {
-    uint64_t dispositivo = 0, nodo = 0;
+    uint64_t dispositivo = 0;
+    uint64_t nodo = 0;
     int64_t tamano = 0;
-    int64_t modificado = 0, cambiado = 0;  // ns
+    int64_t modificado = 0;  // ns
+    int64_t cambiado = 0;    // ns
     bool operator==(const IdentidadFichero&) const = default;
 };
 std::optional<IdentidadFichero> Identidad(const std::string& ruta);
