@@ -87,7 +87,9 @@ void Copias(benchmark::State& estado, std::shared_ptr<Impresora> impresora, std:
     for (const QString& f : QDir(carpeta->path()).entryList(QDir::Files)) QFile::remove(carpeta->filePath(f));
 }
 
-void Una732_Pdf(benchmark::State& e) { Copias(e, std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta->path()), {"AD"}); }
+void Una732_Pdf(benchmark::State& e) {
+    Copias(e, std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta->path()), {"AD"});
+}
 void Una732_Grabadora(benchmark::State& e) { Copias(e, std::make_shared<ImpresoraGrabadora>(), {"AD"}); }
 void Tres732_Pdf(benchmark::State& e) {
     Copias(e, std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta->path()), {"BO", "AD", "IF"});
@@ -97,7 +99,9 @@ void Tres732_Grabadora(benchmark::State& e) { Copias(e, std::make_shared<Impreso
 void Una731_Pdf(benchmark::State& e) {
     Copias(e, std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, carpeta->path()), {"AD"}, ImprimirModelo731);
 }
-void Una731_Grabadora(benchmark::State& e) { Copias(e, std::make_shared<ImpresoraGrabadora>(), {"AD"}, ImprimirModelo731); }
+void Una731_Grabadora(benchmark::State& e) {
+    Copias(e, std::make_shared<ImpresoraGrabadora>(), {"AD"}, ImprimirModelo731);
+}
 
 BENCHMARK(Una732_Pdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(Una732_Grabadora)->Unit(benchmark::kMillisecond);

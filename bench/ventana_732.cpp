@@ -81,7 +81,8 @@ void BM_SalirDeUnImporte(benchmark::State& state) {
         QCoreApplication::processEvents();
         base->valor(QString::number(1000 + (++i % 500)) + ",00");
         Medir(salida, [&] { w->TabTra()->setFocus(); });
-        if (cDatos732::Instancia().BASE16() != (1000 + i % 500) * 100.0) state.SkipWithError("the amount was not stored");
+        if (cDatos732::Instancia().BASE16() != (1000 + i % 500) * 100.0)
+            state.SkipWithError("the amount was not stored");
     }
     CerrarHija(w);
 }

@@ -28,8 +28,8 @@ FrmSinConexion::FrmSinConexion(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
       lblTituloC_(Explicacion(this, "lblTituloC")),
       lblTituloE_(Explicacion(this, "lblTituloE")),
-      chkNoPreg_(ControlNombrado(new QCheckBox(QStringLiteral("Berriro kontsulta ez egin / No volver a consultar"), this),
-                                 "ChkNoPreg")),
+      chkNoPreg_(ControlNombrado(
+          new QCheckBox(QStringLiteral("Berriro kontsulta ez egin / No volver a consultar"), this), "ChkNoPreg")),
       cmdContinuar_(ControlNombrado(new QPushButton(kTextoContinuar, this), "CmdContinuar")) {
     setObjectName(QStringLiteral("FrmSinConexion"));
     Negrita(lblTituloC_);

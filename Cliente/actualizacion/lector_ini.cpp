@@ -23,7 +23,8 @@ bool MismoNombre(std::string_view a, std::string_view b) {
 }
 
 std::string_view SinComillas(std::string_view v) {
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) return v.substr(1, v.size() - 2);
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
     return v;
 }
 

@@ -54,7 +54,8 @@ bool DireccionNavegable(const QString& url) {
 }
 
 QByteArray PaginaTemporal(const QString& url) {
-    const QString pagina = QStringLiteral("<HTML> ") + QStringLiteral(" <BODY ONLOAD='document.formulario.submit();'> ") +
+    const QString pagina = QStringLiteral("<HTML> ") +
+                           QStringLiteral(" <BODY ONLOAD='document.formulario.submit();'> ") +
                            QStringLiteral(" <FORM NAME='formulario' action='") + EscaparAtributo(url) +
                            QStringLiteral("' method=post> ") + QStringLiteral(" </FORM></BODY> </HTML>");
     return QByteArray::fromStdString(vb::Utf8AAnsi(pagina.toStdString()));

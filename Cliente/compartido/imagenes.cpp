@@ -71,7 +71,8 @@ double Cabe(const std::vector<Renglon>& renglones, double ancho, double largo, d
 std::vector<QStringList> Cortes(const QString& texto) {
     std::vector<QStringList> r{{texto}};
     for (int i = 1; i < texto.size(); ++i) {
-        if (texto[i - 1] == u' ' || texto[i - 1] == u'-') r.push_back({texto.left(i).trimmed(), texto.mid(i).trimmed()});
+        if (texto[i - 1] == u' ' || texto[i - 1] == u'-')
+            r.push_back({texto.left(i).trimmed(), texto.mid(i).trimmed()});
     }
     return r;
 }

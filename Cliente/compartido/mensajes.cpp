@@ -32,8 +32,10 @@ struct TextoBoton {
     int boton;  // QMessageBox::StandardButton and QDialogButtonBox::StandardButton share values
     int id;
 };
-constexpr TextoBoton kTextosBotones[] = {
-    {QMessageBox::Yes, kIdBotonSi}, {QMessageBox::No, kIdBotonNo}, {QMessageBox::Ok, kIdBotonAceptar}, {QMessageBox::Cancel, kIdBotonCancelar}};
+constexpr TextoBoton kTextosBotones[] = {{QMessageBox::Yes, kIdBotonSi},
+                                         {QMessageBox::No, kIdBotonNo},
+                                         {QMessageBox::Ok, kIdBotonAceptar},
+                                         {QMessageBox::Cancel, kIdBotonCancelar}};
 
 template <class Caja>
 void Traducir(Caja& caja) {

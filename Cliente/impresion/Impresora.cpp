@@ -96,7 +96,8 @@ void EstablecerImpresora(std::shared_ptr<Impresora> impresora) { EnUso() = std::
 
 std::shared_ptr<Impresora> ImpresoraPorEntorno() {
     const QString eleccion = qEnvironmentVariable("OXALDE_IMPRESORA");
-    if (eleccion.startsWith(QLatin1String("pdf:"))) return std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, eleccion.mid(4));
+    if (eleccion.startsWith(QLatin1String("pdf:")))
+        return std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, eleccion.mid(4));
     if (eleccion == QLatin1String("ninguna")) return std::make_shared<ImpresoraQt>(ImpresoraQt::Ninguna);
     return std::make_shared<ImpresoraQt>(ImpresoraQt::Sistema);
 }

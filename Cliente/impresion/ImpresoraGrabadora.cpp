@@ -13,7 +13,8 @@ QString Llamada::Describir() const {
     if (op == QLatin1String("Print"))
         s += u' ' + fuente + u' ' + QString::number(tamano) + (negrita ? QStringLiteral(" B") : QString()) +
              (cursiva ? QStringLiteral(" I") : QString()) + (subrayado ? QStringLiteral(" U") : QString());
-    if (op == QLatin1String("Line") || op == QLatin1String("Box")) s += QStringLiteral(" w") + QString::number(drawWidth);
+    if (op == QLatin1String("Line") || op == QLatin1String("Box"))
+        s += QStringLiteral(" w") + QString::number(drawWidth);
     return s;
 }
 

@@ -90,13 +90,20 @@ const Regla kReglasLiquidacion[] = {
 };
 
 const ImporteEn<cDatos732> kImportes[] = {
-    {[](const cDatos732& d) { return d.BASE16(); }, 90, 4.5},   {[](const cDatos732& d) { return d.BASE7(); }, 90, 8.5},
-    {[](const cDatos732& d) { return d.BASE4(); }, 90, 12.5},   {[](const cDatos732& d) { return d.CUOTA16(); }, 150, 4.5},
-    {[](const cDatos732& d) { return d.CUOTA7(); }, 150, 8.5},  {[](const cDatos732& d) { return d.CUOTA4(); }, 150, 12.5},
-    {[](const cDatos732& d) { return d.BAEQ4(); }, 90, 16.5},   {[](const cDatos732& d) { return d.BAEQ175(); }, 90, 20.5},
-    {[](const cDatos732& d) { return d.BAEQ1(); }, 90, 24.5},   {[](const cDatos732& d) { return d.BAEQ05(); }, 90, 28.5},
-    {[](const cDatos732& d) { return d.CUEQ4(); }, 150, 16.5},  {[](const cDatos732& d) { return d.CUEQ175(); }, 150, 20.5},
-    {[](const cDatos732& d) { return d.CUEQ1(); }, 150, 24.5},  {[](const cDatos732& d) { return d.CUEQ05(); }, 150, 28.5},
+    {[](const cDatos732& d) { return d.BASE16(); }, 90, 4.5},
+    {[](const cDatos732& d) { return d.BASE7(); }, 90, 8.5},
+    {[](const cDatos732& d) { return d.BASE4(); }, 90, 12.5},
+    {[](const cDatos732& d) { return d.CUOTA16(); }, 150, 4.5},
+    {[](const cDatos732& d) { return d.CUOTA7(); }, 150, 8.5},
+    {[](const cDatos732& d) { return d.CUOTA4(); }, 150, 12.5},
+    {[](const cDatos732& d) { return d.BAEQ4(); }, 90, 16.5},
+    {[](const cDatos732& d) { return d.BAEQ175(); }, 90, 20.5},
+    {[](const cDatos732& d) { return d.BAEQ1(); }, 90, 24.5},
+    {[](const cDatos732& d) { return d.BAEQ05(); }, 90, 28.5},
+    {[](const cDatos732& d) { return d.CUEQ4(); }, 150, 16.5},
+    {[](const cDatos732& d) { return d.CUEQ175(); }, 150, 20.5},
+    {[](const cDatos732& d) { return d.CUEQ1(); }, 150, 24.5},
+    {[](const cDatos732& d) { return d.CUEQ05(); }, 150, 28.5},
     {[](const cDatos732& d) { return d.TOTAL(); }, 150, 34.5},
 };
 

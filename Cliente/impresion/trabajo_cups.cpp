@@ -15,7 +15,8 @@ struct Destino {
     explicit Destino(const QString& impresora) {
         const QByteArray nombre = impresora.section('/', 0, 0).toUtf8();
         const QByteArray instancia = impresora.section('/', 1).toUtf8();
-        dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nombre.constData(), instancia.isEmpty() ? nullptr : instancia.constData());
+        dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nombre.constData(),
+                                instancia.isEmpty() ? nullptr : instancia.constData());
     }
     ~Destino() {
         if (dest) cupsFreeDests(1, dest);

@@ -57,7 +57,9 @@ public:
     int Filas() const override { return tabla_.Cuenta(); }
     QString Texto(int fila, int columna) const override {
         if (fila > tabla_.Cuenta()) return {};
-        return columna == 0 ? QString::number(tabla_.Codigo(fila)) : columna <= 2 ? tabla_.Texto(fila, columna - 1) : QString();
+        return columna == 0   ? QString::number(tabla_.Codigo(fila))
+               : columna <= 2 ? tabla_.Texto(fila, columna - 1)
+                              : QString();
     }
 
 private:
@@ -76,7 +78,8 @@ QPushButton* BotonFlecha(QWidget* padre, QStyle::StandardPixmap dibujo) {
 
 // The arrow that points back, made once: the style caches an icon's drawings under its picture.
 const QIcon& FlechaAtras(const QStyle* estilo) {
-    static const QIcon flecha(estilo->standardIcon(QStyle::SP_MediaPlay).pixmap(16, 16).transformed(QTransform().scale(-1, 1)));
+    static const QIcon flecha(
+        estilo->standardIcon(QStyle::SP_MediaPlay).pixmap(16, 16).transformed(QTransform().scale(-1, 1)));
     return flecha;
 }
 
@@ -328,7 +331,8 @@ void FrmExportar::CargarTablaContribuyentes(std::shared_ptr<const vb::Variant> l
     g->Redraw(false);
     g->Fuente(std::make_shared<ColumnasDeLista>(std::move(lista), filas, 3));
     g->Redraw(true);
-    MostrarEtiqueta(lblResultado1_, QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(kIdExportarSeleccionados));
+    MostrarEtiqueta(lblResultado1_,
+                    QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(kIdExportarSeleccionados));
 }
 
 void FrmExportar::PresentaDatos() {
@@ -357,7 +361,8 @@ void FrmExportar::PresentaDatos() {
         e.CSCOEXP(CodigoActual(s));
         // Number and text always one blank apart: the Spanish text brings its own.
         const QString texto = Cadena(kIdExportarSeleccionadosParaExportar);
-        MostrarEtiqueta(lblresultado2_, QString::number(e.NUMCONTRIEXP()) + (texto.startsWith(u' ') ? texto : u' ' + texto));
+        MostrarEtiqueta(lblresultado2_,
+                        QString::number(e.NUMCONTRIEXP()) + (texto.startsWith(u' ') ? texto : u' ' + texto));
     } else {
         s->HighLight(false);
         s->Rows(1);

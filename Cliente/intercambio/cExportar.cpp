@@ -38,7 +38,8 @@ void cExportar::TablaContriExpBORRAR(qint32 posicion) {
 }
 
 qint32 cExportar::TablaOfrecida::Codigo(qint32 indice) const {
-    return indice < filasLista_ ? CodigoDeFila(*lista_, indice) : anadidos_[static_cast<size_t>(indice - filasLista_)].CSCO;
+    return indice < filasLista_ ? CodigoDeFila(*lista_, indice)
+                                : anadidos_[static_cast<size_t>(indice - filasLista_)].CSCO;
 }
 
 qint32 cExportar::TablaOfrecida::Posicion(qint32 csco) const {

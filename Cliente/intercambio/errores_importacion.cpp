@@ -53,7 +53,8 @@ QString LineaErrorControl(qint32 linea, const char* campo) {
 
 QString LineaErrorCorta(qint32 linea) {
     return Prefijo(linea) + QStringLiteral(": ") +
-           TextoIdioma(QStringLiteral("No se han importado todos los datos"), QStringLiteral("ez dira inportatu datu guztiak"));
+           TextoIdioma(QStringLiteral("No se han importado todos los datos"),
+                       QStringLiteral("ez dira inportatu datu guztiak"));
 }
 
 QString LineaErrorRegistrado(qint32 linea) {
@@ -61,13 +62,16 @@ QString LineaErrorRegistrado(qint32 linea) {
 }
 
 QString LineaErrorFallo(qint32 linea, qint32 numero, const QString& descripcion) {
-    return Prefijo(linea) + QStringLiteral(" ERROR Nº: ") + QString::number(numero) + QStringLiteral(": ") + descripcion;
+    return Prefijo(linea) + QStringLiteral(" ERROR Nº: ") + QString::number(numero) + QStringLiteral(": ") +
+           descripcion;
 }
 
 QStringList LeyendaFormato() {
     QStringList lineas{QString(), QStringLiteral("FORMATO: ")};
-    for (const CampoLinea& c : CamposLinea())
-        lineas << QStringLiteral("         ") + QString::fromLatin1(c.etiqueta) + u'(' + QString::number(c.ancho) + u')';
+    for (const CampoLinea& c : CamposLinea()) {
+        const QString etiqueta = QString::fromLatin1(c.etiqueta);
+        lineas << QStringLiteral("         ") + etiqueta + u'(' + QString::number(c.ancho) + u')';
+    }
     return lineas;
 }
 

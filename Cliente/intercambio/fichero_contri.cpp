@@ -35,7 +35,8 @@ ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& e
     QString detalle;
     const qint32 n = exportar.TablaContriExpCOUNT();
     for (qint32 i = 1; i <= n; ++i) {
-        bloque += QByteArray::fromStdString(vb::Utf8AAnsi(LineaContribuyente(exportar.TablaContriExpELEMENTO(i)).toStdString()));
+        bloque += QByteArray::fromStdString(
+            vb::Utf8AAnsi(LineaContribuyente(exportar.TablaContriExpELEMENTO(i)).toStdString()));
         bloque += "\r\n";
         if (bloque.size() < kBloque && i < n) continue;
         if (!EscribirTodo(fichero, bloque, detalle)) {

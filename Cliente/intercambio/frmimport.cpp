@@ -50,9 +50,10 @@ class PreguntaVentana : public PreguntaSustitucion {
 public:
     explicit PreguntaVentana(QString titulo) : titulo_(std::move(titulo)) {}
     bool Sustituir(const QString& dni) override {
-        const QString texto =
-            TextoIdioma(QStringLiteral("El declarante con dni-cif ") + dni + QStringLiteral(" ya existe \n¿Está seguro que desea sustituirlo?"),
-                        dni + QStringLiteral(" zk.ko NA/IFK duen aitortzailea lehenagotik dago \nZiur al zaude ordeztu nahi duzula?"));
+        const QString texto = TextoIdioma(QStringLiteral("El declarante con dni-cif ") + dni +
+                                              QStringLiteral(" ya existe \n¿Está seguro que desea sustituirlo?"),
+                                          dni + QStringLiteral(" zk.ko NA/IFK duen aitortzailea lehenagotik dago \n"
+                                                               "Ziur al zaude ordeztu nahi duzula?"));
         return MsgBox(texto, vbYesNo | vbQuestion | vbDefaultButton2, titulo_) == vbYes;
     }
 
@@ -186,7 +187,8 @@ void frmimport::Terminar(const ResultadoImportacion& r) {
     if (!r.falloErrores.isEmpty())
         MsgBox(QStringLiteral("ERROR Nº: %1: ").arg(vb::errAccesoArchivo) + r.ficheroErrores + QStringLiteral(": ") +
                r.falloErrores);
-    if (const auto m = MensajeFinal(r.contadores)) MsgBox(m->texto, m->estilo, m->tituloVentana ? windowTitle() : QString());
+    if (const auto m = MensajeFinal(r.contadores))
+        MsgBox(m->texto, m->estilo, m->tituloVentana ? windowTitle() : QString());
 }
 
 // The frame keeps the size it was given: the window grows (never shrinks) to show whole what the

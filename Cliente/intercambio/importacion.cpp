@@ -31,10 +31,14 @@ namespace oxalde {
 namespace {
 
 // Indexes of the pieces of a line, in the layout's order.
-enum Pieza { DNI, NOMBRE, VIA, DOMICILIO, NUMERO, LETRA, ESCALERA, PISO, MANO, CODPROV, CODPOS, CODMUN, NOMMUN, TELEFONO, NUM731, NUM732 };
+enum Pieza {
+    DNI, NOMBRE, VIA, DOMICILIO, NUMERO, LETRA, ESCALERA, PISO, MANO,
+    CODPROV, CODPOS, CODMUN, NOMMUN, TELEFONO, NUM731, NUM732
+};
 
 // The pieces in the check's slot order.
-constexpr Pieza kOrdenComprobacion[12] = {DNI, NOMBRE, DOMICILIO, CODPROV, CODPOS, NOMMUN, CODMUN, NUMERO, NUM731, NUM732, VIA, TELEFONO};
+constexpr Pieza kOrdenComprobacion[12] = {DNI,    NOMBRE, DOMICILIO, CODPROV, CODPOS, NOMMUN,
+                                          CODMUN, NUMERO, NUM731,    NUM732,  VIA,    TELEFONO};
 
 // The taxpayer service on the user's database.
 std::shared_ptr<brunsel::cDeclarante> Registro() {
@@ -235,8 +239,9 @@ std::optional<MensajeCierre> MensajeFinal(const ContadoresImportacion& c) {
     if (c.incorrectos == leidos && leidos != 0)
         return MensajeCierre{Cadena(kIdMsgImportacionErronea), vbInformation, true};
     if (c.incorrectos == 1)
-        return MensajeCierre{TextoIdioma(QStringLiteral("Hay 1 declarante erroneo"), QStringLiteral("Aitortzaile bat okerra da")),
-                             vbInformation, true};
+        return MensajeCierre{
+            TextoIdioma(QStringLiteral("Hay 1 declarante erroneo"), QStringLiteral("Aitortzaile bat okerra da")),
+            vbInformation, true};
     if (c.incorrectos > 1)
         return MensajeCierre{TextoIdioma(QStringLiteral("Hay ") + k + QStringLiteral(" declarantes erroneos"),
                                          k + QStringLiteral(" aitortzaile okerrak dira")),

@@ -10,8 +10,8 @@ namespace oxalde {
 namespace {
 
 using R = RegistroContribuyente;
-constexpr std::array<qint64 R::*, 7> kNumeros{&R::NUMERO,          &R::CODIGOPROVINCIA, &R::CODIGOPOSTAL, &R::CODIGOMUNICIPIO,
-                                              &R::TELEFONO,        &R::NUM731,          &R::NUM732};
+constexpr std::array<qint64 R::*, 7> kNumeros{&R::NUMERO,   &R::CODIGOPROVINCIA, &R::CODIGOPOSTAL, &R::CODIGOMUNICIPIO,
+                                              &R::TELEFONO, &R::NUM731,          &R::NUM732};
 // Room kept for each record when many are added at once: more than most take; room never
 // written costs no memory.
 constexpr size_t kHolgura = 160;

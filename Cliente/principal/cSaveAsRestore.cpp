@@ -56,7 +56,10 @@ QString cSaveAsRestore::Motivo(const vb::Error& e) const {
 void cSaveAsRestore::CrearBackup() {
     BorrarRestosDeTrabajo({rutaOrigen_, rutaDestino_});
     BorrarRestosAnteriores(Origen(), Destino());
-    if (QFileInfo::exists(Destino()) && MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) return;
+    if (QFileInfo::exists(Destino()) &&
+        MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) {
+        return;
+    }
     try {
         if (!QDir().mkpath(rutaDestino_))
             throw vb::Error(vb::errBaseDatos + SQLITE_CANTOPEN, "GarobelLib.cSaveAsRestore", "cannot make the folder")

@@ -103,7 +103,8 @@ FrmDecLista::FrmDecLista(QWidget* parent)
     connect(flx_, &FlexGrid::EnterCell, this, &FrmDecLista::flx_EnterCell);
     connect(flx_, &FlexGrid::DblClick, this, &FrmDecLista::flx_DblClick);
     connect(flx_, &FlexGrid::KeyPress, this, &FrmDecLista::flx_KeyPress);
-    for (auto* aceptar : {PicAce_, PicEli_}) connect(aceptar, &EtiquetaEnlace::clicked, this, &FrmDecLista::cmdAceptar_Click);
+    for (auto* aceptar : {PicAce_, PicEli_})
+        connect(aceptar, &EtiquetaEnlace::clicked, this, &FrmDecLista::cmdAceptar_Click);
     connect(cmdAceptar_, &QPushButton::clicked, this, &FrmDecLista::cmdAceptar_Click);
     connect(Piccan_, &EtiquetaEnlace::clicked, this, &FrmDecLista::cmdCancelar_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &FrmDecLista::cmdCancelar_Click);

@@ -46,7 +46,9 @@ constexpr int kAncho = 9480;
 constexpr int kAlto = 6795;
 
 // A button picture of the main window's image list, at the size of this window's buttons.
-QPixmap ImagenBoton(int indice) { return ImgBotones(indice).scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation); }
+QPixmap ImagenBoton(int indice) {
+    return ImgBotones(indice).scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
 
 // The two new-declaration pictures, drawn here: a calendar page for a quarterly declaration,
 // a car for a transport one.
@@ -399,7 +401,8 @@ void FrmDecResumen::SeleccionarFila(int fila) {
     SeleccionActiva = false;
     UtilidadesGrid.SeleccionarGrid(ColorSeleccion, flxDeclaraciones_->ForeColorSel(), fila);
     SeleccionActiva = true;
-    Resumen().CSDE(vb::Variant(vb::Val(flxDeclaraciones_->TextMatrix(flxDeclaraciones_->Row(), colCSDE).toStdString())).CLng());
+    Resumen().CSDE(
+        vb::Variant(vb::Val(flxDeclaraciones_->TextMatrix(flxDeclaraciones_->Row(), colCSDE).toStdString())).CLng());
 }
 
 void FrmDecResumen::PresentaDatos() {

@@ -49,8 +49,8 @@ QString TextoNumeroDeclaraciones(vb::Long n) {
 
 QString PreguntaBorrado(const QStringList& fila) {
     if (fila[colTipo].trimmed() == kModoPeriodica)
-        return Cadena(kIdPreguntaBorrarDeclaracion) + fila[colEjercicio] + QStringLiteral(" - ") + fila[colPeriodo].trimmed() +
-               QStringLiteral(" ?");
+        return Cadena(kIdPreguntaBorrarDeclaracion) + fila[colEjercicio] + QStringLiteral(" - ") +
+               fila[colPeriodo].trimmed() + QStringLiteral(" ?");
     return Cadena(kIdPreguntaBorrarDeclaracionFecha) + fila[colFecha].trimmed() + QStringLiteral(" ?");
 }
 

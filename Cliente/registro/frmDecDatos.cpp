@@ -192,7 +192,8 @@ void frmDecDatos::CrearControles() {
     fraBotones_->setObjectName(QStringLiteral("fraBotones"));
     auto* botones = new QHBoxLayout(fraBotones_);
     botones->addStretch();
-    auto imagen = [this](QPushButton* b, const char* nombre, QStyle::StandardPixmap figura, void (frmDecDatos::*alPulsar)()) {
+    auto imagen = [this](QPushButton* b, const char* nombre, QStyle::StandardPixmap figura,
+                         void (frmDecDatos::*alPulsar)()) {
         b->setMinimumWidth(110);
         auto* pic = new EtiquetaEnlace(b);
         pic->setObjectName(QString::fromLatin1(nombre));

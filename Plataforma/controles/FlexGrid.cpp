@@ -110,7 +110,8 @@ public:
         beginResetModel();
         std::vector<QString> nuevas(size_t(filas) * n);
         for (int f = 0; f < filas; ++f)
-            for (int c = 0; c < std::min(n, columnas); ++c) nuevas[size_t(f) * n + c] = celdas[size_t(f) * columnas + c];
+            for (int c = 0; c < std::min(n, columnas); ++c)
+                nuevas[size_t(f) * n + c] = celdas[size_t(f) * columnas + c];
         celdas = std::move(nuevas);
         cabecera.resize(n);
         alineaciones.resize(n, int(Qt::AlignLeft | Qt::AlignVCenter));

@@ -72,7 +72,9 @@ QString Pindaro::Insertar(const QString& antes, const QString& insertado, const 
     const qsizetype p = todo.indexOf(u',');
     const QString ent = p < 0 ? todo : todo.left(p);
     const QString dec = p < 0 ? QString() : todo.mid(p + 1);
-    auto digitos = [](const QString& s) { return std::count_if(s.begin(), s.end(), [](QChar c) { return c.isDigit(); }); };
+    auto digitos = [](const QString& s) {
+        return std::count_if(s.begin(), s.end(), [](QChar c) { return c.isDigit(); });
+    };
     if (digitos(ent) > enteros_ || digitos(dec) > decimales_) return QString();
     return r;
 }

@@ -130,7 +130,8 @@ TEST_F(Lista, LaPreguntaDeBorradoNombraAlQueSeBorra) {
         {kDesplEuskera, 3, vbNo,
          "Ziur al zaude 33333333P - BEA\n aitortzailea deuseztatu nahi duzula, izan ditzakeen aitorpen guztiekin "
          "batera?"},
-        {0, 3, vbYes, "¿Está seguro que desea eliminar el declarante: 33333333P - BEA\n con todas sus declaraciones?"},
+        {0, 3, vbYes,
+         "¿Está seguro que desea eliminar el declarante: 33333333P - BEA\n con todas sus declaraciones?"},
     };
     Cuatro();
     Abrir();

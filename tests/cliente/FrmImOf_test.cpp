@@ -126,7 +126,8 @@ TEST_F(Dialogo, FechaDePresentacion) {
         EXPECT_EQ(cImOf::Instancia().FECHAPRE(), mensaje.isEmpty() ? 20020101 : 1) << texto.toStdString();
         ASSERT_EQ(mensajes.size(), mensaje.isEmpty() ? 0u : 1u) << texto.toStdString();
         if (mensaje.isEmpty()) continue;
-        EXPECT_TRUE(mensajes[0].texto == mensaje && mensajes[0].estilo == vbExclamation) << mensajes[0].texto.toStdString();
+        EXPECT_TRUE(mensajes[0].texto == mensaje && mensajes[0].estilo == vbExclamation)
+            << mensajes[0].texto.toStdString();
         EXPECT_EQ(titulos[0], euskera ? "Akatsa egon da datuak sartzen" : "Error en la Introducción de Datos");
     }
 }
@@ -176,7 +177,8 @@ TEST_F(Dialogo, UnFalloAMitadSeAvisaYElDialogoSigueAbierto) {
     EXPECT_EQ(Sellos(), QStringList{"Administracion"});
     EXPECT_EQ(impresora->llamadas.back().op, "KillDoc");
     ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_TRUE(mensajes[0].texto.contains("component gone") && mensajes[0].texto.contains("Copias ya impresas: 1 de 2"))
+    EXPECT_TRUE(mensajes[0].texto.contains("component gone") &&
+                mensajes[0].texto.contains("Copias ya impresas: 1 de 2"))
         << mensajes[0].texto.toStdString();
     EXPECT_TRUE(mensajes[0].estilo == vbExclamation && titulos[0] == d.windowTitle());
     EXPECT_TRUE(d.result() == 0 && QApplication::overrideCursor() == nullptr);

@@ -296,12 +296,14 @@ TEST_F(Actualizacion, SoloSeAbreUnaDireccionHttpYCualquierFalloEsNavegadorNoEnco
         EXPECT_EQ(navegadas.size(), caso.abierta ? 1u : 0u);
         ASSERT_EQ(mensajes.size(), caso.abierta ? 0u : 1u);
         if (!caso.abierta) {
-            EXPECT_EQ(mensajes[0].texto + " / " + titulos[0], "No se ha encontrado el navegador / Navegador no encontrado");
+            EXPECT_EQ(mensajes[0].texto + " / " + titulos[0],
+                      "No se ha encontrado el navegador / Navegador no encontrado");
             EXPECT_EQ(mensajes[0].estilo, vbExclamation);
         }
     }
     // The characters that would end the page's attribute are written as entities.
-    EXPECT_TRUE(PaginaTemporal("http://x.invalid/'\"<>&é").contains("action='http://x.invalid/&#39;&quot;&lt;&gt;&\xE9'"));
+    EXPECT_TRUE(
+        PaginaTemporal("http://x.invalid/'\"<>&é").contains("action='http://x.invalid/&#39;&quot;&lt;&gt;&\xE9'"));
 
     // No browser, or a page that cannot be written: the same message, in the chosen language.
     DesplIdioma = kDesplEuskera;

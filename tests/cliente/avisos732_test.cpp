@@ -48,14 +48,17 @@ TEST(Avisos732, CadaCodigoConSuMensajePestanaYFoco) {
             }
         }
     }
-    for (int codigo : {0, 14, 22, 29, 35, -1, 100}) EXPECT_EQ(AvisoValidacion732(static_cast<vb::Integer>(codigo)), nullptr);
+    for (int codigo : {0, 14, 22, 29, 35, -1, 100})
+        EXPECT_EQ(AvisoValidacion732(static_cast<vb::Integer>(codigo)), nullptr);
 }
 
 TEST(Avisos732, TextosLiterales) {
     EXPECT_EQ(TextoAviso(*AvisoValidacion732(23), 0, 0),
               "La casilla  base de recargo no puede ser mayor que la base imponible correspondiente");
-    EXPECT_EQ(TextoAviso(*AvisoValidacion732(31), 0, kDesplEuskera), TextoAviso(*AvisoValidacion732(34), 0, kDesplEuskera));
-    EXPECT_EQ(TextoAviso(*AvisoValidacion732(10), 0, kDesplEuskera), "Ibilgailu markaren  laukian balioren bat jarri behar da");
+    EXPECT_EQ(TextoAviso(*AvisoValidacion732(31), 0, kDesplEuskera),
+              TextoAviso(*AvisoValidacion732(34), 0, kDesplEuskera));
+    EXPECT_EQ(TextoAviso(*AvisoValidacion732(10), 0, kDesplEuskera),
+              "Ibilgailu markaren  laukian balioren bat jarri behar da");
     // Every Basque text is its own, never the Spanish one.
     std::set<int> ids;
     for (const Aviso732& a : AvisosValidacion732()) ids.insert(a.id);
@@ -71,10 +74,11 @@ TEST(Avisos732, MensajesCompuestosConLosTiposDeLaFecha) {
         const char *recargo, *base;  // as the Spanish text shows them
         const char *recargoEu, *baseEu;
     };
-    for (const Caso& c : {Caso{24, 20100630, "1%", "7%", "1", "7"}, Caso{24, 20100701, "1%", "8%", "1", "8"},
-                          Caso{24, 20120901, "1.4%", "10%", "1.4", "10"}, Caso{25, 20100630, "0,5%", "4%", "0,5", "4"},
-                          Caso{25, 20121231, "0,5%", "4%", "0,5", "4"}, Caso{27, 20100630, "1,75%", "16%", "1,75", "16"},
-                          Caso{27, 20120831, "1,75%", "18%", "1,75", "18"}, Caso{27, 20121001, "1,75%", "21%", "1,75", "21"}}) {
+    for (const Caso& c :
+         {Caso{24, 20100630, "1%", "7%", "1", "7"}, Caso{24, 20100701, "1%", "8%", "1", "8"},
+          Caso{24, 20120901, "1.4%", "10%", "1.4", "10"}, Caso{25, 20100630, "0,5%", "4%", "0,5", "4"},
+          Caso{25, 20121231, "0,5%", "4%", "0,5", "4"}, Caso{27, 20100630, "1,75%", "16%", "1,75", "16"},
+          Caso{27, 20120831, "1,75%", "18%", "1,75", "18"}, Caso{27, 20121001, "1,75%", "21%", "1,75", "21"}}) {
         const Aviso732& a = *AvisoValidacion732(static_cast<vb::Integer>(c.codigo));
         EXPECT_EQ(TextoAviso(a, c.fecha, 0), es.arg(c.recargo, c.base)) << c.codigo << " " << c.fecha;
         EXPECT_EQ(TextoAviso(a, c.fecha, kDesplEuskera), eu.arg(c.recargoEu, c.baseEu)) << c.codigo << " " << c.fecha;

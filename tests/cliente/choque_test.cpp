@@ -221,7 +221,8 @@ private:
         vb::Long k = n > 0 ? lista(0, fila).CLng() : 0;
         if (n > 0 && (accion < 3 || n > 12)) {
             const std::string borrar = "X " + std::to_string(k);
-            if (accion % 2) return Llamada(borrar, [&] { oxalde::EliminarDeclaracion(k, QString::fromStdString(modelo)); });
+            if (accion % 2)
+                return Llamada(borrar, [&] { oxalde::EliminarDeclaracion(k, QString::fromStdString(modelo)); });
             Llamada(borrar, [&] { declaraciones_->BorrarDatosNoComunes(k, modelo); });
             return Llamada(borrar, [&] { declaraciones_->BorrarDeclaracion(k); });
         }
@@ -514,7 +515,8 @@ TEST(Choque, MatarDuranteUnaImportacionDejaLaBaseEnteraYLosErroresHastaAhi) {
         waitpid(pid, &estado, 0);
         if (ronda == 0) {
             ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
-            entera = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - inicio).count();
+            const auto tardado = std::chrono::steady_clock::now() - inicio;
+            entera = std::chrono::duration_cast<std::chrono::microseconds>(tardado).count();
         } else {
             ASSERT_TRUE(WIFSIGNALED(estado) || WEXITSTATUS(estado) == 0) << "round " << ronda;
         }

@@ -353,7 +353,8 @@ TEST_F(Copia, UnDiscoLlenoSeDiceNombrandoElArchivoYNoDejaNada) {
     CapaSinEsperas::lleno = true;
     v.mnuBackup_Click();
     CapaSinEsperas::lleno = false;
-    EXPECT_EQ(mensajes.back().texto, LoadResString(10346) + "\n" + LoadResString(19190).arg(QDir::toNativeSeparators(Copia_())));
+    EXPECT_EQ(mensajes.back().texto,
+              LoadResString(10346) + "\n" + LoadResString(19190).arg(QDir::toNativeSeparators(Copia_())));
 }
 
 // A backup and a restore killed (SIGKILL, a real child process) at each of their commits in turn,
@@ -389,7 +390,8 @@ TEST_F(Copia, UnaCopiaOUnaRestauracionMuertaNoDejaCopiasTrasArrancar) {
         QStringList archivos = Archivos(carpeta.path());
         archivos.removeIf([&](const QString& a) { return quedan.contains(a); });
         EXPECT_EQ(archivos, QStringList{});
-        EXPECT_EQ(QDir(temporal.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
+        EXPECT_EQ(QDir(temporal.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{});
     }
     EXPECT_GT(commit, 4);  // the backup, the scratch copies, their upgrade and the install were all cut
     // What a running copy of the program holds is left alone.
@@ -470,7 +472,8 @@ TEST_F(Copia, UnDiscoLlenoDeVerdadAlHacerLaCarpetaDeTrabajoSeDiceLleno) {
         EXPECT_EQ(TextoDeCopia(e), kIdMsgDiscoLleno);
         EXPECT_EQ(QString::fromStdString(e.Archivo()), QDir::cleanPath(punto.path()));
     }
-    EXPECT_EQ(QDir(punto.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"lleno"});
+    EXPECT_EQ(QDir(punto.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"lleno"});
 }
 
 // What the earlier copy code left when cut short ("<file>.tmp" and its journal beside the backup
@@ -538,8 +541,9 @@ TEST_F(Copia, UnaBaseDeLecturaEnUsoAlRestaurarSeNombraAElla) {
         EXPECT_FALSE(Componente(false)->CrearRestore());
     }
     ASSERT_EQ(mensajes.size(), 2u);
-    EXPECT_EQ(mensajes[1].texto.toStdString(),
-              (LoadResString(9159) + "\n" + LoadResString(9105).arg(QDir::toNativeSeparators(RutaBDLectura))).toStdString());
+    EXPECT_EQ(
+        mensajes[1].texto.toStdString(),
+        (LoadResString(9159) + "\n" + LoadResString(9105).arg(QDir::toNativeSeparators(RutaBDLectura))).toStdString());
     EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
 }
 

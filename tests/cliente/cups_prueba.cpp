@@ -92,7 +92,8 @@ bool ServidorCups::Configurar(int puerto) {
     for (const QString& c : QDir(instalados).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         if (c != QLatin1String("backend")) QFile::link(QDir(instalados).filePath(c), r.filePath("bin/" + c));
     const QString backend = r.filePath("bin/backend/carpeta");
-    if (!Escribir(backend, kBackend) || !QFile::setPermissions(backend, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+    if (!Escribir(backend, kBackend) ||
+        !QFile::setPermissions(backend, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
         motivo_ = "cannot write the test backend";
         return false;
     }
@@ -112,7 +113,8 @@ bool ServidorCups::Configurar(int puerto) {
         if (usuario && grupo)
             archivos += QStringLiteral("User %1\nGroup %2\nSystemGroup %2\n").arg(usuario->pw_name, grupo->gr_name);
     }
-    if (!Escribir(r.filePath("cupsd.conf"), cupsd.toUtf8()) || !Escribir(r.filePath("cups-files.conf"), archivos.toUtf8())) {
+    if (!Escribir(r.filePath("cupsd.conf"), cupsd.toUtf8()) ||
+        !Escribir(r.filePath("cups-files.conf"), archivos.toUtf8())) {
         motivo_ = "cannot write the server configuration";
         return false;
     }

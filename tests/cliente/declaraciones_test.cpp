@@ -45,7 +45,8 @@ protected:
         Sql("INSERT INTO T02_COMUNDECLA (T02_CSCO, T02_MODELO, T02_LETRADNI, T02_MODO, T02_FECHA, T02_EJERCICIO, "
             "T02_PERIODO, T02_TIPOLOGIA) VALUES (1, '" + modelo + "', '1', '" + modo + "', " + std::to_string(fecha) +
             ", " + std::to_string(fecha / 10000) + ", '" + periodo + "', " + std::to_string(tipologia) + ")");
-        const std::string tabla = tipologia == 1 ? "T03_731DECLA (T03_CSDE, T03_RESUL)" : "T04_732DECLA (T04_CSDE, T04_TOTAL)";
+        const std::string tabla =
+            tipologia == 1 ? "T03_731DECLA (T03_CSDE, T03_RESUL)" : "T04_732DECLA (T04_CSDE, T04_TOTAL)";
         Sql("INSERT INTO " + tabla + " VALUES ((SELECT MAX(T02_CSDE) FROM T02_COMUNDECLA), " +
             std::to_string(importe) + ")");
     }
@@ -371,7 +372,8 @@ TEST_F(Declaraciones, CancelarConUnaListaVaciaNoDiceNadaYConUnaFechaMalaUnaVez) 
         QWidget* caja = C<QWidget>(w, c.caja);
         caja->setFocus(Qt::MouseFocusReason);
         QCoreApplication::processEvents();
-        QLineEdit* texto = qobject_cast<QLineEdit*>(caja) ? qobject_cast<QLineEdit*>(caja) : caja->findChild<QLineEdit*>();
+        QLineEdit* texto =
+            qobject_cast<QLineEdit*>(caja) ? qobject_cast<QLineEdit*>(caja) : caja->findChild<QLineEdit*>();
         texto->selectAll();
         QTest::keyClick(texto, Qt::Key_Backspace);
         QTest::keyClicks(texto, c.texto);

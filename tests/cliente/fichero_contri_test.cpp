@@ -24,8 +24,9 @@ namespace {
 // The taxpayer of the sample line.
 RegistroContribuyente Muestra() {
     return {.CSCO = 5, .DNI = "12345678Z", .NOMBRE = "GARCIA LOPEZ, JUAN", .VIA = "CL", .DOMICILIO = "MAYOR",
-            .NUMERO = 7, .LETRA = "A", .ESCALERA = {}, .PISO = "2", .MANO = "IZQ", .CODIGOPROVINCIA = 20, .CODIGOPOSTAL = 20001,
-            .CODIGOMUNICIPIO = 69, .NOMBREMUNICIPIO = "ARGIPROBA", .TELEFONO = 900123456, .NUM731 = 3};
+            .NUMERO = 7, .LETRA = "A", .ESCALERA = {}, .PISO = "2", .MANO = "IZQ", .CODIGOPROVINCIA = 20,
+            .CODIGOPOSTAL = 20001, .CODIGOMUNICIPIO = 69, .NOMBREMUNICIPIO = "ARGIPROBA", .TELEFONO = 900123456,
+            .NUM731 = 3};
 }
 
 QByteArray Linea(const RegistroContribuyente& r) {
@@ -34,7 +35,8 @@ QByteArray Linea(const RegistroContribuyente& r) {
 
 TEST(LineaContri, MuestraByteAByte) {
     QByteArray esperada =
-        "12345678ZGARCIA·LOPEZ,·JUAN······················CLMAYOR·························00007A···2·IZQ20200010"
+        "12345678ZGARCIA·LOPEZ,·JUAN······················"
+        "CLMAYOR·························00007A···2·IZQ20200010"
         "69ARGIPROBA················90012345600000030000000";
     esperada.replace("·", " ");
     EXPECT_EQ(Linea(Muestra()), esperada);
@@ -164,7 +166,8 @@ TEST(Exportar, TablaOfrecidaCargadaDeUnaLista) {
     e.TablaContriAnadir(anadido);
     anadido.CSCO = 11;
     e.TablaContriAnadir(anadido);
-    EXPECT_EQ(std::tuple(e.TablaContriCOUNT(), e.TablaContriPERTENECE(3), e.TablaContriPERTENECE(11)), std::tuple(5, 2, 5));
+    EXPECT_EQ(std::tuple(e.TablaContriCOUNT(), e.TablaContriPERTENECE(3), e.TablaContriPERTENECE(11)),
+              std::tuple(5, 2, 5));
     for (qint32 p : {2, 5}) e.COPIARELEMENTOENTRETABLAS(p);
     const RegistroContribuyente& elegido = e.TablaContriExpELEMENTO(1);
     EXPECT_EQ(QString::number(elegido.CSCO) + "|" + elegido.DNI + "|" + elegido.NOMBRE + "|" +
@@ -176,10 +179,12 @@ TEST(Exportar, TablaOfrecidaCargadaDeUnaLista) {
     auto otra = vb::Variant::Array2(0, 16, 0, 0);
     otra(0, 0) = vb::Long(9);
     e.TablaContriCARGAR(otra);
-    EXPECT_EQ(std::tuple(e.NUMCONTRISEL(), e.TablaContriPERTENECE(9), e.TablaContriPERTENECE(7), e.TablaContriPERTENECE(11)),
-              std::tuple(1, 1, 0, 0));
+    EXPECT_EQ(
+        std::tuple(e.NUMCONTRISEL(), e.TablaContriPERTENECE(9), e.TablaContriPERTENECE(7), e.TablaContriPERTENECE(11)),
+        std::tuple(1, 1, 0, 0));
     e.TablaContriCLEAR();
-    EXPECT_EQ(std::tuple(e.TablaContriCOUNT(), e.TablaContriPERTENECE(9), e.TablaContriLISTA().IsEmpty()), std::tuple(0, 0, true));
+    EXPECT_EQ(std::tuple(e.TablaContriCOUNT(), e.TablaContriPERTENECE(9), e.TablaContriLISTA().IsEmpty()),
+              std::tuple(0, 0, true));
 }
 
 // The chosen list is held packed: every record reads back as it was chosen, its texts at their

@@ -187,7 +187,8 @@ TEST_F(Datos, CadaReglaFallidaDaSuMensajeYSuCaja) {
     const Caso casos[] = {
         {"12345678A", "20001", "El campo DNI-CIF es erróneo o carece de dígito de control.", "txtdni"},
         {"11111111H", "48001", "El Código de Provincia y el Código Postal no coinciden", "txtcodpos"},
-        {"11111111H", "20000", "Los tres últimos dígitos del Código Postal deben ser distintos de cero.", "txtcodpos"},
+        {"11111111H", "20000",
+         "Los tres últimos dígitos del Código Postal deben ser distintos de cero.", "txtcodpos"},
     };
     for (const Caso& c : casos) {
         Nuevo();

@@ -76,7 +76,8 @@ TEST_F(VentanaImportar, ImportaPreguntaYTermina) {
     EXPECT_EQ(Estado(), "3 1 1 0 1 | 001");
     EXPECT_EQ(v->cmdcan()->text(), "&Salir");
     ASSERT_EQ(mensajes.size(), 2u);
-    EXPECT_EQ(mensajes[0].texto, "El declarante con dni-cif 11111111H ya existe \n¿Está seguro que desea sustituirlo?");
+    EXPECT_EQ(mensajes[0].texto,
+              "El declarante con dni-cif 11111111H ya existe \n¿Está seguro que desea sustituirlo?");
     EXPECT_EQ(mensajes[0].estilo, oxalde::vbYesNo | oxalde::vbQuestion | oxalde::vbDefaultButton2);
     EXPECT_EQ(titulos[0], "Importación de declarantes");
     EXPECT_EQ(mensajes[1].texto, "Hay 1 declarante erroneo");
@@ -147,9 +148,12 @@ TEST_F(VentanaImportar, CadaImportacionSeVeEnteraEnLosDosIdiomas) {
         const char* estado;
         const char* mensaje[2];
     } casos[] = {
-        {"Contri.txt", buena, "1 1 0 0 0 | 000", {"Sus datos han sido importados correctamente", "Zure datuak behar bezala inportatu dira"}},
-        {"Contri.txt", buena + "CORTA\r\nCORTA\r\n", "3 1 2 0 0 | 001", {"Hay 2 declarantes erroneos", "2 aitortzaile okerrak dira"}},
-        {"Errores.txt", buena, "0 0 0 0 0 | 110", {"El fichero ya está abierto", "Fitxategia irekita dago jadanik"}},
+        {"Contri.txt", buena, "1 1 0 0 0 | 000",
+         {"Sus datos han sido importados correctamente", "Zure datuak behar bezala inportatu dira"}},
+        {"Contri.txt", buena + "CORTA\r\nCORTA\r\n", "3 1 2 0 0 | 001",
+         {"Hay 2 declarantes erroneos", "2 aitortzaile okerrak dira"}},
+        {"Errores.txt", buena, "0 0 0 0 0 | 110",
+         {"El fichero ya está abierto", "Fitxategia irekita dago jadanik"}},
     };
     for (int idioma : {0, 1}) {
         for (const auto& c : casos) {
@@ -188,7 +192,8 @@ TEST_F(VentanaImportar, UnaTuberiaOUnDispositivoSeRechazanSinColgarLaVentana) {
     const prueba::Plazo plazo(30);
     const prueba::CasoNoFichero casos[] = {
         {0, "Contri.txt", prueba::Tuberia,
-         "ERROR Nº: 75: \"%1\" no es un fichero normal, sino una tubería con nombre (FIFO): no se ha importado nada."},
+         "ERROR Nº: 75: \"%1\" no es un fichero normal, sino una tubería con nombre (FIFO): "
+         "no se ha importado nada."},
         {1, "cero.txt", [](const QString& r) { return QFile::link("/dev/zero", r); },
          "ERROR Nº: 75: \"%1\" ez da fitxategi arrunta, gailu bat baizik: ez da ezer inportatu."},
     };

@@ -42,7 +42,8 @@ protected:
 
     void SetUp() override {
         Principal::SetUp();
-        Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_NUM731, T01_NUM732) VALUES ('11111111H', 'VIEJO', 4, 5)");
+        Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_NUM731, T01_NUM732) "
+            "VALUES ('11111111H', 'VIEJO', 4, 5)");
     }
 
     // Good new taxpayer (an apostrophe and a statement in its name), a short line, an empty
@@ -56,8 +57,9 @@ protected:
     }
 
     std::string Fila(const std::string& dni) {
-        return Valor("SELECT T01_NOMBRE || '|' || T01_DOMICILIO || '|' || CAST(T01_NUM731 AS INTEGER) || '|' || CAST(T01_NUM732 AS INTEGER) || '|' || "
-                     "T01_CODMUN || '|' || T01_VIA || '|' FROM T01_DECLARANTES WHERE T01_DNI = '" + dni + "'")
+        return Valor("SELECT T01_NOMBRE || '|' || T01_DOMICILIO || '|' || CAST(T01_NUM731 AS INTEGER) || '|' || "
+                     "CAST(T01_NUM732 AS INTEGER) || '|' || T01_CODMUN || '|' || T01_VIA || '|' "
+                     "FROM T01_DECLARANTES WHERE T01_DNI = '" + dni + "'")
             .CStr();
     }
 
@@ -238,9 +240,9 @@ TEST_F(Importacion, ExportarEImportarNoCambiaNada) {
     Sql("DELETE FROM T01_DECLARANTES");
     Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_VIA, T01_DOMICILIO, T01_NUMERO, T01_LETRA, T01_ESCALERA,"
         " T01_PISO, T01_MANO, T01_CODPROV, T01_CODPOS, T01_CODMUN, T01_NOMMUN, T01_TELEFONO, T01_NUM731, T01_NUM732)"
-        " VALUES ('12345678Z', 'PEÑA D''ARTOLA, MIKEL', 'CL', 'ZUMALAKARREGI', 14, 'B', 'D', '3', 'DCH', 20, 20001, 79,"
-        " '', 943111222, 2, 1), ('11111111H', 'ÇA ETXEA S.L.', 'AV', 'ITSASO', 0, '', '', '', '', 1, 1001, 0, 'ABRELDA',"
-        " 0, 0, 7)");
+        " VALUES ('12345678Z', 'PEÑA D''ARTOLA, MIKEL', 'CL', 'ZUMALAKARREGI', 14, 'B', 'D', '3', 'DCH', 20, 20001,"
+        " 79, '', 943111222, 2, 1),"
+        " ('11111111H', 'ÇA ETXEA S.L.', 'AV', 'ITSASO', 0, '', '', '', '', 1, 1001, 0, 'ABRELDA', 0, 0, 7)");
     const std::string antes = Registro();
     oxalde::cExportar e;
     ASSERT_EQ(oxalde::CargarContribuyentes(e), 2);
@@ -308,7 +310,8 @@ TEST_F(Importacion, ElFicheroDeErroresNuncaEsElQueSeLee) {
     const QByteArray datos = LineaValida("12345678Z", "ANA") + "\r\n";
     ASSERT_TRUE(Escribir(errores, datos) && QDir(carpeta.path()).mkpath("sub/otra"));
     ASSERT_TRUE(QFile::link(errores, carpeta.filePath("simbolico.txt")));
-    ASSERT_EQ(link(QFile::encodeName(errores).constData(), QFile::encodeName(carpeta.filePath("duro.txt")).constData()), 0);
+    const QByteArray duro = QFile::encodeName(carpeta.filePath("duro.txt"));
+    ASSERT_EQ(link(QFile::encodeName(errores).constData(), duro.constData()), 0);
     ASSERT_TRUE(Escribir(carpeta.filePath("sub/otra/Contri.txt"), datos));
     ASSERT_TRUE(QFile::link(carpeta.filePath("sub/otra/Contri.txt"), carpeta.filePath("sub/otra/Errores.txt")));
     for (const QString& ruta : {errores, carpeta.filePath("simbolico.txt"), carpeta.filePath("duro.txt"),

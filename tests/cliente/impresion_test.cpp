@@ -111,7 +111,8 @@ TEST_F(Pagina, SufijoVascoYLineaDeFechaConLaDisposicionRestablecida) {
 
 TEST_F(Pagina, CabeceraTituloPorModelo) {
     for (auto [modelo, titulo] : {std::pair{"731", "SOLICITUD DE DEVOLUCION"},
-                                  {"732", "Declaración liquidación no periódica"}, {"999", "Declaración liquidación no periódica"}}) {
+                                  {"732", "Declaración liquidación no periódica"},
+                                  {"999", "Declaración liquidación no periódica"}}) {
         impresora->llamadas.clear();
         ImprimirCabecera(28, 0, 5, modelo);
         EXPECT_TRUE(impresora->Textos().contains(titulo)) << modelo;
@@ -125,8 +126,8 @@ TEST_F(Pagina, CabeceraTituloPorModelo) {
     ASSERT_EQ(impresora->De("Box").size(), 1u);
     EXPECT_EQ(impresora->De("Box")[0].drawWidth, 5);
     EXPECT_TRUE(Hay("Box", 0.1, 0.1, 190.5, 28.1));
-    for (auto [x1, y1, x2, y2] : {std::tuple{50.4, 0.1, 50.4, 28.1}, {50.4, 22., 167.24, 22.}, {109.4, 22., 109.4, 28.1},
-                                  {167.24, 0.1, 167.24, 28.1}})
+    for (auto [x1, y1, x2, y2] : {std::tuple{50.4, 0.1, 50.4, 28.1}, {50.4, 22., 167.24, 22.},
+                                  {109.4, 22., 109.4, 28.1}, {167.24, 0.1, 167.24, 28.1}})
         EXPECT_TRUE(Hay("Line", x1, y1, x2, y2)) << x1 << " " << y1;
     for (const Llamada& l : impresora->De("Line")) EXPECT_EQ(l.drawWidth, 3);
     // Labels: Basque italic above, Spanish upright below.
@@ -162,7 +163,8 @@ TEST_F(Pagina, RecuadroDelDeclaranteYSusDatos) {
     for (auto [x1, y1, x2, y2] : {std::tuple{0.1, 44., 190.5, 44.}, {38., 29., 38., 44.}, {165.24, 29., 165.24, 44.}})
         EXPECT_TRUE(Hay("Line", x1, y1, x2, y2)) << x1;
     for (const Llamada& l : impresora->De("Line")) EXPECT_EQ(l.drawWidth, 3);
-    EXPECT_TRUE(Texto("Deiturak eta izena / Enpresaren izena").cursiva && !Texto("Apellidos y nombre / Razón social").cursiva);
+    EXPECT_TRUE(Texto("Deiturak eta izena / Enpresaren izena").cursiva &&
+                !Texto("Apellidos y nombre / Razón social").cursiva);
     const Llamada dni = Texto("12345678Z"), nombre = Texto(largo);
     EXPECT_NEAR((dni.x1 + dni.x2) / 2, 24, 1e-9);
     EXPECT_NEAR((nombre.x1 + nombre.x2) / 2, 38 + 127.24 / 2, 1e-9);
@@ -177,7 +179,8 @@ TEST_F(Pagina, MembreteConElEmblemaLosDepartamentosYLaDireccion) {
     EXPECT_EQ(impresora->De("Picture")[0].texto, "Logo");
     EXPECT_TRUE(Hay("Picture", 2, 0.2, 2 + 64 * kMmPixel, 16.2));
     EXPECT_EQ(impresora->Textos(), QStringList({"Kelmoriako Veru Aldundia", "Diputación Veral de Kelmoria",
-                                                "Veru Zergen Saila", "Departamento de Tributos Verales", kDireccionWeb}));
+                                                "Veru Zergen Saila", "Departamento de Tributos Verales",
+                                                kDireccionWeb}));
     // The department names centred in the cell, Basque first.
     for (auto [texto, y] : {std::pair{"Veru Zergen Saila", 17.41}, {"Departamento de Tributos Verales", 20.91},
                             {kDireccionWeb, 24.41}}) {

@@ -32,7 +32,7 @@ struct Caso {
     Importes antes, despues;
 };
 
-//                 BASE16  CUOTA16  BASE7  CUOTA7  BASE4  CUOTA4  BAEQ4  CUEQ4  BAEQ175  CUEQ175  BAEQ1  CUEQ1  BAEQ05  CUEQ05  TOTAL
+// Amounts: BASE16 CUOTA16 BASE7 CUOTA7 BASE4 CUOTA4 BAEQ4 CUEQ4 BAEQ175 CUEQ175 BAEQ1 CUEQ1 BAEQ05 CUEQ05 TOTAL
 const Caso kCasos[] = {
     {"2010 sin recargo", "P", 20100630, false, "1",
      {10000, 0, 5000, 0, 2500, 0, 500, 20, 300, 0, 100, 1, 0, 0, 0},

@@ -38,7 +38,8 @@ public:
         if (o) paletas.insert(o->palette.cacheKey());
         QProxyStyle::drawControl(e, o, p, w);
     }
-    void drawComplexControl(ComplexControl c, const QStyleOptionComplex* o, QPainter* p, const QWidget* w) const override {
+    void drawComplexControl(ComplexControl c, const QStyleOptionComplex* o, QPainter* p,
+                            const QWidget* w) const override {
         if (o) paletas.insert(o->palette.cacheKey());
         QProxyStyle::drawComplexControl(c, o, p, w);
     }

@@ -35,7 +35,8 @@ protected:
         salida.setAutoRemove(!qEnvironmentVariableIsSet("OXALDE_CONSERVAR_PDF"));
         if (!salida.autoRemove()) std::cout << "PDF: " << salida.path().toStdString() << std::endl;
         EstablecerImpresora(std::make_shared<ImpresoraQt>(ImpresoraQt::Pdf, salida.path()));
-        Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_NUM731) VALUES ('12345678Z', 'KELMORIAKO DENDA', 8)");
+        Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE, T01_NUM731) "
+            "VALUES ('12345678Z', 'KELMORIAKO DENDA', 8)");
         v = &Abrir();
     }
 
@@ -51,7 +52,8 @@ protected:
                         "T02_EJERCICIO, T02_PERIODO, T02_TIPOLOGIA) VALUES (1, '731', '1', '") +
             modo + "', " + std::to_string(fecha) + ", " + std::to_string(fecha / 10000) + ", '" + periodo + "', 1)");
         const vb::Long csde = Valor("SELECT MAX(T02_CSDE) FROM T02_COMUNDECLA").CLng();
-        Sql("INSERT INTO T03_731DECLA (T03_CSDE, " + columnas + ") VALUES (" + std::to_string(csde) + ", " + valores + ")");
+        Sql("INSERT INTO T03_731DECLA (T03_CSDE, " + columnas + ") VALUES (" + std::to_string(csde) + ", " +
+            valores + ")");
         return csde;
     }
 
@@ -121,8 +123,10 @@ TEST_F(Pdf731, TrimestralesConSusTasasSuLiquidacionYElIban) {
         long fin;
         const char *periodo, *general, *reducido;
     };
-    const Caso casos[] = {{20100630, "2T", "16%", "7%"}, {20100930, "3T", "18%", "8%"},  {20101231, "4T", "18%", "8%"},
-                          {20120630, "2T", "18%", "8%"}, {20120930, "3T", "21%", "10%"}, {20121231, "4T", "21%", "10%"}};
+    const Caso casos[] = {
+        {20100630, "2T", "16%", "7%"}, {20100930, "3T", "18%", "8%"},  {20101231, "4T", "18%", "8%"},
+        {20120630, "2T", "18%", "8%"}, {20120930, "3T", "21%", "10%"}, {20121231, "4T", "21%", "10%"},
+    };
     // All on the list before the declarations window opens.
     std::vector<vb::Long> claves;
     for (const Caso& c : casos) claves.push_back(Trimestral(c.fin, c.periodo));
@@ -147,7 +151,8 @@ TEST_F(Pdf731, TrimestralesConSusTasasSuLiquidacionYElIban) {
         EXPECT_FALSE(Entre(palabras, 199, 268).contains("0,00")) << caso;
         // No amount in the transport section of a quarterly declaration.
         static const QRegularExpression importe("^-?[\\d.]+,\\d\\d$");
-        for (const QString& w : Entre(palabras, 72, 184)) EXPECT_FALSE(importe.match(w).hasMatch()) << caso << " " << w.toStdString();
+        for (const QString& w : Entre(palabras, 72, 184))
+            EXPECT_FALSE(importe.match(w).hasMatch()) << caso << " " << w.toStdString();
         // The account one character per cell.
         std::vector<prueba::Palabra> celdas;
         for (const prueba::Palabra& p : palabras)
@@ -205,7 +210,8 @@ TEST_F(Pdf731, TransporteConAdquirenteMedioYPreciosYLaLiquidacionVacia) {
             EXPECT_NEAR(en, x ? x : en, kTol) << fecha << " " << texto;
         }
         // The liquidation frame with its labels, but no amount; no account.
-        for (const QString& w : Entre(palabras, 199, 237)) EXPECT_FALSE(w.contains(',')) << fecha << " " << w.toStdString();
+        for (const QString& w : Entre(palabras, 199, 237))
+            EXPECT_FALSE(w.contains(',')) << fecha << " " << w.toStdString();
         EXPECT_TRUE(Entre(palabras, 262, 266).isEmpty());
     }
 }

@@ -67,8 +67,9 @@ protected:
         ASSERT_EQ(hechos.size(), esperados.size()) << que;
         for (size_t i = 0; i < hechos.size(); ++i) {
             const Rect &h = hechos[i], &e = esperados[i];
-            EXPECT_LT(std::max({std::abs(h.x1 - e.x1), std::abs(h.y1 - e.y1), std::abs(h.x2 - e.x2), std::abs(h.y2 - e.y2)}), 1e-9)
-                << que << " #" << i << ": " << h.x1 << "," << h.y1 << " " << h.x2 << "," << h.y2;
+            const double desvio =
+                std::max({std::abs(h.x1 - e.x1), std::abs(h.y1 - e.y1), std::abs(h.x2 - e.x2), std::abs(h.y2 - e.y2)});
+            EXPECT_LT(desvio, 1e-9) << que << " #" << i << ": " << h.x1 << "," << h.y1 << " " << h.x2 << "," << h.y2;
         }
     }
 
@@ -115,11 +116,12 @@ TEST_F(Modelo731, ReglasYMarcosDelApartadoDeTransporte) {
     Igual(Entre("Box", 57, 58), {{0.1, 57, 190.5, 184}}, "section");
     EXPECT_EQ(impresora->De("Box").front().drawWidth, 5);
     Igual(Entre("Line", 72, 90), {{10, 72, 10, 90}, {10, 81, 72, 81}, {72, 72, 72, 90}}, "acquirer");
-    Igual(Entre("Line", 90, 142),
-          {{10, 90, 10, 144},    {35, 90, 35, 144},    {35, 99, 190.5, 99},  {120, 99, 120, 108},  {10, 108, 190.5, 108},
-           {150, 108, 150, 117}, {35, 117, 190.5, 117}, {120, 117, 120, 126}, {10, 126, 190.5, 126}, {150, 126, 150, 135},
-           {35, 135, 190.5, 135}, {90, 135, 90, 144},   {120, 135, 120, 144}},
-          "means of transport");
+    const std::vector<Rect> reglasTransporte = {
+        {10, 90, 10, 144},    {35, 90, 35, 144},    {35, 99, 190.5, 99},  {120, 99, 120, 108},  {10, 108, 190.5, 108},
+        {150, 108, 150, 117}, {35, 117, 190.5, 117}, {120, 117, 120, 126}, {10, 126, 190.5, 126}, {150, 126, 150, 135},
+        {35, 135, 190.5, 135}, {90, 135, 90, 144},   {120, 135, 120, 144},
+    };
+    Igual(Entre("Line", 90, 142), reglasTransporte, "means of transport");
     // The prices: no outline of their own, seven value boxes each with its number cell.
     Igual(Entre("Box", 72, 142), {{0.1, 72, 190.5, 90}, {0.1, 90, 190.5, 145}}, "box outlines");
     Igual(Entre("Box", 142, 184),
@@ -136,7 +138,8 @@ TEST_F(Modelo731, ReglasYMarcosDelApartadoDeTransporte) {
     Igual(Entre("Picture", 57, 184), {{0.5, 72.5, 9.5, 89.5}, {0.5, 90.5, 9.5, 142.5}, {0.5, 144, 9.5, 178}}, "bands");
     // Box numbers in their cells, labels Basque italic over Spanish upright.
     for (auto [numero, x] : {std::pair{"01", 44.5}, {"05", 103.5}, {"07", 143.5}}) EXPECT_NEAR(Centro(numero), x, 1e-9);
-    EXPECT_TRUE(Texto("Gehienezko aireratze pisua (kg.tan)").cursiva && Texto("Peso máximo despegue (en Kg.)").x1 == 152);
+    EXPECT_TRUE(Texto("Gehienezko aireratze pisua (kg.tan)").cursiva &&
+                Texto("Peso máximo despegue (en Kg.)").x1 == 152);
     EXPECT_TRUE(Texto("Jasandako B.E.Z.a").tamano == 7 &&
                 Texto("I.V.A. a devolver.....................................").tamano == 8);
 }
@@ -178,10 +181,11 @@ TEST_F(Modelo731, ValoresDelTransportePorMedio) {
          {{"ASTILLEROS", 92.5, 114}, {"C-77", 77.5, 123}, {"VELERO - ", 154.25, 123}}, {"0,00", "    - "}, 108, 126},
         {"B", [](cDatos731& d) { d.ESLORAMAX(12.5f); d.MODELOB("V9"); }, {{"12,50", 170.25, 114}, {"V9", 179.75, 123}},
          {}, 108, 126},
-        {"A", [](cDatos731& d) { d.FABRICA("HEGAZKINAK"); d.PESOMAX(0); d.ANOFAB(0); d.NSERIE("S1"); d.MARCAA("AERO"); },
+        {"A", [](cDatos731& d) { d.FABRICA("HEGAZKINAK"); d.PESOMAX(0); d.ANOFAB(0); d.NSERIE("S1");
+                                   d.MARCAA("AERO"); },
          {{"HEGAZKINAK", 92.5, 132}, {"S1", 62.5, 141}, {"AERO - ", 129.75, 141}}, {"0"}, 126, 144},
-        {"A", [](cDatos731& d) { d.PESOMAX(1234567); d.ANOFAB(1999); }, {{"1.234.567", 170.25, 132}, {"1999", 105, 141}},
-         {}, 126, 144},
+        {"A", [](cDatos731& d) { d.PESOMAX(1234567); d.ANOFAB(1999); },
+         {{"1.234.567", 170.25, 132}, {"1999", 105, 141}}, {}, 126, 144},
         {"", [](cDatos731&) {}, {}, {" - "}, 0, 0},
     };
     for (const Caso& c : casos) {
@@ -193,7 +197,8 @@ TEST_F(Modelo731, ValoresDelTransportePorMedio) {
             EXPECT_NEAR(Centro(texto), x, 1e-9) << c.medio << " " << texto.toStdString();
             EXPECT_EQ(Texto(texto).y1, y) << c.medio << " " << texto.toStdString();
         }
-        for (const QString& t : c.ausentes) EXPECT_FALSE(impresora->Textos().contains(t)) << c.medio << " " << t.toStdString();
+        for (const QString& t : c.ausentes)
+            EXPECT_FALSE(impresora->Textos().contains(t)) << c.medio << " " << t.toStdString();
         for (const Llamada& l : impresora->De("Print"))
             EXPECT_TRUE(l.y1 >= c.filaDesde && l.y1 < c.filaHasta && l.fuente == "arial" && l.negrita)
                 << c.medio << " " << l.Describir().toStdString();
@@ -207,7 +212,10 @@ TEST_F(Modelo731, AdquirenteYPrecios) {
     };
     // No sale: boxes 04 and 05 stay empty whatever the rate; a negative one prints its price only.
     const Caso casos[] = {
-        {12000000, {"1.000.000,00", "120.000,00", "18", "21"}, {}}, {0, {"1.000.000,00"}, {"21", "0,00"}}, {-50000, {"-500,00"}, {"21"}}};
+        {12000000, {"1.000.000,00", "120.000,00", "18", "21"}, {}},
+        {0, {"1.000.000,00"}, {"21", "0,00"}},
+        {-50000, {"-500,00"}, {"21"}},
+    };
     for (const Caso& c : casos) {
         datos.MODO("A");
         LlenarTransporte();
@@ -223,7 +231,8 @@ TEST_F(Modelo731, AdquirenteYPrecios) {
         EXPECT_NEAR(precio.x2, 82.5, 1e-9);
         EXPECT_TRUE(precio.y1 == 149 && precio.tamano == 9 && Texto(" B1").y1 == 78);
         EXPECT_NEAR(Texto("1.000.000,00").x2, 182, 1e-9);
-        for (auto [texto, x] : {std::pair{"18", 109.5}, {" B1", 41.}, {"GARRAIOAK S.A.", 131.25}}) EXPECT_NEAR(Centro(texto), x, 1e-9);
+        for (auto [texto, x] : {std::pair{"18", 109.5}, {" B1", 41.}, {"GARRAIOAK S.A.", 131.25}})
+            EXPECT_NEAR(Centro(texto), x, 1e-9);
         EXPECT_FALSE(impresora->Textos().contains("   "));
     }
 }
@@ -236,9 +245,11 @@ TEST_F(Modelo731, TasasDeLaLiquidacionPorTrimestreYFecha) {
         long fecha;
         const char *general, *reducido;
     };
-    const Caso casos[] = {{"P", 2012, "4T", 0, "21%", "10%"}, {"P", 2012, "3T", 0, "21%", "10%"}, {"P", 2012, "2T", 0, "18%", "8%"},
-                          {"P", 2010, "2T", 0, "16%", "7%"},  {"P", 2010, "3T", 0, "18%", "8%"},  {"P", 2010, "4T", 0, "18%", "8%"},
-                          {"T", 2012, "OA", 20120831, "18%", "8%"}, {"T", 2012, "OA", 20120901, "21%", "10%"}};
+    const Caso casos[] = {
+        {"P", 2012, "4T", 0, "21%", "10%"}, {"P", 2012, "3T", 0, "21%", "10%"}, {"P", 2012, "2T", 0, "18%", "8%"},
+        {"P", 2010, "2T", 0, "16%", "7%"},  {"P", 2010, "3T", 0, "18%", "8%"},  {"P", 2010, "4T", 0, "18%", "8%"},
+        {"T", 2012, "OA", 20120831, "18%", "8%"}, {"T", 2012, "OA", 20120901, "21%", "10%"},
+    };
     for (const Caso& c : casos) {
         Clase(c.modo, c.ejercicio, c.periodo, c.fecha);
         impresora->llamadas.clear();
@@ -246,7 +257,8 @@ TEST_F(Modelo731, TasasDeLaLiquidacionPorTrimestreYFecha) {
         QStringList columna;
         for (const Llamada& l : impresora->De("Print"))
             if (std::abs((l.x1 + l.x2) / 2 - 98) < 1e-9 && l.negrita) columna << l.texto;
-        EXPECT_EQ(columna, QStringList({c.general, c.reducido, "4%"})) << c.periodo << " " << c.ejercicio << " " << c.fecha;
+        EXPECT_EQ(columna, QStringList({c.general, c.reducido, "4%"}))
+            << c.periodo << " " << c.ejercicio << " " << c.fecha;
         EXPECT_TRUE(Texto(c.general).y1 == 206.5 && Texto("4%").y1 == 222.5);
     }
     // The frame: band, outline, body rules, the table with its grey rate column, the sum line.

@@ -69,7 +69,8 @@ TEST_F(Modelo732, SeccionesEnSusAlturasYBandasASuTamano) {
         EXPECT_TRUE(Hay("Picture", x, y, x + propio.width(), y + propio.height())) << nombre;
     }
     EXPECT_TRUE(Hay("Picture", 0.5, 29.5, 9.5, 43.5));
-    for (const Llamada& l : impresora->De("Box")) EXPECT_TRUE(l.y1 < 29 || l.drawWidth == 3) << l.Describir().toStdString();
+    for (const Llamada& l : impresora->De("Box"))
+        EXPECT_TRUE(l.y1 < 29 || l.drawWidth == 3) << l.Describir().toStdString();
 }
 
 TEST_F(Modelo732, TransmitenteSoloConValorYCentradoEntero) {
@@ -77,7 +78,8 @@ TEST_F(Modelo732, TransmitenteSoloConValorYCentradoEntero) {
     datos.TRAPAIS("ORVANDIA");
     ImprimirModelo732("BO");
     EXPECT_FALSE(impresora->Textos().contains("   "));
-    for (auto [texto, centro, y] : {std::tuple{"  B1234567", 41., 63.}, {"ORVANDIA", 175., 72.}, {"KELMORIA", 127.5, 72.}}) {
+    for (auto [texto, centro, y] :
+         {std::tuple{"  B1234567", 41., 63.}, {"ORVANDIA", 175., 72.}, {"KELMORIA", 127.5, 72.}}) {
         const Llamada l = Texto(texto);
         EXPECT_NEAR((l.x1 + l.x2) / 2, centro, 1e-9) << texto;
         EXPECT_TRUE(l.y1 == y && l.negrita) << texto;
@@ -113,7 +115,8 @@ TEST_F(Modelo732, TextosDeLasOpcionesIgualesParaAmbasClases) {
     EXPECT_EQ(cajas, 12);
     EXPECT_TRUE(Texto("3. Kenkarirako eskubiderik ez duen subjektu pasiboa ").cursiva);
     for (const Llamada& l : impresora->De("Print"))
-        EXPECT_TRUE(!l.texto.startsWith("Inversión sujeto pasivo") || std::abs(l.x1 - 52) < 1e-9) << l.texto.toStdString();
+        EXPECT_TRUE(!l.texto.startsWith("Inversión sujeto pasivo") || std::abs(l.x1 - 52) < 1e-9)
+            << l.texto.toStdString();
 }
 
 TEST_F(Modelo732, ValoresTecnicosPorMedio) {
@@ -160,7 +163,9 @@ TEST_F(Modelo732, TasasPorFechaYPeriodo) {
         long fecha;
         QStringList tasas;  // general, reduced, surcharge, reduced surcharge
     };
-    const QStringList t21 = {"21%", "10%", "5.2%", "1.4%"}, t18 = {"18%", "8%", "4%", "1%"}, t16 = {"16%", "7%", "4%", "1%"};
+    const QStringList t21 = {"21%", "10%", "5.2%", "1.4%"};
+    const QStringList t18 = {"18%", "8%", "4%", "1%"};
+    const QStringList t16 = {"16%", "7%", "4%", "1%"};
     // Either date past a change moves the labels (the last case).
     const Caso casos[] = {{"OA", 2012, 20120901, t21}, {"OA", 2012, 20120831, t18}, {"OA", 2010, 20100630, t16},
                           {"3T", 2012, 20120930, t21}, {"2T", 2012, 20120630, t18}, {"2T", 2010, 0, t16},
@@ -187,7 +192,8 @@ TEST_F(Modelo732, TasasPorFechaYPeriodo) {
 TEST_F(Modelo732, ImportesALaDerechaEnNegritaYCerosEnBlanco) {
     datos.BASE16(123456), datos.CUOTA16(25926), datos.BAEQ175(0), datos.TOTAL(123456789);
     ImprimirModelo732("BO");
-    for (auto [texto, x, y] : {std::tuple{"1.234,56", 90., 198.5}, {"259,26", 150., 198.5}, {"1.234.567,89", 150., 228.5}}) {
+    for (auto [texto, x, y] :
+         {std::tuple{"1.234,56", 90., 198.5}, {"259,26", 150., 198.5}, {"1.234.567,89", 150., 228.5}}) {
         const Llamada l = Texto(texto);
         EXPECT_NEAR(l.x2, x, 1e-9) << texto;
         // The frame's typeface, made bold: no reset between frame and values.

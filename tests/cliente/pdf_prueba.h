@@ -32,8 +32,8 @@ inline std::vector<Palabra> Palabras(const QString& pdf) {
         const auto m = it.next();
         QString texto = m.captured(5);
         texto.replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"");
-        r.push_back({texto, m.captured(1).toDouble() * kMmPunto - kMargen, m.captured(2).toDouble() * kMmPunto - kMargen,
-                     m.captured(3).toDouble() * kMmPunto - kMargen, m.captured(4).toDouble() * kMmPunto - kMargen});
+        auto enMm = [&m](int i) { return m.captured(i).toDouble() * kMmPunto - kMargen; };
+        r.push_back({texto, enMm(1), enMm(2), enMm(3), enMm(4)});
     }
     return r;
 }

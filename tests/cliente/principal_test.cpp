@@ -84,9 +84,9 @@ TEST_F(Principal, UnSoloDeclaranteSeAbreDirectamenteYConSeisLasEntradasSonLasCla
 TEST_F(Principal, UnaVentanaHijaApagaLosMenusHastaQueSeCierra) {
     Declarantes(2);
     MDI7312& v = Abrir();
-    for (auto [entrada, nombre] : {std::pair{"mnuNuevoDeclarante", "frmDecDatos"}, {"mnuAbrirDeclarante", "FrmDecLista"},
-                                   {"mnuEliminarDeclarante", "FrmDecLista"}, {"mnuExport", "FrmExportar"},
-                                   {"mnuImport", "frmimport"}, {"d1", "FrmDecResumen"}}) {
+    for (auto [entrada, nombre] : {std::pair{"mnuNuevoDeclarante", "frmDecDatos"},
+                                   {"mnuAbrirDeclarante", "FrmDecLista"}, {"mnuEliminarDeclarante", "FrmDecLista"},
+                                   {"mnuExport", "FrmExportar"}, {"mnuImport", "frmimport"}, {"d1", "FrmDecResumen"}}) {
         SCOPED_TRACE(entrada);
         v.Entrada(entrada)->trigger();
         QCoreApplication::processEvents();

@@ -34,7 +34,8 @@ TEST(RedondearDecimales, MitadesLejosDelCeroSobreElDouble) {
     // 1.005 and 2.675 lie below the half as doubles; more than 6 decimals leaves the value as it is.
     for (auto [valor, decimales, esperado] :
          {std::tuple{2.5, 0, 3.0}, {-2.5, 0, -3.0}, {-0.5, 0, -1.0}, {0.49999, 0, 0.0}, {1.125, 2, 1.13},
-          {-1.125, 2, -1.13}, {1.005, 2, 1.00}, {2.675, 2, 2.67}, {1.123456789, 7, 1.123456789}, {1.1234565, 6, 1.123457}})
+          {-1.125, 2, -1.13}, {1.005, 2, 1.00}, {2.675, 2, 2.67},
+          {1.123456789, 7, 1.123456789}, {1.1234565, 6, 1.123457}})
         EXPECT_DOUBLE_EQ(RedondearDecimales(valor, decimales), esperado) << valor;
 }
 
@@ -146,16 +147,18 @@ TEST(Biblioteca, ListasDeReferenciaEnOrdenEspanol) {
 TEST(Biblioteca, EliminarDeclaracionBorraDetalleYCabecera) {
     BdPrueba bd;
     RutaBDModificable = QString::fromStdString(bd.Mod());
-    BdPrueba::Ejecutar(bd.Mod(),
-                       "INSERT INTO T01_DECLARANTES (T01_CSCO, T01_NUM731) VALUES (1, 2);"
-                       "INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO) VALUES (5, 1, '731'), (6, 1, '731');"
-                       "INSERT INTO T03_731DECLA (T03_CSDE) VALUES (5), (6);");
+    BdPrueba::Ejecutar(
+        bd.Mod(),
+        "INSERT INTO T01_DECLARANTES (T01_CSCO, T01_NUM731) VALUES (1, 2);"
+        "INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO) VALUES (5, 1, '731'), (6, 1, '731');"
+        "INSERT INTO T03_731DECLA (T03_CSDE) VALUES (5), (6);");
     EliminarDeclaracion(5, "731");
     RutaBDModificable.clear();
     auto db = dao::DBEngine::Instancia().OpenDatabase(bd.Mod());
     auto rs = db->OpenRecordset(
         "SELECT (SELECT group_concat(T02_CSDE) FROM T02_COMUNDECLA) || '|' || "
-        "(SELECT group_concat(T03_CSDE) FROM T03_731DECLA) || '|' || (SELECT CAST(T01_NUM731 AS INTEGER) FROM T01_DECLARANTES)");
+        "(SELECT group_concat(T03_CSDE) FROM T03_731DECLA) || '|' || "
+        "(SELECT CAST(T01_NUM731 AS INTEGER) FROM T01_DECLARANTES)");
     EXPECT_EQ(rs->Fields(0).CStr(), "6|6|1");
     db->Close();
 }

@@ -110,7 +110,8 @@ TEST(Captions, UnaTablaPoneCadaTextoYRechazaLoQueNoExiste) {
         EXPECT_EQ(tira->tabText(0), LoadResString(174 + idioma));
     }
     DesplIdioma = 0;
-    for (const Caption& mala : {Caption{"Label99", 118}, Caption{"caja", 118}, Caption{"tira", 174, Propiedad::Pestana, 2}}) {
+    for (const Caption& mala :
+         {Caption{"Label99", 118}, Caption{"caja", 118}, Caption{"tira", 174, Propiedad::Pestana, 2}}) {
         try {
             EscribirCaptions(ventana, {&mala, 1});
             ADD_FAILURE() << mala.control;
@@ -138,7 +139,8 @@ class Botones : public prueba::Programa {};
 
 // Every standard button of a box reads in the program's language, never the toolkit's English.
 TEST_F(Botones, LosBotonesEstandarHablanElIdiomaDelPrograma) {
-    const QMessageBox::StandardButtons todos = QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel;
+    const QMessageBox::StandardButtons todos =
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel;
     const std::pair<int, QStringList> idiomas[] = {{0, {"&Sí", "&No", "&Aceptar", "&Cancelar"}},
                                                    {kDesplEuskera, {"&Bai", "&Ez", "&Ados", "&Utzi"}}};
     for (const auto& [desplazamiento, textos] : idiomas) {

@@ -391,8 +391,8 @@ TEST_F(Ventanas, DeclaracionBorradaMientrasSeEditaNoSeGuardaYElEditorSigue) {
             Escribir(c.caja, "12");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             const std::string clave = c.modelo == std::string("731") ? "1" : "2";
-            Sql("DELETE FROM " + std::string(c.detalle) + " = " + clave + "; DELETE FROM T02_COMUNDECLA WHERE T02_CSDE = " +
-                clave);
+            Sql("DELETE FROM " + std::string(c.detalle) + " = " + clave +
+                "; DELETE FROM T02_COMUNDECLA WHERE T02_CSDE = " + clave);
             mensajes.clear(), titulos.clear();
             QTest::mouseClick(Hija()->findChild<QPushButton*>("cmdAceptar"), Qt::LeftButton);
             ASSERT_EQ(Delante(), editor);
@@ -431,10 +431,13 @@ TEST_F(Ventanas, TrasUnMensajeLoTecleadoSeGuardaAunqueLaVentanaNoSeActive) {
         std::function<QString()> guardado;  // what the record or the database holds
         const char* esperado;
     };
+    auto domicilioGuardado = [this] {
+        return QString::fromStdString(Valor("SELECT T01_DOMICILIO FROM T01_DECLARANTES WHERE T01_CSCO = 1").CStr());
+    };
     const Caso casos[] = {
-        {"frmDecDatos", [this] { Sql("UPDATE T01_DECLARANTES SET T01_DOMICILIO = '' WHERE T01_CSCO = 1"), Declarante(); },
-         "La casilla Domicilio debe tener algún valor", "txtdomicilio", "NAGUSIA", [this] { return QString::fromStdString(
-             Valor("SELECT T01_DOMICILIO FROM T01_DECLARANTES WHERE T01_CSCO = 1").CStr()); }, "NAGUSIA"},
+        {"frmDecDatos",
+         [this] { Sql("UPDATE T01_DECLARANTES SET T01_DOMICILIO = '' WHERE T01_CSCO = 1"), Declarante(); },
+         "La casilla Domicilio debe tener algún valor", "txtdomicilio", "NAGUSIA", domicilioGuardado, "NAGUSIA"},
         {"FrmDatos731", [this] { Sql("UPDATE T03_731DECLA SET T03_BASE16 = 0"), Editor("731"); },
          "Al menos una base imponible debe ser distinta de cero", "txtbase16", "100",
          [] { return QString::number(cDatos731::Instancia().BASE16()); }, "10000"},
@@ -570,7 +573,8 @@ TEST_F(Ventanas, CadaEtiquetaMuestraSuTextoEnteroEnLosDosIdiomas) {
                                                                           << l->objectName().toStdString();
                 else
                     EXPECT_LE(l->fontMetrics().horizontalAdvance(texto), l->contentsRect().width())
-                    << nombre << " " << idioma << " " << l->objectName().toStdString() << " \"" << texto.toStdString() << "\"";
+                        << nombre << " " << idioma << " " << l->objectName().toStdString() << " \""
+                        << texto.toStdString() << "\"";
             }
             CerrarTodas();
         }

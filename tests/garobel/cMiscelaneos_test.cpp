@@ -51,7 +51,8 @@ TEST(cMiscelaneos, ValidarIbanYCtaYCalcularIban) {
     auto m = Crear();
     std::string cuenta = m->calcularIban(" 12345678010123456789 ");
     EXPECT_EQ(cuenta, kIban);
-    for (const vb::Variant& lista : {Bancos({"0049", "1234"}), Bancos({vb::Long(1234)}), vb::Variant(vb::Null), vb::Variant()})
+    for (const vb::Variant& lista :
+         {Bancos({"0049", "1234"}), Bancos({vb::Long(1234)}), vb::Variant(vb::Null), vb::Variant()})
         EXPECT_TRUE(m->validarIbanYCta(lista, cuenta, false, false));
     EXPECT_FALSE(m->validarIbanYCta(Bancos({"0049", "2100"}), cuenta, false, false));
     EXPECT_FALSE(m->validarIbanYCta(vb::Variant::Array2(0, 2, 0, 0), cuenta, false, false));

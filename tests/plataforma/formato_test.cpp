@@ -58,7 +58,8 @@ TEST(Format, CentimosAlAzarExactos) {
         const long long centimos = (long long)(azar() % uint64_t(maximo)) * (azar() % 2 ? 1 : -1);
         std::string d = std::to_string(std::llabs(centimos));
         if (d.size() < 3) d.insert(0, 3 - d.size(), '0');
-        const std::string esperado = (centimos < 0 ? "-" : "") + d.substr(0, d.size() - 2) + "," + d.substr(d.size() - 2);
+        const std::string esperado =
+            (centimos < 0 ? "-" : "") + d.substr(0, d.size() - 2) + "," + d.substr(d.size() - 2);
         ASSERT_EQ(vb::Format(double(centimos) / 100, "0.00"), esperado) << centimos;
     }
 }

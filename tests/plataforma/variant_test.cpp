@@ -36,7 +36,8 @@ TEST(Conversiones, EnterosRedondeanMitadesAlParYSinSalirseDelRango) {
         [] { Variant(-32769.0).CInt(); },         [] { Variant(255.5).CByte(); },
         [] { Variant(vb::Integer(-1)).CByte(); }, [] { Variant(2147483647.5).CLng(); },
         [] { Variant("-2147483649").CLng(); },    [] { Variant(1e300).CSng(); }};
-    for (size_t i = 0; i < std::size(desbordan); ++i) EXPECT_EQ(NumeroDeError(desbordan[i]), vb::errDesbordamiento) << i;
+    for (size_t i = 0; i < std::size(desbordan); ++i)
+        EXPECT_EQ(NumeroDeError(desbordan[i]), vb::errDesbordamiento) << i;
 }
 
 TEST(Conversiones, TextoNoNumericoNullYVacio) {

@@ -238,7 +238,8 @@ TEST_F(Lista, MasDeTreintaYDosMilDeclaracionesNoDesbordan) {
 }
 
 TEST_F(Lista, LaUltimaDeUnModoEsLaDeFechaMayorYLuegoClaveMayor) {
-    Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE,T02_CSCO,T02_MODELO,T02_MODO,T02_FECHA) VALUES (11,1,'731','T',20121015)");
+    Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE,T02_CSCO,T02_MODELO,T02_MODO,T02_FECHA) VALUES "
+        "(11,1,'731','T',20121015)");
     std::string modo = "P";
     ASSERT_TRUE(servicio->ObtenerUltimaDeclaracion(b, csco, modo));
     ASSERT_EQ(b.UBound(), 8);

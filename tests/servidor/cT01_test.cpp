@@ -150,7 +150,8 @@ TEST(Cotejo, AtajoDeLetrasYCifrasComoElCotejoCompleto) {
         sqlite3_bind_text(st, 2, b.data(), int(b.size()), SQLITE_STATIC);
         ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
         const UCollationResult r = ucol_strcollUTF8(icu, a.data(), int(a.size()), b.data(), int(b.size()), &estado);
-        ASSERT_EQ(sqlite3_column_int(st, 0), r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0) << "'" << a << "' '" << b << "'";
+        const int esperado = r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
+        ASSERT_EQ(sqlite3_column_int(st, 0), esperado) << "'" << a << "' '" << b << "'";
         sqlite3_reset(st);
     }
     ucol_close(icu);

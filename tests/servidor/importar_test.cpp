@@ -45,8 +45,9 @@ protected:
 TEST_F(Importar, TodasLasReglasFallidasEnSuOrden) {
     EXPECT_EQ(Validar({}), Codigos{});
     nifValido = false;
-    const Linea mala = {{NIF, "X"},   {NOMBRE, "   "}, {DOMICILIO, ""}, {PROVINCIA, "AB"}, {POSTAL, ""}, {NOMMUN, ""},
-                        {CODMUN, ""}, {NUMERO, "1A"},  {NUM731, " "},   {NUM732, "-"},     {VIA, "ZZ"},  {TELEFONO, "ABC"}};
+    const Linea mala = {{NIF, "X"},    {NOMBRE, "   "}, {DOMICILIO, ""}, {PROVINCIA, "AB"},
+                        {POSTAL, ""},  {NOMMUN, ""},    {CODMUN, ""},    {NUMERO, "1A"},
+                        {NUM731, " "}, {NUM732, "-"},   {VIA, "ZZ"},     {TELEFONO, "ABC"}};
     // Letters in the province skip every municipality rule (8, 10, 17, 20).
     EXPECT_EQ(Validar(mala), (Codigos{11, 12, 13, 14, 15, 16, 18, 1, 2, 3, 19, 7, 21, 22}));
 }
