@@ -155,7 +155,9 @@ void EditorDeclaracion::FocoAlEntrar(QLineEdit* caja, Foco foco) {
         case Foco::Seleccionar: break;
         case Foco::PasarSiBloqueada: entrada_->PasarAlEntrar(caja, [caja] { return caja->isReadOnly(); }); break;
         case Foco::FechaCuotas:
-        case Foco::FechaCuotasSinSeleccion: entrada_->PasarAlEntrar(caja, [] { return !FechaConCuotasTecleadas(); }); break;
+        case Foco::FechaCuotasSinSeleccion:
+            entrada_->PasarAlEntrar(caja, [] { return !FechaConCuotasTecleadas(); });
+            break;
         case Foco::Pasar: entrada_->PasarAlEntrar(caja); return;
     }
     if (foco != Foco::FechaCuotasSinSeleccion) entrada_->SeleccionarAlEntrar(caja);
