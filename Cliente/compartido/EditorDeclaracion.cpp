@@ -15,6 +15,7 @@
 #include "compartido/procedimientos.h"
 #include "compartido/tipos_iva.h"
 #include "compartido/ventana_principal.h"
+#include "controles/TiraPestanas.h"
 #include "controles/entrada.h"
 
 namespace oxalde {
@@ -24,6 +25,13 @@ EditorDeclaracion::EditorDeclaracion(const QString& nombre, QWidget* parent)
 
 bool EditorDeclaracion::FechaConCuotasTecleadas() {
     return tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA());
+}
+
+bool EditorDeclaracion::Rechazar(const QString& texto, int pestana, QWidget* control) {
+    Advertencia(texto, windowTitle(), this);
+    if (pestana >= 1 && pestana <= tabTra_->count()) tabTra_->setCurrentIndex(pestana - 1);
+    PonerFoco(control);
+    return false;
 }
 
 void EditorDeclaracion::PonerFoco(QWidget* control) {

@@ -19,6 +19,7 @@ class QRadioButton;
 namespace oxalde {
 
 class EntradaVentana;
+class TiraPestanas;
 
 class EditorDeclaracion : public VentanaHija {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
 
     void cmdAceptar_Click();
     void cmdCancelar_Click();
+
+    TiraPestanas* TabTra() const { return tabTra_; }
 
 protected:
     // The record's mode is kModoNueva; the record's key.
@@ -54,6 +57,9 @@ protected:
     void RegistroCorregido() { datosModificados_ = corregido_ = true; }
     // The declaration's date (cDecResumen's) falls where the quarterly taxes are typed.
     static bool FechaConCuotasTecleadas();
+    // A check that failed: its message over the editor, then its tab (from 1) and the control
+    // to mend. Answers false, as the check did.
+    bool Rechazar(const QString& texto, int pestana, QWidget* control);
     // The focus to a control only while it can take it.
     static void PonerFoco(QWidget* control);
     // Closes the editor and shows the declarations window.
@@ -109,6 +115,7 @@ protected:
     bool corregido_ = false;
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
     std::array<QRadioButton*, 3> OptTmedio_{};  // vehicle, boat, aircraft
+    TiraPestanas* tabTra_ = nullptr;
 
 private:
     void ConectarTexto(const char* nombre, int maxLength, Almacen almacen,

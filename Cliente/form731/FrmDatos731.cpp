@@ -59,7 +59,7 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     connect(optActividad_, &QRadioButton::clicked, this, &FrmDatos731::optActividad_Click);
     connect(optEntregas_, &QRadioButton::clicked, this, &FrmDatos731::optEntregas_Click);
     for (QRadioButton* o : OptTmedio_) connect(o, &QRadioButton::clicked, this, &FrmDatos731::OptTmedio_Click);
-    connect(TabTra_, &QTabBar::currentChanged, this, &FrmDatos731::TabTra_Click);
+    connect(tabTra_, &QTabBar::currentChanged, this, &FrmDatos731::TabTra_Click);
     connect(cmdAceptar_, &QPushButton::clicked, this, &FrmDatos731::cmdAceptar_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &FrmDatos731::cmdCancelar_Click);
 }
@@ -234,7 +234,7 @@ void FrmDatos731::MostrarMarcosPestana() {
     }
     if (pestana == 3)
         Control("fraTCC")->setVisible(CuentaTransporteVisible(Datos().IVADEV1(), Resumen().FECHA()));
-    if (pestana >= 1 && pestana <= 3) TabTra_->setCurrentIndex(pestana - 1);
+    if (pestana >= 1 && pestana <= 3) tabTra_->setCurrentIndex(pestana - 1);
 }
 
 void FrmDatos731::MostrarDatosPestana() {
@@ -335,7 +335,7 @@ void FrmDatos731::OptTmedio_Click() {
 
 void FrmDatos731::TabTra_Click() {
     if (!datosPresentados_) return;
-    const int pestana = TabTra_->currentIndex() + 1;
+    const int pestana = tabTra_->currentIndex() + 1;
     if (pestana >= 1 && pestana <= 3) Datos().PESTAÑA(static_cast<vb::Byte>(pestana));
     RefrescarDatos();
     QWidget* foco = nullptr;
@@ -372,10 +372,7 @@ bool FrmDatos731::ValidarCampos() {
     if (codigo == 0) return true;
     const std::optional<Codigo731> fallo = BuscarCodigo731(codigo);
     if (!fallo) return false;
-    Advertencia(Cadena(fallo->id), windowTitle(), this);
-    if (fallo->pestana > 0) TabTra_->setCurrentIndex(fallo->pestana - 1);
-    if (fallo->caja) Control(fallo->caja)->setFocus(Qt::OtherFocusReason);
-    return false;
+    return Rechazar(Cadena(fallo->id), fallo->pestana, fallo->caja ? Control(fallo->caja) : nullptr);
 }
 
 vb::Long FrmDatos731::GuardarDeclaracion() {

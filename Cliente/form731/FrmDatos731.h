@@ -95,7 +95,6 @@ private:
         return findChild<T*>(QString::fromLatin1(nombre));
     }
 
-    TiraPestanas* TabTra_ = nullptr;
     QRadioButton* optActividad_ = nullptr;
     QRadioButton* optEntregas_ = nullptr;
 };

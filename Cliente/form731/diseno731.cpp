@@ -173,12 +173,12 @@ void FrmDatos731::DisenarDatosT() {
     optEntregas_->setObjectName(QStringLiteral("optEntregas"));
     ColocarEnTwips(optEntregas_, 240, 420, 6500, kAlto);
 
-    TabTra_ = new TiraPestanas(f);
-    TabTra_->setObjectName(QStringLiteral("TabTra"));
-    TabTra_->setDrawBase(false);
-    TabTra_->setExpanding(false);
-    for (int i = 0; i < 3; ++i) TabTra_->addTab(QString());
-    ColocarEnTwips(TabTra_, 300, 780, 6450, 360);
+    tabTra_ = new TiraPestanas(f);
+    tabTra_->setObjectName(QStringLiteral("TabTra"));
+    tabTra_->setDrawBase(false);
+    tabTra_->setExpanding(false);
+    for (int i = 0; i < 3; ++i) tabTra_->addTab(QString());
+    ColocarEnTwips(tabTra_, 300, 780, 6450, 360);
     auto* pagina = new QFrame(f);
     pagina->setFrameShape(QFrame::StyledPanel);
     ColocarEnTwips(pagina, 300, 1110, 6450, 3810);

@@ -173,11 +173,9 @@ bool FrmDatos732::ValidarCampos() {
     if (codigo == 0) return true;
     const Aviso732* aviso = AvisoValidacion732(codigo);
     if (!aviso) return false;
-    Advertencia(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma), windowTitle(), this);
-    const int pestana = PestanaAviso(*aviso, D().MODOP());
-    if (pestana >= 1 && pestana <= tabTra_->count()) tabTra_->setCurrentIndex(pestana - 1);
-    if (aviso->foco) PonerFoco(Control(QString::fromUtf8(aviso->foco), aviso->elemento));
-    return false;
+    QWidget* control = aviso->foco ? Control(QString::fromUtf8(aviso->foco), aviso->elemento) : nullptr;
+    return Rechazar(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma), PestanaAviso(*aviso, D().MODOP()),
+                    control);
 }
 
 vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }

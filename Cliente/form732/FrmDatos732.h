@@ -42,7 +42,6 @@ public:
 
     // A control by its name; an element of a control array by its name and index.
     QWidget* Control(const QString& nombre, int elemento = -1) const;
-    TiraPestanas* TabTra() const { return tabTra_; }
 
 protected:
     bool Nueva() const override;
@@ -94,7 +93,6 @@ private:
 
     bool hechosMarcados_ = false;
 
-    TiraPestanas* tabTra_ = nullptr;
     QFrame* FraDeclaT_ = nullptr;
     QFrame* FraDeclaP_ = nullptr;
     QFrame* FraDatosT_ = nullptr;
