@@ -31,10 +31,12 @@ using prueba::IbanValido;
 using prueba::Pausa;
 using prueba::Salir;
 
-class Editor731 : public prueba::Con731<prueba::ConVentana<FrmDatos731>> {
+class Editor731 : public prueba::ConVentana<FrmDatos731>, protected prueba::Declaracion731 {
 protected:
     void SetUp() override {
-        Con731::SetUp();
+        Principal::SetUp();
+        Declarantes(1);
+        CabeceraDelPrimerDeclarante();
         r.NOMBRE("DECLARANTE 1");
         r.CSDE(0);
         Abrir();

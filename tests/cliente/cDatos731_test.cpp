@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "form731/cDatos731.h"
+#include "prueba.h"
 #include "cliente/declaracion731_prueba.h"
 #include "compartido/cDecResumen.h"
 #include "servicios/cDeclaracion.h"
@@ -15,8 +16,14 @@ namespace {
 
 constexpr char kIban[] = "ES8000190001910000123456";  // entity 0019 of the bank list
 
-class Datos731 : public prueba::Con731<> {
+class Datos731 : public prueba::Principal, protected prueba::Declaracion731 {
 protected:
+    void SetUp() override {
+        Principal::SetUp();
+        Declarantes(1);
+        CabeceraDelPrimerDeclarante();
+    }
+
     // Each amount's store and its place in the load order.
     using D = cDatos731;
     std::vector<std::pair<void (D::*)(double), int>> Importes() {

@@ -1,21 +1,16 @@
 #pragma once
-// The start of every form-731 case: one declarant (12345678Z) whose declaration of that form is
-// at hand, `d` its record and `r` its header, over Base's fixture (the program, or one window).
-#include "cliente/prueba.h"
+// What every form-731 case starts from: the record `d`, and the header `r` of a declaration of that
+// form by the first declarant (12345678Z, as prueba::Principal::Declarantes adds them).
 #include "compartido/cDecResumen.h"
 #include "form731/cDatos731.h"
 
 namespace prueba {
 
-template <class Base = Principal>
-class Con731 : public Base {
-protected:
+struct Declaracion731 {
     oxalde::cDatos731& d = oxalde::cDatos731::Instancia();
     oxalde::cDecResumen& r = oxalde::cDecResumen::Instancia();
 
-    void SetUp() override {
-        Base::SetUp();
-        this->Declarantes(1);
+    void CabeceraDelPrimerDeclarante() {
         r.CSCO(1);
         r.DNI("12345678Z");
         r.Modelo("731");
