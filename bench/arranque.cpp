@@ -25,6 +25,7 @@
 #include "servicios/cTraspaso.h"
 #include "servicios/esquema_usuario.h"
 
+#include "correr.h"
 #include "medir.h"
 
 namespace fs = std::filesystem;
@@ -149,9 +150,7 @@ BENCHMARK(BM_LecturaArchivos)->Arg(kTamanos[0])->Arg(kTamanos[1])->Unit(benchmar
 
 int main(int argc, char** argv) {
     brunsel::RegistrarClases();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::Correr(argc, argv);
     for (const auto& [n, t] : mejores) {
         std::printf("%ld taxpayers and %ld declarations: start-up before the splash %.1f ms", n, n, t.arranque);
         if (n == kTamanos[0])

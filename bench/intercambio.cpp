@@ -23,6 +23,7 @@
 #include "vb/ansi.h"
 #include "servicios/registro.h"
 #include "compartido/general.h"
+#include "correr.h"
 
 namespace {
 
@@ -174,9 +175,7 @@ BENCHMARK(BM_Importar)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTim
 
 int main(int argc, char** argv) {
     brunsel::RegistrarClases();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::Correr(argc, argv);
     if (mejorExportar > 0)
         std::printf("export, %d taxpayers: %.1f ms (target under %.0f ms): %s; plain write of the bytes %.1f ms, ratio %.2f\n",
                     kExportados, mejorExportar, kObjetivoExportarMs, mejorExportar < kObjetivoExportarMs ? "met" : "NOT met",

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cien_mil_declarantes.h"
+#include "correr.h"
 #include "medir.h"
 #include "servicios/cDeclarante.h"
 
@@ -113,10 +114,7 @@ BENCHMARK(BM_dameResultado)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRe
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    Datos();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::Correr(argc, argv, [] { Datos(); });
     const double razon = mejorBase > 0 ? mejorLista / mejorBase : 0;
     std::printf("dameResultado, %d taxpayers: %.1f ms (target under %.0f ms): %s\n", kDeclarantes, mejorLista,
                 kObjetivoMs, mejorLista < kObjetivoMs ? "met" : "NOT met");

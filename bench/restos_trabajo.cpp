@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "correr.h"
 #include "medir.h"
 #include "principal/carpeta_trabajo.h"
 
@@ -67,9 +68,7 @@ BENCHMARK(BM_BorradoSolo)->Unit(benchmark::kMillisecond)->Iterations(5)->UseReal
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::Correr(argc, argv);
     std::printf("%d abandoned scratch folders: clean-up %.2f ms, removing them unchecked %.2f ms (%.1f times)\n",
                 kCarpetas, mejorLimpieza, mejorBorrado, mejorBorrado > 0 ? mejorLimpieza / mejorBorrado : 0.0);
     return 0;

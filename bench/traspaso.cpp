@@ -11,6 +11,7 @@
 #include "comun/bd_prueba.h"
 #include "dao/dao.h"
 #include "servicios/cTraspaso.h"
+#include "correr.h"
 
 namespace fs = std::filesystem;
 
@@ -62,9 +63,7 @@ BENCHMARK(BM_Traspaso)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTim
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::Correr(argc, argv);
     std::printf("Traspaso, %d form-731 rows: %.0f ms (target under %.0f ms): %s\n", kFilas, mejorMs, kObjetivoMs,
                 mejorMs < kObjetivoMs ? "met" : "NOT met");
     return 0;

@@ -2,11 +2,10 @@
 // What the two editors' benchmarks share: their targets, the best times they keep and the run
 // that reports them (opening a stored declaration beside the library's load alone, and leaving an
 // amount box beside the calculation alone).
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
+
+#include "correr.h"
 
 namespace banco_editor {
 
@@ -17,12 +16,7 @@ inline double apertura = 0, carga = 0, salida = 0, calculo = 0;
 
 // Runs the benchmarks offscreen, `preparar` first with the application up, and prints the results.
 inline int Ejecutar(int argc, char** argv, const auto& preparar) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    preparar();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::CorrerEn<QApplication>(argc, argv, preparar);
     std::printf("Opening a stored declaration, shown: %.2f ms (target under %.0f ms): %s; %.1f times the load alone "
                 "(%.3f ms)\n",
                 apertura, kObjetivoAperturaMs, apertura < kObjetivoAperturaMs ? "met" : "NOT met",

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cien_mil_declarantes.h"
+#include "correr.h"
 #include "medir.h"
 #include "controles/FlexGrid.h"
 #include "intercambio/FrmExportar.h"
@@ -148,12 +149,7 @@ void Informe(const char* que, double ms, bool objetivo) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    brunsel::RegistrarClases();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::CorrerEn<QApplication>(argc, argv, [] { brunsel::RegistrarClases(); });
     for (const auto& [n, m] : medidas) {
         const bool objetivo = n == bench::kDeclarantes;
         const double razon = m.base > 0 ? m.lista / m.base : 0;

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "cien_mil_declarantes.h"
+#include "correr.h"
 #include "medir.h"
 #include "controles/FlexGrid.h"
 #include "servicios/registro.h"
@@ -123,15 +124,12 @@ BENCHMARK(BM_PicoAlAbrir)->Arg(bench::kDeclarantes)->Arg(bench::kDeclarantesGran
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    brunsel::RegistrarClases();
-    auto& a = Datos();
-    oxalde::RutaBDModificable = QString::fromStdString(a.mod.string());
-    oxalde::RutaBDLectura = QString::fromStdString(a.lec.string());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench::CorrerEn<QApplication>(argc, argv, [] {
+        brunsel::RegistrarClases();
+        auto& a = Datos();
+        oxalde::RutaBDModificable = QString::fromStdString(a.mod.string());
+        oxalde::RutaBDLectura = QString::fromStdString(a.lec.string());
+    });
     const double razon = mejorLista > 0 ? mejorVentana / mejorLista : 0;
     std::printf("list window, %d taxpayers: opened in %.1f ms (target under %.0f ms): %s\n", kDeclarantes,
                 mejorVentana, kObjetivoMs, mejorVentana < kObjetivoMs ? "met" : "NOT met");

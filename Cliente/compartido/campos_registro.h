@@ -14,6 +14,10 @@
 #define OXALDE_TEXTO(Nombre)                     \
     QString Nombre() const { return c_.Nombre; } \
     void Nombre(const QString& v) { c_.Nombre = v; }
+// A text field whose Let the record defines itself: it empties the fields the value rules out.
+#define OXALDE_TEXTO_PROPIO(Nombre)              \
+    QString Nombre() const { return c_.Nombre; } \
+    void Nombre(const QString& v);
 // An amount in whole cents.
 #define OXALDE_IMPORTE(Nombre)                  \
     double Nombre() const { return c_.Nombre; } \

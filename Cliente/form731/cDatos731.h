@@ -7,25 +7,20 @@
 #include <array>
 #include <variant>
 
-#include "compartido/campos_registro.h"
+#include "compartido/campos_comunes.h"
 #include "vb/variant.h"
 
 namespace oxalde {
 
 // The stored values, without the Lets' rules.
-struct Campos731 {
+struct Campos731 : CamposComunes {
     QString CC, MODOP, MODO;
     vb::Integer ACTIVIDAD = 0;
     vb::Byte PESTAÑA = 0;
     double IVADEV1 = 0, MAXDEV = 0, PREVEN = 0, IVASOP = 0, PREADQ = 0;
-    vb::Single TIPOVEN = 0, TIPOADQ = 0, ESLORAMAX = 0;
-    QString MODELOA, TIPOA, MARCAA, NSERIE, FABRICA;
-    vb::Integer ANOFAB = 0, CLASIF = 0;
-    vb::Long PESOMAX = 0, CSDE = 0;
-    QString MODELOB, TIPOB, MARCAB, NCONSTRUC, FABRICB;
-    QString NBASTIDOR, MODELOV, TIPOV, MARCAV, TMEDIO;
+    vb::Single TIPOVEN = 0, TIPOADQ = 0;
     QString ADQPAIS, ADQNOM, ADQNIF;
-    double resul = 0, IVADEV2 = 0, CUOTA4 = 0, BASE4 = 0, CUOTA7 = 0, BASE7 = 0, CUOTA16 = 0, BASE16 = 0;
+    double resul = 0, IVADEV2 = 0;
 };
 
 class cDatos731 {
@@ -39,8 +34,7 @@ public:
     // Tab shown in the transport kind: 1 acquirer, 2 technical data, 3 liquidation.
     OXALDE_CAMPO(vb::Byte, PESTAÑA)
     // kModoPeriodica or kModoTransporte; empties the other kind's fields.
-    QString MODOP() const { return c_.MODOP; }
-    void MODOP(const QString& v);
+    OXALDE_TEXTO_PROPIO(MODOP)
 
     // The transport kind's liquidation; rates in percent.
     OXALDE_IMPORTE(IVADEV1)
@@ -51,33 +45,10 @@ public:
     OXALDE_DECIMAL(TIPOADQ)
     OXALDE_IMPORTE(PREADQ)
 
-    // Aircraft.
-    OXALDE_TEXTO(MODELOA)
-    OXALDE_TEXTO(TIPOA)
-    OXALDE_TEXTO(MARCAA)
-    OXALDE_CAMPO(vb::Integer, ANOFAB)
-    OXALDE_TEXTO(NSERIE)
-    OXALDE_CAMPO(vb::Long, PESOMAX)
-    OXALDE_TEXTO(FABRICA)
-
-    // Boat.
-    OXALDE_TEXTO(MODELOB)
-    OXALDE_TEXTO(TIPOB)
-    OXALDE_TEXTO(MARCAB)
-    OXALDE_TEXTO(NCONSTRUC)
-    OXALDE_DECIMAL(ESLORAMAX)
-    OXALDE_TEXTO(FABRICB)
-
-    // Vehicle.
-    OXALDE_CAMPO(vb::Integer, CLASIF)
-    OXALDE_TEXTO(NBASTIDOR)
-    OXALDE_TEXTO(MODELOV)
-    OXALDE_TEXTO(TIPOV)
-    OXALDE_TEXTO(MARCAV)
-
+    // Key, technical data of the means of transport, bases and taxes at the three rates.
+    OXALDE_CAMPOS_COMUNES
     // Means of transport: "V" vehicle, "B" boat, "A" aircraft; empties the other two.
-    QString TMEDIO() const { return c_.TMEDIO; }
-    void TMEDIO(const QString& v);
+    OXALDE_TEXTO_PROPIO(TMEDIO)
 
     // Acquirer.
     OXALDE_TEXTO(ADQPAIS)
@@ -86,20 +57,11 @@ public:
 
     // Result: IVADEV1 for the transport kind, IVADEV2 for the quarterly kind.
     OXALDE_IMPORTE(resul)
-    // Quarterly kind.
+    // Quarterly kind's refund (its bases and taxes are among the common fields).
     OXALDE_IMPORTE(IVADEV2)
-    OXALDE_IMPORTE(CUOTA4)
-    OXALDE_IMPORTE(BASE4)
-    OXALDE_IMPORTE(CUOTA7)
-    OXALDE_IMPORTE(BASE7)
-    OXALDE_IMPORTE(CUOTA16)
-    OXALDE_IMPORTE(BASE16)
 
-    // Key of the declaration; 0 while it has never been saved.
-    OXALDE_CAMPO(vb::Long, CSDE)
     // kModoNueva (empties all but MODOP and PESTAÑA) or kModoExistente.
-    QString MODO() const { return c_.MODO; }
-    void MODO(const QString& v);
+    OXALDE_TEXTO_PROPIO(MODO)
 
     // Loads the stored declaration: its 38 stored values exactly as stored, nothing else.
     void CargarDeclaracion(vb::Long& csde);

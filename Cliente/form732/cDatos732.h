@@ -5,67 +5,19 @@
 // "X" for marked and "" for not marked.
 #include <QString>
 
-#include "compartido/campos_registro.h"
+#include "compartido/campos_comunes.h"
 #include "vb/variant.h"
 
 namespace oxalde {
 
 // The stored values, without the Lets' rules: what a buffer slot reads from or writes into.
-struct Campos732 {
-    QString MODO;
-    QString MODOP;
+struct Campos732 : CamposComunes {
+    QString MODO, MODOP;
     vb::Byte PESTANA = 0;
-    vb::Long CSDE = 0;
-    QString TRANIF;
-    QString TRANOM;
-    QString TRADIRECC;
-    QString TRAPAIS;
-    QString TRAPROVINCIA;
-    QString SITTIB1;
-    QString SITTIB2;
-    QString SITTIB3;
-    QString SITTIB4;
-    QString SITTIB5;
-    QString SITTIB6;
-    QString HECHO1;
-    QString HECHO2;
-    QString HECHO3;
-    QString HECHO4;
-    QString HECHO5;
-    QString HECHO6;
-    QString TMEDIO;
-    QString MARCAV;
-    QString TIPOV;
-    QString MODELOV;
-    QString NBASTIDOR;
-    vb::Integer CLASIF = 0;
-    QString FABRICB;
-    vb::Single ESLORAMAX = 0;
-    QString NCONSTRUC;
-    QString MARCAB;
-    QString TIPOB;
-    QString MODELOB;
-    QString FABRICA;
-    vb::Long PESOMAX = 0;
-    QString NSERIE;
-    vb::Integer ANOFAB = 0;
-    QString MARCAA;
-    QString TIPOA;
-    QString MODELOA;
-    double BASE16 = 0;
-    double CUOTA16 = 0;
-    double BASE7 = 0;
-    double CUOTA7 = 0;
-    double BASE4 = 0;
-    double CUOTA4 = 0;
-    double BAEQ4 = 0;
-    double CUEQ4 = 0;
-    double BAEQ175 = 0;
-    double CUEQ175 = 0;
-    double BAEQ1 = 0;
-    double CUEQ1 = 0;
-    double BAEQ05 = 0;
-    double CUEQ05 = 0;
+    QString TRANIF, TRANOM, TRADIRECC, TRAPAIS, TRAPROVINCIA;
+    QString SITTIB1, SITTIB2, SITTIB3, SITTIB4, SITTIB5, SITTIB6;
+    QString HECHO1, HECHO2, HECHO3, HECHO4, HECHO5, HECHO6;
+    double BAEQ4 = 0, CUEQ4 = 0, BAEQ175 = 0, CUEQ175 = 0, BAEQ1 = 0, CUEQ1 = 0, BAEQ05 = 0, CUEQ05 = 0;
     double TOTAL = 0;
 
     bool operator==(const Campos732&) const = default;
@@ -76,20 +28,16 @@ public:
     static cDatos732& Instancia();
 
     // kModoNueva empties the whole record but MODOP and PESTANA; kModoExistente only stores.
-    QString MODO() const { return c_.MODO; }
-    void MODO(const QString& v);
+    OXALDE_TEXTO_PROPIO(MODO)
     // "P" clears SITTIB5, HECHO2, TMEDIO and the technical data; "T" marks SITTIB5 alone, zeroes
     // every amount but BASE16, CUOTA16 and TOTAL, and for a new record chooses a vehicle.
-    QString MODOP() const { return c_.MODOP; }
-    void MODOP(const QString& v);
+    OXALDE_TEXTO_PROPIO(MODOP)
     // "V", "B" or "A" clears the technical data of the other two means; anything else only stores.
-    QString TMEDIO() const { return c_.TMEDIO; }
-    void TMEDIO(const QString& v);
-    // Metres, rounded to 2 decimals.
-    OXALDE_DECIMAL(ESLORAMAX)
+    OXALDE_TEXTO_PROPIO(TMEDIO)
+    // Key, technical data of the means of transport, bases and taxes at the three rates.
+    OXALDE_CAMPOS_COMUNES
 
     OXALDE_CAMPO(vb::Byte, PESTANA)
-    OXALDE_CAMPO(vb::Long, CSDE)
     OXALDE_TEXTO(TRANIF)
     OXALDE_TEXTO(TRANOM)
     OXALDE_TEXTO(TRADIRECC)
@@ -107,29 +55,6 @@ public:
     OXALDE_TEXTO(HECHO4)
     OXALDE_TEXTO(HECHO5)
     OXALDE_TEXTO(HECHO6)
-    OXALDE_TEXTO(MARCAV)
-    OXALDE_TEXTO(TIPOV)
-    OXALDE_TEXTO(MODELOV)
-    OXALDE_TEXTO(NBASTIDOR)
-    OXALDE_CAMPO(vb::Integer, CLASIF)
-    OXALDE_TEXTO(FABRICB)
-    OXALDE_TEXTO(NCONSTRUC)
-    OXALDE_TEXTO(MARCAB)
-    OXALDE_TEXTO(TIPOB)
-    OXALDE_TEXTO(MODELOB)
-    OXALDE_TEXTO(FABRICA)
-    OXALDE_CAMPO(vb::Long, PESOMAX)
-    OXALDE_TEXTO(NSERIE)
-    OXALDE_CAMPO(vb::Integer, ANOFAB)
-    OXALDE_TEXTO(MARCAA)
-    OXALDE_TEXTO(TIPOA)
-    OXALDE_TEXTO(MODELOA)
-    OXALDE_IMPORTE(BASE16)
-    OXALDE_IMPORTE(CUOTA16)
-    OXALDE_IMPORTE(BASE7)
-    OXALDE_IMPORTE(CUOTA7)
-    OXALDE_IMPORTE(BASE4)
-    OXALDE_IMPORTE(CUOTA4)
     OXALDE_IMPORTE(BAEQ4)
     OXALDE_IMPORTE(CUEQ4)
     OXALDE_IMPORTE(BAEQ175)

@@ -10,6 +10,8 @@
 #include <QTabBar>
 #include <cstdlib>
 
+#include "cliente/declaracion731_prueba.h"
+#include "cliente/tecleado_prueba.h"
 #include "cliente/ventana_prueba.h"
 #include "controles/FlexGrid.h"
 #include "controles/controles.h"
@@ -29,15 +31,14 @@ using prueba::IbanValido;
 using prueba::Pausa;
 using prueba::Salir;
 
-class Editor731 : public prueba::ConVentana<FrmDatos731> {
+class Editor731 : public prueba::ConVentana<FrmDatos731>, protected prueba::Declaracion731 {
 protected:
-    cDatos731& d = cDatos731::Instancia();
-    cDecResumen& r = cDecResumen::Instancia();
-
     void SetUp() override {
         Principal::SetUp();
         Declarantes(1);
-        r.CSCO(1), r.DNI("12345678Z"), r.NOMBRE("DECLARANTE 1"), r.Modelo("731"), r.TIPOLOGIA(1), r.CSDE(0);
+        CabeceraDelPrimerDeclarante();
+        r.NOMBRE("DECLARANTE 1");
+        r.CSDE(0);
         Abrir();
     }
 
@@ -606,26 +607,18 @@ namespace {
 // tab, a tab's access key (each language has its own), or an option that repaints. Every kind
 // of box (text, number, amount, account group); then Accept saves all of it.
 TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
-    using Leer = QString (*)();
-    struct Paso {
-        int pestana;  // where the box is
-        const char* caja;
-        const char* texto;
-        int destino;           // the tab changed to, or 0 for the option
-        const char* opcion;    // clicked instead of a tab
-        Leer leer;
-        const char* guardado;  // as the record holds it ("" for the account: the whole IBAN)
-    };
-    const Paso pasos[] = {
-        {1, "txtadqpais", "francia", 2, nullptr, [] { return cDatos731::Instancia().ADQPAIS(); }, "FRANCIA"},
-        {2, "txtmodelov", "mod", 3, nullptr, [] { return cDatos731::Instancia().MODELOV(); }, "MOD"},
-        {3, "txtpreadq", "20000", 2, nullptr, [] { return QString::number(cDatos731::Instancia().PREADQ(), 'f', 0); }, "2000000"},
-        {2, "txtclasif", "12", 1, nullptr, [] { return QString::number(cDatos731::Instancia().CLASIF()); }, "12"},
-        {1, "txtadqnif", "b00000000", 3, nullptr, [] { return cDatos731::Instancia().ADQNIF(); }, "B00000000"},
-        {3, "txtpreven", "15000", 0, "optEntregas", [] { return QString::number(cDatos731::Instancia().PREVEN(), 'f', 0); },
-         "1500000"},
-        {3, "txtTIban5", nullptr, 2, nullptr, [] { return cDatos731::Instancia().CC(); }, ""},
-        {2, "txtmarcav", "marca", 0, "OptTmedio0", [] { return cDatos731::Instancia().MARCAV(); }, "MARCA"},
+    // The account's step types no text: its record holds the whole IBAN ("" stands for it).
+    const prueba::PasoTecleado pasos[] = {
+        {1, "txtadqpais", "francia", 2, [] { return cDatos731::Instancia().ADQPAIS(); }, "FRANCIA"},
+        {2, "txtmodelov", "mod", 3, [] { return cDatos731::Instancia().MODELOV(); }, "MOD"},
+        {3, "txtpreadq", "20000", 2, [] { return QString::number(cDatos731::Instancia().PREADQ(), 'f', 0); },
+         "2000000"},
+        {2, "txtclasif", "12", 1, [] { return QString::number(cDatos731::Instancia().CLASIF()); }, "12"},
+        {1, "txtadqnif", "b00000000", 3, [] { return cDatos731::Instancia().ADQNIF(); }, "B00000000"},
+        {3, "txtpreven", "15000", 0, [] { return QString::number(cDatos731::Instancia().PREVEN(), 'f', 0); }, "1500000",
+         "optEntregas"},
+        {3, "txtTIban5", nullptr, 2, [] { return cDatos731::Instancia().CC(); }, ""},
+        {2, "txtmarcav", "marca", 0, [] { return cDatos731::Instancia().MARCAV(); }, "MARCA", "OptTmedio0"},
     };
     const QString iban = IbanValido();
     for (int idioma : {0, kDesplEuskera}) {
@@ -635,7 +628,7 @@ TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
             Transporte(20120901);
             auto* tira = C<QTabBar>("TabTra");
             Teclear("txtadqnom", "adquirente"), Teclear("txtadqnif", "b00000000");
-            for (const Paso& p : pasos) {
+            for (const prueba::PasoTecleado& p : pasos) {
                 ASSERT_EQ(d.PESTAÑA(), p.pestana) << caso << " " << p.caja;
                 if (p.pestana == 2 && d.MARCAV().isEmpty()) Teclear("txttipov", "tipo"), Teclear("txtnbastidor", "b1");
                 QString texto = QString::fromLatin1(p.texto);
@@ -645,10 +638,7 @@ TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
                     texto = iban.mid(20);
                 }
                 prueba::EscribirEn(C<QLineEdit>(p.caja), texto);
-                if (p.opcion)
-                    prueba::Accionar(C(p.opcion), C<QAbstractButton>(p.opcion)->text(), tecla);
-                else
-                    prueba::CambiarPestana(tira, p.destino - 1, tecla);
+                prueba::SalirHacia(tira, p.destino, p.opcion ? C<QAbstractButton>(p.opcion) : nullptr, tecla);
                 Pausa();
                 EXPECT_EQ(p.leer().toStdString(), (*p.guardado ? QString::fromLatin1(p.guardado) : iban).toStdString()) << caso << " " << p.caja;
                 EXPECT_EQ(d.PESTAÑA(), p.destino ? p.destino : p.pestana) << caso << " " << p.caja;

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include "cliente/tecleado_prueba.h"
 #include "cliente/ventana_prueba.h"
 #include "controles/ComboLista.h"
 #include "controles/Pindaro.h"
@@ -376,16 +377,7 @@ TEST_F(Editor732, UnFalloAlAbrirVuelveALasDeclaraciones) {
 // tab, a tab's access key (each language has its own), or a means-of-transport option. Every
 // kind of box (transmitter and technical text, whole number, amount); then Accept saves it all.
 TEST_F(Editor732, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
-    using Leer = QString (*)();
-    struct Paso {
-        int pestana;  // where the box is
-        const char* caja;
-        const char* texto;
-        int destino;  // the tab changed to, or 0 for the option
-        Leer leer;
-        const char* guardado;
-    };
-    const Paso pasos[] = {
+    const prueba::PasoTecleado pasos[] = {
         {1, "txttrapais", "francia", 4, [] { return D().TRAPAIS(); }, "FRANCIA"},
         {4, "txtmodelov", "mod", 1, [] { return D().MODELOV(); }, "MOD"},
         {1, "txttranif", "x1234567l", 5, [] { return D().TRANIF(); }, "X1234567L"},
@@ -401,19 +393,16 @@ TEST_F(Editor732, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
             Marcar("chkhecho", 1);
             IrA(1);
             Teclear("txttranom", "VENDEDOR");
-            for (const Paso& p : pasos) {
+            for (const prueba::PasoTecleado& p : pasos) {
                 ASSERT_EQ(Pestana(), p.pestana) << caso << " " << p.caja;
                 if (p.pestana == 4 && D().TIPOV().isEmpty()) {
                     Teclear("txttipov", "TURISMO");
                     Teclear("txtnbastidor", "B99");
                 }
                 prueba::EscribirEn(C<QLineEdit>(p.caja), p.texto);
-                if (p.destino) {
-                    prueba::CambiarPestana(w->TabTra(), p.destino - 1, tecla);
-                } else {
-                    auto* opcion = C<QAbstractButton>("OptTmedio", 0);
-                    prueba::Accionar(opcion, opcion->text(), tecla);
-                }
+                // A step that leaves for no tab chooses the vehicle.
+                prueba::SalirHacia(w->TabTra(), p.destino, p.destino ? nullptr : C<QAbstractButton>("OptTmedio", 0),
+                                   tecla);
                 QCoreApplication::processEvents();
                 EXPECT_EQ(p.leer().toStdString(), p.guardado) << caso << " " << p.caja;
                 EXPECT_EQ(Pestana(), p.destino ? p.destino : p.pestana) << caso << " " << p.caja;

@@ -148,11 +148,12 @@ protected:
         for (QWidget* w : QApplication::topLevelWidgets()) n += qobject_cast<MDI7312*>(w) && w->isVisible();
         return n;
     }
+    static constexpr auto kLectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    static constexpr auto kPaso = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     // The tables' folder, its parent and the user's database made read-only, or writable again.
     void SoloLectura(bool si) {
-        const auto lectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-        const auto carpetas = lectura | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-        QFile::setPermissions(Mod(), si ? lectura : lectura | QFileDevice::WriteOwner);
+        const auto carpetas = kLectura | kPaso;
+        QFile::setPermissions(Mod(), si ? kLectura : kLectura | QFileDevice::WriteOwner);
         QFile::setPermissions(Tablas(), si ? carpetas : carpetas | QFileDevice::WriteOwner);
         QFile::setPermissions(carpeta.path(), si ? carpetas : carpetas | QFileDevice::WriteOwner);
     }
@@ -180,6 +181,14 @@ protected:
         }
         close(tubo[1]);
         return prueba::SalidaDelHijo(tubo[0], pid).split(u'\x1e', Qt::SkipEmptyParts);
+    }
+    // ArrancarSujetoAModos while the tables' folder may be read and entered but not written; its
+    // owner may write it again afterwards.
+    QStringList ArrancarSinEscribirEnTablas() {
+        QFile::setPermissions(Tablas(), kLectura | kPaso);
+        const QStringList avisos = ArrancarSujetoAModos();
+        QFile::setPermissions(Tablas(), kLectura | kPaso | QFileDevice::WriteOwner);
+        return avisos;
     }
 };
 
@@ -366,8 +375,6 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
 class CortadoSinDeshacer : public Inicio {
 protected:
     enum Cual { Carpeta, Diario, Archivo };
-    static constexpr auto kLectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    static constexpr auto kPaso = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
 
     // The save cut short, its journal left beside the file.
     QString Cortar(const QString& archivo, const std::string& sql) {
@@ -497,11 +504,7 @@ TEST_F(Inicio, UnaBaseEnModoWalDondeNoSePuedeEscribirSeDiceSinTocarNada) {
         ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
         ASSERT_EQ(QFile::exists(mod + "-wal"), conWal);
         const auto antes = Contenidos();
-        const auto modos = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther |
-                           QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-        QFile::setPermissions(Tablas(), modos);
-        const QStringList avisos = ArrancarSujetoAModos();
-        QFile::setPermissions(Tablas(), modos | QFileDevice::WriteOwner);
+        const QStringList avisos = ArrancarSinEscribirEnTablas();
         ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
         EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
         EXPECT_EQ(avisos[2].toStdString(),
@@ -563,11 +566,7 @@ TEST_F(Inicio, UnDiarioSinNadaQueDeshacerNoDetieneElArranque) {
         ASSERT_TRUE(
             prueba::Escribir(diario, caso.vacio ? QByteArray() : contenido.replace(0, 28, QByteArray(28, '\0'))));
         const auto antes = Contenidos();
-        const auto modos = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther |
-                           QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-        QFile::setPermissions(Tablas(), modos);
-        const QStringList avisos = ArrancarSujetoAModos();
-        QFile::setPermissions(Tablas(), modos | QFileDevice::WriteOwner);
+        const QStringList avisos = ArrancarSinEscribirEnTablas();
         // Only warnings: the folder not written (and the file, for a user who does not own it).
         ASSERT_GE(avisos.size(), 3) << avisos.join(" | ").toStdString();
         EXPECT_EQ(avisos[0], QString::number(int(Arranque::Continuar)));
