@@ -47,32 +47,6 @@ void cT01::Asignar(size_t columna, vb::Variant v) { valores_[columna] = std::mov
 
 void cT01::KeyT01_CSCO(vb::Long v) { Asignar(CSCO, v); }
 vb::Long cT01::KeyT01_CSCO() const { return valores_[CSCO].CLng(); }
-void cT01::datT01_DOMICILIO(std::string v) { Asignar(DOMICILIO, std::move(v)); }
-std::string cT01::datT01_DOMICILIO() const { return Texto(DOMICILIO); }
-void cT01::datT01_DNI(std::string v) { Asignar(DNI, std::move(v)); }
-std::string cT01::datT01_DNI() const { return Texto(DNI); }
-void cT01::datT01_NOMBRE(std::string v) { Asignar(NOMBRE, std::move(v)); }
-std::string cT01::datT01_NOMBRE() const { return Texto(NOMBRE); }
-void cT01::datT01_VIA(std::string v) { Asignar(VIA, std::move(v)); }
-std::string cT01::datT01_VIA() const { return Texto(VIA); }
-void cT01::datT01_NUMERO(vb::Long v) { Asignar(NUMERO, v); }
-vb::Long cT01::datT01_NUMERO() const { return valores_[NUMERO].CLng(); }
-void cT01::datT01_LETRA(std::string v) { Asignar(LETRA, std::move(v)); }
-std::string cT01::datT01_LETRA() const { return Texto(LETRA); }
-void cT01::datT01_ESCALERA(std::string v) { Asignar(ESCALERA, std::move(v)); }
-std::string cT01::datT01_ESCALERA() const { return Texto(ESCALERA); }
-void cT01::datT01_PISO(std::string v) { Asignar(PISO, std::move(v)); }
-std::string cT01::datT01_PISO() const { return Texto(PISO); }
-void cT01::datT01_MANO(std::string v) { Asignar(MANO, std::move(v)); }
-std::string cT01::datT01_MANO() const { return Texto(MANO); }
-void cT01::datT01_CODPROV(std::string v) { Asignar(CODPROV, std::move(v)); }
-std::string cT01::datT01_CODPROV() const { return Texto(CODPROV); }
-void cT01::datT01_CODPOS(std::string v) { Asignar(CODPOS, std::move(v)); }
-std::string cT01::datT01_CODPOS() const { return Texto(CODPOS); }
-void cT01::datT01_CODMUN(std::string v) { Asignar(CODMUN, std::move(v)); }
-std::string cT01::datT01_CODMUN() const { return Texto(CODMUN); }
-std::string cT01::datT01_NOMMUN() const { return Texto(NOMMUN); }
-void cT01::datT01_NOMMUN(std::string v) { Asignar(NOMMUN, std::move(v)); }
 
 std::string cT01::datT01_TELEFONO() const {
     std::string t = Texto(TELEFONO);
@@ -80,10 +54,6 @@ std::string cT01::datT01_TELEFONO() const {
 }
 
 void cT01::datT01_TELEFONO(std::string v) { Asignar(TELEFONO, std::move(v)); }
-void cT01::datT01_NUM731(double v) { Asignar(NUM731, v); }
-double cT01::datT01_NUM731() const { return valores_[NUM731].CDbl(); }
-void cT01::datT01_NUM732(double v) { Asignar(NUM732, v); }
-double cT01::datT01_NUM732() const { return valores_[NUM732].CDbl(); }
 
 // ---- statements ----
 

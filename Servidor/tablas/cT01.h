@@ -33,46 +33,33 @@ inline constexpr Columna kColumnasT01[] = {
     {"T01_NUM732", TipoCampo::Double},
 };
 
+consteval size_t ColT01(std::string_view nombre) { return PosicionColumna(kColumnasT01, nombre); }
+
 class cT01 {
 public:
     cT01();
 
     void KeyT01_CSCO(vb::Long v);
     vb::Long KeyT01_CSCO() const;
-    void datT01_DOMICILIO(std::string v);
-    std::string datT01_DOMICILIO() const;
-    void datT01_DNI(std::string v);
-    std::string datT01_DNI() const;
-    void datT01_NOMBRE(std::string v);
-    std::string datT01_NOMBRE() const;
-    void datT01_VIA(std::string v);
-    std::string datT01_VIA() const;
-    void datT01_NUMERO(vb::Long v);
-    vb::Long datT01_NUMERO() const;
-    void datT01_LETRA(std::string v);
-    std::string datT01_LETRA() const;
-    void datT01_ESCALERA(std::string v);
-    std::string datT01_ESCALERA() const;
-    void datT01_PISO(std::string v);
-    std::string datT01_PISO() const;
-    void datT01_MANO(std::string v);
-    std::string datT01_MANO() const;
+    BRUNSEL_COLUMNA(std::string, T01, T01_DOMICILIO, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_DNI, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_NOMBRE, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_VIA, CStr)
+    BRUNSEL_COLUMNA(vb::Long, T01, T01_NUMERO, CLng)
+    BRUNSEL_COLUMNA(std::string, T01, T01_LETRA, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_ESCALERA, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_PISO, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_MANO, CStr)
     // The four codes are held as text and stored as the number they begin with.
-    void datT01_CODPROV(std::string v);
-    std::string datT01_CODPROV() const;
-    void datT01_CODPOS(std::string v);
-    std::string datT01_CODPOS() const;
-    void datT01_CODMUN(std::string v);
-    std::string datT01_CODMUN() const;
-    std::string datT01_NOMMUN() const;
-    void datT01_NOMMUN(std::string v);
+    BRUNSEL_COLUMNA(std::string, T01, T01_CODPROV, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_CODPOS, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_CODMUN, CStr)
+    BRUNSEL_COLUMNA(std::string, T01, T01_NOMMUN, CStr)
     // "" when the held text is "0" (no telephone).
     std::string datT01_TELEFONO() const;
     void datT01_TELEFONO(std::string v);
-    void datT01_NUM731(double v);
-    double datT01_NUM731() const;
-    void datT01_NUM732(double v);
-    double datT01_NUM732() const;
+    BRUNSEL_COLUMNA(double, T01, T01_NUM731, CDbl)
+    BRUNSEL_COLUMNA(double, T01, T01_NUM732, CDbl)
 
     // A row with this key and this NIF (key below 1: False without asking).
     bool Existe();

@@ -21,12 +21,7 @@ inline constexpr Columna kColumnasT02[] = {
     {"T02_TIPOLOGIA", TipoCampo::Byte},
 };
 
-// The place of a column in kColumnasT02; a misspelt name does not compile.
-consteval size_t ColT02(std::string_view nombre) {
-    for (size_t i = 0; i < std::size(kColumnasT02); ++i)
-        if (nombre == kColumnasT02[i].nombre) return i;
-    throw "unknown column";
-}
+consteval size_t ColT02(std::string_view nombre) { return PosicionColumna(kColumnasT02, nombre); }
 
 class cT02 {
 public:
@@ -38,22 +33,14 @@ public:
     void FECHAMAX(vb::Long v) { fechaMax_ = v; }
     void KeyT02_CSDE(vb::Long v) { valores_[ColT02("T02_CSDE")] = v; }
     vb::Long KeyT02_CSDE() const { return valores_[ColT02("T02_CSDE")].CLng(); }
-    void datT02_CSCO(vb::Long v) { valores_[ColT02("T02_CSCO")] = v; }
-    vb::Long datT02_CSCO() const { return valores_[ColT02("T02_CSCO")].CLng(); }
-    void datT02_EJERCICIO(vb::Integer v) { valores_[ColT02("T02_EJERCICIO")] = v; }
-    vb::Integer datT02_EJERCICIO() const { return valores_[ColT02("T02_EJERCICIO")].CInt(); }
-    void datT02_PERIODO(std::string v) { valores_[ColT02("T02_PERIODO")] = std::move(v); }
-    std::string datT02_PERIODO() const { return valores_[ColT02("T02_PERIODO")].CStr(); }
-    void datT02_MODELO(std::string v) { valores_[ColT02("T02_MODELO")] = std::move(v); }
-    std::string datT02_MODELO() const { return valores_[ColT02("T02_MODELO")].CStr(); }
-    void datT02_LETRADNI(std::string v) { valores_[ColT02("T02_LETRADNI")] = std::move(v); }
-    std::string datT02_LETRADNI() const { return valores_[ColT02("T02_LETRADNI")].CStr(); }
-    void datT02_MODO(std::string v) { valores_[ColT02("T02_MODO")] = std::move(v); }
-    std::string datT02_MODO() const { return valores_[ColT02("T02_MODO")].CStr(); }
-    void datT02_FECHA(vb::Long v) { valores_[ColT02("T02_FECHA")] = v; }
-    vb::Long datT02_FECHA() const { return valores_[ColT02("T02_FECHA")].CLng(); }
-    void datT02_TIPOLOGIA(vb::Byte v) { valores_[ColT02("T02_TIPOLOGIA")] = v; }
-    vb::Byte datT02_TIPOLOGIA() const { return valores_[ColT02("T02_TIPOLOGIA")].CByte(); }
+    BRUNSEL_COLUMNA(vb::Long, T02, T02_CSCO, CLng)
+    BRUNSEL_COLUMNA(vb::Integer, T02, T02_EJERCICIO, CInt)
+    BRUNSEL_COLUMNA(std::string, T02, T02_PERIODO, CStr)
+    BRUNSEL_COLUMNA(std::string, T02, T02_MODELO, CStr)
+    BRUNSEL_COLUMNA(std::string, T02, T02_LETRADNI, CStr)
+    BRUNSEL_COLUMNA(std::string, T02, T02_MODO, CStr)
+    BRUNSEL_COLUMNA(vb::Long, T02, T02_FECHA, CLng)
+    BRUNSEL_COLUMNA(vb::Byte, T02, T02_TIPOLOGIA, CByte)
 
     // Key below 1: False without asking.
     bool Existe();

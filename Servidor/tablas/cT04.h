@@ -64,12 +64,7 @@ inline constexpr Columna kColumnasT04[] = {
     {"T04_TOTAL", TipoCampo::Double},
 };
 
-// The place of a column in kColumnasT04; a misspelt name does not compile.
-consteval size_t ColT04(std::string_view nombre) {
-    for (size_t i = 0; i < std::size(kColumnasT04); ++i)
-        if (nombre == kColumnasT04[i].nombre) return i;
-    throw "unknown column";
-}
+consteval size_t ColT04(std::string_view nombre) { return PosicionColumna(kColumnasT04, nombre); }
 
 class cT04 {
 public:
@@ -81,100 +76,55 @@ public:
     std::string PrimeraLetra() const { return primeraLetra_; }
     void MODOP(std::string v) { modop_ = std::move(v); }
     std::string MODOP() const { return modop_; }
-    void datT04_TOTAL(double v) { valores_[ColT04("T04_TOTAL")] = v; }
-    double datT04_TOTAL() const { return valores_[ColT04("T04_TOTAL")].CDbl(); }
-    void datT04_CUEQ05(double v) { valores_[ColT04("T04_CUEQ05")] = v; }
-    double datT04_CUEQ05() const { return valores_[ColT04("T04_CUEQ05")].CDbl(); }
-    void datT04_BAEQ05(double v) { valores_[ColT04("T04_BAEQ05")] = v; }
-    double datT04_BAEQ05() const { return valores_[ColT04("T04_BAEQ05")].CDbl(); }
-    void datT04_CUEQ1(double v) { valores_[ColT04("T04_CUEQ1")] = v; }
-    double datT04_CUEQ1() const { return valores_[ColT04("T04_CUEQ1")].CDbl(); }
-    void datT04_BAEQ1(double v) { valores_[ColT04("T04_BAEQ1")] = v; }
-    double datT04_BAEQ1() const { return valores_[ColT04("T04_BAEQ1")].CDbl(); }
-    void datT04_CUEQ4(double v) { valores_[ColT04("T04_CUEQ4")] = v; }
-    double datT04_CUEQ4() const { return valores_[ColT04("T04_CUEQ4")].CDbl(); }
-    void datT04_CUEQ175(double v) { valores_[ColT04("T04_CUEQ175")] = v; }
-    double datT04_CUEQ175() const { return valores_[ColT04("T04_CUEQ175")].CDbl(); }
+    BRUNSEL_COLUMNA(double, T04, T04_TOTAL, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_CUEQ05, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_BAEQ05, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_CUEQ1, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_BAEQ1, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_CUEQ4, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_CUEQ175, CDbl)
     void datT04_BAEQ4(double v) { valores_[ColT04("T04_BAEQ4")] = v; }
     double datT04_BAEQ175() const { return valores_[ColT04("T04_BAEQ175")].CDbl(); }
     void datT04_BAEQ175(double v) { valores_[ColT04("T04_BAEQ175")] = v; }
     double datT04_BAEQ4() const { return valores_[ColT04("T04_BAEQ4")].CDbl(); }
-    void datT04_CUOTA4(double v) { valores_[ColT04("T04_CUOTA4")] = v; }
-    double datT04_CUOTA4() const { return valores_[ColT04("T04_CUOTA4")].CDbl(); }
-    void datT04_BASE4(double v) { valores_[ColT04("T04_BASE4")] = v; }
-    double datT04_BASE4() const { return valores_[ColT04("T04_BASE4")].CDbl(); }
-    void datT04_CUOTA7(double v) { valores_[ColT04("T04_CUOTA7")] = v; }
-    double datT04_CUOTA7() const { return valores_[ColT04("T04_CUOTA7")].CDbl(); }
-    void datT04_BASE7(double v) { valores_[ColT04("T04_BASE7")] = v; }
-    double datT04_BASE7() const { return valores_[ColT04("T04_BASE7")].CDbl(); }
-    void datT04_CUOTA16(double v) { valores_[ColT04("T04_CUOTA16")] = v; }
-    double datT04_CUOTA16() const { return valores_[ColT04("T04_CUOTA16")].CDbl(); }
-    void datT04_BASE16(double v) { valores_[ColT04("T04_BASE16")] = v; }
-    double datT04_BASE16() const { return valores_[ColT04("T04_BASE16")].CDbl(); }
-    void datT04_MODELOA(std::string v) { valores_[ColT04("T04_MODELOA")] = std::move(v); }
-    std::string datT04_MODELOA() const { return valores_[ColT04("T04_MODELOA")].CStr(); }
-    void datT04_ANOFAB(vb::Integer v) { valores_[ColT04("T04_ANOFAB")] = v; }
-    vb::Integer datT04_ANOFAB() const { return valores_[ColT04("T04_ANOFAB")].CInt(); }
-    void datT04_NSERIE(std::string v) { valores_[ColT04("T04_NSERIE")] = std::move(v); }
-    std::string datT04_NSERIE() const { return valores_[ColT04("T04_NSERIE")].CStr(); }
-    void datT04_PESOMAX(vb::Long v) { valores_[ColT04("T04_PESOMAX")] = v; }
-    vb::Long datT04_PESOMAX() const { return valores_[ColT04("T04_PESOMAX")].CLng(); }
-    void datT04_FABRICA(std::string v) { valores_[ColT04("T04_FABRICA")] = std::move(v); }
-    std::string datT04_FABRICA() const { return valores_[ColT04("T04_FABRICA")].CStr(); }
-    void datT04_MODELOB(std::string v) { valores_[ColT04("T04_MODELOB")] = std::move(v); }
-    std::string datT04_MODELOB() const { return valores_[ColT04("T04_MODELOB")].CStr(); }
-    void datT04_NCONSTRUC(std::string v) { valores_[ColT04("T04_NCONSTRUC")] = std::move(v); }
-    std::string datT04_NCONSTRUC() const { return valores_[ColT04("T04_NCONSTRUC")].CStr(); }
-    void datT04_ESLORAMAX(vb::Single v) { valores_[ColT04("T04_ESLORAMAX")] = v; }
-    vb::Single datT04_ESLORAMAX() const { return valores_[ColT04("T04_ESLORAMAX")].CSng(); }
-    void datT04_FABRICB(std::string v) { valores_[ColT04("T04_FABRICB")] = std::move(v); }
-    std::string datT04_FABRICB() const { return valores_[ColT04("T04_FABRICB")].CStr(); }
-    void datT04_CLASIF(vb::Integer v) { valores_[ColT04("T04_CLASIF")] = v; }
-    vb::Integer datT04_CLASIF() const { return valores_[ColT04("T04_CLASIF")].CInt(); }
-    void datT04_NBASTIDOR(std::string v) { valores_[ColT04("T04_NBASTIDOR")] = std::move(v); }
-    std::string datT04_NBASTIDOR() const { return valores_[ColT04("T04_NBASTIDOR")].CStr(); }
-    void datT04_MODELOV(std::string v) { valores_[ColT04("T04_MODELOV")] = std::move(v); }
-    std::string datT04_MODELOV() const { return valores_[ColT04("T04_MODELOV")].CStr(); }
-    void datT04_TIPOV(std::string v) { valores_[ColT04("T04_TIPOV")] = std::move(v); }
-    std::string datT04_TIPOV() const { return valores_[ColT04("T04_TIPOV")].CStr(); }
-    void datT04_MARCAV(std::string v) { valores_[ColT04("T04_MARCAV")] = std::move(v); }
-    std::string datT04_MARCAV() const { return valores_[ColT04("T04_MARCAV")].CStr(); }
-    void datT04_TMEDIO(std::string v) { valores_[ColT04("T04_TMEDIO")] = std::move(v); }
-    std::string datT04_TMEDIO() const { return valores_[ColT04("T04_TMEDIO")].CStr(); }
-    void datT04_HECHO6(std::string v) { valores_[ColT04("T04_HECHO6")] = std::move(v); }
-    std::string datT04_HECHO6() const { return valores_[ColT04("T04_HECHO6")].CStr(); }
-    void datT04_HECHO5(std::string v) { valores_[ColT04("T04_HECHO5")] = std::move(v); }
-    std::string datT04_HECHO5() const { return valores_[ColT04("T04_HECHO5")].CStr(); }
-    void datT04_HECHO4(std::string v) { valores_[ColT04("T04_HECHO4")] = std::move(v); }
-    std::string datT04_HECHO4() const { return valores_[ColT04("T04_HECHO4")].CStr(); }
-    void datT04_HECHO3(std::string v) { valores_[ColT04("T04_HECHO3")] = std::move(v); }
-    std::string datT04_HECHO3() const { return valores_[ColT04("T04_HECHO3")].CStr(); }
-    void datT04_HECHO2(std::string v) { valores_[ColT04("T04_HECHO2")] = std::move(v); }
-    std::string datT04_HECHO2() const { return valores_[ColT04("T04_HECHO2")].CStr(); }
-    void datT04_HECHO1(std::string v) { valores_[ColT04("T04_HECHO1")] = std::move(v); }
-    std::string datT04_HECHO1() const { return valores_[ColT04("T04_HECHO1")].CStr(); }
-    void datT04_SITTIB6(std::string v) { valores_[ColT04("T04_SITTIB6")] = std::move(v); }
-    std::string datT04_SITTIB6() const { return valores_[ColT04("T04_SITTIB6")].CStr(); }
-    void datT04_SITTIB5(std::string v) { valores_[ColT04("T04_SITTIB5")] = std::move(v); }
-    std::string datT04_SITTIB5() const { return valores_[ColT04("T04_SITTIB5")].CStr(); }
-    void datT04_SITTIB4(std::string v) { valores_[ColT04("T04_SITTIB4")] = std::move(v); }
-    std::string datT04_SITTIB4() const { return valores_[ColT04("T04_SITTIB4")].CStr(); }
-    void datT04_SITTIB3(std::string v) { valores_[ColT04("T04_SITTIB3")] = std::move(v); }
-    std::string datT04_SITTIB3() const { return valores_[ColT04("T04_SITTIB3")].CStr(); }
-    void datT04_SITTIB2(std::string v) { valores_[ColT04("T04_SITTIB2")] = std::move(v); }
-    std::string datT04_SITTIB2() const { return valores_[ColT04("T04_SITTIB2")].CStr(); }
-    void datT04_SITTIB1(std::string v) { valores_[ColT04("T04_SITTIB1")] = std::move(v); }
-    std::string datT04_SITTIB1() const { return valores_[ColT04("T04_SITTIB1")].CStr(); }
-    void datT04_TRAPROV(std::string v) { valores_[ColT04("T04_TRAPROV")] = std::move(v); }
-    std::string datT04_TRAPROV() const { return valores_[ColT04("T04_TRAPROV")].CStr(); }
-    void datT04_TRAPAIS(std::string v) { valores_[ColT04("T04_TRAPAIS")] = std::move(v); }
-    std::string datT04_TRAPAIS() const { return valores_[ColT04("T04_TRAPAIS")].CStr(); }
-    void datT04_TRANOM(std::string v) { valores_[ColT04("T04_TRANOM")] = std::move(v); }
-    std::string datT04_TRANOM() const { return valores_[ColT04("T04_TRANOM")].CStr(); }
-    void datT04_TRADIRECC(std::string v) { valores_[ColT04("T04_TRADIRECC")] = std::move(v); }
-    std::string datT04_TRADIRECC() const { return valores_[ColT04("T04_TRADIRECC")].CStr(); }
-    void datT04_TRANIF(std::string v) { valores_[ColT04("T04_TRANIF")] = std::move(v); }
-    std::string datT04_TRANIF() const { return valores_[ColT04("T04_TRANIF")].CStr(); }
+    BRUNSEL_COLUMNA(double, T04, T04_CUOTA4, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_BASE4, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_CUOTA7, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_BASE7, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_CUOTA16, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_BASE16, CDbl)
+    BRUNSEL_COLUMNA(std::string, T04, T04_MODELOA, CStr)
+    BRUNSEL_COLUMNA(vb::Integer, T04, T04_ANOFAB, CInt)
+    BRUNSEL_COLUMNA(std::string, T04, T04_NSERIE, CStr)
+    BRUNSEL_COLUMNA(vb::Long, T04, T04_PESOMAX, CLng)
+    BRUNSEL_COLUMNA(std::string, T04, T04_FABRICA, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_MODELOB, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_NCONSTRUC, CStr)
+    BRUNSEL_COLUMNA(vb::Single, T04, T04_ESLORAMAX, CSng)
+    BRUNSEL_COLUMNA(std::string, T04, T04_FABRICB, CStr)
+    BRUNSEL_COLUMNA(vb::Integer, T04, T04_CLASIF, CInt)
+    BRUNSEL_COLUMNA(std::string, T04, T04_NBASTIDOR, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_MODELOV, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_TIPOV, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_MARCAV, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_TMEDIO, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_HECHO6, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_HECHO5, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_HECHO4, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_HECHO3, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_HECHO2, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_HECHO1, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_SITTIB6, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_SITTIB5, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_SITTIB4, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_SITTIB3, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_SITTIB2, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_SITTIB1, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_TRAPROV, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_TRAPAIS, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_TRANOM, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_TRADIRECC, CStr)
+    BRUNSEL_COLUMNA(std::string, T04, T04_TRANIF, CStr)
     void keyT04_CSDE(vb::Long v) { valores_[ColT04("T04_CSDE")] = v; }
     vb::Long keyT04_CSDE() const { return valores_[ColT04("T04_CSDE")].CLng(); }
     // Key below 1: False without a statement.

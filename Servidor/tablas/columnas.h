@@ -3,10 +3,18 @@
 // holds, and the statements, the reading of a row and the values bound are derived from the list.
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dao/dao.h"
 #include "vb/variant.h"
+
+// The Get/Let pair of a stored column, named datCOLUMN, over the row class's values_ and its
+// column finder ColTABLE (a misspelt column does not compile).
+#define BRUNSEL_COLUMNA(Tipo, Tabla, Columna, Leer)                                  \
+    void dat##Columna(Tipo v) { valores_[Col##Tabla(#Columna)] = std::move(v); } \
+    Tipo dat##Columna() const { return valores_[Col##Tabla(#Columna)].Leer(); }
 
 namespace brunsel {
 
@@ -24,6 +32,14 @@ struct Columna {
     const char* nombre;
     TipoCampo tipo;
 };
+
+// The place of a column in a table's list; a misspelt name does not compile.
+template <size_t N>
+consteval size_t PosicionColumna(const Columna (&columnas)[N], std::string_view nombre) {
+    for (size_t i = 0; i < N; ++i)
+        if (nombre == columnas[i].nombre) return i;
+    throw "unknown column";
+}
 
 // The value a new row object holds: "" for texts, a typed 0 for numbers.
 vb::Variant ValorInicial(TipoCampo tipo);
