@@ -16,17 +16,33 @@ struct CamposComunes {
     // Means of transport: "V" vehicle, "B" boat, "A" aircraft.
     QString TMEDIO;
     // Vehicle.
-    QString MARCAV, TIPOV, MODELOV, NBASTIDOR;
+    QString MARCAV;
+    QString TIPOV;
+    QString MODELOV;
+    QString NBASTIDOR;
     vb::Integer CLASIF = 0;
     // Boat; its length in metres.
-    QString FABRICB, NCONSTRUC, MARCAB, TIPOB, MODELOB;
+    QString FABRICB;
+    QString NCONSTRUC;
+    QString MARCAB;
+    QString TIPOB;
+    QString MODELOB;
     vb::Single ESLORAMAX = 0;
     // Aircraft.
-    QString FABRICA, NSERIE, MARCAA, TIPOA, MODELOA;
+    QString FABRICA;
+    QString NSERIE;
+    QString MARCAA;
+    QString TIPOA;
+    QString MODELOA;
     vb::Long PESOMAX = 0;
     vb::Integer ANOFAB = 0;
     // Bases and taxes at the three rates.
-    double BASE16 = 0, CUOTA16 = 0, BASE7 = 0, CUOTA7 = 0, BASE4 = 0, CUOTA4 = 0;
+    double BASE16 = 0;
+    double CUOTA16 = 0;
+    double BASE7 = 0;
+    double CUOTA7 = 0;
+    double BASE4 = 0;
+    double CUOTA4 = 0;
 
     bool operator==(const CamposComunes&) const = default;
 };

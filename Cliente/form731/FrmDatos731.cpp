@@ -39,7 +39,8 @@ cDecResumen& Resumen() { return cDecResumen::Instancia(); }
 bool Transporte() { return Datos().MODOP() == kModoTransporte; }
 
 // Design size of the window, in twips.
-constexpr int kAncho = 9480, kAlto = 6120;
+constexpr int kAncho = 9480;
+constexpr int kAlto = 6120;
 
 }  // namespace
 

@@ -11,11 +11,15 @@ namespace oxalde {
 namespace {
 
 // Ranges of the load order (the means of transport itself is field 3).
-constexpr int kVehiculo = 4, kFinVehiculo = 8;
-constexpr int kBarco = 9, kFinBarco = 14;
-constexpr int kAeronave = 15, kFinAeronave = 21;
+constexpr int kVehiculo = 4;
+constexpr int kFinVehiculo = 8;
+constexpr int kBarco = 9;
+constexpr int kFinBarco = 14;
+constexpr int kAeronave = 15;
+constexpr int kFinAeronave = 21;
 constexpr int kFinTransporte = 28;             // acquirer, means and their prices, rates, refund
-constexpr int kTrimestral = 29, kFinTrimestral = 35;  // bases, taxes and refund of a quarter
+constexpr int kTrimestral = 29;  // bases, taxes and refund of a quarter
+constexpr int kFinTrimestral = 35;
 constexpr int kCC = 37;
 
 template <class... F>

@@ -14,13 +14,23 @@ namespace oxalde {
 
 // The stored values, without the Lets' rules.
 struct Campos731 : CamposComunes {
-    QString CC, MODOP, MODO;
+    QString CC;
+    QString MODOP;
+    QString MODO;
     vb::Integer ACTIVIDAD = 0;
     vb::Byte PESTAÑA = 0;
-    double IVADEV1 = 0, MAXDEV = 0, PREVEN = 0, IVASOP = 0, PREADQ = 0;
-    vb::Single TIPOVEN = 0, TIPOADQ = 0;
-    QString ADQPAIS, ADQNOM, ADQNIF;
-    double resul = 0, IVADEV2 = 0;
+    double IVADEV1 = 0;
+    double MAXDEV = 0;
+    double PREVEN = 0;
+    double IVASOP = 0;
+    double PREADQ = 0;
+    vb::Single TIPOVEN = 0;
+    vb::Single TIPOADQ = 0;
+    QString ADQPAIS;
+    QString ADQNOM;
+    QString ADQNIF;
+    double resul = 0;
+    double IVADEV2 = 0;
 };
 
 class cDatos731 {

@@ -219,13 +219,15 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
     // labels of its last row are wider.
     struct Par {
         const char *etiqueta, *caja;
-        int fila, columna;
+        int fila;
+        int columna;
         const char* texto = nullptr;  // design text, for labels Anadir_captions leaves alone
     };
     auto marco = [&](const char* nombre, std::initializer_list<Par> pares) {
         QFrame* m = NuevoMarco(f, nombre, 360, 1170, 5595, 1455);
         for (const Par& par : pares) {
-            const int x = par.columna * 2760, y = 45 + par.fila * 330;
+            const int x = par.columna * 2760;
+            const int y = 45 + par.fila * 330;
             const int etiqueta = par.fila == 3 ? 1560 : 1290;
             // A caption too long for one line takes two, centred on its box.
             QLabel* l = NuevaEtiqueta(m, par.etiqueta, x + 90, y, etiqueta,

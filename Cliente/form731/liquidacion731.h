@@ -24,7 +24,8 @@ bool CuotasTecleadas(long fecha);
 
 // The labels of the general and of the reduced rate of the quarterly liquidation ("21%", "10%").
 struct EtiquetasTipo {
-    QString general, reducido;
+    QString general;
+    QString reducido;
 };
 EtiquetasTipo EtiquetasTipoEn(long fecha);
 

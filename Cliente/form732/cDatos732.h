@@ -12,12 +12,34 @@ namespace oxalde {
 
 // The stored values, without the Lets' rules: what a buffer slot reads from or writes into.
 struct Campos732 : CamposComunes {
-    QString MODO, MODOP;
+    QString MODO;
+    QString MODOP;
     vb::Byte PESTANA = 0;
-    QString TRANIF, TRANOM, TRADIRECC, TRAPAIS, TRAPROVINCIA;
-    QString SITTIB1, SITTIB2, SITTIB3, SITTIB4, SITTIB5, SITTIB6;
-    QString HECHO1, HECHO2, HECHO3, HECHO4, HECHO5, HECHO6;
-    double BAEQ4 = 0, CUEQ4 = 0, BAEQ175 = 0, CUEQ175 = 0, BAEQ1 = 0, CUEQ1 = 0, BAEQ05 = 0, CUEQ05 = 0;
+    QString TRANIF;
+    QString TRANOM;
+    QString TRADIRECC;
+    QString TRAPAIS;
+    QString TRAPROVINCIA;
+    QString SITTIB1;
+    QString SITTIB2;
+    QString SITTIB3;
+    QString SITTIB4;
+    QString SITTIB5;
+    QString SITTIB6;
+    QString HECHO1;
+    QString HECHO2;
+    QString HECHO3;
+    QString HECHO4;
+    QString HECHO5;
+    QString HECHO6;
+    double BAEQ4 = 0;
+    double CUEQ4 = 0;
+    double BAEQ175 = 0;
+    double CUEQ175 = 0;
+    double BAEQ1 = 0;
+    double CUEQ1 = 0;
+    double BAEQ05 = 0;
+    double CUEQ05 = 0;
     double TOTAL = 0;
 
     bool operator==(const Campos732&) const = default;

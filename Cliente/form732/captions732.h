@@ -15,14 +15,18 @@ std::span<const Caption> Captions732();
 
 // Caption and tooltip ids of one tab.
 struct Pestana732 {
-    int caption, consejo;
+    int caption;
+    int consejo;
 };
 // The tabs of a kind, first to last: four for a quarterly declaration, five for "T".
 std::span<const Pestana732> Pestanas732(const QString& modop);
 
 // The rate labels of the liquidation tab on a declaration date (0 counts as the earliest).
 struct EtiquetasTipo732 {
-    QString tipo16, tipo7, tipo4, tipo1;
+    QString tipo16;
+    QString tipo7;
+    QString tipo4;
+    QString tipo1;
 };
 EtiquetasTipo732 EtiquetasTipo(vb::Long fecha);
 

@@ -38,7 +38,8 @@ constexpr QRect kMarcoPestana(120, 1200, 6585, 3015);
 constexpr int kAnchoImporte = 1320;
 constexpr QRect kMarcoMedio(360, 1320, 5595, 1455);
 constexpr int kAltoCaja = 300;
-constexpr int kAnchoPestanaT = 1250, kAnchoPestanaP = 1620;
+constexpr int kAnchoPestanaT = 1250;
+constexpr int kAnchoPestanaP = 1620;
 
 const QColor kFondoPestanas(196, 212, 230);
 
@@ -239,11 +240,14 @@ void FrmDatos732::CrearTecnicos() {
     struct Celda {
         const char *etiqueta, *texto, *caja;
         bool numerica;
-        int columna, fila, ancho;
+        int columna;
+        int fila;
+        int ancho;
     };
     auto crear = [this](QFrame* marco, std::initializer_list<Celda> celdas) {
         for (const Celda& c : celdas) {
-            const int x = 60 + c.columna * 2820, y = 90 + c.fila * 450;
+            const int x = 60 + c.columna * 2820;
+            const int y = 90 + c.fila * 450;
             NuevaEtiqueta(marco, c.etiqueta, QString::fromUtf8(c.texto), x, y + 30, 1440);
             if (c.numerica)
                 NuevaNumerica(marco, c.caja, x + 1470, y, c.ancho);
@@ -403,7 +407,8 @@ void FrmDatos732::AnchoPestanas(int ancho) {
 // A caption that does not fit its check box is broken into lines at blanks.
 static QString Ajustar(const QString& texto, const QWidget* control, int ancho) {
     const QFontMetrics medidas(control->font());
-    QString resultado, linea;
+    QString resultado;
+    QString linea;
     for (const QString& palabra : texto.split(u' ')) {
         const QString prueba = linea.isEmpty() ? palabra : linea + u' ' + palabra;
         if (!linea.isEmpty() && medidas.horizontalAdvance(prueba) > ancho) {
