@@ -144,7 +144,12 @@ void BM_LecturaArchivos(benchmark::State& state) {
             benchmark::DoNotOptimize(total);
         });
 }
-BENCHMARK(BM_LecturaArchivos)->Arg(kTamanos[0])->Arg(kTamanos[1])->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_LecturaArchivos)
+    ->Arg(kTamanos[0])
+    ->Arg(kTamanos[1])
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
 
 }  // namespace
 

@@ -80,7 +80,8 @@ void BM_Exportar(benchmark::State& state) {
 }
 
 void BM_EscribirBytes(benchmark::State& state) {
-    QByteArray linea = QByteArray::fromStdString(vb::Utf8AAnsi(oxalde::LineaContribuyente(Contribuyente(1)).toStdString())) + "\r\n";
+    QByteArray linea =
+        QByteArray::fromStdString(vb::Utf8AAnsi(oxalde::LineaContribuyente(Contribuyente(1)).toStdString())) + "\r\n";
     QTemporaryDir dir;
     for (auto _ : state)
         Medir(mejorEscribir, [&] {
@@ -156,7 +157,8 @@ void BM_Importar(benchmark::State& state) {
         int importados = 0;
         for (size_t t = 0; t < tramos.size(); ++t) {
             double ms = 0;
-            Medir(ms, [&] { importados += oxalde::ImportarFichero(ficheros[t], true, pregunta).contadores.importados; });
+            Medir(ms,
+                  [&] { importados += oxalde::ImportarFichero(ficheros[t], true, pregunta).contadores.importados; });
             importar += ms;
             ms = 0;
             Medir(ms, [&] { inserciones.Insertar(tramos[t].first, tramos[t].second); });
@@ -177,9 +179,10 @@ int main(int argc, char** argv) {
     brunsel::RegistrarClases();
     bench::Correr(argc, argv);
     if (mejorExportar > 0)
-        std::printf("export, %d taxpayers: %.1f ms (target under %.0f ms): %s; plain write of the bytes %.1f ms, ratio %.2f\n",
-                    kExportados, mejorExportar, kObjetivoExportarMs, mejorExportar < kObjetivoExportarMs ? "met" : "NOT met",
-                    mejorEscribir, mejorEscribir > 0 ? mejorExportar / mejorEscribir : 0);
+        std::printf(
+            "export, %d taxpayers: %.1f ms (target under %.0f ms): %s; plain write of the bytes %.1f ms, ratio %.2f\n",
+            kExportados, mejorExportar, kObjetivoExportarMs, mejorExportar < kObjetivoExportarMs ? "met" : "NOT met",
+            mejorEscribir, mejorEscribir > 0 ? mejorExportar / mejorEscribir : 0);
     if (mejorImportar == 0 || mejorInsertar == 0) return 0;
     const double porLinea = mejorImportar / kImportados * 1000, porInsercion = mejorInsertar / kImportados * 1000;
     const double razon = porLinea / porInsercion;

@@ -174,8 +174,8 @@ bool FrmDatos732::ValidarCampos() {
     const Aviso732* aviso = AvisoValidacion732(codigo);
     if (!aviso) return false;
     QWidget* control = aviso->foco ? Control(QString::fromUtf8(aviso->foco), aviso->elemento) : nullptr;
-    return Rechazar(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma), PestanaAviso(*aviso, D().MODOP()),
-                    control);
+    return Rechazar(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma),
+                    PestanaAviso(*aviso, D().MODOP()), control);
 }
 
 vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }

@@ -404,8 +404,8 @@ TEST_F(Editor731, CadaReglaFallidaConSuMensajePestanaYCaja) {
         x.ADQNIF("B00000000"), x.ADQNOM("ADQUIRENTE"), x.ADQPAIS("PAIS"), x.PREADQ(100000);
     };
     const std::vector<Caso> casos = {
-        {"T", 20120901, [](cDatos731& x) { x.ADQNIF("   "); }, "La casilla NIF del adquiriente debe tener algún valor", 1,
-         "txtadqnif"},
+        {"T", 20120901, [](cDatos731& x) { x.ADQNIF("   "); }, "La casilla NIF del adquiriente debe tener algún valor",
+         1, "txtadqnif"},
         {"T", 20120901, [&](cDatos731& x) { transporte(x), x.TMEDIO("B"), x.FABRICB("ASTILLERO"); },
          "La casilla Nº de construcción del barco debe tener algún valor", 2, "txtnconstruc"},
         {"T", 20120901, [&](cDatos731& x) { transporte(x), x.TMEDIO("A"), x.FABRICA("F"), x.NSERIE("S"); },
@@ -540,7 +540,8 @@ TEST_F(Editor731, TransportePresentadoConSusTresPestanas) {
     const QString iban = IbanValido();
     EXPECT_TRUE(PresentarConCuenta("txtTIban", iban).empty());
     EXPECT_GT(r.CSDE(), 0);
-    EXPECT_EQ(Valor("SELECT T03_ADQNOM || '|' || T03_MARCAV || '|' || CAST(T03_RESUL AS INTEGER) || '|' || T03_CC FROM T03_731DECLA")
+    EXPECT_EQ(Valor("SELECT T03_ADQNOM || '|' || T03_MARCAV || '|' || CAST(T03_RESUL AS INTEGER) || '|' || T03_CC FROM "
+                    "T03_731DECLA")
                   .CStr(),
               "ADQUIRENTE|MARCA|315000|" + iban.toStdString());
     EXPECT_EQ(Valor("SELECT T02_MODO || T02_PERIODO || T02_FECHA FROM T02_COMUNDECLA").CStr(), "TOA20120901");
@@ -640,7 +641,8 @@ TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
                 prueba::EscribirEn(C<QLineEdit>(p.caja), texto);
                 prueba::SalirHacia(tira, p.destino, p.opcion ? C<QAbstractButton>(p.opcion) : nullptr, tecla);
                 Pausa();
-                EXPECT_EQ(p.leer().toStdString(), (*p.guardado ? QString::fromLatin1(p.guardado) : iban).toStdString()) << caso << " " << p.caja;
+                EXPECT_EQ(p.leer().toStdString(), (*p.guardado ? QString::fromLatin1(p.guardado) : iban).toStdString())
+                    << caso << " " << p.caja;
                 EXPECT_EQ(d.PESTAÑA(), p.destino ? p.destino : p.pestana) << caso << " " << p.caja;
             }
             mensajes.clear();

@@ -109,7 +109,8 @@ TEST_F(Editor732, DisposicionPorTipoYFecha) {
         int cuarta;  // text of the fourth tab
         const char* tipos;  // lblTipo16 lblTipo7 lblTipo4 lblTipo1
     };
-    for (const Caso& c : {Caso{"P", 20100630, 4, 176, "16% 7% 4% 1%"}, Caso{"T", 20120901, 5, 203, "21% 10% 5.2% 1.4%"}}) {
+    for (const Caso& c :
+         {Caso{"P", 20100630, 4, 176, "16% 7% 4% 1%"}, Caso{"T", 20120901, 5, 203, "21% 10% 5.2% 1.4%"}}) {
         Abrir732("A", c.modop, c.fecha, "2T");
         EXPECT_EQ(w->TabTra()->count(), c.pestanas);
         EXPECT_EQ(w->TabTra()->tabText(3), oxalde::LoadResString(c.cuarta));

@@ -69,7 +69,8 @@ TEST_F(Programa, VersionDelArchivoDelProgramaSinLaTerceraCifra) {
     EstablecerLectorVersion([](const QString&) { return VersionArchivo{2, 15, 7, 300}; });
     LeerVersionPrograma();
     auto& act = cActOnline::Instancia();
-    EXPECT_EQ(VersionPrograma + " " + act.ProgVer1() + "|" + act.ProgVer2() + "|" + act.ProgVer3(), "2.15.300 2|15|300");
+    EXPECT_EQ(VersionPrograma + " " + act.ProgVer1() + "|" + act.ProgVer2() + "|" + act.ProgVer3(),
+              "2.15.300 2|15|300");
     EXPECT_TRUE(mensajes.empty());
 
     EstablecerLectorVersion([](const QString&) { return std::optional<VersionArchivo>(); });
@@ -210,36 +211,42 @@ TEST_F(Inicio, SinBasesUtilesAvisaNombrandoElArchivoTerminaConFalloYNoTocaNada) 
         {"no tables", [] {}, 9101, lec, {}},
         {"no user database", [&] { PrepararArranque(), QFile::remove(mod); }, 9101, mod, {"/Tablas/731_2Lec.mdb"}},
         {"empty", [&] { PrepararArranque(), prueba::Escribir(mod, ""); }, 9102, mod, ambas},
-        {"random bytes", [&] { PrepararArranque(), prueba::Escribir(mod, QByteArray(8192, '\x37')); }, 9102, mod, ambas},
+        {"random bytes", [&] { PrepararArranque(), prueba::Escribir(mod, QByteArray(8192, '\x37')); }, 9102, mod,
+         ambas},
         {"cut copy", [&] { PrepararArranque(), prueba::Escribir(mod, sana.left(sana.size() / 2)); }, 9102, mod, ambas},
-        {"another program's", [&] {
+        {"another program's",
+         [&] {
              PrepararArranque(), QFile::remove(mod);
              dao::CrearBaseDesdeSql(mod.toStdString(), "CREATE TABLE CLIENTES (ID INTEGER);");
-         }, 9102, mod, ambas},
-        {"a column missing", [&] {
+         },
+         9102, mod, ambas},
+        {"a column missing",
+         [&] {
              PrepararArranque();
              BdPrueba::Ejecutar(mod.toStdString(), "ALTER TABLE T01_DECLARANTES DROP COLUMN T01_NOMBRE");
-         }, 9102, mod, ambas},
-        {"a damaged page", [&] { PrepararArranque(), BdPrueba::DanarTabla(mod.toStdString(), "T02_COMUNDECLA"); }, 9102, mod,
-         ambas},
+         },
+         9102, mod, ambas},
+        {"a damaged page", [&] { PrepararArranque(), BdPrueba::DanarTabla(mod.toStdString(), "T02_COMUNDECLA"); }, 9102,
+         mod, ambas},
         // Every page reads, but a taxpayer's NIF in the table is not the one its index holds.
-        {"an index that disagrees with its table", [&] {
+        {"an index that disagrees with its table",
+         [&] {
              PrepararArranque();
              BdPrueba::Ejecutar(mod.toStdString(), "INSERT INTO T01_DECLARANTES (T01_DNI) VALUES ('11111111H')");
              BdPrueba::CambiarEnTabla(mod.toStdString(), "T01_DECLARANTES", "11111111H", "11111111J");
-         }, 9102, mod, ambas},
+         },
+         9102, mod, ambas},
         // Every save into the table would fail.
-        {"a column no save fills", [&] {
-             PrepararArranque(), BdPrueba::AnadirColumnaObligatoria(mod.toStdString(), "T02_COMUNDECLA");
-         }, 9102, mod, ambas},
+        {"a column no save fills",
+         [&] { PrepararArranque(), BdPrueba::AnadirColumnaObligatoria(mod.toStdString(), "T02_COMUNDECLA"); }, 9102,
+         mod, ambas},
         {"empty reference database", [&] { PrepararArranque(), prueba::Escribir(lec, ""); }, 9102, lec, ambas},
-        {"reference database of random bytes", [&] { PrepararArranque(), prueba::Escribir(lec, QByteArray(8192, '\x37')); },
+        {"reference database of random bytes",
+         [&] { PrepararArranque(), prueba::Escribir(lec, QByteArray(8192, '\x37')); }, 9102, lec, ambas},
+        {"reference database without banks",
+         [&] { PrepararArranque(), BdPrueba::Ejecutar(lec.toStdString(), "DROP TABLE TBANCOS"); }, 9102, lec, ambas},
+        {"damaged reference database", [&] { PrepararArranque(), BdPrueba::DanarTabla(lec.toStdString(), "TBANCOS"); },
          9102, lec, ambas},
-        {"reference database without banks", [&] {
-             PrepararArranque(), BdPrueba::Ejecutar(lec.toStdString(), "DROP TABLE TBANCOS");
-         }, 9102, lec, ambas},
-        {"damaged reference database", [&] { PrepararArranque(), BdPrueba::DanarTabla(lec.toStdString(), "TBANCOS"); }, 9102,
-         lec, ambas},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
@@ -332,7 +339,8 @@ TEST_F(Inicio, UnaBaseDeSoloLecturaSeAvisaAlArrancarYNadaMas) {
     EXPECT_EQ(avisos.takeFirst(), QString::number(int(Arranque::Continuar)));
     EXPECT_EQ(avisos.takeFirst(), QString::number(kDesplEuskera));  // the language chosen
     ASSERT_EQ(avisos.size(), 2) << avisos.join(" | ").toStdString();
-    const QString archivo = QDir::toNativeSeparators(mod), carpetaTablas = QDir::toNativeSeparators(Tablas().chopped(1));
+    const QString archivo = QDir::toNativeSeparators(mod),
+                  carpetaTablas = QDir::toNativeSeparators(Tablas().chopped(1));
     EXPECT_EQ(avisos[0], QString::number(vbExclamation) + " " + TextoBilingue(9103, mod));
     EXPECT_TRUE(avisos[0].contains(archivo) && avisos[0].contains(LoadResString(19103).arg(archivo)));
     EXPECT_TRUE(avisos[1].contains(carpetaTablas)) << avisos[1].toStdString();

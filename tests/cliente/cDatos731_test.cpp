@@ -119,7 +119,8 @@ TEST_F(Datos731, LosCambiosDeModoTipoYMedioVacianLoQueNoLesToca) {
          },
          ""},
         {[&] { d.TMEDIO("Q"); },
-         "N|N|P|Q|V|V|V|V|3|B|12.5|B|B|B|B|A|1500|A|2010|A|A|A|100|18|100|100|8|100|100|100|100|100|100|100|100|100|100|" +
+         "N|N|P|Q|V|V|V|V|3|B|12.5|B|B|B|B|A|1500|A|2010|A|A|A|100|18|100|100|8|100|100|100|100|100|100|100|100|100|"
+         "100|" +
              std::string(kIban) + "|-1|7"},
         {[&] { d.MODO("A"); }, vacio + "0|0|0|0|0|0|0|0||0|0"},
         {[&] { d.MODOP("P"); }, vacio + "100|100|100|100|100|100|100|100||0|7"},
@@ -220,7 +221,8 @@ TEST_F(Datos731, SeCompruebaEnLaFechaDeLaDeclaracion) {
     d.MODOP("P");
     d.IVADEV2(1000);
     d.CC("ES0000000000000000000000");
-    for (auto [ejercicio, periodo, codigo] : {std::tuple{2010, "2T", 0}, {2010, "3T", 21}, {2011, "4T", 21}, {2010, "XX", 0}}) {
+    for (auto [ejercicio, periodo, codigo] :
+         {std::tuple{2010, "2T", 0}, {2010, "3T", 21}, {2011, "4T", 21}, {2010, "XX", 0}}) {
         Trimestre(ejercicio, periodo);
         r.FECHA(20200101);
         EXPECT_EQ(Validar(), codigo) << ejercicio << periodo;

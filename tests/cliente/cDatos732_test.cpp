@@ -55,14 +55,27 @@ protected:
         auto& d = D();
         d.TMEDIO(medio);
         using LetTexto = void (cDatos732::*)(const QString&);
-        const std::pair<LetTexto, const char*> textos[] = {
-            {&cDatos732::TRANIF, "X1234567L"}, {&cDatos732::TRANOM, "TRANSMITENTE"}, {&cDatos732::TRADIRECC, "MAYOR 1"},
-            {&cDatos732::TRAPROVINCIA, "KELMORIA"}, {&cDatos732::TRAPAIS, "PAIS"}, {&cDatos732::SITTIB1, "X"},
-            {&cDatos732::SITTIB3, "X"}, {&cDatos732::SITTIB6, "X"}, {&cDatos732::HECHO1, "X"}, {&cDatos732::HECHO4, "X"},
-            {&cDatos732::HECHO6, "X"}, {&cDatos732::MARCAV, "MARCA"}, {&cDatos732::TIPOV, "TURISMO"},
-            {&cDatos732::MODELOV, "MODELO V"}, {&cDatos732::NBASTIDOR, "BASTIDOR 9"}, {&cDatos732::FABRICB, "ASTILLERO"},
-            {&cDatos732::NCONSTRUC, "C-77"}, {&cDatos732::MODELOB, "VELERO"}, {&cDatos732::FABRICA, "AVIONES"},
-            {&cDatos732::NSERIE, "S-1"}, {&cDatos732::MODELOA, "BIMOTOR"}};
+        const std::pair<LetTexto, const char*> textos[] = {{&cDatos732::TRANIF, "X1234567L"},
+                                                           {&cDatos732::TRANOM, "TRANSMITENTE"},
+                                                           {&cDatos732::TRADIRECC, "MAYOR 1"},
+                                                           {&cDatos732::TRAPROVINCIA, "KELMORIA"},
+                                                           {&cDatos732::TRAPAIS, "PAIS"},
+                                                           {&cDatos732::SITTIB1, "X"},
+                                                           {&cDatos732::SITTIB3, "X"},
+                                                           {&cDatos732::SITTIB6, "X"},
+                                                           {&cDatos732::HECHO1, "X"},
+                                                           {&cDatos732::HECHO4, "X"},
+                                                           {&cDatos732::HECHO6, "X"},
+                                                           {&cDatos732::MARCAV, "MARCA"},
+                                                           {&cDatos732::TIPOV, "TURISMO"},
+                                                           {&cDatos732::MODELOV, "MODELO V"},
+                                                           {&cDatos732::NBASTIDOR, "BASTIDOR 9"},
+                                                           {&cDatos732::FABRICB, "ASTILLERO"},
+                                                           {&cDatos732::NCONSTRUC, "C-77"},
+                                                           {&cDatos732::MODELOB, "VELERO"},
+                                                           {&cDatos732::FABRICA, "AVIONES"},
+                                                           {&cDatos732::NSERIE, "S-1"},
+                                                           {&cDatos732::MODELOA, "BIMOTOR"}};
         for (auto [let, valor] : textos) (d.*let)(valor);
         d.CLASIF(1234);
         d.ESLORAMAX(12.35f);
@@ -86,14 +99,29 @@ struct Columna {
 #define TEXTO(c) {"T04_" #c, [](const cDatos732& d) { return d.c().toStdString(); }}
 #define NUMERO(c) {"T04_" #c, [](const cDatos732& d) { return vb::Variant(d.c()).CStr(); }}
 const std::vector<Columna> kColumnas = {
-    TEXTO(TRANIF),   TEXTO(TRANOM),   TEXTO(TRADIRECC), {"T04_TRAPROV", [](const cDatos732& d) { return d.TRAPROVINCIA().toStdString(); }},
-    TEXTO(TRAPAIS),  TEXTO(SITTIB1),  TEXTO(SITTIB2),   TEXTO(SITTIB3),   TEXTO(SITTIB4),  TEXTO(SITTIB5),
-    TEXTO(SITTIB6),  TEXTO(HECHO1),   TEXTO(HECHO2),    TEXTO(HECHO3),    TEXTO(HECHO4),   TEXTO(HECHO5),
-    TEXTO(HECHO6),   TEXTO(TMEDIO),   TEXTO(MARCAV),    TEXTO(TIPOV),     TEXTO(MODELOV),  TEXTO(NBASTIDOR),
-    NUMERO(CLASIF),  TEXTO(FABRICB),  NUMERO(ESLORAMAX), TEXTO(NCONSTRUC), TEXTO(MODELOB), TEXTO(FABRICA),
-    NUMERO(PESOMAX), TEXTO(NSERIE),   NUMERO(ANOFAB),   TEXTO(MODELOA),   NUMERO(BASE16),  NUMERO(CUOTA16),
-    NUMERO(BASE7),   NUMERO(CUOTA7),  NUMERO(BASE4),    NUMERO(CUOTA4),   NUMERO(BAEQ4),   NUMERO(CUEQ4),
-    NUMERO(BAEQ175), NUMERO(CUEQ175), NUMERO(BAEQ1),    NUMERO(CUEQ1),    NUMERO(BAEQ05),  NUMERO(CUEQ05),
+    TEXTO(TRANIF),     TEXTO(TRANOM),
+    TEXTO(TRADIRECC),  {"T04_TRAPROV", [](const cDatos732& d) { return d.TRAPROVINCIA().toStdString(); }},
+    TEXTO(TRAPAIS),    TEXTO(SITTIB1),
+    TEXTO(SITTIB2),    TEXTO(SITTIB3),
+    TEXTO(SITTIB4),    TEXTO(SITTIB5),
+    TEXTO(SITTIB6),    TEXTO(HECHO1),
+    TEXTO(HECHO2),     TEXTO(HECHO3),
+    TEXTO(HECHO4),     TEXTO(HECHO5),
+    TEXTO(HECHO6),     TEXTO(TMEDIO),
+    TEXTO(MARCAV),     TEXTO(TIPOV),
+    TEXTO(MODELOV),    TEXTO(NBASTIDOR),
+    NUMERO(CLASIF),    TEXTO(FABRICB),
+    NUMERO(ESLORAMAX), TEXTO(NCONSTRUC),
+    TEXTO(MODELOB),    TEXTO(FABRICA),
+    NUMERO(PESOMAX),   TEXTO(NSERIE),
+    NUMERO(ANOFAB),    TEXTO(MODELOA),
+    NUMERO(BASE16),    NUMERO(CUOTA16),
+    NUMERO(BASE7),     NUMERO(CUOTA7),
+    NUMERO(BASE4),     NUMERO(CUOTA4),
+    NUMERO(BAEQ4),     NUMERO(CUEQ4),
+    NUMERO(BAEQ175),   NUMERO(CUEQ175),
+    NUMERO(BAEQ1),     NUMERO(CUEQ1),
+    NUMERO(BAEQ05),    NUMERO(CUEQ05),
     NUMERO(TOTAL),
 };
 #undef TEXTO
@@ -247,7 +275,8 @@ TEST_F(Registro732, GuardarYCargarCadaTipo) {
         D().CargarDeclaracion(clave);
         const vb::Variant despues = oxalde::BufferCarga732(D().Campos());
         for (vb::Long i = 0; i < oxalde::kCasillasCarga732; ++i)
-            EXPECT_TRUE(despues(i) == antes(i)) << modop << " slot " << i << ": " << despues(i).CStr() << " / " << antes(i).CStr();
+            EXPECT_TRUE(despues(i) == antes(i))
+                << modop << " slot " << i << ": " << despues(i).CStr() << " / " << antes(i).CStr();
     }
     EXPECT_EQ(Texto("SELECT CAST(T01_NUM732 AS INT) FROM T01_DECLARANTES WHERE T01_CSCO = 1"), "2");
 }

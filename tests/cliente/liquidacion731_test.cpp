@@ -93,7 +93,8 @@ TEST(Reglas731, FilasDeCuentaCuotasTecleadasYEtiquetas) {
                                  CuentaPeriodoVisible(1033, 20100930), CuentaTransporteVisible(240000, 20100630),
                                  CuentaTransporteVisible(1, 20100701), CuentaTransporteVisible(0, 20120901)}),
               std::vector<bool>({false, false, true, false, true, false}));
-    for (auto [fecha, tecleadas] : {std::pair{20120630L, false}, {20120701L, true}, {20120930L, true}, {20121001L, false}})
+    for (auto [fecha, tecleadas] :
+         {std::pair{20120630L, false}, {20120701L, true}, {20120930L, true}, {20121001L, false}})
         EXPECT_EQ(CuotasTecleadas(fecha), tecleadas) << fecha;
     for (auto [fecha, etiquetas] : {std::pair{0L, "16%7%"}, {20100630L, "16%7%"}, {20100930L, "18%8%"},
                                     {20120831L, "18%8%"}, {20120901L, "21%10%"}}) {
@@ -144,7 +145,8 @@ TEST(Captions731, CadaTextoExisteEnLosDosIdiomas) {
     std::set<std::pair<std::string, int>> vistos;
     for (const Caption& c : Captions731()) {
         EXPECT_FALSE(LoadResString(c.id).isEmpty() || LoadResString(c.id + kDesplEuskera).isEmpty()) << c.id;
-        EXPECT_TRUE(vistos.insert({std::string(c.control) + char('0' + c.indice) + char('0' + int(c.propiedad)), c.id}).second)
+        EXPECT_TRUE(
+            vistos.insert({std::string(c.control) + char('0' + c.indice) + char('0' + int(c.propiedad)), c.id}).second)
             << c.control;
     }
     EXPECT_EQ(Captions731().size(), 55u);
