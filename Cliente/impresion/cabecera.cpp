@@ -12,7 +12,6 @@ namespace oxalde {
 namespace {
 
 const QString kArial = QStringLiteral("arial");
-const QString kTimes = QStringLiteral("times new roman");
 
 struct LineaTitulo {
     double y;

@@ -3,6 +3,7 @@
 #include "impresion/cImOf.h"
 #include "impresion/cabecera.h"
 #include "impresion/primitivas.h"
+#include "impresion/secciones.h"
 #include "registro/cDecDatos.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/procedimientos.h"
@@ -10,19 +11,11 @@
 namespace oxalde {
 namespace {
 
-const QString kTimes = QStringLiteral("times new roman");
-
-struct Celda {
-    double x;
-    const char* euskera;
-    const char* castellano;
+const Rotulo kCeldas[] = {
+    {12, 1.3, 3.8, "NA/IFK", "D.N.I./C.I.F."},
+    {39.36, 1.3, 3.8, "Deiturak eta izena / Enpresaren izena", "Apellidos y nombre / Razón social"},
 };
-
-const Celda kCeldas[] = {
-    {12, "NA/IFK", "D.N.I./C.I.F."},
-    {39.36, "Deiturak eta izena / Enpresaren izena", "Apellidos y nombre / Razón social"},
-    {167.24, "Anagrama", "Anagrama"},
-};
+const Rotulo kAnagrama[] = {{167.24, 1.3, 3.8, "Anagrama", "Anagrama"}};
 
 }  // namespace
 
@@ -43,13 +36,9 @@ void ImprimirMarcoDeclarante(double y, const QString& banda, int ancho) {
     p.PaintPicture(banda, 0.5, y + 0.5, 9, 14);
 
     PonerFuente(kTimes, 7, false);
-    for (const Celda& c : kCeldas) {
-        if (c.x == kCeldas[2].x) DibujarLinea(165.24, y, 165.24, y + 15);
-        p.FontItalic(true);
-        ImprimirTexto(c.x, y + 1.3, QString::fromUtf8(c.euskera));
-        p.FontItalic(false);
-        ImprimirTexto(c.x, y + 3.8, QString::fromUtf8(c.castellano));
-    }
+    ImprimirRotulos(y, kCeldas);
+    DibujarLinea(165.24, y, 165.24, y + 15);
+    ImprimirRotulos(y, kAnagrama);
 }
 
 void ImprimirDatosDeclarante(double y) {

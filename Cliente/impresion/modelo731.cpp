@@ -13,8 +13,6 @@
 namespace oxalde {
 namespace {
 
-const QString kTimes = QStringLiteral("times new roman");
-
 bool EsModo(QLatin1String modo) { return cDecResumen::Instancia().MODOP() == modo; }
 
 // The outline of a box, its band picture stretched into the band column, and the frame's width.
@@ -56,21 +54,16 @@ const Caja kCajas[] = {
     {85, ImprimirMarcoPrecios, "Liquidacion", ImprimirDatosPrecios},
 };
 
-struct LineaTitulo {
-    double dy;
-    bool cursiva;
-    const char* texto;
-};
-
-const LineaTitulo kTituloTransporte[] = {
-    {1, true,
+const Leyenda kTituloTransporte[] = {
+    {0.1, 190.5, 1, true,
      "GARRAIOBIDE BERRIEN BATASUN BARRUKO SALMENTAK, BIDAIARIEN EDO MERKANTZIEN ERREPIDE BIDEZKO GARRAIO JARDUERA"},
-    {4, true,
+    {0.1, 190.5, 4, true,
      "(BEZ Erreglamenduko 30.bis artikulua) ETA ERAKUNDE PUBLIKO EDO GIZARTE IZAERAKO ESTABLEZIMENDU PRIBATUAK"},
-    {8, false,
+    {0.1, 190.5, 8, false,
      "ENTREGAS INTRACOMUNITARIAS DE MEDIOS DE TRANSPORTE NUEVOS, ACTIVIDAD DE TRANSPORTE DE VIAJEROS O DE "
      "MERCANCIAS POR"},
-    {11, false, "CARRETERA (Art. 30 bis RIVA) Y ENTES PÚBLICOS O ESTABLECIMIENTOS PRIVADOS DE CARÁCTER SOCIAL"},
+    {0.1, 190.5, 11, false,
+     "CARRETERA (Art. 30 bis RIVA) Y ENTES PÚBLICOS O ESTABLECIMIENTOS PRIVADOS DE CARÁCTER SOCIAL"},
 };
 
 const Rotulo kRotulosAdquirente[] = {
@@ -91,11 +84,6 @@ const Regla kReglasTransporte[] = {
     {150, 18, 150, 27},  {35, 27, 190.5, 27},  {120, 27, 120, 36},  {10, 36, 190.5, 36}, {150, 36, 150, 45},
     {35, 45, 190.5, 45}, {90, 45, 90, 54},     {120, 45, 120, 54},
 };
-
-// A field label of row n (9 mm rows) stands 1.3 (Basque) and 3.88 (Spanish) below the row's top.
-constexpr Rotulo EnFila(int n, double x, const char* euskera, const char* castellano) {
-    return {x, 9.0 * (n - 1) + 1.3, 9.0 * (n - 1) + 3.88, euskera, castellano};
-}
 
 const Rotulo kRotulosTransporte[] = {
     EnFila(1, 37, "Marka - Tipoa - Eredua", "Marca - Tipo - Modelo"),
@@ -211,10 +199,7 @@ void ImprimirModelo731(const QString& copia) {
 
 void ImprimirApartadoTransporte(double y0, int ancho) {
     SeccionConTitulo(y0, 127, ancho, 8);
-    for (const LineaTitulo& l : kTituloTransporte) {
-        Printer().FontItalic(l.cursiva);
-        ImprimirCentrado(0.1, y0 + l.dy, 190.5, QString::fromUtf8(l.texto));
-    }
+    ImprimirLeyendas(y0, kTituloTransporte);
     for (const Caja& c : kCajas) {
         RestablecerFuente();
         c.marco(y0 + c.dy, QString::fromLatin1(c.banda), 3);
@@ -283,11 +268,7 @@ void ImprimirMarcoPrecios(double y0, const QString& banda, int ancho) {
 }
 
 void ImprimirDatosPrecios(double y0) {
-    Impresora& p = Printer();
-    p.FontSize(9);
-    p.FontBold(true);
-    p.FontItalic(false);
-    p.FontName(QStringLiteral("arial"));
+    PonerFuente(QStringLiteral("arial"), 9, true, false);
     const cDatos731& datos = cDatos731::Instancia();
     ImprimirImportes(y0, datos, kImportesPrecio);
     if (datos.TIPOADQ() != 0) ImprimirTasa(y0 + 7, datos.TIPOADQ());

@@ -10,8 +10,6 @@
 namespace oxalde {
 namespace {
 
-const QString kTimes = QStringLiteral("times new roman");
-
 const Regla kReglasCuerpo[] = {{10, 15, 190.5, 15}, {10, 15, 10, 53}};
 
 // The table of bases, rates and quotas: three rows of 8 mm; columns base number, base, rate,
@@ -20,22 +18,13 @@ const Regla kReglasTabla[] = {
     {40, 27, 141, 27}, {40, 35, 141, 35}, {45, 19, 45, 43}, {93, 19, 93, 43}, {103, 19, 103, 43}, {108, 19, 108, 43},
 };
 
-// A text of the liquidation frame: centred in x .. x + ancho, or from x when ancho is 0.
-struct Texto {
-    double x;
-    double ancho;
-    double y;
-    bool cursiva;
-    const char* texto;
-};
-
-const Texto kEncabezados[] = {
+const Leyenda kEncabezados[] = {
     {47, 0, 17, true, "Oinarri zergagarria /"}, {69, 0, 17, false, "Base imponible"},
     {92, 0, 17, true, "Tasa /"},                {99, 0, 17, false, "Tipo"},
     {116, 0, 17, true, "Kuota /"},              {125, 0, 17, false, "Cuota"},
 };
 
-const Texto kNumerosRecargo[] = {
+const Leyenda kNumerosRecargo[] = {
     {40, 5, 22.5, false, "08"},  {40, 5, 30.5, false, "10"},  {40, 5, 38.5, false, "12"},
     {103, 5, 22.5, false, "09"}, {103, 5, 30.5, false, "11"}, {103, 5, 38.5, false, "13"},
     {83, 0, 45.5, true, "Itzuli beharreko B.E.Z.a"},
@@ -44,20 +33,6 @@ const Texto kNumerosRecargo[] = {
     {141, 5, 46.5, false, "14"},
     {116.5, 0, 47, false, "+"},  {125.5, 0, 47, false, "+"},  {135, 0, 48.5, false, "....."},
 };
-
-template <size_t N>
-void ImprimirTextos(double y0, const Texto (&textos)[N]) {
-    Impresora& p = Printer();
-    for (const Texto& t : textos) {
-        p.FontItalic(t.cursiva);
-        const QString texto = QString::fromUtf8(t.texto);
-        if (t.ancho > 0) {
-            ImprimirCentrado(t.x, y0 + t.y, t.ancho, texto);
-        } else {
-            ImprimirTexto(t.x, y0 + t.y, texto);
-        }
-    }
-}
 
 const ImporteEn<cDatos731> kImportesRecargo[] = {
     {[](const cDatos731& d) { return d.BASE16(); }, 85, 22},  {[](const cDatos731& d) { return d.BASE7(); }, 85, 30},
@@ -113,10 +88,10 @@ void ImprimirMarcoRecargo(double y0, const QString& banda, int ancho) {
 
     RestablecerFuente();
     PonerFuente(kTimes, 7, false);
-    ImprimirTextos(y0, kEncabezados);
+    ImprimirLeyendas(y0, kEncabezados);
     RestablecerFuente();
     PonerFuente(kTimes, 8, false);
-    ImprimirTextos(y0, kNumerosRecargo);
+    ImprimirLeyendas(y0, kNumerosRecargo);
 
     // The rates in force for the declaration; the 4 % is the same on every date.
     const tipos::TiposIva t = TiposImpresos();
@@ -128,11 +103,7 @@ void ImprimirMarcoRecargo(double y0, const QString& banda, int ancho) {
 }
 
 void ImprimirDatosRecargo(double y0) {
-    Impresora& p = Printer();
-    p.FontSize(9);
-    p.FontBold(true);
-    p.FontItalic(false);
-    p.FontName(QStringLiteral("arial"));
+    PonerFuente(QStringLiteral("arial"), 9, true, false);
     ImprimirImportes(y0, cDatos731::Instancia(), kImportesRecargo);
 }
 

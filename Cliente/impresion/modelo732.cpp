@@ -10,7 +10,6 @@
 namespace oxalde {
 namespace {
 
-const QString kTimes = QStringLiteral("times new roman");
 using Lector = QString (*)(const cDatos732&);
 
 const Rotulo kRotulosTransmitente[] = {
@@ -110,14 +109,6 @@ void ImprimirMarcas(double y0, const Opcion (&opciones)[N]) {
         if (!o.campo(datos).isEmpty()) ImprimirTexto(171, y0 + o.yMarca, QStringLiteral("X"));
 }
 
-// The outline, the band picture and the rule between the band column and the content.
-void Marco(double y0, double alto, const QString& banda, double yBanda, int ancho) {
-    Printer().DrawWidth(ancho);
-    DibujarRecuadro(0.1, y0, 190.5, y0 + alto);
-    Printer().PaintPicture(banda, 0.1, y0 + yBanda);
-    DibujarLinea(10, y0, 10, y0 + alto);
-}
-
 // One section: its frame, an optional font reset, its values, another optional reset.
 struct Seccion {
     double y0;
@@ -142,6 +133,13 @@ const Seccion kSecciones[] = {
 
 }  // namespace
 
+void MarcoConBanda732(double y0, double alto, const QString& banda, double yBanda, int ancho) {
+    Printer().DrawWidth(ancho);
+    DibujarRecuadro(0.1, y0, 190.5, y0 + alto);
+    Printer().PaintPicture(banda, 0.1, y0 + yBanda);
+    DibujarLinea(10, y0, 10, y0 + alto);
+}
+
 void ImprimirModelo732(const QString& copia) {
     TrabajoImpresion trabajo;
     RestablecerFuente();
@@ -160,10 +158,7 @@ void ImprimirModelo732(const QString& copia) {
 }
 
 void ImprimirMarcoTransmitente(double y0, const QString& banda, int ancho) {
-    Printer().DrawWidth(ancho);
-    DibujarRecuadro(0.1, y0, 190.5, y0 + 18);
-    Printer().PaintPicture(banda, 0.1, y0);
-    DibujarLinea(10, y0, 10, y0 + 18);
+    MarcoConBanda732(y0, 18, banda, 0, ancho);
     DibujarLinea(10, y0 + 9, 190.5, y0 + 9);
     DibujarLinea(73, y0, 73, y0 + 9);
     DibujarLinea(100, y0 + 9, 100, y0 + 18);
@@ -178,14 +173,14 @@ void ImprimirDatosTransmitente(double y0) {
 }
 
 void ImprimirMarcoSituacion(double y0, const QString& banda, int ancho) {
-    Marco(y0, 31, banda, 0, ancho);
+    MarcoConBanda732(y0, 31, banda, 0, ancho);
     ImprimirOpciones(y0, kSituacion, true);
 }
 
 void ImprimirDatosSituacion(double y0) { ImprimirMarcas(y0, kSituacion); }
 
 void ImprimirMarcoHechoImponible(double y0, const QString& banda, int ancho) {
-    Marco(y0, 28, banda, 5, ancho);
+    MarcoConBanda732(y0, 28, banda, 5, ancho);
     ImprimirOpciones(y0, kHechos, false);
 }
 

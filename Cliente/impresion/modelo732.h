@@ -10,6 +10,10 @@ namespace oxalde {
 // A failure while drawing discards the job and reaches the caller.
 void ImprimirModelo732(const QString& copia);
 
+// A section's outline down to y0 + alto, its band picture at its own size yBanda below the top,
+// and the rule between the band column and the content.
+void MarcoConBanda732(double y0, double alto, const QString& banda, double yBanda, int ancho);
+
 void ImprimirMarcoTransmitente(double y0, const QString& banda, int ancho);
 void ImprimirDatosTransmitente(double y0);
 void ImprimirMarcoSituacion(double y0, const QString& banda, int ancho);

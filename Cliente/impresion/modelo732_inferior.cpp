@@ -11,36 +11,27 @@
 namespace oxalde {
 namespace {
 
-const QString kTimes = QStringLiteral("times new roman");
-
 const Regla kReglasTecnicas[] = {
-    {10, 0, 10, 54},  {35, 0, 35, 54},    {86, 0, 86, 9},     {147, 0, 147, 9},   {35, 9, 190.5, 9},
-    {120, 9, 120, 18}, {10, 18, 190.5, 18}, {120, 18, 120, 27}, {35, 27, 190.5, 27}, {150, 27, 150, 36},
-    {10, 36, 190.5, 36}, {150, 45, 150, 54}, {35, 45, 190.5, 45}, {90, 45, 90, 54},  {120, 36, 120, 45},
+    {35, 0, 35, 54},     {86, 0, 86, 9},      {147, 0, 147, 9},    {35, 9, 190.5, 9},  {120, 9, 120, 18},
+    {10, 18, 190.5, 18}, {120, 18, 120, 27},  {35, 27, 190.5, 27}, {150, 27, 150, 36}, {10, 36, 190.5, 36},
+    {150, 45, 150, 54},  {35, 45, 190.5, 45}, {90, 45, 90, 54},    {120, 36, 120, 45},
 };
 
-struct Etiqueta {
-    double fila;  // the row's top from the section's top
-    double x;
-    const char* euskera;
-    const char* castellano;
-};
-
-const Etiqueta kEtiquetasTecnicas[] = {
-    {0, 37, "Marka ", "Marca "},
-    {0, 88, "Tipoa ", "Tipo"},
-    {0, 149, "Eredua ", "Modelo"},
-    {9, 37, "Identifikazio zk. (txasisarena)", "Nº Identificación (bastidor)"},
-    {9, 122, "Sailkapena", "Clasificación"},
-    {18, 37, "Fabrikatzailea", "Fabricante"},
-    {18, 122, "Tipoa - Eredua", "Tipo - Modelo"},
-    {27, 37, "Identifikazioa (eraikuntza zk.)", "Identificación (Nº construcción)"},
-    {27, 152, "Gehienezko luzera", "Eslora máxima"},
-    {36, 37, "Fabrikatzailea", "Fabricante"},
-    {36, 122, "Eredua", "Modelo"},
-    {45, 37, "Serie zk.", "Nº de serie"},
-    {45, 92, "Fabrikazio urtea", "Año de fabricación"},
-    {45, 152, "Gehienezko aireratze pisua (kg.tan)", "Peso máximo despegue (en Kg.)"},
+const Rotulo kEtiquetasTecnicas[] = {
+    EnFila(1, 37, "Marka ", "Marca "),
+    EnFila(1, 88, "Tipoa ", "Tipo"),
+    EnFila(1, 149, "Eredua ", "Modelo"),
+    EnFila(2, 37, "Identifikazio zk. (txasisarena)", "Nº Identificación (bastidor)"),
+    EnFila(2, 122, "Sailkapena", "Clasificación"),
+    EnFila(3, 37, "Fabrikatzailea", "Fabricante"),
+    EnFila(3, 122, "Tipoa - Eredua", "Tipo - Modelo"),
+    EnFila(4, 37, "Identifikazioa (eraikuntza zk.)", "Identificación (Nº construcción)"),
+    EnFila(4, 152, "Gehienezko luzera", "Eslora máxima"),
+    EnFila(5, 37, "Fabrikatzailea", "Fabricante"),
+    EnFila(5, 122, "Eredua", "Modelo"),
+    EnFila(6, 37, "Serie zk.", "Nº de serie"),
+    EnFila(6, 92, "Fabrikazio urtea", "Año de fabricación"),
+    EnFila(6, 152, "Gehienezko aireratze pisua (kg.tan)", "Peso máximo despegue (en Kg.)"),
 };
 
 const ValorCentrado<cDatos732> kValoresTecnicos[] = {
@@ -64,24 +55,12 @@ const ValorCentrado<cDatos732> kValoresTecnicos[] = {
      [](const cDatos732& d) { return d.PESOMAX() != 0; }},
 };
 
-struct Texto {
-    double x;
-    double y;
-    bool cursiva;
-    const char* texto;
-};
-
-const Texto kGruposLiquidacion[] = {
-    {13, 5, true, "Erregimen Orokorra"},
-    {15, 8, false, "Régimen General"},
-    {15, 21, true, "Baliokidetasun "},
-    {17, 24, true, "Gainkargua "},
-    {13, 34, true, "Ondaintzeko emaitza"},
-    {13, 27, false, "Recargo Equivalencia"},
-    {13, 37, false, "Resultado a ingresar"},
-    {41, 1.5, false, "oinarri esargarria / Base Imponible"},
-    {93, 1.5, false, "Tasa / Tipo"},
-    {109, 1.5, false, "Kuota / Cuota"},
+const Leyenda kGruposLiquidacion[] = {
+    {13, 0, 5, true, "Erregimen Orokorra"},     {15, 0, 8, false, "Régimen General"},
+    {15, 0, 21, true, "Baliokidetasun "},       {17, 0, 24, true, "Gainkargua "},
+    {13, 0, 34, true, "Ondaintzeko emaitza"},   {13, 0, 27, false, "Recargo Equivalencia"},
+    {13, 0, 37, false, "Resultado a ingresar"}, {41, 0, 1.5, false, "oinarri esargarria / Base Imponible"},
+    {93, 0, 1.5, false, "Tasa / Tipo"},         {109, 0, 1.5, false, "Kuota / Cuota"},
 };
 
 const Regla kReglasLiquidacion[] = {
@@ -118,20 +97,12 @@ Tasas732 TasasLiquidacion732() {
 }
 
 void ImprimirMarcoTecnico732(double y0, const QString& banda, int ancho) {
-    Impresora& p = Printer();
-    p.DrawWidth(ancho);
-    DibujarRecuadro(0.1, y0, 190.5, y0 + 54);
-    p.PaintPicture(banda, 0.1, y0);
+    MarcoConBanda732(y0, 54, banda, 0, ancho);
     Reglas(y0, kReglasTecnicas);
     PonerFuente(kTimes, 8, false);
     ImprimirGruposTransporte(y0);
-    p.FontSize(7);
-    for (const Etiqueta& e : kEtiquetasTecnicas) {
-        p.FontItalic(true);
-        ImprimirTexto(e.x, y0 + e.fila + 1.3, QString::fromUtf8(e.euskera));
-        p.FontItalic(false);
-        ImprimirTexto(e.x, y0 + e.fila + 3.88, QString::fromUtf8(e.castellano));
-    }
+    Printer().FontSize(7);
+    ImprimirRotulos(y0, kEtiquetasTecnicas);
 }
 
 void ImprimirDatosTecnicos732(double y0) {
@@ -142,16 +113,10 @@ void ImprimirDatosTecnicos732(double y0) {
 
 void ImprimirMarcoLiquidacion732(double y0, const QString& banda, int ancho) {
     Impresora& p = Printer();
-    p.DrawWidth(ancho);
-    DibujarRecuadro(0.1, y0, 190.5, y0 + 42);
-    p.PaintPicture(banda, 0.1, y0);
-    DibujarLinea(10, y0, 10, y0 + 42);
+    MarcoConBanda732(y0, 42, banda, 0, ancho);
 
     PonerFuente(kTimes, 8, false);
-    for (const Texto& t : kGruposLiquidacion) {
-        p.FontItalic(t.cursiva);
-        ImprimirTexto(t.x, y0 + t.y, QString::fromUtf8(t.texto));
-    }
+    ImprimirLeyendas(y0, kGruposLiquidacion);
     Reglas(y0, kReglasLiquidacion);
 
     const Tasas732 tasas = TasasLiquidacion732();

@@ -7,6 +7,7 @@ namespace oxalde {
 
 inline constexpr int kModoMilimetros = 6;
 inline constexpr long kGris = 0xE0E0E0;
+inline const QString kTimes = QStringLiteral("times new roman");
 
 // A line in the foreground colour and the current width.
 void DibujarLinea(double x1, double y1, double x2, double y2);

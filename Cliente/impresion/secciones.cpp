@@ -21,12 +21,25 @@ void ImprimirRotulos(double y0, std::span<const Rotulo> rotulos) {
     }
 }
 
+void ImprimirLeyendas(double y0, std::span<const Leyenda> leyendas) {
+    Impresora& p = Printer();
+    for (const Leyenda& t : leyendas) {
+        p.FontItalic(t.cursiva);
+        const QString texto = QString::fromUtf8(t.texto);
+        if (t.ancho > 0) {
+            ImprimirCentrado(t.x, y0 + t.y, t.ancho, texto);
+        } else {
+            ImprimirTexto(t.x, y0 + t.y, texto);
+        }
+    }
+}
+
 void SeccionConTitulo(double y0, double alto, int ancho, double tamano) {
     Impresora& p = Printer();
     p.DrawWidth(ancho);
     DibujarSombreado(0.1, y0, 190.5, y0 + 15);
     DibujarRecuadro(0.1, y0, 190.5, y0 + alto);
-    PonerFuente(QStringLiteral("times new roman"), tamano, false, true);
+    PonerFuente(kTimes, tamano, false, true);
     p.ForeColor(0);
 }
 
@@ -51,7 +64,6 @@ void ImprimirGruposTransporte(double y0) {
         ImprimirCentrado(10, y0 + g.yCastellano, 25, QString::fromUtf8(g.castellano));
     }
 }
-
 
 QString Entero(double valor, const char* patron) { return QString::fromStdString(vb::Format(valor, patron)); }
 

@@ -22,6 +22,21 @@ struct Rotulo {
 };
 // The pairs in the font in force, from the section's top y0 (ImprimirTexto).
 void ImprimirRotulos(double y0, std::span<const Rotulo> rotulos);
+// A label pair of row n of a means-of-transport box (9 mm rows), 1.3 and 3.88 below the row's top.
+constexpr Rotulo EnFila(int n, double x, const char* euskera, const char* castellano) {
+    return {x, 9.0 * (n - 1) + 1.3, 9.0 * (n - 1) + 3.88, euskera, castellano};
+}
+
+// A text at y from the section's top: centred in x .. x + ancho, or from x when ancho is 0.
+struct Leyenda {
+    double x;
+    double ancho;
+    double y;
+    bool cursiva;
+    const char* texto;
+};
+// The texts in the font in force, each italic or upright as it says.
+void ImprimirLeyendas(double y0, std::span<const Leyenda> leyendas);
 
 // A section's grey title band (15 mm) and its outline down to y0 + alto, in width `ancho`; then
 // the title's font: Times New Roman of `tamano` points, italic, black.
