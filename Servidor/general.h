@@ -12,6 +12,22 @@ namespace brunsel {
 
 cConexionDAO& ConexionDAO();
 
+// The databases of one call: opened at its start, closed however the call ends, so a failed
+// call leaves no file open behind it.
+class BaseAbierta {
+public:
+    explicit BaseAbierta(const std::string& ruta) { ConexionDAO().InicializaBD(ruta); }
+    BaseAbierta(const std::string& ruta, const std::string& rutaAux) : BaseAbierta(ruta) {
+        ConexionDAO().AbrirBDAux(rutaAux);
+    }
+    ~BaseAbierta() {
+        ConexionDAO().Cerrar();
+        ConexionDAO().CerrarAux();
+    }
+    BaseAbierta(const BaseAbierta&) = delete;
+    BaseAbierta& operator=(const BaseAbierta&) = delete;
+};
+
 // A fresh "GarobelLib.cMiscelaneos", kept as the module's component until the next one.
 GarobelLib::cMiscelaneos& NuevoComponente();
 void SoltarComponente();

@@ -12,15 +12,15 @@ cActOnline& cActOnline::Instancia() {
 }
 
 QString cActOnline::ObtenerURLAct() {
-    urlAct_ = QString::fromStdString(DatosGeneral(RutaBDLectura)->URLAct());
-    return urlAct_;
+    c_.URLAct = QString::fromStdString(DatosGeneral(RutaBDLectura)->URLAct());
+    return c_.URLAct;
 }
 
-void cActOnline::LeerActOnline() { actOnline_ = DatosGeneral(RutaBDModificable)->ObtenerActOnline(); }
+void cActOnline::LeerActOnline() { c_.ActOnline = DatosGeneral(RutaBDModificable)->ObtenerActOnline(); }
 
 void cActOnline::GuardarActOnline() {
     if (BaseSinEscritura) return;  // said at start; the choice holds for this run
-    vb::Integer valor = actOnline_;
+    vb::Integer valor = c_.ActOnline;
     DatosGeneral(RutaBDModificable)->GuardarActOnline(valor);
 }
 

@@ -18,15 +18,15 @@ cDecResumen& cDecResumen::Instancia() {
 }
 
 void cDecResumen::MODO(const QString& m) {
-    modo_ = m;
+    c_.MODO = m;
     if (m == QStringLiteral("L")) return VaciarCabecera();
     vb::Variant ultima;
     const bool hay = ObtenerUltimaDeclaracion(ultima);
     if (m == kModoTransporte) {
         // Only the form of the latest transport declaration is proposed.
         VaciarFecha();
-        modelo_ = hay ? Texto(ultima(1)) : QString();
-        tipologia_ = hay ? ultima(7).CByte() : vb::Byte{0};
+        c_.Modelo = hay ? Texto(ultima(1)) : QString();
+        c_.TIPOLOGIA = hay ? ultima(7).CByte() : vb::Byte{0};
         return;
     }
     if (!hay) return VaciarCabecera();
@@ -38,52 +38,52 @@ void cDecResumen::MODO(const QString& m) {
 
 void cDecResumen::VaciarCabecera() {
     VaciarFecha();
-    modelo_.clear();
-    tipologia_ = 0;
+    c_.Modelo.clear();
+    c_.TIPOLOGIA = 0;
 }
 
 void cDecResumen::VaciarFecha() {
-    fecha_ = 0;
-    ejercicio_ = 0;
-    periodo_.clear();
+    c_.FECHA = 0;
+    c_.Ejercicio = 0;
+    c_.PERIODO.clear();
 }
 
 void cDecResumen::CopiarUltima(const vb::Variant& ultima) {
-    modelo_ = Texto(ultima(1));
-    fecha_ = ultima(4).CLng();
-    ejercicio_ = ultima(5).CInt();
-    periodo_ = Texto(ultima(6));
-    tipologia_ = ultima(7).CByte();
+    c_.Modelo = Texto(ultima(1));
+    c_.FECHA = ultima(4).CLng();
+    c_.Ejercicio = ultima(5).CInt();
+    c_.PERIODO = Texto(ultima(6));
+    c_.TIPOLOGIA = ultima(7).CByte();
 }
 
 // Moves the header to the next quarter; any other period text stays. False when the next
 // quarter would fall in a year the header cannot hold.
 bool cDecResumen::ProponerTrimestre() {
     static const QStringList trimestres{"1T", "2T", "3T", "4T"};
-    const qsizetype n = trimestres.indexOf(periodo_);
+    const qsizetype n = trimestres.indexOf(c_.PERIODO);
     if (n == 3) {
-        if (ejercicio_ == std::numeric_limits<vb::Integer>::max()) return false;
-        ++ejercicio_;
+        if (c_.Ejercicio == std::numeric_limits<vb::Integer>::max()) return false;
+        ++c_.Ejercicio;
     }
-    if (n >= 0) periodo_ = trimestres[(n + 1) % 4];
-    fecha_ = FechaFinTrimestre(ejercicio_, periodo_);
+    if (n >= 0) c_.PERIODO = trimestres[(n + 1) % 4];
+    c_.FECHA = FechaFinTrimestre(c_.Ejercicio, c_.PERIODO);
     return true;
 }
 
 bool cDecResumen::EjerPerValidos() {
     vb::Variant buffer = vb::Variant::Array1(0, 5);
-    buffer(0) = ejercicio_;
-    buffer(1) = periodo_.toStdString();
+    buffer(0) = c_.Ejercicio;
+    buffer(1) = c_.PERIODO.toStdString();
     buffer(2) = CEntrada::Instancia().FECHAMIN();
     buffer(3) = CEntrada::Instancia().FECHAMAX();
-    buffer(4) = modo_.toStdString();
-    buffer(5) = fecha_;
+    buffer(4) = c_.MODO.toStdString();
+    buffer(5) = c_.FECHA;
     return Declaracion(RutaBDModificable)->EjerPerValidos(buffer);
 }
 
 bool cDecResumen::ObtenerUltimaDeclaracion(vb::Variant& vBufferResultado) {
-    std::string modo = modo_.toStdString();
-    return Declaracion(RutaBDModificable)->ObtenerUltimaDeclaracion(vBufferResultado, csco_, modo);
+    std::string modo = c_.MODO.toStdString();
+    return Declaracion(RutaBDModificable)->ObtenerUltimaDeclaracion(vBufferResultado, c_.CSCO, modo);
 }
 
 vb::Integer cDecResumen::ValidarDatosComunes(vb::Variant& vBufferResultado) {
@@ -91,8 +91,8 @@ vb::Integer cDecResumen::ValidarDatosComunes(vb::Variant& vBufferResultado) {
 }
 
 QString cDecResumen::TipoDec() const {
-    if (dni_.isEmpty()) return QStringLiteral("F");
-    std::string primera = dni_.left(1).toStdString();
+    if (c_.DNI.isEmpty()) return QStringLiteral("F");
+    std::string primera = c_.DNI.left(1).toStdString();
     auto componente = com::CreateObject<GarobelLib::cMiscelaneos>("GarobelLib.cMiscelaneos");
     switch (componente->NIF_TP(primera)) {
         case 3: return QStringLiteral("F");

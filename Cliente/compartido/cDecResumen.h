@@ -4,6 +4,7 @@
 // entered. The registry, both form editors and printing hand a declaration over through it.
 #include <QString>
 
+#include "compartido/campos_registro.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -13,42 +14,29 @@ public:
     static cDecResumen& Instancia();
 
     // Taxpayer key.
-    vb::Long CSCO() const { return csco_; }
-    void CSCO(vb::Long v) { csco_ = v; }
+    OXALDE_CAMPO(vb::Long, CSCO)
     // Declaration date yyyymmdd (the quarter's last day, or the transport date); 0 none.
-    vb::Long FECHA() const { return fecha_; }
-    void FECHA(vb::Long v) { fecha_ = v; }
+    OXALDE_CAMPO(vb::Long, FECHA)
     // Key of the selected declaration; 0 none or new.
-    vb::Long CSDE() const { return csde_; }
-    void CSDE(vb::Long v) { csde_ = v; }
+    OXALDE_CAMPO(vb::Long, CSDE)
     // Rows in the declarations window's last list.
-    vb::Long NUMDECLASEL() const { return numDeclaSel_; }
-    void NUMDECLASEL(vb::Long v) { numDeclaSel_ = v; }
+    OXALDE_CAMPO(vb::Long, NUMDECLASEL)
     // "L" list (clears the new header), "P" new quarterly declaration (proposes the quarter
     // after the latest quarterly one), "T" new transport declaration (proposes its form).
-    QString MODO() const { return modo_; }
-    void MODO(const QString& m);
+    OXALDE_TEXTO_PROPIO(MODO)
     // Kind of the declaration opened or printed: "P" quarterly, "T" transport.
-    QString MODOP() const { return modop_; }
-    void MODOP(const QString& v) { modop_ = v; }
+    OXALDE_TEXTO(MODOP)
     // "A" fresh entry into the declarations window, "P" back from a child window.
-    QString ENTRADA() const { return entrada_; }
-    void ENTRADA(const QString& v) { entrada_ = v; }
-    QString DNI() const { return dni_; }
-    void DNI(const QString& v) { dni_ = v; }
-    QString NOMBRE() const { return nombre_; }
-    void NOMBRE(const QString& v) { nombre_ = v; }
-    vb::Integer Ejercicio() const { return ejercicio_; }
-    void Ejercicio(vb::Integer v) { ejercicio_ = v; }
+    OXALDE_TEXTO(ENTRADA)
+    OXALDE_TEXTO(DNI)
+    OXALDE_TEXTO(NOMBRE)
+    OXALDE_CAMPO(vb::Integer, Ejercicio)
     // "1T" to "4T", "OA" transport, "" none.
-    QString PERIODO() const { return periodo_; }
-    void PERIODO(const QString& v) { periodo_ = v; }
+    OXALDE_TEXTO(PERIODO)
     // "731", "732" or "".
-    QString Modelo() const { return modelo_; }
-    void Modelo(const QString& v) { modelo_ = v; }
+    OXALDE_TEXTO(Modelo)
     // 1 form 731, 2 form 732, 0 none.
-    vb::Byte TIPOLOGIA() const { return tipologia_; }
-    void TIPOLOGIA(vb::Byte v) { tipologia_ = v; }
+    OXALDE_CAMPO(vb::Byte, TIPOLOGIA)
 
     // The taxpayer's latest declaration of the kind in MODO, into a 9-slot buffer; false when
     // there is none.
@@ -69,19 +57,22 @@ private:
     bool ProponerTrimestre();
     bool EjerPerValidos();
 
-    vb::Long csco_ = 0;
-    vb::Long fecha_ = 0;
-    vb::Long csde_ = 0;
-    vb::Long numDeclaSel_ = 0;
-    QString modo_;
-    QString modop_;
-    QString entrada_;
-    QString dni_;
-    QString nombre_;
-    QString periodo_;
-    QString modelo_;
-    vb::Integer ejercicio_ = 0;
-    vb::Byte tipologia_ = 0;
+    struct Campos {
+        vb::Long CSCO = 0;
+        vb::Long FECHA = 0;
+        vb::Long CSDE = 0;
+        vb::Long NUMDECLASEL = 0;
+        QString MODO;
+        QString MODOP;
+        QString ENTRADA;
+        QString DNI;
+        QString NOMBRE;
+        QString PERIODO;
+        QString Modelo;
+        vb::Integer Ejercicio = 0;
+        vb::Byte TIPOLOGIA = 0;
+    };
+    Campos c_;
 };
 
 }  // namespace oxalde

@@ -1,6 +1,7 @@
 #pragma once
-// The Get/Let pairs of a declaration's record (cDatos731, cDatos732), written once: each record
-// keeps its stored values in a plain struct `c_`, and every pair reads and writes one of them.
+// The Get/Let pairs of the program's records (the declarations, the taxpayer, the headers and
+// states the windows share), written once: each record keeps its values in a plain struct `c_`,
+// and every pair reads and writes one of them.
 // An amount's Let rounds to whole cents, a rate's or length's to two decimals (importe.h).
 #include <QString>
 

@@ -12,29 +12,29 @@ cExportar& cExportar::Instancia() {
 
 void cExportar::COPIARELEMENTOENTRETABLAS(qint32 posicion) {
     contriExp_.Anadir(contri_.Elemento(posicion));
-    numContriExp_ = TablaContriExpCOUNT();
+    c_.NUMCONTRIEXP = TablaContriExpCOUNT();
 }
 
 void cExportar::TablaContriCLEAR() { contri_.Vaciar(); }
 
 void cExportar::TablaContriExpCLEAR() {
     contriExp_.Vaciar();
-    numContriExp_ = 0;
+    c_.NUMCONTRIEXP = 0;
 }
 
 void cExportar::TablaContriAnadir(RegistroContribuyente r) {
     contri_.Anadir(std::move(r));
-    numContriSel_ = TablaContriCOUNT();
+    c_.NUMCONTRISEL = TablaContriCOUNT();
 }
 
 void cExportar::TablaContriCARGAR(vb::Variant lista) {
     contri_.Cargar(std::move(lista));
-    numContriSel_ = TablaContriCOUNT();
+    c_.NUMCONTRISEL = TablaContriCOUNT();
 }
 
 void cExportar::TablaContriExpBORRAR(qint32 posicion) {
     contriExp_.Borrar(posicion);
-    numContriExp_ = TablaContriExpCOUNT();
+    c_.NUMCONTRIEXP = TablaContriExpCOUNT();
 }
 
 qint32 cExportar::TablaOfrecida::Codigo(qint32 indice) const {

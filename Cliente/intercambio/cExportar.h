@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "intercambio/tabla_compacta.h"
+#include "compartido/campos_registro.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -48,18 +49,12 @@ public:
     static cExportar& Instancia();
     cExportar() = default;
 
-    qint32 CSCO() const { return csco_; }
-    void CSCO(qint32 v) { csco_ = v; }
-    quint8 ORDEN() const { return orden_; }
-    void ORDEN(quint8 v) { orden_ = v; }
-    qint32 NUMCONTRISEL() const { return numContriSel_; }
-    void NUMCONTRISEL(qint32 v) { numContriSel_ = v; }
-    qint32 CSCOEXP() const { return cscoExp_; }
-    void CSCOEXP(qint32 v) { cscoExp_ = v; }
-    qint32 NUMCONTRIEXP() const { return numContriExp_; }
-    void NUMCONTRIEXP(qint32 v) { numContriExp_ = v; }
-    QString FICHEROAEXPORTAR() const { return fichero_; }
-    void FICHEROAEXPORTAR(const QString& v) { fichero_ = v; }
+    OXALDE_CAMPO(qint32, CSCO)
+    OXALDE_CAMPO(quint8, ORDEN)
+    OXALDE_CAMPO(qint32, NUMCONTRISEL)
+    OXALDE_CAMPO(qint32, CSCOEXP)
+    OXALDE_CAMPO(qint32, NUMCONTRIEXP)
+    OXALDE_TEXTO(FICHEROAEXPORTAR)
 
     // Positions run from 1; a position outside 1..count raises "subscript out of range".
     // Appends the offered record at `posicion` to the chosen list.
@@ -115,12 +110,15 @@ private:
 
     TablaOfrecida contri_;
     TablaCompacta contriExp_;
-    qint32 csco_ = 0;
-    qint32 numContriSel_ = 0;
-    qint32 cscoExp_ = 0;
-    qint32 numContriExp_ = 0;
-    quint8 orden_ = 1;
-    QString fichero_;
+    struct Campos {
+        qint32 CSCO = 0;
+        qint32 NUMCONTRISEL = 0;
+        qint32 CSCOEXP = 0;
+        qint32 NUMCONTRIEXP = 0;
+        quint8 ORDEN = 1;
+        QString FICHEROAEXPORTAR;
+    };
+    Campos c_;
 };
 
 }  // namespace oxalde

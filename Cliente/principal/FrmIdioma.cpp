@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,13 +21,6 @@ namespace {
 
 constexpr int kDesplazamientoIzquierda = 3150;  // twips
 constexpr int kDesplazamientoArriba = 2655;
-
-QFrame* Linea(QWidget* padre) {
-    auto* linea = new QFrame(padre);
-    linea->setFrameShape(QFrame::HLine);
-    linea->setFrameShadow(QFrame::Sunken);
-    return linea;
-}
 
 bool EsIntro(const QEvent* evento) {
     if (evento->type() != QEvent::KeyPress) return false;
@@ -58,9 +50,9 @@ FrmIdioma::FrmIdioma(QWidget* parent)
     botones->addWidget(cmdeuskera_);
     auto* capas = new QVBoxLayout(this);
     capas->addWidget(Frame1_);
-    capas->addWidget(Linea(this));
+    capas->addWidget(LineaHundida(this));
     capas->addWidget(chkActOnline_);
-    capas->addWidget(Linea(this));
+    capas->addWidget(LineaHundida(this));
     capas->setSizeConstraint(QLayout::SetFixedSize);
 
     // The window sees key presses before its controls.

@@ -1,6 +1,5 @@
 #include "principal/frmAbout.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,13 +11,6 @@
 
 namespace oxalde {
 namespace {
-
-QFrame* Linea(QWidget* padre) {
-    auto* linea = new QFrame(padre);
-    linea->setFrameShape(QFrame::HLine);
-    linea->setFrameShadow(QFrame::Sunken);
-    return linea;
-}
 
 QLabel* Etiqueta(const char* nombre, QWidget* padre) {
     auto* etiqueta = new QLabel(padre);
@@ -48,9 +40,9 @@ frmAbout::frmAbout(QWidget* parent)
     capas->addWidget(lblTitle_, 0, 1);
     capas->addWidget(lblVersion_, 1, 1);
     capas->addWidget(lblDescription_, 2, 1);
-    capas->addWidget(Linea(this), 3, 0, 1, 2);
+    capas->addWidget(LineaHundida(this), 3, 0, 1, 2);
     capas->addWidget(fijo, 4, 0, 1, 2);
-    capas->addWidget(Linea(this), 5, 0, 1, 2);
+    capas->addWidget(LineaHundida(this), 5, 0, 1, 2);
     capas->addWidget(cmdOK_, 6, 1, Qt::AlignRight);
     for (QLabel* texto : {lblTitle_, lblDescription_}) texto->setFixedWidth(380);
     capas->setSizeConstraint(QLayout::SetFixedSize);

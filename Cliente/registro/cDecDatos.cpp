@@ -31,20 +31,20 @@ vb::Variant cDecDatos::ValidarDatosImportar(vb::Variant& vBufferResultado) {
 }
 
 void cDecDatos::MODO(const QString& v) {
-    modo_ = v;
+    c_.MODO = v;
     if (v != QStringLiteral("A")) return;
     // A new taxpayer starts in the home province, on a street.
-    *this = cDecDatos();
-    modo_ = v;
-    via_ = QStringLiteral("CL");
-    codprov_ = QStringLiteral("20");
-    nomprov_ = QStringLiteral("KELMORIA");
+    c_ = Campos{};
+    c_.MODO = v;
+    c_.VIA = QStringLiteral("CL");
+    c_.CODPROV = QStringLiteral("20");
+    c_.NOMPROV = QStringLiteral("KELMORIA");
 }
 
 void cDecDatos::BorrarDeclarante() {
     auto declarante = Declarante();
     declarante->mdbnameM(RutaBDModificable.toStdString());
-    vb::Long csco = csco_;
+    vb::Long csco = c_.CSCO;
     declarante->BorrarDeclarante(csco);
 }
 
@@ -55,27 +55,27 @@ void cDecDatos::CargarDeclarante(vb::Long csco) {
         declarante->mdbnameM(RutaBDModificable.toStdString());
         declarante->CargarDeclarante(csco, b);
     }
-    dni_ = Texto(b(1));
-    nombre_ = Texto(b(2));
-    via_ = Texto(b(3));
-    domicilio_ = Texto(b(4));
-    numero_ = b(5).CLng();
-    letra_ = Texto(b(6));
-    escalera_ = Texto(b(7));
-    piso_ = Texto(b(8));
-    mano_ = Texto(b(9));
-    codprov_ = ConCeros(b(10), 2, false);
-    std::string codigo = codprov_.toStdString();
+    c_.DNI = Texto(b(1));
+    c_.NOMBRE = Texto(b(2));
+    c_.VIA = Texto(b(3));
+    c_.DOMICILIO = Texto(b(4));
+    c_.NUMERO = b(5).CLng();
+    c_.LETRA = Texto(b(6));
+    c_.ESCALERA = Texto(b(7));
+    c_.PISO = Texto(b(8));
+    c_.MANO = Texto(b(9));
+    c_.CODPROV = ConCeros(b(10), 2, false);
+    std::string codigo = c_.CODPROV.toStdString();
     std::string nombre;
     vb::Integer idioma = static_cast<vb::Integer>(DesplIdioma);
     DatosGeneral(RutaBDLectura)->ObtenerNombreProvincia(codigo, nombre, idioma);
-    nomprov_ = QString::fromStdString(nombre);
-    codpos_ = ConCeros(b(11), 5, true);
-    codmun_ = Texto(b(12));
-    nommun_ = Texto(b(13));
-    telefono_ = Texto(b(14));
-    num731_ = b(15).CDbl();
-    num732_ = b(16).CDbl();
+    c_.NOMPROV = QString::fromStdString(nombre);
+    c_.CODPOS = ConCeros(b(11), 5, true);
+    c_.CODMUN = Texto(b(12));
+    c_.NOMMUN = Texto(b(13));
+    c_.TELEFONO = Texto(b(14));
+    c_.NUM731 = b(15).CDbl();
+    c_.NUM732 = b(16).CDbl();
 }
 
 vb::Integer cDecDatos::ValidarDatosDeclarante(vb::Variant& vBufferResultado) {

@@ -4,6 +4,7 @@
 // nothing: the library's rules come back as codes.
 #include <QString>
 
+#include "compartido/campos_registro.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -16,51 +17,32 @@ public:
     vb::Variant ValidarDatosImportar(vb::Variant& vBufferResultado);
 
     // "A" a new taxpayer (resets every field to the home province's defaults), "C" existing.
-    QString MODO() const { return modo_; }
-    void MODO(const QString& v);
+    OXALDE_TEXTO_PROPIO(MODO)
     // Taxpayer key; 0 while not stored.
-    vb::Long CSCO() const { return csco_; }
-    void CSCO(vb::Long v) { csco_ = v; }
-    QString DOMICILIO() const { return domicilio_; }
-    void DOMICILIO(const QString& v) { domicilio_ = v; }
-    QString DNI() const { return dni_; }
-    void DNI(const QString& v) { dni_ = v; }
-    QString NOMBRE() const { return nombre_; }
-    void NOMBRE(const QString& v) { nombre_ = v; }
+    OXALDE_CAMPO(vb::Long, CSCO)
+    OXALDE_TEXTO(DOMICILIO)
+    OXALDE_TEXTO(DNI)
+    OXALDE_TEXTO(NOMBRE)
     // Street-type code.
-    QString VIA() const { return via_; }
-    void VIA(const QString& v) { via_ = v; }
-    vb::Long NUMERO() const { return numero_; }
-    void NUMERO(vb::Long v) { numero_ = v; }
-    QString LETRA() const { return letra_; }
-    void LETRA(const QString& v) { letra_ = v; }
-    QString ESCALERA() const { return escalera_; }
-    void ESCALERA(const QString& v) { escalera_ = v; }
-    QString PISO() const { return piso_; }
-    void PISO(const QString& v) { piso_ = v; }
-    QString MANO() const { return mano_; }
-    void MANO(const QString& v) { mano_ = v; }
+    OXALDE_TEXTO(VIA)
+    OXALDE_CAMPO(vb::Long, NUMERO)
+    OXALDE_TEXTO(LETRA)
+    OXALDE_TEXTO(ESCALERA)
+    OXALDE_TEXTO(PISO)
+    OXALDE_TEXTO(MANO)
     // Two digits, "20" the home province.
-    QString CODPROV() const { return codprov_; }
-    void CODPROV(const QString& v) { codprov_ = v; }
+    OXALDE_TEXTO(CODPROV)
     // The province's name in capitals, in the language of its last load; never stored.
-    QString NOMPROV() const { return nomprov_; }
-    void NOMPROV(const QString& v) { nomprov_ = v; }
-    QString CODPOS() const { return codpos_; }
-    void CODPOS(const QString& v) { codpos_ = v; }
+    OXALDE_TEXTO(NOMPROV)
+    OXALDE_TEXTO(CODPOS)
     // Municipality code (home province only).
-    QString CODMUN() const { return codmun_; }
-    void CODMUN(const QString& v) { codmun_ = v; }
+    OXALDE_TEXTO(CODMUN)
     // Municipality name as typed (other provinces).
-    QString NOMMUN() const { return nommun_; }
-    void NOMMUN(const QString& v) { nommun_ = v; }
-    QString TELEFONO() const { return telefono_; }
-    void TELEFONO(const QString& v) { telefono_ = v; }
+    OXALDE_TEXTO(NOMMUN)
+    OXALDE_TEXTO(TELEFONO)
     // Declarations stored of each form (the library keeps them).
-    double NUM731() const { return num731_; }
-    void NUM731(double v) { num731_ = v; }
-    double NUM732() const { return num732_; }
-    void NUM732(double v) { num732_ = v; }
+    OXALDE_CAMPO(double, NUM731)
+    OXALDE_CAMPO(double, NUM732)
 
     // Deletes the taxpayer CSCO with all its declarations; the fields stay as they are.
     void BorrarDeclarante();
@@ -78,25 +60,28 @@ public:
 
 private:
     cDecDatos() = default;
-    QString modo_;
-    QString domicilio_;
-    QString dni_;
-    QString nombre_;
-    QString via_;
-    QString letra_;
-    QString escalera_;
-    QString piso_;
-    QString mano_;
-    QString codprov_;
-    QString nomprov_;
-    QString codpos_;
-    QString codmun_;
-    QString nommun_;
-    QString telefono_;
-    vb::Long csco_ = 0;
-    vb::Long numero_ = 0;
-    double num731_ = 0;
-    double num732_ = 0;
+    struct Campos {
+        QString MODO;
+        QString DOMICILIO;
+        QString DNI;
+        QString NOMBRE;
+        QString VIA;
+        QString LETRA;
+        QString ESCALERA;
+        QString PISO;
+        QString MANO;
+        QString CODPROV;
+        QString NOMPROV;
+        QString CODPOS;
+        QString CODMUN;
+        QString NOMMUN;
+        QString TELEFONO;
+        vb::Long CSCO = 0;
+        vb::Long NUMERO = 0;
+        double NUM731 = 0;
+        double NUM732 = 0;
+    };
+    Campos c_;
 };
 
 }  // namespace oxalde

@@ -65,6 +65,13 @@ void Negrita(QWidget* control) {
     control->setFont(letra);
 }
 
+QFrame* LineaHundida(QWidget* padre) {
+    auto* linea = new QFrame(padre);
+    linea->setFrameShape(QFrame::HLine);
+    linea->setFrameShadow(QFrame::Sunken);
+    return linea;
+}
+
 EtiquetaEnlace::EtiquetaEnlace(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     QPalette paleta = palette();

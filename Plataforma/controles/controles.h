@@ -21,6 +21,8 @@ int TwipsAPixeles(const QWidget* widget, int twips);
 void ColocarEnTwips(QWidget* control, int x, int y, int ancho, int alto);
 // The control's letter, in bold.
 void Negrita(QWidget* control);
+// A sunken horizontal line between parts of a window.
+QFrame* LineaHundida(QWidget* padre);
 
 // A colour held in one number as the designs give it, blue-green-red from the high byte down
 // (0x80C0FF is red FF, green C0, blue 80).

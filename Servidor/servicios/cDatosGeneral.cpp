@@ -10,16 +10,6 @@ namespace {
 
 const char* const kOrigen = "Brunsel.cDatosGeneral";
 
-// Opens the database for one member and closes it when the member ends, also on failure,
-// so no later call can run on a file left open here.
-class Sesion {
-public:
-    explicit Sesion(const std::string& ruta) { ConexionDAO().InicializaBD(ruta); }
-    ~Sesion() { ConexionDAO().Cerrar(); }
-    Sesion(const Sesion&) = delete;
-    Sesion& operator=(const Sesion&) = delete;
-};
-
 // The caller's list query must read and only read: a second statement, a write or a schema
 // change is refused before anything runs.
 void ExigirConsulta(const std::string& sql) {
@@ -30,7 +20,7 @@ void ExigirConsulta(const std::string& sql) {
 }  // namespace
 
 vb::Long cDatosGeneral::NumeroDeclarantes() {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     auto rs = ConexionDAO().openRecordset("Select count(*) From T01_DECLARANTES");
     vb::Long n = Requerir(rs).Fields(0).CLng();
     rs->Close();
@@ -38,7 +28,7 @@ vb::Long cDatosGeneral::NumeroDeclarantes() {
 }
 
 void cDatosGeneral::DameFechaMinMax(vb::Variant& vBufferResultado) {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     vBufferResultado = vb::Variant::Array1(0, 1);
     auto rs = ConexionDAO().openRecordset("select T08_FECHAMIN,T08_FECHAMAX from T08_GENERAL");
     if (!Requerir(rs).Eof()) {
@@ -49,7 +39,7 @@ void cDatosGeneral::DameFechaMinMax(vb::Variant& vBufferResultado) {
 }
 
 void cDatosGeneral::CargarLista(const std::string& scadena, vb::Variant& buffer, Clave clave, Nombre nombre) {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     buffer = vb::Variant::Array2(0, 1, 0, 0);
     ExigirConsulta(scadena);
     auto rs = ConexionDAO().openRecordset(scadena);
@@ -76,7 +66,7 @@ void cDatosGeneral::CargarMunicipios(std::string& scadena, vb::Variant& vBufferR
 }
 
 std::string cDatosGeneral::NombreDeCodigo(const std::string& sql, const vb::Variant& codigo, Nombre nombre) {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     auto rs = ConexionDAO().openRecordset(sql, 0, {codigo});
     std::string texto;
     if (!Requerir(rs).Eof()) texto = rs->Fields(0).CStr();
@@ -101,7 +91,7 @@ void cDatosGeneral::ObtenerNombreMunicipio(std::string& scod, std::string& snomb
 }
 
 std::string cDatosGeneral::URLAct() {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     auto rs = ConexionDAO().openRecordset("select T08_URLAct from T08_GENERAL");
     std::string url = Requerir(rs).Eof() ? "" : rs->Fields(0).CStr();
     rs->Close();
@@ -109,24 +99,24 @@ std::string cDatosGeneral::URLAct() {
 }
 
 std::string cDatosGeneral::ObtenerIdioma() {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     return cT00().ObtenerIdioma();
 }
 
 vb::Integer cDatosGeneral::ObtenerActOnline() {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     return cT00().ObtenerActOnline();
 }
 
 void cDatosGeneral::CambiarIdioma(std::string& sidioma) {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     cT00 fila;
     fila.Idioma(sidioma);
     fila.GuardarIdioma();
 }
 
 vb::Variant cDatosGeneral::GuardarActOnline(vb::Integer& intActOnline) {
-    Sesion s(mdbname_);
+    BaseAbierta base(mdbname_);
     cT00 fila;
     fila.ActOnline(intActOnline);
     fila.GuardarActOnline();

@@ -13,16 +13,6 @@
 namespace brunsel {
 namespace {
 
-// The database of one call: opened at its start, closed however the call ends, so a failed
-// call leaves no file open behind it.
-class BaseAbierta {
-public:
-    explicit BaseAbierta(const std::string& ruta) { ConexionDAO().InicializaBD(ruta); }
-    ~BaseAbierta() { ConexionDAO().Cerrar(); }
-    BaseAbierta(const BaseAbierta&) = delete;
-    BaseAbierta& operator=(const BaseAbierta&) = delete;
-};
-
 // What differs between the two forms: the detail row class, its buffer slots and the counter.
 struct Forma731 {
     using Detalle = cT03;

@@ -17,22 +17,6 @@ namespace {
 
 const char* const kOrigen = "Brunsel.cDeclarante";
 
-// The databases of one call: opened at its start, closed however the call ends, so a failed
-// call leaves no file open behind it.
-class BaseAbierta {
-public:
-    explicit BaseAbierta(const std::string& ruta) { ConexionDAO().InicializaBD(ruta); }
-    BaseAbierta(const std::string& ruta, const std::string& rutaAux) : BaseAbierta(ruta) {
-        ConexionDAO().AbrirBDAux(rutaAux);
-    }
-    ~BaseAbierta() {
-        ConexionDAO().Cerrar();
-        ConexionDAO().CerrarAux();
-    }
-    BaseAbierta(const BaseAbierta&) = delete;
-    BaseAbierta& operator=(const BaseAbierta&) = delete;
-};
-
 // A (column, row) list of `filas` rows, rows from 0; no row gives one all-Empty row.
 vb::Variant Lista(vb::Long ultimaColumna, vb::Long filas) {
     return vb::Variant::Array2(0, ultimaColumna, 0, std::max<vb::Long>(filas - 1, 0));
