@@ -12,11 +12,6 @@ namespace {
 
 const char* const kTabla = "T01_DECLARANTES";
 
-enum Col : size_t {
-    CSCO, DNI, NOMBRE, VIA, DOMICILIO, NUMERO, LETRA, ESCALERA, PISO, MANO,
-    CODPROV, CODPOS, CODMUN, NOMMUN, TELEFONO, NUM731, NUM732,
-};
-
 constexpr const auto& kColumnas = kColumnasT01;
 
 // NIFs compare in Spanish order: "ñ1234567A" and "Ñ1234567A" are one taxpayer. For a NIF of
@@ -42,18 +37,15 @@ struct Cierre {
 
 cT01::cT01() : valores_(FilaInicial(kColumnas)) {}
 
-std::string cT01::Texto(size_t columna) const { return valores_[columna].CStr(); }
-void cT01::Asignar(size_t columna, vb::Variant v) { valores_[columna] = std::move(v); }
-
-void cT01::KeyT01_CSCO(vb::Long v) { Asignar(CSCO, v); }
-vb::Long cT01::KeyT01_CSCO() const { return valores_[CSCO].CLng(); }
+void cT01::KeyT01_CSCO(vb::Long v) { valores_[ColT01("T01_CSCO")] = v; }
+vb::Long cT01::KeyT01_CSCO() const { return valores_[ColT01("T01_CSCO")].CLng(); }
 
 std::string cT01::datT01_TELEFONO() const {
-    std::string t = Texto(TELEFONO);
+    std::string t = valores_[ColT01("T01_TELEFONO")].CStr();
     return t == "0" ? std::string() : t;
 }
 
-void cT01::datT01_TELEFONO(std::string v) { Asignar(TELEFONO, std::move(v)); }
+void cT01::datT01_TELEFONO(std::string v) { valores_[ColT01("T01_TELEFONO")] = std::move(v); }
 
 // ---- statements ----
 

@@ -86,8 +86,6 @@ private:
     std::string sql_;                   // the last statement run
     std::shared_ptr<dao::Recordset> rs_;
 
-    std::string Texto(size_t columna) const;
-    void Asignar(size_t columna, vb::Variant v);
     // Opens a query as the last statement; the caller closes it (Cierre) before returning.
     dao::Recordset& Consultar(std::string sql, const dao::Parametros& parametros);
     void Ejecutar(std::string sql, const dao::Parametros& parametros);

@@ -83,10 +83,8 @@ public:
     BRUNSEL_COLUMNA(double, T04, T04_BAEQ1, CDbl)
     BRUNSEL_COLUMNA(double, T04, T04_CUEQ4, CDbl)
     BRUNSEL_COLUMNA(double, T04, T04_CUEQ175, CDbl)
-    void datT04_BAEQ4(double v) { valores_[ColT04("T04_BAEQ4")] = v; }
-    double datT04_BAEQ175() const { return valores_[ColT04("T04_BAEQ175")].CDbl(); }
-    void datT04_BAEQ175(double v) { valores_[ColT04("T04_BAEQ175")] = v; }
-    double datT04_BAEQ4() const { return valores_[ColT04("T04_BAEQ4")].CDbl(); }
+    BRUNSEL_COLUMNA(double, T04, T04_BAEQ175, CDbl)
+    BRUNSEL_COLUMNA(double, T04, T04_BAEQ4, CDbl)
     BRUNSEL_COLUMNA(double, T04, T04_CUOTA4, CDbl)
     BRUNSEL_COLUMNA(double, T04, T04_BASE4, CDbl)
     BRUNSEL_COLUMNA(double, T04, T04_CUOTA7, CDbl)
