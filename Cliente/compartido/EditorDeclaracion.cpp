@@ -109,6 +109,7 @@ void EditorDeclaracion::ConectarNumero(const FilaNumero& fila,
     caja->formato(QString::fromUtf8(fila.formato));
     caja->enteros(fila.enteros);
     caja->decimales(fila.decimales);
+    if (fila.fondo.isValid()) caja->backcolor(fila.fondo);
     if (fila.soloNumeros) caja->KeyPress = [](char32_t& codigo) { SoloNumeros(codigo); };
     if (fila.cambio != Cambio::Nunca)
         connect(caja, &Pindaro::cambio, this, [this, &fila] {

@@ -165,6 +165,10 @@ TEST_F(Editor731, LasCajasCalculadasYDeCabeceraPasanElFoco) {
     Cancelar();
     Trimestral(20111231, 2011, "4T");
     EXPECT_TRUE(Retienen({"txtcuota4", "txtivadev2", "txtejer0", "txtejer1", "txtper0", "txtper1"}).empty());
+    // Computed boxes look locked; the refund looks like the result.
+    for (auto [caja, fondo] : {std::pair{"txtcuota4", kFondoBloqueado}, {"txtcuota16", kFondoBloqueado},
+                               {"txtivadev2", kFondoResultado}, {"txtbase16", kFondoEditable}})
+        EXPECT_EQ(C<Pindaro>(caja)->backcolor(), fondo) << caja;
     // Enter moves on like Tab.
     C("txtbase16")->setFocus();
     Pausa();

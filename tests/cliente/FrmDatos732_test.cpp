@@ -119,6 +119,7 @@ TEST_F(Editor732, DisposicionPorTipoYFecha) {
         for (auto n : {"lblTipo16", "lblTipo7", "lblTipo4", "lblTipo1"}) tipos << C<QLabel>(n)->text();
         EXPECT_EQ(tipos.join(' '), c.tipos);
         EXPECT_EQ(C(c.modop == std::string("T") ? "FraDatosT" : "FraDatosP")->isVisible(), true);
+        EXPECT_EQ(N("txttotal")->backcolor(), oxalde::kFondoResultado);  // the result stands out
         EXPECT_FALSE(w->DatosModificados());
         C<QPushButton>("cmdCancelar")->click();
         ASSERT_TRUE(EditorCerrado());
