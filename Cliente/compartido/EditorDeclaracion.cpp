@@ -10,7 +10,6 @@
 #include "compartido/cDecResumen.h"
 #include "compartido/cadenas.h"
 #include "compartido/claves_declaracion.h"
-#include "compartido/general.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/procedimientos.h"
 #include "compartido/tipos_iva.h"
@@ -131,16 +130,6 @@ void EditorDeclaracion::ConectarNumero(const FilaNumero& fila,
     });
 }
 
-void EditorDeclaracion::FormatearImportes() {
-    for (QLineEdit* c : std::as_const(cajas_)) {
-        auto* caja = qobject_cast<Pindaro*>(c);
-        if (!caja || caja->modo() != Pindaro::Importe) continue;
-        caja->decimales(2);
-        caja->enteros(13);
-        caja->formato(QString::fromUtf8(kFormatoImporte));
-    }
-}
-
 bool EditorDeclaracion::Seguro(const std::function<void()>& manejador) {
     try {
         manejador();
@@ -181,7 +170,7 @@ void EditorDeclaracion::Form_Load() {
             letra.setFamily(QStringLiteral("Verdana"));
             caja->setFont(letra);
         }
-        Cargar();
+        PasosDeCarga();
         RefrescarDatos();
         datosPresentados_ = true;
         datosModificados_ = corregido_;

@@ -47,10 +47,10 @@ protected:
     virtual void CalcularLiquidacion() = 0;
     virtual void RefrescarDatos() = 0;
 
-    // The opening every editor shares; the editor's own steps run in Cargar. A window that
+    // The opening every editor shares; the editor's own steps run in PasosDeCarga. A window that
     // cannot open shows why and gives way to the declarations window.
     void Form_Load() override;
-    virtual void Cargar() = 0;
+    virtual void PasosDeCarga() = 0;
     void Form_Unload() override;
     // A repaint rule has cleared something in the record: Accept must save it, also when the
     // rule ran while the window was loading.
@@ -88,9 +88,6 @@ protected:
             return AlmacenarNumero(fila, registro, valor);
         });
     }
-    // Every amount box in the amount format.
-    void FormatearImportes();
-
     // The means the options mark: its code, or the aircraft's when neither other is marked.
     QString MedioMarcado() const;
     // Where the technical data of a means start: its option while the declaration is new, else

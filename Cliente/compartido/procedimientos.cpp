@@ -106,7 +106,6 @@ void SoloNumeros(char32_t& codigo) {
     if ((codigo < U'0' || codigo > U'9') && codigo != kRetroceso) codigo = 0;
 }
 
-void SeleccionarTexto(QLineEdit* caja) { caja->setSelection(0, caja->displayText().size()); }
 
 vb::Variant ComaAPunto(const vb::Variant& valor) {
     if (valor.IsNull()) return valor;

@@ -31,8 +31,6 @@ void MostrarEtiqueta(QLabel* etiqueta, const QString& texto, std::optional<int> 
 char32_t FiltrarTecla(char32_t codigo);
 // Leaves digits and backspace, turns any other key into 0.
 void SoloNumeros(char32_t& codigo);
-// Selects the whole text of a box.
-void SeleccionarTexto(QLineEdit* caja);
 
 // The value with its first comma turned into a dot.
 vb::Variant ComaAPunto(const vb::Variant& valor);

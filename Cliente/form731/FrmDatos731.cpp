@@ -22,13 +22,11 @@
 #include "form731/liquidacion731.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
-#include "compartido/ventana_principal.h"
-#include "compartido/avisos.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
+#include "compartido/ventana_principal.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
-#include "vb/formato.h"
 
 namespace oxalde {
 
@@ -89,7 +87,7 @@ void FrmDatos731::ConectarCajas() {
 
 // ---- Opening -------------------------------------------------------------------------------
 
-void FrmDatos731::Cargar() {
+void FrmDatos731::PasosDeCarga() {
     Anadir_captions();
     InicializarFormulario();
     SeleccionarActividad();
@@ -107,7 +105,7 @@ void FrmDatos731::InicializarFormulario() {
     } else {
         CalcularLiquidacion();
     }
-    FormatearImportes();
+    AbrirCuotasTecleadas();
 }
 
 void FrmDatos731::MostrarMarcoDatos() {
@@ -145,8 +143,7 @@ void FrmDatos731::MostrarCabecera() {
     Control<QLabel>("lblperiodo")->setText(NombreTrimestre(periodo));
 }
 
-void FrmDatos731::FormatearImportes() {
-    EditorDeclaracion::FormatearImportes();
+void FrmDatos731::AbrirCuotasTecleadas() {
     if (!FechaConCuotasTecleadas()) return;
     for (const char* n : {"txtcuota16", "txtcuota7"}) {
         Pindaro* caja = Numerica(n);

@@ -43,7 +43,7 @@ public:
 protected:
     bool Nueva() const override;
     vb::Long Clave() const override;
-    void Cargar() override;
+    void PasosDeCarga() override;
     void Form_Activate() override;
 
 private:
@@ -67,7 +67,8 @@ private:
     // Opening.
     void InicializarFormulario();
     void MostrarCabecera();
-    void FormatearImportes();
+    // Inside the typed-quota period the two quotas are typed: unlocked and white.
+    void AbrirCuotasTecleadas();
 
     // Repaint.
     void MostrarDatosPeriodicos();

@@ -17,12 +17,11 @@
 #include "form732/liquidacion732.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
-#include "compartido/ventana_principal.h"
 #include "compartido/avisos.h"
 #include "compartido/cadenas.h"
+#include "compartido/ventana_principal.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
-#include "compartido/tipos_iva.h"
 
 namespace oxalde {
 namespace {
@@ -77,7 +76,7 @@ QWidget* FrmDatos732::Control(const QString& nombre, int elemento) const {
 
 // Lifecycle.
 
-void FrmDatos732::Cargar() {
+void FrmDatos732::PasosDeCarga() {
     Anadir_captions();
     InicializarFormulario();
     AjustarEtiquetas(this);

@@ -46,7 +46,7 @@ public:
 protected:
     bool Nueva() const override;
     vb::Long Clave() const override;
-    void Cargar() override;
+    void PasosDeCarga() override;
     void Form_Activate() override;
 
 private:

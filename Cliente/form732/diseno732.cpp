@@ -353,7 +353,6 @@ void FrmDatos732::InicializarFormulario() {
         datos.CargarDeclaracion(datos.CSDE());
     else
         CalcularLiquidacion();
-    FormatearImportes();
 }
 
 void FrmDatos732::PrepararPantalla() {

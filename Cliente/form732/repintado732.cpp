@@ -14,8 +14,6 @@
 #include "form732/cajas732.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
-#include "compartido/tipos_iva.h"
-#include "vb/formato.h"
 
 namespace oxalde {
 namespace {
@@ -23,7 +21,6 @@ namespace {
 cDatos732& D() { return cDatos732::Instancia(); }
 bool Marcado(const QString& bandera) { return bandera == QLatin1String("X"); }
 bool Transporte() { return D().MODOP() == kModoTransporte; }
-bool EnCuotasTecleadas() { return tipos::EnVentanaCuotasTecleadas(cDecResumen::Instancia().FECHA()); }
 
 // Runs a rule on the record; true when it changed a stored value.
 template <class Regla>
@@ -194,7 +191,7 @@ void FrmDatos732::MostrarLiquidacion() {
     auto& d = D();
     auto caja = [this](const char* nombre) { return cajas_.value(QString::fromUtf8(nombre)); };
     if (!Transporte()) {
-        const bool tecleadas = EnCuotasTecleadas();
+        const bool tecleadas = FechaConCuotasTecleadas();
         Editable(caja("txtcuota16"), tecleadas);
         Editable(caja("txtbase7"), true);
         Editable(caja("txtbase4"), true);

@@ -21,7 +21,6 @@ struct EntradaVentana::Manejadores {
     bool seleccionar = false;
     bool pasar = false;
     std::function<bool()> pasarCuando;
-    std::function<void()> alRecibir;
     std::function<void()> alPerder;
 };
 
@@ -44,10 +43,6 @@ EntradaVentana::Manejadores& EntradaVentana::De(QWidget* control) {
 }
 
 void EntradaVentana::SeleccionarAlEntrar(QWidget* caja) { De(caja).seleccionar = true; }
-
-void EntradaVentana::AlRecibirFoco(QWidget* control, std::function<void()> manejador) {
-    De(control).alRecibir = std::move(manejador);
-}
 
 void EntradaVentana::AlPerderFoco(QWidget* control, std::function<void()> manejador) {
     De(control).alPerder = std::move(manejador);
@@ -139,7 +134,6 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
         if (m->seleccionar)
             if (QPointer<QLineEdit> caja = CajaDe(control))
                 QTimer::singleShot(0, caja, [caja] { caja->selectAll(); });
-        if (propia && m->alRecibir) m->alRecibir();
         return false;
     }
     if (!conSalida || editando_ != control) return false;

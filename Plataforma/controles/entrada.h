@@ -32,8 +32,7 @@ public:
 
     // The box selects its whole text each time it gets the focus.
     void SeleccionarAlEntrar(QWidget* caja);
-    // Runs when the control gets the focus / loses it to another control of this window.
-    void AlRecibirFoco(QWidget* control, std::function<void()> manejador);
+    // Runs when the control loses the focus to another control of this window.
     void AlPerderFoco(QWidget* control, std::function<void()> manejador);
     // A display-only box: when it gets the focus (and `cuando` allows, if given) it passes it on
     // with a queued Tab, or a Backtab when the focus came backwards, so it never keeps it.
