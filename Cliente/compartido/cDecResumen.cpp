@@ -1,4 +1,3 @@
-#include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 
 #include <limits>
@@ -7,6 +6,7 @@
 #include "com/com.h"
 #include "compartido/CEntrada.h"
 #include "compartido/biblioteca.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
 
@@ -19,7 +19,7 @@ cDecResumen& cDecResumen::Instancia() {
 
 void cDecResumen::MODO(const QString& m) {
     c_.MODO = m;
-    if (m == QStringLiteral("L")) return VaciarCabecera();
+    if (m == kModoLista) return VaciarCabecera();
     vb::Variant ultima;
     const bool hay = ObtenerUltimaDeclaracion(ultima);
     if (m == kModoTransporte) {

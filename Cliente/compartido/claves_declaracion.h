@@ -13,6 +13,8 @@ inline constexpr QLatin1String kModoExistente{"C"};
 // MODOP: a quarterly declaration, or one for one new means of transport.
 inline constexpr QLatin1String kModoPeriodica{"P"};
 inline constexpr QLatin1String kModoTransporte{"T"};
+// The declarations window's header MODO while it shows the list rather than one declaration.
+inline constexpr QLatin1String kModoLista{"L"};
 // ENTRADA: the declarations window opened afresh, or shown again when a child window closes.
 inline constexpr QLatin1String kEntradaNueva{"A"};
 inline constexpr QLatin1String kEntradaVuelta{"P"};
@@ -26,7 +28,10 @@ inline constexpr QLatin1String kMedios{"VBA"};
 // The option of a means (0 to 2), or -1 for no means.
 inline int IndiceMedio(const QString& tmedio) { return tmedio.size() == 1 ? int(kMedios.indexOf(tmedio[0])) : -1; }
 
-// TIPOLOGIA: the form of a declaration.
+// TIPOLOGIA: the form of a declaration, and that of a form's name ("731" or "732").
 enum Tipologia : int { kTipologia731 = 1, kTipologia732 = 2 };
+inline Tipologia TipologiaDe(const QString& modelo) {
+    return modelo == QLatin1String("731") ? kTipologia731 : kTipologia732;
+}
 
 }  // namespace oxalde

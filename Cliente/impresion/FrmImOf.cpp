@@ -20,6 +20,7 @@
 #include "form732/cDatos732.h"
 #include "impresion/Impresora.h"
 #include "impresion/cImOf.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/imagenes.h"
 #include "impresion/modelo731.h"
 #include "impresion/modelo732.h"
@@ -291,7 +292,7 @@ void MostrarFrmImOf() {
     }
     // Its unload: the main menus back, and the declarations window told it is shown again.
     RefrescarMenuPrincipal();
-    cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
+    cDecResumen::Instancia().ENTRADA(kEntradaVuelta);
     // Once back in the main loop, when the declarations window that opened the dialog is gone.
     if (principal) {
         QTimer::singleShot(0, principal->Ventana(), [principal] { principal->MostrarDeclaraciones(); });

@@ -37,7 +37,6 @@ namespace oxalde {
 namespace {
 
 cDecResumen& Resumen() { return cDecResumen::Instancia(); }
-const QString L = QStringLiteral("L");  // the header's list mode
 constexpr QLatin1String P = kModoPeriodica;
 constexpr QLatin1String T = kModoTransporte;
 
@@ -328,7 +327,7 @@ void FrmDecResumen::InicializarDatos() {
     lbldni_->setText(r.DNI());
     lblnombre_->setText(r.NOMBRE());
     FormatearMascaraFecha(txtfecha_);
-    r.MODO(L);
+    r.MODO(kModoLista);
     if (r.ENTRADA() == kEntradaNueva) r.CSDE(0);
     r.NUMDECLASEL(0);
     LimpiarFlxDeclaraciones();
@@ -408,7 +407,7 @@ void FrmDecResumen::SeleccionarFila(int fila) {
 void FrmDecResumen::PresentaDatos() {
     auto& r = Resumen();
     SeleccionActiva = false;
-    const bool lista = r.MODO() == L;
+    const bool lista = r.MODO() == kModoLista;
     ColorSeleccion = ColorVB(lista ? 0x80C0FF : 0xE0E0E0);
     ColorFondo = ColorVB(lista ? 0xC0E0FF : 0xFFFFFF);
     if (!lista) {
@@ -456,7 +455,7 @@ void FrmDecResumen::PresentaBotones() {
                               {cmdImprimir_, PicImprimir_, 3, 7},
                               {cmdDeclarante_, PicDeclarante_, 4, 8},
                               {cmdCerrar_, PicCerrar_, 9, 10}};
-    const bool lista = r.MODO() == L;
+    const bool lista = r.MODO() == kModoLista;
     for (const Estado& b : botones) {
         const bool siempre = b.cmd == cmdDeclarante_ || b.cmd == cmdCerrar_;
         const bool activo = lista && (siempre || r.NUMDECLASEL() > 0);
@@ -671,7 +670,7 @@ void FrmDecResumen::GuardarModelo(bool conTipologia) {
     const QString modelo = cmbmodelo_->List(cmbmodelo_->ListIndex());
     if (modelo == r.Modelo()) return;
     r.Modelo(modelo);
-    if (conTipologia) r.TIPOLOGIA(modelo == QStringLiteral("731") ? kTipologia731 : kTipologia732);
+    if (conTipologia) r.TIPOLOGIA(TipologiaDe(modelo));
     PresentaDatos();
     PresentaBotones();
 }
@@ -744,7 +743,7 @@ void FrmDecResumen::ImgNueva_MouseUp(int indice) {
         txtejer_LostFocus();
     else
         txtfecha_LostFocus();
-    r.TIPOLOGIA(r.Modelo() == QStringLiteral("731") ? 1 : 2);
+    r.TIPOLOGIA(TipologiaDe(r.Modelo()));
     // The date box's message moves the focus, which clears the flag: a cancel keeps it.
     if (indice == 0) IgnorarPerdidaFoco = true;
 }
@@ -752,7 +751,7 @@ void FrmDecResumen::ImgNueva_MouseUp(int indice) {
 void FrmDecResumen::ImgNueva_Click(int indice) {
     auto& r = Resumen();
     if (indice == 0) {
-        r.MODO(L);
+        r.MODO(kModoLista);
         PresentaDatos();
         PresentaBotones();
         if (r.NUMDECLASEL() < 1)

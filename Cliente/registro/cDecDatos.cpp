@@ -1,6 +1,7 @@
 #include "registro/cDecDatos.h"
 
 #include "compartido/biblioteca.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/general.h"
 
 namespace oxalde {
@@ -32,7 +33,7 @@ vb::Variant cDecDatos::ValidarDatosImportar(vb::Variant& vBufferResultado) {
 
 void cDecDatos::MODO(const QString& v) {
     c_.MODO = v;
-    if (v != QStringLiteral("A")) return;
+    if (v != kModoNueva) return;
     // A new taxpayer starts in the home province, on a street.
     c_ = Campos{};
     c_.MODO = v;

@@ -354,7 +354,7 @@ void frmDecDatos::cmdAceptar_Click() {
         if (nuevo) {
             r.ENTRADA(kEntradaNueva);
         } else {
-            r.ENTRADA(QStringLiteral("P"));
+            r.ENTRADA(kEntradaVuelta);
             r.CSDE(0);
         }
         r.DNI(d.DNI());
@@ -383,7 +383,7 @@ void frmDecDatos::Form_Unload() {
     if (!aceptado_) {
         cancelarPulsado_ = true;
         if (existente) {
-            cDecResumen::Instancia().ENTRADA(QStringLiteral("P"));
+            cDecResumen::Instancia().ENTRADA(kEntradaVuelta);
             cDecResumen::Instancia().CSDE(0);
         }
     }
