@@ -17,12 +17,14 @@
 namespace {
 
 constexpr int kCarpetas = 50;
-double mejorLimpieza = 0, mejorBorrado = 0;
+double mejorLimpieza = 0;
+double mejorBorrado = 0;
 
 // The folders a copy killed while using them leaves: made by a child that ends without letting
-// any go.
-void Abandonar(const QString& junto) {
+// any go. False when the child could not be started or did not make them all.
+bool Abandonar(const QString& junto) {
     const pid_t pid = fork();
+    if (pid < 0) return false;
     if (pid == 0) {
         for (int i = 0; i < kCarpetas; ++i) {
             auto* carpeta = new oxalde::CarpetaTrabajo(junto);
@@ -32,14 +34,14 @@ void Abandonar(const QString& junto) {
         _exit(0);
     }
     int estado = 0;
-    waitpid(pid, &estado, 0);
+    return waitpid(pid, &estado, 0) == pid && WIFEXITED(estado) && WEXITSTATUS(estado) == 0;
 }
 
 void BM_LimpiezaDeRestos(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
         state.PauseTiming();
-        Abandonar(dir.path());
+        if (!Abandonar(dir.path())) state.SkipWithError("the abandoned folders could not be made");
         state.ResumeTiming();
         Medir(mejorLimpieza, [&] { oxalde::BorrarRestosDeTrabajo({dir.path()}); });
         if (QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() != 0)
@@ -52,7 +54,7 @@ void BM_BorradoSolo(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
         state.PauseTiming();
-        Abandonar(dir.path());
+        if (!Abandonar(dir.path())) state.SkipWithError("the abandoned folders could not be made");
         const QStringList nombres = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         state.ResumeTiming();
         Medir(mejorBorrado, [&] {

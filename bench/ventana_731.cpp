@@ -115,5 +115,5 @@ BENCHMARK(BM_CalculoSolo)->Unit(benchmark::kMicrosecond)->Iterations(200)->UseRe
 }  // namespace
 
 int main(int argc, char** argv) {
-    return Ejecutar(argc, argv, [] { E(); });
+    return Ejecutar("form-731", argc, argv, [] { E(); });
 }

@@ -99,5 +99,5 @@ BENCHMARK(BM_CalculoSolo)->Unit(benchmark::kMicrosecond)->Iterations(200)->UseRe
 }  // namespace
 
 int main(int argc, char** argv) {
-    return Ejecutar(argc, argv, [] { E(); });
+    return Ejecutar("form-732", argc, argv, [] { E(); });
 }

@@ -9,14 +9,20 @@
 
 namespace banco_editor {
 
-inline constexpr double kObjetivoAperturaMs = 100, kObjetivoSalidaMs = 2;
+inline constexpr double kObjetivoAperturaMs = 100;
+inline constexpr double kObjetivoSalidaMs = 2;
 
 // Best times in ms.
-inline double apertura = 0, carga = 0, salida = 0, calculo = 0;
+inline double apertura = 0;
+inline double carga = 0;
+inline double salida = 0;
+inline double calculo = 0;
 
-// Runs the benchmarks offscreen, `preparar` first with the application up, and prints the results.
-inline int Ejecutar(int argc, char** argv, const auto& preparar) {
+// Runs the benchmarks offscreen, `preparar` first with the application up, and prints the results
+// under the editor's name.
+inline int Ejecutar(const char* editor, int argc, char** argv, const auto& preparar) {
     bench::CorrerEn<QApplication>(argc, argv, preparar);
+    std::printf("%s editor:\n", editor);
     std::printf("Opening a stored declaration, shown: %.2f ms (target under %.0f ms): %s; %.1f times the load alone "
                 "(%.3f ms)\n",
                 apertura, kObjetivoAperturaMs, apertura < kObjetivoAperturaMs ? "met" : "NOT met",

@@ -66,9 +66,13 @@ QString DescripcionFallo(const vb::Error& error) {
     return Cadena(id).arg(QDir::toNativeSeparators(QString::fromStdString(error.Archivo())));
 }
 
+void RestaurarCursor() {
+    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
+
 void MostrarError(const vb::Error& error) {
     if (TextoDelArchivo(error)) {
-        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        RestaurarCursor();
         MsgBox(DescripcionFallo(error), vbExclamation);
         return;
     }
@@ -78,7 +82,7 @@ void MostrarError(const vb::Error& error) {
                               .arg(error.Number())
                               .arg(QString::fromStdString(error.Source()),
                                    QString::fromStdString(error.Description()));
-    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+    RestaurarCursor();
     MsgBox(texto, vbCritical);
 }
 

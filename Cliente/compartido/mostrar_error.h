@@ -20,6 +20,8 @@ int TextoDelArchivo(const vb::Error& error, bool alArrancar = false);
 int TextoDeCopia(const vb::Error& error);
 // The error's description, or for a lock or a full disk the user's words naming the file.
 QString DescripcionFallo(const vb::Error& error);
+// Every busy cursor taken back, so that a message about a failure is not shown under one.
+void RestaurarCursor();
 // A lock or a full disk in the user's words, naming the file (an exclamation box); any other
 // error in a critical message box with its number, source and description.
 void MostrarError(const vb::Error& error);

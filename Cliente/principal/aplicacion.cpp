@@ -29,7 +29,7 @@ Arranque Arrancar() {
     try {
         return Main() ? Arranque::Continuar : Arranque::Terminar;
     } catch (const ErrorArranque& e) {
-        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+        RestaurarCursor();
         MsgBox(e.Texto(), vbCritical);
         return Arranque::Fallo;
     } catch (...) {
@@ -37,7 +37,7 @@ Arranque Arrancar() {
         // in both languages (the language is not known yet).
         const vb::Error error = ErrorDe(std::current_exception());
         if (const int id = TextoDelArchivo(error, true)) {
-            while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+            RestaurarCursor();
             MsgBox(TextoBilingue(id, QString::fromStdString(error.Archivo())), vbCritical);
         } else {
             MostrarError(error);

@@ -396,7 +396,7 @@ void frmDecDatos::Form_Unload() {
     // the user type it again as new and be told its NIF is taken.
     MostrarSiguiente([] { return new FrmDecResumen; },
                      [titulo = windowTitle()](std::exception_ptr fallo) {
-                         while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+                         RestaurarCursor();
                          MsgBox(Cadena(kIdMsgDeclaranteGuardadoSinDeclaraciones).arg(DescripcionFallo(ErrorDe(fallo))),
                                 vbExclamation, titulo);
                          RefrescarMenuPrincipal();

@@ -281,7 +281,7 @@ TEST_F(Editor731, UnFalloAlAbrirVuelveALasDeclaraciones) {
     ASSERT_GT(clave, 0);
     Sql("UPDATE T03_731DECLA SET T03_CLASIF = 'ABC' WHERE T03_CSDE = " + std::to_string(clave));
     Editor("C", "T", clave);
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mensajes.empty(); }));
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_EQ(mensajes[0].estilo, vbCritical);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

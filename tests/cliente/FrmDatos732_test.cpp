@@ -369,8 +369,8 @@ TEST_F(Editor732, UnFalloAlAbrirVuelveALasDeclaraciones) {
     // A stored row whose classification is no number cannot be loaded.
     Guardada(3, 20130331, "1T", "T04_CLASIF", "'ABC'");
     Abrir732("C", "P", 20130331, "1T", 3);
-    QTest::qWait(20);
-    EXPECT_EQ(mensajes.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mensajes.empty(); }));
+    ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_EQ(mensajes[0].estilo, oxalde::vbCritical);
     EXPECT_TRUE(EditorCerrado());
 }
