@@ -9,8 +9,17 @@ carpeta="${OXALDE_CARPETA:-$HOME/Oxalde}"
 bash scripts/instalar.sh
 # The data of a user who ran the program from the build folder, before it had a folder of its
 # own: carried over once, with its journal and its backup, into a folder that has no data yet.
+# Every build makes an empty one there, so only a database that was used counts: one holding a
+# taxpayer, or with a journal or backups beside it.
 antigua=build/bin
-if [ ! -e "$carpeta/Tablas/731_2Mod.mdb" ] && [ -f "$antigua/Tablas/731_2Mod.mdb" ]; then
+usada() {
+  [ -f "$antigua/Tablas/731_2Mod.mdb-journal" ] || [ -d "$antigua/Cliente/backups" ] ||
+    python3 -c 'import sqlite3, sys
+c = sqlite3.connect("file:" + sys.argv[1] + "?mode=ro", uri=True)
+sys.exit(0 if c.execute("SELECT count(*) FROM T01_DECLARANTES").fetchone()[0] else 1)' \
+      "$antigua/Tablas/731_2Mod.mdb" 2>/dev/null
+}
+if [ ! -e "$carpeta/Tablas/731_2Mod.mdb" ] && [ -f "$antigua/Tablas/731_2Mod.mdb" ] && usada; then
   mkdir -p "$carpeta/Tablas" "$carpeta/Cliente"
   for f in 731_2Mod.mdb 731_2Mod.mdb-journal; do
     if [ -f "$antigua/Tablas/$f" ]; then cp -p "$antigua/Tablas/$f" "$carpeta/Tablas/"; fi
