@@ -1,8 +1,6 @@
 #include "principal/base_usuario.h"
 
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -91,39 +89,11 @@ ResultadoComprobacion Revisar(const QString& ruta, Faltas faltas) {
     return {};
 }
 
-[[noreturn]] void FalloDeArchivo(const std::error_code& error, const QString& ruta) {
-    const int motor = error == std::errc::no_space_on_device ? SQLITE_FULL : SQLITE_CANTOPEN;
-    throw vb::Error(vb::errBaseDatos + motor, "Oxalde", error.message())
-        .ConMotor(QFile::encodeName(ruta).toStdString(), motor);
-}
-
 // A copy of the file `de` as it is now, with its mode.
 void Guardar(const QString& de, const QString& a, const QString& carpeta) {
     std::error_code error;
     std::filesystem::copy_file(QFile::encodeName(de).toStdString(), QFile::encodeName(a).toStdString(), error);
-    if (error) FalloDeArchivo(error, carpeta);
-}
-
-// Puts the copy `de` in the place of `a` in one step, once its bytes are on the disk.
-void Reponer(const QString& de, const QString& a) {
-    const QByteArray origen = QFile::encodeName(de);
-    const QByteArray destino = QFile::encodeName(a);
-    const int fd = open(origen.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-    std::error_code error;
-    std::filesystem::rename(origen.toStdString(), destino.toStdString(), error);
-    if (error) FalloDeArchivo(error, a);
-}
-
-void SincronizarCarpeta(const QString& carpeta) {
-    const int fd = open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
+    if (error) FalloDeArchivo(error.value(), error.message(), carpeta);
 }
 
 bool DelContenido(DefectoCopia defecto) {
@@ -145,8 +115,8 @@ ResultadoComprobacion RevisarTrasDeshacer(const QString& ruta, Faltas faltas) {
     Guardar(diario, copiaDiario, archivo.path());
     const ResultadoComprobacion r = Revisar(ruta, faltas);
     if (!DelContenido(r.defecto)) return r;
-    Reponer(copia, ruta);
-    Reponer(copiaDiario, diario);
+    MoverEnSuSitio(copia, ruta);
+    MoverEnSuSitio(copiaDiario, diario);
     SincronizarCarpeta(archivo.path());
     return {DefectoCopia::DiarioAjeno, r.detalle};
 }

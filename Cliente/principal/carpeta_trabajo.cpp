@@ -12,6 +12,7 @@
 #include <QUuid>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 #include "vb/error.h"
@@ -80,15 +81,33 @@ CarpetaTrabajo::CarpetaTrabajo(const QString& junto) : carpeta_(Nueva(junto)), c
     bool hecha = cerrojo_.tryLock(0);
     int numero = errno;
     if (hecha && mkdir(QFile::encodeName(carpeta_).constData(), 0700) != 0) hecha = false, numero = errno;
-    if (!hecha) {
-        // The lock's file, when it was made, goes with the object.
-        const int motor = MotorDe(numero);
-        throw vb::Error(vb::errBaseDatos + motor, "Oxalde", "cannot make a scratch folder")
-            .ConMotor(QDir::cleanPath(junto).toStdString(), motor);
-    }
+    // The lock's file, when it was made, goes with the object.
+    if (!hecha) FalloDeArchivo(numero, "cannot make a scratch folder", QDir::cleanPath(junto));
 }
 
 CarpetaTrabajo::~CarpetaTrabajo() { Borrar(carpeta_); }
+
+void FalloDeArchivo(int numero, const std::string& mensaje, const QString& ruta) {
+    const int motor = MotorDe(numero);
+    throw vb::Error(vb::errBaseDatos + motor, "Oxalde", mensaje).ConMotor(QFile::encodeName(ruta).toStdString(), motor);
+}
+
+void MoverEnSuSitio(const QString& de, const QString& a) {
+    const QByteArray origen = QFile::encodeName(de);
+    const int fd = open(origen.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+    if (rename(origen.constData(), QFile::encodeName(a).constData()) != 0) FalloDeArchivo(errno, strerror(errno), a);
+}
+
+void SincronizarCarpeta(const QString& carpeta) {
+    const int fd = open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
 
 QString CarpetaTrabajo::Ruta(const QString& nombre) const { return QDir(carpeta_).filePath(nombre); }
 

@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 namespace oxalde {
 
@@ -27,6 +28,15 @@ private:
     QString carpeta_;
     QLockFile cerrojo_;
 };
+
+// A file-system failure (`numero` from errno) on `ruta`, raised as the engine's error: a full disk
+// or quota as SQLITE_FULL, so that the user is told to free space, anything else as
+// SQLITE_CANTOPEN.
+[[noreturn]] void FalloDeArchivo(int numero, const std::string& mensaje, const QString& ruta);
+// Puts the scratch copy `de` in the place of `a` in one step, once its bytes are on the disk.
+void MoverEnSuSitio(const QString& de, const QString& a);
+// The new names of files moved into a folder reach the disk with it.
+void SincronizarCarpeta(const QString& carpeta);
 
 // Removes from each folder the scratch folders (and their lock files) that no running copy of the
 // program holds.

@@ -1,15 +1,11 @@
 #include "principal/copia_sqlite.h"
 
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
 #include <chrono>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "dao/diario.h"
 #include "principal/carpeta_trabajo.h"
@@ -86,14 +82,6 @@ int Consultar(sqlite3* db, const char* sql, QStringList& filas) {
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
-// The new name of a file moved into place reaches the disk with its folder.
-void SincronizarCarpeta(const QString& carpeta) {
-    const int fd = open(QFile::encodeName(carpeta).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
-}
-
 // The source, read-only, in a read transaction. A save cut short beside it is rolled back first
 // when `cortado` allows it and the user may write the files, as start-up does; otherwise it is
 // refused with the engine's code for it (SQLITE_READONLY_ROLLBACK) and nothing changes.
@@ -145,14 +133,7 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino, Guar
     const CarpetaTrabajo trabajo(archivo.path());
     const QString temporal = trabajo.Ruta(archivo.fileName());
     Copiar(origen, temporal, destino, cortado);
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(temporal).toStdString(), QFile::encodeName(destino).toStdString(),
-                            error);
-    if (error) {
-        const int motor = error == std::errc::no_space_on_device ? SQLITE_FULL : SQLITE_CANTOPEN;
-        throw vb::Error(vb::errBaseDatos + motor, kOrigen, error.message())
-            .ConMotor(QFile::encodeName(destino).toStdString(), motor);
-    }
+    MoverEnSuSitio(temporal, destino);
     SincronizarCarpeta(archivo.absolutePath());
 }
 
