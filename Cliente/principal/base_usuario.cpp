@@ -124,7 +124,7 @@ ResultadoComprobacion RevisarTrasDeshacer(const QString& ruta, Faltas faltas) {
 ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
     const std::string archivo = QFile::encodeName(ruta).toStdString();
     if (dao::WalSinPoderEscribir(archivo)) return {DefectoCopia::ModoWal, {}};
-    if (dao::DiarioPorDeshacer(archivo) && !dao::DiarioSinPoderDeshacer(archivo))
+    if (dao::DiarioPorDeshacer(archivo) && dao::PuedeDeshacerDiario(archivo))
         return RevisarTrasDeshacer(ruta, faltas);
     return Revisar(ruta, faltas);
 }

@@ -114,14 +114,15 @@ bool DiarioPorDeshacer(const std::string& ruta) {
     return !OtroGuarda(ruta) && Leer(diario) == leida;
 }
 
-bool DiarioSinPoderDeshacer(const std::string& ruta) {
-    if (!DiarioPorDeshacer(ruta)) return false;
+bool PuedeDeshacerDiario(const std::string& ruta) {
     std::error_code error;
     const std::string carpeta = std::filesystem::absolute(ruta, error).parent_path().string();
     const std::string diario = ruta + "-journal";
-    return !Permite(ruta, R_OK | W_OK) || !Permite(diario, R_OK | W_OK) || !Permite(carpeta, W_OK | X_OK) ||
-           !PuedeBorrar(diario, carpeta);
+    return Permite(ruta, R_OK | W_OK) && Permite(diario, R_OK | W_OK) && Permite(carpeta, W_OK | X_OK) &&
+           PuedeBorrar(diario, carpeta);
 }
+
+bool DiarioSinPoderDeshacer(const std::string& ruta) { return DiarioPorDeshacer(ruta) && !PuedeDeshacerDiario(ruta); }
 
 bool WalSinPoderEscribir(const std::string& ruta) {
     // The header: a signature of 16 bytes, then at 18 and 19 the versions to write and to read,

@@ -18,9 +18,11 @@ namespace dao {
 // is looked at to a save that just ended: nothing to roll back.
 bool DiarioPorDeshacer(const std::string& ruta);
 
-// Whether such a journal lies beside `ruta` and this process (its effective user and groups)
-// may not roll it back: the file, the journal or their folder may not be written, or the journal
-// may not be deleted from a shared (sticky) folder.
+// Whether this process (its effective user and groups) may roll back a journal beside `ruta`:
+// the file, the journal and their folder may be written, and the journal deleted from a shared
+// (sticky) folder. The journal itself is not read.
+bool PuedeDeshacerDiario(const std::string& ruta);
+// Whether a journal to roll back lies beside `ruta` and this process may not roll it back.
 bool DiarioSinPoderDeshacer(const std::string& ruta);
 
 // Whether `ruta` is a database in the write-ahead-log mode other tools leave files in (with its
