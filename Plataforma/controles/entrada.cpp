@@ -62,6 +62,18 @@ QLineEdit* CajaDe(QWidget* control) {
     return control->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+// Moves the focus on from `control` as Tab (or Shift+Tab) would, once the event that asked for it
+// is over; a control the user has already left by then is not followed, or the key would move the
+// focus from wherever it went.
+void PasarFocoDesde(QWidget* control, bool atras) {
+    QTimer::singleShot(0, control, [control, atras] {
+        if (!control->hasFocus()) return;
+        QKeyEvent tecla(QEvent::KeyPress, atras ? Qt::Key_Backtab : Qt::Key_Tab,
+                        atras ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::sendEvent(control, &tecla);
+    });
+}
+
 bool EsEnter(const QKeyEvent& tecla) {
     return (tecla.key() == Qt::Key_Return || tecla.key() == Qt::Key_Enter) &&
            (tecla.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
@@ -107,8 +119,7 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
         if (!editando_ && conSalida && control == ventana_->window()->focusWidget()) editando_ = control;
         // The window previews keys: the focused control is the first receiver of a key.
         auto* tecla = static_cast<QKeyEvent*>(evento);
-        if (enterComoTab_ && objeto == foco && EsEnter(*tecla))
-            QCoreApplication::postEvent(foco, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+        if (enterComoTab_ && objeto == foco && EsEnter(*tecla)) PasarFocoDesde(foco, false);
         return false;
     }
     const auto razon = static_cast<QFocusEvent*>(evento)->reason();
@@ -120,17 +131,8 @@ bool EntradaVentana::eventFilter(QObject* objeto, QEvent* evento) {
         // handler has just stored would otherwise be stored, and its message said, once more.
         if (conSalida && propia) editando_ = control;
         if (!m) return false;
-        if (m->pasar && propia && (!m->pasarCuando || m->pasarCuando())) {
-            // Moved on once the focus has settled; a box the user has already left by then is not
-            // followed, or the Tab would move the focus from wherever it went.
-            const bool atras = razon == Qt::BacktabFocusReason;
-            QTimer::singleShot(0, control, [control, atras] {
-                if (!control->hasFocus()) return;
-                QKeyEvent tecla(QEvent::KeyPress, atras ? Qt::Key_Backtab : Qt::Key_Tab,
-                                atras ? Qt::ShiftModifier : Qt::NoModifier);
-                QCoreApplication::sendEvent(control, &tecla);
-            });
-        }
+        if (m->pasar && propia && (!m->pasarCuando || m->pasarCuando()))
+            PasarFocoDesde(control, razon == Qt::BacktabFocusReason);
         if (m->seleccionar)
             if (QPointer<QLineEdit> caja = CajaDe(control))
                 QTimer::singleShot(0, caja, [caja] { caja->selectAll(); });

@@ -93,6 +93,12 @@ TEST(EntradaVentana, PasarAlEntrarSigueLaDireccionYNoLaClicadaDespues) {
     v.a->setFocus(Qt::MouseFocusReason);  // before the pass-on has run
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), v.a);
+    // The same for Enter, which moves on like Tab.
+    v.c->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(v.c, Qt::Key_Return);
+    v.a->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), v.a);
 }
 
 // A box stored on purpose (Accept by its access key) whose handler says something in another
