@@ -59,8 +59,8 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     connect(optEntregas_, &QRadioButton::clicked, this, &FrmDatos731::optEntregas_Click);
     for (QRadioButton* o : OptTmedio_) connect(o, &QRadioButton::clicked, this, &FrmDatos731::OptTmedio_Click);
     connect(tabTra_, &QTabBar::currentChanged, this, &FrmDatos731::TabTra_Click);
-    connect(cmdAceptar_, &QPushButton::clicked, this, &FrmDatos731::cmdAceptar_Click);
-    connect(cmdCancelar_, &QPushButton::clicked, this, &FrmDatos731::cmdCancelar_Click);
+    connect(cmdAceptar_, &QPushButton::clicked, this, [this] { Seguro([this] { cmdAceptar_Click(); }); });
+    connect(cmdCancelar_, &QPushButton::clicked, this, [this] { Seguro([this] { cmdCancelar_Click(); }); });
 }
 
 QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), TwipsAPixeles(this, kAlto)}; }
@@ -79,7 +79,7 @@ void FrmDatos731::ConectarCajas() {
             connect(caja, &QLineEdit::textChanged, this, modificado);
             entrada_->SeleccionarAlEntrar(caja);
             FiltrarTeclas(caja, FiltrarTecla);
-            entrada_->AlPerderFoco(caja, [this, prefijo, k] { SalirCajaCuenta(prefijo, k); });
+            AlPerder(caja, [this, prefijo, k] { SalirCajaCuenta(prefijo, k); });
         }
     }
     for (const char* n : {"txtper0", "txtper1", "txtfecha", "txtFechaBis"}) entrada_->PasarAlEntrar(Control(n));
