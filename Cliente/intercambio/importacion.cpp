@@ -81,7 +81,12 @@ void AbrirEntrada(QFile& entrada, const QString& ruta) {
     const int fd = ::open(QFile::encodeName(ruta).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) throw vb::Error(vb::errAccesoArchivo, "Oxalde", MotivoSistema(errno).toStdString());
     struct stat s {};
-    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode)) {
+    if (::fstat(fd, &s) != 0) {
+        const int numero = errno;
+        ::close(fd);
+        throw vb::Error(vb::errAccesoArchivo, "Oxalde", MotivoSistema(numero).toStdString());
+    }
+    if (!S_ISREG(s.st_mode)) {
         ::close(fd);
         NoEsFicheroNormal(ruta, ClaseDeModo(s.st_mode));
     }

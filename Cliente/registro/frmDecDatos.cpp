@@ -374,8 +374,9 @@ void frmDecDatos::cmdCancelar_Click() {
 void frmDecDatos::Form_Unload() {
     entrada_->Descargando();
     const bool guardado = aceptado_ && datosModificados_;
-    // After a save the declarations window follows, which turns the menus off and reads them as
-    // it closes; one that cannot open reads them once it has said why (below).
+    // After a save the menus are read only once the declarations window has opened, or has said
+    // why it could not (below): reading them may meet the same lock, whose message must not come
+    // before the one that says the taxpayer was saved.
     if (!guardado) RefrescarMenuPrincipal();
     const bool existente = cDecDatos::Instancia().MODO() == kModoExistente;
     // Whatever closed the window without a save is Cancel: the button, its picture, the

@@ -199,7 +199,7 @@ TEST_F(VentanaImportar, UnaTuberiaOUnDispositivoSeRechazanSinColgarLaVentana) {
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
-        oxalde::DesplIdioma = c.idioma * 10000;
+        oxalde::DesplIdioma = c.idioma * oxalde::kDesplEuskera;
         Reabrir();
         eleccion = carpeta.filePath(c.nombre);
         ASSERT_TRUE(c.crear(eleccion));

@@ -156,11 +156,11 @@ TEST_F(Importacion, LoQueNoEsUnFicheroSeRechazaSinAbrirlo) {
     const prueba::CasoNoFichero casos[] = {
         {0, "sub", [](const QString& r) { return QDir().mkpath(r); }, "sino una carpeta: no se ha importado nada."},
         {0, "Contri.txt", prueba::Tuberia, "sino una tubería con nombre (FIFO): no se ha importado nada."},
-        {10000, "cero.txt", [](const QString& r) { return QFile::link("/dev/zero", r); },
+        {oxalde::kDesplEuskera, "cero.txt", [](const QString& r) { return QFile::link("/dev/zero", r); },
          "gailu bat baizik: ez da ezer inportatu."},
         {0, "enlace.txt", [&](const QString& r) { return QFile::link(fifo, r); },
          "sino una tubería con nombre (FIFO): no se ha importado nada."},
-        {10000, "socket", prueba::Socket, "socket bat baizik: ez da ezer inportatu."},
+        {oxalde::kDesplEuskera, "socket", prueba::Socket, "socket bat baizik: ez da ezer inportatu."},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -181,7 +181,7 @@ TEST_F(Importacion, LoQueNoEsUnFicheroSeRechazaSinAbrirlo) {
 TEST_F(Importacion, LosFallosDelFicheroDeErroresEnElIdiomaDelUsuario) {
     const QString errores = carpeta.filePath("Errores.txt");
     ASSERT_TRUE(Escribir(ruta, LineaValida("12345678Z", "ANA") + "\r\n") && QDir().mkpath(errores));
-    for (int idioma : {0, 10000}) {
+    for (int idioma : {0, oxalde::kDesplEuskera}) {
         oxalde::DesplIdioma = idioma;
         EXPECT_EQ(Fallo(ruta, pregunta),
                   (QString("75: \"%1\" ").arg(errores) +
@@ -194,7 +194,7 @@ TEST_F(Importacion, LosFallosDelFicheroDeErroresEnElIdiomaDelUsuario) {
     const auto lectura = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     QFile::setPermissions(carpeta.path(), lectura);
     const QString sinEscritura = prueba::SinSaltarPermisos([this] {
-        oxalde::DesplIdioma = 10000;
+        oxalde::DesplIdioma = oxalde::kDesplEuskera;
         return QString::fromStdString(Fallo(ruta, pregunta));
     });
     QFile::setPermissions(carpeta.path(), permisos);
