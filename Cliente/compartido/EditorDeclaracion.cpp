@@ -10,6 +10,7 @@
 #include "compartido/cDecResumen.h"
 #include "compartido/cadenas.h"
 #include "compartido/claves_declaracion.h"
+#include "compartido/mensajes.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/procedimientos.h"
 #include "compartido/tipos_iva.h"
@@ -52,7 +53,7 @@ void EditorDeclaracion::cmdAceptar_Click() {
         }
         if (Nueva()) cDecResumen::Instancia().CSDE(clave);
     }
-    VolverADeclaraciones();
+    VolverADeclaraciones(datosModificados_);
 }
 
 void EditorDeclaracion::cmdCancelar_Click() {
@@ -60,11 +61,24 @@ void EditorDeclaracion::cmdCancelar_Click() {
     VolverADeclaraciones();
 }
 
-void EditorDeclaracion::VolverADeclaraciones() {
+void EditorDeclaracion::VolverADeclaraciones(bool guardada) {
+    const QString titulo = windowTitle();
     entrada_->Descargando();
     Descargar();
     cDecResumen::Instancia().ENTRADA(kEntradaVuelta);
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarDeclaraciones();
+    VentanaPrincipal* principal = VentanaPrincipal::Actual();
+    if (!principal) return;
+    if (!guardada) {
+        principal->MostrarDeclaraciones();
+        return;
+    }
+    try {
+        principal->MostrarDeclaraciones();
+    } catch (...) {
+        RestaurarCursor();
+        const QString motivo = DescripcionFallo(ErrorDe(std::current_exception()));
+        MsgBox(Cadena(kIdMsgDeclaracionGuardadaSinLista).arg(motivo), vbExclamation, titulo);
+    }
 }
 
 QLineEdit* EditorDeclaracion::Caja(const char* nombre) const { return cajas_.value(QString::fromUtf8(nombre)); }

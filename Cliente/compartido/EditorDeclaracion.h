@@ -62,8 +62,10 @@ protected:
     bool Rechazar(const QString& texto, int pestana, QWidget* control);
     // The focus to a control only while it can take it.
     static void PonerFoco(QWidget* control);
-    // Closes the editor and shows the declarations window.
-    void VolverADeclaraciones();
+    // Closes the editor and shows the declarations window. After a save (`guardada`), a window
+    // that cannot open is said as such, with the declaration said to be saved, lest the user type
+    // it again.
+    void VolverADeclaraciones(bool guardada = false);
 
     // The box of a table row, by its name (null when there is none).
     QLineEdit* Caja(const char* nombre) const;

@@ -140,6 +140,7 @@ enum IdCadena : int {
     kIdMsgDeclaranteGuardadoSinDeclaraciones = 9189,
     kIdMsgDiscoLleno = 9190,
     kIdMsgDiscoLlenoAlArrancar = 9191,
+    kIdMsgDeclaracionGuardadaSinLista = 9192,
     // Ranges: the message of a declarant's failed rule n is kBaseMsgReglaDeclarante + n, that of
     // a refused save n is kBaseMsgGuardarDeclarante + n.
     kBaseMsgReglaDeclarante = 298,

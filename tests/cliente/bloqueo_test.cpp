@@ -1,6 +1,8 @@
 // Another program keeping the user's database locked, and a full disk, met while the program runs:
 // the user is told so in words naming the file, and the program and its windows go on as they
 // were, the unsaved record still in its window, saved by the next Accept once the file is free.
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -193,6 +195,35 @@ TEST_F(Bloqueo, UnBloqueoTrasGuardarUnNuevoDejaElDeclaranteGuardadoYNoNuevo) {
     EXPECT_TRUE(mensajes.empty()) << mensajes.front().texto.toStdString();
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 1);
     EXPECT_EQ(Valor("SELECT T01_NOMBRE FROM T01_DECLARANTES").CStr(), "BEA BIS");
+}
+
+// The same for a declaration: another program takes the file the moment the editor's save has
+// committed, so the declarations window cannot open; the user is told the declaration was saved.
+TEST_F(Bloqueo, UnBloqueoTrasGuardarUnaDeclaracionDiceQueSeGuardo) {
+    Declarantes(1);
+    Abrir();
+    const vb::Long clave = Declaracion();
+    auto& d = cDatos731::Instancia();
+    d.MODO("C");
+    d.MODOP("P");
+    d.CSDE(clave);
+    ventana->MostrarHija(new FrmDatos731);
+    auto* w = Hija<FrmDatos731>();
+    ASSERT_NE(w, nullptr);
+    Pausa();
+    Teclear(Control<QLineEdit>(w, "txtbase4"), "20");
+    std::unique_ptr<OtroPrograma> otro;
+    CapaSinEsperas::TrasConfirmar([&] { otro = std::make_unique<OtroPrograma>(Mod()); });
+    mensajes.clear();
+    QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+    Pausa();
+    ASSERT_NE(otro, nullptr);
+    const QString guardada = LoadResString(9192).arg(EnUso(Mod()));
+    EXPECT_TRUE(std::any_of(mensajes.begin(), mensajes.end(), [&](const prueba::Mensaje& m) {
+        return m.texto == guardada && m.estilo == vbExclamation;
+    }));
+    otro.reset();
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM T03_731DECLA WHERE T03_BASE4 = 2000").CLng(), 1);
 }
 
 // A list that cannot be read while another program holds the file: said, and nothing is left
