@@ -74,6 +74,17 @@ protected:
     QWidget* Boton(int numero) const {
         return ventana->findChild<QToolBar*>("Toolbar1")->widgetForAction(ventana->Boton(numero));
     }
+    // Presses Accept in `w` (the messages so far cleared); another program takes the file the
+    // moment the save has committed, and holds it until the answer goes.
+    std::unique_ptr<OtroPrograma> AceptarYQueOtroLoTome(QWidget* w) {
+        std::unique_ptr<OtroPrograma> otro;
+        CapaSinEsperas::TrasConfirmar([&] { otro = std::make_unique<OtroPrograma>(Mod()); });
+        mensajes.clear();
+        QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
+        Pausa();
+        CapaSinEsperas::TrasConfirmar({});  // not left pointing at this function's `otro`
+        return otro;
+    }
     // One stored quarterly form-731 declaration of taxpayer 1, with an account; answers its key.
     vb::Long Declaracion() {
         auto& d = cDatos731::Instancia();
@@ -159,11 +170,7 @@ TEST_F(Bloqueo, UnBloqueoTrasGuardarUnNuevoDejaElDeclaranteGuardadoYNoNuevo) {
     for (auto [caja, texto] : {std::pair{"txtdni", "11111111H"}, {"txtnombre", "BEA"}, {"txtdomicilio", "NAGUSIA"},
                                {"txtcodpos", "20001"}, {"txtcodmun", "79"}})
         Teclear(Control<QLineEdit>(w, caja), texto);
-    std::unique_ptr<OtroPrograma> otro;
-    CapaSinEsperas::TrasConfirmar([&] { otro = std::make_unique<OtroPrograma>(Mod()); });
-    mensajes.clear();
-    QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
-    Pausa();
+    std::unique_ptr<OtroPrograma> otro = AceptarYQueOtroLoTome(w);
     ASSERT_NE(otro, nullptr);
     // First the save and the window; the menus, read again after it, may still meet the lock.
     ASSERT_FALSE(mensajes.empty());
@@ -212,11 +219,7 @@ TEST_F(Bloqueo, UnBloqueoTrasGuardarUnaDeclaracionDiceQueSeGuardo) {
     ASSERT_NE(w, nullptr);
     Pausa();
     Teclear(Control<QLineEdit>(w, "txtbase4"), "20");
-    std::unique_ptr<OtroPrograma> otro;
-    CapaSinEsperas::TrasConfirmar([&] { otro = std::make_unique<OtroPrograma>(Mod()); });
-    mensajes.clear();
-    QTest::mouseClick(Control<QPushButton>(w, "cmdAceptar"), Qt::LeftButton);
-    Pausa();
+    std::unique_ptr<OtroPrograma> otro = AceptarYQueOtroLoTome(w);
     ASSERT_NE(otro, nullptr);
     const QString guardada = LoadResString(9192).arg(EnUso(Mod()));
     EXPECT_TRUE(std::any_of(mensajes.begin(), mensajes.end(), [&](const prueba::Mensaje& m) {
