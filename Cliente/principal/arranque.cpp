@@ -15,6 +15,7 @@
 #include "principal/base_usuario.h"
 #include "principal/copia_seguridad.h"
 #include "principal/frmInicio.h"
+#include "principal/textos_defecto.h"
 #include "principal/MDI7312.h"
 #include "servicios/registro.h"
 #include "servicios/cTraspaso.h"
@@ -36,18 +37,8 @@ void ComprobarArchivo(const QString& ruta) {
     if (!archivo.isFile() || !archivo.isReadable()) throw ErrorArranque(TextoBilingue(kIdMsgBaseNoEncontrada, ruta));
 }
 
-// A file another program keeps locked is not called damaged: the user would be sent to restore
-// an old copy over good data.
 void ComprobarBase(const QString& ruta, const ResultadoComprobacion& r) {
-    if (r.defecto == DefectoCopia::Ninguno) return;
-    if (r.defecto == DefectoCopia::EnUso) throw ErrorArranque(TextoBilingue(kIdMsgBaseEnUso, ruta));
-    // The data is whole: the user needs write permission, not a backup.
-    if (r.defecto == DefectoCopia::AMedioGuardar) throw ErrorArranque(TextoBilingue(kIdMsgGuardadoAMedias, ruta));
-    if (r.defecto == DefectoCopia::ModoWal) throw ErrorArranque(TextoBilingue(kIdMsgBaseEnModoWal, ruta));
-    if (r.defecto == DefectoCopia::DiarioAjeno)
-        throw ErrorArranque(TextoBilingue(kIdMsgDiarioAjeno, ruta, ruta + QStringLiteral("-journal")) +
-                            QStringLiteral("\n\n(") + r.detalle + u')');
-    throw ErrorArranque(TextoBilingue(kIdMsgBaseNoValida, ruta) + QStringLiteral("\n\n(") + r.detalle + u')');
+    if (r.defecto != DefectoCopia::Ninguno) throw ErrorArranque(TextoArranque(ruta, r));
 }
 
 void AvisarSoloLectura(const QString& ruta) {
@@ -82,14 +73,24 @@ void EstablecerRutasBD() {
     RutaBDModificable = RutaTablas + QStringLiteral("731_2Mod.mdb");
 }
 
-QString TextoBilingue(int id, const QString& archivo, const QString& otro) {
-    const QString nombre = QDir::toNativeSeparators(archivo);
-    const QString otroNombre = QDir::toNativeSeparators(otro);
+QString TextoBilingue(int id, const QStringList& huecos) {
+    QStringList h;
+    for (const QString& hueco : huecos) h << QDir::toNativeSeparators(hueco);
+    // In one step, so that a "%2" inside a path is never taken for a place.
     auto texto = [&](int desplazamiento) {
         const QString t = Cadena(id, desplazamiento);
-        return otro.isEmpty() ? t.arg(nombre) : t.arg(nombre, otroNombre);
+        switch (h.size()) {
+            case 0: return t;
+            case 1: return t.arg(h[0]);
+            case 2: return t.arg(h[0], h[1]);
+            default: return t.arg(h[0], h[1], h[2]);
+        }
     };
     return texto(0) + QStringLiteral("\n\n") + texto(kDesplEuskera);
+}
+
+QString TextoBilingue(int id, const QString& archivo, const QString& otro) {
+    return TextoBilingue(id, otro.isEmpty() ? QStringList{archivo} : QStringList{archivo, otro});
 }
 
 void ComprobarBasesDatos() {

@@ -1,6 +1,7 @@
 #pragma once
 // The program's start-up: the checks and readings before the main window, then the window.
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
 
 namespace oxalde {
@@ -19,6 +20,8 @@ private:
 // A text of the string table in both languages, Spanish first, with %1 replaced by the file (and
 // %2 by the other file, when given).
 QString TextoBilingue(int id, const QString& archivo, const QString& otro = {});
+// The same with %1, %2, … replaced in turn by `huecos` (paths in the system's own separators).
+QString TextoBilingue(int id, const QStringList& huecos);
 
 // Start-up, in this order: the named lock, LeerVersionPrograma, EstablecerRutasBD,
 // ComprobarBasesDatos, Traspaso, LeerConfiguracion, the splash, then the main window.

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -89,44 +91,85 @@ ResultadoComprobacion Revisar(const QString& ruta, Faltas faltas) {
     return {};
 }
 
-// A copy of the file `de` as it is now, with its mode.
-void Guardar(const QString& de, const QString& a, const QString& carpeta) {
-    std::error_code error;
-    std::filesystem::copy_file(QFile::encodeName(de).toStdString(), QFile::encodeName(a).toStdString(), error);
-    if (error) FalloDeArchivo(error.value(), error.message(), carpeta);
-}
-
 bool DelContenido(DefectoCopia defecto) {
     return defecto == DefectoCopia::NoEsBase || defecto == DefectoCopia::Danada ||
            defecto == DefectoCopia::FaltanTablas;
 }
 
-// The engine is about to roll the journal beside the file back into it. A journal that is not the
-// file's (a backup copied over the file by hand, beside the journal of a save cut short on the
-// file it replaced) damages the file: so the file and the journal are kept as they are first, in
-// a scratch folder beside them, and put back (the file first) when the file then fails the check.
-ResultadoComprobacion RevisarTrasDeshacer(const QString& ruta, Faltas faltas) {
+bool DiscoLleno(const vb::Error& e) { return (e.Motor() & 0xFF) == SQLITE_FULL; }
+
+// A scratch copy checked: what the engine met writing it (the roll-back of its journal on a full
+// disk) says nothing of the file it stands for, and is raised naming the folder.
+ResultadoComprobacion RevisarCopia(const QString& copia, Faltas faltas, const QString& carpeta) {
+    try {
+        const auto lista = faltas(copia.toStdString());
+        if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
+    } catch (const vb::Error& e) {
+        if (DiscoLleno(e) || e.Number() == vb::errBaseDatos + SQLITE_FULL)
+            FalloDeArchivo(ENOSPC, e.Description(), carpeta);
+        return Defecto(e);
+    }
+    return {};
+}
+
+// The engine rolls a journal beside a file back into it at the first read that may write. A
+// journal that is not the file's (a backup copied over the file by hand, beside the journal of a
+// save cut short on the file it replaced) damages the file, so it is first rolled back into a copy:
+// the file and the journal are copied into a scratch folder beside them, the copy is rolled back
+// and checked there. One that fails leaves the file and the journal as they were. One that passes
+// lets the engine roll the journal back into the file itself: the same pages the copy was given.
+// A kill at any step leaves the file and its journal as they were (the copies are only copies, and
+// go with their folder at the next start), or the engine's own roll-back half done, which it does
+// again from the start at the next open, to the same file.
+ResultadoComprobacion DeshacerAparte(const QString& ruta, Faltas faltas) {
     const QFileInfo archivo(ruta);
-    const CarpetaTrabajo trabajo(archivo.path());
     const QString diario = ruta + QStringLiteral("-journal");
-    const QString copia = trabajo.Ruta(archivo.fileName());
-    const QString copiaDiario = copia + QStringLiteral("-journal");
-    Guardar(ruta, copia, archivo.path());
-    Guardar(diario, copiaDiario, archivo.path());
-    const ResultadoComprobacion r = Revisar(ruta, faltas);
-    if (!DelContenido(r.defecto)) return r;
-    MoverEnSuSitio(copia, ruta);
-    MoverEnSuSitio(copiaDiario, diario);
-    SincronizarCarpeta(archivo.path());
-    return {DefectoCopia::DiarioAjeno, r.detalle};
+    {
+        const CarpetaTrabajo trabajo(archivo.path());
+        const QString copia = trabajo.Ruta(archivo.fileName());
+        CopiarArchivo(ruta, copia, archivo.path());
+        try {
+            CopiarArchivo(diario, copia + QStringLiteral("-journal"), archivo.path());
+        } catch (const vb::Error&) {
+            // Another copy of the program has rolled it back meanwhile: nothing left to do.
+            if (!QFileInfo::exists(diario)) return {};
+            throw;
+        }
+        const ResultadoComprobacion r = RevisarCopia(copia, faltas, archivo.path());
+        if (DelContenido(r.defecto)) return {DefectoCopia::DiarioAjeno, r.detalle};
+        if (r.defecto != DefectoCopia::Ninguno) return r;
+    }
+    DeshacerEnSuSitio(ruta);
+    return {};
+}
+
+ResultadoComprobacion DeshacerSiHayDiario(const QString& ruta, Faltas faltas) {
+    const std::string archivo = QFile::encodeName(ruta).toStdString();
+    if (dao::DiarioPorDeshacer(archivo) && dao::PuedeDeshacerDiario(archivo)) return DeshacerAparte(ruta, faltas);
+    return {};
+}
+
+// The room the copies of the file and its journal take, in whole megabytes.
+QString MegasParaApartar(const QString& ruta) {
+    constexpr qint64 kMega = 1024 * 1024;
+    const qint64 bytes = QFileInfo(ruta).size() + QFileInfo(ruta + QStringLiteral("-journal")).size();
+    return QString::number(std::max<qint64>(1, (bytes + kMega - 1) / kMega));
 }
 
 ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
-    const std::string archivo = QFile::encodeName(ruta).toStdString();
-    if (dao::WalSinPoderEscribir(archivo)) return {DefectoCopia::ModoWal, {}};
-    if (dao::DiarioPorDeshacer(archivo) && dao::PuedeDeshacerDiario(archivo))
-        return RevisarTrasDeshacer(ruta, faltas);
-    return Revisar(ruta, faltas);
+    if (dao::WalSinPoderEscribir(QFile::encodeName(ruta).toStdString())) return {DefectoCopia::ModoWal, {}};
+    ResultadoComprobacion r;
+    try {
+        r = DeshacerSiHayDiario(ruta, faltas);
+    } catch (const vb::Error& e) {
+        if (!DiscoLleno(e)) throw;
+        return {DefectoCopia::DiscoLleno, MegasParaApartar(ruta)};
+    }
+    return r.defecto == DefectoCopia::Ninguno ? Revisar(ruta, faltas) : r;
+}
+
+std::vector<std::string> FaltasUsuario(const std::string& ruta) {
+    return brunsel::FaltasBaseUsuario(ruta, brunsel::Traspasado::No);
 }
 
 }  // namespace
@@ -153,9 +196,9 @@ ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, c
     return r.defecto == DefectoCopia::Ninguno ? ComprobarTraspasada(copia, rutaLectura) : r;
 }
 
-ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta) {
-    return Comprobar(ruta, [](const std::string& r) { return brunsel::FaltasBaseUsuario(r, brunsel::Traspasado::No); });
-}
+ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta) { return Comprobar(ruta, FaltasUsuario); }
+
+ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta) { return DeshacerSiHayDiario(ruta, FaltasUsuario); }
 
 ResultadoComprobacion ComprobarBaseLectura(const QString& ruta) { return Comprobar(ruta, brunsel::FaltasBaseLectura); }
 

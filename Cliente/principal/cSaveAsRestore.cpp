@@ -12,26 +12,11 @@
 #include "principal/base_usuario.h"
 #include "principal/carpeta_trabajo.h"
 #include "principal/copia_sqlite.h"
+#include "principal/textos_defecto.h"
 #include "vb/error.h"
 
 namespace oxalde {
 namespace {
-
-// Why a backup offered for a restore was refused.
-int TextoDefecto(DefectoCopia defecto) {
-    switch (defecto) {
-        case DefectoCopia::NoExiste: return kIdMsgSinCopia;
-        case DefectoCopia::NoEsBase: return kIdMsgNoEsCopia;
-        case DefectoCopia::Danada: return kIdMsgCopiaDanada;
-        case DefectoCopia::FaltanTablas: return kIdMsgCopiaAjena;
-        case DefectoCopia::AMedioGuardar: return kIdMsgCopiaAMedias;
-        case DefectoCopia::EnUso: return kIdMsgArchivoEnUso;
-        case DefectoCopia::Ninguno:
-        case DefectoCopia::DiarioAjeno:  // start-up's own findings
-        case DefectoCopia::ModoWal: break;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -40,7 +25,9 @@ QString NombreBaseAnterior(const QString& ruta) {
     return archivo.path() + u'/' + archivo.completeBaseName() + QStringLiteral("_Anterior.") + archivo.suffix();
 }
 
-void BorrarRestosAnteriores(const QString& base, const QString& copia) {
+void BorrarRestosDeCopia(const QString& base, const QString& copia) {
+    BorrarRestosDeTrabajo({QFileInfo(base).path(), QFileInfo(copia).path()});
+    // What the earlier copy code left when cut short: "<file>.tmp" and its journal.
     for (const QString& destino : {NombreBaseAnterior(base), copia})
         for (const QString& resto : {destino + QStringLiteral(".tmp"), destino + QStringLiteral(".tmp-journal")})
             QFile::remove(resto);
@@ -53,9 +40,19 @@ QString cSaveAsRestore::Motivo(const vb::Error& e) const {
     return Cadena(TextoDeCopia(e)).arg(QDir::toNativeSeparators(archivo));
 }
 
+// A save cut short beside the user's database is rolled back first, as at start. A journal that is
+// not the database's is said, with the file, the journal and the backup left as they were.
+bool cSaveAsRestore::SinGuardadoCortado(const QString& base, int primera, int titulo) {
+    const ResultadoComprobacion r = DeshacerGuardadoCortado(base);
+    if (r.defecto == DefectoCopia::Ninguno) return true;
+    const QString archivo = QDir::toNativeSeparators(base);
+    MsgBox(Cadena(primera) + u'\n' + Cadena(TextosDe(r.defecto).alCopiar).arg(archivo, archivo + QStringLiteral("-journal")),
+           vbCritical, Cadena(titulo));
+    return false;
+}
+
 void cSaveAsRestore::CrearBackup() {
-    BorrarRestosDeTrabajo({rutaOrigen_, rutaDestino_});
-    BorrarRestosAnteriores(Origen(), Destino());
+    BorrarRestosDeCopia(Origen(), Destino());
     if (QFileInfo::exists(Destino()) &&
         MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) {
         return;
@@ -64,7 +61,8 @@ void cSaveAsRestore::CrearBackup() {
         if (!QDir().mkpath(rutaDestino_))
             throw vb::Error(vb::errBaseDatos + SQLITE_CANTOPEN, "GarobelLib.cSaveAsRestore", "cannot make the folder")
                 .ConMotor(QFile::encodeName(QDir::cleanPath(rutaDestino_)).toStdString(), SQLITE_CANTOPEN);
-        CopiarBaseAArchivoNuevo(Origen(), Destino(), GuardadoCortado::Deshacer);
+        if (!SinGuardadoCortado(Origen(), kIdMsgCopiaFallida, kIdTituloCopiaFallida)) return;
+        CopiarBaseAArchivoNuevo(Origen(), Destino(), Comprobada::Si);
     } catch (const vb::Error& e) {
         MsgBox(Cadena(kIdMsgCopiaFallida) + u'\n' + Motivo(e), vbCritical, Cadena(kIdTituloCopiaFallida));
     }
@@ -81,15 +79,14 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
         throw e.ConMotor(QFile::encodeName(Destino()).toStdString(), e.Motor());
     }
     if (r.defecto == DefectoCopia::Ninguno) return true;
-    MsgBox(Cadena(TextoDefecto(r.defecto)).arg(QDir::toNativeSeparators(Origen())) + u'\n' +
+    MsgBox(Cadena(TextosDe(r.defecto).alCopiar).arg(QDir::toNativeSeparators(Origen())) + u'\n' +
                Cadena(kIdMsgNadaRestaurado),
            vbCritical, Cadena(kIdTituloRestaurar));
     return false;
 }
 
 bool cSaveAsRestore::CrearRestore() {
-    BorrarRestosDeTrabajo({rutaOrigen_, rutaDestino_});
-    BorrarRestosAnteriores(Destino(), Origen());
+    BorrarRestosDeCopia(Destino(), Origen());
     if (MsgBox(Cadena(kIdPreguntaRestaurar), vbYesNo | vbQuestion, Cadena(kIdTituloRestaurar)) != vbYes) return false;
     try {
         // The backup is read once, into a scratch copy beside the database that nobody else
@@ -98,7 +95,8 @@ bool cSaveAsRestore::CrearRestore() {
         const CarpetaTrabajo trabajo(rutaDestino_);
         const QString copia = trabajo.Ruta(archivoDestino_);
         if (!CopiaValida(copia)) return false;
-        CopiarBaseAArchivoNuevo(Destino(), NombreBaseAnterior(Destino()), GuardadoCortado::Deshacer);
+        if (!SinGuardadoCortado(Destino(), kIdMsgNoRestaurada, kIdTituloRestaurar)) return false;
+        CopiarBaseAArchivoNuevo(Destino(), NombreBaseAnterior(Destino()));
         CopiarBaseEnLinea(copia, Destino());
     } catch (const vb::Error& e) {
         MsgBox(Cadena(kIdMsgNoRestaurada) + u'\n' + Motivo(e), vbCritical, Cadena(kIdTituloRestaurar));

@@ -33,8 +33,9 @@ public:
 
     // Copies the database into the backup file, creating the folder, after asking before it
     // replaces an earlier copy: the last completed save (a save cut short is rolled back first,
-    // where the user may write the database). A failure is reported in a box, in the user's
-    // words. Both this and the restore first remove the scratch copies an earlier one left.
+    // as at start, where the user may write the database). The new copy replaces the earlier one
+    // only once it has passed the engine's integrity check. A failure is reported in a box, in the
+    // user's words. Both this and the restore first remove the scratch copies an earlier one left.
     void CrearBackup();
 
     // After the user confirms, replaces the database by the backup copy: only a copy that passes
@@ -43,7 +44,8 @@ public:
     // that was checked. The scratch copies lie beside the database. The replaced database is
     // kept beside it as "<name>_Anterior.mdb". A file another program keeps locked is said to be
     // in use; a copy left in the middle of a write (a journal beside it, which a copy only read
-    // cannot roll back) is refused as such. The copy is installed with a durable commit.
+    // cannot roll back) is refused as such. A save cut short beside the database is rolled back
+    // first, as at start. The copy is installed with a durable commit.
     // True only when it was replaced; on any refusal or failure the database stays as it was and
     // a box says why.
     bool CrearRestore();
@@ -67,14 +69,18 @@ private:
     QString Destino() const { return rutaDestino_ + archivoDestino_; }
     // Reads the backup into `copia` and checks it there; says why when it is refused.
     bool CopiaValida(const QString& copia);
+    // Rolls back a save cut short beside the database; false, once said after the text `primera`
+    // in a box titled `titulo`, when it may not be.
+    bool SinGuardadoCortado(const QString& base, int primera, int titulo);
 };
 
 // The name under which a replaced database is kept: "<base>_Anterior.mdb" beside it.
 QString NombreBaseAnterior(const QString& ruta);
 
-// Removes what the earlier copy code left when a copy was cut short: "<file>.tmp" and its
-// "-journal" beside the "_Anterior" copy of the user's database `base` and beside the backup
-// `copia`; only those names, and a link under one of them as a name, never what it points at.
-void BorrarRestosAnteriores(const QString& base, const QString& copia);
+// Removes what backups and restores cut short left beside the user's database `base` and the
+// backup `copia`: the scratch folders no running copy holds, and "<file>.tmp" and its
+// "-journal" of the earlier copy code beside the "_Anterior" copy and the backup (only those
+// names, and a link under one of them as a name, never what it points at).
+void BorrarRestosDeCopia(const QString& base, const QString& copia);
 
 }  // namespace oxalde

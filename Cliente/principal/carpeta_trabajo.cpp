@@ -44,6 +44,24 @@ void Borrar(const QString& ruta) {
 // such, so that the user is told to free space rather than to look at permissions.
 int MotorDe(int numero) { return numero == ENOSPC || numero == EDQUOT ? SQLITE_FULL : SQLITE_CANTOPEN; }
 
+// Every byte of `origen` into `destino`, then onto the disk: 0, or the errno of the first failure
+// (a write that takes fewer bytes than it is given is tried again, so a full disk is said as such).
+int Volcar(int origen, int destino) {
+    char bloque[1 << 16];
+    for (;;) {
+        const ssize_t leidos = read(origen, bloque, sizeof bloque);
+        if (leidos < 0 && errno == EINTR) continue;
+        if (leidos < 0) return errno;
+        if (leidos == 0) return fsync(destino) == 0 ? 0 : errno;
+        for (ssize_t hecho = 0; hecho < leidos;) {
+            const ssize_t n = write(destino, bloque + hecho, size_t(leidos - hecho));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return n < 0 ? errno : ENOSPC;
+            hecho += n;
+        }
+    }
+}
+
 void BorrarConCerrojo(const QString& carpeta, const QByteArray& cerrojo) {
     Borrar(carpeta);
     ::unlink(cerrojo.constData());
@@ -54,17 +72,19 @@ void BorrarConCerrojo(const QString& carpeta, const QByteArray& cerrojo) {
 // tells an abandoned folder without a disk sync for each (the toolkit's own test rewrites the
 // file first). Holding it while the folder goes keeps out any other copy cleaning up. An empty
 // lock file was made by a copy killed before writing it, or by one about to lock it: it goes
-// only once it is old enough.
+// only once it is old enough. Only a regular file is opened: a copy makes no other kind, so a
+// link, a device, a pipe or a socket under that name holds nothing and goes as a name only.
 void BorrarSiAbandonada(const QString& carpeta) {
     const QByteArray cerrojo = QFile::encodeName(carpeta + kCerrojo);
-    const int fd = ::open(cerrojo.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        // No lock file (or a link under its name, which no copy makes): nothing holds the folder.
-        if (errno == ENOENT || errno == ELOOP) BorrarConCerrojo(carpeta, cerrojo);
+    struct stat s {};
+    if (::lstat(cerrojo.constData(), &s) != 0 ? errno == ENOENT : !S_ISREG(s.st_mode)) {
+        BorrarConCerrojo(carpeta, cerrojo);
         return;
     }
-    struct stat s {};
-    const bool libre = ::fstat(fd, &s) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+    const int fd = ::open(cerrojo.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    // The name may have been replaced since it was looked at: what was opened is looked at again.
+    const bool libre = ::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
                        (s.st_size > 0 || std::abs(std::time(nullptr) - s.st_mtime) > kEdadCerrojoVacio);
     if (libre) BorrarConCerrojo(carpeta, cerrojo);
     ::close(fd);
@@ -100,6 +120,20 @@ void MoverEnSuSitio(const QString& de, const QString& a) {
         close(fd);
     }
     if (rename(origen.constData(), QFile::encodeName(a).constData()) != 0) FalloDeArchivo(errno, strerror(errno), a);
+}
+
+void CopiarArchivo(const QString& de, const QString& a, const QString& carpeta) {
+    const int origen = open(QFile::encodeName(de).constData(), O_RDONLY | O_CLOEXEC);
+    if (origen < 0) FalloDeArchivo(errno, strerror(errno), de);
+    struct stat s {};
+    const int destino = fstat(origen, &s) == 0
+                            ? open(QFile::encodeName(a).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                   s.st_mode & 07777)
+                            : -1;
+    const int numero = destino < 0 ? errno : Volcar(origen, destino);
+    close(origen);
+    if (destino >= 0 && close(destino) != 0 && numero == 0) FalloDeArchivo(errno, strerror(errno), carpeta);
+    if (numero != 0) FalloDeArchivo(numero, strerror(numero), carpeta);
 }
 
 void SincronizarCarpeta(const QString& carpeta) {

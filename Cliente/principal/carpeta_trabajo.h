@@ -33,6 +33,9 @@ private:
 // or quota as SQLITE_FULL, so that the user is told to free space, anything else as
 // SQLITE_CANTOPEN.
 [[noreturn]] void FalloDeArchivo(int numero, const std::string& mensaje, const QString& ruta);
+// Copies the file `de` to the new file `a` (with its mode) and onto the disk. A failure to write
+// `a` is raised naming `carpeta` (a full disk as such), one to read `de` naming `de`.
+void CopiarArchivo(const QString& de, const QString& a, const QString& carpeta);
 // Puts the scratch copy `de` in the place of `a` in one step, once its bytes are on the disk.
 void MoverEnSuSitio(const QString& de, const QString& a);
 // The new names of files moved into a folder reach the disk with it.

@@ -5,7 +5,6 @@
 #include "principal/cSaveAsRestore.h"
 #include "compartido/general.h"
 #include "principal/arranque.h"
-#include "principal/carpeta_trabajo.h"
 #include "principal/menu_principal.h"
 
 namespace oxalde {
@@ -38,8 +37,7 @@ std::shared_ptr<cSaveAsRestore> Componente(MDI7312& principal, const QString& ar
 QString CarpetaCopias() { return CarpetaPrograma() + QStringLiteral("/backups/"); }
 
 void BorrarRestosDeCopias() {
-    BorrarRestosDeTrabajo({RutaTablas, CarpetaCopias()});
-    BorrarRestosAnteriores(RutaTablas + kBaseModificable, CarpetaCopias() + kCopia);
+    BorrarRestosDeCopia(RutaTablas + kBaseModificable, CarpetaCopias() + kCopia);
 }
 
 void CrearCopiaSeguridad(MDI7312& principal) {

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <memory>
 
-#include "dao/diario.h"
 #include "principal/carpeta_trabajo.h"
 #include "vb/error.h"
 
@@ -82,27 +81,20 @@ int Consultar(sqlite3* db, const char* sql, QStringList& filas) {
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
-// The source, read-only, in a read transaction. A save cut short beside it is rolled back first
-// when `cortado` allows it and the user may write the files, as start-up does; otherwise it is
-// refused with the engine's code for it (SQLITE_READONLY_ROLLBACK) and nothing changes.
-std::unique_ptr<Conexion> AbrirOrigen(const QString& origen, GuardadoCortado cortado) {
+// The source, read-only, in a read transaction. A save cut short beside it is refused with the
+// engine's code for it (SQLITE_READONLY_ROLLBACK) and nothing changes: the caller rolls the user's
+// own database back first, through a checked copy (DeshacerGuardadoCortado).
+std::unique_ptr<Conexion> AbrirOrigen(const QString& origen) {
     auto fuente = std::make_unique<Conexion>(origen, SQLITE_OPEN_READONLY, origen);
-    int rc = fuente->Leer();
-    if (rc == SQLITE_READONLY_ROLLBACK && cortado == GuardadoCortado::Deshacer &&
-        !dao::DiarioSinPoderDeshacer(QFile::encodeName(origen).toStdString())) {
-        fuente.reset();
-        fuente = std::make_unique<Conexion>(origen, SQLITE_OPEN_READWRITE, origen);
-        rc = fuente->Leer();
-    }
-    if (rc != SQLITE_OK) fuente->Fallo(rc);
+    if (const int rc = fuente->Leer(); rc != SQLITE_OK) fuente->Fallo(rc);
     return fuente;
 }
 
-void Copiar(const QString& origen, const QString& destino, const QString& nombreDestino, GuardadoCortado cortado) {
+void Copiar(const QString& origen, const QString& destino, const QString& nombreDestino) {
     if (!QFileInfo(origen).isFile())
         throw vb::Error(vb::errArchivoNoEncontrado, kOrigen, "Could not find file")
             .ConMotor(QFile::encodeName(origen).toStdString(), SQLITE_CANTOPEN);
-    const auto fuente = AbrirOrigen(origen, cortado);
+    const auto fuente = AbrirOrigen(origen);
     Conexion copia(destino, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nombreDestino);
     sqlite3_backup* copiado = sqlite3_backup_init(copia.db(), "main", fuente->db(), "main");
     if (!copiado) copia.Fallo(sqlite3_extended_errcode(copia.db()));
@@ -120,21 +112,32 @@ void Copiar(const QString& origen, const QString& destino, const QString& nombre
 
 }  // namespace
 
-void CopiarBaseEnLinea(const QString& origen, const QString& destino, GuardadoCortado cortado) {
-    Copiar(origen, destino, destino, cortado);
-}
+void CopiarBaseEnLinea(const QString& origen, const QString& destino) { Copiar(origen, destino, destino); }
 
 void EstablecerEsperaCopiaMs(int ms) { esperaCopiaMs() = ms > 0 ? ms : kEsperaMs; }
 
-void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino, GuardadoCortado cortado) {
+void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino, Comprobada comprobada) {
     // The new file is written in a scratch folder beside it (the same disk, so the move is one
     // step); the folder goes, with the file and its journal, whatever happens.
     const QFileInfo archivo(destino);
     const CarpetaTrabajo trabajo(archivo.path());
     const QString temporal = trabajo.Ruta(archivo.fileName());
-    Copiar(origen, temporal, destino, cortado);
+    Copiar(origen, temporal, destino);
+    if (comprobada == Comprobada::Si) {
+        // The engine copies pages as they are: a damaged source gives a damaged copy, which must
+        // not take the place of a sound one.
+        const ResultadoComprobacion r = ComprobarCopia(temporal, {});
+        if (r.defecto != DefectoCopia::Ninguno)
+            throw vb::Error(vb::errBaseDatos + SQLITE_CORRUPT, kOrigen, r.detalle.toStdString())
+                .ConMotor(QFile::encodeName(origen).toStdString(), SQLITE_CORRUPT);
+    }
     MoverEnSuSitio(temporal, destino);
     SincronizarCarpeta(archivo.absolutePath());
+}
+
+void DeshacerEnSuSitio(const QString& ruta) {
+    const Conexion conexion(ruta, SQLITE_OPEN_READWRITE, ruta);
+    if (const int rc = conexion.Leer(); rc != SQLITE_OK) conexion.Fallo(rc);
 }
 
 bool EsBloqueo(int numero) {

@@ -8,34 +8,36 @@
 
 namespace oxalde {
 
-// What a copy does with a save cut short (its journal) beside the source: the user's own database
-// is rolled back to its last completed save first, as start-up does; a file only offered to be
-// read (a backup to restore) is refused, and never changed.
-enum class GuardadoCortado { Rechazar, Deshacer };
-
 // Copies the database `origen` into `destino` (created when missing, replaced whole otherwise).
 // Raises vb::Error naming the file it concerns with the engine's code (vb::Error::Motor): the
-// source for what reading it met (missing: SQLITE_CANTOPEN; a lock; a save cut short that may not
-// be rolled back here: SQLITE_READONLY_ROLLBACK), the destination for what writing it met. A
-// missing source creates nothing.
-void CopiarBaseEnLinea(const QString& origen, const QString& destino,
-                       GuardadoCortado cortado = GuardadoCortado::Rechazar);
+// source for what reading it met (missing: SQLITE_CANTOPEN; a lock; a save cut short beside it,
+// which a copy never rolls back: SQLITE_READONLY_ROLLBACK), the destination for what writing it
+// met. A missing source creates nothing.
+void CopiarBaseEnLinea(const QString& origen, const QString& destino);
 // How long in all that copy keeps trying a destination another connection holds: as long as the
 // engine waits for a lock, 5 s; tests shorten it. A value of 0 or less restores it.
 void EstablecerEsperaCopiaMs(int ms);
 
+// Whether a new copy must pass the engine's integrity check before it takes the place of the file.
+enum class Comprobada { No, Si };
 // The same into a new file: written in a scratch folder beside it and moved into place at the
 // end, so an earlier file of that name stays whole until the copy is complete, and a copy that
-// fails leaves nothing (neither the file nor its journal). Errors of the new file name `destino`.
-void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino,
-                             GuardadoCortado cortado = GuardadoCortado::Rechazar);
+// fails leaves nothing (neither the file nor its journal). Errors of the new file name `destino`;
+// a copy that fails the check (Comprobada::Si) is raised as the source's damage (SQLITE_CORRUPT).
+void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino, Comprobada comprobada = Comprobada::No);
+
+// The journal of a save cut short beside the file rolled back into it by the engine (a first read
+// on a connection that may write). Raises vb::Error naming the file.
+void DeshacerEnSuSitio(const QString& ruta);
 
 // Why a file cannot stand for a database that holds these tables. EnUso: another program kept
 // it locked for longer than the engine waits. AMedioGuardar: a write was cut short (its journal
 // lies beside the file) and the journal cannot be rolled back here; the data is not damaged.
-// Found only at start: DiarioAjeno, the file failed the check once the journal beside it was
-// rolled back into it, and both were put back as they were; ModoWal, the file is in the
-// write-ahead-log mode and may not be written here (dao::WalSinPoderEscribir).
+// DiarioAjeno: a copy of the file failed the check once the journal beside it was rolled back
+// into it, and the file and the journal were left as they were. Found only at start: ModoWal, the
+// file is in the write-ahead-log mode and may not be written here (dao::WalSinPoderEscribir);
+// DiscoLleno, the disk lacks the room to keep the file and its journal aside before the journal
+// is rolled back (detalle: the megabytes needed).
 enum class DefectoCopia {
     Ninguno,
     NoExiste,
@@ -45,7 +47,8 @@ enum class DefectoCopia {
     EnUso,
     AMedioGuardar,
     DiarioAjeno,
-    ModoWal
+    ModoWal,
+    DiscoLleno
 };
 struct ResultadoComprobacion {
     DefectoCopia defecto = DefectoCopia::Ninguno;
