@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <system_error>
 
@@ -96,6 +97,15 @@ bool DelContenido(DefectoCopia defecto) {
            defecto == DefectoCopia::FaltanTablas;
 }
 
+std::function<void()>& pasoApartado() {
+    static std::function<void()> paso;
+    return paso;
+}
+
+void Paso() {
+    if (pasoApartado()) pasoApartado()();
+}
+
 bool DiscoLleno(const vb::Error& e) { return (e.Motor() & 0xFF) == SQLITE_FULL; }
 
 // A scratch copy checked: what the engine met writing it (the roll-back of its journal on a full
@@ -127,7 +137,9 @@ ResultadoComprobacion DeshacerAparte(const QString& ruta, Faltas faltas) {
     {
         const CarpetaTrabajo trabajo(archivo.path());
         const QString copia = trabajo.Ruta(archivo.fileName());
+        Paso();
         CopiarArchivo(ruta, copia, archivo.path());
+        Paso();
         try {
             CopiarArchivo(diario, copia + QStringLiteral("-journal"), archivo.path());
         } catch (const vb::Error&) {
@@ -135,10 +147,13 @@ ResultadoComprobacion DeshacerAparte(const QString& ruta, Faltas faltas) {
             if (!QFileInfo::exists(diario)) return {};
             throw;
         }
+        Paso();
         const ResultadoComprobacion r = RevisarCopia(copia, faltas, archivo.path());
+        Paso();
         if (DelContenido(r.defecto)) return {DefectoCopia::DiarioAjeno, r.detalle};
         if (r.defecto != DefectoCopia::Ninguno) return r;
     }
+    Paso();
     DeshacerEnSuSitio(ruta);
     return {};
 }
@@ -199,6 +214,8 @@ ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, c
 ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta) { return Comprobar(ruta, FaltasUsuario); }
 
 ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta) { return DeshacerSiHayDiario(ruta, FaltasUsuario); }
+
+void EstablecerPasoApartado(std::function<void()> paso) { pasoApartado() = std::move(paso); }
 
 ResultadoComprobacion ComprobarBaseLectura(const QString& ruta) { return Comprobar(ruta, brunsel::FaltasBaseLectura); }
 

@@ -4,6 +4,7 @@
 // failed) and before a restore replaces anything.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "principal/copia_sqlite.h"
 
@@ -35,6 +36,9 @@ ResultadoComprobacion ComprobarBaseLectura(const QString& ruta);
 // or it was rolled back; DiarioAjeno when the copy failed, the file and journal left as they were.
 // Start-up, backup and restore all go through it. What the copies meet (a full disk) is raised.
 ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta);
+// For tests: `paso` runs between the steps of that keeping aside (the scratch folder made, each
+// copy written, the copy checked, the folder gone), where a kill may come.
+void EstablecerPasoApartado(std::function<void()> paso);
 
 // The file, and its folder (the engine writes its journal beside the file), when the running
 // user cannot write them.

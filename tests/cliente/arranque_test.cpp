@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QDirIterator>
@@ -23,6 +24,7 @@
 #include "principal/aplicacion.h"
 #include "principal/arranque.h"
 #include "principal/base_usuario.h"
+#include "principal/carpeta_trabajo.h"
 #include "principal/frmInicio.h"
 
 using namespace oxalde;
@@ -483,6 +485,101 @@ TEST_F(Inicio, UnDiarioQueNoEsDelArchivoSeDiceYElArchivoQuedaComoEstaba) {
     EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
     EXPECT_EQ(QDir(Tablas()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
               QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
+}
+
+// The two states a journal to roll back meets at start: the register's own journal of a save cut
+// short, or (a backup copied over the register by hand) the journal of a save cut short on the
+// file it replaced. Answers the register's and the journal's bytes.
+class Apartado : public Inicio {
+protected:
+    std::pair<QByteArray, QByteArray> Preparar(bool ajeno) {
+        QDir(Tablas()).removeRecursively();
+        PrepararArranque();
+        const QString mod = Mod();
+        Escritura(mod, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+                       "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) SELECT '12345678Z', 'COPIA ' || i FROM n")();
+        const QByteArray copia = prueba::Leer(mod);
+        if (ajeno) {
+            QFile::remove(mod);
+            PrepararArranque();
+        }
+        MatarAlConfirmar(Escritura(mod, ajeno ? "UPDATE T00_GENERAL SET T00_Idioma = 'E'"
+                                              : "UPDATE T01_DECLARANTES SET T01_NOMBRE = 'CORTADO ' || T01_CSCO"));
+        if (ajeno) {
+            EXPECT_TRUE(prueba::Escribir(mod, copia));
+        }
+        return {prueba::Leer(mod), prueba::Leer(mod + "-journal")};
+    }
+    // The files back as `estado` has them.
+    void Poner(const std::pair<QByteArray, QByteArray>& estado) {
+        ASSERT_TRUE(prueba::Escribir(Mod(), estado.first));
+        ASSERT_TRUE(prueba::Escribir(Mod() + "-journal", estado.second));
+    }
+    // `accion` in a child killed at its `paso`-th step (the engine's writes, truncations, syncs and
+    // deletions, and the keeping aside's own steps): whether it was killed there.
+    static bool MatarEnElPaso(int paso, const std::function<void()>& accion) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            EstablecerPasoApartado(CapaMortal::Paso);
+            CapaMortal capa(paso);
+            try {
+                accion();
+            } catch (...) {
+                _exit(3);
+            }
+            _exit(0);
+        }
+        int estado = 0;
+        waitpid(pid, &estado, 0);
+        EXPECT_TRUE(WIFSIGNALED(estado) || WEXITSTATUS(estado) == 0) << "step " << paso;
+        return WIFSIGNALED(estado) && WTERMSIG(estado) == SIGKILL;
+    }
+    QStringList Restos() const {
+        return QDir(Tablas()).entryList({".oxalde-trabajo-*"}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    }
+};
+
+// Start-up's check (and the roll-back that backup and restore make the same way) killed at each
+// step of the keeping aside of a journal, then started again. After the kill the register and its
+// journal are as they were, or the register is rolled back to what an uninterrupted start gives,
+// or the engine's own roll-back into it is part-way with the journal whole beside it; the next
+// start ends as an uninterrupted one does: the same bytes, no journal, no scratch copy left. With
+// a journal that is not the register's, no byte of either file ever changes.
+TEST_F(Apartado, UnaMuerteEnCadaPasoDejaLosArchivosComoEstabanODeshechos) {
+    const struct {
+        const char* caso;
+        bool ajeno;
+        bool alArrancar;
+    } casos[] = {{"its own journal, start-up", false, true},
+                 {"its own journal, backup or restore", false, false},
+                 {"a journal not its own, start-up", true, true},
+                 {"a journal not its own, backup or restore", true, false}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        const auto estado = Preparar(caso.ajeno);
+        const QString mod = Mod(), diario = mod + "-journal";
+        auto comprobar = [&] { return caso.alArrancar ? ComprobarBaseUsuario(mod) : DeshacerGuardadoCortado(mod); };
+        const DefectoCopia esperado = caso.ajeno ? DefectoCopia::DiarioAjeno : DefectoCopia::Ninguno;
+        ASSERT_EQ(comprobar().defecto, esperado);
+        const QByteArray deshecho = caso.ajeno ? estado.first : prueba::Leer(mod);
+        int muertes = 0;
+        for (int paso = 1; paso < 500; ++paso) {
+            Poner(estado);
+            if (!MatarEnElPaso(paso, [&] { comprobar(); })) break;
+            ++muertes;
+            const QByteArray ahora = prueba::Leer(mod);
+            const bool conDiario = QFile::exists(diario) && prueba::Leer(diario) == estado.second;
+            const bool comoEstaba = conDiario && ahora == estado.first;
+            EXPECT_TRUE(caso.ajeno ? comoEstaba : conDiario || ahora == deshecho) << "step " << paso;
+            // The next start, its check first, then its clean-up.
+            EXPECT_EQ(comprobar().defecto, esperado) << "step " << paso;
+            BorrarRestosDeTrabajo({Tablas()});
+            EXPECT_EQ(prueba::Leer(mod), deshecho) << "step " << paso;
+            EXPECT_EQ(QFile::exists(diario), caso.ajeno) << "step " << paso;
+            EXPECT_EQ(Restos(), QStringList()) << "step " << paso;
+        }
+        EXPECT_GT(muertes, 6);
+    }
 }
 
 // A user's database that another tool left in its write-ahead-log mode, with or without the

@@ -228,6 +228,66 @@ CapaAlBorrar::~CapaAlBorrar() {
 
 namespace {
 
+struct Mortal {
+    inline static sqlite3_vfs vfs{};
+    inline static sqlite3_vfs* real = nullptr;
+    inline static const sqlite3_io_methods* metodosReales = nullptr;
+    inline static sqlite3_io_methods metodos{};
+    inline static std::atomic<int> pasos = 0;
+
+    static int Escribir(sqlite3_file* f, const void* datos, int n, sqlite3_int64 donde) {
+        CapaMortal::Paso();
+        return metodosReales->xWrite(f, datos, n, donde);
+    }
+    static int Truncar(sqlite3_file* f, sqlite3_int64 tamano) {
+        CapaMortal::Paso();
+        return metodosReales->xTruncate(f, tamano);
+    }
+    static int Sincronizar(sqlite3_file* f, int flags) {
+        CapaMortal::Paso();
+        return metodosReales->xSync(f, flags);
+    }
+    static int Borrar(sqlite3_vfs*, const char* nombre, int sincronizar) {
+        CapaMortal::Paso();
+        return real->xDelete(real, nombre, sincronizar);
+    }
+    static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
+        const int rc = real->xOpen(real, nombre, f, flags, salida);
+        if (rc != SQLITE_OK || !f->pMethods) return rc;
+        if (!metodosReales) {
+            metodosReales = f->pMethods;
+            metodos = *f->pMethods;
+            metodos.xWrite = Escribir;
+            metodos.xTruncate = Truncar;
+            metodos.xSync = Sincronizar;
+        }
+        if (f->pMethods == metodosReales) f->pMethods = &metodos;
+        return rc;
+    }
+};
+
+}  // namespace
+
+CapaMortal::CapaMortal(int pasos) {
+    Mortal::pasos = pasos;
+    std::memcpy(&Mortal::vfs, Mortal::real = sqlite3_vfs_find(nullptr), sizeof Mortal::vfs);
+    Mortal::vfs.zName = "capa_mortal";
+    Mortal::vfs.xOpen = Mortal::Abrir;
+    Mortal::vfs.xDelete = Mortal::Borrar;
+    sqlite3_vfs_register(&Mortal::vfs, 1);
+}
+
+CapaMortal::~CapaMortal() {
+    sqlite3_vfs_unregister(&Mortal::vfs);
+    Mortal::pasos = 0;
+}
+
+void CapaMortal::Paso() {
+    if (Mortal::pasos > 0 && --Mortal::pasos == 0) raise(SIGKILL);
+}
+
+namespace {
+
 // Forks a child that runs `escribir`, calling `alConfirmar` at the last moment of its commit (its
 // journal about to be deleted).
 pid_t EscribirEnHijo(const std::function<void()>& escribir, const std::function<void()>& alConfirmar) {

@@ -87,6 +87,20 @@ private:
     Capa* capa_;
 };
 
+// The engine's file layer as the default while it lives, with every write, truncation, sync and
+// deletion it asks for counted as a step (Paso) before it is done: at the `pasos`-th step the
+// process is killed (SIGKILL), as a power cut or a user ending the program would stop it there.
+// For a child process: made in the parent, it would kill the test run.
+class CapaMortal {
+public:
+    explicit CapaMortal(int pasos);
+    ~CapaMortal();
+    CapaMortal(const CapaMortal&) = delete;
+    CapaMortal& operator=(const CapaMortal&) = delete;
+    // One step more, of the engine's or of the code under test's own.
+    static void Paso();
+};
+
 // A write to a database killed (SIGKILL) in a child process at the last moment of its commit:
 // the file holds the new pages, written and synced, and the journal that undoes them is still
 // beside it, as a kill or a power cut during a save leaves them. `escribir` runs in the child.
