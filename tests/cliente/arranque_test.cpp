@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QSet>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
 
@@ -26,6 +27,7 @@
 #include "principal/base_usuario.h"
 #include "principal/carpeta_trabajo.h"
 #include "principal/frmInicio.h"
+#include "principal/textos_defecto.h"
 
 using namespace oxalde;
 using prueba::Principal;
@@ -580,6 +582,36 @@ TEST_F(Apartado, UnaMuerteEnCadaPasoDejaLosArchivosComoEstabanODeshechos) {
         }
         EXPECT_GT(muertes, 6);
     }
+}
+
+// The register's own journal of a save cut short, on a disk with less free room than the copies
+// of the register and the journal take (a small memory file system): start-up says in both
+// languages that the disk of the named folder is full and how much room it needs, never an engine
+// or system text, and no byte changes.
+TEST_F(Apartado, SinSitioParaApartarElDiarioSeDiceCuantoHaceFaltaSinCambiarNada) {
+    const auto estado = Preparar(false);
+    const QByteArray lectura = prueba::Leer(Lec());
+    QTemporaryDir punto;
+    const QString tablas = punto.path() + "/Tablas", mod = tablas + "/731_2Mod.mdb";
+    const qint64 ocupados = estado.first.size() + estado.second.size() + lectura.size();
+    const QString visto = prueba::EnDiscoPequeno(punto.path(), ocupados + 16 * 1024, [&] {
+        if (!QDir().mkpath(tablas) || !prueba::Escribir(tablas + "/731_2Lec.mdb", lectura) ||
+            !prueba::Escribir(mod, estado.first) || !prueba::Escribir(mod + "-journal", estado.second))
+            return QString("!the files do not fit");
+        const ResultadoComprobacion r = ComprobarBaseUsuario(mod);
+        const bool iguales = prueba::Leer(mod) == estado.first && prueba::Leer(mod + "-journal") == estado.second;
+        return QStringList{QString::number(int(r.defecto)), r.detalle, iguales ? "unchanged" : "changed",
+                           QDir(tablas).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(","),
+                           TextoArranque(mod, r)}
+            .join(u'|');
+    });
+    if (visto.startsWith(u'!')) GTEST_SKIP() << visto.mid(1).toStdString();
+    const QString megas = QString::number((estado.first.size() + estado.second.size() + 1048575) / 1048576);
+    EXPECT_EQ(visto.toStdString(),
+              QStringList({QString::number(int(DefectoCopia::DiscoLleno)), megas, "unchanged",
+                           "731_2Lec.mdb,731_2Mod.mdb,731_2Mod.mdb-journal", TextoBilingue(9107, {mod, tablas, megas})})
+                  .join(u'|')
+                  .toStdString());
 }
 
 // A user's database that another tool left in its write-ahead-log mode, with or without the

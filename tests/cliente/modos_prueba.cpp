@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <linux/capability.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -11,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstring>
+#include <string>
 
 namespace prueba {
 namespace {
@@ -74,6 +78,57 @@ QString SinSaltarPermisos(const std::function<QString()>& hacer) {
         close(tubo[0]);
         if (!SujetarAModos()) _exit(3);
         const QByteArray salida = hacer().toUtf8();
+        if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(5);
+        _exit(0);
+    }
+    close(tubo[1]);
+    return SalidaDelHijo(tubo[0], pid);
+}
+
+namespace {
+
+bool EscribirTexto(const char* ruta, const std::string& texto) {
+    const int fd = open(ruta, O_WRONLY | O_CLOEXEC);
+    const bool hecho = fd >= 0 && write(fd, texto.data(), texto.size()) == ssize_t(texto.size());
+    if (fd >= 0) close(fd);
+    return hecho;
+}
+
+// In the child: a mount namespace of its own (as root of a user namespace of its own where it is
+// not root), then the memory file system. Empty, or why it cannot be.
+std::string Montar(const QByteArray& punto, qint64 bytes) {
+    const uid_t uid = geteuid();
+    const gid_t gid = getegid();
+    if (uid != 0) {
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return std::string("no user namespace for user ") + std::to_string(uid) + ": " + strerror(errno);
+        if (!EscribirTexto("/proc/self/setgroups", "deny") ||
+            !EscribirTexto("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+            !EscribirTexto("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
+            return std::string("no mapping in the user namespace: ") + strerror(errno);
+    } else if (unshare(CLONE_NEWNS) != 0) {
+        return std::string("no mount namespace: ") + strerror(errno);
+    }
+    if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        return std::string("mounts cannot be made private: ") + strerror(errno);
+    const std::string opciones = "size=" + std::to_string(bytes);
+    if (mount("tmpfs", punto.constData(), "tmpfs", 0, opciones.c_str()) != 0)
+        return std::string("no memory file system can be mounted here: ") + strerror(errno);
+    return {};
+}
+
+}  // namespace
+
+QString EnDiscoPequeno(const QString& punto, qint64 bytes, const std::function<QString()>& hacer) {
+    const QByteArray montado = QFile::encodeName(punto);
+    int tubo[2];
+    if (pipe(tubo) != 0) return "!pipe";
+    const pid_t pid = fork();
+    if (pid < 0) return "!fork";
+    if (pid == 0) {
+        close(tubo[0]);
+        const std::string porque = Montar(montado, bytes);
+        const QByteArray salida = porque.empty() ? hacer().toUtf8() : QByteArray("!") + porque.c_str();
         if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(5);
         _exit(0);
     }

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 
 namespace prueba {
@@ -28,5 +29,10 @@ QString SalidaDelHijo(int tubo, pid_t pid);
 
 // Runs `hacer` in a forked child to which file modes apply and answers what it answered.
 QString SinSaltarPermisos(const std::function<QString()>& hacer);
+
+// Runs `hacer` in a forked child that sees a memory file system of `bytes` bytes (rounded to
+// pages) mounted at the folder `punto`, in a mount namespace of its own (and a user namespace
+// where it is not root), and answers what it answered. Where that cannot be set up: "!" and why.
+QString EnDiscoPequeno(const QString& punto, qint64 bytes, const std::function<QString()>& hacer);
 
 }  // namespace prueba
