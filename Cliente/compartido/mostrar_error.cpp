@@ -56,6 +56,7 @@ int TextoDeCopia(const vb::Error& error) {
         case SQLITE_PERM:
         case SQLITE_AUTH: return SinLectura(error.Archivo()) ? kIdMsgSinLecturaCopia : kIdMsgSinAccesoCopia;
         case SQLITE_READONLY: return kIdMsgSinAccesoCopia;
+        case SQLITE_CORRUPT: return kIdMsgArchivoDanado;
         default: return kIdMsgFalloCopia;
     }
 }

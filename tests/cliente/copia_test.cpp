@@ -275,6 +275,64 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoAlLadoGuardaElUltimoTerminado) {
     EXPECT_EQ(Declarantes(RutaBDModificable), 2);
 }
 
+// A journal beside the database that is not its own (a copy copied over it by hand beside the
+// journal of a save cut short on the file it replaced), met by a backup and by a restore: rolled
+// back, it would damage the database. Each is refused saying so, naming both files; no byte of the
+// database, the journal or the earlier backup changes, and the restore keeps no "_Anterior" copy.
+TEST_F(Copia, UnDiarioQueNoEsDeLaBaseSeDiceAlCopiarYAlRestaurarSinCambiarNada) {
+    const QByteArray pequena = prueba::Leer(RutaBDModificable);
+    Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+        "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) SELECT '12345678Z', 'COPIA ' || i FROM n");
+    Componente(true)->CrearBackup();
+    const QByteArray copia = prueba::Leer(Copia_()), aMano = prueba::Leer(RutaBDModificable);
+    brunsel::ConexionDAO().Soltar();
+    Escribir(RutaBDModificable, pequena);
+    MatarAlConfirmar([this] { Sql("UPDATE T00_GENERAL SET T00_Idioma = 'E'"); });
+    const QString diario = RutaBDModificable + "-journal";
+    const QByteArray ajeno = prueba::Leer(diario);
+    Escribir(RutaBDModificable, aMano);
+    const QString motivo =
+        LoadResString(9108).arg(QDir::toNativeSeparators(RutaBDModificable), QDir::toNativeSeparators(diario));
+    respuesta = vbYes;
+    for (const bool restaurar : {false, true}) {
+        SCOPED_TRACE(restaurar ? "restore" : "backup");
+        mensajes.clear();
+        titulos.clear();
+        if (restaurar)
+            EXPECT_FALSE(Componente(false)->CrearRestore());
+        else
+            Componente(true)->CrearBackup();
+        ASSERT_EQ(mensajes.size(), 2u);  // the question, then why
+        EXPECT_EQ(mensajes[1].texto.toStdString(),
+                  (LoadResString(restaurar ? 9159 : 346) + "\n" + motivo).toStdString());
+        EXPECT_EQ(titulos[1], LoadResString(restaurar ? 338 : 347));
+        EXPECT_EQ(prueba::Leer(RutaBDModificable), aMano);
+        EXPECT_EQ(prueba::Leer(diario), ajeno);
+        EXPECT_EQ(prueba::Leer(Copia_()), copia);
+        EXPECT_FALSE(QFile::exists(Anterior()));
+        EXPECT_EQ(Archivos(RutaTablas), QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
+    }
+}
+
+// A database damaged on the disk (a table's page overwritten): the engine copies its pages as they
+// are, so the new backup fails the check and the earlier one stays byte for byte; the message
+// names the database.
+TEST_F(Copia, UnaBaseDanadaNoSustituyeALaCopiaAnterior) {
+    Declarantes(2);
+    Componente(true)->CrearBackup();
+    const QByteArray copia = prueba::Leer(Copia_());
+    brunsel::ConexionDAO().Soltar();
+    BdPrueba::DanarTabla(RutaBDModificable.toStdString(), "T01_DECLARANTES");
+    respuesta = vbYes;
+    Componente(true)->CrearBackup();
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_EQ(mensajes[1].texto.toStdString(),
+              (LoadResString(346) + "\n" + LoadResString(9109).arg(QDir::toNativeSeparators(RutaBDModificable)))
+                  .toStdString());
+    EXPECT_EQ(prueba::Leer(Copia_()), copia);
+    EXPECT_EQ(Archivos(CarpetaCopias()), QStringList{"7312Mod_Bak.mdb"});
+}
+
 // Where the user may not write the database, its folder or the journal, the save cut short cannot
 // be rolled back: the backup is refused in the user's words, and no byte of either file changes.
 TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambiarNada) {
@@ -421,6 +479,23 @@ TEST_F(Copia, UnEnlaceConNombreDeCarpetaDeTrabajoSeBorraSinSeguirlo) {
     EXPECT_EQ(QDir(RutaTablas).entryList({".oxalde*"}, QDir::AllEntries | QDir::Hidden | QDir::System), QStringList{});
 }
 
+// A pipe or a socket under a scratch folder's lock name (which no copy of the program makes) is
+// never opened: it holds nothing, and goes as a name, with the folder beside it.
+TEST_F(Copia, UnCerrojoQueNoEsUnArchivoNoSeAbreYSeBorraComoNombre) {
+    const prueba::Plazo plazo(20);
+    using Crear = bool (*)(const QString&);
+    for (const auto& [caso, crear] : {std::pair<const char*, Crear>{"a pipe", prueba::Tuberia}, {"a socket", prueba::Socket}}) {
+        SCOPED_TRACE(caso);
+        const QString carpetaTrabajo = RutaTablas + ".oxalde-trabajo-raro";
+        ASSERT_TRUE(QDir().mkpath(carpetaTrabajo));
+        Escribir(carpetaTrabajo + "/copia.mdb", "resto");
+        ASSERT_TRUE(crear(carpetaTrabajo + ".lock"));
+        BorrarRestosDeTrabajo({RutaTablas});
+        EXPECT_EQ(QDir(RutaTablas).entryList({".oxalde*"}, QDir::AllEntries | QDir::Hidden | QDir::System),
+                  QStringList{});
+    }
+}
+
 // A copy killed between making its lock file and writing it leaves the file empty, with no
 // folder: it goes once it is old enough that no copy can still be about to lock and write it. A
 // younger one stays, as does one a running copy holds locked.
@@ -433,6 +508,8 @@ TEST_F(Copia, UnCerrojoVacioSeBorraCuandoEsViejo) {
     } casos[] = {{"an hour old", 3600, false, false},
                  {"just made", 0, false, true},
                  {"a minute old", 60, false, true},
+                 {"just under ten minutes old", 590, false, true},
+                 {"just over ten minutes old", 610, false, false},
                  {"an hour old, locked", 3600, true, true}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
