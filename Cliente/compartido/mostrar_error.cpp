@@ -1,7 +1,6 @@
 #include "compartido/mostrar_error.h"
 
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -10,6 +9,7 @@
 #include <new>
 
 #include "compartido/cadenas.h"
+#include "compartido/clase_motor.h"
 #include "compartido/general.h"
 #include "compartido/mensajes.h"
 
@@ -40,23 +40,20 @@ vb::Error ErrorDe(std::exception_ptr excepcion) {
 
 int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
     if (error.Archivo().empty()) return 0;
-    switch (error.Motor() & 0xFF) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED: return alArrancar ? kIdMsgBaseEnUso : kIdMsgArchivoEnUso;
-        case SQLITE_FULL: return alArrancar ? kIdMsgDiscoLlenoAlArrancar : kIdMsgDiscoLleno;
+    switch (ClaseMotorDe(error.Motor())) {
+        case ClaseMotor::Bloqueo: return alArrancar ? kIdMsgBaseEnUso : kIdMsgArchivoEnUso;
+        case ClaseMotor::DiscoLleno: return alArrancar ? kIdMsgDiscoLlenoAlArrancar : kIdMsgDiscoLleno;
         default: return 0;
     }
 }
 
 int TextoDeCopia(const vb::Error& error) {
     if (const int id = TextoDelArchivo(error)) return id;
-    if (error.Motor() == SQLITE_READONLY_ROLLBACK) return kIdMsgGuardadoCortadoCopia;
-    switch (error.Motor() & 0xFF) {
-        case SQLITE_CANTOPEN:
-        case SQLITE_PERM:
-        case SQLITE_AUTH: return SinLectura(error.Archivo()) ? kIdMsgSinLecturaCopia : kIdMsgSinAccesoCopia;
-        case SQLITE_READONLY: return kIdMsgSinAccesoCopia;
-        case SQLITE_CORRUPT: return kIdMsgArchivoDanado;
+    switch (ClaseMotorDe(error.Motor())) {
+        case ClaseMotor::GuardadoCortado: return kIdMsgGuardadoCortadoCopia;
+        case ClaseMotor::SinAcceso: return SinLectura(error.Archivo()) ? kIdMsgSinLecturaCopia : kIdMsgSinAccesoCopia;
+        case ClaseMotor::SoloLectura: return kIdMsgSinAccesoCopia;
+        case ClaseMotor::Danada: return kIdMsgArchivoDanado;
         default: return kIdMsgFalloCopia;
     }
 }

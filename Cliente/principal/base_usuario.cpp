@@ -12,6 +12,7 @@
 #include <string>
 #include <system_error>
 
+#include "compartido/clase_motor.h"
 #include "dao/diario.h"
 #include "principal/carpeta_trabajo.h"
 #include "servicios/cTraspaso.h"
@@ -32,31 +33,12 @@ QString Unidas(const std::vector<std::string>& faltas) {
 
 // A file the running user may not open or read: nothing is known of its contents.
 bool SinAcceso(const vb::Error& e) {
-    switch (e.Motor() & 0xFF) {
-        case SQLITE_CANTOPEN:
-        case SQLITE_PERM: return true;
-        case SQLITE_READONLY: return e.Motor() != SQLITE_READONLY_ROLLBACK;
-        default: return false;
-    }
+    const ClaseMotor clase = ClaseMotorDe(e);
+    return clase == ClaseMotor::SinAcceso || clase == ClaseMotor::SoloLectura;
 }
 
 ResultadoComprobacion Defecto(const vb::Error& e) {
-    return {DefectoDeError(e.Number()), QString::fromStdString(e.Description())};
-}
-
-// What the upgrade met that says nothing of the copy: the disk, the permissions, a lock.
-bool DelSistema(const vb::Error& e) {
-    switch (e.Motor() & 0xFF) {
-        case SQLITE_FULL:
-        case SQLITE_IOERR:
-        case SQLITE_CANTOPEN:
-        case SQLITE_READONLY:
-        case SQLITE_PERM:
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-        case SQLITE_NOMEM: return true;
-        default: return false;
-    }
+    return {DefectoDe(ClaseMotorDe(e)), QString::fromStdString(e.Description())};
 }
 
 // The upgrade run on a second scratch copy beside the first, then the tables and columns the
@@ -74,7 +56,8 @@ ResultadoComprobacion ComprobarTraspasada(const QString& ruta, const QString& ru
         const auto faltas = brunsel::FaltasBaseUsuario(prueba.toStdString(), brunsel::Traspasado::Si);
         if (!faltas.empty()) return {DefectoCopia::FaltanTablas, Unidas(faltas)};
     } catch (const vb::Error& e) {
-        if (DelSistema(e)) throw;
+        // What the upgrade met that says nothing of the copy: the disk, the permissions, a lock.
+        if (DelSistema(ClaseMotorDe(e))) throw;
         return {DefectoCopia::FaltanTablas, QString::fromStdString(e.Description())};
     }
     return {};
@@ -106,7 +89,7 @@ void Paso() {
     if (pasoApartado()) pasoApartado()();
 }
 
-bool DiscoLleno(const vb::Error& e) { return (e.Motor() & 0xFF) == SQLITE_FULL; }
+bool DiscoLleno(const vb::Error& e) { return ClaseMotorDe(e) == ClaseMotor::DiscoLleno; }
 
 // A scratch copy checked: what the engine met writing it (the roll-back of its journal on a full
 // disk) says nothing of the file it stands for, and is raised naming the folder.
@@ -115,8 +98,7 @@ ResultadoComprobacion RevisarCopia(const QString& copia, Faltas faltas, const QS
         const auto lista = faltas(copia.toStdString());
         if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
     } catch (const vb::Error& e) {
-        if (DiscoLleno(e) || e.Number() == vb::errBaseDatos + SQLITE_FULL)
-            FalloDeArchivo(ENOSPC, e.Description(), carpeta);
+        if (DiscoLleno(e)) FalloDeArchivo(ENOSPC, e.Description(), carpeta);
         return Defecto(e);
     }
     return {};

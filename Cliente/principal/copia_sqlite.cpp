@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 
+#include "compartido/clase_motor.h"
 #include "principal/carpeta_trabajo.h"
 #include "vb/error.h"
 
@@ -140,16 +141,16 @@ void DeshacerEnSuSitio(const QString& ruta) {
     if (const int rc = conexion.Leer(); rc != SQLITE_OK) conexion.Fallo(rc);
 }
 
-bool EsBloqueo(int numero) {
-    return numero == vb::errBaseDatos + SQLITE_BUSY || numero == vb::errBaseDatos + SQLITE_LOCKED;
-}
-
-DefectoCopia DefectoDeError(int numero) {
-    if (numero == vb::errBaseDatos + SQLITE_NOTADB) return DefectoCopia::NoEsBase;
-    // Only reads are asked of these files: the engine answers "read-only" when a journal left by a
-    // save cut short lies beside the file and this connection may not roll it back.
-    if (numero == vb::errBaseDatos + SQLITE_READONLY) return DefectoCopia::AMedioGuardar;
-    return EsBloqueo(numero) ? DefectoCopia::EnUso : DefectoCopia::Danada;
+DefectoCopia DefectoDe(ClaseMotor clase) {
+    switch (clase) {
+        case ClaseMotor::NoEsBase: return DefectoCopia::NoEsBase;
+        // Only reads are asked of these files: the engine answers "read-only" when a journal left
+        // by a save cut short lies beside the file and this connection may not roll it back.
+        case ClaseMotor::GuardadoCortado:
+        case ClaseMotor::SoloLectura: return DefectoCopia::AMedioGuardar;
+        case ClaseMotor::Bloqueo: return DefectoCopia::EnUso;
+        default: return DefectoCopia::Danada;
+    }
 }
 
 ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas) {
@@ -163,7 +164,7 @@ ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tab
         rc = Consultar(db, "PRAGMA integrity_check", hallazgos);
     }
     if (rc != SQLITE_OK) {
-        r = {DefectoDeError(vb::errBaseDatos + (rc & 0xff)),
+        r = {DefectoDe(ClaseMotorDe(rc)),
              QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc))};
     } else if (hallazgos != QStringList{QStringLiteral("ok")}) {
         r = {DefectoCopia::Danada, hallazgos.join(u'\n')};

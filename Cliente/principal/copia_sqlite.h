@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "compartido/clase_motor.h"
+
 namespace oxalde {
 
 // Copies the database `origen` into `destino` (created when missing, replaced whole otherwise).
@@ -58,11 +60,8 @@ struct ResultadoComprobacion {
 // A file locked by another program is waited for as long as the engine waits for a lock.
 ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tablas);
 
-// Whether an engine error (number vb::errBaseDatos + the engine's code) says that another
-// program holds the file locked.
-bool EsBloqueo(int numero);
-// What such an error of a read says of the file: not a database, in use, left in the middle of a
-// write, or else damaged.
-DefectoCopia DefectoDeError(int numero);
+// What an engine error met reading the file says of it: not a database, in use, left in the
+// middle of a write, or else damaged.
+DefectoCopia DefectoDe(ClaseMotor clase);
 
 }  // namespace oxalde
