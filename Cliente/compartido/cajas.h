@@ -4,11 +4,15 @@
 // when left. The editors create, fill and connect every box from these rows.
 #include <QColor>
 #include <QString>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "compartido/importe.h"
 #include "controles/Pindaro.h"
+#include "vb/variant.h"
 
 namespace oxalde {
 
@@ -67,10 +71,48 @@ struct CajaNumero : FilaNumero {
     void (*escribir)(Registro&, double);
 };
 
-// Backgrounds: an editable box, a locked or computed one, and the result of the declaration.
+// Backgrounds: an editable box, a locked or computed one, and the result of the declaration; a
+// row without one leaves the box the background the editor gives it.
 inline const QColor kFondoEditable{255, 255, 255};
 inline const QColor kFondoBloqueado{255, 255, 206};
 inline const QColor kFondoResultado{255, 224, 192};
+inline const QColor kSinFondo;
+
+// The rows of the box tables, in one order: the box's name, what it is, then the record member.
+// They name the record's class `Registro`, which each table declares.
+#define OXALDE_CAJA_TEXTO(nombre, largo, almacen, M) {nombre, largo, Almacen::almacen, &Registro::M, &Registro::M}
+// An amount box; the member's Let rounds to whole cents.
+#define OXALDE_CAJA_IMPORTE(nombre, foco, cambio, almacen, fondo, M)                                              \
+    {{nombre, Pindaro::Importe, kFormatoImporte, 13, 2, Foco::foco, Cambio::cambio, Almacen::almacen, false, fondo}, \
+     [](const Registro& d) -> double { return d.M(); }, [](Registro& d, double v) { d.M(v); }}
+// A technical number (below): selected on entry, always notified, stored as Convertir(v).
+#define OXALDE_CAJA_NUMERO(nombre, modo, formato, enteros, decimales, soloNumeros, M, Convertir)                    \
+    {{nombre, Pindaro::modo, formato, enteros, decimales, Foco::Seleccionar, Cambio::Siempre, Almacen::Numero,      \
+      soloNumeros, kSinFondo},                                                                                      \
+     [](const Registro& d) -> double { return d.M(); }, [](Registro& d, double v) { d.M(Convertir); }}
+
+// The numbers of the technical data, alike in both forms (compartido/campos_comunes.h). A whole
+// number halves to the even neighbour, though its box hands over whole numbers only; the length's
+// Let rounds to two decimals.
+template <class Registro>
+const std::array<CajaNumero<Registro>, 4>& NumerosTecnicos() {
+    static const std::array<CajaNumero<Registro>, 4> filas = {{
+        OXALDE_CAJA_NUMERO("txtclasif", Entero, kFormatoCifras, 4, 0, true, CLASIF, vb::Variant(v).CInt()),
+        OXALDE_CAJA_NUMERO("txtesloramax", Decimal, kFormatoLongitud, 3, 2, false, ESLORAMAX, vb::Single(v)),
+        OXALDE_CAJA_NUMERO("txtpesomax", Entero, kFormatoMillones, 7, 0, false, PESOMAX, vb::Variant(v).CLng()),
+        OXALDE_CAJA_NUMERO("txtanofab", Entero, kFormatoMiles, 4, 0, false, ANOFAB, vb::Variant(v).CInt()),
+    }};
+    return filas;
+}
+#undef OXALDE_CAJA_NUMERO
+
+// A form's numeric rows: the technical numbers, then its own.
+template <class Registro>
+std::vector<CajaNumero<Registro>> ConNumerosTecnicos(std::span<const CajaNumero<Registro>> propias) {
+    std::vector<CajaNumero<Registro>> filas(NumerosTecnicos<Registro>().begin(), NumerosTecnicos<Registro>().end());
+    filas.insert(filas.end(), propias.begin(), propias.end());
+    return filas;
+}
 
 // What an amount box is given for an amount in whole cents: the amount, or nothing for 0.
 inline QString ValorImporte(double centimos) {

@@ -28,10 +28,15 @@ inline constexpr QLatin1String kMedios{"VBA"};
 // The option of a means (0 to 2), or -1 for no means.
 inline int IndiceMedio(const QString& tmedio) { return tmedio.size() == 1 ? int(kMedios.indexOf(tmedio[0])) : -1; }
 
-// TIPOLOGIA: the form of a declaration, and that of a form's name ("731" or "732").
-enum Tipologia : int { kTipologia731 = 1, kTipologia732 = 2 };
+// The forms' names, as the header's Modelo and the library hold them.
+inline constexpr QLatin1String kModelo731{"731"};
+inline constexpr QLatin1String kModelo732{"732"};
+
+// TIPOLOGIA: the form of a declaration, and that of a form's name; kSinTipologia, the header's
+// "no form yet", for any other name.
+enum Tipologia : int { kSinTipologia = 0, kTipologia731 = 1, kTipologia732 = 2 };
 inline Tipologia TipologiaDe(const QString& modelo) {
-    return modelo == QLatin1String("731") ? kTipologia731 : kTipologia732;
+    return modelo == kModelo731 ? kTipologia731 : modelo == kModelo732 ? kTipologia732 : kSinTipologia;
 }
 
 }  // namespace oxalde

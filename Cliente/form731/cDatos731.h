@@ -5,9 +5,9 @@
 // checks and saves through the library. The header (taxpayer, date, quarter) is cDecResumen's.
 #include <QString>
 #include <array>
-#include <variant>
 
 #include "compartido/campos_comunes.h"
+#include "compartido/miembros_registro.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -55,10 +55,8 @@ public:
     OXALDE_DECIMAL(TIPOADQ)
     OXALDE_IMPORTE(PREADQ)
 
-    // Key, technical data of the means of transport, bases and taxes at the three rates.
+    // Key, means of transport and its technical data, bases and taxes at the three rates.
     OXALDE_CAMPOS_COMUNES
-    // Means of transport: "V" vehicle, "B" boat, "A" aircraft; empties the other two.
-    OXALDE_TEXTO_PROPIO(TMEDIO)
 
     // Acquirer.
     OXALDE_TEXTO(ADQPAIS)
@@ -75,6 +73,9 @@ public:
 
     // Loads the stored declaration: its 38 stored values exactly as stored, nothing else.
     void CargarDeclaracion(vb::Long& csde);
+    // Slots 0 to 37 of a load buffer into the stored values, each converted to its member's kind.
+    // All or nothing: a slot that is missing or does not convert raises its error, the record as it was.
+    void LeerCarga(const vb::Variant& buffer);
     // The library's check of a 25-item check buffer on the declaration's date (the transport
     // date, or the last day of the declared quarter): 0, or the first failed rule.
     vb::Integer ValidarDatos731(vb::Variant& vBufferResultado, bool& blnValPreven);
@@ -90,10 +91,7 @@ private:
     cDatos731() = default;
 
     using C = Campos731;
-    using Miembro = std::variant<QString C::*, vb::Integer C::*, vb::Long C::*, vb::Single C::*, double C::*>;
-    static const std::array<Miembro, kAlmacenados>& Almacenados();
-    // Empties the stored values desde..hasta of the load order (texts "", numbers 0).
-    void Vaciar(int desde, int hasta);
+    static const std::array<Miembro<C>, kAlmacenados>& Almacenados();
 
     Campos731 c_;
 };

@@ -1,18 +1,15 @@
 #include "form732/buffers732.h"
 
-#include <type_traits>
-#include <variant>
 #include <vector>
 
-#include "compartido/biblioteca.h"
+#include "compartido/miembros_registro.h"
 
 namespace oxalde {
 namespace {
 
 // One slot: the field behind it, whose type is the slot's type.
-using Casilla = std::variant<QString Campos732::*, vb::Integer Campos732::*, vb::Single Campos732::*,
-                             vb::Long Campos732::*, double Campos732::*>;
 using C = Campos732;
+using Casilla = Miembro<C>;
 
 // The stored fields in the detail table's column order.
 const std::vector<Casilla>& CasillasCarga() {
@@ -42,32 +39,6 @@ const std::vector<Casilla>& CasillasValidacion() {
     return c;
 }
 
-vb::Variant Valor(const QString& s) { return vb::Variant(s.toStdString()); }
-
-vb::Variant Tomar(const Campos732& campos, const Casilla& casilla) {
-    return std::visit(
-        [&](auto miembro) {
-            if constexpr (std::is_same_v<decltype(miembro), QString Campos732::*>)
-                return Valor(campos.*miembro);
-            else
-                return vb::Variant(campos.*miembro);
-        },
-        casilla);
-}
-
-void Poner(Campos732& campos, const Casilla& casilla, const vb::Variant& valor) {
-    std::visit(
-        [&](auto miembro) {
-            using T = std::remove_reference_t<decltype(campos.*miembro)>;
-            if constexpr (std::is_same_v<T, QString>) campos.*miembro = Texto(valor);
-            if constexpr (std::is_same_v<T, vb::Integer>) campos.*miembro = valor.CInt();
-            if constexpr (std::is_same_v<T, vb::Long>) campos.*miembro = valor.CLng();
-            if constexpr (std::is_same_v<T, vb::Single>) campos.*miembro = valor.CSng();
-            if constexpr (std::is_same_v<T, double>) campos.*miembro = valor.CDbl();
-        },
-        casilla);
-}
-
 // The slots desde, desde + 1, ... of the buffer from the fields of the table.
 void Volcar(const Campos732& campos, const std::vector<Casilla>& casillas, vb::Long desde, vb::Variant& buffer) {
     for (const Casilla& casilla : casillas) buffer(desde++) = Tomar(campos, casilla);
@@ -83,10 +54,7 @@ vb::Variant BufferCarga732(const Campos732& campos) {
     return buffer;
 }
 
-void LeerBufferCarga732(const vb::Variant& buffer, Campos732& campos) {
-    vb::Long slot = 0;
-    for (const Casilla& casilla : CasillasCarga()) Poner(campos, casilla, buffer(slot++));
-}
+void LeerBufferCarga732(const vb::Variant& buffer, Campos732& campos) { Cargar(campos, CasillasCarga(), buffer); }
 
 vb::Variant BufferValidacion732(const cDatos732& datos, const cDecResumen& cabecera) {
     vb::Variant buffer = vb::Variant::Array1(0, kCasillasValidacion732 - 1);
@@ -97,16 +65,7 @@ vb::Variant BufferValidacion732(const cDatos732& datos, const cDecResumen& cabec
 }
 
 vb::Variant BufferDeclaracion732(const cDatos732& datos, const cDecResumen& cabecera) {
-    vb::Variant buffer = vb::Variant::Array1(0, kCasillasDeclaracion732 - 1);
-    buffer(0) = datos.CSDE();
-    buffer(1) = cabecera.CSCO();
-    buffer(2) = Valor(cabecera.Modelo());
-    buffer(3) = PrimeraLetra(cabecera.DNI());
-    buffer(4) = Valor(datos.MODOP());
-    buffer(5) = cabecera.FECHA();
-    buffer(6) = cabecera.Ejercicio();
-    buffer(7) = Valor(cabecera.PERIODO());
-    buffer(8) = cabecera.TIPOLOGIA();
+    vb::Variant buffer = BufferGuardado(kCasillasDeclaracion732, datos.CSDE(), datos.MODOP(), cabecera);
     Volcar(datos.Campos(), CasillasCarga(), kCasillasDeclaracion732 - kCasillasCarga732, buffer);
     return buffer;
 }

@@ -14,9 +14,8 @@ inline constexpr vb::Long kCasillasDeclaracion732 = 56;
 
 // The 47 stored fields as a load buffer (0 to 46), each slot with its field's type.
 vb::Variant BufferCarga732(const Campos732& campos);
-// Slots 0 to 46 of a load buffer into the fields, each converted to its field's type. A slot
-// that is missing or does not convert raises its error; the fields before it are already
-// written, so a caller that must stay whole reads into a copy.
+// Slots 0 to 46 of a load buffer into the fields, each converted to its field's type. All or
+// nothing: a slot that is missing or does not convert raises its error, the fields as they were.
 void LeerBufferCarga732(const vb::Variant& buffer, Campos732& campos);
 
 // The validation buffer of the record, with the first character of the taxpayer's DNI.

@@ -54,9 +54,7 @@ public:
     // "P" clears SITTIB5, HECHO2, TMEDIO and the technical data; "T" marks SITTIB5 alone, zeroes
     // every amount but BASE16, CUOTA16 and TOTAL, and for a new record chooses a vehicle.
     OXALDE_TEXTO_PROPIO(MODOP)
-    // "V", "B" or "A" clears the technical data of the other two means; anything else only stores.
-    OXALDE_TEXTO_PROPIO(TMEDIO)
-    // Key, technical data of the means of transport, bases and taxes at the three rates.
+    // Key, means of transport and its technical data, bases and taxes at the three rates.
     OXALDE_CAMPOS_COMUNES
 
     OXALDE_CAMPO(vb::Byte, PESTANA)
@@ -104,11 +102,8 @@ public:
 
 private:
     cDatos732() = default;
+    using C = Campos732;
     Campos732 c_;
 };
-
-// The date the library checks a declaration on, as yyyymmdd text: the declaration's own date for
-// a transport declaration ("T"), otherwise the last day of its quarter.
-std::string strFecha(const QString& modop, vb::Long fecha, vb::Integer ejercicio, const QString& periodo);
 
 }  // namespace oxalde

@@ -450,12 +450,9 @@ void FrmDatos732::MostrarCabecera() {
 }
 
 void FrmDatos732::MostrarMedioTransporte() {
-    const QString medio = cDatos732::Instancia().TMEDIO();
-    QFrame* mostrado = medio == QLatin1String("V")   ? FraVeh_
-                       : medio == QLatin1String("B") ? FraBar_
-                       : medio == QLatin1String("A") ? FraAer_
-                                                     : nullptr;
-    if (!mostrado) return;
+    const int medio = IndiceMedio(cDatos732::Instancia().TMEDIO());
+    if (medio < 0) return;
+    QFrame* mostrado = std::array{FraVeh_, FraBar_, FraAer_}[medio];
     for (QFrame* marco : {FraVeh_, FraBar_, FraAer_})
         if (marco != mostrado) marco->hide();
     ColocarEnTwips(mostrado, kMarcoMedio.x(), kMarcoMedio.y(), kMarcoMedio.width(), kMarcoMedio.height());

@@ -47,8 +47,8 @@ QString Hoy() {
 
 // One copy of the declaration's form.
 void ImprimirCopia(const QString& modelo, const QString& copia) {
-    if (modelo == QLatin1String("731")) ImprimirModelo731(copia);
-    if (modelo == QLatin1String("732")) ImprimirModelo732(copia);
+    if (modelo == kModelo731) ImprimirModelo731(copia);
+    if (modelo == kModelo732) ImprimirModelo732(copia);
 }
 
 }  // namespace
@@ -157,12 +157,12 @@ void FrmImOf::Anadir_captions() {
 
 void FrmImOf::InicializarOpciones() {
     cImOf& opciones = cImOf::Instancia();
-    if (opciones.Modelo() == QLatin1String("731")) {
+    if (opciones.Modelo() == kModelo731) {
         cDatos731& datos = cDatos731::Instancia();
         datos.CSDE(opciones.CSDE());
         vb::Long clave = datos.CSDE();
         datos.CargarDeclaracion(clave);
-    } else if (opciones.Modelo() == QLatin1String("732")) {
+    } else if (opciones.Modelo() == kModelo732) {
         cDatos732& datos = cDatos732::Instancia();
         datos.CSDE(opciones.CSDE());
         datos.CargarDeclaracion(datos.CSDE());

@@ -6,6 +6,7 @@
 #include "impresion/cImOf.h"
 #include "impresion/primitivas.h"
 #include "compartido/cFecha.h"
+#include "compartido/claves_declaracion.h"
 #include "compartido/emblema.h"
 
 namespace oxalde {
@@ -94,7 +95,7 @@ void ImprimirCabecera(double abajo, double yMembrete, int ancho, const QString& 
     DibujarLinea(50.4, 0.1, 50.4, abajo + 0.1);
 
     p.ForeColor(0);
-    if (modelo == QLatin1String("731")) {
+    if (modelo == kModelo731) {
         ImprimirTitulo(kTitulo731);
     } else {
         ImprimirTitulo(kTitulo732);

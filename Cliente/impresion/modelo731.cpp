@@ -186,7 +186,7 @@ void ImprimirTasa(double y, double tasa) { ImprimirCentrado(106, y, 7, Entero(ta
 void ImprimirModelo731(const QString& copia) {
     TrabajoImpresion trabajo;
     RestablecerFuente();
-    ImprimirCabecera(28, 0, 5, QStringLiteral("731"));
+    ImprimirCabecera(28, 0, 5, kModelo731);
     RestablecerFuente();
     ImprimirEjercicioPeriodo();
     for (const Paso& paso : kPasos) {

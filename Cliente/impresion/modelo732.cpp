@@ -6,6 +6,7 @@
 #include "impresion/cabecera.h"
 #include "impresion/primitivas.h"
 #include "impresion/secciones.h"
+#include "compartido/claves_declaracion.h"
 
 namespace oxalde {
 namespace {
@@ -143,7 +144,7 @@ void MarcoConBanda732(double y0, double alto, const QString& banda, double yBand
 void ImprimirModelo732(const QString& copia) {
     TrabajoImpresion trabajo;
     RestablecerFuente();
-    ImprimirCabecera(28, 0, 5, QStringLiteral("732"));
+    ImprimirCabecera(28, 0, 5, kModelo732);
     RestablecerFuente();
     ImprimirEjercicioPeriodo();
     RestablecerFuente();

@@ -391,8 +391,8 @@ void FrmDecResumen::CargarPeriodos() {
 
 void FrmDecResumen::CargarModelos() {
     vb::Variant tabla = vb::Variant::Array2(0, 1, 0, 1);
-    tabla(0, 0) = "731";
-    tabla(1, 0) = "732";
+    tabla(0, 0) = kModelo731.latin1();
+    tabla(1, 0) = kModelo732.latin1();
     CargarCombo(cmbmodelo_, tabla, false);
 }
 

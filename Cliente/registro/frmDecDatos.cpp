@@ -228,7 +228,7 @@ void frmDecDatos::OrdenTabulacion() {
 void frmDecDatos::Anadir_captions() {
     EscribirCaptions(*this, kCaptions);
     // The form number goes after the text in Spanish and before it in Basque.
-    for (const QString& numero : {QStringLiteral("731"), QStringLiteral("732")}) {
+    for (const QString& numero : {QString(kModelo731), QString(kModelo732)}) {
         auto* etiqueta = findChild<QLabel*>(QStringLiteral("lblnum") + numero);
         etiqueta->setText(TextoIdioma(etiqueta->text() + u' ' + numero, numero + u' ' + etiqueta->text()));
     }

@@ -4,6 +4,7 @@
 
 #include "form731/cDatos731.h"
 #include "prueba.h"
+#include "comun/errores.h"
 #include "cliente/declaracion731_prueba.h"
 #include "compartido/cDecResumen.h"
 #include "servicios/cDeclaracion.h"
@@ -212,6 +213,29 @@ TEST_F(Datos731, GuardaConClaveNuevaRecargaExactoYSaleEnLaLista) {
     clave = 4242;  // no such declaration: the stored values empty
     d.CargarDeclaracion(clave);
     EXPECT_EQ(Foto(), "||||||||0||0||||||0||0||||0|0|0|0|0|0|0|0|0|0|0|0|0|0|0||-1|99");
+}
+
+// A load that fails on one slot leaves the whole record as it was.
+TEST_F(Datos731, CargaFallidaNoCambiaNada) {
+    r.FECHA(20120901);
+    d.MODO("A");
+    d.MODOP("T");
+    Llenar();
+    d.CSDE(0);
+    vb::Long clave = Guardar();
+    ASSERT_GT(clave, 0);
+    Sql("UPDATE T03_731DECLA SET T03_ADQNIF = 'NUEVO', T03_PESOMAX = 'mucho'");
+    d.ADQNIF("ANTERIOR");
+    const std::string antes = Foto();
+    EXPECT_NE(NumeroDeError([&] { d.CargarDeclaracion(clave); }), 0);
+    EXPECT_EQ(Foto(), antes);
+
+    vb::Variant b = vb::Variant::Array1(0, cDatos731::kAlmacenados - 1);
+    for (int i = 0; i < cDatos731::kAlmacenados; ++i) b(i) = d.Almacenado(i);
+    b(0) = "NUEVO";   // ADQNIF
+    b(16) = "mucho";  // PESOMAX
+    EXPECT_EQ(NumeroDeError([&] { d.LeerCarga(b); }), vb::errTipos);
+    EXPECT_EQ(Foto(), antes);
 }
 
 TEST_F(Datos731, SeCompruebaEnLaFechaDeLaDeclaracion) {

@@ -4,6 +4,7 @@
 
 #include "prueba.h"
 #include "compartido/cDecResumen.h"
+#include "compartido/claves_declaracion.h"
 
 using namespace oxalde;
 
@@ -105,6 +106,13 @@ TEST_F(DecResumen, TipoDecComoLaComprobacionDePersonaFisica) {
     }
     r.DNI("");
     EXPECT_EQ(r.TipoDec(), "F");
+}
+
+// Only the two forms' names have a form: any other is none, never form 732.
+TEST(ClavesDeclaracion, TipologiaSoloDeLosDosModelos) {
+    for (auto [modelo, tipologia] : {std::pair{"731", kTipologia731}, {"732", kTipologia732}, {"", kSinTipologia},
+                                     {"733", kSinTipologia}, {"732 ", kSinTipologia}})
+        EXPECT_EQ(TipologiaDe(modelo), tipologia) << modelo;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // comparisons and its captions, without a window.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <cmath>
 #include <set>
 
 #include "form731/cDatos731.h"
@@ -9,6 +11,8 @@
 #include "form731/captions731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
+#include "form732/cDatos732.h"
+#include "form732/cajas732.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/cadenas.h"
 
@@ -139,6 +143,29 @@ TEST(Cajas731, CambioSegunLaFamiliaDeLaCaja) {
     EXPECT_EQ(std::vector<double>({double(d.ANOFAB()), double(d.PESOMAX()), double(d.CLASIF()), d.BASE7()}),
               std::vector<double>({2012, 0, 2, 12345}));
     EXPECT_FLOAT_EQ(d.ESLORAMAX(), 12.35f);
+}
+
+// Both forms store their technical whole numbers by one set of rows, halving to the even neighbour
+// where form 732 once rounded halves away from zero. What is typed reaches a row only as the box
+// hands it over, a whole number, so each form stores what it stored before.
+TEST(Cajas731, LosNumerosTecnicosGuardanLoMismoEnLosDosFormularios) {
+    auto probar = [](auto& registro, auto filas) {
+        for (const auto& fila : filas) {
+            if (fila.almacen != Almacen::Numero || fila.modo != Pindaro::Entero) continue;
+            for (const char* tecleado : {"2,5", "2.5", "1.234,5", "-0,5", "0042", ""}) {
+                Pindaro caja;
+                caja.modo(fila.modo), caja.formato(fila.formato), caja.enteros(fila.enteros);
+                caja.decimales(fila.decimales);
+                QTest::keyClicks(&caja, tecleado);
+                const double entregado = ValorNumerico(caja.valor()).value_or(-1);
+                AlmacenarNumero(fila, registro, caja.valor());
+                EXPECT_EQ(fila.leer(registro), double(std::llround(entregado))) << fila.nombre << " " << tecleado;
+                EXPECT_EQ(fila.leer(registro), vb::RedondeoBancario(entregado)) << fila.nombre << " " << tecleado;
+            }
+        }
+    };
+    probar(cDatos731::Instancia(), CajasNumero());
+    probar(cDatos732::Instancia(), CajasNumero732());
 }
 
 TEST(Captions731, CadaTextoExisteEnLosDosIdiomas) {
