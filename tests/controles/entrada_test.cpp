@@ -200,6 +200,13 @@ TEST(FiltrarTeclas, TecleadoPegadoOEscrito) {
     QApplication::clipboard()->setText("'r's't'u");
     QTest::keyClick(&caja, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(caja.text(), "ARSQBCXY");
+    // A key or a paste refused whole leaves the selected text there, and selected.
+    caja.setSelection(2, 3);
+    QTest::keyClick(&caja, '\'');
+    QApplication::clipboard()->setText("''");
+    QTest::keyClick(&caja, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(caja.text(), "ARSQBCXY");
+    EXPECT_EQ(caja.selectedText(), "SQB");
 }
 
 TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
