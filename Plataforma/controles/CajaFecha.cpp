@@ -1,8 +1,40 @@
 #include "controles/CajaFecha.h"
 
 #include <QFocusEvent>
+#include <QValidator>
+#include <utility>
 
 namespace oxalde {
+
+namespace {
+
+// The mask blanks the selected text before it looks at what replaces it: an insertion it then
+// refuses whole is undone by the box, which gives back that text and its selection.
+class DeshacerRechazo : public QValidator {
+public:
+    explicit DeshacerRechazo(QLineEdit* caja) : QValidator(caja), caja_(caja) {
+        caja->setValidator(this);
+        connect(caja, &QLineEdit::inputRejected, this, [this] {
+            // Our own refusal is announced too. Without a mask the box announces only a text cut
+            // at its length, of which it has taken a part.
+            if (!std::exchange(propio_, false)) rechazado_ = !caja_->inputMask().isEmpty();
+        });
+    }
+
+    State validate(QString&, int&) const override {
+        propio_ = std::exchange(rechazado_, false) && caja_->isUndoAvailable();
+        return propio_ ? Invalid : Acceptable;
+    }
+
+private:
+    QLineEdit* caja_;
+    mutable bool rechazado_ = false;  // the mask has just refused all that was inserted
+    mutable bool propio_ = false;     // this validator has refused the change
+};
+
+}  // namespace
+
+CajaFecha::CajaFecha(QWidget* parent) : QLineEdit(parent) { new DeshacerRechazo(this); }
 
 void CajaFecha::focusInEvent(QFocusEvent* evento) {
     QLineEdit::focusInEvent(evento);

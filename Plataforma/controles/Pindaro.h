@@ -5,8 +5,8 @@
 // "00"), a decimal box (lengths in metres) with a point ("12.35"); an empty box reads "". Only
 // the shown text carries the display format: "." groups thousands, "," marks the decimals.
 // Values are read and shown by their decimal digits, so reading back what the box shows gives
-// exactly the value it was given. A value too long for the box's width is shown whole in a
-// smaller letter (the design widths were measured for a narrower font).
+// exactly the value it was given. A value wider than the box is shown in a smaller letter, down
+// to 5 points, rather than scrolled; the box's own letter comes back once the value fits it.
 #include <QLineEdit>
 #include <functional>
 #include <optional>

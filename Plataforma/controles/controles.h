@@ -24,8 +24,8 @@ void Negrita(QWidget* control);
 // A sunken horizontal line between parts of a window.
 QFrame* LineaHundida(QWidget* padre);
 
-// A colour held in one number as the designs give it, blue-green-red from the high byte down
-// (0x80C0FF is red FF, green C0, blue 80).
+// The colour of a number that holds blue, green and red from the high byte down (0x80C0FF is red
+// FF, green C0, blue 80), as the windows write their colours.
 inline QColor ColorVB(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 // The smallest letter of a caption, and that of an amount, which has no second line to go to.
@@ -34,14 +34,14 @@ constexpr double kLetraMinimaImporte = 5;
 
 // The letter in which `texto` shows whole in `ancho` pixels: `letra` itself when it fits, else
 // the largest smaller size of it down to `minimo` points (that smallest one when nothing fits).
-// Long captions, amounts in their boxes and figures in grid columns of a fixed design width
-// shrink through it.
+// Captions wider than their label, amounts wider than their box and figures wider than their
+// grid column shrink through it.
 QFont LetraQueCabe(QFont letra, const QString& texto, int ancho, double minimo = kLetraMinima);
 bool CabeTexto(const QFont& letra, const QString& texto, int ancho);
 
-// Makes each caption of the window's labels show whole where the design measured it for a
-// narrower font: a smaller letter (down to 7 points), else two lines, centred where the one was.
-// Rows of dots (leaders) may be cut.
+// Makes each caption wider than its label show whole: in a smaller letter (down to 7 points),
+// else wrapped, the label made taller about its middle when the lines need it. Rows of dots
+// (leaders) may be cut; pictures, rich text and labels that wrap already are left as they are.
 void AjustarEtiquetas(QWidget* ventana);
 
 // A label in blue with a pointing hand that reports a click.

@@ -62,6 +62,10 @@ QValidator::State ValidadorInsercion::validate(QString& texto, int& posicion) co
     // Filtered first, then cut to the room the box has left.
     const qsizetype sitio = std::max<qsizetype>(0, std::min<qsizetype>(limite_, caja_->maxLength()) - prefijo - sufijo);
     const QString nuevo = regla_(cabeza, insertado, cola).left(sitio);
+    // Input refused whole is undone by the box itself, which gives back the text it replaced and
+    // its selection (head and tail alone would erase the selected text). A text written by code
+    // has no undo history: it is filtered like the rest.
+    if (nuevo.isEmpty() && caja_->isUndoAvailable()) return Invalid;
     if (nuevo != insertado) {
         texto = cabeza + nuevo + cola;
         posicion = int(prefijo + nuevo.size());

@@ -1,7 +1,8 @@
 #pragma once
 // A validator that sees each change of a box as the text inserted between what stayed before
 // and after it, and may replace that text: the one road by which typing, pasting, dropping and
-// writing from code all pass, so a key filter cannot be bypassed.
+// writing from code all pass, so a key filter cannot be bypassed. An insertion the rule keeps
+// nothing of leaves the box as it was, the text it would have replaced still selected.
 #include <QValidator>
 #include <functional>
 

@@ -241,6 +241,32 @@ TEST_F(Editor731, FiltrosDeTeclasTambienAlPegar) {
     auto* pais = C<QLineEdit>("txtadqpais");
     pais->setText("º ª ¿ ¡ \\");
     EXPECT_EQ(pais->text(), "º ª ¿ ¡ \\");
+    // Over the name it selects on entry, a refused key or paste keeps the name.
+    prueba::EntrarConTab(nif);
+    ASSERT_EQ(C<QLineEdit>("txtadqnom")->selectedText(), "ÑAND");
+    prueba::Pegar("'@\"");
+    prueba::Pulsar(QApplication::focusWidget(), "@");
+    Salir();
+    EXPECT_EQ(Texto("txtadqnom") + "|" + d.ADQNOM(), "ÑAND|ÑAND");
+}
+
+// A key or a paste a base box refuses, over the amount it selects on entry, keeps that amount, its
+// quota and the result.
+TEST_F(Editor731, LoRechazadoSobreLaBaseSeleccionadaLaConserva) {
+    Trimestral(20121231, 2012, "4T");
+    Bases();
+    for (const char* pegado : {"", "abc", "12345678901234"}) {  // nothing pasted: the key x
+        prueba::EntrarConTab(C("txtbase16"));
+        ASSERT_EQ(QApplication::focusWidget(), C("txtbase7"));
+        ASSERT_EQ(C<QLineEdit>("txtbase7")->selectedText(), "50,05");
+        if (*pegado)
+            prueba::Pegar(pegado);
+        else
+            QTest::keyClick(C("txtbase7"), Qt::Key_X);
+        Salir();
+        EXPECT_EQ(Textos({"txtbase7", "txtcuota7", "txtivadev2"}), "50,05|5,01|264,76") << pegado;
+        EXPECT_EQ(d.BASE7(), 5005) << pegado;
+    }
 }
 
 TEST_F(Editor731, DeclaracionGuardadaSeReabreConSuActividad) {

@@ -265,6 +265,32 @@ TEST_F(Editor732, UnaBaseDeRecargoCambiadaEnElTercerTrimestreSeGuarda) {
     EXPECT_EQ(Valor("SELECT T04_BAEQ4 FROM T04_732DECLA WHERE T04_CSDE = 7").CDbl(), 20000);
 }
 
+// A key or a paste the base box refuses, over the amount it selects on entry, keeps that amount:
+// the base, the surcharge base that follows it, their quotas and the total stay as they were.
+TEST_F(Editor732, LoRechazadoSobreLaBaseSeleccionadaLaConserva) {
+    Abrir732("A", "P", 20130331, "1T");
+    Marcar("chkhecho", 0);
+    Marcar("chksittib", 1);
+    IrA(4);
+    Teclear("txtbase7", "0,50");
+    Teclear("txtbaeq1", "0,50");
+    auto importes = [] { return std::vector{D().BASE7(), D().CUOTA7(), D().BAEQ1(), D().CUEQ1(), D().TOTAL()}; };
+    const auto antes = importes();
+    ASSERT_EQ(antes[2], 50);
+    for (const char* pegado : {"", "abc", "12345678901234"}) {  // nothing pasted: the key x
+        prueba::EntrarConTab(N("txtbase16"));
+        ASSERT_EQ(QApplication::focusWidget(), N("txtbase7"));
+        ASSERT_EQ(N("txtbase7")->selectedText(), "0,50");
+        if (*pegado)
+            prueba::Pegar(pegado);
+        else
+            QTest::keyClick(N("txtbase7"), Qt::Key_X);
+        prueba::Salir();
+        EXPECT_EQ(N("txtbase7")->text() + "|" + N("txtbaeq1")->text(), "0,50|0,50") << pegado;
+        EXPECT_EQ(importes(), antes) << pegado;
+    }
+}
+
 TEST_F(Editor732, AceptarConUnErrorVaASuPestanaYCaja) {
     Abrir732("A", "P", 20130331, "1T");
     Marcar("chkhecho", 0);

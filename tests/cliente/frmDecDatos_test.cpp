@@ -176,6 +176,16 @@ TEST_F(Datos, FiltrosDeTeclas) {
     C("txtdomicilio")->setFocus();
     C("txtdomicilio")->insert("o'donnell");
     EXPECT_EQ(C("txtdomicilio")->text(), "ODONNELL");
+    // Over the whole telephone, selected on entry, a refused key or paste keeps it.
+    Teclear("txttelefono", "943112233");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);  // back from Accept
+    prueba::Pausa();
+    ASSERT_EQ(QApplication::focusWidget(), C("txttelefono"));
+    ASSERT_EQ(C("txttelefono")->selectedText(), "943112233");
+    Pulsar(C("txttelefono"), "a");
+    prueba::Pegar("-");
+    prueba::Salir();
+    EXPECT_EQ(C("txttelefono")->text() + "|" + cDecDatos::Instancia().TELEFONO(), "943112233|943112233");
 }
 
 TEST_F(Datos, CadaReglaFallidaDaSuMensajeYSuCaja) {

@@ -1,7 +1,9 @@
 #pragma once
-// Driving a window as its user does: its controls found by name, keys pressed in them, a box
-// left with Tab, and a moment for what the events post.
+// Driving a window as its user does: its controls found by name, keys pressed and text pasted
+// in them, a box entered and left with Tab, and a moment for what the events post.
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -49,6 +51,19 @@ inline void EscribirEn(QLineEdit* caja, const QString& texto, bool detras = fals
     else
         caja->selectAll();
     Pulsar(caja, texto);
+}
+
+// Enters the control after `antes` with Tab, as a user does: a box entered so selects its text.
+inline void EntrarConTab(QWidget* antes) {
+    antes->setFocus(Qt::MouseFocusReason);
+    Pausa();
+    Salir();
+}
+
+// Pastes `texto` with Ctrl+V into the control that holds the focus.
+inline void Pegar(const QString& texto) {
+    QGuiApplication::clipboard()->setText(texto);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
 }
 
 // Types over a box's text as the user would, then leaves it with Tab.

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <random>
@@ -121,6 +122,69 @@ TEST(Pindaro, PegadoFiltradoYLuegoCortado) {
     QGuiApplication::clipboard()->setText("€ 1.234,50");
     QTest::keyClick(&importe, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(importe.text(), "1.234,50");
+}
+
+// Input the box refuses whole (a letter, letters pasted, more digits than it takes, a box already
+// full) leaves its text and its selection as they were, by every road; what it takes in part
+// still replaces the selection, and a deletion still deletes.
+TEST(Pindaro, LoRechazadoDejaElTextoYLaSeleccion) {
+    enum Via { Teclas, Pegar, Soltar, Retroceso };
+    struct Caso {
+        bool anio;  // the 4-digit year box of length 4, else an amount box
+        QString inicial;
+        int desde, largo;  // the selection, or the cursor when largo is 0
+        Via via;
+        const char* texto;  // typed, pasted or dropped
+        QString final;
+        int finDesde, finLargo;
+    } casos[] = {
+        {false, "0,50", 0, 4, Teclas, "x", "0,50", 0, 4},
+        {false, "0,50", 0, 4, Pegar, "abc", "0,50", 0, 4},
+        {false, "0,50", 0, 4, Pegar, "12345678901234", "0,50", 0, 4},  // fourteen integer digits
+        {false, "1.234,50", 2, 3, Teclas, "q", "1.234,50", 2, 3},
+        {false, "1.234,50", 6, 2, Teclas, ",", "1.234,50", 6, 2},  // a second comma
+        {false, "0,50", 1, 0, Teclas, "x", "0,50", 1, 0},
+        {false, "0,50", 0, 4, Soltar, "x", "0,50", 0, 0},  // a drop lands at its point
+        {false, "0,50", 0, 4, Soltar, "5", "50,50", 1, 0},
+        {false, "0,50", 0, 4, Pegar, "12ab", "12", 2, 0},
+        {false, "0,50", 0, 4, Retroceso, "", "", 0, 0},
+        {true, "2012", 1, 2, Pegar, "999", "2012", 1, 2},
+        {true, "2012", 1, 2, Pegar, "9x9", "2992", 3, 0},
+        {true, "2012", 4, 0, Teclas, "5", "2012", 4, 0},
+    };
+    for (const Caso& c : casos) {
+        Pindaro p;
+        if (c.anio) {
+            Preparar(p, Pindaro::Entero, "####", 0, 4);
+            p.maxlength(4);
+        } else {
+            Preparar(p, Pindaro::Importe, kImporte, 2, 13);
+        }
+        p.valor(c.inicial);
+        p.setSelection(c.desde, c.largo);
+        switch (c.via) {
+            case Teclas: QTest::keyClicks(&p, c.texto); break;
+            case Pegar:
+                QGuiApplication::clipboard()->setText(c.texto);
+                QTest::keyClick(&p, Qt::Key_V, Qt::ControlModifier);
+                break;
+            case Soltar: {
+                QMimeData datos;
+                datos.setText(c.texto);
+                // A drop comes after the drag has entered the box, as the toolkit's own do.
+                QDragEnterEvent entra(QPoint(1, 1), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(&p, &entra);
+                QDropEvent suelta(QPointF(1, 1), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(&p, &suelta);
+                break;
+            }
+            case Retroceso: QTest::keyClick(&p, Qt::Key_Backspace); break;
+        }
+        const std::string caso = c.inicial.toStdString() + " " + std::to_string(c.via) + " " + c.texto;
+        EXPECT_EQ(p.text(), c.final) << caso;
+        EXPECT_EQ(p.SelStart(), c.finDesde) << caso;
+        EXPECT_EQ(p.SelLength(), c.finLargo) << caso;
+    }
 }
 
 // Whatever amount a window writes, the box reads back the same cents, before and after the

@@ -200,6 +200,13 @@ TEST(FiltrarTeclas, TecleadoPegadoOEscrito) {
     QApplication::clipboard()->setText("'r's't'u");
     QTest::keyClick(&caja, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(caja.text(), "ARSQBCXY");
+    // A key or a paste refused whole leaves the selected text there, and selected.
+    caja.setSelection(2, 3);
+    QTest::keyClick(&caja, '\'');
+    QApplication::clipboard()->setText("''");
+    QTest::keyClick(&caja, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(caja.text(), "ARSQBCXY");
+    EXPECT_EQ(caja.selectedText(), "SQB");
 }
 
 TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
@@ -213,6 +220,45 @@ TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
     f.setCursorPosition(0);
     QTest::keyClicks(&f, "1503");
     EXPECT_EQ(f.Text(), "15/03/____");
+}
+
+// A key or a paste the mask refuses whole leaves the date and its selection as they were; what it
+// takes, and a deletion, replace the selection as always.
+TEST(CajaFecha, LoQueLaMascaraRechazaNoBorraLaSeleccion) {
+    struct Caso {
+        int desde, largo;
+        bool pegado;
+        const char* texto;  // typed or pasted; empty for Backspace
+        const char* final;
+        int cursor;  // where a changed date leaves it
+    } casos[] = {
+        {0, 10, false, "x", "15/03/2012", -1}, {3, 2, false, "x", "15/03/2012", -1},
+        {3, 2, true, "ab", "15/03/2012", -1},  {3, 2, true, "1x", "15/1_/2012", 4},
+        {3, 2, false, "0", "15/0_/2012", 4},   {3, 2, false, "", "15/__/2012", 3},
+    };
+    oxalde::CajaFecha f;
+    f.setInputMask("99/99/9999;_");
+    for (const Caso& c : casos) {
+        f.Text("15/03/2012");
+        f.setSelection(c.desde, c.largo);
+        if (c.pegado) {
+            QApplication::clipboard()->setText(c.texto);
+            QTest::keyClick(&f, Qt::Key_V, Qt::ControlModifier);
+        } else if (*c.texto) {
+            QTest::keyClicks(&f, c.texto);
+        } else {
+            QTest::keyClick(&f, Qt::Key_Backspace);
+        }
+        const std::string caso = std::to_string(c.desde) + " " + c.texto;
+        EXPECT_EQ(f.Text(), c.final) << caso;
+        if (c.cursor < 0) {
+            EXPECT_EQ(f.selectionStart(), c.desde) << caso;
+            EXPECT_EQ(f.selectionLength(), c.largo) << caso;
+        } else {
+            EXPECT_FALSE(f.hasSelectedText()) << caso;
+            EXPECT_EQ(f.cursorPosition(), c.cursor) << caso;
+        }
+    }
 }
 
 // Given the focus by code, by Tab or by an access key, the box takes digits typed at once: from
