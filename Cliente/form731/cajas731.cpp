@@ -91,8 +91,8 @@ const CajaNumero<cDatos731> kNumeros[] = {
 
 }  // namespace
 
-std::span<const CajaTexto<cDatos731>> CajasTexto() { return kTextos; }
+std::span<const CajaTexto<cDatos731>> CajasTexto731() { return kTextos; }
 
-std::span<const CajaNumero<cDatos731>> CajasNumero() { return kNumeros; }
+std::span<const CajaNumero<cDatos731>> CajasNumero731() { return kNumeros; }
 
 }  // namespace oxalde
