@@ -1,21 +1,25 @@
 #include "compartido/EditorDeclaracion.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include "compartido/avisos.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/cadenas.h"
 #include "compartido/claves_declaracion.h"
+#include "compartido/imagenes.h"
 #include "compartido/mensajes.h"
 #include "compartido/mostrar_error.h"
 #include "compartido/procedimientos.h"
 #include "compartido/tipos_iva.h"
 #include "compartido/ventana_principal.h"
 #include "controles/TiraPestanas.h"
+#include "controles/controles.h"
 #include "controles/entrada.h"
 
 namespace oxalde {
@@ -85,18 +89,65 @@ QLineEdit* EditorDeclaracion::Caja(const char* nombre) const { return cajas_.val
 
 Pindaro* EditorDeclaracion::Numerica(const char* nombre) const { return qobject_cast<Pindaro*>(Caja(nombre)); }
 
-QLineEdit* EditorDeclaracion::NuevaCaja(QWidget* padre, const char* nombre) {
-    auto* caja = new QLineEdit(padre);
+template <class T>
+T* EditorDeclaracion::Registrada(T* caja, const char* nombre, int x, int y, int ancho) {
     caja->setObjectName(QString::fromUtf8(nombre));
+    ColocarEnTwips(caja, x, y, ancho, kAltoCaja);
     cajas_.insert(caja->objectName(), caja);
     return caja;
 }
 
-Pindaro* EditorDeclaracion::NuevaNumerica(QWidget* padre, const char* nombre) {
-    auto* caja = new Pindaro(padre);
-    caja->setObjectName(QString::fromUtf8(nombre));
-    cajas_.insert(caja->objectName(), caja);
-    return caja;
+QLineEdit* EditorDeclaracion::NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho) {
+    return Registrada(new QLineEdit(padre), nombre, x, y, ancho);
+}
+
+Pindaro* EditorDeclaracion::NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho) {
+    return Registrada(new Pindaro(padre), nombre, x, y, ancho);
+}
+
+QFrame* EditorDeclaracion::NuevoMarco(QWidget* padre, const char* nombre, const QRect& sitio, int estilo) {
+    auto* marco = new QFrame(padre);
+    marco->setObjectName(QString::fromUtf8(nombre));
+    if (estilo != QFrame::NoFrame) marco->setFrameStyle(estilo);
+    ColocarEnTwips(marco, sitio.x(), sitio.y(), sitio.width(), sitio.height());
+    return marco;
+}
+
+void EditorDeclaracion::NuevosBotones(const SitioBotones& sitio) {
+    // The mark, 300 twips square, is centred on the button's height; a click on it presses the
+    // button.
+    constexpr int kAlto = 480;
+    constexpr int kLado = 300;
+    for (const bool aceptar : {true, false}) {
+        auto* boton = new QPushButton(sitio.padre);
+        boton->setObjectName(aceptar ? QStringLiteral("cmdAceptar") : QStringLiteral("cmdCancelar"));
+        ColocarEnTwips(boton, sitio.x, aceptar ? sitio.yAceptar : sitio.yCancelar, sitio.ancho, kAlto);
+        auto* marca = new EtiquetaEnlace(boton);
+        marca->setObjectName(aceptar ? QStringLiteral("PicAce") : QStringLiteral("Piccan"));
+        ColocarEnTwips(marca, sitio.margen, (kAlto - kLado) / 2, kLado, kLado);
+        marca->setPixmap(MarcaBoton(marca->size(), aceptar));
+        connect(marca, &EtiquetaEnlace::clicked, boton, &QPushButton::click);
+        const auto orden = aceptar ? &EditorDeclaracion::cmdAceptar_Click : &EditorDeclaracion::cmdCancelar_Click;
+        connect(boton, &QPushButton::clicked, this, [this, orden] { Seguro([&] { (this->*orden)(); }); });
+        (aceptar ? cmdAceptar_ : cmdCancelar_) = boton;
+    }
+}
+
+void EditorDeclaracion::SoloLectura(QLineEdit* caja, bool soloLectura) {
+    caja->setReadOnly(soloLectura);
+    QPalette p = caja->palette();
+    p.setColor(QPalette::Base, soloLectura ? kFondoBloqueado : kFondoEditable);
+    caja->setPalette(p);
+}
+
+void EditorDeclaracion::Editable(QLineEdit* caja, bool editable) {
+    caja->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
+    SoloLectura(caja, !editable);
+}
+
+void EditorDeclaracion::PasarCabecera() {
+    for (QLineEdit* caja : findChildren<QLineEdit*>())
+        if (caja->isReadOnly() && !cajas_.contains(caja->objectName())) entrada_->PasarAlEntrar(caja);
 }
 
 void EditorDeclaracion::ConectarTexto(const char* nombre, int maxLength, Almacen almacen,
@@ -150,10 +201,26 @@ bool EditorDeclaracion::Seguro(const std::function<void()>& manejador) {
         return true;
     } catch (...) {
         // The record and the window stay as the failed step left them; the user can go on.
-        datosPresentados_ = cargado_;
         MostrarError(ErrorDe(std::current_exception()));
         return false;
     }
+}
+
+void EditorDeclaracion::AlPulsar(QAbstractButton* boton, std::function<void()> manejador) {
+    connect(boton, &QAbstractButton::clicked, this, [this, manejador] {
+        if (datosPresentados_) Seguro(manejador);
+    });
+}
+
+void EditorDeclaracion::AlCambiarPestana(std::function<void(int)> manejador) {
+    connect(tabTra_, &QTabBar::currentChanged, this, [this, manejador](int indice) {
+        if (datosPresentados_) Seguro([&] { manejador(indice + 1); });
+    });
+}
+
+void EditorDeclaracion::RefrescarDatos() {
+    const QScopedValueRollback repintando(datosPresentados_, false);
+    MostrarRegistro();
 }
 
 void EditorDeclaracion::AlPerder(QLineEdit* caja, const std::function<void()>& manejador) {
@@ -188,7 +255,6 @@ void EditorDeclaracion::Form_Load() {
         RefrescarDatos();
         datosPresentados_ = true;
         datosModificados_ = corregido_;
-        cargado_ = true;
     } catch (...) {
         datosPresentados_ = false;
         const vb::Error error = ErrorDe(std::current_exception());

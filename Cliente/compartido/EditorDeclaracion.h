@@ -1,17 +1,21 @@
 #pragma once
-// What the editors of both forms share: their boxes, created and connected from the rows of
-// their box tables through the entry-window filter, whether the declaration is on screen and
-// modified, and the one way out: Accept (store the box being edited, check, save when
+// What the editors of both forms share: their frames, boxes and buttons, the boxes created and
+// connected from the rows of their box tables through the entry-window filter, their locks, the
+// repaint and the one error guard every handler runs through, whether the declaration is on
+// screen and modified, and the one way out: Accept (store the box being edited, check, save when
 // modified) or Cancel, back to the declarations window.
+#include <QFrame>
 #include <QHash>
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 
 #include "compartido/VentanaHija.h"
 #include "compartido/cajas.h"
 #include "vb/variant.h"
 
+class QAbstractButton;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -26,8 +30,11 @@ class EditorDeclaracion : public VentanaHija {
 public:
     EditorDeclaracion(const QString& nombre, QWidget* parent);
 
-    bool DatosPresentados() const { return datosPresentados_; }
     bool DatosModificados() const { return datosModificados_; }
+    // Repaints the current kind and tab from the record (MostrarRegistro). While it runs the
+    // declaration is not on screen, so that the handlers of what it sets leave them alone; the
+    // flag is back as it was afterwards, whatever happens.
+    void RefrescarDatos();
 
     // The library's check: true when it passes; otherwise its message, tab and box are shown.
     virtual bool ValidarCampos() = 0;
@@ -43,9 +50,9 @@ protected:
     // The record's mode is kModoNueva; the record's key.
     virtual bool Nueva() const = 0;
     virtual vb::Long Clave() const = 0;
-    // Recomputes the record's amounts; repaints the current kind and tab from the record.
+    // Recomputes the record's amounts; the editor's own repaint, run by RefrescarDatos.
     virtual void CalcularLiquidacion() = 0;
-    virtual void RefrescarDatos() = 0;
+    virtual void MostrarRegistro() = 0;
 
     // The opening every editor shares; the editor's own steps run in PasosDeCarga. A window that
     // cannot open shows why and gives way to the declarations window.
@@ -67,15 +74,47 @@ protected:
     // it again.
     void VolverADeclaraciones(bool guardada = false);
 
+    // A frame at its place in twips; `estilo` is QFrame's frame style (none unless given).
+    static QFrame* NuevoMarco(QWidget* padre, const char* nombre, const QRect& sitio, int estilo = QFrame::NoFrame);
+    // Where an editor lays its Accept and Cancel buttons, in twips: in `padre`, `ancho` wide, at
+    // `x` and the heights `yAceptar` and `yCancelar`; each button's mark `margen` in from its left.
+    struct SitioBotones {
+        QWidget* padre;
+        int x;
+        int yAceptar;
+        int yCancelar;
+        int ancho;
+        int margen;
+    };
+    // The Accept and Cancel buttons (cmdAceptar, cmdCancelar), each with its mark (PicAce,
+    // Piccan), run through Seguro.
+    void NuevosBotones(const SitioBotones& sitio);
+    // A box the user may type in or not: locked, it is read-only, in the locked background and out
+    // of the Tab order (a click still reaches it); unlocked, white and in the Tab order again.
+    static void Editable(QLineEdit* caja, bool editable);
+    // As Editable, but the box keeps its place in the Tab order.
+    static void SoloLectura(QLineEdit* caja, bool soloLectura);
+
     // The box of a table row, by its name (null when there is none).
     QLineEdit* Caja(const char* nombre) const;
     Pindaro* Numerica(const char* nombre) const;
-    // A new box of a table row, kept by its name.
-    QLineEdit* NuevaCaja(QWidget* padre, const char* nombre);
-    Pindaro* NuevaNumerica(QWidget* padre, const char* nombre);
+    // A new box of a table row, kept by its name, at its place in twips, kAltoCaja high.
+    static constexpr int kAltoCaja = 300;
+    QLineEdit* NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho);
+    Pindaro* NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho);
 
+    // Connects the boxes of the window's box tables; every other read-only box, the header's,
+    // passes the focus on.
+    template <class Registro>
+    void ConectarTablas(std::span<const CajaTexto<Registro>> textos, std::span<const CajaNumero<Registro>> numeros,
+                        Registro& registro) {
+        for (const CajaTexto<Registro>& fila : textos) ConectarTexto(fila, registro);
+        for (const CajaNumero<Registro>& fila : numeros) ConectarNumero(fila, registro);
+        PasarCabecera();
+    }
     // Connects the box of a row: its keys, focus, change notification and the store when it is
-    // left, then the recomputation and repaint.
+    // left, then the recomputation and repaint. Computed and typed-quota boxes start locked until
+    // the repaint decides otherwise; a header row, with no member behind it, is the window's to set.
     template <class Registro>
     void ConectarTexto(const CajaTexto<Registro>& fila, Registro& registro) {
         ConectarTexto(fila.nombre, fila.maxLength, fila.almacen, [&fila, &registro](const QString& texto) {
@@ -86,6 +125,8 @@ protected:
     }
     template <class Registro>
     void ConectarNumero(const CajaNumero<Registro>& fila, Registro& registro) {
+        if (fila.leer && (fila.almacen == Almacen::Ninguno || fila.almacen == Almacen::Cuota))
+            Editable(Caja(fila.nombre), false);
         ConectarNumero(fila, [&fila, &registro](const QString& valor) {
             return AlmacenarNumero(fila, registro, valor);
         });
@@ -96,9 +137,13 @@ protected:
     // its first box; null for no means.
     QWidget* InicioDelMedio(const QString& tmedio) const;
 
-    // Every box handler runs through here: an error is shown and the window stays as it was.
-    // False when it failed.
+    // Every handler runs through here: an error is shown and the window stays as it was. False
+    // when it failed.
     bool Seguro(const std::function<void()>& manejador);
+    // A click on an option or a check box, or a change of tab (its number from 1), runs its handler
+    // through Seguro, and only while the declaration is on screen.
+    void AlPulsar(QAbstractButton* boton, std::function<void()> manejador);
+    void AlCambiarPestana(std::function<void(int)> manejador);
     // The box's lost-focus handler, run through Seguro; a box whose value could not be stored
     // keeps the focus, with what was typed.
     void AlPerder(QLineEdit* caja, const std::function<void()>& manejador);
@@ -110,16 +155,18 @@ protected:
     QPushButton* cmdCancelar_ = nullptr;
     bool datosPresentados_ = false;
     bool datosModificados_ = false;
-    bool cargado_ = false;  // the load steps have run to their end
     bool corregido_ = false;
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
     std::array<QRadioButton*, 3> OptTmedio_{};  // vehicle, boat, aircraft
     TiraPestanas* tabTra_ = nullptr;
 
 private:
+    template <class T>
+    T* Registrada(T* caja, const char* nombre, int x, int y, int ancho);
     void ConectarTexto(const char* nombre, int maxLength, Almacen almacen,
                        std::function<bool(const QString&)> almacenar);
     void ConectarNumero(const FilaNumero& fila, std::function<std::optional<bool>(const QString&)> almacenar);
+    void PasarCabecera();
 };
 
 }  // namespace oxalde

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -266,6 +267,34 @@ const QPixmap& ImgBotones(int indice) {
     static const std::vector<QPixmap> botones = Botones();
     static const QPixmap nulo;
     return indice >= 1 && indice <= int(botones.size()) ? botones[indice - 1] : nulo;
+}
+
+QPixmap ImagenBoton(int indice, QSize tamano) {
+    return ImgBotones(indice).scaled(tamano, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QPixmap MarcaBoton(QSize tamano, bool aceptar) {
+    QPixmap p(tamano);
+    p.fill(Qt::transparent);
+    QPainter pintor(&p);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    const qreal w = tamano.width();
+    const qreal h = tamano.height();
+    pintor.setPen(QPen(aceptar ? QColor(30, 140, 60) : QColor(200, 40, 40), std::max(2.0, w / 7), Qt::SolidLine,
+                       Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath trazo;
+    if (aceptar) {
+        trazo.moveTo(w * 0.15, h * 0.55);
+        trazo.lineTo(w * 0.42, h * 0.8);
+        trazo.lineTo(w * 0.85, h * 0.2);
+    } else {
+        trazo.moveTo(w * 0.2, h * 0.2);
+        trazo.lineTo(w * 0.8, h * 0.8);
+        trazo.moveTo(w * 0.8, h * 0.2);
+        trazo.lineTo(w * 0.2, h * 0.8);
+    }
+    pintor.drawPath(trazo);
+    return p;
 }
 
 }  // namespace oxalde

@@ -1,7 +1,7 @@
 #pragma once
 // The pictures that the main window holds for others: the ones printing paints (letterhead
-// emblem, copy stamps, band captions) and the button pictures of its image list. They are drawn
-// by code on first use, so every build makes the same ones.
+// emblem, copy stamps, band captions), the button pictures of its image list and the editors'
+// button marks. They are drawn by code, so every build makes the same ones.
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -20,5 +20,10 @@ QStringList NombresImagenes();
 // 4 taxpayer, 9 close, 11 accept, 13 choose a file; 5 to 8, 10, 12 and 14 the same disabled.
 // Any other index gives a null picture.
 const QPixmap& ImgBotones(int indice);
+// Picture `indice` of that list, scaled to the size asked.
+QPixmap ImagenBoton(int indice, QSize tamano);
+// The editors' Accept and Cancel marks, drawn at the size asked: a green tick (aceptar) or a red
+// cross.
+QPixmap MarcaBoton(QSize tamano, bool aceptar);
 
 }  // namespace oxalde

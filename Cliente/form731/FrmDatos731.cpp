@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "GarobelLib/cMiscelaneos.h"
@@ -47,7 +46,7 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     QFont letra = font();
     letra.setPointSize(8);
     setFont(letra);
-    Disenar();
+    CrearControles();
     ConectarCajas();
     // The two activities are one choice of their own: left to themselves they would count the
     // means-of-transport options below them in, and a click on the selected activity would
@@ -55,24 +54,18 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     auto* actividad = new QButtonGroup(this);
     actividad->addButton(optActividad_);
     actividad->addButton(optEntregas_);
-    connect(optActividad_, &QRadioButton::clicked, this, &FrmDatos731::optActividad_Click);
-    connect(optEntregas_, &QRadioButton::clicked, this, &FrmDatos731::optEntregas_Click);
-    for (QRadioButton* o : OptTmedio_) connect(o, &QRadioButton::clicked, this, &FrmDatos731::OptTmedio_Click);
-    connect(tabTra_, &QTabBar::currentChanged, this, &FrmDatos731::TabTra_Click);
-    connect(cmdAceptar_, &QPushButton::clicked, this, [this] { Seguro([this] { cmdAceptar_Click(); }); });
-    connect(cmdCancelar_, &QPushButton::clicked, this, [this] { Seguro([this] { cmdCancelar_Click(); }); });
+    AlPulsar(optActividad_, [this] { optActividad_Click(); });
+    AlPulsar(optEntregas_, [this] { optEntregas_Click(); });
+    for (QRadioButton* o : OptTmedio_) AlPulsar(o, [this] { OptTmedio_Click(); });
+    AlCambiarPestana([this](int pestana) { TabTra_Click(pestana); });
 }
 
 QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), TwipsAPixeles(this, kAlto)}; }
 
 // Every box answers with the handlers of its family.
 void FrmDatos731::ConectarCajas() {
+    ConectarTablas(CajasTexto731(), CajasNumero731(), Datos());
     auto modificado = [this] { datosModificados_ = true; };
-    for (const CajaTexto<cDatos731>& c : CajasTexto()) ConectarTexto(c, Datos());
-    for (const CajaNumero<cDatos731>& c : CajasNumero()) {
-        Numerica(c.nombre)->locked(c.almacen == Almacen::Ninguno || c.almacen == Almacen::Cuota);
-        ConectarNumero(c, Datos());
-    }
     for (const char* prefijo : {"txtPIban", "txtTIban"}) {
         for (int k = 0; k < CuentaIban::kGrupos; ++k) {
             QLineEdit* caja = CajaCuenta(prefijo, k);
@@ -82,7 +75,6 @@ void FrmDatos731::ConectarCajas() {
             AlPerder(caja, [this, prefijo, k] { SalirCajaCuenta(prefijo, k); });
         }
     }
-    for (const char* n : {"txtper0", "txtper1", "txtfecha", "txtFechaBis"}) entrada_->PasarAlEntrar(Control(n));
 }
 
 // ---- Opening -------------------------------------------------------------------------------
@@ -145,13 +137,7 @@ void FrmDatos731::MostrarCabecera() {
 
 void FrmDatos731::AbrirCuotasTecleadas() {
     if (!FechaConCuotasTecleadas()) return;
-    for (const char* n : {"txtcuota16", "txtcuota7"}) {
-        Pindaro* caja = Numerica(n);
-        caja->Enabled(true);
-        caja->locked(false);
-        caja->backcolor(kFondoEditable);
-        caja->setFocusPolicy(Qt::StrongFocus);
-    }
+    for (const char* n : {"txtcuota16", "txtcuota7"}) Editable(Caja(n), true);
 }
 
 void FrmDatos731::Form_Activate() {
@@ -188,23 +174,21 @@ void FrmDatos731::MostrarCuentaPeriodo() {
 
 // ---- Repaint -------------------------------------------------------------------------------
 
-void FrmDatos731::RefrescarDatos() {
-    datosPresentados_ = false;
+void FrmDatos731::MostrarRegistro() {
     if (Transporte()) {
         MostrarMarcosPestana();
         MostrarDatosPestana();
     } else if (Datos().MODOP() == kModoPeriodica) {
         MostrarDatosPeriodicos();
     }
-    datosPresentados_ = true;
 }
 
 // An amount shows in the amount format and stays empty for 0; any other number shows in its own
 // format; a text as stored.
 void FrmDatos731::MostrarCaja(const char* nombre) {
-    for (const CajaTexto<cDatos731>& c : CajasTexto())
+    for (const CajaTexto<cDatos731>& c : CajasTexto731())
         if (qstrcmp(c.nombre, nombre) == 0) Caja(nombre)->setText((Datos().*c.leer)());
-    for (const CajaNumero<cDatos731>& c : CajasNumero())
+    for (const CajaNumero<cDatos731>& c : CajasNumero731())
         if (qstrcmp(c.nombre, nombre) == 0) MostrarNumero(Numerica(nombre), c.leer(Datos()));
 }
 
@@ -291,49 +275,43 @@ void FrmDatos731::SeleccionarActividad() {
     const bool entregas = Nueva() || Datos().PREVEN() > 0;
     Datos().ACTIVIDAD(entregas ? 0 : -1);
     Control("fraPrecioVenta")->setVisible(entregas);
-    EstablecerOpcion(entregas ? optEntregas_ : optActividad_);
+    (entregas ? optEntregas_ : optActividad_)->setChecked(true);
+    CalcularLiquidacion();
 }
 
 void FrmDatos731::optActividad_Click() {
-    if (datosPresentados_) {
-        if (optActividad_->isChecked()) {
-            datosModificados_ = true;
-            Datos().ACTIVIDAD(-1);
-            Datos().PREVEN(0);
-            Control("fraPrecioVenta")->hide();
-        } else {
-            Control("fraPrecioVenta")->show();
-        }
+    if (optActividad_->isChecked()) {
+        datosModificados_ = true;
+        Datos().ACTIVIDAD(-1);
+        Datos().PREVEN(0);
+        Control("fraPrecioVenta")->hide();
+    } else {
+        Control("fraPrecioVenta")->show();
     }
     CalcularLiquidacion();
     RefrescarDatos();
 }
 
 void FrmDatos731::optEntregas_Click() {
-    if (datosPresentados_) {
-        if (optEntregas_->isChecked()) {
-            datosModificados_ = true;
-            Datos().ACTIVIDAD(0);
-            Control("fraPrecioVenta")->show();
-        } else {
-            Datos().PREVEN(0);
-            Control("fraPrecioVenta")->hide();
-        }
+    if (optEntregas_->isChecked()) {
+        datosModificados_ = true;
+        Datos().ACTIVIDAD(0);
+        Control("fraPrecioVenta")->show();
+    } else {
+        Datos().PREVEN(0);
+        Control("fraPrecioVenta")->hide();
     }
     CalcularLiquidacion();
     RefrescarDatos();
 }
 
 void FrmDatos731::OptTmedio_Click() {
-    if (!datosPresentados_) return;
     Datos().TMEDIO(MedioMarcado());
     datosModificados_ = true;
     RefrescarDatos();
 }
 
-void FrmDatos731::TabTra_Click() {
-    if (!datosPresentados_) return;
-    const int pestana = tabTra_->currentIndex() + 1;
+void FrmDatos731::TabTra_Click(int pestana) {
     if (pestana >= 1 && pestana <= 3) Datos().PESTAÑA(static_cast<vb::Byte>(pestana));
     RefrescarDatos();
     QWidget* foco = nullptr;

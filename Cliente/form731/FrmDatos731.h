@@ -11,7 +11,6 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace oxalde {
@@ -29,7 +28,6 @@ public:
     // Every caption and tooltip in the current language, and the rate labels of the date.
     void Anadir_captions();
 
-    void RefrescarDatos() override;
     // The frames of the current kind and tab, and the boxes of that tab.
     void MostrarMarcoDatos();
     void SeleccionarActividad();
@@ -48,16 +46,14 @@ protected:
 
 private:
     // Construction: the frames, boxes, labels and buttons as designed.
-    void Disenar();
-    void DisenarCabecera();
-    void DisenarDatosP();
-    void DisenarDatosT();
-    void DisenarAdquirente(QFrame* padre);
-    void DisenarTecnicos(QFrame* padre);
-    void DisenarLiquidacion(QFrame* padre);
-    void DisenarBotones();
+    void CrearControles();
+    void CrearCabecera();
+    void CrearDatosP();
+    void CrearDatosT();
+    void CrearAdquirente(QFrame* padre);
+    void CrearTecnicos(QFrame* padre);
+    void CrearLiquidacion(QFrame* padre);
     QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto = {});
-    QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = true);
     // A bank-account frame, titled "IBAN".
     QGroupBox* NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto);
     // The six boxes of a bank account, named prefijo, prefijo1 .. prefijo5.
@@ -71,6 +67,7 @@ private:
     void AbrirCuotasTecleadas();
 
     // Repaint.
+    void MostrarRegistro() override;
     void MostrarDatosPeriodicos();
     void MostrarMarcosPestana();
     void MostrarDatosPestana();
@@ -88,7 +85,7 @@ private:
     void optActividad_Click();
     void optEntregas_Click();
     void OptTmedio_Click();
-    void TabTra_Click();
+    void TabTra_Click(int pestana);
 
     // The child widget of that object name (both the design and the event code look them up).
     template <class T = QWidget>

@@ -60,9 +60,9 @@ const CajaNumero<cDatos731> kNumeros[] = {
 
 }  // namespace
 
-std::span<const CajaTexto<cDatos731>> CajasTexto() { return kTextos; }
+std::span<const CajaTexto<cDatos731>> CajasTexto731() { return kTextos; }
 
-std::span<const CajaNumero<cDatos731>> CajasNumero() {
+std::span<const CajaNumero<cDatos731>> CajasNumero731() {
     static const auto filas = ConNumerosTecnicos<cDatos731>(kNumeros);
     return filas;
 }

@@ -10,9 +10,9 @@ namespace oxalde {
 class cDatos731;
 
 // Free-text boxes: shown as stored, upper-case key filter, stored as typed when left.
-std::span<const CajaTexto<cDatos731>> CajasTexto();
+std::span<const CajaTexto<cDatos731>> CajasTexto731();
 
 // The numbers: the amounts of either kind, the technical data and the header digits.
-std::span<const CajaNumero<cDatos731>> CajasNumero();
+std::span<const CajaNumero<cDatos731>> CajasNumero731();
 
 }  // namespace oxalde

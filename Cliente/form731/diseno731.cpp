@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -27,11 +26,13 @@ namespace {
 
 // Height of a box and of a label, in twips.
 constexpr int kAlto = 300;
+// The border of the window's frames.
+constexpr int kBorde = QFrame::StyledPanel;
 // The leaders of the two refund lines.
 const QString kPuntos(21, u'.');
 
 bool EsNumerica(const char* nombre) {
-    for (const CajaNumero<cDatos731>& c : CajasNumero())
+    for (const CajaNumero<cDatos731>& c : CajasNumero731())
         if (qstrcmp(c.nombre, nombre) == 0) return true;
     return false;
 }
@@ -43,14 +44,6 @@ QLabel* FrmDatos731::NuevaEtiqueta(QWidget* padre, const char* nombre, int x, in
     l->setObjectName(QString::fromLatin1(nombre));
     ColocarEnTwips(l, x, y, ancho, kAlto);
     return l;
-}
-
-QFrame* FrmDatos731::NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde) {
-    auto* marco = new QFrame(padre);
-    marco->setObjectName(QString::fromLatin1(nombre));
-    if (borde) marco->setFrameShape(QFrame::StyledPanel);
-    ColocarEnTwips(marco, x, y, ancho, alto);
-    return marco;
 }
 
 void FrmDatos731::NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas,
@@ -70,13 +63,16 @@ QGroupBox* FrmDatos731::NuevoGrupo(QWidget* padre, const char* nombre, int x, in
     return grupo;
 }
 
-void FrmDatos731::Disenar() {
+void FrmDatos731::CrearControles() {
     // Creation order is the tab order: the data of either kind, the buttons, then the header,
     // whose boxes pass the focus on.
-    DisenarDatosP();
-    DisenarDatosT();
-    DisenarBotones();
-    DisenarCabecera();
+    CrearDatosP();
+    CrearDatosT();
+    NuevosBotones({this, 7170, 4230, 4830, 2175, 120});
+    // The captions start after the mark.
+    for (QPushButton* b : {cmdAceptar_, cmdCancelar_})
+        b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 22px }"));
+    CrearCabecera();
 
     auto* Label2 = NuevaEtiqueta(this, "Label2", 120, 90, 4000);
     Negrita(Label2);
@@ -91,18 +87,18 @@ void FrmDatos731::Disenar() {
     }
 }
 
-void FrmDatos731::DisenarCabecera() {
+void FrmDatos731::CrearCabecera() {
     auto* Label1 = NuevaEtiqueta(this, "Label1", 7170, 1050, 2175);
     Negrita(Label1);
 
-    QFrame* p = NuevoMarco(this, "FraDeclaP", 7170, 1350, 2175, 2475);
+    QFrame* p = NuevoMarco(this, "FraDeclaP", {7170, 1350, 2175, 2475}, kBorde);
     Negrita(NuevaEtiqueta(p, "Label5", 120, 90, 1900));
     NuevaEtiqueta(p, "Label6", 120, 540, 1100);
     NuevaEtiqueta(p, "Label7", 120, 1050, 1100);
     for (int i = 0; i < 2; ++i) {
-        Pindaro* ejer = NuevaNumerica(p, i == 0 ? "txtejer0" : "txtejer1");
+        Pindaro* ejer = NuevaNumerica(p, i == 0 ? "txtejer0" : "txtejer1", 1260 + i * 360, 510, 330);
         ejer->maxlength(1);
-        ColocarEnTwips(ejer, 1260 + i * 360, 510, 330, kAlto);
+        ejer->setReadOnly(true);
     }
     for (int i = 0; i < 2; ++i) {
         auto* per = new QLineEdit(p);
@@ -116,7 +112,7 @@ void FrmDatos731::DisenarCabecera() {
     lblperiodo->setAlignment(Qt::AlignCenter);
     Negrita(lblperiodo);
 
-    QFrame* t = NuevoMarco(this, "FraDeclaT", 7170, 1350, 2175, 2475);
+    QFrame* t = NuevoMarco(this, "FraDeclaT", {7170, 1350, 2175, 2475}, kBorde);
     Negrita(NuevaEtiqueta(t, "Label21", 120, 90, 1900));
     NuevaEtiqueta(t, "Label20", 120, 540, 1900);
     auto* fecha = new CajaFecha(t);
@@ -130,8 +126,8 @@ void FrmDatos731::DisenarCabecera() {
     ColocarEnTwips(bis, 120, 870, 1500, kAlto);
 }
 
-void FrmDatos731::DisenarDatosP() {
-    QFrame* f = NuevoMarco(this, "FraDatosP", 30, 990, 6975, 4995);
+void FrmDatos731::CrearDatosP() {
+    QFrame* f = NuevoMarco(this, "FraDatosP", {30, 990, 6975, 4995}, kBorde);
     auto* lblshape = NuevaEtiqueta(f, "lblshape", 240, 150, 6500);
     lblshape->setFrameShape(QFrame::Box);
     lblshape->setAlignment(Qt::AlignCenter);
@@ -149,22 +145,22 @@ void FrmDatos731::DisenarDatosP() {
                           {"txtbase4", "Label22", "txtcuota4"}};
     int y = 1200;
     for (const Fila& fila : filas) {
-        ColocarEnTwips(NuevaNumerica(f, fila.base), 600, y, 2400, kAlto);
+        NuevaNumerica(f, fila.base, 600, y, 2400);
         NuevaEtiqueta(f, fila.tipo, 3150, y, 900)->setAlignment(Qt::AlignCenter);
-        ColocarEnTwips(NuevaNumerica(f, fila.cuota), 4200, y, 2400, kAlto);
+        NuevaNumerica(f, fila.cuota, 4200, y, 2400);
         y += 480;
     }
     Control<QLabel>("Label22")->setText(QStringLiteral("4%"));
     NuevaEtiqueta(f, "Label14", 600, 2850, 1900);
     NuevaEtiqueta(f, "Label15", 2550, 2850, 1600, kPuntos);
-    ColocarEnTwips(NuevaNumerica(f, "txtivadev2"), 4200, 2850, 2400, kAlto);
+    NuevaNumerica(f, "txtivadev2", 4200, 2850, 2400);
 
     NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755},
                     405);
 }
 
-void FrmDatos731::DisenarDatosT() {
-    QFrame* f = NuevoMarco(this, "FraDatosT", 30, 990, 6975, 4995);
+void FrmDatos731::CrearDatosT() {
+    QFrame* f = NuevoMarco(this, "FraDatosT", {30, 990, 6975, 4995}, kBorde);
     optActividad_ = new QRadioButton(
         QStringLiteral("Actividad de transporte de viajeros o de mercancias por carretera"), f);
     optActividad_->setObjectName(QStringLiteral("optActividad"));
@@ -183,12 +179,12 @@ void FrmDatos731::DisenarDatosT() {
     pagina->setFrameShape(QFrame::StyledPanel);
     ColocarEnTwips(pagina, 300, 1110, 6450, 3810);
 
-    DisenarAdquirente(NuevoMarco(f, "FraAdq", 450, 1200, 6255, 2835, false));
-    DisenarTecnicos(NuevoMarco(f, "FraTec", 450, 1200, 6255, 2835, false));
-    DisenarLiquidacion(NuevoMarco(f, "FraLiq", 450, 1200, 6255, 3650, false));
+    CrearAdquirente(NuevoMarco(f, "FraAdq", {450, 1200, 6255, 2835}));
+    CrearTecnicos(NuevoMarco(f, "FraTec", {450, 1200, 6255, 2835}));
+    CrearLiquidacion(NuevoMarco(f, "FraLiq", {450, 1200, 6255, 3650}));
 }
 
-void FrmDatos731::DisenarAdquirente(QFrame* f) {
+void FrmDatos731::CrearAdquirente(QFrame* f) {
     Negrita(NuevaEtiqueta(f, "Label12", 120, 120, 4000));
     struct Fila {
         const char *etiqueta, *caja;
@@ -201,14 +197,14 @@ void FrmDatos731::DisenarAdquirente(QFrame* f) {
         QLabel* l = NuevaEtiqueta(f, fila.etiqueta, 240, y - 45, 2400);
         l->setWordWrap(true);
         l->resize(l->width(), TwipsAPixeles(this, 390));
-        ColocarEnTwips(NuevaCaja(f, fila.caja), 2700, y, fila.ancho, kAlto);
+        NuevaCaja(f, fila.caja, 2700, y, fila.ancho);
         y += 540;
     }
 }
 
-void FrmDatos731::DisenarTecnicos(QFrame* f) {
+void FrmDatos731::CrearTecnicos(QFrame* f) {
     Negrita(NuevaEtiqueta(f, "Label33", 120, 60, 5000));
-    QFrame* medio = NuevoMarco(f, "FraTMedio", 360, 360, 5595, 690);
+    QFrame* medio = NuevoMarco(f, "FraTMedio", {360, 360, 5595, 690}, kBorde);
     for (int i = 0; i < 3; ++i) {
         OptTmedio_[i] = new QRadioButton(medio);
         OptTmedio_[i]->setObjectName(QStringLiteral("OptTmedio%1").arg(i));
@@ -224,7 +220,7 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
         const char* texto = nullptr;  // design text, for labels Anadir_captions leaves alone
     };
     auto marco = [&](const char* nombre, std::initializer_list<Par> pares) {
-        QFrame* m = NuevoMarco(f, nombre, 360, 1170, 5595, 1455);
+        QFrame* m = NuevoMarco(f, nombre, {360, 1170, 5595, 1455}, kBorde);
         for (const Par& par : pares) {
             const int x = par.columna * 2760;
             const int y = 45 + par.fila * 330;
@@ -234,8 +230,10 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
                                       par.texto ? QString::fromUtf8(par.texto) : QString());
             l->setWordWrap(true);
             ColocarEnTwips(l, x + 90, y - 45, etiqueta, 390);
-            QWidget* caja = EsNumerica(par.caja) ? NuevaNumerica(m, par.caja) : NuevaCaja(m, par.caja);
-            ColocarEnTwips(caja, x + etiqueta + 120, y, 2580 - etiqueta, kAlto);
+            if (EsNumerica(par.caja))
+                NuevaNumerica(m, par.caja, x + etiqueta + 120, y, 2580 - etiqueta);
+            else
+                NuevaCaja(m, par.caja, x + etiqueta + 120, y, 2580 - etiqueta);
         }
     };
     marco("FraVeh", {{"Label34", "txtmarcav", 0, 0}, {"Label37", "txttipov", 0, 1}, {"Label36", "txtmodelov", 1, 0},
@@ -248,26 +246,26 @@ void FrmDatos731::DisenarTecnicos(QFrame* f) {
                      {"Label52", "txtanofab", 3, 1}});
 }
 
-void FrmDatos731::DisenarLiquidacion(QFrame* f) {
+void FrmDatos731::CrearLiquidacion(QFrame* f) {
     // A row of the liquidation: caption and amount, and the rate beside a price.
     auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja,
                        const char* etiquetaTipo = nullptr, const char* tipo = nullptr) {
         NuevaEtiqueta(padre, etiqueta, 120, y, 2100);
-        ColocarEnTwips(NuevaNumerica(padre, caja), 2280, y, 1900, kAlto);
+        NuevaNumerica(padre, caja, 2280, y, 1900);
         if (!tipo) return;
         NuevaEtiqueta(padre, etiquetaTipo, 4350, y, 600);
-        ColocarEnTwips(NuevaNumerica(padre, tipo), 4980, y, 750, kAlto);
+        NuevaNumerica(padre, tipo, 4980, y, 750);
     };
     Negrita(NuevaEtiqueta(f, "Label30", 120, 60, 4000));
     fila(f, 450, "Label27", "txtpreadq", "Label28", "txttipoadq");
     fila(f, 840, "Label13", "txtivasop");
-    QFrame* venta = NuevoMarco(f, "fraPrecioVenta", 0, 1170, 6255, 780, false);
+    QFrame* venta = NuevoMarco(f, "fraPrecioVenta", {0, 1170, 6255, 780});
     fila(venta, 60, "Label24", "txtpreven", "Label29", "txttipoven");
     fila(venta, 450, "Label23", "txtmaxdev");
 
     NuevaEtiqueta(f, "Label26", 120, 2070, 2100);
     NuevaEtiqueta(f, "Label25", 1380, 2070, 870, kPuntos);
-    ColocarEnTwips(NuevaNumerica(f, "txtivadev1"), 2280, 2070, 1900, kAlto);
+    NuevaNumerica(f, "txtivadev1", 2280, 2070, 1900);
 
     QGroupBox* cc = NuevoGrupo(f, "fraTCC", 180, 2595, 5970, 855);
     cc->setAutoFillBackground(true);
@@ -275,44 +273,6 @@ void FrmDatos731::DisenarLiquidacion(QFrame* f) {
     paleta.setColor(QPalette::Window, QColor(224, 224, 224));
     cc->setPalette(paleta);
     NuevaFilaCuenta(cc, "txtTIban", {1110, 1830, 2565, 3285, 4020, 4740}, 435);
-}
-
-namespace {
-
-// The pictures of the two buttons: a green tick and a red cross of our own drawing.
-QPixmap Dibujo(bool aceptar) {
-    QPixmap imagen(20, 20);
-    imagen.fill(Qt::transparent);
-    QPainter p(&imagen);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(aceptar ? QColor(0, 140, 60) : QColor(200, 30, 30), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (aceptar) {
-        p.drawPolyline(QPolygonF({QPointF(3, 11), QPointF(8, 16), QPointF(17, 4)}));
-    } else {
-        p.drawLine(QPointF(4, 4), QPointF(16, 16));
-        p.drawLine(QPointF(16, 4), QPointF(4, 16));
-    }
-    return imagen;
-}
-
-}  // namespace
-
-void FrmDatos731::DisenarBotones() {
-    cmdAceptar_ = new QPushButton(this);
-    cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
-    ColocarEnTwips(cmdAceptar_, 7170, 4230, 2175, 480);
-    cmdCancelar_ = new QPushButton(this);
-    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
-    ColocarEnTwips(cmdCancelar_, 7170, 4830, 2175, 480);
-    for (QPushButton* b : {cmdAceptar_, cmdCancelar_}) {
-        b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 22px }"));
-        const bool aceptar = b == cmdAceptar_;
-        auto* imagen = new EtiquetaEnlace(b);
-        imagen->setObjectName(aceptar ? QStringLiteral("PicAce") : QStringLiteral("Piccan"));
-        imagen->setPixmap(Dibujo(aceptar));
-        imagen->setGeometry(8, (b->height() - 20) / 2, 20, 20);
-        connect(imagen, &EtiquetaEnlace::clicked, b, &QPushButton::click);
-    }
 }
 
 void FrmDatos731::Anadir_captions() {

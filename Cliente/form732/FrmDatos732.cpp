@@ -3,13 +3,9 @@
 #include <algorithm>
 
 #include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 
-#include "controles/Pindaro.h"
 #include "controles/controles.h"
-#include "controles/entrada.h"
 #include "form732/avisos732.h"
 #include "form732/buffers732.h"
 #include "form732/cDatos732.h"
@@ -26,8 +22,6 @@
 namespace oxalde {
 namespace {
 
-cDatos732& D() { return cDatos732::Instancia(); }
-bool Transporte() { return D().MODOP() == kModoTransporte; }
 QString Bandera(bool marcada) { return marcada ? QStringLiteral("X") : QString(); }
 
 using GetBandera = QString (cDatos732::*)() const;
@@ -60,10 +54,14 @@ const GetBandera kHecho[] = {&cDatos732::HECHO1, &cDatos732::HECHO2, &cDatos732:
 
 bool AlgunoMarcado(const GetBandera (&banderas)[6]) {
     return std::any_of(std::begin(banderas), std::end(banderas),
-                       [](GetBandera get) { return !(D().*get)().isEmpty(); });
+                       [](GetBandera get) { return !(cDatos732::Instancia().*get)().isEmpty(); });
 }
 
 }  // namespace
+
+cDatos732& FrmDatos732::Datos() { return cDatos732::Instancia(); }
+
+bool FrmDatos732::Transporte() { return Datos().MODOP() == kModoTransporte; }
 
 FrmDatos732::FrmDatos732(QWidget* parent) : EditorDeclaracion(QStringLiteral("FrmDatos732"), parent) {
     CrearControles();
@@ -84,21 +82,21 @@ void FrmDatos732::PasosDeCarga() {
 
 void FrmDatos732::Form_Activate() { DeshabilitarMenus(); }
 
-bool FrmDatos732::Nueva() const { return D().MODO() == kModoNueva; }
+bool FrmDatos732::Nueva() const { return Datos().MODO() == kModoNueva; }
 
-vb::Long FrmDatos732::Clave() const { return D().CSDE(); }
+vb::Long FrmDatos732::Clave() const { return Datos().CSDE(); }
 
 // Clicks.
 
 void FrmDatos732::chksittib_Click(int i) {
-    LetSituacion(D(), i, Bandera(chksittib_[i]->isChecked()));
+    LetSituacion(Datos(), i, Bandera(chksittib_[i]->isChecked()));
     datosModificados_ = true;
     CalcularLiquidacion();
     RefrescarDatos();
 }
 
 void FrmDatos732::chkhecho_Click(int i) {
-    auto& d = D();
+    auto& d = Datos();
     const bool marcado = chkhecho_[i]->isChecked();
     // In a transport declaration the new means of transport, forced execution and other cases
     // exclude each other.
@@ -118,8 +116,8 @@ void FrmDatos732::chkhecho_Click(int i) {
     RefrescarDatos();
 }
 
-void FrmDatos732::OptTmedio_Click(int) {
-    D().TMEDIO(MedioMarcado());
+void FrmDatos732::OptTmedio_Click() {
+    Datos().TMEDIO(MedioMarcado());
     datosModificados_ = true;
     RefrescarDatos();
 }
@@ -142,14 +140,13 @@ void FrmDatos732::TabTra_Click(int pestana) {
         Advertencia(Cadena(kIdMsgFaltaSituacionTributaria), titulo, this);
         return;
     }
-    auto& d = D();
+    auto& d = Datos();
     d.PESTANA(vb::Byte(pestana));
     RefrescarDatos();
-    auto caja = [this](const char* nombre) { return cajas_.value(QString::fromUtf8(nombre)); };
     switch (d.PESTANA()) {
         case 1:
             PonerFoco(!Transporte() && d.HECHO1() != QLatin1String("X") ? static_cast<QWidget*>(tabTra_)
-                                                                          : caja("txttranif"));
+                                                                          : Caja("txttranif"));
             break;
         case 2:
         case 3:
@@ -161,7 +158,7 @@ void FrmDatos732::TabTra_Click(int pestana) {
                 break;
             }
             [[fallthrough]];
-        case 5: PonerFoco(caja("txtbase16")); break;
+        case 5: PonerFoco(Caja("txtbase16")); break;
     }
 }
 
@@ -174,7 +171,7 @@ bool FrmDatos732::ValidarCampos() {
     if (!aviso) return false;
     QWidget* control = aviso->foco ? Control(QString::fromUtf8(aviso->foco), aviso->elemento) : nullptr;
     return Rechazar(TextoAviso(*aviso, cDecResumen::Instancia().FECHA(), DesplIdioma),
-                    PestanaAviso(*aviso, D().MODOP()), control);
+                    PestanaAviso(*aviso, Datos().MODOP()), control);
 }
 
 vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }
@@ -182,14 +179,7 @@ vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }
 // Box handlers, one family per row of the box tables.
 
 void FrmDatos732::ConectarCajas() {
-    for (const CajaTexto<cDatos732>& fila : CajasTexto732()) ConectarTexto(fila, D());
-    for (const CajaNumero<cDatos732>& fila : CajasNumero732()) {
-        // Computed and typed-quota boxes are read-only until the repaint decides otherwise.
-        if (fila.almacen == Almacen::Ninguno || fila.almacen == Almacen::Cuota) Editable(Caja(fila.nombre), false);
-        ConectarNumero(fila, D());
-    }
-    for (QLineEdit* cabecera : findChildren<QLineEdit*>())
-        if (!cajas_.contains(cabecera->objectName())) entrada_->PasarAlEntrar(cabecera);
+    ConectarTablas(CajasTexto732(), CajasNumero732(), Datos());
 }
 
 void FrmDatos732::CalcularLiquidacion() { oxalde::CalcularLiquidacion(); }

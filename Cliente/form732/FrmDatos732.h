@@ -12,8 +12,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace oxalde {
 
@@ -35,7 +33,7 @@ public:
     // Clicks (tab 1 to 5, element index from 0).
     void chksittib_Click(int i);
     void chkhecho_Click(int i);
-    void OptTmedio_Click(int i);
+    void OptTmedio_Click();
     void TabTra_Click(int pestana);
 
     bool HechosMarcados() const { return hechosMarcados_; }
@@ -60,11 +58,7 @@ private:
                           void (FrmDatos732::*alPulsar)(int));
     void CrearTecnicos();
     void CrearLiquidacion();
-    void CrearBotones();
     QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto, int x, int y, int ancho);
-    QFrame* NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde = false);
-    QLineEdit* NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho);
-    Pindaro* NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho);
 
     void InicializarFormulario();
     void PrepararPantalla();
@@ -73,8 +67,12 @@ private:
     void MostrarCabecera();
     void MostrarMedioTransporte();
 
+    // The record, and whether it is a transport declaration.
+    static cDatos732& Datos();
+    static bool Transporte();
+
     // Repaint (repintado732.cpp).
-    void RefrescarDatos() override;
+    void MostrarRegistro() override;
     void CalcularLiquidacion() override;
     void MostrarMarcosPestana();
     void MostrarTransmitente();
@@ -85,7 +83,6 @@ private:
     void BloquearDatosTecnicos();
     void DesbloquearDatosTecnicos();
     void BloquearTecnicas(bool bloqueadas);
-    void Editable(QLineEdit* caja, bool editable);
     void Usable(QFrame* marco, QCheckBox* casilla, bool usable);
     void Rellenar(const CajaNumero<cDatos732>& fila);
 

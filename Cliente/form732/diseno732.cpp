@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 
@@ -37,11 +36,12 @@ constexpr QRect kMarcoPestana(120, 1200, 6585, 3015);
 // Width of the liquidation tab's amount boxes.
 constexpr int kAnchoImporte = 1320;
 constexpr QRect kMarcoMedio(360, 1320, 5595, 1455);
-constexpr int kAltoCaja = 300;
 constexpr int kAnchoPestanaT = 1250;
 constexpr int kAnchoPestanaP = 1620;
 
 const QColor kFondoPestanas(196, 212, 230);
+// The border of the window's frames.
+constexpr int kRecuadro = QFrame::Box | QFrame::Plain;
 
 }  // namespace
 
@@ -51,26 +51,6 @@ QLabel* FrmDatos732::NuevaEtiqueta(QWidget* padre, const char* nombre, const QSt
     etiqueta->setObjectName(QString::fromUtf8(nombre));
     ColocarEnTwips(etiqueta, x, y, ancho, 240);
     return etiqueta;
-}
-
-QFrame* FrmDatos732::NuevoMarco(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto, bool borde) {
-    auto* marco = new QFrame(padre);
-    marco->setObjectName(QString::fromUtf8(nombre));
-    if (borde) marco->setFrameStyle(QFrame::Box | QFrame::Plain);
-    ColocarEnTwips(marco, x, y, ancho, alto);
-    return marco;
-}
-
-QLineEdit* FrmDatos732::NuevaCaja(QWidget* padre, const char* nombre, int x, int y, int ancho) {
-    QLineEdit* caja = EditorDeclaracion::NuevaCaja(padre, nombre);
-    ColocarEnTwips(caja, x, y, ancho, kAltoCaja);
-    return caja;
-}
-
-Pindaro* FrmDatos732::NuevaNumerica(QWidget* padre, const char* nombre, int x, int y, int ancho) {
-    Pindaro* caja = EditorDeclaracion::NuevaNumerica(padre, nombre);
-    ColocarEnTwips(caja, x, y, ancho, kAltoCaja);
-    return caja;
 }
 
 void FrmDatos732::CrearControles() {
@@ -84,7 +64,7 @@ void FrmDatos732::CrearControles() {
     ImgCabecera->setObjectName(QStringLiteral("ImgCabecera"));
     ColocarEnTwips(ImgCabecera, 60, 60, 1500, 870);
     ImgCabecera->setPixmap(ImagenCabecera732(ImgCabecera->size()));
-    NuevoMarco(this, "Shape3", 1650, 60, 7695, 870, true);
+    NuevoMarco(this, "Shape3", {1650, 60, 7695, 870}, kRecuadro);
     Negrita(NuevaEtiqueta(this, "Label2", QStringLiteral("Datos del declarante"), 1770, 120, 4000));
     NuevaEtiqueta(this, "Label3", QStringLiteral("DNI-CIF:"), 1770, 400, 1100);
     NuevaEtiqueta(this, "Label4", QStringLiteral("Declarante:"), 1770, 650, 1100);
@@ -93,17 +73,15 @@ void FrmDatos732::CrearControles() {
     Negrita(NuevaEtiqueta(this, "Label1", QStringLiteral("Declaración"), 7170, 1080, 2175));
 
     CrearCabecera();
-    FraDatosT_ = NuevoMarco(this, "FraDatosT", kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(),
-                            kMarcoDatos.height(), true);
-    FraDatosP_ = NuevoMarco(this, "FraDatosP", kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(),
-                            kMarcoDatos.height(), true);
+    FraDatosT_ = NuevoMarco(this, "FraDatosT", kMarcoDatos, kRecuadro);
+    FraDatosP_ = NuevoMarco(this, "FraDatosP", kMarcoDatos, kRecuadro);
     for (auto [marco, nombre, texto] :
          {std::tuple{FraDatosT_, "lblshape1", "Adquisición intracomunitaria de medios de transporte nuevos"},
           std::tuple{FraDatosP_, "lblshape", "Régimen especial de recargo de equivalencia"}}) {
         auto* titulo = NuevaEtiqueta(marco, nombre, QString::fromUtf8(texto), 120, 150, 6735);
         ColocarEnTwips(titulo, 120, 150, 6735, 450);
         titulo->setAlignment(Qt::AlignCenter);
-        titulo->setFrameStyle(QFrame::Box | QFrame::Plain);
+        titulo->setFrameStyle(kRecuadro);
         titulo->setAutoFillBackground(true);
         QPalette p = titulo->palette();
         p.setColor(QPalette::Window, kFondoPestanas);
@@ -118,9 +96,7 @@ void FrmDatos732::CrearControles() {
     ColocarEnTwips(tabTra_, 120, 840, kMarcoPestana.width(), 360);
     for (const char* texto : {"T&ransmitente", "&Situación Tributaria", "&Hecho imponible", "&Liquidación"})
         tabTra_->addTab(QString::fromUtf8(texto));
-    connect(tabTra_, &QTabBar::currentChanged, this, [this](int indice) {
-        if (datosPresentados_) Seguro([&] { TabTra_Click(indice + 1); });
-    });
+    AlCambiarPestana([this](int pestana) { TabTra_Click(pestana); });
 
     CrearTransmitente();
     FraSitTib_ = CrearCasillas("FraSitTib", "Label13", QString::fromUtf8("Situación Tributaria"),
@@ -136,16 +112,14 @@ void FrmDatos732::CrearControles() {
         QPalette p = marco->palette();
         p.setColor(QPalette::Window, kFondoPestanas);
         marco->setPalette(p);
-        marco->setFrameStyle(QFrame::Box | QFrame::Plain);
+        marco->setFrameStyle(kRecuadro);
     }
-    CrearBotones();
+    NuevosBotones({NuevoMarco(this, "fraBotones", {7170, 3930, 2175, 1365}), 120, 120, 720, 1935, 90});
 }
 
 void FrmDatos732::CrearCabecera() {
-    FraDeclaP_ = NuevoMarco(this, "FraDeclaP", kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(),
-                            kMarcoCabecera.height(), true);
-    FraDeclaT_ = NuevoMarco(this, "FraDeclaT", kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(),
-                            kMarcoCabecera.height(), true);
+    FraDeclaP_ = NuevoMarco(this, "FraDeclaP", kMarcoCabecera, kRecuadro);
+    FraDeclaT_ = NuevoMarco(this, "FraDeclaT", kMarcoCabecera, kRecuadro);
     for (auto [marco, nombre] : {std::pair{FraDeclaP_, "ImgDeclaP"}, std::pair{FraDeclaT_, "ImgDeclaT"}}) {
         auto* imagen = new QLabel(marco);
         imagen->setObjectName(QString::fromUtf8(nombre));
@@ -182,8 +156,7 @@ void FrmDatos732::CrearCabecera() {
 }
 
 void FrmDatos732::CrearTransmitente() {
-    FraAdq_ = NuevoMarco(FraDatosT_, "FraAdq", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
-                         kMarcoPestana.height());
+    FraAdq_ = NuevoMarco(FraDatosT_, "FraAdq", kMarcoPestana);
     Negrita(NuevaEtiqueta(FraAdq_, "Label12", QStringLiteral("Transmitente"), 120, 120, 4000));
     struct Fila {
         const char *etiqueta, *texto, *caja;
@@ -207,34 +180,28 @@ QFrame* FrmDatos732::CrearCasillas(const char* nombre, const char* etiqueta, con
                                    const std::array<const char*, 6>& marcos, const char* casillas,
                                    std::array<QFrame*, 6>& interiores, std::array<QCheckBox*, 6>& cajas,
                                    void (FrmDatos732::*alPulsar)(int)) {
-    QFrame* pestana = NuevoMarco(FraDatosT_, nombre, kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
-                                 kMarcoPestana.height());
+    QFrame* pestana = NuevoMarco(FraDatosT_, nombre, kMarcoPestana);
     Negrita(NuevaEtiqueta(pestana, etiqueta, titulo, 120, 120, 4000));
     for (int i = 0; i < 6; ++i) {
-        interiores[i] = NuevoMarco(pestana, marcos[i], 120, 450 + i * 420, 6345, 400);
+        interiores[i] = NuevoMarco(pestana, marcos[i], {120, 450 + i * 420, 6345, 400});
         cajas[i] = new QCheckBox(interiores[i]);
         cajas[i]->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(casillas)).arg(i));
         ColocarEnTwips(cajas[i], 60, 0, 6225, 400);
-        connect(cajas[i], &QCheckBox::clicked, this, [this, i, alPulsar] {
-            if (datosPresentados_) Seguro([&] { (this->*alPulsar)(i); });
-        });
+        AlPulsar(cajas[i], [this, i, alPulsar] { (this->*alPulsar)(i); });
     }
     return pestana;
 }
 
 void FrmDatos732::CrearTecnicos() {
-    FraTec_ = NuevoMarco(FraDatosT_, "FraTec", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
-                         kMarcoPestana.height());
+    FraTec_ = NuevoMarco(FraDatosT_, "FraTec", kMarcoPestana);
     Negrita(NuevaEtiqueta(FraTec_, "Label33", QString::fromUtf8("Características y datos técnicos"), 120, 120, 6000));
-    FraTMedio_ = NuevoMarco(FraTec_, "FraTMedio", 360, 540, 5595, 600, true);
+    FraTMedio_ = NuevoMarco(FraTec_, "FraTMedio", {360, 540, 5595, 600}, kRecuadro);
     const char* medios[] = {"Vehículos", "Barcos", "Aeronaves"};
     for (int i = 0; i < 3; ++i) {
         OptTmedio_[i] = new QRadioButton(QString::fromUtf8(medios[i]), FraTMedio_);
         OptTmedio_[i]->setObjectName(QStringLiteral("OptTmedio(%1)").arg(i));
         ColocarEnTwips(OptTmedio_[i], 240 + i * 1860, 150, 1700, kAltoCaja);
-        connect(OptTmedio_[i], &QRadioButton::clicked, this, [this, i] {
-            if (datosPresentados_) Seguro([&] { OptTmedio_Click(i); });
-        });
+        AlPulsar(OptTmedio_[i], [this] { OptTmedio_Click(); });
     }
     // Two label-and-box pairs a row; the boxes in their tab order.
     struct Celda {
@@ -255,20 +222,19 @@ void FrmDatos732::CrearTecnicos() {
                 NuevaCaja(marco, c.caja, x + 1470, y, c.ancho);
         }
     };
-    const QRect m = kMarcoMedio;
-    FraVeh_ = NuevoMarco(FraTec_, "FraVeh", m.x(), m.y(), m.width(), m.height(), true);
+    FraVeh_ = NuevoMarco(FraTec_, "FraVeh", kMarcoMedio, kRecuadro);
     crear(FraVeh_, {{"Label34", "Marca:", "txtmarcav", false, 0, 0, 1200},
                     {"Label37", "Tipo:", "txttipov", false, 1, 0, 1200},
                     {"Label36", "Modelo:", "txtmodelov", false, 0, 1, 1200},
                     {"Label38", "Nºbastidor:", "txtnbastidor", false, 1, 1, 1200},
                     {"Label39", "Clasificación:", "txtclasif", true, 0, 2, 700}});
-    FraAer_ = NuevoMarco(FraTec_, "FraAer", m.x(), m.y(), m.width(), m.height(), true);
+    FraAer_ = NuevoMarco(FraTec_, "FraAer", kMarcoMedio, kRecuadro);
     crear(FraAer_, {{"Label50", "Fabricante:", "txtfabrica", false, 0, 0, 1200},
                     {"Label46", "Nº Serie:", "txtnserie", false, 1, 0, 1200},
                     {"Label52", "Año fabric.:", "txtanofab", true, 0, 1, 700},
                     {"Label51", "Peso máx.:", "txtpesomax", true, 1, 1, 1000},
                     {"Label48", "Modelo:", "txtmodeloa", false, 0, 2, 1200}});
-    FraBar_ = NuevoMarco(FraTec_, "FraBar", m.x(), m.y(), m.width(), m.height(), true);
+    FraBar_ = NuevoMarco(FraTec_, "FraBar", kMarcoMedio, kRecuadro);
     crear(FraBar_, {{"Label41", "Fabricante:", "txtfabricb", false, 0, 0, 1200},
                     {"Label43", "Tipo - Modelo:", "txtmodelob", false, 1, 0, 1200},
                     {"Label45", "Identificación:", "txtnconstruc", false, 0, 1, 1200},
@@ -276,8 +242,7 @@ void FrmDatos732::CrearTecnicos() {
 }
 
 void FrmDatos732::CrearLiquidacion() {
-    FraLiq_ = NuevoMarco(FraDatosT_, "FraLiq", kMarcoPestana.x(), kMarcoPestana.y(), kMarcoPestana.width(),
-                         kMarcoPestana.height());
+    FraLiq_ = NuevoMarco(FraDatosT_, "FraLiq", kMarcoPestana);
     Negrita(NuevaEtiqueta(FraLiq_, "Label30", QString::fromUtf8("Liquidación"), 120, 90, 4000));
     Negrita(NuevaEtiqueta(FraLiq_, "Label55", QString::fromUtf8("Régimen general"), 120, 420, 3100));
     Negrita(NuevaEtiqueta(FraLiq_, "Label56", QString::fromUtf8("Recargo equivalencia"), 3370, 420, 3100));
@@ -315,30 +280,6 @@ void FrmDatos732::CrearLiquidacion() {
     NuevaNumerica(FraLiq_, "txttotal", 3370 + 1860, 2640, kAnchoImporte);
 }
 
-void FrmDatos732::CrearBotones() {
-    QFrame* fraBotones = NuevoMarco(this, "fraBotones", 7170, 3930, 2175, 1365);
-    struct Boton {
-        const char *nombre, *imagen, *texto;
-        int y;
-        bool aceptar;
-    };
-    for (const Boton& b : {Boton{"cmdAceptar", "PicAce", "    &Aceptar", 120, true},
-                           Boton{"cmdCancelar", "Piccan", "     &Cancelar", 720, false}}) {
-        auto* boton = new QPushButton(QString::fromUtf8(b.texto), fraBotones);
-        boton->setObjectName(QString::fromUtf8(b.nombre));
-        ColocarEnTwips(boton, 120, b.y, 1935, 480);
-        auto* imagen = new EtiquetaEnlace(fraBotones);
-        imagen->setObjectName(QString::fromUtf8(b.imagen));
-        ColocarEnTwips(imagen, 210, b.y + 90, 300, 300);
-        imagen->setPixmap(ImagenBoton(imagen->size(), b.aceptar));
-        imagen->raise();
-        (b.aceptar ? cmdAceptar_ : cmdCancelar_) = boton;
-        const auto orden = b.aceptar ? &FrmDatos732::cmdAceptar_Click : &FrmDatos732::cmdCancelar_Click;
-        connect(boton, &QPushButton::clicked, this, [this, orden] { Seguro([&] { (this->*orden)(); }); });
-        connect(imagen, &EtiquetaEnlace::clicked, this, [this, orden] { Seguro([&] { (this->*orden)(); }); });
-    }
-}
-
 // Load steps.
 
 void FrmDatos732::InicializarFormulario() {
@@ -348,20 +289,18 @@ void FrmDatos732::InicializarFormulario() {
     FormatearMascaraFecha(txtfecha_);
     PrepararPantalla();
     MostrarCabecera();
-    auto& datos = cDatos732::Instancia();
-    if (datos.MODO() == kModoExistente)
-        datos.CargarDeclaracion(datos.CSDE());
+    if (Datos().MODO() == kModoExistente)
+        Datos().CargarDeclaracion(Datos().CSDE());
     else
         CalcularLiquidacion();
 }
 
 void FrmDatos732::PrepararPantalla() {
-    auto& datos = cDatos732::Instancia();
-    const bool transporte = datos.MODOP() == kModoTransporte;
+    const bool transporte = Transporte();
     QFrame* marco = transporte ? FraDatosT_ : FraDatosP_;
     (transporte ? FraDatosP_ : FraDatosT_)->hide();
     ColocarEnTwips(marco, kMarcoDatos.x(), kMarcoDatos.y(), kMarcoDatos.width(), kMarcoDatos.height());
-    const auto pestanas = Pestanas732(datos.MODOP());
+    const auto pestanas = Pestanas732(Datos().MODOP());
     if (transporte) tabTra_->insertTab(3, Cadena(kIdPestanaDatosTecnicos));
     for (int i = 0; i < int(pestanas.size()); ++i) {
         tabTra_->setTabText(i, Cadena(pestanas[i].caption));
@@ -380,7 +319,7 @@ void FrmDatos732::PrepararPantalla() {
     FraHecho_->raise();
     marco->show();
     marco->raise();
-    datos.PESTANA(3);
+    Datos().PESTANA(3);
     PonerCaptions();
     const EtiquetasTipo732 tipos = EtiquetasTipo(cDecResumen::Instancia().FECHA());
     lblTipo16_->setText(tipos.tipo16);
@@ -430,7 +369,7 @@ void FrmDatos732::PonerCaptions() {
 
 void FrmDatos732::MostrarCabecera() {
     const auto& resumen = cDecResumen::Instancia();
-    const bool transporte = cDatos732::Instancia().MODOP() == kModoTransporte;
+    const bool transporte = Transporte();
     QFrame* marco = transporte ? FraDeclaT_ : FraDeclaP_;
     (transporte ? FraDeclaP_ : FraDeclaT_)->hide();
     ColocarEnTwips(marco, kMarcoCabecera.x(), kMarcoCabecera.y(), kMarcoCabecera.width(), kMarcoCabecera.height());

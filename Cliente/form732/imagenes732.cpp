@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace oxalde {
 namespace {
@@ -52,28 +51,6 @@ QPixmap ImagenCabecera732(QSize tamano) {
 QPixmap ImagenDeclaracion732(QSize tamano, const QString& palabra) {
     return Insignia(tamano, QColor(226, 236, 246), QColor(190, 208, 228), QColor(18, 52, 86),
                     Qt::AlignLeft | Qt::AlignVCenter, palabra, Qt::AlignRight | Qt::AlignVCenter);
-}
-
-QPixmap ImagenBoton(QSize tamano, bool aceptar) {
-    QPixmap p = Lienzo(tamano);
-    QPainter pintor(&p);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    const qreal w = tamano.width(), h = tamano.height();
-    pintor.setPen(QPen(aceptar ? QColor(30, 140, 60) : QColor(200, 40, 40), std::max(2.0, w / 7), Qt::SolidLine,
-                       Qt::RoundCap, Qt::RoundJoin));
-    QPainterPath trazo;
-    if (aceptar) {
-        trazo.moveTo(w * 0.15, h * 0.55);
-        trazo.lineTo(w * 0.42, h * 0.8);
-        trazo.lineTo(w * 0.85, h * 0.2);
-    } else {
-        trazo.moveTo(w * 0.2, h * 0.2);
-        trazo.lineTo(w * 0.8, h * 0.8);
-        trazo.moveTo(w * 0.8, h * 0.2);
-        trazo.lineTo(w * 0.2, h * 0.8);
-    }
-    pintor.drawPath(trazo);
-    return p;
 }
 
 }  // namespace oxalde

@@ -18,33 +18,32 @@
 namespace oxalde {
 namespace {
 
-cDatos732& D() { return cDatos732::Instancia(); }
 bool Marcado(const QString& bandera) { return bandera == QLatin1String("X"); }
-bool Transporte() { return D().MODOP() == kModoTransporte; }
 
 // Runs a rule on the record; true when it changed a stored value.
 template <class Regla>
 bool Cambia(Regla regla) {
-    const Campos732 antes = D().Campos();
+    const Campos732 antes = cDatos732::Instancia().Campos();
     regla();
-    return !(antes == D().Campos());
+    return !(antes == cDatos732::Instancia().Campos());
 }
 
 }  // namespace
 
-void FrmDatos732::RefrescarDatos() {
-    datosPresentados_ = false;
+void FrmDatos732::MostrarRegistro() {
     MostrarMarcosPestana();
-    if (D().PESTANA() == 1) MostrarTransmitente();
-    if (D().PESTANA() == 2) MostrarSituacionTributaria();
-    if (D().PESTANA() == 3) MostrarHechos();
-    if (D().PESTANA() == 4) Transporte() ? MostrarDatosTecnicos() : MostrarLiquidacion();
-    if (D().PESTANA() == 5) MostrarLiquidacion();
-    datosPresentados_ = true;
+    // What each tab shows; the fourth is the technical data in a transport declaration.
+    using Mostrar = void (FrmDatos732::*)();
+    const Mostrar pestanas[] = {&FrmDatos732::MostrarTransmitente, &FrmDatos732::MostrarSituacionTributaria,
+                                &FrmDatos732::MostrarHechos,
+                                Transporte() ? &FrmDatos732::MostrarDatosTecnicos : &FrmDatos732::MostrarLiquidacion,
+                                &FrmDatos732::MostrarLiquidacion};
+    const int pestana = Datos().PESTANA();
+    if (pestana >= 1 && pestana <= 5) (this->*pestanas[pestana - 1])();
 }
 
 void FrmDatos732::MostrarMarcosPestana() {
-    const int pestana = D().PESTANA();
+    const int pestana = Datos().PESTANA();
     QFrame* marcos[] = {FraAdq_, FraSitTib_, FraHecho_, Transporte() ? FraTec_ : FraLiq_, FraLiq_};
     if (pestana < 1 || pestana > tabTra_->count()) return;
     QFrame* mostrado = marcos[pestana - 1];
@@ -54,14 +53,6 @@ void FrmDatos732::MostrarMarcosPestana() {
     mostrado->show();
     mostrado->raise();
     tabTra_->setCurrentIndex(pestana - 1);
-}
-
-void FrmDatos732::Editable(QLineEdit* caja, bool editable) {
-    caja->setFocusPolicy(editable ? Qt::StrongFocus : Qt::ClickFocus);
-    caja->setReadOnly(!editable);
-    QPalette p = caja->palette();
-    p.setColor(QPalette::Base, editable ? kFondoEditable : kFondoBloqueado);
-    caja->setPalette(p);
 }
 
 void FrmDatos732::Usable(QFrame* marco, QCheckBox* casilla, bool usable) {
@@ -76,14 +67,14 @@ void FrmDatos732::MostrarTransmitente() {
     const auto filas = CajasTexto732();
     for (const CajaTexto<cDatos732>& fila : filas) {
         if (fila.almacen != Almacen::Transmisor) continue;
-        QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
+        QLineEdit* caja = Caja(fila.nombre);
         Editable(caja, Transporte());
-        caja->setText((D().*fila.leer)());
+        caja->setText((Datos().*fila.leer)());
     }
 }
 
 void FrmDatos732::MostrarSituacionTributaria() {
-    auto& d = D();
+    auto& d = Datos();
     if (Transporte()) {
         for (int i = 0; i < 6; ++i) Usable(fraSitTib_[i], chksittib_[i], false);
     } else {
@@ -104,7 +95,7 @@ void FrmDatos732::MostrarSituacionTributaria() {
 }
 
 void FrmDatos732::MostrarHechos() {
-    auto& d = D();
+    auto& d = Datos();
     const bool transporte = Transporte();
     // Events offered by kind: new means of transport, forced execution and other cases for "T".
     constexpr bool kTransporte[] = {false, true, false, false, true, true};
@@ -129,7 +120,7 @@ void FrmDatos732::MostrarHechos() {
 }
 
 void FrmDatos732::MostrarDatosTecnicos() {
-    auto& d = D();
+    auto& d = Datos();
     MostrarMedioTransporte();
     // The means can be chosen only while the declaration is new.
     FraTMedio_->setEnabled(d.MODO() == kModoNueva);
@@ -142,11 +133,11 @@ void FrmDatos732::MostrarDatosTecnicos() {
     OptTmedio_[opcion]->setChecked(true);
     QFrame* marco = opcion == 0 ? FraVeh_ : opcion == 1 ? FraBar_ : FraAer_;
     for (const CajaTexto<cDatos732>& fila : CajasTexto732()) {
-        QLineEdit* caja = cajas_.value(QString::fromUtf8(fila.nombre));
+        QLineEdit* caja = Caja(fila.nombre);
         if (marco->isAncestorOf(caja)) caja->setText((d.*fila.leer)());
     }
     for (const CajaNumero<cDatos732>& fila : CajasNumero732())
-        if (marco->isAncestorOf(cajas_.value(QString::fromUtf8(fila.nombre)))) Rellenar(fila);
+        if (marco->isAncestorOf(Caja(fila.nombre))) Rellenar(fila);
 }
 
 // The fourteen boxes of the technical data: the text boxes of the three means and their numbers.
@@ -159,7 +150,7 @@ static bool EsTecnica(const QString& nombre) {
 }
 
 void FrmDatos732::BloquearDatosTecnicos() {
-    auto& d = D();
+    auto& d = Datos();
     const bool cambio = Cambia([&] {
         using LetTexto = void (cDatos732::*)(const QString&);
         const LetTexto textos[] = {
@@ -179,37 +170,31 @@ void FrmDatos732::DesbloquearDatosTecnicos() { BloquearTecnicas(false); }
 
 void FrmDatos732::BloquearTecnicas(bool bloqueadas) {
     for (auto it = cajas_.cbegin(); it != cajas_.cend(); ++it)
-        if (EsTecnica(it.key())) {
-            it.value()->setReadOnly(bloqueadas);
-            QPalette p = it.value()->palette();
-            p.setColor(QPalette::Base, bloqueadas ? kFondoBloqueado : kFondoEditable);
-            it.value()->setPalette(p);
-        }
+        if (EsTecnica(it.key())) SoloLectura(it.value(), bloqueadas);
 }
 
 void FrmDatos732::MostrarLiquidacion() {
-    auto& d = D();
-    auto caja = [this](const char* nombre) { return cajas_.value(QString::fromUtf8(nombre)); };
+    auto& d = Datos();
     if (!Transporte()) {
         const bool tecleadas = FechaConCuotasTecleadas();
-        Editable(caja("txtcuota16"), tecleadas);
-        Editable(caja("txtbase7"), true);
-        Editable(caja("txtbase4"), true);
-        Editable(caja("txtcuota7"), tecleadas);
+        Editable(Caja("txtcuota16"), tecleadas);
+        Editable(Caja("txtbase7"), true);
+        Editable(Caja("txtbase4"), true);
+        Editable(Caja("txtcuota7"), tecleadas);
         const bool recargo = !d.SITTIB2().isEmpty() &&
                              !(d.HECHO3().isEmpty() && d.HECHO6().isEmpty() && d.HECHO1().isEmpty());
-        Editable(caja("txtbaeq4"), recargo && d.BASE16() != 0);
-        Editable(caja("txtbaeq175"), recargo && d.BASE16() != 0);
-        Editable(caja("txtbaeq1"), recargo && d.BASE7() != 0);
-        Editable(caja("txtbaeq05"), recargo && d.BASE4() != 0);
-        Editable(caja("txtcueq4"), tecleadas && !caja("txtbaeq4")->isReadOnly());
-        Editable(caja("txtcueq1"), tecleadas && !caja("txtbaeq1")->isReadOnly());
+        Editable(Caja("txtbaeq4"), recargo && d.BASE16() != 0);
+        Editable(Caja("txtbaeq175"), recargo && d.BASE16() != 0);
+        Editable(Caja("txtbaeq1"), recargo && d.BASE7() != 0);
+        Editable(Caja("txtbaeq05"), recargo && d.BASE4() != 0);
+        Editable(Caja("txtcueq4"), tecleadas && !Caja("txtbaeq4")->isReadOnly());
+        Editable(Caja("txtcueq1"), tecleadas && !Caja("txtbaeq1")->isReadOnly());
     } else {
         // With the new means of transport only the general rate applies; without it the two
         // other bases can be typed again.
         const bool medioNuevo = Marcado(d.HECHO2());
-        Editable(caja("txtbase7"), !medioNuevo);
-        Editable(caja("txtbase4"), !medioNuevo);
+        Editable(Caja("txtbase7"), !medioNuevo);
+        Editable(Caja("txtbase4"), !medioNuevo);
         if (medioNuevo) {
             const bool cambio = Cambia([&] {
                 d.BASE7(0);
@@ -218,14 +203,16 @@ void FrmDatos732::MostrarLiquidacion() {
                 d.CUOTA4(0);
             });
             if (cambio) RegistroCorregido();
-            Editable(caja("txtcuota7"), false);
+            Editable(Caja("txtcuota7"), false);
         }
-        for (const char* nombre : {"txtbaeq4", "txtbaeq175", "txtbaeq1", "txtbaeq05"}) Editable(caja(nombre), false);
+        for (const char* nombre : {"txtbaeq4", "txtbaeq175", "txtbaeq1", "txtbaeq05"}) Editable(Caja(nombre), false);
     }
     for (const CajaNumero<cDatos732>& fila : CajasNumero732())
         if (fila.modo == Pindaro::Importe) Rellenar(fila);
 }
 
-void FrmDatos732::Rellenar(const CajaNumero<cDatos732>& fila) { MostrarNumero(Numerica(fila.nombre), fila.leer(D())); }
+void FrmDatos732::Rellenar(const CajaNumero<cDatos732>& fila) {
+    MostrarNumero(Numerica(fila.nombre), fila.leer(Datos()));
+}
 
 }  // namespace oxalde

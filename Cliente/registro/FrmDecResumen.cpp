@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
@@ -23,6 +22,7 @@
 #include "compartido/cDecResumen.h"
 #include "registro/declaraciones.h"
 #include "registro/frmDecDatos.h"
+#include "registro/imagenes_resumen.h"
 #include "compartido/CEntrada.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/avisos.h"
@@ -43,42 +43,6 @@ constexpr QLatin1String T = kModoTransporte;
 // The window's design, in twips: client area, and where the new-declaration boxes go.
 constexpr int kAncho = 9480;
 constexpr int kAlto = 6795;
-
-// A button picture of the main window's image list, at the size of this window's buttons.
-QPixmap ImagenBoton(int indice) {
-    return ImgBotones(indice).scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
-// The two new-declaration pictures, drawn here: a calendar page for a quarterly declaration,
-// a car for a transport one.
-QPixmap ImagenNueva(bool trimestral) {
-    QPixmap p(40, 40);
-    p.fill(Qt::transparent);
-    QPainter d(&p);
-    d.setRenderHint(QPainter::Antialiasing);
-    d.setPen(QPen(QColor(40, 60, 110), 2));
-    if (trimestral) {
-        d.setBrush(Qt::white);
-        d.drawRect(6, 8, 28, 26);
-        d.fillRect(7, 9, 27, 7, QColor(200, 60, 50));
-        for (int f = 0; f < 3; ++f)
-            for (int c = 0; c < 4; ++c) d.fillRect(10 + c * 6, 19 + f * 5, 3, 3, QColor(40, 60, 110));
-    } else {
-        d.setBrush(QColor(60, 130, 200));
-        d.drawRoundedRect(4, 18, 32, 10, 3, 3);
-        d.drawRoundedRect(11, 11, 17, 9, 3, 3);
-        d.setBrush(QColor(40, 40, 40));
-        d.drawEllipse(8, 25, 8, 8);
-        d.drawEllipse(24, 25, 8, 8);
-    }
-    return p;
-}
-
-// The window's own image list: 2 cancel, 3 accept.
-QPixmap ImgLista(int indice) {
-    const auto icono = indice == 2 ? QStyle::SP_DialogCancelButton : QStyle::SP_DialogOkButton;
-    return QApplication::style()->standardIcon(icono).pixmap(28, 28);
-}
 
 // Columns of the declarations grid.
 struct ColumnaGrid {
@@ -461,7 +425,7 @@ void FrmDecResumen::PresentaBotones() {
         const bool activo = lista && (siempre || r.NUMDECLASEL() > 0);
         b.cmd->setEnabled(activo);
         b.pic->setEnabled(activo);
-        b.pic->setPixmap(ImagenBoton(activo ? b.encendida : b.apagada));
+        b.pic->setPixmap(ImagenBoton(activo ? b.encendida : b.apagada, b.pic->size()));
     }
     FraOpciones_->setVisible(lista);
     FraNueva_->setVisible(!lista);

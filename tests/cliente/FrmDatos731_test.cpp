@@ -297,24 +297,6 @@ TEST_F(Editor731, DeclaracionGuardadaSeReabreConSuActividad) {
     }
 }
 
-// A stored row whose classification is no number cannot be loaded: the window says why and
-// gives way to the declarations window.
-TEST_F(Editor731, UnFalloAlAbrirVuelveALasDeclaraciones) {
-    Cabecera(20120901, 2012, "OA");
-    d.MODO("A");
-    d.MODOP("T");
-    const vb::Long clave = Guardar();
-    ASSERT_GT(clave, 0);
-    Sql("UPDATE T03_731DECLA SET T03_CLASIF = 'ABC' WHERE T03_CSDE = " + std::to_string(clave));
-    Editor("C", "T", clave);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !mensajes.empty(); }));
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].estilo, vbCritical);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(ventana->Area()->findChild<FrmDatos731*>(), nullptr);
-    EXPECT_NE(ventana->Area()->findChild<FrmDecResumen*>(), nullptr);
-}
-
 // The largest amounts the boxes take are shown exactly and stay as they are when their box is
 // left; an amount typed with thousands points is read as shown.
 TEST_F(Editor731, ImportesDeTreceCifrasExactosYConPuntosDeMillar) {
@@ -358,16 +340,6 @@ TEST_F(Editor731, TotalDeDosCuotasMaximasExactoEnElEditorYEnLaLista) {
     EXPECT_EQ(grid->TextMatrix(grid->Row(), 6), "20.039.999.999.999,98");
 }
 
-// The largest amount shows whole in every amount box at its design width, in both languages.
-TEST_F(Editor731, ImporteMayorEnteroEnCadaCaja) {
-    for (int idioma : {0, kDesplEuskera}) {
-        DesplIdioma = idioma;
-        Transporte(20120901);
-        EXPECT_EQ(prueba::ImportesCortados(*w), "") << idioma;
-        w->cmdCancelar_Click();
-    }
-}
-
 TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
     const QLocale antes;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -385,28 +357,13 @@ TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
     QLocale::setDefault(antes);
 }
 
-TEST_F(Editor731, CabeceraCancelarYCierre) {
+// The quarterly header, and the menus while the editor is open (Cancel and the close box are
+// tried with form 732's in editores_test.cpp).
+TEST_F(Editor731, CabeceraYMenusAlAbrir) {
     Trimestral(20090630, 2009, "2T");
     EXPECT_EQ(Textos({"txtejer0", "txtejer1", "txtper0", "txtper1", "lblperiodo", "lbldni"}),
               "0|9|2|T|2ºTRIMESTRE|12345678Z");
     EXPECT_EQ(Foto(*ventana), "mnu=00 bot=00010 imp=0 d=0000");
-    r.CSDE(77);
-    // The picture beside Cancel acts as Cancel.
-    QTest::mouseClick(C<EtiquetaEnlace>("Piccan"), Qt::LeftButton);
-    Pausa();
-    EXPECT_EQ(r.ENTRADA() + QString::number(r.CSDE()), "P0");
-    EXPECT_NE(Activa<FrmDecResumen>(), nullptr);
-    ventana->Area()->activeSubWindow()->close();
-    Pausa();
-
-    // The close box: the window goes, the menus come back, nothing else opens.
-    Trimestral(20090630, 2009, "2T");
-    r.ENTRADA("A");
-    w->parentWidget()->close();
-    Pausa();
-    EXPECT_TRUE(ventana->Area()->subWindowList().isEmpty());
-    EXPECT_EQ(r.ENTRADA(), "A");
-    EXPECT_EQ(Foto(*ventana), "mnu=11 bot=11111 imp=0 d=1000");
 }
 
 TEST_F(Editor731, CaptionsEnEuskera) {

@@ -145,18 +145,6 @@ TEST_F(Editor732, CabeceraTrimestralYCaptionsEnAmbosIdiomas) {
     }
 }
 
-// The largest amount shows whole in every amount box at its design width, in both languages.
-TEST_F(Editor732, ImporteMayorEnteroEnCadaCaja) {
-    for (int despl : {0, oxalde::kDesplEuskera}) {
-        oxalde::DesplIdioma = despl;
-        Abrir732("A", "T", 20130115);
-        EXPECT_EQ(prueba::ImportesCortados(*w), "") << despl;
-        mensajes.clear();
-        C<QPushButton>("cmdCancelar")->click();
-        ASSERT_TRUE(EditorCerrado());
-    }
-}
-
 TEST_F(Editor732, ElGuardianDePestanasPideHechoYLuegoSituacion) {
     Abrir732("A", "P", 20120930, "3T");
     for (int pestana : {1, 2, 4}) {
@@ -291,22 +279,6 @@ TEST_F(Editor732, LoRechazadoSobreLaBaseSeleccionadaLaConserva) {
     }
 }
 
-TEST_F(Editor732, AceptarConUnErrorVaASuPestanaYCaja) {
-    Abrir732("A", "P", 20130331, "1T");
-    Marcar("chkhecho", 0);
-    Marcar("chksittib", 1);
-    IrA(4);
-    Teclear("txtbase16", "100");
-    Teclear("txtbaeq4", "200");  // above its base: code 23
-    IrA(1);
-    C<QPushButton>("cmdAceptar")->click();
-    EXPECT_EQ(Textos(), std::vector<QString>{oxalde::LoadResString(289)});
-    EXPECT_EQ(titulos.back(), w->windowTitle());
-    EXPECT_EQ(Pestana(), 4);
-    EXPECT_TRUE(C("txtbaeq4")->hasFocus());
-    EXPECT_FALSE(EditorCerrado());
-}
-
 TEST_F(Editor732, TransporteConVehiculo) {
     Abrir732("A", "T", 20130115);
     Marcar("chkhecho", 1);
@@ -351,23 +323,6 @@ TEST_F(Editor732, DesmarcarElMedioNuevoDevuelveLasBases) {
     EXPECT_TRUE(C<QLineEdit>("txtmarcav")->isReadOnly());
 }
 
-// Cancel goes back to the list with nothing selected; the close box goes back to nothing. Neither saves.
-TEST_F(Editor732, CancelarYElCierreNoGuardan) {
-    for (bool boton : {false, true}) {
-        Abrir732("A", "P", 20130331, "1T");
-        Marcar("chkhecho", 0);
-        cDecResumen::Instancia().CSDE(55);
-        boton ? C<QPushButton>("cmdCancelar")->click() : void(w->parentWidget()->close());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(ventana->Area()->findChild<FrmDatos732*>(), nullptr);
-        EXPECT_EQ(ventana->Area()->findChild<oxalde::FrmDecResumen*>() != nullptr, boton);
-        if (boton) {
-            EXPECT_EQ(cDecResumen::Instancia().CSDE(), 0);
-        }
-        EXPECT_EQ(Valor("SELECT COUNT(*) FROM T04_732DECLA").CLng(), 0);
-    }
-}
-
 TEST_F(Editor732, ElFocoSoloVaAUnaCajaVisible) {
     // A company's transport declaration with no event: the check sends the user to the
     // transmitter (271), the tab guard sends them back to the events (275), and the box the
@@ -389,16 +344,6 @@ TEST_F(Editor732, UnaRepintadaQueLimpiaElRegistroLoGuarda) {
     C<QPushButton>("cmdAceptar")->click();
     ASSERT_TRUE(EditorCerrado());
     EXPECT_EQ(Valor("SELECT T04_SITTIB4 FROM T04_732DECLA WHERE T04_CSDE = 8").CStr(), "");
-}
-
-TEST_F(Editor732, UnFalloAlAbrirVuelveALasDeclaraciones) {
-    // A stored row whose classification is no number cannot be loaded.
-    Guardada(3, 20130331, "1T", "T04_CLASIF", "'ABC'");
-    Abrir732("C", "P", 20130331, "1T", 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !mensajes.empty(); }));
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0].estilo, oxalde::vbCritical);
-    EXPECT_TRUE(EditorCerrado());
 }
 
 // What is typed into a box reaches the record before anything redraws the window: a click on a

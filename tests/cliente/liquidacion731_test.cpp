@@ -121,7 +121,7 @@ TEST(Cuenta731, GruposDeLaCuenta) {
 
 TEST(Cajas731, CambioSegunLaFamiliaDeLaCaja) {
     auto caja = [](const char* nombre) -> const CajaNumero<cDatos731>& {
-        for (const CajaNumero<cDatos731>& c : CajasNumero())
+        for (const CajaNumero<cDatos731>& c : CajasNumero731())
             if (qstrcmp(c.nombre, nombre) == 0) return c;
         throw std::out_of_range(nombre);
     };
@@ -164,7 +164,7 @@ TEST(Cajas731, LosNumerosTecnicosGuardanLoMismoEnLosDosFormularios) {
             }
         }
     };
-    probar(cDatos731::Instancia(), CajasNumero());
+    probar(cDatos731::Instancia(), CajasNumero731());
     probar(cDatos732::Instancia(), CajasNumero732());
 }
 
