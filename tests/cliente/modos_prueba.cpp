@@ -69,20 +69,26 @@ QString SalidaDelHijo(int tubo, pid_t pid) {
     return QString::fromUtf8(salida);
 }
 
-QString SinSaltarPermisos(const std::function<QString()>& hacer) {
+QString EnUnHijo(const std::function<QByteArray()>& hacer) {
     int tubo[2];
     if (pipe(tubo) != 0) return "pipe";
     const pid_t pid = fork();
     if (pid < 0) return "fork";
     if (pid == 0) {
         close(tubo[0]);
-        if (!SujetarAModos()) _exit(3);
-        const QByteArray salida = hacer().toUtf8();
+        const QByteArray salida = hacer();
         if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(5);
         _exit(0);
     }
     close(tubo[1]);
     return SalidaDelHijo(tubo[0], pid);
+}
+
+QString SinSaltarPermisos(const std::function<QString()>& hacer) {
+    return EnUnHijo([&] {
+        if (!SujetarAModos()) _exit(3);
+        return hacer().toUtf8();
+    });
 }
 
 namespace {
@@ -121,19 +127,10 @@ std::string Montar(const QByteArray& punto, qint64 bytes) {
 
 QString EnDiscoPequeno(const QString& punto, qint64 bytes, const std::function<QString()>& hacer) {
     const QByteArray montado = QFile::encodeName(punto);
-    int tubo[2];
-    if (pipe(tubo) != 0) return "!pipe";
-    const pid_t pid = fork();
-    if (pid < 0) return "!fork";
-    if (pid == 0) {
-        close(tubo[0]);
+    return EnUnHijo([&] {
         const std::string porque = Montar(montado, bytes);
-        const QByteArray salida = porque.empty() ? hacer().toUtf8() : QByteArray("!") + porque.c_str();
-        if (write(tubo[1], salida.constData(), static_cast<size_t>(salida.size())) != salida.size()) _exit(5);
-        _exit(0);
-    }
-    close(tubo[1]);
-    return SalidaDelHijo(tubo[0], pid);
+        return porque.empty() ? hacer().toUtf8() : QByteArray("!") + porque.c_str();
+    });
 }
 
 }  // namespace prueba

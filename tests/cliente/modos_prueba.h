@@ -27,6 +27,9 @@ bool ModosAplican();
 // when it did not end well.
 QString SalidaDelHijo(int tubo, pid_t pid);
 
+// Runs `hacer` in a forked child and answers what it answered (SalidaDelHijo).
+QString EnUnHijo(const std::function<QByteArray()>& hacer);
+
 // Runs `hacer` in a forked child to which file modes apply and answers what it answered.
 QString SinSaltarPermisos(const std::function<QString()>& hacer);
 

@@ -127,6 +127,22 @@ CerrojoEscritura::~CerrojoEscritura() {
 
 namespace {
 
+// Opens the file through `real`, then gives it `metodos`: the real file methods (taken from the
+// first file opened, which every file of the system's layer shares) with some changed by `cambiar`.
+template <class Cambiar>
+int AbrirCambiado(sqlite3_vfs* real, const char* nombre, sqlite3_file* f, int flags, int* salida,
+                  const sqlite3_io_methods*& reales, sqlite3_io_methods& metodos, Cambiar cambiar) {
+    const int rc = real->xOpen(real, nombre, f, flags, salida);
+    if (rc != SQLITE_OK || !f->pMethods) return rc;
+    if (!reales) {
+        reales = f->pMethods;
+        metodos = *f->pMethods;
+        cambiar(metodos);
+    }
+    if (f->pMethods == reales) f->pMethods = &metodos;
+    return rc;
+}
+
 struct SinEsperas {
     inline static sqlite3_vfs* real = nullptr;
     inline static const sqlite3_io_methods* metodosReales = nullptr;
@@ -152,16 +168,10 @@ struct SinEsperas {
         return rc;
     }
     static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
-        const int rc = real->xOpen(real, nombre, f, flags, salida);
-        if (rc != SQLITE_OK || !f->pMethods) return rc;
-        if (!metodosReales) {
-            metodosReales = f->pMethods;
-            metodos = *f->pMethods;
-            metodos.xWrite = Escribir;
-            metodos.xLock = Bloquear;
-        }
-        if (f->pMethods == metodosReales) f->pMethods = &metodos;
-        return rc;
+        return AbrirCambiado(real, nombre, f, flags, salida, metodosReales, metodos, [](sqlite3_io_methods& m) {
+            m.xWrite = Escribir;
+            m.xLock = Bloquear;
+        });
     }
 };
 
@@ -252,17 +262,11 @@ struct Mortal {
         return real->xDelete(real, nombre, sincronizar);
     }
     static int Abrir(sqlite3_vfs*, const char* nombre, sqlite3_file* f, int flags, int* salida) {
-        const int rc = real->xOpen(real, nombre, f, flags, salida);
-        if (rc != SQLITE_OK || !f->pMethods) return rc;
-        if (!metodosReales) {
-            metodosReales = f->pMethods;
-            metodos = *f->pMethods;
-            metodos.xWrite = Escribir;
-            metodos.xTruncate = Truncar;
-            metodos.xSync = Sincronizar;
-        }
-        if (f->pMethods == metodosReales) f->pMethods = &metodos;
-        return rc;
+        return AbrirCambiado(real, nombre, f, flags, salida, metodosReales, metodos, [](sqlite3_io_methods& m) {
+            m.xWrite = Escribir;
+            m.xTruncate = Truncar;
+            m.xSync = Sincronizar;
+        });
     }
 };
 
