@@ -27,9 +27,7 @@ namespace {
 
 template <class T>
 T* Nuevo(QWidget* padre, const char* nombre) {
-    T* control = new T(padre);
-    control->setObjectName(QString::fromLatin1(nombre));
-    return control;
+    return Nombrado(new T(padre), nombre);
 }
 
 }  // namespace
