@@ -9,6 +9,7 @@
 
 #include "actualizacion/cActOnline.h"
 #include "actualizacion/ventanas_resultado.h"
+#include "compartido/captions.h"
 #include "compartido/cadenas.h"
 #include "controles/controles.h"
 
@@ -16,7 +17,7 @@ namespace oxalde {
 namespace {
 
 QLabel* Explicacion(QWidget* padre, const char* nombre) {
-    auto* etiqueta = ControlNombrado(new QLabel(padre), nombre);
+    auto* etiqueta = Nombrado(new QLabel(padre), nombre);
     etiqueta->setWordWrap(true);
     etiqueta->setFixedWidth(420);
     return etiqueta;
@@ -28,9 +29,9 @@ FrmSinConexion::FrmSinConexion(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
       lblTituloC_(Explicacion(this, "lblTituloC")),
       lblTituloE_(Explicacion(this, "lblTituloE")),
-      chkNoPreg_(ControlNombrado(
+      chkNoPreg_(Nombrado(
           new QCheckBox(QStringLiteral("Berriro kontsulta ez egin / No volver a consultar"), this), "ChkNoPreg")),
-      cmdContinuar_(ControlNombrado(new QPushButton(kTextoContinuar, this), "CmdContinuar")) {
+      cmdContinuar_(Nombrado(new QPushButton(kTextoContinuar, this), "CmdContinuar")) {
     setObjectName(QStringLiteral("FrmSinConexion"));
     Negrita(lblTituloC_);
     QFont cursiva = lblTituloE_->font();

@@ -13,6 +13,7 @@
 #include "actualizacion/cActOnline.h"
 #include "actualizacion/navegador.h"
 #include "actualizacion/ventanas_resultado.h"
+#include "compartido/captions.h"
 #include "compartido/ventana_principal.h"
 #include "compartido/fin_programa.h"
 
@@ -38,11 +39,11 @@ constexpr Rotulo kRotulos[] = {
 };
 
 QLabel* Rotulado(QWidget* padre, int i) {
-    return ControlNombrado(new QLabel(QString::fromUtf8(kRotulos[i].texto), padre), kRotulos[i].nombre);
+    return Nombrado(new QLabel(QString::fromUtf8(kRotulos[i].texto), padre), kRotulos[i].nombre);
 }
 
 QLineEdit* CajaFija(QWidget* padre, const char* nombre) {
-    auto* caja = ControlNombrado(new QLineEdit(padre), nombre);
+    auto* caja = Nombrado(new QLineEdit(padre), nombre);
     caja->setReadOnly(true);
     caja->setMinimumWidth(380);
     return caja;
@@ -65,13 +66,13 @@ void TerminarPrograma() {
 
 FrmVersionCheck::FrmVersionCheck(QWidget* parent)
     : QDialog(parent),
-      lblActual_(ControlNombrado(new QLabel(this), "LblActual")),
-      lblDisponible_(ControlNombrado(new QLabel(this), "LblDisponible")),
+      lblActual_(Nombrado(new QLabel(this), "LblActual")),
+      lblDisponible_(Nombrado(new QLabel(this), "LblDisponible")),
       txtPath_(CajaFija(this, "TxtPath")),
       txtUrl_(CajaFija(this, "TxtUrl")),
-      txtInfo_(ControlNombrado(new QPlainTextEdit(this), "TxtInfo")),
-      cmdActualizar_(ControlNombrado(new QPushButton(QStringLiteral("Deskargatu Descargar"), this), "CmdActualizar")),
-      cmdContinuar_(ControlNombrado(new QPushButton(kTextoContinuar, this), "CmdContinuar")) {
+      txtInfo_(Nombrado(new QPlainTextEdit(this), "TxtInfo")),
+      cmdActualizar_(Nombrado(new QPushButton(QStringLiteral("Deskargatu Descargar"), this), "CmdActualizar")),
+      cmdContinuar_(Nombrado(new QPushButton(kTextoContinuar, this), "CmdContinuar")) {
     setObjectName(QStringLiteral("FrmVersionCheck"));
     setWindowTitle(QStringLiteral("Actualizar versión"));
     txtInfo_->setReadOnly(true);
@@ -79,7 +80,7 @@ FrmVersionCheck::FrmVersionCheck(QWidget* parent)
     txtUrl_->setCursor(Qt::PointingHandCursor);
     txtUrl_->installEventFilter(this);
 
-    auto* fraVersion = ControlNombrado(new QGroupBox(QStringLiteral("Bertsioa / Versión"), this), "FraVersion");
+    auto* fraVersion = Nombrado(new QGroupBox(QStringLiteral("Bertsioa / Versión"), this), "FraVersion");
     auto* versiones = new QGridLayout(fraVersion);
     versiones->addWidget(Rotulado(fraVersion, 0), 0, 0);
     versiones->addWidget(lblActual_, 0, 1);

@@ -8,13 +8,6 @@ namespace oxalde {
 
 inline const QString kTextoContinuar = QStringLiteral("Aurrera jarraitu... Continuar...");
 
-// Names the control as the program's code and tests know it.
-template <class T>
-T* ControlNombrado(T* control, const char* nombre) {
-    control->setObjectName(QString::fromLatin1(nombre));
-    return control;
-}
-
 // The mouse pointer back to the default while the window is up (the caller may have set the
 // hourglass; it takes its own pointer back afterwards).
 inline void PunteroNormal() {

@@ -111,6 +111,13 @@ enum IdCadena : int {
     kIdMsgArchivoDanado = 9109,
     kIdBotonSi = 9111,
     kIdBotonNo = 9112,
+    // Sentences with a number, a date or a DNI in them, held whole with placeholders.
+    kIdMsgUnDeclaranteErroneo = 9113,
+    kIdMsgDeclarantesErroneos = 9114,
+    kIdMsgEjercicioFueraDeIntervalo = 9115,
+    kIdMsgFechaFueraDeIntervalo = 9116,
+    kIdPreguntaSustituirDeclarante = 9117,
+    kIdMsgFechaPresentacionAnterior = 9118,
     kIdMsgDeclaracionNoGuardada = 9131,
     kIdMsgCaracteresDeControl = 9141,
     kIdMsgValorNoCabe = 9142,

@@ -1,6 +1,7 @@
 #pragma once
 // A window's language-dependent texts as data: one row per control, text and string id, and
 // one function that sets them for every window.
+#include <QString>
 #include <initializer_list>
 #include <span>
 #include <utility>
@@ -31,5 +32,11 @@ void EscribirCaptions(QWidget& ventana, std::span<const Caption> filas);
 
 // Gives controls built without a name the names their window's caption table uses.
 void Nombrar(std::initializer_list<std::pair<QObject*, const char*>> controles);
+// The control just built, named as its window's caption table and the tests know it.
+template <class T>
+T* Nombrado(T* control, const char* nombre) {
+    control->setObjectName(QString::fromLatin1(nombre));
+    return control;
+}
 
 }  // namespace oxalde

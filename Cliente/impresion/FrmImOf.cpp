@@ -234,10 +234,8 @@ bool FrmImOf::ValidarFechaPresentacion() {
         cImOf::Instancia().FECHAPRE(fecha);
         return false;
     }
-    const QString limite = fechas.LongToString(kPrimeraFecha);
-    MsgBox(TextoIdioma(QStringLiteral("La Fecha de presentación no puede ser anterior al ") + limite,
-                       QStringLiteral("Aurkezpen data ezin da ") + limite + QStringLiteral(" baino lehenagokoa izan")),
-           vbExclamation, Cadena(kIdTituloErrorDatosImpresion));
+    MsgBox(Cadena(kIdMsgFechaPresentacionAnterior).arg(fechas.LongToString(kPrimeraFecha)), vbExclamation,
+           Cadena(kIdTituloErrorDatosImpresion));
     return true;
 }
 

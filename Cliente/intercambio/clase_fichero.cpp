@@ -8,15 +8,28 @@
 #include "compartido/cadenas.h"
 
 namespace oxalde {
+namespace {
+
+// The types of a file's mode told apart, each with the words naming it to the user (none for a
+// regular file, which is never refused); any other type (a character or block device) is a device.
+struct Tipo {
+    unsigned bits;
+    ClaseFichero clase;
+    int nombre;
+};
+constexpr Tipo kTipos[] = {
+    {S_IFREG, ClaseFichero::Regular, 0},
+    {S_IFDIR, ClaseFichero::Carpeta, kIdClaseCarpeta},
+    {S_IFIFO, ClaseFichero::Tuberia, kIdClaseTuberia},
+    {S_IFSOCK, ClaseFichero::Socket, kIdClaseSocket},
+};
+
+}  // namespace
 
 ClaseFichero ClaseDeModo(unsigned modo) {
-    switch (modo & S_IFMT) {
-        case S_IFREG: return ClaseFichero::Regular;
-        case S_IFDIR: return ClaseFichero::Carpeta;
-        case S_IFIFO: return ClaseFichero::Tuberia;
-        case S_IFSOCK: return ClaseFichero::Socket;
-        default: return ClaseFichero::Dispositivo;
-    }
+    for (const Tipo& t : kTipos)
+        if ((modo & S_IFMT) == t.bits) return t.clase;
+    return ClaseFichero::Dispositivo;
 }
 
 ClaseFichero ClaseDe(const QString& ruta) {
@@ -27,9 +40,8 @@ ClaseFichero ClaseDe(const QString& ruta) {
 
 QString TextoNoEsFichero(int id, const QString& ruta, ClaseFichero clase) {
     int nombre = kIdClaseDispositivo;
-    if (clase == ClaseFichero::Carpeta) nombre = kIdClaseCarpeta;
-    if (clase == ClaseFichero::Tuberia) nombre = kIdClaseTuberia;
-    if (clase == ClaseFichero::Socket) nombre = kIdClaseSocket;
+    for (const Tipo& t : kTipos)
+        if (t.clase == clase && t.nombre != 0) nombre = t.nombre;
     return Cadena(id).arg(QDir::toNativeSeparators(ruta), Cadena(nombre));
 }
 

@@ -50,10 +50,7 @@ class PreguntaVentana : public PreguntaSustitucion {
 public:
     explicit PreguntaVentana(QString titulo) : titulo_(std::move(titulo)) {}
     bool Sustituir(const QString& dni) override {
-        const QString texto = TextoIdioma(QStringLiteral("El declarante con dni-cif ") + dni +
-                                              QStringLiteral(" ya existe \n¿Está seguro que desea sustituirlo?"),
-                                          dni + QStringLiteral(" zk.ko NA/IFK duen aitortzailea lehenagotik dago \n"
-                                                               "Ziur al zaude ordeztu nahi duzula?"));
+        const QString texto = Cadena(kIdPreguntaSustituirDeclarante).arg(dni);
         return MsgBox(texto, vbYesNo | vbQuestion | vbDefaultButton2, titulo_) == vbYes;
     }
 

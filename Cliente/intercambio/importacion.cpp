@@ -240,17 +240,11 @@ ResultadoImportacion ImportarFichero(const QString& ruta, bool automatico, Pregu
 
 std::optional<MensajeCierre> MensajeFinal(const ContadoresImportacion& c) {
     const qint32 leidos = c.total - c.ignorados;
-    const QString k = QString::number(c.incorrectos);
     if (c.incorrectos == leidos && leidos != 0)
         return MensajeCierre{Cadena(kIdMsgImportacionErronea), vbInformation, true};
-    if (c.incorrectos == 1)
-        return MensajeCierre{
-            TextoIdioma(QStringLiteral("Hay 1 declarante erroneo"), QStringLiteral("Aitortzaile bat okerra da")),
-            vbInformation, true};
+    if (c.incorrectos == 1) return MensajeCierre{Cadena(kIdMsgUnDeclaranteErroneo), vbInformation, true};
     if (c.incorrectos > 1)
-        return MensajeCierre{TextoIdioma(QStringLiteral("Hay ") + k + QStringLiteral(" declarantes erroneos"),
-                                         k + QStringLiteral(" aitortzaile okerrak dira")),
-                             vbInformation, true};
+        return MensajeCierre{Cadena(kIdMsgDeclarantesErroneos).arg(c.incorrectos), vbInformation, true};
     if (c.importados >= 1) return MensajeCierre{Cadena(kIdMsgImportacionCorrecta), vbOKOnly, false};
     return std::nullopt;
 }

@@ -17,15 +17,6 @@
 #include "compartido/general.h"
 
 namespace oxalde {
-namespace {
-
-template <class T>
-T* Nombrado(T* control, const char* nombre) {
-    control->setObjectName(QString::fromLatin1(nombre));
-    return control;
-}
-
-}  // namespace
 
 frmPreferencias::frmPreferencias(QWidget* parent)
     : QDialog(parent),

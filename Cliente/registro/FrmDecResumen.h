@@ -59,6 +59,7 @@ private:
     void CrearOpciones();
     void CrearCabecera();
     void CrearBotones();
+    void ColocarCabecera(bool trimestral);
     void EmpezarDeclaracion(const QString& modo);
     void InicializarDatos();
     void FormatearFlxDeclaraciones();

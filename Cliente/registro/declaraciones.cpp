@@ -62,17 +62,8 @@ std::optional<AvisoCabecera> AvisoDeCodigo(int codigo, vb::Long fechaMin, vb::Lo
         case 2: return AvisoCabecera{Cadena(kIdMsgFaltaEjercicio), cajaEjercicio};
         case 3: return AvisoCabecera{Cadena(kIdMsgFaltaPeriodo), cajaPeriodo};
         case 4: return AvisoCabecera{Cadena(kIdMsgFaltaModelo), cajaModelo};
-        case 5:
-            return AvisoCabecera{
-                TextoIdioma("El ejercicio-periodo no puede ser anterior al " + min + " ni posterior al " + max,
-                            "Ekitaldi eta zergaldia ezin dira izan " + min + " baino lehenagokoak ez eta " + max +
-                                " baino beranduagokoa ere"),
-                cajaEjercicio};
-        case 6:
-            return AvisoCabecera{TextoIdioma("La fecha no puede ser anterior al " + min + " ni posterior al " + max,
-                                             "Data ezin da izan " + min + " baino lehenagokoa ez eta " + max +
-                                                 " baino beranduagokoa ere"),
-                                 cajaFecha};
+        case 5: return AvisoCabecera{Cadena(kIdMsgEjercicioFueraDeIntervalo).arg(min, max), cajaEjercicio};
+        case 6: return AvisoCabecera{Cadena(kIdMsgFechaFueraDeIntervalo).arg(min, max), cajaFecha};
         case 7: return AvisoCabecera{Cadena(kIdMsgDeclaracionRepetida), cajaEjercicio};
         case 8: return AvisoCabecera{Cadena(kIdMsgTransporteImposible), cajaFecha};
         default: return std::nullopt;

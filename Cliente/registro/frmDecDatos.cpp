@@ -87,84 +87,88 @@ frmDecDatos::frmDecDatos(QWidget* parent) : VentanaHija(QStringLiteral("frmDecDa
 }
 
 void frmDecDatos::CrearControles() {
-    auto texto = [](const char* nombre, int maximo) {
-        auto* caja = new QLineEdit;
-        caja->setObjectName(QString::fromLatin1(nombre));
-        if (maximo > 0) caja->setMaxLength(maximo);
-        return caja;
-    };
-    auto numero = [](const char* nombre, int enteros, const char* formato) {
-        auto* caja = new Pindaro;
-        caja->setObjectName(QString::fromLatin1(nombre));
-        caja->enteros(enteros);
-        caja->maxlength(enteros);
-        caja->formato(QString::fromLatin1(formato));
-        caja->setFont(QFont(QStringLiteral("Verdana"), caja->font().pointSize()));
-        return caja;
-    };
-    auto boton = [](const char* nombre, const QString& caption) {
-        auto* b = new QPushButton(caption);
-        b->setObjectName(QString::fromLatin1(nombre));
-        return b;
-    };
-    auto etiqueta = [](const char* nombre) {
-        auto* l = new QLabel;
-        l->setObjectName(QString::fromLatin1(nombre));
-        return l;
-    };
+    CrearCajas();
+    CrearBotones();
+    auto* todo = new QVBoxLayout(this);
+    todo->addWidget(CrearMarcoDatos());
+    todo->addWidget(CrearMarcoBotones());
+    todo->addStretch();
+    // A press on Cancel's picture is a press on Cancel too.
+    findChild<QWidget*>(QStringLiteral("Piccan"))->installEventFilter(this);
+}
 
-    txtdni_ = texto("txtdni", 9);
-    txtnombre_ = texto("txtnombre", 40);
-    txtvia_ = texto("txtvia", 2);
-    cmdVia_ = boton("cmdVia", QStringLiteral("..."));
-    txtviaaux_ = texto("txtviaaux", 0);
-    txtdomicilio_ = texto("txtdomicilio", 20);
-    txtnumero_ = numero("txtnumero", 5, "#####");
-    txtletra_ = texto("txtletra", 2);
-    txtescalera_ = texto("txtescalera", 2);
-    txtpiso_ = texto("txtpiso", 2);
-    txtmano_ = texto("txtmano", 3);
-    txtcodprov_ = numero("txtcodprov", 2, "00");
-    cmdProvincia_ = boton("cmdProvincia", QString());
-    txtnomprov_ = texto("txtnomprov", 20);
-    txtcodpos_ = numero("txtcodpos", 5, "00000");
-    txtcodmun_ = numero("txtcodmun", 3, "###");
-    cmdMunicipio_ = boton("cmdMunicipio", QString());
-    txtnommun_ = texto("txtnommun", 25);
-    txttelefono_ = texto("txttelefono", 9);
-    txtnum731_ = numero("txtnum731", 7, kFormatoMillones);
-    txtnum732_ = numero("txtnum732", 7, kFormatoMillones);
-    cmdAceptar_ = boton("cmdAceptar", QString());
-    cmdCancelar_ = boton("cmdCancelar", QString());
-    // A press on Cancel leaves the focus where it is, so the box being edited is never left
-    // (nor its code looked up) on the way out.
-    cmdCancelar_->setFocusPolicy(Qt::TabFocus);
-
+// The boxes, each with its name, what it holds and its width in pixels (0: as wide as its row
+// lets it); those that only show stay out of typing and of the tab order.
+void frmDecDatos::CrearCajas() {
+    const struct {
+        QLineEdit*& caja;
+        const char* nombre;
+        int maximo;  // characters, 0 for no limit
+        int ancho;
+    } textos[] = {
+        {txtdni_, "txtdni", 9, 110},          {txtnombre_, "txtnombre", 40, 0},
+        {txtvia_, "txtvia", 2, 36},           {txtviaaux_, "txtviaaux", 0, 140},
+        {txtdomicilio_, "txtdomicilio", 20, 0}, {txtletra_, "txtletra", 2, 36},
+        {txtescalera_, "txtescalera", 2, 36}, {txtpiso_, "txtpiso", 2, 36},
+        {txtmano_, "txtmano", 3, 44},         {txtnomprov_, "txtnomprov", 20, 170},
+        {txtnommun_, "txtnommun", 25, 190},   {txttelefono_, "txttelefono", 9, 100},
+    };
+    for (const auto& t : textos) {
+        t.caja = Nombrado(new QLineEdit, t.nombre);
+        if (t.maximo > 0) t.caja->setMaxLength(t.maximo);
+        if (t.ancho > 0) t.caja->setFixedWidth(t.ancho);
+    }
+    txtnombre_->setMinimumWidth(300);
+    txtdomicilio_->setMinimumWidth(200);
+    const struct {
+        Pindaro*& caja;
+        const char* nombre;
+        int enteros;
+        const char* formato;
+        int ancho;
+    } numeros[] = {
+        {txtnumero_, "txtnumero", 5, "#####", 60}, {txtcodprov_, "txtcodprov", 2, "00", 36},
+        {txtcodpos_, "txtcodpos", 5, "00000", 70}, {txtcodmun_, "txtcodmun", 3, "###", 50},
+        {txtnum731_, "txtnum731", 7, kFormatoMillones, 80}, {txtnum732_, "txtnum732", 7, kFormatoMillones, 80},
+    };
+    for (const auto& n : numeros) {
+        n.caja = Nombrado(new Pindaro, n.nombre);
+        n.caja->enteros(n.enteros);
+        n.caja->maxlength(n.enteros);
+        n.caja->formato(QString::fromLatin1(n.formato));
+        n.caja->setFont(QFont(QStringLiteral("Verdana"), n.caja->font().pointSize()));
+        n.caja->setFixedWidth(n.ancho);
+    }
     for (QLineEdit* caja : {txtviaaux_, txtnomprov_}) SoloLectura(caja, true);
     for (Pindaro* caja : {txtnum731_, txtnum732_}) {
         caja->locked(true);
         caja->backcolor(kFondoBloqueado);
         caja->setFocusPolicy(Qt::ClickFocus);
     }
-    // Box widths for what each holds.
-    const std::pair<QWidget*, int> anchos[] = {
-        {txtdni_, 110},     {txtvia_, 36},     {cmdVia_, 28},      {txtviaaux_, 140},   {txtnumero_, 60},
-        {txtletra_, 36},    {txtescalera_, 36}, {txtpiso_, 36},    {txtmano_, 44},      {txtcodprov_, 36},
-        {txtnomprov_, 170}, {txtcodpos_, 70},  {txtcodmun_, 50},   {txtnommun_, 190},   {txttelefono_, 100},
-        {txtnum731_, 80},   {txtnum732_, 80}};
-    for (auto [control, ancho] : anchos) control->setFixedWidth(ancho);
-    txtnombre_->setMinimumWidth(300);
-    txtdomicilio_->setMinimumWidth(200);
+}
 
-    // The data frame: a label column and one line of boxes per row.
-    fraDatos_ = new QFrame(this);
-    fraDatos_->setObjectName(QStringLiteral("fraDatos"));
+void frmDecDatos::CrearBotones() {
+    for (auto [boton, nombre] : {std::pair{&cmdVia_, "cmdVia"}, {&cmdProvincia_, "cmdProvincia"},
+                                 {&cmdMunicipio_, "cmdMunicipio"}, {&cmdAceptar_, "cmdAceptar"},
+                                 {&cmdCancelar_, "cmdCancelar"}})
+        *boton = Nombrado(new QPushButton, nombre);
+    cmdVia_->setText(QStringLiteral("..."));
+    cmdVia_->setFixedWidth(28);
+    // A press on Cancel leaves the focus where it is, so the box being edited is never left
+    // (nor its code looked up) on the way out.
+    cmdCancelar_->setFocusPolicy(Qt::TabFocus);
+}
+
+// The data frame: a label column and one line of boxes per row.
+QFrame* frmDecDatos::CrearMarcoDatos() {
+    fraDatos_ = Nombrado(new QFrame(this), "fraDatos");
     fraDatos_->setFrameShape(QFrame::StyledPanel);
     auto* rejilla = new QGridLayout(fraDatos_);
+    auto etiqueta = [](const char* nombre) { return Nombrado(new QLabel, nombre); };
     Label2_ = etiqueta("Label2");
     Negrita(Label2_);
     rejilla->addWidget(Label2_, 0, 0, 1, 2);
-    auto linea = [&](const char* nombre, std::initializer_list<QWidget*> controles) {
+    auto linea = [rejilla, etiqueta](const char* nombre, std::initializer_list<QWidget*> controles) {
         const int fila = rejilla->rowCount();
         rejilla->addWidget(etiqueta(nombre), fila, 0);
         auto* h = new QHBoxLayout;
@@ -185,35 +189,33 @@ void frmDecDatos::CrearControles() {
     linea("lblnum731", {txtnum731_});
     linea("lblnum732", {txtnum732_});
     rejilla->setColumnStretch(1, 1);
+    return fraDatos_;
+}
 
-    // The button frame, each button with its picture over its left part; a click on the picture
-    // is a click of the button.
-    fraBotones_ = new QFrame(this);
-    fraBotones_->setObjectName(QStringLiteral("fraBotones"));
+// The button frame, each button with its picture over its left part; a click on the picture is a
+// click of the button.
+QFrame* frmDecDatos::CrearMarcoBotones() {
+    fraBotones_ = Nombrado(new QFrame(this), "fraBotones");
     auto* botones = new QHBoxLayout(fraBotones_);
     botones->addStretch();
-    auto imagen = [this](QPushButton* b, const char* nombre, QStyle::StandardPixmap figura,
-                         void (frmDecDatos::*alPulsar)()) {
-        b->setMinimumWidth(110);
-        auto* pic = new EtiquetaEnlace(b);
-        pic->setObjectName(QString::fromLatin1(nombre));
-        pic->setPixmap(style()->standardPixmap(figura));
-        pic->move(6, (b->sizeHint().height() - pic->pixmap().height()) / 2);
-        connect(pic, &EtiquetaEnlace::clicked, this, alPulsar);
-        connect(b, &QPushButton::clicked, this, alPulsar);
-    };
-    imagen(cmdAceptar_, "PicAce", QStyle::SP_DialogApplyButton, &frmDecDatos::cmdAceptar_Click);
-    imagen(cmdCancelar_, "Piccan", QStyle::SP_DialogCancelButton, &frmDecDatos::cmdCancelar_Click);
+    const struct {
+        QPushButton* boton;
+        const char* nombre;
+        QStyle::StandardPixmap figura;
+        void (frmDecDatos::*alPulsar)();
+    } filas[] = {{cmdAceptar_, "PicAce", QStyle::SP_DialogApplyButton, &frmDecDatos::cmdAceptar_Click},
+                 {cmdCancelar_, "Piccan", QStyle::SP_DialogCancelButton, &frmDecDatos::cmdCancelar_Click}};
+    for (const auto& f : filas) {
+        f.boton->setMinimumWidth(110);
+        auto* pic = Nombrado(new EtiquetaEnlace(f.boton), f.nombre);
+        pic->setPixmap(style()->standardPixmap(f.figura));
+        pic->move(6, (f.boton->sizeHint().height() - pic->pixmap().height()) / 2);
+        connect(pic, &EtiquetaEnlace::clicked, this, f.alPulsar);
+        connect(f.boton, &QPushButton::clicked, this, f.alPulsar);
+        botones->addWidget(f.boton);
+    }
     connect(cmdCancelar_, &QPushButton::pressed, this, [this] { cancelarPulsado_ = true; });
-    botones->addWidget(cmdAceptar_);
-    botones->addWidget(cmdCancelar_);
-
-    auto* todo = new QVBoxLayout(this);
-    todo->addWidget(fraDatos_);
-    todo->addWidget(fraBotones_);
-    todo->addStretch();
-    // A press on Cancel's picture is a press on Cancel too.
-    findChild<QWidget*>(QStringLiteral("Piccan"))->installEventFilter(this);
+    return fraBotones_;
 }
 
 void frmDecDatos::OrdenTabulacion() {

@@ -59,6 +59,10 @@ private:
     };
 
     void CrearControles();
+    void CrearCajas();
+    void CrearBotones();
+    QFrame* CrearMarcoDatos();
+    QFrame* CrearMarcoBotones();
     void CrearListas();
     void ConectarCajas();
     void OrdenTabulacion();

@@ -225,6 +225,52 @@ TEST_F(Declaraciones, ListasCompletanLiteralmenteYElAceptarAbreElEditor) {
     EXPECT_EQ(cDatos731::Instancia().MODO() + cDatos731::Instancia().MODOP(), "AP");
 }
 
+// A year or a date outside the program's range is refused naming the range in the user's language,
+// and the box that holds it takes the focus again.
+TEST_F(Declaraciones, FueraDelIntervaloSeNombraElIntervaloEnSuIdioma) {
+    struct Caso {
+        const char* idioma;
+        Qt::Key modo;
+        const char* caja;
+        const char* tecleado;
+        const char* texto;
+    };
+    const Caso casos[] = {
+        {"C", Qt::Key_P, "txtejer", "2030",
+         "El ejercicio-periodo no puede ser anterior al 01/01/2008 ni posterior al 31/12/2026"},
+        {"E", Qt::Key_P, "txtejer", "2030",
+         "Ekitaldi eta zergaldia ezin dira izan 2008/01/01 baino lehenagokoak ez eta 2026/12/31 baino beranduagokoa "
+         "ere"},
+        {"C", Qt::Key_T, "txtfecha", "01012030",
+         "La fecha no puede ser anterior al 01/01/2008 ni posterior al 31/12/2026"},
+        {"E", Qt::Key_T, "txtfecha", "20300101",
+         "Data ezin da izan 2008/01/01 baino lehenagokoa ez eta 2026/12/31 baino beranduagokoa ere"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::string(c.idioma) + " " + c.caja);
+        QString idioma = QString::fromLatin1(c.idioma);
+        CEntrada::Instancia().IDI(idioma);
+        FrmDecResumen& w = Ventana();
+        QTest::keyClick(&Grid(w), c.modo, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        auto* caja = C<QLineEdit>(w, c.caja);
+        ASSERT_EQ(QApplication::focusWidget(), caja);
+        caja->selectAll();
+        QTest::keyClicks(caja, c.tecleado);
+        QTest::keyClick(caja, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        mensajes.clear();
+        QTest::mouseClick(C<QWidget>(w, "ImgNueva1"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].texto, c.texto);
+        EXPECT_EQ(QApplication::focusWidget(), caja);
+        EXPECT_EQ(Abierta(), "FrmDecResumen");
+        v->Area()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+    }
+}
+
 TEST_F(Declaraciones, BorrarPreguntaLaFilaDeLaCabeceraYLaQuita) {
     FrmDecResumen& w = Ventana();
     FlexGrid& g = Grid(w);

@@ -86,6 +86,19 @@ TEST_F(VentanaImportar, ImportaPreguntaYTermina) {
     EXPECT_EQ(Valor("SELECT T01_NOMBRE FROM T01_DECLARANTES WHERE T01_DNI = '11111111H'").CStr(), "VIEJO");
 }
 
+// In Basque the question leads with the taxpayer's number.
+TEST_F(VentanaImportar, LaPreguntaDeSustituirEnEuskera) {
+    oxalde::DesplIdioma = oxalde::kDesplEuskera;
+    Reabrir();
+    ASSERT_TRUE(Escribir(carpeta.filePath("Contri.txt"), LineaValida("11111111H", "OTRO") + "\r\n"));
+    respuesta = oxalde::vbNo;
+    Pulsar(v->cmdace());
+    EXPECT_EQ(Estado(), "1 0 0 0 1 | 000");
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0].texto,
+              "11111111H zk.ko NA/IFK duen aitortzailea lehenagotik dago \nZiur al zaude ordeztu nahi duzula?");
+}
+
 TEST_F(VentanaImportar, AutomaticoEnEuskeraYSinErrores) {
     oxalde::DesplIdioma = oxalde::kDesplEuskera;
     v->Anadir_captions();

@@ -394,26 +394,32 @@ TEST(MensajeFinal, SegunLosContadores) {
     struct Caso {
         ContadoresImportacion c;
         QString texto;
+        QString euskera;
         int estilo;
     };
     const Caso casos[] = {
-        {{3, 0, 3, 0, 0}, "Todos los declarantes que desea importar son erroneos", oxalde::vbInformation},
-        {{4, 0, 3, 0, 1}, "Todos los declarantes que desea importar son erroneos", oxalde::vbInformation},
-        {{3, 2, 1, 0, 0}, "Hay 1 declarante erroneo", oxalde::vbInformation},
-        {{3, 1, 2, 0, 0}, "Hay 2 declarantes erroneos", oxalde::vbInformation},
-        {{3, 3, 0, 1, 0}, "Sus datos han sido importados correctamente", oxalde::vbOKOnly},
+        {{3, 0, 3, 0, 0}, "Todos los declarantes que desea importar son erroneos",
+         "Inportatu nahi dituzun zergadun guztiak okerrak dira", oxalde::vbInformation},
+        {{4, 0, 3, 0, 1}, "Todos los declarantes que desea importar son erroneos",
+         "Inportatu nahi dituzun zergadun guztiak okerrak dira", oxalde::vbInformation},
+        {{3, 2, 1, 0, 0}, "Hay 1 declarante erroneo", "Aitortzaile bat okerra da", oxalde::vbInformation},
+        {{3, 1, 2, 0, 0}, "Hay 2 declarantes erroneos", "2 aitortzaile okerrak dira", oxalde::vbInformation},
+        {{14, 2, 12, 0, 0}, "Hay 12 declarantes erroneos", "12 aitortzaile okerrak dira", oxalde::vbInformation},
+        {{3, 3, 0, 1, 0}, "Sus datos han sido importados correctamente", "Zure datuak behar bezala inportatu dira",
+         oxalde::vbOKOnly},
     };
-    for (const Caso& c : casos) {
-        const auto m = oxalde::MensajeFinal(c.c);
-        ASSERT_TRUE(m) << c.texto.toStdString();
-        EXPECT_EQ(m->texto, c.texto);
-        EXPECT_EQ(m->estilo, c.estilo);
-        EXPECT_EQ(m->tituloVentana, c.estilo != oxalde::vbOKOnly);
+    for (int idioma : {0, oxalde::kDesplEuskera}) {
+        oxalde::DesplIdioma = idioma;
+        for (const Caso& c : casos) {
+            const auto m = oxalde::MensajeFinal(c.c);
+            ASSERT_TRUE(m) << c.texto.toStdString();
+            EXPECT_EQ(m->texto, idioma ? c.euskera : c.texto);
+            EXPECT_EQ(m->estilo, c.estilo);
+            EXPECT_EQ(m->tituloVentana, c.estilo != oxalde::vbOKOnly);
+        }
+        EXPECT_FALSE(oxalde::MensajeFinal({}));
+        EXPECT_FALSE(oxalde::MensajeFinal({2, 0, 0, 0, 2}));
     }
-    EXPECT_FALSE(oxalde::MensajeFinal({}));
-    EXPECT_FALSE(oxalde::MensajeFinal({2, 0, 0, 0, 2}));
-    oxalde::DesplIdioma = oxalde::kDesplEuskera;
-    EXPECT_EQ(oxalde::MensajeFinal({3, 1, 2, 0, 0})->texto, "2 aitortzaile okerrak dira");
     oxalde::DesplIdioma = 0;
 }
 
