@@ -112,6 +112,7 @@ protected:
     bool datosModificados_ = false;
     bool cargado_ = false;  // the load steps have run to their end
     bool corregido_ = false;
+    bool volverGuardada_ = false;  // closing after a save (VolverADeclaraciones)
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
     std::array<QRadioButton*, 3> OptTmedio_{};  // vehicle, boat, aircraft
     TiraPestanas* tabTra_ = nullptr;
