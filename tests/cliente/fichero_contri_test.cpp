@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -335,17 +334,10 @@ TEST_F(Escritura, SinPermisoSeDiceEnElIdiomaDelUsuario) {
 TEST_F(Escritura, DiscoLlenoYSustitucionNegadaEnElIdiomaDelUsuario) {
     if (geteuid() != 0) GTEST_SKIP() << "only root can mount a small disk and give a folder to another user";
     const std::shared_ptr<void> castellano(nullptr, [](void*) { oxalde::DesplIdioma = 0; });
-    QTemporaryDir punto;
-    const QByteArray montado = punto.path().toLocal8Bit();
-    if (mount("tmpfs", montado.constData(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "no memory file system can be mounted here: " << std::strerror(errno);
-    const std::shared_ptr<void> desmontar(nullptr, [&](void*) { umount(montado.constData()); });
-    const QString llena = punto.filePath("Contri.txt");
-    ASSERT_TRUE(prueba::Escribir(llena, "OLD CONTENT"));
-    QFile relleno(punto.filePath("relleno"));
-    ASSERT_TRUE(relleno.open(QIODevice::WriteOnly));
-    while (relleno.write(QByteArray(4096, 'x')) > 0) {}
-    relleno.close();
+    prueba::DiscoPequeno disco;
+    if (!disco.Motivo().empty()) GTEST_SKIP() << "no memory file system can be mounted here: " << disco.Motivo();
+    const QString llena = disco.Fichero("Contri.txt");
+    ASSERT_TRUE(prueba::Escribir(llena, "OLD CONTENT") && disco.Llenar("relleno"));
     const QString pegajosa = dir.filePath("pegajosa");
     const QString ajeno = pegajosa + "/Contri.txt";
     ASSERT_TRUE(QDir().mkdir(pegajosa) && prueba::Escribir(ajeno, "OLD CONTENT"));
@@ -367,7 +359,7 @@ TEST_F(Escritura, DiscoLlenoYSustitucionNegadaEnElIdiomaDelUsuario) {
     EXPECT_EQ(prueba::Leer(llena), "OLD CONTENT");
     EXPECT_EQ(prueba::Leer(ajeno), "OLD CONTENT");
     EXPECT_EQ(QDir(pegajosa).entryList(QDir::Files | QDir::Hidden), QStringList{"Contri.txt"});
-    EXPECT_EQ(QDir(punto.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Contri.txt", "relleno"}));
+    EXPECT_EQ(QDir(disco.Ruta()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Contri.txt", "relleno"}));
 }
 
 // A target that is not a regular file, through a link or not, is refused and left as it is (the
