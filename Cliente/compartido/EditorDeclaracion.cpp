@@ -68,6 +68,7 @@ void EditorDeclaracion::cmdCancelar_Click() {
 void EditorDeclaracion::VolverADeclaraciones(bool guardada) {
     const QString titulo = windowTitle();
     entrada_->Descargando();
+    volverGuardada_ = guardada;
     Descargar();
     cDecResumen::Instancia().ENTRADA(kEntradaVuelta);
     VentanaPrincipal* principal = VentanaPrincipal::Actual();
@@ -279,7 +280,11 @@ QWidget* EditorDeclaracion::InicioDelMedio(const QString& tmedio) const {
 
 void EditorDeclaracion::Form_Unload() {
     entrada_->Descargando();
-    RefrescarMenuPrincipal();
+    // After a save the menus are not read here: reading them may meet a lock, whose message must
+    // not come before the one that says the declaration was saved. A saved declaration changes
+    // neither the count nor the recent taxpayers, and a declarations window that cannot open
+    // puts the menus back as they were last read.
+    if (!volverGuardada_) RefrescarMenuPrincipal();
 }
 
 }  // namespace oxalde

@@ -156,6 +156,7 @@ protected:
     bool datosPresentados_ = false;
     bool datosModificados_ = false;
     bool corregido_ = false;
+    bool volverGuardada_ = false;  // closing after a save (VolverADeclaraciones)
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
     std::array<QRadioButton*, 3> OptTmedio_{};  // vehicle, boat, aircraft
     TiraPestanas* tabTra_ = nullptr;

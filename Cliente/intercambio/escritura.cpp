@@ -13,8 +13,7 @@ bool EscribirTodo(QFileDevice& fichero, const QByteArray& datos, QString& detall
         errno = 0;
         const qint64 n = fichero.write(datos.constData() + hecho, datos.size() - hecho);
         if (n <= 0) {
-            const int error = errno;
-            detalle = error != 0 ? MotivoSistema(error) : fichero.errorString();
+            detalle = MotivoFallo(fichero, errno);
             return false;
         }
         hecho += n;

@@ -8,7 +8,7 @@ class QFileDevice;
 
 namespace oxalde {
 
-// Writes every byte; false, with the system's account in `detalle` (MotivoSistema), when the file
+// Writes every byte; false, with the system's account in `detalle` (MotivoFallo), when the file
 // took fewer.
 bool EscribirTodo(QFileDevice& fichero, const QByteArray& datos, QString& detalle);
 

@@ -3,14 +3,26 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 #include "intercambio/escritura.h"
+#include "intercambio/motivo_sistema.h"
 #include "vb/ansi.h"
 
 namespace oxalde {
 namespace {
+
 constexpr qsizetype kBloque = 64 * 1024;
+
+// A failed open or commit, its reason from the system's error number (MotivoFallo): the
+// toolkit's account of a file or folder that may not be written comes in its own translation,
+// Spanish in a Basque session. The number is cleared before the call and read at once after it:
+// a call that succeeds may leave one behind.
+ResultadoEscritura Fallo(const QFileDevice& fichero, int numero) {
+    return {ResultadoEscritura::Fallido, MotivoFallo(fichero, numero)};
 }
+
+}  // namespace
 
 std::optional<Excedido> BuscarExcedido(const cExportar& exportar) {
     for (qint32 i = 1; i <= exportar.TablaContriExpCOUNT(); ++i) {
@@ -28,8 +40,8 @@ ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& e
     if (const ClaseFichero clase = ClaseDe(ruta); NoEsFichero(clase))
         return {ResultadoEscritura::NoEsFichero, {}, clase};
     QSaveFile fichero(ruta);
-    if (!fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {ResultadoEscritura::Fallido, fichero.errorString()};
+    errno = 0;
+    if (!fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Fallo(fichero, errno);
     // The lines go out in blocks of about 64 KiB.
     QByteArray bloque;
     QString detalle;
@@ -45,7 +57,8 @@ ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& e
         }
         bloque.clear();
     }
-    if (!fichero.commit()) return {ResultadoEscritura::Fallido, fichero.errorString()};
+    errno = 0;
+    if (!fichero.commit()) return Fallo(fichero, errno);
     return {};
 }
 

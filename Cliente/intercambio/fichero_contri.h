@@ -15,7 +15,7 @@ namespace oxalde {
 struct ResultadoEscritura {
     enum Estado { Escrito, Inalcanzable, NoEsFichero, Fallido };
     Estado estado = Escrito;
-    QString detalle;                             // the system's account of a failure
+    QString detalle;                             // why it failed, as the user is told it
     ClaseFichero clase = ClaseFichero::Regular;  // what is there instead of a file (NoEsFichero)
 };
 

@@ -1,5 +1,6 @@
 #include "intercambio/motivo_sistema.h"
 
+#include <QFileDevice>
 #include <cerrno>
 
 #include "compartido/cadenas.h"
@@ -14,6 +15,10 @@ QString MotivoSistema(int numero) {
         case EDQUOT: return Cadena(kIdMotivoDiscoLleno);
         default: return qt_error_string(numero);
     }
+}
+
+QString MotivoFallo(const QFileDevice& fichero, int numero) {
+    return numero != 0 ? MotivoSistema(numero) : fichero.errorString();
 }
 
 }  // namespace oxalde

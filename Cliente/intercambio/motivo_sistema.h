@@ -4,9 +4,15 @@
 // toolkit's account, in the session's language where the toolkit has one.
 #include <QString>
 
+class QFileDevice;
+
 namespace oxalde {
 
 // For the system's error number (errno).
 QString MotivoSistema(int numero);
+
+// For a call on `fichero` that failed, with the error number it left (errno cleared before the
+// call: 0 when it set none); the toolkit's account only when there is no number.
+QString MotivoFallo(const QFileDevice& fichero, int numero);
 
 }  // namespace oxalde

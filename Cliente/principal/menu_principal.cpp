@@ -24,17 +24,31 @@ DeclaranteReciente Declarante(const QAction* entrada) {
     return entrada ? entrada->data().value<DeclaranteReciente>() : DeclaranteReciente{};
 }
 
-// The count and the recent taxpayers, read again. A file another program keeps locked (or any
-// other failure) is said here and the refresh goes on with the count read last and no recent
-// entry: its caller (a window being closed, the main window loading) is never cut short, and
-// the menus do not stay off.
-void LeerMenu(vb::Variant& recientes) {
+// The entries keep the taxpayers of the last good reading, shown or not: one the reading did not
+// fill is emptied, so that a refresh without a reading shows only what that reading found.
+void LlenarRecientes(MDI7312& v, const std::vector<DeclaranteReciente>& leidos) {
+    for (int i = 1; i <= 4; ++i) {
+        QAction* reciente = v.Reciente(i);
+        const bool hay = i <= static_cast<int>(leidos.size());
+        reciente->setText(hay ? TituloReciente(leidos[i - 1]) : QString());
+        reciente->setData(hay ? QVariant::fromValue(leidos[i - 1]) : QVariant());
+    }
+}
+
+// The count and the recent taxpayers, read again, both or neither. A file another program keeps
+// locked (or any other failure) is said here and the refresh goes on with the count and the
+// entries as read last: its caller (a window being closed, the main window loading) is never
+// cut short, and the menus neither stay off nor lose their entries.
+void LeerMenu(MDI7312& v) {
     auto& entrada = CEntrada::Instancia();
+    const vb::Long anterior = entrada.NUMDECLA();
     try {
         entrada.InicializarContadores();
-        if (entrada.NUMDECLA() >= 1) LeerUltimosDeclarantes(recientes);
+        vb::Variant buffer;
+        if (entrada.NUMDECLA() >= 1) LeerUltimosDeclarantes(buffer);
+        LlenarRecientes(v, DeclarantesRecientes(buffer, buffer.IsArray() ? entrada.NUMDECLA() : 0));
     } catch (...) {
-        recientes = vb::Variant();
+        entrada.NUMDECLA(anterior);
         MostrarError(ErrorDe(std::current_exception()));
     }
 }
@@ -49,29 +63,15 @@ void DeshabilitarMenus(MDI7312& v) {
 }
 
 void RefrescarMenuPrincipal(MDI7312& v, bool leer) {
-    auto& entrada = CEntrada::Instancia();
-    vb::Variant buffer;
-    if (leer) LeerMenu(buffer);
-    OcultarRecientes(v);
+    if (leer) LeerMenu(v);
+    const bool hay = CEntrada::Instancia().NUMDECLA() >= 1;
     v.Boton(6)->setVisible(false);
     Habilitar(v, "mnuDeclarante", true);
     Habilitar(v, "mnuUtilidades", true);
     v.Boton(5)->setEnabled(true);
-    if (entrada.NUMDECLA() < 1) {
-        v.Boton(2)->setEnabled(false);
-        v.Boton(3)->setEnabled(false);
-    } else {
-        v.Boton(2)->setEnabled(true);
-        v.Boton(3)->setEnabled(true);
-        int numero = 1;
-        const vb::Long recientes = buffer.IsArray() ? entrada.NUMDECLA() : 0;
-        for (const DeclaranteReciente& d : DeclarantesRecientes(buffer, recientes)) {
-            QAction* reciente = v.Reciente(numero++);
-            reciente->setVisible(true);
-            reciente->setText(TituloReciente(d));
-            reciente->setData(QVariant::fromValue(d));
-        }
-    }
+    v.Boton(2)->setEnabled(hay);
+    v.Boton(3)->setEnabled(hay);
+    for (int i = 1; i <= 4; ++i) v.Reciente(i)->setVisible(hay && v.Reciente(i)->data().isValid());
     v.Boton(1)->setEnabled(true);
 }
 

@@ -16,10 +16,11 @@ class MDI7312;
 void DeshabilitarMenus(MDI7312& v);
 
 // Recounts the taxpayers, hides the print button, turns the menus and buttons back on as the
-// count allows and fills one recent entry per latest taxpayer (at most four). The recent entries
-// are hidden before they are filled, so none is left pointing at a taxpayer that is gone.
-// A failure to read is shown and the rest goes on with the count read last and no recent entry;
-// without `leer` nothing is read (right after a failure to read, which would only wait again).
+// count allows and fills one recent entry per latest taxpayer (at most four); an entry the
+// reading does not fill is emptied, so none is left pointing at a taxpayer that is gone.
+// A failure to read is shown and the rest goes on with the count and the entries as read last;
+// without `leer` nothing is read (right after a failure to read, which would only wait again)
+// and the menus come back as they were last read.
 void RefrescarMenuPrincipal(MDI7312& v, bool leer = true);
 
 // The four taxpayers with the highest keys (row 0..3, column 0 key | 1 NIF | 2 name).

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "cliente/ficheros_prueba.h"
+#include "cliente/modos_prueba.h"
 #include "cliente/prueba.h"
 #include "controles/FlexGrid.h"
 #include "intercambio/FrmExportar.h"
@@ -215,6 +216,30 @@ TEST_F(VentanaExportar, UnaTuberiaOUnDispositivoNoSeSustituyen) {
         delete v;
         v = nullptr;
     }
+}
+
+// A file that may not be written, chosen as the file and to be replaced: the failure is said with
+// its reason in the user's language, the window stays open and the file as it was.
+TEST_F(VentanaExportar, UnFicheroSinPermisoSeDiceEnElIdiomaDelUsuario) {
+    const QString fichero = carpeta.filePath("Contri.txt");
+    ASSERT_TRUE(prueba::Escribir(fichero, "OLD") && QFile::setPermissions(fichero, QFileDevice::ReadOwner));
+    const std::pair<int, const char*> casos[] = {
+        {0, "No se ha podido escribir el fichero %1 (permiso denegado). Su contenido anterior no ha cambiado."},
+        {oxalde::kDesplEuskera, "Ezin izan da %1 fitxategia idatzi (baimena ukatu da). Aurreko edukia ez da aldatu."},
+    };
+    for (const auto& [idioma, texto] : casos) {
+        SCOPED_TRACE(idioma);
+        const QString visto = prueba::SinSaltarPermisos([&, idioma = idioma] {
+            oxalde::DesplIdioma = idioma;
+            AbrirVentana();
+            QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+            respuesta = oxalde::vbYes;
+            QTest::mouseClick(v->cmdAceptar(), Qt::LeftButton);
+            return QString::number(mensajes.size()) + "|" + mensajes.back().texto + "|" + QString::number(cerrada);
+        });
+        EXPECT_EQ(visto.toStdString(), ("2|" + QString(texto).arg(fichero) + "|0").toStdString());
+    }
+    EXPECT_EQ(Leer(fichero), "OLD");
 }
 
 TEST_F(VentanaExportar, NumeroQueNoCabeSeEligeYSeNombraAlAceptar) {

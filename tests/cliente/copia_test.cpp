@@ -1,7 +1,6 @@
 // Backup and restore of the user's database from the utilities menu.
 #include <signal.h>
 #include <sys/file.h>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -532,24 +531,17 @@ TEST_F(Copia, UnCerrojoVacioSeBorraCuandoEsViejo) {
 // A folder on a disk that is really full (a small memory file system): the scratch folder's lock
 // cannot be written, and the user is told the disk is full, not to look at permissions.
 TEST_F(Copia, UnDiscoLlenoDeVerdadAlHacerLaCarpetaDeTrabajoSeDiceLleno) {
-    QTemporaryDir punto;
-    const QByteArray montado = punto.path().toLocal8Bit();
-    if (mount("tmpfs", montado.constData(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "no memory file system can be mounted here: " << std::strerror(errno);
-    const std::shared_ptr<void> desmontar(nullptr, [&](void*) { umount(montado.constData()); });
-    const QString lleno = punto.filePath("lleno");
-    QFile relleno(lleno);
-    ASSERT_TRUE(relleno.open(QIODevice::WriteOnly));
-    while (relleno.write(QByteArray(4096, 'x')) > 0) {}
-    relleno.close();
+    prueba::DiscoPequeno disco;
+    if (!disco.Motivo().empty()) GTEST_SKIP() << "no memory file system can be mounted here: " << disco.Motivo();
+    ASSERT_TRUE(disco.Llenar("lleno"));
     try {
-        CarpetaTrabajo carpeta(punto.path());
+        CarpetaTrabajo carpeta(disco.Ruta());
         ADD_FAILURE() << "a scratch folder was made on a full disk";
     } catch (const vb::Error& e) {
         EXPECT_EQ(TextoDeCopia(e), kIdMsgDiscoLleno);
-        EXPECT_EQ(QString::fromStdString(e.Archivo()), QDir::cleanPath(punto.path()));
+        EXPECT_EQ(QString::fromStdString(e.Archivo()), QDir::cleanPath(disco.Ruta()));
     }
-    EXPECT_EQ(QDir(punto.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(disco.Ruta()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"lleno"});
 }
 

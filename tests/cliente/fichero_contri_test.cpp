@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -8,7 +9,10 @@
 #include <functional>
 
 #include "cliente/ficheros_prueba.h"
+#include "cliente/modos_prueba.h"
 #include "comun/errores.h"
+#include "compartido/cadenas.h"
+#include "compartido/general.h"
 #include "intercambio/cExportar.h"
 #include "intercambio/fichero_contri.h"
 #include "intercambio/formato_contri.h"
@@ -287,6 +291,75 @@ TEST_F(Escritura, FalloDejaElFicheroAnterior) {
     EXPECT_FALSE(r.detalle.isEmpty());
     EXPECT_EQ(prueba::Leer(ruta), "OLD CONTENT");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});  // no temporary left
+}
+
+// Each route by which the file cannot be put in place for want of permission (an existing file
+// that may not be written, a folder that may not be written with a file there or none) is said in
+// the program's words in the user's language, never the toolkit's, and no file changes.
+TEST_F(Escritura, SinPermisoSeDiceEnElIdiomaDelUsuario) {
+    const QString cerrada = dir.filePath("cerrada");
+    const QString dentro = cerrada + "/Contri.txt";
+    ASSERT_TRUE(QDir().mkpath(cerrada) && prueba::Escribir(dentro, "OLD CONTENT"));
+    const auto todos = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
+                       QFileDevice::WriteOther;
+    ASSERT_TRUE(QFile::setPermissions(dentro, todos) && QFile::setPermissions(ruta, QFileDevice::ReadOwner));
+    const auto permisos = QFile::permissions(cerrada);
+    ASSERT_TRUE(QFile::setPermissions(cerrada, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const std::pair<const char*, QString> casos[] = {
+        {"existing file not writable", ruta},
+        {"folder not writable, a file there", dentro},
+        {"folder not writable, no file there", cerrada + "/Nuevo.txt"},
+    };
+    for (int idioma : {0, oxalde::kDesplEuskera}) {
+        for (const auto& [caso, destino] : casos) {
+            SCOPED_TRACE(std::string(caso) + " " + std::to_string(idioma));
+            const QString visto = prueba::SinSaltarPermisos([&, destino = destino] {
+                oxalde::DesplIdioma = idioma;
+                const auto r = oxalde::EscribirFicheroContri(destino, e);
+                return QString::number(r.estado) + "|" + r.detalle;
+            });
+            EXPECT_EQ(visto.toStdString(), idioma ? "3|baimena ukatu da" : "3|permiso denegado");
+        }
+    }
+    QFile::setPermissions(cerrada, permisos);
+    EXPECT_EQ(prueba::Leer(ruta), "OLD CONTENT");
+    EXPECT_EQ(prueba::Leer(dentro), "OLD CONTENT");
+    EXPECT_EQ(QDir(cerrada).entryList(QDir::Files | QDir::Hidden), QStringList{"Contri.txt"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Contri.txt"});
+}
+
+// The routes only root can stage: a disk that is really full (a small memory file system) stops
+// the write, and a sticky folder of another user keeps that user's file from being replaced,
+// which stops the commit. Both said in the user's language; the file there stays as it was.
+TEST_F(Escritura, DiscoLlenoYSustitucionNegadaEnElIdiomaDelUsuario) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can mount a small disk and give a folder to another user";
+    const std::shared_ptr<void> castellano(nullptr, [](void*) { oxalde::DesplIdioma = 0; });
+    prueba::DiscoPequeno disco;
+    if (!disco.Motivo().empty()) GTEST_SKIP() << "no memory file system can be mounted here: " << disco.Motivo();
+    const QString llena = disco.Fichero("Contri.txt");
+    ASSERT_TRUE(prueba::Escribir(llena, "OLD CONTENT") && disco.Llenar("relleno"));
+    const QString pegajosa = dir.filePath("pegajosa");
+    const QString ajeno = pegajosa + "/Contri.txt";
+    ASSERT_TRUE(QDir().mkdir(pegajosa) && prueba::Escribir(ajeno, "OLD CONTENT"));
+    ASSERT_EQ(chmod(QFile::encodeName(pegajosa).constData(), 01777), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(ajeno).constData(), 0666), 0);
+    for (const QString& r : {pegajosa, ajeno}) ASSERT_EQ(chown(QFile::encodeName(r).constData(), 4242, 4242), 0);
+    for (int idioma : {0, oxalde::kDesplEuskera}) {
+        SCOPED_TRACE(idioma);
+        oxalde::DesplIdioma = idioma;
+        const auto r = oxalde::EscribirFicheroContri(llena, e);
+        EXPECT_EQ(QString::number(r.estado) + "|" + r.detalle, idioma ? "3|diskoa beteta dago" : "3|el disco está lleno");
+        const QString visto = prueba::SinSaltarPermisos([&] {
+            oxalde::DesplIdioma = idioma;
+            const auto r = oxalde::EscribirFicheroContri(ajeno, e);
+            return QString::number(r.estado) + "|" + r.detalle;
+        });
+        EXPECT_EQ(visto.toStdString(), idioma ? "3|baimena ukatu da" : "3|permiso denegado");
+    }
+    EXPECT_EQ(prueba::Leer(llena), "OLD CONTENT");
+    EXPECT_EQ(prueba::Leer(ajeno), "OLD CONTENT");
+    EXPECT_EQ(QDir(pegajosa).entryList(QDir::Files | QDir::Hidden), QStringList{"Contri.txt"});
+    EXPECT_EQ(QDir(disco.Ruta()).entryList(QDir::Files | QDir::Hidden), (QStringList{"Contri.txt", "relleno"}));
 }
 
 // A target that is not a regular file, through a link or not, is refused and left as it is (the

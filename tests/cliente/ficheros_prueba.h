@@ -1,7 +1,9 @@
 #pragma once
 // Shared by the tests that read and write whole files: the bytes of a file, a file written with
 // given bytes, an exchange-file line that every import rule accepts, and what is not a regular
-// file (a named pipe, a socket, a link to a device) made as any user can.
+// file (a named pipe, a socket, a link to a device) made as any user can, and a disk that is
+// really full.
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -11,9 +13,12 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <string>
 
 #include "vb/ansi.h"
 
@@ -103,5 +108,34 @@ inline char Tipo(const QString& ruta) {
     if (S_ISBLK(s.st_mode)) return 'b';
     return 'd';
 }
+
+// A small memory file system (64 KiB) mounted on a folder of its own for the object's lifetime,
+// where this process may mount one (root): Motivo() is empty then, else it says why not.
+// Llenar() takes its room with one file of that name, so that the disk is really full.
+class DiscoPequeno {
+public:
+    DiscoPequeno() {
+        if (mount("tmpfs", montado_.constData(), "tmpfs", 0, "size=64k") != 0) motivo_ = std::strerror(errno);
+    }
+    ~DiscoPequeno() {
+        if (motivo_.empty()) umount(montado_.constData());
+    }
+    DiscoPequeno(const DiscoPequeno&) = delete;
+    DiscoPequeno& operator=(const DiscoPequeno&) = delete;
+    QString Ruta() const { return punto_.path(); }
+    QString Fichero(const QString& nombre) const { return punto_.filePath(nombre); }
+    const std::string& Motivo() const { return motivo_; }
+    bool Llenar(const QString& nombre) {
+        QFile relleno(Fichero(nombre));
+        if (!relleno.open(QIODevice::WriteOnly)) return false;
+        while (relleno.write(QByteArray(4096, 'x')) > 0) {}
+        return true;
+    }
+
+private:
+    QTemporaryDir punto_;
+    QByteArray montado_ = punto_.path().toLocal8Bit();
+    std::string motivo_;
+};
 
 }  // namespace prueba

@@ -6,9 +6,11 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QToolBar>
 
 #include "GarobelLib/cMiscelaneos.h"
 #include "cliente/prueba.h"
+#include "com/com.h"
 #include "intercambio/FrmExportar.h"
 #include "registro/FrmDecResumen.h"
 #include "compartido/cDecResumen.h"
@@ -102,6 +104,30 @@ TEST_F(Principal, UnaVentanaHijaApagaLosMenusHastaQueSeCierra) {
         EXPECT_EQ(Foto(v).substr(0, 20), "mnu=11 bot=11111 imp");
         EXPECT_TRUE(v.Reciente(1)->text().startsWith(QString::number(ultimo) + " - "));
     }
+}
+
+// A window that cannot load for a reason other than a lock (a failing library call): said, and the
+// main menus come back as they were last read, the recent taxpayer still listed.
+TEST_F(Principal, UnaVentanaQueNoSeAbreDejaLosMenusComoSeLeyeron) {
+    Declarantes(1);
+    MDI7312& v = Abrir();
+    QWidget* abrir = v.findChild<QToolBar*>("Toolbar1")->widgetForAction(v.Boton(2));
+    {
+        com::RegistroTemporal roto("Brunsel.cDeclaracion", []() -> std::shared_ptr<com::Object> {
+            throw vb::Error(3044, "Brunsel", "disk I/O error");
+        });
+        mensajes.clear();
+        QTest::mouseClick(abrir, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_TRUE(mensajes[0].texto.contains("disk I/O error")) << mensajes[0].texto.toStdString();
+        EXPECT_TRUE(v.Area()->subWindowList().isEmpty());
+        EXPECT_EQ(Foto(v), "mnu=11 bot=11111 imp=0 d=1000");
+        EXPECT_EQ(v.Reciente(1)->text(), "1 - 12345678Z - DECLARANTE 1");
+    }
+    QTest::mouseClick(abrir, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_NE(Hija("FrmDecResumen"), nullptr);
 }
 
 TEST_F(Principal, CerrarDescargaAntesCadaHijaYSalirNoDescargaNada) {
