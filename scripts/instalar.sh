@@ -6,8 +6,8 @@ paquetes=(cmake ninja-build g++ libsqlite3-dev libicu-dev libgtest-dev libbenchm
   fonts-liberation xvfb xauth poppler-utils python3)
 # The toolkit's own Spanish texts (its file dialog), also shown in a Basque session.
 paquetes+=(qt6-translations-l10n)
-# libFuzzer for the fuzz targets.
-paquetes+=(clang libclang-rt-14-dev)
+# libFuzzer for the fuzz targets; git clang-format for the style of the lines one changes.
+paquetes+=(clang libclang-rt-14-dev clang-format)
 # The print system's library (jobs for the system's printer are handed over through it) and the
 # print server the printing tests start on a private folder and port.
 paquetes+=(libcups2-dev cups)

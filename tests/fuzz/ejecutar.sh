@@ -3,10 +3,13 @@
 # and UBSan, folder build-fuzz) and runs each for SECONDS, or only the one named (lector_ini,
 # importacion).
 # Usage: bash tests/fuzz/ejecutar.sh SECONDS [TARGET]
-# Each target keeps its corpus in build-fuzz/corpus/TARGET, starts from tests/fuzz/semillas/TARGET
-# and leaves any crashing input as build-fuzz/TARGET-crash-*.
+# Each target keeps its corpus in build-fuzz/corpus/TARGET, starts from tests/fuzz/semillas/TARGET,
+# writes what the fuzzer prints to build-fuzz/TARGET.log and leaves any crashing input as
+# build-fuzz/TARGET-crash-*. A target that finds a fault has its output shown and fails the run;
+# each one that finds none gets one line starting "Fuzz target" (tests/fuzz/correr_objetivo.sh).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/../.." && pwd)"
+cd "${raiz}"
 segundos="${1:?usage: ejecutar.sh SECONDS [TARGET]}"
 salida="${raiz}/build-fuzz"
 # Every tests/fuzz/NAME.cpp is a target, unless one is named.
@@ -26,6 +29,8 @@ cmake --build "${salida}" -j"$(nproc)" --target "${objetivos[@]/#/fuzz_}"
 export TMPDIR="$([ -d /dev/shm ] && echo /dev/shm || echo /tmp)"
 for objetivo in "${objetivos[@]}"; do
   mkdir -p "${salida}/corpus/${objetivo}"
-  "${salida}/fuzz/fuzz_${objetivo}" -max_total_time="${segundos}" -timeout=10 \
-    -artifact_prefix="${salida}/${objetivo}-" "${salida}/corpus/${objetivo}" "${raiz}/tests/fuzz/semillas/${objetivo}"
+  echo "Fuzzing ${objetivo} for ${segundos} s (what the fuzzer prints goes to build-fuzz/${objetivo}.log)"
+  bash tests/fuzz/correr_objetivo.sh "${objetivo}" "build-fuzz/${objetivo}.log" "${salida}/fuzz/fuzz_${objetivo}" \
+    -max_total_time="${segundos}" -timeout=10 -artifact_prefix="${salida}/${objetivo}-" \
+    "${salida}/corpus/${objetivo}" "tests/fuzz/semillas/${objetivo}"
 done
