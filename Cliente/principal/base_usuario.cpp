@@ -65,11 +65,17 @@ ResultadoComprobacion ComprobarTraspasada(const QString& ruta, const QString& ru
 
 using Faltas = std::vector<std::string> (*)(const std::string&);
 
-ResultadoComprobacion Revisar(const QString& ruta, Faltas faltas) {
+bool DiscoLleno(const vb::Error& e) { return ClaseMotorDe(e) == ClaseMotor::DiscoLleno; }
+
+// The file (or a scratch copy standing for a file of `carpeta`) checked. A full disk met on the
+// way (the engine rolling back the journal beside it) says nothing of its contents: it is raised,
+// naming `carpeta`.
+ResultadoComprobacion Revisar(const QString& ruta, Faltas faltas, const QString& carpeta) {
     try {
         const auto lista = faltas(ruta.toStdString());
         if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
     } catch (const vb::Error& e) {
+        if (DiscoLleno(e)) FalloDeArchivo(ENOSPC, e.Description(), carpeta);
         return Defecto(e);
     }
     return {};
@@ -87,21 +93,6 @@ std::function<void()>& pasoApartado() {
 
 void Paso() {
     if (pasoApartado()) pasoApartado()();
-}
-
-bool DiscoLleno(const vb::Error& e) { return ClaseMotorDe(e) == ClaseMotor::DiscoLleno; }
-
-// A scratch copy checked: what the engine met writing it (the roll-back of its journal on a full
-// disk) says nothing of the file it stands for, and is raised naming the folder.
-ResultadoComprobacion RevisarCopia(const QString& copia, Faltas faltas, const QString& carpeta) {
-    try {
-        const auto lista = faltas(copia.toStdString());
-        if (!lista.empty()) return {DefectoCopia::FaltanTablas, Unidas(lista)};
-    } catch (const vb::Error& e) {
-        if (DiscoLleno(e)) FalloDeArchivo(ENOSPC, e.Description(), carpeta);
-        return Defecto(e);
-    }
-    return {};
 }
 
 // The engine rolls a journal beside a file back into it at the first read that may write. A
@@ -130,7 +121,7 @@ ResultadoComprobacion DeshacerAparte(const QString& ruta, Faltas faltas) {
             throw;
         }
         Paso();
-        const ResultadoComprobacion r = RevisarCopia(copia, faltas, archivo.path());
+        const ResultadoComprobacion r = Revisar(copia, faltas, archivo.path());
         Paso();
         if (DelContenido(r.defecto)) return {DefectoCopia::DiarioAjeno, r.detalle};
         if (r.defecto != DefectoCopia::Ninguno) return r;
@@ -153,16 +144,17 @@ QString MegasParaApartar(const QString& ruta) {
     return QString::number(std::max<qint64>(1, (bytes + kMega - 1) / kMega));
 }
 
+// A full disk met rolling a journal back (into the copies or the file) is said as such: the file
+// is not damaged, and the user needs room, not a backup.
 ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
     if (dao::WalSinPoderEscribir(QFile::encodeName(ruta).toStdString())) return {DefectoCopia::ModoWal, {}};
-    ResultadoComprobacion r;
     try {
-        r = DeshacerSiHayDiario(ruta, faltas);
+        const ResultadoComprobacion r = DeshacerSiHayDiario(ruta, faltas);
+        return r.defecto == DefectoCopia::Ninguno ? Revisar(ruta, faltas, QFileInfo(ruta).path()) : r;
     } catch (const vb::Error& e) {
         if (!DiscoLleno(e)) throw;
         return {DefectoCopia::DiscoLleno, MegasParaApartar(ruta)};
     }
-    return r.defecto == DefectoCopia::Ninguno ? Revisar(ruta, faltas) : r;
 }
 
 std::vector<std::string> FaltasUsuario(const std::string& ruta) {
