@@ -15,10 +15,10 @@ qsizetype Digitos(const QString& texto) {
     return std::count_if(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); });
 }
 
-// The mask blanks the selected text before it looks at what replaces it. An insertion that brings
-// no digit of its own and leaves fewer digits than there were (text the mask refuses whole, or its
-// separators alone: "--/--/----"), is undone by the box, which gives back the date and its
-// selection. A deletion takes digits too, on purpose: it is no insertion.
+// The mask blanks the selected text before it looks at what replaces it. An insertion it refuses
+// whole, or one that brings no digit and would leave fewer digits (the mask takes "--/--/----" as
+// its own separators), is undone by the box, which gives back the date and its selection.
+// Deletions take digits on purpose: they are no insertion.
 class DeshacerRechazo : public QValidator {
 public:
     explicit DeshacerRechazo(QLineEdit* caja) : QValidator(caja), caja_(caja), vigia_(new VigiaInsercion(caja)) {
