@@ -60,13 +60,14 @@ VigiaInsercion::VigiaInsercion(QLineEdit* caja, std::function<void()> despues)
 }
 
 bool VigiaInsercion::eventFilter(QObject*, QEvent* evento) {
-    if (texto_ || caja_->isReadOnly()) return false;
-    if (evento->type() == QEvent::ContextMenu) {
+    // The box is looked at only for these: it hears others while it is being destroyed.
+    const bool menu = evento->type() == QEvent::ContextMenu;
+    const auto texto = menu ? std::nullopt : TextoInsertado(evento);
+    if ((!menu && !texto) || texto_ || caja_->isReadOnly()) return false;
+    if (menu) {
         Menu(static_cast<QContextMenuEvent*>(evento)->globalPos());
         return true;
     }
-    const auto texto = TextoInsertado(evento);
-    if (!texto) return false;
     bool atendido = false;
     // QObject::event is public: the box handles the event as it would have, inside the span.
     Insertar(*texto, [&] { atendido = static_cast<QObject*>(caja_)->event(evento); });
