@@ -4,7 +4,8 @@
 // them, so the box reads only through Text(). Given the focus by code, by Tab or by an access
 // key, the box puts the cursor on its first blank, or on its first place when it has none, so
 // that digits typed at once are taken (after the last blank they would be dropped). A key or a
-// paste the mask refuses whole leaves the date and its selection as they were.
+// paste the mask refuses whole, or one with no digit that would take digits away, leaves the
+// date and its selection as they were.
 #include <QLineEdit>
 
 namespace oxalde {

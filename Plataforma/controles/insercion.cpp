@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <utility>
+
+#include "controles/vigia_insercion.h"
 
 namespace oxalde {
 
@@ -10,8 +13,14 @@ constexpr int kSinLimite = 32767;  // a box's length when none is set
 }
 
 ValidadorInsercion::ValidadorInsercion(QLineEdit* caja, Regla regla)
-    : QValidator(caja), caja_(caja), regla_(std::move(regla)), anterior_(caja->text()), limite_(kSinLimite) {
+    : QValidator(caja),
+      caja_(caja),
+      vigia_(new VigiaInsercion(caja, [this] { InsertarFiltrado(); })),
+      regla_(std::move(regla)),
+      anterior_(caja->text()),
+      limite_(kSinLimite) {
     caja->setValidator(this);
+    // After the watcher's, so that it runs first: the limit is taken over before an insertion.
     caja->installEventFilter(this);
     connect(caja, &QLineEdit::textChanged, this, [this](const QString& t) { anterior_ = t; });
 }
@@ -46,7 +55,16 @@ bool ValidadorInsercion::eventFilter(QObject*, QEvent* evento) {
     return false;
 }
 
+void ValidadorInsercion::InsertarFiltrado() {
+    if (!filtrado_) return;
+    const QString texto = *std::exchange(filtrado_, std::nullopt);
+    reinsertando_ = true;
+    caja_->insert(texto);
+    reinsertando_ = false;
+}
+
 QValidator::State ValidadorInsercion::validate(QString& texto, int& posicion) const {
+    if (reinsertando_) return Acceptable;
     // The box has already changed its text when it asks: compare with the last text it showed.
     const QString& antes = anterior_;
     qsizetype prefijo = 0;
@@ -66,6 +84,12 @@ QValidator::State ValidadorInsercion::validate(QString& texto, int& posicion) co
     // its selection (head and tail alone would erase the selected text). A text written by code
     // has no undo history: it is filtered like the rest.
     if (nuevo.isEmpty() && caja_->isUndoAvailable()) return Invalid;
+    // A text changed here would wipe the box's undo history: the user's insertion is undone
+    // instead, and the filtered text inserted once it is over, one step to undo.
+    if (nuevo != insertado && vigia_->Insertando() && caja_->isUndoAvailable()) {
+        filtrado_ = nuevo;
+        return Invalid;
+    }
     if (nuevo != insertado) {
         texto = cabeza + nuevo + cola;
         posicion = int(prefijo + nuevo.size());

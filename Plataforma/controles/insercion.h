@@ -2,13 +2,17 @@
 // A validator that sees each change of a box as the text inserted between what stayed before
 // and after it, and may replace that text: the one road by which typing, pasting, dropping and
 // writing from code all pass, so a key filter cannot be bypassed. An insertion the rule keeps
-// nothing of leaves the box as it was, the text it would have replaced still selected.
+// nothing of leaves the box as it was, the text it would have replaced still selected; one it
+// filters is one step to undo, which gives back what was there before.
 #include <QValidator>
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 
 namespace oxalde {
+
+class VigiaInsercion;
 
 class ValidadorInsercion : public QValidator {
 public:
@@ -29,10 +33,16 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // Inserts what the rule kept of the user's insertion just undone.
+    void InsertarFiltrado();
+
     QLineEdit* caja_;
+    VigiaInsercion* vigia_;
     Regla regla_;
     QString anterior_;
     int limite_;
+    mutable std::optional<QString> filtrado_;  // to insert once the user's insertion is over
+    bool reinsertando_ = false;
 };
 
 // Each character through the filter; those it turns into 0 are dropped.

@@ -2,12 +2,12 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <random>
 
 #include "controles/Pindaro.h"
+#include "insertar.h"
 #include "vb/formato.h"
 
 using oxalde::Pindaro;
@@ -126,9 +126,10 @@ TEST(Pindaro, PegadoFiltradoYLuegoCortado) {
 
 // Input the box refuses whole (a letter, letters pasted, more digits than it takes, a box already
 // full) leaves its text and its selection as they were, by every road; what it takes in part
-// still replaces the selection, and a deletion still deletes.
+// still replaces the selection, and a deletion still deletes. Undo after a filtered insertion gives
+// back what was there before it.
 TEST(Pindaro, LoRechazadoDejaElTextoYLaSeleccion) {
-    enum Via { Teclas, Pegar, Soltar, Retroceso };
+    using prueba::Via;
     struct Caso {
         bool anio;  // the 4-digit year box of length 4, else an amount box
         QString inicial;
@@ -137,20 +138,26 @@ TEST(Pindaro, LoRechazadoDejaElTextoYLaSeleccion) {
         const char* texto;  // typed, pasted or dropped
         QString final;
         int finDesde, finLargo;
+        const char* deshecho = nullptr;  // the text after Ctrl+Z, when pressed
     } casos[] = {
-        {false, "0,50", 0, 4, Teclas, "x", "0,50", 0, 4},
-        {false, "0,50", 0, 4, Pegar, "abc", "0,50", 0, 4},
-        {false, "0,50", 0, 4, Pegar, "12345678901234", "0,50", 0, 4},  // fourteen integer digits
-        {false, "1.234,50", 2, 3, Teclas, "q", "1.234,50", 2, 3},
-        {false, "1.234,50", 6, 2, Teclas, ",", "1.234,50", 6, 2},  // a second comma
-        {false, "0,50", 1, 0, Teclas, "x", "0,50", 1, 0},
-        {false, "0,50", 0, 4, Soltar, "x", "0,50", 0, 0},  // a drop lands at its point
-        {false, "0,50", 0, 4, Soltar, "5", "50,50", 1, 0},
-        {false, "0,50", 0, 4, Pegar, "12ab", "12", 2, 0},
-        {false, "0,50", 0, 4, Retroceso, "", "", 0, 0},
-        {true, "2012", 1, 2, Pegar, "999", "2012", 1, 2},
-        {true, "2012", 1, 2, Pegar, "9x9", "2992", 3, 0},
-        {true, "2012", 4, 0, Teclas, "5", "2012", 4, 0},
+        {false, "0,50", 0, 4, Via::Teclas, "x", "0,50", 0, 4},
+        {false, "0,50", 0, 4, Via::CtrlV, "abc", "0,50", 0, 4},
+        {false, "0,50", 0, 4, Via::CtrlV, "12345678901234", "0,50", 0, 4},  // fourteen integer digits
+        {false, "1.234,50", 2, 3, Via::Teclas, "q", "1.234,50", 2, 3},
+        {false, "1.234,50", 6, 2, Via::Teclas, ",", "1.234,50", 6, 2},  // a second comma
+        {false, "0,50", 1, 0, Via::Teclas, "x", "0,50", 1, 0},
+        {false, "0,50", 0, 4, Via::Soltar, "x", "0,50", 0, 0},  // a drop lands at its point
+        {false, "0,50", 0, 4, Via::Soltar, "5", "50,50", 1, 0},
+        {false, "0,50", 0, 4, Via::CtrlV, "12ab", "12", 2, 0},
+        {false, "0,50", 0, 4, Via::Retroceso, "", "", 0, 0},
+        {true, "2012", 1, 2, Via::CtrlV, "999", "2012", 1, 2},
+        {true, "2012", 1, 2, Via::CtrlV, "9x9", "2992", 3, 0},
+        {true, "2012", 4, 0, Via::Teclas, "5", "2012", 4, 0},
+        {false, "0,50", 0, 4, Via::CtrlV, "1a2,5", "12,5", 4, 0, "0,50"},
+        {false, "0,50", 0, 4, Via::MayusInsert, "€ 3", "3", 1, 0, "0,50"},
+        {false, "0,50", 0, 4, Via::Menu, "x7", "7", 1, 0, "0,50"},
+        {false, "0,50", 0, 4, Via::Soltar, "9z", "90,50", 1, 0, "0,50"},
+        {true, "2012", 1, 2, Via::CtrlV, "3y4", "2342", 3, 0, "2012"},
     };
     for (const Caso& c : casos) {
         Pindaro p;
@@ -162,28 +169,14 @@ TEST(Pindaro, LoRechazadoDejaElTextoYLaSeleccion) {
         }
         p.valor(c.inicial);
         p.setSelection(c.desde, c.largo);
-        switch (c.via) {
-            case Teclas: QTest::keyClicks(&p, c.texto); break;
-            case Pegar:
-                QGuiApplication::clipboard()->setText(c.texto);
-                QTest::keyClick(&p, Qt::Key_V, Qt::ControlModifier);
-                break;
-            case Soltar: {
-                QMimeData datos;
-                datos.setText(c.texto);
-                // A drop comes after the drag has entered the box, as the toolkit's own do.
-                QDragEnterEvent entra(QPoint(1, 1), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
-                QCoreApplication::sendEvent(&p, &entra);
-                QDropEvent suelta(QPointF(1, 1), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
-                QCoreApplication::sendEvent(&p, &suelta);
-                break;
-            }
-            case Retroceso: QTest::keyClick(&p, Qt::Key_Backspace); break;
-        }
-        const std::string caso = c.inicial.toStdString() + " " + std::to_string(c.via) + " " + c.texto;
+        prueba::Insertar(&p, c.via, c.texto);
+        const std::string caso = c.inicial.toStdString() + " " + std::to_string(int(c.via)) + " " + c.texto;
         EXPECT_EQ(p.text(), c.final) << caso;
         EXPECT_EQ(p.SelStart(), c.finDesde) << caso;
         EXPECT_EQ(p.SelLength(), c.finLargo) << caso;
+        if (!c.deshecho) continue;
+        QTest::keyClick(&p, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(p.text(), c.deshecho) << caso;
     }
 }
 

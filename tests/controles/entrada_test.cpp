@@ -15,6 +15,7 @@
 #include "controles/ComboLista.h"
 #include "controles/TiraPestanas.h"
 #include "controles/entrada.h"
+#include "insertar.h"
 
 using oxalde::EntradaVentana;
 
@@ -207,6 +208,15 @@ TEST(FiltrarTeclas, TecleadoPegadoOEscrito) {
     QTest::keyClick(&caja, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(caja.text(), "ARSQBCXY");
     EXPECT_EQ(caja.selectedText(), "SQB");
+    // A key or a paste the filter changed is one step to undo.
+    QTest::keyClicks(&caja, "z");
+    QTest::keyClick(&caja, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(caja.text(), "ARSQBCXY");
+    QApplication::clipboard()->setText("w'");
+    QTest::keyClick(&caja, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(caja.text(), "ARWCXY");
+    QTest::keyClick(&caja, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(caja.text(), "ARSQBCXY");
 }
 
 TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
@@ -222,33 +232,36 @@ TEST(CajaFecha, LeeLosHuecosDeLaMascara) {
     EXPECT_EQ(f.Text(), "15/03/____");
 }
 
-// A key or a paste the mask refuses whole leaves the date and its selection as they were; what it
-// takes, and a deletion, replace the selection as always.
+// A key or a paste the mask refuses whole, or that brings no digit and would take some (the mask's
+// separators alone), leaves the date and its selection as they were; what it takes, and a
+// deletion, replace the selection as always.
 TEST(CajaFecha, LoQueLaMascaraRechazaNoBorraLaSeleccion) {
+    using prueba::Via;
     struct Caso {
         int desde, largo;
-        bool pegado;
-        const char* texto;  // typed or pasted; empty for Backspace
+        Via via;
+        const char* texto;  // typed or pasted
         const char* final;
         int cursor;  // where a changed date leaves it
     } casos[] = {
-        {0, 10, false, "x", "15/03/2012", -1}, {3, 2, false, "x", "15/03/2012", -1},
-        {3, 2, true, "ab", "15/03/2012", -1},  {3, 2, true, "1x", "15/1_/2012", 4},
-        {3, 2, false, "0", "15/0_/2012", 4},   {3, 2, false, "", "15/__/2012", 3},
+        {0, 10, Via::Teclas, "x", "15/03/2012", -1},
+        {3, 2, Via::Teclas, "x", "15/03/2012", -1},
+        {3, 2, Via::CtrlV, "ab", "15/03/2012", -1},
+        {3, 2, Via::CtrlV, "1x", "15/1_/2012", 4},
+        {3, 2, Via::Teclas, "0", "15/0_/2012", 4},
+        {3, 2, Via::Retroceso, "", "15/__/2012", 3},
+        {0, 10, Via::CtrlV, "x/y/z", "15/03/2012", -1},
+        {0, 10, Via::CtrlV, "ab/cd/efgh", "15/03/2012", -1},
+        {0, 10, Via::MayusInsert, "--/--/----", "15/03/2012", -1},
+        {3, 7, Via::Menu, "--/--/----", "15/03/2012", -1},
+        {0, 5, Via::Teclas, "/", "15/03/2012", -1},
     };
     oxalde::CajaFecha f;
     f.setInputMask("99/99/9999;_");
     for (const Caso& c : casos) {
         f.Text("15/03/2012");
         f.setSelection(c.desde, c.largo);
-        if (c.pegado) {
-            QApplication::clipboard()->setText(c.texto);
-            QTest::keyClick(&f, Qt::Key_V, Qt::ControlModifier);
-        } else if (*c.texto) {
-            QTest::keyClicks(&f, c.texto);
-        } else {
-            QTest::keyClick(&f, Qt::Key_Backspace);
-        }
+        prueba::Insertar(&f, c.via, c.texto);
         const std::string caso = std::to_string(c.desde) + " " + c.texto;
         EXPECT_EQ(f.Text(), c.final) << caso;
         if (c.cursor < 0) {
