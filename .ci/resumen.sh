@@ -5,6 +5,7 @@
 resumen=()
 paso="installing the packages"
 registro="$(mktemp)"  # the output of the last pass, read for its counts
+interrumpido=""       # the signal that cut the run short, if one did
 
 terminar() {
   local estado=$?
@@ -12,13 +13,26 @@ terminar() {
   echo
   echo "==== Summary ===="
   [ ${#resumen[@]} -eq 0 ] || printf '%s\n' "${resumen[@]}"
-  if [ "$estado" -eq 0 ]; then
+  if [ -n "$interrumpido" ]; then
+    echo "INTERRUPTED while ${paso} (${interrumpido}): the steps after it did not run."
+  elif [ "$estado" -eq 0 ]; then
     echo "Every test passed."
   else
     echo "FAILED while ${paso} (exit status ${estado}): that step's output is above."
   fi
 }
 trap terminar EXIT
+
+# Ctrl+C, or a time limit: the run ends with 128 + the signal's number. Ctrl+C and timeout signal
+# the whole process group, so the running command stops too; a signal sent to this shell alone
+# takes effect once that command has ended.
+interrumpir() {
+  trap '' INT TERM
+  interrumpido="$1"
+  exit "$2"
+}
+trap 'interrumpir SIGINT 130' INT
+trap 'interrumpir SIGTERM 143' TERM
 
 # Runs a ctest command, its output shown, and adds "TITLE: all N tests passed (S s)" from its
 # closing lines to the summary. A failing run, or one that counted no test, fails.

@@ -165,13 +165,14 @@ void BM_Importar(benchmark::State& state) {
             insertar += ms;
         }
         if (importados != kImportados) state.SkipWithError("lines not imported");
+        state.SetIterationTime(importar / 1000);  // the table's time: the import's alone
         if (mejorImportar == 0 || importar < mejorImportar) mejorImportar = importar, mejorInsertar = insertar;
     }
 }
 
 BENCHMARK(BM_EscribirBytes)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_Exportar)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
-BENCHMARK(BM_Importar)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_Importar)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
 
 }  // namespace
 

@@ -9,7 +9,7 @@ carpeta="$(realpath -m "${1:-build/capturas}")"
 mkdir -p "$carpeta"
 bash scripts/instalar.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target pruebas_cliente
+cmake --build build -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target pruebas_cliente
 OXALDE_CAPTURAS="$carpeta" QT_QPA_PLATFORM=offscreen build/pruebas/pruebas_cliente --gtest_also_run_disabled_tests \
   --gtest_filter='*.DISABLED_Capturas:Declaraciones.ImportesDeTreceYDieciseisCifrasExactosYEnterosEnSuColumna:Dialogo.AspectoEnAmbosIdiomas'
 echo "Pictures in $carpeta"

@@ -28,7 +28,7 @@ if [ ! -e "$carpeta/Tablas/731_2Mod.mdb" ] && [ -f "$antigua/Tablas/731_2Mod.mdb
   echo "The user database found in $antigua (from runs of the program there) was copied to $carpeta."
 fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target Oxalde crear_bd
+cmake --build build -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target Oxalde crear_bd
 cmake --install build --prefix "$carpeta"
 echo "The program and your data: $carpeta"
 exec "$carpeta/Cliente/Oxalde"

@@ -4,8 +4,10 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QScreen>
+#include <QSettings>
 #include <QTreeView>
 
+#include "compartido/general.h"
 #include "compartido/modal.h"
 
 namespace oxalde {
@@ -30,6 +32,14 @@ void Ensanchar(QFileDialog& dialogo) {
     const QSize disponible = pantalla ? pantalla->availableGeometry().size() * 9 / 10 : deseado;
     dialogo.resize(deseado.boundedTo(disponible).expandedTo(dialogo.sizeHint()));
 }
+
+// The toolkit's dialog keeps its history and last folder in the toolkit's user settings, in the
+// user's home unless told otherwise: in the program's folder instead, beside all else it writes,
+// in a hidden folder that the dialog, which opens there, does not list.
+void AjustesDelToolkitEnLaCarpeta() {
+    for (const QSettings::Format formato : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(formato, QSettings::UserScope, CarpetaPrograma() + QStringLiteral("/.qt"));
+}
 }  // namespace
 
 void EstablecerElectorFichero(ElectorFichero elector) { Elector() = std::move(elector); }
@@ -37,7 +47,10 @@ void EstablecerElectorFichero(ElectorFichero elector) { Elector() = std::move(el
 QString ElegirFichero(QWidget* padre, const DialogoFichero& d) {
     if (Elector()) return Elector()(d);
     // One entry that reads "*.txt" and lists every file; the dialog opens on the proposed file.
+    AjustesDelToolkitEnLaCarpeta();
     QFileDialog dialogo(padre, d.titulo, QDir(d.carpeta).filePath(d.nombre), QStringLiteral("*.txt (*)"));
+    // The desktop's own dialog would keep lists of recent files in the home.
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setAcceptMode(d.guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogo.setFileMode(d.guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The export asks about overwriting itself, after the choice.

@@ -23,7 +23,7 @@ fi
 bash "${raiz}/scripts/instalar.sh"
 cmake -S "${raiz}" -B "${salida}" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DOXALDE_FUZZ=ON -DBUILD_TESTING=OFF -DOXALDE_BENCH=OFF >/dev/null
-cmake --build "${salida}" -j"$(nproc)" --target "${objetivos[@]/#/fuzz_}"
+cmake --build "${salida}" -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" --target "${objetivos[@]/#/fuzz_}"
 
 # The import writes its databases and files for every input: a memory folder keeps that fast.
 export TMPDIR="$([ -d /dev/shm ] && echo /dev/shm || echo /tmp)"

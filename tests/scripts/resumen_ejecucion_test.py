@@ -2,8 +2,10 @@
 """The summary the test run ends with: the passes of ctest as .ci/run counts them (.ci/resumen.sh)
 and the line of a fuzz target, or its fault shown (tests/fuzz/correr_objetivo.sh), on stand-ins
 for ctest and for a fuzzer."""
+import os
 import pathlib
 import shlex
+import signal
 import subprocess
 import tempfile
 import unittest
@@ -26,14 +28,31 @@ FUZZ_MAL = ('echo "#5 NEW cov: 20 ft: 30"; echo "==9==ERROR: AddressSanitizer: h
             'echo "Test unit written to build-fuzz/importacion-crash-abc"; exit 1')
 
 
+CABECERA = "set -euo pipefail\nsource .ci/resumen.sh\n"
+
+
 def ejecutar(guion):
-    return subprocess.run(["bash", "-c", "set -euo pipefail\nsource .ci/resumen.sh\n" + guion],
-                          cwd=RAIZ, capture_output=True, text=True, check=False)
+    return subprocess.run(["bash", "-c", CABECERA + guion], cwd=RAIZ, capture_output=True, text=True, check=False)
+
+
+def guion_de(*pasos):
+    """Each (title, ctest stand-in) pass as .ci/run runs it."""
+    return "".join(f"probar {shlex.quote(t)} bash -c {shlex.quote(c)}\n" for t, c in pasos)
 
 
 def pasadas(*pasos):
-    """Runs each (title, ctest stand-in) pass as .ci/run does."""
-    return ejecutar("".join(f"probar {shlex.quote(t)} bash -c {shlex.quote(c)}\n" for t, c in pasos))
+    return ejecutar(guion_de(*pasos))
+
+
+def interrumpida(guion, senal, al_grupo):
+    """Runs the script, and once it printed "started" sends SIGNAL to its process group (Ctrl+C, a time
+    limit) or to the shell alone."""
+    with subprocess.Popen(["bash", "-c", CABECERA + guion], cwd=RAIZ,
+                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, start_new_session=True,
+                          preexec_fn=lambda: signal.signal(signal.SIGINT, signal.SIG_DFL)) as proceso:
+        antes = "".join(iter(proceso.stdout.readline, "started\n"))
+        (os.killpg if al_grupo else os.kill)(proceso.pid, senal)
+        return proceso.wait(), antes + proceso.stdout.read()
 
 
 def objetivo(registro, fuzzer):
@@ -59,6 +78,22 @@ class Resumen(unittest.TestCase):
                 self.assertEqual(resumen, "build/: all 7 tests passed (13 s)\n"
                                           f"FAILED while running the tests of build-san/ ({motivo}): "
                                           "that step's output is above.\n")
+
+    def test_a_run_cut_short_says_so_names_its_step_and_fails(self):
+        prueba = guion_de(("build/", CTEST_BIEN), ("build-san/", "echo started; sleep 0.5; " + CTEST_BIEN),
+                          ("build-clang/", CTEST_BIEN))
+        for guion, paso in ((prueba, "running the tests of build-san/"),
+                            ('paso="building build-san/"\necho started; sleep 0.5\n', "building build-san/")):
+            for senal in (signal.SIGTERM, signal.SIGINT):
+                for al_grupo in (True, False):
+                    with self.subTest(paso=paso, senal=senal.name, al_grupo=al_grupo):
+                        estado, salida = interrumpida(guion, senal, al_grupo)
+                        resumen = salida.split("==== Summary ====\n")[1]
+                        self.assertTrue(resumen.endswith(f"INTERRUPTED while {paso} ({senal.name}): "
+                                                         "the steps after it did not run.\n"), salida)
+                        self.assertNotIn("build-san/:", resumen)
+                        self.assertNotIn("build-clang/", resumen)
+                        self.assertEqual(estado, 128 + senal)
 
     def test_a_fuzz_target_that_finds_nothing_is_one_line_of_the_summary(self):
         with tempfile.TemporaryDirectory() as carpeta:
