@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QTimer>
 
 #include "compartido/avisos.h"
 #include "compartido/cDecResumen.h"
@@ -66,17 +65,21 @@ void EditorDeclaracion::cmdCancelar_Click() {
 }
 
 void EditorDeclaracion::VolverADeclaraciones(bool guardada) {
-    const QString titulo = windowTitle();
-    entrada_->Descargando();
-    volverGuardada_ = guardada;
-    Descargar();
     cDecResumen::Instancia().ENTRADA(kEntradaVuelta);
     VentanaPrincipal* principal = VentanaPrincipal::Actual();
-    if (!principal) return;
     if (!guardada) {
-        principal->MostrarDeclaraciones();
+        // Nothing to lose: while the declarations window cannot open, the editor stays as it was.
+        if (principal)
+            principal->MostrarDeclaraciones(this);
+        else
+            Descargar();
         return;
     }
+    const QString titulo = windowTitle();
+    entrada_->Descargando();
+    volverGuardada_ = true;
+    Descargar();
+    if (!principal) return;
     try {
         principal->MostrarDeclaraciones();
     } catch (...) {
@@ -202,7 +205,7 @@ bool EditorDeclaracion::Seguro(const std::function<void()>& manejador) {
         return true;
     } catch (...) {
         // The record and the window stay as the failed step left them; the user can go on.
-        MostrarError(ErrorDe(std::current_exception()));
+        MostrarError(ErrorDe(std::current_exception()), this);
         return false;
     }
 }
@@ -244,26 +247,17 @@ void EditorDeclaracion::FocoAlEntrar(QLineEdit* caja, Foco foco) {
 }
 
 void EditorDeclaracion::Form_Load() {
-    try {
-        DeshabilitarMenus();
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
-        for (Pindaro* caja : findChildren<Pindaro*>()) {
-            QFont letra = caja->font();
-            letra.setFamily(QStringLiteral("Verdana"));
-            caja->setFont(letra);
-        }
-        PasosDeCarga();
-        RefrescarDatos();
-        datosPresentados_ = true;
-        datosModificados_ = corregido_;
-    } catch (...) {
-        datosPresentados_ = false;
-        const vb::Error error = ErrorDe(std::current_exception());
-        QTimer::singleShot(0, this, [this, error] {
-            MostrarError(error);
-            VolverADeclaraciones();
-        });
+    DeshabilitarMenus();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
+    for (Pindaro* caja : findChildren<Pindaro*>()) {
+        QFont letra = caja->font();
+        letra.setFamily(QStringLiteral("Verdana"));
+        caja->setFont(letra);
     }
+    PasosDeCarga();
+    RefrescarDatos();
+    datosPresentados_ = true;
+    datosModificados_ = corregido_;
 }
 
 QString EditorDeclaracion::MedioMarcado() const {

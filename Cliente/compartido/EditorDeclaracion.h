@@ -55,7 +55,7 @@ protected:
     virtual void MostrarRegistro() = 0;
 
     // The opening every editor shares; the editor's own steps run in PasosDeCarga. A window that
-    // cannot open shows why and gives way to the declarations window.
+    // cannot open throws: the window that opens it stays and says why.
     void Form_Load() override;
     virtual void PasosDeCarga() = 0;
     void Form_Unload() override;
@@ -69,9 +69,10 @@ protected:
     bool Rechazar(const QString& texto, int pestana, QWidget* control);
     // The focus to a control only while it can take it.
     static void PonerFoco(QWidget* control);
-    // Closes the editor and shows the declarations window. After a save (`guardada`), a window
-    // that cannot open is said as such, with the declaration said to be saved, lest the user type
-    // it again.
+    // Closes the editor and shows the declarations window. Without a save, the editor closes only
+    // once that window has loaded; one that cannot load leaves the editor as it was and throws.
+    // After a save (`guardada`), the editor closes first, and a window that cannot open is said as
+    // such, with the declaration said to be saved, lest the user type it again.
     void VolverADeclaraciones(bool guardada = false);
 
     // A frame at its place in twips; `estilo` is QFrame's frame style (none unless given).

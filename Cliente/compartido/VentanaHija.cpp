@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
+#include "compartido/mostrar_error.h"
+#include "compartido/ventana_principal.h"
+
 namespace oxalde {
 
 VentanaHija::VentanaHija(const QString& nombre, QWidget* parent) : QWidget(parent) {
@@ -24,6 +27,19 @@ void VentanaHija::Descargar() {
     } else {
         close();
         deleteLater();
+    }
+}
+
+void VentanaHija::DarPasoA(const std::function<void(VentanaPrincipal&)>& abrir) {
+    VentanaPrincipal* principal = VentanaPrincipal::Actual();
+    if (!principal) {
+        Descargar();
+        return;
+    }
+    try {
+        abrir(*principal);
+    } catch (...) {
+        MostrarError(ErrorDe(std::current_exception()), this);
     }
 }
 

@@ -4,8 +4,11 @@
 // unload steps once. The registry and exchange windows keep the main menu's protocol through
 // these steps: DeshabilitarMenus on load or activation, RefrescarMenuPrincipal on unload.
 #include <QWidget>
+#include <functional>
 
 namespace oxalde {
+
+class VentanaPrincipal;
 
 class VentanaHija : public QWidget {
     Q_OBJECT
@@ -19,6 +22,10 @@ public:
     void Activar();
     // Closes the window (with its place in the frame), running its unload steps.
     void Descargar();
+    // Opens, through the main window, the window that takes this one's place; `abrir` names this
+    // window as the one replaced, which closes only once the new one has loaded. One that cannot
+    // load leaves this window as it was and says why once, under this window's caption.
+    void DarPasoA(const std::function<void(VentanaPrincipal&)>& abrir);
 
 signals:
     // After the unload steps.

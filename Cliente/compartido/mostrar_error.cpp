@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QWidget>
 #include <cerrno>
 #include <new>
 
+#include "compartido/VentanaHija.h"
 #include "compartido/cadenas.h"
 #include "compartido/clase_motor.h"
 #include "compartido/general.h"
@@ -20,6 +22,14 @@ namespace {
 // passed through): what is missing then is leave to read, not to write.
 bool SinLectura(const std::string& archivo) {
     return !archivo.empty() && faccessat(AT_FDCWD, archivo.c_str(), R_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+// The window a control belongs to: the nearest child window of the main window's frame, or the
+// top-level window; null for anything that is not a widget.
+QWidget* VentanaDe(QObject* objeto) {
+    QWidget* w = qobject_cast<QWidget*>(objeto);
+    while (w && !w->isWindow() && !qobject_cast<VentanaHija*>(w)) w = w->parentWidget();
+    return w;
 }
 
 }  // namespace
@@ -68,10 +78,12 @@ void RestaurarCursor() {
     while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
 }
 
-void MostrarError(const vb::Error& error) {
+void MostrarError(const vb::Error& error, QObject* origen) {
+    QWidget* ventana = VentanaDe(origen);
+    const QString titulo = ventana ? ventana->windowTitle() : QString();
+    RestaurarCursor();
     if (TextoDelArchivo(error)) {
-        RestaurarCursor();
-        MsgBox(DescripcionFallo(error), vbExclamation);
+        MsgBox(DescripcionFallo(error), vbExclamation, titulo, ventana);
         return;
     }
     const bool euskera = DesplIdioma != 0;
@@ -80,8 +92,7 @@ void MostrarError(const vb::Error& error) {
                               .arg(error.Number())
                               .arg(QString::fromStdString(error.Source()),
                                    QString::fromStdString(error.Description()));
-    RestaurarCursor();
-    MsgBox(texto, vbCritical);
+    MsgBox(texto, vbCritical, titulo, ventana);
 }
 
 }  // namespace oxalde

@@ -3,6 +3,8 @@
 #include <QString>
 #include <exception>
 
+class QObject;
+
 #include "vb/error.h"
 
 namespace oxalde {
@@ -23,7 +25,8 @@ QString DescripcionFallo(const vb::Error& error);
 // Every busy cursor taken back, so that a message about a failure is not shown under one.
 void RestaurarCursor();
 // A lock or a full disk in the user's words, naming the file (an exclamation box); any other
-// error in a critical message box with its number, source and description.
-void MostrarError(const vb::Error& error);
+// error in a critical message box with its number, source and description. The box stands over
+// the window of `origen` (the control or window whose action failed) under its caption.
+void MostrarError(const vb::Error& error, QObject* origen = nullptr);
 
 }  // namespace oxalde

@@ -76,10 +76,10 @@ FrmImOf::FrmImOf(QWidget* parent)
     connect(PicAce_, &QToolButton::clicked, this, &FrmImOf::btnAceptar_Click);
     connect(btnCancelar_, &QPushButton::clicked, this, &FrmImOf::btnCancelar_Click);
     connect(Piccan_, &QToolButton::clicked, this, &FrmImOf::btnCancelar_Click);
-    // Load.
+    // Load: the declaration is read first, so that a dialog that cannot read it changes nothing.
+    InicializarOpciones();
     Anadir_captions();
     DeshabilitarMenus();
-    InicializarOpciones();
     MostrarOpciones();
     ActualizarBotonAceptar();
 }
@@ -278,12 +278,13 @@ void FrmImOf::btnAceptar_Click() {
 
 void FrmImOf::btnCancelar_Click() { reject(); }
 
-void MostrarFrmImOf() {
+void MostrarFrmImOf(VentanaHija* declaraciones) {
     VentanaPrincipal* principal = VentanaPrincipal::Actual();
-    // Back to the declarations window however the dialog ends, a failure to load it included.
+    FrmImOf dialogo(principal ? principal->Ventana() : nullptr);
+    if (principal && declaraciones) principal->CerrarParaOtra(declaraciones);
+    // Back to the declarations window however the dialog ends.
     std::exception_ptr fallo;
     try {
-        FrmImOf dialogo(principal ? principal->Ventana() : nullptr);
         MostrarModal(dialogo);
     } catch (...) {
         fallo = std::current_exception();

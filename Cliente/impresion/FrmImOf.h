@@ -12,6 +12,8 @@ class QToolButton;
 
 namespace oxalde {
 
+class VentanaHija;
+
 class CajaFecha;
 
 class FrmImOf : public QDialog {
@@ -64,7 +66,9 @@ private:
 
 // The declarations window's Print command, once it has put the declaration into the print
 // options: the dialog, modal; then, however it ended, the main menus back and the declarations
-// window again with the printed declaration selected.
-void MostrarFrmImOf();
+// window again with the printed declaration selected. The declarations window (`declaraciones`)
+// closes only once the dialog has read the declaration: one it cannot read leaves that window
+// as it was, and the failure goes on to the caller.
+void MostrarFrmImOf(VentanaHija* declaraciones = nullptr);
 
 }  // namespace oxalde

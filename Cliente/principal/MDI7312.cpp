@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QToolBar>
 
@@ -129,7 +130,9 @@ MDI7312* MDI7312::Actual() { return dynamic_cast<MDI7312*>(VentanaPrincipal::Act
 
 void MDI7312::ApagarMenus() { DeshabilitarMenus(*this); }
 
-void MDI7312::RefrescarMenus() { RefrescarMenuPrincipal(*this); }
+void MDI7312::RefrescarMenus() {
+    if (!relevo_) RefrescarMenuPrincipal(*this);
+}
 
 QAction* MDI7312::NuevaEntrada(QMenu* menu, const char* nombre, void (MDI7312::*alPulsar)()) {
     QAction* entrada = menu->addAction(QString::fromLatin1(nombre));
@@ -232,10 +235,11 @@ void MDI7312::DescargarFormularios(const QString& nombreVentana) {
     }
 }
 
-void MDI7312::MostrarHija(VentanaHija* hija) {
+void MDI7312::MostrarHija(VentanaHija* hija, VentanaHija* sustituida) {
     for (QMdiSubWindow* sub : area_->subWindowList()) {
         if (sub->widget() && sub->widget()->objectName() == hija->objectName()) {
             delete hija;
+            if (sustituida && sustituida != sub->widget()) CerrarParaOtra(sustituida);
             area_->setActiveSubWindow(sub);
             return;
         }
@@ -251,28 +255,36 @@ void MDI7312::MostrarHija(VentanaHija* hija) {
     } catch (...) {
         // A window that could not load (a file another program keeps locked) goes at once,
         // without its unload: left hidden in the area it would stand for the window at every
-        // later opening. The menus it may have turned off come back as they were last read.
+        // later opening. The window it was to replace stays as it was, menus included; with none,
+        // the menus it may have turned off come back as they were last read.
         delete sub;
-        RefrescarMenuPrincipal(*this, false);
+        if (!sustituida) RefrescarMenuPrincipal(*this, false);
         throw;
     }
+    if (sustituida) CerrarParaOtra(sustituida);
     sub->show();
     area_->setActiveSubWindow(sub);
 }
 
-void MDI7312::MostrarDeclaraciones() { MostrarHija(new FrmDecResumen); }
+void MDI7312::CerrarParaOtra(VentanaHija* hija) {
+    const QScopedValueRollback relevo(relevo_, true);
+    hija->Descargar();
+}
 
-void MDI7312::MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde) {
+void MDI7312::MostrarDeclaraciones(VentanaHija* sustituida) { MostrarHija(new FrmDecResumen, sustituida); }
+
+void MDI7312::MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde,
+                            VentanaHija* sustituida) {
     if (tipologia == kTipologia731) {
         PrepararEditor(cDatos731::Instancia(), modo, modop, csde);
-        MostrarHija(new FrmDatos731);
+        MostrarHija(new FrmDatos731, sustituida);
     } else {
         PrepararEditor(cDatos732::Instancia(), modo, modop, csde);
-        MostrarHija(new FrmDatos732);
+        MostrarHija(new FrmDatos732, sustituida);
     }
 }
 
-void MDI7312::MostrarImpresion() { MostrarFrmImOf(); }
+void MDI7312::MostrarImpresion(VentanaHija* sustituida) { MostrarFrmImOf(sustituida); }
 
 // Commands.
 

@@ -29,12 +29,13 @@ public:
     void Anadir_captions();
     // Unloads every open window whose name differs from the given one.
     void DescargarFormularios(const QString& nombreVentana);
-    // Runs the child's load steps and shows it in the frame; when a window of that name is open
-    // already, that one is brought forward instead.
-    void MostrarHija(VentanaHija* hija) override;
-    void MostrarDeclaraciones() override;
-    void MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde) override;
-    void MostrarImpresion() override;
+    // Runs the child's load steps and shows it in the frame (ventana_principal.h).
+    void MostrarHija(VentanaHija* hija, VentanaHija* sustituida = nullptr) override;
+    void CerrarParaOtra(VentanaHija* hija) override;
+    void MostrarDeclaraciones(VentanaHija* sustituida = nullptr) override;
+    void MostrarEditor(int tipologia, const QString& modo, const QString& modop, int csde,
+                       VentanaHija* sustituida = nullptr) override;
+    void MostrarImpresion(VentanaHija* sustituida = nullptr) override;
 
     // A menu entry or separator by its name ("mnuDeclarante", "d1", "separa2", ...).
     QAction* Entrada(const QString& nombre) const;
@@ -79,6 +80,7 @@ private:
     QMenu* mnuAsistenciaOnline_ = nullptr;
     QMenu* mnuAyuda_ = nullptr;
     bool primeraActivacion_ = false;
+    bool relevo_ = false;  // a child closes for another (CerrarParaOtra)
 
     void CrearMenus();
     void CrearBarra();

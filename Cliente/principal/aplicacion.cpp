@@ -1,6 +1,7 @@
 #include "principal/aplicacion.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 
 #include "controles/estilo.h"
 #include "compartido/emblema.h"
@@ -20,7 +21,8 @@ bool Aplicacion::notify(QObject* receptor, QEvent* evento) {
     try {
         return QApplication::notify(receptor, evento);
     } catch (...) {
-        MostrarError(ErrorDe(std::current_exception()));
+        // Under the caption of the window the user was working in (the receiver may be gone).
+        MostrarError(ErrorDe(std::current_exception()), focusWidget());
     }
     return false;
 }

@@ -49,7 +49,7 @@ void LeerMenu(MDI7312& v) {
         LlenarRecientes(v, DeclarantesRecientes(buffer, buffer.IsArray() ? entrada.NUMDECLA() : 0));
     } catch (...) {
         entrada.NUMDECLA(anterior);
-        MostrarError(ErrorDe(std::current_exception()));
+        MostrarError(ErrorDe(std::current_exception()), &v);
     }
 }
 

@@ -8,13 +8,11 @@
 
 #include "controles/FlexGrid.h"
 #include "controles/controles.h"
-#include "registro/FrmDecResumen.h"
 #include "registro/cDecDatos.h"
 #include "registro/cDecLista.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "registro/declarante_textos.h"
-#include "registro/navegacion.h"
 #include "compartido/biblioteca.h"
 #include "compartido/cadenas.h"
 #include "compartido/captions.h"
@@ -280,8 +278,7 @@ void FrmDecLista::cmdAceptar_Click() {
     r.CSCO(csco);
     r.DNI(dni);
     r.NOMBRE(nombre);
-    Descargar();
-    MostrarSiguiente([] { return new FrmDecResumen; });
+    DarPasoA([this](VentanaPrincipal& p) { p.MostrarDeclaraciones(this); });
 }
 
 void FrmDecLista::cmdCancelar_Click() { Descargar(); }

@@ -325,17 +325,14 @@ void FrmDecResumen::cmdDatos_Click() {
     r.Modelo(f[colModelo].trimmed());
     r.TIPOLOGIA(vb::Variant(f[colTipologia].toStdString()).CByte());
     r.MODOP(f[colTipo].trimmed());
-    Descargar();
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
-        principal->MostrarEditor(r.TIPOLOGIA(), kModoExistente, r.MODOP(), r.CSDE());
+    DarPasoA([&](VentanaPrincipal& p) { p.MostrarEditor(r.TIPOLOGIA(), kModoExistente, r.MODOP(), r.CSDE(), this); });
 }
 
 void FrmDecResumen::cmdDeclarante_Click() {
     auto& datos = cDecDatos::Instancia();
     datos.MODO(kModoExistente);
     datos.CSCO(Resumen().CSCO());
-    Descargar();
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarHija(new frmDecDatos);
+    DarPasoA([this](VentanaPrincipal& p) { p.MostrarHija(new frmDecDatos, this); });
 }
 
 void FrmDecResumen::cmdEliminar_Click() {
@@ -367,8 +364,7 @@ void FrmDecResumen::cmdImprimir_Click() {
     opciones.Modelo(r.Modelo());
     opciones.MODOP(r.MODOP());
     opciones.PERIODO(f[colCodPeriodo].trimmed());
-    Descargar();
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual()) principal->MostrarImpresion();
+    DarPasoA([this](VentanaPrincipal& p) { p.MostrarImpresion(this); });
 }
 
 void FrmDecResumen::cmdCerrar_Click() { Descargar(); }
@@ -536,9 +532,7 @@ void FrmDecResumen::ImgNueva_Click(int indice) {
         return;
     }
     if (!ValidarCampos()) return;
-    Descargar();
-    if (VentanaPrincipal* principal = VentanaPrincipal::Actual())
-        principal->MostrarEditor(r.TIPOLOGIA(), kModoNueva, r.MODO(), 0);
+    DarPasoA([&](VentanaPrincipal& p) { p.MostrarEditor(r.TIPOLOGIA(), kModoNueva, r.MODO(), 0, this); });
 }
 
 }  // namespace oxalde

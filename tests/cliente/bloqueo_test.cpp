@@ -22,6 +22,7 @@
 #include "registro/cDecDatos.h"
 #include "compartido/cDecResumen.h"
 #include "registro/frmDecDatos.h"
+#include "controles/FlexGrid.h"
 
 using namespace oxalde;
 
@@ -238,6 +239,74 @@ TEST_F(Bloqueo, UnBloqueoTrasGuardarUnaDeclaracionDiceQueSeGuardo) {
     EXPECT_EQ(Menus(), "mnu=11 bot=11111 imp=0 d=1000 | 1 - 12345678Z - DECLARANTE 1");
     otro.reset();
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T03_731DECLA WHERE T03_BASE4 = 2000").CLng(), 1);
+}
+
+// One action, one message: while another program holds the file, each way the declarations window
+// opens a declaration of either form, its printout or its taxpayer says the lock once, under the
+// declarations window's caption, and leaves that window as it was: in front, the row selected,
+// the menus untouched. Once the file is free the declaration opens.
+TEST_F(Bloqueo, UnaAccionBloqueadaEnLasDeclaracionesLoDiceUnaVezYLasDeja) {
+    Declarantes(1);
+    Abrir();
+    const vb::Long d731 = Declaracion();
+    Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, "
+        "T02_PERIODO, T02_TIPOLOGIA) VALUES (9, 1, '732', 'P', 20130331, 2013, '1T', 2)");
+    Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_CLASIF) VALUES (9, 1234)");
+    auto& r = cDecResumen::Instancia();
+    r.ENTRADA("A");
+    ventana->MostrarDeclaraciones();
+    auto* w = Activa<FrmDecResumen>();
+    ASSERT_NE(w, nullptr);
+    auto* g = Control<FlexGrid>(w, "flxDeclaraciones");
+    const auto fila = [&](vb::Long csde) {
+        for (int f = 1; f < g->Rows(); ++f)
+            if (g->TextMatrix(f, 0).toInt() == csde) return f;
+        return 0;
+    };
+    const auto centro = [&](vb::Long csde) { return g->visualRect(g->model()->index(fila(csde) - 1, 1)).center(); };
+    const auto boton = [&](const char* nombre) {
+        return [&, nombre] { QTest::mouseClick(Control<QPushButton>(w, nombre), Qt::LeftButton); };
+    };
+    const struct {
+        const char* caso;
+        vb::Long csde;
+        std::function<void()> pulsar;
+    } casos[] = {
+        {"Datos, 731", d731, boton("cmdDatos")},
+        {"Alt+D, 732", 9, [&] { prueba::Accionar(nullptr, Control<QPushButton>(w, "cmdDatos")->text(), true); }},
+        {"double click, 731", d731, [&] { QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, centro(d731)); }},
+        {"Enter, 732", 9, [&] { QTest::keyClick(g, Qt::Key_Return); }},
+        {"print, 731", d731, boton("cmdImprimir")},
+        {"print, 732", 9, boton("cmdImprimir")},
+        {"taxpayer", 9, boton("cmdDeclarante")},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centro(c.csde));
+        ASSERT_EQ(r.CSDE(), c.csde);
+        const std::string menus = Menus();
+        mensajes.clear(), titulos.clear();
+        {
+            OtroPrograma otro(Mod());
+            c.pulsar();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !mensajes.empty(); }, 1000));  // an access key clicks late
+            Pausa();
+        }
+        ASSERT_EQ(mensajes.size(), 1u);
+        EXPECT_EQ(mensajes[0].texto.toStdString(), EnUso(Mod()).toStdString());
+        EXPECT_EQ(titulos[0].toStdString(), Cadena(156).toStdString());
+        ASSERT_EQ(ventana->Area()->subWindowList().size(), 1);
+        ASSERT_EQ(Activa<FrmDecResumen>(), w);
+        EXPECT_EQ(g->Row(), fila(c.csde));
+        EXPECT_EQ(r.CSDE(), c.csde);
+        EXPECT_EQ(Menus(), menus);
+        EXPECT_TRUE(modales.empty());
+    }
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centro(d731));
+    QTest::mouseClick(Control<QPushButton>(w, "cmdDatos"), Qt::LeftButton);
+    Pausa();
+    EXPECT_NE(Activa<FrmDatos731>(), nullptr);
+    EXPECT_EQ(mensajes.size(), 1u);
 }
 
 // A list that cannot be read while another program holds the file: said, and nothing is left

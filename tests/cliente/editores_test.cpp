@@ -273,27 +273,35 @@ TYPED_TEST(Editores, CancelarYElCierreNoGuardan) {
     }
 }
 
-// A stored declaration whose classification is no number cannot be loaded: the window says why
-// and gives way to the declarations window.
-TYPED_TEST(Editores, UnFalloAlAbrirVuelveALasDeclaraciones) {
+// A stored declaration whose classification is no number cannot be loaded: "Datos" says why once,
+// under the declarations window's caption, and that window stays with the row selected.
+TYPED_TEST(Editores, UnFalloAlAbrirDejaLasDeclaraciones) {
+    vb::Long clave = 3;
     if constexpr (TestFixture::k731) {
         this->Cabecera("T", 20120901, "");
         this->D().MODO("A"), this->D().MODOP("T");
         vb::Variant buffer = BufferDeclaracion731(this->D(), this->r);
-        const vb::Long clave = this->D().GuardarDeclaracion(buffer);
+        clave = this->D().GuardarDeclaracion(buffer);
         ASSERT_GT(clave, 0);
         this->Sql("UPDATE T03_731DECLA SET T03_CLASIF = 'ABC' WHERE T03_CSDE = " + std::to_string(clave));
-        this->Editor("C", "T", 20120901, "", clave);
     } else {
+        this->Cabecera("P", 20130331, "1T");
         this->Sql("INSERT INTO T02_COMUNDECLA (T02_CSDE, T02_CSCO, T02_MODELO, T02_MODO, T02_FECHA, T02_EJERCICIO, "
                   "T02_PERIODO, T02_TIPOLOGIA) VALUES (3, 1, '732', 'P', 20130331, 2013, '1T', 2)");
         this->Sql("INSERT INTO T04_732DECLA (T04_CSDE, T04_CLASIF) VALUES (3, 'ABC')");
-        this->Editor("C", "P", 20130331, "1T", 3);
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !this->mensajes.empty(); }));
+    this->r.CSDE(clave), this->r.ENTRADA("P");
+    this->ventana->MostrarDeclaraciones();
+    auto* lista = this->template Activa<FrmDecResumen>();
+    ASSERT_NE(lista, nullptr);
+    QTest::mouseClick(prueba::Control<QPushButton>(lista, "cmdDatos"), Qt::LeftButton);
+    Pausa();
     ASSERT_EQ(this->mensajes.size(), 1u);
     EXPECT_EQ(this->mensajes[0].estilo, vbCritical);
+    EXPECT_EQ(this->titulos[0].toStdString(), lista->windowTitle().toStdString());
     EXPECT_TRUE(this->Cerrado());
+    EXPECT_EQ(this->template Activa<FrmDecResumen>(), lista);
+    EXPECT_EQ(this->r.CSDE(), clave);
 }
 
 // A tab or an option whose repaint fails says so and leaves the window as the failure left it;
