@@ -293,7 +293,7 @@ TEST_F(Escritura, FalloDejaElFicheroAnterior) {
     const auto r = oxalde::EscribirFicheroContri(ruta, e);
     setrlimit(RLIMIT_FSIZE, &antes);
     EXPECT_EQ(r.estado, oxalde::ResultadoEscritura::Fallido);
-    EXPECT_EQ(r.detalle, "error nº 27 del sistema");  // EFBIG, not the system's English
+    EXPECT_EQ(r.detalle.toStdString(), "error nº 27 del sistema");  // EFBIG, not the system's English
     EXPECT_EQ(prueba::Leer(ruta), "OLD CONTENT");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});  // no temporary left
 }
@@ -363,8 +363,10 @@ TEST_F(Escritura, OtrosFallosPorSuNumeroEnElIdiomaDelUsuario) {
                 return intento();
             });
             if (visto.startsWith('!')) GTEST_SKIP() << visto.toStdString();
-            EXPECT_EQ(visto,
-                      QString(idioma ? "3|sistemaren %1 zk.ko errorea" : "3|error nº %1 del sistema").arg(c.numero));
+            EXPECT_EQ(visto.toStdString(),
+                      QString(idioma ? "3|sistemaren %1 zk.ko errorea" : "3|error nº %1 del sistema")
+                          .arg(c.numero)
+                          .toStdString());
         }
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});

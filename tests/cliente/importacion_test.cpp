@@ -222,9 +222,10 @@ TEST_F(Importacion, LosFallosDelFicheroDeErroresEnElIdiomaDelUsuario) {
         return visto;
     });
     if (enSoloLectura.startsWith('!')) GTEST_SKIP() << enSoloLectura.toStdString();
-    EXPECT_EQ(
-        enSoloLectura,
-        QString("75: %1: error nº 30 del sistema\n75: %1: sistemaren 30 zk.ko errorea\n").arg(solo + "/Errores.txt"));
+    EXPECT_EQ(enSoloLectura.toStdString(),
+              QString("75: %1: error nº 30 del sistema\n75: %1: sistemaren 30 zk.ko errorea\n")
+                  .arg(solo + "/Errores.txt")
+                  .toStdString());
 }
 
 TEST_F(Importacion, LongitudYEuskera) {
