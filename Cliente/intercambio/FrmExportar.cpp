@@ -477,14 +477,15 @@ void FrmExportar::ExportarFichero(const QString& ruta) {
                vbOKOnly | vbExclamation, windowTitle());
         return;
     }
-    // A device, a pipe or a socket under the name is refused before the question: the write would
-    // put a file in its place.
+    // A folder, a device, a pipe or a socket under the name is refused before the question: the
+    // write would put a file in its place.
     const auto noEsFichero = [&](ClaseFichero clase) {
         MsgBox(TextoNoEsFichero(kIdMsgNoSeExporta, ruta, clase), vbOKOnly | vbExclamation, windowTitle());
     };
     const ClaseFichero clase = ClaseDe(ruta);
-    if (NoEsFichero(clase) && clase != ClaseFichero::Carpeta) return noEsFichero(clase);
-    if (clase == ClaseFichero::Regular &&
+    if (NoEsFichero(clase)) return noEsFichero(clase);
+    const bool habia = clase == ClaseFichero::Regular;
+    if (habia &&
         MsgBox(Cadena(kIdPreguntaSobreescribir), vbYesNo | vbQuestion, QStringLiteral("Confirmación...")) == vbNo)
         return;
     const ResultadoEscritura r = EscribirFicheroContri(ruta, e);
@@ -494,7 +495,9 @@ void FrmExportar::ExportarFichero(const QString& ruta) {
     }
     if (r.estado == ResultadoEscritura::NoEsFichero) return noEsFichero(r.clase);
     if (r.estado == ResultadoEscritura::Fallido) {
-        MsgBox(Cadena(kIdMsgExportacionFallida).arg(ruta, r.detalle), vbOKOnly | vbCritical, windowTitle());
+        // That the earlier content is unchanged is said only when there was one.
+        const int texto = habia ? kIdMsgExportacionFallida : kIdMsgExportacionFallidaSinAnterior;
+        MsgBox(Cadena(texto).arg(ruta, r.detalle), vbOKOnly | vbCritical, windowTitle());
         return;
     }
     Descargar();

@@ -1,6 +1,5 @@
 #include "intercambio/fichero_contri.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -34,14 +33,18 @@ std::optional<Excedido> BuscarExcedido(const cExportar& exportar) {
 }
 
 ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& exportar) {
-    const QFileInfo info(ruta);
-    if (info.fileName().isEmpty() || info.isDir() || !info.absoluteDir().exists())
-        return {ResultadoEscritura::Inalcanzable, {}};
+    // A folder first: a path to one may end in a separator, which leaves no file name.
     if (const ClaseFichero clase = ClaseDe(ruta); NoEsFichero(clase))
         return {ResultadoEscritura::NoEsFichero, {}, clase};
+    if (QFileInfo(ruta).fileName().isEmpty()) return {ResultadoEscritura::Inalcanzable, {}};
     QSaveFile fichero(ruta);
     errno = 0;
-    if (!fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Fallo(fichero, errno);
+    if (!fichero.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // Only a folder that is not there is unreachable; a name too long, a folder that may not
+        // be passed through, a disk that may not be written are said with their reason.
+        if (errno == ENOENT) return {ResultadoEscritura::Inalcanzable, {}};
+        return Fallo(fichero, errno);
+    }
     // The lines go out in blocks of about 64 KiB.
     QByteArray bloque;
     QString detalle;

@@ -29,8 +29,9 @@ struct Excedido {
 std::optional<Excedido> BuscarExcedido(const cExportar& exportar);
 
 // Writes the chosen taxpayers; every number must fit (BuscarExcedido). Inalcanzable: the folder
-// does not exist or the path names a folder. NoEsFichero: the path, through any links, names a
-// device, a pipe or a socket, which is left as it is (a file would take its place).
+// does not exist (a removable disk taken out) or the path names no file. NoEsFichero: the path,
+// through any links, names a folder, a device, a pipe or a socket, which is left as it is (a file
+// would take its place).
 ResultadoEscritura EscribirFicheroContri(const QString& ruta, const cExportar& exportar);
 
 }  // namespace oxalde

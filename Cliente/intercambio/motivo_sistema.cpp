@@ -13,7 +13,8 @@ QString MotivoSistema(int numero) {
         case EPERM: return Cadena(kIdMotivoSinPermiso);
         case ENOSPC:
         case EDQUOT: return Cadena(kIdMotivoDiscoLleno);
-        default: return qt_error_string(numero);
+        // The system's own account is in English whatever the user's language.
+        default: return Cadena(kIdMotivoErrorSistema).arg(numero);
     }
 }
 

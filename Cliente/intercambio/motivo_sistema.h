@@ -1,7 +1,6 @@
 #pragma once
-// Why a call on a file failed, as the user is told it: the failures a user can mend (no
-// permission, a full disk) in the program's own words in the user's language; any other in the
-// toolkit's account, in the session's language where the toolkit has one.
+// Why a call on a file failed, as the user is told it, in the user's language: the failures a user
+// can mend (no permission, a full disk) in the program's own words, any other by its number.
 #include <QString>
 
 class QFileDevice;

@@ -185,15 +185,19 @@ TEST_F(VentanaExportar, FallosDejanLaVentanaAbierta) {
     EXPECT_FALSE(cerrada);
 }
 
-// A pipe named Contri.txt, or a link to a device (as /dev/full), chosen as the file: Accept refuses it, naming
-// it, in the user's language, without the overwrite question; the window stays open and the pipe
-// or the device is still what it was.
+// A pipe named Contri.txt, a link to a device (as /dev/full) or a folder, chosen as the file: Accept refuses
+// it, naming it, in the user's language, without the overwrite question; the window stays open and
+// what was there is still what it was.
 TEST_F(VentanaExportar, UnaTuberiaOUnDispositivoNoSeSustituyen) {
     const prueba::CasoNoFichero casos[] = {
         {0, "Contri.txt", prueba::Tuberia,
          "\"%1\" no es un fichero normal, sino una tubería con nombre (FIFO): no se ha exportado nada."},
         {oxalde::kDesplEuskera, "lleno.txt", prueba::EnlaceADispositivo,
          "\"%1\" ez da fitxategi arrunta, gailu bat baizik: ez da ezer esportatu."},
+        {0, "Exportado.txt", [](const QString& r) { return QDir().mkdir(r); },
+         "\"%1\" no es un fichero normal, sino una carpeta: no se ha exportado nada."},
+        {oxalde::kDesplEuskera, "karpeta/", [](const QString& r) { return QDir().mkdir(r); },
+         "\"%1\" ez da fitxategi arrunta, karpeta bat baizik: ez da ezer esportatu."},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -218,28 +222,48 @@ TEST_F(VentanaExportar, UnaTuberiaOUnDispositivoNoSeSustituyen) {
     }
 }
 
-// A file that may not be written, chosen as the file and to be replaced: the failure is said with
-// its reason in the user's language, the window stays open and the file as it was.
-TEST_F(VentanaExportar, UnFicheroSinPermisoSeDiceEnElIdiomaDelUsuario) {
-    const QString fichero = carpeta.filePath("Contri.txt");
+// A file that cannot be written, chosen as the file: the failure is said with its reason in the
+// user's language, and that the earlier content is unchanged only where there was one; the window
+// stays open and the file as it was.
+TEST_F(VentanaExportar, LoQueNoSePuedeEscribirSeDiceEnElIdiomaDelUsuario) {
+    const QString fichero = carpeta.filePath("Contri.txt"), sinEscritura = carpeta.filePath("cerrada");
     ASSERT_TRUE(prueba::Escribir(fichero, "OLD") && QFile::setPermissions(fichero, QFileDevice::ReadOwner));
-    const std::pair<int, const char*> casos[] = {
-        {0, "No se ha podido escribir el fichero %1 (permiso denegado). Su contenido anterior no ha cambiado."},
-        {oxalde::kDesplEuskera, "Ezin izan da %1 fitxategia idatzi (baimena ukatu da). Aurreko edukia ez da aldatu."},
+    ASSERT_TRUE(QDir().mkdir(sinEscritura) &&
+                QFile::setPermissions(sinEscritura, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QString largo = carpeta.filePath(QString(256, u'n'));
+    const struct {
+        int idioma;
+        QString destino;
+        int mensajes;  // the replace question first where there is a file
+        const char* texto;
+    } casos[] = {
+        {0, fichero, 2,
+         "No se ha podido escribir el fichero %1 (permiso denegado). Su contenido anterior no ha cambiado."},
+        {oxalde::kDesplEuskera, fichero, 2,
+         "Ezin izan da %1 fitxategia idatzi (baimena ukatu da). Aurreko edukia ez da aldatu."},
+        {0, sinEscritura + "/Nuevo.txt", 1, "No se ha podido escribir el fichero %1 (permiso denegado)."},
+        {oxalde::kDesplEuskera, sinEscritura + "/Nuevo.txt", 1,
+         "Ezin izan da %1 fitxategia idatzi (baimena ukatu da)."},
+        {0, largo, 1, "No se ha podido escribir el fichero %1 (error nº 36 del sistema)."},
+        {oxalde::kDesplEuskera, largo, 1, "Ezin izan da %1 fitxategia idatzi (sistemaren 36 zk.ko errorea)."},
     };
-    for (const auto& [idioma, texto] : casos) {
-        SCOPED_TRACE(idioma);
-        const QString visto = prueba::SinSaltarPermisos([&, idioma = idioma] {
-            oxalde::DesplIdioma = idioma;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.texto);
+        const QString visto = prueba::SinSaltarPermisos([&] {
+            oxalde::DesplIdioma = c.idioma;
+            eleccion = c.destino;
             AbrirVentana();
             QTest::mouseClick(v->CmdSelTodos(), Qt::LeftButton);
+            QTest::mouseClick(v->imgmodi(), Qt::LeftButton);
             respuesta = oxalde::vbYes;
             QTest::mouseClick(v->cmdAceptar(), Qt::LeftButton);
             return QString::number(mensajes.size()) + "|" + mensajes.back().texto + "|" + QString::number(cerrada);
         });
-        EXPECT_EQ(visto.toStdString(), ("2|" + QString(texto).arg(fichero) + "|0").toStdString());
+        EXPECT_EQ(visto.toStdString(),
+                  (QString::number(c.mensajes) + "|" + QString(c.texto).arg(c.destino) + "|0").toStdString());
     }
     EXPECT_EQ(Leer(fichero), "OLD");
+    EXPECT_EQ(QDir(sinEscritura).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }
 
 TEST_F(VentanaExportar, NumeroQueNoCabeSeEligeYSeNombraAlAceptar) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstring>
 #include <functional>
 
 #include "cliente/ficheros_prueba.h"
@@ -277,7 +279,10 @@ TEST_F(Escritura, TresLineasConCRLFEnElOrdenElegido) {
 TEST_F(Escritura, FalloDejaElFicheroAnterior) {
     EXPECT_EQ(oxalde::EscribirFicheroContri(dir.filePath("no/existe.txt"), e).estado,
               oxalde::ResultadoEscritura::Inalcanzable);
-    EXPECT_EQ(oxalde::EscribirFicheroContri(dir.path(), e).estado, oxalde::ResultadoEscritura::Inalcanzable);
+    // A path to a folder, ending in a separator, is a folder, not a missing disk.
+    const auto carpeta = oxalde::EscribirFicheroContri(dir.path() + "/", e);
+    EXPECT_EQ(carpeta.estado, oxalde::ResultadoEscritura::NoEsFichero);
+    EXPECT_EQ(carpeta.clase, oxalde::ClaseFichero::Carpeta);
     // A full disk: the system refuses to let a file grow beyond 200 bytes.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit antes{};
@@ -288,7 +293,7 @@ TEST_F(Escritura, FalloDejaElFicheroAnterior) {
     const auto r = oxalde::EscribirFicheroContri(ruta, e);
     setrlimit(RLIMIT_FSIZE, &antes);
     EXPECT_EQ(r.estado, oxalde::ResultadoEscritura::Fallido);
-    EXPECT_FALSE(r.detalle.isEmpty());
+    EXPECT_EQ(r.detalle.toStdString(), "error nº 27 del sistema");  // EFBIG, not the system's English
     EXPECT_EQ(prueba::Leer(ruta), "OLD CONTENT");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});  // no temporary left
 }
@@ -326,6 +331,45 @@ TEST_F(Escritura, SinPermisoSeDiceEnElIdiomaDelUsuario) {
     EXPECT_EQ(prueba::Leer(dentro), "OLD CONTENT");
     EXPECT_EQ(QDir(cerrada).entryList(QDir::Files | QDir::Hidden), QStringList{"Contri.txt"});
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Contri.txt"});
+}
+
+// Failures the program has no words of its own for (a name longer than the system takes, the
+// file's or a folder's on the way, a disk mounted read-only) are said by their number in the
+// user's language, never in the system's English.
+TEST_F(Escritura, OtrosFallosPorSuNumeroEnElIdiomaDelUsuario) {
+    const std::shared_ptr<void> castellano(nullptr, [](void*) { oxalde::DesplIdioma = 0; });
+    const QString largo(256, u'n'), solo = dir.filePath("solo");
+    ASSERT_TRUE(QDir().mkdir(solo));
+    const struct {
+        QString destino;
+        int numero;
+        bool soloLectura;  // last: skipped where no file system can be mounted
+    } casos[] = {
+        {dir.filePath(largo), ENAMETOOLONG, false},
+        {dir.filePath(largo + "/Contri.txt"), ENAMETOOLONG, false},
+        {solo + "/Contri.txt", EROFS, true},
+    };
+    for (const auto& c : casos) {
+        for (int idioma : {0, oxalde::kDesplEuskera}) {
+            SCOPED_TRACE(std::to_string(c.numero) + " " + std::to_string(idioma));
+            const auto intento = [&] {
+                oxalde::DesplIdioma = idioma;
+                const auto r = oxalde::EscribirFicheroContri(c.destino, e);
+                return QString::number(r.estado) + "|" + r.detalle;
+            };
+            const QString visto = !c.soloLectura ? intento() : prueba::EnDiscoPequeno(solo, 64 * 1024, [&] {
+                if (mount(nullptr, QFile::encodeName(solo).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr))
+                    return QString("!no read-only remount: ") + std::strerror(errno);
+                return intento();
+            });
+            if (visto.startsWith('!')) GTEST_SKIP() << visto.toStdString();
+            EXPECT_EQ(visto.toStdString(),
+                      QString(idioma ? "3|sistemaren %1 zk.ko errorea" : "3|error nº %1 del sistema")
+                          .arg(c.numero)
+                          .toStdString());
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Contri.txt"});
 }
 
 // The routes only root can stage: a disk that is really full (a small memory file system) stops
@@ -383,6 +427,9 @@ TEST_F(Escritura, LoQueNoEsUnFicheroNoSeSustituye) {
         {"socket", prueba::Socket, oxalde::ResultadoEscritura::NoEsFichero, ClaseFichero::Socket, 's', 0},
         {"link to a file", [&](const QString& r) { return QFile::link(normal, r); },
          oxalde::ResultadoEscritura::Escrito, ClaseFichero::Regular, 'l', 'f'},
+        // Last: the next row could not take its place.
+        {"folder", [](const QString& r) { return QDir().mkdir(r); }, oxalde::ResultadoEscritura::NoEsFichero,
+         ClaseFichero::Carpeta, 'd', 0},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -206,6 +207,25 @@ TEST_F(Importacion, LosFallosDelFicheroDeErroresEnElIdiomaDelUsuario) {
     EXPECT_EQ(sinEscritura.toStdString(), ("75: " + errores + ": baimena ukatu da").toStdString());
     EXPECT_EQ(sinLectura.toStdString(), "75: permiso denegado");
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM T01_DECLARANTES").CLng(), 1);
+    // A file on a disk mounted read-only (a locked card): the error file cannot be made beside it.
+    const QString solo = carpeta.filePath("solo");
+    ASSERT_TRUE(QDir().mkdir(solo));
+    const QString enSoloLectura = prueba::EnDiscoPequeno(solo, 64 * 1024, [&] {
+        if (!Escribir(solo + "/Contri.txt", LineaValida("12345678Z", "ANA") + "\r\n") ||
+            mount(nullptr, QFile::encodeName(solo).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+            return QString("!no read-only disk: ") + std::strerror(errno);
+        QString visto;
+        for (int idioma : {0, oxalde::kDesplEuskera}) {
+            oxalde::DesplIdioma = idioma;
+            visto += QString::fromStdString(Fallo(solo + "/Contri.txt", pregunta)) + "\n";
+        }
+        return visto;
+    });
+    if (enSoloLectura.startsWith('!')) GTEST_SKIP() << enSoloLectura.toStdString();
+    EXPECT_EQ(enSoloLectura.toStdString(),
+              QString("75: %1: error nº 30 del sistema\n75: %1: sistemaren 30 zk.ko errorea\n")
+                  .arg(solo + "/Errores.txt")
+                  .toStdString());
 }
 
 TEST_F(Importacion, LongitudYEuskera) {
