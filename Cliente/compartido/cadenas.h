@@ -2,7 +2,7 @@
 // The program's one text service: every caption and message in both languages, read once from
 // the program's data file (Cliente/recursos/cadenas.tsv), and the choice between a Spanish and a
 // Basque text. A Basque text has the id of its Spanish one plus kDesplEuskera, so one id and the
-// language find either. New texts go into the table, never as pairs in the code: ids 9101 to 9199
+// language find either. New texts go into the table, never as pairs in the code: ids 9101 to 9299
 // are the program's own texts; the others are the forms' given ones.
 #include <QString>
 
@@ -99,7 +99,7 @@ enum IdCadena : int {
     // The two halves of a form-732 message naming a surcharge's base and its rates.
     kIdMsgBaseRecargoMayor = 365,
     kIdMsgBaseRecargoMayorFin = 366,
-    // The program's own texts (9101 to 9199).
+    // The program's own texts (9101 to 9299).
     kIdMsgBaseNoEncontrada = 9101,
     kIdMsgBaseNoValida = 9102,
     kIdMsgSinEscritura = 9103,
@@ -146,6 +146,9 @@ enum IdCadena : int {
     kIdMotivoSinPermiso = 9176,
     kIdMotivoDiscoLleno = 9177,
     kIdMotivoErrorSistema = 9197,
+    kIdMotivoSoloLectura = 9201,
+    kIdMotivoNombreLargo = 9202,
+    kIdMotivoDemasiadoGrande = 9203,
     kIdMsgSinLecturaCopia = 9178,
     kIdMsgErrorImpresion = 9181,
     kIdMsgCopiasImpresas = 9182,

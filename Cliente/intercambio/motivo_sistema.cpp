@@ -13,6 +13,9 @@ QString MotivoSistema(int numero) {
         case EPERM: return Cadena(kIdMotivoSinPermiso);
         case ENOSPC:
         case EDQUOT: return Cadena(kIdMotivoDiscoLleno);
+        case EROFS: return Cadena(kIdMotivoSoloLectura);
+        case ENAMETOOLONG: return Cadena(kIdMotivoNombreLargo);
+        case EFBIG: return Cadena(kIdMotivoDemasiadoGrande);
         // The system's own account is in English whatever the user's language.
         default: return Cadena(kIdMotivoErrorSistema).arg(numero);
     }

@@ -244,8 +244,8 @@ TEST_F(VentanaExportar, LoQueNoSePuedeEscribirSeDiceEnElIdiomaDelUsuario) {
         {0, sinEscritura + "/Nuevo.txt", 1, "No se ha podido escribir el fichero %1 (permiso denegado)."},
         {oxalde::kDesplEuskera, sinEscritura + "/Nuevo.txt", 1,
          "Ezin izan da %1 fitxategia idatzi (baimena ukatu da)."},
-        {0, largo, 1, "No se ha podido escribir el fichero %1 (error nº 36 del sistema)."},
-        {oxalde::kDesplEuskera, largo, 1, "Ezin izan da %1 fitxategia idatzi (sistemaren 36 zk.ko errorea)."},
+        {0, largo, 1, "No se ha podido escribir el fichero %1 (el nombre es demasiado largo)."},
+        {oxalde::kDesplEuskera, largo, 1, "Ezin izan da %1 fitxategia idatzi (izena luzeegia da)."},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.texto);

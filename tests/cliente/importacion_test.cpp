@@ -223,7 +223,7 @@ TEST_F(Importacion, LosFallosDelFicheroDeErroresEnElIdiomaDelUsuario) {
     });
     if (enSoloLectura.startsWith('!')) GTEST_SKIP() << enSoloLectura.toStdString();
     EXPECT_EQ(enSoloLectura.toStdString(),
-              QString("75: %1: error nº 30 del sistema\n75: %1: sistemaren 30 zk.ko errorea\n")
+              QString("75: %1: el disco solo admite lectura\n75: %1: diskoa irakurtzeko soilik dago\n")
                   .arg(solo + "/Errores.txt")
                   .toStdString());
 }
