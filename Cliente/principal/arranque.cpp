@@ -94,6 +94,9 @@ QString TextoBilingue(int id, const QString& archivo, const QString& otro) {
 }
 
 void ComprobarBasesDatos() {
+    // Copies an earlier start, backup or restore left when cut short would take the room the
+    // keeping aside of a journal needs, on every start that refuses too.
+    BorrarRestosDeCopias();
     ComprobarArchivo(RutaBDLectura);
     ComprobarArchivo(RutaBDModificable);
     ComprobarBase(RutaBDLectura, ComprobarBaseLectura(RutaBDLectura));
@@ -140,7 +143,6 @@ bool Main() {
     LeerVersionPrograma();
     EstablecerRutasBD();
     ComprobarBasesDatos();
-    BorrarRestosDeCopias();
     if (Traspaso()) return false;
     LeerConfiguracion();
     {

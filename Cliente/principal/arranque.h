@@ -32,13 +32,14 @@ bool Main();
 void LeerVersionPrograma();
 // RutaTablas, RutaBDLectura, RutaBDModificable.
 void EstablecerRutasBD();
-// Both database files must exist and be readable, and be sound databases of this program (every
-// page, index, table and column the program reads): otherwise ErrorArranque naming the file,
-// before anything could create or change a file there. A save cut short is first rolled back by
-// the engine, so a crash does not lock the user out; one that cannot be rolled back for want of
-// write permission is said as such. A file that another program keeps locked beyond the engine's
-// wait is said to be in use. A user's database that cannot be written is said at
-// once (changes will not be saved) and start-up goes on.
+// First removes what copies cut short left beside both databases and the backup (scratch folders
+// no running copy holds). Both database files must exist and be readable, and be sound databases
+// of this program (every page, index, table and column the program reads): otherwise
+// ErrorArranque naming the file, before anything could create or change a file there. A save cut
+// short is first rolled back by the engine, so a crash does not lock the user out; one that cannot
+// be rolled back for want of write permission is said as such. A file that another program keeps
+// locked beyond the engine's wait is said to be in use. A user's database that cannot be written
+// is said at once (changes will not be saved) and start-up goes on.
 void ComprobarBasesDatos();
 // Brings the user's database up to date in place; answers what the library answers.
 // An error comes back with "MDI7312.Traspaso" before its description.

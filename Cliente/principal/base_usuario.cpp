@@ -95,43 +95,62 @@ void Paso() {
     if (pasoApartado()) pasoApartado()();
 }
 
+// The copy rolled back by a journal failed the check: when the file alone passes it, the journal
+// is not the file's; otherwise the file, or its own journal, is damaged, and the file may still
+// hold part of the save the journal undoes. The file alone is checked in the copy's place.
+DefectoCopia SinElDiario(const QString& ruta, const QString& copia, Faltas faltas) {
+    const QString carpeta = QFileInfo(ruta).path();
+    QFile::remove(copia + QStringLiteral("-journal"));
+    QFile::remove(copia);
+    CopiarArchivo(ruta, copia, carpeta);
+    Paso();
+    const bool sano = Revisar(copia, faltas, carpeta).defecto == DefectoCopia::Ninguno;
+    return sano ? DefectoCopia::DiarioAjeno : DefectoCopia::DanadaConDiario;
+}
+
+// What the keeping aside found, and whether the file now holds the very bytes of the copy that
+// passed the check (so it needs no check of its own).
+struct Apartado {
+    ResultadoComprobacion r;
+    bool revisado = false;
+};
+
 // The engine rolls a journal beside a file back into it at the first read that may write. A
 // journal that is not the file's (a backup copied over the file by hand, beside the journal of a
 // save cut short on the file it replaced) damages the file, so it is first rolled back into a copy:
 // the file and the journal are copied into a scratch folder beside them, the copy is rolled back
 // and checked there. One that fails leaves the file and the journal as they were. One that passes
-// lets the engine roll the journal back into the file itself: the same pages the copy was given.
-// A kill at any step leaves the file and its journal as they were (the copies are only copies, and
-// go with their folder at the next start), or the engine's own roll-back half done, which it does
-// again from the start at the next open, to the same file.
-ResultadoComprobacion DeshacerAparte(const QString& ruta, Faltas faltas) {
+// lets the engine roll the journal back into the file itself: the same pages the copy was given,
+// which a comparison of their bytes confirms. A kill at any step leaves the file and its journal
+// as they were (the copies are only copies, and go with their folder at the next start), or the
+// engine's own roll-back half done, which it does again from the start at the next open, to the
+// same file.
+Apartado DeshacerAparte(const QString& ruta, Faltas faltas) {
     const QFileInfo archivo(ruta);
     const QString diario = ruta + QStringLiteral("-journal");
-    {
-        const CarpetaTrabajo trabajo(archivo.path());
-        const QString copia = trabajo.Ruta(archivo.fileName());
-        Paso();
-        CopiarArchivo(ruta, copia, archivo.path());
-        Paso();
-        try {
-            CopiarArchivo(diario, copia + QStringLiteral("-journal"), archivo.path());
-        } catch (const vb::Error&) {
-            // Another copy of the program has rolled it back meanwhile: nothing left to do.
-            if (!QFileInfo::exists(diario)) return {};
-            throw;
-        }
-        Paso();
-        const ResultadoComprobacion r = Revisar(copia, faltas, archivo.path());
-        Paso();
-        if (DelContenido(r.defecto)) return {DefectoCopia::DiarioAjeno, r.detalle};
-        if (r.defecto != DefectoCopia::Ninguno) return r;
+    const CarpetaTrabajo trabajo(archivo.path());
+    const QString copia = trabajo.Ruta(archivo.fileName());
+    Paso();
+    CopiarArchivo(ruta, copia, archivo.path());
+    Paso();
+    try {
+        CopiarArchivo(diario, copia + QStringLiteral("-journal"), archivo.path());
+    } catch (const vb::Error&) {
+        // Another copy of the program has rolled it back meanwhile: nothing left to do.
+        if (!QFileInfo::exists(diario)) return {};
+        throw;
     }
     Paso();
+    const ResultadoComprobacion r = Revisar(copia, faltas, archivo.path());
+    Paso();
+    if (DelContenido(r.defecto)) return {{SinElDiario(ruta, copia, faltas), r.detalle}};
+    if (r.defecto != DefectoCopia::Ninguno) return {r};
     DeshacerEnSuSitio(ruta);
-    return {};
+    Paso();
+    return {{}, MismosBytes(ruta, copia)};
 }
 
-ResultadoComprobacion DeshacerSiHayDiario(const QString& ruta, Faltas faltas) {
+Apartado DeshacerSiHayDiario(const QString& ruta, Faltas faltas) {
     const std::string archivo = QFile::encodeName(ruta).toStdString();
     if (dao::DiarioPorDeshacer(archivo) && dao::PuedeDeshacerDiario(archivo)) return DeshacerAparte(ruta, faltas);
     return {};
@@ -144,13 +163,22 @@ QString MegasParaApartar(const QString& ruta) {
     return QString::number(std::max<qint64>(1, (bytes + kMega - 1) / kMega));
 }
 
+// A journal that cannot be rolled back beside a file and a folder that may be written: the
+// journal is what needs the permission.
+ResultadoComprobacion NombrarDiario(const QString& ruta, ResultadoComprobacion r) {
+    if (r.defecto == DefectoCopia::AMedioGuardar && SinPermisoEscritura(ruta).isEmpty())
+        r.defecto = DefectoCopia::DiarioSinPermiso;
+    return r;
+}
+
 // A full disk met rolling a journal back (into the copies or the file) is said as such: the file
 // is not damaged, and the user needs room, not a backup.
 ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
     if (dao::WalSinPoderEscribir(QFile::encodeName(ruta).toStdString())) return {DefectoCopia::ModoWal, {}};
     try {
-        const ResultadoComprobacion r = DeshacerSiHayDiario(ruta, faltas);
-        return r.defecto == DefectoCopia::Ninguno ? Revisar(ruta, faltas, QFileInfo(ruta).path()) : r;
+        const Apartado a = DeshacerSiHayDiario(ruta, faltas);
+        if (a.r.defecto != DefectoCopia::Ninguno || a.revisado) return a.r;
+        return NombrarDiario(ruta, Revisar(ruta, faltas, QFileInfo(ruta).path()));
     } catch (const vb::Error& e) {
         if (!DiscoLleno(e)) throw;
         return {DefectoCopia::DiscoLleno, MegasParaApartar(ruta)};
@@ -187,7 +215,9 @@ ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, c
 
 ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta) { return Comprobar(ruta, FaltasUsuario); }
 
-ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta) { return DeshacerSiHayDiario(ruta, FaltasUsuario); }
+ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta) {
+    return DeshacerSiHayDiario(ruta, FaltasUsuario).r;
+}
 
 void EstablecerPasoApartado(std::function<void()> paso) { pasoApartado() = std::move(paso); }
 

@@ -23,9 +23,10 @@ ResultadoComprobacion PrepararCopia(const QString& ruta, const QString& copia, c
 // The user's database at start: a database of this program, not cut short, every page and index
 // sound, whose tables and columns are all there (those the upgrade adds may be missing). A save
 // cut short is rolled back first, as DeshacerGuardadoCortado does (AMedioGuardar when it cannot
-// be, for want of write permission; DiscoLleno when the disk lacks the room for the copies);
-// otherwise the file is only read. A file another program keeps locked is waited for, then said
-// to be in use.
+// be, for want of write permission, DiarioSinPermiso when only the journal lacks it; DiscoLleno
+// when the disk lacks the room for the copies); otherwise the file is only read, and checked once:
+// a file rolled back to the very bytes of its checked copy is not checked again. A file another
+// program keeps locked is waited for, then said to be in use.
 ResultadoComprobacion ComprobarBaseUsuario(const QString& ruta);
 // The same for the reference database and its tables.
 ResultadoComprobacion ComprobarBaseLectura(const QString& ruta);
@@ -33,11 +34,12 @@ ResultadoComprobacion ComprobarBaseLectura(const QString& ruta);
 // The journal of a save cut short beside the user's database rolled back into it, once a copy of
 // both, rolled back in a scratch folder beside them, has passed the check (a journal that is not
 // the file's would damage it): Ninguno when there was none to roll back (or none this user may),
-// or it was rolled back; DiarioAjeno when the copy failed, the file and journal left as they were.
+// or it was rolled back; DiarioAjeno (or DanadaConDiario, when the file alone fails the check as
+// well) when the copy failed, the file and journal left as they were.
 // Start-up, backup and restore all go through it. What the copies meet (a full disk) is raised.
 ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta);
 // For tests: `paso` runs between the steps of that keeping aside (the scratch folder made, each
-// copy written, the copy checked, the folder gone), where a kill may come.
+// copy written, the copy checked, the file rolled back), where a kill may come.
 void EstablecerPasoApartado(std::function<void()> paso);
 
 // The file, and its folder (the engine writes its journal beside the file), when the running

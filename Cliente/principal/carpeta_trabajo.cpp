@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUuid>
 #include <cerrno>
@@ -60,6 +61,19 @@ int Volcar(int origen, int destino) {
             hecho += n;
         }
     }
+}
+
+// Up to `n` bytes of the file, fewer only at its end: how many, or -1.
+ssize_t Leer(int fd, char* destino, size_t n) {
+    size_t hecho = 0;
+    while (hecho < n) {
+        const ssize_t leidos = read(fd, destino + hecho, n - hecho);
+        if (leidos < 0 && errno == EINTR) continue;
+        if (leidos < 0) return -1;
+        if (leidos == 0) break;
+        hecho += size_t(leidos);
+    }
+    return ssize_t(hecho);
 }
 
 void BorrarConCerrojo(const QString& carpeta, const QByteArray& cerrojo) {
@@ -155,6 +169,21 @@ void BorrarRestosDeTrabajo(const QStringList& carpetas) {
         }
         for (const QString& nombre : nombres) BorrarSiAbandonada(dir.filePath(nombre));
     }
+}
+
+bool MismosBytes(const QString& a, const QString& b) {
+    const int uno = open(QFile::encodeName(a).constData(), O_RDONLY | O_CLOEXEC);
+    const int otro = open(QFile::encodeName(b).constData(), O_RDONLY | O_CLOEXEC);
+    bool iguales = uno >= 0 && otro >= 0;
+    char x[1 << 16], y[1 << 16];
+    while (iguales) {
+        const ssize_t n = Leer(uno, x, sizeof x);
+        iguales = n >= 0 && Leer(otro, y, sizeof y) == n && std::memcmp(x, y, size_t(n)) == 0;
+        if (n <= 0) break;
+    }
+    if (uno >= 0) close(uno);
+    if (otro >= 0) close(otro);
+    return iguales;
 }
 
 }  // namespace oxalde

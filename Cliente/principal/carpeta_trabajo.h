@@ -41,6 +41,9 @@ void MoverEnSuSitio(const QString& de, const QString& a);
 // The new names of files moved into a folder reach the disk with it.
 void SincronizarCarpeta(const QString& carpeta);
 
+// Whether both files hold the same bytes; false when either cannot be read.
+bool MismosBytes(const QString& a, const QString& b);
+
 // Removes from each folder the scratch folders (and their lock files) that no running copy of the
 // program holds.
 void BorrarRestosDeTrabajo(const QStringList& carpetas);

@@ -36,7 +36,10 @@ void DeshacerEnSuSitio(const QString& ruta);
 // it locked for longer than the engine waits. AMedioGuardar: a write was cut short (its journal
 // lies beside the file) and the journal cannot be rolled back here; the data is not damaged.
 // DiarioAjeno: a copy of the file failed the check once the journal beside it was rolled back
-// into it, and the file and the journal were left as they were. Found only at start: ModoWal, the
+// into it while the file alone passes it, and the file and the journal were left as they were;
+// DanadaConDiario the same where the file alone fails it too (the file or its own journal is
+// damaged). Found only at start: DiarioSinPermiso, AMedioGuardar where the file and its folder may
+// be written but the journal may not be (or not be deleted); ModoWal, the
 // file is in the write-ahead-log mode and may not be written here (dao::WalSinPoderEscribir);
 // DiscoLleno, the disk lacks the room to keep the file and its journal aside before the journal
 // is rolled back (detalle: the megabytes needed).
@@ -49,6 +52,8 @@ enum class DefectoCopia {
     EnUso,
     AMedioGuardar,
     DiarioAjeno,
+    DanadaConDiario,
+    DiarioSinPermiso,
     ModoWal,
     DiscoLleno
 };

@@ -19,7 +19,10 @@ constexpr std::pair<DefectoCopia, TextosDefecto> kTextos[] = {
     {DefectoCopia::EnUso, {kIdMsgBaseEnUso, kIdMsgArchivoEnUso}},
     // The data is whole: the user needs write permission, not a backup.
     {DefectoCopia::AMedioGuardar, {kIdMsgGuardadoAMedias, kIdMsgCopiaAMedias}},
+    {DefectoCopia::DiarioSinPermiso, {kIdMsgDiarioSinPermiso, 0, Huecos::ConDiario}},
     {DefectoCopia::DiarioAjeno, {kIdMsgDiarioAjeno, kIdMsgDiarioAjenoCopia, Huecos::ConDiario, true}},
+    // Never a hint that the journal came from elsewhere: without it the file keeps part of a save.
+    {DefectoCopia::DanadaConDiario, {kIdMsgDanadaConDiario, kIdMsgDanadaConDiarioCopia, Huecos::ConDiario, true}},
     {DefectoCopia::ModoWal, {kIdMsgBaseEnModoWal, 0}},
     {DefectoCopia::DiscoLleno, {kIdMsgSinSitioParaApartar, 0, Huecos::ConCarpetaYMegas}},
 };

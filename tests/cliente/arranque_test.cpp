@@ -380,8 +380,9 @@ TEST_F(Inicio, UnGuardadoCortadoPorUnaMuerteSeDeshaceAlArrancar) {
 
 // The same journal where it cannot be rolled back (the folder, the journal or the file read-only,
 // or another user's journal in a shared folder with the sticky bit, for a process to which file
-// modes apply), for either database: start-up says the file was left
-// in the middle of a save and needs write permission, naming it, not that it is not a database;
+// modes apply), for either database: start-up says the file was left in the middle of a save and
+// needs write permission, naming it (and the journal, when only the journal is in the way), not
+// that it is not a database;
 // and no byte of any file changes (the engine would otherwise write the saved pages back into a
 // file whose journal it then cannot delete).
 class CortadoSinDeshacer : public Inicio {
@@ -406,16 +407,18 @@ protected:
             return std::strerror(errno);
         return {};
     }
-    // Start-up by a process to which file modes apply: refused with 9106 naming the file, no byte
-    // changed; `devolver` gives the owner back what the case took away.
+    // Start-up by a process to which file modes apply: refused naming the file (9106), or the
+    // journal as well where only the journal is in the way (9193), no byte changed; `devolver`
+    // gives the owner back what the case took away.
     void ComprobarRechazo(const QString& archivo, const QMap<QString, QByteArray>& antes,
-                          const std::function<void()>& devolver) {
+                          const std::function<void()>& devolver, bool elDiario) {
         const QStringList avisos = ArrancarSujetoAModos();
         devolver();
         ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
         EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
-        EXPECT_EQ(avisos[2].toStdString(),
-                  QString::number(vbCritical).toStdString() + " " + TextoBilingue(9106, archivo).toStdString());
+        const QString texto =
+            elDiario ? TextoBilingue(9193, archivo, archivo + "-journal") : TextoBilingue(9106, archivo);
+        EXPECT_EQ(avisos[2].toStdString(), QString::number(vbCritical).toStdString() + " " + texto.toStdString());
         EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
     }
 };
@@ -450,7 +453,9 @@ TEST_F(CortadoSinDeshacer, LoDeSoloLecturaSeDiceSinTocarNada) {
                                                           : caso.archivo;
         const auto modos = caso.soloLectura == Carpeta ? kLectura | kPaso : kLectura;
         QFile::setPermissions(ruta, modos);
-        ComprobarRechazo(caso.archivo, antes, [&] { QFile::setPermissions(ruta, modos | QFileDevice::WriteOwner); });
+        ComprobarRechazo(
+            caso.archivo, antes, [&] { QFile::setPermissions(ruta, modos | QFileDevice::WriteOwner); },
+            caso.soloLectura == Diario);
     }
 }
 
@@ -459,34 +464,48 @@ TEST_F(CortadoSinDeshacer, ElDiarioDeOtroUsuarioEnUnaCarpetaCompartidaSeDiceSinT
     const QString diario = Cortar(Mod(), kAlta + "'CORTADO')");
     ASSERT_TRUE(QFile::exists(diario));
     if (const std::string porque = DarloAOtro(diario); !porque.empty()) GTEST_SKIP() << porque;
-    ComprobarRechazo(Mod(), Contenidos(), [] {});
+    ComprobarRechazo(
+        Mod(), Contenidos(), [] {}, true);
 }
 
-// A backup copied by hand over the user's database while the journal of a save cut short on the
-// file it replaced lies beside it: the engine rolls that journal's pages into the copy, which then
-// fails the check. Start-up puts the file and the journal back as they were and says so, naming
-// both; no byte of any file changes and no scratch copy is left.
+// A journal whose roll-back into a copy of the register fails the check: a backup copied by hand
+// over the register while the journal of a save cut short on the file it replaced lies beside it
+// (the file alone is sound), or a damaged register beside its own cut save (the file alone fails
+// too, and holds part of that save: the user must not be led to delete the journal). Start-up
+// says which, naming both; no byte of any file changes and no scratch copy is left.
 TEST_F(Inicio, UnDiarioQueNoEsDelArchivoSeDiceYElArchivoQuedaComoEstaba) {
-    PrepararArranque();
     const QString mod = Mod(), diario = mod + "-journal";
-    BdPrueba::Ejecutar(mod.toStdString(),
-                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
-                       "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) SELECT '12345678Z', 'COPIA ' || i FROM n");
-    const QByteArray copia = prueba::Leer(mod);
-    QFile::remove(mod);
-    PrepararArranque();
-    MatarAlConfirmar(Escritura(mod, "UPDATE T00_GENERAL SET T00_Idioma = 'E'"));
-    ASSERT_TRUE(QFile::exists(diario));
-    ASSERT_TRUE(prueba::Escribir(mod, copia));
-    const auto antes = Contenidos();
-    const QStringList avisos = ArrancarSujetoAModos();
-    ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
-    EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
-    EXPECT_TRUE(avisos[2].startsWith(QString::number(vbCritical) + " " + TextoBilingue(9160, mod, diario)))
-        << avisos[2].toStdString();
-    EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
-    EXPECT_EQ(QDir(Tablas()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
+    for (const bool danado : {false, true}) {
+        SCOPED_TRACE(danado ? "damaged, its own journal" : "a journal not its own");
+        QDir(Tablas()).removeRecursively();
+        PrepararArranque();
+        BdPrueba::Ejecutar(
+            mod.toStdString(),
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+            "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) SELECT '12345678Z', 'COPIA ' || i FROM n");
+        const QByteArray copia = prueba::Leer(mod);
+        if (danado) {
+            BdPrueba::DanarTabla(mod.toStdString(), "T02_COMUNDECLA");
+        } else {
+            QFile::remove(mod);
+            PrepararArranque();
+        }
+        MatarAlConfirmar(Escritura(mod, "UPDATE T00_GENERAL SET T00_Idioma = 'E'"));
+        ASSERT_TRUE(QFile::exists(diario));
+        if (!danado) {
+            ASSERT_TRUE(prueba::Escribir(mod, copia));
+        }
+        const auto antes = Contenidos();
+        const QStringList avisos = ArrancarSujetoAModos();
+        ASSERT_EQ(avisos.size(), 3) << avisos.join(" | ").toStdString();
+        EXPECT_EQ(avisos[0], QString::number(int(Arranque::Fallo)));
+        EXPECT_TRUE(
+            avisos[2].startsWith(QString::number(vbCritical) + " " + TextoBilingue(danado ? 9194 : 9160, mod, diario)))
+            << avisos[2].toStdString();
+        EXPECT_EQ(Cambiados(antes).join(", ").toStdString(), "");
+        EXPECT_EQ(QDir(Tablas()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
+    }
 }
 
 // The two states a journal to roll back meets at start: the register's own journal of a save cut
@@ -612,6 +631,73 @@ TEST_F(Apartado, SinSitioParaApartarElDiarioSeDiceCuantoHaceFaltaSinCambiarNada)
                            "731_2Lec.mdb,731_2Mod.mdb,731_2Mod.mdb-journal", TextoBilingue(9107, {mod, tablas, megas})})
                   .join(u'|')
                   .toStdString());
+}
+
+// A start killed at each step of the keeping aside, on a disk with room for one set of its copies
+// but not two (a small memory file system), then the next start: what the killed one left goes
+// before the next keeping aside needs the room, also where that start then refuses, so it ends
+// as an uninterrupted one does; the scratch folder a running copy holds stays.
+TEST_F(Apartado, UnArranqueMuertoEnUnDiscoJustoNoImpideElSiguiente) {
+    for (const bool ajeno : {false, true}) {
+        SCOPED_TRACE(ajeno ? "a journal not its own" : "its own journal");
+        const auto estado = Preparar(ajeno);
+        const QByteArray lectura = prueba::Leer(Lec());
+        QTemporaryDir punto;
+        const QString tablas = punto.path() + "/Tablas/", mod = tablas + "731_2Mod.mdb", diario = mod + "-journal";
+        const qint64 copias = estado.first.size() + estado.second.size();
+        const QString visto = prueba::EnDiscoPequeno(punto.path(), lectura.size() + 2 * copias + 32 * 1024, [&] {
+            if (!QDir().mkpath(tablas) || !prueba::Escribir(tablas + "731_2Lec.mdb", lectura))
+                return QString("!the files do not fit");
+            EstablecerCarpetaPrograma(punto.path() + "/Cliente");
+            EstablecerRutasBD();
+            const CarpetaTrabajo enUso(tablas);
+            prueba::Escribir(enUso.Ruta("copia.mdb"), "datos");
+            const QString esperado = ajeno ? TextoBilingue(9160, mod, diario) : QString();
+            QStringList fallos;
+            int muertes = 0;
+            for (int paso = 1; paso < 500; ++paso) {
+                if (!prueba::Escribir(mod, estado.first) || !prueba::Escribir(diario, estado.second))
+                    return QString("!the files do not fit");
+                auto arrancar = [] {
+                    try {
+                        ComprobarBasesDatos();
+                    } catch (const ErrorArranque&) {}
+                };
+                if (!MatarEnElPaso(paso, arrancar)) break;
+                ++muertes;
+                QString texto;
+                try {
+                    ComprobarBasesDatos();
+                } catch (const ErrorArranque& e) {
+                    texto = e.Texto();
+                }
+                const QStringList restos =
+                    QDir(tablas).entryList({".oxalde-trabajo-*"}, QDir::AllEntries | QDir::Hidden);
+                // Only the running copy's folder and its lock file.
+                if (!texto.startsWith(esperado) || texto.isEmpty() != esperado.isEmpty() || restos.size() != 2)
+                    fallos << QString("step %1: %2 %3").arg(paso).arg(texto.left(150), restos.join(','));
+            }
+            return QStringList{QString::number(muertes > 6), fallos.join(u'\n'),
+                               QFile::exists(enUso.Ruta("copia.mdb")) ? "held kept" : "held gone"}
+                .join(u'|');
+        });
+        if (visto.startsWith(u'!')) GTEST_SKIP() << visto.mid(1).toStdString();
+        EXPECT_EQ(visto.toStdString(), "1||held kept");
+    }
+}
+
+// A register that differs from its checked copy once rolled back (here damaged right after the
+// roll-back) is checked again in full.
+TEST_F(Apartado, UnRegistroDistintoDeSuCopiaComprobadaSeVuelveAComprobar) {
+    Preparar(false);
+    int pasos = 0;
+    EstablecerPasoApartado([&] {
+        if (++pasos == 5) BdPrueba::DanarTabla(Mod().toStdString(), "T02_COMUNDECLA");
+    });
+    const ResultadoComprobacion r = ComprobarBaseUsuario(Mod());
+    EstablecerPasoApartado({});
+    EXPECT_EQ(pasos, 5);
+    EXPECT_EQ(int(r.defecto), int(DefectoCopia::Danada)) << r.detalle.toStdString();
 }
 
 // A user's database that another tool left in its write-ahead-log mode, with or without the

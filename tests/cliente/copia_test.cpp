@@ -274,9 +274,10 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoAlLadoGuardaElUltimoTerminado) {
     EXPECT_EQ(Declarantes(RutaBDModificable), 2);
 }
 
-// A journal beside the database that is not its own (a copy copied over it by hand beside the
-// journal of a save cut short on the file it replaced), met by a backup and by a restore: rolled
-// back, it would damage the database. Each is refused saying so, naming both files; no byte of the
+// A journal beside the database whose roll-back fails the check, met by a backup and by a
+// restore: one not its own (a copy copied over it by hand beside the journal of a save cut short on
+// the file it replaced), or its own beside a damaged database. Each is refused saying which (the
+// latter never hinting that the journal came from elsewhere), naming both files; no byte of the
 // database, the journal or the earlier backup changes, and the restore keeps no "_Anterior" copy.
 TEST_F(Copia, UnDiarioQueNoEsDeLaBaseSeDiceAlCopiarYAlRestaurarSinCambiarNada) {
     const QByteArray pequena = prueba::Leer(RutaBDModificable);
@@ -284,32 +285,38 @@ TEST_F(Copia, UnDiarioQueNoEsDeLaBaseSeDiceAlCopiarYAlRestaurarSinCambiarNada) {
         "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) SELECT '12345678Z', 'COPIA ' || i FROM n");
     Componente(true)->CrearBackup();
     const QByteArray copia = prueba::Leer(Copia_()), aMano = prueba::Leer(RutaBDModificable);
-    brunsel::ConexionDAO().Soltar();
-    Escribir(RutaBDModificable, pequena);
-    MatarAlConfirmar([this] { Sql("UPDATE T00_GENERAL SET T00_Idioma = 'E'"); });
     const QString diario = RutaBDModificable + "-journal";
-    const QByteArray ajeno = prueba::Leer(diario);
-    Escribir(RutaBDModificable, aMano);
-    const QString motivo =
-        LoadResString(9108).arg(QDir::toNativeSeparators(RutaBDModificable), QDir::toNativeSeparators(diario));
     respuesta = vbYes;
-    for (const bool restaurar : {false, true}) {
-        SCOPED_TRACE(restaurar ? "restore" : "backup");
-        mensajes.clear();
-        titulos.clear();
-        if (restaurar)
-            EXPECT_FALSE(Componente(false)->CrearRestore());
-        else
-            Componente(true)->CrearBackup();
-        ASSERT_EQ(mensajes.size(), 2u);  // the question, then why
-        EXPECT_EQ(mensajes[1].texto.toStdString(),
-                  (LoadResString(restaurar ? 9159 : 346) + "\n" + motivo).toStdString());
-        EXPECT_EQ(titulos[1], LoadResString(restaurar ? 338 : 347));
-        EXPECT_EQ(prueba::Leer(RutaBDModificable), aMano);
-        EXPECT_EQ(prueba::Leer(diario), ajeno);
-        EXPECT_EQ(prueba::Leer(Copia_()), copia);
-        EXPECT_FALSE(QFile::exists(Anterior()));
-        EXPECT_EQ(Archivos(RutaTablas), QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
+    for (const bool danada : {false, true}) {
+        SCOPED_TRACE(danada ? "damaged, its own journal" : "a journal not its own");
+        brunsel::ConexionDAO().Soltar();
+        QFile::remove(diario);
+        Escribir(RutaBDModificable, danada ? aMano : pequena);
+        if (danada) BdPrueba::DanarTabla(RutaBDModificable.toStdString(), "T02_COMUNDECLA");
+        MatarAlConfirmar([this] { Sql("UPDATE T00_GENERAL SET T00_Idioma = 'E'"); });
+        const QByteArray ajeno = prueba::Leer(diario);
+        if (!danada) Escribir(RutaBDModificable, aMano);
+        const QByteArray base = prueba::Leer(RutaBDModificable);
+        const QString motivo = LoadResString(danada ? 9195 : 9108)
+                                   .arg(QDir::toNativeSeparators(RutaBDModificable), QDir::toNativeSeparators(diario));
+        for (const bool restaurar : {false, true}) {
+            SCOPED_TRACE(restaurar ? "restore" : "backup");
+            mensajes.clear();
+            titulos.clear();
+            if (restaurar)
+                EXPECT_FALSE(Componente(false)->CrearRestore());
+            else
+                Componente(true)->CrearBackup();
+            ASSERT_EQ(mensajes.size(), 2u);  // the question, then why
+            EXPECT_EQ(mensajes[1].texto.toStdString(),
+                      (LoadResString(restaurar ? 9159 : 346) + "\n" + motivo).toStdString());
+            EXPECT_EQ(titulos[1], LoadResString(restaurar ? 338 : 347));
+            EXPECT_EQ(prueba::Leer(RutaBDModificable), base);
+            EXPECT_EQ(prueba::Leer(diario), ajeno);
+            EXPECT_EQ(prueba::Leer(Copia_()), copia);
+            EXPECT_FALSE(QFile::exists(Anterior()));
+            EXPECT_EQ(Archivos(RutaTablas), QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
+        }
     }
 }
 
