@@ -4,7 +4,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <functional>
 #include <memory>
 
 #include "compartido/clase_motor.h"
@@ -22,6 +26,19 @@ int& esperaCopiaMs() {
     static int ms = kEsperaMs;
     return ms;
 }
+
+std::function<void()>& pasoReemplazo() {
+    static std::function<void()> paso;
+    return paso;
+}
+
+void Paso() {
+    if (pasoReemplazo()) pasoReemplazo()();
+}
+
+// What the engine keeps beside a database and reads as part of it: the journal of a write, the
+// write-ahead log and its index. Beside another file they would be read into that one.
+constexpr const char* kAcompanantes[] = {"-journal", "-wal", "-shm"};
 
 // One connection, closed when it goes out of scope. Its errors name `nombre`, the file the user
 // knows it by, and carry the engine's extended code.
@@ -60,12 +77,17 @@ public:
     }
     // Begins a read: what the file holds stays as read until the connection closes. A save cut
     // short beside the file is rolled back here when the connection may write it.
-    int Leer() const {
-        const int rc = sqlite3_exec(db_, "BEGIN; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+    int Leer() const { return Ejecutar("BEGIN; SELECT count(*) FROM sqlite_master;"); }
+    // The same, then the write lock: no other connection can start a journal beside the file
+    // until this one closes.
+    int Sujetar() const { return Ejecutar("BEGIN IMMEDIATE; SELECT count(*) FROM sqlite_master;"); }
+
+private:
+    int Ejecutar(const char* sql) const {
+        const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
         return rc == SQLITE_OK ? rc : sqlite3_extended_errcode(db_);
     }
 
-private:
     QString nombre_;
     sqlite3* db_ = nullptr;
 };
@@ -111,7 +133,63 @@ void Copiar(const QString& origen, const QString& destino, const QString& nombre
     if (rc != SQLITE_DONE) copia.Fallo(rc);
 }
 
+bool Existe(const QString& ruta) {
+    const QFileInfo archivo(ruta);
+    return archivo.exists() || archivo.isSymLink();
+}
+
+// The earlier file made whole before it goes, so that a kill before the new one takes its place
+// leaves it as its last finished write did: the engine rolls a journal beside it (a write cut
+// short) back into it and writes a log back into it, then holds its write lock, so that no other
+// connection starts a journal beside it until it is replaced. Another program writing it is raised
+// as such, naming it, with nothing changed; whatever else the engine meets (not a database, damaged,
+// read-only) leaves it as it is: it is being replaced anyway.
+std::unique_ptr<Conexion> SujetarAnterior(const QString& ruta) {
+    if (!Existe(ruta + QStringLiteral("-journal")) && !Existe(ruta + QStringLiteral("-wal"))) return nullptr;
+    try {
+        auto anterior = std::make_unique<Conexion>(ruta, SQLITE_OPEN_READWRITE, ruta);
+        if (const int rc = anterior->Sujetar(); rc != SQLITE_OK) anterior->Fallo(rc);
+        return anterior;
+    } catch (const vb::Error& e) {
+        if (ClaseMotorDe(e) == ClaseMotor::Bloqueo) throw;
+        return nullptr;
+    }
+}
+
+// What still lies beside the earlier file goes with it into the scratch folder, and with that
+// folder in the end: none of it is ever read into the new file. A folder under such a name is no
+// journal (the engine cannot read it) and its contents are not the program's to remove.
+void ApartarAcompanantes(const QString& ruta, const CarpetaTrabajo& trabajo) {
+    for (const char* sufijo : kAcompanantes) {
+        const QFileInfo acompanante(ruta + QLatin1String(sufijo));
+        if (acompanante.isDir() && !acompanante.isSymLink()) continue;
+        const QByteArray de = QFile::encodeName(acompanante.filePath());
+        const QByteArray a = QFile::encodeName(trabajo.Ruta(QStringLiteral("anterior") + QLatin1String(sufijo)));
+        if (std::rename(de.constData(), a.constData()) != 0 && errno != ENOENT)
+            FalloDeArchivo(errno, std::strerror(errno), acompanante.filePath());
+    }
+}
+
+// The new file takes the place of the earlier one, which goes with all that lies beside it. Each
+// step reaches the disk before the next: a kill between any two leaves the earlier file whole (or
+// as it was) or the new one alone, never the new one beside what belonged to the earlier.
+void Reemplazar(const QString& temporal, const QString& destino, const CarpetaTrabajo& trabajo) {
+    const QString carpeta = QFileInfo(destino).absolutePath();
+    Paso();
+    const auto anterior = SujetarAnterior(destino);
+    Paso();
+    ApartarAcompanantes(destino, trabajo);
+    Paso();
+    SincronizarCarpeta(carpeta);
+    Paso();
+    MoverEnSuSitio(temporal, destino);
+    Paso();
+    SincronizarCarpeta(carpeta);
+}
+
 }  // namespace
+
+void EstablecerPasoReemplazo(std::function<void()> paso) { pasoReemplazo() = std::move(paso); }
 
 void CopiarBaseEnLinea(const QString& origen, const QString& destino) { Copiar(origen, destino, destino); }
 
@@ -132,8 +210,7 @@ void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino, Comp
             throw vb::Error(vb::errBaseDatos + SQLITE_CORRUPT, kOrigen, r.detalle.toStdString())
                 .ConMotor(QFile::encodeName(origen).toStdString(), SQLITE_CORRUPT);
     }
-    MoverEnSuSitio(temporal, destino);
-    SincronizarCarpeta(archivo.absolutePath());
+    Reemplazar(temporal, destino, trabajo);
 }
 
 void DeshacerEnSuSitio(const QString& ruta) {

@@ -5,6 +5,7 @@
 // it was.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "compartido/clase_motor.h"
 
@@ -24,9 +25,16 @@ void EstablecerEsperaCopiaMs(int ms);
 enum class Comprobada { No, Si };
 // The same into a new file: written in a scratch folder beside it and moved into place at the
 // end, so an earlier file of that name stays whole until the copy is complete, and a copy that
-// fails leaves nothing (neither the file nor its journal). Errors of the new file name `destino`;
-// a copy that fails the check (Comprobada::Si) is raised as the source's damage (SQLITE_CORRUPT).
+// fails leaves nothing (neither the file nor its journal). A journal (or write-ahead log) beside
+// the earlier file goes with it: one of a write cut short is first rolled back into it, so that a
+// kill before the move leaves it whole. Errors of the new file name `destino`, another program
+// writing the earlier file names it (in use); a copy that fails the check (Comprobada::Si) is
+// raised as the source's damage (SQLITE_CORRUPT).
 void CopiarBaseAArchivoNuevo(const QString& origen, const QString& destino, Comprobada comprobada = Comprobada::No);
+// For tests: `paso` runs before each step of that replacement (the earlier file made whole, what
+// lay beside it moved aside, the folder synced, the new file moved in, the folder synced), where a
+// kill may come.
+void EstablecerPasoReemplazo(std::function<void()> paso);
 
 // The journal of a save cut short beside the file rolled back into it by the engine (a first read
 // on a connection that may write). Raises vb::Error naming the file.

@@ -1,5 +1,6 @@
 // Backup and restore of the user's database from the utilities menu.
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,6 +70,27 @@ protected:
     void GuardadoCortado() {
         MatarAlConfirmar([this] { Sql("INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) VALUES ('1', 'CORTADO')"); });
         ASSERT_TRUE(QFile::exists(RutaBDModificable + "-journal"));
+    }
+    // The file opened for writing by the engine, as any tool opens it, from a copy of it (with its
+    // journal or log, if `conDiario`, which the engine first reads into it): its check and taxpayers.
+    static std::string Abierta(const QString& ruta, bool conDiario) {
+        QTemporaryDir dir;
+        const QString copia = dir.filePath("copia.mdb");
+        for (const QString sufijo : {"", "-journal", "-wal"})
+            if (sufijo.isEmpty() || conDiario) QFile::copy(ruta + sufijo, copia + sufijo);
+        sqlite3* db = nullptr;
+        sqlite3_stmt* st = nullptr;
+        sqlite3_open_v2(copia.toLocal8Bit().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_prepare_v2(db,
+                           "SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || '|' || "
+                           "count(*) FROM T01_DECLARANTES",
+                           -1, &st, nullptr);
+        const std::string visto = sqlite3_step(st) == SQLITE_ROW
+                                      ? reinterpret_cast<const char*>(sqlite3_column_text(st, 0))
+                                      : sqlite3_errmsg(db);
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        return visto;
     }
     // Every file under the folder, named from it.
     static QStringList Archivos(const QString& carpeta) {
@@ -318,6 +340,83 @@ TEST_F(Copia, UnDiarioQueNoEsDeLaBaseSeDiceAlCopiarYAlRestaurarSinCambiarNada) {
             EXPECT_EQ(Archivos(RutaTablas), QStringList({"731_2Lec.mdb", "731_2Mod.mdb", "731_2Mod.mdb-journal"}));
         }
     }
+}
+
+// The earlier backup, and the "_Anterior" copy a restore replaces, with the journal of another
+// tool's write into it cut short beside it: the new file takes its place whole, and any tool that
+// opens it for writing finds it so. Killed at each step of the replacement, it leaves the earlier
+// file whole with its journal, the earlier file rolled back, or the new file alone, never the new
+// file beside the earlier one's journal; the next backup or restore then ends as an unbroken one.
+TEST_F(Copia, UnArchivoSustituidoSeVaConSuDiario) {
+    Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+        "INSERT INTO T01_DECLARANTES (T01_DNI, T01_NOMBRE) SELECT '12345678Z', 'COPIA ' || i FROM n");
+    Componente(true)->CrearBackup();
+    const QByteArray grande = prueba::Leer(Copia_());
+    Sql("DELETE FROM T01_DECLARANTES WHERE T01_CSCO > 2");
+    const std::string vieja = "ok|300", nueva = "ok|2";
+    respuesta = vbYes;
+    int pasos = 1000;  // the restore: the backup's steps, those of its replacement (its install is cut elsewhere)
+    for (const bool copia : {true, false}) {
+        const QString archivo = copia ? Copia_() : Anterior(), diario = archivo + "-journal";
+        SCOPED_TRACE(archivo.toStdString());
+        Escribir(archivo, grande);
+        MatarAlConfirmar([&] { BdPrueba::Ejecutar(archivo.toStdString(), "DELETE FROM T01_DECLARANTES"); });
+        const QByteArray antes = prueba::Leer(archivo), antesDiario = prueba::Leer(diario);
+        mensajes.clear();
+        copia ? Componente(true)->CrearBackup() : void(Componente(false)->CrearRestore());
+        EXPECT_EQ(mensajes.size(), 1u);  // the question only
+        EXPECT_EQ(Abierta(archivo, true), nueva);
+        const QStringList archivos = Archivos(QFileInfo(archivo).path());
+        EXPECT_FALSE(archivos.contains("/" + QFileInfo(diario).fileName()));
+        int paso = 1;
+        for (; paso < pasos; ++paso) {
+            Escribir(archivo, antes);
+            Escribir(diario, antesDiario);
+            brunsel::ConexionDAO().Soltar();
+            if (fork() == 0) {
+                std::optional<CapaMortal> capa;
+                EstablecerPasoReemplazo([&] {
+                    if (!capa) capa.emplace(paso);
+                    CapaMortal::Paso();
+                });
+                copia ? Componente(true)->CrearBackup() : void(Componente(false)->CrearRestore());
+                _exit(0);
+            }
+            int estado = 0;
+            wait(&estado);
+            if (!WIFSIGNALED(estado)) break;
+            const std::string entera = Abierta(archivo, true);
+            EXPECT_TRUE(entera == vieja || entera == nueva) << paso << ": " << entera;
+            EXPECT_FALSE(QFile::exists(diario) && Abierta(archivo, false) == nueva) << paso;
+            copia ? Componente(true)->CrearBackup() : void(Componente(false)->CrearRestore());
+            EXPECT_EQ(Abierta(archivo, true), nueva) << paso;
+            EXPECT_EQ(Archivos(QFileInfo(archivo).path()), archivos) << paso;
+        }
+        EXPECT_GT(paso, 5);  // each step of the replacement, and the engine's roll-back, were cut
+        pasos = paso;
+    }
+    // The earlier backup in the write-ahead-log mode of another tool, killed with its log beside it.
+    Escribir(Copia_(), grande);
+    if (fork() == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(Copia_().toLocal8Bit().constData(), &db);
+        sqlite3_exec(db, "PRAGMA journal_mode=WAL; DELETE FROM T01_DECLARANTES", nullptr, nullptr, nullptr);
+        raise(SIGKILL);
+    }
+    wait(nullptr);
+    ASSERT_TRUE(QFile::exists(Copia_() + "-wal"));
+    Componente(true)->CrearBackup();
+    EXPECT_EQ(Abierta(Copia_(), true), nueva);
+    EXPECT_EQ(Archivos(CarpetaCopias()), QStringList{"7312Mod_Bak.mdb"});
+    // Another program in the middle of a write into it: in use, naming it, and nothing changes.
+    GuardadoDetenido escritura([this] { BdPrueba::Ejecutar(Copia_().toStdString(), "DELETE FROM T01_DECLARANTES"); });
+    const QByteArray antes = prueba::Leer(Copia_());
+    CapaSinEsperas sinEsperas;
+    Componente(true)->CrearBackup();
+    EXPECT_EQ(mensajes.back().texto,
+              LoadResString(346) + "\n" + LoadResString(9105).arg(QDir::toNativeSeparators(Copia_())));
+    EXPECT_EQ(prueba::Leer(Copia_()), antes);
+    escritura.Seguir();
 }
 
 // A database damaged on the disk (a table's page overwritten): the engine copies its pages as they
