@@ -32,6 +32,12 @@ vb::Variant Tomar(const C& campos, const Miembro<C>& miembro) {
         miembro);
 }
 
+// Slots desde, desde + 1, ... of the buffer from the values named.
+template <class C, class Miembros>
+void Volcar(const C& campos, const Miembros& miembros, vb::Long desde, vb::Variant& buffer) {
+    for (const Miembro<C>& miembro : miembros) buffer(desde++) = Tomar(campos, miembro);
+}
+
 // Empties the values named: texts "", numbers 0.
 template <class C, class Miembros>
 void Vaciar(C& campos, const Miembros& miembros) {

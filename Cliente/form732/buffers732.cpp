@@ -39,11 +39,6 @@ const std::vector<Casilla>& CasillasValidacion() {
     return c;
 }
 
-// The slots desde, desde + 1, ... of the buffer from the fields of the table.
-void Volcar(const Campos732& campos, const std::vector<Casilla>& casillas, vb::Long desde, vb::Variant& buffer) {
-    for (const Casilla& casilla : casillas) buffer(desde++) = Tomar(campos, casilla);
-}
-
 vb::Variant PrimeraLetra(const QString& dni) { return Valor(dni.left(1)); }
 
 }  // namespace
