@@ -17,6 +17,7 @@ namespace oxalde {
 
 class Pindaro;
 class TiraPestanas;
+class cDatos731;
 
 class FrmDatos731 : public EditorDeclaracion {
     Q_OBJECT
@@ -28,8 +29,6 @@ public:
     // Every caption and tooltip in the current language, and the rate labels of the date.
     void Anadir_captions();
 
-    // The frames of the current kind and tab, and the boxes of that tab.
-    void MostrarMarcoDatos();
     void SeleccionarActividad();
     void MostrarCuentaPeriodo();
     // Also the quarterly kind's bank-account row.
@@ -41,29 +40,31 @@ public:
 protected:
     bool Nueva() const override;
     vb::Long Clave() const override;
+    bool Transporte() const override;
+    void ElegirMedio(const QString& tmedio) override;
+    void PrepararPantalla() override;
+    bool CargarGuardada() override;
     void PasosDeCarga() override;
     void Form_Activate() override;
 
 private:
     // Construction: the frames, boxes, labels and buttons as designed.
     void CrearControles();
-    void CrearCabecera();
     void CrearDatosP();
     void CrearDatosT();
     void CrearAdquirente(QFrame* padre);
     void CrearTecnicos(QFrame* padre);
     void CrearLiquidacion(QFrame* padre);
-    QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto = {});
     // A bank-account frame, titled "IBAN".
     QGroupBox* NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto);
     // The six boxes of a bank account, named prefijo, prefijo1 .. prefijo5.
     void NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba);
     void ConectarCajas();
 
-    // Opening.
-    void InicializarFormulario();
-    void MostrarCabecera();
-    // Inside the typed-quota period the two quotas are typed: unlocked and white.
+    // The record.
+    static cDatos731& Datos();
+
+    // Opening. Inside the typed-quota period the two quotas are typed: unlocked and white.
     void AbrirCuotasTecleadas();
 
     // Repaint.
@@ -73,9 +74,7 @@ private:
     void MostrarDatosPestana();
     void MostrarAdquirente();
     void MostrarDatosTecnicos();
-    void MostrarMedioTransporte();
     void MostrarLiquidacion();
-    void MostrarCaja(const char* nombre);
     void MostrarCuenta(const char* prefijo);
     // Box k (0 to 5) of an account row.
     QLineEdit* CajaCuenta(const char* prefijo, int k) const;
@@ -84,14 +83,7 @@ private:
     void SalirCajaCuenta(const char* prefijo, int k);
     void optActividad_Click();
     void optEntregas_Click();
-    void OptTmedio_Click();
-    void TabTra_Click(int pestana);
-
-    // The child widget of that object name (both the design and the event code look them up).
-    template <class T = QWidget>
-    T* Control(const char* nombre) const {
-        return findChild<T*>(QString::fromLatin1(nombre));
-    }
+    void TabTra_Click(int pestana) override;
 
     QRadioButton* optActividad_ = nullptr;
     QRadioButton* optEntregas_ = nullptr;

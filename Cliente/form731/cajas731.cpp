@@ -53,9 +53,6 @@ const CajaNumero<cDatos731> kNumeros[] = {
      [](const cDatos731& d) -> double { return d.TIPOVEN(); }, nullptr},
     OXALDE_CAJA_IMPORTE("txtmaxdev", Pasar, Nunca, Ninguno, kFondoBloqueado, MAXDEV),
     OXALDE_CAJA_IMPORTE("txtivadev1", Pasar, Nunca, Ninguno, kFondoResultado, IVADEV1),
-    // Quarterly header: the third and fourth digit of the year, filled by the window.
-    {{"txtejer0", Pindaro::Entero, "0", 1, 0, P, Nunca, X, false, kSinFondo}, nullptr, nullptr},
-    {{"txtejer1", Pindaro::Entero, "0", 1, 0, P, Nunca, X, false, kSinFondo}, nullptr, nullptr},
 };
 
 }  // namespace
