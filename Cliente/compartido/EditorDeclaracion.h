@@ -46,12 +46,12 @@ struct RotuloEditor {
 // FraDeclaT with the date (txtfecha). Places in twips.
 struct DisenoCabecera {
     int altoEtiqueta;
-    int estiloMarco;                          // the two frames' border
+    int estiloMarco;                           // the two frames' border
     std::span<const RotuloEditor> ventana;     // Label2, Label3, Label4, lbldni, lblnombre, Label1
     std::span<const RotuloEditor> trimestral;  // Label5, Label6, Label7, lblperiodo
     std::span<const RotuloEditor> transporte;  // Label21, Label20
-    QPoint ejercicio;                         // txtejer(0); element 1 `paso` to its right
-    QPoint periodo;                           // txtper(0); likewise
+    QPoint ejercicio;                          // txtejer(0); element 1 `paso` to its right
+    QPoint periodo;                            // txtper(0); likewise
     int paso;
     int ancho;  // of the four one-character boxes
     QPoint fecha;
@@ -168,7 +168,8 @@ protected:
     template <class Registro>
     void ConectarNumero(const CajaNumero<Registro>& fila, Registro& registro) {
         Pindaro* caja = Numerica(fila.nombre);
-        if (fila.leer) pintores_.push_back({caja, [caja, &fila, &registro] { MostrarNumero(caja, fila.leer(registro)); }});
+        if (fila.leer)
+            pintores_.push_back({caja, [caja, &fila, &registro] { MostrarNumero(caja, fila.leer(registro)); }});
         if (fila.leer && (fila.almacen == Almacen::Ninguno || fila.almacen == Almacen::Cuota)) Editable(caja, false);
         ConectarNumero(fila, [&fila, &registro](const QString& valor) {
             return AlmacenarNumero(fila, registro, valor);

@@ -27,8 +27,8 @@ const char* const kMarcosMedio[] = {"FraVeh", "FraBar", "FraAer"};
 
 void EditorDeclaracion::NuevasEtiquetas(QWidget* padre, std::span<const RotuloEditor> rotulos, int alto) {
     for (const RotuloEditor& r : rotulos) {
-        QLabel* l = NuevaEtiqueta(padre, r.nombre, {r.x, r.y, r.ancho, alto},
-                                  r.texto ? QString::fromUtf8(r.texto) : QString());
+        QLabel* l =
+            NuevaEtiqueta(padre, r.nombre, {r.x, r.y, r.ancho, alto}, r.texto ? QString::fromUtf8(r.texto) : QString());
         if (r.aspecto & kResaltado) Negrita(l);
         if (r.aspecto & kCentrado) l->setAlignment(Qt::AlignCenter);
         if (r.aspecto & kHundido) {

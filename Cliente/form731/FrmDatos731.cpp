@@ -39,8 +39,7 @@ constexpr int kAlto = 6120;
 
 }  // namespace
 
-FrmDatos731::FrmDatos731(QWidget* parent)
-    : EditorDeclaracion(QStringLiteral("FrmDatos731"), parent) {
+FrmDatos731::FrmDatos731(QWidget* parent) : EditorDe(QStringLiteral("FrmDatos731"), parent) {
     QFont letra = font();
     letra.setPointSize(8);
     setFont(letra);
@@ -55,10 +54,6 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     AlPulsar(optActividad_, [this] { optActividad_Click(); });
     AlPulsar(optEntregas_, [this] { optEntregas_Click(); });
 }
-
-cDatos731& FrmDatos731::Datos() { return cDatos731::Instancia(); }
-
-bool FrmDatos731::Transporte() const { return Datos().MODOP() == kModoTransporte; }
 
 QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), TwipsAPixeles(this, kAlto)}; }
 
@@ -96,12 +91,6 @@ void FrmDatos731::PrepararPantalla() {
     if (!t) return;
     bis->setText(cFecha::Instancia().LongToString(Resumen().FECHA()));
     bis->raise();
-}
-
-bool FrmDatos731::CargarGuardada() {
-    if (Datos().MODO() != kModoExistente) return false;
-    Datos().CargarDeclaracion(Datos().CSDE());
-    return true;
 }
 
 void FrmDatos731::AbrirCuotasTecleadas() {
@@ -187,9 +176,7 @@ void FrmDatos731::MostrarDatosPestana() {
     }
 }
 
-void FrmDatos731::MostrarAdquirente() {
-    RepintarCajas(Control(QStringLiteral("FraAdq")));
-}
+void FrmDatos731::MostrarAdquirente() { RepintarCajas(Control(QStringLiteral("FraAdq"))); }
 
 void FrmDatos731::MostrarDatosTecnicos() {
     const bool libre = Nueva();
@@ -242,8 +229,6 @@ void FrmDatos731::optEntregas_Click() {
     RefrescarDatos();
 }
 
-void FrmDatos731::ElegirMedio(const QString& tmedio) { Datos().TMEDIO(tmedio); }
-
 void FrmDatos731::TabTra_Click(int pestana) {
     if (pestana >= 1 && pestana <= 3) Datos().PESTAÑA(static_cast<vb::Byte>(pestana));
     RefrescarDatos();
@@ -288,9 +273,5 @@ vb::Long FrmDatos731::GuardarDeclaracion() {
     vb::Variant buffer = BufferDeclaracion731(Datos(), Resumen());
     return Datos().GuardarDeclaracion(buffer);
 }
-
-bool FrmDatos731::Nueva() const { return Datos().MODO() == kModoNueva; }
-
-vb::Long FrmDatos731::Clave() const { return Datos().CSDE(); }
 
 }  // namespace oxalde

@@ -5,7 +5,8 @@
 // window on Accept or Cancel.
 #include <array>
 
-#include "compartido/EditorDeclaracion.h"
+#include "compartido/editor_de.h"
+#include "form731/cDatos731.h"
 
 class QFrame;
 class QGroupBox;
@@ -17,9 +18,8 @@ namespace oxalde {
 
 class Pindaro;
 class TiraPestanas;
-class cDatos731;
 
-class FrmDatos731 : public EditorDeclaracion {
+class FrmDatos731 : public EditorDe<cDatos731> {
     Q_OBJECT
 public:
     explicit FrmDatos731(QWidget* parent = nullptr);
@@ -38,12 +38,7 @@ public:
     vb::Long GuardarDeclaracion() override;
 
 protected:
-    bool Nueva() const override;
-    vb::Long Clave() const override;
-    bool Transporte() const override;
-    void ElegirMedio(const QString& tmedio) override;
     void PrepararPantalla() override;
-    bool CargarGuardada() override;
     void PasosDeCarga() override;
     void Form_Activate() override;
 
@@ -60,9 +55,6 @@ private:
     // The six boxes of a bank account, named prefijo, prefijo1 .. prefijo5.
     void NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba);
     void ConectarCajas();
-
-    // The record.
-    static cDatos731& Datos();
 
     // Opening. Inside the typed-quota period the two quotas are typed: unlocked and white.
     void AbrirCuotasTecleadas();

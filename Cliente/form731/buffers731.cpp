@@ -25,10 +25,10 @@ const std::vector<Casilla>& CasillasCarga() {
 
 const std::vector<Casilla>& CasillasValidacion() {
     static const std::vector<Casilla> c = {
-        &C::MODOP,   &C::ADQNIF,    &C::ADQNOM,  &C::ADQPAIS, &C::TMEDIO, &C::MARCAV,  &C::TIPOV,
-        &C::MODELOV, &C::NBASTIDOR, &C::CLASIF,  &C::FABRICB, &C::NCONSTRUC, &C::FABRICA, &C::NSERIE,
-        &C::ANOFAB,  &C::PREADQ,    &C::IVASOP,  &C::PREVEN,  &C::MAXDEV, &C::IVADEV2, &C::CC,
-        &C::BASE16,  &C::CUOTA16,   &C::BASE7,   &C::CUOTA7,
+        &C::MODOP,   &C::ADQNIF,    &C::ADQNOM, &C::ADQPAIS, &C::TMEDIO,    &C::MARCAV,  &C::TIPOV,
+        &C::MODELOV, &C::NBASTIDOR, &C::CLASIF, &C::FABRICB, &C::NCONSTRUC, &C::FABRICA, &C::NSERIE,
+        &C::ANOFAB,  &C::PREADQ,    &C::IVASOP, &C::PREVEN,  &C::MAXDEV,    &C::IVADEV2, &C::CC,
+        &C::BASE16,  &C::CUOTA16,   &C::BASE7,  &C::CUOTA7,
     };
     return c;
 }

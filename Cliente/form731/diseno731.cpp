@@ -34,16 +34,16 @@ const QString kPuntos(21, u'.');
 
 // The header's labels and boxes.
 constexpr RotuloEditor kDeclarante[] = {
-    {"Label2", 120, 90, 4000, kResaltado}, {"Label3", 240, 480, 900},         {"lbldni", 1140, 480, 1500, kHundido},
-    {"Label4", 2760, 480, 1200},           {"lblnombre", 3960, 480, 5385, kHundido},
-    {"Label1", 7170, 1050, 2175, kResaltado}};
+    {"Label2", 120, 90, 4000, kResaltado},    {"Label3", 240, 480, 900},
+    {"lbldni", 1140, 480, 1500, kHundido},    {"Label4", 2760, 480, 1200},
+    {"lblnombre", 3960, 480, 5385, kHundido}, {"Label1", 7170, 1050, 2175, kResaltado}};
 constexpr RotuloEditor kTrimestral[] = {{"Label5", 120, 90, 1900, kResaltado},
                                         {"Label6", 120, 540, 1100},
                                         {"Label7", 120, 1050, 1100},
                                         {"lblperiodo", 120, 1560, 1935, kResaltado | kCentrado}};
 constexpr RotuloEditor kTransporte[] = {{"Label21", 120, 90, 1900, kResaltado}, {"Label20", 120, 540, 1900}};
-const DisenoCabecera kCabecera{kAlto,           kBorde, kDeclarante, kTrimestral, kTransporte, {1260, 510}, {1260, 1020},
-                               360,             330,    {120, 870}};
+const DisenoCabecera kCabecera{kAlto,       kBorde,       kDeclarante, kTrimestral, kTransporte,
+                               {1260, 510}, {1260, 1020}, 360,         330,         {120, 870}};
 
 bool EsNumerica(const char* nombre) {
     for (const CajaNumero<cDatos731>& c : CajasNumero731())

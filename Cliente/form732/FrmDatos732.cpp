@@ -34,11 +34,7 @@ bool AlgunoMarcado(bool hechos) {
 
 }  // namespace
 
-cDatos732& FrmDatos732::Datos() { return cDatos732::Instancia(); }
-
-bool FrmDatos732::Transporte() const { return Datos().MODOP() == kModoTransporte; }
-
-FrmDatos732::FrmDatos732(QWidget* parent) : EditorDeclaracion(QStringLiteral("FrmDatos732"), parent) {
+FrmDatos732::FrmDatos732(QWidget* parent) : EditorDe(QStringLiteral("FrmDatos732"), parent) {
     CrearControles();
     ConectarCajas();
 }
@@ -51,17 +47,7 @@ void FrmDatos732::PasosDeCarga() {
     AjustarEtiquetas(this);
 }
 
-bool FrmDatos732::CargarGuardada() {
-    if (Datos().MODO() != kModoExistente) return false;
-    Datos().CargarDeclaracion(Datos().CSDE());
-    return true;
-}
-
 void FrmDatos732::Form_Activate() { DeshabilitarMenus(); }
-
-bool FrmDatos732::Nueva() const { return Datos().MODO() == kModoNueva; }
-
-vb::Long FrmDatos732::Clave() const { return Datos().CSDE(); }
 
 // Clicks.
 
@@ -92,8 +78,6 @@ void FrmDatos732::chkhecho_Click(int i) {
     CalcularLiquidacion();
     RefrescarDatos();
 }
-
-void FrmDatos732::ElegirMedio(const QString& tmedio) { Datos().TMEDIO(tmedio); }
 
 // The tab guard: no tab but the taxable event until an event is marked, then no tab but the
 // tax situation until a situation is marked (a transport declaration's situation is fixed).

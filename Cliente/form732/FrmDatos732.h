@@ -6,7 +6,8 @@
 #include <array>
 
 #include "controles/TiraPestanas.h"
-#include "compartido/EditorDeclaracion.h"
+#include "compartido/editor_de.h"
+#include "form732/cDatos732.h"
 
 class QCheckBox;
 class QFrame;
@@ -18,9 +19,8 @@ namespace oxalde {
 class CajaFecha;
 class Pindaro;
 class TiraPestanas;
-class cDatos732;
 
-class FrmDatos732 : public EditorDeclaracion {
+class FrmDatos732 : public EditorDe<cDatos732> {
     Q_OBJECT
 public:
     explicit FrmDatos732(QWidget* parent = nullptr);
@@ -39,12 +39,7 @@ public:
     bool HechosMarcados() const { return hechosMarcados_; }
 
 protected:
-    bool Nueva() const override;
-    vb::Long Clave() const override;
-    bool Transporte() const override;
-    void ElegirMedio(const QString& tmedio) override;
     void PrepararPantalla() override;
-    bool CargarGuardada() override;
     void PasosDeCarga() override;
     void Form_Activate() override;
 
@@ -58,9 +53,6 @@ private:
     void CrearTecnicos(QFrame* datos);
     void CrearLiquidacion(QFrame* datos);
     void AnchoPestanas(int ancho);
-
-    // The record.
-    static cDatos732& Datos();
 
     // Repaint (repintado732.cpp).
     void MostrarRegistro() override;

@@ -41,19 +41,19 @@ constexpr int kRecuadro = QFrame::Box | QFrame::Plain;
 
 // The header's labels, with the design texts of those no caption sets, and its boxes.
 constexpr RotuloEditor kDeclarante[] = {{"Label2", 1770, 120, 4000, kResaltado, "Datos del declarante"},
-                                     {"Label3", 1770, 400, 1100, kLlano, "DNI-CIF:"},
-                                     {"Label4", 1770, 650, 1100, kLlano, "Declarante:"},
-                                     {"lbldni", 2950, 400, 3000},
-                                     {"lblnombre", 2950, 650, 6300},
-                                     {"Label1", 7170, 1080, 2175, kResaltado, "Declaración"}};
+                                        {"Label3", 1770, 400, 1100, kLlano, "DNI-CIF:"},
+                                        {"Label4", 1770, 650, 1100, kLlano, "Declarante:"},
+                                        {"lbldni", 2950, 400, 3000},
+                                        {"lblnombre", 2950, 650, 6300},
+                                        {"Label1", 7170, 1080, 2175, kResaltado, "Declaración"}};
 constexpr RotuloEditor kTrimestral[] = {{"Label5", 120, 780, 1950, kResaltado, "Devengo"},
                                         {"Label6", 120, 1200, 1000, kLlano, "Ejercicio:"},
                                         {"Label7", 120, 1620, 1000, kLlano, "Período:"},
                                         {"lblperiodo", 120, 2040, 1950, kResaltado, "1ºTRIMESTRE"}};
 constexpr RotuloEditor kTransporte[] = {{"Label21", 120, 780, 1950, kResaltado, "Devengo"},
                                         {"Label20", 120, 1200, 1950, kLlano, "Fecha:"}};
-const DisenoCabecera kCabecera{kAltoEtiqueta, kRecuadro,    kDeclarante, kTrimestral, kTransporte, {1200, 1170},
-                               {1200, 1590},  330,          300,      {120, 1500}};
+const DisenoCabecera kCabecera{kAltoEtiqueta, kRecuadro,    kDeclarante, kTrimestral, kTransporte,
+                               {1200, 1170},  {1200, 1590}, 330,         300,         {120, 1500}};
 
 // The tab frames, moved into the data frame of the record's kind at load.
 const char* const kPestanas[] = {"FraAdq", "FraSitTib", "FraHecho", "FraTec", "FraLiq"};
@@ -77,8 +77,8 @@ void FrmDatos732::CrearControles() {
         auto* imagen = new QLabel(marco);
         imagen->setObjectName(QString::fromUtf8(nombre));
         ColocarEnTwips(imagen, 60, 60, 2055, 600);
-        imagen->setPixmap(ImagenDeclaracion732(imagen->size(), marco == fraDeclaP_ ? QStringLiteral("1T-4T")
-                                                                                 : QStringLiteral("OA")));
+        imagen->setPixmap(
+            ImagenDeclaracion732(imagen->size(), marco == fraDeclaP_ ? QStringLiteral("1T-4T") : QStringLiteral("OA")));
     }
 
     QFrame* datosT = NuevoMarco(this, "FraDatosT", kMarcoDatos, kRecuadro);
