@@ -38,6 +38,14 @@ void Volcar(const C& campos, const Miembros& miembros, vb::Long desde, vb::Varia
     for (const Miembro<C>& miembro : miembros) buffer(desde++) = Tomar(campos, miembro);
 }
 
+// A buffer of that many slots, 0 to casillas - 1, the values named from slot 0.
+template <class C, class Miembros>
+vb::Variant BufferDe(const C& campos, const Miembros& miembros, vb::Long casillas) {
+    vb::Variant buffer = vb::Variant::Array1(0, casillas - 1);
+    Volcar(campos, miembros, 0, buffer);
+    return buffer;
+}
+
 // Empties the values named: texts "", numbers 0.
 template <class C, class Miembros>
 void Vaciar(C& campos, const Miembros& miembros) {

@@ -35,18 +35,12 @@ const std::vector<Casilla>& CasillasValidacion() {
 
 }  // namespace
 
-vb::Variant BufferCarga731(const Campos731& campos) {
-    vb::Variant buffer = vb::Variant::Array1(0, kCasillasCarga731 - 1);
-    Volcar(campos, CasillasCarga(), 0, buffer);
-    return buffer;
-}
+vb::Variant BufferCarga731(const Campos731& campos) { return BufferDe(campos, CasillasCarga(), kCasillasCarga731); }
 
 void LeerBufferCarga731(const vb::Variant& buffer, Campos731& campos) { Cargar(campos, CasillasCarga(), buffer); }
 
 vb::Variant BufferValidacion731(const cDatos731& datos) {
-    vb::Variant buffer = vb::Variant::Array1(0, kCasillasValidacion731 - 1);
-    Volcar(datos.Campos(), CasillasValidacion(), 0, buffer);
-    return buffer;
+    return BufferDe(datos.Campos(), CasillasValidacion(), kCasillasValidacion731);
 }
 
 vb::Variant BufferDeclaracion731(const cDatos731& datos, const cDecResumen& cabecera) {
