@@ -17,7 +17,7 @@ namespace oxalde {
 namespace {
 
 QLabel* Explicacion(QWidget* padre, const char* nombre) {
-    auto* etiqueta = Nombrado(new QLabel(padre), nombre);
+    auto* etiqueta = NuevaEtiqueta(padre, nombre);
     etiqueta->setWordWrap(true);
     etiqueta->setFixedWidth(420);
     return etiqueta;

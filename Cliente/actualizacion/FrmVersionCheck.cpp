@@ -39,7 +39,7 @@ constexpr Rotulo kRotulos[] = {
 };
 
 QLabel* Rotulado(QWidget* padre, int i) {
-    return Nombrado(new QLabel(QString::fromUtf8(kRotulos[i].texto), padre), kRotulos[i].nombre);
+    return NuevaEtiqueta(padre, kRotulos[i].nombre, QString::fromUtf8(kRotulos[i].texto));
 }
 
 QLineEdit* CajaFija(QWidget* padre, const char* nombre) {
@@ -66,8 +66,8 @@ void TerminarPrograma() {
 
 FrmVersionCheck::FrmVersionCheck(QWidget* parent)
     : QDialog(parent),
-      lblActual_(Nombrado(new QLabel(this), "LblActual")),
-      lblDisponible_(Nombrado(new QLabel(this), "LblDisponible")),
+      lblActual_(NuevaEtiqueta(this, "LblActual")),
+      lblDisponible_(NuevaEtiqueta(this, "LblDisponible")),
       txtPath_(CajaFija(this, "TxtPath")),
       txtUrl_(CajaFija(this, "TxtUrl")),
       txtInfo_(Nombrado(new QPlainTextEdit(this), "TxtInfo")),

@@ -89,6 +89,10 @@ void EditorDeclaracion::VolverADeclaraciones(bool guardada) {
     }
 }
 
+QString EditorDeclaracion::Elemento(const QString& nombre, int elemento) {
+    return QStringLiteral("%1(%2)").arg(nombre).arg(elemento);
+}
+
 QLineEdit* EditorDeclaracion::Caja(const char* nombre) const { return cajas_.value(QString::fromUtf8(nombre)); }
 
 Pindaro* EditorDeclaracion::Numerica(const char* nombre) const { return qobject_cast<Pindaro*>(Caja(nombre)); }

@@ -10,20 +10,52 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "compartido/VentanaHija.h"
 #include "compartido/cajas.h"
 #include "vb/variant.h"
 
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace oxalde {
 
+class CajaFecha;
 class EntradaVentana;
 class TiraPestanas;
+
+// A label of an editor's design: its name, its place in twips, how it shows and, when no caption
+// sets it, its text.
+enum AspectoEtiqueta : unsigned { kLlano = 0, kResaltado = 1, kCentrado = 2, kHundido = 4 };
+struct RotuloEditor {
+    const char* nombre;
+    int x;
+    int y;
+    int ancho;
+    unsigned aspecto = kLlano;
+    const char* texto = nullptr;
+};
+
+// The declaration's header of an editor: the declarant's labels and the header's title in the
+// window, then a frame per kind at one place, the quarterly FraDeclaP with the year's last two
+// digits (txtejer), the period's two characters (txtper) and the period's name, the transport
+// FraDeclaT with the date (txtfecha). Places in twips.
+struct DisenoCabecera {
+    int altoEtiqueta;
+    int estiloMarco;                           // the two frames' border
+    std::span<const RotuloEditor> ventana;     // Label2, Label3, Label4, lbldni, lblnombre, Label1
+    std::span<const RotuloEditor> trimestral;  // Label5, Label6, Label7, lblperiodo
+    std::span<const RotuloEditor> transporte;  // Label21, Label20
+    QPoint ejercicio;                          // txtejer(0); element 1 `paso` to its right
+    QPoint periodo;                            // txtper(0); likewise
+    int paso;
+    int ancho;  // of the four one-character boxes
+    QPoint fecha;
+};
 
 class EditorDeclaracion : public VentanaHija {
     Q_OBJECT
@@ -45,6 +77,14 @@ public:
     void cmdCancelar_Click();
 
     TiraPestanas* TabTra() const { return tabTra_; }
+
+    // A control by its name; element i of a control array by the array's name and the index, as
+    // "OptTmedio(0)" is named.
+    template <class T = QWidget>
+    T* Control(const QString& nombre, int elemento = -1) const {
+        return findChild<T*>(elemento < 0 ? nombre : Elemento(nombre, elemento));
+    }
+    static QString Elemento(const QString& nombre, int elemento);
 
 protected:
     // The record's mode is kModoNueva; the record's key.
@@ -118,6 +158,8 @@ protected:
     // the repaint decides otherwise; a header row, with no member behind it, is the window's to set.
     template <class Registro>
     void ConectarTexto(const CajaTexto<Registro>& fila, Registro& registro) {
+        QLineEdit* caja = Caja(fila.nombre);
+        pintores_.push_back({caja, [caja, &fila, &registro] { caja->setText((registro.*fila.leer)()); }});
         ConectarTexto(fila.nombre, fila.maxLength, fila.almacen, [&fila, &registro](const QString& texto) {
             if (texto == (registro.*fila.leer)()) return false;
             (registro.*fila.escribir)(texto);
@@ -126,8 +168,10 @@ protected:
     }
     template <class Registro>
     void ConectarNumero(const CajaNumero<Registro>& fila, Registro& registro) {
-        if (fila.leer && (fila.almacen == Almacen::Ninguno || fila.almacen == Almacen::Cuota))
-            Editable(Caja(fila.nombre), false);
+        Pindaro* caja = Numerica(fila.nombre);
+        if (fila.leer)
+            pintores_.push_back({caja, [caja, &fila, &registro] { MostrarNumero(caja, fila.leer(registro)); }});
+        if (fila.leer && (fila.almacen == Almacen::Ninguno || fila.almacen == Almacen::Cuota)) Editable(caja, false);
         ConectarNumero(fila, [&fila, &registro](const QString& valor) {
             return AlmacenarNumero(fila, registro, valor);
         });
@@ -137,6 +181,44 @@ protected:
     // Where the technical data of a means start: its option while the declaration is new, else
     // its first box; null for no means.
     QWidget* InicioDelMedio(const QString& tmedio) const;
+
+    // ---- The layout both editors share (diseno_editor.cpp): each form gives its places, captions
+    // and names as data.
+
+    // Whether the record is a transport declaration (its MODOP).
+    virtual bool Transporte() const = 0;
+    // The record's means of transport chosen with the options (TMEDIO's Let).
+    virtual void ElegirMedio(const QString& tmedio) = 0;
+    // The form's own screen for the record's kind, before the header is shown (InicializarFormulario).
+    virtual void PrepararPantalla() = 0;
+    // Loads the stored declaration into the record when it is of one (MODO kModoExistente);
+    // false when it is not.
+    virtual bool CargarGuardada() = 0;
+    // A click on a tab (from 1).
+    virtual void TabTra_Click(int pestana) = 0;
+
+    // Labels `alto` twips high in `padre`, in the rows' order.
+    static void NuevasEtiquetas(QWidget* padre, std::span<const RotuloEditor> rotulos, int alto);
+    void CrearCabecera(const DisenoCabecera& diseno);
+    // The tab strip TabTra in `padre`, with its tabs' design texts; a click runs TabTra_Click.
+    void CrearPestanas(QWidget* padre, const QRect& sitio, std::initializer_list<const char*> textos);
+    // The means-of-transport options OptTmedio(0) to (2) in their frame FraTMedio, each at height
+    // `y` in it; a click stores the means chosen and repaints.
+    void CrearOpcionesMedio(QWidget* padre, const QRect& marco, int estilo, int y);
+
+    // Opening: the declarant, the date's mask, the form's screen, the header, then the stored
+    // declaration loaded or the new one computed.
+    void InicializarFormulario();
+    // The data frame and the header frame of the record's kind, the other hidden.
+    void MostrarMarcoDatos();
+    void MostrarCabecera();
+    // The frame of the means of transport (FraVeh, FraBar, FraAer) with its option marked and its
+    // boxes shown, the other two frames hidden; nothing changes for an unknown means.
+    void MostrarMedioTransporte(const QString& tmedio);
+    // The text of an option or a check box black while it can be used, white (greyed out) when not.
+    static void TextoUsable(QWidget* boton, bool usable);
+    // Shows every table box inside `marco` from its row's record member (RepintarCaja).
+    void RepintarCajas(const QWidget* marco) const;
 
     // Every handler runs through here: an error is shown and the window stays as it was. False
     // when it failed.
@@ -161,8 +243,26 @@ protected:
     QHash<QString, QLineEdit*> cajas_;  // every text and numeric box of the tables, by name
     std::array<QRadioButton*, 3> OptTmedio_{};  // vehicle, boat, aircraft
     TiraPestanas* tabTra_ = nullptr;
+    // The header.
+    QLabel* lbldni_ = nullptr;
+    QLabel* lblnombre_ = nullptr;
+    QLabel* lblperiodo_ = nullptr;
+    QFrame* fraDeclaP_ = nullptr;
+    QFrame* fraDeclaT_ = nullptr;
+    std::array<Pindaro*, 2> txtejer_{};
+    std::array<QLineEdit*, 2> txtper_{};
+    CajaFecha* txtfecha_ = nullptr;
 
 private:
+    void OptTmedio_Click();
+
+    // How each table box is shown from its row's member, in the tables' order.
+    struct Pintor {
+        const QWidget* caja;
+        std::function<void()> pintar;
+    };
+    std::vector<Pintor> pintores_;
+
     template <class T>
     T* Registrada(T* caja, const char* nombre, int x, int y, int ancho);
     void ConectarTexto(const char* nombre, int maxLength, Almacen almacen,

@@ -33,9 +33,13 @@ void ElegirMedio(CamposComunes& c, const QString& medio) {
         if (m != elegido) Vaciar(c, DatosTecnicos()[m]);
 }
 
+void VaciarDatosTecnicos(CamposComunes& c) {
+    for (const auto& datos : DatosTecnicos()) Vaciar(c, datos);
+}
+
 void VaciarTransporte(CamposComunes& c) {
     c.TMEDIO.clear();
-    for (const auto& datos : DatosTecnicos()) Vaciar(c, datos);
+    VaciarDatosTecnicos(c);
 }
 
 vb::Variant BufferGuardado(vb::Long casillas, vb::Long csde, const QString& modop, const cDecResumen& c) {

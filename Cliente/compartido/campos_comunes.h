@@ -54,6 +54,8 @@ struct CamposComunes {
 // TMEDIO's Let: the means stored; when it is one of kMedios, the technical data of the other two
 // emptied.
 void ElegirMedio(CamposComunes& c, const QString& medio);
+// Empties the technical data of all three means; the means stays.
+void VaciarDatosTecnicos(CamposComunes& c);
 // Empties the means of transport and the technical data of all three.
 void VaciarTransporte(CamposComunes& c);
 

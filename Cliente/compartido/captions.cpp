@@ -8,6 +8,7 @@
 #include <QTabBar>
 
 #include "compartido/cadenas.h"
+#include "controles/controles.h"
 #include "vb/error.h"
 
 namespace oxalde {
@@ -87,6 +88,16 @@ void EscribirCaptions(QWidget& ventana, std::span<const Caption> filas) {
         }
         if (!puesto) Rechazar(ventana, fila, "no such text on");
     }
+}
+
+QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto) {
+    return Nombrado(new QLabel(texto, padre), nombre);
+}
+
+QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QRect& sitio, const QString& texto) {
+    QLabel* etiqueta = NuevaEtiqueta(padre, nombre, texto);
+    ColocarEnTwips(etiqueta, sitio.x(), sitio.y(), sitio.width(), sitio.height());
+    return etiqueta;
 }
 
 void Nombrar(std::initializer_list<std::pair<QObject*, const char*>> controles) {

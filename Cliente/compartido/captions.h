@@ -1,11 +1,13 @@
 #pragma once
 // A window's language-dependent texts as data: one row per control, text and string id, and
 // one function that sets them for every window.
+#include <QRect>
 #include <QString>
 #include <initializer_list>
 #include <span>
 #include <utility>
 
+class QLabel;
 class QObject;
 class QWidget;
 
@@ -29,6 +31,11 @@ struct Caption {
 // of the window, or a control that takes no such text, raises error 91 with the control's name:
 // an unset caption would otherwise pass unseen.
 void EscribirCaptions(QWidget& ventana, std::span<const Caption> filas);
+
+// A label of a window, named as its caption table and the tests know it, with its design text;
+// at its place in twips when one is given.
+QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto = {});
+QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QRect& sitio, const QString& texto = {});
 
 // Gives controls built without a name the names their window's caption table uses.
 void Nombrar(std::initializer_list<std::pair<QObject*, const char*>> controles);

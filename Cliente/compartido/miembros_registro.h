@@ -32,6 +32,20 @@ vb::Variant Tomar(const C& campos, const Miembro<C>& miembro) {
         miembro);
 }
 
+// Slots desde, desde + 1, ... of the buffer from the values named.
+template <class C, class Miembros>
+void Volcar(const C& campos, const Miembros& miembros, vb::Long desde, vb::Variant& buffer) {
+    for (const Miembro<C>& miembro : miembros) buffer(desde++) = Tomar(campos, miembro);
+}
+
+// A buffer of that many slots, 0 to casillas - 1, the values named from slot 0.
+template <class C, class Miembros>
+vb::Variant BufferDe(const C& campos, const Miembros& miembros, vb::Long casillas) {
+    vb::Variant buffer = vb::Variant::Array1(0, casillas - 1);
+    Volcar(campos, miembros, 0, buffer);
+    return buffer;
+}
+
 // Empties the values named: texts "", numbers 0.
 template <class C, class Miembros>
 void Vaciar(C& campos, const Miembros& miembros) {

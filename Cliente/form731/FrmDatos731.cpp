@@ -31,9 +31,7 @@ namespace oxalde {
 
 namespace {
 
-cDatos731& Datos() { return cDatos731::Instancia(); }
 cDecResumen& Resumen() { return cDecResumen::Instancia(); }
-bool Transporte() { return Datos().MODOP() == kModoTransporte; }
 
 // Design size of the window, in twips.
 constexpr int kAncho = 9480;
@@ -41,8 +39,7 @@ constexpr int kAlto = 6120;
 
 }  // namespace
 
-FrmDatos731::FrmDatos731(QWidget* parent)
-    : EditorDeclaracion(QStringLiteral("FrmDatos731"), parent) {
+FrmDatos731::FrmDatos731(QWidget* parent) : EditorDe(QStringLiteral("FrmDatos731"), parent) {
     QFont letra = font();
     letra.setPointSize(8);
     setFont(letra);
@@ -56,8 +53,6 @@ FrmDatos731::FrmDatos731(QWidget* parent)
     actividad->addButton(optEntregas_);
     AlPulsar(optActividad_, [this] { optActividad_Click(); });
     AlPulsar(optEntregas_, [this] { optEntregas_Click(); });
-    for (QRadioButton* o : OptTmedio_) AlPulsar(o, [this] { OptTmedio_Click(); });
-    AlCambiarPestana([this](int pestana) { TabTra_Click(pestana); });
 }
 
 QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), TwipsAPixeles(this, kAlto)}; }
@@ -82,57 +77,20 @@ void FrmDatos731::ConectarCajas() {
 void FrmDatos731::PasosDeCarga() {
     Anadir_captions();
     InicializarFormulario();
+    AbrirCuotasTecleadas();
     SeleccionarActividad();
 }
 
-void FrmDatos731::InicializarFormulario() {
-    Control<QLabel>("lbldni")->setText(Resumen().DNI());
-    Control<QLabel>("lblnombre")->setText(Resumen().NOMBRE());
-    FormatearMascaraFecha(Control<CajaFecha>("txtfecha"));
+void FrmDatos731::PrepararPantalla() {
     MostrarMarcoDatos();
-    MostrarCabecera();
-    if (Datos().MODO() == kModoExistente) {
-        vb::Long csde = Datos().CSDE();
-        Datos().CargarDeclaracion(csde);
-    } else {
-        CalcularLiquidacion();
-    }
-    AbrirCuotasTecleadas();
-}
-
-void FrmDatos731::MostrarMarcoDatos() {
     const bool t = Transporte();
-    Control("FraDatosP")->setVisible(!t);
-    Control("FraDatosT")->setVisible(t);
-    Control(t ? "FraDatosT" : "FraDatosP")->raise();
     if (t) Datos().PESTAÑA(1);
-    Control("txtFechaBis")->hide();
-}
-
-void FrmDatos731::MostrarCabecera() {
-    const bool t = Transporte();
-    Control("FraDeclaP")->setVisible(!t);
-    Control("FraDeclaT")->setVisible(t);
-    Control(t ? "FraDeclaT" : "FraDeclaP")->raise();
-    if (t) {
-        const QString fecha = cFecha::Instancia().LongToString(Resumen().FECHA());
-        Control<CajaFecha>("txtfecha")->Text(fecha);
-        auto* bis = Control<QLineEdit>("txtFechaBis");
-        bis->setText(fecha);
-        bis->setReadOnly(true);
-        bis->show();
-        bis->raise();
-        return;
-    }
-    const QString anio = QString::number(Resumen().Ejercicio());
-    const QString periodo = Resumen().PERIODO();
-    for (int i = 0; i < 2; ++i) {
-        Pindaro* ejer = Numerica(i == 0 ? "txtejer0" : "txtejer1");
-        ejer->valor(anio.mid(2 + i, 1));
-        ejer->texto(ejer->valor());
-        Control<QLineEdit>(i == 0 ? "txtper0" : "txtper1")->setText(periodo.mid(i, 1));
-    }
-    Control<QLabel>("lblperiodo")->setText(NombreTrimestre(periodo));
+    // The locked copy of the date shows over the masked box in a transport declaration.
+    auto* bis = Control<QLineEdit>(QStringLiteral("txtFechaBis"));
+    bis->setVisible(t);
+    if (!t) return;
+    bis->setText(cFecha::Instancia().LongToString(Resumen().FECHA()));
+    bis->raise();
 }
 
 void FrmDatos731::AbrirCuotasTecleadas() {
@@ -183,15 +141,6 @@ void FrmDatos731::MostrarRegistro() {
     }
 }
 
-// An amount shows in the amount format and stays empty for 0; any other number shows in its own
-// format; a text as stored.
-void FrmDatos731::MostrarCaja(const char* nombre) {
-    for (const CajaTexto<cDatos731>& c : CajasTexto731())
-        if (qstrcmp(c.nombre, nombre) == 0) Caja(nombre)->setText((Datos().*c.leer)());
-    for (const CajaNumero<cDatos731>& c : CajasNumero731())
-        if (qstrcmp(c.nombre, nombre) == 0) MostrarNumero(Numerica(nombre), c.leer(Datos()));
-}
-
 QLineEdit* FrmDatos731::CajaCuenta(const char* prefijo, int k) const {
     return findChild<QLineEdit*>(QString::fromLatin1(prefijo) + (k == 0 ? QString() : QString::number(k)));
 }
@@ -202,8 +151,7 @@ void FrmDatos731::MostrarCuenta(const char* prefijo) {
 }
 
 void FrmDatos731::MostrarDatosPeriodicos() {
-    for (const char* n : {"txtbase16", "txtcuota16", "txtbase7", "txtcuota7", "txtbase4", "txtcuota4", "txtivadev2"})
-        MostrarCaja(n);
+    RepintarCajas(Control(QStringLiteral("FraDatosP")));
     MostrarCuenta("txtPIban");
 }
 
@@ -228,41 +176,17 @@ void FrmDatos731::MostrarDatosPestana() {
     }
 }
 
-void FrmDatos731::MostrarAdquirente() {
-    for (const char* n : {"txtadqnif", "txtadqnom", "txtadqpais"}) MostrarCaja(n);
-}
+void FrmDatos731::MostrarAdquirente() { RepintarCajas(Control(QStringLiteral("FraAdq"))); }
 
 void FrmDatos731::MostrarDatosTecnicos() {
     const bool libre = Nueva();
     Control("FraTMedio")->setEnabled(libre);
-    for (QRadioButton* o : OptTmedio_) {
-        QPalette p = o->palette();
-        p.setColor(QPalette::All, QPalette::WindowText, libre ? Qt::black : Qt::white);
-        p.setColor(QPalette::Disabled, QPalette::WindowText, libre ? Qt::black : Qt::white);
-        o->setPalette(p);
-    }
-    MostrarMedioTransporte();
-    const int medio = IndiceMedio(Datos().TMEDIO());
-    if (medio < 0) return;
-    OptTmedio_[medio]->setChecked(true);
-    using Lista = std::initializer_list<const char*>;
-    const Lista cajas[] = {
-        {"txtmarcav", "txttipov", "txtmodelov", "txtnbastidor", "txtclasif"},
-        {"txtmarcab", "txttipob", "txtmodelob", "txtfabricb", "txtnconstruc", "txtesloramax"},
-        {"txtmarcaa", "txttipoa", "txtmodeloa", "txtfabrica", "txtnserie", "txtpesomax", "txtanofab"}};
-    for (const char* n : cajas[medio]) MostrarCaja(n);
-}
-
-void FrmDatos731::MostrarMedioTransporte() {
-    const int medio = IndiceMedio(Datos().TMEDIO());
-    if (medio < 0) return;
-    const char* marcos[] = {"FraVeh", "FraBar", "FraAer"};
-    for (int i = 0; i < 3; ++i) Control(marcos[i])->setVisible(i == medio);
+    for (QRadioButton* o : OptTmedio_) TextoUsable(o, libre);
+    MostrarMedioTransporte(Datos().TMEDIO());
 }
 
 void FrmDatos731::MostrarLiquidacion() {
-    for (const char* n : {"txtpreadq", "txttipoadq", "txtivasop", "txtpreven", "txttipoven", "txtmaxdev", "txtivadev1"})
-        MostrarCaja(n);
+    RepintarCajas(Control(QStringLiteral("FraLiq")));
     MostrarCuenta("txtTIban");
 }
 
@@ -302,12 +226,6 @@ void FrmDatos731::optEntregas_Click() {
         Control("fraPrecioVenta")->hide();
     }
     CalcularLiquidacion();
-    RefrescarDatos();
-}
-
-void FrmDatos731::OptTmedio_Click() {
-    Datos().TMEDIO(MedioMarcado());
-    datosModificados_ = true;
     RefrescarDatos();
 }
 
@@ -355,9 +273,5 @@ vb::Long FrmDatos731::GuardarDeclaracion() {
     vb::Variant buffer = BufferDeclaracion731(Datos(), Resumen());
     return Datos().GuardarDeclaracion(buffer);
 }
-
-bool FrmDatos731::Nueva() const { return Datos().MODO() == kModoNueva; }
-
-vb::Long FrmDatos731::Clave() const { return Datos().CSDE(); }
 
 }  // namespace oxalde

@@ -5,7 +5,8 @@
 // window on Accept or Cancel.
 #include <array>
 
-#include "compartido/EditorDeclaracion.h"
+#include "compartido/editor_de.h"
+#include "form731/cDatos731.h"
 
 class QFrame;
 class QGroupBox;
@@ -18,7 +19,7 @@ namespace oxalde {
 class Pindaro;
 class TiraPestanas;
 
-class FrmDatos731 : public EditorDeclaracion {
+class FrmDatos731 : public EditorDe<cDatos731> {
     Q_OBJECT
 public:
     explicit FrmDatos731(QWidget* parent = nullptr);
@@ -28,8 +29,6 @@ public:
     // Every caption and tooltip in the current language, and the rate labels of the date.
     void Anadir_captions();
 
-    // The frames of the current kind and tab, and the boxes of that tab.
-    void MostrarMarcoDatos();
     void SeleccionarActividad();
     void MostrarCuentaPeriodo();
     // Also the quarterly kind's bank-account row.
@@ -39,31 +38,25 @@ public:
     vb::Long GuardarDeclaracion() override;
 
 protected:
-    bool Nueva() const override;
-    vb::Long Clave() const override;
+    void PrepararPantalla() override;
     void PasosDeCarga() override;
     void Form_Activate() override;
 
 private:
     // Construction: the frames, boxes, labels and buttons as designed.
     void CrearControles();
-    void CrearCabecera();
     void CrearDatosP();
     void CrearDatosT();
     void CrearAdquirente(QFrame* padre);
     void CrearTecnicos(QFrame* padre);
     void CrearLiquidacion(QFrame* padre);
-    QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto = {});
     // A bank-account frame, titled "IBAN".
     QGroupBox* NuevoGrupo(QWidget* padre, const char* nombre, int x, int y, int ancho, int alto);
     // The six boxes of a bank account, named prefijo, prefijo1 .. prefijo5.
     void NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas, int arriba);
     void ConectarCajas();
 
-    // Opening.
-    void InicializarFormulario();
-    void MostrarCabecera();
-    // Inside the typed-quota period the two quotas are typed: unlocked and white.
+    // Opening. Inside the typed-quota period the two quotas are typed: unlocked and white.
     void AbrirCuotasTecleadas();
 
     // Repaint.
@@ -73,9 +66,7 @@ private:
     void MostrarDatosPestana();
     void MostrarAdquirente();
     void MostrarDatosTecnicos();
-    void MostrarMedioTransporte();
     void MostrarLiquidacion();
-    void MostrarCaja(const char* nombre);
     void MostrarCuenta(const char* prefijo);
     // Box k (0 to 5) of an account row.
     QLineEdit* CajaCuenta(const char* prefijo, int k) const;
@@ -84,14 +75,7 @@ private:
     void SalirCajaCuenta(const char* prefijo, int k);
     void optActividad_Click();
     void optEntregas_Click();
-    void OptTmedio_Click();
-    void TabTra_Click(int pestana);
-
-    // The child widget of that object name (both the design and the event code look them up).
-    template <class T = QWidget>
-    T* Control(const char* nombre) const {
-        return findChild<T*>(QString::fromLatin1(nombre));
-    }
+    void TabTra_Click(int pestana) override;
 
     QRadioButton* optActividad_ = nullptr;
     QRadioButton* optEntregas_ = nullptr;

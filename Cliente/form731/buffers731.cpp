@@ -1,27 +1,51 @@
 #include "form731/buffers731.h"
 
-#include "form731/cDatos731.h"
+#include <vector>
+
 #include "compartido/cDecResumen.h"
 #include "compartido/miembros_registro.h"
 
 namespace oxalde {
+namespace {
 
-vb::Variant BufferValidacion731(const cDatos731& d) {
-    const vb::Variant items[] = {
-        Valor(d.MODOP()),   Valor(d.ADQNIF()),  Valor(d.ADQNOM()),  Valor(d.ADQPAIS()),    Valor(d.TMEDIO()),
-        Valor(d.MARCAV()),  Valor(d.TIPOV()),   Valor(d.MODELOV()), Valor(d.NBASTIDOR()), d.CLASIF(),
-        Valor(d.FABRICB()), Valor(d.NCONSTRUC()), Valor(d.FABRICA()), Valor(d.NSERIE()),  d.ANOFAB(),
-        d.PREADQ(),         d.IVASOP(),         d.PREVEN(),         d.MAXDEV(),            d.IVADEV2(),
-        Valor(d.CC()),      d.BASE16(),         d.CUOTA16(),        d.BASE7(),             d.CUOTA7(),
+using C = Campos731;
+using Casilla = Miembro<C>;
+
+// The stored values in the library's load order.
+const std::vector<Casilla>& CasillasCarga() {
+    static const std::vector<Casilla> c = {
+        &C::ADQNIF,  &C::ADQNOM,  &C::ADQPAIS,   &C::TMEDIO,    &C::MARCAV,  &C::TIPOV,   &C::MODELOV, &C::NBASTIDOR,
+        &C::CLASIF,  &C::FABRICB, &C::ESLORAMAX, &C::NCONSTRUC, &C::MARCAB,  &C::TIPOB,   &C::MODELOB, &C::FABRICA,
+        &C::PESOMAX, &C::NSERIE,  &C::ANOFAB,    &C::MARCAA,    &C::TIPOA,   &C::MODELOA, &C::PREADQ,  &C::TIPOADQ,
+        &C::IVASOP,  &C::PREVEN,  &C::TIPOVEN,   &C::MAXDEV,    &C::IVADEV1, &C::BASE16,  &C::CUOTA16, &C::BASE7,
+        &C::CUOTA7,  &C::BASE4,   &C::CUOTA4,    &C::IVADEV2,   &C::resul,   &C::CC,
     };
-    vb::Variant buffer = vb::Variant::Array1(0, 24);
-    for (vb::Long i = 0; i <= 24; ++i) buffer(i) = items[i];
-    return buffer;
+    return c;
 }
 
-vb::Variant BufferDeclaracion731(const cDatos731& d, const cDecResumen& c) {
-    vb::Variant buffer = BufferGuardado(48, d.CSDE(), d.MODOP(), c);
-    for (int i = 0; i < cDatos731::kAlmacenados; ++i) buffer(10 + i) = d.Almacenado(i);
+const std::vector<Casilla>& CasillasValidacion() {
+    static const std::vector<Casilla> c = {
+        &C::MODOP,   &C::ADQNIF,    &C::ADQNOM, &C::ADQPAIS, &C::TMEDIO,    &C::MARCAV,  &C::TIPOV,
+        &C::MODELOV, &C::NBASTIDOR, &C::CLASIF, &C::FABRICB, &C::NCONSTRUC, &C::FABRICA, &C::NSERIE,
+        &C::ANOFAB,  &C::PREADQ,    &C::IVASOP, &C::PREVEN,  &C::MAXDEV,    &C::IVADEV2, &C::CC,
+        &C::BASE16,  &C::CUOTA16,   &C::BASE7,  &C::CUOTA7,
+    };
+    return c;
+}
+
+}  // namespace
+
+vb::Variant BufferCarga731(const Campos731& campos) { return BufferDe(campos, CasillasCarga(), kCasillasCarga731); }
+
+void LeerBufferCarga731(const vb::Variant& buffer, Campos731& campos) { Cargar(campos, CasillasCarga(), buffer); }
+
+vb::Variant BufferValidacion731(const cDatos731& datos) {
+    return BufferDe(datos.Campos(), CasillasValidacion(), kCasillasValidacion731);
+}
+
+vb::Variant BufferDeclaracion731(const cDatos731& datos, const cDecResumen& cabecera) {
+    vb::Variant buffer = BufferGuardado(kCasillasDeclaracion731, datos.CSDE(), datos.MODOP(), cabecera);
+    Volcar(datos.Campos(), CasillasCarga(), kCasillasDeclaracion731 - kCasillasCarga731, buffer);
     return buffer;
 }
 

@@ -1,9 +1,12 @@
 #include "form731/cDatos731.h"
 
+#include "form731/buffers731.h"
+
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/biblioteca.h"
 #include "compartido/general.h"
+#include "compartido/miembros_registro.h"
 #include "compartido/tipos_iva.h"
 
 namespace oxalde {
@@ -12,19 +15,6 @@ cDatos731& cDatos731::Instancia() {
     static cDatos731 instancia;
     return instancia;
 }
-
-const std::array<Miembro<Campos731>, cDatos731::kAlmacenados>& cDatos731::Almacenados() {
-    static const std::array<Miembro<C>, kAlmacenados> tabla = {
-        &C::ADQNIF,  &C::ADQNOM,  &C::ADQPAIS,   &C::TMEDIO,    &C::MARCAV,  &C::TIPOV,   &C::MODELOV, &C::NBASTIDOR,
-        &C::CLASIF,  &C::FABRICB, &C::ESLORAMAX, &C::NCONSTRUC, &C::MARCAB,  &C::TIPOB,   &C::MODELOB, &C::FABRICA,
-        &C::PESOMAX, &C::NSERIE,  &C::ANOFAB,    &C::MARCAA,    &C::TIPOA,   &C::MODELOA, &C::PREADQ,  &C::TIPOADQ,
-        &C::IVASOP,  &C::PREVEN,  &C::TIPOVEN,   &C::MAXDEV,    &C::IVADEV1, &C::BASE16,  &C::CUOTA16, &C::BASE7,
-        &C::CUOTA7,  &C::BASE4,   &C::CUOTA4,    &C::IVADEV2,   &C::resul,   &C::CC,
-    };
-    return tabla;
-}
-
-vb::Variant cDatos731::Almacenado(int casilla) const { return Tomar(c_, Almacenados().at(casilla)); }
 
 void cDatos731::MODO(const QString& v) {
     c_.MODO = v;
@@ -48,13 +38,11 @@ void cDatos731::MODOP(const QString& v) {
     }
 }
 
-void cDatos731::CargarDeclaracion(vb::Long& csde) {
+void cDatos731::CargarDeclaracion(vb::Long csde) {
     vb::Variant buffer;
     Declaracion(RutaBDModificable)->Cargar731(csde, buffer);
-    LeerCarga(buffer);
+    LeerBufferCarga731(buffer, c_);
 }
-
-void cDatos731::LeerCarga(const vb::Variant& buffer) { Cargar(c_, Almacenados(), buffer); }
 
 vb::Integer cDatos731::ValidarDatos731(vb::Variant& vBufferResultado, bool& blnValPreven) {
     const auto& r = cDecResumen::Instancia();

@@ -4,10 +4,8 @@
 // empties what does not belong to the chosen mode, kind and means of transport, and loads,
 // checks and saves through the library. The header (taxpayer, date, quarter) is cDecResumen's.
 #include <QString>
-#include <array>
 
 #include "compartido/campos_comunes.h"
-#include "compartido/miembros_registro.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -71,28 +69,23 @@ public:
     // kModoNueva (empties all but MODOP and PESTAÑA) or kModoExistente.
     OXALDE_TEXTO_PROPIO(MODO)
 
-    // Loads the stored declaration: its 38 stored values exactly as stored, nothing else.
-    void CargarDeclaracion(vb::Long& csde);
-    // Slots 0 to 37 of a load buffer into the stored values, each converted to its member's kind.
-    // All or nothing: a slot that is missing or does not convert raises its error, the record as it was.
-    void LeerCarga(const vb::Variant& buffer);
+    // Loads the stored declaration: its 38 stored values exactly as stored, nothing else. All or
+    // nothing: when a slot does not convert, the record is left as it was and the error reaches
+    // the caller.
+    void CargarDeclaracion(vb::Long csde);
     // The library's check of a 25-item check buffer on the declaration's date (the transport
     // date, or the last day of the declared quarter): 0, or the first failed rule.
     vb::Integer ValidarDatos731(vb::Variant& vBufferResultado, bool& blnValPreven);
     // Saves a 48-item save buffer; answers the declaration's key (below 1: nothing saved).
     vb::Long GuardarDeclaracion(vb::Variant& vBufferResultado);
 
-    // The stored values in the library's load order (0 ADQNIF ... 36 resul, 37 CC), each with
-    // its member's kind: items 10 to 47 of the save buffer.
-    static constexpr int kAlmacenados = 38;
-    vb::Variant Almacenado(int casilla) const;
+    // Every stored value, for the buffers.
+    const Campos731& Campos() const { return c_; }
 
 private:
     cDatos731() = default;
 
     using C = Campos731;
-    static const std::array<Miembro<C>, kAlmacenados>& Almacenados();
-
     Campos731 c_;
 };
 

@@ -46,16 +46,15 @@ const CajaNumero<cDatos731> kNumeros[] = {
     // Transport kind: liquidation.
     OXALDE_CAJA_IMPORTE("txtpreadq", Seleccionar, Siempre, Importe, kSinFondo, PREADQ),
     {{"txttipoadq", Pindaro::Decimal, kFormatoTipo, 2, 2, P, Nunca, X, false, kFondoBloqueado},
-     [](const cDatos731& d) -> double { return d.TIPOADQ(); }, nullptr},
+     [](const cDatos731& d) -> double { return d.TIPOADQ(); },
+     nullptr},
     OXALDE_CAJA_IMPORTE("txtivasop", Pasar, Nunca, Ninguno, kFondoBloqueado, IVASOP),
     OXALDE_CAJA_IMPORTE("txtpreven", Seleccionar, Siempre, Importe, kSinFondo, PREVEN),
     {{"txttipoven", Pindaro::Decimal, kFormatoTipo, 2, 2, P, Nunca, X, false, kFondoBloqueado},
-     [](const cDatos731& d) -> double { return d.TIPOVEN(); }, nullptr},
+     [](const cDatos731& d) -> double { return d.TIPOVEN(); },
+     nullptr},
     OXALDE_CAJA_IMPORTE("txtmaxdev", Pasar, Nunca, Ninguno, kFondoBloqueado, MAXDEV),
     OXALDE_CAJA_IMPORTE("txtivadev1", Pasar, Nunca, Ninguno, kFondoResultado, IVADEV1),
-    // Quarterly header: the third and fourth digit of the year, filled by the window.
-    {{"txtejer0", Pindaro::Entero, "0", 1, 0, P, Nunca, X, false, kSinFondo}, nullptr, nullptr},
-    {{"txtejer1", Pindaro::Entero, "0", 1, 0, P, Nunca, X, false, kSinFondo}, nullptr, nullptr},
 };
 
 }  // namespace

@@ -12,7 +12,7 @@ class cDatos731;
 // Free-text boxes: shown as stored, upper-case key filter, stored as typed when left.
 std::span<const CajaTexto<cDatos731>> CajasTexto731();
 
-// The numbers: the amounts of either kind, the technical data and the header digits.
+// The numbers: the amounts of either kind and the technical data.
 std::span<const CajaNumero<cDatos731>> CajasNumero731();
 
 }  // namespace oxalde

@@ -61,9 +61,9 @@ const Caption kCaptions[] = {
     {"cmdCancelar", 119, T, 0, 5},
     {"cmdAceptar", 248, C},
     {"cmdCancelar", 250, C},
-    {"OptTmedio0", 183},
-    {"OptTmedio1", 184},
-    {"OptTmedio2", 185},
+    {"OptTmedio(0)", 183},
+    {"OptTmedio(1)", 184},
+    {"OptTmedio(2)", 185},
 };
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "form731/FrmDatos731.h"
 #include "form731/cajas731.h"
 #include "form731/captions731.h"
+#include "compartido/captions.h"
 #include "form731/liquidacion731.h"
 #include "compartido/cDecResumen.h"
 
@@ -31,6 +32,19 @@ constexpr int kBorde = QFrame::StyledPanel;
 // The leaders of the two refund lines.
 const QString kPuntos(21, u'.');
 
+// The header's labels and boxes.
+constexpr RotuloEditor kDeclarante[] = {
+    {"Label2", 120, 90, 4000, kResaltado},    {"Label3", 240, 480, 900},
+    {"lbldni", 1140, 480, 1500, kHundido},    {"Label4", 2760, 480, 1200},
+    {"lblnombre", 3960, 480, 5385, kHundido}, {"Label1", 7170, 1050, 2175, kResaltado}};
+constexpr RotuloEditor kTrimestral[] = {{"Label5", 120, 90, 1900, kResaltado},
+                                        {"Label6", 120, 540, 1100},
+                                        {"Label7", 120, 1050, 1100},
+                                        {"lblperiodo", 120, 1560, 1935, kResaltado | kCentrado}};
+constexpr RotuloEditor kTransporte[] = {{"Label21", 120, 90, 1900, kResaltado}, {"Label20", 120, 540, 1900}};
+const DisenoCabecera kCabecera{kAlto,       kBorde,       kDeclarante, kTrimestral, kTransporte,
+                               {1260, 510}, {1260, 1020}, 360,         330,         {120, 870}};
+
 bool EsNumerica(const char* nombre) {
     for (const CajaNumero<cDatos731>& c : CajasNumero731())
         if (qstrcmp(c.nombre, nombre) == 0) return true;
@@ -38,13 +52,6 @@ bool EsNumerica(const char* nombre) {
 }
 
 }  // namespace
-
-QLabel* FrmDatos731::NuevaEtiqueta(QWidget* padre, const char* nombre, int x, int y, int ancho, const QString& texto) {
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(QString::fromLatin1(nombre));
-    ColocarEnTwips(l, x, y, ancho, kAlto);
-    return l;
-}
 
 void FrmDatos731::NuevaFilaCuenta(QGroupBox* marco, const char* prefijo, const std::array<int, 6>& izquierdas,
                                   int arriba) {
@@ -72,55 +79,9 @@ void FrmDatos731::CrearControles() {
     // The captions start after the mark.
     for (QPushButton* b : {cmdAceptar_, cmdCancelar_})
         b->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 22px }"));
-    CrearCabecera();
-
-    auto* Label2 = NuevaEtiqueta(this, "Label2", 120, 90, 4000);
-    Negrita(Label2);
-    NuevaEtiqueta(this, "Label3", 240, 480, 900);
-    NuevaEtiqueta(this, "lbldni", 1140, 480, 1500);
-    NuevaEtiqueta(this, "Label4", 2760, 480, 1200);
-    NuevaEtiqueta(this, "lblnombre", 3960, 480, 5385);
-    for (const char* n : {"lbldni", "lblnombre"}) {
-        auto* l = Control<QLabel>(n);
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
-    }
-}
-
-void FrmDatos731::CrearCabecera() {
-    auto* Label1 = NuevaEtiqueta(this, "Label1", 7170, 1050, 2175);
-    Negrita(Label1);
-
-    QFrame* p = NuevoMarco(this, "FraDeclaP", {7170, 1350, 2175, 2475}, kBorde);
-    Negrita(NuevaEtiqueta(p, "Label5", 120, 90, 1900));
-    NuevaEtiqueta(p, "Label6", 120, 540, 1100);
-    NuevaEtiqueta(p, "Label7", 120, 1050, 1100);
-    for (int i = 0; i < 2; ++i) {
-        Pindaro* ejer = NuevaNumerica(p, i == 0 ? "txtejer0" : "txtejer1", 1260 + i * 360, 510, 330);
-        ejer->maxlength(1);
-        ejer->setReadOnly(true);
-    }
-    for (int i = 0; i < 2; ++i) {
-        auto* per = new QLineEdit(p);
-        per->setObjectName(QStringLiteral("txtper%1").arg(i));
-        per->setMaxLength(1);
-        per->setReadOnly(true);
-        per->setAlignment(Qt::AlignCenter);
-        ColocarEnTwips(per, 1260 + i * 360, 1020, 330, kAlto);
-    }
-    auto* lblperiodo = NuevaEtiqueta(p, "lblperiodo", 120, 1560, 1935);
-    lblperiodo->setAlignment(Qt::AlignCenter);
-    Negrita(lblperiodo);
-
-    QFrame* t = NuevoMarco(this, "FraDeclaT", {7170, 1350, 2175, 2475}, kBorde);
-    Negrita(NuevaEtiqueta(t, "Label21", 120, 90, 1900));
-    NuevaEtiqueta(t, "Label20", 120, 540, 1900);
-    auto* fecha = new CajaFecha(t);
-    fecha->setObjectName(QStringLiteral("txtfecha"));
-    fecha->setReadOnly(true);
-    ColocarEnTwips(fecha, 120, 870, 1500, kAlto);
+    CrearCabecera(kCabecera);
     // The locked copy of the date stands over the masked box.
-    auto* bis = new QLineEdit(t);
+    auto* bis = new QLineEdit(fraDeclaT_);
     bis->setObjectName(QStringLiteral("txtFechaBis"));
     bis->setReadOnly(true);
     ColocarEnTwips(bis, 120, 870, 1500, kAlto);
@@ -128,15 +89,14 @@ void FrmDatos731::CrearCabecera() {
 
 void FrmDatos731::CrearDatosP() {
     QFrame* f = NuevoMarco(this, "FraDatosP", {30, 990, 6975, 4995}, kBorde);
-    auto* lblshape = NuevaEtiqueta(f, "lblshape", 240, 150, 6500);
+    auto* lblshape = NuevaEtiqueta(f, "lblshape", {240, 150, 6495, 420});
     lblshape->setFrameShape(QFrame::Box);
     lblshape->setAlignment(Qt::AlignCenter);
     Negrita(lblshape);
-    ColocarEnTwips(lblshape, 240, 150, 6495, 420);
 
-    NuevaEtiqueta(f, "Label9", 600, 840, 2400)->setAlignment(Qt::AlignCenter);
-    NuevaEtiqueta(f, "Label10", 3150, 840, 900)->setAlignment(Qt::AlignCenter);
-    NuevaEtiqueta(f, "Label11", 4200, 840, 2400)->setAlignment(Qt::AlignCenter);
+    NuevaEtiqueta(f, "Label9", {600, 840, 2400, kAlto})->setAlignment(Qt::AlignCenter);
+    NuevaEtiqueta(f, "Label10", {3150, 840, 900, kAlto})->setAlignment(Qt::AlignCenter);
+    NuevaEtiqueta(f, "Label11", {4200, 840, 2400, kAlto})->setAlignment(Qt::AlignCenter);
     struct Fila {
         const char *base, *tipo, *cuota;
     };
@@ -146,13 +106,13 @@ void FrmDatos731::CrearDatosP() {
     int y = 1200;
     for (const Fila& fila : filas) {
         NuevaNumerica(f, fila.base, 600, y, 2400);
-        NuevaEtiqueta(f, fila.tipo, 3150, y, 900)->setAlignment(Qt::AlignCenter);
+        NuevaEtiqueta(f, fila.tipo, {3150, y, 900, kAlto})->setAlignment(Qt::AlignCenter);
         NuevaNumerica(f, fila.cuota, 4200, y, 2400);
         y += 480;
     }
     Control<QLabel>("Label22")->setText(QStringLiteral("4%"));
-    NuevaEtiqueta(f, "Label14", 600, 2850, 1900);
-    NuevaEtiqueta(f, "Label15", 2550, 2850, 1600, kPuntos);
+    NuevaEtiqueta(f, "Label14", {600, 2850, 1900, kAlto});
+    NuevaEtiqueta(f, "Label15", {2550, 2850, 1600, kAlto}, kPuntos);
     NuevaNumerica(f, "txtivadev2", 4200, 2850, 2400);
 
     NuevaFilaCuenta(NuevoGrupo(f, "fraPCC", 465, 3975, 5970, 855), "txtPIban", {1140, 1875, 2610, 3330, 4050, 4755},
@@ -169,12 +129,7 @@ void FrmDatos731::CrearDatosT() {
     optEntregas_->setObjectName(QStringLiteral("optEntregas"));
     ColocarEnTwips(optEntregas_, 240, 420, 6500, kAlto);
 
-    tabTra_ = new TiraPestanas(f);
-    tabTra_->setObjectName(QStringLiteral("TabTra"));
-    tabTra_->setDrawBase(false);
-    tabTra_->setExpanding(false);
-    for (int i = 0; i < 3; ++i) tabTra_->addTab(QString());
-    ColocarEnTwips(tabTra_, 300, 780, 6450, 360);
+    CrearPestanas(f, {300, 780, 6450, 360}, {"", "", ""});
     auto* pagina = new QFrame(f);
     pagina->setFrameShape(QFrame::StyledPanel);
     ColocarEnTwips(pagina, 300, 1110, 6450, 3810);
@@ -185,7 +140,7 @@ void FrmDatos731::CrearDatosT() {
 }
 
 void FrmDatos731::CrearAdquirente(QFrame* f) {
-    Negrita(NuevaEtiqueta(f, "Label12", 120, 120, 4000));
+    Negrita(NuevaEtiqueta(f, "Label12", {120, 120, 4000, kAlto}));
     struct Fila {
         const char *etiqueta, *caja;
         int ancho;
@@ -194,22 +149,15 @@ void FrmDatos731::CrearAdquirente(QFrame* f) {
         {"Label32", "txtadqnif", 1800}, {"Label35", "txtadqnom", 3450}, {"Label31", "txtadqpais", 2400}};
     int y = 720;
     for (const Fila& fila : filas) {
-        QLabel* l = NuevaEtiqueta(f, fila.etiqueta, 240, y - 45, 2400);
-        l->setWordWrap(true);
-        l->resize(l->width(), TwipsAPixeles(this, 390));
+        NuevaEtiqueta(f, fila.etiqueta, {240, y - 45, 2400, 390})->setWordWrap(true);
         NuevaCaja(f, fila.caja, 2700, y, fila.ancho);
         y += 540;
     }
 }
 
 void FrmDatos731::CrearTecnicos(QFrame* f) {
-    Negrita(NuevaEtiqueta(f, "Label33", 120, 60, 5000));
-    QFrame* medio = NuevoMarco(f, "FraTMedio", {360, 360, 5595, 690}, kBorde);
-    for (int i = 0; i < 3; ++i) {
-        OptTmedio_[i] = new QRadioButton(medio);
-        OptTmedio_[i]->setObjectName(QStringLiteral("OptTmedio%1").arg(i));
-        ColocarEnTwips(OptTmedio_[i], 240 + i * 1860, 195, 1700, kAlto);
-    }
+    Negrita(NuevaEtiqueta(f, "Label33", {120, 60, 5000, kAlto}));
+    CrearOpcionesMedio(f, {360, 360, 5595, 690}, kBorde, 195);
 
     // One frame per means of transport, two label-and-box pairs a row; the aircraft's long
     // labels of its last row are wider.
@@ -226,10 +174,9 @@ void FrmDatos731::CrearTecnicos(QFrame* f) {
             const int y = 45 + par.fila * 330;
             const int etiqueta = par.fila == 3 ? 1560 : 1290;
             // A caption too long for one line takes two, centred on its box.
-            QLabel* l = NuevaEtiqueta(m, par.etiqueta, x + 90, y, etiqueta,
-                                      par.texto ? QString::fromUtf8(par.texto) : QString());
-            l->setWordWrap(true);
-            ColocarEnTwips(l, x + 90, y - 45, etiqueta, 390);
+            NuevaEtiqueta(m, par.etiqueta, {x + 90, y - 45, etiqueta, 390},
+                          par.texto ? QString::fromUtf8(par.texto) : QString())
+                ->setWordWrap(true);
             if (EsNumerica(par.caja))
                 NuevaNumerica(m, par.caja, x + etiqueta + 120, y, 2580 - etiqueta);
             else
@@ -250,21 +197,21 @@ void FrmDatos731::CrearLiquidacion(QFrame* f) {
     // A row of the liquidation: caption and amount, and the rate beside a price.
     auto fila = [this](QWidget* padre, int y, const char* etiqueta, const char* caja,
                        const char* etiquetaTipo = nullptr, const char* tipo = nullptr) {
-        NuevaEtiqueta(padre, etiqueta, 120, y, 2100);
+        NuevaEtiqueta(padre, etiqueta, {120, y, 2100, kAlto});
         NuevaNumerica(padre, caja, 2280, y, 1900);
         if (!tipo) return;
-        NuevaEtiqueta(padre, etiquetaTipo, 4350, y, 600);
+        NuevaEtiqueta(padre, etiquetaTipo, {4350, y, 600, kAlto});
         NuevaNumerica(padre, tipo, 4980, y, 750);
     };
-    Negrita(NuevaEtiqueta(f, "Label30", 120, 60, 4000));
+    Negrita(NuevaEtiqueta(f, "Label30", {120, 60, 4000, kAlto}));
     fila(f, 450, "Label27", "txtpreadq", "Label28", "txttipoadq");
     fila(f, 840, "Label13", "txtivasop");
     QFrame* venta = NuevoMarco(f, "fraPrecioVenta", {0, 1170, 6255, 780});
     fila(venta, 60, "Label24", "txtpreven", "Label29", "txttipoven");
     fila(venta, 450, "Label23", "txtmaxdev");
 
-    NuevaEtiqueta(f, "Label26", 120, 2070, 2100);
-    NuevaEtiqueta(f, "Label25", 1380, 2070, 870, kPuntos);
+    NuevaEtiqueta(f, "Label26", {120, 2070, 2100, kAlto});
+    NuevaEtiqueta(f, "Label25", {1380, 2070, 870, kAlto}, kPuntos);
     NuevaNumerica(f, "txtivadev1", 2280, 2070, 1900);
 
     QGroupBox* cc = NuevoGrupo(f, "fraTCC", 180, 2595, 5970, 855);

@@ -24,52 +24,19 @@ namespace {
 
 QString Bandera(bool marcada) { return marcada ? QStringLiteral("X") : QString(); }
 
-using GetBandera = QString (cDatos732::*)() const;
-// The stores of the two sets of six flags are called by name: the sanitizer build misreads an
-// indexed call through a table of member-function pointers as out of bounds.
-void LetSituacion(cDatos732& d, int i, const QString& v) {
-    switch (i) {
-    case 0: d.SITTIB1(v); break;
-    case 1: d.SITTIB2(v); break;
-    case 2: d.SITTIB3(v); break;
-    case 3: d.SITTIB4(v); break;
-    case 4: d.SITTIB5(v); break;
-    case 5: d.SITTIB6(v); break;
-    }
-}
-void LetHecho(cDatos732& d, int i, const QString& v) {
-    switch (i) {
-    case 0: d.HECHO1(v); break;
-    case 1: d.HECHO2(v); break;
-    case 2: d.HECHO3(v); break;
-    case 3: d.HECHO4(v); break;
-    case 4: d.HECHO5(v); break;
-    case 5: d.HECHO6(v); break;
-    }
-}
-const GetBandera kSituacion[] = {&cDatos732::SITTIB1, &cDatos732::SITTIB2, &cDatos732::SITTIB3,
-                                 &cDatos732::SITTIB4, &cDatos732::SITTIB5, &cDatos732::SITTIB6};
-const GetBandera kHecho[] = {&cDatos732::HECHO1, &cDatos732::HECHO2, &cDatos732::HECHO3,
-                             &cDatos732::HECHO4, &cDatos732::HECHO5, &cDatos732::HECHO6};
-
-bool AlgunoMarcado(const GetBandera (&banderas)[6]) {
-    return std::any_of(std::begin(banderas), std::end(banderas),
-                       [](GetBandera get) { return !(cDatos732::Instancia().*get)().isEmpty(); });
+// Whether any of the six taxable events, or of the six tax situations, is marked.
+bool AlgunoMarcado(bool hechos) {
+    const cDatos732& d = cDatos732::Instancia();
+    for (int i = 0; i < 6; ++i)
+        if (!(hechos ? d.Hecho(i) : d.Situacion(i)).isEmpty()) return true;
+    return false;
 }
 
 }  // namespace
 
-cDatos732& FrmDatos732::Datos() { return cDatos732::Instancia(); }
-
-bool FrmDatos732::Transporte() { return Datos().MODOP() == kModoTransporte; }
-
-FrmDatos732::FrmDatos732(QWidget* parent) : EditorDeclaracion(QStringLiteral("FrmDatos732"), parent) {
+FrmDatos732::FrmDatos732(QWidget* parent) : EditorDe(QStringLiteral("FrmDatos732"), parent) {
     CrearControles();
     ConectarCajas();
-}
-
-QWidget* FrmDatos732::Control(const QString& nombre, int elemento) const {
-    return findChild<QWidget*>(elemento < 0 ? nombre : QStringLiteral("%1(%2)").arg(nombre).arg(elemento));
 }
 
 // Lifecycle.
@@ -82,14 +49,10 @@ void FrmDatos732::PasosDeCarga() {
 
 void FrmDatos732::Form_Activate() { DeshabilitarMenus(); }
 
-bool FrmDatos732::Nueva() const { return Datos().MODO() == kModoNueva; }
-
-vb::Long FrmDatos732::Clave() const { return Datos().CSDE(); }
-
 // Clicks.
 
 void FrmDatos732::chksittib_Click(int i) {
-    LetSituacion(Datos(), i, Bandera(chksittib_[i]->isChecked()));
+    Datos().Situacion(i, Bandera(Casilla("chksittib", i)->isChecked()));
     datosModificados_ = true;
     CalcularLiquidacion();
     RefrescarDatos();
@@ -97,15 +60,15 @@ void FrmDatos732::chksittib_Click(int i) {
 
 void FrmDatos732::chkhecho_Click(int i) {
     auto& d = Datos();
-    const bool marcado = chkhecho_[i]->isChecked();
+    const bool marcado = Casilla("chkhecho", i)->isChecked();
     // In a transport declaration the new means of transport, forced execution and other cases
     // exclude each other.
     constexpr int kExcluyentes[] = {1, 4, 5};
     if (marcado && Transporte() &&
         std::find(std::begin(kExcluyentes), std::end(kExcluyentes), i) != std::end(kExcluyentes))
         for (int otro : kExcluyentes)
-            if (otro != i) LetHecho(d, otro, QString());
-    LetHecho(d, i, Bandera(marcado));
+            if (otro != i) d.Hecho(otro, QString());
+    d.Hecho(i, Bandera(marcado));
     if (i == 0 && !marcado) {
         d.TRANIF(QString());
         d.TRANOM(QString());
@@ -116,18 +79,12 @@ void FrmDatos732::chkhecho_Click(int i) {
     RefrescarDatos();
 }
 
-void FrmDatos732::OptTmedio_Click() {
-    Datos().TMEDIO(MedioMarcado());
-    datosModificados_ = true;
-    RefrescarDatos();
-}
-
 // The tab guard: no tab but the taxable event until an event is marked, then no tab but the
 // tax situation until a situation is marked (a transport declaration's situation is fixed).
 void FrmDatos732::TabTra_Click(int pestana) {
     const QString titulo = windowTitle();
     if (pestana != 3) {
-        if (!AlgunoMarcado(kHecho)) {
+        if (!AlgunoMarcado(true)) {
             hechosMarcados_ = false;
             tabTra_->setCurrentIndex(2);
             Advertencia(Cadena(kIdMsgFaltaHechoImponible), titulo, this);
@@ -135,7 +92,7 @@ void FrmDatos732::TabTra_Click(int pestana) {
         }
         hechosMarcados_ = true;
     }
-    if (hechosMarcados_ && pestana != 2 && !Transporte() && !AlgunoMarcado(kSituacion)) {
+    if (hechosMarcados_ && pestana != 2 && !Transporte() && !AlgunoMarcado(false)) {
         tabTra_->setCurrentIndex(1);
         Advertencia(Cadena(kIdMsgFaltaSituacionTributaria), titulo, this);
         return;

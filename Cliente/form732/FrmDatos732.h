@@ -6,7 +6,8 @@
 #include <array>
 
 #include "controles/TiraPestanas.h"
-#include "compartido/EditorDeclaracion.h"
+#include "compartido/editor_de.h"
+#include "form732/cDatos732.h"
 
 class QCheckBox;
 class QFrame;
@@ -18,58 +19,40 @@ namespace oxalde {
 class CajaFecha;
 class Pindaro;
 class TiraPestanas;
-class cDatos732;
 
-class FrmDatos732 : public EditorDeclaracion {
+class FrmDatos732 : public EditorDe<cDatos732> {
     Q_OBJECT
 public:
     explicit FrmDatos732(QWidget* parent = nullptr);
 
-    // Captions are set at load; present as in every window.
-    void Anadir_captions() {}
+    // Every caption in the current language, set at load in their fixed order, and the rate
+    // labels of the declaration's date.
+    void Anadir_captions();
     bool ValidarCampos() override;
     vb::Long GuardarDeclaracion() override;
 
     // Clicks (tab 1 to 5, element index from 0).
     void chksittib_Click(int i);
     void chkhecho_Click(int i);
-    void OptTmedio_Click();
-    void TabTra_Click(int pestana);
+    void TabTra_Click(int pestana) override;
 
     bool HechosMarcados() const { return hechosMarcados_; }
 
-    // A control by its name; an element of a control array by its name and index.
-    QWidget* Control(const QString& nombre, int elemento = -1) const;
-
 protected:
-    bool Nueva() const override;
-    vb::Long Clave() const override;
+    void PrepararPantalla() override;
     void PasosDeCarga() override;
     void Form_Activate() override;
 
 private:
     // Layout (diseno732.cpp).
     void CrearControles();
-    void CrearCabecera();
-    void CrearTransmitente();
-    QFrame* CrearCasillas(const char* nombre, const char* etiqueta, const QString& titulo,
-                          const std::array<const char*, 6>& marcos, const char* casillas,
-                          std::array<QFrame*, 6>& interiores, std::array<QCheckBox*, 6>& cajas,
-                          void (FrmDatos732::*alPulsar)(int));
-    void CrearTecnicos();
-    void CrearLiquidacion();
-    QLabel* NuevaEtiqueta(QWidget* padre, const char* nombre, const QString& texto, int x, int y, int ancho);
-
-    void InicializarFormulario();
-    void PrepararPantalla();
-    void PonerCaptions();
+    void CrearTransmitente(QFrame* datos);
+    void CrearCasillas(QFrame* datos, const char* nombre, const char* etiqueta, const QString& titulo,
+                       const std::array<const char*, 6>& marcos, const char* casillas,
+                       void (FrmDatos732::*alPulsar)(int));
+    void CrearTecnicos(QFrame* datos);
+    void CrearLiquidacion(QFrame* datos);
     void AnchoPestanas(int ancho);
-    void MostrarCabecera();
-    void MostrarMedioTransporte();
-
-    // The record, and whether it is a transport declaration.
-    static cDatos732& Datos();
-    static bool Transporte();
 
     // Repaint (repintado732.cpp).
     void MostrarRegistro() override;
@@ -83,40 +66,13 @@ private:
     void BloquearDatosTecnicos();
     void DesbloquearDatosTecnicos();
     void BloquearTecnicas(bool bloqueadas);
-    void Usable(QFrame* marco, QCheckBox* casilla, bool usable);
-    void Rellenar(const CajaNumero<cDatos732>& fila);
+    // Check box i of a tab (chksittib or chkhecho), and whether it and its inner frame can be used.
+    QCheckBox* Casilla(const char* nombre, int i) const;
+    static void Usable(QCheckBox* casilla, bool usable);
 
     void ConectarCajas();
 
     bool hechosMarcados_ = false;
-
-    QFrame* FraDeclaT_ = nullptr;
-    QFrame* FraDeclaP_ = nullptr;
-    QFrame* FraDatosT_ = nullptr;
-    QFrame* FraDatosP_ = nullptr;
-    QFrame* FraAdq_ = nullptr;
-    QFrame* FraSitTib_ = nullptr;
-    QFrame* FraHecho_ = nullptr;
-    QFrame* FraTec_ = nullptr;
-    QFrame* FraLiq_ = nullptr;
-    QFrame* FraTMedio_ = nullptr;
-    QFrame* FraVeh_ = nullptr;
-    QFrame* FraBar_ = nullptr;
-    QFrame* FraAer_ = nullptr;
-    std::array<QFrame*, 6> fraSitTib_{};
-    std::array<QFrame*, 6> fraHecho_{};
-    std::array<QCheckBox*, 6> chksittib_{};
-    std::array<QCheckBox*, 6> chkhecho_{};
-    std::array<Pindaro*, 2> txtejer_{};
-    std::array<QLineEdit*, 2> txtper_{};
-    CajaFecha* txtfecha_ = nullptr;
-    QLabel* lbldni_ = nullptr;
-    QLabel* lblnombre_ = nullptr;
-    QLabel* lblperiodo_ = nullptr;
-    QLabel* lblTipo16_ = nullptr;
-    QLabel* lblTipo7_ = nullptr;
-    QLabel* lblTipo4_ = nullptr;
-    QLabel* lblTipo1_ = nullptr;
 };
 
 }  // namespace oxalde

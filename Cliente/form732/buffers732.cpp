@@ -39,20 +39,11 @@ const std::vector<Casilla>& CasillasValidacion() {
     return c;
 }
 
-// The slots desde, desde + 1, ... of the buffer from the fields of the table.
-void Volcar(const Campos732& campos, const std::vector<Casilla>& casillas, vb::Long desde, vb::Variant& buffer) {
-    for (const Casilla& casilla : casillas) buffer(desde++) = Tomar(campos, casilla);
-}
-
 vb::Variant PrimeraLetra(const QString& dni) { return Valor(dni.left(1)); }
 
 }  // namespace
 
-vb::Variant BufferCarga732(const Campos732& campos) {
-    vb::Variant buffer = vb::Variant::Array1(0, kCasillasCarga732 - 1);
-    Volcar(campos, CasillasCarga(), 0, buffer);
-    return buffer;
-}
+vb::Variant BufferCarga732(const Campos732& campos) { return BufferDe(campos, CasillasCarga(), kCasillasCarga732); }
 
 void LeerBufferCarga732(const vb::Variant& buffer, Campos732& campos) { Cargar(campos, CasillasCarga(), buffer); }
 

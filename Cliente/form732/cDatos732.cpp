@@ -1,5 +1,7 @@
 #include "form732/cDatos732.h"
 
+#include <array>
+
 #include "form732/buffers732.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
@@ -8,6 +10,16 @@
 #include "compartido/miembros_registro.h"
 
 namespace oxalde {
+
+namespace {
+
+using Bandera = QString Campos732::*;
+constexpr std::array<Bandera, 6> kSituaciones = {&Campos732::SITTIB1, &Campos732::SITTIB2, &Campos732::SITTIB3,
+                                                 &Campos732::SITTIB4, &Campos732::SITTIB5, &Campos732::SITTIB6};
+constexpr std::array<Bandera, 6> kHechos = {&Campos732::HECHO1, &Campos732::HECHO2, &Campos732::HECHO3,
+                                            &Campos732::HECHO4, &Campos732::HECHO5, &Campos732::HECHO6};
+
+}  // namespace
 
 cDatos732& cDatos732::Instancia() {
     static cDatos732 instancia;
@@ -32,6 +44,14 @@ void cDatos732::MODOP(const QString& v) {
         c_.SITTIB5 = QStringLiteral("X");
     }
 }
+
+QString cDatos732::Situacion(int i) const { return c_.*kSituaciones.at(i); }
+
+void cDatos732::Situacion(int i, const QString& v) { c_.*kSituaciones.at(i) = v; }
+
+QString cDatos732::Hecho(int i) const { return c_.*kHechos.at(i); }
+
+void cDatos732::Hecho(int i, const QString& v) { c_.*kHechos.at(i) = v; }
 
 void cDatos732::CargarDeclaracion(vb::Long csde) {
     vb::Variant buffer;

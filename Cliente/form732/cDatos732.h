@@ -97,6 +97,15 @@ public:
     // nothing saved, the declaration was deleted meanwhile).
     vb::Long GuardarDeclaracion(vb::Variant& vBufferResultado);
 
+    // Empties the technical data of all three means; the means stays.
+    void VaciarDatosTecnicos() { oxalde::VaciarDatosTecnicos(c_); }
+    // Flag i (0 to 5) of the tax situations, SITTIB1 to SITTIB6, and of the taxable events,
+    // HECHO1 to HECHO6.
+    QString Situacion(int i) const;
+    void Situacion(int i, const QString& v);
+    QString Hecho(int i) const;
+    void Hecho(int i, const QString& v);
+
     // Every stored value, for the buffers.
     const Campos732& Campos() const { return c_; }
 

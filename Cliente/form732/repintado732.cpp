@@ -44,54 +44,50 @@ void FrmDatos732::MostrarRegistro() {
 
 void FrmDatos732::MostrarMarcosPestana() {
     const int pestana = Datos().PESTANA();
-    QFrame* marcos[] = {FraAdq_, FraSitTib_, FraHecho_, Transporte() ? FraTec_ : FraLiq_, FraLiq_};
+    const char* marcos[] = {"FraAdq", "FraSitTib", "FraHecho", Transporte() ? "FraTec" : "FraLiq", "FraLiq"};
     if (pestana < 1 || pestana > tabTra_->count()) return;
-    QFrame* mostrado = marcos[pestana - 1];
-    for (QFrame* marco : {FraAdq_, FraSitTib_, FraHecho_, FraTec_, FraLiq_})
-        if (marco != mostrado) marco->hide();
+    QWidget* mostrado = Control(QString::fromLatin1(marcos[pestana - 1]));
+    for (const char* nombre : {"FraAdq", "FraSitTib", "FraHecho", "FraTec", "FraLiq"})
+        if (QWidget* marco = Control(QString::fromLatin1(nombre)); marco != mostrado) marco->hide();
     ColocarEnTwips(mostrado, 120, 1200, 6585, 3015);
     mostrado->show();
     mostrado->raise();
     tabTra_->setCurrentIndex(pestana - 1);
 }
 
-void FrmDatos732::Usable(QFrame* marco, QCheckBox* casilla, bool usable) {
-    marco->setEnabled(usable);
-    QPalette p = casilla->palette();
-    for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(grupo, QPalette::WindowText, usable ? Qt::black : Qt::white);
-    casilla->setPalette(p);
+QCheckBox* FrmDatos732::Casilla(const char* nombre, int i) const {
+    return Control<QCheckBox>(QString::fromLatin1(nombre), i);
+}
+
+void FrmDatos732::Usable(QCheckBox* casilla, bool usable) {
+    casilla->parentWidget()->setEnabled(usable);
+    TextoUsable(casilla, usable);
 }
 
 void FrmDatos732::MostrarTransmitente() {
-    const auto filas = CajasTexto732();
-    for (const CajaTexto<cDatos732>& fila : filas) {
-        if (fila.almacen != Almacen::Transmisor) continue;
-        QLineEdit* caja = Caja(fila.nombre);
-        Editable(caja, Transporte());
-        caja->setText((Datos().*fila.leer)());
-    }
+    for (const CajaTexto<cDatos732>& fila : CajasTexto732())
+        if (fila.almacen == Almacen::Transmisor) Editable(Caja(fila.nombre), Transporte());
+    RepintarCajas(Control(QStringLiteral("FraAdq")));
 }
 
 void FrmDatos732::MostrarSituacionTributaria() {
     auto& d = Datos();
     if (Transporte()) {
-        for (int i = 0; i < 6; ++i) Usable(fraSitTib_[i], chksittib_[i], false);
+        for (int i = 0; i < 6; ++i) Usable(Casilla("chksittib", i), false);
     } else {
         const QString tipo = cDecResumen::Instancia().TipoDec();
         const bool sociedad = tipo == QLatin1String("S");
-        Usable(fraSitTib_[2], chksittib_[2], true);
-        Usable(fraSitTib_[4], chksittib_[4], false);
-        Usable(fraSitTib_[5], chksittib_[5], true);
-        Usable(fraSitTib_[3], chksittib_[3], (sociedad || tipo == QLatin1String("C")) && !Marcado(d.HECHO3()) &&
-                                                 !Marcado(d.HECHO4()));
+        Usable(Casilla("chksittib", 2), true);
+        Usable(Casilla("chksittib", 4), false);
+        Usable(Casilla("chksittib", 5), true);
+        Usable(Casilla("chksittib", 3),
+               (sociedad || tipo == QLatin1String("C")) && !Marcado(d.HECHO3()) && !Marcado(d.HECHO4()));
         const bool algunHecho = !d.HECHO3().isEmpty() || !d.HECHO6().isEmpty() || !d.HECHO4().isEmpty() ||
                                 !d.HECHO1().isEmpty();
-        Usable(fraSitTib_[1], chksittib_[1], algunHecho && !sociedad);
-        Usable(fraSitTib_[0], chksittib_[0], !sociedad);
+        Usable(Casilla("chksittib", 1), algunHecho && !sociedad);
+        Usable(Casilla("chksittib", 0), !sociedad);
     }
-    const QString banderas[] = {d.SITTIB1(), d.SITTIB2(), d.SITTIB3(), d.SITTIB4(), d.SITTIB5(), d.SITTIB6()};
-    for (int i = 0; i < 6; ++i) chksittib_[i]->setChecked(Marcado(banderas[i]));
+    for (int i = 0; i < 6; ++i) Casilla("chksittib", i)->setChecked(Marcado(d.Situacion(i)));
 }
 
 void FrmDatos732::MostrarHechos() {
@@ -101,11 +97,11 @@ void FrmDatos732::MostrarHechos() {
     constexpr bool kTransporte[] = {false, true, false, false, true, true};
     for (int i = 0; i < 6; ++i) {
         if (!transporte && i == 3) {
-            fraHecho_[i]->setEnabled(true);
+            Casilla("chkhecho", i)->parentWidget()->setEnabled(true);
             continue;  // keeps its design colour
         }
         const bool usable = transporte ? kTransporte[i] : !kTransporte[i] || i == 5;
-        Usable(fraHecho_[i], chkhecho_[i], usable);
+        Usable(Casilla("chkhecho", i), usable);
     }
     if (!transporte) {
         const bool cambio = Cambia([&] {
@@ -115,29 +111,18 @@ void FrmDatos732::MostrarHechos() {
         });
         if (cambio) RegistroCorregido();
     }
-    const QString banderas[] = {d.HECHO1(), d.HECHO2(), d.HECHO3(), d.HECHO4(), d.HECHO5(), d.HECHO6()};
-    for (int i = 0; i < 6; ++i) chkhecho_[i]->setChecked(Marcado(banderas[i]));
+    for (int i = 0; i < 6; ++i) Casilla("chkhecho", i)->setChecked(Marcado(d.Hecho(i)));
 }
 
 void FrmDatos732::MostrarDatosTecnicos() {
     auto& d = Datos();
-    MostrarMedioTransporte();
     // The means can be chosen only while the declaration is new.
-    FraTMedio_->setEnabled(d.MODO() == kModoNueva);
+    Control(QStringLiteral("FraTMedio"))->setEnabled(Nueva());
     if (Marcado(d.HECHO5()) || Marcado(d.HECHO6()))
         BloquearDatosTecnicos();
     else
         DesbloquearDatosTecnicos();
-    const int opcion = IndiceMedio(d.TMEDIO());
-    if (opcion < 0) return;
-    OptTmedio_[opcion]->setChecked(true);
-    QFrame* marco = opcion == 0 ? FraVeh_ : opcion == 1 ? FraBar_ : FraAer_;
-    for (const CajaTexto<cDatos732>& fila : CajasTexto732()) {
-        QLineEdit* caja = Caja(fila.nombre);
-        if (marco->isAncestorOf(caja)) caja->setText((d.*fila.leer)());
-    }
-    for (const CajaNumero<cDatos732>& fila : CajasNumero732())
-        if (marco->isAncestorOf(Caja(fila.nombre))) Rellenar(fila);
+    MostrarMedioTransporte(d.TMEDIO());
 }
 
 // The fourteen boxes of the technical data: the text boxes of the three means and their numbers.
@@ -151,17 +136,7 @@ static bool EsTecnica(const QString& nombre) {
 
 void FrmDatos732::BloquearDatosTecnicos() {
     auto& d = Datos();
-    const bool cambio = Cambia([&] {
-        using LetTexto = void (cDatos732::*)(const QString&);
-        const LetTexto textos[] = {
-            &cDatos732::MARCAV,  &cDatos732::TIPOV,     &cDatos732::MODELOV, &cDatos732::NBASTIDOR, &cDatos732::MODELOB,
-            &cDatos732::FABRICB, &cDatos732::NCONSTRUC, &cDatos732::MODELOA, &cDatos732::FABRICA,   &cDatos732::NSERIE};
-        for (LetTexto let : textos) (d.*let)(QString());
-        d.CLASIF(0);
-        d.ESLORAMAX(0);
-        d.PESOMAX(0);
-        d.ANOFAB(0);
-    });
+    const bool cambio = Cambia([&] { d.VaciarDatosTecnicos(); });
     if (cambio) RegistroCorregido();
     BloquearTecnicas(true);
 }
@@ -207,12 +182,7 @@ void FrmDatos732::MostrarLiquidacion() {
         }
         for (const char* nombre : {"txtbaeq4", "txtbaeq175", "txtbaeq1", "txtbaeq05"}) Editable(Caja(nombre), false);
     }
-    for (const CajaNumero<cDatos732>& fila : CajasNumero732())
-        if (fila.modo == Pindaro::Importe) Rellenar(fila);
-}
-
-void FrmDatos732::Rellenar(const CajaNumero<cDatos732>& fila) {
-    MostrarNumero(Numerica(fila.nombre), fila.leer(Datos()));
+    RepintarCajas(Control(QStringLiteral("FraLiq")));
 }
 
 }  // namespace oxalde

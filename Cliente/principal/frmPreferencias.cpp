@@ -24,8 +24,8 @@ frmPreferencias::frmPreferencias(QWidget* parent)
       optEusk_(Nombrado(new QRadioButton(QStringLiteral("Euskera"), this), "optEusk")),
       chkActOnline_(Nombrado(new QCheckBox(this), "chkActOnline")),
       lblActAhora_(Nombrado(new EtiquetaEnlace(this), "lblActAhora")),
-      lblActualizaciones_(Nombrado(new QLabel(this), "lblActualizaciones")),
-      lblIdioma_(Nombrado(new QLabel(this), "lblIdioma")),
+      lblActualizaciones_(NuevaEtiqueta(this, "lblActualizaciones")),
+      lblIdioma_(NuevaEtiqueta(this, "lblIdioma")),
       cmdAceptar_(Nombrado(new QPushButton(this), "cmdAceptar")),
       cmdCancelar_(Nombrado(new QPushButton(this), "cmdCancelar")) {
     setObjectName(QStringLiteral("frmPreferencias"));

@@ -33,14 +33,14 @@ T* Nuevo(QWidget* padre, const char* nombre) {
 }  // namespace
 
 void FrmDecResumen::CrearControles() {
-    auto* Label2 = Nuevo<QLabel>(this, "Label2");
+    auto* Label2 = NuevaEtiqueta(this, "Label2");
     Negrita(Label2);
     ColocarEnTwips(Label2, 120, 120, 4000, 240);
-    ColocarEnTwips(Nuevo<QLabel>(this, "Label3"), 240, 420, 1000, 240);
-    auto* Label4 = Nuevo<QLabel>(this, "Label4");
+    NuevaEtiqueta(this, "Label3", {240, 420, 1000, 240});
+    auto* Label4 = NuevaEtiqueta(this, "Label4");
     ColocarEnTwips(Label4, 240, 720, 1000, 240);
-    lbldni_ = Nuevo<QLabel>(this, "lbldni");
-    lblnombre_ = Nuevo<QLabel>(this, "lblnombre");
+    lbldni_ = NuevaEtiqueta(this, "lbldni");
+    lblnombre_ = NuevaEtiqueta(this, "lblnombre");
     for (QLabel* l : {lbldni_, lblnombre_}) {
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
@@ -61,12 +61,12 @@ void FrmDecResumen::CrearGrid() {
     flxDeclaraciones_ = Nuevo<FlexGrid>(this, "flxDeclaraciones");
     ColocarEnTwips(flxDeclaraciones_, 120, 1080, 6720, 4380);
     flxDeclaraciones_->ForeColorSel(Qt::black);
-    picasc_ = Nuevo<QLabel>(this, "picasc");
+    picasc_ = NuevaEtiqueta(this, "picasc");
     picasc_->setPixmap(style()->standardIcon(QStyle::SP_ArrowUp).pixmap(10, 10));
     picasc_->setAttribute(Qt::WA_TransparentForMouseEvents);
     picasc_->resize(10, 10);
     picasc_->hide();
-    lblResultado_ = Nuevo<QLabel>(this, "lblResultado");
+    lblResultado_ = NuevaEtiqueta(this, "lblResultado");
     ColocarEnTwips(lblResultado_, 120, 5550, 6720, 240);
     connect(flxDeclaraciones_, &FlexGrid::MouseDown, this,
             [this] { ClickEnCabecera = flxDeclaraciones_->MouseRow() == 0; });
@@ -88,14 +88,14 @@ void FrmDecResumen::CrearOpciones() {
     for (auto* img : {ImgPer_, ImgTra_}) img->setCursor(Qt::PointingHandCursor);
     ColocarEnTwips(ImgPer_, 120, 300, 600, 600);
     ColocarEnTwips(ImgTra_, 120, 2340, 600, 600);
-    auto* Label9 = Nuevo<QLabel>(FraOpciones_, "Label9");
-    auto* Label8 = Nuevo<QLabel>(FraOpciones_, "Label8");
+    auto* Label9 = NuevaEtiqueta(FraOpciones_, "Label9");
+    auto* Label8 = NuevaEtiqueta(FraOpciones_, "Label8");
     Label9->setText(QStringLiteral("(Ctrl + P)"));
     Label8->setText(QStringLiteral("(Ctrl + T)"));
     ColocarEnTwips(Label9, 840, 480, 1440, 240);
     ColocarEnTwips(Label8, 840, 2520, 1440, 240);
-    auto* Label6 = Nuevo<QLabel>(FraOpciones_, "Label6");
-    auto* Label5 = Nuevo<QLabel>(FraOpciones_, "Label5");
+    auto* Label6 = NuevaEtiqueta(FraOpciones_, "Label6");
+    auto* Label5 = NuevaEtiqueta(FraOpciones_, "Label5");
     for (QLabel* l : {Label6, Label5}) l->setWordWrap(true);
     ColocarEnTwips(Label6, 120, 960, 2160, 1200);
     ColocarEnTwips(Label5, 120, 3000, 2160, 1200);
@@ -107,15 +107,15 @@ void FrmDecResumen::CrearCabecera() {
     FraNueva_ = Nuevo<QGroupBox>(this, "FraNueva");
     ColocarEnTwips(FraNueva_, 6960, 1080, 2460, 4380);
     FraNueva_->hide();
-    Label1_ = Nuevo<QLabel>(FraNueva_, "Label1");
+    Label1_ = NuevaEtiqueta(FraNueva_, "Label1");
     Label1_->setWordWrap(true);
     ColocarEnTwips(Label1_, 90, 300, 2220, 600);
-    lblejer_ = Nuevo<QLabel>(FraNueva_, "lblejer");
+    lblejer_ = NuevaEtiqueta(FraNueva_, "lblejer");
     lblejer_->setText(QStringLiteral("Ejercicio:"));
-    lblper_ = Nuevo<QLabel>(FraNueva_, "lblper");
-    lblmod_ = Nuevo<QLabel>(FraNueva_, "lblmod");
-    lblfecha_ = Nuevo<QLabel>(FraNueva_, "lblfecha");
-    lblFormato_ = Nuevo<QLabel>(FraNueva_, "lblFormato");
+    lblper_ = NuevaEtiqueta(FraNueva_, "lblper");
+    lblmod_ = NuevaEtiqueta(FraNueva_, "lblmod");
+    lblfecha_ = NuevaEtiqueta(FraNueva_, "lblfecha");
+    lblFormato_ = NuevaEtiqueta(FraNueva_, "lblFormato");
     ColocarEnTwips(lblFormato_, 960, 1560, 1300, 240);
     txtejer_ = Nuevo<Pindaro>(FraNueva_, "txtejer");
     // Four digits: a year the header can hold (a fifth digit could overflow it).

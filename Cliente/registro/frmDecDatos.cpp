@@ -164,7 +164,7 @@ QFrame* frmDecDatos::CrearMarcoDatos() {
     fraDatos_ = Nombrado(new QFrame(this), "fraDatos");
     fraDatos_->setFrameShape(QFrame::StyledPanel);
     auto* rejilla = new QGridLayout(fraDatos_);
-    auto etiqueta = [](const char* nombre) { return Nombrado(new QLabel, nombre); };
+    auto etiqueta = [](const char* nombre) { return NuevaEtiqueta(nullptr, nombre); };
     Label2_ = etiqueta("Label2");
     Negrita(Label2_);
     rejilla->addWidget(Label2_, 0, 0, 1, 2);

@@ -164,7 +164,7 @@ TEST_F(Editor731, LasCajasCalculadasYDeCabeceraPasanElFoco) {
     EXPECT_EQ(QApplication::focusWidget(), C("txtpreven"));
     Cancelar();
     Trimestral(20111231, 2011, "4T");
-    EXPECT_TRUE(Retienen({"txtcuota4", "txtivadev2", "txtejer0", "txtejer1", "txtper0", "txtper1"}).empty());
+    EXPECT_TRUE(Retienen({"txtcuota4", "txtivadev2", "txtejer(0)", "txtejer(1)", "txtper(0)", "txtper(1)"}).empty());
     // Computed boxes look locked; the refund looks like the result.
     for (auto [caja, fondo] : {std::pair{"txtcuota4", kFondoBloqueado}, {"txtcuota16", kFondoBloqueado},
                                {"txtivadev2", kFondoResultado}, {"txtbase16", kFondoEditable}})
@@ -186,12 +186,12 @@ TEST_F(Editor731, TransporteTresPestanasMediosYActividad) {
     Pestana(2);
     EXPECT_EQ(d.PESTAÑA(), 2);
     EXPECT_TRUE(Visible("FraVeh") && C("FraTMedio")->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), C("OptTmedio0"));
+    EXPECT_EQ(QApplication::focusWidget(), C("OptTmedio(0)"));
     Teclear("txtmarcav", "marca"), Teclear("txtclasif", "1a.2");
     EXPECT_EQ(d.MARCAV() + QString::number(d.CLASIF()), "MARCA12");
     // Boat, then aircraft: each shows its frame and clears the other means' fields.
     for (auto [opcion, marco, tmedio, caja] :
-         {std::tuple{"OptTmedio1", "FraBar", "B", "txtfabricb"}, {"OptTmedio2", "FraAer", "A", "txtfabrica"}}) {
+         {std::tuple{"OptTmedio(1)", "FraBar", "B", "txtfabricb"}, {"OptTmedio(2)", "FraAer", "A", "txtfabrica"}}) {
         C<QRadioButton>(opcion)->click();
         Pausa();
         EXPECT_EQ(d.TMEDIO(), tmedio);
@@ -289,7 +289,7 @@ TEST_F(Editor731, DeclaracionGuardadaSeReabreConSuActividad) {
         // A stored declaration keeps its means of transport.
         Pestana(2);
         EXPECT_FALSE(C("FraTMedio")->isEnabled());
-        EXPECT_EQ(C("OptTmedio1")->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::white));
+        EXPECT_EQ(C("OptTmedio(1)")->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::white));
         EXPECT_EQ(QApplication::focusWidget(), C("txtfabricb"));
         EXPECT_EQ(Texto("txtesloramax"), "12,50");
         Cancelar();
@@ -345,7 +345,7 @@ TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Transporte(20120901);
     Pestana(2);
-    C<QRadioButton>("OptTmedio2")->click();
+    C<QRadioButton>("OptTmedio(2)")->click();
     Pausa();
     Teclear("txtanofab", "2012"), Teclear("txtpesomax", "1234567");
     EXPECT_EQ(std::vector<double>({double(d.ANOFAB()), double(d.PESOMAX())}), std::vector<double>({2012, 1234567}));
@@ -361,7 +361,7 @@ TEST_F(Editor731, NumerosLeidosSinDependerDelIdiomaDelSistema) {
 // tried with form 732's in editores_test.cpp).
 TEST_F(Editor731, CabeceraYMenusAlAbrir) {
     Trimestral(20090630, 2009, "2T");
-    EXPECT_EQ(Textos({"txtejer0", "txtejer1", "txtper0", "txtper1", "lblperiodo", "lbldni"}),
+    EXPECT_EQ(Textos({"txtejer(0)", "txtejer(1)", "txtper(0)", "txtper(1)", "lblperiodo", "lbldni"}),
               "0|9|2|T|2ºTRIMESTRE|12345678Z");
     EXPECT_EQ(Foto(*ventana), "mnu=00 bot=00010 imp=0 d=0000");
 }
@@ -476,7 +476,7 @@ TEST_F(Editor731, TrimestralDesdeLaVentanaPrincipalGuardadaReabiertaYSinCambiosN
     Pausa();
     w = Activa<FrmDatos731>();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(d.MODO() + d.MODOP() + Texto("txtper0") + Texto("txtper1"), "AP4T");
+    EXPECT_EQ(d.MODO() + d.MODOP() + Texto("txtper(0)") + Texto("txtper(1)"), "AP4T");
     Bases();
     const QString iban = IbanValido();
     EXPECT_TRUE(PresentarConCuenta("txtPIban", iban).empty());
@@ -558,7 +558,7 @@ TEST_F(Editor731, DISABLED_Capturas) {
         foto("t1" + sufijo);
         Pestana(2);
         foto("t2v" + sufijo);
-        for (auto [opcion, nombre] : {std::pair{"OptTmedio1", "t2b"}, {"OptTmedio2", "t2a"}}) {
+        for (auto [opcion, nombre] : {std::pair{"OptTmedio(1)", "t2b"}, {"OptTmedio(2)", "t2a"}}) {
             C<QRadioButton>(opcion)->click();
             foto(nombre + sufijo);
         }
@@ -606,7 +606,7 @@ TEST_F(Editor731, LoTecleadoSeGuardaAntesDeCambiarDePestana) {
         {3, "txtpreven", "15000", 0, [] { return QString::number(cDatos731::Instancia().PREVEN(), 'f', 0); }, "1500000",
          "optEntregas"},
         {3, "txtTIban5", nullptr, 2, [] { return cDatos731::Instancia().CC(); }, ""},
-        {2, "txtmarcav", "marca", 0, [] { return cDatos731::Instancia().MARCAV(); }, "MARCA", "OptTmedio0"},
+        {2, "txtmarcav", "marca", 0, [] { return cDatos731::Instancia().MARCAV(); }, "MARCA", "OptTmedio(0)"},
     };
     const QString iban = IbanValido();
     for (int idioma : {0, kDesplEuskera}) {

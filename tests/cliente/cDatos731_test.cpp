@@ -68,7 +68,8 @@ protected:
     // The 38 stored values, then ACTIVIDAD and CSDE.
     std::string Foto() {
         std::string s;
-        for (int i = 0; i < cDatos731::kAlmacenados; ++i) s += d.Almacenado(i).CStr() + "|";
+        const vb::Variant b = BufferCarga731(d.Campos());
+        for (vb::Long i = 0; i < kCasillasCarga731; ++i) s += b(i).CStr() + "|";
         return s + std::to_string(d.ACTIVIDAD()) + "|" + std::to_string(d.CSDE());
     }
 
@@ -95,7 +96,7 @@ TEST_F(Datos731, CadaImporteYCadaTipoSeRedondeanAlGuardarlos) {
                                    {25924.5, 25925.0}, {987.6, 988.0}, {864.15, 864.0}, {222222.06, 222222.0}})
         for (auto [guardar, casilla] : Importes()) {
             (d.*guardar)(valor);
-            EXPECT_EQ(d.Almacenado(casilla), vb::Variant(esperado)) << valor << " " << casilla;
+            EXPECT_EQ(BufferCarga731(d.Campos())(casilla), vb::Variant(esperado)) << valor << " " << casilla;
         }
     // Narrowed to a Single, then two decimals: the Single nearest 12.345 lies just above it.
     for (auto [valor, esperado] : {std::pair{7.125f, 7.13f}, {12.345f, 12.35f}, {-7.125f, -7.13f}}) {
@@ -230,12 +231,12 @@ TEST_F(Datos731, CargaFallidaNoCambiaNada) {
     EXPECT_NE(NumeroDeError([&] { d.CargarDeclaracion(clave); }), 0);
     EXPECT_EQ(Foto(), antes);
 
-    vb::Variant b = vb::Variant::Array1(0, cDatos731::kAlmacenados - 1);
-    for (int i = 0; i < cDatos731::kAlmacenados; ++i) b(i) = d.Almacenado(i);
+    vb::Variant b = BufferCarga731(d.Campos());
     b(0) = "NUEVO";   // ADQNIF
     b(16) = "mucho";  // PESOMAX
-    EXPECT_EQ(NumeroDeError([&] { d.LeerCarga(b); }), vb::errTipos);
-    EXPECT_EQ(Foto(), antes);
+    Campos731 campos = d.Campos();
+    EXPECT_EQ(NumeroDeError([&] { LeerBufferCarga731(b, campos); }), vb::errTipos);
+    EXPECT_TRUE(BufferCarga731(campos) == BufferCarga731(d.Campos()));
 }
 
 TEST_F(Datos731, SeCompruebaEnLaFechaDeLaDeclaracion) {

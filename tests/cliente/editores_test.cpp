@@ -67,10 +67,6 @@ protected:
         Pausa();
     }
 
-    // The name of element i of a control array: "OptTmedio0" in form 731, "OptTmedio(0)" in 732.
-    static QString Elemento(const char* nombre, int i) {
-        return k731 ? QStringLiteral("%1%2").arg(nombre).arg(i) : QStringLiteral("%1(%2)").arg(nombre).arg(i);
-    }
     int Pestana() const { return this->w->TabTra()->currentIndex() + 1; }
     // A click on tab n (from 1), on a button, or on a check box of form 732.
     void IrA(int n) {
@@ -322,10 +318,10 @@ TYPED_TEST(Editores, UnaPestanaOUnaOpcionQueFallaSeDiceYLasSiguientesSiguen) {
     this->IrA(this->Tecnicos());
     this->D().MARCAV(kOtroTexto);
     FallaAlEscribir(this->template C<QLineEdit>("txtmarcav"));
-    this->Pulsar(this->Elemento("OptTmedio", 0));
+    this->Pulsar("OptTmedio(0)");
     ASSERT_EQ(this->mensajes.size(), 2u);
     EXPECT_EQ(this->mensajes[1].estilo, vbCritical);
-    this->Pulsar(this->Elemento("OptTmedio", 1));
+    this->Pulsar("OptTmedio(1)");
     EXPECT_EQ(this->D().TMEDIO(), "B");
     EXPECT_TRUE(this->C("FraBar")->isVisible());
     EXPECT_FALSE(this->C("FraVeh")->isVisible());
