@@ -8,7 +8,6 @@
 
 #include "compartido/cadenas.h"
 #include "compartido/mensajes.h"
-#include "compartido/mostrar_error.h"
 #include "principal/base_usuario.h"
 #include "principal/carpeta_trabajo.h"
 #include "principal/copia_sqlite.h"
@@ -37,7 +36,8 @@ QString cSaveAsRestore::Cadena(int id) const { return oxalde::Cadena(id, idioma_
 
 QString cSaveAsRestore::Motivo(const vb::Error& e) const {
     const QString archivo = e.Archivo().empty() ? Destino() : QFile::decodeName(e.Archivo().c_str());
-    return Cadena(TextoDeCopia(e)).arg(QDir::toNativeSeparators(archivo));
+    const DefectoCopia defecto = DefectoDeFallo(e);
+    return TextoCopia(TextosDe(defecto).alCopiar, defecto, archivo, idioma_);
 }
 
 // A save cut short beside the user's database is rolled back first, as at start. A journal that is
@@ -45,9 +45,8 @@ QString cSaveAsRestore::Motivo(const vb::Error& e) const {
 bool cSaveAsRestore::SinGuardadoCortado(const QString& base, int primera, int titulo) {
     const ResultadoComprobacion r = DeshacerGuardadoCortado(base);
     if (r.defecto == DefectoCopia::Ninguno) return true;
-    const QString archivo = QDir::toNativeSeparators(base);
-    MsgBox(Cadena(primera) + u'\n' + Cadena(TextosDe(r.defecto).alCopiar).arg(archivo, archivo + QStringLiteral("-journal")),
-           vbCritical, Cadena(titulo));
+    MsgBox(Cadena(primera) + u'\n' + TextoCopia(TextosDe(r.defecto).alCopiar, r.defecto, base, idioma_), vbCritical,
+           Cadena(titulo));
     return false;
 }
 
@@ -79,9 +78,9 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
         throw e.ConMotor(QFile::encodeName(Destino()).toStdString(), e.Motor());
     }
     if (r.defecto == DefectoCopia::Ninguno) return true;
-    MsgBox(Cadena(TextosDe(r.defecto).alCopiar).arg(QDir::toNativeSeparators(Origen())) + u'\n' +
-               Cadena(kIdMsgNadaRestaurado),
-           vbCritical, Cadena(kIdTituloRestaurar));
+    MsgBox(
+        TextoCopia(TextosDe(r.defecto).deLaCopia, r.defecto, Origen(), idioma_) + u'\n' + Cadena(kIdMsgNadaRestaurado),
+        vbCritical, Cadena(kIdTituloRestaurar));
     return false;
 }
 

@@ -26,6 +26,7 @@
 #include "principal/carpeta_trabajo.h"
 #include "principal/copia_seguridad.h"
 #include "principal/copia_sqlite.h"
+#include "principal/textos_defecto.h"
 
 using namespace oxalde;
 
@@ -644,7 +645,7 @@ TEST_F(Copia, UnDiscoLlenoDeVerdadAlHacerLaCarpetaDeTrabajoSeDiceLleno) {
         CarpetaTrabajo carpeta(disco.Ruta());
         ADD_FAILURE() << "a scratch folder was made on a full disk";
     } catch (const vb::Error& e) {
-        EXPECT_EQ(TextoDeCopia(e), kIdMsgDiscoLleno);
+        EXPECT_EQ(TextosDe(DefectoDeFallo(e)).alCopiar, kIdMsgDiscoLleno);
         EXPECT_EQ(QString::fromStdString(e.Archivo()), QDir::cleanPath(disco.Ruta()));
     }
     EXPECT_EQ(QDir(disco.Ruta()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
