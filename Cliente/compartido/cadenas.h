@@ -138,6 +138,7 @@ enum IdCadena : int {
     kIdMsgDiarioAjeno = 9160,
     kIdMsgBaseEnModoWal = 9161,
     kIdMsgDiarioSinPermiso = 9193,
+    kIdMsgDiarioSinPermisoCopia = 9204,
     kIdMsgDanadaConDiario = 9194,
     kIdMsgDanadaConDiarioCopia = 9195,
     kIdMsgNoSeExporta = 9170,

@@ -36,7 +36,7 @@ QString cSaveAsRestore::Cadena(int id) const { return oxalde::Cadena(id, idioma_
 
 QString cSaveAsRestore::Motivo(const vb::Error& e) const {
     const QString archivo = e.Archivo().empty() ? Destino() : QFile::decodeName(e.Archivo().c_str());
-    const DefectoCopia defecto = DefectoDeFallo(e);
+    const DefectoCopia defecto = NombrarDiario(archivo, {DefectoDeFallo(e), {}}).defecto;
     return TextoCopia(TextosDe(defecto).alCopiar, defecto, archivo, idioma_);
 }
 

@@ -20,7 +20,7 @@ constexpr std::pair<DefectoCopia, TextosDefecto> kTextos[] = {
     {DefectoCopia::EnUso, {kIdMsgBaseEnUso, kIdMsgArchivoEnUso, kIdMsgArchivoEnUso}},
     // The data is whole: the user needs write permission, not a backup.
     {DefectoCopia::AMedioGuardar, {kIdMsgGuardadoAMedias, kIdMsgGuardadoCortadoCopia, kIdMsgCopiaAMedias}},
-    {DefectoCopia::DiarioSinPermiso, {kIdMsgDiarioSinPermiso, 0, 0, Huecos::ConDiario}},
+    {DefectoCopia::DiarioSinPermiso, {kIdMsgDiarioSinPermiso, kIdMsgDiarioSinPermisoCopia, 0, Huecos::ConDiario}},
     {DefectoCopia::DiarioAjeno, {kIdMsgDiarioAjeno, kIdMsgDiarioAjenoCopia, 0, Huecos::ConDiario, true}},
     // Never a hint that the journal came from elsewhere: without it the file keeps part of a save.
     {DefectoCopia::DanadaConDiario, {kIdMsgDanadaConDiario, kIdMsgDanadaConDiarioCopia, 0, Huecos::ConDiario, true}},

@@ -440,11 +440,13 @@ TEST_F(Copia, UnaBaseDanadaNoSustituyeALaCopiaAnterior) {
 }
 
 // Where the user may not write the database, its folder or the journal, the save cut short cannot
-// be rolled back: the backup is refused in the user's words, and no byte of either file changes.
+// be rolled back: the backup is refused in the user's words, naming what needs the permission (the
+// journal alone, where the file and its folder may be written), and no byte of either file changes.
 TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambiarNada) {
     Declarantes(2);
     GuardadoCortado();
     const QString diario = RutaBDModificable + "-journal", tablas = QString::fromStdString(bd.Dir());
+    const QString nativo = QDir::toNativeSeparators(RutaBDModificable);
     const QByteArray antes = prueba::Leer(RutaBDModificable), antesDiario = prueba::Leer(diario);
     const auto lectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     const auto carpetas = lectura | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
@@ -452,8 +454,10 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambia
         const char* caso;
         QString ruta;
         QFileDevice::Permissions permisos;
-    } casos[] = {{"read-only folder", tablas, carpetas}, {"read-only file", RutaBDModificable, lectura},
-                 {"read-only journal", diario, lectura}};
+        QString texto;
+    } casos[] = {{"read-only folder", tablas, carpetas, LoadResString(9150).arg(nativo)},
+                 {"read-only file", RutaBDModificable, lectura, LoadResString(9150).arg(nativo)},
+                 {"read-only journal", diario, lectura, LoadResString(9204).arg(nativo, nativo + "-journal")}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
         const auto permisos = QFile::permissions(caso.ruta);
@@ -465,9 +469,8 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambia
             return s;
         });
         QFile::setPermissions(caso.ruta, permisos);
-        EXPECT_EQ(visto.toStdString(), (QString::number(vbCritical) + " " + LoadResString(346) + "\n" +
-                                        LoadResString(9150).arg(QDir::toNativeSeparators(RutaBDModificable)) + "|")
-                                           .toStdString());
+        EXPECT_EQ(visto.toStdString(),
+                  (QString::number(vbCritical) + " " + LoadResString(346) + "\n" + caso.texto + "|").toStdString());
         EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
         EXPECT_EQ(prueba::Leer(diario), antesDiario);
         EXPECT_FALSE(QFile::exists(Copia_()));
