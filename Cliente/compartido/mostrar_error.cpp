@@ -65,11 +65,8 @@ void MostrarError(const vb::Error& error, QObject* origen) {
         MsgBox(DescripcionFallo(error), vbExclamation, titulo, ventana);
         return;
     }
-    const bool euskera = DesplIdioma != 0;
-    const QString texto = (euskera ? QStringLiteral("Errorea: %1\nJatorria: %2\n%3")
-                                   : QStringLiteral("Error: %1\nOrigen: %2\n%3"))
-                              .arg(error.Number())
-                              .arg(QString::fromStdString(error.Source()),
+    const QString texto = Cadena(kIdMsgErrorInterno)
+                              .arg(QString::number(error.Number()), QString::fromStdString(error.Source()),
                                    QString::fromStdString(error.Description()));
     MsgBox(texto, vbCritical, titulo, ventana);
 }
