@@ -15,16 +15,13 @@
 #include "vb/error.h"
 
 namespace oxalde {
-namespace {
-
-}  // namespace
 
 QString NombreBaseAnterior(const QString& ruta) {
     const QFileInfo archivo(ruta);
     return archivo.path() + u'/' + archivo.completeBaseName() + QStringLiteral("_Anterior.") + archivo.suffix();
 }
 
-void BorrarRestosDeCopia(const QString& base, const QString& copia) {
+void BorrarRestosJuntoA(const QString& base, const QString& copia) {
     BorrarRestosDeTrabajo({QFileInfo(base).path(), QFileInfo(copia).path()});
     // What the earlier copy code left when cut short: "<file>.tmp" and its journal.
     for (const QString& destino : {NombreBaseAnterior(base), copia})
@@ -51,7 +48,7 @@ bool cSaveAsRestore::SinGuardadoCortado(const QString& base, int primera, int ti
 }
 
 void cSaveAsRestore::CrearBackup() {
-    BorrarRestosDeCopia(Origen(), Destino());
+    BorrarRestosJuntoA(Origen(), Destino());
     if (QFileInfo::exists(Destino()) &&
         MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) {
         return;
@@ -85,7 +82,7 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
 }
 
 bool cSaveAsRestore::CrearRestore() {
-    BorrarRestosDeCopia(Destino(), Origen());
+    BorrarRestosJuntoA(Destino(), Origen());
     if (MsgBox(Cadena(kIdPreguntaRestaurar), vbYesNo | vbQuestion, Cadena(kIdTituloRestaurar)) != vbYes) return false;
     try {
         // The backup is read once, into a scratch copy beside the database that nobody else

@@ -593,7 +593,8 @@ TEST_F(Copia, UnEnlaceConNombreDeCarpetaDeTrabajoSeBorraSinSeguirlo) {
 TEST_F(Copia, UnCerrojoQueNoEsUnArchivoNoSeAbreYSeBorraComoNombre) {
     const prueba::Plazo plazo(20);
     using Crear = bool (*)(const QString&);
-    for (const auto& [caso, crear] : {std::pair<const char*, Crear>{"a pipe", prueba::Tuberia}, {"a socket", prueba::Socket}}) {
+    for (const auto& [caso, crear] :
+         {std::pair<const char*, Crear>{"a pipe", prueba::Tuberia}, {"a socket", prueba::Socket}}) {
         SCOPED_TRACE(caso);
         const QString carpetaTrabajo = RutaTablas + ".oxalde-trabajo-raro";
         ASSERT_TRUE(QDir().mkpath(carpetaTrabajo));
