@@ -8,6 +8,7 @@
 #include <QTabBar>
 
 #include "compartido/cadenas.h"
+#include "compartido/general.h"
 #include "controles/controles.h"
 #include "vb/error.h"
 
@@ -79,7 +80,7 @@ bool PonerPestana(QObject* control, int indice, const QString& texto) {
 void EscribirCaptions(QWidget& ventana, std::span<const Caption> filas) {
     for (const Caption& fila : filas) {
         QObject* control = Control(ventana, fila);
-        const QString texto = QString(fila.blancos, u' ') + Cadena(fila.id);
+        const QString texto = QString(DesplIdioma ? fila.blancosEuskera : fila.blancos, u' ') + Cadena(fila.id);
         bool puesto = false;
         switch (fila.propiedad) {
             case Propiedad::Texto: puesto = PonerTexto(ventana, control, texto); break;

@@ -25,6 +25,7 @@ struct Caption {
     Propiedad propiedad = Propiedad::Texto;
     int indice = 0;   // tab number, for Propiedad::Pestana
     int blancos = 0;  // blanks in front of the text, room for a button's picture
+    int blancosEuskera = blancos;  // the same in front of the Basque text
 };
 
 // Sets every row's text in the language in force, in the rows' order. A row naming no control

@@ -1,12 +1,8 @@
 #include "compartido/mostrar_error.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QGuiApplication>
 #include <QWidget>
-#include <cerrno>
 #include <new>
 
 #include "compartido/VentanaHija.h"
@@ -17,12 +13,6 @@
 
 namespace oxalde {
 namespace {
-
-// Whether this user may not read the file (its own mode, or a folder on the way that cannot be
-// passed through): what is missing then is leave to read, not to write.
-bool SinLectura(const std::string& archivo) {
-    return !archivo.empty() && faccessat(AT_FDCWD, archivo.c_str(), R_OK, AT_EACCESS) != 0 && errno == EACCES;
-}
 
 // The window a control belongs to: the nearest child window of the main window's frame, or the
 // top-level window; null for anything that is not a widget.
@@ -57,17 +47,6 @@ int TextoDelArchivo(const vb::Error& error, bool alArrancar) {
     }
 }
 
-int TextoDeCopia(const vb::Error& error) {
-    if (const int id = TextoDelArchivo(error)) return id;
-    switch (ClaseMotorDe(error.Motor())) {
-        case ClaseMotor::GuardadoCortado: return kIdMsgGuardadoCortadoCopia;
-        case ClaseMotor::SinAcceso: return SinLectura(error.Archivo()) ? kIdMsgSinLecturaCopia : kIdMsgSinAccesoCopia;
-        case ClaseMotor::SoloLectura: return kIdMsgSinAccesoCopia;
-        case ClaseMotor::Danada: return kIdMsgArchivoDanado;
-        default: return kIdMsgFalloCopia;
-    }
-}
-
 QString DescripcionFallo(const vb::Error& error) {
     const int id = TextoDelArchivo(error);
     if (!id) return QString::fromStdString(error.Description());
@@ -86,11 +65,8 @@ void MostrarError(const vb::Error& error, QObject* origen) {
         MsgBox(DescripcionFallo(error), vbExclamation, titulo, ventana);
         return;
     }
-    const bool euskera = DesplIdioma != 0;
-    const QString texto = (euskera ? QStringLiteral("Errorea: %1\nJatorria: %2\n%3")
-                                   : QStringLiteral("Error: %1\nOrigen: %2\n%3"))
-                              .arg(error.Number())
-                              .arg(QString::fromStdString(error.Source()),
+    const QString texto = Cadena(kIdMsgErrorInterno)
+                              .arg(QString::number(error.Number()), QString::fromStdString(error.Source()),
                                    QString::fromStdString(error.Description()));
     MsgBox(texto, vbCritical, titulo, ventana);
 }

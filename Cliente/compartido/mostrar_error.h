@@ -15,11 +15,6 @@ vb::Error ErrorDe(std::exception_ptr excepcion);
 // 9105 another program keeps the file locked, 9190 the disk is full; at start-up (`alArrancar`,
 // the program ends there) 9104 and 9191. 0 for any other error.
 int TextoDelArchivo(const vb::Error& error, bool alArrancar = false);
-// The same for a copy of a whole database (backup and restore), which names every failure in the
-// user's words: besides 9105 and 9190, 9150 a save cut short that may not be rolled back here,
-// 9151 a file or folder that cannot be opened or written, 9178 one this user may not read, 9152
-// anything else met reading or writing it.
-int TextoDeCopia(const vb::Error& error);
 // The error's description, or for a lock or a full disk the user's words naming the file.
 QString DescripcionFallo(const vb::Error& error);
 // Every busy cursor taken back, so that a message about a failure is not shown under one.

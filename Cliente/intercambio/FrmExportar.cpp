@@ -331,8 +331,7 @@ void FrmExportar::CargarTablaContribuyentes(std::shared_ptr<const vb::Variant> l
     g->Redraw(false);
     g->Fuente(std::make_shared<ColumnasDeLista>(std::move(lista), filas, 3));
     g->Redraw(true);
-    MostrarEtiqueta(lblResultado1_,
-                    QString::number(cExportar::Instancia().NUMCONTRISEL()) + u' ' + Cadena(kIdExportarSeleccionados));
+    MostrarEtiqueta(lblResultado1_, Cadena(kIdNumExportarSeleccionados).arg(cExportar::Instancia().NUMCONTRISEL()));
 }
 
 void FrmExportar::PresentaDatos() {

@@ -36,34 +36,28 @@ constexpr std::array<const char*, 22> kReglas{
     "El Teléfono debe ser distinto de cero",
 };
 
-QString Prefijo(qint32 linea) {
-    return TextoIdioma(QStringLiteral("Linea ") + QString::number(linea), QString::number(linea) + ". lerroa");
+// The line's number, then what was found on it.
+QString EnLinea(qint32 linea, const QString& hallazgo) {
+    return Cadena(kIdLineaImportacion).arg(QString::number(linea), hallazgo);
 }
 
 }  // namespace
 
 QString LineaErrorRegla(qint32 linea, int codigo) {
     const bool conocido = codigo >= 1 && codigo <= static_cast<int>(kReglas.size());
-    return Prefijo(linea) + u' ' + (conocido ? QString::fromUtf8(kReglas[codigo - 1]) : QString::number(codigo));
+    return EnLinea(linea, conocido ? QString::fromUtf8(kReglas[codigo - 1]) : QString::number(codigo));
 }
 
 QString LineaErrorControl(qint32 linea, const char* campo) {
-    return Prefijo(linea) + u' ' + Cadena(kIdMsgCaracteresDeControl).arg(QString::fromLatin1(campo));
+    return EnLinea(linea, Cadena(kIdMsgCaracteresDeControl).arg(QString::fromLatin1(campo)));
 }
 
-QString LineaErrorCorta(qint32 linea) {
-    return Prefijo(linea) + QStringLiteral(": ") +
-           TextoIdioma(QStringLiteral("No se han importado todos los datos"),
-                       QStringLiteral("ez dira inportatu datu guztiak"));
-}
+QString LineaErrorCorta(qint32 linea) { return Cadena(kIdLineaImportacionCorta).arg(linea); }
 
-QString LineaErrorRegistrado(qint32 linea) {
-    return Prefijo(linea) + QStringLiteral(" El DNI-CIF ya está registrado");
-}
+QString LineaErrorRegistrado(qint32 linea) { return EnLinea(linea, QStringLiteral("El DNI-CIF ya está registrado")); }
 
 QString LineaErrorFallo(qint32 linea, qint32 numero, const QString& descripcion) {
-    return Prefijo(linea) + QStringLiteral(" ERROR Nº: ") + QString::number(numero) + QStringLiteral(": ") +
-           descripcion;
+    return EnLinea(linea, QStringLiteral("ERROR Nº: ") + QString::number(numero) + QStringLiteral(": ") + descripcion);
 }
 
 QStringList LeyendaFormato() {

@@ -96,7 +96,7 @@ QString TextoBilingue(int id, const QString& archivo, const QString& otro) {
 void ComprobarBasesDatos() {
     // Copies an earlier start, backup or restore left when cut short would take the room the
     // keeping aside of a journal needs, on every start that refuses too.
-    BorrarRestosDeCopias();
+    BorrarRestosDeCopiaYRestauracion();
     ComprobarArchivo(RutaBDLectura);
     ComprobarArchivo(RutaBDModificable);
     ComprobarBase(RutaBDLectura, ComprobarBaseLectura(RutaBDLectura));

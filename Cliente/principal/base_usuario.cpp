@@ -163,14 +163,6 @@ QString MegasParaApartar(const QString& ruta) {
     return QString::number(std::max<qint64>(1, (bytes + kMega - 1) / kMega));
 }
 
-// A journal that cannot be rolled back beside a file and a folder that may be written: the
-// journal is what needs the permission.
-ResultadoComprobacion NombrarDiario(const QString& ruta, ResultadoComprobacion r) {
-    if (r.defecto == DefectoCopia::AMedioGuardar && SinPermisoEscritura(ruta).isEmpty())
-        r.defecto = DefectoCopia::DiarioSinPermiso;
-    return r;
-}
-
 // A full disk met rolling a journal back (into the copies or the file) is said as such: the file
 // is not damaged, and the user needs room, not a backup.
 ResultadoComprobacion Comprobar(const QString& ruta, Faltas faltas) {
@@ -222,6 +214,12 @@ ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta) {
 void EstablecerPasoApartado(std::function<void()> paso) { pasoApartado() = std::move(paso); }
 
 ResultadoComprobacion ComprobarBaseLectura(const QString& ruta) { return Comprobar(ruta, brunsel::FaltasBaseLectura); }
+
+ResultadoComprobacion NombrarDiario(const QString& ruta, ResultadoComprobacion r) {
+    if (r.defecto == DefectoCopia::AMedioGuardar && SinPermisoEscritura(ruta).isEmpty())
+        r.defecto = DefectoCopia::DiarioSinPermiso;
+    return r;
+}
 
 QStringList SinPermisoEscritura(const QString& ruta) {
     const QFileInfo archivo(ruta);

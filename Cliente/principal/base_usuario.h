@@ -42,6 +42,11 @@ ResultadoComprobacion DeshacerGuardadoCortado(const QString& ruta);
 // copy written, the copy checked, the file rolled back), where a kill may come.
 void EstablecerPasoApartado(std::function<void()> paso);
 
+// A save cut short that cannot be rolled back (AMedioGuardar) beside a file and a folder that may
+// be written: the journal is what needs the permission (DiarioSinPermiso). Start-up, backup and
+// restore say it so.
+ResultadoComprobacion NombrarDiario(const QString& ruta, ResultadoComprobacion r);
+
 // The file, and its folder (the engine writes its journal beside the file), when the running
 // user cannot write them.
 QStringList SinPermisoEscritura(const QString& ruta);

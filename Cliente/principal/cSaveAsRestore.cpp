@@ -8,7 +8,6 @@
 
 #include "compartido/cadenas.h"
 #include "compartido/mensajes.h"
-#include "compartido/mostrar_error.h"
 #include "principal/base_usuario.h"
 #include "principal/carpeta_trabajo.h"
 #include "principal/copia_sqlite.h"
@@ -16,16 +15,13 @@
 #include "vb/error.h"
 
 namespace oxalde {
-namespace {
-
-}  // namespace
 
 QString NombreBaseAnterior(const QString& ruta) {
     const QFileInfo archivo(ruta);
     return archivo.path() + u'/' + archivo.completeBaseName() + QStringLiteral("_Anterior.") + archivo.suffix();
 }
 
-void BorrarRestosDeCopia(const QString& base, const QString& copia) {
+void BorrarRestosJuntoA(const QString& base, const QString& copia) {
     BorrarRestosDeTrabajo({QFileInfo(base).path(), QFileInfo(copia).path()});
     // What the earlier copy code left when cut short: "<file>.tmp" and its journal.
     for (const QString& destino : {NombreBaseAnterior(base), copia})
@@ -37,7 +33,8 @@ QString cSaveAsRestore::Cadena(int id) const { return oxalde::Cadena(id, idioma_
 
 QString cSaveAsRestore::Motivo(const vb::Error& e) const {
     const QString archivo = e.Archivo().empty() ? Destino() : QFile::decodeName(e.Archivo().c_str());
-    return Cadena(TextoDeCopia(e)).arg(QDir::toNativeSeparators(archivo));
+    const DefectoCopia defecto = NombrarDiario(archivo, {DefectoDeFallo(e), {}}).defecto;
+    return TextoCopia(TextosDe(defecto).alCopiar, defecto, archivo, idioma_);
 }
 
 // A save cut short beside the user's database is rolled back first, as at start. A journal that is
@@ -45,14 +42,13 @@ QString cSaveAsRestore::Motivo(const vb::Error& e) const {
 bool cSaveAsRestore::SinGuardadoCortado(const QString& base, int primera, int titulo) {
     const ResultadoComprobacion r = DeshacerGuardadoCortado(base);
     if (r.defecto == DefectoCopia::Ninguno) return true;
-    const QString archivo = QDir::toNativeSeparators(base);
-    MsgBox(Cadena(primera) + u'\n' + Cadena(TextosDe(r.defecto).alCopiar).arg(archivo, archivo + QStringLiteral("-journal")),
-           vbCritical, Cadena(titulo));
+    MsgBox(Cadena(primera) + u'\n' + TextoCopia(TextosDe(r.defecto).alCopiar, r.defecto, base, idioma_), vbCritical,
+           Cadena(titulo));
     return false;
 }
 
 void cSaveAsRestore::CrearBackup() {
-    BorrarRestosDeCopia(Origen(), Destino());
+    BorrarRestosJuntoA(Origen(), Destino());
     if (QFileInfo::exists(Destino()) &&
         MsgBox(Cadena(kIdMsgCopiaExiste), vbYesNo | vbQuestion, Cadena(kIdTituloCopia)) != vbYes) {
         return;
@@ -79,14 +75,14 @@ bool cSaveAsRestore::CopiaValida(const QString& copia) {
         throw e.ConMotor(QFile::encodeName(Destino()).toStdString(), e.Motor());
     }
     if (r.defecto == DefectoCopia::Ninguno) return true;
-    MsgBox(Cadena(TextosDe(r.defecto).alCopiar).arg(QDir::toNativeSeparators(Origen())) + u'\n' +
-               Cadena(kIdMsgNadaRestaurado),
-           vbCritical, Cadena(kIdTituloRestaurar));
+    MsgBox(
+        TextoCopia(TextosDe(r.defecto).deLaCopia, r.defecto, Origen(), idioma_) + u'\n' + Cadena(kIdMsgNadaRestaurado),
+        vbCritical, Cadena(kIdTituloRestaurar));
     return false;
 }
 
 bool cSaveAsRestore::CrearRestore() {
-    BorrarRestosDeCopia(Destino(), Origen());
+    BorrarRestosJuntoA(Destino(), Origen());
     if (MsgBox(Cadena(kIdPreguntaRestaurar), vbYesNo | vbQuestion, Cadena(kIdTituloRestaurar)) != vbYes) return false;
     try {
         // The backup is read once, into a scratch copy beside the database that nobody else

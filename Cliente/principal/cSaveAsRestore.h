@@ -81,6 +81,6 @@ QString NombreBaseAnterior(const QString& ruta);
 // backup `copia`: the scratch folders no running copy holds, and "<file>.tmp" and its
 // "-journal" of the earlier copy code beside the "_Anterior" copy and the backup (only those
 // names, and a link under one of them as a name, never what it points at).
-void BorrarRestosDeCopia(const QString& base, const QString& copia);
+void BorrarRestosJuntoA(const QString& base, const QString& copia);
 
 }  // namespace oxalde

@@ -36,7 +36,7 @@ std::shared_ptr<cSaveAsRestore> Componente(MDI7312& principal, const QString& ar
 
 QString CarpetaCopias() { return CarpetaPrograma() + QStringLiteral("/backups/"); }
 
-void BorrarRestosDeCopias() { BorrarRestosDeCopia(RutaBDModificable, CarpetaCopias() + kCopia); }
+void BorrarRestosDeCopiaYRestauracion() { BorrarRestosJuntoA(RutaBDModificable, CarpetaCopias() + kCopia); }
 
 void CrearCopiaSeguridad(MDI7312& principal) {
     Componente(principal, kBaseModificable, kCopia, CarpetaCopias(), RutaTablas)->CrearBackup();

@@ -11,7 +11,7 @@ class MDI7312;
 QString CarpetaCopias();
 
 // Removes what backups and restores cut short left beside the user's database and the backup.
-void BorrarRestosDeCopias();
+void BorrarRestosDeCopiaYRestauracion();
 
 // Copies the user's database to "7312Mod_Bak.mdb" in the backup folder.
 void CrearCopiaSeguridad(MDI7312& principal);

@@ -1,6 +1,8 @@
 #include "principal/copia_sqlite.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -133,6 +135,12 @@ void Copiar(const QString& origen, const QString& destino, const QString& nombre
     if (rc != SQLITE_DONE) copia.Fallo(rc);
 }
 
+// Whether this user may not read the file (its own mode, or a folder on the way that cannot be
+// passed through): what is missing then is leave to read, not to write.
+bool SinLectura(const std::string& archivo) {
+    return !archivo.empty() && faccessat(AT_FDCWD, archivo.c_str(), R_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
 bool Existe(const QString& ruta) {
     const QFileInfo archivo(ruta);
     return archivo.exists() || archivo.isSymLink();
@@ -227,6 +235,22 @@ DefectoCopia DefectoDe(ClaseMotor clase) {
         case ClaseMotor::SoloLectura: return DefectoCopia::AMedioGuardar;
         case ClaseMotor::Bloqueo: return DefectoCopia::EnUso;
         default: return DefectoCopia::Danada;
+    }
+}
+
+DefectoCopia DefectoDeFallo(const vb::Error& error) {
+    const ClaseMotor clase = ClaseMotorDe(error);
+    const bool nombrado = !error.Archivo().empty();
+    switch (clase) {
+        case ClaseMotor::Bloqueo: return nombrado ? DefectoDe(clase) : DefectoCopia::Fallo;
+        case ClaseMotor::DiscoLleno: return nombrado ? DefectoCopia::DiscoLleno : DefectoCopia::Fallo;
+        case ClaseMotor::SinAcceso:
+            return SinLectura(error.Archivo()) ? DefectoCopia::SinLectura : DefectoCopia::SinAcceso;
+        // A write refused: the engine's own finding of a save cut short is GuardadoCortado.
+        case ClaseMotor::SoloLectura: return DefectoCopia::SinAcceso;
+        case ClaseMotor::GuardadoCortado:
+        case ClaseMotor::Danada: return DefectoDe(clase);
+        default: return DefectoCopia::Fallo;
     }
 }
 

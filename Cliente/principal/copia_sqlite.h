@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "compartido/clase_motor.h"
+#include "vb/error.h"
 
 namespace oxalde {
 
@@ -50,7 +51,9 @@ void DeshacerEnSuSitio(const QString& ruta);
 // be written but the journal may not be (or not be deleted); ModoWal, the
 // file is in the write-ahead-log mode and may not be written here (dao::WalSinPoderEscribir);
 // DiscoLleno, the disk lacks the room to keep the file and its journal aside before the journal
-// is rolled back (detalle: the megabytes needed).
+// is rolled back (detalle: the megabytes needed). Found only when a backup or a restore fails on
+// a file it reads or writes: SinAcceso, it cannot be opened or written; SinLectura, this user may
+// not read it; Fallo, anything else met reading or writing it.
 enum class DefectoCopia {
     Ninguno,
     NoExiste,
@@ -63,7 +66,10 @@ enum class DefectoCopia {
     DanadaConDiario,
     DiarioSinPermiso,
     ModoWal,
-    DiscoLleno
+    DiscoLleno,
+    SinAcceso,
+    SinLectura,
+    Fallo
 };
 struct ResultadoComprobacion {
     DefectoCopia defecto = DefectoCopia::Ninguno;
@@ -76,5 +82,9 @@ ResultadoComprobacion ComprobarCopia(const QString& ruta, const QStringList& tab
 // What an engine error met reading the file says of it: not a database, in use, left in the
 // middle of a write, or else damaged.
 DefectoCopia DefectoDe(ClaseMotor clase);
+// What an engine error that stopped a backup or a restore says of the file it names: besides what
+// DefectoDe finds, a full disk, a file that cannot be opened or written or read, or any other
+// failure. A lock or a full disk of no named file is any other failure.
+DefectoCopia DefectoDeFallo(const vb::Error& error);
 
 }  // namespace oxalde

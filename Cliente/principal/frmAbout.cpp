@@ -26,7 +26,7 @@ frmAbout::frmAbout(QWidget* parent)
       lblTitle_(Etiqueta("lblTitle", this)),
       lblVersion_(Etiqueta("lblVersion", this)),
       lblDescription_(Etiqueta("lblDescription", this)),
-      cmdOK_(new QPushButton(QStringLiteral("&Aceptar"), this)) {
+      cmdOK_(new QPushButton(this)) {
     setObjectName(QStringLiteral("frmAbout"));
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     auto* picIcon = Etiqueta("picIcon", this);
@@ -51,10 +51,9 @@ frmAbout::frmAbout(QWidget* parent)
     // Load.
     setWindowTitle(QStringLiteral("Acerca de Quelvarin"));
     lblTitle_->setText(Cadena(kIdAcercaTitulo));
-    lblVersion_->setText(
-        TextoIdioma(QStringLiteral("Versión ") + VersionPrograma, VersionPrograma + QStringLiteral(" bertsioa")));
+    lblVersion_->setText(Cadena(kIdAcercaVersion).arg(VersionPrograma));
     lblDescription_->setText(Cadena(kIdAcercaDescripcion));
-    if (DesplIdioma != 0) cmdOK_->setText(QStringLiteral("&Ados"));
+    cmdOK_->setText(Cadena(kIdBotonAceptar));
 }
 
 }  // namespace oxalde

@@ -190,7 +190,7 @@ void FrmDecLista::CargarflxDeclarantes() {
     const int filasBuffer = int(buffer->UBound(2)) + 1;
     flx_->Fuente(std::make_shared<ColumnasDeLista>(std::move(buffer), filasBuffer, columnas));
     flx_->Redraw(true);
-    MostrarEtiqueta(lblResultado_, QString::number(filas) + Cadena(kIdDeclarantesSeleccionados));
+    MostrarEtiqueta(lblResultado_, Cadena(kIdNumDeclarantesSeleccionados).arg(filas));
 }
 
 // The row painted in the highlight colour becomes the chosen taxpayer.
@@ -210,14 +210,14 @@ void FrmDecLista::PosicionarFlecha() {
 
 void FrmDecLista::PresentaModo() {
     const bool abrir = Abrir();
-    const bool euskera = DesplIdioma != 0;
     setWindowTitle(Cadena(abrir ? kIdTituloAbrirDeclarante : kIdTituloEliminarDeclarante));
     PicAce_->setVisible(abrir);
     PicEli_->setVisible(!abrir);
     if (!abrir) cmdAceptar_->setToolTip(Cadena(kIdConsejoEliminarDeclarante));
-    const QString blancos = QString(euskera ? (abrir ? 0 : 5) : 4, u' ');
-    cmdAceptar_->setText(blancos + Cadena(abrir ? kIdBotonAceptar : kIdBotonEliminar));
-    cmdCancelar_->setText(QString(euskera ? 0 : 4, u' ') + Cadena(kIdBotonCancelar));
+    const Caption botones[] = {
+        {"cmdAceptar", abrir ? kIdBotonAceptar : kIdBotonEliminar, Propiedad::Texto, 0, 4, abrir ? 0 : 5},
+        {"cmdCancelar", kIdBotonCancelar, Propiedad::Texto, 0, 4, 0}};
+    EscribirCaptions(*this, botones);
     cmdAceptar_->setEnabled(cDecLista::Instancia().NUMDECLASEL() > 0);
 }
 

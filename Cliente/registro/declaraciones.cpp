@@ -44,14 +44,13 @@ QStringList FilaDeclaracion(const vb::Variant& lista, vb::Long fila) {
 }
 
 QString TextoNumeroDeclaraciones(vb::Long n) {
-    return n > 0 ? QString::number(n) + u' ' + Cadena(kIdDeclaracionesSeleccionadas) : Cadena(kIdSinDeclaraciones);
+    return n > 0 ? Cadena(kIdNumDeclaracionesSeleccionadas).arg(n) : Cadena(kIdSinDeclaraciones);
 }
 
 QString PreguntaBorrado(const QStringList& fila) {
     if (fila[colTipo].trimmed() == kModoPeriodica)
-        return Cadena(kIdPreguntaBorrarDeclaracion) + fila[colEjercicio] + QStringLiteral(" - ") +
-               fila[colPeriodo].trimmed() + QStringLiteral(" ?");
-    return Cadena(kIdPreguntaBorrarDeclaracionFecha) + fila[colFecha].trimmed() + QStringLiteral(" ?");
+        return Cadena(kIdPreguntaBorrarDeclaracionPeriodo).arg(fila[colEjercicio], fila[colPeriodo].trimmed());
+    return Cadena(kIdPreguntaBorrarDeclaracionDeFecha).arg(fila[colFecha].trimmed());
 }
 
 std::optional<AvisoCabecera> AvisoDeCodigo(int codigo, vb::Long fechaMin, vb::Long fechaMax) {

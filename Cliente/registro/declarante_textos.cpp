@@ -42,12 +42,8 @@ QString CajaDeRegla(int codigo) {
 }
 
 QString PreguntaBorrarDeclarante(const QString& dni, const QString& nombre, bool conDeclaraciones) {
-    const QString quien = dni + QStringLiteral(" - ") + nombre;
-    if (conDeclaraciones)
-        return Cadena(kIdPreguntaBorrarDeclarante) + quien + u'\n' + Cadena(kIdConTodasSusDeclaraciones);
-    // The short question reads in Basque with the name between its two halves.
-    if (DesplIdioma == 0) return Cadena(kIdPreguntaBorrarDeclaranteCorta) + quien + u'?';
-    return Cadena(kIdPreguntaBorrarDeclarante) + quien + Cadena(kIdPreguntaBorrarDeclaranteCorta);
+    const int pregunta = conDeclaraciones ? kIdPreguntaBorrarDeclaranteConTodas : kIdPreguntaBorrarDeclaranteSolo;
+    return Cadena(pregunta).arg(dni + QStringLiteral(" - ") + nombre);
 }
 
 }  // namespace oxalde

@@ -26,6 +26,7 @@
 #include "principal/carpeta_trabajo.h"
 #include "principal/copia_seguridad.h"
 #include "principal/copia_sqlite.h"
+#include "principal/textos_defecto.h"
 
 using namespace oxalde;
 
@@ -439,11 +440,13 @@ TEST_F(Copia, UnaBaseDanadaNoSustituyeALaCopiaAnterior) {
 }
 
 // Where the user may not write the database, its folder or the journal, the save cut short cannot
-// be rolled back: the backup is refused in the user's words, and no byte of either file changes.
+// be rolled back: the backup is refused in the user's words, naming what needs the permission (the
+// journal alone, where the file and its folder may be written), and no byte of either file changes.
 TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambiarNada) {
     Declarantes(2);
     GuardadoCortado();
     const QString diario = RutaBDModificable + "-journal", tablas = QString::fromStdString(bd.Dir());
+    const QString nativo = QDir::toNativeSeparators(RutaBDModificable);
     const QByteArray antes = prueba::Leer(RutaBDModificable), antesDiario = prueba::Leer(diario);
     const auto lectura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     const auto carpetas = lectura | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
@@ -451,8 +454,10 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambia
         const char* caso;
         QString ruta;
         QFileDevice::Permissions permisos;
-    } casos[] = {{"read-only folder", tablas, carpetas}, {"read-only file", RutaBDModificable, lectura},
-                 {"read-only journal", diario, lectura}};
+        QString texto;
+    } casos[] = {{"read-only folder", tablas, carpetas, LoadResString(9150).arg(nativo)},
+                 {"read-only file", RutaBDModificable, lectura, LoadResString(9150).arg(nativo)},
+                 {"read-only journal", diario, lectura, LoadResString(9204).arg(nativo, nativo + "-journal")}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.caso);
         const auto permisos = QFile::permissions(caso.ruta);
@@ -464,9 +469,8 @@ TEST_F(Copia, UnaCopiaConUnGuardadoCortadoQueNoSePuedeDeshacerSeRechazaSinCambia
             return s;
         });
         QFile::setPermissions(caso.ruta, permisos);
-        EXPECT_EQ(visto.toStdString(), (QString::number(vbCritical) + " " + LoadResString(346) + "\n" +
-                                        LoadResString(9150).arg(QDir::toNativeSeparators(RutaBDModificable)) + "|")
-                                           .toStdString());
+        EXPECT_EQ(visto.toStdString(),
+                  (QString::number(vbCritical) + " " + LoadResString(346) + "\n" + caso.texto + "|").toStdString());
         EXPECT_EQ(prueba::Leer(RutaBDModificable), antes);
         EXPECT_EQ(prueba::Leer(diario), antesDiario);
         EXPECT_FALSE(QFile::exists(Copia_()));
@@ -589,7 +593,8 @@ TEST_F(Copia, UnEnlaceConNombreDeCarpetaDeTrabajoSeBorraSinSeguirlo) {
 TEST_F(Copia, UnCerrojoQueNoEsUnArchivoNoSeAbreYSeBorraComoNombre) {
     const prueba::Plazo plazo(20);
     using Crear = bool (*)(const QString&);
-    for (const auto& [caso, crear] : {std::pair<const char*, Crear>{"a pipe", prueba::Tuberia}, {"a socket", prueba::Socket}}) {
+    for (const auto& [caso, crear] :
+         {std::pair<const char*, Crear>{"a pipe", prueba::Tuberia}, {"a socket", prueba::Socket}}) {
         SCOPED_TRACE(caso);
         const QString carpetaTrabajo = RutaTablas + ".oxalde-trabajo-raro";
         ASSERT_TRUE(QDir().mkpath(carpetaTrabajo));
@@ -644,7 +649,7 @@ TEST_F(Copia, UnDiscoLlenoDeVerdadAlHacerLaCarpetaDeTrabajoSeDiceLleno) {
         CarpetaTrabajo carpeta(disco.Ruta());
         ADD_FAILURE() << "a scratch folder was made on a full disk";
     } catch (const vb::Error& e) {
-        EXPECT_EQ(TextoDeCopia(e), kIdMsgDiscoLleno);
+        EXPECT_EQ(TextosDe(DefectoDeFallo(e)).alCopiar, kIdMsgDiscoLleno);
         EXPECT_EQ(QString::fromStdString(e.Archivo()), QDir::cleanPath(disco.Ruta()));
     }
     EXPECT_EQ(QDir(disco.Ruta()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -393,7 +393,8 @@ TEST_F(Escritura, DiscoLlenoYSustitucionNegadaEnElIdiomaDelUsuario) {
         SCOPED_TRACE(idioma);
         oxalde::DesplIdioma = idioma;
         const auto r = oxalde::EscribirFicheroContri(llena, e);
-        EXPECT_EQ(QString::number(r.estado) + "|" + r.detalle, idioma ? "3|diskoa beteta dago" : "3|el disco está lleno");
+        EXPECT_EQ(QString::number(r.estado) + "|" + r.detalle,
+                  idioma ? "3|diskoa beteta dago" : "3|el disco está lleno");
         const QString visto = prueba::SinSaltarPermisos([&] {
             oxalde::DesplIdioma = idioma;
             const auto r = oxalde::EscribirFicheroContri(ajeno, e);

@@ -80,7 +80,8 @@ TEST(Cadenas, CadaIdQueElProgramaPideExisteEnAmbosIdiomas) {
 }
 
 // One caption table sets a window's title, a label (its access-key mark kept only where it leads
-// to a box), a button with room for its picture, a tooltip and a tab; a row naming no control, a
+// to a box), a button with room for its picture (as much in both languages unless told), a tooltip
+// and a tab; a row naming no control, a
 // control without such a text or a tab that is not there raises error 91 naming the control.
 TEST(Captions, UnaTablaPoneCadaTextoYRechazaLoQueNoExiste) {
     QWidget ventana;
@@ -89,15 +90,18 @@ TEST(Captions, UnaTablaPoneCadaTextoYRechazaLoQueNoExiste) {
     auto* conCaja = new QLabel(&ventana);
     auto* caja = new QLineEdit(&ventana);
     auto* boton = new QPushButton(&ventana);
+    auto* otro = new QPushButton(&ventana);
     auto* tira = new QTabBar(&ventana);
     tira->addTab({});
-    Nombrar({{suelta, "suelta"}, {conCaja, "conCaja"}, {caja, "caja"}, {boton, "boton"}, {tira, "tira"}});
+    Nombrar(
+        {{suelta, "suelta"}, {conCaja, "conCaja"}, {caja, "caja"}, {boton, "boton"}, {otro, "otro"}, {tira, "tira"}});
     conCaja->setBuddy(caja);
     constexpr Caption kFilas[] = {{"", 155},
                                   {"suelta", 118},
                                   {"conCaja", 118},
                                   {"boton", 119, Propiedad::Texto, 0, 3},
                                   {"boton", 250, Propiedad::Consejo},
+                                  {"otro", 118, Propiedad::Texto, 0, 4, 0},
                                   {"tira", 174, Propiedad::Pestana, 1}};
     for (int idioma : {0, kDesplEuskera}) {
         DesplIdioma = idioma;
@@ -106,6 +110,7 @@ TEST(Captions, UnaTablaPoneCadaTextoYRechazaLoQueNoExiste) {
         EXPECT_EQ(conCaja->text(), LoadResString(118 + idioma));
         EXPECT_EQ(suelta->text(), QString(LoadResString(118 + idioma)).remove(u'&'));
         EXPECT_EQ(boton->text(), "   " + LoadResString(119 + idioma));
+        EXPECT_EQ(otro->text(), QString(idioma ? 0 : 4, u' ') + LoadResString(118 + idioma));
         EXPECT_EQ(boton->toolTip(), LoadResString(250 + idioma));
         EXPECT_EQ(tira->tabText(0), LoadResString(174 + idioma));
     }
