@@ -42,6 +42,12 @@ constexpr double kObjetivoMs = 200;
 constexpr double kObjetivoTrasCaida = 1.6;
 constexpr long kTamanos[] = {100000, 1000000};
 
+// Every benchmark here: both sizes, five runs each, in wall-clock milliseconds.
+void Tamanos(benchmark::internal::Benchmark* b) {
+    for (long n : kTamanos) b->Arg(n);
+    b->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+}
+
 struct Tiempos {
     double arranque = 0, trasCaida = 0, comprobacion = 0, lectura = 0;
 };
@@ -123,7 +129,7 @@ void BM_Arranque(benchmark::State& state) {
     const Bases& b = Llenas(state.range(0));
     for (auto _ : state) Medir(mejores[state.range(0)].arranque, [&] { Arranque(state, b); });
 }
-BENCHMARK(BM_Arranque)->Arg(kTamanos[0])->Arg(kTamanos[1])->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_Arranque)->Apply(Tamanos);
 
 // The register as a crash leaves it: one taxpayer's save killed at its commit, the journal beside
 // the file. Both files are kept aside and put back, on the disk, before each start.
@@ -172,23 +178,13 @@ void BM_ArranqueTrasCaida(benchmark::State& state) {
         Medir(t.trasCaida, [&] { Arranque(state, b); });
     }
 }
-BENCHMARK(BM_ArranqueTrasCaida)
-    ->Arg(kTamanos[0])
-    ->Arg(kTamanos[1])
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5)
-    ->UseRealTime();
+BENCHMARK(BM_ArranqueTrasCaida)->Apply(Tamanos);
 
 void BM_ComprobacionBases(benchmark::State& state) {
     const Bases& b = Llenas(state.range(0));
     for (auto _ : state) Medir(mejores[state.range(0)].comprobacion, [&] { Comprobar(state, b); });
 }
-BENCHMARK(BM_ComprobacionBases)
-    ->Arg(kTamanos[0])
-    ->Arg(kTamanos[1])
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5)
-    ->UseRealTime();
+BENCHMARK(BM_ComprobacionBases)->Apply(Tamanos);
 
 // The baseline: every byte of both files read once (from the system's cache, as the check reads
 // them).
@@ -206,12 +202,7 @@ void BM_LecturaArchivos(benchmark::State& state) {
             benchmark::DoNotOptimize(total);
         });
 }
-BENCHMARK(BM_LecturaArchivos)
-    ->Arg(kTamanos[0])
-    ->Arg(kTamanos[1])
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5)
-    ->UseRealTime();
+BENCHMARK(BM_LecturaArchivos)->Apply(Tamanos);
 
 }  // namespace
 
