@@ -61,7 +61,8 @@ VigiaInsercion::VigiaInsercion(QLineEdit* caja, std::function<void()> despues)
 
 bool VigiaInsercion::eventFilter(QObject*, QEvent* evento) {
     // The box is looked at only for these: it hears others while it is being destroyed.
-    const bool menu = evento->type() == QEvent::ContextMenu;
+    // A box whose menu is not the standard one keeps its own handling.
+    const bool menu = evento->type() == QEvent::ContextMenu && caja_->contextMenuPolicy() == Qt::DefaultContextMenu;
     const auto texto = menu ? std::nullopt : TextoInsertado(evento);
     if ((!menu && !texto) || texto_ || caja_->isReadOnly()) return false;
     if (menu) {
