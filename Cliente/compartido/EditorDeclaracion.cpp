@@ -250,6 +250,8 @@ void EditorDeclaracion::FocoAlEntrar(QLineEdit* caja, Foco foco) {
     if (foco != Foco::FechaCuotasSinSeleccion) entrada_->SeleccionarAlEntrar(caja);
 }
 
+void EditorDeclaracion::Form_Activate() { DeshabilitarMenus(); }
+
 void EditorDeclaracion::Form_Load() {
     DeshabilitarMenus();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);

@@ -98,6 +98,8 @@ protected:
     // cannot open throws: the window that opens it stays and says why.
     void Form_Load() override;
     virtual void PasosDeCarga() = 0;
+    // Each activation locks the main menu again, as the opening did.
+    void Form_Activate() override;
     void Form_Unload() override;
     // A repaint rule has cleared something in the record: Accept must save it, also when the
     // rule ran while the window was loading.
@@ -147,10 +149,9 @@ protected:
     // Connects the boxes of the window's box tables; every other read-only box, the header's,
     // passes the focus on.
     template <class Registro>
-    void ConectarTablas(std::span<const CajaTexto<Registro>> textos, std::span<const CajaNumero<Registro>> numeros,
-                        Registro& registro) {
-        for (const CajaTexto<Registro>& fila : textos) ConectarTexto(fila, registro);
-        for (const CajaNumero<Registro>& fila : numeros) ConectarNumero(fila, registro);
+    void ConectarTablas(const TablasCajas<Registro>& cajas, Registro& registro) {
+        for (const CajaTexto<Registro>& fila : cajas.textos) ConectarTexto(fila, registro);
+        for (const CajaNumero<Registro>& fila : cajas.numeros) ConectarNumero(fila, registro);
         PasarCabecera();
     }
     // Connects the box of a row: its keys, focus, change notification and the store when it is

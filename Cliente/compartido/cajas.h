@@ -106,13 +106,18 @@ const std::array<CajaNumero<Registro>, 4>& NumerosTecnicos() {
 }
 #undef OXALDE_CAJA_NUMERO
 
-// A form's numeric rows: the technical numbers, then its own.
+// A form's boxes, one row per box: its free-text boxes, and its numbers, the technical ones
+// (NumerosTecnicos) first, then the form's own.
 template <class Registro>
-std::vector<CajaNumero<Registro>> ConNumerosTecnicos(std::span<const CajaNumero<Registro>> propias) {
-    std::vector<CajaNumero<Registro>> filas(NumerosTecnicos<Registro>().begin(), NumerosTecnicos<Registro>().end());
-    filas.insert(filas.end(), propias.begin(), propias.end());
-    return filas;
-}
+struct TablasCajas {
+    TablasCajas(std::span<const CajaTexto<Registro>> t, std::span<const CajaNumero<Registro>> propias)
+        : textos(t), numeros(NumerosTecnicos<Registro>().begin(), NumerosTecnicos<Registro>().end()) {
+        numeros.insert(numeros.end(), propias.begin(), propias.end());
+    }
+
+    std::span<const CajaTexto<Registro>> textos;
+    std::vector<CajaNumero<Registro>> numeros;
+};
 
 // What an amount box is given for an amount in whole cents: the amount, or nothing for 0.
 inline QString ValorImporte(double centimos) {

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "compartido/biblioteca.h"
 #include "vb/variant.h"
@@ -15,6 +16,10 @@ namespace oxalde {
 // A stored value of the field struct C, of any of the kinds the library stores.
 template <class C>
 using Miembro = std::variant<QString C::*, vb::Integer C::*, vb::Long C::*, vb::Single C::*, double C::*>;
+
+// Stored values in a buffer's slot order.
+template <class C>
+using Casillas = std::vector<Miembro<C>>;
 
 // A text as a buffer holds it.
 inline vb::Variant Valor(const QString& texto) { return vb::Variant(texto.toStdString()); }

@@ -15,7 +15,6 @@
 #include "controles/entrada.h"
 #include "form731/cDatos731.h"
 #include "form731/buffers731.h"
-#include "form731/cajas731.h"
 #include "form731/codigos731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
@@ -23,7 +22,6 @@
 #include "compartido/cDecResumen.h"
 #include "compartido/cFecha.h"
 #include "compartido/cadenas.h"
-#include "compartido/ventana_principal.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
 
@@ -59,7 +57,7 @@ QSize FrmDatos731::sizeHint() const { return {TwipsAPixeles(this, kAncho), Twips
 
 // Every box answers with the handlers of its family.
 void FrmDatos731::ConectarCajas() {
-    ConectarTablas(CajasTexto731(), CajasNumero731(), Datos());
+    ConectarTablas(kCajas731, Datos());
     auto modificado = [this] { datosModificados_ = true; };
     for (const char* prefijo : {"txtPIban", "txtTIban"}) {
         for (int k = 0; k < CuentaIban::kGrupos; ++k) {
@@ -99,7 +97,7 @@ void FrmDatos731::AbrirCuotasTecleadas() {
 }
 
 void FrmDatos731::Form_Activate() {
-    DeshabilitarMenus();
+    EditorDeclaracion::Form_Activate();
     if (Datos().MODOP() == kModoPeriodica) {
         Caja("txtbase16")->setFocus();
         return;

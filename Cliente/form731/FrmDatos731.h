@@ -81,4 +81,9 @@ private:
     QRadioButton* optEntregas_ = nullptr;
 };
 
+// The window's boxes, one row per box (compartido/cajas.h); no box has a handler of its own. The
+// free-text boxes are shown as stored, filtered to upper-case keys and stored as typed when left;
+// the numbers are the amounts of either kind and the technical data.
+extern const TablasCajas<cDatos731> kCajas731;
+
 }  // namespace oxalde

@@ -1,19 +1,15 @@
 #include "form731/buffers731.h"
 
-#include <vector>
-
-#include "compartido/cDecResumen.h"
 #include "compartido/miembros_registro.h"
 
 namespace oxalde {
 namespace {
 
 using C = Campos731;
-using Casilla = Miembro<C>;
 
 // The stored values in the library's load order.
-const std::vector<Casilla>& CasillasCarga() {
-    static const std::vector<Casilla> c = {
+const Casillas<C>& CasillasCarga() {
+    static const Casillas<C> c = {
         &C::ADQNIF,  &C::ADQNOM,  &C::ADQPAIS,   &C::TMEDIO,    &C::MARCAV,  &C::TIPOV,   &C::MODELOV, &C::NBASTIDOR,
         &C::CLASIF,  &C::FABRICB, &C::ESLORAMAX, &C::NCONSTRUC, &C::MARCAB,  &C::TIPOB,   &C::MODELOB, &C::FABRICA,
         &C::PESOMAX, &C::NSERIE,  &C::ANOFAB,    &C::MARCAA,    &C::TIPOA,   &C::MODELOA, &C::PREADQ,  &C::TIPOADQ,
@@ -23,8 +19,8 @@ const std::vector<Casilla>& CasillasCarga() {
     return c;
 }
 
-const std::vector<Casilla>& CasillasValidacion() {
-    static const std::vector<Casilla> c = {
+const Casillas<C>& CasillasValidacion() {
+    static const Casillas<C> c = {
         &C::MODOP,   &C::ADQNIF,    &C::ADQNOM, &C::ADQPAIS, &C::TMEDIO,    &C::MARCAV,  &C::TIPOV,
         &C::MODELOV, &C::NBASTIDOR, &C::CLASIF, &C::FABRICB, &C::NCONSTRUC, &C::FABRICA, &C::NSERIE,
         &C::ANOFAB,  &C::PREADQ,    &C::IVASOP, &C::PREVEN,  &C::MAXDEV,    &C::IVADEV2, &C::CC,
@@ -44,9 +40,7 @@ vb::Variant BufferValidacion731(const cDatos731& datos) {
 }
 
 vb::Variant BufferDeclaracion731(const cDatos731& datos, const cDecResumen& cabecera) {
-    vb::Variant buffer = BufferGuardado(kCasillasDeclaracion731, datos.CSDE(), datos.MODOP(), cabecera);
-    Volcar(datos.Campos(), CasillasCarga(), kCasillasDeclaracion731 - kCasillasCarga731, buffer);
-    return buffer;
+    return BufferDeclaracionDe(datos, CasillasCarga(), kCasillasDeclaracion731, kCasillasCarga731, cabecera);
 }
 
 }  // namespace oxalde

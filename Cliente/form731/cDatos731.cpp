@@ -11,11 +11,6 @@
 
 namespace oxalde {
 
-cDatos731& cDatos731::Instancia() {
-    static cDatos731 instancia;
-    return instancia;
-}
-
 void cDatos731::MODO(const QString& v) {
     c_.MODO = v;
     if (v == kModoNueva) VaciarSalvo(c_, &C::MODO, &C::MODOP, &C::PESTAÑA);
@@ -45,8 +40,7 @@ void cDatos731::CargarDeclaracion(vb::Long csde) {
 }
 
 vb::Integer cDatos731::ValidarDatos731(vb::Variant& vBufferResultado, bool& blnValPreven) {
-    const auto& r = cDecResumen::Instancia();
-    std::string fecha = strFecha(c_.MODOP, r.FECHA(), r.Ejercicio(), r.PERIODO());
+    std::string fecha = FechaComprobacion();
     return Declaracion(RutaBDLectura)->ValidarDatos731(vBufferResultado, blnValPreven, fecha);
 }
 

@@ -5,7 +5,7 @@
 // checks and saves through the library. The header (taxpayer, date, quarter) is cDecResumen's.
 #include <QString>
 
-#include "compartido/campos_comunes.h"
+#include "compartido/registro_declaracion.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -31,10 +31,8 @@ struct Campos731 : CamposComunes {
     double IVADEV2 = 0;
 };
 
-class cDatos731 {
+class cDatos731 : public RegistroDeclaracion<cDatos731, Campos731> {
 public:
-    static cDatos731& Instancia();
-
     // Bank account for the refund (an IBAN).
     OXALDE_TEXTO(CC)
     // Transport kind's activity: -1 road transport, 0 intra-community deliveries.
@@ -79,14 +77,9 @@ public:
     // Saves a 48-item save buffer; answers the declaration's key (below 1: nothing saved).
     vb::Long GuardarDeclaracion(vb::Variant& vBufferResultado);
 
-    // Every stored value, for the buffers.
-    const Campos731& Campos() const { return c_; }
-
 private:
+    friend RegistroDeclaracion;
     cDatos731() = default;
-
-    using C = Campos731;
-    Campos731 c_;
 };
 
 }  // namespace oxalde

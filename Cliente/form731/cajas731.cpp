@@ -1,4 +1,4 @@
-#include "form731/cajas731.h"
+#include "form731/FrmDatos731.h"
 
 #include "form731/cDatos731.h"
 
@@ -59,11 +59,6 @@ const CajaNumero<cDatos731> kNumeros[] = {
 
 }  // namespace
 
-std::span<const CajaTexto<cDatos731>> CajasTexto731() { return kTextos; }
-
-std::span<const CajaNumero<cDatos731>> CajasNumero731() {
-    static const auto filas = ConNumerosTecnicos<cDatos731>(kNumeros);
-    return filas;
-}
+const TablasCajas<cDatos731> kCajas731{kTextos, kNumeros};
 
 }  // namespace oxalde

@@ -15,7 +15,6 @@
 #include "controles/TiraPestanas.h"
 #include "controles/controles.h"
 #include "form731/FrmDatos731.h"
-#include "form731/cajas731.h"
 #include "form731/captions731.h"
 #include "compartido/captions.h"
 #include "form731/liquidacion731.h"
@@ -46,7 +45,7 @@ const DisenoCabecera kCabecera{kAlto,       kBorde,       kDeclarante, kTrimestr
                                {1260, 510}, {1260, 1020}, 360,         330,         {120, 870}};
 
 bool EsNumerica(const char* nombre) {
-    for (const CajaNumero<cDatos731>& c : CajasNumero731())
+    for (const CajaNumero<cDatos731>& c : kCajas731.numeros)
         if (qstrcmp(c.nombre, nombre) == 0) return true;
     return false;
 }

@@ -9,13 +9,11 @@
 #include "form732/avisos732.h"
 #include "form732/buffers732.h"
 #include "form732/cDatos732.h"
-#include "form732/cajas732.h"
 #include "form732/liquidacion732.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/avisos.h"
 #include "compartido/cadenas.h"
-#include "compartido/ventana_principal.h"
 #include "compartido/general.h"
 #include "compartido/procedimientos.h"
 
@@ -36,7 +34,7 @@ bool AlgunoMarcado(bool hechos) {
 
 FrmDatos732::FrmDatos732(QWidget* parent) : EditorDe(QStringLiteral("FrmDatos732"), parent) {
     CrearControles();
-    ConectarCajas();
+    ConectarTablas(kCajas732, Datos());
 }
 
 // Lifecycle.
@@ -46,8 +44,6 @@ void FrmDatos732::PasosDeCarga() {
     InicializarFormulario();
     AjustarEtiquetas(this);
 }
-
-void FrmDatos732::Form_Activate() { DeshabilitarMenus(); }
 
 // Clicks.
 
@@ -134,10 +130,6 @@ bool FrmDatos732::ValidarCampos() {
 vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }
 
 // Box handlers, one family per row of the box tables.
-
-void FrmDatos732::ConectarCajas() {
-    ConectarTablas(CajasTexto732(), CajasNumero732(), Datos());
-}
 
 void FrmDatos732::CalcularLiquidacion() { oxalde::CalcularLiquidacion(); }
 

@@ -41,7 +41,6 @@ public:
 protected:
     void PrepararPantalla() override;
     void PasosDeCarga() override;
-    void Form_Activate() override;
 
 private:
     // Layout (diseno732.cpp).
@@ -70,9 +69,12 @@ private:
     QCheckBox* Casilla(const char* nombre, int i) const;
     static void Usable(QCheckBox* casilla, bool usable);
 
-    void ConectarCajas();
-
     bool hechosMarcados_ = false;
 };
+
+// The window's boxes, one row per box (compartido/cajas.h); no box has a handler of its own. The
+// transmitter's free-text boxes come first, in their tab order, and pass the focus on while locked;
+// the numbers end with the fifteen amounts in the liquidation's order.
+extern const TablasCajas<cDatos732> kCajas732;
 
 }  // namespace oxalde

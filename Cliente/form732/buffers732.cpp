@@ -1,36 +1,32 @@
 #include "form732/buffers732.h"
 
-#include <vector>
-
 #include "compartido/miembros_registro.h"
 
 namespace oxalde {
 namespace {
 
-// One slot: the field behind it, whose type is the slot's type.
 using C = Campos732;
-using Casilla = Miembro<C>;
 
 // The stored fields in the detail table's column order.
-const std::vector<Casilla>& CasillasCarga() {
-    static const std::vector<Casilla> c = {
-        &C::TRANIF,  &C::TRANOM,   &C::TRADIRECC, &C::TRAPROVINCIA, &C::TRAPAIS,   &C::SITTIB1,  &C::SITTIB2,
-        &C::SITTIB3, &C::SITTIB4,  &C::SITTIB5,   &C::SITTIB6,      &C::HECHO1,    &C::HECHO2,   &C::HECHO3,
-        &C::HECHO4,  &C::HECHO5,   &C::HECHO6,    &C::TMEDIO,       &C::MARCAV,    &C::TIPOV,    &C::MODELOV,
-        &C::NBASTIDOR, &C::CLASIF, &C::FABRICB,   &C::ESLORAMAX,    &C::NCONSTRUC, &C::MODELOB,  &C::FABRICA,
-        &C::PESOMAX, &C::NSERIE,   &C::ANOFAB,    &C::MODELOA,      &C::BASE16,    &C::CUOTA16,  &C::BASE7,
-        &C::CUOTA7,  &C::BASE4,    &C::CUOTA4,    &C::BAEQ4,        &C::CUEQ4,     &C::BAEQ175,  &C::CUEQ175,
-        &C::BAEQ1,   &C::CUEQ1,    &C::BAEQ05,    &C::CUEQ05,       &C::TOTAL,
+const Casillas<C>& CasillasCarga() {
+    static const Casillas<C> c = {
+        &C::TRANIF,    &C::TRANOM,  &C::TRADIRECC, &C::TRAPROVINCIA, &C::TRAPAIS,   &C::SITTIB1, &C::SITTIB2,
+        &C::SITTIB3,   &C::SITTIB4, &C::SITTIB5,   &C::SITTIB6,      &C::HECHO1,    &C::HECHO2,  &C::HECHO3,
+        &C::HECHO4,    &C::HECHO5,  &C::HECHO6,    &C::TMEDIO,       &C::MARCAV,    &C::TIPOV,   &C::MODELOV,
+        &C::NBASTIDOR, &C::CLASIF,  &C::FABRICB,   &C::ESLORAMAX,    &C::NCONSTRUC, &C::MODELOB, &C::FABRICA,
+        &C::PESOMAX,   &C::NSERIE,  &C::ANOFAB,    &C::MODELOA,      &C::BASE16,    &C::CUOTA16, &C::BASE7,
+        &C::CUOTA7,    &C::BASE4,   &C::CUOTA4,    &C::BAEQ4,        &C::CUEQ4,     &C::BAEQ175, &C::CUEQ175,
+        &C::BAEQ1,     &C::CUEQ1,   &C::BAEQ05,    &C::CUEQ05,       &C::TOTAL,
     };
     return c;
 }
 
 // Slots 2 to 41 of the validation buffer (slot 0 is MODOP, slot 1 the DNI's first character):
 // the stored fields up to CLASIF, then the rest of the technical data and the amounts checked.
-const std::vector<Casilla>& CasillasValidacion() {
-    static const std::vector<Casilla> c = [] {
+const Casillas<C>& CasillasValidacion() {
+    static const Casillas<C> c = [] {
         const auto& carga = CasillasCarga();
-        std::vector<Casilla> v(carga.begin(), carga.begin() + 23);
+        Casillas<C> v(carga.begin(), carga.begin() + 23);
         v.insert(v.end(), {&C::FABRICB, &C::NCONSTRUC, &C::FABRICA, &C::NSERIE, &C::ANOFAB, &C::BASE16, &C::BASE7,
                            &C::BASE4, &C::BAEQ4, &C::BAEQ175, &C::BAEQ1, &C::BAEQ05, &C::TOTAL, &C::CUOTA16,
                            &C::CUOTA7, &C::CUEQ4, &C::CUEQ1});
@@ -56,9 +52,7 @@ vb::Variant BufferValidacion732(const cDatos732& datos, const cDecResumen& cabec
 }
 
 vb::Variant BufferDeclaracion732(const cDatos732& datos, const cDecResumen& cabecera) {
-    vb::Variant buffer = BufferGuardado(kCasillasDeclaracion732, datos.CSDE(), datos.MODOP(), cabecera);
-    Volcar(datos.Campos(), CasillasCarga(), kCasillasDeclaracion732 - kCasillasCarga732, buffer);
-    return buffer;
+    return BufferDeclaracionDe(datos, CasillasCarga(), kCasillasDeclaracion732, kCasillasCarga732, cabecera);
 }
 
 vb::Integer ComprobarDeclaracion732() {

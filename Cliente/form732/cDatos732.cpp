@@ -21,11 +21,6 @@ constexpr std::array<Bandera, 6> kHechos = {&Campos732::HECHO1, &Campos732::HECH
 
 }  // namespace
 
-cDatos732& cDatos732::Instancia() {
-    static cDatos732 instancia;
-    return instancia;
-}
-
 void cDatos732::MODO(const QString& v) {
     c_.MODO = v;
     if (v == kModoNueva) VaciarSalvo(c_, &C::MODO, &C::MODOP, &C::PESTANA);
@@ -60,9 +55,8 @@ void cDatos732::CargarDeclaracion(vb::Long csde) {
 }
 
 vb::Integer cDatos732::ValidarDatos732(vb::Variant& vBufferResultado) {
-    const auto& r = cDecResumen::Instancia();
-    std::string fecha = strFecha(c_.MODOP, r.FECHA(), r.Ejercicio(), r.PERIODO());
     // The check opens no database: no path is given.
+    std::string fecha = FechaComprobacion();
     return Declaracion(QString())->ValidarDatos732(vBufferResultado, fecha);
 }
 

@@ -5,7 +5,7 @@
 // "X" for marked and "" for not marked.
 #include <QString>
 
-#include "compartido/campos_comunes.h"
+#include "compartido/registro_declaracion.h"
 #include "vb/variant.h"
 
 namespace oxalde {
@@ -45,10 +45,8 @@ struct Campos732 : CamposComunes {
     bool operator==(const Campos732&) const = default;
 };
 
-class cDatos732 {
+class cDatos732 : public RegistroDeclaracion<cDatos732, Campos732> {
 public:
-    static cDatos732& Instancia();
-
     // kModoNueva empties the whole record but MODOP and PESTANA; kModoExistente only stores.
     OXALDE_TEXTO_PROPIO(MODO)
     // "P" clears SITTIB5, HECHO2, TMEDIO and the technical data; "T" marks SITTIB5 alone, zeroes
@@ -106,13 +104,9 @@ public:
     QString Hecho(int i) const;
     void Hecho(int i, const QString& v);
 
-    // Every stored value, for the buffers.
-    const Campos732& Campos() const { return c_; }
-
 private:
+    friend RegistroDeclaracion;
     cDatos732() = default;
-    using C = Campos732;
-    Campos732 c_;
 };
 
 }  // namespace oxalde

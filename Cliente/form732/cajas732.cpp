@@ -1,4 +1,4 @@
-#include "form732/cajas732.h"
+#include "form732/FrmDatos732.h"
 
 #include <array>
 
@@ -48,11 +48,6 @@ const std::array<CajaNumero<cDatos732>, 15> kImportes = {{
 
 }  // namespace
 
-std::span<const CajaTexto<cDatos732>> CajasTexto732() { return kTextos; }
-
-std::span<const CajaNumero<cDatos732>> CajasNumero732() {
-    static const auto filas = ConNumerosTecnicos<cDatos732>(kImportes);
-    return filas;
-}
+const TablasCajas<cDatos732> kCajas732{kTextos, kImportes};
 
 }  // namespace oxalde

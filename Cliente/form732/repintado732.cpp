@@ -11,7 +11,6 @@
 #include "controles/Pindaro.h"
 #include "form732/FrmDatos732.h"
 #include "form732/cDatos732.h"
-#include "form732/cajas732.h"
 #include "compartido/claves_declaracion.h"
 #include "compartido/cDecResumen.h"
 
@@ -65,7 +64,7 @@ void FrmDatos732::Usable(QCheckBox* casilla, bool usable) {
 }
 
 void FrmDatos732::MostrarTransmitente() {
-    for (const CajaTexto<cDatos732>& fila : CajasTexto732())
+    for (const CajaTexto<cDatos732>& fila : kCajas732.textos)
         if (fila.almacen == Almacen::Transmisor) Editable(Caja(fila.nombre), Transporte());
     RepintarCajas(Control(QStringLiteral("FraAdq")));
 }
@@ -127,9 +126,9 @@ void FrmDatos732::MostrarDatosTecnicos() {
 
 // The fourteen boxes of the technical data: the text boxes of the three means and their numbers.
 static bool EsTecnica(const QString& nombre) {
-    for (const CajaTexto<cDatos732>& fila : CajasTexto732())
+    for (const CajaTexto<cDatos732>& fila : kCajas732.textos)
         if (fila.almacen == Almacen::Texto && nombre == QLatin1String(fila.nombre)) return true;
-    for (const CajaNumero<cDatos732>& fila : CajasNumero732())
+    for (const CajaNumero<cDatos732>& fila : kCajas732.numeros)
         if (fila.almacen == Almacen::Numero && nombre == QLatin1String(fila.nombre)) return true;
     return false;
 }

@@ -14,7 +14,6 @@
 #include "controles/Pindaro.h"
 #include "form732/FrmDatos732.h"
 #include "form732/cDatos732.h"
-#include "form732/cajas732.h"
 #include "form732/captions732.h"
 #include "registro/FrmDecResumen.h"
 #include "compartido/cDecResumen.h"

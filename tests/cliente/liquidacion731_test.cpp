@@ -7,12 +7,12 @@
 #include <set>
 
 #include "form731/cDatos731.h"
-#include "form731/cajas731.h"
+#include "form731/FrmDatos731.h"
 #include "form731/captions731.h"
 #include "form731/cuenta731.h"
 #include "form731/liquidacion731.h"
 #include "form732/cDatos732.h"
-#include "form732/cajas732.h"
+#include "form732/FrmDatos732.h"
 #include "compartido/cDecResumen.h"
 #include "compartido/cadenas.h"
 
@@ -121,7 +121,7 @@ TEST(Cuenta731, GruposDeLaCuenta) {
 
 TEST(Cajas731, CambioSegunLaFamiliaDeLaCaja) {
     auto caja = [](const char* nombre) -> const CajaNumero<cDatos731>& {
-        for (const CajaNumero<cDatos731>& c : CajasNumero731())
+        for (const CajaNumero<cDatos731>& c : kCajas731.numeros)
             if (qstrcmp(c.nombre, nombre) == 0) return c;
         throw std::out_of_range(nombre);
     };
@@ -164,8 +164,8 @@ TEST(Cajas731, LosNumerosTecnicosGuardanLoMismoEnLosDosFormularios) {
             }
         }
     };
-    probar(cDatos731::Instancia(), CajasNumero731());
-    probar(cDatos732::Instancia(), CajasNumero732());
+    probar(cDatos731::Instancia(), kCajas731.numeros);
+    probar(cDatos732::Instancia(), kCajas732.numeros);
 }
 
 TEST(Captions731, CadaTextoExisteEnLosDosIdiomas) {
