@@ -1,7 +1,7 @@
 #pragma once
-// What both declaration records (cDatos731, cDatos732) are alike beyond their fields: one instance
-// for the whole run, the stored values kept together for the buffers, and the date the library
-// checks the declaration on; and its save buffer.
+// What both declaration records (cDatos731, cDatos732) have alike beyond their fields: one
+// instance for the whole run, the stored values kept together for the buffers, the date the
+// library checks the declaration on, and the save buffer built from them.
 #include <string>
 
 #include "compartido/cDecResumen.h"
