@@ -2,6 +2,7 @@
 // What both declaration records (cDatos731, cDatos732) have alike beyond their fields: one
 // instance for the whole run, the stored values kept together for the buffers, the date the
 // library checks the declaration on, and the save buffer built from them.
+#include <iterator>
 #include <string>
 
 #include "compartido/cDecResumen.h"
@@ -35,12 +36,12 @@ protected:
 };
 
 // A record's save buffer of that many slots: its key and the declaration's header
-// (BufferGuardado), then the stored values named in the last `cargadas` slots.
+// (BufferGuardado), then the stored values named in the last slots.
 template <class Registro, class Miembros>
-vb::Variant BufferDeclaracionDe(const Registro& datos, const Miembros& carga, vb::Long casillas, vb::Long cargadas,
+vb::Variant BufferDeclaracionDe(const Registro& datos, const Miembros& carga, vb::Long casillas,
                                 const cDecResumen& cabecera) {
     vb::Variant buffer = BufferGuardado(casillas, datos.CSDE(), datos.MODOP(), cabecera);
-    Volcar(datos.Campos(), carga, casillas - cargadas, buffer);
+    Volcar(datos.Campos(), carga, casillas - static_cast<vb::Long>(std::size(carga)), buffer);
     return buffer;
 }
 

@@ -40,7 +40,7 @@ vb::Variant BufferValidacion731(const cDatos731& datos) {
 }
 
 vb::Variant BufferDeclaracion731(const cDatos731& datos, const cDecResumen& cabecera) {
-    return BufferDeclaracionDe(datos, CasillasCarga(), kCasillasDeclaracion731, kCasillasCarga731, cabecera);
+    return BufferDeclaracionDe(datos, CasillasCarga(), kCasillasDeclaracion731, cabecera);
 }
 
 }  // namespace oxalde

@@ -129,8 +129,6 @@ bool FrmDatos732::ValidarCampos() {
 
 vb::Long FrmDatos732::GuardarDeclaracion() { return GuardarDeclaracion732(); }
 
-// Box handlers, one family per row of the box tables.
-
 void FrmDatos732::CalcularLiquidacion() { oxalde::CalcularLiquidacion(); }
 
 }  // namespace oxalde

@@ -52,7 +52,7 @@ vb::Variant BufferValidacion732(const cDatos732& datos, const cDecResumen& cabec
 }
 
 vb::Variant BufferDeclaracion732(const cDatos732& datos, const cDecResumen& cabecera) {
-    return BufferDeclaracionDe(datos, CasillasCarga(), kCasillasDeclaracion732, kCasillasCarga732, cabecera);
+    return BufferDeclaracionDe(datos, CasillasCarga(), kCasillasDeclaracion732, cabecera);
 }
 
 vb::Integer ComprobarDeclaracion732() {

@@ -14,6 +14,7 @@
 
 #include "cliente/ventana_prueba.h"
 #include "compartido/cDecResumen.h"
+#include "compartido/ventana_principal.h"
 #include "controles/controles.h"
 #include "form731/FrmDatos731.h"
 #include "form731/buffers731.h"
@@ -267,6 +268,20 @@ TYPED_TEST(Editores, CancelarYElCierreNoGuardan) {
         this->ventana->Area()->closeAllSubWindows();
         Pausa();
     }
+}
+
+// Each time the editor becomes the active window again, the main menu is locked as at its opening.
+TYPED_TEST(Editores, AlVolverAlEditorLosMenusSeApaganOtraVez) {
+    this->Trimestral();
+    const std::string apagados = this->Foto(*this->ventana);
+    RefrescarMenuPrincipal();
+    ASSERT_NE(this->Foto(*this->ventana), apagados);
+    QMdiArea* area = this->ventana->Area();
+    QMdiSubWindow* sub = area->activeSubWindow();
+    area->setActiveSubWindow(nullptr);
+    area->setActiveSubWindow(sub);
+    Pausa();
+    EXPECT_EQ(this->Foto(*this->ventana), apagados);
 }
 
 // A stored declaration whose classification is no number cannot be loaded: "Datos" says why once,
